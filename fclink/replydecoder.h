@@ -1,0 +1,96 @@
+#ifndef FCLINK_REPLYDECODER_H
+#define FCLINK_REPLYDECODER_H
+
+#include "fclink_global.h"
+#include "telemetry.h"
+
+namespace fclink {
+
+// Subframe heads the link sequences by itself.
+namespace head {
+constexpr quint8 None = 0;
+constexpr quint8 FirstWrite = 1;
+constexpr quint8 LastWrite = 14;
+constexpr quint8 FirstRead = 129;
+constexpr quint8 LastRead = 142;
+constexpr quint8 RcChannels = 192;
+constexpr quint8 Attitude = 193;
+constexpr quint8 Voltage = 195;
+constexpr quint8 Sensors = 196;
+} // namespace head
+
+// Command codes of request offset 4; a failed command comes back with bit 7 set.
+namespace command {
+constexpr quint8 None = 0;
+constexpr quint8 WriteFlash = 2;
+constexpr quint8 ReadParameters = 3;
+constexpr quint8 CalibrateVoltage = 6;
+constexpr quint8 TestBec = 7;
+constexpr quint8 CalibrateRcNeutral = 8;
+constexpr quint8 StartRcScale = 9;
+constexpr quint8 StopRcScale = 10;
+constexpr quint8 BindDsm = 11;
+constexpr quint8 CalibrateAccelerometers = 12;
+constexpr quint8 CalibrateGyros = 13;
+constexpr quint8 FailedBit = 0x80;
+} // namespace command
+
+// Status codes of Commrt::statusChangedText.
+namespace status {
+constexpr quint16 Cleared = 0;
+constexpr quint16 OpenFailed = 2;
+constexpr quint16 ParametersUploaded = 4;
+constexpr quint16 Uploading = 5;
+constexpr quint16 FlashSaved = 6;
+constexpr quint16 FlashFailed = 7;
+constexpr quint16 AccCalibrated = 8;
+constexpr quint16 AccFailed = 9;
+constexpr quint16 GyroCalibrated = 10;
+constexpr quint16 GyroFailed = 11;
+constexpr quint16 VoltageCalibrated = 12;
+constexpr quint16 VoltageFailed = 13;
+} // namespace status
+
+// The status code a command result reports, or -1 for results that report nothing.
+FCLINK_EXPORT int statusForCommandResult(quint8 result);
+
+// The link's request state: what every request frame carries and how far the sequences are.
+struct RequestState
+{
+    quint8 command = command::None;
+    quint8 head = head::None;
+    // Set when a head is chosen from outside the sequences (the application's upload, a port
+    // open, a time-out); holds the link's own sequencing back until that head is answered.
+    bool headRequested = false;
+    // Frames built since the head was last chosen. The answer to a chosen head only counts
+    // once a frame carrying it has gone out, so a late reply to an earlier frame with the same
+    // head cannot stand in for it (it would skip an edit made in between).
+    quint32 framesSinceHeadChosen = 0;
+    bool connected = false;
+    quint16 missedReplies = 0;
+    quint8 deviceId = 0;
+    quint8 firmwareVersion = 0;
+
+    void chooseHead(quint8 chosen);
+    void startParameterRead();
+};
+
+// What the link reports after one reply, in emission order: connection, command result,
+// upload progress, then the change notifications.
+struct ReplyEffects
+{
+    bool becameConnected = false;
+    int commandStatus = -1;
+    int uploadStatus = -1;
+    bool parametersChanged = false;
+    bool telemetryChanged = false;
+};
+
+// Applies one checksum-valid reply frame to the request state, the 210-byte parameter block
+// and the telemetry targets.
+FCLINK_EXPORT ReplyEffects decodeReply(const quint8 *frame, RequestState &state, quint8 *block,
+                                       const TelemetryTargets &telemetry);
+
+} // namespace fclink
+
+#endif // FCLINK_REPLYDECODER_H

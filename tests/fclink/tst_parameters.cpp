@@ -1,0 +1,348 @@
+// The field table, the parameter file and port naming.
+#include "commrt.h"
+#include "parameterfields.h"
+#include "parameterfile.h"
+#include "parameterslices.h"
+#include "portnaming.h"
+#include "uavparam.h"
+
+#include <QtTest>
+
+#include <vector>
+
+using namespace fclink;
+
+namespace {
+
+std::vector<quint8> patternBlock()
+{
+    std::vector<quint8> block(kParameterBlockSize);
+    for (int i = 0; i < kParameterBlockSize; ++i)
+        block[i] = static_cast<quint8>((i * 37 + 11) & 0xFF);
+    return block;
+}
+
+QMap<QString, QString> readIni(const QString &path)
+{
+    QMap<QString, QString> values;
+    QSettings settings(path, QSettings::IniFormat);
+    for (const QString &key : settings.allKeys())
+        values.insert(key, settings.value(key).toString());
+    return values;
+}
+
+} // namespace
+
+class TestParameters : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QString savedCopyWith(const QString &key, const QString &value)
+    {
+        const std::vector<quint8> block = patternBlock();
+        const QString file = path(key + QStringLiteral(".conf"));
+        QString error;
+        if (!saveParameterFile(file, block.data(), &error))
+            return QString();
+        QSettings settings(file, QSettings::IniFormat);
+        if (value.isNull())
+            settings.remove(key);
+        else
+            settings.setValue(key, value);
+        return file;
+    }
+
+private slots:
+    void tableCoversBlockOnceWithAllKeys()
+    {
+        const QVector<ParameterField> &fields = parameterFields();
+        QCOMPARE(fields.size(), 198);
+        int next = 0;
+        QSet<int> keys;
+        QSet<QString> names;
+        for (const ParameterField &field : fields) {
+            QCOMPARE(field.offset, next);
+            if (field.size() == 2)
+                QCOMPARE(field.offset % 2, 0);
+            next += field.size();
+            keys.insert(field.fileKey);
+            names.insert(QLatin1String(field.name));
+        }
+        QCOMPARE(next, 210);
+        QCOMPARE(names.size(), 198);
+        QVERIFY(!keys.contains(181));
+        QCOMPARE(keys.size(), 198);
+        for (int k = 0; k <= 198; ++k)
+            QVERIFY(k == 181 || keys.contains(k));
+    }
+
+    void tableEntries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("key");
+        QTest::newRow("first") << "ServoTrim0" << 0 << int(FieldType::Int8) << 0;
+        QTest::newRow("swapped a") << "TailLimitB" << 46 << int(FieldType::Int8) << 47;
+        QTest::newRow("swapped b") << "TailLimitA" << 47 << int(FieldType::Int8) << 46;
+        QTest::newRow("int16") << "IMUDistX" << 58 << int(FieldType::Int16) << 58;
+        QTest::newRow("int16 last") << "GPSDistZ" << 68 << int(FieldType::Int16) << 63;
+        QTest::newRow("uint8") << "WaypointType" << 71 << int(FieldType::UInt8) << 65;
+        QTest::newRow("uint16") << "LossVolt" << 76 << int(FieldType::UInt16) << 70;
+        QTest::newRow("slice 6 head") << "ProtectVolt2" << 80 << int(FieldType::UInt16) << 72;
+        QTest::newRow("spare") << "spare99" << 99 << int(FieldType::UInt8) << 90;
+        QTest::newRow("spare161") << "spare161" << 161 << int(FieldType::UInt8) << 198;
+        QTest::newRow("ioc") << "IocEnable" << 170 << int(FieldType::Int8) << 177;
+        QTest::newRow("turnback") << "TurnbackHeight" << 180 << int(FieldType::UInt16) << 155;
+        QTest::newRow("go home") << "GoHomeEnable" << 182 << int(FieldType::Int8) << 158;
+        QTest::newRow("cruise") << "CruiseVUBuff" << 195 << int(FieldType::Int8) << 156;
+        QTest::newRow("radius") << "LimitRadius" << 204 << int(FieldType::UInt16) << 183;
+        QTest::newRow("last") << "MaxPhiByhand" << 209 << int(FieldType::UInt8) << 196;
+    }
+
+    void tableEntries()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, offset);
+        QFETCH(int, type);
+        QFETCH(int, key);
+        const ParameterField *field = findParameterField(name);
+        QVERIFY(field);
+        QCOMPARE(field->offset, offset);
+        QCOMPARE(int(field->type), type);
+        QCOMPARE(field->fileKey, key);
+        QCOMPARE(field->fileKeyName(), QStringLiteral("var%1").arg(key));
+        QVERIFY(!findParameterField(name.toUpper()));
+    }
+
+    void structFieldsMatchTable()
+    {
+        UavParam block = {};
+        block.LossVolt = 1212;
+        block.IMUDistX = -1000;
+        block.MaxPhiByhand = 250;
+        const quint8 *raw = parameterBlockBytes(block);
+        QCOMPARE(int(raw[76]), 0xBC);
+        QCOMPARE(int(raw[77]), 0x04);
+        QCOMPARE(readField(raw, *findParameterField("LossVolt")), 1212);
+        QCOMPARE(readField(raw, *findParameterField("IMUDistX")), -1000);
+        QCOMPARE(readField(raw, *findParameterField("MaxPhiByhand")), 250);
+    }
+
+    void fieldValuesAndRanges()
+    {
+        std::vector<quint8> block(kParameterBlockSize, 0);
+        const ParameterField &servo = *findParameterField("ServoTrim0");
+        writeField(block.data(), servo, 300); // cut to 8 bits: 300 → 44
+        QCOMPARE(readField(block.data(), servo), 44);
+        writeField(block.data(), servo, -128);
+        QCOMPARE(readField(block.data(), servo), -128);
+        QCOMPARE(int(block[1]), 0); // the neighbour is untouched
+
+        QVERIFY(valueFitsField(FieldType::Int8, -128));
+        QVERIFY(!valueFitsField(FieldType::Int8, 128));
+        QVERIFY(valueFitsField(FieldType::UInt8, 255));
+        QVERIFY(!valueFitsField(FieldType::UInt8, -1));
+        QVERIFY(valueFitsField(FieldType::Int16, -32768));
+        QVERIFY(!valueFitsField(FieldType::Int16, 32768));
+        QVERIFY(valueFitsField(FieldType::UInt16, 65535));
+        QVERIFY(!valueFitsField(FieldType::UInt16, 65536));
+    }
+
+    void fileWritesTypedValuesUnderSwappedKeys()
+    {
+        std::vector<quint8> block(kParameterBlockSize, 0);
+        block[46] = 5;
+        block[47] = 7;
+        block[58] = 0x18;
+        block[59] = 0xFC;
+        block[76] = 0xBC;
+        block[77] = 0x04;
+        block[0] = 0xFF;  // int8 −1
+        block[72] = 0xFF; // uint8 255
+        const QString file = path(QStringLiteral("typed.conf"));
+        QString error;
+        QVERIFY2(saveParameterFile(file, block.data(), &error), qPrintable(error));
+        const QMap<QString, QString> ini = readIni(file);
+        QCOMPARE(ini.size(), 198);
+        QCOMPARE(ini.value("var46"), QStringLiteral("7"));
+        QCOMPARE(ini.value("var47"), QStringLiteral("5"));
+        QCOMPARE(ini.value("var58"), QStringLiteral("-1000"));
+        QCOMPARE(ini.value("var70"), QStringLiteral("1212"));
+        QCOMPARE(ini.value("var0"), QStringLiteral("-1"));
+        QCOMPARE(ini.value("var66"), QStringLiteral("255"));
+        QVERIFY(!ini.contains("var181"));
+        QVERIFY(!QFile::exists(file + ".part"));
+        // The keys sit in the settings' default section.
+        QFile text(file);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY(text.readAll().startsWith("[General]"));
+    }
+
+    void fileRoundTripIsByteExact()
+    {
+        const std::vector<quint8> block = patternBlock();
+        const QString file = path(QStringLiteral("roundtrip.conf"));
+        QString error;
+        QVERIFY(saveParameterFile(file, block.data(), &error));
+        std::vector<quint8> loaded(kParameterBlockSize, 0);
+        QVERIFY2(loadParameterFileStrict(file, loaded.data(), &error), qPrintable(error));
+        QCOMPARE(loaded, block);
+
+        // Saving again over an existing file replaces it whole.
+        std::vector<quint8> zeros(kParameterBlockSize, 0);
+        QVERIFY(saveParameterFile(file, zeros.data(), &error));
+        QVERIFY(loadParameterFileStrict(file, loaded.data(), &error));
+        QCOMPARE(loaded, zeros);
+    }
+
+    void strictLoadRejects_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("missing") << "var12" << QString() << "var12";
+        QTest::newRow("int8 too big") << "var3" << "128" << "var3";
+        QTest::newRow("uint8 negative") << "var65" << "-1" << "var65";
+        QTest::newRow("uint16 too big") << "var184" << "65536" << "var184";
+        QTest::newRow("int16 too small") << "var60" << "-32769" << "var60";
+        QTest::newRow("not a number") << "var100" << "fast" << "var100";
+        QTest::newRow("fraction") << "var101" << "1.5" << "var101";
+    }
+
+    void strictLoadRejects()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, mentions);
+        const QString file = savedCopyWith(key, value);
+        QVERIFY(!file.isEmpty());
+        std::vector<quint8> block(kParameterBlockSize, 0x5A);
+        QString error;
+        QVERIFY(!loadParameterFileStrict(file, block.data(), &error));
+        QVERIFY2(error.contains(mentions), qPrintable(error));
+        QCOMPARE(block, std::vector<quint8>(kParameterBlockSize, 0x5A));
+    }
+
+    void strictLoadIgnoresKey181AndExtremes()
+    {
+        const QString file = savedCopyWith(QStringLiteral("var181"), QStringLiteral("99"));
+        {
+            QSettings settings(file, QSettings::IniFormat);
+            settings.setValue("var183", "65535");
+            settings.setValue("var58", "-32768");
+        }
+        std::vector<quint8> block(kParameterBlockSize, 0);
+        QString error;
+        QVERIFY2(loadParameterFileStrict(file, block.data(), &error), qPrintable(error));
+        QCOMPARE(readField(block.data(), *findParameterField("LimitRadius")), 65535);
+        QCOMPARE(readField(block.data(), *findParameterField("IMUDistX")), -32768);
+    }
+
+    void fileErrors()
+    {
+        std::vector<quint8> block(kParameterBlockSize, 0);
+        QString error;
+        QVERIFY(!loadParameterFileStrict(path("absent.conf"), block.data(), &error));
+        QVERIFY(error.contains("absent.conf"));
+        QVERIFY(!saveParameterFile(path("no/such/dir/x.conf"), block.data(), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFileInfo::exists(path("no")));
+        // A folder in the way of the file itself.
+        QVERIFY(QDir(m_dir.path()).mkpath("taken.conf"));
+        QVERIFY(!saveParameterFile(path("taken.conf"), block.data(), &error));
+        QVERIFY(QFileInfo(path("taken.conf")).isDir());
+    }
+
+    void windowsPortNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("COM1") << "COM1" << "COM1";
+        QTest::newRow("COM7") << "COM7" << "COM7";
+        QTest::newRow("COM9") << "COM9" << "COM9";
+        QTest::newRow("COM10") << "COM10" << "\\\\.\\COM10";
+        QTest::newRow("COM12") << "COM12" << "\\\\.\\COM12";
+        QTest::newRow("COM265 wraps to 9") << "COM265" << "COM265";
+        QTest::newRow("no number") << "COMx" << "COMx";
+        QTest::newRow("lower case") << "com3" << "";
+        QTest::newRow("USB0") << "USB0" << "";
+        QTest::newRow("unix name") << "ttyUSB0" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void windowsPortNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, device);
+        QCOMPARE(deviceForPortName(name, PortNamingRule::Windows), device);
+    }
+
+    void unixPortNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("usb") << "ttyUSB0" << "/dev/ttyUSB0";
+        QTest::newRow("acm") << "ttyACM3" << "/dev/ttyACM3";
+        QTest::newRow("pts path") << "/dev/pts/7" << "/dev/pts/7";
+        QTest::newRow("symlink") << "/tmp/sim/fc0" << "/tmp/sim/fc0";
+        QTest::newRow("COM3") << "COM3" << "";
+        QTest::newRow("relative") << "dev/ttyUSB0" << "";
+        QTest::newRow("escape") << "tty/../../etc/passwd" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void unixPortNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, device);
+        QCOMPARE(deviceForPortName(name, PortNamingRule::Unix), device);
+    }
+
+    void extraPortsVariable()
+    {
+        QCOMPARE(extraPortNames(":/tmp/a::/dev/pts/3:/tmp/a", PortNamingRule::Unix),
+                 (QStringList{"/tmp/a", "/dev/pts/3"}));
+        QCOMPARE(extraPortNames("COM20;COM21", PortNamingRule::Windows),
+                 (QStringList{"COM20", "COM21"}));
+        QVERIFY(extraPortNames(QString(), PortNamingRule::Unix).isEmpty());
+    }
+
+    void portsSortByName()
+    {
+        QList<PortInfo> ports;
+        for (const char *name : {"COM2", "COM10", "COM1"}) {
+            PortInfo info;
+            info.portName = QLatin1String(name);
+            ports << info;
+        }
+        std::sort(ports.begin(), ports.end(), Commrt::sortPorts);
+        QCOMPARE(ports[0].portName, QStringLiteral("COM1"));
+        QCOMPARE(ports[1].portName, QStringLiteral("COM10"));
+        QCOMPARE(ports[2].portName, QStringLiteral("COM2"));
+    }
+
+    void extraPortsJoinEnumeration()
+    {
+        const QByteArray saved = qgetenv(kExtraPortsVariable);
+        qputenv(kExtraPortsVariable, "/tmp/zz-sim:/tmp/aa-sim");
+        const QList<PortInfo> ports = Commrt::availableDevices();
+        qputenv(kExtraPortsVariable, saved);
+        QStringList names;
+        for (const PortInfo &port : ports)
+            names << port.portName;
+        QVERIFY(names.contains("/tmp/aa-sim"));
+        QVERIFY(names.contains("/tmp/zz-sim"));
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(names, sorted);
+    }
+};
+
+QTEST_MAIN(TestParameters)
+#include "tst_parameters.moc"
