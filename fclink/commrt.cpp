@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QMutexLocker>
+#include <mutex>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -26,7 +26,7 @@ constexpr unsigned long kStopWaitMs = 2000;
 
 Commrt::Commrt() : m_assembler(fclink::kReplyStart0, fclink::kReplyStart1)
 {
-    QMutexLocker lock(&fclink::parameterBlockMutex());
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
     std::memset(fclink::parameterBlockBytes(uavParam), 0, sizeof(UavParam));
 }
 
@@ -83,19 +83,19 @@ void Commrt::setPortName(const QString &portName)
 
 bool Commrt::isConnected() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_state.connected;
 }
 
 void Commrt::setSubframeHead(quint8 head)
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     m_state.chooseHead(head);
 }
 
 void Commrt::setCommand(quint8 command)
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     m_state.command = command;
 }
 
@@ -116,25 +116,25 @@ void Commrt::int2float32(const quint8 *bytes, float *result, float scale)
 
 quint8 Commrt::getFirmwareVersion() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_state.firmwareVersion;
 }
 
 quint8 Commrt::getDeviceId() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_state.deviceId;
 }
 
 quint8 Commrt::currentCommand() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_state.command;
 }
 
 quint8 Commrt::currentSubframeHead() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_state.head;
 }
 
@@ -211,7 +211,7 @@ void Commrt::openPortForCommunication()
 void Commrt::connectCom()
 {
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_state.startParameterRead();
     }
     const QString device = fclink::deviceForPortName(m_portName);
@@ -262,7 +262,7 @@ void Commrt::closePort(bool report)
         port->deleteLater();
     }
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_state.connected = false;
         m_state.chooseHead(fclink::head::None);
     }
@@ -299,7 +299,7 @@ void Commrt::run()
 
         bool lost = false;
         {
-            QMutexLocker lock(&m_stateMutex);
+            std::lock_guard<std::mutex> lock(m_stateMutex);
             if (m_state.missedReplies > kMaxMissedReplies) {
                 lost = m_state.connected;
                 m_state.startParameterRead();
@@ -327,12 +327,12 @@ void Commrt::sendPacketAssemble()
     quint8 command = 0;
     quint8 head = 0;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         command = m_state.command;
         head = m_state.head;
         ++m_state.framesSinceHeadChosen;
     }
-    QMutexLocker blockLock(&fclink::parameterBlockMutex());
+    std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
     fclink::buildRequestFrame(command, head, fclink::parameterBlockBytes(uavParam),
                               m_requestBuffer);
 }
@@ -342,7 +342,7 @@ void Commrt::sendPacket()
     sendPacketAssemble();
     bool queueWrite = false;
     {
-        QMutexLocker lock(&m_outgoingMutex);
+        std::lock_guard<std::mutex> lock(m_outgoingMutex);
         std::memcpy(m_outgoing, m_requestBuffer, fclink::kFrameSize);
         queueWrite = !m_writeQueued;
         m_writeQueued = true;
@@ -355,7 +355,7 @@ void Commrt::writePendingFrame()
 {
     char frame[fclink::kFrameSize];
     {
-        QMutexLocker lock(&m_outgoingMutex);
+        std::lock_guard<std::mutex> lock(m_outgoingMutex);
         std::memcpy(frame, m_outgoing, fclink::kFrameSize);
         m_writeQueued = false;
     }
@@ -381,8 +381,8 @@ void Commrt::getPacket()
 {
     fclink::ReplyEffects effects;
     {
-        QMutexLocker stateLock(&m_stateMutex);
-        QMutexLocker blockLock(&fclink::parameterBlockMutex());
+        std::lock_guard<std::mutex> stateLock(m_stateMutex);
+        std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
         effects = fclink::decodeReply(m_assembler.lastFrame(), m_state,
                                       fclink::parameterBlockBytes(uavParam),
                                       fclink::TelemetryTargets::exportedStore());

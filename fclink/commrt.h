@@ -7,7 +7,7 @@
 #include "replydecoder.h"
 
 #include <QList>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <QThread>
 
@@ -102,13 +102,13 @@ private:
     std::atomic<bool> m_running{true};
     std::atomic<bool> m_stopUpdateDeviceFlag{false};
 
-    mutable QMutex m_stateMutex;
+    mutable std::mutex m_stateMutex;
     fclink::RequestState m_state;
 
     // Request frames: built on the worker thread, written on the port's thread. Only the newest
     // frame waits, so a stalled event loop delays the link instead of bursting frames later.
     quint8 m_requestBuffer[fclink::kFrameSize] = {};
-    QMutex m_outgoingMutex;
+    std::mutex m_outgoingMutex;
     quint8 m_outgoing[fclink::kFrameSize] = {};
     bool m_writeQueued = false;
     std::atomic<quint64> m_framesWritten{0};

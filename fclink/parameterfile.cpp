@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cstdio>
 #include <cstring>
 
 namespace fclink {
@@ -48,6 +49,16 @@ bool checkValue(const ParameterField &field, const QVariant &stored, qint32 *val
     return true;
 }
 
+// Moves source over target. POSIX rename replaces the target in one step, so a reader never
+// finds the file missing; where rename refuses an existing target, remove it first.
+bool replaceFile(const QString &source, const QString &target)
+{
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
+        0)
+        return true;
+    return (!QFileInfo::exists(target) || QFile::remove(target)) && QFile::rename(source, target);
+}
+
 } // namespace
 
 bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
@@ -70,14 +81,9 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
             return false;
         }
     }
-    if (QFileInfo::exists(path) && !QFile::remove(path)) {
+    if (!replaceFile(partial, path)) {
         QFile::remove(partial);
         setError(error, QStringLiteral("cannot replace %1").arg(path));
-        return false;
-    }
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        setError(error, QStringLiteral("cannot write %1").arg(path));
         return false;
     }
     return true;

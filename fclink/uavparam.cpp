@@ -4,9 +4,9 @@ UavParam uavParam = {};
 
 namespace fclink {
 
-QMutex &parameterBlockMutex()
+std::mutex &parameterBlockMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 

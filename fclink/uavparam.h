@@ -3,7 +3,7 @@
 
 #include "fclink_global.h"
 
-#include <QMutex>
+#include <mutex>
 
 // The flight controller's configuration: 210 bytes, no padding, 16-bit fields little-endian at
 // even offsets. The link copies it to and from frames as plain bytes; the field types are those
@@ -227,7 +227,7 @@ namespace fclink {
 
 // Held by every writer of uavParam (pages, file import, the link's read decoder) and by the link
 // while it copies a write slice, so a slice never carries half of a 16-bit field.
-FCLINK_EXPORT QMutex &parameterBlockMutex();
+FCLINK_EXPORT std::mutex &parameterBlockMutex();
 
 inline quint8 *parameterBlockBytes(UavParam &block)
 {
