@@ -1,0 +1,74 @@
+#ifndef FCSIM_FLIGHTCONTROLLER_H
+#define FCSIM_FLIGHTCONTROLLER_H
+
+#include "uavparam.h"
+
+#include <QSet>
+
+#include <functional>
+
+// The flight controller's side of the protocol, without any I/O: it keeps the parameter block,
+// answers each request frame with one reply frame and runs the commands that report a result
+// after a while (flash write and calibrations). Time is passed in as milliseconds since start.
+class FlightController
+{
+public:
+    static constexpr quint8 kDeviceId = 0x26;
+
+    // Called when a flash write finishes without an injected failure; returns whether the
+    // block could be stored. A false return turns the result into a failure.
+    using FlashWriter = std::function<bool(const UavParam &block)>;
+
+    struct Outcome
+    {
+        bool blockChanged = false; // a write slice was stored
+        bool commandStarted = false;
+    };
+
+    FlightController(const UavParam &block, quint8 firmwareVersion, int commandDelayMs,
+                     const QSet<quint8> &failingCommands);
+
+    // A plausible factory configuration: three-cell battery, channels 1..6 mapped in order,
+    // go-home switch on channel 5, IOC switch on channel 6, go-home enabled at 30 m.
+    static UavParam defaultBlock();
+
+    // The commands whose outcome is reported after a delay: flash write (2), voltage (6),
+    // accelerometer (12) and gyro (13) calibration.
+    static bool reportsResult(quint8 command);
+
+    void setFlashWriter(FlashWriter writer) { m_flashWriter = std::move(writer); }
+
+    // Handles one checksum-valid 64-byte request and builds the 64-byte reply into reply.
+    Outcome handleRequest(const quint8 *request, qint64 ms, quint8 *reply);
+
+    // When the running command finishes, or -1 when none is running.
+    qint64 commandDueAt() const { return m_commandDueAt; }
+
+    // Finishes the running command if its time has come. Returns true if it finished now.
+    bool finishDueCommand(qint64 ms);
+
+    // The command result replies carry at offset 4 now (0 when nothing is reported).
+    quint8 resultCode() const { return m_resultCode; }
+    quint8 lastCommand() const { return m_lastCommand; }
+    const UavParam &block() const { return m_block; }
+
+private:
+    void buildPayload(quint8 requestHead, const quint8 *requestPayload, qint64 ms,
+                      quint8 *replyHead, quint8 *payload, Outcome *outcome);
+    int switchChannel(quint8 mapping) const;
+
+    UavParam m_block;
+    const quint8 m_firmwareVersion;
+    const int m_commandDelayMs;
+    const QSet<quint8> m_failingCommands;
+    FlashWriter m_flashWriter;
+
+    // Commands act on a change of the request's command byte: the link repeats its command in
+    // every frame, and a repeat must not start the work again.
+    quint8 m_lastCommand = 0;
+    quint8 m_runningCommand = 0;
+    qint64 m_commandDueAt = -1;
+    quint8 m_resultCode = 0;
+};
+
+#endif // FCSIM_FLIGHTCONTROLLER_H

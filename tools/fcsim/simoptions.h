@@ -1,0 +1,51 @@
+#ifndef FCSIM_SIMOPTIONS_H
+#define FCSIM_SIMOPTIONS_H
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// Everything the command line of fcsim can set, already checked for range and consistency.
+class SimOptions
+{
+public:
+    enum class ParseResult
+    {
+        Ok,
+        HelpRequested,
+        Error
+    };
+
+    // Serves a pseudo-terminal whose slave is reachable through the symlink linkPath, or an
+    // existing serial device at devicePath; exactly one of the two is set.
+    QString linkPath;
+    QString devicePath;
+
+    QString statePath; // flash image, loaded at start and written by the flash command
+    QString dumpPath;  // the block after every change, for tests
+    QString logPath;   // one line per request received
+
+    quint8 firmwareVersion = 105;
+    int commandDelayMs = 800;
+    int replyDelayMs = 2;
+    QSet<quint8> failingCommands;
+
+    double dropProbability = 0.0;
+    double corruptProbability = 0.0;
+    bool seedGiven = false;
+    std::uint32_t seed = 0;
+
+    // Scripted silence: from silentAfterMs after start, for silentForMs (0: until SIGUSR2).
+    int silentAfterMs = -1;
+    int silentForMs = 0;
+
+    bool verbose = false;
+
+    // Parses arguments (arguments[0] is the program name). On Error, *message holds a one-line
+    // explanation without the program prefix; on HelpRequested it holds the help text.
+    ParseResult parse(const QStringList &arguments, QString *message);
+};
+
+#endif // FCSIM_SIMOPTIONS_H

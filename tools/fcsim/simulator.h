@@ -1,0 +1,83 @@
+#ifndef FCSIM_SIMULATOR_H
+#define FCSIM_SIMULATOR_H
+
+#include "faultinjector.h"
+#include "flightcontroller.h"
+#include "requestlog.h"
+#include "simoptions.h"
+
+#include "frame.h"
+#include "frameassembler.h"
+
+#include <array>
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <vector>
+
+class SignalPipe;
+
+// Runs the simulated flight controller on a pseudo-terminal or a serial device: sets up the
+// line, then waits in poll() for requests, signals and the next due timer (a delayed reply, a
+// finishing command, a scripted silence) and never spins while idle.
+class Simulator
+{
+public:
+    enum ExitCode
+    {
+        Finished = 0,
+        SetupFailed = 1,
+        BadUsage = 2,
+        DeviceLost = 3
+    };
+
+    explicit Simulator(const SimOptions &options);
+    ~Simulator();
+    Simulator(const Simulator &) = delete;
+    Simulator &operator=(const Simulator &) = delete;
+
+    int run();
+
+private:
+    using Frame = std::array<quint8, fclink::kFrameSize>;
+    struct PendingReply
+    {
+        qint64 dueMs;
+        Frame frame;
+    };
+
+    qint64 elapsedMs() const;
+    bool loadInitialBlock(UavParam *block);
+    bool writeDump();
+    bool writeFlash(const UavParam &block);
+
+    int serve(int fd);
+    void onRequest(const quint8 *request);
+    void runDueTimers(qint64 now);
+    int pollTimeout(qint64 now) const;
+    void sendReply(Frame frame);
+    bool flushOutput();
+    void setSilent(bool silent, const char *reason);
+    bool handleSignals();
+
+    void diagnose(const QString &message) const;
+    static void complain(const QString &message);
+
+    const SimOptions m_options;
+    const std::chrono::steady_clock::time_point m_start;
+    std::unique_ptr<FlightController> m_controller;
+    std::unique_ptr<FaultInjector> m_faults;
+    std::unique_ptr<SignalPipe> m_signals;
+    RequestLog m_log;
+    fclink::FrameAssembler m_assembler;
+
+    int m_fd = -1;
+    std::deque<PendingReply> m_pendingReplies;
+    std::vector<quint8> m_output; // bytes accepted for sending but not yet written
+    bool m_silent = false;
+    qint64 m_silenceStartsAt = -1;
+    qint64 m_silenceEndsAt = -1;
+    bool m_deviceLost = false;
+};
+
+#endif // FCSIM_SIMULATOR_H
