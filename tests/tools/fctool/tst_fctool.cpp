@@ -1,0 +1,688 @@
+// End-to-end tests of fctool: each case runs the real program against the simulated flight
+// controller on a pseudo-terminal and checks its output, its exit code and what the simulator
+// received and holds afterwards.
+
+#include "simulatorprocess.h"
+#include "toolrun.h"
+
+#include <parameterfields.h>
+#include <parameterfile.h>
+#include <parameterslices.h>
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+using Block = QVector<quint8>;
+
+const fclink::ParameterField &field(const char *name)
+{
+    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
+    Q_ASSERT(found);
+    return *found;
+}
+
+qint32 valueIn(const Block &block, const char *name)
+{
+    return fclink::readField(block.constData(), field(name));
+}
+
+// A value of the field that differs from current and fits the field.
+qint32 otherValue(const fclink::ParameterField &f, qint32 current)
+{
+    return current < fclink::fieldMaximum(f.type) ? current + 1 : current - 1;
+}
+
+Block loadFile(const QString &path)
+{
+    Block block(fclink::kParameterBlockSize);
+    QString error;
+    if (!fclink::loadParameterFileStrict(path, block.data(), &error))
+        return {};
+    return block;
+}
+
+QStringList fieldLines(const Block &block)
+{
+    QStringList lines;
+    for (const fclink::ParameterField &f : fclink::parameterFields())
+        lines.append(QStringLiteral("%1=%2")
+                         .arg(QLatin1String(f.name))
+                         .arg(fclink::readField(block.constData(), f)));
+    return lines;
+}
+
+bool isErrorLine(const QString &err)
+{
+    return err.startsWith(QLatin1String("fctool: ")) && err.count(QLatin1Char('\n')) == 1;
+}
+
+const QRegularExpression &telemetryPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^rc=(-?\d+,){7}-?\d+ voltage=(-?\d+\.\d\d) roll=-?\d+\.\d pitch=-?\d+\.\d )"
+        R"(heading=-?\d+\.\d gyro=-?\d+\.\d,-?\d+\.\d,-?\d+\.\d )"
+        R"(acc=-?\d+\.\d\d,-?\d+\.\d\d,-?\d+\.\d\d alt=-?\d+\.\d compass=\d+$)"));
+    return pattern;
+}
+
+void verifyTelemetryLine(const QString &line)
+{
+    const QRegularExpressionMatch match = telemetryPattern().match(line);
+    QVERIFY2(match.hasMatch(), qPrintable(line));
+    const double voltage = match.captured(2).toDouble();
+    QVERIFY2(voltage > 11.0 && voltage < 13.0, qPrintable(line));
+}
+
+// Time-outs given to fctool where a case waits for one on purpose.
+const QString kShortTimeout = QStringLiteral("2");
+// Upper bound for such a case: well below the default time-out of 10 s.
+constexpr qint64 kShortTimeoutBoundMs = 8000;
+
+} // namespace
+
+class TestFctool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void helpPrintsUsage();
+    void usageErrorsExit2_data();
+    void usageErrorsExit2();
+    void portsListsExtraPortsSorted();
+
+    void readPrintsEveryField();
+    void readFileRoundTripsThroughWrite();
+    void getPrintsRequestedFieldsInOrder();
+    void getRejectsUnknownNameBeforeConnecting();
+    void setChangesTheSimulatorsBlock();
+    void setRejectsBadInput_data();
+    void setRejectsBadInput();
+    void writeRejectsBadFile_data();
+    void writeRejectsBadFile();
+    void writeRejectsMissingFile();
+    void readRejectsMissingOutputFolder();
+
+    void telemetryPrintsCountLines();
+    void telemetryRunsUntilInterrupted();
+    void telemetryOutlastsLostConnection();
+    void telemetryTimesOutWhenControllerFallsSilent();
+    void telemetryEndsWhenDeviceGoesAway();
+
+    void commandReportsResult_data();
+    void commandReportsResult();
+    void commandFlashWritesStateFile();
+    void commandWithoutResultIsSent_data();
+    void commandWithoutResultIsSent();
+
+    void badPortNameExits3();
+    void missingDeviceExits3();
+    void terminatedSimulatorExits3();
+    void silentSimulatorTimesOut();
+    void stoppedSimulatorTimesOut();
+    void lossyLinkStillCompletes();
+
+private:
+    bool startSimulator(const QStringList &extra = {});
+    QString path(const QString &name) const { return m_folder->filePath(name); }
+    QString port() const { return m_sim->linkPath(); }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TestFctool::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_folder->isValid());
+    m_sim = std::make_unique<SimulatorProcess>(m_folder->path());
+}
+
+void TestFctool::cleanup()
+{
+    m_sim.reset();
+    m_folder.reset();
+}
+
+bool TestFctool::startSimulator(const QStringList &extra)
+{
+    return m_sim->start(extra);
+}
+
+void TestFctool::helpPrintsUsage()
+{
+    ToolRun tool({QStringLiteral("--help")});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 0);
+    QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
+    QVERIFY(tool.err().isEmpty());
+
+    ToolRun subcommandHelp({QStringLiteral("set"), QStringLiteral("--help")});
+    QVERIFY(subcommandHelp.runToEnd());
+    QCOMPARE(subcommandHelp.exitCode(), 0);
+    QCOMPARE(subcommandHelp.out(), tool.out());
+}
+
+void TestFctool::usageErrorsExit2_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // The port does not exist, so reaching for it would end with 3, not 2.
+    const QString p = QStringLiteral("/nonexistent/fc");
+    QTest::newRow("no arguments") << QStringList{};
+    QTest::newRow("unknown subcommand") << QStringList{"frobnicate"};
+    QTest::newRow("missing --port") << QStringList{"read"};
+    QTest::newRow("unknown option") << QStringList{"read", "--port", p, "--bogus"};
+    QTest::newRow("option without value") << QStringList{"read", "--port"};
+    QTest::newRow("--out on get") << QStringList{"get", "--port", p, "--out", "f", "MotorIdel"};
+    QTest::newRow("--count on read") << QStringList{"read", "--port", p, "--count", "3"};
+    QTest::newRow("write without file") << QStringList{"write", "--port", p};
+    QTest::newRow("write with two files") << QStringList{"write", "--port", p, "a", "b"};
+    QTest::newRow("get without names") << QStringList{"get", "--port", p};
+    QTest::newRow("set without assignments") << QStringList{"set", "--port", p};
+    QTest::newRow("set without value") << QStringList{"set", "--port", p, "MotorIdel"};
+    QTest::newRow("command without name") << QStringList{"command", "--port", p};
+    QTest::newRow("unknown command") << QStringList{"command", "--port", p, "launch"};
+    QTest::newRow("count zero") << QStringList{"telemetry", "--port", p, "--count", "0"};
+    QTest::newRow("count not a number") << QStringList{"telemetry", "--port", p, "--count", "x"};
+    QTest::newRow("negative timeout") << QStringList{"read", "--port", p, "--timeout", "-1"};
+    QTest::newRow("timeout not a number") << QStringList{"read", "--port=" + p, "--timeout=soon"};
+    QTest::newRow("ports with --port") << QStringList{"ports", "--port", p};
+    QTest::newRow("read with argument") << QStringList{"read", "--port", p, "extra"};
+}
+
+void TestFctool::usageErrorsExit2()
+{
+    QFETCH(QStringList, arguments);
+    ToolRun tool(arguments);
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 2, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+}
+
+void TestFctool::portsListsExtraPortsSorted()
+{
+    QVERIFY(startSimulator());
+    const QString zeta = path(QStringLiteral("zeta"));
+    const QString alpha = path(QStringLiteral("alpha"));
+    const QString extra = QStringList{zeta, port(), alpha}.join(QLatin1Char(':'));
+    ToolRun tool({QStringLiteral("ports")}, {QStringLiteral("FCLINK_EXTRA_PORTS=") + extra});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 0);
+    QVERIFY(tool.err().isEmpty());
+
+    const QStringList names = tool.outLines();
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(names, sorted);
+    QCOMPARE(names.filter(m_folder->path()), (QStringList{alpha, port(), zeta}));
+}
+
+void TestFctool::readPrintsEveryField()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("read"), QStringLiteral("--port"), port()});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.err().isEmpty());
+    QCOMPARE(tool.outLines().size(), 198);
+    QCOMPARE(tool.outLines(), fieldLines(m_sim->block()));
+}
+
+void TestFctool::readFileRoundTripsThroughWrite()
+{
+    QVERIFY(startSimulator());
+    const Block original = m_sim->block();
+    QVERIFY(!original.isEmpty());
+
+    const QString saved = path(QStringLiteral("saved.conf"));
+    ToolRun read(
+        {QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("--out"), saved});
+    QVERIFY(read.runToEnd());
+    QVERIFY2(read.exitCode() == 0, qPrintable(read.describe()));
+    QVERIFY(read.out().isEmpty());
+    QCOMPARE(loadFile(saved), original);
+
+    // Writing back the file just read changes nothing.
+    ToolRun same({QStringLiteral("write"), QStringLiteral("--port"), port(), saved});
+    QVERIFY(same.runToEnd());
+    QVERIFY2(same.exitCode() == 0, qPrintable(same.describe()));
+    QCOMPARE(m_sim->block(), original);
+
+    // An edited file reaches the controller, and reading it back gives the file again.
+    const fclink::ParameterField &idle = field("MotorIdel");
+    const qint32 newIdle = otherValue(idle, valueIn(original, "MotorIdel"));
+    {
+        QSettings settings(saved, QSettings::IniFormat);
+        settings.setValue(idle.fileKeyName(), QString::number(newIdle));
+    }
+    ToolRun edited({QStringLiteral("write"), QStringLiteral("--port"), port(), saved});
+    QVERIFY(edited.runToEnd());
+    QVERIFY2(edited.exitCode() == 0, qPrintable(edited.describe()));
+    QCOMPARE(valueIn(m_sim->block(), "MotorIdel"), newIdle);
+    QCOMPARE(m_sim->block(), loadFile(saved));
+
+    const QString again = path(QStringLiteral("again.conf"));
+    ToolRun reread(
+        {QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("--out"), again});
+    QVERIFY(reread.runToEnd());
+    QCOMPARE(reread.exitCode(), 0);
+    QCOMPARE(loadFile(again), loadFile(saved));
+}
+
+void TestFctool::getPrintsRequestedFieldsInOrder()
+{
+    QVERIFY(startSimulator());
+    const Block block = m_sim->block();
+    const QStringList names{"LossVolt",     "ServoTrim0",  "IMUDistX", "MotorIdel",
+                            "MaxPhiByhand", "BatteryCell", "LimitAlt"};
+    ToolRun tool(QStringList{QStringLiteral("get"), QStringLiteral("--port"), port()} + names);
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QStringList expected;
+    for (const QString &name : names)
+        expected.append(QStringLiteral("%1=%2").arg(name).arg(valueIn(block, qPrintable(name))));
+    QCOMPARE(tool.outLines(), expected);
+}
+
+void TestFctool::getRejectsUnknownNameBeforeConnecting()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("get"), QStringLiteral("--port"), port(),
+                  QStringLiteral("MotorIdel"), QStringLiteral("MotorIdle")});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 2);
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY(isErrorLine(tool.err()));
+    QVERIFY(tool.err().contains(QLatin1String("MotorIdle")));
+    QCOMPARE(m_sim->requestCount(), 0);
+}
+
+void TestFctool::setChangesTheSimulatorsBlock()
+{
+    QVERIFY(startSimulator());
+    const Block before = m_sim->block();
+    Block expected = before;
+    QStringList assignments;
+    for (const char *name : {"MotorIdel", "LossVolt", "IMUDistX", "BatteryCell", "spare98"}) {
+        const qint32 value = otherValue(field(name), valueIn(before, name));
+        fclink::writeField(expected.data(), field(name), value);
+        assignments.append(QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value));
+    }
+    // The extremes of a signed 16-bit field.
+    fclink::writeField(expected.data(), field("GPSDistY"), -32768);
+    assignments.append(QStringLiteral("GPSDistY=-32768"));
+
+    ToolRun tool(QStringList{QStringLiteral("set"), QStringLiteral("--port"), port()} +
+                 assignments);
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY(tool.err().isEmpty());
+    QCOMPARE(m_sim->block(), expected);
+}
+
+void TestFctool::setRejectsBadInput_data()
+{
+    QTest::addColumn<QStringList>("assignments");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("int8 above") << QStringList{"ServoTrim0=128"} << "ServoTrim0";
+    QTest::newRow("int8 below") << QStringList{"ServoTrim0=-129"} << "ServoTrim0";
+    QTest::newRow("uint8 negative") << QStringList{"BatteryCell=-1"} << "BatteryCell";
+    QTest::newRow("uint8 above") << QStringList{"BatteryCell=256"} << "BatteryCell";
+    QTest::newRow("int16 above") << QStringList{"IMUDistX=32768"} << "IMUDistX";
+    QTest::newRow("uint16 above") << QStringList{"LossVolt=65536"} << "LossVolt";
+    QTest::newRow("not a number") << QStringList{"MotorIdel=three"} << "MotorIdel";
+    QTest::newRow("fraction") << QStringList{"MotorIdel=1.5"} << "MotorIdel";
+    QTest::newRow("empty value") << QStringList{"MotorIdel="} << "MotorIdel";
+    QTest::newRow("unknown name") << QStringList{"NoSuchField=1"} << "NoSuchField";
+    QTest::newRow("second of two") << QStringList{"MotorIdel=2", "LossVolt=70000"} << "LossVolt";
+}
+
+void TestFctool::setRejectsBadInput()
+{
+    QFETCH(QStringList, assignments);
+    QFETCH(QString, named);
+    QVERIFY(startSimulator());
+    const Block before = m_sim->block();
+    ToolRun tool(QStringList{QStringLiteral("set"), QStringLiteral("--port"), port()} +
+                 assignments);
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 2, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(named), qPrintable(tool.err()));
+    // Nothing was sent: the port was never opened.
+    QCOMPARE(m_sim->requestCount(), 0);
+    QCOMPARE(m_sim->block(), before);
+}
+
+void TestFctool::writeRejectsBadFile_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value"); // empty: the key is removed
+    QTest::newRow("missing key") << "var43" << QString();
+    QTest::newRow("int8 out of range") << "var43"
+                                       << "200";
+    QTest::newRow("uint16 out of range") << "var70"
+                                         << "-5";
+    QTest::newRow("not a number") << "var70"
+                                  << "twelve";
+    QTest::newRow("last key missing") << "var198" << QString();
+}
+
+void TestFctool::writeRejectsBadFile()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QVERIFY(startSimulator());
+    const Block before = m_sim->block();
+    const QString file = path(QStringLiteral("bad.conf"));
+    QVERIFY(QFile::copy(m_sim->dumpPath(), file));
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        if (value.isEmpty())
+            settings.remove(key);
+        else
+            settings.setValue(key, value);
+    }
+    ToolRun tool({QStringLiteral("write"), QStringLiteral("--port"), port(), file});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 2, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(key + QLatin1Char(' ')), qPrintable(tool.err()));
+    QCOMPARE(m_sim->requestCount(), 0);
+    QCOMPARE(m_sim->block(), before);
+}
+
+void TestFctool::writeRejectsMissingFile()
+{
+    QVERIFY(startSimulator());
+    const QString missing = path(QStringLiteral("missing.conf"));
+    ToolRun tool({QStringLiteral("write"), QStringLiteral("--port"), port(), missing});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 2);
+    QVERIFY(isErrorLine(tool.err()));
+    QVERIFY(tool.err().contains(missing));
+    QCOMPARE(m_sim->requestCount(), 0);
+}
+
+void TestFctool::readRejectsMissingOutputFolder()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("--out"),
+                  path(QStringLiteral("no/such/folder/x.conf"))});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 2);
+    QVERIFY(isErrorLine(tool.err()));
+    QCOMPARE(m_sim->requestCount(), 0);
+}
+
+void TestFctool::telemetryPrintsCountLines()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--count"), QStringLiteral("3")});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.err().isEmpty());
+    const QStringList lines = tool.outLines();
+    QCOMPARE(lines.size(), 3);
+    for (const QString &line : lines)
+        verifyTelemetryLine(line);
+}
+
+void TestFctool::telemetryRunsUntilInterrupted()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port()});
+    QVERIFY(tool.start());
+    QVERIFY2(tool.waitForLines(2, 10000), qPrintable(tool.describe()));
+    tool.sendSignal(SIGINT);
+    QVERIFY(tool.finish(5000));
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.err().isEmpty());
+    for (const QString &line : tool.outLines())
+        verifyTelemetryLine(line);
+
+    // SIGTERM ends it the same way.
+    ToolRun terminated({QStringLiteral("telemetry"), QStringLiteral("--port"), port()});
+    QVERIFY(terminated.start());
+    QVERIFY(terminated.waitForLines(1, 10000));
+    terminated.sendSignal(SIGTERM);
+    QVERIFY(terminated.finish(5000));
+    QCOMPARE(terminated.exitCode(), 0);
+}
+
+void TestFctool::telemetryOutlastsLostConnection()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--count"), QStringLiteral("8")});
+    QVERIFY(tool.start());
+    QVERIFY(tool.waitForLines(1, 10000));
+    // Long enough for the link to declare the connection lost (about 2.7 s without replies).
+    m_sim->sendSignal(SIGUSR1);
+    QTest::qWait(3500);
+    m_sim->sendSignal(SIGUSR2);
+    QVERIFY(tool.finish(15000));
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QCOMPARE(tool.outLines().size(), 8);
+}
+
+void TestFctool::telemetryTimesOutWhenControllerFallsSilent()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--timeout"), kShortTimeout});
+    QVERIFY(tool.start());
+    QVERIFY(tool.waitForLines(1, 10000));
+    m_sim->sendSignal(SIGUSR1);
+    QVERIFY(tool.finish(15000));
+    QVERIFY2(tool.exitCode() == 4, qPrintable(tool.describe()));
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+}
+
+void TestFctool::telemetryEndsWhenDeviceGoesAway()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port()});
+    QVERIFY(tool.start());
+    QVERIFY(tool.waitForLines(1, 10000));
+    QElapsedTimer clock;
+    clock.start();
+    m_sim->stop();
+    // The pseudo-terminal is gone for good: no point in waiting out the 10 s time-out.
+    QVERIFY(tool.finish(15000));
+    QVERIFY2(tool.exitCode() == 4, qPrintable(tool.describe()));
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY(clock.elapsed() < kShortTimeoutBoundMs);
+}
+
+void TestFctool::commandReportsResult_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("calib-acc") << "calib-acc"
+                               << ""
+                               << "Accelerometers calibrated OK" << 0;
+    QTest::newRow("calib-acc fails") << "calib-acc"
+                                     << "12"
+                                     << "Accelerometers calibrated error" << 1;
+    QTest::newRow("calib-gyro") << "calib-gyro"
+                                << ""
+                                << "Gyros calibrated OK" << 0;
+    QTest::newRow("calib-gyro fails") << "calib-gyro"
+                                      << "13,2"
+                                      << "Gyros calibrated error" << 1;
+    QTest::newRow("calib-volt") << "calib-volt"
+                                << ""
+                                << "Voltage calibrated OK" << 0;
+    QTest::newRow("calib-volt fails") << "calib-volt"
+                                      << "6"
+                                      << "Voltage calibrated error" << 1;
+    QTest::newRow("flash fails") << "flash"
+                                 << "2"
+                                 << "Parameters saved error" << 1;
+}
+
+void TestFctool::commandReportsResult()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, failing);
+    QFETCH(QString, text);
+    QFETCH(int, exitCode);
+    QStringList extra{QStringLiteral("--command-delay"), QStringLiteral("200")};
+    if (!failing.isEmpty())
+        extra << QStringLiteral("--fail") << failing;
+    QVERIFY(startSimulator(extra));
+    ToolRun tool({QStringLiteral("command"), QStringLiteral("--port"), port(), command});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == exitCode, qPrintable(tool.describe()));
+    QCOMPARE(tool.out(), text + QLatin1Char('\n'));
+    QVERIFY(tool.err().isEmpty());
+}
+
+void TestFctool::commandFlashWritesStateFile()
+{
+    QVERIFY(startSimulator({QStringLiteral("--state"), m_sim->statePath(),
+                            QStringLiteral("--command-delay"), QStringLiteral("200")}));
+    QVERIFY(!QFile::exists(m_sim->statePath()));
+    ToolRun set(
+        {QStringLiteral("set"), QStringLiteral("--port"), port(), QStringLiteral("LimitAlt=321")});
+    QVERIFY(set.runToEnd());
+    QCOMPARE(set.exitCode(), 0);
+
+    ToolRun tool(
+        {QStringLiteral("command"), QStringLiteral("--port"), port(), QStringLiteral("flash")});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QCOMPARE(tool.out(), QStringLiteral("Parameters saved OK\n"));
+    const Block state = loadFile(m_sim->statePath());
+    QCOMPARE(state, m_sim->block());
+    QCOMPARE(valueIn(state, "LimitAlt"), 321);
+}
+
+void TestFctool::commandWithoutResultIsSent_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("code");
+    QTest::newRow("test-bec") << "test-bec" << 7;
+    QTest::newRow("calib-rc-neutral") << "calib-rc-neutral" << 8;
+    QTest::newRow("rc-scale-start") << "rc-scale-start" << 9;
+    QTest::newRow("rc-scale-stop") << "rc-scale-stop" << 10;
+    QTest::newRow("bind-dsm") << "bind-dsm" << 11;
+}
+
+void TestFctool::commandWithoutResultIsSent()
+{
+    QFETCH(QString, command);
+    QFETCH(int, code);
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("command"), QStringLiteral("--port"), port(), command});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY(tool.err().isEmpty());
+    QVERIFY(m_sim->receivedCommand(code));
+}
+
+void TestFctool::badPortNameExits3()
+{
+    ToolRun tool({QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("nonsense")});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 3);
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY(tool.err().contains(QLatin1String("nonsense")));
+}
+
+void TestFctool::missingDeviceExits3()
+{
+    const QString missing = path(QStringLiteral("no-such-device"));
+    ToolRun tool(
+        {QStringLiteral("get"), QStringLiteral("--port"), missing, QStringLiteral("MotorIdel")});
+    QVERIFY(tool.runToEnd());
+    QCOMPARE(tool.exitCode(), 3);
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY(tool.err().contains(missing));
+}
+
+void TestFctool::terminatedSimulatorExits3()
+{
+    QVERIFY(startSimulator());
+    m_sim->stop();
+    ToolRun tool({QStringLiteral("read"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--timeout"), kShortTimeout});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 3, qPrintable(tool.describe()));
+    QVERIFY(isErrorLine(tool.err()));
+}
+
+void TestFctool::silentSimulatorTimesOut()
+{
+    QVERIFY(startSimulator());
+    m_sim->sendSignal(SIGUSR1);
+    ToolRun tool({QStringLiteral("read"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--timeout"), kShortTimeout});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 4, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.elapsedMs() < kShortTimeoutBoundMs,
+             qPrintable(QString::number(tool.elapsedMs())));
+    // It did ask: the simulator logged requests it left unanswered.
+    QVERIFY(m_sim->requestCount() > 0);
+}
+
+void TestFctool::stoppedSimulatorTimesOut()
+{
+    QVERIFY(startSimulator());
+    m_sim->sendSignal(SIGSTOP);
+    ToolRun tool({QStringLiteral("command"), QStringLiteral("--port"), port(),
+                  QStringLiteral("calib-gyro"), QStringLiteral("--timeout"), kShortTimeout});
+    QVERIFY(tool.runToEnd());
+    m_sim->sendSignal(SIGCONT);
+    QVERIFY2(tool.exitCode() == 4, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY(tool.elapsedMs() < kShortTimeoutBoundMs);
+}
+
+void TestFctool::lossyLinkStillCompletes()
+{
+    QVERIFY(startSimulator({QStringLiteral("--drop"), QStringLiteral("0.1"),
+                            QStringLiteral("--corrupt"), QStringLiteral("0.2"),
+                            QStringLiteral("--seed"), QStringLiteral("7")}));
+    ToolRun read({QStringLiteral("read"), QStringLiteral("--port"), port()});
+    QVERIFY(read.runToEnd());
+    QVERIFY2(read.exitCode() == 0, qPrintable(read.describe()));
+    QCOMPARE(read.outLines(), fieldLines(m_sim->block()));
+
+    const Block before = m_sim->block();
+    const qint32 limit = otherValue(field("LimitRadius"), valueIn(before, "LimitRadius"));
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("LimitRadius=%1").arg(limit)});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
+    Block expected = before;
+    fclink::writeField(expected.data(), field("LimitRadius"), limit);
+    QCOMPARE(m_sim->block(), expected);
+}
+
+QTEST_GUILESS_MAIN(TestFctool)
+#include "tst_fctool.moc"

@@ -1,0 +1,252 @@
+#include "fctooloptions.h"
+
+#include "toolcommands.h"
+
+#include <QHash>
+
+#include <cmath>
+
+namespace {
+
+using Subcommand = FctoolOptions::Subcommand;
+
+const QHash<QString, Subcommand> &subcommandsByName()
+{
+    static const QHash<QString, Subcommand> names = {
+        {QStringLiteral("ports"), Subcommand::Ports},
+        {QStringLiteral("read"), Subcommand::Read},
+        {QStringLiteral("write"), Subcommand::Write},
+        {QStringLiteral("get"), Subcommand::Get},
+        {QStringLiteral("set"), Subcommand::Set},
+        {QStringLiteral("telemetry"), Subcommand::Telemetry},
+        {QStringLiteral("command"), Subcommand::Command},
+    };
+    return names;
+}
+
+bool isHelpWord(const QString &word)
+{
+    return word == QLatin1String("--help") || word == QLatin1String("-h") ||
+           word == QLatin1String("help");
+}
+
+// Longer waits than a day are a typing error rather than a wish.
+constexpr double kMaxTimeoutSeconds = 86400.0;
+
+bool parseTimeout(const QString &text, int *timeoutMs)
+{
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds <= 0.0 || seconds > kMaxTimeoutSeconds)
+        return false;
+    *timeoutMs = qMax(1, static_cast<int>(std::lround(seconds * 1000.0)));
+    return true;
+}
+
+bool parseCount(const QString &text, int *count)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || value <= 0)
+        return false;
+    *count = value;
+    return true;
+}
+
+// Joins names with commas into indented lines that stay within a terminal's width.
+QString wrappedList(const QStringList &names, const QString &indent)
+{
+    constexpr int kWidth = 79;
+    QStringList lines;
+    QString line = indent;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString item = names.at(i) + (i + 1 < names.size() ? QStringLiteral(",") : QString());
+        if (line.size() > indent.size() && line.size() + 1 + item.size() > kWidth) {
+            lines.append(line);
+            line = indent;
+        }
+        line += (line.size() > indent.size() ? QStringLiteral(" ") : QString()) + item;
+    }
+    lines.append(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+bool FctoolOptions::parse(const QStringList &arguments, QString *error)
+{
+    if (arguments.isEmpty()) {
+        *error = QStringLiteral("no subcommand given (try fctool --help)");
+        return false;
+    }
+    if (isHelpWord(arguments.first())) {
+        m_subcommand = Subcommand::Help;
+        return true;
+    }
+    if (!parseSubcommand(arguments.first(), error) || !parseArguments(arguments.mid(1), error))
+        return false;
+    if (m_helpRequested) {
+        m_subcommand = Subcommand::Help;
+        return true;
+    }
+    return checkRequirements(error);
+}
+
+bool FctoolOptions::parseSubcommand(const QString &word, QString *error)
+{
+    const auto found = subcommandsByName().constFind(word);
+    if (found == subcommandsByName().constEnd()) {
+        *error = QStringLiteral("unknown subcommand '%1' (try fctool --help)").arg(word);
+        return false;
+    }
+    m_subcommand = found.value();
+    m_subcommandName = word;
+    return true;
+}
+
+bool FctoolOptions::parseArguments(const QStringList &arguments, QString *error)
+{
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (optionsEnded || argument == QLatin1String("-") ||
+            !argument.startsWith(QLatin1Char('-'))) {
+            m_positional.append(argument);
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (isHelpWord(argument)) {
+            m_helpRequested = true;
+        } else if (!takeOption(arguments, &i, error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Takes "--name value" or "--name=value" starting at *index and moves *index past it.
+bool FctoolOptions::takeOption(const QStringList &arguments, int *index, QString *error)
+{
+    const QString argument = arguments.at(*index);
+    const int equals = argument.indexOf(QLatin1Char('='));
+    const QString name = equals < 0 ? argument : argument.left(equals);
+    if (!optionAllowed(name)) {
+        *error = QStringLiteral("%1: unknown option '%2'").arg(m_subcommandName, name);
+        return false;
+    }
+    if (equals >= 0)
+        return storeOption(name, argument.mid(equals + 1), error);
+    if (*index + 1 >= arguments.size()) {
+        *error = QStringLiteral("option %1 needs a value").arg(name);
+        return false;
+    }
+    ++*index;
+    return storeOption(name, arguments.at(*index), error);
+}
+
+bool FctoolOptions::storeOption(const QString &name, const QString &value, QString *error)
+{
+    if (value.isEmpty()) {
+        *error = QStringLiteral("option %1 needs a value").arg(name);
+        return false;
+    }
+    if (name == QLatin1String("--port")) {
+        m_port = value;
+    } else if (name == QLatin1String("--out")) {
+        m_outFile = value;
+    } else if (name == QLatin1String("--timeout")) {
+        if (!parseTimeout(value, &m_timeoutMs)) {
+            *error =
+                QStringLiteral("--timeout needs a positive number of seconds, not '%1'").arg(value);
+            return false;
+        }
+    } else if (!parseCount(value, &m_count)) {
+        *error = QStringLiteral("--count needs a positive whole number, not '%1'").arg(value);
+        return false;
+    }
+    return true;
+}
+
+bool FctoolOptions::optionAllowed(const QString &name) const
+{
+    if (m_subcommand == Subcommand::Ports)
+        return false;
+    if (name == QLatin1String("--port") || name == QLatin1String("--timeout"))
+        return true;
+    if (name == QLatin1String("--out"))
+        return m_subcommand == Subcommand::Read;
+    if (name == QLatin1String("--count"))
+        return m_subcommand == Subcommand::Telemetry;
+    return false;
+}
+
+bool FctoolOptions::checkRequirements(QString *error) const
+{
+    if (m_subcommand != Subcommand::Ports && m_port.isEmpty()) {
+        *error = QStringLiteral("%1: --port PORT is required").arg(m_subcommandName);
+        return false;
+    }
+    return checkPositionalCount(error);
+}
+
+bool FctoolOptions::checkPositionalCount(QString *error) const
+{
+    const int given = m_positional.size();
+    switch (m_subcommand) {
+    case Subcommand::Write:
+        if (given != 1)
+            *error = QStringLiteral("write: exactly one parameter file is needed");
+        return given == 1;
+    case Subcommand::Get:
+    case Subcommand::Set:
+        if (given == 0)
+            *error = QStringLiteral("%1: name at least one parameter").arg(m_subcommandName);
+        return given > 0;
+    case Subcommand::Command:
+        if (given != 1)
+            *error = QStringLiteral("command: exactly one command name is needed (%1)")
+                         .arg(toolCommandNames().join(QLatin1String(", ")));
+        return given == 1;
+    default:
+        if (given != 0)
+            *error = QStringLiteral("%1: unexpected argument '%2'")
+                         .arg(m_subcommandName, m_positional.first());
+        return given == 0;
+    }
+}
+
+QString FctoolOptions::usage()
+{
+    return QStringLiteral(
+               "Usage:\n"
+               "  fctool ports\n"
+               "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
+               "  fctool write --port PORT FILE [--timeout SEC]\n"
+               "  fctool get   --port PORT NAME... [--timeout SEC]\n"
+               "  fctool set   --port PORT NAME=VALUE... [--timeout SEC]\n"
+               "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
+               "  fctool command --port PORT NAME [--timeout SEC]\n"
+               "\n"
+               "Talks to the flight controller over its serial link.\n"
+               "\n"
+               "  ports      list the serial ports, one per line\n"
+               "  read       read the parameter block; print Name=value lines, or save it as a\n"
+               "             parameter file with --out\n"
+               "  write      check a parameter file, then upload it to the flight controller\n"
+               "  get        print the named parameters as Name=value lines\n"
+               "  set        change parameters (checked first) and upload the block\n"
+               "  telemetry  print one line per telemetry cycle, N lines or until interrupted\n"
+               "  command    send a command, one of:\n"
+               "%1\n"
+               "\n"
+               "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
+               "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
+               "                 next telemetry line takes longer than SEC seconds (default 10)\n"
+               "\n"
+               "Every subcommand except ports connects, waits for the parameter read, acts and\n"
+               "disconnects. Nothing is written to the flight controller's flash except by\n"
+               "'command flash'.\n"
+               "\n"
+               "Exit status: 0 success, 1 the flight controller reported a failure, 2 usage or\n"
+               "bad input, 3 the port could not be opened, 4 time-out.")
+        .arg(wrappedList(toolCommandNames(), QStringLiteral("             ")));
+}

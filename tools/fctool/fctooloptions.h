@@ -1,0 +1,58 @@
+#ifndef FCTOOL_FCTOOLOPTIONS_H
+#define FCTOOL_FCTOOLOPTIONS_H
+
+#include <QString>
+#include <QStringList>
+
+// The parsed command line: a subcommand, its options and its positional arguments. Parsing
+// checks only the form (known options, required ones present, argument counts); what the
+// arguments name (parameters, commands, files) is checked by the subcommands.
+class FctoolOptions
+{
+public:
+    enum class Subcommand
+    {
+        Help,
+        Ports,
+        Read,
+        Write,
+        Get,
+        Set,
+        Telemetry,
+        Command
+    };
+
+    static constexpr int kDefaultTimeoutMs = 10000;
+
+    bool parse(const QStringList &arguments, QString *error);
+
+    Subcommand subcommand() const { return m_subcommand; }
+    QString port() const { return m_port; }
+    QString outFile() const { return m_outFile; }
+    int timeoutMs() const { return m_timeoutMs; }
+    // Telemetry lines to print; 0 means until interrupted.
+    int count() const { return m_count; }
+    QStringList positional() const { return m_positional; }
+
+    static QString usage();
+
+private:
+    bool parseSubcommand(const QString &word, QString *error);
+    bool parseArguments(const QStringList &arguments, QString *error);
+    bool takeOption(const QStringList &arguments, int *index, QString *error);
+    bool storeOption(const QString &name, const QString &value, QString *error);
+    bool optionAllowed(const QString &name) const;
+    bool checkRequirements(QString *error) const;
+    bool checkPositionalCount(QString *error) const;
+
+    Subcommand m_subcommand = Subcommand::Help;
+    QString m_subcommandName;
+    QString m_port;
+    QString m_outFile;
+    int m_timeoutMs = kDefaultTimeoutMs;
+    int m_count = 0;
+    bool m_helpRequested = false;
+    QStringList m_positional;
+};
+
+#endif // FCTOOL_FCTOOLOPTIONS_H

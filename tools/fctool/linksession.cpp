@@ -1,0 +1,258 @@
+#include "linksession.h"
+
+#include "console.h"
+#include "statustexts.h"
+#include "toolcommands.h"
+
+#include <commrt.h>
+#include <portnaming.h>
+#include <replydecoder.h>
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+// How often a wait looks at the link's counters, which change without a signal.
+constexpr int kPollMs = 10;
+
+// The first frame written after setCommand may have been built just before it; the one after
+// that certainly carries the command.
+constexpr quint64 kFramesUntilCommandSent = 2;
+
+} // namespace
+
+LinkSession::LinkSession(const QString &portName, int timeoutMs, QObject *parent)
+    : QObject(parent), m_link(Commrt::createClass()), m_portName(portName), m_timeoutMs(timeoutMs)
+{
+    wireLink();
+}
+
+LinkSession::~LinkSession()
+{
+    close();
+}
+
+void LinkSession::wireLink()
+{
+    // The link reports a lost connection from its own thread; these connections then arrive
+    // queued on this thread like the others.
+    connect(m_link, &Commrt::statusChangedText, this, &LinkSession::onStatusChanged);
+    connect(m_link, &Commrt::connectStateText, this, &LinkSession::onConnectState);
+    connect(m_link, &Commrt::parametersChanged, this, &LinkSession::onParametersChanged);
+    connect(m_link, &Commrt::telemetryChanged, this, &LinkSession::checkWait);
+}
+
+ExitCode LinkSession::open()
+{
+    if (fclink::deviceForPortName(m_portName).isEmpty()) {
+        printError(QStringLiteral("'%1' is not a port name (use a system name such as ttyUSB0 "
+                                  "or a device path)")
+                       .arg(m_portName));
+        return ExitPortError;
+    }
+    m_link->start();
+    m_started = true;
+    m_link->setPortName(m_portName);
+    m_link->connectCom();
+    switch (waitUntil([this] { return m_parameterReads > 0; })) {
+    case WaitOutcome::Done:
+        return ExitSuccess;
+    case WaitOutcome::OpenFailed:
+        printError(QStringLiteral("cannot open port %1").arg(m_portName));
+        return ExitPortError;
+    case WaitOutcome::Interrupted:
+        return ExitSuccess;
+    case WaitOutcome::PortClosed:
+    case WaitOutcome::TimedOut:
+        break;
+    }
+    return reportOpenTimeout();
+}
+
+ExitCode LinkSession::upload()
+{
+    const int mark = m_statuses.size();
+    m_link->setSubframeHead(fclink::head::FirstWrite);
+    const quint16 uploaded = fclink::status::ParametersUploaded;
+    const auto outcome = waitUntil([&] { return findStatusSince(mark, uploaded, uploaded) >= 0; });
+    if (outcome == WaitOutcome::Done)
+        return ExitSuccess;
+    return reportTimeout(QStringLiteral("acknowledgement of the parameter upload"));
+}
+
+ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
+{
+    const int mark = m_statuses.size();
+    m_link->setCommand(command.code);
+    int result = -1;
+    const auto outcome = waitUntil([&] {
+        result = findStatusSince(mark, command.okStatus, command.failStatus);
+        return result >= 0;
+    });
+    if (outcome != WaitOutcome::Done)
+        return reportTimeout(QStringLiteral("result of command %1").arg(command.name));
+    printLine(statusText(static_cast<quint16>(result)));
+    return result == command.okStatus ? ExitSuccess : ExitControllerFailure;
+}
+
+ExitCode LinkSession::sendCommand(quint8 code)
+{
+    const int lossesAtStart = m_connectionLosses;
+    const quint64 framesAtStart = m_link->framesWritten();
+    bool frameWritten = false;
+    quint64 repliesAtFrame = 0;
+    m_link->setCommand(code);
+    // A lost connection replaces the command with the link's own parameter read, so only a
+    // frame and an answer without a loss in between count.
+    const auto outcome = waitUntil([&] {
+        if (m_connectionLosses != lossesAtStart)
+            return false;
+        if (!frameWritten) {
+            frameWritten = m_link->framesWritten() >= framesAtStart + kFramesUntilCommandSent;
+            repliesAtFrame = m_link->repliesAccepted();
+            return false;
+        }
+        return m_link->repliesAccepted() > repliesAtFrame;
+    });
+    if (outcome == WaitOutcome::Done)
+        return ExitSuccess;
+    return reportTimeout(QStringLiteral("answer after sending command %1").arg(code));
+}
+
+void LinkSession::close()
+{
+    if (!m_link)
+        return;
+    disconnect(m_link, nullptr, this, nullptr);
+    if (m_started) {
+        m_link->disconnectCom();
+        m_link->stop();
+    }
+    // No event loop runs here, so the link is deleted at once; its destructor waits for the
+    // worker thread to end.
+    Commrt::destroyClass(m_link);
+    m_link = nullptr;
+}
+
+LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done)
+{
+    if (m_interrupted)
+        return WaitOutcome::Interrupted;
+    if (m_openFailed)
+        return WaitOutcome::OpenFailed;
+    if (portWentAway())
+        return WaitOutcome::PortClosed;
+    if (done())
+        return WaitOutcome::Done;
+
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop,
+            [&loop] { loop.exit(static_cast<int>(WaitOutcome::TimedOut)); });
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, &LinkSession::checkWait);
+
+    m_loop = &loop;
+    m_done = done;
+    deadline.start(m_timeoutMs);
+    poll.start(kPollMs);
+    const auto outcome = static_cast<WaitOutcome>(loop.exec());
+    m_loop = nullptr;
+    m_done = nullptr;
+    return outcome;
+}
+
+void LinkSession::checkWait()
+{
+    if (!m_loop)
+        return;
+    if (m_openFailed)
+        m_loop->exit(static_cast<int>(WaitOutcome::OpenFailed));
+    else if (m_done && m_done())
+        m_loop->exit(static_cast<int>(WaitOutcome::Done));
+    else if (portWentAway())
+        m_loop->exit(static_cast<int>(WaitOutcome::PortClosed));
+}
+
+// The link closes the port by itself only when the device reports an error (unplugged, or the
+// other end of a pseudo-terminal closed); it does not reopen it.
+bool LinkSession::portWentAway() const
+{
+    return m_portClosed && !m_link->isPortOpen();
+}
+
+void LinkSession::interrupt()
+{
+    m_interrupted = true;
+    if (m_loop)
+        m_loop->exit(static_cast<int>(WaitOutcome::Interrupted));
+}
+
+void LinkSession::onStatusChanged(quint16 code)
+{
+    m_statuses.append(code);
+    if (code == fclink::status::OpenFailed)
+        m_openFailed = true;
+    checkWait();
+}
+
+void LinkSession::onConnectState(quint16 state)
+{
+    if (state == 1) {
+        m_everConnected = true;
+    } else {
+        ++m_connectionLosses;
+        m_portClosed = !m_link->isPortOpen();
+    }
+    checkWait();
+}
+
+void LinkSession::onParametersChanged()
+{
+    ++m_parameterReads;
+    checkWait();
+}
+
+int LinkSession::findStatusSince(int mark, quint16 first, quint16 second) const
+{
+    for (int i = mark; i < m_statuses.size(); ++i) {
+        if (m_statuses.at(i) == first || m_statuses.at(i) == second)
+            return m_statuses.at(i);
+    }
+    return -1;
+}
+
+QString LinkSession::timeoutText() const
+{
+    QString text = QStringLiteral("within %1 s").arg(m_timeoutMs / 1000.0);
+    if (m_connectionLosses > 0)
+        text += QStringLiteral(" (the connection was lost)");
+    return text;
+}
+
+ExitCode LinkSession::reportOpenTimeout() const
+{
+    if (portWentAway())
+        return reportTimeout(QStringLiteral("parameter read"));
+    if (!m_everConnected) {
+        printError(QStringLiteral("no answer from the flight controller on %1 %2")
+                       .arg(m_portName, timeoutText()));
+    } else {
+        printError(QStringLiteral("the parameter read from %1 did not finish %2")
+                       .arg(m_portName, timeoutText()));
+    }
+    return ExitTimeout;
+}
+
+ExitCode LinkSession::reportTimeout(const QString &what) const
+{
+    if (portWentAway()) {
+        printError(QStringLiteral("port %1 closed while waiting for the %2: the device went away")
+                       .arg(m_portName, what));
+    } else {
+        printError(QStringLiteral("no %1 %2").arg(what, timeoutText()));
+    }
+    return ExitTimeout;
+}

@@ -1,0 +1,98 @@
+#ifndef FCTOOL_LINKSESSION_H
+#define FCTOOL_LINKSESSION_H
+
+#include "exitcode.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+class Commrt;
+class QEventLoop;
+struct ToolCommand;
+
+// One connection to the flight controller, used the way the configuration program uses the
+// link: open the port, wait for the parameter read that follows every connection, then edit,
+// upload or command, and finally disconnect. Every wait runs the event loop (the link's receive
+// path and reply decoder run on this thread) and gives up after the session's time-out.
+//
+// A lost connection is not an error by itself: the link keeps asking and reads the block again
+// once the controller answers. An upload or command under way when it happens is lost with it,
+// so its wait ends in a time-out. Only when the device itself goes away (the link closes the
+// port) is there nothing left to wait for, and the wait ends at once.
+class LinkSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class WaitOutcome
+    {
+        Done,
+        TimedOut,
+        PortClosed,
+        OpenFailed,
+        Interrupted
+    };
+
+    LinkSession(const QString &portName, int timeoutMs, QObject *parent = nullptr);
+    ~LinkSession() override;
+
+    Commrt *link() const { return m_link; }
+    bool isInterrupted() const { return m_interrupted; }
+
+    // Opens the port and waits for the full parameter read. An interrupted wait returns
+    // ExitSuccess; the caller checks isInterrupted().
+    ExitCode open();
+    // Uploads the whole parameter block and waits until its last slice is acknowledged.
+    ExitCode upload();
+    // Sends a command that reports a result, prints the result's text and maps it to success
+    // or failure.
+    ExitCode runCommandWithResult(const ToolCommand &command);
+    // Sends a command that reports nothing; returns once a frame carrying it has been written
+    // and the controller has answered again.
+    ExitCode sendCommand(quint8 code);
+    // Disconnects, stops the link's thread and deletes the link. Safe to call twice.
+    void close();
+
+    // Runs the event loop until done() holds, the time-out passes, or the session is
+    // interrupted. done() is checked after every link signal and every few milliseconds.
+    WaitOutcome waitUntil(const std::function<bool()> &done);
+    // Reports a wait for what that ended without it (time-out or closed port) and returns
+    // ExitTimeout.
+    ExitCode reportTimeout(const QString &what) const;
+
+public slots:
+    // Ends the current wait (and every later one) with WaitOutcome::Interrupted.
+    void interrupt();
+
+private:
+    void wireLink();
+    void checkWait();
+    bool portWentAway() const;
+    void onStatusChanged(quint16 code);
+    void onConnectState(quint16 state);
+    void onParametersChanged();
+    int findStatusSince(int mark, quint16 first, quint16 second) const;
+    ExitCode reportOpenTimeout() const;
+    QString timeoutText() const;
+
+    Commrt *m_link = nullptr;
+    QString m_portName;
+    int m_timeoutMs;
+    bool m_started = false;
+
+    QEventLoop *m_loop = nullptr;
+    std::function<bool()> m_done;
+    bool m_interrupted = false;
+
+    QVector<quint16> m_statuses; // every status code since the port was opened, in order
+    int m_parameterReads = 0;
+    int m_connectionLosses = 0;
+    bool m_everConnected = false;
+    bool m_openFailed = false;
+    bool m_portClosed = false;
+};
+
+#endif // FCTOOL_LINKSESSION_H

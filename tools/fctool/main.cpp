@@ -1,0 +1,50 @@
+#include "console.h"
+#include "devicecommand.h"
+#include "exitcode.h"
+#include "fctooloptions.h"
+#include "parametercommands.h"
+#include "portscommand.h"
+#include "telemetrycommand.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+ExitCode dispatch(const FctoolOptions &options)
+{
+    using Subcommand = FctoolOptions::Subcommand;
+    switch (options.subcommand()) {
+    case Subcommand::Help:
+        printLine(FctoolOptions::usage());
+        return ExitSuccess;
+    case Subcommand::Ports:
+        return runPortsCommand();
+    case Subcommand::Read:
+        return runReadCommand(options);
+    case Subcommand::Write:
+        return runWriteCommand(options);
+    case Subcommand::Get:
+        return runGetCommand(options);
+    case Subcommand::Set:
+        return runSetCommand(options);
+    case Subcommand::Telemetry:
+        return runTelemetryCommand(options);
+    case Subcommand::Command:
+        return runDeviceCommand(options);
+    }
+    return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    FctoolOptions options;
+    QString error;
+    if (!options.parse(app.arguments().mid(1), &error)) {
+        printError(error);
+        return ExitUsage;
+    }
+    return dispatch(options);
+}
