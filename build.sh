@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Builds and runs KESTO Tarvel 2 Assistant on Debian 12.
+#   ./build.sh demo   install what is missing, build, run the assistant against the simulator
+#   ./build.sh test   install what is missing, build, run every test suite through ctest
+#   ./build.sh build  install what is missing and build only
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+BUILD=${KESTO_BUILD_DIR:-$ROOT/build}
+JOBS=${KESTO_JOBS:-$(nproc)}
+FUZZ_SECONDS=${KESTO_FUZZ_SECONDS:-60}
+
+# --no-install-recommends keeps ModemManager out: it probes serial ports and would fight the
+# assistant for the flight controller's port.
+PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqt5webkit5-dev
+    libcurl4-openssl-dev
+    clang libclang-rt-14-dev
+    python3 python3-pyftpdlib
+    xvfb xauth imagemagick
+)
+
+log() { printf '\n== %s\n' "$*"; }
+
+install_missing() {
+    local missing=()
+    for pkg in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "Installing ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo -n)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+}
+
+configure_and_build() { # dir, extra cmake args...
+    local dir=$1
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja -Wno-dev "$@" >/dev/null
+    cmake --build "$dir" -j "$JOBS"
+}
+
+build_main() {
+    log "Building into $BUILD"
+    configure_and_build "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+}
+
+# The link library and its tests again under ThreadSanitizer, and under AddressSanitizer with
+# UndefinedBehaviorSanitizer; then the receive path under libFuzzer.
+build_sanitized() {
+    log "Building the link with ThreadSanitizer"
+    configure_and_build "$BUILD-tsan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+        -DKESTO_LINK_TESTS_ONLY=ON -DCMAKE_CXX_FLAGS="-fsanitize=thread -O1 -g"
+    log "Building the link with AddressSanitizer and UndefinedBehaviorSanitizer"
+    configure_and_build "$BUILD-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+        -DKESTO_LINK_TESTS_ONLY=ON \
+        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1 -g"
+    log "Building the fuzz target"
+    configure_and_build "$BUILD-fuzz" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+        -DKESTO_LINK_TESTS_ONLY=ON -DKESTO_BUILD_TESTS=OFF -DKESTO_FUZZ=ON \
+        -DKESTO_FUZZ_SECONDS="$FUZZ_SECONDS" \
+        -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -g"
+}
+
+test_environment() {
+    export QT_QPA_PLATFORM=offscreen
+    export XDG_RUNTIME_DIR=$BUILD/test-runtime XDG_CACHE_HOME=$BUILD/test-cache
+    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+run_tests() {
+    test_environment
+    log "Tests"
+    ctest --test-dir "$BUILD" --output-on-failure --timeout 600
+    local sup=$ROOT/tests/sanitizers
+    log "Link tests under ThreadSanitizer"
+    TSAN_OPTIONS="suppressions=$sup/tsan.supp halt_on_error=1 second_deadlock_stack=1" \
+        ctest --test-dir "$BUILD-tsan" --output-on-failure -L fclink --timeout 600
+    log "Link tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    ASAN_OPTIONS="detect_leaks=1" LSAN_OPTIONS="suppressions=$sup/lsan.supp" \
+        UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1" \
+        ctest --test-dir "$BUILD-asan" --output-on-failure -L fclink --timeout 600
+    log "Fuzzing the receive path for ${FUZZ_SECONDS}s"
+    LSAN_OPTIONS="suppressions=$sup/lsan.supp" \
+        ctest --test-dir "$BUILD-fuzz" --output-on-failure -L fuzz --timeout 600
+}
+
+run_demo() {
+    local dir
+    dir=$(mktemp -d)
+    log "Starting the simulated flight controller"
+    "$BUILD/bin/fcsim" --pty "$dir/fcsim" --state "$dir/fcsim-state.conf" >"$dir/device" &
+    local sim=$!
+    trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$dir"' EXIT
+    for _ in $(seq 50); do [ -s "$dir/device" ] && break; sleep 0.1; done
+    echo "Simulator on $(head -n1 "$dir/device"), linked as $dir/fcsim"
+    export FCLINK_EXTRA_PORTS=$dir/fcsim
+    log "fctool read --port $dir/fcsim"
+    "$BUILD/bin/fctool" read --port "$dir/fcsim"
+}
+
+case "${1:-}" in
+demo)
+    install_missing
+    build_main
+    run_demo
+    ;;
+test)
+    install_missing
+    build_main
+    build_sanitized
+    run_tests
+    ;;
+build)
+    install_missing
+    build_main
+    ;;
+*)
+    echo "usage: $0 demo|test|build" >&2
+    exit 2
+    ;;
+esac
