@@ -77,7 +77,7 @@ test_environment() {
 run_tests() {
     test_environment
     log "Tests"
-    ctest --test-dir "$BUILD" --output-on-failure --timeout 600
+    ctest --test-dir "$BUILD" --output-on-failure --timeout 600 -j "$JOBS"
     local sup=$ROOT/tests/sanitizers
     log "Link tests under ThreadSanitizer"
     TSAN_OPTIONS="suppressions=$sup/tsan.supp halt_on_error=1 second_deadlock_stack=1" \
@@ -91,18 +91,29 @@ run_tests() {
         ctest --test-dir "$BUILD-fuzz" --output-on-failure -L fuzz --timeout 600
 }
 
+DEMO_DIR=
+DEMO_SIM=
+stop_demo() {
+    [ -n "$DEMO_SIM" ] && kill "$DEMO_SIM" 2>/dev/null && wait "$DEMO_SIM" 2>/dev/null
+    [ -n "$DEMO_DIR" ] && rm -rf "$DEMO_DIR"
+    return 0
+}
+
 run_demo() {
-    local dir
-    dir=$(mktemp -d)
+    DEMO_DIR=$(mktemp -d)
+    trap stop_demo EXIT
+    trap 'exit 130' INT TERM
     log "Starting the simulated flight controller"
-    "$BUILD/bin/fcsim" --pty "$dir/fcsim" --state "$dir/fcsim-state.conf" >"$dir/device" &
-    local sim=$!
-    trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$dir"' EXIT
-    for _ in $(seq 50); do [ -s "$dir/device" ] && break; sleep 0.1; done
-    echo "Simulator on $(head -n1 "$dir/device"), linked as $dir/fcsim"
-    export FCLINK_EXTRA_PORTS=$dir/fcsim
-    log "fctool read --port $dir/fcsim"
-    "$BUILD/bin/fctool" read --port "$dir/fcsim"
+    "$BUILD/bin/fcsim" --pty "$DEMO_DIR/fcsim" --state "$DEMO_DIR/fcsim-state.conf" \
+        >"$DEMO_DIR/device" &
+    DEMO_SIM=$!
+    for _ in $(seq 50); do [ -s "$DEMO_DIR/device" ] && break; sleep 0.1; done
+    echo "Simulator on $(head -n1 "$DEMO_DIR/device"), linked as $DEMO_DIR/fcsim"
+    export FCLINK_EXTRA_PORTS=$DEMO_DIR/fcsim
+    log "fctool read --port $DEMO_DIR/fcsim"
+    "$BUILD/bin/fctool" read --port "$DEMO_DIR/fcsim"
+    log "fctool telemetry --port $DEMO_DIR/fcsim --count 10"
+    "$BUILD/bin/fctool" telemetry --port "$DEMO_DIR/fcsim" --count 10
 }
 
 case "${1:-}" in

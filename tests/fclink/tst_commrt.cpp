@@ -14,11 +14,11 @@ namespace {
 
 constexpr int kWaitMs = 8000;
 
-std::vector<quint8> linkBlock()
+QVector<quint8> linkBlock()
 {
     std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
     const quint8 *raw = fclink::parameterBlockBytes(uavParam);
-    return std::vector<quint8>(raw, raw + sizeof(UavParam));
+    return QVector<quint8>(raw, raw + sizeof(UavParam));
 }
 
 QList<int> codes(const QSignalSpy &spy)
@@ -206,7 +206,7 @@ private slots:
         t.status.clear();
         t.connectState.clear();
 
-        m_sim->signal(SIGUSR1);
+        m_sim->sendSignal(SIGUSR1);
         QElapsedTimer silent;
         silent.start();
         QVERIFY(t.connectState.wait(kWaitMs));
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(requests.last().command, 3);
 
         const int readsBefore = t.parameters.count();
-        m_sim->signal(SIGUSR2);
+        m_sim->sendSignal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(t.parameters.count(), readsBefore + 1, kWaitMs);
         QCOMPARE(codes(t.connectState), (QList<int>{0, 1}));
         QCOMPARE(linkBlock(), m_sim->block());

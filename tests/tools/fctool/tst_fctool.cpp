@@ -2,7 +2,7 @@
 // controller on a pseudo-terminal and checks its output, its exit code and what the simulator
 // received and holds afterwards.
 
-#include "simulatorprocess.h"
+#include "fcsimprocess.h"
 #include "toolrun.h"
 
 #include <parameterfields.h>
@@ -138,14 +138,14 @@ private:
     QString port() const { return m_sim->linkPath(); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<SimulatorProcess> m_sim;
+    std::unique_ptr<FcsimProcess> m_sim;
 };
 
 void TestFctool::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-    m_sim = std::make_unique<SimulatorProcess>(m_folder->path());
+    m_sim = std::make_unique<FcsimProcess>(m_folder->path());
 }
 
 void TestFctool::cleanup()

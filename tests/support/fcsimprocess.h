@@ -1,26 +1,35 @@
-#ifndef TST_FCTOOL_SIMULATORPROCESS_H
-#define TST_FCTOOL_SIMULATORPROCESS_H
+#ifndef TESTS_FCSIMPROCESS_H
+#define TESTS_FCSIMPROCESS_H
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QList>
 #include <QVector>
 
 // The simulated flight controller for one test: it serves a pseudo-terminal reached through a
 // symlink in the test's folder, dumps its parameter block after every change and logs every
 // request it receives.
-class SimulatorProcess
+class FcsimProcess
 {
 public:
-    explicit SimulatorProcess(const QString &folder);
-    ~SimulatorProcess();
-    SimulatorProcess(const SimulatorProcess &) = delete;
-    SimulatorProcess &operator=(const SimulatorProcess &) = delete;
+    struct Request
+    {
+        int command;
+        int head;
+    };
+
+    explicit FcsimProcess(const QString &folder);
+    ~FcsimProcess();
+    FcsimProcess(const FcsimProcess &) = delete;
+    FcsimProcess &operator=(const FcsimProcess &) = delete;
 
     // Starts fcsim with --pty, --dump and --log plus extra; true once it is ready to answer.
     bool start(const QStringList &extra = {});
     void sendSignal(int number);
     void stop();
+    // Ends the simulator at once, as an unplugged device would vanish.
+    void kill();
 
     QString linkPath() const { return m_folder + QStringLiteral("/fc"); }
     QString dumpPath() const { return m_folder + QStringLiteral("/dump.conf"); }
@@ -33,6 +42,8 @@ public:
     int requestCount() const;
     // Whether any request carried this command byte.
     bool receivedCommand(int command) const;
+    // Every request received so far, in order.
+    QList<Request> requests() const;
 
 private:
     QStringList logLines() const;
@@ -41,4 +52,4 @@ private:
     QProcess m_process;
 };
 
-#endif // TST_FCTOOL_SIMULATORPROCESS_H
+#endif // TESTS_FCSIMPROCESS_H

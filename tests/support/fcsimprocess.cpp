@@ -1,4 +1,4 @@
-#include "simulatorprocess.h"
+#include "fcsimprocess.h"
 
 #include <parameterfile.h>
 #include <parameterslices.h>
@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <sys/types.h>
@@ -15,18 +16,18 @@ constexpr int kStartTimeoutMs = 5000;
 constexpr int kStopTimeoutMs = 3000;
 } // namespace
 
-SimulatorProcess::SimulatorProcess(const QString &folder) : m_folder(folder)
+FcsimProcess::FcsimProcess(const QString &folder) : m_folder(folder)
 {
     m_process.setProgram(QStringLiteral(FCSIM_PATH));
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
 }
 
-SimulatorProcess::~SimulatorProcess()
+FcsimProcess::~FcsimProcess()
 {
     stop();
 }
 
-bool SimulatorProcess::start(const QStringList &extra)
+bool FcsimProcess::start(const QStringList &extra)
 {
     m_process.setArguments(QStringList{QStringLiteral("--pty"), linkPath(),
                                        QStringLiteral("--dump"), dumpPath(),
@@ -46,13 +47,13 @@ bool SimulatorProcess::start(const QStringList &extra)
     return m_process.canReadLine() && QFileInfo::exists(linkPath());
 }
 
-void SimulatorProcess::sendSignal(int number)
+void FcsimProcess::sendSignal(int number)
 {
     if (m_process.state() == QProcess::Running)
         ::kill(static_cast<pid_t>(m_process.processId()), number);
 }
 
-void SimulatorProcess::stop()
+void FcsimProcess::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
@@ -64,7 +65,13 @@ void SimulatorProcess::stop()
     }
 }
 
-QVector<quint8> SimulatorProcess::block() const
+void FcsimProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(kStopTimeoutMs);
+}
+
+QVector<quint8> FcsimProcess::block() const
 {
     QVector<quint8> bytes(fclink::kParameterBlockSize);
     QString error;
@@ -73,7 +80,7 @@ QVector<quint8> SimulatorProcess::block() const
     return bytes;
 }
 
-QStringList SimulatorProcess::logLines() const
+QStringList FcsimProcess::logLines() const
 {
     QFile file(logPath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -81,12 +88,12 @@ QStringList SimulatorProcess::logLines() const
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-int SimulatorProcess::requestCount() const
+int FcsimProcess::requestCount() const
 {
     return logLines().size();
 }
 
-bool SimulatorProcess::receivedCommand(int command) const
+bool FcsimProcess::receivedCommand(int command) const
 {
     const QString marker = QStringLiteral(" cmd=%1 ").arg(command);
     for (const QString &line : logLines()) {
@@ -94,4 +101,16 @@ bool SimulatorProcess::receivedCommand(int command) const
             return true;
     }
     return false;
+}
+
+QList<FcsimProcess::Request> FcsimProcess::requests() const
+{
+    static const QRegularExpression request(QStringLiteral("cmd=(\\d+) head=(\\d+)"));
+    QList<Request> requests;
+    for (const QString &line : logLines()) {
+        const QRegularExpressionMatch match = request.match(line);
+        if (match.hasMatch())
+            requests.append({match.captured(1).toInt(), match.captured(2).toInt()});
+    }
+    return requests;
 }
