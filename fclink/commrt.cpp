@@ -8,9 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <mutex>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <mutex>
 
 #include <algorithm>
 #include <chrono>

@@ -7,9 +7,9 @@
 #include "replydecoder.h"
 
 #include <QList>
-#include <mutex>
 #include <QString>
 #include <QThread>
+#include <mutex>
 
 #include <atomic>
 

@@ -2,9 +2,7 @@
 
 namespace fclink {
 
-FrameAssembler::FrameAssembler(quint8 start0, quint8 start1) : m_start0(start0), m_start1(start1)
-{
-}
+FrameAssembler::FrameAssembler(quint8 start0, quint8 start1) : m_start0(start0), m_start1(start1) {}
 
 void FrameAssembler::feed(const quint8 *data, std::size_t length, const FrameHandler &onFrame)
 {

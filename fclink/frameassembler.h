@@ -17,7 +17,12 @@ namespace fclink {
 class FCLINK_EXPORT FrameAssembler
 {
 public:
-    enum State : quint16 { WaitingForStart0 = 0, SawStart0 = 1, InsideFrame = 2 };
+    enum State : quint16
+    {
+        WaitingForStart0 = 0,
+        SawStart0 = 1,
+        InsideFrame = 2
+    };
     using FrameHandler = std::function<void(const quint8 *frame)>;
 
     FrameAssembler(quint8 start0, quint8 start1);

@@ -29,8 +29,8 @@ template <typename T> constexpr FieldType fieldTypeOf()
 #define FC_FIELD(name, key)                                                                        \
     ParameterField                                                                                 \
     {                                                                                              \
-        #name, static_cast<int>(offsetof(UavParam, name)),                                         \
-            fieldTypeOf<decltype(UavParam::name)>(), key                                           \
+#name, static_cast < int>(offsetof(UavParam, name)),                                       \
+            fieldTypeOf < decltype(UavParam::name)>(), key                                         \
     }
 
 const QVector<ParameterField> kFields = {

@@ -8,7 +8,13 @@
 
 namespace fclink {
 
-enum class FieldType { Int8, UInt8, Int16, UInt16 };
+enum class FieldType
+{
+    Int8,
+    UInt8,
+    Int16,
+    UInt16
+};
 
 // One named field of the parameter block: where it lies, how its value is read, and the number
 // of its key ("var<N>") in a parameter file. The key number is not the offset.

@@ -21,8 +21,7 @@ void setError(QString *error, const QString &message)
         *error = message;
 }
 
-bool checkValue(const ParameterField &field, const QVariant &stored, qint32 *value,
-                QString *error)
+bool checkValue(const ParameterField &field, const QVariant &stored, qint32 *value, QString *error)
 {
     const QString key = field.fileKeyName();
     if (!stored.isValid()) {

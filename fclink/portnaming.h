@@ -12,7 +12,11 @@ namespace fclink {
 // name, COM10 and above through the "\\.\" device namespace. Elsewhere a name is either a
 // system port name (ttyUSB0, ttyACM0 → /dev/ttyUSB0) or an absolute device path (/dev/pts/7,
 // a simulator's symlink); any other name opens nothing.
-enum class PortNamingRule { Windows, Unix };
+enum class PortNamingRule
+{
+    Windows,
+    Unix
+};
 
 FCLINK_EXPORT PortNamingRule hostPortNamingRule();
 

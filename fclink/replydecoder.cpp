@@ -59,8 +59,7 @@ bool isReadSlice(quint8 h)
 // went out after it was chosen; anything else is a late answer to an earlier request.
 bool answersChosenHead(const RequestState &state, quint8 replyHead)
 {
-    return !state.headRequested ||
-           (state.head == replyHead && state.framesSinceHeadChosen > 0);
+    return !state.headRequested || (state.head == replyHead && state.framesSinceHeadChosen > 0);
 }
 
 void advanceUnlessHeadChosen(RequestState &state, quint8 next)

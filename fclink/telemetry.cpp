@@ -13,7 +13,7 @@ namespace fclink {
 
 TelemetryTargets TelemetryTargets::exportedStore()
 {
-    return {g_rc_channel,     &g_voltage,         &g_attitude_roll,
+    return {g_rc_channel,      &g_voltage,          &g_attitude_roll,
             &g_attitude_pitch, &g_attitude_heading, &g_diagnosisInfo};
 }
 

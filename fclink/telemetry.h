@@ -6,13 +6,13 @@
 // Sensor diagnosis values from the sensor reply, in the order the pages read them.
 struct DiagnosisInfo
 {
-    float gyroX;        // degrees per second
+    float gyroX; // degrees per second
     float gyroY;
     float gyroZ;
-    float accX;         // m/s²
+    float accX; // m/s²
     float accY;
     float accZ;
-    float altitude;     // metres
+    float altitude; // metres
     quint8 compassError;
 };
 

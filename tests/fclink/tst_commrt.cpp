@@ -137,7 +137,8 @@ private slots:
         QVERIFY(requests.size() >= 14 + 8);
         QCOMPARE(requests.first().command, 3);
         QCOMPARE(headsOf(requests.mid(0, 14)), range(129, 142));
-        QCOMPARE(headsOf(requests.mid(14, 8)), (QList<int>{192, 193, 196, 195, 192, 193, 196, 195}));
+        QCOMPARE(headsOf(requests.mid(14, 8)),
+                 (QList<int>{192, 193, 196, 195, 192, 193, 196, 195}));
         QCOMPARE(codes(t.connectState), QList<int>{1}); // no repeats while replies keep coming
         QVERIFY(t.status.isEmpty());
     }
@@ -153,9 +154,9 @@ private slots:
             uavParam.MotorIdel = 3;
             uavParam.IMUDistX = -1000;
             uavParam.LimitAlt = 1234;
-            uavParam.PKp = -7;      // slice 6, second run
+            uavParam.PKp = -7;        // slice 6, second run
             uavParam.ChannelMap7 = 2; // slice 13
-            uavParam.spare99 = 201; // slice 14
+            uavParam.spare99 = 201;   // slice 14
             uavParam.MaxPhiByhand = 250;
         }
         t.link->setSubframeHead(1);
@@ -172,8 +173,8 @@ private slots:
 
     void commandsReportTheirResults()
     {
-        QVERIFY(startSim({"--command-delay", "300", "--fail", "13", "--state",
-                          m_dir->filePath("state.conf")}));
+        QVERIFY(startSim(
+            {"--command-delay", "300", "--fail", "13", "--state", m_dir->filePath("state.conf")}));
         LinkUnderTest t;
         QVERIFY(t.connectTo(m_sim->linkPath()));
 

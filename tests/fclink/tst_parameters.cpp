@@ -207,12 +207,24 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("mentions");
         QTest::newRow("missing") << "var12" << QString() << "var12";
-        QTest::newRow("int8 too big") << "var3" << "128" << "var3";
-        QTest::newRow("uint8 negative") << "var65" << "-1" << "var65";
-        QTest::newRow("uint16 too big") << "var184" << "65536" << "var184";
-        QTest::newRow("int16 too small") << "var60" << "-32769" << "var60";
-        QTest::newRow("not a number") << "var100" << "fast" << "var100";
-        QTest::newRow("fraction") << "var101" << "1.5" << "var101";
+        QTest::newRow("int8 too big") << "var3"
+                                      << "128"
+                                      << "var3";
+        QTest::newRow("uint8 negative") << "var65"
+                                        << "-1"
+                                        << "var65";
+        QTest::newRow("uint16 too big") << "var184"
+                                        << "65536"
+                                        << "var184";
+        QTest::newRow("int16 too small") << "var60"
+                                         << "-32769"
+                                         << "var60";
+        QTest::newRow("not a number") << "var100"
+                                      << "fast"
+                                      << "var100";
+        QTest::newRow("fraction") << "var101"
+                                  << "1.5"
+                                  << "var101";
     }
 
     void strictLoadRejects()
@@ -263,17 +275,28 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("device");
-        QTest::newRow("COM1") << "COM1" << "COM1";
-        QTest::newRow("COM7") << "COM7" << "COM7";
-        QTest::newRow("COM9") << "COM9" << "COM9";
-        QTest::newRow("COM10") << "COM10" << "\\\\.\\COM10";
-        QTest::newRow("COM12") << "COM12" << "\\\\.\\COM12";
-        QTest::newRow("COM265 wraps to 9") << "COM265" << "COM265";
-        QTest::newRow("no number") << "COMx" << "COMx";
-        QTest::newRow("lower case") << "com3" << "";
-        QTest::newRow("USB0") << "USB0" << "";
-        QTest::newRow("unix name") << "ttyUSB0" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("COM1") << "COM1"
+                              << "COM1";
+        QTest::newRow("COM7") << "COM7"
+                              << "COM7";
+        QTest::newRow("COM9") << "COM9"
+                              << "COM9";
+        QTest::newRow("COM10") << "COM10"
+                               << "\\\\.\\COM10";
+        QTest::newRow("COM12") << "COM12"
+                               << "\\\\.\\COM12";
+        QTest::newRow("COM265 wraps to 9") << "COM265"
+                                           << "COM265";
+        QTest::newRow("no number") << "COMx"
+                                   << "COMx";
+        QTest::newRow("lower case") << "com3"
+                                    << "";
+        QTest::newRow("USB0") << "USB0"
+                              << "";
+        QTest::newRow("unix name") << "ttyUSB0"
+                                   << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void windowsPortNames()
@@ -287,14 +310,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("device");
-        QTest::newRow("usb") << "ttyUSB0" << "/dev/ttyUSB0";
-        QTest::newRow("acm") << "ttyACM3" << "/dev/ttyACM3";
-        QTest::newRow("pts path") << "/dev/pts/7" << "/dev/pts/7";
-        QTest::newRow("symlink") << "/tmp/sim/fc0" << "/tmp/sim/fc0";
-        QTest::newRow("COM3") << "COM3" << "";
-        QTest::newRow("relative") << "dev/ttyUSB0" << "";
-        QTest::newRow("escape") << "tty/../../etc/passwd" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("usb") << "ttyUSB0"
+                             << "/dev/ttyUSB0";
+        QTest::newRow("acm") << "ttyACM3"
+                             << "/dev/ttyACM3";
+        QTest::newRow("pts path") << "/dev/pts/7"
+                                  << "/dev/pts/7";
+        QTest::newRow("symlink") << "/tmp/sim/fc0"
+                                 << "/tmp/sim/fc0";
+        QTest::newRow("COM3") << "COM3"
+                              << "";
+        QTest::newRow("relative") << "dev/ttyUSB0"
+                                  << "";
+        QTest::newRow("escape") << "tty/../../etc/passwd"
+                                << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void unixPortNames()

@@ -196,8 +196,8 @@ private slots:
     {
         Link link;
         link.state.head = 193;
-        link.sendFrame();             // the 193 request is on its way
-        link.state.chooseHead(1);     // the user edits something
+        link.sendFrame();         // the 193 request is on its way
+        link.state.chooseHead(1); // the user edits something
         const ReplyEffects effects = link.reply(193);
         QCOMPARE(int(link.state.head), 1);
         QVERIFY(!effects.telemetryChanged);

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     sink.state.head = (mode & 0x40) ? 77 : static_cast<quint8>(129 + (mode & 0x0F) % 14);
     sink.state.headRequested = mode & 0x20;
     sink.state.command = mode & 0x1F;
-    const TelemetryTargets targets{sink.rc, &sink.voltage, &sink.roll,
+    const TelemetryTargets targets{sink.rc,     &sink.voltage, &sink.roll,
                                    &sink.pitch, &sink.heading, &sink.diagnosis};
 
     FrameAssembler assembler(kReplyStart0, kReplyStart1);

@@ -1,10 +1,10 @@
 #ifndef TESTS_FCSIMPROCESS_H
 #define TESTS_FCSIMPROCESS_H
 
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QList>
 #include <QVector>
 
 // The simulated flight controller for one test: it serves a pseudo-terminal reached through a

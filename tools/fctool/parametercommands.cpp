@@ -11,8 +11,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <mutex>
 #include <QVector>
+#include <mutex>
 
 #include <cstring>
 #include <functional>
