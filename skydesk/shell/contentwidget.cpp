@@ -1,0 +1,96 @@
+#include "contentwidget.h"
+
+#include "advancesettingpage.h"
+#include "commrt.h"
+#include "toolsettingpage.h"
+#include "updatesettingpage.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+contentWidget::contentWidget(QWidget *parent, Commrt *link)
+    : QWidget(parent), m_link(link), m_pageStack(new QStackedWidget(this))
+{
+    QPalette background = palette();
+    background.setBrush(QPalette::All, backgroundRole(),
+                        QBrush(QPixmap(QStringLiteral("://images/bg.png"))));
+    setPalette(background);
+    setAutoFillBackground(true);
+    applyStyleSheet();
+
+    m_advanceSettingPage = new AdvanceSettingPage(this, m_link);
+    m_toolSettingPage = new ToolSettingPage(this, m_link);
+    m_updatePage = new updatesettingpage(this, m_link);
+    m_pageStack->addWidget(m_advanceSettingPage);
+    m_pageStack->addWidget(m_toolSettingPage);
+    m_pageStack->addWidget(m_updatePage);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_pageStack, 1);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(row);
+
+    connect(m_toolSettingPage, &ToolSettingPage::configurationLoaded, this,
+            &contentWidget::configurationLoaded);
+    connect(m_toolSettingPage, &ToolSettingPage::noticeStatusChanged, this,
+            &contentWidget::noticeStatusChanged);
+    connect(m_updatePage, &updatesettingpage::displayCloseCOMPort, this,
+            &contentWidget::displayCloseCOMPort);
+    routeTelemetryTo(SettingPage);
+}
+
+void contentWidget::applyStyleSheet()
+{
+    QFile sheet(QStringLiteral("://KestoAssistant.qss"));
+    if (!sheet.open(QIODevice::ReadOnly)) {
+        qDebug() << "open app.qss no!";
+        return;
+    }
+    QByteArray text = sheet.readAll();
+    const int nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    setStyleSheet(QString::fromLatin1(text));
+}
+
+void contentWidget::routeTelemetryTo(int page)
+{
+    disconnect(m_link, &Commrt::telemetryChanged, m_advanceSettingPage,
+               &AdvanceSettingPage::updateTelemetryInfo);
+    disconnect(m_link, &Commrt::telemetryChanged, m_toolSettingPage,
+               &ToolSettingPage::updateTelemetryInfo);
+    if (page == SettingPage)
+        connect(m_link, &Commrt::telemetryChanged, m_advanceSettingPage,
+                &AdvanceSettingPage::updateTelemetryInfo);
+    else if (page == ToolPage)
+        connect(m_link, &Commrt::telemetryChanged, m_toolSettingPage,
+                &ToolSettingPage::updateTelemetryInfo);
+}
+
+void contentWidget::changePage(QListWidgetItem *current, QListWidgetItem *previous)
+{
+    QListWidgetItem *item = current ? current : previous;
+    if (!item)
+        return;
+    const int page = item->listWidget()->row(item);
+    m_pageStack->setCurrentIndex(page);
+    routeTelemetryTo(page);
+    updateAllPages();
+}
+
+void contentWidget::updateAllPages()
+{
+    m_advanceSettingPage->refreshPage();
+    m_toolSettingPage->refreshPage();
+    m_updatePage->refreshPage();
+}
+
+void contentWidget::configurationLoaded()
+{
+    updateAllPages();
+    m_link->setSubframeHead(1);
+}

@@ -1,0 +1,50 @@
+#ifndef SKYDESK_CONTENTWIDGET_H
+#define SKYDESK_CONTENTWIDGET_H
+
+#include <QWidget>
+
+class AdvanceSettingPage;
+class Commrt;
+class QListWidgetItem;
+class QStackedWidget;
+class ToolSettingPage;
+class updatesettingpage;
+
+// The page area between the connection bar and the status bar: the three pages in a stack, the
+// page style sheet, telemetry for the visible page only, and refreshes of every page.
+class contentWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Page { SettingPage = 0, ToolPage = 1, InfoPage = 2 };
+
+    contentWidget(QWidget *parent, Commrt *link);
+
+    QStackedWidget *pageStack() const { return m_pageStack; }
+    AdvanceSettingPage *advanceSettingPage() const { return m_advanceSettingPage; }
+    ToolSettingPage *toolSettingPage() const { return m_toolSettingPage; }
+    updatesettingpage *updatePage() const { return m_updatePage; }
+
+signals:
+    void changeListWidgetSignal(int index);
+    void noticeStatusChanged(const QString &text);
+    void displayCloseCOMPort();
+
+public slots:
+    void changePage(QListWidgetItem *current, QListWidgetItem *previous);
+    void updateAllPages();
+    void configurationLoaded();
+
+private:
+    void applyStyleSheet();
+    void routeTelemetryTo(int page);
+
+    Commrt *m_link;
+    QStackedWidget *m_pageStack;
+    AdvanceSettingPage *m_advanceSettingPage;
+    updatesettingpage *m_updatePage;
+    ToolSettingPage *m_toolSettingPage;
+};
+
+#endif // SKYDESK_CONTENTWIDGET_H

@@ -1,0 +1,12 @@
+#ifndef SKYDESK_DOCUMENTFOLDER_H
+#define SKYDESK_DOCUMENTFOLDER_H
+
+#include <QString>
+
+// Help documents lie in a folder per language under doc/ in the working directory. The address
+// is a file URL ending in a slash, to which a page appends the document's file name. A language
+// code without a folder yields the working directory's doc/ folder itself, where no document
+// is found.
+QString documentFolder(quint8 languageCode);
+
+#endif // SKYDESK_DOCUMENTFOLDER_H

@@ -1,0 +1,37 @@
+#include "mainwidget.h"
+#include "mysplashscreen.h"
+#include "singleinstanceguard.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+
+    SingleInstanceGuard guard(QCoreApplication::applicationFilePath());
+    if (!guard.tryAcquire()) {
+        QMessageBox::information(nullptr, QStringLiteral("Notice"),
+                                 QStringLiteral("You have open a program!"), QMessageBox::Ok);
+        return 0;
+    }
+
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    QApplication::setPalette(palette);
+
+    auto *splash = new MySplashScreen(QPixmap(QStringLiteral(":/images/splash.png")));
+    splash->show();
+    QApplication::processEvents();
+
+    int exitCode = 0;
+    {
+        mainWidget window(splash);
+        window.setWindowTitle(QStringLiteral("KESTO Tarvel"));
+        window.show();
+        splash->finish(&window);
+        delete splash;
+        exitCode = QApplication::exec();
+    }
+    return exitCode;
+}

@@ -1,0 +1,252 @@
+#include "mainwidget.h"
+
+#include "appsettings.h"
+#include "commrt.h"
+#include "contentwidget.h"
+#include "mysplashscreen.h"
+#include "statuswidget.h"
+#include "titlewidget.h"
+#include "toolwidget.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QThread>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kSplashPauseMs = 200;
+constexpr int kCornerRadius = 5;
+} // namespace
+
+mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent)
+    : QWidget(parent), m_splash(splash)
+{
+    m_languageCode = AppSettings::languageCode();
+    loadTranslation();
+
+    setFixedSize(850, 600);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    m_picName = QStringLiteral("://images/frame.png");
+    advanceSplash(10, true);
+
+    m_titleBar = new titleWidget(this);
+    connect(m_titleBar, &titleWidget::showMin, this, &mainWidget::showMin);
+    connect(m_titleBar, &titleWidget::showMenu, this, &mainWidget::showLanguage);
+    connect(m_titleBar, &titleWidget::showFeedback, this, &mainWidget::showFeedback);
+    advanceSplash(20, true);
+
+    m_connectionBar = new toolWidget(this);
+    m_connectionBar->setFocus();
+    advanceSplash(30, true);
+
+    m_statusBar = new statusWidget(this);
+    QPalette white = m_statusBar->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    m_statusBar->setPalette(white);
+    advanceSplash(40, true);
+
+    m_link = Commrt::createClass();
+    advanceSplash(50, false);
+
+    m_pageArea = new contentWidget(this, m_link);
+    connectBarsToLink();
+    fillPortList();
+    m_link->start();
+    advanceSplash(70, true);
+
+    auto *column = new QVBoxLayout(this);
+    column->setSpacing(0);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_titleBar);
+    column->addWidget(m_connectionBar);
+    m_pageArea->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_pageArea);
+    column->addWidget(m_statusBar);
+
+    connectPageArea();
+    advanceSplash(100, true);
+}
+
+mainWidget::~mainWidget()
+{
+    AppSettings::setSavedPort(m_link->getPortName());
+    m_link->stop();
+    // At program end the event loop has already returned; the link then goes at once and its
+    // destructor joins the worker thread.
+    Commrt::destroyClass(m_link);
+    m_link = nullptr;
+}
+
+void mainWidget::advanceSplash(int value, bool pause)
+{
+    if (m_splash)
+        m_splash->setProgress(value);
+    if (pause)
+        QThread::msleep(kSplashPauseMs);
+}
+
+void mainWidget::loadTranslation()
+{
+    m_translator = new QTranslator(this);
+    const QString file = AppSettings::translationFile(m_languageCode);
+    if (!file.isEmpty())
+        m_translator->load(file);
+    QApplication::installTranslator(m_translator);
+}
+
+void mainWidget::connectBarsToLink()
+{
+    connect(m_connectionBar, &toolWidget::askCommrtThreadUpdateDevices, m_link,
+            &Commrt::refreshDevices);
+    connect(m_link, &Commrt::updatePortNames, m_connectionBar, &toolWidget::updatePortCombo,
+            Qt::DirectConnection);
+    connect(m_connectionBar, &toolWidget::serialConnect, m_link, &Commrt::connectCom);
+    connect(m_connectionBar, &toolWidget::serialDisconnect, m_link, &Commrt::disconnectCom);
+    // The text-carrying overload of currentIndexChanged is deprecated; this is its equivalent.
+    QComboBox *selector = m_connectionBar->portSelector();
+    connect(selector, QOverload<int>::of(&QComboBox::currentIndexChanged), m_link,
+            [this, selector](int index) { m_link->portNameChanged(selector->itemText(index)); });
+    connect(m_link, &Commrt::statusChangedText, m_statusBar,
+            QOverload<quint16>::of(&statusWidget::statusTextChanged));
+    connect(m_link, &Commrt::connectStateText, m_statusBar, &statusWidget::connectTextChanged);
+}
+
+void mainWidget::fillPortList()
+{
+    m_connectionBar->fillPorts(m_link->getPortList(), AppSettings::savedPort());
+    // The link opens exactly what the selector shows.
+    m_link->setPortName(m_connectionBar->portSelector()->currentText());
+}
+
+void mainWidget::connectPageArea()
+{
+    connect(m_link, &Commrt::parametersChanged, m_pageArea, &contentWidget::updateAllPages);
+    connect(m_connectionBar->pageList(), &QListWidget::currentItemChanged, m_pageArea,
+            &contentWidget::changePage);
+    connect(m_pageArea, &contentWidget::changeListWidgetSignal, this,
+            &mainWidget::changeListWidget);
+    connect(m_pageArea, &contentWidget::noticeStatusChanged, m_statusBar,
+            QOverload<const QString &>::of(&statusWidget::statusTextChanged));
+    connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_connectionBar,
+            &toolWidget::onDisplayCloseCOMPort);
+    connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
+            &statusWidget::onDisplayCloseCOMPort);
+}
+
+void mainWidget::showMin()
+{
+    showMinimized();
+}
+
+void mainWidget::showLanguage()
+{
+    QMenu menu(this);
+    QAction *german = menu.addAction(tr("Germany"));
+    QAction *english = menu.addAction(tr("English"));
+    QAction *chinese = menu.addAction(tr("Chinese"));
+    for (QAction *action : {german, english, chinese})
+        action->setCheckable(true);
+    if (m_languageCode == AppSettings::English)
+        english->setChecked(true);
+    else if (m_languageCode == AppSettings::Chinese)
+        chinese->setChecked(true);
+    else if (m_languageCode == AppSettings::German)
+        german->setChecked(true);
+    connect(english, &QAction::triggered, this, &mainWidget::langChangeToEn);
+    connect(chinese, &QAction::triggered, this, &mainWidget::langChangeToZh);
+    connect(german, &QAction::triggered, this, &mainWidget::langChangeToGe);
+    menu.exec(mapToGlobal(QPoint(708, 30)));
+}
+
+void mainWidget::changeLanguage(quint8 code, const QString &notice)
+{
+    // Stored now, used from the next start on: nothing else changes while the program runs.
+    AppSettings::setLanguageCode(code);
+    QMessageBox box(QMessageBox::Information, tr("Info"), notice);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void mainWidget::langChangeToEn()
+{
+    changeLanguage(AppSettings::English,
+                   tr("<font color = 'red'>Please restart the application!</font>"));
+}
+
+void mainWidget::langChangeToZh()
+{
+    changeLanguage(AppSettings::Chinese,
+                   QStringLiteral("<font color = 'red'>请重启应用程序!</font>"));
+}
+
+void mainWidget::langChangeToGe()
+{
+    changeLanguage(AppSettings::German,
+                   QStringLiteral("<font color = 'red'>Bitte starten Sie die Anwendung!</font>"));
+}
+
+QString mainWidget::feedbackProgram()
+{
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("Saybox.exe");
+#else
+    const QString name = QStringLiteral("Saybox");
+#endif
+    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
+    if (QFileInfo(besideProgram).isExecutable())
+        return besideProgram;
+    return QDir::current().absoluteFilePath(name);
+}
+
+void mainWidget::showFeedback()
+{
+    // Detached: the feedback program lives on by itself, also after this program ends, and
+    // leaves nothing behind here. A missing program simply does not start.
+    QProcess::startDetached(feedbackProgram(), QStringList());
+}
+
+void mainWidget::setPicName(const QString &picName)
+{
+    m_picName = picName;
+    update();
+}
+
+void mainWidget::changeListWidget(int index)
+{
+    m_connectionBar->pageList()->setCurrentRow(index);
+}
+
+void mainWidget::paintEvent(QPaintEvent *)
+{
+    QBitmap mask(size());
+    mask.fill(Qt::color0);
+    {
+        QPainter maskPainter(&mask);
+        maskPainter.setPen(Qt::NoPen);
+        maskPainter.setBrush(Qt::color1);
+        maskPainter.drawRoundedRect(mask.rect(), kCornerRadius, kCornerRadius);
+    }
+    setMask(mask);
+
+    QPixmap canvas(size());
+    canvas.fill(Qt::white);
+    {
+        QPainter canvasPainter(&canvas);
+        canvasPainter.setRenderHint(QPainter::Antialiasing);
+        canvasPainter.setPen(QPen(Qt::black));
+        canvasPainter.setBrush(QBrush(QPixmap(m_picName)));
+        canvasPainter.drawRoundedRect(canvas.rect().adjusted(0, 0, -1, -1), kCornerRadius,
+                                      kCornerRadius);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, canvas);
+}

@@ -1,0 +1,69 @@
+#ifndef SKYDESK_MAINWIDGET_H
+#define SKYDESK_MAINWIDGET_H
+
+#include <QString>
+#include <QWidget>
+
+class Commrt;
+class MySplashScreen;
+class QTranslator;
+class contentWidget;
+class statusWidget;
+class titleWidget;
+class toolWidget;
+
+// The frameless main window: title bar, connection bar, page area and status bar over a painted
+// rounded background. It owns the one link object, wires it to the bars and pages, and saves
+// the port in use when it is destroyed at program end.
+class mainWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit mainWidget(MySplashScreen *splash, QWidget *parent = nullptr);
+    ~mainWidget() override;
+
+    Commrt *link() const { return m_link; }
+    quint8 languageCode() const { return m_languageCode; }
+    titleWidget *titleBar() const { return m_titleBar; }
+    toolWidget *connectionBar() const { return m_connectionBar; }
+    statusWidget *statusBar() const { return m_statusBar; }
+    contentWidget *pageArea() const { return m_pageArea; }
+
+    // The program the feedback button starts: Saybox beside this program, else in the working
+    // directory (".exe" on Windows).
+    static QString feedbackProgram();
+
+public slots:
+    void showMin();
+    void showLanguage();
+    void showFeedback();
+    void setPicName(const QString &picName);
+    void langChangeToEn();
+    void langChangeToZh();
+    void langChangeToGe();
+    void changeListWidget(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void advanceSplash(int value, bool pause);
+    void loadTranslation();
+    void connectBarsToLink();
+    void fillPortList();
+    void connectPageArea();
+    void changeLanguage(quint8 code, const QString &notice);
+
+    QString m_picName;
+    Commrt *m_link = nullptr;
+    quint8 m_languageCode = 0;
+    toolWidget *m_connectionBar = nullptr;
+    statusWidget *m_statusBar = nullptr;
+    contentWidget *m_pageArea = nullptr;
+    titleWidget *m_titleBar = nullptr;
+    MySplashScreen *m_splash;
+    QTranslator *m_translator = nullptr;
+};
+
+#endif // SKYDESK_MAINWIDGET_H

@@ -1,0 +1,85 @@
+#include "titlewidget.h"
+
+#include "sysbutton.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+
+titleWidget::titleWidget(QWidget *parent)
+    : QWidget(parent),
+      m_menuButton(new sysButton(QStringLiteral("title_bar_menu.png"), tr("Language"), this)),
+      m_minButton(new sysButton(QStringLiteral("sys_button_min.png"), tr("Min"), this)),
+      m_closeButton(new sysButton(QStringLiteral("sys_button_close.png"), tr("Close"), this)),
+      m_feedbackButton(
+          new sysButton(QStringLiteral("title_bar_feedback.png"), tr("Feedback"), this)),
+      m_titleLabel(new QLabel(tr("  KESTO Tarvel 2 Assistant  "), this)),
+      m_languageLabel(new QLabel(tr("Language"), this))
+{
+    m_titleLabel->setObjectName(QStringLiteral("labelTitle"));
+    m_titleLabel->setFixedHeight(20);
+    m_titleLabel->setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
+    m_titleLabel->setStyleSheet(QStringLiteral(
+        "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #0066cc,stop:1 #0066cc);"
+        "border:0px solid gray;border-radius:2px;color:#ffffff;"));
+
+    QPalette white = m_languageLabel->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    m_languageLabel->setPalette(white);
+    m_languageLabel->setFont(QFont(QStringLiteral("Arial"), -1, QFont::Normal));
+
+    connect(m_menuButton, &QPushButton::clicked, this, &titleWidget::showMenu);
+    connect(m_feedbackButton, &QPushButton::clicked, this, &titleWidget::showFeedback);
+    connect(m_minButton, &QPushButton::clicked, this, &titleWidget::showMin);
+    connect(m_closeButton, &QPushButton::clicked, qApp, &QApplication::quit);
+
+    auto *titleRow = new QHBoxLayout;
+    titleRow->setContentsMargins(5, 0, 0, 0);
+    titleRow->addSpacing(2);
+    titleRow->addWidget(m_titleLabel, 0, Qt::AlignVCenter);
+
+    auto *row = new QHBoxLayout(this);
+    row->setSpacing(0);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(titleRow);
+    row->addStretch();
+    row->addWidget(m_languageLabel);
+    row->addWidget(m_menuButton);
+    row->addWidget(m_feedbackButton);
+    row->addWidget(m_minButton);
+    row->addWidget(m_closeButton);
+    setFixedHeight(25);
+}
+
+bool titleWidget::leftOfButtons(int x) const
+{
+    return x + kButtonZoneWidth <= width() - 1;
+}
+
+void titleWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (!leftOfButtons(event->pos().x()))
+        return;
+    m_pressPosition = event->pos();
+    m_dragging = true;
+}
+
+void titleWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || !m_dragging)
+        return;
+    QWidget *window = parentWidget() ? parentWidget() : this;
+    window->move(window->pos() + (event->pos() - m_pressPosition));
+}
+
+void titleWidget::mouseReleaseEvent(QMouseEvent *)
+{
+    m_dragging = false;
+}
+
+void titleWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (leftOfButtons(event->pos().x()))
+        emit showMax();
+}

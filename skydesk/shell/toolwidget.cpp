@@ -1,0 +1,159 @@
+#include "toolwidget.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const char *const kButtonStyle =
+    "QPushButton{border:1px solid #222222;border-radius:%1px;"
+    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #ffffff,stop:0.4 #eeeeee,"
+    "stop:0.5 #dddddd,stop:1.0 #aaaaaa);min-width:%2px;color:black;}"
+    "QPushButton:hover{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #ffffff,"
+    "stop:0.4 #eeeeee,stop:0.5 #dddddd,stop:1.0 #cccccc);}"
+    "QPushButton:pressed{border:2px solid #000000;background:qlineargradient(x1:0,y1:0,x2:0,"
+    "y2:1,stop:0 #aaaaaa,stop:0.4 #dddddd,stop:0.5 #eeeeee,stop:1.0 #ffffff);}";
+
+const char *const kComboStyle =
+    "QComboBox{border:1px solid gray;border-radius:3px;padding:1px 18px 1px 3px;min-width:6em;"
+    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #E1E1E1,stop:1 #D3D3D3);}"
+    "QComboBox:on{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #D3D3D3,"
+    "stop:1 #E1E1E1);}"
+    "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;width:15px;"
+    "border-left-width:1px;border-left-color:darkgray;border-left-style:solid;}"
+    "QComboBox::down-arrow{image:url(:/images/arrow_down.png);}";
+
+const char *const kPageListStyle =
+    "QListWidget{border:none;background:transparent;color:white;}"
+    "QListWidget::item{background:transparent;padding:0px;margin:0px;}"
+    "QListWidget::item:selected{color:#00cccc;border-image:url(://images/bi.png);}";
+
+} // namespace
+
+toolWidget::toolWidget(QWidget *parent)
+    : QWidget(parent), m_connectButton(new QPushButton(tr("Connect"), this)),
+      m_refreshButton(new QPushButton(this)), m_portSelector(new QComboBox(this)),
+      m_pageList(new QListWidget(this))
+{
+    const QFont arial(QStringLiteral("Arial"));
+    setFont(arial);
+    m_connectButton->setObjectName(QStringLiteral("pushButtonConnect"));
+    m_refreshButton->setObjectName(QStringLiteral("pushButtonRefresh"));
+    m_portSelector->setObjectName(QStringLiteral("comboBoxPort"));
+    m_pageList->setObjectName(QStringLiteral("listWidgetPages"));
+    buildPageList();
+
+    m_connectButton->setMinimumSize(60, 30);
+    m_connectButton->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(0).arg(80));
+    m_refreshButton->setFixedSize(24, 24);
+    m_refreshButton->setIcon(QIcon(QStringLiteral(":/images/refresh.ico")));
+    m_refreshButton->setToolTip(tr("Refresh the port list"));
+    m_refreshButton->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(2).arg(24));
+    m_portSelector->setMinimumSize(60, 20);
+    m_portSelector->setStyleSheet(QString::fromLatin1(kComboStyle));
+    m_portSelector->setFont(arial);
+    m_connectButton->setFont(arial);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(5, 0, 5, 0);
+    row->addWidget(m_pageList);
+    row->addWidget(m_portSelector);
+    row->addWidget(m_refreshButton);
+    row->addWidget(m_connectButton);
+    setFixedHeight(100);
+
+    connect(m_connectButton, &QPushButton::clicked, this, &toolWidget::connectPort);
+    connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
+}
+
+void toolWidget::buildPageList()
+{
+    m_pageList->setViewMode(QListView::IconMode);
+    m_pageList->setIconSize(QSize(50, 50));
+    m_pageList->setMovement(QListView::Static);
+    m_pageList->setMaximumWidth(600);
+    m_pageList->setMaximumHeight(90);
+    m_pageList->setSpacing(10);
+    m_pageList->setFocusPolicy(Qt::NoFocus);
+    m_pageList->setStyleSheet(QString::fromLatin1(kPageListStyle));
+
+    const struct
+    {
+        const char *icon;
+        QString text;
+    } pages[] = {{"://images/tool_advanced.png", tr("Setting")},
+                 {"://images/tool_tools.png", tr("Tool")},
+                 {"://images/tool_info.png", tr("Info")}};
+    const QFont bold(QStringLiteral("Arial"), -1, QFont::Bold);
+    for (const auto &page : pages) {
+        auto *item = new QListWidgetItem(QIcon(QLatin1String(page.icon)), page.text, m_pageList);
+        item->setTextAlignment(Qt::AlignHCenter);
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        item->setFont(bold);
+    }
+    m_pageList->setCurrentRow(0);
+}
+
+int toolWidget::preselectedIndex(const QList<QString> &portNames, const QString &savedPort)
+{
+    const int exact = portNames.indexOf(savedPort);
+    if (exact >= 0 && !savedPort.isEmpty())
+        return exact;
+    if (!savedPort.contains(QLatin1String("COM")))
+        return -1;
+    int found = -1;
+    for (int i = 0; i < portNames.size(); ++i) {
+        if (portNames.at(i).contains(savedPort))
+            found = i;
+    }
+    return found;
+}
+
+void toolWidget::fillPorts(const QList<QString> &portNames, const QString &savedPort)
+{
+    updatePortCombo(portNames);
+    const int index = preselectedIndex(portNames, savedPort);
+    if (index >= 0)
+        m_portSelector->setCurrentIndex(index);
+}
+
+void toolWidget::connectPort()
+{
+    if (m_connected) {
+        emit serialDisconnect();
+        showDisconnected();
+        return;
+    }
+    emit serialConnect();
+    m_connectButton->setText(tr("Disconnect"));
+    m_connected = true;
+    m_portSelector->setEnabled(false);
+}
+
+void toolWidget::showDisconnected()
+{
+    m_connectButton->setText(tr("Connect"));
+    m_connected = false;
+    m_portSelector->setEnabled(true);
+}
+
+void toolWidget::onDisplayCloseCOMPort()
+{
+    if (!m_connected)
+        return;
+    emit serialDisconnect();
+    showDisconnected();
+}
+
+void toolWidget::refreshDevices()
+{
+    emit askCommrtThreadUpdateDevices();
+}
+
+void toolWidget::updatePortCombo(QList<QString> portNames)
+{
+    m_portSelector->clear();
+    m_portSelector->addItems(portNames);
+}

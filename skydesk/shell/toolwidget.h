@@ -1,0 +1,56 @@
+#ifndef SKYDESK_TOOLWIDGET_H
+#define SKYDESK_TOOLWIDGET_H
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+// The connection bar under the title bar: the page list, the serial port selector, the refresh
+// button and the Connect/Disconnect button. It talks to the link through signals only.
+class toolWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit toolWidget(QWidget *parent = nullptr);
+
+    QListWidget *pageList() const { return m_pageList; }
+    QComboBox *portSelector() const { return m_portSelector; }
+    QPushButton *connectButton() const { return m_connectButton; }
+    QPushButton *refreshButton() const { return m_refreshButton; }
+    bool isConnected() const { return m_connected; }
+
+    // The entry to select for the port saved at the last program end: an entry equal to it
+    // wins; otherwise, for a saved COM name, the last entry that contains it; otherwise none (-1).
+    static int preselectedIndex(const QList<QString> &portNames, const QString &savedPort);
+
+    // Fills the selector with the link's ports and selects the saved one, if listed.
+    void fillPorts(const QList<QString> &portNames, const QString &savedPort);
+
+signals:
+    void serialConnect();
+    void serialDisconnect();
+    void askCommrtThreadUpdateDevices();
+
+public slots:
+    void connectPort();
+    void updatePortCombo(QList<QString> portNames);
+    void refreshDevices();
+    void onDisplayCloseCOMPort();
+
+private:
+    void buildPageList();
+    void showDisconnected();
+
+    QPushButton *m_connectButton;
+    QPushButton *m_refreshButton;
+    QComboBox *m_portSelector;
+    bool m_connected = false;
+    QListWidget *m_pageList;
+};
+
+#endif // SKYDESK_TOOLWIDGET_H

@@ -1,0 +1,377 @@
+// The shell's own controls: status bar texts, sprite buttons, the title bar's drag zone, the
+// link label, the connection bar, the page area's telemetry routing and the settings file.
+#include "appsettings.h"
+#include "clickedlabel.h"
+#include "commrt.h"
+#include "contentwidget.h"
+#include "statuswidget.h"
+#include "sysbutton.h"
+#include "titlewidget.h"
+#include "toolwidget.h"
+#include "advancesettingpage.h"
+#include "documentfolder.h"
+#include "toolsettingpage.h"
+#include "updatesettingpage.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+void sendEvent(QWidget *widget, QEvent::Type type)
+{
+    QEvent event(type);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Whether a connection exists: disconnect answers that, and the connection is then restored.
+template <typename Receiver, typename Slot>
+bool telemetryReaches(Commrt *link, Receiver *receiver, Slot slot)
+{
+    if (!QObject::disconnect(link, &Commrt::telemetryChanged, receiver, slot))
+        return false;
+    QObject::connect(link, &Commrt::telemetryChanged, receiver, slot);
+    return true;
+}
+
+// Keeps sys.ini as it was before a test that writes it.
+class SettingsFileBackup
+{
+public:
+    SettingsFileBackup()
+    {
+        QFile file(AppSettings::filePath());
+        m_existed = file.open(QIODevice::ReadOnly);
+        if (m_existed)
+            m_content = file.readAll();
+        QFile::remove(AppSettings::filePath());
+    }
+    ~SettingsFileBackup()
+    {
+        QFileInfo info(AppSettings::filePath());
+        if (info.isDir())
+            QDir(info.filePath()).removeRecursively();
+        QFile::remove(AppSettings::filePath());
+        if (m_existed) {
+            QFile file(AppSettings::filePath());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(m_content);
+        }
+    }
+
+private:
+    bool m_existed = false;
+    QByteArray m_content;
+};
+
+void writeRawLanguage(const QString &value)
+{
+    QSettings settings(AppSettings::filePath(), QSettings::IniFormat);
+    settings.setValue("System/lang", value);
+}
+
+} // namespace
+
+class TestChrome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statusTexts_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0 blanks") << 0 << QString(14, ' ');
+        QTest::newRow("1") << 1 << "COMPort open successfully";
+        QTest::newRow("2") << 2 << "COMPort open failed";
+        QTest::newRow("3") << 3 << "Connection closed";
+        QTest::newRow("4") << 4 << "Parameters uploaded";
+        QTest::newRow("5") << 5 << "Uploading...";
+        QTest::newRow("6") << 6 << "Parameters saved OK";
+        QTest::newRow("7") << 7 << "Parameters saved error";
+        QTest::newRow("8") << 8 << "Accelerometers calibrated OK";
+        QTest::newRow("9") << 9 << "Accelerometers calibrated error";
+        QTest::newRow("10") << 10 << "Gyros calibrated OK";
+        QTest::newRow("11") << 11 << "Gyros calibrated error";
+        QTest::newRow("12") << 12 << "Voltage calibrated OK";
+        QTest::newRow("13") << 13 << "Voltage calibrated error";
+    }
+
+    void statusTexts()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        statusWidget bar;
+        bar.statusTextChanged(QStringLiteral("before"));
+        bar.statusTextChanged(static_cast<quint16>(code));
+        QCOMPARE(bar.statusText(), text);
+    }
+
+    void unknownStatusLeavesTextAndNoticesShowAsGiven()
+    {
+        statusWidget bar;
+        bar.statusTextChanged(quint16(4));
+        bar.statusTextChanged(quint16(14));
+        QCOMPARE(bar.statusText(), QStringLiteral("Parameters uploaded"));
+        bar.statusTextChanged(quint16(65535));
+        QCOMPARE(bar.statusText(), QStringLiteral("Parameters uploaded"));
+        bar.statusTextChanged(QStringLiteral("Calibrating, keep the aircraft still"));
+        QCOMPARE(bar.statusText(), QStringLiteral("Calibrating, keep the aircraft still"));
+        bar.onDisplayCloseCOMPort();
+        QCOMPARE(bar.statusText(), QStringLiteral("Calibrating, keep the aircraft still"));
+    }
+
+    void connectionTexts()
+    {
+        statusWidget bar;
+        bar.connectTextChanged(1);
+        QCOMPARE(bar.connectionText(), QStringLiteral("Connected"));
+        bar.connectTextChanged(0);
+        QCOMPARE(bar.connectionText(), QStringLiteral("Unconnected"));
+        bar.connectTextChanged(2);
+        QCOMPARE(bar.connectionText(), QString(6, ' '));
+    }
+
+    void sysButtonStatesAndClickOnReleaseAnywhere()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        auto *button = new sysButton(QStringLiteral("sys_button_close.png"), "Close", &window);
+        QCOMPARE(button->size(), QSize(47, 22));
+        QCOMPARE(button->toolTip(), QStringLiteral("Close"));
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QCOMPARE(button->state(), 0);
+        sendEvent(button, QEvent::Enter);
+        QCOMPARE(button->state(), 1);
+        QTest::mousePress(button, Qt::LeftButton);
+        QCOMPARE(button->state(), 2);
+        sendEvent(button, QEvent::Leave); // dragged off while held
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 80));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(button->state(), 1);
+        sendEvent(button, QEvent::Leave);
+        QCOMPARE(button->state(), 0);
+        QTest::mousePress(button, Qt::RightButton);
+        QTest::mouseRelease(button, Qt::RightButton);
+        QCOMPARE(clicked.count(), 2);
+
+        sysButton small(QStringLiteral("title_bar_menu.png"), "Language");
+        QCOMPARE(small.size(), QSize(33, 22));
+    }
+
+    void titleBarDragZone()
+    {
+        QWidget window;
+        window.setGeometry(100, 100, 850, 600);
+        auto *title = new titleWidget(&window);
+        title->setGeometry(0, 0, 850, 25);
+        const int w = title->width();
+
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(w - 170, 10));
+        QVERIFY(!title->isDragging());
+        QMouseEvent heldMove(QEvent::MouseMove, QPoint(w - 150, 20), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &heldMove);
+        QCOMPARE(window.pos(), QPoint(100, 100));
+
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(w - 171, 10));
+        QVERIFY(title->isDragging());
+        QMouseEvent drag(QEvent::MouseMove, QPoint(w - 171 + 30, 10 + 20), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &drag);
+        QCOMPARE(window.pos(), QPoint(130, 120));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(w - 141, 30));
+        QVERIFY(!title->isDragging());
+
+        QSignalSpy maximise(title, &titleWidget::showMax);
+        QTest::mouseDClick(title, Qt::LeftButton, {}, QPoint(20, 10));
+        QTest::mouseDClick(title, Qt::LeftButton, {}, QPoint(w - 100, 10));
+        QCOMPARE(maximise.count(), 1); // only left of the buttons, and it is wired to nothing
+        QCOMPARE(window.size(), QSize(850, 600));
+    }
+
+    void clickedLabelUnderlinesAndRestores()
+    {
+        ClickedLabel label;
+        label.setText(QStringLiteral("Check for new firmware"));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        sendEvent(&label, QEvent::Enter);
+        QCOMPARE(label.text(), QStringLiteral("<u>Check for new firmware</u>"));
+        label.setText(QStringLiteral("changed while inside"));
+        sendEvent(&label, QEvent::Leave);
+        QCOMPARE(label.text(), QStringLiteral("Check for new firmware"));
+        QSignalSpy clicked(&label, &ClickedLabel::clicked);
+        QTest::mouseRelease(&label, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void connectButtonToggles()
+    {
+        toolWidget bar;
+        QSignalSpy connectSpy(&bar, &toolWidget::serialConnect);
+        QSignalSpy disconnectSpy(&bar, &toolWidget::serialDisconnect);
+        QSignalSpy refresh(&bar, &toolWidget::askCommrtThreadUpdateDevices);
+
+        bar.onDisplayCloseCOMPort(); // not connected: nothing happens
+        QCOMPARE(disconnectSpy.count(), 0);
+
+        QTest::mouseClick(bar.connectButton(), Qt::LeftButton);
+        QCOMPARE(connectSpy.count(), 1);
+        QCOMPARE(bar.connectButton()->text(), QStringLiteral("Disconnect"));
+        QVERIFY(!bar.portSelector()->isEnabled());
+        QVERIFY(bar.isConnected());
+
+        bar.onDisplayCloseCOMPort();
+        QCOMPARE(disconnectSpy.count(), 1);
+        QCOMPARE(bar.connectButton()->text(), QStringLiteral("Connect"));
+        QVERIFY(bar.portSelector()->isEnabled());
+
+        bar.connectPort();
+        bar.connectPort();
+        QCOMPARE(connectSpy.count(), 2);
+        QCOMPARE(disconnectSpy.count(), 2);
+        QVERIFY(!bar.isConnected());
+
+        QTest::mouseClick(bar.refreshButton(), Qt::LeftButton);
+        QCOMPARE(refresh.count(), 1);
+    }
+
+    void pageListEntries()
+    {
+        toolWidget bar;
+        QListWidget *list = bar.pageList();
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Setting"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Tool"));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("Info"));
+        QCOMPARE(list->currentRow(), 0);
+        for (int row = 0; row < 3; ++row)
+            QVERIFY(!list->item(row)->icon().isNull());
+    }
+
+    void preselection_data()
+    {
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("index");
+        QTest::newRow("COM3 among COM1 COM3") << QStringList{"COM1", "COM3"} << "COM3" << 1;
+        QTest::newRow("equal entry wins") << QStringList{"COM1", "COM10"} << "COM1" << 0;
+        QTest::newRow("substring, last wins") << QStringList{"COM10", "COM11"} << "COM1" << 1;
+        QTest::newRow("USB0 selects nothing") << QStringList{"COM1", "ttyUSB0"} << "USB0" << -1;
+        QTest::newRow("device path") << QStringList{"/tmp/fc", "ttyS0"} << "/tmp/fc" << 0;
+        QTest::newRow("nothing saved") << QStringList{"COM1"} << "" << -1;
+        QTest::newRow("saved port gone") << QStringList{"COM1"} << "COM4" << -1;
+    }
+
+    void preselection()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(QString, saved);
+        QFETCH(int, index);
+        QCOMPARE(toolWidget::preselectedIndex(ports, saved), index);
+
+        // Wired as in the main window, the link's port name always equals the selector's text.
+        toolWidget bar;
+        Commrt *link = Commrt::createClass();
+        QComboBox *selector = bar.portSelector();
+        connect(selector, QOverload<int>::of(&QComboBox::currentIndexChanged), link,
+                [&](int i) { link->portNameChanged(selector->itemText(i)); });
+        bar.fillPorts(ports, saved);
+        QCOMPARE(selector->currentIndex(), index >= 0 ? index : 0);
+        QCOMPARE(link->getPortName(), selector->currentText());
+        Commrt::destroyClass(link);
+    }
+
+    void telemetryReachesOnlyTheVisiblePage()
+    {
+        Commrt *link = Commrt::createClass();
+        {
+            toolWidget bar;
+            contentWidget area(nullptr, link);
+            connect(bar.pageList(), &QListWidget::currentItemChanged, &area,
+                    &contentWidget::changePage);
+            AdvanceSettingPage *setting = area.advanceSettingPage();
+            ToolSettingPage *tools = area.toolSettingPage();
+            QVERIFY(telemetryReaches(link, setting, &AdvanceSettingPage::updateTelemetryInfo));
+            QVERIFY(!telemetryReaches(link, tools, &ToolSettingPage::updateTelemetryInfo));
+
+            bar.pageList()->setCurrentRow(1);
+            QCOMPARE(area.pageStack()->currentIndex(), 1);
+            QVERIFY(!telemetryReaches(link, setting, &AdvanceSettingPage::updateTelemetryInfo));
+            QVERIFY(telemetryReaches(link, tools, &ToolSettingPage::updateTelemetryInfo));
+
+            bar.pageList()->setCurrentRow(2);
+            QCOMPARE(area.pageStack()->currentIndex(), 2);
+            QVERIFY(!telemetryReaches(link, setting, &AdvanceSettingPage::updateTelemetryInfo));
+            QVERIFY(!telemetryReaches(link, tools, &ToolSettingPage::updateTelemetryInfo));
+
+            bar.pageList()->setCurrentRow(0);
+            QVERIFY(telemetryReaches(link, setting, &AdvanceSettingPage::updateTelemetryInfo));
+            QVERIFY(!telemetryReaches(link, tools, &ToolSettingPage::updateTelemetryInfo));
+
+            // A loaded parameter file is uploaded after the pages refresh.
+            emit tools->configurationLoaded();
+            QCOMPARE(int(link->currentSubframeHead()), 1);
+
+            QSignalSpy notices(&area, &contentWidget::noticeStatusChanged);
+            emit tools->noticeStatusChanged(QStringLiteral("notice"));
+            QCOMPARE(notices.count(), 1);
+            QSignalSpy takeover(&area, &contentWidget::displayCloseCOMPort);
+            emit area.updatePage()->displayCloseCOMPort();
+            QCOMPARE(takeover.count(), 1);
+            QVERIFY(!area.styleSheet().isEmpty());
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void settingsDefaultsAndLanguageCodes()
+    {
+        SettingsFileBackup backup;
+        QCOMPARE(int(AppSettings::languageCode()), 0);
+        QCOMPARE(AppSettings::savedPort(), QString());
+        writeRawLanguage("3");
+        QCOMPARE(int(AppSettings::languageCode()), 3);
+        QVERIFY(AppSettings::translationFile(3).isEmpty());
+        writeRawLanguage("256");
+        QCOMPARE(int(AppSettings::languageCode()), 0);
+        writeRawLanguage("258");
+        QCOMPARE(int(AppSettings::languageCode()), 2);
+        QVERIFY(AppSettings::translationFile(2).endsWith("/language/KestoAssistant_ge.qm"));
+        QVERIFY(AppSettings::translationFile(1).endsWith("/language/KestoAssistant_zh.qm"));
+
+        AppSettings::setLanguageCode(1);
+        AppSettings::setSavedPort(QStringLiteral("/tmp/fc"));
+        QSettings written(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(written.value("System/lang").toString(), QStringLiteral("1"));
+        QCOMPARE(written.value("System/Port").toString(), QStringLiteral("/tmp/fc"));
+        QCOMPARE(written.childGroups(), QStringList{"System"});
+    }
+
+    void unusableSettingsFileFallsBackToDefaults()
+    {
+        SettingsFileBackup backup;
+        // A folder where the file should be: nothing can be read or written there.
+        QVERIFY(QDir().mkpath(AppSettings::filePath()));
+        QCOMPARE(int(AppSettings::languageCode()), 0);
+        QCOMPARE(AppSettings::savedPort(), QString());
+        // Writes fail quietly: nothing crashes and nothing replaces the folder.
+        AppSettings::setSavedPort(QStringLiteral("COM3"));
+        AppSettings::setLanguageCode(2);
+        QVERIFY(QFileInfo(AppSettings::filePath()).isDir());
+    }
+
+    void documentFolders()
+    {
+        const QString base = QUrl::fromLocalFile(QDir::currentPath()).toString();
+        QCOMPARE(documentFolder(0), base + "/doc/en_US/");
+        QCOMPARE(documentFolder(1), base + "/doc/zh_CN/");
+        QCOMPARE(documentFolder(2), base + "/doc/de_GE/");
+        QCOMPARE(documentFolder(3), base + "/doc/");
+        QVERIFY(QUrl(documentFolder(1) + "Motor.html").isLocalFile());
+        QCOMPARE(QUrl(documentFolder(1) + "Motor.html").toLocalFile(),
+                 QDir::currentPath() + "/doc/zh_CN/Motor.html");
+    }
+};
+
+QTEST_MAIN(TestChrome)
+#include "tst_chrome.moc"

@@ -1,0 +1,169 @@
+// The whole main window against the simulated flight controller on a pseudo-terminal.
+#include "appsettings.h"
+#include "commrt.h"
+#include "contentwidget.h"
+#include "fcsimprocess.h"
+#include "mainwidget.h"
+#include "mysplashscreen.h"
+#include "portnaming.h"
+#include "statuswidget.h"
+#include "toolwidget.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+QStringList g_messages;
+
+void collectMessages(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    g_messages << message;
+}
+
+// Closes the next modal box or menu as soon as it shows.
+void closeNextPopup()
+{
+    QTimer::singleShot(50, [] {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        else if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+        else
+            closeNextPopup();
+    });
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_savedSettings;
+    bool m_hadSettings = false;
+
+private slots:
+    void initTestCase()
+    {
+        QFile file(AppSettings::filePath());
+        m_hadSettings = file.open(QIODevice::ReadOnly);
+        if (m_hadSettings)
+            m_savedSettings = file.readAll();
+    }
+
+    void cleanupTestCase()
+    {
+        QFile::remove(AppSettings::filePath());
+        if (m_hadSettings) {
+            QFile file(AppSettings::filePath());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(m_savedSettings);
+        }
+    }
+
+    void connectShowsConnectedAndPagesRefreshThenDisconnect()
+    {
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start());
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(sim.linkPath());
+
+        MySplashScreen splash(QPixmap(QStringLiteral(":/images/splash.png")));
+        QSignalSpy progress(splash.progressBar(), &QProgressBar::valueChanged);
+        auto *window = new mainWidget(&splash);
+        QList<int> steps;
+        for (const QList<QVariant> &arguments : progress)
+            steps << arguments.at(0).toInt();
+        QCOMPARE(steps, (QList<int>{10, 20, 30, 40, 50, 70, 100}));
+        QCOMPARE(window->size(), QSize(850, 600));
+        QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
+        window->show();
+
+        toolWidget *bar = window->connectionBar();
+        QCOMPARE(bar->portSelector()->currentText(), sim.linkPath());
+        QCOMPARE(window->link()->getPortName(), sim.linkPath());
+        QVERIFY(window->link()->isRunning());
+
+        QSignalSpy parameters(window->link(), &Commrt::parametersChanged);
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QCOMPARE(bar->connectButton()->text(), QStringLiteral("Disconnect"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->connectionText(),
+                                  QStringLiteral("Connected"), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(parameters.count(), 1, kWaitMs);
+        // The read refreshes the pages through the page area.
+        QVERIFY(QObject::disconnect(window->link(), &Commrt::parametersChanged,
+                                    window->pageArea(), &contentWidget::updateAllPages));
+        connect(window->link(), &Commrt::parametersChanged, window->pageArea(),
+                &contentWidget::updateAllPages);
+
+        // Page list entries switch the stack.
+        bar->pageList()->setCurrentRow(2);
+        QCOMPARE(window->pageArea()->pageStack()->currentIndex(), 2);
+        bar->pageList()->setCurrentRow(0);
+
+        // The upload of a loaded file shows in the status bar.
+        emit window->pageArea()->configurationLoaded();
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
+                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
+        QCOMPARE(window->statusBar()->statusText(), QString(14, ' '));
+        QVERIFY(bar->portSelector()->isEnabled());
+
+        // Program end: the port is saved and the link's thread is joined, without warnings,
+        // although no event loop will ever run a deferred deletion.
+        QPointer<Commrt> link = window->link();
+        QFile::remove(AppSettings::filePath());
+        g_messages.clear();
+        qInstallMessageHandler(collectMessages);
+        delete window;
+        qInstallMessageHandler(nullptr);
+        QVERIFY(link.isNull());
+        QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join('\n')));
+        QCOMPARE(AppSettings::savedPort(), sim.linkPath());
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    void languageMenuAndChangeWriteAtOnceButChangeNothingElse()
+    {
+        QFile::remove(AppSettings::filePath());
+        mainWidget window(nullptr);
+        QCOMPARE(int(window.languageCode()), 0);
+        closeNextPopup();
+        window.showLanguage(); // the menu opens and closes again
+        closeNextPopup();
+        window.langChangeToZh();
+        QCOMPARE(int(AppSettings::languageCode()), 1);
+        QCOMPARE(int(window.languageCode()), 0);
+        QCOMPARE(window.statusBar()->textForConnection(1), QStringLiteral("Connected"));
+        closeNextPopup();
+        window.langChangeToEn();
+        QCOMPARE(int(AppSettings::languageCode()), 0);
+    }
+
+    void chosenLanguageIsLoadedAtTheNextStart()
+    {
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setLanguageCode(AppSettings::German);
+        {
+            mainWidget window(nullptr);
+            QCOMPARE(int(window.languageCode()), 2);
+            QCOMPARE(window.connectionBar()->connectButton()->text(), QStringLiteral("Verbinden"));
+            QCOMPARE(window.statusBar()->textForConnection(0), QStringLiteral("Nicht verbunden"));
+        }
+        // Only the installed translation of a running window counts; a fresh English start.
+        QFile::remove(AppSettings::filePath());
+        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>())
+            QCoreApplication::removeTranslator(translator);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
