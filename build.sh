@@ -110,10 +110,14 @@ run_demo() {
     for _ in $(seq 50); do [ -s "$DEMO_DIR/device" ] && break; sleep 0.1; done
     echo "Simulator on $(head -n1 "$DEMO_DIR/device"), linked as $DEMO_DIR/fcsim"
     export FCLINK_EXTRA_PORTS=$DEMO_DIR/fcsim
-    log "fctool read --port $DEMO_DIR/fcsim"
-    "$BUILD/bin/fctool" read --port "$DEMO_DIR/fcsim"
-    log "fctool telemetry --port $DEMO_DIR/fcsim --count 10"
-    "$BUILD/bin/fctool" telemetry --port "$DEMO_DIR/fcsim" --count 10
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "No display: Skydesk is a desktop program and needs one (DISPLAY or WAYLAND_DISPLAY)." >&2
+        echo "Run ./build.sh demo from a desktop session, or under a virtual display:" >&2
+        echo "    xvfb-run -s '-screen 0 1280x800x24' ./build.sh demo" >&2
+        return 1
+    fi
+    log "Starting Skydesk: choose $DEMO_DIR/fcsim in the port list and press Connect"
+    (cd "$BUILD/bin" && ./Skydesk)
 }
 
 case "${1:-}" in
