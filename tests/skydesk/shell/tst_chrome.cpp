@@ -10,6 +10,7 @@
 #include "toolwidget.h"
 #include "advancesettingpage.h"
 #include "documentfolder.h"
+#include "singleinstanceguard.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
@@ -358,6 +359,30 @@ private slots:
         AppSettings::setSavedPort(QStringLiteral("COM3"));
         AppSettings::setLanguageCode(2);
         QVERIFY(QFileInfo(AppSettings::filePath()).isDir());
+    }
+
+    void oneInstancePerProgramPath()
+    {
+        const QString program = QStringLiteral("/opt/kesto/Skydesk-test-%1").arg(QRandomGenerator::global()->generate());
+        auto first = std::make_unique<SingleInstanceGuard>(program);
+        QVERIFY(first->tryAcquire());
+        SingleInstanceGuard second(program);
+        QVERIFY(!second.tryAcquire());
+        SingleInstanceGuard otherProgram(program + QStringLiteral("-copy"));
+        QVERIFY(otherProgram.tryAcquire());
+        first.reset();
+        QVERIFY(second.tryAcquire());
+    }
+
+    void lockOfACrashedCopyIsTakenOver()
+    {
+        const QString program = QStringLiteral("/opt/kesto/Skydesk-crashed-%1").arg(QRandomGenerator::global()->generate());
+        SingleInstanceGuard guard(program);
+        QFile stale(guard.lockFilePath());
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("999999\nSkydesk\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        QVERIFY(guard.tryAcquire());
     }
 
     void documentFolders()
