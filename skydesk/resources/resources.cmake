@@ -1,0 +1,104 @@
+# The compiled-in resources of Skydesk: the pictures, painted by artgen (tools/artgen) during the
+# build, and the page style sheet, under the paths the program opens (":/images/splash.png",
+# "://images/bg.png", ":/KestoAssistant.qss", ...).
+#
+#   include(${CMAKE_SOURCE_DIR}/skydesk/resources/resources.cmake)
+#   kesto_skydesk_resources(SKYDESK_RESOURCES)
+#   add_executable(Skydesk ... ${SKYDESK_RESOURCES})
+#
+# kesto_skydesk_resources(<var>) sets <var> to $<TARGET_OBJECTS:kesto_skydesk_resources>, the
+# compiled resource (named KestoAssistant) as object files. Objects, unlike a static library,
+# keep the resource's registration, so nothing needs Q_INIT_RESOURCE; and the value can be
+# added to executables in any directory (test programs included). The first call creates the
+# object library in its directory: artgen paints the pictures, then rcc compiles them, so one
+# build from clean is enough with any generator. Later calls return the same value. The artgen
+# target must be part of the build (the top-level CMakeLists.txt adds tools/artgen).
+
+set(KESTO_SKYDESK_RESOURCES_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+# Every picture artgen paints, as the resource system names it. artgen refuses to run when its
+# own list differs, so the two cannot drift apart.
+set(KESTO_SKYDESK_PICTURES
+    images/splash.png
+    images/frame.png
+    images/bg.png
+    images/bi.png
+    images/sysButton/title_bar_menu.png
+    images/sysButton/title_bar_feedback.png
+    images/sysButton/sys_button_min.png
+    images/sysButton/sys_button_close.png
+    images/tool_advanced.png
+    images/tool_tools.png
+    images/tool_info.png
+    images/refresh.ico
+    images/arrow_down.png
+    images/arrow_down_disabled.png
+    images/spinbox/up.png
+    images/spinbox/down.png
+    images/spinbox/up_disabled.png
+    images/spinbox/down_disabled.png
+    images/checkbox/unchecked.png
+    images/checkbox/unchecked_hover.png
+    images/checkbox/unchecked_pressed.png
+    images/checkbox/unchecked_disabled.png
+    images/checkbox/checked.png
+    images/checkbox/checked_hover.png
+    images/checkbox/checked_pressed.png
+    images/checkbox/checked_disabled.png
+    images/radiobutton/unchecked.png
+    images/radiobutton/unchecked_hover.png
+    images/radiobutton/unchecked_pressed.png
+    images/radiobutton/unchecked_disabled.png
+    images/radiobutton/checked.png
+    images/radiobutton/checked_hover.png
+    images/radiobutton/checked_pressed.png
+    images/radiobutton/checked_disabled.png
+    images/slider/handle.png
+    images/slider/handle_hover.png
+    images/slider/handle_pressed.png
+    images/slider/handle_disabled.png
+)
+
+function(kesto_skydesk_resources out_var)
+    set(objects $<TARGET_OBJECTS:kesto_skydesk_resources>)
+    if(TARGET kesto_skydesk_resources)
+        set(${out_var} ${objects} PARENT_SCOPE)
+        return()
+    endif()
+
+    set(art_dir ${CMAKE_CURRENT_BINARY_DIR}/kesto_art)
+    set(style_sheet ${KESTO_SKYDESK_RESOURCES_DIR}/KestoAssistant.qss)
+
+    set(pictures)
+    set(qrc_entries)
+    foreach(picture IN LISTS KESTO_SKYDESK_PICTURES)
+        list(APPEND pictures ${art_dir}/${picture})
+        string(APPEND qrc_entries "        <file alias=\"${picture}\">${art_dir}/${picture}</file>\n")
+    endforeach()
+
+    add_custom_command(
+        OUTPUT ${pictures}
+        COMMAND $<TARGET_FILE:artgen> --product-version "${PROJECT_VERSION}" ${art_dir}
+                ${KESTO_SKYDESK_PICTURES}
+        DEPENDS artgen
+        COMMENT "Painting the pictures of Skydesk"
+        VERBATIM
+    )
+
+    # The resource description, rewritten only when its text changes.
+    set(qrc ${CMAKE_CURRENT_BINARY_DIR}/KestoAssistant.qrc)
+    set(qrc_text "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n")
+    string(APPEND qrc_text "${qrc_entries}")
+    string(APPEND qrc_text "        <file alias=\"KestoAssistant.qss\">${style_sheet}</file>\n")
+    string(APPEND qrc_text "    </qresource>\n</RCC>\n")
+    file(WRITE ${qrc}.in "${qrc_text}")
+    configure_file(${qrc}.in ${qrc} COPYONLY)
+
+    qt5_add_resources(sources ${qrc})
+    add_library(kesto_skydesk_resources OBJECT ${sources})
+    target_link_libraries(kesto_skydesk_resources PRIVATE Qt5::Core)
+    set_target_properties(kesto_skydesk_resources PROPERTIES
+        AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+
+    set(${out_var} ${objects} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,486 @@
+// The compiled-in resource set of Skydesk: every picture the program opens exists with its exact
+// size, the sprites have four frames, the icon file loads, the pictures keep the contrast the
+// white and black texts over them need, and the page style sheet loads, parses and finds every
+// picture it names.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const char *const styleSheetPath = ":/KestoAssistant.qss";
+
+QByteArray readStyleSheet()
+{
+    QFile file(QString::fromLatin1(styleSheetPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// The style sheet as the page area applies it: the bytes up to the first NUL, as Latin-1.
+QString styleSheetText()
+{
+    const QByteArray bytes = readStyleSheet();
+    const int nul = bytes.indexOf('\0');
+    return QString::fromLatin1(nul < 0 ? bytes : bytes.left(nul));
+}
+
+QImage load(const QString &path)
+{
+    QImage image(path);
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Mean of (r + g + b) / 3 over a band of rows.
+double meanBrightness(const QImage &image, int top, int height)
+{
+    double sum = 0;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            sum += (qRed(p) + qGreen(p) + qBlue(p)) / 3.0;
+        }
+    }
+    return sum / (double(image.width()) * height);
+}
+
+int opaquePixels(const QImage &image, const QRect &rect, int threshold = 128)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (qAlpha(image.pixel(x, y)) >= threshold)
+                ++count;
+        }
+    }
+    return count;
+}
+
+// Collects what Qt warns while a block runs, for example about a style sheet it cannot parse.
+class WarningCollector
+{
+public:
+    WarningCollector()
+    {
+        s_messages.clear();
+        s_previous = qInstallMessageHandler(&handler);
+    }
+    ~WarningCollector() { qInstallMessageHandler(s_previous); }
+    WarningCollector(const WarningCollector &) = delete;
+    WarningCollector &operator=(const WarningCollector &) = delete;
+
+    QStringList messages() const { return s_messages; }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            s_messages << text;
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+
+    static QStringList s_messages;
+    static QtMessageHandler s_previous;
+};
+
+QStringList WarningCollector::s_messages;
+QtMessageHandler WarningCollector::s_previous = nullptr;
+
+} // namespace
+
+class TestSkydeskResources : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pictureHasItsSize_data();
+    void pictureHasItsSize();
+    void spriteHasFourFrames_data();
+    void spriteHasFourFrames();
+    void closeButtonTurnsRedOnHover();
+    void refreshIconLoads();
+    void pageIconsAreDrawnOnTransparency_data();
+    void pageIconsAreDrawnOnTransparency();
+    void selectionGlowIsTranslucent();
+    void splashKeepsItsProgressBandCalm();
+    void windowBandsAreDarkForWhiteText();
+    void pageBackgroundIsLightForDarkText();
+    void styleSheetLoads();
+    void styleSheetNamesOnlyExistingPictures();
+    void styleSheetStylesThePagesControls();
+    void styleSheetParsesAndPaints();
+};
+
+void TestSkydeskResources::pictureHasItsSize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("splash") << "images/splash.png" << QSize(517, 316);
+    QTest::newRow("frame") << "images/frame.png" << QSize(850, 600);
+    QTest::newRow("bg") << "images/bg.png" << QSize(850, 438);
+    QTest::newRow("bi") << "images/bi.png" << QSize(74, 66);
+    QTest::newRow("menu") << "images/sysButton/title_bar_menu.png" << QSize(132, 22);
+    QTest::newRow("feedback") << "images/sysButton/title_bar_feedback.png" << QSize(132, 22);
+    QTest::newRow("min") << "images/sysButton/sys_button_min.png" << QSize(132, 22);
+    QTest::newRow("close") << "images/sysButton/sys_button_close.png" << QSize(188, 22);
+    QTest::newRow("advanced") << "images/tool_advanced.png" << QSize(48, 48);
+    QTest::newRow("tools") << "images/tool_tools.png" << QSize(48, 48);
+    QTest::newRow("info") << "images/tool_info.png" << QSize(48, 48);
+    QTest::newRow("arrow") << "images/arrow_down.png" << QSize(12, 8);
+    QTest::newRow("arrow disabled") << "images/arrow_down_disabled.png" << QSize(12, 8);
+    for (const char *name : {"up", "down", "up_disabled", "down_disabled"}) {
+        const QString path = QStringLiteral("images/spinbox/%1.png").arg(QLatin1String(name));
+        QTest::newRow(qPrintable(path)) << path << QSize(9, 6);
+    }
+    for (const char *folder : {"checkbox", "radiobutton"}) {
+        for (const char *state : {"unchecked", "checked"}) {
+            for (const char *look : {"", "_hover", "_pressed", "_disabled"}) {
+                const QString path =
+                    QStringLiteral("images/%1/%2%3.png")
+                        .arg(QLatin1String(folder), QLatin1String(state), QLatin1String(look));
+                QTest::newRow(qPrintable(path)) << path << QSize(16, 16);
+            }
+        }
+    }
+    for (const char *look : {"", "_hover", "_pressed", "_disabled"}) {
+        const QString path = QStringLiteral("images/slider/handle%1.png").arg(QLatin1String(look));
+        QTest::newRow(qPrintable(path)) << path << QSize(18, 18);
+    }
+}
+
+void TestSkydeskResources::pictureHasItsSize()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+
+    // The program opens its pictures both as ":/images/..." and as "://images/...".
+    for (const QString &prefix : {QStringLiteral(":/"), QStringLiteral("://")}) {
+        QImageReader reader(prefix + path);
+        QVERIFY2(reader.canRead(), qPrintable(prefix + path + ": " + reader.errorString()));
+        QCOMPARE(reader.format(), QByteArray("png"));
+        QCOMPARE(reader.size(), size);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.size(), size);
+    }
+}
+
+void TestSkydeskResources::spriteHasFourFrames_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("frameWidth");
+
+    QTest::newRow("menu") << "title_bar_menu.png" << 33;
+    QTest::newRow("feedback") << "title_bar_feedback.png" << 33;
+    QTest::newRow("min") << "sys_button_min.png" << 33;
+    QTest::newRow("close") << "sys_button_close.png" << 47;
+}
+
+void TestSkydeskResources::spriteHasFourFrames()
+{
+    QFETCH(QString, file);
+    QFETCH(int, frameWidth);
+
+    const QImage sprite = load(QStringLiteral(":/images/sysButton/") + file);
+    QVERIFY(!sprite.isNull());
+    // The button divides the strip by four and shows one frame at its own size.
+    QCOMPARE(sprite.width() / 4, frameWidth);
+    QCOMPARE(sprite.width() % 4, 0);
+    QCOMPARE(sprite.height(), 22);
+
+    QVector<QImage> frames;
+    for (int i = 0; i < 4; ++i) {
+        const QImage frame = sprite.copy(i * frameWidth, 0, frameWidth, sprite.height());
+        // The fourth frame, never shown, is a dimmed copy of the glyph.
+        QVERIFY2(opaquePixels(frame, frame.rect(), i < 3 ? 160 : 40) > 8,
+                 qPrintable(QStringLiteral("frame %1 shows no glyph").arg(i)));
+        frames << frame;
+    }
+    // Normal, hovered and pressed differ from one another; the normal frame has a transparent
+    // ground so the title bar shows through.
+    QVERIFY(frames[0] != frames[1]);
+    QVERIFY(frames[1] != frames[2]);
+    QVERIFY(frames[0] != frames[2]);
+    QCOMPARE(qAlpha(frames[0].pixel(2, 2)), 0);
+    QCOMPARE(qAlpha(frames[0].pixel(frameWidth - 3, 19)), 0);
+}
+
+void TestSkydeskResources::closeButtonTurnsRedOnHover()
+{
+    const QImage sprite = load(QStringLiteral(":/images/sysButton/sys_button_close.png"));
+    const QRgb hovered = sprite.pixel(47 + 6, 11);
+    QCOMPARE(qAlpha(hovered), 255);
+    QVERIFY(qRed(hovered) > 180);
+    QVERIFY(qGreen(hovered) < 90);
+    QVERIFY(qBlue(hovered) < 90);
+}
+
+void TestSkydeskResources::refreshIconLoads()
+{
+    QVERIFY2(QImageReader::supportedImageFormats().contains("ico"),
+             "Qt's ico image plugin is missing");
+    QImageReader reader(QStringLiteral(":/images/refresh.ico"));
+    QVERIFY2(reader.canRead(), qPrintable(reader.errorString()));
+    QCOMPARE(reader.format(), QByteArray("ico"));
+    QVERIFY(reader.imageCount() >= 1);
+
+    QList<int> sizes;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(image.width(), image.height());
+        QVERIFY(opaquePixels(image, image.rect()) > image.width());
+        QCOMPARE(qAlpha(image.pixel(0, image.height() - 1)), 0);
+        sizes << image.width();
+    }
+    // The refresh button shows it at 16 pixels; a 24-pixel image serves larger styles.
+    QVERIFY(sizes.contains(16));
+    QVERIFY(sizes.contains(24));
+
+    const QIcon icon(QStringLiteral(":/images/refresh.ico"));
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(!icon.pixmap(16, 16).isNull());
+}
+
+void TestSkydeskResources::pageIconsAreDrawnOnTransparency_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("advanced") << ":/images/tool_advanced.png";
+    QTest::newRow("tools") << ":/images/tool_tools.png";
+    QTest::newRow("info") << ":/images/tool_info.png";
+}
+
+void TestSkydeskResources::pageIconsAreDrawnOnTransparency()
+{
+    QFETCH(QString, path);
+    const QImage icon = load(path);
+    QCOMPARE(icon.size(), QSize(48, 48));
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(47, 0)), 0);
+    // A real drawing: a good part of the square is covered.
+    QVERIFY(opaquePixels(icon, icon.rect()) > 400);
+    // Light enough to read on the dark connection bar.
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 48; ++x) {
+            const QRgb p = icon.pixel(x, y);
+            if (qAlpha(p) == 255) {
+                sum += (qRed(p) + qGreen(p) + qBlue(p)) / 3.0;
+                ++count;
+            }
+        }
+    }
+    QVERIFY(count > 0);
+    QVERIFY2(sum / count > 120, qPrintable(QString::number(sum / count)));
+}
+
+void TestSkydeskResources::selectionGlowIsTranslucent()
+{
+    const QImage glow = load(QStringLiteral(":/images/bi.png"));
+    const QRgb middle = glow.pixel(37, 33);
+    QVERIFY(qAlpha(middle) > 0);
+    QVERIFY(qAlpha(middle) < 160);
+    QVERIFY(qGreen(middle) > qRed(middle));
+    QVERIFY(qBlue(middle) > qRed(middle));
+}
+
+void TestSkydeskResources::splashKeepsItsProgressBandCalm()
+{
+    // The splash screen lays a progress bar over y 304 to 311: the bottom 12 rows are one colour.
+    const QImage splash = load(QStringLiteral(":/images/splash.png"));
+    const QRgb ground = splash.pixel(0, 304);
+    for (int y = 304; y < 316; ++y) {
+        for (int x = 0; x < splash.width(); ++x)
+            QCOMPARE(splash.pixel(x, y), ground);
+    }
+    QVERIFY(meanBrightness(splash, 304, 12) < 40);
+}
+
+void TestSkydeskResources::windowBandsAreDarkForWhiteText()
+{
+    const QImage frame = load(QStringLiteral(":/images/frame.png"));
+    QVERIFY(meanBrightness(frame, 0, 25) < 70);   // title bar
+    QVERIFY(meanBrightness(frame, 25, 100) < 70); // connection bar
+    QVERIFY(meanBrightness(frame, 560, 40) < 70); // status bar
+    QCOMPARE(qAlpha(frame.pixel(0, 0)), 255);
+}
+
+void TestSkydeskResources::pageBackgroundIsLightForDarkText()
+{
+    const QImage background = load(QStringLiteral(":/images/bg.png"));
+    for (int band = 0; band < 438; band += 73)
+        QVERIFY2(meanBrightness(background, band, 73) > 180, qPrintable(QString::number(band)));
+}
+
+void TestSkydeskResources::styleSheetLoads()
+{
+    const QByteArray bytes = readStyleSheet();
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(bytes.indexOf('\0'), -1);
+    QVERIFY2(bytes.size() >= 10 * 1024 && bytes.size() <= 16 * 1024,
+             qPrintable(QString::number(bytes.size())));
+    // Plain ASCII, so reading it as Latin-1 loses nothing.
+    for (char c : bytes)
+        QVERIFY(static_cast<unsigned char>(c) < 0x80);
+
+    QFile doubleSlash(QStringLiteral("://KestoAssistant.qss"));
+    QVERIFY(doubleSlash.open(QIODevice::ReadOnly));
+    QCOMPARE(doubleSlash.readAll(), bytes);
+}
+
+void TestSkydeskResources::styleSheetNamesOnlyExistingPictures()
+{
+    const QString sheet = styleSheetText();
+    const QRegularExpression url(QStringLiteral("url\\(\\s*['\"]?([^'\")]+)['\"]?\\s*\\)"));
+    QStringList names;
+    auto it = url.globalMatch(sheet);
+    while (it.hasNext())
+        names << it.next().captured(1).trimmed();
+    QVERIFY(names.size() >= 20);
+    for (const QString &name : qAsConst(names)) {
+        QVERIFY2(name.startsWith(QLatin1Char(':')), qPrintable(name));
+        QVERIFY2(QFile::exists(name), qPrintable(name));
+        QVERIFY2(!QImage(name).isNull(), qPrintable(name));
+    }
+    QVERIFY(names.contains(QStringLiteral(":/images/arrow_down.png")));
+}
+
+void TestSkydeskResources::styleSheetStylesThePagesControls()
+{
+    const QString sheet = styleSheetText();
+    const QStringList selectors = {
+        QStringLiteral("QTabWidget::pane"),
+        QStringLiteral("QTabBar::tab"),
+        QStringLiteral("QTabBar::tab:selected"),
+        QStringLiteral("QGroupBox {"),
+        QStringLiteral("QGroupBox::title"),
+        QStringLiteral("subcontrol-origin: margin;"),
+        QStringLiteral("subcontrol-position: top center;"),
+        QStringLiteral("QWebView"),
+        QStringLiteral("QComboBox::down-arrow"),
+        QStringLiteral("QSpinBox::up-arrow"),
+        QStringLiteral("QDoubleSpinBox::down-arrow"),
+        QStringLiteral("QCheckBox::indicator:checked"),
+        QStringLiteral("QRadioButton::indicator:unchecked"),
+        QStringLiteral("QSlider::groove:horizontal"),
+        QStringLiteral("QSlider::handle:horizontal"),
+        QStringLiteral("QLineEdit:read-only"),
+        QStringLiteral("QPushButton {"),
+        QStringLiteral("QLabel#labelGoHomeStandby"),
+        QStringLiteral("QLabel#labelGoHomeStart"),
+        QStringLiteral("QLabel#labelDeviceId"),
+    };
+    for (const QString &selector : selectors)
+        QVERIFY2(sheet.contains(selector), qPrintable(selector));
+
+    // The go-home switch labels carry the grey plate the page restores when a zone goes dark.
+    QVERIFY(sheet.contains(
+        QStringLiteral("qlineargradient(x1:0,y1:0,x2:0,y2:1,stop: 0 #DDDDDD, stop: 0.4 #CCCCCC,")));
+    QVERIFY(sheet.contains(QStringLiteral("border: 1px solid gray;")));
+}
+
+void TestSkydeskResources::styleSheetParsesAndPaints()
+{
+    QWidget area;
+    area.resize(600, 360);
+    auto *tabs = new QTabWidget(&area);
+    tabs->setGeometry(5, 5, 590, 350);
+    auto *page = new QWidget;
+    tabs->addTab(page, QStringLiteral("   FailSafe  "));
+    tabs->addTab(new QWidget, QStringLiteral("   Limits    "));
+    auto *layout = new QGridLayout(page);
+
+    auto *group = new QGroupBox(QStringLiteral("Go-Home Switch"));
+    auto *groupLayout = new QGridLayout(group);
+    auto *checked = new QCheckBox(QStringLiteral("Go-Home Enable"));
+    checked->setChecked(true);
+    auto *unchecked = new QCheckBox(QStringLiteral("Off"));
+    auto *radio = new QRadioButton(QStringLiteral("Hover"));
+    radio->setChecked(true);
+    auto *standby = new QLabel(QStringLiteral("Standby"));
+    standby->setObjectName(QStringLiteral("labelGoHomeStandby"));
+    standby->setMinimumSize(80, 22);
+    auto *slider = new QSlider(Qt::Horizontal);
+    slider->setRange(-100, 100);
+    slider->setEnabled(false);
+    groupLayout->addWidget(checked, 0, 0);
+    groupLayout->addWidget(unchecked, 0, 1);
+    groupLayout->addWidget(radio, 0, 2);
+    groupLayout->addWidget(standby, 1, 0);
+    groupLayout->addWidget(slider, 2, 0, 1, 3);
+    layout->addWidget(group, 0, 0, 1, 2);
+
+    auto *spin = new QSpinBox;
+    spin->setRange(20, 500);
+    auto *doubleSpin = new QDoubleSpinBox;
+    auto *combo = new QComboBox;
+    combo->addItems({QStringLiteral("Course Lock"), QStringLiteral("Point of Interest")});
+    auto *readOnly = new QLineEdit(QStringLiteral("11.9"));
+    readOnly->setReadOnly(true);
+    auto *button = new QPushButton(QStringLiteral("Write Parameters to Flash"));
+    // Like the motor level buttons: a fixed size from the form, no text.
+    auto *level = new QPushButton;
+    level->setFixedSize(30, 30);
+    level->setCheckable(true);
+    auto *deviceId = new QLabel(QStringLiteral("Kesto-Tarvel 2"));
+    deviceId->setObjectName(QStringLiteral("labelDeviceId"));
+    layout->addWidget(spin, 1, 0);
+    layout->addWidget(doubleSpin, 1, 1);
+    layout->addWidget(combo, 2, 0);
+    layout->addWidget(readOnly, 2, 1);
+    layout->addWidget(button, 3, 0);
+    layout->addWidget(deviceId, 3, 1);
+    layout->addWidget(level, 4, 0);
+
+    QImage checkedLook;
+    QImage uncheckedLook;
+    QImage standbyLook;
+    {
+        WarningCollector warnings;
+        area.setStyleSheet(styleSheetText());
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        const QImage whole = area.grab().toImage();
+        QVERIFY(!whole.isNull());
+        checkedLook = checked->grab().toImage();
+        uncheckedLook = unchecked->grab().toImage();
+        standbyLook = standby->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages().join('\n')));
+    }
+
+    // The indicators come from the pictures: a checked box looks different from an empty one.
+    QVERIFY(checkedLook != uncheckedLook);
+    // The named label got its grey plate.
+    const QRgb plate = standbyLook.pixel(4, standbyLook.height() / 2);
+    QVERIFY2(qAbs(qRed(plate) - qBlue(plate)) < 8 && qRed(plate) >= 0xA0 && qRed(plate) <= 0xE0,
+             qPrintable(QString::number(plate, 16)));
+    // The sheet sets no minimum sizes, so the sizes the page forms fix stay as they are.
+    QCOMPARE(level->size(), QSize(30, 30));
+    QCOMPARE(level->minimumSize(), QSize(30, 30));
+}
+
+QTEST_MAIN(TestSkydeskResources)
+#include "tst_skydeskresources.moc"

@@ -1,0 +1,183 @@
+#include "artgenerator.h"
+
+#include "chromepainter.h"
+#include "controlpainter.h"
+#include "iconpainter.h"
+#include "icowriter.h"
+#include "splashpainter.h"
+#include "sysbuttonpainter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+using Look = ControlPainter::Look;
+
+QString lookSuffix(Look look)
+{
+    switch (look) {
+    case Look::Normal:
+        return QString();
+    case Look::Hovered:
+        return QStringLiteral("_hover");
+    case Look::Pressed:
+        return QStringLiteral("_pressed");
+    case Look::Disabled:
+        return QStringLiteral("_disabled");
+    }
+    return QString();
+}
+
+QByteArray encodePng(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setCompression(9);
+    if (!writer.write(image))
+        return {};
+    return bytes;
+}
+
+// Writes bytes to path unless the file already holds exactly these bytes.
+bool writeIfChanged(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    existing.close();
+
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QStringLiteral("cannot create the folder of %1").arg(path);
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ArtGenerator::ArtGenerator(const QString &version)
+{
+    using Glyph = SysButtonPainter::Glyph;
+    const int narrowSprite = 4 * SysButtonPainter::narrowFrameWidth;
+    const int wideSprite = 4 * SysButtonPainter::wideFrameWidth;
+    const int spriteHeight = SysButtonPainter::frameHeight;
+
+    m_pictures = {
+        {QStringLiteral("images/splash.png"), QSize(517, 316),
+         [version] { return SplashPainter::paint(version); }},
+        {QStringLiteral("images/frame.png"), QSize(850, 600), &ChromePainter::windowFrame},
+        {QStringLiteral("images/bg.png"), QSize(850, 438), &ChromePainter::pageBackground},
+        {QStringLiteral("images/bi.png"), QSize(74, 66), &ChromePainter::selectionGlow},
+        {QStringLiteral("images/sysButton/title_bar_menu.png"), QSize(narrowSprite, spriteHeight),
+         [] { return SysButtonPainter::sprite(Glyph::Language); }},
+        {QStringLiteral("images/sysButton/title_bar_feedback.png"),
+         QSize(narrowSprite, spriteHeight),
+         [] { return SysButtonPainter::sprite(Glyph::Feedback); }},
+        {QStringLiteral("images/sysButton/sys_button_min.png"), QSize(narrowSprite, spriteHeight),
+         [] { return SysButtonPainter::sprite(Glyph::Minimise); }},
+        {QStringLiteral("images/sysButton/sys_button_close.png"), QSize(wideSprite, spriteHeight),
+         [] { return SysButtonPainter::sprite(Glyph::Close); }},
+        {QStringLiteral("images/tool_advanced.png"), QSize(48, 48), &IconPainter::settingsIcon},
+        {QStringLiteral("images/tool_tools.png"), QSize(48, 48), &IconPainter::toolsIcon},
+        {QStringLiteral("images/tool_info.png"), QSize(48, 48), &IconPainter::infoIcon},
+        {QStringLiteral("images/arrow_down.png"), QSize(12, 8),
+         [] { return ControlPainter::comboArrow(true); }},
+        {QStringLiteral("images/arrow_down_disabled.png"), QSize(12, 8),
+         [] { return ControlPainter::comboArrow(false); }},
+    };
+
+    using Direction = ControlPainter::Direction;
+    for (bool enabled : {true, false}) {
+        const QString suffix = enabled ? QString() : QStringLiteral("_disabled");
+        m_pictures.append(
+            {QStringLiteral("images/spinbox/up%1.png").arg(suffix), QSize(9, 6),
+             [enabled] { return ControlPainter::spinArrow(Direction::Up, enabled); }});
+        m_pictures.append(
+            {QStringLiteral("images/spinbox/down%1.png").arg(suffix), QSize(9, 6),
+             [enabled] { return ControlPainter::spinArrow(Direction::Down, enabled); }});
+    }
+
+    const QSize indicator(ControlPainter::indicatorSize, ControlPainter::indicatorSize);
+    for (bool checked : {false, true}) {
+        const QString state = checked ? QStringLiteral("checked") : QStringLiteral("unchecked");
+        for (Look look : {Look::Normal, Look::Hovered, Look::Pressed, Look::Disabled}) {
+            const QString name = state + lookSuffix(look);
+            m_pictures.append(
+                {QStringLiteral("images/checkbox/%1.png").arg(name), indicator,
+                 [checked, look] { return ControlPainter::checkBox(checked, look); }});
+            m_pictures.append(
+                {QStringLiteral("images/radiobutton/%1.png").arg(name), indicator,
+                 [checked, look] { return ControlPainter::radioButton(checked, look); }});
+        }
+    }
+
+    const QSize handle(ControlPainter::handleSize, ControlPainter::handleSize);
+    for (Look look : {Look::Normal, Look::Hovered, Look::Pressed, Look::Disabled}) {
+        m_pictures.append({QStringLiteral("images/slider/handle%1.png").arg(lookSuffix(look)),
+                           handle, [look] { return ControlPainter::sliderHandle(look); }});
+    }
+
+    m_icons = {
+        {QStringLiteral("images/refresh.ico"), {16, 24, 32}, &IconPainter::refreshIcon},
+    };
+}
+
+QStringList ArtGenerator::fileNames() const
+{
+    QStringList names;
+    for (const Picture &picture : m_pictures)
+        names << picture.path;
+    for (const Icon &icon : m_icons)
+        names << icon.path;
+    return names;
+}
+
+bool ArtGenerator::writeAll(const QString &outputDir, QString *error) const
+{
+    const QDir dir(outputDir);
+    for (const Picture &picture : m_pictures) {
+        const QImage image = picture.paint();
+        if (image.size() != picture.size) {
+            *error = QStringLiteral("%1 came out %2 x %3, not %4 x %5")
+                         .arg(picture.path)
+                         .arg(image.width())
+                         .arg(image.height())
+                         .arg(picture.size.width())
+                         .arg(picture.size.height());
+            return false;
+        }
+        const QByteArray bytes = encodePng(image);
+        if (bytes.isEmpty()) {
+            *error = QStringLiteral("cannot encode %1 as PNG").arg(picture.path);
+            return false;
+        }
+        if (!writeIfChanged(dir.filePath(picture.path), bytes, error))
+            return false;
+    }
+
+    for (const Icon &icon : m_icons) {
+        QVector<QImage> images;
+        for (int size : icon.sizes)
+            images.append(icon.paint(size));
+        const QByteArray bytes = IcoWriter::encode(images);
+        if (bytes.isEmpty()) {
+            *error = QStringLiteral("cannot encode %1 as an icon").arg(icon.path);
+            return false;
+        }
+        if (!writeIfChanged(dir.filePath(icon.path), bytes, error))
+            return false;
+    }
+    return true;
+}
