@@ -6,10 +6,6 @@ AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
     setObjectName(QStringLiteral("AdvanceSettingPage"));
 }
 
-void AdvanceSettingPage::refreshPage()
-{
-}
+void AdvanceSettingPage::refreshPage() {}
 
-void AdvanceSettingPage::updateTelemetryInfo()
-{
-}
+void AdvanceSettingPage::updateTelemetryInfo() {}

@@ -5,10 +5,6 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link) : QWidget(parent
     setObjectName(QStringLiteral("ToolSettingPage"));
 }
 
-void ToolSettingPage::refreshPage()
-{
-}
+void ToolSettingPage::refreshPage() {}
 
-void ToolSettingPage::updateTelemetryInfo()
-{
-}
+void ToolSettingPage::updateTelemetryInfo() {}

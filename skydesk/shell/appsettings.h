@@ -10,7 +10,12 @@
 class AppSettings
 {
 public:
-    enum Language : quint8 { English = 0, Chinese = 1, German = 2 };
+    enum Language : quint8
+    {
+        English = 0,
+        Chinese = 1,
+        German = 2
+    };
 
     static QString filePath();
 

@@ -17,7 +17,12 @@ class contentWidget : public QWidget
     Q_OBJECT
 
 public:
-    enum Page { SettingPage = 0, ToolPage = 1, InfoPage = 2 };
+    enum Page
+    {
+        SettingPage = 0,
+        ToolPage = 1,
+        InfoPage = 2
+    };
 
     contentWidget(QWidget *parent, Commrt *link);
 

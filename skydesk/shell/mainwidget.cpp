@@ -27,8 +27,7 @@ constexpr int kSplashPauseMs = 200;
 constexpr int kCornerRadius = 5;
 } // namespace
 
-mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent)
-    : QWidget(parent), m_splash(splash)
+mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent) : QWidget(parent), m_splash(splash)
 {
     m_languageCode = AppSettings::languageCode();
     loadTranslation();

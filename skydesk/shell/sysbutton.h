@@ -12,7 +12,12 @@ class sysButton : public QPushButton
     Q_OBJECT
 
 public:
-    enum State { Normal = 0, Hovered = 1, Pressed = 2 };
+    enum State
+    {
+        Normal = 0,
+        Hovered = 1,
+        Pressed = 2
+    };
 
     sysButton(const QString &pictureName, const QString &toolTip, QWidget *parent = nullptr);
 

@@ -1,11 +1,8 @@
 #include "updatesettingpage.h"
 
-updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
-    : QWidget(parent), m_link(link)
+updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link) : QWidget(parent), m_link(link)
 {
     setObjectName(QStringLiteral("updatesettingpage"));
 }
 
-void updatesettingpage::refreshPage()
-{
-}
+void updatesettingpage::refreshPage() {}

@@ -1,17 +1,17 @@
 // The shell's own controls: status bar texts, sprite buttons, the title bar's drag zone, the
 // link label, the connection bar, the page area's telemetry routing and the settings file.
+#include "advancesettingpage.h"
 #include "appsettings.h"
 #include "clickedlabel.h"
 #include "commrt.h"
 #include "contentwidget.h"
+#include "documentfolder.h"
+#include "singleinstanceguard.h"
 #include "statuswidget.h"
 #include "sysbutton.h"
 #include "titlewidget.h"
-#include "toolwidget.h"
-#include "advancesettingpage.h"
-#include "documentfolder.h"
-#include "singleinstanceguard.h"
 #include "toolsettingpage.h"
+#include "toolwidget.h"
 #include "updatesettingpage.h"
 
 #include <QtTest>
@@ -170,8 +170,8 @@ private slots:
 
         QTest::mousePress(title, Qt::LeftButton, {}, QPoint(w - 170, 10));
         QVERIFY(!title->isDragging());
-        QMouseEvent heldMove(QEvent::MouseMove, QPoint(w - 150, 20), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent heldMove(QEvent::MouseMove, QPoint(w - 150, 20), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
         QApplication::sendEvent(title, &heldMove);
         QCOMPARE(window.pos(), QPoint(100, 100));
 
@@ -363,7 +363,8 @@ private slots:
 
     void oneInstancePerProgramPath()
     {
-        const QString program = QStringLiteral("/opt/kesto/Skydesk-test-%1").arg(QRandomGenerator::global()->generate());
+        const QString program = QStringLiteral("/opt/kesto/Skydesk-test-%1")
+                                    .arg(QRandomGenerator::global()->generate());
         auto first = std::make_unique<SingleInstanceGuard>(program);
         QVERIFY(first->tryAcquire());
         SingleInstanceGuard second(program);
@@ -376,7 +377,8 @@ private slots:
 
     void lockOfACrashedCopyIsTakenOver()
     {
-        const QString program = QStringLiteral("/opt/kesto/Skydesk-crashed-%1").arg(QRandomGenerator::global()->generate());
+        const QString program = QStringLiteral("/opt/kesto/Skydesk-crashed-%1")
+                                    .arg(QRandomGenerator::global()->generate());
         SingleInstanceGuard guard(program);
         QFile stale(guard.lockFilePath());
         QVERIFY(stale.open(QIODevice::WriteOnly));

@@ -97,8 +97,8 @@ private slots:
                                   QStringLiteral("Connected"), kWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(parameters.count(), 1, kWaitMs);
         // The read refreshes the pages through the page area.
-        QVERIFY(QObject::disconnect(window->link(), &Commrt::parametersChanged,
-                                    window->pageArea(), &contentWidget::updateAllPages));
+        QVERIFY(QObject::disconnect(window->link(), &Commrt::parametersChanged, window->pageArea(),
+                                    &contentWidget::updateAllPages));
         connect(window->link(), &Commrt::parametersChanged, window->pageArea(),
                 &contentWidget::updateAllPages);
 
