@@ -18,7 +18,7 @@ PACKAGES=(
     libcurl4-openssl-dev
     clang libclang-rt-14-dev
     python3 python3-pyftpdlib
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick fonts-wqy-microhei
 )
 
 log() { printf '\n== %s\n' "$*"; }
