@@ -89,6 +89,7 @@ bool Commrt::isConnected() const
 
 void Commrt::setSubframeHead(quint8 head)
 {
+    ++m_headChoices;
     std::lock_guard<std::mutex> lock(m_stateMutex);
     m_state.chooseHead(head);
 }

@@ -66,6 +66,7 @@ public:
     quint8 currentCommand() const;
     quint8 currentSubframeHead() const;
     quint64 framesWritten() const { return m_framesWritten.load(); }
+    quint64 headChoices() const { return m_headChoices.load(); } // setSubframeHead calls
     quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
     quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
@@ -112,6 +113,7 @@ private:
     quint8 m_outgoing[fclink::kFrameSize] = {};
     bool m_writeQueued = false;
     std::atomic<quint64> m_framesWritten{0};
+    std::atomic<quint64> m_headChoices{0};
 
     fclink::FrameAssembler m_assembler;
     QByteArray m_readBuffer;
