@@ -1,11 +1,575 @@
 #include "advancesettingpage.h"
 
-AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
-    : QWidget(parent), m_link(link)
+#include "appsettings.h"
+#include "commrt.h"
+#include "documentfolder.h"
+#include "telemetry.h"
+#include "uavparam.h"
+#include "ui_advancesettingpage.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDebug>
+#include <QMouseEvent>
+#include <QWebSettings>
+#include <QWebView>
+
+#include <cmath>
+
+namespace {
+
+const char *const kLevelButtonStyle =
+    "QPushButton{color: white;font: bold 10pt;border:none;border-radius:5px;"
+    "border-image:url(://images/motor_idel_speed_btn.png);}"
+    "QPushButton:checked{border-image:url(://images/motor_idel_speed_btn_red.png);}";
+
+const char *const kZoneLitStyle = "background:#00bb00";
+const char *const kZoneIdleStyle =
+    "background-color: qlineargradient(x1:0,y1:0,x2:0,y2:1,stop: 0 #DDDDDD, stop: 0.4 #CCCCCC, "
+    "stop: 0.5 #BBBBBB, stop: 1.0 #AAAAAA);border: 1px solid gray;";
+
+const char *const kComboFrame =
+    "QComboBox{border:1px solid gray;border-radius:0px;padding:1px 18px 1px 3px;min-width:6em;}"
+    "QComboBox:editable{background:white;}";
+const char *const kComboClosedGradient =
+    "QComboBox:!editable,QComboBox::drop-down:editable{background:qlineargradient(x1:0,y1:0,"
+    "x2:0,y2:1,stop:0 #E1E1E1,stop:0.4 #DDDDDD,stop:0.5 #D8D8D8,stop:1.0 #D3D3D3);}";
+const char *const kComboClosedLit = "QComboBox:!editable,QComboBox::drop-down:editable{"
+                                    "background:#00bb00;}";
+const char *const kComboOpenAndArrow =
+    "QComboBox:!editable:on,QComboBox::drop-down:editable:on{background:qlineargradient(x1:0,"
+    "y1:0,x2:0,y2:1,stop:0 #D3D3D3,stop:0.4 #D8D8D8,stop:0.5 #DDDDDD,stop:1.0 #E1E1E1);}"
+    "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;width:15px;"
+    "border-left-width:1px;border-left-color:darkgray;border-left-style:solid;"
+    "border-top-right-radius:3px;border-bottom-right-radius:3px;}"
+    "QComboBox::down-arrow{image:url(:/images/arrow_down.png);}";
+
+const char *const kSectionDefaults[] = {"Motor.html", "FailSafe.html", "IOC.html", "Voltage.html",
+                                        "limits.html"};
+
+constexpr int kTabFailSafe = 1;
+constexpr int kTabIoc = 2;
+constexpr int kTabVoltage = 3;
+constexpr int kHelpMargin = 10;
+
+// Middle stick position: Course Lock (1) or Point of Interest (3); right: Point of Interest (3)
+// or Home Lock (2). 0 marks an invalid function.
+constexpr int kMiddleCodes[2] = {1, 3};
+constexpr int kRightCodes[2] = {3, 2};
+
+int codeForEntry(const int (&codes)[2], int index)
 {
-    setObjectName(QStringLiteral("AdvanceSettingPage"));
+    return (index == 0 || index == 1) ? codes[index] : 0;
 }
 
-void AdvanceSettingPage::refreshPage() {}
+} // namespace
 
-void AdvanceSettingPage::updateTelemetryInfo() {}
+AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
+    : QWidget(parent), m_link(link), m_ui(new Ui::AdvanceSettingPageUi)
+{
+    m_ui->setupUi(this);
+    m_languageCode = AppSettings::languageCode();
+    m_documentFolder = documentFolder(m_languageCode);
+    setUpHelp();
+    setUpPictures();
+    setUpControls();
+    connectControls();
+    m_ui->groupBoxGoHomeSwith->hide();
+    m_ui->checkBoxIOCEnable->hide();
+    m_ui->horizontalSliderIOC->hide();
+    m_refreshing = false;
+}
+
+AdvanceSettingPage::~AdvanceSettingPage()
+{
+    delete m_ui;
+}
+
+void AdvanceSettingPage::setUpHelp()
+{
+    for (int view = 0; view < HelpViewCount; ++view) {
+        QWebView *web = helpView(static_cast<HelpView>(view));
+        web->setStyleSheet(QStringLiteral("background-color:transparent"));
+        web->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
+        web->settings()->setFontFamily(QWebSettings::StandardFont, QStringLiteral("Arial"));
+        showHelp(static_cast<HelpView>(view), 0, QLatin1String(kSectionDefaults[view]));
+    }
+    m_helpTopics = {
+        {m_ui->groupBoxMotorIdelSpeed, MotorHelp, 1, "Motor_MotorIdleSpeed.html"},
+        {m_ui->groupBoxEnhancedFailsafeMethods, FailSafeHelp, 1,
+         "FailSafe_EnhancedFailedSafeMethods.html"},
+        {m_ui->groupBoxGoHomeAltitude, FailSafeHelp, 1, "FailSafe_EnhancedFailedSafeMethods.html"},
+        {m_ui->groupBoxGoHomeHeading, FailSafeHelp, 2, "gh_heading.html"},
+        {m_ui->groupBoxGoHomeSwith, FailSafeHelp, 3, "FailSafe_GoHomeSwitch.html"},
+        {m_ui->groupBoxIOC, IocHelp, 1, "IOC_IntelligentOrientationControl.html"},
+        {m_ui->groupBoxVoltage, VoltageHelp, 1, "Voltage_Battery.html"},
+        {m_ui->groupBoxAltitudeLimit, LimitHelp, 1, "Restrictions_HeightLimit.html"},
+        {m_ui->groupBoxDistanceLimit, LimitHelp, 2, "Restrictions_RadiusLimit.html"},
+        {m_ui->groupBoxForbidenAeraLimit, LimitHelp, 3, "Restrictions_ForbidArea.html"},
+    };
+    for (const HelpTopic &topic : qAsConst(m_helpTopics)) {
+        topic.group->installEventFilter(this);
+        topic.group->setMouseTracking(true);
+    }
+}
+
+void AdvanceSettingPage::setUpPictures()
+{
+    auto show = [](QLabel *label, QPixmap &pixmap, const QString &path) {
+        pixmap.load(path);
+        label->setPixmap(pixmap);
+        label->setFixedSize(pixmap.size());
+    };
+    show(m_ui->labelMotorIdelSpeed, m_motorIdelSpeedPicture,
+         QStringLiteral("://images/motor_idel_speed.png"));
+    show(m_ui->labelMotorIdelSpeedBG, m_motorIdelSpeedButtonBackground,
+         QStringLiteral("://images/motor_idel_speed_button_bg.png"));
+    show(m_ui->labelCurrentVoltageImg, m_currentVoltagePicture,
+         QStringLiteral("://images/current_voltage.png"));
+    QLabel *sticks[] = {m_ui->labelStickAt1, m_ui->labelStickAt2, m_ui->labelStickAt3};
+    for (int i = 0; i < 3; ++i)
+        show(sticks[i], m_stickPictures[i], QStringLiteral("://images/stick_at_%1.png").arg(i + 1));
+    showGoHomePicture(false);
+}
+
+void AdvanceSettingPage::setUpControls()
+{
+    m_normalComboStyle = QLatin1String(kComboFrame) + QLatin1String(kComboClosedGradient) +
+                         QLatin1String(kComboOpenAndArrow);
+    m_activeComboStyle = QLatin1String(kComboFrame) + QLatin1String(kComboClosedLit) +
+                         QLatin1String(kComboOpenAndArrow);
+
+    auto *levels = new QButtonGroup(this);
+    levels->setExclusive(true);
+    QPushButton *buttons[] = {
+        m_ui->pushButtonMotorIdelSpeedLevel1, m_ui->pushButtonMotorIdelSpeedLevel2,
+        m_ui->pushButtonMotorIdelSpeedLevel3, m_ui->pushButtonMotorIdelSpeedLevel4,
+        m_ui->pushButtonMotorIdelSpeedLevel5};
+    for (QPushButton *button : buttons) {
+        button->setStyleSheet(QLatin1String(kLevelButtonStyle));
+        button->setCheckable(true);
+        levels->addButton(button);
+    }
+    for (QComboBox *box : {m_ui->comboBoxIOCLeft, m_ui->comboBoxIOCMiddle, m_ui->comboBoxIOCRight})
+        box->setStyleSheet(m_normalComboStyle);
+    for (QSlider *slider : {m_ui->horizontalSliderGoHome, m_ui->horizontalSliderIOC}) {
+        slider->setEnabled(false);
+        slider->setRange(-100, 100);
+        slider->setValue(0);
+    }
+    m_ui->spinBoxGoHomeAlt->setRange(20, 500);
+    m_ui->spinBoxGoHomeAlt->setValue(20);
+    for (QDoubleSpinBox *box :
+         {m_ui->doubleSpinBoxAltitudeLimit, m_ui->doubleSpinBoxDistanceLimit}) {
+        box->setDecimals(0);
+        box->setRange(10, 10000);
+        box->setSingleStep(1);
+    }
+    m_ui->lineEditCurrentVoltage->setReadOnly(true);
+}
+
+void AdvanceSettingPage::connectControls()
+{
+    connect(m_ui->pushButtonMotorIdelSpeedLevel1, &QPushButton::clicked, this,
+            &AdvanceSettingPage::motorIdelSpeedLevel1Clicked);
+    connect(m_ui->pushButtonMotorIdelSpeedLevel2, &QPushButton::clicked, this,
+            &AdvanceSettingPage::motorIdelSpeedLevel2Clicked);
+    connect(m_ui->pushButtonMotorIdelSpeedLevel3, &QPushButton::clicked, this,
+            &AdvanceSettingPage::motorIdelSpeedLevel3Clicked);
+    connect(m_ui->pushButtonMotorIdelSpeedLevel4, &QPushButton::clicked, this,
+            &AdvanceSettingPage::motorIdelSpeedLevel4Clicked);
+    connect(m_ui->pushButtonMotorIdelSpeedLevel5, &QPushButton::clicked, this,
+            &AdvanceSettingPage::motorIdelSpeedLevel5Clicked);
+    connect(m_ui->radioButtonHover, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::goHomeMethodHover);
+    connect(m_ui->radioButtonAltGoHome, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::goHomeMethodAltGoHome);
+    connect(m_ui->radioButtonTowards, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::goHomeHeadingFowards);
+    connect(m_ui->radioButtonBackwards, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::goHomeHeadingBackwards);
+    connect(m_ui->spinBoxGoHomeAlt, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &AdvanceSettingPage::goHomeAltChanged);
+    connect(m_ui->checkBoxGoHomeEnable, &QCheckBox::clicked, this,
+            &AdvanceSettingPage::goHomeEnableClicked);
+    connect(m_ui->checkBoxIOCEnable, &QCheckBox::clicked, this,
+            &AdvanceSettingPage::iocEnableClicked);
+    connect(m_ui->comboBoxIOCMiddle, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &AdvanceSettingPage::iocFunctionMiddleChanged);
+    connect(m_ui->comboBoxIOCRight, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &AdvanceSettingPage::iocFunctionRightChanged);
+    connect(m_ui->radioButtonForbidAreaOn, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::forbidAreaOn);
+    connect(m_ui->radioButtonForbidAreaOff, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::forbidAreaOff);
+    connect(m_ui->doubleSpinBoxDistanceLimit, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
+            this, &AdvanceSettingPage::distanceLimit);
+    connect(m_ui->doubleSpinBoxAltitudeLimit, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
+            this, &AdvanceSettingPage::altitudeLimit);
+}
+
+// Every editing slot: nothing while the page sets its own controls; otherwise the field is
+// written through the field table and the whole block is uploaded, under the page lock.
+void AdvanceSettingPage::writeAndUpload(const char *field, qint32 value)
+{
+    if (m_refreshing)
+        return;
+    QMutexLocker lock(&m_pageLock);
+    fclink::writeParameter(field, value);
+    m_link->setSubframeHead(1);
+}
+
+void AdvanceSettingPage::motorIdelSpeedLevel1Clicked()
+{
+    writeAndUpload("MotorIdel", 1);
+}
+
+void AdvanceSettingPage::motorIdelSpeedLevel2Clicked()
+{
+    writeAndUpload("MotorIdel", 2);
+}
+
+void AdvanceSettingPage::motorIdelSpeedLevel3Clicked()
+{
+    writeAndUpload("MotorIdel", 3);
+}
+
+void AdvanceSettingPage::motorIdelSpeedLevel4Clicked()
+{
+    writeAndUpload("MotorIdel", 4);
+}
+
+void AdvanceSettingPage::motorIdelSpeedLevel5Clicked()
+{
+    writeAndUpload("MotorIdel", 5);
+}
+
+void AdvanceSettingPage::goHomeMethodHover()
+{
+    showGoHomePicture(false);
+    writeAndUpload("FailType", 0);
+}
+
+void AdvanceSettingPage::goHomeMethodAltGoHome()
+{
+    showGoHomePicture(true);
+    writeAndUpload("FailType", 1);
+}
+
+void AdvanceSettingPage::goHomeHeadingFowards()
+{
+    writeAndUpload("GoHomeHeading", 1);
+}
+
+void AdvanceSettingPage::goHomeHeadingBackwards()
+{
+    writeAndUpload("GoHomeHeading", 2);
+}
+
+void AdvanceSettingPage::goHomeAltChanged(int value)
+{
+    writeAndUpload("TurnbackHeight", value);
+}
+
+void AdvanceSettingPage::goHomeEnableClicked(bool checked)
+{
+    writeAndUpload("GoHomeEnable", checked ? 1 : 0);
+}
+
+void AdvanceSettingPage::iocEnableClicked(bool checked)
+{
+    writeAndUpload("IocEnable", checked ? 1 : 0);
+}
+
+void AdvanceSettingPage::iocFunctionMiddleChanged(int index)
+{
+    if (m_refreshing)
+        return;
+    writeAndUpload("IocFunctionMiddle", codeForEntry(kMiddleCodes, index));
+    removeInvalidEntry(m_ui->comboBoxIOCMiddle);
+}
+
+void AdvanceSettingPage::iocFunctionRightChanged(int index)
+{
+    if (m_refreshing)
+        return;
+    writeAndUpload("IocFunctionRight", codeForEntry(kRightCodes, index));
+    removeInvalidEntry(m_ui->comboBoxIOCRight);
+}
+
+// Runs after the page lock is released: removing the current "Invalid Param!" entry selects
+// the entry before it, which runs the slot once more for that entry and stores its code.
+void AdvanceSettingPage::removeInvalidEntry(QComboBox *box)
+{
+    if (box->count() > 2)
+        box->removeItem(2);
+}
+
+void AdvanceSettingPage::calibVoltageValueChanged(double volts)
+{
+    writeAndUpload("LossVolt", static_cast<qint32>(std::trunc(volts * 100.0)));
+}
+
+void AdvanceSettingPage::voltCalibClicked()
+{
+    if (m_refreshing)
+        return;
+    QMutexLocker lock(&m_pageLock);
+    m_link->setCommand(6);
+}
+
+void AdvanceSettingPage::recommandSettingsChanged(int) {}
+
+void AdvanceSettingPage::firstLevelVoltageChanged(double volts)
+{
+    writeAndUpload("ProtectVolt1", static_cast<qint32>(std::trunc(volts * 100.0)));
+}
+
+void AdvanceSettingPage::secondLevelVoltageChanged(double volts)
+{
+    writeAndUpload("ProtectVolt2", static_cast<qint32>(std::trunc(volts * 100.0)));
+}
+
+void AdvanceSettingPage::safeGuard1Function1Clicked()
+{
+    writeAndUpload("SafeGard1", 0);
+}
+
+void AdvanceSettingPage::safeGuard1Function2Clicked()
+{
+    writeAndUpload("SafeGard1", 2);
+}
+
+void AdvanceSettingPage::safeGuard2Function1Clicked()
+{
+    writeAndUpload("SafeGard2", 0);
+}
+
+void AdvanceSettingPage::safeGuard2Function2Clicked()
+{
+    writeAndUpload("SafeGard2", 1);
+}
+
+void AdvanceSettingPage::forbidAreaOn()
+{
+    writeAndUpload("ForbidAreaEnable", 1);
+}
+
+void AdvanceSettingPage::forbidAreaOff()
+{
+    writeAndUpload("ForbidAreaEnable", 0);
+}
+
+void AdvanceSettingPage::distanceLimit(double metres)
+{
+    writeAndUpload("LimitRadius", static_cast<qint32>(std::trunc(metres)));
+}
+
+void AdvanceSettingPage::altitudeLimit(double metres)
+{
+    writeAndUpload("LimitAlt", static_cast<qint32>(std::trunc(metres)));
+}
+
+void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
+{
+    static const char *const suffixes[] = {"en", "zh", "ge"};
+    const QString variant =
+        altitudeVariant ? QStringLiteral("GoHomeAlt_") : QStringLiteral("GoHomeHover_");
+    const QString language =
+        m_languageCode <= 2 ? QLatin1String(suffixes[m_languageCode]) : QString();
+    m_goHomePicture.load(QStringLiteral("://images/") + variant + language +
+                         QStringLiteral(".png"));
+    m_ui->labelFailsafeImage->setPixmap(m_goHomePicture);
+    m_ui->labelFailsafeImage->setFixedSize(m_goHomePicture.size());
+}
+
+void AdvanceSettingPage::refreshIocCombo(QComboBox *box, int value, int firstCode, int secondCode)
+{
+    if (value == firstCode || value == secondCode) {
+        box->setCurrentIndex(value == firstCode ? 0 : 1);
+        if (box->count() > 2)
+            box->removeItem(2);
+    } else if (value == 0 && box->count() <= 2) {
+        box->addItem(tr("Invalid Param!"));
+        box->setCurrentIndex(2);
+    }
+}
+
+// The RC channel element a switch map field names; 0, and numbers past the eight channels the
+// controller reports, name none.
+qint16 *AdvanceSettingPage::switchChannel(const char *mapField) const
+{
+    const qint32 channel = fclink::readParameter(mapField);
+    if (channel < 1 || channel > kRcChannelCount)
+        return nullptr;
+    return &g_rc_channel[channel - 1];
+}
+
+void AdvanceSettingPage::refreshPage()
+{
+    m_refreshing = true;
+    QPushButton *levels[] = {
+        m_ui->pushButtonMotorIdelSpeedLevel1, m_ui->pushButtonMotorIdelSpeedLevel2,
+        m_ui->pushButtonMotorIdelSpeedLevel3, m_ui->pushButtonMotorIdelSpeedLevel4,
+        m_ui->pushButtonMotorIdelSpeedLevel5};
+    const qint32 idle = fclink::readParameter("MotorIdel");
+    if (idle >= 1 && idle <= 5)
+        levels[idle - 1]->setChecked(true);
+
+    const qint32 failType = fclink::readParameter("FailType");
+    if (failType == 0 || failType == 1) {
+        showGoHomePicture(failType == 1);
+        m_ui->radioButtonHover->setChecked(failType == 0);
+        m_ui->radioButtonAltGoHome->setChecked(failType == 1);
+    }
+    const qint32 heading = fclink::readParameter("GoHomeHeading");
+    if (heading == 1 || heading == 2) {
+        m_ui->radioButtonTowards->setChecked(heading == 1);
+        m_ui->radioButtonBackwards->setChecked(heading == 2);
+    }
+    m_ui->checkBoxGoHomeEnable->setChecked(fclink::readParameter("GoHomeEnable") == 1);
+    m_ui->checkBoxIOCEnable->setChecked(fclink::readParameter("IocEnable") == 1);
+
+    const qint32 middle = fclink::readParameter("IocFunctionMiddle");
+    qDebug().noquote() << tr("ioc function2: %1").arg(middle);
+    refreshIocCombo(m_ui->comboBoxIOCMiddle, middle, kMiddleCodes[0], kMiddleCodes[1]);
+    refreshIocCombo(m_ui->comboBoxIOCRight, fclink::readParameter("IocFunctionRight"),
+                    kRightCodes[0], kRightCodes[1]);
+
+    m_goHomeSwitchChannel = switchChannel("ChannelMap7");
+    m_iocSwitchChannel = switchChannel("ChannelMap8");
+
+    m_ui->doubleSpinBoxAltitudeLimit->setValue(fclink::readParameter("LimitAlt"));
+    m_ui->doubleSpinBoxDistanceLimit->setValue(fclink::readParameter("LimitRadius"));
+    // Shown as the aircraft has it (clamped to the box's range), not a stale local value.
+    m_ui->spinBoxGoHomeAlt->setValue(fclink::readParameter("TurnbackHeight"));
+
+    const bool forbidOn = fclink::readParameter("ForbidAreaEnable") == 1;
+    m_ui->radioButtonForbidAreaOn->setChecked(forbidOn);
+    m_ui->radioButtonForbidAreaOff->setChecked(!forbidOn);
+    m_refreshing = false;
+}
+
+qint16 AdvanceSettingPage::switchPosition(qint16 channelValue)
+{
+    return static_cast<qint16>(std::trunc(channelValue / 8.4 + 0.5));
+}
+
+int AdvanceSettingPage::goHomeZone(int position)
+{
+    if (position >= 35 && position <= 90)
+        return 1;
+    if (position >= -89 && position <= -34)
+        return 2;
+    return 0;
+}
+
+int AdvanceSettingPage::iocZone(int position)
+{
+    if (position >= -91 && position <= -36)
+        return 1;
+    if (position >= -27 && position <= 28)
+        return 2;
+    if (position >= 37 && position <= 92)
+        return 3;
+    return 0;
+}
+
+void AdvanceSettingPage::updateTelemetryInfo()
+{
+    m_refreshing = true;
+    switch (m_ui->tabWidget->currentIndex()) {
+    case kTabVoltage:
+        m_ui->lineEditCurrentVoltage->setText(QString::number(g_voltage / 100.0, 'f', 2));
+        break;
+    case kTabFailSafe:
+        updateGoHomeSwitch();
+        break;
+    case kTabIoc:
+        updateIocSwitch();
+        break;
+    default:
+        break;
+    }
+    m_refreshing = false;
+}
+
+void AdvanceSettingPage::updateGoHomeSwitch()
+{
+    if (!m_goHomeSwitchChannel)
+        return;
+    const qint16 position = switchPosition(*m_goHomeSwitchChannel);
+    m_ui->horizontalSliderGoHome->setValue(position);
+    m_goHomeZone = goHomeZone(position);
+    if (m_goHomeZone == m_goHomeZonePainted)
+        return;
+    QLabel *labels[] = {nullptr, m_ui->labelGoHomeStandby, m_ui->labelGoHomeStart};
+    if (labels[m_goHomeZone])
+        labels[m_goHomeZone]->setStyleSheet(QLatin1String(kZoneLitStyle));
+    if (labels[m_goHomeZonePainted])
+        labels[m_goHomeZonePainted]->setStyleSheet(QLatin1String(kZoneIdleStyle));
+    m_goHomeZonePainted = m_goHomeZone;
+}
+
+void AdvanceSettingPage::updateIocSwitch()
+{
+    if (!m_iocSwitchChannel)
+        return;
+    const qint16 position = switchPosition(*m_iocSwitchChannel);
+    m_ui->horizontalSliderIOC->setValue(position);
+    m_iocZone = iocZone(position);
+    if (m_iocZone == m_iocZonePainted)
+        return;
+    QComboBox *boxes[] = {nullptr, m_ui->comboBoxIOCLeft, m_ui->comboBoxIOCMiddle,
+                          m_ui->comboBoxIOCRight};
+    if (boxes[m_iocZone])
+        boxes[m_iocZone]->setStyleSheet(m_activeComboStyle);
+    if (boxes[m_iocZonePainted])
+        boxes[m_iocZonePainted]->setStyleSheet(m_normalComboStyle);
+    m_iocZonePainted = m_iocZone;
+}
+
+QWebView *AdvanceSettingPage::helpView(HelpView view) const
+{
+    QWebView *views[] = {m_ui->webViewMotor, m_ui->webViewFailSafe, m_ui->webViewIOC,
+                         m_ui->webViewVoltage, m_ui->webViewLimit};
+    return views[view];
+}
+
+void AdvanceSettingPage::showHelp(HelpView view, int topic, const QString &document)
+{
+    m_helpTopic[view] = topic;
+    m_helpDocument[view] = m_documentFolder + document;
+    helpView(view)->load(QUrl(m_helpDocument[view]));
+}
+
+QString AdvanceSettingPage::documentShown(const QWebView *view) const
+{
+    for (int v = 0; v < HelpViewCount; ++v) {
+        if (helpView(static_cast<HelpView>(v)) == view)
+            return m_helpDocument[v];
+    }
+    return QString();
+}
+
+bool AdvanceSettingPage::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto topic = std::find_if(m_helpTopics.cbegin(), m_helpTopics.cend(),
+                                    [watched](const HelpTopic &t) { return t.group == watched; });
+    if (topic == m_helpTopics.cend())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::MouseMove)
+        return false;
+
+    const QPoint at = static_cast<QMouseEvent *>(event)->pos();
+    const QWidget *group = topic->group;
+    const bool inside = at.x() > kHelpMargin && at.x() < group->width() - kHelpMargin &&
+                        at.y() > kHelpMargin && at.y() < group->height() - kHelpMargin;
+    if (inside) {
+        if (m_helpTopic[topic->view] != topic->topic)
+            showHelp(topic->view, topic->topic, QLatin1String(topic->document));
+    } else if (m_helpTopic[topic->view] != 0) {
+        showHelp(topic->view, 0, QLatin1String(kSectionDefaults[topic->view]));
+    }
+    return true;
+}

@@ -1,25 +1,132 @@
 #ifndef SKYDESK_ADVANCESETTINGPAGE_H
 #define SKYDESK_ADVANCESETTINGPAGE_H
 
+#include <QMutex>
+#include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 class Commrt;
+class QGroupBox;
+class QWebView;
 
-// The advanced settings page ("Setting"). Its controls are not built yet; the page takes its
-// place in the page area with the operations the shell relies on.
+namespace Ui {
+class AdvanceSettingPageUi;
+}
+
+// The advanced settings page ("Setting"): motor idle speed, fail-safe and go-home, intelligent
+// orientation control, voltage and limits. Each control writes one field of the parameter block
+// and asks the link to upload the block; refreshPage() shows the block again, and while the page
+// is visible it shows live voltage and switch positions. Beside each tab a help view follows the
+// group under the pointer.
 class AdvanceSettingPage : public QWidget
 {
     Q_OBJECT
 
 public:
     AdvanceSettingPage(QWidget *parent, Commrt *link);
+    ~AdvanceSettingPage() override;
+
+    // A switch position from a raw RC value: value ÷ 8.4 + 0.5, truncated toward zero.
+    static qint16 switchPosition(qint16 channelValue);
+    // Go-home switch zone: 1 standby, 2 start, 0 between.
+    static int goHomeZone(int position);
+    // IOC switch zone: 1 left, 2 middle, 3 right, 0 between.
+    static int iocZone(int position);
+
+    Ui::AdvanceSettingPageUi *form() const { return m_ui; }
+    int goHomeZonePainted() const { return m_goHomeZonePainted; }
+    int iocZonePainted() const { return m_iocZonePainted; }
+    QString documentShown(const QWebView *view) const;
 
 public slots:
     void refreshPage();
     void updateTelemetryInfo();
+    void motorIdelSpeedLevel1Clicked();
+    void motorIdelSpeedLevel2Clicked();
+    void motorIdelSpeedLevel3Clicked();
+    void motorIdelSpeedLevel4Clicked();
+    void motorIdelSpeedLevel5Clicked();
+    void goHomeMethodHover();
+    void goHomeMethodAltGoHome();
+    void goHomeHeadingFowards();
+    void goHomeHeadingBackwards();
+    void goHomeAltChanged(int value);
+    void goHomeEnableClicked(bool checked);
+    void iocEnableClicked(bool checked);
+    void iocFunctionMiddleChanged(int index);
+    void iocFunctionRightChanged(int index);
+    void calibVoltageValueChanged(double volts);
+    void voltCalibClicked();
+    void recommandSettingsChanged(int value);
+    void firstLevelVoltageChanged(double volts);
+    void secondLevelVoltageChanged(double volts);
+    void safeGuard1Function1Clicked();
+    void safeGuard1Function2Clicked();
+    void safeGuard2Function1Clicked();
+    void safeGuard2Function2Clicked();
+    void forbidAreaOn();
+    void forbidAreaOff();
+    void distanceLimit(double metres);
+    void altitudeLimit(double metres);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum HelpView
+    {
+        MotorHelp,
+        FailSafeHelp,
+        IocHelp,
+        VoltageHelp,
+        LimitHelp,
+        HelpViewCount
+    };
+    struct HelpTopic
+    {
+        QGroupBox *group;
+        HelpView view;
+        int topic;
+        const char *document;
+    };
+
+    void setUpHelp();
+    void setUpPictures();
+    void setUpControls();
+    void connectControls();
+    void writeAndUpload(const char *field, qint32 value);
+    void removeInvalidEntry(class QComboBox *box);
+    void showGoHomePicture(bool altitudeVariant);
+    void refreshIocCombo(class QComboBox *box, int value, int firstCode, int secondCode);
+    qint16 *switchChannel(const char *mapField) const;
+    void updateGoHomeSwitch();
+    void updateIocSwitch();
+    QWebView *helpView(HelpView view) const;
+    void showHelp(HelpView view, int topic, const QString &document);
+
     Commrt *m_link;
+    Ui::AdvanceSettingPageUi *m_ui;
+    QMutex m_pageLock;
+    bool m_refreshing = false;
+    QPixmap m_motorIdelSpeedPicture;
+    QPixmap m_motorIdelSpeedButtonBackground;
+    QPixmap m_goHomePicture;
+    QPixmap m_currentVoltagePicture;
+    QPixmap m_stickPictures[3];
+    QString m_documentFolder;
+    int m_helpTopic[HelpViewCount] = {};
+    QString m_helpDocument[HelpViewCount];
+    QList<HelpTopic> m_helpTopics;
+    qint16 *m_goHomeSwitchChannel = nullptr;
+    qint16 *m_iocSwitchChannel = nullptr;
+    int m_goHomeZone = 0;
+    int m_iocZone = 0;
+    int m_goHomeZonePainted = 0;
+    int m_iocZonePainted = 0;
+    QString m_activeComboStyle;
+    QString m_normalComboStyle;
+    quint8 m_languageCode = 0;
 };
 
 #endif // SKYDESK_ADVANCESETTINGPAGE_H

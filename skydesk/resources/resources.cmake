@@ -57,6 +57,20 @@ set(KESTO_SKYDESK_PICTURES
     images/slider/handle_hover.png
     images/slider/handle_pressed.png
     images/slider/handle_disabled.png
+    images/motor_idel_speed.png
+    images/motor_idel_speed_button_bg.png
+    images/motor_idel_speed_btn.png
+    images/motor_idel_speed_btn_red.png
+    images/current_voltage.png
+    images/stick_at_1.png
+    images/stick_at_2.png
+    images/stick_at_3.png
+    images/GoHomeHover_en.png
+    images/GoHomeAlt_en.png
+    images/GoHomeHover_zh.png
+    images/GoHomeAlt_zh.png
+    images/GoHomeHover_ge.png
+    images/GoHomeAlt_ge.png
 )
 
 function(kesto_skydesk_resources out_var)

@@ -2,8 +2,10 @@
 
 #include "chromepainter.h"
 #include "controlpainter.h"
+#include "failsafepainter.h"
 #include "iconpainter.h"
 #include "icowriter.h"
+#include "settingspainter.h"
 #include "splashpainter.h"
 #include "sysbuttonpainter.h"
 
@@ -129,6 +131,34 @@ ArtGenerator::ArtGenerator(const QString &version)
                            handle, [look] { return ControlPainter::sliderHandle(look); }});
     }
 
+    // The advanced settings page.
+    const QSize levelButton(SettingsPainter::levelButtonWidth, SettingsPainter::levelButtonHeight);
+    m_pictures.append({QStringLiteral("images/motor_idel_speed.png"), QSize(360, 120),
+                       &SettingsPainter::motorIdleSpeed});
+    m_pictures.append({QStringLiteral("images/motor_idel_speed_button_bg.png"), QSize(360, 50),
+                       &SettingsPainter::levelTrack});
+    m_pictures.append({QStringLiteral("images/motor_idel_speed_btn.png"), levelButton,
+                       [] { return SettingsPainter::levelButton(false); }});
+    m_pictures.append({QStringLiteral("images/motor_idel_speed_btn_red.png"), levelButton,
+                       [] { return SettingsPainter::levelButton(true); }});
+    m_pictures.append({QStringLiteral("images/current_voltage.png"), QSize(200, 120),
+                       &SettingsPainter::currentVoltage});
+    for (int position = 1; position <= 3; ++position) {
+        m_pictures.append({QStringLiteral("images/stick_at_%1.png").arg(position), QSize(110, 110),
+                           [position] { return SettingsPainter::switchPosition(position); }});
+    }
+    using Language = FailsafePainter::Language;
+    for (Language language : {Language::English, Language::Chinese, Language::German}) {
+        const QString suffix = FailsafePainter::suffix(language);
+        m_pictures.append({QStringLiteral("images/GoHomeHover_%1.png").arg(suffix), QSize(360, 200),
+                           [language] { return FailsafePainter::hover(language); }});
+        m_pictures.append({QStringLiteral("images/GoHomeAlt_%1.png").arg(suffix), QSize(360, 200),
+                           [language] { return FailsafePainter::altitudeGoHome(language); }});
+        m_checks.append([language](QString *error) {
+            return FailsafePainter::checkLettering(language, error);
+        });
+    }
+
     m_icons = {
         {QStringLiteral("images/refresh.ico"), {16, 24, 32}, &IconPainter::refreshIcon},
     };
@@ -146,6 +176,11 @@ QStringList ArtGenerator::fileNames() const
 
 bool ArtGenerator::writeAll(const QString &outputDir, QString *error) const
 {
+    for (const auto &check : m_checks) {
+        if (!check(error))
+            return false;
+    }
+
     const QDir dir(outputDir);
     for (const Picture &picture : m_pictures) {
         const QImage image = picture.paint();

@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AdvanceSettingPage</name>
+    <message>
+        <source>Invalid Param!</source>
+        <translation>Invalid Param!</translation>
+    </message>
+    <message>
+        <source>ioc function2: %1</source>
+        <translation>ioc function2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AdvanceSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>   Motor    </source>
+        <translation>   Motor    </translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>Motor Idel Speed</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>RECOMMENDED</source>
+        <translation>RECOMMENDED</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>   FailSafe  </source>
+        <translation>   FailSafe  </translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>Enhanced Failsafe Methods</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Hover</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>Alt Go-Home</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>Go-Home Heading</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>Towards</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>Go-Home Altitude</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>Go-Home Switch</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>Go-Home Enable</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>   IOC   </source>
+        <translation>   IOC   </translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>Intelligent Orientation Control</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>IOC Enable</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>Course Lock</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>Point of Interest</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>Home Lock</translation>
+    </message>
+    <message>
+        <source>   Voltage   </source>
+        <translation>   Voltage   </translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Current Voltage</source>
+        <translation>Current Voltage</translation>
+    </message>
+    <message>
+        <source>   Limits    </source>
+        <translation>   Limits    </translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>Altitude Limit</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>Max Altitude</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>Distance Limit</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>Max Radius</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>Forbiden Area Limit</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>

@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AdvanceSettingPage</name>
+    <message>
+        <source>Invalid Param!</source>
+        <translation>Ungültiger Parameter!</translation>
+    </message>
+    <message>
+        <source>ioc function2: %1</source>
+        <translation>ioc function2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AdvanceSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>   Motor    </source>
+        <translation>   Motor    </translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>Leerlaufdrehzahl</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>NIEDRIG</translation>
+    </message>
+    <message>
+        <source>RECOMMENDED</source>
+        <translation>EMPFOHLEN</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HOCH</translation>
+    </message>
+    <message>
+        <source>   FailSafe  </source>
+        <translation>   Ausfallsicherung  </translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>Erweiterte Ausfallsicherung</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Schweben</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>Rückkehr in Höhe</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>Ausrichtung bei Rückkehr</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>Bug voraus</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>Heck voraus</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>Rückkehrhöhe</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>Rückkehrschalter</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>Rückkehr aktivieren</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>   IOC   </source>
+        <translation>   IOC   </translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>Intelligente Ausrichtungssteuerung</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>IOC aktivieren</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>Kurssperre</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>Umkreisen</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>Heimatsperre</translation>
+    </message>
+    <message>
+        <source>   Voltage   </source>
+        <translation>   Spannung   </translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>Current Voltage</source>
+        <translation>Aktuelle Spannung</translation>
+    </message>
+    <message>
+        <source>   Limits    </source>
+        <translation>   Begrenzungen    </translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>Höhenbegrenzung</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>Max. Höhe</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>Entfernungsbegrenzung</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>Max. Radius</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>Flugverbotszone</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>

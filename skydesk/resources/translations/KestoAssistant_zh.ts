@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AdvanceSettingPage</name>
+    <message>
+        <source>Invalid Param!</source>
+        <translation>参数无效！</translation>
+    </message>
+    <message>
+        <source>ioc function2: %1</source>
+        <translation>ioc function2: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AdvanceSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>   Motor    </source>
+        <translation>   电机    </translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>电机怠速</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>RECOMMENDED</source>
+        <translation>推荐</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>   FailSafe  </source>
+        <translation>   失控保护  </translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>增强失控保护方式</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>悬停</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>升高返航</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>返航机头朝向</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>机头朝向</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>机尾朝向</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>返航高度</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>返航开关</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>启用返航</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>待命</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>启动</translation>
+    </message>
+    <message>
+        <source>   IOC   </source>
+        <translation>   IOC   </translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>智能方向控制</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>启用 IOC</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>航向锁定</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>兴趣点环绕</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>返航点锁定</translation>
+    </message>
+    <message>
+        <source>   Voltage   </source>
+        <translation>   电压   </translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>Current Voltage</source>
+        <translation>当前电压</translation>
+    </message>
+    <message>
+        <source>   Limits    </source>
+        <translation>   限制    </translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>高度限制</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>最大高度</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>距离限制</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>最大半径</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>禁飞区限制</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>

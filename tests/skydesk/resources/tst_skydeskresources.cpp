@@ -1,7 +1,8 @@
 // The compiled-in resource set of Skydesk: every picture the program opens exists with its exact
 // size, the sprites have four frames, the icon file loads, the pictures keep the contrast the
-// white and black texts over them need, and the page style sheet loads, parses and finds every
-// picture it names.
+// white and black texts over them need, the advanced settings page gets distinct pictures for
+// each switch position, button state and language, and the page style sheet loads, parses and
+// finds every picture it names.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -60,6 +61,33 @@ double meanBrightness(const QImage &image, int top, int height)
         }
     }
     return sum / (double(image.width()) * height);
+}
+
+// Mean of (r + g + b) / 3 over a rectangle.
+double meanBrightness(const QImage &image, const QRect &rect)
+{
+    double sum = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            sum += (qRed(p) + qGreen(p) + qBlue(p)) / 3.0;
+        }
+    }
+    return sum / (double(rect.width()) * rect.height());
+}
+
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                ++count;
+        }
+    }
+    return count;
 }
 
 int opaquePixels(const QImage &image, const QRect &rect, int threshold = 128)
@@ -124,6 +152,13 @@ private slots:
     void splashKeepsItsProgressBandCalm();
     void windowBandsAreDarkForWhiteText();
     void pageBackgroundIsLightForDarkText();
+    void settingsPicturesBringADarkGround_data();
+    void settingsPicturesBringADarkGround();
+    void levelButtonsAreSteelOrLit();
+    void levelTrackRunsUnderEveryButton();
+    void switchPositionsDiffer();
+    void goHomeLanguagesDiffer_data();
+    void goHomeLanguagesDiffer();
     void styleSheetLoads();
     void styleSheetNamesOnlyExistingPictures();
     void styleSheetStylesThePagesControls();
@@ -165,6 +200,25 @@ void TestSkydeskResources::pictureHasItsSize_data()
     for (const char *look : {"", "_hover", "_pressed", "_disabled"}) {
         const QString path = QStringLiteral("images/slider/handle%1.png").arg(QLatin1String(look));
         QTest::newRow(qPrintable(path)) << path << QSize(18, 18);
+    }
+
+    // The advanced settings page.
+    QTest::newRow("motor idle speed") << "images/motor_idel_speed.png" << QSize(360, 120);
+    QTest::newRow("motor idle speed track")
+        << "images/motor_idel_speed_button_bg.png" << QSize(360, 50);
+    QTest::newRow("level button") << "images/motor_idel_speed_btn.png" << QSize(56, 34);
+    QTest::newRow("level button lit") << "images/motor_idel_speed_btn_red.png" << QSize(56, 34);
+    QTest::newRow("current voltage") << "images/current_voltage.png" << QSize(200, 120);
+    for (int position = 1; position <= 3; ++position) {
+        const QString path = QStringLiteral("images/stick_at_%1.png").arg(position);
+        QTest::newRow(qPrintable(path)) << path << QSize(110, 110);
+    }
+    for (const char *kind : {"GoHomeHover", "GoHomeAlt"}) {
+        for (const char *language : {"en", "zh", "ge"}) {
+            const QString path = QStringLiteral("images/%1_%2.png")
+                                     .arg(QLatin1String(kind), QLatin1String(language));
+            QTest::newRow(qPrintable(path)) << path << QSize(360, 200);
+        }
     }
 }
 
@@ -333,6 +387,120 @@ void TestSkydeskResources::pageBackgroundIsLightForDarkText()
     const QImage background = load(QStringLiteral(":/images/bg.png"));
     for (int band = 0; band < 438; band += 73)
         QVERIFY2(meanBrightness(background, band, 73) > 180, qPrintable(QString::number(band)));
+}
+
+void TestSkydeskResources::settingsPicturesBringADarkGround_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *name :
+         {"motor_idel_speed", "motor_idel_speed_button_bg", "current_voltage", "stick_at_1",
+          "stick_at_2", "stick_at_3", "GoHomeHover_en", "GoHomeHover_zh", "GoHomeHover_ge",
+          "GoHomeAlt_en", "GoHomeAlt_zh", "GoHomeAlt_ge"}) {
+        QTest::newRow(name) << QStringLiteral("://images/%1.png").arg(QLatin1String(name));
+    }
+}
+
+void TestSkydeskResources::settingsPicturesBringADarkGround()
+{
+    // They sit on the page's light group boxes: each brings an opaque dark plate for its white
+    // lettering and light marks, with rounded, transparent corners.
+    QFETCH(QString, path);
+    const QImage picture = load(path);
+    QVERIFY(!picture.isNull());
+    const QRect inside = picture.rect().adjusted(12, 12, -12, -12);
+    QCOMPARE(opaquePixels(picture, inside, 255), inside.width() * inside.height());
+    QVERIFY2(meanBrightness(picture, inside) < 90,
+             qPrintable(QString::number(meanBrightness(picture, inside))));
+    QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(picture.pixel(picture.width() - 1, 0)), 0);
+}
+
+void TestSkydeskResources::levelButtonsAreSteelOrLit()
+{
+    const QImage normal = load(QStringLiteral("://images/motor_idel_speed_btn.png"));
+    const QImage lit = load(QStringLiteral("://images/motor_idel_speed_btn_red.png"));
+    QCOMPARE(normal.size(), QSize(56, 34));
+    QCOMPARE(lit.size(), QSize(56, 34));
+
+    // Dark steel: a dim, cool grey-blue face.
+    const QRgb steel = normal.pixel(28, 12);
+    QCOMPARE(qAlpha(steel), 255);
+    QVERIFY2(qBlue(steel) >= qRed(steel) && qBlue(steel) < 150,
+             qPrintable(QString::number(steel, 16)));
+    // Lit: a bright red-orange face.
+    const QRgb red = lit.pixel(28, 12);
+    QCOMPARE(qAlpha(red), 255);
+    QVERIFY2(qRed(red) > 200 && qGreen(red) < 140 && qBlue(red) < 100,
+             qPrintable(QString::number(red, 16)));
+    QVERIFY(meanBrightness(lit, lit.rect()) > meanBrightness(normal, normal.rect()) + 30);
+
+    // The style sheet rounds the buttons' corners by 5 pixels: the pictures do too.
+    for (const QImage &button : {normal, lit}) {
+        QCOMPARE(qAlpha(button.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(button.pixel(55, 33)), 0);
+        QCOMPARE(qAlpha(button.pixel(28, 0)), 255);
+        QCOMPARE(qAlpha(button.pixel(0, 17)), 255);
+    }
+}
+
+void TestSkydeskResources::levelTrackRunsUnderEveryButton()
+{
+    const QImage track = load(QStringLiteral("://images/motor_idel_speed_button_bg.png"));
+    QCOMPARE(track.size(), QSize(360, 50));
+    // The form puts the five 56 x 34 buttons at x = 36, 108, 180, 252 and 324, y = 25 (centres).
+    for (int i = 0; i < 5; ++i) {
+        const QRect button(36 + 72 * i - 28, 25 - 17, 56, 34);
+        QCOMPARE(opaquePixels(track, button, 255), button.width() * button.height());
+    }
+}
+
+void TestSkydeskResources::switchPositionsDiffer()
+{
+    QVector<QImage> positions;
+    for (int position = 1; position <= 3; ++position) {
+        positions << load(QStringLiteral("://images/stick_at_%1.png").arg(position));
+        QCOMPARE(positions.last().size(), QSize(110, 110));
+    }
+    for (int a = 0; a < 3; ++a) {
+        for (int b = a + 1; b < 3; ++b) {
+            QVERIFY2(differingPixels(positions[a], positions[b]) > 500,
+                     qPrintable(QStringLiteral("positions %1 and %2").arg(a + 1).arg(b + 1)));
+        }
+    }
+}
+
+void TestSkydeskResources::goHomeLanguagesDiffer_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("hover") << "GoHomeHover";
+    QTest::newRow("altitude") << "GoHomeAlt";
+}
+
+void TestSkydeskResources::goHomeLanguagesDiffer()
+{
+    // The page shows the variant of its language; each carries its own captions.
+    QFETCH(QString, kind);
+    const QStringList languages = {QStringLiteral("en"), QStringLiteral("zh"),
+                                   QStringLiteral("ge")};
+    QVector<QImage> variants;
+    for (const QString &language : languages) {
+        variants << load(QStringLiteral("://images/%1_%2.png").arg(kind, language));
+        QCOMPARE(variants.last().size(), QSize(360, 200));
+    }
+    for (int a = 0; a < variants.size(); ++a) {
+        for (int b = a + 1; b < variants.size(); ++b) {
+            QVERIFY2(variants[a] != variants[b],
+                     qPrintable(languages[a] + QStringLiteral(" = ") + languages[b]));
+            // Whole captions, not a stray pixel.
+            QVERIFY2(differingPixels(variants[a], variants[b]) > 300,
+                     qPrintable(languages[a] + QStringLiteral(" ~ ") + languages[b]));
+        }
+    }
+    // The same drawing underneath: the corners and the ground agree.
+    for (int b = 1; b < variants.size(); ++b) {
+        QCOMPARE(variants[b].pixel(4, 196), variants[0].pixel(4, 196));
+        QCOMPARE(variants[b].pixel(180, 190), variants[0].pixel(180, 190));
+    }
 }
 
 void TestSkydeskResources::styleSheetLoads()

@@ -1,4 +1,5 @@
 // The whole main window against the simulated flight controller on a pseudo-terminal.
+#include "advancesettingpage.h"
 #include "appsettings.h"
 #include "commrt.h"
 #include "contentwidget.h"
@@ -8,6 +9,7 @@
 #include "portnaming.h"
 #include "statuswidget.h"
 #include "toolwidget.h"
+#include "ui_advancesettingpage.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -102,12 +104,22 @@ private slots:
         connect(window->link(), &Commrt::parametersChanged, window->pageArea(),
                 &contentWidget::updateAllPages);
 
+        // An edit on the settings page reaches the controller's block.
+        QTest::mouseClick(
+            window->pageArea()->advanceSettingPage()->form()->pushButtonMotorIdelSpeedLevel4,
+            Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
+                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+        const QVector<quint8> controller = sim.block();
+        QCOMPARE(int(controller.value(43)), 4);
+
         // Page list entries switch the stack.
         bar->pageList()->setCurrentRow(2);
         QCOMPARE(window->pageArea()->pageStack()->currentIndex(), 2);
         bar->pageList()->setCurrentRow(0);
 
         // The upload of a loaded file shows in the status bar.
+        window->statusBar()->statusTextChanged(QString());
         emit window->pageArea()->configurationLoaded();
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded"), kWaitMs);

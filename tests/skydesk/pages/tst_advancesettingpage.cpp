@@ -1,0 +1,413 @@
+// The advanced settings page against the real link object and the real parameter block.
+#include "advancesettingpage.h"
+#include "appsettings.h"
+#include "commrt.h"
+#include "documentfolder.h"
+#include "telemetry.h"
+#include "uavparam.h"
+#include "ui_advancesettingpage.h"
+
+#include <QWebFrame>
+#include <QWebView>
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+void setField(const char *name, qint32 value)
+{
+    fclink::writeParameter(name, value);
+}
+
+qint32 field(const char *name)
+{
+    return fclink::readParameter(name);
+}
+
+void moveMouse(QWidget *widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+class TestAdvanceSettingPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    Commrt *m_link = nullptr;
+    AdvanceSettingPage *m_page = nullptr;
+    Ui::AdvanceSettingPageUi *ui = nullptr;
+
+    quint64 uploads() const { return m_link->headChoices(); }
+
+private slots:
+    void init()
+    {
+        m_link = Commrt::createClass(); // clears the block
+        m_page = new AdvanceSettingPage(nullptr, m_link);
+        m_page->resize(850, 435);
+        ui = m_page->form();
+    }
+
+    void cleanup()
+    {
+        delete m_page;
+        Commrt::destroyClass(m_link);
+    }
+
+    void slotsWriteTheirFieldAndUploadOnce_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QVariant>("argument");
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<int>("value");
+        const QVariant none;
+        for (int level = 1; level <= 5; ++level)
+            QTest::addRow("idle %d", level) << QString("motorIdelSpeedLevel%1Clicked").arg(level)
+                                            << none << "MotorIdel" << level;
+        QTest::newRow("hover") << "goHomeMethodHover" << none << "FailType" << 0;
+        QTest::newRow("alt go-home") << "goHomeMethodAltGoHome" << none << "FailType" << 1;
+        QTest::newRow("towards") << "goHomeHeadingFowards" << none << "GoHomeHeading" << 1;
+        QTest::newRow("backwards") << "goHomeHeadingBackwards" << none << "GoHomeHeading" << 2;
+        QTest::newRow("go-home alt")
+            << "goHomeAltChanged" << QVariant(150) << "TurnbackHeight" << 150;
+        QTest::newRow("go-home on")
+            << "goHomeEnableClicked" << QVariant(true) << "GoHomeEnable" << 1;
+        QTest::newRow("go-home off")
+            << "goHomeEnableClicked" << QVariant(false) << "GoHomeEnable" << 0;
+        QTest::newRow("ioc on") << "iocEnableClicked" << QVariant(true) << "IocEnable" << 1;
+        QTest::newRow("ioc middle 0")
+            << "iocFunctionMiddleChanged" << QVariant(0) << "IocFunctionMiddle" << 1;
+        QTest::newRow("ioc middle 1")
+            << "iocFunctionMiddleChanged" << QVariant(1) << "IocFunctionMiddle" << 3;
+        QTest::newRow("ioc middle other")
+            << "iocFunctionMiddleChanged" << QVariant(5) << "IocFunctionMiddle" << 0;
+        QTest::newRow("ioc right 0")
+            << "iocFunctionRightChanged" << QVariant(0) << "IocFunctionRight" << 3;
+        QTest::newRow("ioc right 1")
+            << "iocFunctionRightChanged" << QVariant(1) << "IocFunctionRight" << 2;
+        QTest::newRow("loss volt")
+            << "calibVoltageValueChanged" << QVariant(12.345) << "LossVolt" << 1234;
+        QTest::newRow("level 1 volt")
+            << "firstLevelVoltageChanged" << QVariant(10.999) << "ProtectVolt1" << 1099;
+        QTest::newRow("level 2 volt")
+            << "secondLevelVoltageChanged" << QVariant(10.5) << "ProtectVolt2" << 1050;
+        QTest::newRow("guard 1 a") << "safeGuard1Function1Clicked" << none << "SafeGard1" << 0;
+        QTest::newRow("guard 1 b") << "safeGuard1Function2Clicked" << none << "SafeGard1" << 2;
+        QTest::newRow("guard 2 a") << "safeGuard2Function1Clicked" << none << "SafeGard2" << 0;
+        QTest::newRow("guard 2 b") << "safeGuard2Function2Clicked" << none << "SafeGard2" << 1;
+        QTest::newRow("forbid on") << "forbidAreaOn" << none << "ForbidAreaEnable" << 1;
+        QTest::newRow("forbid off") << "forbidAreaOff" << none << "ForbidAreaEnable" << 0;
+        QTest::newRow("radius") << "distanceLimit" << QVariant(499.9) << "LimitRadius" << 499;
+        QTest::newRow("altitude") << "altitudeLimit" << QVariant(120.0) << "LimitAlt" << 120;
+    }
+
+    void slotsWriteTheirFieldAndUploadOnce()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QVariant, argument);
+        QFETCH(QString, fieldName);
+        QFETCH(int, value);
+        const QByteArray name = fieldName.toLatin1();
+        setField(name, 77);
+        const quint64 before = uploads();
+        bool invoked = false;
+        const QByteArray method = slot.toLatin1();
+        if (!argument.isValid())
+            invoked = QMetaObject::invokeMethod(m_page, method);
+        else if (argument.type() == QVariant::Bool)
+            invoked = QMetaObject::invokeMethod(m_page, method, Q_ARG(bool, argument.toBool()));
+        else if (argument.type() == QVariant::Int)
+            invoked = QMetaObject::invokeMethod(m_page, method, Q_ARG(int, argument.toInt()));
+        else
+            invoked = QMetaObject::invokeMethod(m_page, method, Q_ARG(double, argument.toDouble()));
+        QVERIFY(invoked);
+        QCOMPARE(field(name), value);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(int(m_link->currentSubframeHead()), 1);
+    }
+
+    void clickingAControlUploads()
+    {
+        const quint64 before = uploads();
+        QTest::mouseClick(ui->pushButtonMotorIdelSpeedLevel4, Qt::LeftButton);
+        QCOMPARE(field("MotorIdel"), 4);
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel4->isChecked());
+        QCOMPARE(uploads(), before + 1);
+    }
+
+    void voltageCalibrationSendsCommandOnly()
+    {
+        const quint64 before = uploads();
+        m_page->voltCalibClicked();
+        QCOMPARE(int(m_link->currentCommand()), 6);
+        QCOMPARE(uploads(), before);
+    }
+
+    void refreshShowsBlockWithoutUploading()
+    {
+        setField("MotorIdel", 3);
+        setField("FailType", 1);
+        setField("GoHomeHeading", 2);
+        setField("GoHomeEnable", 1);
+        setField("IocEnable", 0);
+        setField("IocFunctionMiddle", 3);
+        setField("IocFunctionRight", 2);
+        setField("LimitAlt", 5); // below the box's minimum
+        setField("LimitRadius", 800);
+        setField("TurnbackHeight", 120);
+        setField("ForbidAreaEnable", 1);
+        const quint64 before = uploads();
+        m_page->refreshPage();
+        QCOMPARE(uploads(), before);
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(ui->radioButtonAltGoHome->isChecked());
+        QVERIFY(!ui->radioButtonHover->isChecked());
+        QVERIFY(ui->radioButtonBackwards->isChecked());
+        QVERIFY(ui->checkBoxGoHomeEnable->isChecked());
+        QVERIFY(!ui->checkBoxIOCEnable->isChecked());
+        QCOMPARE(ui->comboBoxIOCMiddle->currentIndex(), 1);
+        QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10.0);
+        QCOMPARE(field("LimitAlt"), 5); // the clamp wrote nothing back
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->value(), 800.0);
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 120);
+        QVERIFY(ui->radioButtonForbidAreaOn->isChecked());
+        QVERIFY(!ui->radioButtonForbidAreaOff->isChecked());
+
+        // Values that name no choice leave those controls as they were.
+        setField("MotorIdel", 7);
+        setField("FailType", 4);
+        setField("GoHomeHeading", 0);
+        setField("IocFunctionRight", 1); // Course Lock is no right-position function
+        setField("TurnbackHeight", 5);
+        setField("ForbidAreaEnable", 9);
+        m_page->refreshPage();
+        QCOMPARE(uploads(), before);
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(ui->radioButtonAltGoHome->isChecked());
+        QVERIFY(ui->radioButtonBackwards->isChecked());
+        QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
+        QCOMPARE(ui->comboBoxIOCRight->count(), 2);
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20); // clamped to the box's range
+        QCOMPARE(field("TurnbackHeight"), 5);
+        QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
+    }
+
+    void invalidIocFunctionEntry()
+    {
+        setField("IocFunctionMiddle", 0);
+        const quint64 before = uploads();
+        m_page->refreshPage();
+        QCOMPARE(ui->comboBoxIOCMiddle->count(), 3);
+        QCOMPARE(ui->comboBoxIOCMiddle->currentText(), QStringLiteral("Invalid Param!"));
+        m_page->refreshPage();
+        QCOMPARE(ui->comboBoxIOCMiddle->count(), 3); // no second entry
+        QCOMPARE(uploads(), before);
+
+        ui->comboBoxIOCMiddle->setCurrentIndex(0); // "Course Lock"
+        QCOMPARE(field("IocFunctionMiddle"), 1);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(ui->comboBoxIOCMiddle->count(), 2);
+    }
+
+    void choosingTheInvalidEntryEndsOnTheEntryBeforeIt()
+    {
+        setField("IocFunctionRight", 0);
+        m_page->refreshPage();
+        ui->comboBoxIOCRight->setCurrentIndex(0);
+        m_page->refreshPage();
+        setField("IocFunctionRight", 0);
+        m_page->refreshPage();
+        ui->comboBoxIOCRight->setCurrentIndex(1);
+        setField("IocFunctionRight", 0);
+        m_page->refreshPage();
+        QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 2);
+        // Re-selecting the invalid entry by hand: select another, then the invalid one again.
+        ui->comboBoxIOCRight->blockSignals(true);
+        ui->comboBoxIOCRight->setCurrentIndex(0);
+        ui->comboBoxIOCRight->blockSignals(false);
+        const quint64 before = uploads();
+        ui->comboBoxIOCRight->setCurrentIndex(2);
+        // The first run stores 0 and removes the entry; the selection falls back to entry 1,
+        // whose run stores Home Lock. No deadlock, no endless recursion.
+        QCOMPARE(ui->comboBoxIOCRight->count(), 2);
+        QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
+        QCOMPARE(field("IocFunctionRight"), 2);
+        QCOMPARE(uploads(), before + 2);
+    }
+
+    void switchPositionsAndZones()
+    {
+        QCOMPARE(AdvanceSettingPage::switchPosition(500), qint16(60));
+        QCOMPARE(AdvanceSettingPage::switchPosition(-300), qint16(-35));
+        QCOMPARE(AdvanceSettingPage::switchPosition(0), qint16(0));
+        QCOMPARE(AdvanceSettingPage::goHomeZone(35), 1);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(34), 0);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(90), 1);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(91), 0);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(-34), 2);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(-33), 0);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(-89), 2);
+        QCOMPARE(AdvanceSettingPage::goHomeZone(-90), 0);
+        for (int p = -35; p <= -28; ++p)
+            QCOMPARE(AdvanceSettingPage::iocZone(p), 0);
+        for (int p = 29; p <= 36; ++p)
+            QCOMPARE(AdvanceSettingPage::iocZone(p), 0);
+        QCOMPARE(AdvanceSettingPage::iocZone(-36), 1);
+        QCOMPARE(AdvanceSettingPage::iocZone(-91), 1);
+        QCOMPARE(AdvanceSettingPage::iocZone(-92), 0);
+        QCOMPARE(AdvanceSettingPage::iocZone(-27), 2);
+        QCOMPARE(AdvanceSettingPage::iocZone(28), 2);
+        QCOMPARE(AdvanceSettingPage::iocZone(37), 3);
+        QCOMPARE(AdvanceSettingPage::iocZone(92), 3);
+        QCOMPARE(AdvanceSettingPage::iocZone(93), 0);
+    }
+
+    void goHomeSwitchHighlightMoves()
+    {
+        setField("ChannelMap7", 3);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(1);
+        g_rc_channel[2] = 500; // p = 60: standby
+        m_page->updateTelemetryInfo();
+        QCOMPARE(ui->horizontalSliderGoHome->value(), 60);
+        QCOMPARE(ui->labelGoHomeStandby->styleSheet(), QStringLiteral("background:#00bb00"));
+        g_rc_channel[2] = -500; // p = -59: start
+        m_page->updateTelemetryInfo();
+        QCOMPARE(ui->labelGoHomeStart->styleSheet(), QStringLiteral("background:#00bb00"));
+        QVERIFY(ui->labelGoHomeStandby->styleSheet().contains("#AAAAAA"));
+        QCOMPARE(m_page->goHomeZonePainted(), 2);
+        g_rc_channel[2] = 0;
+        m_page->updateTelemetryInfo();
+        QVERIFY(ui->labelGoHomeStart->styleSheet().contains("#AAAAAA"));
+        QCOMPARE(m_page->goHomeZonePainted(), 0);
+    }
+
+    void iocSwitchHighlightAndChannelsThatNameNothing()
+    {
+        setField("ChannelMap8", 8);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(2);
+        g_rc_channel[7] = -600; // p = -71: left
+        m_page->updateTelemetryInfo();
+        QCOMPARE(m_page->iocZonePainted(), 1);
+        QVERIFY(ui->comboBoxIOCLeft->styleSheet().contains("#00bb00"));
+        g_rc_channel[7] = 600; // right
+        m_page->updateTelemetryInfo();
+        QCOMPARE(m_page->iocZonePainted(), 3);
+        QVERIFY(ui->comboBoxIOCRight->styleSheet().contains("#00bb00"));
+        QVERIFY(!ui->comboBoxIOCLeft->styleSheet().contains("#00bb00"));
+
+        // Channel numbers past the eight channels name none: the indicator stays put.
+        setField("ChannelMap8", 200);
+        m_page->refreshPage();
+        g_rc_channel[7] = -600;
+        m_page->updateTelemetryInfo();
+        QCOMPARE(m_page->iocZonePainted(), 3);
+        QCOMPARE(ui->horizontalSliderIOC->value(), 71);
+    }
+
+    void voltageShowsOnItsTabOnly()
+    {
+        g_voltage = 1212;
+        ui->tabWidget->setCurrentIndex(0);
+        m_page->updateTelemetryInfo();
+        QVERIFY(ui->lineEditCurrentVoltage->text().isEmpty());
+        ui->tabWidget->setCurrentIndex(3);
+        m_page->updateTelemetryInfo();
+        QCOMPARE(ui->lineEditCurrentVoltage->text(), QStringLiteral("12.12"));
+    }
+
+    void helpFollowsTheGroupUnderThePointer()
+    {
+        const QString folder = documentFolder(AppSettings::languageCode());
+        QCOMPARE(m_page->documentShown(ui->webViewLimit), folder + "limits.html");
+        QGroupBox *altitude = ui->groupBoxAltitudeLimit;
+        moveMouse(altitude, altitude->rect().center());
+        QCOMPARE(m_page->documentShown(ui->webViewLimit), folder + "Restrictions_HeightLimit.html");
+        moveMouse(altitude, QPoint(5, altitude->height() / 2)); // the margin counts as outside
+        QCOMPARE(m_page->documentShown(ui->webViewLimit), folder + "limits.html");
+        QGroupBox *forbid = ui->groupBoxForbidenAeraLimit;
+        moveMouse(forbid, forbid->rect().center());
+        QCOMPARE(m_page->documentShown(ui->webViewLimit), folder + "Restrictions_ForbidArea.html");
+
+        // Two groups of the same topic: no reload between them.
+        moveMouse(ui->groupBoxEnhancedFailsafeMethods,
+                  ui->groupBoxEnhancedFailsafeMethods->rect().center());
+        QSignalSpy loads(ui->webViewFailSafe, &QWebView::loadStarted);
+        moveMouse(ui->groupBoxGoHomeAltitude, ui->groupBoxGoHomeAltitude->rect().center());
+        QCOMPARE(loads.count(), 0);
+        QCOMPARE(m_page->documentShown(ui->webViewFailSafe),
+                 folder + "FailSafe_EnhancedFailedSafeMethods.html");
+        moveMouse(ui->groupBoxGoHomeHeading, ui->groupBoxGoHomeHeading->rect().center());
+        QCOMPARE(m_page->documentShown(ui->webViewFailSafe), folder + "gh_heading.html");
+    }
+
+    void helpDocumentsExistInEveryLanguage()
+    {
+        const QStringList names{"Motor.html",
+                                "Motor_MotorIdleSpeed.html",
+                                "FailSafe.html",
+                                "gh_heading.html",
+                                "FailSafe_EnhancedFailedSafeMethods.html",
+                                "FailSafe_GoHomeSwitch.html",
+                                "IOC.html",
+                                "IOC_IntelligentOrientationControl.html",
+                                "Voltage.html",
+                                "Voltage_Battery.html",
+                                "limits.html",
+                                "Restrictions_HeightLimit.html",
+                                "Restrictions_RadiusLimit.html",
+                                "Restrictions_ForbidArea.html",
+                                "info.html"};
+        for (quint8 language = 0; language <= 2; ++language) {
+            const QString folder = QUrl(documentFolder(language)).toLocalFile();
+            for (const QString &name : names) {
+                QFile document(folder + name);
+                QVERIFY2(document.open(QIODevice::ReadOnly), qPrintable(document.fileName()));
+                const QByteArray html = document.readAll();
+                QVERIFY2(html.contains("charset=\"utf-8\""), qPrintable(document.fileName()));
+                // Shown offline: nothing that reaches out or runs.
+                for (const char *forbidden : {"http", "<script", "<img", "<iframe"})
+                    QVERIFY2(!html.contains(forbidden), qPrintable(document.fileName()));
+            }
+        }
+    }
+
+    void sectionDocumentsLoad()
+    {
+        QWebView *motor = ui->webViewMotor;
+        QSignalSpy finished(motor, &QWebView::loadFinished);
+        motor->reload();
+        QTRY_VERIFY(finished.count() > 0);
+        QVERIFY(finished.last().at(0).toBool());
+        QVERIFY(!motor->page()->mainFrame()->toPlainText().trimmed().isEmpty());
+    }
+
+    void constructionState()
+    {
+        QCOMPARE(ui->tabWidget->count(), 5);
+        QCOMPARE(ui->tabWidget->currentIndex(), 0);
+        QCOMPARE(ui->tabWidget->tabText(0), QStringLiteral("   Motor    "));
+        QCOMPARE(ui->tabWidget->tabText(4), QStringLiteral("   Limits    "));
+        QVERIFY(ui->groupBoxGoHomeSwith->isHidden());
+        QVERIFY(ui->checkBoxIOCEnable->isHidden());
+        QVERIFY(ui->horizontalSliderIOC->isHidden());
+        QVERIFY(!ui->horizontalSliderGoHome->isEnabled());
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        QCOMPARE(ui->comboBoxIOCLeft->count(), 1);
+        QCOMPARE(ui->comboBoxIOCMiddle->itemText(1), QStringLiteral("Point of Interest"));
+        QCOMPARE(ui->comboBoxIOCRight->itemText(1), QStringLiteral("Home Lock"));
+        QVERIFY(ui->lineEditCurrentVoltage->isReadOnly());
+        QVERIFY(!ui->labelFailsafeImage->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(ui->labelStickAt2->size(), ui->labelStickAt2->pixmap(Qt::ReturnByValue).size());
+    }
+};
+
+QTEST_MAIN(TestAdvanceSettingPage)
+#include "tst_advancesettingpage.moc"
