@@ -389,6 +389,46 @@ private slots:
         QVERIFY(!motor->page()->mainFrame()->toPlainText().trimmed().isEmpty());
     }
 
+    void goHomePictureFollowsMethodAndLanguage()
+    {
+        auto shown = [this] {
+            return ui->labelFailsafeImage->pixmap(Qt::ReturnByValue)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32);
+        };
+        const QString language = QStringList{"en", "zh", "ge"}.value(AppSettings::languageCode());
+        QCOMPARE(shown(), QImage("://images/GoHomeHover_" + language + ".png")
+                              .convertToFormat(QImage::Format_ARGB32));
+        m_page->goHomeMethodAltGoHome();
+        QCOMPARE(shown(), QImage("://images/GoHomeAlt_" + language + ".png")
+                              .convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(ui->labelFailsafeImage->size(), QSize(360, 200));
+
+        // Another language at the next start shows its own variant.
+        const QString settings = AppSettings::filePath();
+        QFile previous(settings);
+        const QByteArray saved =
+            previous.open(QIODevice::ReadOnly) ? previous.readAll() : QByteArray();
+        previous.close();
+        AppSettings::setLanguageCode(AppSettings::German);
+        {
+            AdvanceSettingPage german(nullptr, m_link);
+            QCOMPARE(german.form()
+                         ->labelFailsafeImage->pixmap(Qt::ReturnByValue)
+                         .toImage()
+                         .convertToFormat(QImage::Format_ARGB32),
+                     QImage("://images/GoHomeHover_ge.png").convertToFormat(QImage::Format_ARGB32));
+            QVERIFY(german.documentShown(german.form()->webViewMotor)
+                        .endsWith("/doc/de_GE/Motor.html"));
+        }
+        QFile::remove(settings);
+        if (!saved.isEmpty()) {
+            QFile restore(settings);
+            QVERIFY(restore.open(QIODevice::WriteOnly));
+            restore.write(saved);
+        }
+    }
+
     void constructionState()
     {
         QCOMPARE(ui->tabWidget->count(), 5);
