@@ -1,10 +1,172 @@
 #include "toolsettingpage.h"
 
-ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link) : QWidget(parent), m_link(link)
+#include "commrt.h"
+#include "parameterfile.h"
+#include "parameterslices.h"
+#include "sensorplot.h"
+#include "telemetry.h"
+#include "uavparam.h"
+#include "ui_toolsettingpage.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+QString oneDecimal(double value)
 {
-    setObjectName(QStringLiteral("ToolSettingPage"));
+    return QString::number(value, 'f', 1);
 }
 
-void ToolSettingPage::refreshPage() {}
+double magnitude(float x, float y, float z)
+{
+    return std::sqrt(double(x) * x + double(y) * y + double(z) * z);
+}
 
-void ToolSettingPage::updateTelemetryInfo() {}
+} // namespace
+
+ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
+    : QWidget(parent), m_ui(new Ui::ToolSettingPageUi), m_link(link)
+{
+    m_ui->setupUi(this);
+    m_ui->pushButtonRestoreDefaultSettings->hide();
+    m_clock.start();
+    connect(m_ui->pushButtonExportParameters, &QPushButton::clicked, this,
+            &ToolSettingPage::exportParameters);
+    connect(m_ui->pushButtonImportParameters, &QPushButton::clicked, this,
+            &ToolSettingPage::improtParameters);
+    connect(m_ui->pushButtonRestoreDefaultSettings, &QPushButton::clicked, this,
+            &ToolSettingPage::restoreDefaultSettings);
+    connect(m_ui->pushButtonWriteToFlash, &QPushButton::clicked, this,
+            &ToolSettingPage::writeToFlash);
+    connect(m_ui->pushButtonCalibAcc, &QPushButton::clicked, this, &ToolSettingPage::calibAcc);
+    connect(m_ui->pushButtonCalibGyro, &QPushButton::clicked, this, &ToolSettingPage::calibGyro);
+}
+
+ToolSettingPage::~ToolSettingPage()
+{
+    delete m_ui;
+}
+
+QString ToolSettingPage::withConfSuffix(const QString &chosenName)
+{
+    if (chosenName.right(5).toLower() == QLatin1String(".conf"))
+        return chosenName;
+    return chosenName + QStringLiteral(".conf");
+}
+
+bool ToolSettingPage::exportParametersTo(const QString &chosenName, QString *error)
+{
+    quint8 block[fclink::kParameterBlockSize];
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        std::memcpy(block, fclink::parameterBlockBytes(uavParam), sizeof block);
+    }
+    QString reason;
+    if (fclink::saveParameterFile(withConfSuffix(chosenName), block, &reason))
+        return true;
+    if (error)
+        *error = tr("Cannot save the parameter file: %1").arg(reason);
+    return false;
+}
+
+bool ToolSettingPage::importParametersFrom(const QString &fileName, QString *error)
+{
+    quint8 block[fclink::kParameterBlockSize];
+    QString reason;
+    // The whole file is checked before anything changes: a wrong or damaged file must never
+    // reach the aircraft as zeros or cut-off values.
+    if (!fclink::loadParameterFileStrict(fileName, block, &reason)) {
+        if (error)
+            *error = tr("Invalid parameter file: %1\n%2")
+                         .arg(QDir::toNativeSeparators(fileName), reason);
+        return false;
+    }
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        std::memcpy(fclink::parameterBlockBytes(uavParam), block, sizeof block);
+    }
+    emit configurationLoaded();
+    return true;
+}
+
+void ToolSettingPage::exportParameters()
+{
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, tr("Save Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    if (!exportParametersTo(chosen, &error))
+        QMessageBox::warning(this, tr("Export Parameters"), error);
+}
+
+void ToolSettingPage::improtParameters()
+{
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, tr("Open Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    if (!importParametersFrom(chosen, &error))
+        QMessageBox::warning(this, tr("Import Parameters"), error);
+}
+
+void ToolSettingPage::restoreDefaultSettings() {}
+
+void ToolSettingPage::writeToFlash()
+{
+    m_link->setCommand(2);
+    emit noticeStatusChanged(tr("Write flash now..."));
+}
+
+void ToolSettingPage::calibAcc()
+{
+    m_link->setCommand(12);
+    emit noticeStatusChanged(tr("Calibrate accelerometers now..."));
+}
+
+void ToolSettingPage::calibGyro()
+{
+    m_link->setCommand(13);
+    emit noticeStatusChanged(tr("Calibrate gyros now..."));
+}
+
+void ToolSettingPage::showEvent(QShowEvent *event)
+{
+    // The plot shows a continuous stretch of telemetry; what came before the page was hidden
+    // would leave a gap in it.
+    m_ui->widgetSensorPlot->clear();
+    QWidget::showEvent(event);
+}
+
+void ToolSettingPage::updateTelemetryInfo()
+{
+    if (!m_link->isConnected())
+        return;
+    const DiagnosisInfo info = g_diagnosisInfo;
+    m_ui->lineEditGyroX->setText(oneDecimal(info.gyroX));
+    m_ui->lineEditGyroY->setText(oneDecimal(info.gyroY));
+    m_ui->lineEditGyroZ->setText(oneDecimal(info.gyroZ));
+    m_ui->lineEditAccX->setText(oneDecimal(info.accX));
+    m_ui->lineEditAccY->setText(oneDecimal(info.accY));
+    m_ui->lineEditAccZ->setText(oneDecimal(info.accZ));
+    m_ui->lineEditGyroMod->setText(oneDecimal(magnitude(info.gyroX, info.gyroY, info.gyroZ)));
+    m_ui->lineEditAccMod->setText(oneDecimal(magnitude(info.accX, info.accY, info.accZ)));
+    m_ui->lineEditPitch->setText(oneDecimal(g_attitude_pitch));
+    m_ui->lineEditRoll->setText(oneDecimal(g_attitude_roll));
+    m_ui->lineEditHeading->setText(oneDecimal(g_attitude_heading));
+    m_ui->lineEditCompass->setText(QString::number(info.compassError));
+    m_ui->lineEditAltitude->setText(oneDecimal(info.altitude));
+
+    if (isVisible()) {
+        m_ui->widgetSensorPlot->addSample({m_clock.elapsed() / 1000.0,
+                                           {info.gyroX, info.gyroY, info.gyroZ},
+                                           {info.accX, info.accY, info.accZ}});
+    }
+}

@@ -32,6 +32,9 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link)
     auto *row = new QHBoxLayout;
     row->addWidget(m_pageStack, 1);
     auto *column = new QVBoxLayout(this);
+    // The pages are laid out for the full 850 × 435 area.
+    column->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
 
     connect(m_toolSettingPage, &ToolSettingPage::configurationLoaded, this,

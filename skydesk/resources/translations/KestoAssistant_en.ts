@@ -160,6 +160,157 @@
     </message>
 </context>
 <context>
+    <name>SensorPlot</name>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroscope (degree/s)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Acceleration (m/s^2)</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSettingPage</name>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>Cannot save the parameter file: %1</translation>
+    </message>
+    <message>
+        <source>Invalid parameter file: %1
+%2</source>
+        <translation>Invalid parameter file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Save Config File</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>ConfigFile(*.conf)</translation>
+    </message>
+    <message>
+        <source>Export Parameters</source>
+        <translation>Export Parameters</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>Open Config File</translation>
+    </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>Import Parameters</translation>
+    </message>
+    <message>
+        <source>Write flash now...</source>
+        <translation>Write flash now...</translation>
+    </message>
+    <message>
+        <source>Calibrate accelerometers now...</source>
+        <translation>Calibrate accelerometers now...</translation>
+    </message>
+    <message>
+        <source>Calibrate gyros now...</source>
+        <translation>Calibrate gyros now...</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Configurations</source>
+        <translation>Configurations</translation>
+    </message>
+    <message>
+        <source>Export Parameters</source>
+        <translation>Export Parameters</translation>
+    </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>Import Parameters</translation>
+    </message>
+    <message>
+        <source>Restore Default Settings</source>
+        <translation>Restore Default Settings</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>Gyroscope(degree/s)</source>
+        <translation>Gyroscope(degree/s)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Acceleration(m/s^2)</source>
+        <translation>Acceleration(m/s^2)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Compass error</translation>
+    </message>
+    <message>
+        <source>Attitude(degree)</source>
+        <translation>Attitude(degree)</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Altitude(m)</source>
+        <translation>Altitude(m)</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Calibrate Accelerometers</source>
+        <translation>Calibrate Accelerometers</translation>
+    </message>
+    <message>
+        <source>Calibrate Gyroscopes</source>
+        <translation>Calibrate Gyroscopes</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Write Flash</translation>
+    </message>
+    <message>
+        <source>Write Parameters to Flash</source>
+        <translation>Write Parameters to Flash</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>

@@ -160,6 +160,157 @@
     </message>
 </context>
 <context>
+    <name>SensorPlot</name>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroskop (Grad/s)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Beschleunigung (m/s²)</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSettingPage</name>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>Parameterdatei kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Invalid parameter file: %1
+%2</source>
+        <translation>Ungültige Parameterdatei: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>Konfigurationsdatei(*.conf)</translation>
+    </message>
+    <message>
+        <source>Export Parameters</source>
+        <translation>Parameter exportieren</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>Konfigurationsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>Parameter importieren</translation>
+    </message>
+    <message>
+        <source>Write flash now...</source>
+        <translation>Flash wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Calibrate accelerometers now...</source>
+        <translation>Beschleunigungssensoren werden kalibriert...</translation>
+    </message>
+    <message>
+        <source>Calibrate gyros now...</source>
+        <translation>Gyroskope werden kalibriert...</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Configurations</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Export Parameters</source>
+        <translation>Parameter exportieren</translation>
+    </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>Parameter importieren</translation>
+    </message>
+    <message>
+        <source>Restore Default Settings</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation>Sensoren</translation>
+    </message>
+    <message>
+        <source>Gyroscope(degree/s)</source>
+        <translation>Gyroskop (Grad/s)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Acceleration(m/s^2)</source>
+        <translation>Beschleunigung (m/s²)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Kompassfehler</translation>
+    </message>
+    <message>
+        <source>Attitude(degree)</source>
+        <translation>Lage (Grad)</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Nicken</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Altitude(m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Calibrate Accelerometers</source>
+        <translation>Beschl.-Sensoren kalibrieren</translation>
+    </message>
+    <message>
+        <source>Calibrate Gyroscopes</source>
+        <translation>Gyroskope kalibrieren</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Flash schreiben</translation>
+    </message>
+    <message>
+        <source>Write Parameters to Flash</source>
+        <translation>Parameter in Flash schreiben</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>

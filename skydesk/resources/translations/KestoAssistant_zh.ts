@@ -160,6 +160,157 @@
     </message>
 </context>
 <context>
+    <name>SensorPlot</name>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>陀螺仪 (度/秒)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>加速度 (米/秒²)</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSettingPage</name>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>无法保存参数文件：%1</translation>
+    </message>
+    <message>
+        <source>Invalid parameter file: %1
+%2</source>
+        <translation>无效的参数文件：%1
+%2</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>Export Parameters</source>
+        <translation>导出参数</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>导入参数</translation>
+    </message>
+    <message>
+        <source>Write flash now...</source>
+        <translation>正在写入闪存...</translation>
+    </message>
+    <message>
+        <source>Calibrate accelerometers now...</source>
+        <translation>正在校准加速度计...</translation>
+    </message>
+    <message>
+        <source>Calibrate gyros now...</source>
+        <translation>正在校准陀螺仪...</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Configurations</source>
+        <translation>参数配置</translation>
+    </message>
+    <message>
+        <source>Export Parameters</source>
+        <translation>导出参数</translation>
+    </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>导入参数</translation>
+    </message>
+    <message>
+        <source>Restore Default Settings</source>
+        <translation>恢复默认设置</translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation>传感器</translation>
+    </message>
+    <message>
+        <source>Gyroscope(degree/s)</source>
+        <translation>陀螺仪(度/秒)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>模</translation>
+    </message>
+    <message>
+        <source>Acceleration(m/s^2)</source>
+        <translation>加速度(米/秒²)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>罗盘误差</translation>
+    </message>
+    <message>
+        <source>Attitude(degree)</source>
+        <translation>姿态(度)</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>Altitude(m)</source>
+        <translation>高度(米)</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Calibrate Accelerometers</source>
+        <translation>校准加速度计</translation>
+    </message>
+    <message>
+        <source>Calibrate Gyroscopes</source>
+        <translation>校准陀螺仪</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>写入闪存</translation>
+    </message>
+    <message>
+        <source>Write Parameters to Flash</source>
+        <translation>将参数写入闪存</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>

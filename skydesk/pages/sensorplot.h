@@ -1,0 +1,43 @@
+#ifndef SKYDESK_SENSORPLOT_H
+#define SKYDESK_SENSORPLOT_H
+
+#include <QVector>
+#include <QWidget>
+
+// Two small rolling plots of the last seconds of telemetry: gyro rates X, Y, Z above,
+// accelerations X, Y, Z below. Each plot scales itself to what it shows.
+class SensorPlot : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr double kWindowSeconds = 10.0;
+
+    struct Sample
+    {
+        double time; // seconds, increasing
+        float gyro[3];
+        float acc[3];
+    };
+
+    explicit SensorPlot(QWidget *parent = nullptr);
+
+    void addSample(const Sample &sample);
+    void clear();
+    const QVector<Sample> &samples() const { return m_samples; }
+
+    // The symmetric value range a plot uses for these values: at least ±minimumSpan, rounded
+    // up to a readable step.
+    static double scaleFor(double largestMagnitude, double minimumSpan);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintPlot(class QPainter &painter, const QRectF &area, const QString &title, bool gyro,
+                   double minimumSpan) const;
+
+    QVector<Sample> m_samples;
+};
+
+#endif // SKYDESK_SENSORPLOT_H
