@@ -51,6 +51,9 @@ public:
     quint8 resultCode() const { return m_resultCode; }
     quint8 lastCommand() const { return m_lastCommand; }
     const UavParam &block() const { return m_block; }
+    quint8 firmwareVersion() const { return m_firmwareVersion; }
+    // A new firmware has been flashed and started.
+    void setFirmwareVersion(quint8 version) { m_firmwareVersion = version; }
 
 private:
     void buildPayload(quint8 requestHead, const quint8 *requestPayload, qint64 ms,
@@ -58,7 +61,7 @@ private:
     int switchChannel(quint8 mapping) const;
 
     UavParam m_block;
-    const quint8 m_firmwareVersion;
+    quint8 m_firmwareVersion;
     const int m_commandDelayMs;
     const QSet<quint8> m_failingCommands;
     FlashWriter m_flashWriter;

@@ -14,6 +14,11 @@ const char *const kDescription =
     "pseudo-terminal or a serial device, keeps a 210-byte parameter block, produces moving\n"
     "telemetry and reports calibration and flash results after a delay.\n"
     "\n"
+    "A request with command 177 (0xB1) is answered once with that command as its result; the\n"
+    "controller then restarts into its bootloader, which takes a firmware image into a 256 KiB\n"
+    "simulated flash and, once it has been verified and run, returns to the link protocol with\n"
+    "the new firmware version.\n"
+    "\n"
     "With --pty the slave device path is printed as the only line on stdout once the\n"
     "simulator is ready; with --port the device path is printed once it is open.\n"
     "\n"
@@ -122,6 +127,11 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
         QStringLiteral("Comma-separated commands (of 2, 6, 12, 13) that report failure "
                        "(code + 128); a failing flash write saves nothing."),
         QStringLiteral("LIST"));
+    const QCommandLineOption flashFailOption(
+        QStringLiteral("flash-fail"),
+        QStringLiteral("Make one step of a firmware upgrade fail: %1.")
+            .arg(Bootloader::failStepNames().join(QStringLiteral(", "))),
+        QStringLiteral("STEP"));
     const QCommandLineOption replyDelayOption(
         QStringLiteral("reply-delay"),
         QStringLiteral("Delay between a request and its reply (default 2)."), QStringLiteral("MS"),
@@ -152,8 +162,9 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
                                            QStringLiteral("Write diagnostics to stderr."));
 
     parser.addOptions({ptyOption, portOption, stateOption, dumpOption, logOption, firmwareOption,
-                       commandDelayOption, failOption, replyDelayOption, dropOption, corruptOption,
-                       seedOption, silentAfterOption, silentForOption, verboseOption});
+                       commandDelayOption, failOption, flashFailOption, replyDelayOption,
+                       dropOption, corruptOption, seedOption, silentAfterOption, silentForOption,
+                       verboseOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -172,8 +183,8 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     // Options that take one value must not be given twice with different meanings.
     for (const QCommandLineOption &option :
          {ptyOption, portOption, stateOption, dumpOption, logOption, firmwareOption,
-          commandDelayOption, failOption, replyDelayOption, dropOption, corruptOption, seedOption,
-          silentAfterOption, silentForOption}) {
+          commandDelayOption, failOption, flashFailOption, replyDelayOption, dropOption,
+          corruptOption, seedOption, silentAfterOption, silentForOption}) {
         if (parser.values(option).size() > 1) {
             *message = QStringLiteral("--%1 given more than once").arg(option.names().constFirst());
             return ParseResult::Error;
@@ -224,6 +235,15 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     if (parser.isSet(failOption) &&
         !parseFailList(parser.value(failOption), &failingCommands, message))
         return ParseResult::Error;
+
+    flashFailStep = Bootloader::FailStep::None;
+    if (parser.isSet(flashFailOption) &&
+        !Bootloader::parseFailStep(parser.value(flashFailOption), &flashFailStep)) {
+        *message = QStringLiteral("--flash-fail expects one of %1, not '%2'")
+                       .arg(Bootloader::failStepNames().join(QStringLiteral(", ")),
+                            parser.value(flashFailOption));
+        return ParseResult::Error;
+    }
 
     if (!parseFraction(QStringLiteral("drop"), parser.value(dropOption), &dropProbability,
                        message) ||

@@ -1,6 +1,8 @@
 #ifndef FCSIM_SIMOPTIONS_H
 #define FCSIM_SIMOPTIONS_H
 
+#include "bootloader.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -31,6 +33,7 @@ public:
     int commandDelayMs = 800;
     int replyDelayMs = 2;
     QSet<quint8> failingCommands;
+    Bootloader::FailStep flashFailStep = Bootloader::FailStep::None;
 
     double dropProbability = 0.0;
     double corruptProbability = 0.0;

@@ -20,6 +20,9 @@
 
 namespace {
 
+// The link command that restarts the controller into its bootloader.
+constexpr quint8 kEnterBootloader = 0xB1;
+
 // Replies waiting to be written while nobody reads the line are dropped beyond this backlog.
 constexpr std::size_t kMaxOutputBacklog = 64 * fclink::kFrameSize;
 
@@ -41,7 +44,8 @@ void announce(const QString &devicePath)
 
 Simulator::Simulator(const SimOptions &options)
     : m_options(options), m_start(std::chrono::steady_clock::now()),
-      m_assembler(fclink::kRequestStart0, fclink::kRequestStart1)
+      m_assembler(fclink::kRequestStart0, fclink::kRequestStart1),
+      m_bootloader(options.flashFailStep)
 {
 }
 
@@ -211,7 +215,10 @@ int Simulator::serve(int fd)
                 const ssize_t count = ::read(fd, buffer, sizeof buffer);
                 if (count > 0) {
                     gotData = true;
-                    m_assembler.feed(buffer, static_cast<std::size_t>(count), onFrame);
+                    if (m_inBootloader)
+                        onBootloaderBytes(buffer, static_cast<std::size_t>(count));
+                    else
+                        m_assembler.feed(buffer, static_cast<std::size_t>(count), onFrame);
                     continue;
                 }
                 if (count < 0 && errno == EINTR)
@@ -246,6 +253,16 @@ void Simulator::onRequest(const quint8 *request)
 
     PendingReply pending;
     pending.dueMs = now + m_options.replyDelayMs;
+    if (command == kEnterBootloader) {
+        // Agree once, then restart into the bootloader: nothing more on the link protocol.
+        fclink::buildReplyFrame(kEnterBootloader, FlightController::kDeviceId,
+                                m_controller->firmwareVersion(), 0, nullptr, pending.frame.data());
+        m_pendingReplies.push_back(pending);
+        m_bootloader.restart();
+        m_inBootloader = true;
+        diagnose(QStringLiteral("restarting into the bootloader"));
+        return;
+    }
     const FlightController::Outcome outcome =
         m_controller->handleRequest(request, now, pending.frame.data());
     if (outcome.commandStarted)
@@ -255,6 +272,20 @@ void Simulator::onRequest(const quint8 *request)
     if (outcome.blockChanged && !m_options.dumpPath.isEmpty())
         writeDump();
     m_pendingReplies.push_back(pending);
+}
+
+void Simulator::onBootloaderBytes(const quint8 *data, std::size_t length)
+{
+    const QByteArray reply = m_bootloader.feed(
+        QByteArray(reinterpret_cast<const char *>(data), static_cast<int>(length)));
+    if (!reply.isEmpty() && !m_silent)
+        m_pendingBootReplies.emplace_back(elapsedMs() + m_options.replyDelayMs, reply);
+    if (m_bootloader.runAccepted()) {
+        m_inBootloader = false;
+        m_controller->setFirmwareVersion(
+            static_cast<quint8>(m_bootloader.firmwareVersion() & 0xFF));
+        diagnose(QStringLiteral("new firmware %1 running").arg(m_bootloader.firmwareVersion()));
+    }
 }
 
 void Simulator::runDueTimers(qint64 now)
@@ -270,6 +301,15 @@ void Simulator::runDueTimers(qint64 now)
     if (m_controller->finishDueCommand(now))
         diagnose(QStringLiteral("command result %1").arg(m_controller->resultCode()));
 
+    while (!m_pendingBootReplies.empty() && m_pendingBootReplies.front().first <= now) {
+        const QByteArray bytes = m_pendingBootReplies.front().second;
+        m_pendingBootReplies.pop_front();
+        if (!m_silent)
+            sendBytes(reinterpret_cast<const quint8 *>(bytes.constData()),
+                      static_cast<std::size_t>(bytes.size()));
+        if (m_deviceLost)
+            return;
+    }
     while (!m_pendingReplies.empty() && m_pendingReplies.front().dueMs <= now) {
         const Frame frame = m_pendingReplies.front().frame;
         m_pendingReplies.pop_front();
@@ -288,6 +328,8 @@ int Simulator::pollTimeout(qint64 now) const
     };
     if (!m_pendingReplies.empty())
         consider(m_pendingReplies.front().dueMs);
+    if (!m_pendingBootReplies.empty())
+        consider(m_pendingBootReplies.front().first);
     consider(m_controller->commandDueAt());
     consider(m_silenceStartsAt);
     consider(m_silenceEndsAt);
@@ -312,11 +354,16 @@ void Simulator::sendReply(Frame frame)
     case FaultInjector::Fault::None:
         break;
     }
+    sendBytes(frame.data(), frame.size());
+}
+
+void Simulator::sendBytes(const quint8 *data, std::size_t length)
+{
     if (m_output.size() >= kMaxOutputBacklog) {
         diagnose(QStringLiteral("nobody is reading; reply discarded"));
         return;
     }
-    m_output.insert(m_output.end(), frame.begin(), frame.end());
+    m_output.insert(m_output.end(), data, data + length);
     if (!flushOutput())
         m_deviceLost = true;
 }
@@ -343,8 +390,10 @@ void Simulator::setSilent(bool silent, const char *reason)
     if (m_silent == silent)
         return;
     m_silent = silent;
-    if (silent)
+    if (silent) {
         m_pendingReplies.clear();
+        m_pendingBootReplies.clear();
+    }
     diagnose(QStringLiteral("%1 (%2)").arg(silent ? QStringLiteral("silent")
                                                   : QStringLiteral("replying again"),
                                            QLatin1String(reason)));

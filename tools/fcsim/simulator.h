@@ -1,6 +1,7 @@
 #ifndef FCSIM_SIMULATOR_H
 #define FCSIM_SIMULATOR_H
 
+#include "bootloader.h"
 #include "faultinjector.h"
 #include "flightcontroller.h"
 #include "requestlog.h"
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <deque>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class SignalPipe;
@@ -53,6 +55,8 @@ private:
 
     int serve(int fd);
     void onRequest(const quint8 *request);
+    void onBootloaderBytes(const quint8 *data, std::size_t length);
+    void sendBytes(const quint8 *data, std::size_t length);
     void runDueTimers(qint64 now);
     int pollTimeout(qint64 now) const;
     void sendReply(Frame frame);
@@ -70,9 +74,12 @@ private:
     std::unique_ptr<SignalPipe> m_signals;
     RequestLog m_log;
     fclink::FrameAssembler m_assembler;
+    Bootloader m_bootloader;
+    bool m_inBootloader = false;
 
     int m_fd = -1;
     std::deque<PendingReply> m_pendingReplies;
+    std::deque<std::pair<qint64, QByteArray>> m_pendingBootReplies; // due time, packet bytes
     std::vector<quint8> m_output; // bytes accepted for sending but not yet written
     bool m_silent = false;
     qint64 m_silenceStartsAt = -1;

@@ -789,6 +789,7 @@ private slots:
         QTest::newRow("corrupt not a number") << QStringList{"--pty", link, "--corrupt", "x"};
         QTest::newRow("firmware too big") << QStringList{"--pty", link, "--firmware", "256"};
         QTest::newRow("fail without result") << QStringList{"--pty", link, "--fail", "2,5"};
+        QTest::newRow("unknown flash step") << QStringList{"--pty", link, "--flash-fail", "boot"};
         QTest::newRow("negative delay") << QStringList{"--pty", link, "--reply-delay", "-1"};
         QTest::newRow("seed too big") << QStringList{"--pty", link, "--seed", "4294967296"};
         QTest::newRow("silent-for alone") << QStringList{"--pty", link, "--silent-for", "10"};
@@ -815,7 +816,7 @@ private slots:
         for (const char *option :
              {"--pty", "--port", "--state", "--dump", "--log", "--firmware", "--command-delay",
               "--fail", "--reply-delay", "--drop", "--corrupt", "--seed", "--silent-after",
-              "--silent-for", "--verbose", "SIGUSR1", "SIGUSR2"})
+              "--silent-for", "--flash-fail", "--verbose", "SIGUSR1", "SIGUSR2"})
             QVERIFY2(run.out.contains(option), option);
     }
 

@@ -1,0 +1,93 @@
+#include "firmwareupgradelib.h"
+
+#include "upgraderun.h"
+
+#include "portnaming.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QThread>
+
+namespace {
+
+qint32 portNumberOf(const QString &portName)
+{
+    static const QRegularExpression trailingNumber(QStringLiteral("(\\d+)$"));
+    const QRegularExpressionMatch match = trailingNumber.match(portName);
+    if (!match.hasMatch())
+        return -1;
+    bool ok = false;
+    const int number = match.captured(1).toInt(&ok, 10);
+    return ok ? number : -1;
+}
+
+} // namespace
+
+FirmwareUpgradeLib *FirmwareUpgradeLib::createClass()
+{
+    return new FirmwareUpgradeLib;
+}
+
+void FirmwareUpgradeLib::destroyClass(FirmwareUpgradeLib *upgrade)
+{
+    delete upgrade;
+}
+
+FirmwareUpgradeLib::~FirmwareUpgradeLib()
+{
+    stop();
+    joinThread();
+}
+
+void FirmwareUpgradeLib::joinThread()
+{
+    if (!m_thread)
+        return;
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+}
+
+void FirmwareUpgradeLib::init(QObject *receiver)
+{
+    if (!m_active.load())
+        m_receiver = receiver;
+}
+
+void FirmwareUpgradeLib::start(int portNumber, QString file)
+{
+    const QString portName = QStringLiteral("COM%1").arg(static_cast<quint8>(portNumber));
+    start(portName, file);
+}
+
+void FirmwareUpgradeLib::start(const QString &portName, const QString &file)
+{
+    if (m_active.load())
+        return;
+    joinThread(); // the previous run has reported its end; its thread is about to finish
+
+    m_stopRequested = false;
+    m_active = true;
+    QObject *const receiver = m_receiver;
+    const qint32 portNumber = portNumberOf(portName);
+    const QString device = fclink::deviceForPortName(portName);
+    std::atomic<bool> *const active = &m_active;
+    const std::atomic<bool> *const stopRequested = &m_stopRequested;
+
+    m_thread = QThread::create([=]() {
+        fwupgrade::UpgradeRun run(device, file, stopRequested, [=](quint32 code, qint32 progress) {
+            if (code == UpgradeEvent::RunEnded)
+                *active = false;
+            if (receiver)
+                QCoreApplication::postEvent(receiver, new UpgradeEvent(code, portNumber, progress));
+        });
+        run.exec();
+    });
+    m_thread->setObjectName(QStringLiteral("FirmwareUpgrade"));
+    m_thread->start();
+}
+
+void FirmwareUpgradeLib::stop()
+{
+    m_stopRequested = true;
+}

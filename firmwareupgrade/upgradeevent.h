@@ -1,0 +1,50 @@
+#ifndef FIRMWAREUPGRADE_UPGRADEEVENT_H
+#define FIRMWAREUPGRADE_UPGRADEEVENT_H
+
+#include "firmwareupgrade_global.h"
+
+#include <QEvent>
+
+// One report of an upgrade run, posted to the receiver given to FirmwareUpgradeLib::init. Its
+// type is QEvent::User; the fields after the QEvent part are 32-bit, in this order.
+class FIRMWAREUPGRADE_EXPORT UpgradeEvent : public QEvent
+{
+public:
+    enum Code : quint32
+    {
+        RunEnded = 1,
+        PortOpened = 3,
+        PortOpenFailed = 4,
+        VersionError = 7,
+        SendCheckError = 8,
+        ReceiveCheckError = 9,
+        TimeOut = 10,
+        Progress = 11,
+        FileError = 12,
+        FileOpened = 13,
+        FileOpenError = 14,
+        EraseError = 18,
+        FileSizeError = 19,
+        LengthError = 20,
+        FlashingBegins = 21,
+        UpgradeCompleted = 22,
+        AddressError = 23,
+        FlashError = 24,
+        HeadError = 26,
+        GoToApplicationError = 28,
+        DeviceError = 31,
+        StateError = 32
+    };
+
+    UpgradeEvent(quint32 code, qint32 portNumber, qint32 progress = 0);
+
+    quint32 code;
+    qint32 portNumber; // the number at the end of the opened port's name, -1 when there is none
+    qint32 reserved1 = 0;
+    qint32 reserved2 = 0;
+    qint32 reserved3 = 0;
+    qint32 reserved4 = 0;
+    qint32 progress; // percent of the image written, with code 11
+};
+
+#endif // FIRMWAREUPGRADE_UPGRADEEVENT_H

@@ -1,0 +1,393 @@
+// Whole upgrade runs of the library against the simulated flight controller on a
+// pseudo-terminal: a good image, bad files, every failing bootloader step, stop and teardown.
+#include "fcsimprocess.h"
+
+#include "firmwareimage.h"
+#include "firmwareupgradelib.h"
+#include "upgradeevent.h"
+
+#include "frame.h"
+#include "frameassembler.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int kRunTimeoutMs = 30000;
+
+// Collects the reports of a run, as a client's event() would.
+class Receiver : public QObject
+{
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        const auto *report = static_cast<UpgradeEvent *>(event);
+        codes.append(report->code);
+        portNumbers.append(report->portNumber);
+        if (report->code == UpgradeEvent::Progress)
+            progress.append(report->progress);
+        return true;
+    }
+
+    bool ended() const { return codes.contains(UpgradeEvent::RunEnded); }
+    // The codes without the progress reports.
+    QList<quint32> milestones() const
+    {
+        QList<quint32> result;
+        for (quint32 code : codes) {
+            if (code != UpgradeEvent::Progress)
+                result.append(code);
+        }
+        return result;
+    }
+
+    QList<quint32> codes;
+    QList<qint32> portNumbers;
+    QList<qint32> progress;
+};
+
+QByteArray sampleImage(int size, quint32 seed)
+{
+    QByteArray image(size, '\0');
+    quint32 state = seed;
+    for (int i = 0; i < size; ++i) {
+        state = state * 1664525U + 1013904223U;
+        image[i] = static_cast<char>(state >> 24);
+    }
+    return image;
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+bool waitForEnd(const Receiver &receiver, int timeoutMs = kRunTimeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!receiver.ended() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // Anything posted together with the end arrives too.
+    QCoreApplication::processEvents();
+    return receiver.ended();
+}
+
+// Asks the controller on the link protocol for one reply and returns its firmware version
+// byte, or -1 when no valid reply comes.
+int firmwareVersionOnLink(const QString &device)
+{
+    QSerialPort port(device);
+    if (!port.open(QIODevice::ReadWrite))
+        return -1;
+    port.setBaudRate(QSerialPort::Baud115200);
+    quint8 request[fclink::kFrameSize];
+    fclink::buildRequestFrame(0, 0, nullptr, request);
+    fclink::FrameAssembler assembler(fclink::kReplyStart0, fclink::kReplyStart1);
+    int version = -1;
+    QElapsedTimer clock;
+    clock.start();
+    for (int attempt = 0; attempt < 5 && version < 0; ++attempt) {
+        port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+        port.waitForBytesWritten(500);
+        QElapsedTimer wait;
+        wait.start();
+        while (version < 0 && wait.elapsed() < 500) {
+            if (port.waitForReadyRead(50)) {
+                const QByteArray bytes = port.readAll();
+                assembler.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size()), [&](const quint8 *reply) {
+                                   version = reply[fclink::offset::FirmwareVersion];
+                               });
+            }
+        }
+    }
+    return version;
+}
+
+} // namespace
+
+class TestFirmwareUpgrade : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs one upgrade of file through the simulator and waits for its end.
+    void runUpgrade(const QString &port, const QString &file, Receiver *receiver)
+    {
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(receiver);
+        upgrade->start(port, file);
+        const bool ended = waitForEnd(*receiver);
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QVERIFY2(ended, "the run did not end");
+        QCOMPARE(receiver->codes.count(UpgradeEvent::RunEnded), 1);
+        QCOMPARE(receiver->codes.last(), quint32(UpgradeEvent::RunEnded));
+    }
+
+private slots:
+    void goodImageIsFlashedAndRuns()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105")}));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+
+        const QString file = dir.filePath(QStringLiteral("good.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(371, sampleImage(5000, 1))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.milestones(),
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::FlashingBegins, UpgradeEvent::UpgradeCompleted,
+                                 UpgradeEvent::RunEnded}));
+        // Progress lies between "flashing begins" and "completed", grows and ends at 100.
+        const int first = receiver.codes.indexOf(UpgradeEvent::Progress);
+        QVERIFY(first > receiver.codes.indexOf(UpgradeEvent::FlashingBegins));
+        QVERIFY(receiver.codes.lastIndexOf(UpgradeEvent::Progress) <
+                receiver.codes.indexOf(UpgradeEvent::UpgradeCompleted));
+        QVERIFY(receiver.progress.size() >= 2);
+        for (int i = 1; i < receiver.progress.size(); ++i)
+            QVERIFY(receiver.progress[i] > receiver.progress[i - 1]);
+        QCOMPARE(receiver.progress.last(), 100);
+        QVERIFY(sim.receivedCommand(0xB1));
+
+        // The new firmware answers on the link with the low byte of its version (371 & 0xFF).
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 371 & 0xFF);
+    }
+
+    void portNumberComesFromThePortName()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("good.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(100, sampleImage(100, 2))));
+
+        Receiver receiver;
+        runUpgrade(dir.filePath(QStringLiteral("ttyMissing7")), file, &receiver);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpenFailed,
+                                 UpgradeEvent::RunEnded}));
+        QCOMPARE(receiver.portNumbers.at(1), 7);
+    }
+
+    void comNumberOpensNothingHere()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("COM ports exist on this host");
+#endif
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("good.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(100, sampleImage(100, 2))));
+        Receiver receiver;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&receiver);
+        upgrade->start(3, file);
+        QVERIFY(waitForEnd(receiver));
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpenFailed,
+                                 UpgradeEvent::RunEnded}));
+        QCOMPARE(receiver.portNumbers.at(1), 3);
+    }
+
+    void badFilesNeverTouchThePort_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("image crc") << "crc" << quint32(UpgradeEvent::FileError);
+        QTest::newRow("truncated") << "truncate" << quint32(UpgradeEvent::FileSizeError);
+        QTest::newRow("format version") << "version" << quint32(UpgradeEvent::VersionError);
+        QTest::newRow("magic") << "magic" << quint32(UpgradeEvent::FileError);
+    }
+
+    void badFilesNeverTouchThePort()
+    {
+        QFETCH(QString, damage);
+        QFETCH(quint32, expected);
+
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start());
+
+        QByteArray contents = fwupgrade::buildFirmwareFile(120, sampleImage(2000, 3));
+        if (damage == QLatin1String("crc"))
+            contents[100] = static_cast<char>(contents[100] ^ 0x10);
+        else if (damage == QLatin1String("truncate"))
+            contents.chop(1);
+        else if (damage == QLatin1String("version"))
+            contents[4] = 2;
+        else
+            contents[0] = 'X';
+        const QString file = dir.filePath(QStringLiteral("bad.qmtvf"));
+        QVERIFY(writeFile(file, contents));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpened, expected, UpgradeEvent::RunEnded}));
+        QCOMPARE(sim.requestCount(), 0);
+    }
+
+    void missingFile()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start());
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), dir.filePath(QStringLiteral("absent.qmtvf")), &receiver);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpenError, UpgradeEvent::RunEnded}));
+        QCOMPARE(sim.requestCount(), 0);
+    }
+
+    void failingStepIsReported_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<quint32>("expected");
+        QTest::addColumn<bool>("flashingBegan");
+        QTest::newRow("sync-silent")
+            << "sync-silent" << quint32(UpgradeEvent::DeviceError) << false;
+        QTest::newRow("erase") << "erase" << quint32(UpgradeEvent::EraseError) << false;
+        QTest::newRow("head") << "head" << quint32(UpgradeEvent::HeadError) << false;
+        QTest::newRow("write") << "write" << quint32(UpgradeEvent::FlashError) << true;
+        QTest::newRow("address") << "address" << quint32(UpgradeEvent::AddressError) << true;
+        QTest::newRow("length") << "length" << quint32(UpgradeEvent::LengthError) << true;
+        QTest::newRow("checksum") << "checksum" << quint32(UpgradeEvent::SendCheckError) << true;
+        QTest::newRow("verify") << "verify" << quint32(UpgradeEvent::FlashError) << true;
+        QTest::newRow("run") << "run" << quint32(UpgradeEvent::GoToApplicationError) << true;
+        QTest::newRow("crc-reply")
+            << "crc-reply" << quint32(UpgradeEvent::ReceiveCheckError) << true;
+        QTest::newRow("state") << "state" << quint32(UpgradeEvent::StateError) << true;
+        QTest::newRow("timeout") << "timeout" << quint32(UpgradeEvent::TimeOut) << true;
+    }
+
+    void failingStepIsReported()
+    {
+        QFETCH(QString, step);
+        QFETCH(quint32, expected);
+        QFETCH(bool, flashingBegan);
+
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--flash-fail"), step}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(3000, 4))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QList<quint32> expectedMilestones{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened};
+        if (flashingBegan)
+            expectedMilestones.append(UpgradeEvent::FlashingBegins);
+        expectedMilestones << expected << UpgradeEvent::RunEnded;
+        QCOMPARE(receiver.milestones(), expectedMilestones);
+        QVERIFY(!receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
+    }
+
+    void silentControllerIsADeviceError()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--silent-after"), QStringLiteral("0")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(1000, 5))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::DeviceError, UpgradeEvent::RunEnded}));
+        QVERIFY(sim.receivedCommand(0xB1));
+    }
+
+    void stopEndsTheRun()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        // Slow replies keep the transfer going for seconds.
+        QVERIFY(sim.start({QStringLiteral("--reply-delay"), QStringLiteral("20")}));
+        const QString file = dir.filePath(QStringLiteral("big.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(64 * 1024, 6))));
+
+        Receiver receiver;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&receiver);
+        upgrade->start(sim.linkPath(), file);
+        QTRY_VERIFY_WITH_TIMEOUT(receiver.codes.contains(UpgradeEvent::FlashingBegins) ||
+                                     receiver.ended(),
+                                 kRunTimeoutMs);
+        upgrade->stop();
+        QVERIFY(waitForEnd(receiver));
+        QVERIFY(!upgrade->isRunning());
+        FirmwareUpgradeLib::destroyClass(upgrade);
+
+        QCOMPARE(receiver.codes.last(), quint32(UpgradeEvent::RunEnded));
+        QCOMPARE(receiver.codes.count(UpgradeEvent::RunEnded), 1);
+        QVERIFY(!receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
+        QVERIFY(receiver.progress.isEmpty() || receiver.progress.last() < 100);
+    }
+
+    void destroyDuringARunJoinsAndTheNextRunResumes()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--reply-delay"), QStringLiteral("20")}));
+        const QString file = dir.filePath(QStringLiteral("big.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(64 * 1024, 7))));
+
+        {
+            Receiver receiver;
+            FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+            upgrade->init(&receiver);
+            upgrade->start(sim.linkPath(), file);
+            QTRY_VERIFY_WITH_TIMEOUT(receiver.codes.contains(UpgradeEvent::FlashingBegins),
+                                     kRunTimeoutMs);
+            QElapsedTimer clock;
+            clock.start();
+            FirmwareUpgradeLib::destroyClass(upgrade);
+            QVERIFY(clock.elapsed() < 10000);
+            // The reports posted before the end still arrive, ending with the run's end.
+            QVERIFY(waitForEnd(receiver, 2000));
+            QCOMPARE(receiver.codes.last(), quint32(UpgradeEvent::RunEnded));
+            QVERIFY(!receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
+        }
+
+        // The controller was left in its bootloader; a new run takes it from there.
+        const QString small = dir.filePath(QStringLiteral("small.qmtvf"));
+        QVERIFY(writeFile(small, fwupgrade::buildFirmwareFile(0x0142, sampleImage(3000, 8))));
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), small, &receiver);
+        QVERIFY(receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 0x42);
+    }
+
+    void oneObjectServesSeveralRuns()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start());
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        for (int run = 0; run < 2; ++run) {
+            const QString file = dir.filePath(QStringLiteral("run%1.qmtvf").arg(run));
+            QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(
+                                        quint16(200 + run), sampleImage(1500, quint32(10 + run)))));
+            Receiver receiver;
+            upgrade->init(&receiver);
+            upgrade->start(sim.linkPath(), file);
+            QVERIFY(waitForEnd(receiver));
+            QVERIFY(receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
+            QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 200 + run);
+        }
+        FirmwareUpgradeLib::destroyClass(upgrade);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFirmwareUpgrade)
+#include "tst_firmwareupgrade.moc"
