@@ -1,0 +1,31 @@
+#include "updateserver.h"
+
+#include "firmwareupgradelib.h"
+
+QString updateServerAddress()
+{
+    const QString configured = qEnvironmentVariable("KESTO_UPDATE_SERVER").trimmed();
+    return configured.isEmpty() ? QStringLiteral(KESTO_UPDATE_SERVER_DEFAULT) : configured;
+}
+
+QUrl updateServerUrl(const QString &path)
+{
+    return QUrl(QStringLiteral("http://") + updateServerAddress() + path);
+}
+
+quint8 comPortNumber(const QString &portName)
+{
+    if (!portName.startsWith(QLatin1String("COM")))
+        return 0;
+    return static_cast<quint8>(portName.mid(3).toInt());
+}
+
+void startFirmwareUpgrade(FirmwareUpgradeLib *upgrader, const QString &portName,
+                          const QString &file)
+{
+#ifdef Q_OS_WIN
+    upgrader->start(comPortNumber(portName), file);
+#else
+    upgrader->start(portName, file);
+#endif
+}

@@ -1,0 +1,25 @@
+#ifndef SKYDESK_UPDATESERVER_H
+#define SKYDESK_UPDATESERVER_H
+
+#include <QString>
+#include <QUrl>
+
+class FirmwareUpgradeLib;
+
+// The update server's address: KESTO_UPDATE_SERVER (host[:port]) when set, else the address
+// the program was built with.
+QString updateServerAddress();
+
+// An address on the update server, for a path such as "/update/config.xml".
+QUrl updateServerUrl(const QString &path);
+
+// The number after "COM" in a port name, cut to 8 bits as the upgrade library takes it
+// (COM12 gives 12, COM300 gives 44); 0 when there is none.
+quint8 comPortNumber(const QString &portName);
+
+// Starts a flashing run on the link's port: by COM number on Windows, by name elsewhere, where
+// ports have no number.
+void startFirmwareUpgrade(FirmwareUpgradeLib *upgrader, const QString &portName,
+                          const QString &file);
+
+#endif // SKYDESK_UPDATESERVER_H
