@@ -93,10 +93,69 @@ run_tests() {
 
 DEMO_DIR=
 DEMO_SIM=
+DEMO_SERVER=
 stop_demo() {
     [ -n "$DEMO_SIM" ] && kill "$DEMO_SIM" 2>/dev/null && wait "$DEMO_SIM" 2>/dev/null
+    [ -n "$DEMO_SERVER" ] && kill "$DEMO_SERVER" 2>/dev/null && wait "$DEMO_SERVER" 2>/dev/null
     [ -n "$DEMO_DIR" ] && rm -rf "$DEMO_DIR"
     return 0
+}
+
+# Writes one update-config document: the product name, the newest firmware version (hundredths),
+# the firmware file on the server and the release notes.
+write_update_config() { # file, product name, version, firmware file name, size, server path
+    cat >"$1" <<EOF
+<?xml version="1.0" encoding="UTF-8"?>
+<firmware name="$2" version="$3">
+    <files>
+        <file name="$4" size="$5" path="$6"/>
+    </files>
+    <update>
+        <item content="Demo firmware $4 from the local update server"/>
+        <item content="Steadier altitude hold"/>
+        <item content="Faster accelerometer calibration"/>
+    </update>
+</firmware>
+EOF
+}
+
+# A local update server on 127.0.0.1 offering the demo firmware (build/bin/firmware-demo) under
+# both update-config paths: the update page's (KestoWanderer2, product QM-TV-S) and the download
+# dialog's (QM_TAVERNIA, product QM-TV), whose folder the dialog also downloads the file from.
+start_update_server() {
+    local firmware
+    firmware=$(find "$BUILD/bin/firmware-demo" -name '*.qmtvf' | head -n1)
+    [ -n "$firmware" ] || { echo "No demo firmware in $BUILD/bin/firmware-demo" >&2; return 1; }
+    local name size version site=$DEMO_DIR/update-site
+    name=$(basename "$firmware")
+    size=$(stat -c %s "$firmware")
+    # The firmware version: the 16-bit little-endian number at offset 10 of the file's header.
+    version=$(od -An -tu2 -j10 -N2 --endian=little "$firmware" | tr -d ' ')
+    mkdir -p "$site/KestoWanderer2/FirmwareUpdate" "$site/QM_TAVERNIA/FirmwareUpdate"
+    cp "$firmware" "$site/KestoWanderer2/FirmwareUpdate/"
+    cp "$firmware" "$site/QM_TAVERNIA/FirmwareUpdate/"
+    write_update_config "$site/KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml" \
+        QM-TV-S "$version" "$name" "$size" "/KestoWanderer2/FirmwareUpdate/$name"
+    write_update_config "$site/QM_TAVERNIA/FirmwareUpdate/QMTV_updateConfig.xml" \
+        QM-TV "$version" "$name" "$size" "/QM_TAVERNIA/FirmwareUpdate/$name"
+
+    # Port 0: the system picks a free port, which the server prints once it listens.
+    /usr/bin/python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$site" \
+        >"$DEMO_DIR/http.log" 2>&1 &
+    DEMO_SERVER=$!
+    local port=
+    for _ in $(seq 50); do
+        port=$(sed -n 's/^Serving HTTP on .* port \([0-9]*\).*/\1/p' "$DEMO_DIR/http.log")
+        [ -n "$port" ] && break
+        sleep 0.1
+    done
+    if [ -z "$port" ]; then
+        echo "The update server did not start:" >&2
+        cat "$DEMO_DIR/http.log" >&2
+        return 1
+    fi
+    export KESTO_UPDATE_SERVER=127.0.0.1:$port
+    echo "Update server on $KESTO_UPDATE_SERVER offers $name (version $version)"
 }
 
 run_demo() {
@@ -110,6 +169,8 @@ run_demo() {
     for _ in $(seq 50); do [ -s "$DEMO_DIR/device" ] && break; sleep 0.1; done
     echo "Simulator on $(head -n1 "$DEMO_DIR/device"), linked as $DEMO_DIR/fcsim"
     export FCLINK_EXTRA_PORTS=$DEMO_DIR/fcsim
+    log "Starting the local update server"
+    start_update_server
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
         echo "No display: Skydesk is a desktop program and needs one (DISPLAY or WAYLAND_DISPLAY)." >&2
         echo "Run ./build.sh demo from a desktop session, or under a virtual display:" >&2

@@ -20,6 +20,7 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("set"), Subcommand::Set},
         {QStringLiteral("telemetry"), Subcommand::Telemetry},
         {QStringLiteral("command"), Subcommand::Command},
+        {QStringLiteral("flash"), Subcommand::Flash},
     };
     return names;
 }
@@ -101,6 +102,8 @@ bool FctoolOptions::parseSubcommand(const QString &word, QString *error)
     }
     m_subcommand = found.value();
     m_subcommandName = word;
+    if (m_subcommand == Subcommand::Flash)
+        m_timeoutMs = kDefaultFlashTimeoutMs;
     return true;
 }
 
@@ -196,6 +199,10 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
         if (given != 1)
             *error = QStringLiteral("write: exactly one parameter file is needed");
         return given == 1;
+    case Subcommand::Flash:
+        if (given != 1)
+            *error = QStringLiteral("flash: exactly one firmware file is needed");
+        return given == 1;
     case Subcommand::Get:
     case Subcommand::Set:
         if (given == 0)
@@ -225,6 +232,7 @@ QString FctoolOptions::usage()
                "  fctool set   --port PORT NAME=VALUE... [--timeout SEC]\n"
                "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
+               "  fctool flash --port PORT FILE [--timeout SEC]\n"
                "\n"
                "Talks to the flight controller over its serial link.\n"
                "\n"
@@ -237,16 +245,22 @@ QString FctoolOptions::usage()
                "  telemetry  print one line per telemetry cycle, N lines or until interrupted\n"
                "  command    send a command, one of:\n"
                "%1\n"
+               "  flash      flash a firmware file (.qmtvf) through the bootloader and print\n"
+               "             each report of the upgrade as a line (\"Progress: N%\" while\n"
+               "             writing); it opens the port itself, without a link connection\n"
                "\n"
                "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
                "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
-               "                 next telemetry line takes longer than SEC seconds (default 10)\n"
+               "                 next telemetry line takes longer than SEC seconds (default 10);\n"
+               "                 for flash, when the upgrade has not ended within SEC seconds\n"
+               "                 (default 120)\n"
                "\n"
-               "Every subcommand except ports connects, waits for the parameter read, acts and\n"
-               "disconnects. Nothing is written to the flight controller's flash except by\n"
-               "'command flash'.\n"
+               "Every subcommand except ports and flash connects, waits for the parameter\n"
+               "read, acts and disconnects. Parameters reach the flight controller's flash only\n"
+               "through 'command flash'.\n"
                "\n"
-               "Exit status: 0 success, 1 the flight controller reported a failure, 2 usage or\n"
-               "bad input, 3 the port could not be opened, 4 time-out.")
+               "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"
+               "file or device error), 2 usage or bad input, 3 the port could not be opened,\n"
+               "4 time-out.")
         .arg(wrappedList(toolCommandNames(), QStringLiteral("             ")));
 }

@@ -19,10 +19,13 @@ public:
         Get,
         Set,
         Telemetry,
-        Command
+        Command,
+        Flash
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
+    // A whole firmware upgrade takes far longer than any link exchange.
+    static constexpr int kDefaultFlashTimeoutMs = 120000;
 
     bool parse(const QStringList &arguments, QString *error);
 

@@ -2,6 +2,7 @@
 #include "devicecommand.h"
 #include "exitcode.h"
 #include "fctooloptions.h"
+#include "flashcommand.h"
 #include "parametercommands.h"
 #include "portscommand.h"
 #include "telemetrycommand.h"
@@ -31,6 +32,8 @@ ExitCode dispatch(const FctoolOptions &options)
         return runTelemetryCommand(options);
     case Subcommand::Command:
         return runDeviceCommand(options);
+    case Subcommand::Flash:
+        return runFlashCommand(options);
     }
     return ExitUsage;
 }

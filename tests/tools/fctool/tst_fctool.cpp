@@ -5,12 +5,17 @@
 #include "fcsimprocess.h"
 #include "toolrun.h"
 
+#include <firmwareimage.h>
+#include <frame.h>
+#include <frameassembler.h>
 #include <parameterfields.h>
 #include <parameterfile.h>
 #include <parameterslices.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -81,6 +86,54 @@ void verifyTelemetryLine(const QString &line)
     QVERIFY2(voltage > 11.0 && voltage < 13.0, qPrintable(line));
 }
 
+// A firmware file for the given version with a small repeatable image.
+QByteArray firmwareFile(quint16 version)
+{
+    QByteArray image(8192, '\0');
+    quint32 state = version;
+    for (char &byte : image) {
+        state = state * 1664525U + 1013904223U;
+        byte = static_cast<char>(state >> 24);
+    }
+    return fwupgrade::buildFirmwareFile(version, image);
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// Asks the controller for one link reply and returns the firmware version byte it carries, or
+// -1 when no valid reply comes.
+int firmwareVersionOnLink(const QString &device)
+{
+    QSerialPort port(device);
+    if (!port.open(QIODevice::ReadWrite))
+        return -1;
+    port.setBaudRate(QSerialPort::Baud115200);
+    quint8 request[fclink::kFrameSize];
+    fclink::buildRequestFrame(0, 0, nullptr, request);
+    fclink::FrameAssembler assembler(fclink::kReplyStart0, fclink::kReplyStart1);
+    int version = -1;
+    for (int attempt = 0; attempt < 5 && version < 0; ++attempt) {
+        port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+        port.waitForBytesWritten(500);
+        QElapsedTimer wait;
+        wait.start();
+        while (version < 0 && wait.elapsed() < 500) {
+            if (!port.waitForReadyRead(50))
+                continue;
+            const QByteArray bytes = port.readAll();
+            assembler.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size()), [&](const quint8 *reply) {
+                               version = reply[fclink::offset::FirmwareVersion];
+                           });
+        }
+    }
+    return version;
+}
+
 // Time-outs given to fctool where a case waits for one on purpose.
 const QString kShortTimeout = QStringLiteral("2");
 // Upper bound for such a case: well below the default time-out of 10 s.
@@ -132,6 +185,12 @@ private slots:
     void stoppedSimulatorTimesOut();
     void lossyLinkStillCompletes();
 
+    void flashGoodFileUpgrades();
+    void flashDamagedFileLeavesPortAlone();
+    void flashReportsEraseError();
+    void flashBadPortExits3();
+    void flashTimesOutWhenControllerIsStopped();
+
 private:
     bool startSimulator(const QStringList &extra = {});
     QString path(const QString &name) const { return m_folder->filePath(name); }
@@ -165,6 +224,7 @@ void TestFctool::helpPrintsUsage()
     QVERIFY(tool.runToEnd());
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
+    QVERIFY(tool.out().contains(QLatin1String("fctool flash --port PORT FILE [--timeout SEC]")));
     QVERIFY(tool.err().isEmpty());
 
     ToolRun subcommandHelp({QStringLiteral("set"), QStringLiteral("--help")});
@@ -198,6 +258,10 @@ void TestFctool::usageErrorsExit2_data()
     QTest::newRow("timeout not a number") << QStringList{"read", "--port=" + p, "--timeout=soon"};
     QTest::newRow("ports with --port") << QStringList{"ports", "--port", p};
     QTest::newRow("read with argument") << QStringList{"read", "--port", p, "extra"};
+    QTest::newRow("flash without file") << QStringList{"flash", "--port", p};
+    QTest::newRow("flash with two files") << QStringList{"flash", "--port", p, "a", "b"};
+    QTest::newRow("flash without --port") << QStringList{"flash", "fw.qmtvf"};
+    QTest::newRow("flash with --out") << QStringList{"flash", "--port", p, "--out", "f", "a"};
 }
 
 void TestFctool::usageErrorsExit2()
@@ -682,6 +746,124 @@ void TestFctool::lossyLinkStillCompletes()
     Block expected = before;
     fclink::writeField(expected.data(), field("LimitRadius"), limit);
     QCOMPARE(m_sim->block(), expected);
+}
+
+void TestFctool::flashGoodFileUpgrades()
+{
+    QVERIFY(startSimulator({QStringLiteral("--firmware"), QStringLiteral("105")}));
+    QCOMPARE(firmwareVersionOnLink(port()), 105);
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(121)));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 0, qPrintable(flash.describe()));
+    QVERIFY2(flash.err().isEmpty(), qPrintable(flash.err()));
+    const QStringList lines = flash.outLines();
+    QVERIFY2(lines.size() > 5, qPrintable(flash.out()));
+    QCOMPARE(lines.first(), QStringLiteral("File open OK"));
+    QCOMPARE(lines.at(1), QStringLiteral("%1 open OK").arg(port()));
+    QVERIFY(lines.contains(QStringLiteral("Upgrading now, please wait...")));
+    QVERIFY(lines.contains(QStringLiteral("Progress: 100%")));
+    QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("Upgraded OK"));
+    QCOMPARE(lines.last(), QStringLiteral("Exit"));
+    // Progress lines count up.
+    int lastPercent = -1;
+    for (const QString &line : lines) {
+        if (!line.startsWith(QLatin1String("Progress: ")))
+            continue;
+        QVERIFY2(line.endsWith(QLatin1Char('%')), qPrintable(line));
+        const int percent = line.mid(10, line.size() - 11).toInt();
+        QVERIFY2(percent > lastPercent && percent <= 100, qPrintable(line));
+        lastPercent = percent;
+    }
+
+    // The controller runs the new firmware and still speaks the link protocol.
+    ToolRun get(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel")});
+    QVERIFY(get.runToEnd());
+    QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
+    QVERIFY(get.err().isEmpty());
+    QCOMPARE(get.outLines().size(), 1);
+    QCOMPARE(firmwareVersionOnLink(port()), 121);
+}
+
+void TestFctool::flashDamagedFileLeavesPortAlone()
+{
+    QVERIFY(startSimulator());
+    QByteArray contents = firmwareFile(121);
+    contents[contents.size() - 1] = static_cast<char>(contents.at(contents.size() - 1) ^ 0x01);
+    const QString file = path(QStringLiteral("damaged.qmtvf"));
+    QVERIFY(writeFile(file, contents));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file});
+    QVERIFY(flash.runToEnd());
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    QCOMPARE(flash.outLines(), (QStringList{QStringLiteral("File open OK"),
+                                            QStringLiteral("File Error"), QStringLiteral("Exit")}));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(flash.err().contains(QLatin1String("File Error")));
+    // The port was never opened: the simulator got nothing.
+    QCOMPARE(m_sim->requestCount(), 0);
+
+    ToolRun missing({QStringLiteral("flash"), QStringLiteral("--port"), port(),
+                     path(QStringLiteral("no-such.qmtvf"))});
+    QVERIFY(missing.runToEnd());
+    QVERIFY2(missing.exitCode() == 1, qPrintable(missing.describe()));
+    QVERIFY(missing.outLines().contains(QStringLiteral("File Open Error")));
+    QCOMPARE(m_sim->requestCount(), 0);
+}
+
+void TestFctool::flashReportsEraseError()
+{
+    QVERIFY(startSimulator({QStringLiteral("--flash-fail"), QStringLiteral("erase")}));
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(121)));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QVERIFY2(lines.contains(QStringLiteral("Erase Error")), qPrintable(flash.out()));
+    QVERIFY(!lines.contains(QStringLiteral("Upgraded OK")));
+    QCOMPARE(lines.last(), QStringLiteral("Exit"));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(flash.err().contains(QLatin1String("Erase Error")));
+}
+
+void TestFctool::flashBadPortExits3()
+{
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(121)));
+    const QString missing = path(QStringLiteral("no-such-device"));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), missing, file});
+    QVERIFY(flash.runToEnd());
+    QVERIFY2(flash.exitCode() == 3, qPrintable(flash.describe()));
+    QVERIFY(flash.outLines().contains(QStringLiteral("%1 open error").arg(missing)));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(flash.err().contains(missing));
+
+    ToolRun nonsense(
+        {QStringLiteral("flash"), QStringLiteral("--port"), QStringLiteral("nonsense"), file});
+    QVERIFY(nonsense.runToEnd());
+    QVERIFY2(nonsense.exitCode() == 3, qPrintable(nonsense.describe()));
+}
+
+void TestFctool::flashTimesOutWhenControllerIsStopped()
+{
+    QVERIFY(startSimulator());
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(121)));
+    m_sim->sendSignal(SIGSTOP);
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--timeout"), QStringLiteral("1")});
+    QVERIFY(flash.runToEnd());
+    m_sim->sendSignal(SIGCONT);
+    QVERIFY2(flash.exitCode() == 4, qPrintable(flash.describe()));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(!flash.outLines().contains(QStringLiteral("Exit")));
+    QVERIFY(flash.elapsedMs() < kShortTimeoutBoundMs);
 }
 
 QTEST_GUILESS_MAIN(TestFctool)
