@@ -1,8 +1,382 @@
 #include "updatesettingpage.h"
 
-updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link) : QWidget(parent), m_link(link)
+#include "appsettings.h"
+#include "commrt.h"
+#include "documentfolder.h"
+#include "firmwareupgradedialog.h"
+#include "firmwareupgradelib.h"
+#include "portnaming.h"
+#include "ui_updatesettingpage.h"
+#include "updateconfig.h"
+#include "updatehelpers.h"
+#include "updateinfo.h"
+#include "updateserver.h"
+#include "upgradeevent.h"
+#include "upgradewarningdialog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QWebView>
+
+namespace {
+
+constexpr quint8 kKestoTarvel2DeviceId = 0x26;
+const char *const kConfigPath = "/KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml";
+const char *const kProductName = "QM-TV-S";
+// An update-config document is a few hundred bytes; anything this large is not one.
+constexpr int kMaxConfigBytes = 1024 * 1024;
+
+} // namespace
+
+updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
+    : QWidget(parent), m_link(link), m_ui(new Ui::UpdateSettingPageUi)
 {
+    m_ui->setupUi(this);
     setObjectName(QStringLiteral("updatesettingpage"));
+    m_ui->pushButtonStartUpgrade->setStyleSheet(update::pushButtonStyle());
+    m_ui->pushButtonOpenFile->setStyleSheet(update::pushButtonStyle());
+
+    m_ui->webView->setStyleSheet(QStringLiteral("background-color:transparent"));
+    m_ui->webView->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
+    m_ui->webView->setUrl(
+        QUrl(documentFolder(AppSettings::languageCode()) + QStringLiteral("info.html")));
+
+    connect(m_ui->pushButtonOpenFile, &QPushButton::clicked, this,
+            &updatesettingpage::openFirmwareFile);
+    connect(m_ui->pushButtonStartUpgrade, &QPushButton::clicked, this,
+            &updatesettingpage::startUpgrade);
+    connect(m_ui->labelUpdateFirmware, &ClickedLabel::clicked, this,
+            &updatesettingpage::updateFirmware);
+    connect(m_ui->labelSoftwareUpdateOnline, &ClickedLabel::clicked, this,
+            &updatesettingpage::updateSoftware);
+    m_ui->labelUpdateFirmware->setCursor(Qt::PointingHandCursor);
+    m_ui->labelSoftwareUpdateOnline->setCursor(Qt::PointingHandCursor);
+
+    m_upgrader = FirmwareUpgradeLib::createClass();
+    m_network = new QNetworkAccessManager(this);
 }
 
-void updatesettingpage::refreshPage() {}
+updatesettingpage::~updatesettingpage()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+        m_reply = nullptr;
+    }
+    FirmwareUpgradeLib::destroyClass(m_upgrader);
+    delete m_ui;
+}
+
+QString updatesettingpage::noteAddress() const
+{
+    return m_ui->webView->url().toString();
+}
+
+void updatesettingpage::refreshPage()
+{
+    if (m_link) {
+        m_currentVersion = m_link->getFirmwareVersion();
+        if (m_link->getDeviceId() == kKestoTarvel2DeviceId) {
+            m_ui->labelDeviceId->setText(QStringLiteral("Kesto-Tarvel 2"));
+            m_deviceRecognised = true;
+        }
+    }
+    m_ui->label_11->setText(update::versionText(m_currentVersion));
+    if (!m_link || !m_link->isConnected())
+        m_ui->labelUpdateFirmware->setText(tr("Online Upgrade"));
+    readPackagesFile();
+    startOnlineCheck();
+}
+
+void updatesettingpage::readPackagesFile()
+{
+    QFile file(QDir::currentPath() + QStringLiteral("/Packages.xml"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QDomDocument dom;
+    if (!dom.setContent(&file))
+        return;
+    const QDomElement root = dom.documentElement();
+    if (root.tagName() != QLatin1String("Packages"))
+        return;
+    for (QDomElement package = root.firstChildElement(); !package.isNull();
+         package = package.nextSiblingElement()) {
+        if (package.tagName() != QLatin1String("Package"))
+            continue;
+        for (QDomElement item = package.firstChildElement(); !item.isNull();
+             item = item.nextSiblingElement()) {
+            if (item.tagName() == QLatin1String("Version"))
+                m_ui->labelSoftwareVersion->setText(item.text());
+        }
+    }
+}
+
+void updatesettingpage::startOnlineCheck()
+{
+    // A check still waiting for its reply is dropped: only the newest one fills the members.
+    if (m_reply) {
+        QNetworkReply *old = m_reply;
+        m_reply = nullptr;
+        old->disconnect(this);
+        old->abort();
+        old->deleteLater();
+    }
+    m_configData.clear();
+    m_reply = m_network->get(QNetworkRequest(updateServerUrl(QLatin1String(kConfigPath))));
+    connect(m_reply, &QNetworkReply::finished, this, &updatesettingpage::httpFinished);
+    connect(m_reply, &QNetworkReply::readyRead, this, &updatesettingpage::httpReadyRead);
+}
+
+void updatesettingpage::httpReadyRead()
+{
+    if (!m_reply || sender() != m_reply)
+        return;
+    m_configData += m_reply->readAll();
+    if (m_configData.size() > kMaxConfigBytes)
+        m_reply->abort(); // finishes with an error, so nothing is parsed
+}
+
+void updatesettingpage::httpFinished()
+{
+    if (!m_reply || sender() != m_reply)
+        return;
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    // Whatever is still buffered belongs to the document too.
+    if (reply->error() == QNetworkReply::NoError)
+        m_configData += reply->readAll();
+    const bool complete = reply->error() == QNetworkReply::NoError;
+    reply->deleteLater();
+    const QByteArray document = m_configData;
+    m_configData.clear();
+    // A failed request may have delivered part of a document (or an error page): never parse it
+    // as the server's answer.
+    if (complete)
+        parseUpdateConfig(document);
+    emit onlineCheckFinished();
+}
+
+void updatesettingpage::parseUpdateConfig(const QByteArray &document)
+{
+    m_updateContent.clear();
+    UpdateConfig config;
+    if (!config.parse(document))
+        return;
+    if (!config.hasName() || config.productName() != QLatin1String(kProductName))
+        return;
+    const bool connected = m_link && m_link->isConnected();
+    m_latestVersion = config.version();
+    if (m_latestVersion > m_currentVersion) {
+        if (connected)
+            m_ui->labelUpdateFirmware->setText(tr("New firmware available!"));
+        if (config.hasFileEntry())
+            m_latestFileName = config.fileName();
+        m_updateContent = config.content();
+    } else if (connected) {
+        m_ui->labelUpdateFirmware->setText(tr("No Update"));
+    }
+}
+
+void updatesettingpage::openFirmwareFile()
+{
+    QFileDialog dialog(this, tr("Open Firmware File"));
+    dialog.setNameFilter(tr("Firmware(*.qmtvf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        m_firmwareFile = dialog.selectedFiles().first();
+    appendLog(tr("Firmware File: ") + m_firmwareFile);
+}
+
+void updatesettingpage::startUpgrade()
+{
+    m_progressShown = false;
+    if (!m_deviceRecognised) {
+        appendLog(tr("Notice: You should connect controller, firstly!"));
+        return;
+    }
+    if (m_upgrading) {
+        m_upgrader->stop();
+        m_upgrading = false;
+        m_ui->pushButtonStartUpgrade->setText(tr("Start Upgrade"));
+        return;
+    }
+    m_ui->textEdit->clear();
+    const QFileInfo file(m_firmwareFile);
+    if (m_firmwareFile.isEmpty() || !file.exists() || !file.isFile()) {
+        appendLog(tr("Firmware not exist!"));
+        return;
+    }
+    if (m_link) {
+        m_link->closePortForUpgrade();
+        emit displayCloseCOMPort();
+    }
+    m_upgrader->init(this);
+    const QString portName = m_link ? m_link->getPortName() : QString();
+    // The host's port naming rule decides which names reach a device ("COM<n>" on Windows).
+    if (portName.isEmpty() || fclink::deviceForPortName(portName).isEmpty()) {
+        appendLog(tr("Port name error! Make sure you have select right port!"));
+        return;
+    }
+    startFirmwareUpgrade(m_upgrader, portName, m_firmwareFile);
+    m_upgrading = true;
+    m_ui->pushButtonStartUpgrade->setText(tr("Cancel"));
+}
+
+void updatesettingpage::cancelUpgrade()
+{
+    m_upgrader->stop();
+}
+
+bool updatesettingpage::event(QEvent *event)
+{
+    if (event->type() != QEvent::User)
+        return QWidget::event(event);
+    const auto *report = static_cast<UpgradeEvent *>(event);
+    handleUpgradeReport(report->code, report->portNumber, report->progress);
+    return true;
+}
+
+void updatesettingpage::handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress)
+{
+    switch (code) {
+    case UpgradeEvent::RunEnded:
+        appendLog(tr("<h6><font color=#000000>Exit</font></h6>"));
+        m_ui->pushButtonStartUpgrade->setText(tr("Start Upgrade"));
+        m_ui->pushButtonStartUpgrade->setEnabled(true);
+        m_progressShown = false;
+        m_upgrading = false;
+        break;
+    case UpgradeEvent::PortOpened:
+        appendLog(tr("<h6><font color=#000000>COM%1 open OK</font></h6>").arg(portNumber));
+        break;
+    case UpgradeEvent::PortOpenFailed:
+        appendLog(tr("<h6><font color=#ff0000>COM%1 open error</font></h6>").arg(portNumber));
+        break;
+    case UpgradeEvent::VersionError:
+        appendLog(tr("<h6><font color=#ff0000>Version Error</font></h6>"));
+        break;
+    case UpgradeEvent::SendCheckError:
+        appendLog(tr("<h6><font color=#ff0000>Send Check Error</font></h6>"));
+        break;
+    case UpgradeEvent::ReceiveCheckError:
+        appendLog(tr("<h6><font color=#ff0000>Recv Check Error</font></h6>"));
+        break;
+    case UpgradeEvent::TimeOut:
+        appendLog(tr("<h6><font color=#ff0000>Timeout Error</font></h6>"));
+        break;
+    case UpgradeEvent::Progress:
+        if (!m_progressShown) {
+            m_savedLog = m_ui->textEdit->toPlainText();
+            m_progressShown = true;
+        }
+        m_ui->textEdit->setPlainText(m_savedLog + QStringLiteral("\n") +
+                                     tr("Upgrade Progress: %1%").arg(progress));
+        break;
+    case UpgradeEvent::FileError:
+        appendLog(tr("<h6><font color=#ff0000>File Error</font></h6>"));
+        break;
+    case UpgradeEvent::FileOpened:
+        appendLog(tr("<h6><font color=#000000>File open OK</font></h6>"));
+        break;
+    case UpgradeEvent::FileOpenError:
+        appendLog(tr("<h6><font color=#ff0000>File Open Error</font></h6>"));
+        break;
+    case UpgradeEvent::EraseError:
+        appendLog(tr("<h6><font color=#ff0000>Erase Error</font></h6>"));
+        break;
+    case UpgradeEvent::FileSizeError:
+        appendLog(tr("<h6><font color=#ff0000>File Size Error</font></h6>"));
+        break;
+    case UpgradeEvent::LengthError:
+        appendLog(tr("<h6><font color=#ff0000>Length Error</font></h6>"));
+        break;
+    case UpgradeEvent::FlashingBegins:
+        appendLog(tr("<h6><font color=#000000>Upgrading now, please wait...</font></h6>"));
+        break;
+    case UpgradeEvent::UpgradeCompleted:
+        appendLog(tr("<h6><font color=#000000>Upgraded OK</font></h6>"));
+        break;
+    case UpgradeEvent::AddressError:
+        appendLog(tr("<h6><font color=#ff0000>Address Error</font></h6>"));
+        break;
+    case UpgradeEvent::FlashError:
+        appendLog(tr("<h6><font color=#ff0000>Flash Error</font></h6>"));
+        break;
+    case UpgradeEvent::HeadError:
+        appendLog(tr("<h6><font color=#ff0000>Head Error</font></h6>"));
+        break;
+    case UpgradeEvent::GoToApplicationError:
+        appendLog(tr("<h6><font color=#ff0000>Go to App Error</font></h6>"));
+        break;
+    case UpgradeEvent::DeviceError:
+        appendLog(tr("<h6><font color=#ff0000>Device Error, please check module "
+                     "connection</font></h6>"));
+        break;
+    case UpgradeEvent::StateError:
+        appendLog(tr("<h6><font color=#ff0000>State Error</font></h6>"));
+        break;
+    default:
+        break;
+    }
+}
+
+void updatesettingpage::appendLog(const QString &text)
+{
+    m_ui->textEdit->append(text);
+}
+
+void updatesettingpage::updateFirmware()
+{
+    if (!m_link || !m_link->isConnected()) {
+        UpgradeWarningDialog notice(this);
+        notice.exec();
+        return;
+    }
+    FirmwareUpgradeDialog dialog(nullptr);
+    dialog.setLink(m_link);
+    dialog.setCurrentVersion(m_currentVersion);
+    UpdateInfo info;
+    info.version = m_latestVersion;
+    info.fileName = m_latestFileName;
+    info.content = m_updateContent;
+    dialog.setUpdateInfo(info);
+    dialog.exec();
+}
+
+QString updatesettingpage::updaterProgram()
+{
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("Updater.exe");
+#else
+    const QString name = QStringLiteral("Updater");
+#endif
+    const QStringList folders{QCoreApplication::applicationDirPath(), QDir::currentPath()};
+    for (const QString &folder : folders) {
+        const QFileInfo candidate(QDir(folder).filePath(name));
+        if (candidate.isFile())
+            return candidate.absoluteFilePath();
+    }
+    return QString();
+}
+
+void updatesettingpage::updateSoftware()
+{
+    const QString program = updaterProgram();
+    if (program.isEmpty())
+        return;
+    // Detached: the page neither waits for the updater nor looks at its outcome.
+    QProcess::startDetached(program, QStringList());
+}

@@ -1,27 +1,90 @@
 #ifndef SKYDESK_UPDATESETTINGPAGE_H
 #define SKYDESK_UPDATESETTINGPAGE_H
 
+#include <QByteArray>
+#include <QString>
 #include <QWidget>
 
 class Commrt;
+class FirmwareUpgradeLib;
+class QNetworkAccessManager;
+class QNetworkReply;
 
-// The information and update page ("Info"). Its controls are not built yet; the page takes its
-// place in the page area with the operations and signals the shell relies on.
+namespace Ui {
+class UpdateSettingPageUi;
+}
+
+// The information and update page ("Info"): device type and firmware version of the connected
+// controller, the installed software version, flashing a local firmware file with a log of the
+// upgrade library's reports, the online check for newer firmware (its label opens the download
+// dialog) and the start of the outside software updater.
 class updatesettingpage : public QWidget
 {
     Q_OBJECT
 
 public:
     updatesettingpage(QWidget *parent, Commrt *link);
+    ~updatesettingpage() override;
+
+    Ui::UpdateSettingPageUi *form() const { return m_ui; }
+    QString firmwareFile() const { return m_firmwareFile; }
+    bool isUpgrading() const { return m_upgrading; }
+    bool isDeviceRecognised() const { return m_deviceRecognised; }
+    quint16 latestVersion() const { return m_latestVersion; }
+    QString latestFileName() const { return m_latestFileName; }
+    QString updateContent() const { return m_updateContent; }
+    // Whether an online check is waiting for its reply.
+    bool isChecking() const { return m_reply != nullptr; }
+    // The page's web view address (the note document).
+    QString noteAddress() const;
+
+    // The updater program: "Updater" (".exe" on Windows) beside the running program, else in
+    // the working directory; empty when neither exists.
+    static QString updaterProgram();
 
 signals:
     void displayCloseCOMPort();
+    // An online check has ended (its reply finished or failed), after the labels were set.
+    void onlineCheckFinished();
 
 public slots:
     void refreshPage();
 
+protected:
+    bool event(QEvent *event) override;
+
+private slots:
+    void startUpgrade();
+    void cancelUpgrade();
+    void openFirmwareFile();
+    void httpFinished();
+    void httpReadyRead();
+    void updateFirmware();
+    void updateSoftware();
+
 private:
+    void readPackagesFile();
+    void startOnlineCheck();
+    void parseUpdateConfig(const QByteArray &document);
+    void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);
+    void appendLog(const QString &text);
+
     Commrt *m_link;
+    Ui::UpdateSettingPageUi *m_ui;
+    FirmwareUpgradeLib *m_upgrader = nullptr;
+    QString m_firmwareFile;
+    QNetworkAccessManager *m_network = nullptr;
+    QNetworkReply *m_reply = nullptr;
+    // The update-config document as it arrives; kept in memory, never in a shared file.
+    QByteArray m_configData;
+    quint16 m_currentVersion = 0;
+    QString m_latestFileName;
+    quint16 m_latestVersion = 0;
+    QString m_updateContent;
+    bool m_deviceRecognised = false;
+    bool m_progressShown = false;
+    bool m_upgrading = false;
+    QString m_savedLog;
 };
 
 #endif // SKYDESK_UPDATESETTINGPAGE_H

@@ -1,0 +1,413 @@
+#include "firmwareupgradedialog.h"
+
+#include "commrt.h"
+#include "firmwareupgradelib.h"
+#include "portnaming.h"
+#include "ui_firmwareupgradedialog.h"
+#include "updateconfig.h"
+#include "updatehelpers.h"
+#include "updateserver.h"
+#include "upgradeevent.h"
+
+#include <QBitmap>
+#include <QDir>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace {
+
+const char *const kConfigPath = "/QM_TAVERNIA/FirmwareUpdate/QMTV_updateConfig.xml";
+const char *const kDownloadBase = "/QM_TAVERNIA/FirmwareUpdate/";
+const char *const kProductName = "QM-TV";
+const char *const kFirmwareFolder = "firmware";
+// An update-config document is a few hundred bytes; anything this large is not one.
+constexpr int kMaxConfigBytes = 1024 * 1024;
+constexpr int kCornerRadius = 8;
+
+const char *const kDisabledButtonStyle =
+    "QPushButton:disabled{border:1px solid #0a1320;color:#6a6864;"
+    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #666666,stop:1.0 #888888);}";
+
+const char *const kProgressBarStyle =
+    "QProgressBar{border:1px solid #3a3a3a;border-radius:5px;padding:3px;"
+    "background:#4a4a4a;color:white;text-align:center;}"
+    "QProgressBar::chunk{border-radius:3px;background:qlineargradient(x1:0,y1:0.5,x2:1,y2:0.5,"
+    "stop:0 rgba(160,160,255,255),stop:1 rgba(80,80,160,255));}";
+
+} // namespace
+
+FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
+    : QDialog(parent), m_ui(new Ui::FirmwareUpgradeDialogUi)
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    const QString buttonStyle = update::pushButtonStyle();
+    m_ui->pushButtonClose->setStyleSheet(buttonStyle);
+    m_ui->pushButtonRefresh->setStyleSheet(buttonStyle);
+    m_ui->pushButtonDownloadFirmware->setStyleSheet(buttonStyle +
+                                                    QLatin1String(kDisabledButtonStyle));
+    m_ui->progressBar->setStyleSheet(QLatin1String(kProgressBarStyle));
+
+    connect(m_ui->pushButtonClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->pushButtonRefresh, &QPushButton::clicked, this,
+            &FirmwareUpgradeDialog::refreshXml);
+    connect(m_ui->pushButtonDownloadFirmware, &QPushButton::clicked, this,
+            &FirmwareUpgradeDialog::downloadFirmware);
+    m_ui->progressBar->hide();
+    m_upgrader = FirmwareUpgradeLib::createClass();
+    m_network = new QNetworkAccessManager(this);
+    m_ui->pushButtonDownloadFirmware->setEnabled(false);
+}
+
+FirmwareUpgradeDialog::~FirmwareUpgradeDialog()
+{
+    dropReply();
+    FirmwareUpgradeLib::destroyClass(m_upgrader);
+    m_link = nullptr;
+    delete m_ui;
+}
+
+void FirmwareUpgradeDialog::setLink(Commrt *link)
+{
+    m_link = link;
+}
+
+void FirmwareUpgradeDialog::setCurrentVersion(quint16 version)
+{
+    m_currentVersion = version;
+    m_ui->label_3->setText(update::versionText(version));
+}
+
+void FirmwareUpgradeDialog::setUpdateInfo(const UpdateInfo &info)
+{
+    m_latestVersion = info.version;
+    m_fileName = info.fileName;
+    m_content = info.content;
+    if (m_latestVersion <= 99) {
+        m_ui->textEdit->clear();
+        m_ui->pushButtonDownloadFirmware->setEnabled(false);
+        return;
+    }
+    m_ui->pushButtonDownloadFirmware->setEnabled(true);
+    m_ui->textEdit->setText(tr("The latest firmware version: ") +
+                            update::versionText(m_latestVersion));
+    appendText(tr("Update:\r\n") + m_content);
+}
+
+QString FirmwareUpgradeDialog::localFileName(const QString &serverName)
+{
+    const QString name = QFileInfo(serverName).fileName();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QString();
+    return name;
+}
+
+void FirmwareUpgradeDialog::paintEvent(QPaintEvent *event)
+{
+    QBitmap mask(size());
+    mask.fill(Qt::white);
+    {
+        QPainter painter(&mask);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+        painter.drawRoundedRect(rect(), kCornerRadius, kCornerRadius);
+    }
+    setMask(mask);
+    QDialog::paintEvent(event);
+}
+
+void FirmwareUpgradeDialog::dropReply()
+{
+    if (m_reply) {
+        QNetworkReply *reply = m_reply;
+        m_reply = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    if (m_downloadFile) {
+        m_downloadFile->cancelWriting();
+        delete m_downloadFile; // removes the unfinished copy
+        m_downloadFile = nullptr;
+    }
+    m_configData.clear();
+}
+
+void FirmwareUpgradeDialog::issueRequest(const QUrl &url)
+{
+    m_reply = m_network->get(QNetworkRequest(url));
+    connect(m_reply, &QNetworkReply::finished, this, &FirmwareUpgradeDialog::httpFinished);
+    connect(m_reply, &QNetworkReply::readyRead, this, &FirmwareUpgradeDialog::httpReadyRead);
+    connect(m_reply, &QNetworkReply::downloadProgress, this,
+            &FirmwareUpgradeDialog::updateDataReadProgress);
+}
+
+void FirmwareUpgradeDialog::refreshXml()
+{
+    // Only one request at a time: a running one is dropped with whatever it had written.
+    dropReply();
+    m_ui->progressBar->hide();
+    m_netStage = ConfigRequest;
+    m_ui->pushButtonDownloadFirmware->setText(tr("Download"));
+    m_phase = DownloadPhase;
+    m_ui->textEdit->setText(tr("Checking for firmware updates..."));
+    const QUrl url = updateServerUrl(QLatin1String(kConfigPath));
+    if (url.fileName().isEmpty()) {
+        m_ui->textEdit->setText(tr("State error:#001!"));
+        return;
+    }
+    issueRequest(url);
+}
+
+void FirmwareUpgradeDialog::httpReadyRead()
+{
+    if (!m_reply || sender() != m_reply)
+        return;
+    if (m_netStage == ConfigRequest) {
+        m_configData += m_reply->readAll();
+        if (m_configData.size() > kMaxConfigBytes)
+            m_reply->abort(); // finishes with an error, so nothing is parsed
+    } else if (m_netStage == FirmwareRequest && m_downloadFile) {
+        const QByteArray chunk = m_reply->readAll();
+        if (m_downloadFile->write(chunk) != chunk.size())
+            m_reply->abort(); // a short write makes the download fail
+    }
+}
+
+void FirmwareUpgradeDialog::updateDataReadProgress(qint64 bytesRead, qint64 totalBytes)
+{
+    if (m_netStage != FirmwareRequest)
+        return;
+    m_ui->progressBar->setMaximum(static_cast<int>(totalBytes));
+    m_ui->progressBar->setValue(static_cast<int>(bytesRead));
+}
+
+void FirmwareUpgradeDialog::httpFinished()
+{
+    if (!m_reply || sender() != m_reply)
+        return;
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    reply->deleteLater();
+    const bool failed = reply->error() != QNetworkReply::NoError;
+
+    if (m_netStage == ConfigRequest) {
+        if (!failed)
+            m_configData += reply->readAll();
+        const QByteArray document = m_configData;
+        m_configData.clear();
+        if (failed)
+            m_ui->textEdit->setText(tr("Server error: Can Not Check Update Information!"));
+        else
+            parseUpdateConfig(document);
+    } else if (m_netStage == FirmwareRequest) {
+        m_ui->progressBar->hide();
+        bool saved = false;
+        if (m_downloadFile) {
+            if (!failed) {
+                const QByteArray rest = reply->readAll();
+                saved = m_downloadFile->write(rest) == rest.size() && m_downloadFile->commit();
+            } else {
+                m_downloadFile->cancelWriting();
+            }
+            // Without a commit the unfinished copy is removed here; the final name is only
+            // ever given to a whole file.
+            delete m_downloadFile;
+            m_downloadFile = nullptr;
+        }
+        m_ui->pushButtonDownloadFirmware->setEnabled(true);
+        if (saved) {
+            appendText(tr("Download firmware file OK!"));
+            m_ui->pushButtonDownloadFirmware->setText(tr("Start Upgrade"));
+            m_phase = StartUpgradePhase;
+        } else {
+            appendText(tr("Download failed!"));
+        }
+    }
+    emit requestFinished();
+}
+
+void FirmwareUpgradeDialog::parseUpdateConfig(const QByteArray &document)
+{
+    m_content.clear();
+    UpdateConfig config;
+    if (!config.parse(document))
+        return;
+    const bool ours = config.hasName() && config.productName() == QLatin1String(kProductName);
+    if (ours && config.version() > m_currentVersion) {
+        m_latestVersion = config.version();
+        m_ui->textEdit->setText(tr("The latest firmware version: ") +
+                                update::versionText(config.version()));
+        if (config.hasFileEntry())
+            m_fileName = config.fileName();
+        m_content = config.content();
+        appendText(tr("Update:\r\n") + m_content);
+    } else if (ours) {
+        m_ui->textEdit->setText(tr("No updates available!"));
+    }
+    m_ui->pushButtonDownloadFirmware->setEnabled(true);
+}
+
+void FirmwareUpgradeDialog::downloadFirmware()
+{
+    switch (m_phase) {
+    case DownloadPhase:
+        beginDownload();
+        break;
+    case StartUpgradePhase:
+        beginUpgrade();
+        break;
+    case StopUpgradePhase:
+        m_upgrader->stop();
+        break;
+    default:
+        break;
+    }
+}
+
+void FirmwareUpgradeDialog::beginDownload()
+{
+    dropReply();
+    m_netStage = FirmwareRequest;
+    const QUrl url = updateServerUrl(QLatin1String(kDownloadBase) + m_fileName);
+    // The local copy always lands directly in the firmware folder, whatever the server named.
+    const QString localName = localFileName(url.fileName());
+    if (localName.isEmpty()) {
+        appendText(tr("Download firmware file name error!"));
+        return;
+    }
+    QDir current = QDir::current();
+    if (!current.exists(QLatin1String(kFirmwareFolder)) &&
+        !current.mkdir(QLatin1String(kFirmwareFolder))) {
+        appendText(tr("Do not exsit right file folder!"));
+        return;
+    }
+    m_downloadFile = new QSaveFile(QStringLiteral("./firmware/") + localName);
+    if (!m_downloadFile->open(QIODevice::WriteOnly)) {
+        appendText(tr("Firmware file open failed!"));
+        delete m_downloadFile;
+        m_downloadFile = nullptr;
+        return;
+    }
+    m_fileName = localName;
+    m_ui->pushButtonDownloadFirmware->setEnabled(false);
+    issueRequest(url);
+    m_ui->progressBar->setValue(0);
+    m_ui->progressBar->show();
+}
+
+void FirmwareUpgradeDialog::beginUpgrade()
+{
+    m_upgrader->init(this);
+    if (m_link)
+        m_link->closePortForUpgrade();
+    const QString portName = m_link ? m_link->getPortName() : QString();
+    // The host's port naming rule decides which names reach a device ("COM<n>" on Windows).
+    if (portName.isEmpty() || fclink::deviceForPortName(portName).isEmpty()) {
+        appendText(tr("Port name error!"));
+        return;
+    }
+    startFirmwareUpgrade(m_upgrader, portName, QStringLiteral("./firmware/") + m_fileName);
+    m_phase = StopUpgradePhase;
+    m_ui->pushButtonDownloadFirmware->setText(tr("Stop Upgrade"));
+}
+
+bool FirmwareUpgradeDialog::event(QEvent *event)
+{
+    if (event->type() != QEvent::User)
+        return QDialog::event(event);
+    const auto *report = static_cast<UpgradeEvent *>(event);
+    handleUpgradeReport(report->code, report->portNumber, report->progress);
+    return true;
+}
+
+void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress)
+{
+    switch (code) {
+    case UpgradeEvent::RunEnded:
+        appendText(QStringLiteral("EXIT"));
+        if (m_link)
+            m_link->openPortForCommunication();
+        m_phase = DownloadPhase;
+        m_ui->pushButtonDownloadFirmware->setText(tr("Download"));
+        break;
+    case UpgradeEvent::PortOpened:
+        appendText(tr("<h6><font color=#000000>COM%1 open OK</font></h6>").arg(portNumber));
+        break;
+    case UpgradeEvent::PortOpenFailed:
+        appendText(tr("<h6><font color=#ff0000>COM%1 open error</font></h6>").arg(portNumber));
+        break;
+    case UpgradeEvent::VersionError:
+        appendText(tr("<h6><font color=#ff0000>Version Error</font></h6>"));
+        break;
+    case UpgradeEvent::SendCheckError:
+        appendText(tr("<h6><font color=#ff0000>Send Check Error</font></h6>"));
+        break;
+    case UpgradeEvent::ReceiveCheckError:
+        appendText(tr("<h6><font color=#ff0000>Recv Check Error</font></h6>"));
+        break;
+    case UpgradeEvent::TimeOut:
+        appendText(tr("<h6><font color=#ff0000>Timeout Error</font></h6>"));
+        break;
+    case UpgradeEvent::Progress:
+        m_ui->progressBar->setValue(progress);
+        break;
+    case UpgradeEvent::FileError:
+        appendText(tr("<h6><font color=#ff0000>File Error</font></h6>"));
+        break;
+    case UpgradeEvent::FileOpened:
+        appendText(tr("<h6><font color=#000000>File open OK</font></h6>"));
+        break;
+    case UpgradeEvent::FileOpenError:
+        appendText(tr("<h6><font color=#ff0000>File Open Error</font></h6>"));
+        break;
+    case UpgradeEvent::EraseError:
+        appendText(tr("<h6><font color=#ff0000>Erase Error</font></h6>"));
+        break;
+    case UpgradeEvent::FileSizeError:
+        appendText(tr("<h6><font color=#ff0000>File Size Error</font></h6>"));
+        break;
+    case UpgradeEvent::LengthError:
+        appendText(tr("<h6><font color=#ff0000>Length Error</font></h6>"));
+        break;
+    case UpgradeEvent::FlashingBegins:
+        appendText(tr("<h6><font color=#000000>Upgrading now, please wait...</font></h6>"));
+        m_ui->progressBar->show();
+        m_ui->progressBar->setRange(0, 100);
+        m_ui->progressBar->setValue(0);
+        break;
+    case UpgradeEvent::UpgradeCompleted:
+        appendText(tr("<h6><font color=#000000>Upgraded OK</font></h6>"));
+        break;
+    case UpgradeEvent::AddressError:
+        appendText(tr("<h6><font color=#ff0000>Address Error</font></h6>"));
+        break;
+    case UpgradeEvent::FlashError:
+        appendText(tr("<h6><font color=#ff0000>Flash Error</font></h6>"));
+        break;
+    case UpgradeEvent::HeadError:
+        appendText(tr("<h6><font color=#ff0000>Head Error</font></h6>"));
+        break;
+    case UpgradeEvent::GoToApplicationError:
+        appendText(tr("<h6><font color=#ff0000>Go to App Error</font></h6>"));
+        break;
+    case UpgradeEvent::DeviceError:
+        appendText(tr("<h6><font color=#ff0000>Device Error, please check module "
+                      "connection</font></h6>"));
+        break;
+    case UpgradeEvent::StateError:
+        appendText(tr("<h6><font color=#ff0000>State Error</font></h6>"));
+        break;
+    default:
+        break;
+    }
+}
+
+void FirmwareUpgradeDialog::appendText(const QString &text)
+{
+    m_ui->textEdit->append(text);
+}

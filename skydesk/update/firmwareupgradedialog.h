@@ -1,0 +1,101 @@
+#ifndef SKYDESK_FIRMWAREUPGRADEDIALOG_H
+#define SKYDESK_FIRMWAREUPGRADEDIALOG_H
+
+#include "updateinfo.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+
+class Commrt;
+class FirmwareUpgradeLib;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QSaveFile;
+
+namespace Ui {
+class FirmwareUpgradeDialogUi;
+}
+
+// The frameless dialog that shows the newest firmware on the update server, downloads it into
+// the working directory's "firmware" folder and flashes it, all with one action button:
+// "Download", then "Start Upgrade", then "Stop Upgrade". When a flashing run ends the serial
+// port goes back to the link.
+class FirmwareUpgradeDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Phase : quint8
+    {
+        DownloadPhase = 0,
+        StartUpgradePhase = 1,
+        StopUpgradePhase = 2
+    };
+    enum NetStage : quint8
+    {
+        NoRequest = 0,
+        ConfigRequest = 1,
+        FirmwareRequest = 2
+    };
+
+    explicit FirmwareUpgradeDialog(QWidget *parent = nullptr);
+    ~FirmwareUpgradeDialog() override;
+
+    void setLink(Commrt *link);
+    void setCurrentVersion(quint16 version);
+    void setUpdateInfo(const UpdateInfo &info);
+
+    // The local copy's name for a file name from the server: its last path component, or empty
+    // when nothing usable is left ("", ".", "..").
+    static QString localFileName(const QString &serverName);
+
+    Ui::FirmwareUpgradeDialogUi *form() const { return m_ui; }
+    quint8 phase() const { return m_phase; }
+    quint8 netStage() const { return m_netStage; }
+    QString fileName() const { return m_fileName; }
+    QString content() const { return m_content; }
+    bool isBusy() const { return m_reply != nullptr; }
+
+signals:
+    // A request (update-config or firmware file) has ended and its outcome is shown.
+    void requestFinished();
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void refreshXml();
+    void httpFinished();
+    void httpReadyRead();
+    void updateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
+    void downloadFirmware();
+
+private:
+    void parseUpdateConfig(const QByteArray &document);
+    void beginDownload();
+    void beginUpgrade();
+    void dropReply();
+    void issueRequest(const QUrl &url);
+    void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);
+    void appendText(const QString &text);
+
+    Ui::FirmwareUpgradeDialogUi *m_ui;
+    // The update-config document as it arrives; kept in memory, never in a shared file.
+    QByteArray m_configData;
+    // The firmware file being written: it gets its final name only when the download is whole.
+    QSaveFile *m_downloadFile = nullptr;
+    QNetworkAccessManager *m_network = nullptr;
+    QNetworkReply *m_reply = nullptr;
+    quint16 m_currentVersion = 100;
+    QString m_fileName;
+    QString m_content;
+    quint16 m_latestVersion = 0;
+    quint8 m_netStage = NoRequest;
+    quint8 m_phase = DownloadPhase;
+    FirmwareUpgradeLib *m_upgrader = nullptr;
+    Commrt *m_link = nullptr;
+};
+
+#endif // SKYDESK_FIRMWAREUPGRADEDIALOG_H

@@ -1,0 +1,17 @@
+#ifndef SKYDESK_UPDATEHELPERS_H
+#define SKYDESK_UPDATEHELPERS_H
+
+#include <QString>
+
+namespace update {
+
+// A firmware version in hundredths as shown to the user: divided by 100 in single precision,
+// two decimals (105 gives "1.05", 7 gives "0.07").
+QString versionText(quint16 version);
+
+// The push-button look shared by the update page and the download dialog.
+QString pushButtonStyle();
+
+} // namespace update
+
+#endif // SKYDESK_UPDATEHELPERS_H

@@ -1,0 +1,16 @@
+#include "upgradewarningdialog.h"
+
+#include "ui_upgradewarningdialog.h"
+
+UpgradeWarningDialog::UpgradeWarningDialog(QWidget *parent)
+    : QDialog(parent), m_ui(new Ui::UpgradeWarningDialogUi)
+{
+    m_ui->setupUi(this);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+UpgradeWarningDialog::~UpgradeWarningDialog()
+{
+    delete m_ui;
+}

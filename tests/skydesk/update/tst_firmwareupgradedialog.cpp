@@ -1,0 +1,560 @@
+// The firmware download dialog: update info, the check against a real HTTP server on the
+// loopback interface, the download into ./firmware/ with its progress bar, the upgrade reports,
+// and the whole way from download to flashing the simulator and the link reading again.
+#include "commrt.h"
+#include "fcsimprocess.h"
+#include "firmwareimage.h"
+#include "firmwareupgradedialog.h"
+#include "localhttpserver.h"
+#include "ui_firmwareupgradedialog.h"
+#include "updateinfo.h"
+#include "upgradeevent.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+constexpr int kRunWaitMs = 30000;
+const char *const kConfig = "QM_TAVERNIA/FirmwareUpdate/QMTV_updateConfig.xml";
+const char *const kBase = "QM_TAVERNIA/FirmwareUpdate/";
+
+QByteArray config(const QString &name, int version, const QString &files)
+{
+    return QStringLiteral("<?xml version=\"1.0\"?>\n<fw name=\"%1\" version=\"%2\">%3"
+                          "<update><a content=\"Line one\"/><b content=\"Line two\"/></update>"
+                          "<other content=\"ignored\"/></fw>\n")
+        .arg(name)
+        .arg(version)
+        .arg(files)
+        .toUtf8();
+}
+
+QByteArray config(const QString &name, int version)
+{
+    return config(name, version,
+                  "<files><file name=\"first.qmtvf\" size=\"1\" path=\"/p\"/>"
+                  "<file name=\"second.qmtvf\"/></files>");
+}
+
+QString text(FirmwareUpgradeDialog &dialog)
+{
+    return dialog.form()->textEdit->toPlainText();
+}
+
+QString lastLine(FirmwareUpgradeDialog &dialog)
+{
+    return text(dialog).split('\n').last();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestFirmwareUpgradeDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    LocalHttpServer *m_server = nullptr;
+    bool m_createdFolder = false;
+    QStringList m_localFiles;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    bool refresh(FirmwareUpgradeDialog &dialog)
+    {
+        QSignalSpy done(&dialog, &FirmwareUpgradeDialog::requestFinished);
+        dialog.form()->pushButtonRefresh->click();
+        return done.count() > 0 || done.wait(kWaitMs);
+    }
+
+    bool clickAction(FirmwareUpgradeDialog &dialog)
+    {
+        QSignalSpy done(&dialog, &FirmwareUpgradeDialog::requestFinished);
+        dialog.form()->pushButtonDownloadFirmware->click();
+        return done.count() > 0 || done.wait(kWaitMs);
+    }
+
+    // A file this test puts in ./firmware/, removed at the end.
+    QString local(const QString &name)
+    {
+        m_localFiles << QStringLiteral("firmware/") + name;
+        return QStringLiteral("firmware/") + name;
+    }
+
+    QStringList firmwareFolderEntries() const
+    {
+        return QDir(QStringLiteral("firmware")).entryList(QDir::Files | QDir::Hidden);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).mkpath("runtime");
+        QFile::setPermissions(path("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
+        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
+        QDir(m_dir.path()).mkpath("www");
+        m_server = new LocalHttpServer(path("www"));
+        QVERIFY(m_server->start());
+        m_createdFolder = !QDir(QStringLiteral("firmware")).exists();
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_server;
+        for (const QString &file : qAsConst(m_localFiles))
+            QFile::remove(file);
+        if (m_createdFolder)
+            QDir().rmdir(QStringLiteral("firmware"));
+    }
+
+    void init() { qputenv("KESTO_UPDATE_SERVER", m_server->address().toUtf8()); }
+
+    void startState()
+    {
+        FirmwareUpgradeDialog dialog;
+        Ui::FirmwareUpgradeDialogUi *ui = dialog.form();
+        QCOMPARE(dialog.windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
+        QCOMPARE(dialog.size(), QSize(497, 330));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("FirmwareUpgrade"));
+        QVERIFY(!ui->pushButtonDownloadFirmware->isEnabled());
+        QCOMPARE(ui->pushButtonDownloadFirmware->text(), QStringLiteral("DownLoad"));
+        QCOMPARE(ui->pushButtonRefresh->text(), QStringLiteral("Refresh"));
+        QCOMPARE(ui->pushButtonClose->text(), QStringLiteral("Close"));
+        QCOMPARE(ui->label->text(), QStringLiteral("Firmware Upgrade"));
+        QCOMPARE(ui->label_3->text(), QStringLiteral("--------"));
+        QVERIFY(ui->progressBar->isHidden());
+        QCOMPARE(int(dialog.phase()), 0);
+        QCOMPARE(int(dialog.netStage()), 0);
+        // The window is cut to rounded corners when it is painted.
+        dialog.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.mask().isEmpty(), kWaitMs);
+        QVERIFY(!dialog.mask().contains(QPoint(0, 0)));
+        QVERIFY(dialog.mask().contains(QPoint(250, 160)));
+        ui->pushButtonClose->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void versions()
+    {
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(105);
+        QCOMPARE(dialog.form()->label_3->text(), QStringLiteral("1.05"));
+        dialog.setCurrentVersion(7);
+        QCOMPARE(dialog.form()->label_3->text(), QStringLiteral("0.07"));
+
+        dialog.setUpdateInfo({99, "old.qmtvf", "note\r\n"});
+        QCOMPARE(text(dialog), QString());
+        QVERIFY(!dialog.form()->pushButtonDownloadFirmware->isEnabled());
+
+        dialog.setUpdateInfo({100, "new.qmtvf", "note\r\n"});
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        QVERIFY2(text(dialog).startsWith("The latest firmware version: 1.00\nUpdate:\n"),
+                 qPrintable(text(dialog)));
+        QVERIFY(text(dialog).contains("note"));
+        QCOMPARE(dialog.fileName(), QStringLiteral("new.qmtvf"));
+
+        dialog.setUpdateInfo({0, QString(), QString()});
+        QCOMPARE(text(dialog), QString());
+        QVERIFY(!dialog.form()->pushButtonDownloadFirmware->isEnabled());
+    }
+
+    void localFileNames()
+    {
+        QCOMPARE(FirmwareUpgradeDialog::localFileName("fw.qmtvf"), QStringLiteral("fw.qmtvf"));
+        QCOMPARE(FirmwareUpgradeDialog::localFileName("a/b/fw.qmtvf"), QStringLiteral("fw.qmtvf"));
+        QCOMPARE(FirmwareUpgradeDialog::localFileName("../../fw.qmtvf"),
+                 QStringLiteral("fw.qmtvf"));
+        QCOMPARE(FirmwareUpgradeDialog::localFileName("/etc/passwd"), QStringLiteral("passwd"));
+        QCOMPARE(FirmwareUpgradeDialog::localFileName(""), QString());
+        QCOMPARE(FirmwareUpgradeDialog::localFileName("."), QString());
+        QCOMPARE(FirmwareUpgradeDialog::localFileName(".."), QString());
+        QCOMPARE(FirmwareUpgradeDialog::localFileName("dir/"), QString());
+    }
+
+    void refreshAgainstTheServer_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("same version")
+            << config("QM-TV", 100) << "No updates available!" << QString() << true;
+        QTest::newRow("older version")
+            << config("QM-TV", 42) << "No updates available!" << QString() << true;
+        QTest::newRow("newer version")
+            << config("QM-TV", 101)
+            << "The latest firmware version: 1.01\nUpdate:\nLine one\nLine two\n"
+            << "first.qmtvf" << true;
+        QTest::newRow("page product")
+            << config("QM-TV-S", 150) << "Checking for firmware updates..." << QString() << true;
+        QTest::newRow("no name") << QByteArray("<fw version=\"150\"/>")
+                                 << "Checking for firmware updates..." << QString() << true;
+        QTest::newRow("broken xml") << QByteArray("<fw name=\"QM-TV\" version=\"150\"><files>")
+                                    << "Checking for firmware updates..." << QString() << false;
+    }
+
+    void refreshAgainstTheServer()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, shown);
+        QFETCH(QString, file);
+        QFETCH(bool, enabled);
+        QVERIFY(m_server->put(kConfig, document));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QCOMPARE(int(dialog.netStage()), 1);
+        QCOMPARE(text(dialog).replace("\r", ""), shown);
+        QCOMPARE(dialog.fileName(), file);
+        QCOMPARE(dialog.form()->pushButtonDownloadFirmware->isEnabled(), enabled);
+        QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(), QStringLiteral("Download"));
+        QVERIFY(!QFile::exists(QDir::tempPath() + "/QMTV_updateConfig.xml") ||
+                QFileInfo(QDir::tempPath() + "/QMTV_updateConfig.xml").lastModified() <
+                    QDateTime::currentDateTime().addSecs(-60));
+    }
+
+    void serverErrors()
+    {
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        // A whole document with an error status is not parsed.
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 120)));
+        QVERIFY(m_server->put(QString(kConfig) + ".status", "503"));
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        QCOMPARE(dialog.fileName(), QString());
+        m_server->remove(QString(kConfig) + ".status");
+        // Nor one whose connection closed early.
+        QVERIFY(m_server->put(QString(kConfig) + ".truncate", "1"));
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        m_server->remove(QString(kConfig) + ".truncate");
+        // No server at all.
+        qputenv("KESTO_UPDATE_SERVER",
+                QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        QCOMPARE(dialog.fileName(), QString());
+    }
+
+    void refreshWhileRefreshingKeepsOneRequest()
+    {
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 120)));
+        QVERIFY(m_server->put(QString(kConfig) + ".delay", "500"));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QSignalSpy done(&dialog, &FirmwareUpgradeDialog::requestFinished);
+        dialog.form()->pushButtonRefresh->click();
+        dialog.form()->pushButtonRefresh->click();
+        QVERIFY(done.wait(kWaitMs));
+        QTest::qWait(700);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(dialog.fileName(), QStringLiteral("first.qmtvf"));
+        m_server->remove(QString(kConfig) + ".delay");
+    }
+
+    void missingFileNameStopsTheDownload()
+    {
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 120, QString())));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QCOMPARE(dialog.fileName(), QString());
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        dialog.form()->pushButtonDownloadFirmware->click();
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file name error!"));
+        QCOMPARE(int(dialog.phase()), 0);
+        QVERIFY(!dialog.isBusy());
+    }
+
+    void onlyTheFirstFileIsDownloaded()
+    {
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 120)));
+        QVERIFY(m_server->put(QString(kBase) + "first.qmtvf", "FIRST"));
+        QVERIFY(m_server->put(QString(kBase) + "second.qmtvf", "SECOND"));
+        const QString first = local("first.qmtvf");
+        const QString second = local("second.qmtvf");
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+        QCOMPARE(readAll(first), QByteArray("FIRST"));
+        QVERIFY(!QFile::exists(second));
+        QCOMPARE(int(dialog.phase()), 1);
+        QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(),
+                 QStringLiteral("Start Upgrade"));
+    }
+
+    void serverFileNameStaysInsideTheFirmwareFolder()
+    {
+        QVERIFY(m_server->put("evil.qmtvf", "EVIL"));
+        const QString inside = local("evil.qmtvf");
+        QFile::remove("evil.qmtvf");
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "../../evil.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+        QCOMPARE(readAll(inside), QByteArray("EVIL"));
+        QVERIFY(!QFile::exists("evil.qmtvf"));
+        QVERIFY(!QFile::exists("../evil.qmtvf"));
+        QCOMPARE(dialog.fileName(), QStringLiteral("evil.qmtvf"));
+    }
+
+    void downloadMovesTheProgressBar()
+    {
+        QByteArray big(2000000, '\0');
+        for (int i = 0; i < big.size(); ++i)
+            big[i] = static_cast<char>(i * 7);
+        QVERIFY(m_server->put(QString(kBase) + "big.qmtvf", big));
+        QVERIFY(m_server->put(QString(kBase) + "big.qmtvf.slow", "1"));
+        const QString file = local("big.qmtvf");
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "big.qmtvf", "r\r\n"});
+        QProgressBar *bar = dialog.form()->progressBar;
+        QList<int> maxima;
+        QList<int> values;
+        connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
+            maxima << bar->maximum();
+            values << value;
+        });
+        QSignalSpy done(&dialog, &FirmwareUpgradeDialog::requestFinished);
+        dialog.form()->pushButtonDownloadFirmware->click();
+        QVERIFY(!dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        QVERIFY(!bar->isHidden());
+        QCOMPARE(int(dialog.netStage()), 2);
+        QVERIFY(done.wait(kWaitMs));
+        QVERIFY(maxima.contains(2000000));
+        QVERIFY2(values.size() >= 2, "the bar moved once at most");
+        QCOMPARE(values.last(), 2000000);
+        for (int i = 1; i < values.size(); ++i)
+            QVERIFY(values.at(i) >= values.at(i - 1));
+        QVERIFY(bar->isHidden());
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        QCOMPARE(readAll(file), big);
+        QCOMPARE(int(dialog.phase()), 1);
+    }
+
+    void failedDownloadLeavesNoFile()
+    {
+        QVERIFY(m_server->put(QString(kBase) + "cut.qmtvf", QByteArray(50000, 'c')));
+        QVERIFY(m_server->put(QString(kBase) + "cut.qmtvf.truncate", "1"));
+        const QString file = local("cut.qmtvf");
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "cut.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QVERIFY(!QFile::exists(file));
+        for (const QString &entry : firmwareFolderEntries())
+            QVERIFY2(!entry.startsWith("cut.qmtvf"), qPrintable(entry));
+        QCOMPARE(int(dialog.phase()), 0);
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(), QStringLiteral("DownLoad"));
+        QVERIFY(dialog.form()->progressBar->isHidden());
+
+        // An error status with a body is a failure too.
+        m_server->remove(QString(kBase) + "cut.qmtvf.truncate");
+        QVERIFY(m_server->put(QString(kBase) + "cut.qmtvf.status", "404"));
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QVERIFY(!QFile::exists(file));
+
+        // The next click downloads again.
+        m_server->remove(QString(kBase) + "cut.qmtvf.status");
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+        QCOMPARE(readAll(file), QByteArray(50000, 'c'));
+        QCOMPARE(int(dialog.phase()), 1);
+    }
+
+    void upgradeReports()
+    {
+        FirmwareUpgradeDialog dialog;
+        dialog.form()->textEdit->setText("start");
+        UpgradeEvent begins(UpgradeEvent::FlashingBegins, 3);
+        QVERIFY(QCoreApplication::sendEvent(&dialog, &begins));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Upgrading now, please wait..."));
+        QProgressBar *bar = dialog.form()->progressBar;
+        QVERIFY(!bar->isHidden());
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->value(), 0);
+        const QString before = text(dialog);
+        UpgradeEvent progress(UpgradeEvent::Progress, 3, 42);
+        QVERIFY(QCoreApplication::sendEvent(&dialog, &progress));
+        QCOMPARE(bar->value(), 42);
+        QCOMPARE(text(dialog), before);
+        const QList<QPair<quint32, QString>> texts = {
+            {3, "COM7 open OK"},
+            {4, "COM7 open error"},
+            {7, "Version Error"},
+            {8, "Send Check Error"},
+            {9, "Recv Check Error"},
+            {10, "Timeout Error"},
+            {12, "File Error"},
+            {13, "File open OK"},
+            {14, "File Open Error"},
+            {18, "Erase Error"},
+            {19, "File Size Error"},
+            {20, "Length Error"},
+            {22, "Upgraded OK"},
+            {23, "Address Error"},
+            {24, "Flash Error"},
+            {26, "Head Error"},
+            {28, "Go to App Error"},
+            {32, "State Error"},
+            {31, "Device Error, please check module connection"},
+        };
+        for (const auto &entry : texts) {
+            UpgradeEvent report(entry.first, 7);
+            QVERIFY(QCoreApplication::sendEvent(&dialog, &report));
+            QCOMPARE(lastLine(dialog), entry.second);
+        }
+        const QString known = text(dialog);
+        for (quint32 code : {0u, 2u, 5u, 25u, 99u}) {
+            UpgradeEvent report(code, 7);
+            QVERIFY(QCoreApplication::sendEvent(&dialog, &report));
+        }
+        QCOMPARE(text(dialog), known);
+        // The end without a link: the text and the button only.
+        UpgradeEvent end(UpgradeEvent::RunEnded, 7);
+        QVERIFY(QCoreApplication::sendEvent(&dialog, &end));
+        QCOMPARE(lastLine(dialog), QStringLiteral("EXIT"));
+        QCOMPARE(int(dialog.phase()), 0);
+        QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(), QStringLiteral("Download"));
+    }
+
+    void portNameError()
+    {
+        QVERIFY(m_server->put(QString(kBase) + "port.qmtvf", "PORT"));
+        local("port.qmtvf");
+        Commrt *link = Commrt::createClass();
+        link->setPortName("no-such-port");
+        {
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setUpdateInfo({120, "port.qmtvf", QString()});
+            QVERIFY(clickAction(dialog));
+            QCOMPARE(int(dialog.phase()), 1);
+            dialog.form()->pushButtonDownloadFirmware->click();
+            QCOMPARE(lastLine(dialog), QStringLiteral("Port name error!"));
+            QCOMPARE(int(dialog.phase()), 1);
+            QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(),
+                     QStringLiteral("Start Upgrade"));
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void downloadFlashAndReconnect()
+    {
+        QVERIFY(QDir().mkpath(path("sim")));
+        FcsimProcess sim(path("sim"));
+        QVERIFY(sim.start({"--firmware", "100"}));
+        QByteArray image(6000, '\0');
+        for (int i = 0; i < image.size(); ++i)
+            image[i] = static_cast<char>(i * 13 + 5);
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 106,
+                                              "<files><f name=\"fw106.qmtvf\"/>"
+                                              "</files>")));
+        QVERIFY(m_server->put(QString(kBase) + "fw106.qmtvf",
+                              fwupgrade::buildFirmwareFile(106, image)));
+        local("fw106.qmtvf");
+
+        Commrt *link = Commrt::createClass();
+        {
+            QSignalSpy read(link, &Commrt::parametersChanged);
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QVERIFY(read.wait(kWaitMs));
+            QVERIFY(link->isConnected());
+            QCOMPARE(int(link->getFirmwareVersion()), 100);
+
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setCurrentVersion(link->getFirmwareVersion());
+            QVERIFY(refresh(dialog));
+            QCOMPARE(dialog.fileName(), QStringLiteral("fw106.qmtvf"));
+            QVERIFY(clickAction(dialog));
+            QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+
+            QProgressBar *bar = dialog.form()->progressBar;
+            QList<int> progress;
+            connect(bar, &QProgressBar::valueChanged, this, [&](int value) { progress << value; });
+            read.clear();
+            dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
+            QCOMPARE(int(dialog.phase()), 2);
+            QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(),
+                     QStringLiteral("Stop Upgrade"));
+            QVERIFY(!link->isPortOpen());
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
+            QVERIFY2(text(dialog).contains("Upgraded OK"), qPrintable(text(dialog)));
+            QVERIFY(!text(dialog).contains("Upgrade Progress"));
+            QVERIFY(!progress.isEmpty());
+            QCOMPARE(progress.last(), 100);
+            QCOMPARE(bar->maximum(), 100);
+            QCOMPARE(int(dialog.phase()), 0);
+            QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(), QStringLiteral("Download"));
+
+            // The port went back to the link, which reads the parameters of the new firmware.
+            QVERIFY(read.count() > 0 || read.wait(kWaitMs));
+            QVERIFY(link->isConnected());
+            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 106, kWaitMs);
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void stopUpgradeEndsTheRunAndHandsThePortBack()
+    {
+        QVERIFY(QDir().mkpath(path("simstop")));
+        FcsimProcess sim(path("simstop"));
+        QVERIFY(sim.start({"--firmware", "100"}));
+        QVERIFY(m_server->put(QString(kBase) + "large.qmtvf",
+                              fwupgrade::buildFirmwareFile(107, QByteArray(300000, 'L'))));
+        local("large.qmtvf");
+        Commrt *link = Commrt::createClass();
+        {
+            QSignalSpy read(link, &Commrt::parametersChanged);
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QVERIFY(read.wait(kWaitMs));
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setUpdateInfo({107, "large.qmtvf", QString()});
+            QVERIFY(clickAction(dialog));
+            QCOMPARE(int(dialog.phase()), 1);
+            dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
+            QTRY_VERIFY_WITH_TIMEOUT(dialog.form()->progressBar->value() > 0, kRunWaitMs);
+            read.clear();
+            QVERIFY2(!text(dialog).contains("EXIT"), "the run ended before it could be stopped");
+            dialog.form()->pushButtonDownloadFirmware->click(); // Stop Upgrade
+            // Nothing changes until the run reports its end.
+            QCOMPARE(int(dialog.phase()), 2);
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
+            QVERIFY(!text(dialog).contains("Upgraded OK"));
+            QCOMPARE(int(dialog.phase()), 0);
+            QVERIFY(link->isPortOpen());
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+};
+
+QTEST_MAIN(TestFirmwareUpgradeDialog)
+#include "tst_firmwareupgradedialog.moc"

@@ -1,0 +1,674 @@
+// The update page: device and version display, the installed software version, the upgrade log
+// with every report of the upgrade library, local flashing against the simulator, and the online
+// check against a real HTTP server on the loopback interface.
+#include "appsettings.h"
+#include "clickedlabel.h"
+#include "commrt.h"
+#include "fcsimprocess.h"
+#include "firmwareimage.h"
+#include "firmwareupgradedialog.h"
+#include "localhttpserver.h"
+#include "ui_firmwareupgradedialog.h"
+#include "ui_updatesettingpage.h"
+#include "ui_upgradewarningdialog.h"
+#include "updatehelpers.h"
+#include "updatesettingpage.h"
+#include "upgradeevent.h"
+#include "upgradewarningdialog.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+constexpr int kRunWaitMs = 30000;
+const char *const kPageConfig = "KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml";
+
+QByteArray config(const QString &name, int version, const QString &file = "fw.qmtvf")
+{
+    return QStringLiteral("<?xml version=\"1.0\"?>\n"
+                          "<config name=\"%1\" version=\"%2\">\n"
+                          "  <files><file name=\"%3\" size=\"10\" path=\"/x\"/>"
+                          "<file name=\"second.qmtvf\"/></files>\n"
+                          "  <update><item content=\"Faster\"/><item/>"
+                          "<note content=\"Safer\"/></update>\n"
+                          "</config>\n")
+        .arg(name)
+        .arg(version)
+        .arg(file)
+        .toUtf8();
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// The text colour at the end of the log.
+QColor lastColour(QTextEdit *edit)
+{
+    QTextCursor cursor(edit->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    return cursor.charFormat().foreground().color();
+}
+
+// Types a path into an open file dialog and accepts it, as the user would.
+void chooseFile(QFileDialog *dialog, const QString &file)
+{
+    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setText(file);
+    QMetaObject::invokeMethod(dialog, "accept");
+}
+
+QString lastLine(QTextEdit *edit)
+{
+    return edit->toPlainText().split('\n').last();
+}
+
+// Runs f when the next modal dialog of type T is up, then closes it; records whether it came.
+template <typename T> void whenModal(bool *seen, std::function<void(T *)> f = nullptr)
+{
+    auto *timer = new QTimer;
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog && clock->elapsed() < kWaitMs)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (dialog) {
+            *seen = true;
+            if (f)
+                f(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        }
+    });
+    timer->start(20);
+}
+
+} // namespace
+
+class TestUpdateSettingPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    LocalHttpServer *m_server = nullptr;
+    QByteArray m_savedPackages;
+    bool m_hadPackages = false;
+    quint8 m_savedLanguage = 0;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    bool checkDone(updatesettingpage *page)
+    {
+        QSignalSpy done(page, &updatesettingpage::onlineCheckFinished);
+        page->refreshPage();
+        return done.count() > 0 || done.wait(kWaitMs);
+    }
+
+    // A link to the simulator, connected and with the parameters read.
+    bool connectLink(Commrt *link, FcsimProcess *sim)
+    {
+        QSignalSpy read(link, &Commrt::parametersChanged);
+        link->start();
+        link->setPortName(sim->linkPath());
+        link->connectCom();
+        return read.wait(kWaitMs);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QDir(m_dir.path()).mkpath("runtime");
+        QFile::setPermissions(path("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
+        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
+        QDir(m_dir.path()).mkpath("www");
+        m_server = new LocalHttpServer(path("www"));
+        QVERIFY(m_server->start());
+        qputenv("KESTO_UPDATE_SERVER", m_server->address().toUtf8());
+
+        QFile packages(QDir::currentPath() + "/Packages.xml");
+        m_hadPackages = packages.open(QIODevice::ReadOnly);
+        if (m_hadPackages)
+            m_savedPackages = packages.readAll();
+        m_savedLanguage = AppSettings::languageCode();
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_server;
+        if (m_hadPackages)
+            writeFile(QDir::currentPath() + "/Packages.xml", m_savedPackages);
+        else
+            QFile::remove(QDir::currentPath() + "/Packages.xml");
+        AppSettings::setLanguageCode(m_savedLanguage);
+    }
+
+    void init()
+    {
+        qputenv("KESTO_UPDATE_SERVER", m_server->address().toUtf8());
+        m_server->put(kPageConfig, config("QM-TV-S", 105));
+    }
+
+    void versionFormat()
+    {
+        QCOMPARE(update::versionText(100), QStringLiteral("1.00"));
+        QCOMPARE(update::versionText(7), QStringLiteral("0.07"));
+        QCOMPARE(update::versionText(105), QStringLiteral("1.05"));
+        QCOMPARE(update::versionText(0), QStringLiteral("0.00"));
+        QCOMPARE(update::versionText(255), QStringLiteral("2.55"));
+    }
+
+    void initialFormAndNoteDocument()
+    {
+        AppSettings::setLanguageCode(1);
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            Ui::UpdateSettingPageUi *ui = page.form();
+            QCOMPARE(ui->labelDeviceId->text(), QStringLiteral("----------------------"));
+            QCOMPARE(ui->label_11->text(), QStringLiteral("-----------------"));
+            QCOMPARE(ui->labelUpdateFirmware->text(), QStringLiteral("No updates"));
+            QCOMPARE(ui->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+            QCOMPARE(ui->pushButtonOpenFile->text(), QStringLiteral("Open Firmware File"));
+            QCOMPARE(ui->labelSoftwareUpdateOnline->text(), QStringLiteral("Update Online"));
+            QVERIFY(ui->textEdit->isReadOnly());
+            QCOMPARE(ui->labelUpdateFirmware->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(ui->labelSoftwareUpdateOnline->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(ui->label_9->styleSheet(), QStringLiteral("color: rgb(0, 0, 0);"));
+            QVERIFY(ui->webView->styleSheet().contains("background-color:transparent"));
+            QVERIFY2(page.noteAddress().endsWith("/doc/zh_CN/info.html"),
+                     qPrintable(page.noteAddress()));
+            QVERIFY(page.noteAddress().startsWith("file:///"));
+        }
+        AppSettings::setLanguageCode(0);
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(page.noteAddress().endsWith("/doc/en_US/info.html"));
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void unknownDeviceOnlyShowsTheNotice()
+    {
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("----------------------"));
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("0.00"));
+            QVERIFY(!page.isDeviceRecognised());
+            QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
+            page.form()->pushButtonStartUpgrade->click();
+            QCOMPARE(page.form()->textEdit->toPlainText(),
+                     QStringLiteral("Notice: You should connect controller, firstly!"));
+            QCOMPARE(closed.count(), 0);
+            QVERIFY(!page.isUpgrading());
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void pageWithoutLink()
+    {
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("0.00"));
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(),
+                 QStringLiteral("Notice: You should connect controller, firstly!"));
+    }
+
+    void everyReportHasItsTextAndColour_data()
+    {
+        QTest::addColumn<quint32>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("colour");
+        const QString black = "#000000";
+        const QString red = "#ff0000";
+        QTest::newRow("1") << 1u << "Exit" << black;
+        QTest::newRow("3") << 3u << "COM12 open OK" << black;
+        QTest::newRow("4") << 4u << "COM12 open error" << red;
+        QTest::newRow("7") << 7u << "Version Error" << red;
+        QTest::newRow("8") << 8u << "Send Check Error" << red;
+        QTest::newRow("9") << 9u << "Recv Check Error" << red;
+        QTest::newRow("10") << 10u << "Timeout Error" << red;
+        QTest::newRow("12") << 12u << "File Error" << red;
+        QTest::newRow("13") << 13u << "File open OK" << black;
+        QTest::newRow("14") << 14u << "File Open Error" << red;
+        QTest::newRow("18") << 18u << "Erase Error" << red;
+        QTest::newRow("19") << 19u << "File Size Error" << red;
+        QTest::newRow("20") << 20u << "Length Error" << red;
+        QTest::newRow("21") << 21u << "Upgrading now, please wait..." << black;
+        QTest::newRow("22") << 22u << "Upgraded OK" << black;
+        QTest::newRow("23") << 23u << "Address Error" << red;
+        QTest::newRow("24") << 24u << "Flash Error" << red;
+        QTest::newRow("26") << 26u << "Head Error" << red;
+        QTest::newRow("28") << 28u << "Go to App Error" << red;
+        QTest::newRow("31") << 31u << "Device Error, please check module connection" << red;
+        QTest::newRow("32") << 32u << "State Error" << red;
+    }
+
+    void everyReportHasItsTextAndColour()
+    {
+        QFETCH(quint32, code);
+        QFETCH(QString, text);
+        QFETCH(QString, colour);
+        updatesettingpage page(nullptr, nullptr);
+        page.form()->textEdit->append("before");
+        UpgradeEvent report(code, 12, 0);
+        QVERIFY(QCoreApplication::sendEvent(&page, &report));
+        QCOMPARE(page.form()->textEdit->toPlainText(), "before\n" + text);
+        QCOMPARE(lastColour(page.form()->textEdit).name(), colour);
+    }
+
+    void otherCodesAreAcceptedWithoutEffect()
+    {
+        updatesettingpage page(nullptr, nullptr);
+        page.form()->textEdit->append("before");
+        for (quint32 code : {0u, 2u, 5u, 6u, 15u, 16u, 17u, 25u, 27u, 29u, 30u, 33u, 1000u}) {
+            UpgradeEvent report(code, 1, 50);
+            QVERIFY(QCoreApplication::sendEvent(&page, &report));
+        }
+        QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("before"));
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+    }
+
+    void progressIsOneRewrittenLine()
+    {
+        updatesettingpage page(nullptr, nullptr);
+        QTextEdit *log = page.form()->textEdit;
+        log->append("<h6><font color=#000000>File open OK</font></h6>");
+        log->append("<h6><font color=#000000>COM3 open OK</font></h6>");
+        for (int percent : {10, 20, 35, 60}) {
+            UpgradeEvent report(UpgradeEvent::Progress, 3, percent);
+            QVERIFY(QCoreApplication::sendEvent(&page, &report));
+        }
+        QCOMPARE(log->toPlainText(), QStringLiteral("File open OK\nCOM3 open OK\n"
+                                                    "Upgrade Progress: 60%"));
+        UpgradeEvent done(UpgradeEvent::UpgradeCompleted, 3);
+        QCoreApplication::sendEvent(&page, &done);
+        UpgradeEvent more(UpgradeEvent::Progress, 3, 100);
+        QCoreApplication::sendEvent(&page, &more);
+        QCOMPARE(log->toPlainText().count("Upgrade Progress"), 1);
+        QCOMPARE(lastLine(log), QStringLiteral("Upgrade Progress: 100%"));
+        // The run's end starts a new progress line next time.
+        UpgradeEvent end(UpgradeEvent::RunEnded, 3);
+        QCoreApplication::sendEvent(&page, &end);
+        UpgradeEvent next(UpgradeEvent::Progress, 3, 5);
+        QCoreApplication::sendEvent(&page, &next);
+        QCOMPARE(log->toPlainText().count("Upgrade Progress"), 2);
+        QCOMPARE(lastLine(log), QStringLiteral("Upgrade Progress: 5%"));
+    }
+
+    void packagesFile_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("shown");
+        const QString dashes = "-----------------";
+        QTest::newRow("one package")
+            << QByteArray("<Packages><Package><Name>Kesto</Name><Version>1.2.3</Version>"
+                          "</Package></Packages>")
+            << "1.2.3";
+        QTest::newRow("last match wins")
+            << QByteArray("<Packages><Package><Version>1.0</Version></Package>"
+                          "<Other><Version>9.9</Version></Other>"
+                          "<Package><Version>2.0</Version><Version>2.1</Version></Package>"
+                          "</Packages>")
+            << "2.1";
+        QTest::newRow("wrong root")
+            << QByteArray("<Package><Package><Version>3.0</Version></Package></Package>") << dashes;
+        QTest::newRow("nested deeper")
+            << QByteArray("<Packages><Package><Info><Version>4.0</Version></Info></Package>"
+                          "</Packages>")
+            << dashes;
+        QTest::newRow("broken") << QByteArray("<Packages><Package><Version>5.0</Vers") << dashes;
+        QTest::newRow("missing") << QByteArray() << dashes;
+    }
+
+    void packagesFile()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, shown);
+        const QString file = QDir::currentPath() + "/Packages.xml";
+        QFile::remove(file);
+        if (!contents.isNull())
+            QVERIFY(writeFile(file, contents));
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelSoftwareVersion->text(), shown);
+    }
+
+    void onlineCheckWithoutConnection()
+    {
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(checkDone(&page));
+            // Newer firmware is known, but the label keeps its disconnected text.
+            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+            QCOMPARE(int(page.latestVersion()), 105);
+            QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
+            QCOMPARE(page.updateContent(), QStringLiteral("Faster\r\nSafer\r\n"));
+            QVERIFY(!page.isChecking());
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void onlineCheckProductNames_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<int>("latest");
+        QTest::newRow("page product") << config("QM-TV-S", 120) << 120;
+        QTest::newRow("dialog product") << config("QM-TV", 120) << 0;
+        QTest::newRow("case differs") << config("qm-tv-s", 120) << 0;
+        QTest::newRow("no name")
+            << QByteArray("<config version=\"120\"><files><f name=\"a\"/></files></config>") << 0;
+        QTest::newRow("broken xml") << QByteArray("<config name=\"QM-TV-S\" version=\"120\"") << 0;
+        QTest::newRow("empty") << QByteArray("") << 0;
+    }
+
+    void onlineCheckProductNames()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(int, latest);
+        QVERIFY(m_server->put(kPageConfig, document));
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), latest);
+        QCOMPARE(page.latestFileName(), latest ? QStringLiteral("fw.qmtvf") : QString());
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+    }
+
+    void httpErrorIsNeverParsed()
+    {
+        // A whole, valid document that comes with an error status is not the server's answer.
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 130)));
+        QVERIFY(m_server->put(QString(kPageConfig) + ".status", "500"));
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 0);
+        m_server->remove(QString(kPageConfig) + ".status");
+
+        // Nor is a document cut short by a closed connection.
+        QVERIFY(m_server->put(QString(kPageConfig) + ".truncate", "1"));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 0);
+        m_server->remove(QString(kPageConfig) + ".truncate");
+
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 130);
+    }
+
+    void configIsNotWrittenToTheTemporaryFolder()
+    {
+        const QString fixed = QDir::tempPath() + "/QMTV_updateConfig.xml";
+        if (QFile::exists(fixed))
+            QSKIP("another program left a file of that name in the temporary folder");
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QVERIFY(!QFile::exists(fixed));
+    }
+
+    void serverDownChangesNothing()
+    {
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        qputenv("KESTO_UPDATE_SERVER",
+                QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+    }
+
+    void refreshDuringACheckStartsNoOverlap()
+    {
+        QVERIFY(m_server->put(QString(kPageConfig) + ".delay", "600"));
+        {
+            updatesettingpage page(nullptr, nullptr);
+            QSignalSpy done(&page, &updatesettingpage::onlineCheckFinished);
+            page.refreshPage();
+            QVERIFY(page.isChecking());
+            QTest::qWait(100);
+            m_server->put(kPageConfig, config("QM-TV-S", 140));
+            page.refreshPage();
+            page.refreshPage();
+            QVERIFY(done.wait(kWaitMs));
+            QTest::qWait(800); // a dropped check would have ended by now
+            QCOMPARE(done.count(), 1);
+            QVERIFY(!page.isChecking());
+            QCOMPARE(int(page.latestVersion()), 140);
+            QCOMPARE(page.updateContent(), QStringLiteral("Faster\r\nSafer\r\n"));
+        }
+        {
+            // Going away in the middle of a check is harmless.
+            auto *page = new updatesettingpage(nullptr, nullptr);
+            page->refreshPage();
+            QVERIFY(page->isChecking());
+            delete page;
+            QTest::qWait(800);
+        }
+        m_server->remove(QString(kPageConfig) + ".delay");
+    }
+
+    void openFirmwareFileRecordsTheChoice()
+    {
+        const QString firmware = path("choice.qmtvf");
+        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(105, QByteArray(64, 'x'))));
+        updatesettingpage page(nullptr, nullptr);
+        bool seen = false;
+        whenModal<QFileDialog>(&seen, [](QFileDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Open Firmware File"));
+            QCOMPARE(dialog->nameFilters(), QStringList{"Firmware(*.qmtvf)"});
+            QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        });
+        page.form()->pushButtonOpenFile->click();
+        QVERIFY(seen);
+        QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware File: "));
+
+        seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page.form()->pushButtonOpenFile->click();
+        QVERIFY(seen);
+        QCOMPARE(page.firmwareFile(), firmware);
+        QCOMPARE(lastLine(page.form()->textEdit), "Firmware File: " + firmware);
+
+        // Cancelling keeps the earlier choice.
+        seen = false;
+        whenModal<QFileDialog>(&seen);
+        page.form()->pushButtonOpenFile->click();
+        QVERIFY(seen);
+        QCOMPARE(page.firmwareFile(), firmware);
+        QCOMPARE(lastLine(page.form()->textEdit), "Firmware File: " + firmware);
+    }
+
+    void warningWhenOnlineLabelIsClickedDisconnected()
+    {
+        updatesettingpage page(nullptr, nullptr);
+        bool seen = false;
+        whenModal<UpgradeWarningDialog>(&seen, [](UpgradeWarningDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Notice"));
+            QCOMPARE(dialog->size(), QSize(241, 113));
+            QCOMPARE(dialog->form()->label->text(),
+                     QStringLiteral("Please connect your device, firstly!"));
+            dialog->form()->buttonBox->button(QDialogButtonBox::Ok)->click();
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
+    }
+
+    void updateOnlineStartsTheUpdater()
+    {
+        if (!QCoreApplication::applicationDirPath().isEmpty() &&
+            QFileInfo::exists(QCoreApplication::applicationDirPath() + "/Updater"))
+            QSKIP("an Updater program is installed beside the tests");
+        const QString updater = QDir::currentPath() + "/Updater";
+        const QString marker = path("updater-ran");
+        QVERIFY(writeFile(updater,
+                          QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8()));
+        QFile::setPermissions(updater, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(updatesettingpage::updaterProgram(), QFileInfo(updater).absoluteFilePath());
+        updatesettingpage page(nullptr, nullptr);
+        emit page.form()->labelSoftwareUpdateOnline->clicked();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), kWaitMs);
+        QFile ran(marker);
+        QTRY_VERIFY_WITH_TIMEOUT(ran.size() > 0, kWaitMs);
+        QVERIFY(ran.open(QIODevice::ReadOnly));
+        QCOMPARE(ran.readAll().trimmed(), QByteArray("0")); // no arguments
+        QFile::remove(updater);
+        QVERIFY(updatesettingpage::updaterProgram().isEmpty());
+        emit page.form()->labelSoftwareUpdateOnline->clicked(); // nothing to start: no effect
+    }
+
+    void connectedDeviceCheckAndFlash()
+    {
+        QVERIFY(QDir().mkpath(path("sim")));
+        FcsimProcess sim(path("sim"));
+        QVERIFY(sim.start({"--firmware", "105"}));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(connectLink(link, &sim));
+            QVERIFY(link->isConnected());
+
+            // Device and version; a server version equal to the device's is no update.
+            QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+            QVERIFY(page.isDeviceRecognised());
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.05"));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+
+            // A newer one is offered; the dialog gets what the check found.
+            QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 106, "fw106.qmtvf")));
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                     QStringLiteral("New firmware available!"));
+            bool seen = false;
+            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+                QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("1.05"));
+                QCOMPARE(dialog->fileName(), QStringLiteral("fw106.qmtvf"));
+                QVERIFY(dialog->form()->textEdit->toPlainText().startsWith(
+                    "The latest firmware version: 1.06"));
+                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+                dialog->form()->pushButtonClose->click();
+            });
+            emit page.form()->labelUpdateFirmware->clicked();
+            QVERIFY(seen);
+
+            // Without a file nothing is released.
+            QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
+            page.form()->pushButtonStartUpgrade->click();
+            QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
+            QCOMPARE(closed.count(), 0);
+            QVERIFY(link->isConnected());
+
+            // A chosen file that has gone away since is no firmware either.
+            const QString gone = path("gone.qmtvf");
+            QVERIFY(writeFile(gone, fwupgrade::buildFirmwareFile(107, QByteArray(10, 'g'))));
+            seen = false;
+            whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, gone); });
+            page.form()->pushButtonOpenFile->click();
+            QCOMPARE(page.firmwareFile(), gone);
+            QVERIFY(QFile::remove(gone));
+            page.form()->pushButtonStartUpgrade->click();
+            QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
+            QCOMPARE(closed.count(), 0);
+
+            // Flashing a good file: the port is released, the button cancels, the log shows
+            // the run with one progress line and its end.
+            const QString firmware = path("page.qmtvf");
+            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(107, QByteArray(3000, 'k'))));
+            seen = false;
+            whenModal<QFileDialog>(&seen,
+                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+            page.form()->pushButtonOpenFile->click();
+            QCOMPARE(page.firmwareFile(), firmware);
+            page.form()->pushButtonStartUpgrade->click();
+            QCOMPARE(closed.count(), 1);
+            QVERIFY(!link->isConnected());
+            QVERIFY(page.isUpgrading());
+            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Cancel"));
+            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+            QTextEdit *log = page.form()->textEdit;
+            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+            QVERIFY2(log->toPlainText().contains("Upgraded OK"), qPrintable(log->toPlainText()));
+            QCOMPARE(log->toPlainText().count("Upgrade Progress"), 1);
+            QVERIFY(log->toPlainText().contains("Upgrade Progress: 100%"));
+            QCOMPARE(lastLine(log), QStringLiteral("Exit"));
+
+            // The page never hands the port back; the user reconnects, and the new firmware
+            // answers.
+            QVERIFY(!link->isConnected());
+            QVERIFY(connectLink(link, &sim));
+            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 107, kWaitMs);
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.07"));
+
+            // A port name the host cannot open: released all the same, then the error.
+            link->disconnectCom();
+            link->setPortName("no-such-port");
+            page.form()->pushButtonStartUpgrade->click();
+            QCOMPARE(closed.count(), 2);
+            QCOMPARE(page.form()->textEdit->toPlainText(),
+                     QStringLiteral("Port name error! Make sure you have select right port!"));
+            QVERIFY(!page.isUpgrading());
+            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void cancelStopsTheRun()
+    {
+        QVERIFY(QDir().mkpath(path("simcancel")));
+        FcsimProcess sim(path("simcancel"));
+        QVERIFY(sim.start({"--firmware", "100"}));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(connectLink(link, &sim));
+            QVERIFY(checkDone(&page));
+            const QString firmware = path("big.qmtvf");
+            QVERIFY(
+                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'b'))));
+            bool seen = false;
+            whenModal<QFileDialog>(&seen,
+                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+            page.form()->pushButtonOpenFile->click();
+            page.form()->pushButtonStartUpgrade->click();
+            QVERIFY(page.isUpgrading());
+            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
+                                     kRunWaitMs);
+            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+            QVERIFY(!page.isUpgrading());
+            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(page.form()->textEdit) == QStringLiteral("Exit"),
+                                     kRunWaitMs);
+            QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+};
+
+QTEST_MAIN(TestUpdateSettingPage)
+#include "tst_updatesettingpage.moc"
