@@ -336,10 +336,12 @@ void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber,
         m_ui->pushButtonDownloadFirmware->setText(tr("Download"));
         break;
     case UpgradeEvent::PortOpened:
-        appendText(tr("<h6><font color=#000000>COM%1 open OK</font></h6>").arg(portNumber));
+        appendText(tr("<h6><font color=#000000>%1 open OK</font></h6>")
+                       .arg(portLabel(portNumber, m_link)));
         break;
     case UpgradeEvent::PortOpenFailed:
-        appendText(tr("<h6><font color=#ff0000>COM%1 open error</font></h6>").arg(portNumber));
+        appendText(tr("<h6><font color=#ff0000>%1 open error</font></h6>")
+                       .arg(portLabel(portNumber, m_link)));
         break;
     case UpgradeEvent::VersionError:
         appendText(tr("<h6><font color=#ff0000>Version Error</font></h6>"));

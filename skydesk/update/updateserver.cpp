@@ -1,5 +1,6 @@
 #include "updateserver.h"
 
+#include "commrt.h"
 #include "firmwareupgradelib.h"
 
 QString updateServerAddress()
@@ -28,4 +29,11 @@ void startFirmwareUpgrade(FirmwareUpgradeLib *upgrader, const QString &portName,
 #else
     upgrader->start(portName, file);
 #endif
+}
+
+QString portLabel(int portNumber, const Commrt *link)
+{
+    if (portNumber >= 0 && (!link || link->getPortName().startsWith(QLatin1String("COM"))))
+        return QStringLiteral("COM%1").arg(portNumber);
+    return link ? link->getPortName() : QString();
 }

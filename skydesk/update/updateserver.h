@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 
+class Commrt;
 class FirmwareUpgradeLib;
 
 // The update server's address: KESTO_UPDATE_SERVER (host[:port]) when set, else the address
@@ -16,6 +17,10 @@ QUrl updateServerUrl(const QString &path);
 // The number after "COM" in a port name, cut to 8 bits as the upgrade library takes it
 // (COM12 gives 12, COM300 gives 44); 0 when there is none.
 quint8 comPortNumber(const QString &portName);
+
+// How an upgrade report names the port: "COM<n>" for a numbered port, otherwise the link's port
+// name (a Unix device has no number to show).
+QString portLabel(int portNumber, const Commrt *link);
 
 // Starts a flashing run on the link's port: by COM number on Windows, by name elsewhere, where
 // ports have no number.

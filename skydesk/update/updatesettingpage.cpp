@@ -260,10 +260,12 @@ void updatesettingpage::handleUpgradeReport(quint32 code, qint32 portNumber, qin
         m_upgrading = false;
         break;
     case UpgradeEvent::PortOpened:
-        appendLog(tr("<h6><font color=#000000>COM%1 open OK</font></h6>").arg(portNumber));
+        appendLog(tr("<h6><font color=#000000>%1 open OK</font></h6>")
+                      .arg(portLabel(portNumber, m_link)));
         break;
     case UpgradeEvent::PortOpenFailed:
-        appendLog(tr("<h6><font color=#ff0000>COM%1 open error</font></h6>").arg(portNumber));
+        appendLog(tr("<h6><font color=#ff0000>%1 open error</font></h6>")
+                      .arg(portLabel(portNumber, m_link)));
         break;
     case UpgradeEvent::VersionError:
         appendLog(tr("<h6><font color=#ff0000>Version Error</font></h6>"));

@@ -160,6 +160,182 @@
     </message>
 </context>
 <context>
+    <name>FirmwareUpgradeDialog</name>
+    <message>
+        <source>The latest firmware version: </source>
+        <translation>The latest firmware version: </translation>
+    </message>
+    <message>
+        <source>Update:<byte value="xd"/>
+</source>
+        <translation>Update:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Checking for firmware updates...</source>
+        <translation>Checking for firmware updates...</translation>
+    </message>
+    <message>
+        <source>State error:#001!</source>
+        <translation>State error:#001!</translation>
+    </message>
+    <message>
+        <source>Server error: Can Not Check Update Information!</source>
+        <translation>Server error: Can Not Check Update Information!</translation>
+    </message>
+    <message>
+        <source>Download firmware file OK!</source>
+        <translation>Download firmware file OK!</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Start Upgrade</translation>
+    </message>
+    <message>
+        <source>Download failed!</source>
+        <translation>Download failed!</translation>
+    </message>
+    <message>
+        <source>No updates available!</source>
+        <translation>No updates available!</translation>
+    </message>
+    <message>
+        <source>Download firmware file name error!</source>
+        <translation>Download firmware file name error!</translation>
+    </message>
+    <message>
+        <source>Do not exsit right file folder!</source>
+        <translation>Do not exsit right file folder!</translation>
+    </message>
+    <message>
+        <source>Firmware file open failed!</source>
+        <translation>Firmware file open failed!</translation>
+    </message>
+    <message>
+        <source>Port name error!</source>
+        <translation>Port name error!</translation>
+    </message>
+    <message>
+        <source>Stop Upgrade</source>
+        <translation>Stop Upgrade</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgradeDialogUi</name>
+    <message>
+        <source>FirmwareUpgrade</source>
+        <translation>FirmwareUpgrade</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Current Version:</translation>
+    </message>
+    <message>
+        <source>--------</source>
+        <translation>--------</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>DownLoad</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -311,6 +487,80 @@
     </message>
 </context>
 <context>
+    <name>UpdateSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>Device Info</translation>
+    </message>
+    <message>
+        <source>Device Type:</source>
+        <translation>Device Type:</translation>
+    </message>
+    <message>
+        <source>----------------------</source>
+        <translation>----------------------</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware Info</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message>
+        <source>-----------------</source>
+        <translation>-----------------</translation>
+    </message>
+    <message>
+        <source>No updates</source>
+        <translation>No updates</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Start Upgrade</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Open Firmware File</translation>
+    </message>
+    <message>
+        <source>Software Info</source>
+        <translation>Software Info</translation>
+    </message>
+    <message>
+        <source>Software Version:</source>
+        <translation>Software Version:</translation>
+    </message>
+    <message>
+        <source>Update Online</source>
+        <translation>Update Online</translation>
+    </message>
+    <message>
+        <source>about:blank</source>
+        <translation>about:blank</translation>
+    </message>
+    <message>
+        <source>Keep the flight controller powered and connected while its firmware is upgraded.</source>
+        <translation>Keep the flight controller powered and connected while its firmware is upgraded.</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeWarningDialogUi</name>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>Please connect your device, firstly!</source>
+        <translation>Please connect your device, firstly!</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>
@@ -444,6 +694,141 @@
     <message>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
+    </message>
+</context>
+<context>
+    <name>updatesettingpage</name>
+    <message>
+        <source>Online Upgrade</source>
+        <translation>Online Upgrade</translation>
+    </message>
+    <message>
+        <source>New firmware available!</source>
+        <translation>New firmware available!</translation>
+    </message>
+    <message>
+        <source>No Update</source>
+        <translation>No Update</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Open Firmware File</translation>
+    </message>
+    <message>
+        <source>Firmware(*.qmtvf)</source>
+        <translation>Firmware(*.qmtvf)</translation>
+    </message>
+    <message>
+        <source>Firmware File: </source>
+        <translation>Firmware File: </translation>
+    </message>
+    <message>
+        <source>Notice: You should connect controller, firstly!</source>
+        <translation>Notice: You should connect controller, firstly!</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Start Upgrade</translation>
+    </message>
+    <message>
+        <source>Firmware not exist!</source>
+        <translation>Firmware not exist!</translation>
+    </message>
+    <message>
+        <source>Port name error! Make sure you have select right port!</source>
+        <translation>Port name error! Make sure you have select right port!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress: %1%</source>
+        <translation>Upgrade Progress: %1%</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 </TS>

@@ -160,6 +160,182 @@
     </message>
 </context>
 <context>
+    <name>FirmwareUpgradeDialog</name>
+    <message>
+        <source>The latest firmware version: </source>
+        <translation>Neueste Firmware-Version: </translation>
+    </message>
+    <message>
+        <source>Update:<byte value="xd"/>
+</source>
+        <translation>Aktualisierung:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Checking for firmware updates...</source>
+        <translation>Suche nach Firmware-Updates...</translation>
+    </message>
+    <message>
+        <source>State error:#001!</source>
+        <translation>Statusfehler:#001!</translation>
+    </message>
+    <message>
+        <source>Server error: Can Not Check Update Information!</source>
+        <translation>Serverfehler: Update-Informationen können nicht abgerufen werden!</translation>
+    </message>
+    <message>
+        <source>Download firmware file OK!</source>
+        <translation>Firmware-Datei erfolgreich heruntergeladen!</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Update starten</translation>
+    </message>
+    <message>
+        <source>Download failed!</source>
+        <translation>Herunterladen fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>No updates available!</source>
+        <translation>Keine Updates verfügbar!</translation>
+    </message>
+    <message>
+        <source>Download firmware file name error!</source>
+        <translation>Dateiname der heruntergeladenen Firmware ungültig!</translation>
+    </message>
+    <message>
+        <source>Do not exsit right file folder!</source>
+        <translation>Zielordner nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Firmware file open failed!</source>
+        <translation>Firmware-Datei konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Port name error!</source>
+        <translation>Ungültiger Portname!</translation>
+    </message>
+    <message>
+        <source>Stop Upgrade</source>
+        <translation>Update stoppen</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen von %1&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Versionsfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Senden&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Empfang&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Zeitüberschreitung&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Dateifehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Datei erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen der Datei&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Löschen&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Ungültige Dateigröße&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Längenfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung läuft, bitte warten...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung erfolgreich&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Adressfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Header-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Starten der Anwendung&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Gerätefehler, bitte Modulverbindung prüfen&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgradeDialogUi</name>
+    <message>
+        <source>FirmwareUpgrade</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>--------</source>
+        <translation>--------</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>Herunterladen</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -311,6 +487,80 @@
     </message>
 </context>
 <context>
+    <name>UpdateSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Device Type:</source>
+        <translation>Gerätetyp:</translation>
+    </message>
+    <message>
+        <source>----------------------</source>
+        <translation>----------------------</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>-----------------</source>
+        <translation>-----------------</translation>
+    </message>
+    <message>
+        <source>No updates</source>
+        <translation>Keine Updates</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Update starten</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Firmware-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Software Info</source>
+        <translation>Software-Informationen</translation>
+    </message>
+    <message>
+        <source>Software Version:</source>
+        <translation>Software-Version:</translation>
+    </message>
+    <message>
+        <source>Update Online</source>
+        <translation>Online-Update</translation>
+    </message>
+    <message>
+        <source>about:blank</source>
+        <translation>about:blank</translation>
+    </message>
+    <message>
+        <source>Keep the flight controller powered and connected while its firmware is upgraded.</source>
+        <translation>Flugcontroller während der Firmware-Aktualisierung eingeschaltet und verbunden lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeWarningDialogUi</name>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Please connect your device, firstly!</source>
+        <translation>Bitte zuerst das Gerät verbinden!</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>
@@ -444,6 +694,141 @@
     <message>
         <source>Disconnect</source>
         <translation>Trennen</translation>
+    </message>
+</context>
+<context>
+    <name>updatesettingpage</name>
+    <message>
+        <source>Online Upgrade</source>
+        <translation>Online-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>New firmware available!</source>
+        <translation>Neue Firmware verfügbar!</translation>
+    </message>
+    <message>
+        <source>No Update</source>
+        <translation>Kein Update</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>Firmware-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Firmware(*.qmtvf)</source>
+        <translation>Firmware(*.qmtvf)</translation>
+    </message>
+    <message>
+        <source>Firmware File: </source>
+        <translation>Firmware-Datei: </translation>
+    </message>
+    <message>
+        <source>Notice: You should connect controller, firstly!</source>
+        <translation>Hinweis: Bitte zuerst den Flugcontroller verbinden!</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Update starten</translation>
+    </message>
+    <message>
+        <source>Firmware not exist!</source>
+        <translation>Firmware-Datei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Port name error! Make sure you have select right port!</source>
+        <translation>Ungültiger Portname! Bitte den richtigen Port auswählen!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Beendet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen von %1&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Versionsfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Senden&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Empfang&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Zeitüberschreitung&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress: %1%</source>
+        <translation>Update-Fortschritt: %1%</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Dateifehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Datei erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen der Datei&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Löschen&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Ungültige Dateigröße&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Längenfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung läuft, bitte warten...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung erfolgreich&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Adressfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Header-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Starten der Anwendung&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Gerätefehler, bitte Modulverbindung prüfen&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 </TS>

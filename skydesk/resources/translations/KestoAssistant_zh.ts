@@ -160,6 +160,182 @@
     </message>
 </context>
 <context>
+    <name>FirmwareUpgradeDialog</name>
+    <message>
+        <source>The latest firmware version: </source>
+        <translation>最新固件版本： </translation>
+    </message>
+    <message>
+        <source>Update:<byte value="xd"/>
+</source>
+        <translation>更新：<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Checking for firmware updates...</source>
+        <translation>正在检查固件更新...</translation>
+    </message>
+    <message>
+        <source>State error:#001!</source>
+        <translation>状态错误：#001！</translation>
+    </message>
+    <message>
+        <source>Server error: Can Not Check Update Information!</source>
+        <translation>服务器错误：无法检查更新信息！</translation>
+    </message>
+    <message>
+        <source>Download firmware file OK!</source>
+        <translation>固件文件下载成功！</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>开始升级</translation>
+    </message>
+    <message>
+        <source>Download failed!</source>
+        <translation>下载失败！</translation>
+    </message>
+    <message>
+        <source>No updates available!</source>
+        <translation>没有可用的更新！</translation>
+    </message>
+    <message>
+        <source>Download firmware file name error!</source>
+        <translation>下载的固件文件名错误！</translation>
+    </message>
+    <message>
+        <source>Do not exsit right file folder!</source>
+        <translation>指定的文件夹不存在！</translation>
+    </message>
+    <message>
+        <source>Firmware file open failed!</source>
+        <translation>固件文件打开失败！</translation>
+    </message>
+    <message>
+        <source>Port name error!</source>
+        <translation>端口名称错误！</translation>
+    </message>
+    <message>
+        <source>Stop Upgrade</source>
+        <translation>停止升级</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;版本错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;发送校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;接收校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;超时错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;文件打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;擦除错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件大小错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;长度错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;正在升级，请稍候...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;升级成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;地址错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;闪存错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;帧头错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;跳转至应用程序失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;设备错误，请检查模块连接&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgradeDialogUi</name>
+    <message>
+        <source>FirmwareUpgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>--------</source>
+        <translation>--------</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -311,6 +487,80 @@
     </message>
 </context>
 <context>
+    <name>UpdateSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Device Info</source>
+        <translation>设备信息</translation>
+    </message>
+    <message>
+        <source>Device Type:</source>
+        <translation>设备类型：</translation>
+    </message>
+    <message>
+        <source>----------------------</source>
+        <translation>----------------------</translation>
+    </message>
+    <message>
+        <source>Firmware Info</source>
+        <translation>固件信息</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>-----------------</source>
+        <translation>-----------------</translation>
+    </message>
+    <message>
+        <source>No updates</source>
+        <translation>无更新</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>开始升级</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>打开固件文件</translation>
+    </message>
+    <message>
+        <source>Software Info</source>
+        <translation>软件信息</translation>
+    </message>
+    <message>
+        <source>Software Version:</source>
+        <translation>软件版本：</translation>
+    </message>
+    <message>
+        <source>Update Online</source>
+        <translation>在线更新</translation>
+    </message>
+    <message>
+        <source>about:blank</source>
+        <translation>about:blank</translation>
+    </message>
+    <message>
+        <source>Keep the flight controller powered and connected while its firmware is upgraded.</source>
+        <translation>固件升级期间，请保持飞行控制器通电并连接。</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeWarningDialogUi</name>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please connect your device, firstly!</source>
+        <translation>请先连接设备！</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>Germany</source>
@@ -444,6 +694,141 @@
     <message>
         <source>Disconnect</source>
         <translation>断开</translation>
+    </message>
+</context>
+<context>
+    <name>updatesettingpage</name>
+    <message>
+        <source>Online Upgrade</source>
+        <translation>在线升级</translation>
+    </message>
+    <message>
+        <source>New firmware available!</source>
+        <translation>有新固件可用！</translation>
+    </message>
+    <message>
+        <source>No Update</source>
+        <translation>无更新</translation>
+    </message>
+    <message>
+        <source>Open Firmware File</source>
+        <translation>打开固件文件</translation>
+    </message>
+    <message>
+        <source>Firmware(*.qmtvf)</source>
+        <translation>固件(*.qmtvf)</translation>
+    </message>
+    <message>
+        <source>Firmware File: </source>
+        <translation>固件文件： </translation>
+    </message>
+    <message>
+        <source>Notice: You should connect controller, firstly!</source>
+        <translation>提示：请先连接飞行控制器！</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>开始升级</translation>
+    </message>
+    <message>
+        <source>Firmware not exist!</source>
+        <translation>固件文件不存在！</translation>
+    </message>
+    <message>
+        <source>Port name error! Make sure you have select right port!</source>
+        <translation>端口名称错误！请确认已选择正确的端口！</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;退出&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;版本错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;发送校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;接收校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;超时错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>Upgrade Progress: %1%</source>
+        <translation>升级进度：%1%</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;文件打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;擦除错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件大小错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;长度错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;正在升级，请稍候...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;升级成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;地址错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;闪存错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;帧头错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;跳转至应用程序失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;设备错误，请检查模块连接&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 </TS>

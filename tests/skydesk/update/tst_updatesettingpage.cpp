@@ -16,6 +16,8 @@
 #include "upgradeevent.h"
 #include "upgradewarningdialog.h"
 
+#include "updateserver.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -666,6 +668,18 @@ private slots:
             QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
             link->stop();
         }
+        Commrt::destroyClass(link);
+    }
+
+    void portLabelNamesNumberedAndUnixPorts()
+    {
+        QCOMPARE(portLabel(12, nullptr), QStringLiteral("COM12"));
+        Commrt *link = Commrt::createClass();
+        link->setPortName(QStringLiteral("/tmp/fc"));
+        QCOMPARE(portLabel(-1, link), QStringLiteral("/tmp/fc"));
+        QCOMPARE(portLabel(0, link), QStringLiteral("/tmp/fc"));
+        link->setPortName(QStringLiteral("COM3"));
+        QCOMPARE(portLabel(3, link), QStringLiteral("COM3"));
         Commrt::destroyClass(link);
     }
 };
