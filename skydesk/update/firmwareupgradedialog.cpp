@@ -8,6 +8,7 @@
 #include "updatehelpers.h"
 #include "updateserver.h"
 #include "upgradeevent.h"
+#include "upgradereporttext.h"
 
 #include <QBitmap>
 #include <QDir>
@@ -335,77 +336,21 @@ void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber,
         m_phase = DownloadPhase;
         m_ui->pushButtonDownloadFirmware->setText(tr("Download"));
         break;
-    case UpgradeEvent::PortOpened:
-        appendText(tr("<h6><font color=#000000>%1 open OK</font></h6>")
-                       .arg(portLabel(portNumber, m_link)));
-        break;
-    case UpgradeEvent::PortOpenFailed:
-        appendText(tr("<h6><font color=#ff0000>%1 open error</font></h6>")
-                       .arg(portLabel(portNumber, m_link)));
-        break;
-    case UpgradeEvent::VersionError:
-        appendText(tr("<h6><font color=#ff0000>Version Error</font></h6>"));
-        break;
-    case UpgradeEvent::SendCheckError:
-        appendText(tr("<h6><font color=#ff0000>Send Check Error</font></h6>"));
-        break;
-    case UpgradeEvent::ReceiveCheckError:
-        appendText(tr("<h6><font color=#ff0000>Recv Check Error</font></h6>"));
-        break;
-    case UpgradeEvent::TimeOut:
-        appendText(tr("<h6><font color=#ff0000>Timeout Error</font></h6>"));
-        break;
     case UpgradeEvent::Progress:
         m_ui->progressBar->setValue(progress);
         break;
-    case UpgradeEvent::FileError:
-        appendText(tr("<h6><font color=#ff0000>File Error</font></h6>"));
-        break;
-    case UpgradeEvent::FileOpened:
-        appendText(tr("<h6><font color=#000000>File open OK</font></h6>"));
-        break;
-    case UpgradeEvent::FileOpenError:
-        appendText(tr("<h6><font color=#ff0000>File Open Error</font></h6>"));
-        break;
-    case UpgradeEvent::EraseError:
-        appendText(tr("<h6><font color=#ff0000>Erase Error</font></h6>"));
-        break;
-    case UpgradeEvent::FileSizeError:
-        appendText(tr("<h6><font color=#ff0000>File Size Error</font></h6>"));
-        break;
-    case UpgradeEvent::LengthError:
-        appendText(tr("<h6><font color=#ff0000>Length Error</font></h6>"));
-        break;
     case UpgradeEvent::FlashingBegins:
-        appendText(tr("<h6><font color=#000000>Upgrading now, please wait...</font></h6>"));
+        appendText(UpgradeReportText::line(code, QString()));
         m_ui->progressBar->show();
         m_ui->progressBar->setRange(0, 100);
         m_ui->progressBar->setValue(0);
         break;
-    case UpgradeEvent::UpgradeCompleted:
-        appendText(tr("<h6><font color=#000000>Upgraded OK</font></h6>"));
+    default: {
+        const QString line = UpgradeReportText::line(code, portLabel(portNumber, m_link));
+        if (!line.isNull())
+            appendText(line);
         break;
-    case UpgradeEvent::AddressError:
-        appendText(tr("<h6><font color=#ff0000>Address Error</font></h6>"));
-        break;
-    case UpgradeEvent::FlashError:
-        appendText(tr("<h6><font color=#ff0000>Flash Error</font></h6>"));
-        break;
-    case UpgradeEvent::HeadError:
-        appendText(tr("<h6><font color=#ff0000>Head Error</font></h6>"));
-        break;
-    case UpgradeEvent::GoToApplicationError:
-        appendText(tr("<h6><font color=#ff0000>Go to App Error</font></h6>"));
-        break;
-    case UpgradeEvent::DeviceError:
-        appendText(tr("<h6><font color=#ff0000>Device Error, please check module "
-                      "connection</font></h6>"));
-        break;
-    case UpgradeEvent::StateError:
-        appendText(tr("<h6><font color=#ff0000>State Error</font></h6>"));
-        break;
-    default:
-        break;
+    }
     }
 }
 

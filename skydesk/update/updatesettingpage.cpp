@@ -12,6 +12,7 @@
 #include "updateinfo.h"
 #include "updateserver.h"
 #include "upgradeevent.h"
+#include "upgradereporttext.h"
 #include "upgradewarningdialog.h"
 
 #include <QCoreApplication>
@@ -259,26 +260,6 @@ void updatesettingpage::handleUpgradeReport(quint32 code, qint32 portNumber, qin
         m_progressShown = false;
         m_upgrading = false;
         break;
-    case UpgradeEvent::PortOpened:
-        appendLog(tr("<h6><font color=#000000>%1 open OK</font></h6>")
-                      .arg(portLabel(portNumber, m_link)));
-        break;
-    case UpgradeEvent::PortOpenFailed:
-        appendLog(tr("<h6><font color=#ff0000>%1 open error</font></h6>")
-                      .arg(portLabel(portNumber, m_link)));
-        break;
-    case UpgradeEvent::VersionError:
-        appendLog(tr("<h6><font color=#ff0000>Version Error</font></h6>"));
-        break;
-    case UpgradeEvent::SendCheckError:
-        appendLog(tr("<h6><font color=#ff0000>Send Check Error</font></h6>"));
-        break;
-    case UpgradeEvent::ReceiveCheckError:
-        appendLog(tr("<h6><font color=#ff0000>Recv Check Error</font></h6>"));
-        break;
-    case UpgradeEvent::TimeOut:
-        appendLog(tr("<h6><font color=#ff0000>Timeout Error</font></h6>"));
-        break;
     case UpgradeEvent::Progress:
         if (!m_progressShown) {
             m_savedLog = m_ui->textEdit->toPlainText();
@@ -287,51 +268,12 @@ void updatesettingpage::handleUpgradeReport(quint32 code, qint32 portNumber, qin
         m_ui->textEdit->setPlainText(m_savedLog + QStringLiteral("\n") +
                                      tr("Upgrade Progress: %1%").arg(progress));
         break;
-    case UpgradeEvent::FileError:
-        appendLog(tr("<h6><font color=#ff0000>File Error</font></h6>"));
+    default: {
+        const QString line = UpgradeReportText::line(code, portLabel(portNumber, m_link));
+        if (!line.isNull())
+            appendLog(line);
         break;
-    case UpgradeEvent::FileOpened:
-        appendLog(tr("<h6><font color=#000000>File open OK</font></h6>"));
-        break;
-    case UpgradeEvent::FileOpenError:
-        appendLog(tr("<h6><font color=#ff0000>File Open Error</font></h6>"));
-        break;
-    case UpgradeEvent::EraseError:
-        appendLog(tr("<h6><font color=#ff0000>Erase Error</font></h6>"));
-        break;
-    case UpgradeEvent::FileSizeError:
-        appendLog(tr("<h6><font color=#ff0000>File Size Error</font></h6>"));
-        break;
-    case UpgradeEvent::LengthError:
-        appendLog(tr("<h6><font color=#ff0000>Length Error</font></h6>"));
-        break;
-    case UpgradeEvent::FlashingBegins:
-        appendLog(tr("<h6><font color=#000000>Upgrading now, please wait...</font></h6>"));
-        break;
-    case UpgradeEvent::UpgradeCompleted:
-        appendLog(tr("<h6><font color=#000000>Upgraded OK</font></h6>"));
-        break;
-    case UpgradeEvent::AddressError:
-        appendLog(tr("<h6><font color=#ff0000>Address Error</font></h6>"));
-        break;
-    case UpgradeEvent::FlashError:
-        appendLog(tr("<h6><font color=#ff0000>Flash Error</font></h6>"));
-        break;
-    case UpgradeEvent::HeadError:
-        appendLog(tr("<h6><font color=#ff0000>Head Error</font></h6>"));
-        break;
-    case UpgradeEvent::GoToApplicationError:
-        appendLog(tr("<h6><font color=#ff0000>Go to App Error</font></h6>"));
-        break;
-    case UpgradeEvent::DeviceError:
-        appendLog(tr("<h6><font color=#ff0000>Device Error, please check module "
-                     "connection</font></h6>"));
-        break;
-    case UpgradeEvent::StateError:
-        appendLog(tr("<h6><font color=#ff0000>State Error</font></h6>"));
-        break;
-    default:
-        break;
+    }
     }
 }
 

@@ -223,86 +223,6 @@
         <source>Stop Upgrade</source>
         <translation>Update stoppen</translation>
     </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen von %1&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Versionsfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Senden&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Empfang&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Zeitüberschreitung&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Dateifehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Datei erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen der Datei&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Löschen&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Ungültige Dateigröße&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Längenfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung läuft, bitte warten...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung erfolgreich&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Adressfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Header-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Starten der Anwendung&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Gerätefehler, bitte Modulverbindung prüfen&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -550,6 +470,89 @@
     </message>
 </context>
 <context>
+    <name>UpgradeReportText</name>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen von %1&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Versionsfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Senden&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Empfang&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Zeitüberschreitung&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Dateifehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Datei erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen der Datei&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Löschen&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Ungültige Dateigröße&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Längenfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung läuft, bitte warten...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung erfolgreich&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Adressfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Header-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Starten der Anwendung&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Gerätefehler, bitte Modulverbindung prüfen&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeWarningDialogUi</name>
     <message>
         <source>Notice</source>
@@ -747,88 +750,8 @@
         <translation>&lt;h6&gt;&lt;font color=#000000&gt;Beendet&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
     <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen von %1&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Versionsfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Senden&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Empfang&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Zeitüberschreitung&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
         <source>Upgrade Progress: %1%</source>
         <translation>Update-Fortschritt: %1%</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Dateifehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Datei erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen der Datei&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Löschen&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Ungültige Dateigröße&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Längenfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung läuft, bitte warten...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung erfolgreich&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Adressfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Header-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Starten der Anwendung&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Gerätefehler, bitte Modulverbindung prüfen&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 </TS>

@@ -223,86 +223,6 @@
         <source>Stop Upgrade</source>
         <translation>停止升级</translation>
     </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;版本错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;发送校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;接收校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;超时错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;文件打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;擦除错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件大小错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;长度错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;正在升级，请稍候...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;升级成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;地址错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;闪存错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;帧头错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;跳转至应用程序失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;设备错误，请检查模块连接&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -550,6 +470,89 @@
     </message>
 </context>
 <context>
+    <name>UpgradeReportText</name>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;版本错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;发送校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;接收校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;超时错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;文件打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;擦除错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件大小错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;长度错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;正在升级，请稍候...&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;升级成功&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;地址错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;闪存错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;帧头错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;跳转至应用程序失败&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;设备错误，请检查模块连接&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeWarningDialogUi</name>
     <message>
         <source>Notice</source>
@@ -747,88 +750,8 @@
         <translation>&lt;h6&gt;&lt;font color=#000000&gt;退出&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
     <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;版本错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;发送校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;接收校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;超时错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
         <source>Upgrade Progress: %1%</source>
         <translation>升级进度：%1%</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;文件打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;擦除错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件大小错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;长度错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;正在升级，请稍候...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;升级成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;地址错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;闪存错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;帧头错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;跳转至应用程序失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;设备错误，请检查模块连接&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 </TS>
