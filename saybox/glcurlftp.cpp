@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QUrl>
+#include <chrono>
 
 #include <curl/curl.h>
 
@@ -123,6 +124,18 @@ void GLCurlFtp::run()
             wake.wait(lock, [this] { return stopping || !queue.empty(); });
             if (stopping) {
                 break;
+            }
+            // libcurl connects and logs in in one step, so a connect takes its account from the
+            // login queued right behind it; give the caller a moment to queue that login.
+            if (queue.front().command == ConnectToHost && queue.size() < 2) {
+                wake.wait_for(lock, std::chrono::milliseconds(500),
+                              [this] { return stopping || queue.size() >= 2; });
+                if (stopping) {
+                    break;
+                }
+                if (queue.empty()) {
+                    continue;
+                }
             }
             job = std::move(queue.front());
             queue.pop_front();
