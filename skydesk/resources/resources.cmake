@@ -30,6 +30,7 @@ set(KESTO_SKYDESK_PICTURES
     images/tool_advanced.png
     images/tool_tools.png
     images/tool_info.png
+    images/tool_internal.png
     images/refresh.ico
     images/arrow_down.png
     images/arrow_down_disabled.png

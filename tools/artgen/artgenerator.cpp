@@ -2,10 +2,14 @@
 
 #include "chromepainter.h"
 #include "controlpainter.h"
+#include "facepainter.h"
 #include "failsafepainter.h"
+#include "feedbackiconpainter.h"
+#include "gifwriter.h"
 #include "iconpainter.h"
 #include "icowriter.h"
 #include "settingspainter.h"
+#include "spinnerpainter.h"
 #include "splashpainter.h"
 #include "sysbuttonpainter.h"
 
@@ -67,9 +71,35 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes, QString *error
     return true;
 }
 
+// The size check every painted image passes before it is written.
+bool hasSize(const QImage &image, const QSize &size, const QString &path, QString *error)
+{
+    if (image.size() == size)
+        return true;
+    *error = QStringLiteral("%1 came out %2 x %3, not %4 x %5")
+                 .arg(path)
+                 .arg(image.width())
+                 .arg(image.height())
+                 .arg(size.width())
+                 .arg(size.height());
+    return false;
+}
+
 } // namespace
 
-ArtGenerator::ArtGenerator(const QString &version)
+ArtGenerator::ArtGenerator(Catalogue catalogue, const QString &version)
+{
+    switch (catalogue) {
+    case Catalogue::Skydesk:
+        addSkydeskPictures(version);
+        break;
+    case Catalogue::Saybox:
+        addSayboxPictures();
+        break;
+    }
+}
+
+void ArtGenerator::addSkydeskPictures(const QString &version)
 {
     using Glyph = SysButtonPainter::Glyph;
     const int narrowSprite = 4 * SysButtonPainter::narrowFrameWidth;
@@ -94,6 +124,7 @@ ArtGenerator::ArtGenerator(const QString &version)
         {QStringLiteral("images/tool_advanced.png"), QSize(48, 48), &IconPainter::settingsIcon},
         {QStringLiteral("images/tool_tools.png"), QSize(48, 48), &IconPainter::toolsIcon},
         {QStringLiteral("images/tool_info.png"), QSize(48, 48), &IconPainter::infoIcon},
+        {QStringLiteral("images/tool_internal.png"), QSize(48, 48), &IconPainter::parametersIcon},
         {QStringLiteral("images/arrow_down.png"), QSize(12, 8),
          [] { return ControlPainter::comboArrow(true); }},
         {QStringLiteral("images/arrow_down_disabled.png"), QSize(12, 8),
@@ -164,6 +195,35 @@ ArtGenerator::ArtGenerator(const QString &version)
     };
 }
 
+void ArtGenerator::addSayboxPictures()
+{
+    const QSize buttonIcon(FeedbackIconPainter::buttonIconSize,
+                           FeedbackIconPainter::buttonIconSize);
+    const QSize removeButton(FeedbackIconPainter::removeButtonSize,
+                             FeedbackIconPainter::removeButtonSize);
+    const QSize face(FacePainter::size, FacePainter::size);
+    m_pictures = {
+        {QStringLiteral("images/images/saybox.png"),
+         QSize(FeedbackIconPainter::windowIconSize, FeedbackIconPainter::windowIconSize),
+         &FeedbackIconPainter::windowIcon},
+        {QStringLiteral("images/images/tubiao1.png"), buttonIcon, &FeedbackIconPainter::addFiles},
+        {QStringLiteral("images/images/tubiao2.png"), buttonIcon,
+         &FeedbackIconPainter::addPictures},
+        {QStringLiteral("images/images/tubiao3.png"), buttonIcon, &FeedbackIconPainter::submit},
+        {QStringLiteral("images/images/delete_gray.png"), removeButton,
+         [] { return FeedbackIconPainter::removeButton(false); }},
+        {QStringLiteral("images/images/delete_red.png"), removeButton,
+         [] { return FeedbackIconPainter::removeButton(true); }},
+        {QStringLiteral("images/images/smile.png"), face, &FacePainter::happy},
+        {QStringLiteral("images/images/cry.png"), face, &FacePainter::sad},
+    };
+    m_animations = {
+        {QStringLiteral("images/images/loading.gif"),
+         QSize(SpinnerPainter::size, SpinnerPainter::size), SpinnerPainter::frameCount,
+         SpinnerPainter::frameDelayMs, SpinnerPainter::matte(), &SpinnerPainter::frame},
+    };
+}
+
 QStringList ArtGenerator::fileNames() const
 {
     QStringList names;
@@ -171,6 +231,8 @@ QStringList ArtGenerator::fileNames() const
         names << picture.path;
     for (const Icon &icon : m_icons)
         names << icon.path;
+    for (const Animation &animation : m_animations)
+        names << animation.path;
     return names;
 }
 
@@ -180,19 +242,17 @@ bool ArtGenerator::writeAll(const QString &outputDir, QString *error) const
         if (!check(error))
             return false;
     }
+    return writePictures(outputDir, error) && writeIcons(outputDir, error) &&
+           writeAnimations(outputDir, error);
+}
 
+bool ArtGenerator::writePictures(const QString &outputDir, QString *error) const
+{
     const QDir dir(outputDir);
     for (const Picture &picture : m_pictures) {
         const QImage image = picture.paint();
-        if (image.size() != picture.size) {
-            *error = QStringLiteral("%1 came out %2 x %3, not %4 x %5")
-                         .arg(picture.path)
-                         .arg(image.width())
-                         .arg(image.height())
-                         .arg(picture.size.width())
-                         .arg(picture.size.height());
+        if (!hasSize(image, picture.size, picture.path, error))
             return false;
-        }
         const QByteArray bytes = encodePng(image);
         if (bytes.isEmpty()) {
             *error = QStringLiteral("cannot encode %1 as PNG").arg(picture.path);
@@ -201,7 +261,12 @@ bool ArtGenerator::writeAll(const QString &outputDir, QString *error) const
         if (!writeIfChanged(dir.filePath(picture.path), bytes, error))
             return false;
     }
+    return true;
+}
 
+bool ArtGenerator::writeIcons(const QString &outputDir, QString *error) const
+{
+    const QDir dir(outputDir);
     for (const Icon &icon : m_icons) {
         QVector<QImage> images;
         for (int size : icon.sizes)
@@ -212,6 +277,27 @@ bool ArtGenerator::writeAll(const QString &outputDir, QString *error) const
             return false;
         }
         if (!writeIfChanged(dir.filePath(icon.path), bytes, error))
+            return false;
+    }
+    return true;
+}
+
+bool ArtGenerator::writeAnimations(const QString &outputDir, QString *error) const
+{
+    const QDir dir(outputDir);
+    for (const Animation &animation : m_animations) {
+        QVector<QImage> frames;
+        for (int i = 0; i < animation.frameCount; ++i) {
+            frames.append(animation.paintFrame(i));
+            if (!hasSize(frames.last(), animation.size, animation.path, error))
+                return false;
+        }
+        const QByteArray bytes = GifWriter::encode(frames, animation.frameDelayMs, animation.matte);
+        if (bytes.isEmpty()) {
+            *error = QStringLiteral("cannot encode %1 as GIF").arg(animation.path);
+            return false;
+        }
+        if (!writeIfChanged(dir.filePath(animation.path), bytes, error))
             return false;
     }
     return true;

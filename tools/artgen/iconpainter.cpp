@@ -47,6 +47,68 @@ QLinearGradient solidFill(const QRectF &bounds)
     return fill;
 }
 
+// An open-end wrench standing upright around the origin: jaw at the top (y = -24), handle down
+// to y = 20 with a hanging eye.
+QPainterPath wrenchOutline()
+{
+    QPainterPath head;
+    head.addEllipse(QPointF(0, -12.5), 9.5, 9.5);
+    QPainterPath jaw;
+    jaw.addRect(QRectF(-3.6, -24, 7.2, 11));
+    QPainterPath jawRound;
+    jawRound.addEllipse(QPointF(0, -13.2), 3.6, 3.6);
+    QPainterPath body;
+    body.addRoundedRect(QRectF(-4.2, -9, 8.4, 29), 4.2, 4.2);
+    QPainterPath eye;
+    eye.addEllipse(QPointF(0, 15.5), 1.9, 1.9);
+    return head.united(body).subtracted(jaw.united(jawRound)).subtracted(eye);
+}
+
+// The dark window of the parameter icon: a teal header over rows of name and value cells, the
+// third row selected (teal band, white value) as in the editor's table.
+void paintValueTable(QPainter &painter, const QRectF &window)
+{
+    QLinearGradient fill(window.topLeft(), window.bottomRight());
+    fill.setColorAt(0.0, ArtPalette::navyLight);
+    fill.setColorAt(1.0, QColor(0x0a, 0x14, 0x24));
+    painter.setPen(QPen(QColor(0x05, 0x0c, 0x18, 200), 1.0));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(window, 2, 2);
+
+    const QRectF inner = window.adjusted(2, 2, -2, -2);
+    const int rows = 5;
+    const qreal rowHeight = inner.height() / rows;
+    const qreal split = inner.left() + inner.width() * 0.5;
+    painter.setPen(Qt::NoPen);
+    for (int row = 0; row < rows; ++row) {
+        const qreal top = inner.top() + row * rowHeight;
+        const qreal middle = top + rowHeight / 2.0;
+        if (row == 0) {
+            painter.setBrush(ArtPalette::tealDark);
+            painter.drawRoundedRect(QRectF(inner.left(), top + 0.5, inner.width(), rowHeight - 1.5),
+                                    1, 1);
+            continue;
+        }
+        const bool selected = row == 2;
+        if (selected) {
+            painter.setBrush(QColor(0, 204, 204, 90));
+            painter.drawRect(QRectF(inner.left(), top, inner.width(), rowHeight));
+        }
+        // Name cell: a muted bar of varying length; value cell: a bright, right-aligned one.
+        const qreal nameLength = (split - inner.left() - 2.0) * (row % 2 ? 1.0 : 0.7);
+        painter.setBrush(selected ? ArtPalette::tealLight : ArtPalette::mist);
+        painter.drawRoundedRect(QRectF(inner.left() + 1.0, middle - 0.8, nameLength, 1.6), 0.8,
+                                0.8);
+        const qreal valueLength = (inner.right() - split - 1.0) * (row % 3 ? 0.8 : 0.55);
+        painter.setBrush(selected ? QColor(Qt::white) : ArtPalette::glyphShade);
+        painter.drawRoundedRect(
+            QRectF(inner.right() - 1.0 - valueLength, middle - 0.8, valueLength, 1.6), 0.8, 0.8);
+    }
+    // Column rule between names and values.
+    painter.setPen(QPen(QColor(0x8e, 0xa3, 0xbd, 90), 0.8));
+    painter.drawLine(QPointF(split, inner.top() + rowHeight), QPointF(split, inner.bottom()));
+}
+
 QImage canvas()
 {
     return ImageEffects::transparentCanvas(QSize(iconSize, iconSize));
@@ -124,18 +186,7 @@ QImage IconPainter::toolsIcon()
     painter.save();
     painter.translate(24, 24);
     painter.rotate(45);
-    QPainterPath head;
-    head.addEllipse(QPointF(0, -12.5), 9.5, 9.5);
-    QPainterPath jaw;
-    jaw.addRect(QRectF(-3.6, -24, 7.2, 11));
-    QPainterPath jawRound;
-    jawRound.addEllipse(QPointF(0, -13.2), 3.6, 3.6);
-    QPainterPath body;
-    body.addRoundedRect(QRectF(-4.2, -9, 8.4, 29), 4.2, 4.2);
-    QPainterPath eye;
-    eye.addEllipse(QPointF(0, 15.5), 1.9, 1.9);
-    const QPainterPath wrench = head.united(body).subtracted(jaw.united(jawRound)).subtracted(eye);
-    paintSolid(painter, wrench);
+    paintSolid(painter, wrenchOutline());
     painter.restore();
 
     painter.end();
@@ -195,6 +246,29 @@ QImage IconPainter::infoIcon()
     // Pin-one mark.
     painter.setBrush(QColor(0x3a, 0x4d, 0x66));
     painter.drawEllipse(QPointF(body.left() + 2.2, body.top() + 2.2), 0.9, 0.9);
+    painter.end();
+    return image;
+}
+
+QImage IconPainter::parametersIcon()
+{
+    QImage image = canvas();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A pale board holding the table, like the controller chip of the information icon.
+    const QRectF board(4.5, 4.5, 32, 37);
+    QPainterPath outline;
+    outline.addRoundedRect(board, 3.5, 3.5);
+    paintSolid(painter, outline);
+    paintValueTable(painter, board.adjusted(3.5, 3.5, -3.5, -3.5));
+
+    // The wrench over the lower right corner, jaw to the upper right, in the tools icon's shape.
+    painter.save();
+    painter.translate(33.5, 32.5);
+    painter.rotate(45);
+    paintSolid(painter, QTransform::fromScale(0.7, 0.7).map(wrenchOutline()));
+    painter.restore();
     painter.end();
     return image;
 }

@@ -1,4 +1,5 @@
-// artgen paints the main program's compiled-in pictures and writes them as PNG and ICO files.
+// artgen paints the compiled-in pictures of the main program (Skydesk) or, with
+// "--catalogue saybox", of the feedback program, and writes them as PNG, ICO and GIF files.
 // It runs during the build, so it needs no display: it uses Qt's offscreen platform, which
 // still gives it the system's fonts for the lettering.
 #include "artgenerator.h"
@@ -11,6 +12,21 @@
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+
+bool catalogueNamed(const QString &name, ArtGenerator::Catalogue *catalogue)
+{
+    if (name == QLatin1String("skydesk"))
+        *catalogue = ArtGenerator::Catalogue::Skydesk;
+    else if (name == QLatin1String("saybox"))
+        *catalogue = ArtGenerator::Catalogue::Saybox;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -29,9 +45,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption versionOption(QStringLiteral("product-version"),
                                            QStringLiteral("Version shown on the splash picture."),
                                            QStringLiteral("version"));
+    const QCommandLineOption catalogueOption(
+        QStringLiteral("catalogue"),
+        QStringLiteral("Which program's pictures: skydesk (the default) or saybox."),
+        QStringLiteral("name"), QStringLiteral("skydesk"));
     const QCommandLineOption listOption(QStringLiteral("list"),
                                         QStringLiteral("Print the files it writes and stop."));
     parser.addOption(versionOption);
+    parser.addOption(catalogueOption);
     parser.addOption(listOption);
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Output folder."));
     parser.addPositionalArgument(
@@ -41,7 +62,13 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     QTextStream err(stderr);
-    const ArtGenerator generator(parser.value(versionOption));
+    ArtGenerator::Catalogue catalogue = ArtGenerator::Catalogue::Skydesk;
+    if (!catalogueNamed(parser.value(catalogueOption), &catalogue)) {
+        err << "artgen: unknown catalogue " << parser.value(catalogueOption)
+            << " (skydesk or saybox)\n";
+        return 2;
+    }
+    const ArtGenerator generator(catalogue, parser.value(versionOption));
     const QStringList files = generator.fileNames();
     if (parser.isSet(listOption)) {
         QTextStream out(stdout);
