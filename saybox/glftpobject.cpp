@@ -47,6 +47,21 @@ QString GLFtpObject::remoteFileName(int index, const QString &localPath)
     return QString::number(index) + name;
 }
 
+QString GLFtpObject::newRemoteDir()
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+    // The system-seeded generator differs from run to run; the set keeps two submissions of
+    // the same second apart, which a random number alone would not always do.
+    QString dir;
+    do {
+        const quint32 random = QRandomGenerator::global()->bounded(1000u) + 1000u;
+        dir = QStringLiteral("Saybox/KestoWanderer/") + stamp + QLatin1Char('_') +
+              QString::number(random);
+    } while (usedRemoteDirs.contains(dir));
+    usedRemoteDirs.insert(dir);
+    return dir;
+}
+
 QUrl GLFtpObject::serverUrl()
 {
     const QByteArray fromEnvironment = qgetenv("SAYBOX_FTP_URL");
@@ -59,10 +74,10 @@ void GLFtpObject::beginUpload()
     fileIndex = 0;
     idleTimer->start();
 
-    const quint32 random = QRandomGenerator::global()->generate() % 1000 + 1000;
-    remoteDir = QStringLiteral("Saybox/KestoWanderer/") +
-                QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss")) +
-                QLatin1Char('_') + QString::number(random);
+    remoteDir = newRemoteDir();
+    if (uploadFile.isOpen()) {
+        uploadFile.close();
+    }
 
     if (ftp) {
         ftp->abort();

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -45,6 +46,8 @@ private slots:
     void timeoutControl();
 
 private:
+    QString newRemoteDir();
+
     QString adviceText;
     GLCurlFtp *ftp = nullptr;
     QString remoteDir;
@@ -53,6 +56,7 @@ private:
     QTimer *idleTimer = nullptr;
     int idleTicks = 0;
     qint8 fileIndex = 0;
+    QSet<QString> usedRemoteDirs;
 };
 
 #endif // GLFTPOBJECT_H

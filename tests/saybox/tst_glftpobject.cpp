@@ -1,33 +1,17 @@
 // The uploader against a real FTP server (pyftpdlib) on the loopback interface.
+#include "ftpserverprocess.h"
 #include "glftpobject.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/types.h>
-
 namespace {
-
-const QString User = QStringLiteral("saybox");
-const QString Password = QStringLiteral("pa55word");
-
-quint16 freePort()
-{
-    QTcpServer server;
-    if (!server.listen(QHostAddress::LocalHost, 0)) {
-        return 0;
-    }
-    return server.serverPort();
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -50,6 +34,11 @@ QByteArray binaryBytes(int size, int seed)
     return bytes;
 }
 
+QString firstError(const QSignalSpy &errors)
+{
+    return errors.isEmpty() ? QString() : QString::number(errors.first().first().toInt());
+}
+
 } // namespace
 
 class TestGLFtpObject : public QObject
@@ -65,82 +54,25 @@ private slots:
     void wrongPassword();
     void noServer();
     void idleTimeout();
+    void idleTimeoutAtRealInterval();
+    void fileGoneBeforeItsTurnStopsTheChain();
+    void newSubmissionAbortsTheRunningOne();
+    void submissionsOfOneSecondGetDistinctDirectories();
 
 private:
-    bool startServer();
-    void setServerUrl(const QString &password);
-    QStringList submissionDirs() const;
-
-    QTemporaryDir *root = nullptr;
-    QProcess *server = nullptr;
-    quint16 port = 0;
+    FtpServerProcess *server = nullptr;
+    QTemporaryDir localDir;
 };
 
 void TestGLFtpObject::init()
 {
-    root = new QTemporaryDir;
-    QVERIFY(root->isValid());
-    QVERIFY(QDir(root->path()).mkpath(QStringLiteral("ftp/Saybox/KestoWanderer")));
-    QVERIFY(QDir(root->path()).mkpath(QStringLiteral("local")));
+    server = new FtpServerProcess;
 }
 
 void TestGLFtpObject::cleanup()
 {
-    if (server) {
-        ::kill(static_cast<pid_t>(server->processId()), SIGCONT);
-        server->kill();
-        server->waitForFinished(5000);
-        delete server;
-        server = nullptr;
-    }
-    delete root;
-    root = nullptr;
-    qunsetenv("SAYBOX_FTP_URL");
-}
-
-bool TestGLFtpObject::startServer()
-{
-    port = freePort();
-    if (port == 0) {
-        return false;
-    }
-    server = new QProcess;
-    server->setProcessChannelMode(QProcess::MergedChannels);
-    server->setStandardOutputFile(QProcess::nullDevice());
-    server->start(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
-                   QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(port),
-                   QStringLiteral("-w"), QStringLiteral("-d"),
-                   root->filePath(QStringLiteral("ftp")), QStringLiteral("-u"), User,
-                   QStringLiteral("-P"), Password});
-    if (!server->waitForStarted(5000)) {
-        return false;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 15000 && server->state() == QProcess::Running) {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, port);
-        if (probe.waitForConnected(500)) {
-            probe.abort();
-            return true;
-        }
-        QTest::qWait(100);
-    }
-    return false;
-}
-
-void TestGLFtpObject::setServerUrl(const QString &password)
-{
-    qputenv("SAYBOX_FTP_URL", QStringLiteral("ftp://%1:%2@127.0.0.1:%3")
-                                  .arg(User, password, QString::number(port))
-                                  .toUtf8());
-}
-
-QStringList TestGLFtpObject::submissionDirs() const
-{
-    return QDir(root->filePath(QStringLiteral("ftp/Saybox/KestoWanderer")))
-        .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    delete server;
+    server = nullptr;
 }
 
 void TestGLFtpObject::remoteNames()
@@ -157,8 +89,8 @@ void TestGLFtpObject::remoteNames()
 
 void TestGLFtpObject::adviceOnly()
 {
-    QVERIFY(startServer());
-    setServerUrl(Password);
+    QVERIFY(server->start());
+    server->exportUrl();
     const QString advice = QStringLiteral("Kontakt: e-mail\nGrüße, 你好\n");
     GLFtpObject uploader;
     QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
@@ -171,11 +103,11 @@ void TestGLFtpObject::adviceOnly()
     QVERIFY2(errors.isEmpty(),
              errors.isEmpty() ? "" : qPrintable(QString::number(errors.first().first().toInt())));
 
-    const QStringList dirs = submissionDirs();
+    const QStringList dirs = server->submissionDirs();
     QCOMPARE(dirs.size(), 1);
     QVERIFY(QRegularExpression(QStringLiteral("^\\d{14}_1\\d{3}$")).match(dirs.first()).hasMatch());
     QCOMPARE(uploader.currentRemoteDir(), QStringLiteral("Saybox/KestoWanderer/") + dirs.first());
-    const QDir dir(root->filePath(QStringLiteral("ftp/Saybox/KestoWanderer/") + dirs.first()));
+    const QDir dir(server->submissionPath(dirs.first()));
     QCOMPARE(dir.entryList(QDir::Files), QStringList{QStringLiteral("user_advice.txt")});
     QCOMPARE(readFile(dir.filePath(QStringLiteral("user_advice.txt"))), advice.toUtf8());
 
@@ -191,9 +123,9 @@ void TestGLFtpObject::adviceOnly()
 
 void TestGLFtpObject::attachmentsAndPictures()
 {
-    QVERIFY(startServer());
-    setServerUrl(Password);
-    const QDir local(root->filePath(QStringLiteral("local")));
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QDir local(localDir.path());
     const QStringList names = {QStringLiteral("log.txt"), QStringLiteral("README"),
                                QStringLiteral("shot.png"), QStringLiteral("photo.jpeg"),
                                QStringLiteral("scan.tar.bmp")};
@@ -219,9 +151,9 @@ void TestGLFtpObject::attachmentsAndPictures()
              errors.isEmpty() ? "" : qPrintable(QString::number(errors.first().first().toInt())));
     QVERIFY(progress.count() > 0);
 
-    const QStringList dirs = submissionDirs();
+    const QStringList dirs = server->submissionDirs();
     QCOMPARE(dirs.size(), 1);
-    const QDir dir(root->filePath(QStringLiteral("ftp/Saybox/KestoWanderer/") + dirs.first()));
+    const QDir dir(server->submissionPath(dirs.first()));
     QStringList expected = remote;
     expected << QStringLiteral("user_advice.txt");
     expected.sort();
@@ -233,8 +165,8 @@ void TestGLFtpObject::attachmentsAndPictures()
 
 void TestGLFtpObject::wrongPassword()
 {
-    QVERIFY(startServer());
-    setServerUrl(QStringLiteral("wrong"));
+    QVERIFY(server->start());
+    server->exportUrl(QStringLiteral("wrong"));
     GLFtpObject uploader;
     QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
     QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
@@ -245,14 +177,17 @@ void TestGLFtpObject::wrongPassword()
     QTest::qWait(300);
     QCOMPARE(errors.count(), 1);
     QCOMPARE(finished.count(), 0);
-    QVERIFY(submissionDirs().isEmpty());
+    QVERIFY(server->submissionDirs().isEmpty());
 }
 
 void TestGLFtpObject::noServer()
 {
-    port = freePort();
+    const quint16 port = FtpServerProcess::freePort();
     QVERIFY(port != 0);
-    setServerUrl(Password);
+    qputenv("SAYBOX_FTP_URL", QStringLiteral("ftp://%1:%2@127.0.0.1:%3")
+                                  .arg(FtpServerProcess::User, FtpServerProcess::Password)
+                                  .arg(port)
+                                  .toUtf8());
     GLFtpObject uploader;
     QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
     QSignalSpy notices(&uploader, &GLFtpObject::noticeStateDisplay);
@@ -261,15 +196,16 @@ void TestGLFtpObject::noServer()
     QCOMPARE(errors.first().at(0).value<qint8>(), qint8(1));
     QVERIFY(notices.last().at(0).toString().startsWith(QStringLiteral("error:")));
     for (const QList<QVariant> &args : notices) {
-        QVERIFY2(!args.at(0).toString().contains(Password), "password leaked");
+        QVERIFY2(!args.at(0).toString().contains(FtpServerProcess::Password), "password leaked");
     }
+    qunsetenv("SAYBOX_FTP_URL");
 }
 
 void TestGLFtpObject::idleTimeout()
 {
-    QVERIFY(startServer());
-    setServerUrl(Password);
-    QCOMPARE(::kill(static_cast<pid_t>(server->processId()), SIGSTOP), 0);
+    QVERIFY(server->start());
+    server->exportUrl();
+    QVERIFY(server->pause());
     GLFtpObject uploader;
     uploader.setIdleInterval(20);
     QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
@@ -278,18 +214,104 @@ void TestGLFtpObject::idleTimeout()
     uploader.beginUpload();
     QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 10000);
     QCOMPARE(errors.first().at(0).value<qint8>(), qint8(100));
+    // 41 ticks without a command starting or finishing.
     QVERIFY(clock.elapsed() >= 41 * 20 - 50);
+    QTest::qWait(200);
+    QCOMPARE(errors.count(), 1);
+}
 
-    // A new submission aborts the stalled one and starts over.
-    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
-    QCOMPARE(::kill(static_cast<pid_t>(server->processId()), SIGCONT), 0);
-    uploader.setIdleInterval(500);
-    errors.clear();
+// The shipped interval, once: a silent server ends the submission after about 20.5 s.
+void TestGLFtpObject::idleTimeoutAtRealInterval()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    QVERIFY(server->pause());
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QElapsedTimer clock;
+    clock.start();
     uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 60000);
+    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(100));
+    QVERIFY2(clock.elapsed() >= 20000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestGLFtpObject::fileGoneBeforeItsTurnStopsTheChain()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QString kept = localDir.filePath(QStringLiteral("kept.txt"));
+    const QString gone = localDir.filePath(QStringLiteral("gone.png"));
+    const QString after = localDir.filePath(QStringLiteral("after.txt"));
+    QVERIFY(writeFile(kept, "kept"));
+    QVERIFY(writeFile(after, "after"));
+    GLFtpObject uploader;
+    uploader.setIdleInterval(50);
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.setUploadList({kept, gone, after});
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 20000);
+    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(100));
+    QCOMPARE(finished.count(), 0);
+    const QStringList dirs = server->submissionDirs();
+    QCOMPARE(dirs.size(), 1);
+    QCOMPARE(QDir(server->submissionPath(dirs.first())).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("1.txt"), QStringLiteral("user_advice.txt")}));
+}
+
+void TestGLFtpObject::newSubmissionAbortsTheRunningOne()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QString file = localDir.filePath(QStringLiteral("log.txt"));
+    QVERIFY(writeFile(file, binaryBytes(300000, 3)));
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    uploader.setAdviceText(QStringLiteral("first"));
+    uploader.setUploadList({file});
+
+    // The first submission hangs on a server that does not answer.
+    QVERIFY(server->pause());
+    uploader.beginUpload();
+    const QString firstDir = uploader.currentRemoteDir();
+    QTest::qWait(300);
+    uploader.setAdviceText(QStringLiteral("second"));
+    uploader.setUploadList({file});
+    uploader.beginUpload();
+    const QString secondDir = uploader.currentRemoteDir();
+    QVERIFY(secondDir != firstDir);
+    QVERIFY(server->resume());
+
     QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 1 || errors.count() > 0, 20000);
-    QVERIFY2(errors.isEmpty(),
-             errors.isEmpty() ? "" : qPrintable(QString::number(errors.first().first().toInt())));
-    QCOMPARE(submissionDirs().size(), 1);
+    QVERIFY2(errors.isEmpty(), qPrintable(firstError(errors)));
+    QTest::qWait(500);
+    QCOMPARE(finished.count(), 1);
+    const QStringList dirs = server->submissionDirs();
+    QCOMPARE(dirs, QStringList{secondDir.section(QLatin1Char('/'), -1)});
+    const QDir dir(server->submissionPath(dirs.first()));
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("user_advice.txt"))), QByteArray("second"));
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("1.txt"))), readFile(file));
+}
+
+void TestGLFtpObject::submissionsOfOneSecondGetDistinctDirectories()
+{
+    // Nothing listens: every submission fails at once, which is all this needs.
+    qputenv("SAYBOX_FTP_URL",
+            QStringLiteral("ftp://u:p@127.0.0.1:%1").arg(FtpServerProcess::freePort()).toUtf8());
+    GLFtpObject uploader;
+    QSet<QString> seen;
+    // With 1000 possible suffixes, 100 draws repeat one almost surely unless repeats are avoided.
+    for (int i = 0; i < 100; ++i) {
+        uploader.beginUpload();
+        const QString dir = uploader.currentRemoteDir();
+        QVERIFY2(!seen.contains(dir), qPrintable(dir));
+        seen.insert(dir);
+        QCoreApplication::processEvents();
+    }
+    qunsetenv("SAYBOX_FTP_URL");
 }
 
 QTEST_GUILESS_MAIN(TestGLFtpObject)

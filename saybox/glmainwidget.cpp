@@ -1,0 +1,112 @@
+#include "glmainwidget.h"
+
+#include "glsayboxclient.h"
+#include "gluploadstatus.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QSettings>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int WindowWidth = 602;
+constexpr int WindowHeight = 342;
+
+} // namespace
+
+GLMainWidget::GLMainWidget(QWidget *parent)
+    : QWidget(parent), translator(new QTranslator(this)), clientWidget(nullptr),
+      statusWidget(nullptr), layout(nullptr)
+{
+    installTranslator();
+
+    setWindowTitle(tr("Feedback"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/images/saybox.png")));
+    setFixedSize(WindowWidth, WindowHeight);
+    centreOnPrimaryScreen();
+
+    clientWidget = new GLSayboxClient(this);
+    statusWidget = new GLUploadStatus(this);
+    statusWidget->hide();
+
+    layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(clientWidget);
+
+    connect(clientWidget, &GLSayboxClient::startUpload, this, &GLMainWidget::goToStatusWidget);
+    connect(statusWidget, &GLUploadStatus::returnToClient, this, &GLMainWidget::goToClientWidget);
+    connect(clientWidget, &GLSayboxClient::uploadError, this, &GLMainWidget::uploadError);
+    connect(clientWidget, &GLSayboxClient::uploadFinished, this, &GLMainWidget::uploadFinished);
+}
+
+int GLMainWidget::languageSetting(const QString &programDir)
+{
+    const QSettings settings(programDir + QStringLiteral("/sys.ini"), QSettings::IniFormat);
+    return settings.value(QStringLiteral("System/lang"), 0).toInt();
+}
+
+QString GLMainWidget::translationFile(const QString &programDir, int lang)
+{
+    switch (lang & 0xff) {
+    case 0:
+        return programDir + QStringLiteral("/language/saybox_en.qm");
+    case 1:
+        return programDir + QStringLiteral("/language/saybox_zh.qm");
+    case 2:
+        return programDir + QStringLiteral("/language/saybox_ge.qm");
+    default:
+        return QString();
+    }
+}
+
+void GLMainWidget::installTranslator()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString file = translationFile(programDir, languageSetting(programDir));
+    if (!file.isEmpty())
+        translator->load(file);
+    QCoreApplication::installTranslator(translator);
+}
+
+void GLMainWidget::centreOnPrimaryScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - WindowWidth / 2, area.height() / 2 - WindowHeight / 2);
+}
+
+void GLMainWidget::goToStatusWidget()
+{
+    layout->removeWidget(clientWidget);
+    layout->addWidget(statusWidget);
+    statusWidget->show();
+    statusWidget->showWaiting();
+    clientWidget->hide();
+}
+
+void GLMainWidget::goToClientWidget()
+{
+    layout->removeWidget(statusWidget);
+    layout->addWidget(clientWidget);
+    statusWidget->hide();
+    statusWidget->stopWaiting();
+    clientWidget->show();
+}
+
+void GLMainWidget::uploadError(qint8 error)
+{
+    Q_UNUSED(error)
+    statusWidget->showFailure();
+}
+
+void GLMainWidget::uploadFinished()
+{
+    statusWidget->showSuccess();
+}

@@ -1,0 +1,294 @@
+#include "glsayboxclient.h"
+#include "ui_glsayboxclient.h"
+
+#include "glftpobject.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QToolTip>
+
+GLSayboxClient::GLSayboxClient(QWidget *parent)
+    : QWidget(parent), form(new Ui::GLSayboxClient), uploader(nullptr)
+{
+    form->setupUi(this);
+    uploader = new GLFtpObject(this);
+
+    connect(form->pushButtonSubmit, &QPushButton::clicked, this, &GLSayboxClient::submitFeedback);
+    connect(form->pushButtonAddFile, &QPushButton::clicked, this, &GLSayboxClient::addFiles);
+    connect(form->pushButtonDelete1, &QPushButton::clicked, this, &GLSayboxClient::deleteFile1);
+    connect(form->pushButtonDelete2, &QPushButton::clicked, this, &GLSayboxClient::deleteFile2);
+    connect(form->pushButtonDelete3, &QPushButton::clicked, this, &GLSayboxClient::deleteFile3);
+    connect(form->pushButtonAddPic, &QPushButton::clicked, this, &GLSayboxClient::addPics);
+    connect(form->pushButtonDeletePic1, &QPushButton::clicked, this, &GLSayboxClient::deletePic1);
+    connect(form->pushButtonDeletePic2, &QPushButton::clicked, this, &GLSayboxClient::deletePic2);
+    connect(form->pushButtonDeletePic3, &QPushButton::clicked, this, &GLSayboxClient::deletePic3);
+    connect(uploader, &GLFtpObject::noticeStateDisplay, this, &GLSayboxClient::stateDisplay);
+    connect(uploader, &GLFtpObject::uploadError, this, &GLSayboxClient::uploadError);
+    connect(uploader, &GLFtpObject::uploadFinished, this, &GLSayboxClient::uploadFinished);
+    connect(form->textEdit, &QTextEdit::textChanged, this, &GLSayboxClient::textEditChanged);
+    connect(form->lineEdit, &QLineEdit::textChanged, this, &GLSayboxClient::lineEditChanged);
+
+    layoutPictures();
+    layoutAttachments();
+}
+
+GLSayboxClient::~GLSayboxClient()
+{
+    delete form;
+}
+
+QString GLSayboxClient::adviceText() const
+{
+    return form->comboBox->currentText() + QStringLiteral(": ") + form->lineEdit->text() +
+           QStringLiteral("\r\n") + form->textEdit->toPlainText();
+}
+
+QString GLSayboxClient::sizeText(qint64 bytes)
+{
+    if (bytes >= 1048576) {
+        return QLatin1Char('(') + QString::number(static_cast<float>(bytes) / 1048576.0f, 'f', 2) +
+               QStringLiteral(" MB)");
+    }
+    if (bytes >= 1024) {
+        return QLatin1Char('(') + QString::number(static_cast<float>(bytes) / 1024.0f, 'f', 2) +
+               QStringLiteral("KB)");
+    }
+    return QLatin1Char('(') + QStringLiteral("%1 B)").arg(bytes);
+}
+
+void GLSayboxClient::submitFeedback()
+{
+    uploader->setAdviceText(adviceText());
+    uploader->setUploadList(attachmentPaths + picturePaths);
+    uploader->beginUpload();
+    emit startUpload();
+}
+
+void GLSayboxClient::stateDisplay(QString strText)
+{
+    Q_UNUSED(strText)
+}
+
+void GLSayboxClient::updateDataTransferProgress(qint64 readBytes, qint64 totalBytes)
+{
+    Q_UNUSED(readBytes)
+    Q_UNUSED(totalBytes)
+}
+
+void GLSayboxClient::addPics()
+{
+    if (picturePaths.size() >= MaxEntries) {
+        showLimitTip(form->pushButtonAddPic, tr("Only support uploading 3 pictures!"));
+        return;
+    }
+    QFileDialog dialog(this, tr("Open Image"), QString(),
+                       tr("Image Files(*.jpg *.png *.gif *.bmp)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    addPicturePath(dialog.selectedFiles().first());
+}
+
+void GLSayboxClient::addFiles()
+{
+    if (attachmentPaths.size() >= MaxEntries) {
+        showLimitTip(form->pushButtonAddFile, tr("Only support uploading 3 attachments!"));
+        return;
+    }
+    QFileDialog dialog(nullptr, tr("Open File"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    addAttachmentPath(dialog.selectedFiles().first());
+}
+
+bool GLSayboxClient::addPicturePath(const QString &path)
+{
+    if (path.isEmpty() || picturePaths.size() >= MaxEntries)
+        return false;
+    const qint64 size = QFileInfo(path).size();
+    if (size > MaxPictureBytes) {
+        showNotice(tr("Each picture size must less than 1M bytes!"));
+        return false;
+    }
+    if (!passesSizeAndDuplicateChecks(path, size))
+        return false;
+    picturePaths.append(path);
+    pictureSizes.append(size);
+    attachedBytes += size;
+    layoutPictures();
+    return true;
+}
+
+bool GLSayboxClient::addAttachmentPath(const QString &path)
+{
+    if (path.isEmpty() || attachmentPaths.size() >= MaxEntries)
+        return false;
+    const qint64 size = QFileInfo(path).size();
+    if (!passesSizeAndDuplicateChecks(path, size))
+        return false;
+    attachmentPaths.append(path);
+    attachmentSizes.append(size);
+    attachedBytes += size;
+    layoutAttachments();
+    return true;
+}
+
+bool GLSayboxClient::passesSizeAndDuplicateChecks(const QString &path, qint64 size)
+{
+    if (attachedBytes + size > MaxTotalBytes) {
+        showNotice(tr("File size must less than 5M bytes!"));
+        return false;
+    }
+    if (isAdded(path)) {
+        showNotice(tr("This file has been added!"));
+        return false;
+    }
+    return true;
+}
+
+bool GLSayboxClient::isAdded(const QString &path) const
+{
+    return picturePaths.contains(path, Qt::CaseSensitive) ||
+           attachmentPaths.contains(path, Qt::CaseSensitive);
+}
+
+void GLSayboxClient::showNotice(const QString &text)
+{
+    QMessageBox::information(this, tr("Notice"), text, QMessageBox::Ok);
+}
+
+void GLSayboxClient::showLimitTip(QPushButton *button, const QString &text)
+{
+    QToolTip::showText(button->mapToGlobal(QPoint(0, 0)) - QPoint(50, 40), text);
+}
+
+void GLSayboxClient::deleteFile1()
+{
+    removeAttachment(0);
+}
+
+void GLSayboxClient::deleteFile2()
+{
+    removeAttachment(1);
+}
+
+void GLSayboxClient::deleteFile3()
+{
+    removeAttachment(2);
+}
+
+void GLSayboxClient::deletePic1()
+{
+    removePicture(0);
+}
+
+void GLSayboxClient::deletePic2()
+{
+    removePicture(1);
+}
+
+void GLSayboxClient::deletePic3()
+{
+    removePicture(2);
+}
+
+void GLSayboxClient::removePicture(int index)
+{
+    if (index >= picturePaths.size())
+        return;
+    attachedBytes -= pictureSizes.takeAt(index);
+    picturePaths.removeAt(index);
+    layoutPictures();
+}
+
+void GLSayboxClient::removeAttachment(int index)
+{
+    if (index >= attachmentPaths.size())
+        return;
+    attachedBytes -= attachmentSizes.takeAt(index);
+    attachmentPaths.removeAt(index);
+    layoutAttachments();
+}
+
+void GLSayboxClient::layoutPictures()
+{
+    QGroupBox *const boxes[] = {form->groupBoxPic1, form->groupBoxPic2, form->groupBoxPic3};
+    QLabel *const labels[] = {form->labelPic1, form->labelPic2, form->labelPic3};
+    QPushButton *const buttons[] = {form->pushButtonDeletePic1, form->pushButtonDeletePic2,
+                                    form->pushButtonDeletePic3};
+    for (int slot = 0; slot < MaxEntries; ++slot) {
+        const bool used = slot < picturePaths.size();
+        boxes[slot]->setVisible(used);
+        labels[slot]->setVisible(used);
+        buttons[slot]->setVisible(used);
+        if (used)
+            showPicture(slot);
+        else
+            labels[slot]->clear();
+    }
+}
+
+void GLSayboxClient::showPicture(int slot)
+{
+    QLabel *const labels[] = {form->labelPic1, form->labelPic2, form->labelPic3};
+    QLabel *label = labels[slot];
+    const QPixmap picture(picturePaths.at(slot));
+    label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setToolTip(QFileInfo(picturePaths.at(slot)).fileName());
+}
+
+void GLSayboxClient::layoutAttachments()
+{
+    QLabel *const labels[] = {form->labelFileName1, form->labelFileName2, form->labelFileName3};
+    QPushButton *const buttons[] = {form->pushButtonDelete1, form->pushButtonDelete2,
+                                    form->pushButtonDelete3};
+    form->groupBoxFiles->setVisible(!attachmentPaths.isEmpty());
+    for (int row = 0; row < MaxEntries; ++row) {
+        const bool used = row < attachmentPaths.size();
+        labels[row]->setVisible(used);
+        buttons[row]->setVisible(used);
+        if (used)
+            showAttachment(row);
+        else
+            labels[row]->clear();
+    }
+}
+
+void GLSayboxClient::showAttachment(int row)
+{
+    QLabel *const labels[] = {form->labelFileName1, form->labelFileName2, form->labelFileName3};
+    QLabel *label = labels[row];
+    const QString path = attachmentPaths.at(row);
+    const QString fullName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString size = sizeText(QFileInfo(path).size());
+
+    const QFontMetrics metrics(font());
+    const int room = label->width() - metrics.horizontalAdvance(size);
+    QString name = fullName;
+    if (metrics.horizontalAdvance(name) >= room)
+        name = metrics.elidedText(name, Qt::ElideRight, room);
+    label->setText(name + size);
+    label->setToolTip(fullName);
+}
+
+void GLSayboxClient::textEditChanged()
+{
+    updateSubmitEnabled(form->lineEdit->text());
+}
+
+void GLSayboxClient::lineEditChanged(QString strText)
+{
+    updateSubmitEnabled(strText);
+}
+
+void GLSayboxClient::updateSubmitEnabled(const QString &contact)
+{
+    form->pushButtonSubmit->setEnabled(!form->textEdit->toPlainText().isEmpty() &&
+                                       !contact.isEmpty());
+}

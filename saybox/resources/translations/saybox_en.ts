@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>GLMainWidget</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+</context>
+<context>
+    <name>GLSayboxClient</name>
+    <message>
+        <source>Saybox</source>
+        <translation>Saybox</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-size:10pt; font-weight:600; color:#00007f;&quot;&gt;Do you have any questions or suggestions want to say to us?&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot; font-size:10pt; font-weight:600; color:#00007f;&quot;&gt;Do you have any questions or suggestions want to say to us?&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Add Files</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Add Pictures</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-weight:600; color:#00007f;&quot;&gt;Your Contact:&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot; font-weight:600; color:#00007f;&quot;&gt;Your Contact:&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Tel</source>
+        <translation>Tel</translation>
+    </message>
+    <message>
+        <source>MSN</source>
+        <translation>MSN</translation>
+    </message>
+    <message>
+        <source>QQ</source>
+        <translation>QQ</translation>
+    </message>
+    <message>
+        <source>Please leave the contact information to help us quickly locate the reason of your promblem.</source>
+        <translation>Please leave the contact information to help us quickly locate the reason of your promblem.</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Only support uploading 3 pictures!</source>
+        <translation>Only support uploading 3 pictures!</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Open Image</translation>
+    </message>
+    <message>
+        <source>Image Files(*.jpg *.png *.gif *.bmp)</source>
+        <translation>Image Files(*.jpg *.png *.gif *.bmp)</translation>
+    </message>
+    <message>
+        <source>Only support uploading 3 attachments!</source>
+        <translation>Only support uploading 3 attachments!</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Each picture size must less than 1M bytes!</source>
+        <translation>Each picture size must less than 1M bytes!</translation>
+    </message>
+    <message>
+        <source>File size must less than 5M bytes!</source>
+        <translation>File size must less than 5M bytes!</translation>
+    </message>
+    <message>
+        <source>This file has been added!</source>
+        <translation>This file has been added!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>GLUploadStatus</name>
+    <message>
+        <source>Saybox</source>
+        <translation>Saybox</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Being submitted, please wait...&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Being submitted, please wait...&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff0000;&quot;&gt;Submit error, please check your network, try again later...&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff0000;&quot;&gt;Submit error, please check your network, try again later...&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Your problem has submitted sucessfully! &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;We will find a solution as quickly as possible.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Your problem has submitted sucessfully! &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;We will find a solution as quickly as possible.&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+</context>
+</TS>

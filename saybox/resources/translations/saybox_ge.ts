@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>GLMainWidget</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Rückmeldung</translation>
+    </message>
+</context>
+<context>
+    <name>GLSayboxClient</name>
+    <message>
+        <source>Saybox</source>
+        <translation>Saybox</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-size:10pt; font-weight:600; color:#00007f;&quot;&gt;Do you have any questions or suggestions want to say to us?&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot; font-size:10pt; font-weight:600; color:#00007f;&quot;&gt;Haben Sie Fragen oder Anregungen, die Sie uns mitteilen möchten?&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot; font-weight:600; color:#00007f;&quot;&gt;Your Contact:&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot; font-weight:600; color:#00007f;&quot;&gt;Ihr Kontakt:&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Tel</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>MSN</source>
+        <translation>MSN</translation>
+    </message>
+    <message>
+        <source>QQ</source>
+        <translation>QQ</translation>
+    </message>
+    <message>
+        <source>Please leave the contact information to help us quickly locate the reason of your promblem.</source>
+        <translation>Bitte hinterlassen Sie Ihre Kontaktdaten, damit wir die Ursache Ihres Problems schnell finden können.</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Absenden</translation>
+    </message>
+    <message>
+        <source>Only support uploading 3 pictures!</source>
+        <translation>Es können höchstens 3 Bilder hochgeladen werden!</translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Image Files(*.jpg *.png *.gif *.bmp)</source>
+        <translation>Bilddateien(*.jpg *.png *.gif *.bmp)</translation>
+    </message>
+    <message>
+        <source>Only support uploading 3 attachments!</source>
+        <translation>Es können höchstens 3 Anhänge hochgeladen werden!</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Each picture size must less than 1M bytes!</source>
+        <translation>Jedes Bild muss kleiner als 1 MB sein!</translation>
+    </message>
+    <message>
+        <source>File size must less than 5M bytes!</source>
+        <translation>Die Dateien müssen zusammen kleiner als 5 MB sein!</translation>
+    </message>
+    <message>
+        <source>This file has been added!</source>
+        <translation>Diese Datei wurde bereits hinzugefügt!</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>GLUploadStatus</name>
+    <message>
+        <source>Saybox</source>
+        <translation>Saybox</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Being submitted, please wait...&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Wird gesendet, bitte warten...&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff0000;&quot;&gt;Submit error, please check your network, try again later...&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#ff0000;&quot;&gt;Senden fehlgeschlagen. Bitte prüfen Sie Ihre Netzwerkverbindung und versuchen Sie es später erneut...&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Your problem has submitted sucessfully! &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;We will find a solution as quickly as possible.&lt;/span&gt;&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Ihr Anliegen wurde erfolgreich gesendet! &lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; font-weight:600; color:#00007f;&quot;&gt;Wir werden so schnell wie möglich eine Lösung finden.&lt;/span&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,96 @@
+#include "ftpserverprocess.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <csignal>
+#include <sys/types.h>
+
+const QString FtpServerProcess::User = QStringLiteral("saybox");
+const QString FtpServerProcess::Password = QStringLiteral("pa55word");
+
+FtpServerProcess::FtpServerProcess()
+{
+    QDir(root.path()).mkpath(QStringLiteral("Saybox/KestoWanderer"));
+}
+
+FtpServerProcess::~FtpServerProcess()
+{
+    if (process.state() != QProcess::NotRunning) {
+        resume();
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    qunsetenv("SAYBOX_FTP_URL");
+}
+
+quint16 FtpServerProcess::freePort()
+{
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return server.serverPort();
+}
+
+bool FtpServerProcess::start()
+{
+    serverPort = freePort();
+    if (!root.isValid() || serverPort == 0)
+        return false;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(QStringLiteral("/usr/bin/python3"),
+                  {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
+                   QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(serverPort),
+                   QStringLiteral("-w"), QStringLiteral("-d"), root.path(), QStringLiteral("-u"),
+                   User, QStringLiteral("-P"), Password});
+    if (!process.waitForStarted(5000))
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000 && process.state() == QProcess::Running) {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, serverPort);
+        if (probe.waitForConnected(500)) {
+            probe.abort();
+            return true;
+        }
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+QString FtpServerProcess::url(const QString &password) const
+{
+    return QStringLiteral("ftp://%1:%2@127.0.0.1:%3")
+        .arg(User, password, QString::number(serverPort));
+}
+
+void FtpServerProcess::exportUrl(const QString &password) const
+{
+    qputenv("SAYBOX_FTP_URL", url(password).toUtf8());
+}
+
+bool FtpServerProcess::pause()
+{
+    return ::kill(static_cast<pid_t>(process.processId()), SIGSTOP) == 0;
+}
+
+bool FtpServerProcess::resume()
+{
+    return ::kill(static_cast<pid_t>(process.processId()), SIGCONT) == 0;
+}
+
+QStringList FtpServerProcess::submissionDirs() const
+{
+    return QDir(root.filePath(QStringLiteral("Saybox/KestoWanderer")))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QString FtpServerProcess::submissionPath(const QString &dir) const
+{
+    return root.filePath(QStringLiteral("Saybox/KestoWanderer/") + dir);
+}

@@ -1,0 +1,43 @@
+#ifndef FTPSERVERPROCESS_H
+#define FTPSERVERPROCESS_H
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A real FTP server (pyftpdlib) on 127.0.0.1 with a writable root holding the feedback folders
+// "Saybox/KestoWanderer", started and stopped by the tests.
+class FtpServerProcess
+{
+public:
+    static const QString User;
+    static const QString Password;
+
+    FtpServerProcess();
+    ~FtpServerProcess();
+
+    // Starts the server on a free port and waits until it accepts connections.
+    bool start();
+    quint16 port() const { return serverPort; }
+    // The URL the uploader reads from SAYBOX_FTP_URL, with the given password.
+    QString url(const QString &password = Password) const;
+    // Points the uploader at this server through SAYBOX_FTP_URL.
+    void exportUrl(const QString &password = Password) const;
+
+    // Freezes and thaws the server process: connections stay open and get no answer.
+    bool pause();
+    bool resume();
+
+    // The submission folders, and one of them as a path.
+    QStringList submissionDirs() const;
+    QString submissionPath(const QString &dir) const;
+
+    static quint16 freePort();
+
+private:
+    QTemporaryDir root;
+    QProcess process;
+    quint16 serverPort = 0;
+};
+
+#endif // FTPSERVERPROCESS_H
