@@ -15,7 +15,7 @@
 # be part of the build (the top-level CMakeLists.txt adds tools/artgen). The resource holds the
 # pictures only.
 
-set(KESTO_SAYBOX_RESOURCES_DIR ${CMAKE_CURRENT_LIST_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/paintedresources.cmake)
 
 # Every picture artgen paints for Saybox, as the resource system names it. artgen refuses to run
 # when its own list differs, so the two cannot drift apart.
@@ -33,42 +33,13 @@ set(KESTO_SAYBOX_PICTURES
 
 function(kesto_saybox_resources out_var)
     set(objects $<TARGET_OBJECTS:kesto_saybox_resources>)
-    if(TARGET kesto_saybox_resources)
-        set(${out_var} ${objects} PARENT_SCOPE)
-        return()
+    if(NOT TARGET kesto_saybox_resources)
+        # Its own folder and file names, so that Skydesk's resources can be made beside it.
+        kesto_painted_resources(kesto_saybox_resources
+            CATALOGUE saybox
+            ART_DIR ${CMAKE_CURRENT_BINARY_DIR}/saybox_art
+            QRC ${CMAKE_CURRENT_BINARY_DIR}/saybox.qrc
+            PICTURES ${KESTO_SAYBOX_PICTURES})
     endif()
-
-    # Its own folder and file names, so that Skydesk's resources can be made beside it.
-    set(art_dir ${CMAKE_CURRENT_BINARY_DIR}/saybox_art)
-
-    set(pictures)
-    set(qrc_entries)
-    foreach(picture IN LISTS KESTO_SAYBOX_PICTURES)
-        list(APPEND pictures ${art_dir}/${picture})
-        string(APPEND qrc_entries "        <file alias=\"${picture}\">${art_dir}/${picture}</file>\n")
-    endforeach()
-
-    add_custom_command(
-        OUTPUT ${pictures}
-        COMMAND $<TARGET_FILE:artgen> --catalogue saybox ${art_dir} ${KESTO_SAYBOX_PICTURES}
-        DEPENDS artgen
-        COMMENT "Painting the pictures of Saybox"
-        VERBATIM
-    )
-
-    # The resource description, rewritten only when its text changes.
-    set(qrc ${CMAKE_CURRENT_BINARY_DIR}/saybox.qrc)
-    set(qrc_text "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n")
-    string(APPEND qrc_text "${qrc_entries}")
-    string(APPEND qrc_text "    </qresource>\n</RCC>\n")
-    file(WRITE ${qrc}.in "${qrc_text}")
-    configure_file(${qrc}.in ${qrc} COPYONLY)
-
-    qt5_add_resources(sources ${qrc})
-    add_library(kesto_saybox_resources OBJECT ${sources})
-    target_link_libraries(kesto_saybox_resources PRIVATE Qt5::Core)
-    set_target_properties(kesto_saybox_resources PROPERTIES
-        AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
-
     set(${out_var} ${objects} PARENT_SCOPE)
 endfunction()

@@ -14,6 +14,7 @@
 # build from clean is enough with any generator. Later calls return the same value. The artgen
 # target must be part of the build (the top-level CMakeLists.txt adds tools/artgen).
 
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/paintedresources.cmake)
 set(KESTO_SKYDESK_RESOURCES_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 # Every picture artgen paints, as the resource system names it. artgen refuses to run when its
@@ -76,44 +77,13 @@ set(KESTO_SKYDESK_PICTURES
 
 function(kesto_skydesk_resources out_var)
     set(objects $<TARGET_OBJECTS:kesto_skydesk_resources>)
-    if(TARGET kesto_skydesk_resources)
-        set(${out_var} ${objects} PARENT_SCOPE)
-        return()
+    if(NOT TARGET kesto_skydesk_resources)
+        kesto_painted_resources(kesto_skydesk_resources
+            CATALOGUE skydesk
+            ART_DIR ${CMAKE_CURRENT_BINARY_DIR}/kesto_art
+            QRC ${CMAKE_CURRENT_BINARY_DIR}/KestoAssistant.qrc
+            PICTURES ${KESTO_SKYDESK_PICTURES}
+            EXTRA_FILES KestoAssistant.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoAssistant.qss)
     endif()
-
-    set(art_dir ${CMAKE_CURRENT_BINARY_DIR}/kesto_art)
-    set(style_sheet ${KESTO_SKYDESK_RESOURCES_DIR}/KestoAssistant.qss)
-
-    set(pictures)
-    set(qrc_entries)
-    foreach(picture IN LISTS KESTO_SKYDESK_PICTURES)
-        list(APPEND pictures ${art_dir}/${picture})
-        string(APPEND qrc_entries "        <file alias=\"${picture}\">${art_dir}/${picture}</file>\n")
-    endforeach()
-
-    add_custom_command(
-        OUTPUT ${pictures}
-        COMMAND $<TARGET_FILE:artgen> --product-version "${PROJECT_VERSION}" ${art_dir}
-                ${KESTO_SKYDESK_PICTURES}
-        DEPENDS artgen
-        COMMENT "Painting the pictures of Skydesk"
-        VERBATIM
-    )
-
-    # The resource description, rewritten only when its text changes.
-    set(qrc ${CMAKE_CURRENT_BINARY_DIR}/KestoAssistant.qrc)
-    set(qrc_text "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n")
-    string(APPEND qrc_text "${qrc_entries}")
-    string(APPEND qrc_text "        <file alias=\"KestoAssistant.qss\">${style_sheet}</file>\n")
-    string(APPEND qrc_text "    </qresource>\n</RCC>\n")
-    file(WRITE ${qrc}.in "${qrc_text}")
-    configure_file(${qrc}.in ${qrc} COPYONLY)
-
-    qt5_add_resources(sources ${qrc})
-    add_library(kesto_skydesk_resources OBJECT ${sources})
-    target_link_libraries(kesto_skydesk_resources PRIVATE Qt5::Core)
-    set_target_properties(kesto_skydesk_resources PROPERTIES
-        AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
-
     set(${out_var} ${objects} PARENT_SCOPE)
 endfunction()
