@@ -2,6 +2,7 @@
 
 #include "advancesettingpage.h"
 #include "commrt.h"
+#include "internalsettingpage.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
@@ -12,7 +13,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-contentWidget::contentWidget(QWidget *parent, Commrt *link)
+contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPage)
     : QWidget(parent), m_link(link), m_pageStack(new QStackedWidget(this))
 {
     QPalette background = palette();
@@ -28,6 +29,10 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link)
     m_pageStack->addWidget(m_advanceSettingPage);
     m_pageStack->addWidget(m_toolSettingPage);
     m_pageStack->addWidget(m_updatePage);
+    if (withInternalPage) {
+        m_internalSettingPage = new InternalSettingPage(this, m_link);
+        m_pageStack->addWidget(m_internalSettingPage);
+    }
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_pageStack, 1);
@@ -90,6 +95,8 @@ void contentWidget::updateAllPages()
     m_advanceSettingPage->refreshPage();
     m_toolSettingPage->refreshPage();
     m_updatePage->refreshPage();
+    if (m_internalSettingPage)
+        m_internalSettingPage->refreshPage();
 }
 
 void contentWidget::configurationLoaded()

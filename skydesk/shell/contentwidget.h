@@ -5,13 +5,15 @@
 
 class AdvanceSettingPage;
 class Commrt;
+class InternalSettingPage;
 class QListWidgetItem;
 class QStackedWidget;
 class ToolSettingPage;
 class updatesettingpage;
 
 // The page area between the connection bar and the status bar: the three pages in a stack, the
-// page style sheet, telemetry for the visible page only, and refreshes of every page.
+// page style sheet, telemetry for the visible page only, and refreshes of every page. For service
+// technicians it can hold the internal parameter page as a fourth page, which gets no telemetry.
 class contentWidget : public QWidget
 {
     Q_OBJECT
@@ -21,15 +23,18 @@ public:
     {
         SettingPage = 0,
         ToolPage = 1,
-        InfoPage = 2
+        InfoPage = 2,
+        InternalPage = 3
     };
 
-    contentWidget(QWidget *parent, Commrt *link);
+    contentWidget(QWidget *parent, Commrt *link, bool withInternalPage = false);
 
     QStackedWidget *pageStack() const { return m_pageStack; }
     AdvanceSettingPage *advanceSettingPage() const { return m_advanceSettingPage; }
     ToolSettingPage *toolSettingPage() const { return m_toolSettingPage; }
     updatesettingpage *updatePage() const { return m_updatePage; }
+    // Null unless the page area was built with the internal page.
+    InternalSettingPage *internalSettingPage() const { return m_internalSettingPage; }
 
 signals:
     void changeListWidgetSignal(int index);
@@ -50,6 +55,7 @@ private:
     AdvanceSettingPage *m_advanceSettingPage;
     updatesettingpage *m_updatePage;
     ToolSettingPage *m_toolSettingPage;
+    InternalSettingPage *m_internalSettingPage = nullptr;
 };
 
 #endif // SKYDESK_CONTENTWIDGET_H

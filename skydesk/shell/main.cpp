@@ -1,6 +1,7 @@
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "singleinstanceguard.h"
+#include "startoptions.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -24,9 +25,10 @@ int main(int argc, char *argv[])
     splash->show();
     QApplication::processEvents();
 
+    const StartOptions options = StartOptions::fromArguments(QCoreApplication::arguments());
     int exitCode = 0;
     {
-        mainWidget window(splash);
+        mainWidget window(splash, nullptr, options.internalPage());
         window.setWindowTitle(QStringLiteral("KESTO Tarvel"));
         window.show();
         splash->finish(&window);

@@ -27,7 +27,8 @@ constexpr int kSplashPauseMs = 200;
 constexpr int kCornerRadius = 5;
 } // namespace
 
-mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent) : QWidget(parent), m_splash(splash)
+mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInternalPage)
+    : QWidget(parent), m_splash(splash)
 {
     m_languageCode = AppSettings::languageCode();
     loadTranslation();
@@ -43,7 +44,7 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent) : QWidget(parent
     connect(m_titleBar, &titleWidget::showFeedback, this, &mainWidget::showFeedback);
     advanceSplash(20, true);
 
-    m_connectionBar = new toolWidget(this);
+    m_connectionBar = new toolWidget(this, withInternalPage);
     m_connectionBar->setFocus();
     advanceSplash(30, true);
 
@@ -56,7 +57,7 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent) : QWidget(parent
     m_link = Commrt::createClass();
     advanceSplash(50, false);
 
-    m_pageArea = new contentWidget(this, m_link);
+    m_pageArea = new contentWidget(this, m_link, withInternalPage);
     connectBarsToLink();
     fillPortList();
     m_link->start();

@@ -14,13 +14,15 @@ class toolWidget;
 
 // The frameless main window: title bar, connection bar, page area and status bar over a painted
 // rounded background. It owns the one link object, wires it to the bars and pages, and saves
-// the port in use when it is destroyed at program end.
+// the port in use when it is destroyed at program end. With withInternalPage the page list and
+// the page area also offer the internal parameter page.
 class mainWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit mainWidget(MySplashScreen *splash, QWidget *parent = nullptr);
+    explicit mainWidget(MySplashScreen *splash, QWidget *parent = nullptr,
+                        bool withInternalPage = false);
     ~mainWidget() override;
 
     Commrt *link() const { return m_link; }

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVector>
 
 namespace {
 
@@ -32,7 +33,7 @@ const char *const kPageListStyle =
 
 } // namespace
 
-toolWidget::toolWidget(QWidget *parent)
+toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     : QWidget(parent), m_connectButton(new QPushButton(tr("Connect"), this)),
       m_refreshButton(new QPushButton(this)), m_portSelector(new QComboBox(this)),
       m_pageList(new QListWidget(this))
@@ -43,7 +44,7 @@ toolWidget::toolWidget(QWidget *parent)
     m_refreshButton->setObjectName(QStringLiteral("pushButtonRefresh"));
     m_portSelector->setObjectName(QStringLiteral("comboBoxPort"));
     m_pageList->setObjectName(QStringLiteral("listWidgetPages"));
-    buildPageList();
+    buildPageList(withInternalPage);
 
     m_connectButton->setMinimumSize(60, 30);
     m_connectButton->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(0).arg(80));
@@ -68,7 +69,7 @@ toolWidget::toolWidget(QWidget *parent)
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
 }
 
-void toolWidget::buildPageList()
+void toolWidget::buildPageList(bool withInternalPage)
 {
     m_pageList->setViewMode(QListView::IconMode);
     m_pageList->setIconSize(QSize(50, 50));
@@ -79,15 +80,18 @@ void toolWidget::buildPageList()
     m_pageList->setFocusPolicy(Qt::NoFocus);
     m_pageList->setStyleSheet(QString::fromLatin1(kPageListStyle));
 
-    const struct
+    struct Entry
     {
         const char *icon;
         QString text;
-    } pages[] = {{"://images/tool_advanced.png", tr("Setting")},
-                 {"://images/tool_tools.png", tr("Tool")},
-                 {"://images/tool_info.png", tr("Info")}};
+    };
+    QVector<Entry> pages = {{"://images/tool_advanced.png", tr("Setting")},
+                            {"://images/tool_tools.png", tr("Tool")},
+                            {"://images/tool_info.png", tr("Info")}};
+    if (withInternalPage)
+        pages.append({"://images/tool_internal.png", tr("Internal")});
     const QFont bold(QStringLiteral("Arial"), -1, QFont::Bold);
-    for (const auto &page : pages) {
+    for (const Entry &page : qAsConst(pages)) {
         auto *item = new QListWidgetItem(QIcon(QLatin1String(page.icon)), page.text, m_pageList);
         item->setTextAlignment(Qt::AlignHCenter);
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);

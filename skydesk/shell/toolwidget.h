@@ -10,13 +10,14 @@ class QListWidget;
 class QPushButton;
 
 // The connection bar under the title bar: the page list, the serial port selector, the refresh
-// button and the Connect/Disconnect button. It talks to the link through signals only.
+// button and the Connect/Disconnect button. It talks to the link through signals only. The page
+// list has a fourth entry, "Internal", when the page area holds the internal parameter page.
 class toolWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit toolWidget(QWidget *parent = nullptr);
+    explicit toolWidget(QWidget *parent = nullptr, bool withInternalPage = false);
 
     QListWidget *pageList() const { return m_pageList; }
     QComboBox *portSelector() const { return m_portSelector; }
@@ -43,7 +44,7 @@ public slots:
     void onDisplayCloseCOMPort();
 
 private:
-    void buildPageList();
+    void buildPageList(bool withInternalPage);
     void showDisconnected();
 
     QPushButton *m_connectButton;
