@@ -256,6 +256,809 @@
     </message>
 </context>
 <context>
+    <name>InternalSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Param1</source>
+        <translation>Param1</translation>
+    </message>
+    <message>
+        <source>Servo Trim</source>
+        <translation>Servo Trim</translation>
+    </message>
+    <message>
+        <source>trim0</source>
+        <translation>trim0</translation>
+    </message>
+    <message>
+        <source>trim1</source>
+        <translation>trim1</translation>
+    </message>
+    <message>
+        <source>trim2</source>
+        <translation>trim2</translation>
+    </message>
+    <message>
+        <source>trim3</source>
+        <translation>trim3</translation>
+    </message>
+    <message>
+        <source>trim4</source>
+        <translation>trim4</translation>
+    </message>
+    <message>
+        <source>trim5</source>
+        <translation>trim5</translation>
+    </message>
+    <message>
+        <source>trim6</source>
+        <translation>trim6</translation>
+    </message>
+    <message>
+        <source>trim7</source>
+        <translation>trim7</translation>
+    </message>
+    <message>
+        <source>trim8</source>
+        <translation>trim8</translation>
+    </message>
+    <message>
+        <source>trim9</source>
+        <translation>trim9</translation>
+    </message>
+    <message>
+        <source>trim10</source>
+        <translation>trim10</translation>
+    </message>
+    <message>
+        <source>trim11</source>
+        <translation>trim11</translation>
+    </message>
+    <message>
+        <source>Servo Rev</source>
+        <translation>Servo Rev</translation>
+    </message>
+    <message>
+        <source>rev0</source>
+        <translation>rev0</translation>
+    </message>
+    <message>
+        <source>rev1</source>
+        <translation>rev1</translation>
+    </message>
+    <message>
+        <source>rev2</source>
+        <translation>rev2</translation>
+    </message>
+    <message>
+        <source>rev3</source>
+        <translation>rev3</translation>
+    </message>
+    <message>
+        <source>rev4</source>
+        <translation>rev4</translation>
+    </message>
+    <message>
+        <source>rev5</source>
+        <translation>rev5</translation>
+    </message>
+    <message>
+        <source>rev6</source>
+        <translation>rev6</translation>
+    </message>
+    <message>
+        <source>rev7</source>
+        <translation>rev7</translation>
+    </message>
+    <message>
+        <source>rev8</source>
+        <translation>rev8</translation>
+    </message>
+    <message>
+        <source>rev9</source>
+        <translation>rev9</translation>
+    </message>
+    <message>
+        <source>rev10</source>
+        <translation>rev10</translation>
+    </message>
+    <message>
+        <source>rev11</source>
+        <translation>rev11</translation>
+    </message>
+    <message>
+        <source>Rc Rev</source>
+        <translation>Rc Rev</translation>
+    </message>
+    <message>
+        <source>Level Swash</source>
+        <translation>Level Swash</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>Tail Limit B</translation>
+    </message>
+    <message>
+        <source>Coll Ratio</source>
+        <translation>Coll Ratio</translation>
+    </message>
+    <message>
+        <source>Motor Idel</source>
+        <translation>Motor Idel</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>Tail Limit A</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>Receiver Type</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Tail Servo Type</translation>
+    </message>
+    <message>
+        <source>Ail Limit</source>
+        <translation>Ail Limit</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Model Type</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>Swash Servo Type</translation>
+    </message>
+    <message>
+        <source>Ele Limit</source>
+        <translation>Ele Limit</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motor Type</translation>
+    </message>
+    <message>
+        <source>Param2</source>
+        <translation>Param2</translation>
+    </message>
+    <message>
+        <source>Swash Phase</source>
+        <translation>Swash Phase</translation>
+    </message>
+    <message>
+        <source>GPS Dist X</source>
+        <translation>GPS Dist X</translation>
+    </message>
+    <message>
+        <source>Safe Gard 2</source>
+        <translation>Safe Gard 2</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>GPS Dist Y</source>
+        <translation>GPS Dist Y</translation>
+    </message>
+    <message>
+        <source>VoltProtect switch</source>
+        <translation>VoltProtect switch</translation>
+    </message>
+    <message>
+        <source>Motor Stop Type</source>
+        <translation>Motor Stop Type</translation>
+    </message>
+    <message>
+        <source>GPS Dist Z</source>
+        <translation>GPS Dist Z</translation>
+    </message>
+    <message>
+        <source>Loss Volt</source>
+        <translation>Loss Volt</translation>
+    </message>
+    <message>
+        <source>IMU Rotate</source>
+        <translation>IMU Rotate</translation>
+    </message>
+    <message>
+        <source>Governor Status</source>
+        <translation>Governor Status</translation>
+    </message>
+    <message>
+        <source>Protect Volt 1</source>
+        <translation>Protect Volt 1</translation>
+    </message>
+    <message>
+        <source>IMU Dist X</source>
+        <translation>IMU Dist X</translation>
+    </message>
+    <message>
+        <source>Waypoint Type</source>
+        <translation>Waypoint Type</translation>
+    </message>
+    <message>
+        <source>Protect Volt 2</source>
+        <translation>Protect Volt 2</translation>
+    </message>
+    <message>
+        <source>IMU Dist Y</source>
+        <translation>IMU Dist Y</translation>
+    </message>
+    <message>
+        <source>Battery Cell</source>
+        <translation>Battery Cell</translation>
+    </message>
+    <message>
+        <source>IMU Dist Z</source>
+        <translation>IMU Dist Z</translation>
+    </message>
+    <message>
+        <source>Safe Gard 1</source>
+        <translation>Safe Gard 1</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>Channel Map</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>通道七</source>
+        <translation>通道七</translation>
+    </message>
+    <message>
+        <source>通道八</source>
+        <translation>通道八</translation>
+    </message>
+    <message>
+        <source>通道九</source>
+        <translation>通道九</translation>
+    </message>
+    <message>
+        <source>通道十</source>
+        <translation>通道十</translation>
+    </message>
+    <message>
+        <source>通道十一</source>
+        <translation>通道十一</translation>
+    </message>
+    <message>
+        <source>通道十二</source>
+        <translation>通道十二</translation>
+    </message>
+    <message>
+        <source>通道十三</source>
+        <translation>通道十三</translation>
+    </message>
+    <message>
+        <source>通道十四</source>
+        <translation>通道十四</translation>
+    </message>
+    <message>
+        <source>通道十五</source>
+        <translation>通道十五</translation>
+    </message>
+    <message>
+        <source>通道十六</source>
+        <translation>通道十六</translation>
+    </message>
+    <message>
+        <source>Param3</source>
+        <translation>Param3</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p ktotal</source>
+        <translation>p ktotal</translation>
+    </message>
+    <message>
+        <source>p kp</source>
+        <translation>p kp</translation>
+    </message>
+    <message>
+        <source>p ki</source>
+        <translation>p ki</translation>
+    </message>
+    <message>
+        <source>p kd</source>
+        <translation>p kd</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>q ktotal</source>
+        <translation>q ktotal</translation>
+    </message>
+    <message>
+        <source>q kp</source>
+        <translation>q kp</translation>
+    </message>
+    <message>
+        <source>q ki</source>
+        <translation>q ki</translation>
+    </message>
+    <message>
+        <source>q kd</source>
+        <translation>q kd</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>r ktotal</source>
+        <translation>r ktotal</translation>
+    </message>
+    <message>
+        <source>r kp</source>
+        <translation>r kp</translation>
+    </message>
+    <message>
+        <source>r ki</source>
+        <translation>r ki</translation>
+    </message>
+    <message>
+        <source>r kd</source>
+        <translation>r kd</translation>
+    </message>
+    <message>
+        <source>phi</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>phi ktotal</source>
+        <translation>phi ktotal</translation>
+    </message>
+    <message>
+        <source>phi kp</source>
+        <translation>phi kp</translation>
+    </message>
+    <message>
+        <source>phi ki</source>
+        <translation>phi ki</translation>
+    </message>
+    <message>
+        <source>phi kd</source>
+        <translation>phi kd</translation>
+    </message>
+    <message>
+        <source>theta</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>theta ktotal</source>
+        <translation>theta ktotal</translation>
+    </message>
+    <message>
+        <source>theta kp</source>
+        <translation>theta kp</translation>
+    </message>
+    <message>
+        <source>theta ki</source>
+        <translation>theta ki</translation>
+    </message>
+    <message>
+        <source>theta kd</source>
+        <translation>theta kd</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>psi ktotal</source>
+        <translation>psi ktotal</translation>
+    </message>
+    <message>
+        <source>psi kp</source>
+        <translation>psi kp</translation>
+    </message>
+    <message>
+        <source>psi ki</source>
+        <translation>psi ki</translation>
+    </message>
+    <message>
+        <source>psi kd</source>
+        <translation>psi kd</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>h ktotal</source>
+        <translation>h ktotal</translation>
+    </message>
+    <message>
+        <source>h kp</source>
+        <translation>h kp</translation>
+    </message>
+    <message>
+        <source>h ki</source>
+        <translation>h ki</translation>
+    </message>
+    <message>
+        <source>h kd</source>
+        <translation>h kd</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>v ktotal</source>
+        <translation>v ktotal</translation>
+    </message>
+    <message>
+        <source>v kp</source>
+        <translation>v kp</translation>
+    </message>
+    <message>
+        <source>v ki</source>
+        <translation>v ki</translation>
+    </message>
+    <message>
+        <source>v kd</source>
+        <translation>v kd</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>position ktotal</source>
+        <translation>position ktotal</translation>
+    </message>
+    <message>
+        <source>position kp</source>
+        <translation>position kp</translation>
+    </message>
+    <message>
+        <source>position ki</source>
+        <translation>position ki</translation>
+    </message>
+    <message>
+        <source>position kd</source>
+        <translation>position kd</translation>
+    </message>
+    <message>
+        <source>Param4</source>
+        <translation>Param4</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>rpm ktotal</source>
+        <translation>rpm ktotal</translation>
+    </message>
+    <message>
+        <source>rpm kp</source>
+        <translation>rpm kp</translation>
+    </message>
+    <message>
+        <source>rpm ki</source>
+        <translation>rpm ki</translation>
+    </message>
+    <message>
+        <source>rpm kd</source>
+        <translation>rpm kd</translation>
+    </message>
+    <message>
+        <source>rpm compensate colle</source>
+        <translation>rpm compensate colle</translation>
+    </message>
+    <message>
+        <source>right spin</source>
+        <translation>right spin</translation>
+    </message>
+    <message>
+        <source>deadband rc rudder</source>
+        <translation>deadband rc rudder</translation>
+    </message>
+    <message>
+        <source>rpm compensate cyclic</source>
+        <translation>rpm compensate cyclic</translation>
+    </message>
+    <message>
+        <source>acc left</source>
+        <translation>acc left</translation>
+    </message>
+    <message>
+        <source>deadband gyro z</source>
+        <translation>deadband gyro z</translation>
+    </message>
+    <message>
+        <source>rpm compensate tail</source>
+        <translation>rpm compensate tail</translation>
+    </message>
+    <message>
+        <source>acc right</source>
+        <translation>acc right</translation>
+    </message>
+    <message>
+        <source>deadband rc mainrotor</source>
+        <translation>deadband rc mainrotor</translation>
+    </message>
+    <message>
+        <source>burst coef</source>
+        <translation>burst coef</translation>
+    </message>
+    <message>
+        <source>dec left</source>
+        <translation>dec left</translation>
+    </message>
+    <message>
+        <source>deadband gyro xy</source>
+        <translation>deadband gyro xy</translation>
+    </message>
+    <message>
+        <source>roll agility</source>
+        <translation>roll agility</translation>
+    </message>
+    <message>
+        <source>dec right</source>
+        <translation>dec right</translation>
+    </message>
+    <message>
+        <source>tail compensate colle</source>
+        <translation>tail compensate colle</translation>
+    </message>
+    <message>
+        <source>pitch agility</source>
+        <translation>pitch agility</translation>
+    </message>
+    <message>
+        <source>acc mainrotor</source>
+        <translation>acc mainrotor</translation>
+    </message>
+    <message>
+        <source>tail compensate cyclic</source>
+        <translation>tail compensate cyclic</translation>
+    </message>
+    <message>
+        <source>left spin</source>
+        <translation>left spin</translation>
+    </message>
+    <message>
+        <source>dec mainrotor</source>
+        <translation>dec mainrotor</translation>
+    </message>
+    <message>
+        <source>tail compensate colle zero</source>
+        <translation>tail compensate colle zero</translation>
+    </message>
+    <message>
+        <source>Param5</source>
+        <translation>Param5</translation>
+    </message>
+    <message>
+        <source>vu</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>vu_ktotal</source>
+        <translation>vu_ktotal</translation>
+    </message>
+    <message>
+        <source>vu_kp</source>
+        <translation>vu_kp</translation>
+    </message>
+    <message>
+        <source>vu_ki</source>
+        <translation>vu_ki</translation>
+    </message>
+    <message>
+        <source>vu_kd</source>
+        <translation>vu_kd</translation>
+    </message>
+    <message>
+        <source>side dist</source>
+        <translation>side dist</translation>
+    </message>
+    <message>
+        <source>side dist ktotal</source>
+        <translation>side dist ktotal</translation>
+    </message>
+    <message>
+        <source>side dist kp</source>
+        <translation>side dist kp</translation>
+    </message>
+    <message>
+        <source>side dist ki</source>
+        <translation>side dist ki</translation>
+    </message>
+    <message>
+        <source>side dist kd</source>
+        <translation>side dist kd</translation>
+    </message>
+    <message>
+        <source>ioc enable</source>
+        <translation>ioc enable</translation>
+    </message>
+    <message>
+        <source>max_v_byhand</source>
+        <translation>max_v_byhand</translation>
+    </message>
+    <message>
+        <source>max declinerate</source>
+        <translation>max declinerate</translation>
+    </message>
+    <message>
+        <source>cruise_vh_acc</source>
+        <translation>cruise_vh_acc</translation>
+    </message>
+    <message>
+        <source>flight trim phi</source>
+        <translation>flight trim phi</translation>
+    </message>
+    <message>
+        <source>reach dist alt</source>
+        <translation>reach dist alt</translation>
+    </message>
+    <message>
+        <source>max_theta_byhand</source>
+        <translation>max_theta_byhand</translation>
+    </message>
+    <message>
+        <source>cruise vh dec</source>
+        <translation>cruise vh dec</translation>
+    </message>
+    <message>
+        <source>flight trim theta</source>
+        <translation>flight trim theta</translation>
+    </message>
+    <message>
+        <source>max auto spin</source>
+        <translation>max auto spin</translation>
+    </message>
+    <message>
+        <source>cruise_vh_buff</source>
+        <translation>cruise_vh_buff</translation>
+    </message>
+    <message>
+        <source>cruise_vu_acc</source>
+        <translation>cruise_vu_acc</translation>
+    </message>
+    <message>
+        <source>invert flight</source>
+        <translation>invert flight</translation>
+    </message>
+    <message>
+        <source>max phi</source>
+        <translation>max phi</translation>
+    </message>
+    <message>
+        <source>cruise vu buff</source>
+        <translation>cruise vu buff</translation>
+    </message>
+    <message>
+        <source>cruise_vu_dec</source>
+        <translation>cruise_vu_dec</translation>
+    </message>
+    <message>
+        <source>reserve1</source>
+        <translation>reserve1</translation>
+    </message>
+    <message>
+        <source>max theta</source>
+        <translation>max theta</translation>
+    </message>
+    <message>
+        <source>_vh_stick_acc</source>
+        <translation>_vh_stick_acc</translation>
+    </message>
+    <message>
+        <source>limit_radius</source>
+        <translation>limit_radius</translation>
+    </message>
+    <message>
+        <source>normal fail type</source>
+        <translation>normal fail type</translation>
+    </message>
+    <message>
+        <source>max vcruise</source>
+        <translation>max vcruise</translation>
+    </message>
+    <message>
+        <source>vh_stick_dec</source>
+        <translation>vh_stick_dec</translation>
+    </message>
+    <message>
+        <source>limit_alt</source>
+        <translation>limit_alt</translation>
+    </message>
+    <message>
+        <source>gps cruise fail type</source>
+        <translation>gps cruise fail type</translation>
+    </message>
+    <message>
+        <source>min vcruise</source>
+        <translation>min vcruise</translation>
+    </message>
+    <message>
+        <source>vu_stick_acc</source>
+        <translation>vu_stick_acc</translation>
+    </message>
+    <message>
+        <source>forbid_area_enable</source>
+        <translation>forbid_area_enable</translation>
+    </message>
+    <message>
+        <source>turn back height</source>
+        <translation>turn back height</translation>
+    </message>
+    <message>
+        <source>max climbrate</source>
+        <translation>max climbrate</translation>
+    </message>
+    <message>
+        <source>vu_stick_dec</source>
+        <translation>vu_stick_dec</translation>
+    </message>
+    <message>
+        <source>max_phi_byhand</source>
+        <translation>max_phi_byhand</translation>
+    </message>
+    <message>
+        <source>Calib Volt</source>
+        <translation>Calib Volt</translation>
+    </message>
+    <message>
+        <source>Test BEC</source>
+        <translation>Test BEC</translation>
+    </message>
+    <message>
+        <source>Calib RC Neu</source>
+        <translation>Calib RC Neu</translation>
+    </message>
+    <message>
+        <source>Start Calib RC Scale</source>
+        <translation>Start Calib RC Scale</translation>
+    </message>
+    <message>
+        <source>Stop Calib RC Scale</source>
+        <translation>Stop Calib RC Scale</translation>
+    </message>
+    <message>
+        <source>Bind DSM</source>
+        <translation>Bind DSM</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -697,6 +1500,10 @@
     <message>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Internal</source>
+        <translation>Internal</translation>
     </message>
 </context>
 <context>
