@@ -1510,7 +1510,7 @@
     <name>updatesettingpage</name>
     <message>
         <source>Online Upgrade</source>
-        <translation>Online-Aktualisierung</translation>
+        <translation>Online-Upgrade</translation>
     </message>
     <message>
         <source>New firmware available!</source>
