@@ -233,6 +233,40 @@ private slots:
                  QStringLiteral("Notice: You should connect controller, firstly!"));
     }
 
+    void onlineCheckTextsFitTheirLabel_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    // Every result of the online check shows whole, in the bold the style sheet gives the label,
+    // at the 9-point desktop font.
+    void onlineCheckTextsFitTheirLabel()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        {
+            updatesettingpage page(nullptr, nullptr);
+            page.setStyleSheet(QStringLiteral("ClickedLabel { font-weight: bold; }"));
+            ClickedLabel *label = page.form()->labelUpdateFirmware;
+            label->ensurePolished();
+            QVERIFY(label->font().bold());
+            for (const char *text : {"Online Upgrade", "New firmware available!", "No Update"}) {
+                const QString shown = QCoreApplication::translate("updatesettingpage", text);
+                QVERIFY2(label->fontMetrics().horizontalAdvance(shown) <= label->width(),
+                         qPrintable(shown));
+            }
+        }
+        QApplication::setFont(font);
+        QCoreApplication::removeTranslator(&translator);
+    }
+
     void everyReportHasItsTextAndColour_data()
     {
         QTest::addColumn<quint32>("code");
