@@ -1,4 +1,5 @@
 // The link worker over a real pseudo-terminal against the simulated flight controller.
+#include "blockaccess.h"
 #include "commrt.h"
 #include "fcsimprocess.h"
 #include "portnaming.h"
@@ -13,13 +14,6 @@
 namespace {
 
 constexpr int kWaitMs = 8000;
-
-QVector<quint8> linkBlock()
-{
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    const quint8 *raw = fclink::parameterBlockBytes(uavParam);
-    return QVector<quint8>(raw, raw + sizeof(UavParam));
-}
 
 QList<int> codes(const QSignalSpy &spy)
 {
@@ -125,7 +119,7 @@ private slots:
         QCOMPARE(codes(t.connectState), QList<int>{1});
         QCOMPARE(t.parameters.count(), 1);
         QVERIFY(t.link->isConnected());
-        QCOMPARE(linkBlock(), m_sim->block());
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
         QCOMPARE(int(t.link->getDeviceId()), 0x26);
         QCOMPARE(int(t.link->getFirmwareVersion()), 112);
 
@@ -162,7 +156,7 @@ private slots:
         t.link->setSubframeHead(1);
         QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(4), kWaitMs);
         QCOMPARE(codes(t.status), (QList<int>{5, 4}));
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->block(), linkBlock(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->block(), blockaccess::blockNow(), kWaitMs);
 
         // Slices go out in order, each repeated only while its answer is late (a loaded machine
         // can delay a reply past the next period); the frame count itself is a benchmark figure.
@@ -233,7 +227,7 @@ private slots:
         m_sim->sendSignal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(t.parameters.count(), readsBefore + 1, kWaitMs);
         QCOMPARE(codes(t.connectState), (QList<int>{0, 1}));
-        QCOMPARE(linkBlock(), m_sim->block());
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
     }
 
     void disconnectStopsFramesAndReconnectRereads()
@@ -286,7 +280,7 @@ private slots:
         QVERIFY(startSim({"--drop", "0.1", "--corrupt", "0.2", "--seed", "7"}));
         LinkUnderTest t;
         QVERIFY(t.connectTo(m_sim->linkPath()));
-        QCOMPARE(linkBlock(), m_sim->block());
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
         QVERIFY(t.link->repliesRejected() > 0);
 
         for (int round = 0; round < 3; ++round) {
@@ -299,7 +293,7 @@ private slots:
             t.status.clear();
             t.link->setSubframeHead(1);
             QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(4), 3 * kWaitMs);
-            QTRY_COMPARE_WITH_TIMEOUT(m_sim->block(), linkBlock(), kWaitMs);
+            QTRY_COMPARE_WITH_TIMEOUT(m_sim->block(), blockaccess::blockNow(), kWaitMs);
         }
     }
 

@@ -2,6 +2,7 @@
 // page area and page list with and without it, and the page against the simulator.
 #include "advancesettingpage.h"
 #include "appsettings.h"
+#include "blockaccess.h"
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
@@ -20,6 +21,10 @@
 #include <QtWidgets>
 
 #include <cstring>
+
+using blockaccess::blockNow;
+using blockaccess::randomBlock;
+using blockaccess::setBlock;
 
 namespace {
 
@@ -243,27 +248,6 @@ int distinctiveValue(const ExpectedBox &box)
     if (box.maximum == 100)
         return 77;
     return -1;
-}
-
-QVector<quint8> blockNow()
-{
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    const quint8 *raw = fclink::parameterBlockBytes(uavParam);
-    return QVector<quint8>(raw, raw + sizeof(UavParam));
-}
-
-void setBlock(const QVector<quint8> &bytes)
-{
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    std::memcpy(fclink::parameterBlockBytes(uavParam), bytes.constData(), sizeof(UavParam));
-}
-
-QVector<quint8> randomBlock(QRandomGenerator &random)
-{
-    QVector<quint8> bytes(int(sizeof(UavParam)));
-    for (quint8 &b : bytes)
-        b = static_cast<quint8>(random.bounded(256));
-    return bytes;
 }
 
 // Shows another value without the page noticing, so a refresh has to bring the block's back.

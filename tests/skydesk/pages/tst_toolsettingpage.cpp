@@ -1,5 +1,6 @@
 // The tools page: telemetry fields, command buttons, parameter files, and the page against the
 // simulator for import and flash.
+#include "blockaccess.h"
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
@@ -17,30 +18,13 @@
 
 #include <cstring>
 
+using blockaccess::blockNow;
+using blockaccess::randomBlock;
+using blockaccess::setBlock;
+
 namespace {
 
 constexpr int kWaitMs = 10000;
-
-QVector<quint8> blockNow()
-{
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    const quint8 *raw = fclink::parameterBlockBytes(uavParam);
-    return QVector<quint8>(raw, raw + sizeof(UavParam));
-}
-
-void setBlock(const QVector<quint8> &bytes)
-{
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    std::memcpy(fclink::parameterBlockBytes(uavParam), bytes.constData(), sizeof(UavParam));
-}
-
-QVector<quint8> randomBlock(QRandomGenerator &random)
-{
-    QVector<quint8> bytes(fclink::kParameterBlockSize);
-    for (quint8 &b : bytes)
-        b = static_cast<quint8>(random.bounded(256));
-    return bytes;
-}
 
 QMap<QString, QString> iniValues(const QString &path)
 {
