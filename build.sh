@@ -95,11 +95,19 @@ DEMO_DIR=
 DEMO_SIM=
 DEMO_SERVER=
 DEMO_FTP=
+# Stops one background process of the demo. Its exit status (it was killed) must not end the
+# clean-up under `set -e`.
+stop_process() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 stop_demo() {
-    [ -n "$DEMO_SIM" ] && kill "$DEMO_SIM" 2>/dev/null && wait "$DEMO_SIM" 2>/dev/null
-    [ -n "$DEMO_SERVER" ] && kill "$DEMO_SERVER" 2>/dev/null && wait "$DEMO_SERVER" 2>/dev/null
-    [ -n "$DEMO_FTP" ] && kill "$DEMO_FTP" 2>/dev/null && wait "$DEMO_FTP" 2>/dev/null
-    [ -n "$DEMO_DIR" ] && rm -rf "$DEMO_DIR"
+    stop_process "$DEMO_SIM"
+    stop_process "$DEMO_SERVER"
+    stop_process "$DEMO_FTP"
+    if [ -n "$DEMO_DIR" ]; then rm -rf "$DEMO_DIR"; fi
     return 0
 }
 
