@@ -1,6 +1,7 @@
 // Whole upgrade runs of the library against the simulated flight controller on a
 // pseudo-terminal: a good image, bad files, every failing bootloader step, stop and teardown.
 #include "fcsimprocess.h"
+#include "linkprobe.h"
 
 #include "firmwareimage.h"
 #include "firmwareupgradelib.h"
@@ -78,38 +79,6 @@ bool waitForEnd(const Receiver &receiver, int timeoutMs = kRunTimeoutMs)
     // Anything posted together with the end arrives too.
     QCoreApplication::processEvents();
     return receiver.ended();
-}
-
-// Asks the controller on the link protocol for one reply and returns its firmware version
-// byte, or -1 when no valid reply comes.
-int firmwareVersionOnLink(const QString &device)
-{
-    QSerialPort port(device);
-    if (!port.open(QIODevice::ReadWrite))
-        return -1;
-    port.setBaudRate(QSerialPort::Baud115200);
-    quint8 request[fclink::kFrameSize];
-    fclink::buildRequestFrame(0, 0, nullptr, request);
-    fclink::FrameAssembler assembler(fclink::kReplyStart0, fclink::kReplyStart1);
-    int version = -1;
-    QElapsedTimer clock;
-    clock.start();
-    for (int attempt = 0; attempt < 5 && version < 0; ++attempt) {
-        port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
-        port.waitForBytesWritten(500);
-        QElapsedTimer wait;
-        wait.start();
-        while (version < 0 && wait.elapsed() < 500) {
-            if (port.waitForReadyRead(50)) {
-                const QByteArray bytes = port.readAll();
-                assembler.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
-                               static_cast<std::size_t>(bytes.size()), [&](const quint8 *reply) {
-                                   version = reply[fclink::offset::FirmwareVersion];
-                               });
-            }
-        }
-    }
-    return version;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // received and holds afterwards.
 
 #include "fcsimprocess.h"
+#include "linkprobe.h"
 #include "toolrun.h"
 
 #include <firmwareimage.h>
@@ -102,36 +103,6 @@ bool writeFile(const QString &path, const QByteArray &contents)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
-// Asks the controller for one link reply and returns the firmware version byte it carries, or
-// -1 when no valid reply comes.
-int firmwareVersionOnLink(const QString &device)
-{
-    QSerialPort port(device);
-    if (!port.open(QIODevice::ReadWrite))
-        return -1;
-    port.setBaudRate(QSerialPort::Baud115200);
-    quint8 request[fclink::kFrameSize];
-    fclink::buildRequestFrame(0, 0, nullptr, request);
-    fclink::FrameAssembler assembler(fclink::kReplyStart0, fclink::kReplyStart1);
-    int version = -1;
-    for (int attempt = 0; attempt < 5 && version < 0; ++attempt) {
-        port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
-        port.waitForBytesWritten(500);
-        QElapsedTimer wait;
-        wait.start();
-        while (version < 0 && wait.elapsed() < 500) {
-            if (!port.waitForReadyRead(50))
-                continue;
-            const QByteArray bytes = port.readAll();
-            assembler.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
-                           static_cast<std::size_t>(bytes.size()), [&](const quint8 *reply) {
-                               version = reply[fclink::offset::FirmwareVersion];
-                           });
-        }
-    }
-    return version;
 }
 
 // Time-outs given to fctool where a case waits for one on purpose.
