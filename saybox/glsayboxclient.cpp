@@ -216,28 +216,38 @@ void GLSayboxClient::removeAttachment(int index)
     layoutAttachments();
 }
 
+QLabel *GLSayboxClient::pictureLabel(int slot) const
+{
+    QLabel *const labels[] = {form->labelPic1, form->labelPic2, form->labelPic3};
+    return labels[slot];
+}
+
+QLabel *GLSayboxClient::attachmentLabel(int row) const
+{
+    QLabel *const labels[] = {form->labelFileName1, form->labelFileName2, form->labelFileName3};
+    return labels[row];
+}
+
 void GLSayboxClient::layoutPictures()
 {
     QGroupBox *const boxes[] = {form->groupBoxPic1, form->groupBoxPic2, form->groupBoxPic3};
-    QLabel *const labels[] = {form->labelPic1, form->labelPic2, form->labelPic3};
     QPushButton *const buttons[] = {form->pushButtonDeletePic1, form->pushButtonDeletePic2,
                                     form->pushButtonDeletePic3};
     for (int slot = 0; slot < MaxEntries; ++slot) {
         const bool used = slot < picturePaths.size();
         boxes[slot]->setVisible(used);
-        labels[slot]->setVisible(used);
+        pictureLabel(slot)->setVisible(used);
         buttons[slot]->setVisible(used);
         if (used)
             showPicture(slot);
         else
-            labels[slot]->clear();
+            pictureLabel(slot)->clear();
     }
 }
 
 void GLSayboxClient::showPicture(int slot)
 {
-    QLabel *const labels[] = {form->labelPic1, form->labelPic2, form->labelPic3};
-    QLabel *label = labels[slot];
+    QLabel *label = pictureLabel(slot);
     const QPixmap picture(picturePaths.at(slot));
     label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     label->setToolTip(QFileInfo(picturePaths.at(slot)).fileName());
@@ -245,25 +255,23 @@ void GLSayboxClient::showPicture(int slot)
 
 void GLSayboxClient::layoutAttachments()
 {
-    QLabel *const labels[] = {form->labelFileName1, form->labelFileName2, form->labelFileName3};
     QPushButton *const buttons[] = {form->pushButtonDelete1, form->pushButtonDelete2,
                                     form->pushButtonDelete3};
     form->groupBoxFiles->setVisible(!attachmentPaths.isEmpty());
     for (int row = 0; row < MaxEntries; ++row) {
         const bool used = row < attachmentPaths.size();
-        labels[row]->setVisible(used);
+        attachmentLabel(row)->setVisible(used);
         buttons[row]->setVisible(used);
         if (used)
             showAttachment(row);
         else
-            labels[row]->clear();
+            attachmentLabel(row)->clear();
     }
 }
 
 void GLSayboxClient::showAttachment(int row)
 {
-    QLabel *const labels[] = {form->labelFileName1, form->labelFileName2, form->labelFileName3};
-    QLabel *label = labels[row];
+    QLabel *label = attachmentLabel(row);
     const QString path = attachmentPaths.at(row);
     const QString fullName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     const QString size = sizeText(QFileInfo(path).size());

@@ -69,6 +69,8 @@ private:
     bool isAdded(const QString &path) const;
     void showNotice(const QString &text);
     void showLimitTip(QPushButton *button, const QString &text);
+    QLabel *pictureLabel(int slot) const;
+    QLabel *attachmentLabel(int row) const;
     void layoutPictures();
     void layoutAttachments();
     void showPicture(int slot);
