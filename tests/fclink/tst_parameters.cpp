@@ -256,6 +256,44 @@ private slots:
         QCOMPARE(readField(block.data(), *findParameterField("IMUDistX")), -32768);
     }
 
+    // Text the file must not hold: what is not a parameter file is refused whole, even where
+    // QSettings would read past it (a repeated key keeps the last value, a stray line is skipped).
+    void strictLoadRefusesWhatIsNoParameterFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("repeated key") << QByteArray() << QByteArray("var43=5\n") << "var43";
+        QTest::newRow("repeated key in a second section")
+            << QByteArray() << QByteArray("[General]\nvar10=1\n") << "var10";
+        QTest::newRow("junk before the section")
+            << QByteArray("PK\x03\x04 not an ini file\n") << QByteArray() << "line 1";
+        QTest::newRow("junk after the keys") << QByteArray() << QByteArray("garbage\n") << "line";
+        QTest::newRow("over 64 KiB of unrelated keys")
+            << QByteArray() << QByteArray("junk=").append(QByteArray(70 * 1024, 'x')) << "64 KiB";
+    }
+
+    void strictLoadRefusesWhatIsNoParameterFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, mentions);
+        const QString file = savedCopyWith(QStringLiteral("var181"), QString());
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray text = before + saved.readAll() + after;
+        saved.close();
+        QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(saved.write(text), qint64(text.size()));
+        saved.close();
+
+        std::vector<quint8> block(kParameterBlockSize, 0x5A);
+        QString error;
+        QVERIFY(!loadParameterFileStrict(file, block.data(), &error));
+        QVERIFY2(error.contains(mentions), qPrintable(error));
+        QCOMPARE(block, std::vector<quint8>(kParameterBlockSize, 0x5A));
+    }
+
     void fileErrors()
     {
         std::vector<quint8> block(kParameterBlockSize, 0);
