@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -109,8 +111,12 @@ void mainWidget::connectBarsToLink()
             &Commrt::refreshDevices);
     connect(m_link, &Commrt::updatePortNames, m_connectionBar, &toolWidget::updatePortCombo,
             Qt::DirectConnection);
-    connect(m_connectionBar, &toolWidget::serialConnect, m_link, &Commrt::connectCom);
-    connect(m_connectionBar, &toolWidget::serialDisconnect, m_link, &Commrt::disconnectCom);
+    connect(m_connectionBar, &toolWidget::serialConnect, m_link, [this] {
+        ++m_connectionRequests;
+        m_link->connectCom();
+    });
+    connect(m_connectionBar, &toolWidget::serialDisconnect, this,
+            &mainWidget::disconnectAfterPendingEdits);
     // The text-carrying overload of currentIndexChanged is deprecated; this is its equivalent.
     QComboBox *selector = m_connectionBar->portSelector();
     connect(selector, QOverload<int>::of(&QComboBox::currentIndexChanged), m_link,
@@ -118,6 +124,30 @@ void mainWidget::connectBarsToLink()
     connect(m_link, &Commrt::statusChangedText, m_statusBar,
             QOverload<quint16>::of(&statusWidget::statusTextChanged));
     connect(m_link, &Commrt::connectStateText, m_statusBar, &statusWidget::connectTextChanged);
+}
+
+void mainWidget::disconnectAfterPendingEdits()
+{
+    const int request = ++m_connectionRequests;
+    m_pageArea->sendPendingEditsThen([this, request] {
+        if (request == m_connectionRequests)
+            m_link->disconnectCom();
+    });
+}
+
+void mainWidget::closeEvent(QCloseEvent *event)
+{
+    if (m_closeWhenSent) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    // The close runs again from the event loop: a close cannot start inside the one that is
+    // being refused here.
+    m_pageArea->sendPendingEditsThen([this] {
+        m_closeWhenSent = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    });
 }
 
 void mainWidget::fillPortList()

@@ -48,6 +48,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The window closes once what the pilot typed has reached the controller.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void advanceSplash(int value, bool pause);
@@ -56,6 +58,7 @@ private:
     void fillPortList();
     void connectPageArea();
     void changeLanguage(quint8 code, const QString &notice);
+    void disconnectAfterPendingEdits();
 
     QString m_picName;
     Commrt *m_link = nullptr;
@@ -66,6 +69,10 @@ private:
     titleWidget *m_titleBar = nullptr;
     MySplashScreen *m_splash;
     QTranslator *m_translator = nullptr;
+    // Counts disconnect requests and connects: a disconnect that waits for an upload is dropped
+    // when the pilot connects again meanwhile.
+    int m_connectionRequests = 0;
+    bool m_closeWhenSent = false;
 };
 
 #endif // SKYDESK_MAINWIDGET_H

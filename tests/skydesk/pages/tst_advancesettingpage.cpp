@@ -24,6 +24,11 @@ qint32 field(const char *name)
     return fclink::readParameter(name);
 }
 
+QString markOf(const QWidget *control)
+{
+    return control->property("parameterState").toString();
+}
+
 void moveMouse(QWidget *widget, QPoint at)
 {
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
@@ -164,7 +169,7 @@ private slots:
         const quint64 before = uploads();
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
-        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(!ui->pushButtonMotorIdelSpeedLevel3->isChecked());
         QVERIFY(ui->radioButtonAltGoHome->isChecked());
         QVERIFY(!ui->radioButtonHover->isChecked());
         QVERIFY(ui->radioButtonBackwards->isChecked());
@@ -179,7 +184,8 @@ private slots:
         QVERIFY(ui->radioButtonForbidAreaOn->isChecked());
         QVERIFY(!ui->radioButtonForbidAreaOff->isChecked());
 
-        // Values that name no choice leave those controls as they were.
+        // Values that name no choice leave those controls as they were (and marked), except
+        // the level buttons: none stays lit for a level the block does not hold.
         setField("MotorIdel", 7);
         setField("FailType", 4);
         setField("GoHomeHeading", 0);
@@ -188,7 +194,7 @@ private slots:
         setField("ForbidAreaEnable", 9);
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
-        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(!ui->pushButtonMotorIdelSpeedLevel3->isChecked());
         QVERIFY(ui->radioButtonAltGoHome->isChecked());
         QVERIFY(ui->radioButtonBackwards->isChecked());
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
@@ -303,13 +309,90 @@ private slots:
         QVERIFY(ui->comboBoxIOCRight->styleSheet().contains("#00bb00"));
         QVERIFY(!ui->comboBoxIOCLeft->styleSheet().contains("#00bb00"));
 
-        // Channel numbers past the eight channels name none: the indicator stays put.
+        // Channel numbers past the eight channels name none: no switch position is known, so
+        // no combo box stays lit and the indicator returns to the middle.
         setField("ChannelMap8", 200);
         m_page->refreshPage();
+        QCOMPARE(m_page->iocZonePainted(), 0);
+        for (QComboBox *box : {ui->comboBoxIOCLeft, ui->comboBoxIOCMiddle, ui->comboBoxIOCRight})
+            QVERIFY2(!box->styleSheet().contains("#00bb00"), qPrintable(box->objectName()));
+        QCOMPARE(ui->horizontalSliderIOC->value(), 0);
         g_rc_channel[7] = -600;
         m_page->updateTelemetryInfo();
-        QCOMPARE(m_page->iocZonePainted(), 3);
-        QCOMPARE(ui->horizontalSliderIOC->value(), 71);
+        QCOMPARE(m_page->iocZonePainted(), 0);
+
+        // The same for the go-home switch.
+        setField("ChannelMap7", 2);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(1);
+        g_rc_channel[1] = 500;
+        m_page->updateTelemetryInfo();
+        QCOMPARE(m_page->goHomeZonePainted(), 1);
+        setField("ChannelMap7", 0);
+        m_page->refreshPage();
+        QCOMPARE(m_page->goHomeZonePainted(), 0);
+        QVERIFY(!ui->labelGoHomeStandby->styleSheet().contains("#00bb00"));
+    }
+
+    // A value the controls cannot show is shown as the Part says, and marked with what the
+    // controller holds; the mark goes with a value the controls show.
+    void valuesTheControlsCannotShowAreMarked()
+    {
+        setField("MotorIdel", 3);
+        m_page->refreshPage();
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+
+        setField("TurnbackHeight", 5);
+        setField("LimitAlt", 60000);
+        setField("LimitRadius", 800);
+        setField("MotorIdel", 44);
+        setField("ForbidAreaEnable", 9);
+        setField("IocFunctionRight", 1);
+        setField("GoHomeHeading", 0);
+        const quint64 before = uploads();
+        m_page->refreshPage();
+        QCOMPARE(uploads(), before);
+
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        QCOMPARE(markOf(ui->spinBoxGoHomeAlt), QStringLiteral("outOfRange"));
+        QCOMPARE(ui->spinBoxGoHomeAlt->toolTip(),
+                 QStringLiteral("The flight controller holds 5 m, outside 20–500 m"));
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10000.0);
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->toolTip(),
+                 QStringLiteral("The flight controller holds 60000 m, outside 10–10000 m"));
+        QCOMPARE(markOf(ui->doubleSpinBoxDistanceLimit), QString());
+
+        // No level button lit for a level the block does not hold.
+        for (QPushButton *button : ui->groupBoxMotorIdelSpeed->findChildren<QPushButton *>())
+            QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+        QCOMPARE(markOf(ui->groupBoxMotorIdelSpeed), QStringLiteral("outOfRange"));
+        QVERIFY2(ui->groupBoxMotorIdelSpeed->toolTip().contains("holds 44"),
+                 qPrintable(ui->groupBoxMotorIdelSpeed->toolTip()));
+
+        QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
+        QCOMPARE(markOf(ui->groupBoxForbidenAeraLimit), QStringLiteral("outOfRange"));
+        QVERIFY(ui->groupBoxForbidenAeraLimit->toolTip().contains("holds 9"));
+        QCOMPARE(markOf(ui->comboBoxIOCRight), QStringLiteral("outOfRange"));
+        QVERIFY(ui->comboBoxIOCRight->toolTip().contains("holds 1"));
+        QCOMPARE(markOf(ui->groupBoxGoHomeHeading), QStringLiteral("outOfRange"));
+        QCOMPARE(markOf(ui->groupBoxEnhancedFailsafeMethods), QString());
+
+        setField("TurnbackHeight", 120);
+        setField("LimitAlt", 300);
+        setField("MotorIdel", 2);
+        setField("ForbidAreaEnable", 0);
+        setField("IocFunctionRight", 2);
+        setField("GoHomeHeading", 1);
+        m_page->refreshPage();
+        const QList<QWidget *> controls{ui->spinBoxGoHomeAlt,       ui->doubleSpinBoxAltitudeLimit,
+                                        ui->groupBoxMotorIdelSpeed, ui->groupBoxForbidenAeraLimit,
+                                        ui->comboBoxIOCRight,       ui->groupBoxGoHomeHeading};
+        for (QWidget *control : controls) {
+            QCOMPARE(markOf(control), QString());
+            QVERIFY2(control->toolTip().isEmpty(), qPrintable(control->objectName()));
+        }
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel2->isChecked());
+        QCOMPARE(uploads(), before);
     }
 
     void voltageShowsOnItsTabOnly()
