@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <cmath>
@@ -95,22 +96,48 @@ bool ToolSettingPage::importParametersFrom(const QString &fileName, QString *err
     return true;
 }
 
+// The dialog is given the suffix so that its own overwrite question names the file that is
+// written. Qt's dialog is used everywhere, as it adds the suffix before that question. A name
+// with another suffix still gets ".conf" appended afterwards, and is asked about here.
 void ToolSettingPage::exportParameters()
 {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, tr("Save Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
-    if (chosen.isEmpty())
+    QFileDialog dialog(this, tr("Save Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("conf"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString chosen = dialog.selectedFiles().first();
+    const QString target = withConfSuffix(chosen);
+    if (target != chosen && QFileInfo::exists(target) &&
+        QMessageBox::question(this, tr("Save Config File"),
+                              tr("%1 already exists.\nDo you want to replace it?")
+                                  .arg(QDir::toNativeSeparators(target))) != QMessageBox::Yes)
         return;
     QString error;
     if (!exportParametersTo(chosen, &error))
         QMessageBox::warning(this, tr("Export Parameters"), error);
 }
 
+bool ToolSettingPage::refuseImportWhileDisconnected()
+{
+    if (m_link->isConnected())
+        return false;
+    QMessageBox::warning(this, tr("Import Parameters"),
+                         tr("Connect the flight controller before importing parameters"));
+    return true;
+}
+
+// A file loaded without a connection would be read over by the next connection without a word,
+// so it is refused; the connection is checked again after the dialog, which may stay open long.
 void ToolSettingPage::improtParameters()
 {
+    if (refuseImportWhileDisconnected())
+        return;
     const QString chosen = QFileDialog::getOpenFileName(
         this, tr("Open Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || refuseImportWhileDisconnected())
         return;
     QString error;
     if (!importParametersFrom(chosen, &error))

@@ -34,7 +34,8 @@ public:
     // when the file cannot be written.
     bool exportParametersTo(const QString &chosenName, QString *error);
     // Loads a parameter file into the block and announces it, or refuses the whole file with a
-    // message naming the first problem; a refused file changes nothing.
+    // message naming the first problem; a refused file changes nothing. The caller makes sure
+    // the link is connected (improtParameters() refuses otherwise).
     bool importParametersFrom(const QString &fileName, QString *error);
 
 signals:
@@ -54,6 +55,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    bool refuseImportWhileDisconnected();
+
     Ui::ToolSettingPageUi *m_ui;
     Commrt *m_link;
     QMutex m_mutex;
