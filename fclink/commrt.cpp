@@ -196,6 +196,11 @@ QList<PortInfo> Commrt::availableDevices()
     }
     const QString extra = qEnvironmentVariable(fclink::kExtraPortsVariable);
     for (const QString &name : fclink::extraPortNames(extra)) {
+#ifdef Q_OS_UNIX
+        // Listed while the device is there, like a port that is plugged in.
+        if (!QFileInfo::exists(name))
+            continue;
+#endif
         const bool listed = std::any_of(ports.cbegin(), ports.cend(), [&](const PortInfo &p) {
             return p.portName == name || p.systemLocation == name;
         });
@@ -388,6 +393,7 @@ void Commrt::tryReconnect()
         return; // back, but not ready yet (udev may still be setting its permissions)
     cancelReconnect();
     m_portName = portName;
+    refreshDevices(); // the port list names the port again before it is reported back
     emit portReopened(portName);
 }
 

@@ -606,6 +606,11 @@ private slots:
         const QByteArray saved = qgetenv(fclink::kExtraPortsVariable);
         const QString a = m_dir->filePath("b-port");
         const QString b = m_dir->filePath("a-port");
+        const QString c = m_dir->filePath("c-port");
+        for (const QString &path : {a, b, c}) {
+            QFile device(path);
+            QVERIFY(device.open(QIODevice::WriteOnly));
+        }
         qputenv(fclink::kExtraPortsVariable, a.toLocal8Bit());
         LinkUnderTest t;
         QSignalSpy names(t.link, &Commrt::updatePortNames);
@@ -624,7 +629,7 @@ private slots:
         QCOMPARE(t.link->getPortList(), listed);
 
         // Same count, other name: still a change worth showing.
-        qputenv(fclink::kExtraPortsVariable, (a + ":" + m_dir->filePath("c-port")).toLocal8Bit());
+        qputenv(fclink::kExtraPortsVariable, (a + ":" + c).toLocal8Bit());
         t.link->refreshDevices();
         QCOMPARE(names.count(), 3);
         qputenv(fclink::kExtraPortsVariable, saved);
