@@ -136,6 +136,12 @@ bool FctoolOptions::takeOption(const QStringList &arguments, int *index, QString
         *error = QStringLiteral("%1: unknown option '%2'").arg(m_subcommandName, name);
         return false;
     }
+    if (storeFlag(name)) {
+        if (equals < 0)
+            return true;
+        *error = QStringLiteral("option %1 takes no value").arg(name);
+        return false;
+    }
     if (equals >= 0)
         return storeOption(name, argument.mid(equals + 1), error);
     if (*index + 1 >= arguments.size()) {
@@ -169,6 +175,16 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
     return true;
 }
 
+// Options without a value; true if name is one of them.
+bool FctoolOptions::storeFlag(const QString &name)
+{
+    if (name == QLatin1String("--no-verify")) {
+        m_verify = false;
+        return true;
+    }
+    return false;
+}
+
 bool FctoolOptions::optionAllowed(const QString &name) const
 {
     if (m_subcommand == Subcommand::Ports)
@@ -179,6 +195,8 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Read;
     if (name == QLatin1String("--count"))
         return m_subcommand == Subcommand::Telemetry;
+    if (name == QLatin1String("--no-verify"))
+        return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
     return false;
 }
 
@@ -227,9 +245,9 @@ QString FctoolOptions::usage()
                "Usage:\n"
                "  fctool ports\n"
                "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
-               "  fctool write --port PORT FILE [--timeout SEC]\n"
+               "  fctool write --port PORT FILE [--no-verify] [--timeout SEC]\n"
                "  fctool get   --port PORT NAME... [--timeout SEC]\n"
-               "  fctool set   --port PORT NAME=VALUE... [--timeout SEC]\n"
+               "  fctool set   --port PORT NAME=VALUE... [--no-verify] [--timeout SEC]\n"
                "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
                "  fctool flash --port PORT FILE [--timeout SEC]\n"
@@ -250,6 +268,8 @@ QString FctoolOptions::usage()
                "             writing); it opens the port itself, without a link connection\n"
                "\n"
                "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
+               "  --no-verify    do not read the block back after write or set (by default the\n"
+               "                 upload fails when the flight controller did not take a value)\n"
                "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
                "                 next telemetry line takes longer than SEC seconds (default 10);\n"
                "                 for flash, when the upgrade has not ended within SEC seconds\n"

@@ -36,6 +36,8 @@ public:
     // Telemetry lines to print; 0 means until interrupted.
     int count() const { return m_count; }
     QStringList positional() const { return m_positional; }
+    // Whether write and set read the block back and check it (the default).
+    bool verify() const { return m_verify; }
 
     static QString usage();
 
@@ -44,6 +46,7 @@ private:
     bool parseArguments(const QStringList &arguments, QString *error);
     bool takeOption(const QStringList &arguments, int *index, QString *error);
     bool storeOption(const QString &name, const QString &value, QString *error);
+    bool storeFlag(const QString &name);
     bool optionAllowed(const QString &name) const;
     bool checkRequirements(QString *error) const;
     bool checkPositionalCount(QString *error) const;
@@ -55,6 +58,7 @@ private:
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_count = 0;
     bool m_helpRequested = false;
+    bool m_verify = true;
     QStringList m_positional;
 };
 
