@@ -20,7 +20,10 @@ public:
         Set,
         Telemetry,
         Command,
-        Flash
+        Flash,
+        Diff,
+        Snapshot,
+        History
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
@@ -38,6 +41,10 @@ public:
     QStringList positional() const { return m_positional; }
     // Whether write and set read the block back and check it (the default).
     bool verify() const { return m_verify; }
+    // The note of a snapshot.
+    QString note() const { return m_note; }
+    // History lines to print; 0 means all.
+    int limit() const { return m_limit; }
 
     static QString usage();
 
@@ -59,6 +66,8 @@ private:
     int m_count = 0;
     bool m_helpRequested = false;
     bool m_verify = true;
+    QString m_note;
+    int m_limit = 0;
     QStringList m_positional;
 };
 

@@ -5,12 +5,15 @@
 #include "toolcommands.h"
 
 #include <commrt.h>
+#include <parameterslices.h>
 #include <portnaming.h>
 #include <portopenerror.h>
 #include <replydecoder.h>
+#include <uavparam.h>
 
 #include <QEventLoop>
 #include <QTimer>
+#include <mutex>
 
 namespace {
 
@@ -33,6 +36,24 @@ LinkSession::LinkSession(const QString &portName, int timeoutMs, QObject *parent
 LinkSession::~LinkSession()
 {
     close();
+}
+
+ExitCode LinkSession::run(const QString &portName, int timeoutMs,
+                          const std::function<ExitCode(LinkSession &)> &action)
+{
+    LinkSession session(portName, timeoutMs);
+    ExitCode code = session.open();
+    if (code == ExitSuccess && !session.isInterrupted())
+        code = action(session);
+    session.close();
+    return code;
+}
+
+QByteArray LinkSession::blockNow()
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
+                      fclink::kParameterBlockSize);
 }
 
 void LinkSession::wireLink()

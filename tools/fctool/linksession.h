@@ -3,6 +3,7 @@
 
 #include "exitcode.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,12 @@ public:
 
     LinkSession(const QString &portName, int timeoutMs, QObject *parent = nullptr);
     ~LinkSession() override;
+
+    // Connects, waits for the parameter read, runs the action and disconnects.
+    static ExitCode run(const QString &portName, int timeoutMs,
+                        const std::function<ExitCode(LinkSession &)> &action);
+    // A copy of the 210-byte block as the link holds it now.
+    static QByteArray blockNow();
 
     Commrt *link() const { return m_link; }
     bool isInterrupted() const { return m_interrupted; }

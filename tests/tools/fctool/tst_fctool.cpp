@@ -162,6 +162,10 @@ private slots:
     void portHeldByAnotherProgramSaysSo();
     void portWithoutPermissionSaysSo();
 
+    void diffListsTheFieldsThatDiffer();
+    void diffComparesTheControllerWithAFile();
+    void snapshotAndHistoryShareOneFolder();
+
     void flashGoodFileUpgrades();
     void flashDamagedFileLeavesPortAlone();
     void flashReportsEraseError();
@@ -181,6 +185,8 @@ void TestFctool::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
+    // The configuration history lives in the user's data location: here, the test's folder.
+    qputenv("XDG_DATA_HOME", m_folder->filePath(QStringLiteral("data")).toLocal8Bit());
     m_sim = std::make_unique<FcsimProcess>(m_folder->path());
 }
 
@@ -949,6 +955,105 @@ void TestFctool::portWithoutPermissionSaysSo()
     QVERIFY2(err.contains(QLatin1String("permission denied (on Linux: add your user to the "
                                         "dialout group and log in again)")),
              qPrintable(err));
+}
+
+void TestFctool::diffListsTheFieldsThatDiffer()
+{
+    Block a(fclink::kParameterBlockSize, 0);
+    fclink::writeField(a.data(), field("MotorIdel"), 2);
+    fclink::writeField(a.data(), field("LimitAlt"), 120);
+    Block b = a;
+    fclink::writeField(b.data(), field("MotorIdel"), 4);
+    fclink::writeField(b.data(), field("IMUDistX"), -1000);
+    fclink::writeField(b.data(), field("LimitAlt"), 500);
+    const QString fileA = path(QStringLiteral("a.conf"));
+    const QString fileB = path(QStringLiteral("b.conf"));
+    QString error;
+    QVERIFY(fclink::saveParameterFile(fileA, a.constData(), &error));
+    QVERIFY(fclink::saveParameterFile(fileB, b.constData(), &error));
+
+    ToolRun diff({QStringLiteral("diff"), fileA, fileB});
+    QVERIFY(diff.runToEnd());
+    QCOMPARE(diff.exitCode(), 1);
+    QCOMPARE(diff.outLines(),
+             (QStringList{"MotorIdel: 2 -> 4", "IMUDistX: 0 -> -1000", "LimitAlt: 120 -> 500"}));
+    QVERIFY(diff.err().isEmpty());
+
+    ToolRun same({QStringLiteral("diff"), fileA, fileA});
+    QVERIFY(same.runToEnd());
+    QCOMPARE(same.exitCode(), 0);
+    QVERIFY(same.out().isEmpty());
+
+    const QString broken = path(QStringLiteral("broken.conf"));
+    QVERIFY(writeFile(broken, "[General]\nvar0=1\n"));
+    ToolRun bad({QStringLiteral("diff"), fileA, broken});
+    QVERIFY(bad.runToEnd());
+    QCOMPARE(bad.exitCode(), 2);
+    QVERIFY2(isErrorLine(bad.err()) && bad.err().contains(broken), qPrintable(bad.err()));
+
+    ToolRun one({QStringLiteral("diff"), fileA});
+    QVERIFY(one.runToEnd());
+    QCOMPARE(one.exitCode(), 2);
+}
+
+void TestFctool::diffComparesTheControllerWithAFile()
+{
+    QVERIFY(startSimulator());
+    Block file = m_sim->block();
+    const qint32 held = valueIn(file, "TurnbackHeight");
+    fclink::writeField(file.data(), field("TurnbackHeight"), held + 10);
+    const QString saved = path(QStringLiteral("plan.conf"));
+    QString error;
+    QVERIFY(fclink::saveParameterFile(saved, file.constData(), &error));
+    ToolRun diff({QStringLiteral("diff"), QStringLiteral("--port"), port(), saved});
+    QVERIFY(diff.runToEnd());
+    QVERIFY2(diff.exitCode() == 1, qPrintable(diff.describe()));
+    QCOMPARE(diff.outLines(),
+             QStringList{QStringLiteral("TurnbackHeight: %1 -> %2").arg(held).arg(held + 10)});
+
+    ToolRun missing({QStringLiteral("diff"), QStringLiteral("--port"),
+                     path(QStringLiteral("no-such-port")), saved});
+    QVERIFY(missing.runToEnd());
+    QCOMPARE(missing.exitCode(), 3);
+}
+
+void TestFctool::snapshotAndHistoryShareOneFolder()
+{
+    QVERIFY(startSimulator());
+    ToolRun first({QStringLiteral("snapshot"), QStringLiteral("--port"), port(),
+                   QStringLiteral("--note"), QStringLiteral("before the field")});
+    QVERIFY(first.runToEnd());
+    QVERIFY2(first.exitCode() == 0, qPrintable(first.describe()));
+    const QString firstPath = first.out().trimmed();
+    QVERIFY2(firstPath.startsWith(path(QStringLiteral("data"))), qPrintable(firstPath));
+    QCOMPARE(loadFile(firstPath), m_sim->block());
+
+    // Nothing changed: the same snapshot.
+    ToolRun again({QStringLiteral("snapshot"), QStringLiteral("--port"), port()});
+    QVERIFY(again.runToEnd());
+    QCOMPARE(again.out().trimmed(), firstPath);
+
+    ToolRun set(
+        {QStringLiteral("set"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel=5")});
+    QVERIFY(set.runToEnd());
+    ToolRun second({QStringLiteral("snapshot"), QStringLiteral("--port"), port()});
+    QVERIFY(second.runToEnd());
+    const QString secondPath = second.out().trimmed();
+    QVERIFY(secondPath != firstPath);
+
+    ToolRun history({QStringLiteral("history")});
+    QVERIFY(history.runToEnd());
+    QCOMPARE(history.exitCode(), 0);
+    const QStringList lines = history.outLines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).contains(secondPath), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).contains(firstPath) && lines.at(1).contains("\"before the field\"") &&
+                 lines.at(1).contains("firmware 1.05") && lines.at(1).contains("on-demand"),
+             qPrintable(lines.at(1)));
+
+    ToolRun limited({QStringLiteral("history"), QStringLiteral("--limit"), QStringLiteral("1")});
+    QVERIFY(limited.runToEnd());
+    QCOMPARE(limited.outLines().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFctool)
