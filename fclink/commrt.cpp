@@ -574,6 +574,8 @@ void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portG
                             effects.rejectedFields);
     if (effects.parametersChanged && open())
         emit parametersChanged();
+    if (effects.firstReadAfterOpen && open())
+        emit blockReadAfterOpen();
     if (effects.telemetryChanged && open())
         emit telemetryChanged();
 }

@@ -110,6 +110,9 @@ signals:
     void uploadVerified(bool ok, QStringList fields);
     // The link closed the port because the device went away (unplugged).
     void portLost(QString portName);
+    // Follows parametersChanged() when the read that ended is the first complete one since the
+    // port was opened (by connectCom(), openPortForCommunication() or a reconnect).
+    void blockReadAfterOpen();
     // The lost device came back and the link opened it again.
     void portReopened(QString portName);
     // A port did not open; reason is a fclink::PortOpenError. Follows statusChangedText(2).

@@ -1039,6 +1039,7 @@ void writeDefaults(quint8 *block)
 {
     for (const ParameterField &field : kFields)
         writeField(block, field, field.defaultValue);
+}
 
 QStringList differingFields(const quint8 *first, const quint8 *second)
 {

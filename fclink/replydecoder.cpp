@@ -148,6 +148,7 @@ void finishVerification(RequestState &state, quint8 *block, ReplyEffects &effect
 
 void finishRead(RequestState &state, ReplyEffects &effects)
 {
+    effects.firstReadAfterOpen = !state.blockRead;
     state.blockRead = true;
     effects.parametersChanged = true;
     if (state.uploadDeferred) {

@@ -123,6 +123,8 @@ struct ReplyEffects
     // The fields the controller did not take, when the verification found a difference.
     QStringList rejectedFields;
     bool parametersChanged = false;
+    // The read that ended is the first complete one since the port was opened.
+    bool firstReadAfterOpen = false;
     bool telemetryChanged = false;
 };
 

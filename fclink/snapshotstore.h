@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -77,5 +78,7 @@ private:
 };
 
 } // namespace fclink
+
+Q_DECLARE_METATYPE(fclink::Snapshot)
 
 #endif // FCLINK_SNAPSHOTSTORE_H

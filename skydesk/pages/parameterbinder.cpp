@@ -274,11 +274,16 @@ bool ParameterBinder::write(const char *fieldName, qint32 value)
     if (isGuarded())
         return false;
     const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
+    qint32 before = 0;
+    qint32 after = 0;
     {
         QMutexLocker pageLock(&m_pageLock);
         {
             std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
-            fclink::writeField(fclink::parameterBlockBytes(uavParam), field, value);
+            quint8 *block = fclink::parameterBlockBytes(uavParam);
+            before = fclink::readValue(block, field);
+            fclink::writeField(block, field, value);
+            after = fclink::readValue(block, field);
         }
         // Released first: the link's reply decoder takes its state lock before the block lock,
         // and setSubframeHead takes that state lock.
@@ -286,6 +291,8 @@ bool ParameterBinder::write(const char *fieldName, qint32 value)
     }
     showField(field);
     emit fieldWritten(QLatin1String(field.name), value);
+    if (after != before)
+        emit edited(QLatin1String(field.name), before, after);
     return true;
 }
 

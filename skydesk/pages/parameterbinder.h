@@ -107,6 +107,8 @@ public:
 
 signals:
     void fieldWritten(const QString &fieldName, qint32 value);
+    // A write changed the field's value (as readValue reads it), so it can be taken back.
+    void edited(const QString &fieldName, qint32 before, qint32 after);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -47,6 +47,8 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
             &ToolSettingPage::writeToFlash);
     connect(m_ui->pushButtonCalibAcc, &QPushButton::clicked, this, &ToolSettingPage::calibAcc);
     connect(m_ui->pushButtonCalibGyro, &QPushButton::clicked, this, &ToolSettingPage::calibGyro);
+    connect(m_ui->pushButtonHistory, &QPushButton::clicked, this,
+            &ToolSettingPage::historyRequested);
 }
 
 ToolSettingPage::~ToolSettingPage()
@@ -88,6 +90,7 @@ bool ToolSettingPage::importParametersFrom(const QString &fileName, QString *err
                          .arg(QDir::toNativeSeparators(fileName), reason);
         return false;
     }
+    emit aboutToImport();
     {
         std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
         std::memcpy(fclink::parameterBlockBytes(uavParam), block, sizeof block);

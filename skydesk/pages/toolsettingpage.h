@@ -40,6 +40,10 @@ public:
 
 signals:
     void configurationLoaded();
+    // A checked parameter file is about to replace the block (which still holds the
+    // controller's configuration).
+    void aboutToImport();
+    void historyRequested();
     void noticeStatusChanged(const QString &str);
 
 public slots:

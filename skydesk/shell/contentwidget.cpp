@@ -2,9 +2,12 @@
 
 #include "advancesettingpage.h"
 #include "commrt.h"
+#include "configurationhistorydialog.h"
+#include "edithistory.h"
 #include "internalsettingpage.h"
 #include "parameterbinder.h"
 #include "replydecoder.h"
+#include "snapshotrecorder.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
@@ -13,6 +16,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,7 +28,8 @@ constexpr int kUploadPollMs = 20;
 } // namespace
 
 contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPage)
-    : QWidget(parent), m_link(link), m_pageStack(new QStackedWidget(this))
+    : QWidget(parent), m_link(link), m_pageStack(new QStackedWidget(this)),
+      m_recorder(new SnapshotRecorder(link, this)), m_editHistory(new EditHistory(this))
 {
     QPalette background = palette();
     background.setBrush(QPalette::All, backgroundRole(),
@@ -58,7 +63,58 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
             &contentWidget::noticeStatusChanged);
     connect(m_updatePage, &updatesettingpage::displayCloseCOMPort, this,
             &contentWidget::displayCloseCOMPort);
+    connectHistory();
     routeTelemetryTo(SettingPage);
+}
+
+// Snapshots before an import, the history window from the tools page, and Ctrl+Z for the edits
+// of every page.
+void contentWidget::connectHistory()
+{
+    connect(m_toolSettingPage, &ToolSettingPage::aboutToImport, m_recorder,
+            [this] { m_recorder->take(fclink::SnapshotReason::BeforeImport); });
+    connect(m_toolSettingPage, &ToolSettingPage::historyRequested, this,
+            &contentWidget::showHistory);
+    for (QWidget *page : {static_cast<QWidget *>(m_advanceSettingPage),
+                          static_cast<QWidget *>(m_internalSettingPage)}) {
+        if (page)
+            for (ParameterBinder *binder : page->findChildren<ParameterBinder *>())
+                m_editHistory->watch(binder);
+    }
+    auto *undo = new QShortcut(QKeySequence::Undo, this);
+    undo->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QShortcut::activated, this, &contentWidget::undoLastEdit);
+    connect(m_recorder, &SnapshotRecorder::snapshotFailed, this, [this](const QString &error) {
+        emit noticeStatusChanged(tr("The snapshot could not be saved: %1").arg(error));
+    });
+}
+
+void contentWidget::undoLastEdit()
+{
+    const QString undone = m_editHistory->undo();
+    if (undone.isEmpty())
+        return;
+    updateAllPages();
+    emit noticeStatusChanged(undone);
+}
+
+ConfigurationHistoryDialog *contentWidget::historyDialog()
+{
+    if (!m_historyDialog) {
+        m_historyDialog = new ConfigurationHistoryDialog(m_link, m_recorder, this);
+        connect(m_historyDialog, &ConfigurationHistoryDialog::configurationRestored, this,
+                &contentWidget::updateAllPages);
+    }
+    return m_historyDialog;
+}
+
+void contentWidget::showHistory()
+{
+    commitPendingEdits();
+    ConfigurationHistoryDialog *dialog = historyDialog();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void contentWidget::applyStyleSheet()

@@ -7,6 +7,9 @@
 
 class AdvanceSettingPage;
 class Commrt;
+class ConfigurationHistoryDialog;
+class EditHistory;
+class SnapshotRecorder;
 class InternalSettingPage;
 class QListWidgetItem;
 class QStackedWidget;
@@ -37,6 +40,12 @@ public:
     updatesettingpage *updatePage() const { return m_updatePage; }
     // Null unless the page area was built with the internal page.
     InternalSettingPage *internalSettingPage() const { return m_internalSettingPage; }
+    SnapshotRecorder *snapshotRecorder() const { return m_recorder; }
+    EditHistory *editHistory() const { return m_editHistory; }
+    // The history window, created when first asked for.
+    ConfigurationHistoryDialog *historyDialog();
+    // Ctrl+Z: takes back the newest committed edit and says so in the status bar.
+    void undoLastEdit();
 
     // Sends what is typed but not yet committed on any page, as the focus leaving the box would.
     void commitPendingEdits();
@@ -59,6 +68,8 @@ private:
     void applyStyleSheet();
     void routeTelemetryTo(int page);
     bool uploadUnderWay() const;
+    void connectHistory();
+    void showHistory();
 
     Commrt *m_link;
     QStackedWidget *m_pageStack;
@@ -66,6 +77,9 @@ private:
     updatesettingpage *m_updatePage;
     ToolSettingPage *m_toolSettingPage;
     InternalSettingPage *m_internalSettingPage = nullptr;
+    SnapshotRecorder *m_recorder;
+    EditHistory *m_editHistory;
+    ConfigurationHistoryDialog *m_historyDialog = nullptr;
 };
 
 #endif // SKYDESK_CONTENTWIDGET_H

@@ -64,6 +64,7 @@ struct LineWithController
     QList<int> verifications; // 1 equal, 0 different, in the order they came
     QStringList rejected;
     int parameterSignals = 0;
+    int firstReads = 0;
 
     void answer(quint8 head, const quint8 *requestPayload)
     {
@@ -98,6 +99,7 @@ struct LineWithController
             if (effects.verification == Verification::Different)
                 rejected = effects.rejectedFields;
             parameterSignals += effects.parametersChanged ? 1 : 0;
+            firstReads += effects.firstReadAfterOpen ? 1 : 0;
         }
         ++period;
     }
@@ -381,6 +383,7 @@ private slots:
         line.run(40);
         QCOMPARE(link.block, line.controller);
         QCOMPARE(line.parameterSignals, 1);
+        QCOMPARE(line.firstReads, 1);
 
         link.block[98] = 10;
         link.block[99] = 10;
@@ -422,6 +425,7 @@ private slots:
         QCOMPARE(heads.at(56), 192);
         QCOMPARE(line.verifications, QList<int>{0});
         QCOMPARE(line.rejected, QStringList{"LimitAlt"});
+        QCOMPARE(line.firstReads, 1);          // taking the controller's values is no new read
         QCOMPARE(link.block, line.controller); // the pages show what the controller holds
         QCOMPARE(int(link.block[40]), 5);
     }

@@ -1,0 +1,371 @@
+#include "configurationhistorydialog.h"
+
+#include "snapshotrecorder.h"
+#include "ui_configurationhistorydialog.h"
+
+#include <commrt.h>
+#include <parameterfields.h>
+#include <parameterfile.h>
+#include <parameterformat.h>
+#include <parameterslices.h>
+#include <uavparam.h>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <mutex>
+
+#include <cstring>
+
+namespace {
+
+const quint8 *bytes(const QByteArray &block)
+{
+    return reinterpret_cast<const quint8 *>(block.constData());
+}
+
+QByteArray blockNow()
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
+                      fclink::kParameterBlockSize);
+}
+
+QString firmwareText(int version)
+{
+    return QStringLiteral("%1.%2").arg(version / 100).arg(version % 100, 2, 10, QLatin1Char('0'));
+}
+
+constexpr int kFieldRole = Qt::UserRole;
+
+} // namespace
+
+ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRecorder *recorder,
+                                                       QWidget *parent)
+    : QDialog(parent), m_ui(new Ui::ConfigurationHistoryDialogUi), m_link(link),
+      m_recorder(recorder)
+{
+    m_ui->setupUi(this);
+    m_ui->splitter->setStretchFactor(1, 1);
+    m_ui->treeWidgetSnapshots->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_ui->treeWidgetDifferences->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    connect(m_ui->treeWidgetSnapshots, &QTreeWidget::itemSelectionChanged, this,
+            &ConfigurationHistoryDialog::updateButtons);
+    connect(m_ui->pushButtonCompareController, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::compareWithController);
+    connect(m_ui->pushButtonCompareSnapshots, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::compareSelected);
+    connect(m_ui->pushButtonCompareFile, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::chooseFileToCompare);
+    connect(m_ui->pushButtonSaveSnapshot, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::askForSnapshotNote);
+    connect(m_ui->pushButtonRestoreSelected, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::restoreSelected);
+    connect(m_ui->pushButtonRestoreAll, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::restoreAll);
+    connect(m_recorder, &SnapshotRecorder::snapshotTaken, this,
+            &ConfigurationHistoryDialog::reloadSnapshots);
+    connect(m_link, &Commrt::uploadVerified, this, &ConfigurationHistoryDialog::onUploadVerified);
+    connect(m_link, &Commrt::connectStateText, this, &ConfigurationHistoryDialog::updateButtons);
+    reloadSnapshots();
+}
+
+ConfigurationHistoryDialog::~ConfigurationHistoryDialog()
+{
+    delete m_ui;
+}
+
+QString ConfigurationHistoryDialog::reasonText(fclink::SnapshotReason reason)
+{
+    switch (reason) {
+    case fclink::SnapshotReason::Connect:
+        return tr("Connected");
+    case fclink::SnapshotReason::BeforeImport:
+        return tr("Before import");
+    case fclink::SnapshotReason::BeforeFlash:
+        return tr("Before upgrade");
+    case fclink::SnapshotReason::AfterRestore:
+        return tr("After restore");
+    case fclink::SnapshotReason::OnDemand:
+        break;
+    }
+    return tr("Saved");
+}
+
+QString ConfigurationHistoryDialog::snapshotTitle(const fclink::Snapshot &snapshot)
+{
+    return tr("Snapshot of %1")
+        .arg(snapshot.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+void ConfigurationHistoryDialog::reloadSnapshots()
+{
+    m_snapshots = m_recorder->store().list();
+    QTreeWidget *list = m_ui->treeWidgetSnapshots;
+    list->clear();
+    for (int i = 0; i < m_snapshots.size(); ++i) {
+        const fclink::Snapshot &snapshot = m_snapshots.at(i);
+        auto *item = new QTreeWidgetItem(
+            list,
+            {snapshot.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+             firmwareText(snapshot.firmwareVersion), reasonText(snapshot.reason), snapshot.note});
+        item->setData(0, kFieldRole, i);
+        item->setToolTip(0, QDir::toNativeSeparators(snapshot.path));
+    }
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+    updateButtons();
+}
+
+QVector<fclink::Snapshot> ConfigurationHistoryDialog::selectedSnapshots() const
+{
+    // The current item first: it is the one a restore uploads.
+    QVector<fclink::Snapshot> selected;
+    QTreeWidgetItem *current = m_ui->treeWidgetSnapshots->currentItem();
+    if (current && current->isSelected())
+        selected.append(m_snapshots.at(current->data(0, kFieldRole).toInt()));
+    for (QTreeWidgetItem *item : m_ui->treeWidgetSnapshots->selectedItems()) {
+        if (item != current)
+            selected.append(m_snapshots.at(item->data(0, kFieldRole).toInt()));
+    }
+    return selected;
+}
+
+void ConfigurationHistoryDialog::updateButtons()
+{
+    const int selected = selectedSnapshots().size();
+    m_ui->pushButtonCompareController->setEnabled(selected >= 1 && m_link->isConnected());
+    m_ui->pushButtonCompareSnapshots->setEnabled(selected == 2);
+    m_ui->pushButtonCompareFile->setEnabled(selected >= 1);
+    const bool compared = m_other != Other::Nothing;
+    m_ui->pushButtonRestoreSelected->setEnabled(compared && !m_sections.isEmpty());
+    m_ui->pushButtonRestoreAll->setEnabled(compared);
+}
+
+bool ConfigurationHistoryDialog::readSnapshot(const fclink::Snapshot &snapshot, QByteArray *block)
+{
+    QString error;
+    *block = snapshot.readBlock(&error);
+    if (block->isEmpty()) {
+        showNotice(tr("This snapshot cannot be read: %1").arg(error), true);
+        return false;
+    }
+    return true;
+}
+
+void ConfigurationHistoryDialog::compareWithController()
+{
+    const QVector<fclink::Snapshot> selected = selectedSnapshots();
+    if (selected.isEmpty())
+        return;
+    if (!m_link->isConnected()) {
+        showNotice(tr("Connect the flight controller to compare with it."), true);
+        return;
+    }
+    m_source = selected.first();
+    if (!readSnapshot(m_source, &m_sourceBlock))
+        return;
+    m_other = Other::Controller;
+    showComparison(snapshotTitle(m_source), tr("Flight controller"), blockNow());
+}
+
+void ConfigurationHistoryDialog::compareSelected()
+{
+    const QVector<fclink::Snapshot> selected = selectedSnapshots();
+    if (selected.size() != 2)
+        return;
+    QByteArray other;
+    m_source = selected.at(0);
+    if (!readSnapshot(m_source, &m_sourceBlock) || !readSnapshot(selected.at(1), &other))
+        return;
+    m_other = Other::Snapshot;
+    showComparison(snapshotTitle(m_source), snapshotTitle(selected.at(1)), other);
+}
+
+bool ConfigurationHistoryDialog::compareWithFile(const QString &path)
+{
+    const QVector<fclink::Snapshot> selected = selectedSnapshots();
+    if (selected.isEmpty())
+        return false;
+    QByteArray file(fclink::kParameterBlockSize, '\0');
+    QString error;
+    if (!fclink::loadParameterFileStrict(path, reinterpret_cast<quint8 *>(file.data()), &error)) {
+        showNotice(
+            tr("Not a valid parameter file: %1\n%2").arg(QDir::toNativeSeparators(path), error),
+            true);
+        return false;
+    }
+    m_source = selected.first();
+    if (!readSnapshot(m_source, &m_sourceBlock))
+        return false;
+    m_other = Other::File;
+    showComparison(snapshotTitle(m_source), QFileInfo(path).fileName(), file);
+    return true;
+}
+
+void ConfigurationHistoryDialog::chooseFileToCompare()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
+    if (!path.isEmpty())
+        compareWithFile(path);
+}
+
+void ConfigurationHistoryDialog::showComparison(const QString &leftTitle, const QString &rightTitle,
+                                                const QByteArray &right)
+{
+    m_otherBlock = right;
+    m_sections = compareBlocks(bytes(m_sourceBlock), bytes(m_otherBlock));
+    m_ui->treeWidgetDifferences->setHeaderLabels({tr("Parameter"), leftTitle, rightTitle});
+    m_ui->labelComparison->setText(tr("%1 compared with %2").arg(leftTitle, rightTitle));
+    fillDifferences();
+    const int count = differenceCount(m_sections);
+    if (count == 0)
+        showNotice(tr("No differences."), false);
+    else
+        showNotice(
+            tr("%n parameter(s) differ. Untick those you do not want to restore.", "", count),
+            false);
+    updateButtons();
+}
+
+void ConfigurationHistoryDialog::fillDifferences()
+{
+    QTreeWidget *tree = m_ui->treeWidgetDifferences;
+    tree->clear();
+    for (const DifferenceSection &section : qAsConst(m_sections)) {
+        auto *heading = new QTreeWidgetItem(tree, {section.title});
+        QFont bold = heading->font(0);
+        bold.setBold(true);
+        heading->setFont(0, bold);
+        heading->setFirstColumnSpanned(true);
+        heading->setFlags(Qt::ItemIsEnabled);
+        for (const FieldDifference &difference : section.differences)
+            heading->addChild(differenceItem(difference));
+        heading->setExpanded(true);
+    }
+}
+
+QTreeWidgetItem *ConfigurationHistoryDialog::differenceItem(const FieldDifference &difference) const
+{
+    const fclink::ParameterField &field = *difference.field;
+    auto *item = new QTreeWidgetItem(
+        {fclink::fieldCaption(field), difference.firstShown, difference.secondShown});
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+    item->setCheckState(0, Qt::Checked);
+    item->setData(0, kFieldRole, QLatin1String(field.name));
+    const QString raw = tr("%1: %2 → %3")
+                            .arg(QLatin1String(field.name))
+                            .arg(difference.first)
+                            .arg(difference.second);
+    for (int column = 0; column < 3; ++column)
+        item->setToolTip(column, raw);
+    return item;
+}
+
+QStringList ConfigurationHistoryDialog::tickedFields() const
+{
+    QStringList fields;
+    QTreeWidget *tree = m_ui->treeWidgetDifferences;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *heading = tree->topLevelItem(i);
+        for (int j = 0; j < heading->childCount(); ++j) {
+            if (heading->child(j)->checkState(0) == Qt::Checked)
+                fields << heading->child(j)->data(0, kFieldRole).toString();
+        }
+    }
+    return fields;
+}
+
+bool ConfigurationHistoryDialog::restoreSelected()
+{
+    const QStringList fields = tickedFields();
+    if (fields.isEmpty()) {
+        showNotice(tr("Tick the parameters to restore."), true);
+        return false;
+    }
+    return restore(fields);
+}
+
+bool ConfigurationHistoryDialog::restoreAll()
+{
+    QStringList fields;
+    for (const fclink::ParameterField &field : fclink::parameterFields())
+        fields << QLatin1String(field.name);
+    return restore(fields);
+}
+
+bool ConfigurationHistoryDialog::restore(const QStringList &fields)
+{
+    if (m_other == Other::Nothing)
+        return false;
+    if (!m_link->isConnected()) {
+        showNotice(tr("Connect the flight controller to restore a configuration."), true);
+        return false;
+    }
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        quint8 *block = fclink::parameterBlockBytes(uavParam);
+        for (const QString &name : fields) {
+            const fclink::ParameterField *field = fclink::findParameterField(name);
+            std::memcpy(block + field->offset, m_sourceBlock.constData() + field->offset,
+                        static_cast<std::size_t>(field->size()));
+        }
+    }
+    m_recorder->expectRestore();
+    m_link->setSubframeHead(1);
+    emit configurationRestored();
+    showNotice(tr("Restoring %n parameter(s): the status bar shows when the flight controller "
+                  "has taken them.",
+                  "", fields.size()),
+               false);
+    return true;
+}
+
+void ConfigurationHistoryDialog::onUploadVerified()
+{
+    // The controller holds something new: what it is compared with must follow.
+    if (m_other == Other::Controller)
+        showComparison(snapshotTitle(m_source), tr("Flight controller"), blockNow());
+}
+
+bool ConfigurationHistoryDialog::saveSnapshot(const QString &note)
+{
+    if (!m_link->isConnected()) {
+        showNotice(tr("Connect the flight controller to save a snapshot of it."), true);
+        return false;
+    }
+    if (!m_recorder->take(fclink::SnapshotReason::OnDemand, note)) {
+        showNotice(tr("The snapshot could not be saved."), true);
+        return false;
+    }
+    showNotice(tr("Snapshot saved."), false);
+    return true;
+}
+
+void ConfigurationHistoryDialog::askForSnapshotNote()
+{
+    bool ok = false;
+    const QString note =
+        QInputDialog::getText(this, tr("Save Snapshot"), tr("A note for this snapshot (optional):"),
+                              QLineEdit::Normal, QString(), &ok);
+    if (ok)
+        saveSnapshot(note.trimmed());
+}
+
+void ConfigurationHistoryDialog::showNotice(const QString &text, bool warning)
+{
+    m_ui->labelNotice->setText(text);
+    m_ui->labelNotice->setProperty("severity", warning ? "warning" : "normal");
+    QPalette palette = m_ui->labelNotice->palette();
+    palette.setColor(QPalette::WindowText, warning ? QColor(0xc0, 0x20, 0x20) : QColor(Qt::black));
+    m_ui->labelNotice->setPalette(palette);
+}
+
+QString ConfigurationHistoryDialog::notice() const
+{
+    return m_ui->labelNotice->text();
+}

@@ -1,0 +1,46 @@
+#include "edithistory.h"
+
+#include "parameterbinder.h"
+
+#include <parameterfields.h>
+#include <parameterformat.h>
+
+EditHistory::EditHistory(QObject *parent) : QObject(parent) {}
+
+void EditHistory::watch(ParameterBinder *binder)
+{
+    connect(binder, &ParameterBinder::edited, this,
+            [this, binder](const QString &field, qint32 before, qint32 after) {
+                record(binder, field, before, after);
+            });
+}
+
+void EditHistory::record(ParameterBinder *binder, const QString &field, qint32 before, qint32 after)
+{
+    if (m_undoing)
+        return;
+    m_edits.append({binder, field, before, after});
+    if (m_edits.size() > kDepth)
+        m_edits.removeFirst();
+}
+
+QString EditHistory::undo()
+{
+    while (!m_edits.isEmpty()) {
+        const Edit edit = m_edits.takeLast();
+        if (!edit.binder)
+            continue; // its page is gone
+        m_undoing = true;
+        const bool written = edit.binder->write(edit.field.toLatin1().constData(), edit.before);
+        m_undoing = false;
+        if (!written) {
+            m_edits.append(edit); // the page is setting its own controls; try again later
+            return QString();
+        }
+        const fclink::ParameterField &field = *fclink::findParameterField(edit.field);
+        return tr("Undone: %1 %2 → %3")
+            .arg(fclink::fieldCaption(field), fclink::formatValue(field, edit.after),
+                 fclink::formatValue(field, edit.before));
+    }
+    return QString();
+}

@@ -1,0 +1,46 @@
+#ifndef SKYDESK_EDITHISTORY_H
+#define SKYDESK_EDITHISTORY_H
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+class ParameterBinder;
+
+// The pilot's last committed edits on every page, newest last, so that Ctrl+Z can take them
+// back one by one: each undo writes the field's earlier value through the page that made the
+// edit, which uploads it as every edit is uploaded.
+class EditHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDepth = 20;
+
+    explicit EditHistory(QObject *parent = nullptr);
+
+    void watch(ParameterBinder *binder);
+    int size() const { return m_edits.size(); }
+    void clear() { m_edits.clear(); }
+
+    // Takes back the newest edit. Returns what was undone for the status bar ("Undone: Max
+    // Altitude 250 m → 120 m"), or an empty text when there is nothing to take back.
+    QString undo();
+
+private:
+    struct Edit
+    {
+        QPointer<ParameterBinder> binder;
+        QString field;
+        qint32 before;
+        qint32 after;
+    };
+
+    void record(ParameterBinder *binder, const QString &field, qint32 before, qint32 after);
+
+    QVector<Edit> m_edits;
+    bool m_undoing = false;
+};
+
+#endif // SKYDESK_EDITHISTORY_H

@@ -1,0 +1,342 @@
+// The configuration history: the comparison of two blocks for people, the history window with
+// and without a flight controller, snapshots taken by themselves, and undo across pages.
+#include "advancesettingpage.h"
+#include "blockaccess.h"
+#include "commrt.h"
+#include "configurationhistorydialog.h"
+#include "contentwidget.h"
+#include "edithistory.h"
+#include "fcsimprocess.h"
+#include "internalsettingpage.h"
+#include "parametercomparison.h"
+#include "parameterfields.h"
+#include "parameterfile.h"
+#include "parameterformat.h"
+#include "parameterslices.h"
+#include "snapshotrecorder.h"
+#include "toolsettingpage.h"
+#include "uavparam.h"
+#include "ui_advancesettingpage.h"
+#include "ui_configurationhistorydialog.h"
+#include "ui_internalsettingpage.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+using Block = QVector<quint8>;
+
+const fclink::ParameterField &fieldNamed(const char *name)
+{
+    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
+    Q_ASSERT(found);
+    return *found;
+}
+
+void setValue(Block &block, const char *name, qint32 value)
+{
+    fclink::writeField(block.data(), fieldNamed(name), value);
+}
+
+Block defaults()
+{
+    Block block(fclink::kParameterBlockSize);
+    fclink::writeDefaults(block.data());
+    return block;
+}
+
+QStringList childTexts(QTreeWidgetItem *heading, int column)
+{
+    QStringList texts;
+    for (int i = 0; i < heading->childCount(); ++i)
+        texts << heading->child(i)->text(column);
+    return texts;
+}
+
+} // namespace
+
+class TestConfigHistory : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString storeFolder() const { return m_dir->filePath(QStringLiteral("snapshots")); }
+
+    fclink::Snapshot storeSnapshot(SnapshotRecorder &recorder, const Block &block,
+                                   fclink::SnapshotReason reason, const QString &note)
+    {
+        blockaccess::setBlock(block);
+        recorder.take(reason, note);
+        return recorder.store().list().first();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        // Snapshots the page area takes by itself go to the test's folder.
+        qputenv("XDG_DATA_HOME", m_dir->filePath(QStringLiteral("data")).toLocal8Bit());
+    }
+
+    void comparisonListsOnlyDifferencesByPageAndTab()
+    {
+        const Block a = defaults();
+        Block b = a;
+        setValue(b, "LimitAlt", 500);
+        setValue(b, "FailType", 0);
+        setValue(b, "MotorIdel", 4);
+        setValue(b, "PKp", 200); // a gain: a signed byte in the file, 0..255 on the page
+        setValue(b, "spare98", 7);
+        const QVector<DifferenceSection> sections = compareBlocks(a.constData(), b.constData());
+        QCOMPARE(differenceCount(sections), 5);
+        QStringList titles;
+        for (const DifferenceSection &section : sections)
+            titles << section.title;
+        // In the order a pilot meets them: the setting page's tabs, the internal page, the rest.
+        QCOMPARE(titles.size(), 5);
+        QVERIFY2(titles.at(0).startsWith("Setting – Motor"), qPrintable(titles.join('|')));
+        QVERIFY2(titles.at(1).startsWith("Setting – FailSafe"), qPrintable(titles.join('|')));
+        QVERIFY2(titles.at(2).startsWith("Setting – Limits"), qPrintable(titles.join('|')));
+        QVERIFY2(titles.at(3).startsWith("Internal – Param3"), qPrintable(titles.join('|')));
+        QVERIFY2(titles.at(4).startsWith("Not shown"), qPrintable(titles.join('|')));
+
+        const FieldDifference &limit = sections.at(2).differences.first();
+        QCOMPARE(QLatin1String(limit.field->name), QLatin1String("LimitAlt"));
+        QCOMPARE(limit.firstShown, QStringLiteral("120 m"));
+        QCOMPARE(limit.secondShown, QStringLiteral("500 m"));
+        QCOMPARE(limit.first, 120);
+        QCOMPARE(limit.second, 500);
+        const FieldDifference &method = sections.at(1).differences.first();
+        QCOMPARE(method.firstShown, QStringLiteral("Alt Go-Home"));
+        QCOMPARE(method.secondShown, QStringLiteral("Hover"));
+        const FieldDifference &gain = sections.at(3).differences.first();
+        QCOMPARE(gain.secondShown, QStringLiteral("200"));
+        QCOMPARE(gain.second, -56); // as the parameter file holds it
+        QVERIFY(compareBlocks(a.constData(), a.constData()).isEmpty());
+    }
+
+    void historyWindowWorksWithoutAController()
+    {
+        Commrt *link = Commrt::createClass();
+        SnapshotRecorder recorder(link, nullptr, storeFolder());
+        Block older = defaults();
+        setValue(older, "TurnbackHeight", 40);
+        const fclink::Snapshot first =
+            storeSnapshot(recorder, older, fclink::SnapshotReason::OnDemand, "first flight");
+        Block newer = older;
+        setValue(newer, "TurnbackHeight", 80);
+        setValue(newer, "LossVolt", 1050);
+        storeSnapshot(recorder, newer, fclink::SnapshotReason::BeforeImport, QString());
+
+        ConfigurationHistoryDialog dialog(link, &recorder);
+        QTreeWidget *list = dialog.form()->treeWidgetSnapshots;
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("Before import"));
+        QCOMPARE(list->topLevelItem(1)->text(3), QStringLiteral("first flight"));
+        QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("0.00"));
+        QVERIFY(!dialog.form()->pushButtonCompareController->isEnabled());
+
+        // Two snapshots: the current one is what a restore would upload.
+        list->topLevelItem(0)->setSelected(true);
+        list->setCurrentItem(list->topLevelItem(1), 0, QItemSelectionModel::Select);
+        QVERIFY(dialog.form()->pushButtonCompareSnapshots->isEnabled());
+        dialog.compareSelected();
+        QCOMPARE(differenceCount(dialog.differences()), 2);
+        QTreeWidget *tree = dialog.form()->treeWidgetDifferences;
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QTreeWidgetItem *goHome = tree->topLevelItem(0);
+        QVERIFY2(goHome->text(0).startsWith("Setting – FailSafe"), qPrintable(goHome->text(0)));
+        QCOMPARE(childTexts(goHome, 0), QStringList{"Go-Home Altitude"});
+        QCOMPARE(childTexts(goHome, 1), QStringList{"40 m"});
+        QCOMPARE(childTexts(goHome, 2), QStringList{"80 m"});
+        QCOMPARE(goHome->child(0)->toolTip(1), QStringLiteral("TurnbackHeight: 40 → 80"));
+        QCOMPARE(childTexts(tree->topLevelItem(1), 2), QStringList{"10.50 V"});
+
+        // A parameter file, and one that is not.
+        const QString file = m_dir->filePath("plan.conf");
+        QString error;
+        QVERIFY(fclink::saveParameterFile(file, older.constData(), &error));
+        QVERIFY(dialog.compareWithFile(file));
+        QCOMPARE(differenceCount(dialog.differences()), 0);
+        QCOMPARE(dialog.notice(), QStringLiteral("No differences."));
+        QFile broken(m_dir->filePath("broken.conf"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("[General]\nvar0=1\n");
+        broken.close();
+        QVERIFY(!dialog.compareWithFile(broken.fileName()));
+        QVERIFY2(dialog.notice().contains("broken.conf"), qPrintable(dialog.notice()));
+
+        // Restoring needs the controller, and says so; nothing changes.
+        QVERIFY(dialog.compareWithFile(file));
+        const Block before = blockaccess::blockNow();
+        QVERIFY(!dialog.restoreAll());
+        QCOMPARE(dialog.notice(),
+                 QStringLiteral("Connect the flight controller to restore a configuration."));
+        QCOMPARE(blockaccess::blockNow(), before);
+        Commrt::destroyClass(link);
+    }
+
+    void snapshotsOnConnectOnceAndRestoreOfSelectedFields()
+    {
+        FcsimProcess sim(m_dir->path());
+        QVERIFY(sim.start());
+        Commrt *link = Commrt::createClass();
+        link->start();
+        SnapshotRecorder recorder(link, nullptr, storeFolder());
+        QSignalSpy taken(&recorder, &SnapshotRecorder::snapshotTaken);
+        QSignalSpy verified(link, &Commrt::uploadVerified);
+        link->setPortName(sim.linkPath());
+        link->connectCom();
+        QTRY_COMPARE_WITH_TIMEOUT(taken.count(), 1, kWaitMs);
+        QCOMPARE(recorder.store().list().size(), 1);
+        QCOMPARE(recorder.store().list().first().reason, fclink::SnapshotReason::Connect);
+        QCOMPARE(recorder.store().list().first().readBlock(),
+                 QByteArray(reinterpret_cast<const char *>(sim.block().constData()),
+                            fclink::kParameterBlockSize));
+
+        // Connecting again to the unchanged controller adds nothing.
+        link->connectCom();
+        QTRY_COMPARE_WITH_TIMEOUT(taken.count(), 2, kWaitMs);
+        QCOMPARE(recorder.store().list().size(), 1);
+
+        // The controller changes in three fields; the pilot restores two of them.
+        const Block original = sim.block();
+        Block changed = original;
+        setValue(changed, "LimitAlt", 900);
+        setValue(changed, "LimitRadius", 900);
+        setValue(changed, "MotorIdel", 5);
+        blockaccess::setBlock(changed);
+        link->setSubframeHead(1);
+        QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 1, kWaitMs);
+        QCOMPARE(sim.block(), changed);
+
+        ConfigurationHistoryDialog dialog(link, &recorder);
+        QSignalSpy restored(&dialog, &ConfigurationHistoryDialog::configurationRestored);
+        dialog.compareWithController();
+        QCOMPARE(differenceCount(dialog.differences()), 3);
+        QTreeWidget *tree = dialog.form()->treeWidgetDifferences;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *heading = tree->topLevelItem(i);
+            for (int j = 0; j < heading->childCount(); ++j)
+                if (heading->child(j)->data(0, Qt::UserRole).toString() == "LimitRadius")
+                    heading->child(j)->setCheckState(0, Qt::Unchecked);
+        }
+        QVERIFY(dialog.restoreSelected());
+        QCOMPARE(restored.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 2, kWaitMs);
+        QVERIFY(verified.last().at(0).toBool());
+
+        Block expected = changed;
+        setValue(expected, "LimitAlt",
+                 fclink::readField(original.constData(), fieldNamed("LimitAlt")));
+        setValue(expected, "MotorIdel",
+                 fclink::readField(original.constData(), fieldNamed("MotorIdel")));
+        QCOMPARE(sim.block(), expected);
+        // A snapshot of the result follows the verification, and the comparison follows too.
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.store().list().first().reason,
+                                  fclink::SnapshotReason::AfterRestore, kWaitMs);
+        QCOMPARE(differenceCount(dialog.differences()), 1);
+
+        link->disconnectCom();
+        link->stop();
+        Commrt::destroyClass(link);
+    }
+
+    void undoTakesBackEditsAcrossPages()
+    {
+        FcsimProcess sim(m_dir->path());
+        QVERIFY(sim.start());
+        Commrt *link = Commrt::createClass();
+        link->start();
+        contentWidget area(nullptr, link, true);
+        area.resize(850, 435);
+        area.show();
+        QSignalSpy notices(&area, &contentWidget::noticeStatusChanged);
+        QSignalSpy verified(link, &Commrt::uploadVerified);
+        link->setPortName(sim.linkPath());
+        link->connectCom();
+        QTRY_VERIFY_WITH_TIMEOUT(link->isConnected() && sim.block() == blockaccess::blockNow(),
+                                 kWaitMs);
+        QTest::qWait(300);
+        const qint32 idle = fclink::readParameter("MotorIdel");
+        const qint32 trim = fclink::readParameter("ServoTrim3");
+
+        QTest::mouseClick(area.advanceSettingPage()->form()->pushButtonMotorIdelSpeedLevel5,
+                          Qt::LeftButton);
+        QCOMPARE(fclink::readParameter("MotorIdel"), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 1, kWaitMs);
+        QSpinBox *box = area.internalSettingPage()->form()->spinBoxServoTrim3;
+        box->setFocus();
+        box->stepUp();
+        QCOMPARE(fclink::readParameter("ServoTrim3"), trim + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 2, kWaitMs);
+        QCOMPARE(area.editHistory()->size(), 2);
+
+        area.setFocus();
+        QTest::keyClick(&area, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fclink::readParameter("ServoTrim3"), trim);
+        QCOMPARE(box->value(), trim);
+        QCOMPARE(notices.last().at(0).toString(),
+                 QStringLiteral("Undone: %1 %2 → %3")
+                     .arg(fclink::fieldCaption(fieldNamed("ServoTrim3")))
+                     .arg(trim + 1)
+                     .arg(trim));
+        QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 3, kWaitMs);
+        area.undoLastEdit();
+        QCOMPARE(fclink::readParameter("MotorIdel"), idle);
+        QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 4, kWaitMs);
+        QCOMPARE(sim.block(), blockaccess::blockNow());
+        QCOMPARE(fclink::readParameter("MotorIdel"), idle);
+        QCOMPARE(area.editHistory()->size(), 0);
+        area.undoLastEdit(); // nothing left: nothing happens
+        QCOMPARE(fclink::readParameter("MotorIdel"), idle);
+
+        link->disconnectCom();
+        link->stop();
+        area.hide();
+    }
+
+    void importTakesASnapshotOfTheControllerFirst()
+    {
+        FcsimProcess sim(m_dir->path());
+        QVERIFY(sim.start());
+        Commrt *link = Commrt::createClass();
+        link->start();
+        contentWidget area(nullptr, link, false);
+        link->setPortName(sim.linkPath());
+        link->connectCom();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            link->isConnected() && area.snapshotRecorder()->store().list().size() == 1, kWaitMs);
+
+        Block file = defaults();
+        setValue(file, "LimitAlt", 777);
+        const QString path = m_dir->filePath("import.conf");
+        QString error;
+        QVERIFY(fclink::saveParameterFile(path, file.constData(), &error));
+        QVERIFY(area.toolSettingPage()->importParametersFrom(path, &error));
+        const QVector<fclink::Snapshot> snapshots = area.snapshotRecorder()->store().list();
+        QCOMPARE(snapshots.size(), 1); // the controller's block was kept on connect already
+
+        // Once the file has reached the controller, the next import keeps what it holds then.
+        setValue(file, "LimitAlt", 778);
+        QTRY_COMPARE_WITH_TIMEOUT(sim.block().value(206), quint8(777 & 0xff), kWaitMs);
+        QVERIFY(fclink::saveParameterFile(path, file.constData(), &error));
+        QVERIFY(area.toolSettingPage()->importParametersFrom(path, &error));
+        const fclink::Snapshot beforeImport = area.snapshotRecorder()->store().list().first();
+        QCOMPARE(beforeImport.reason, fclink::SnapshotReason::BeforeImport);
+        QCOMPARE(fclink::readField(
+                     reinterpret_cast<const quint8 *>(beforeImport.readBlock().constData()),
+                     fieldNamed("LimitAlt")),
+                 777);
+        link->disconnectCom();
+        link->stop();
+    }
+};
+
+QTEST_MAIN(TestConfigHistory)
+#include "tst_confighistory.moc"
