@@ -1,5 +1,7 @@
 #include "configurationhistorydialog.h"
 
+#include "appsettings.h"
+#include "documentfolder.h"
 #include "snapshotrecorder.h"
 #include "ui_configurationhistorydialog.h"
 
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QWebView>
 #include <mutex>
 
 #include <cstring>
@@ -66,11 +69,22 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
             &ConfigurationHistoryDialog::restoreSelected);
     connect(m_ui->pushButtonRestoreAll, &QPushButton::clicked, this,
             &ConfigurationHistoryDialog::restoreAll);
+    connect(m_ui->pushButtonHelp, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::showHelp);
     connect(m_recorder, &SnapshotRecorder::snapshotTaken, this,
             &ConfigurationHistoryDialog::reloadSnapshots);
     connect(m_link, &Commrt::uploadVerified, this, &ConfigurationHistoryDialog::onUploadVerified);
     connect(m_link, &Commrt::connectStateText, this, &ConfigurationHistoryDialog::updateButtons);
+    // What the window is for, until the first comparison takes its place.
+    m_ui->webViewHelp->load(
+        QUrl(documentFolder(AppSettings::languageCode()) + QStringLiteral("History.html")));
+    showHelp();
     reloadSnapshots();
+}
+
+void ConfigurationHistoryDialog::showHelp()
+{
+    m_ui->stackedWidgetComparison->setCurrentWidget(m_ui->webViewHelp);
 }
 
 ConfigurationHistoryDialog::~ConfigurationHistoryDialog()
@@ -220,6 +234,7 @@ void ConfigurationHistoryDialog::showComparison(const QString &leftTitle, const 
     m_otherBlock = right;
     m_sections = compareBlocks(bytes(m_sourceBlock), bytes(m_otherBlock));
     m_ui->treeWidgetDifferences->setHeaderLabels({tr("Parameter"), leftTitle, rightTitle});
+    m_ui->stackedWidgetComparison->setCurrentWidget(m_ui->treeWidgetDifferences);
     m_ui->labelComparison->setText(tr("%1 compared with %2").arg(leftTitle, rightTitle));
     fillDifferences();
     const int count = differenceCount(m_sections);

@@ -73,6 +73,7 @@ private:
     void onUploadVerified();
     void showNotice(const QString &text, bool warning);
     void chooseFileToCompare();
+    void showHelp();
     void askForSnapshotNote();
 
     static QString snapshotTitle(const fclink::Snapshot &snapshot);

@@ -1,0 +1,83 @@
+// The configuration history with a full store of 200 snapshots: the time to take a snapshot
+// (what a connection costs), to open the history window, and to compare two snapshots. Prints
+// one "name value unit" line each. Run offscreen: QT_QPA_PLATFORM=offscreen historybench.
+#include "commrt.h"
+#include "configurationhistorydialog.h"
+#include "parameterslices.h"
+#include "snapshotrecorder.h"
+#include "uavparam.h"
+#include "ui_configurationhistorydialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <mutex>
+
+#include <cstdio>
+
+namespace {
+
+void print(const char *name, double value, const char *unit)
+{
+    std::printf("%-36s %10.2f %s\n", name, value, unit);
+}
+
+void randomBlock(QRandomGenerator &random)
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    quint8 *block = fclink::parameterBlockBytes(uavParam);
+    for (int i = 0; i < fclink::kParameterBlockSize; ++i)
+        block[i] = static_cast<quint8>(random.bounded(256));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    Commrt *link = Commrt::createClass();
+    SnapshotRecorder recorder(link, nullptr, dir.filePath(QStringLiteral("snapshots")));
+    QRandomGenerator random(7);
+
+    QElapsedTimer timer;
+    qint64 slowest = 0;
+    timer.start();
+    for (int i = 0; i < fclink::SnapshotStore::kMaxSnapshots; ++i) {
+        randomBlock(random);
+        QElapsedTimer one;
+        one.start();
+        recorder.take(fclink::SnapshotReason::Connect);
+        slowest = qMax(slowest, one.elapsed());
+    }
+    print("take: mean per snapshot", double(timer.elapsed()) / fclink::SnapshotStore::kMaxSnapshots,
+          "ms");
+    print("take: slowest", double(slowest), "ms");
+    randomBlock(random);
+    timer.restart();
+    recorder.take(fclink::SnapshotReason::Connect); // the store is full: one is pruned
+    print("take with pruning (201st)", double(timer.elapsed()), "ms");
+
+    timer.restart();
+    ConfigurationHistoryDialog dialog(link, &recorder);
+    dialog.show();
+    QApplication::processEvents();
+    const double opened = timer.nsecsElapsed() / 1e6;
+    print("open the window (200 snapshots)", opened, "ms");
+
+    QTreeWidget *list = dialog.form()->treeWidgetSnapshots;
+    timer.restart();
+    list->clearSelection();
+    list->topLevelItem(150)->setSelected(true);
+    list->setCurrentItem(list->topLevelItem(3), 0, QItemSelectionModel::Select);
+    dialog.compareSelected();
+    QApplication::processEvents();
+    const double compared = timer.nsecsElapsed() / 1e6;
+    print("compare two snapshots", compared, "ms");
+    print("open and compare", opened + compared, "ms");
+    print("differences listed", differenceCount(dialog.differences()), "fields");
+    Commrt::destroyClass(link);
+    return 0;
+}
