@@ -1,8 +1,11 @@
 // The configuration history with a full store of 200 snapshots: the time to take a snapshot
 // (what a connection costs), to open the history window, and to compare two snapshots. Prints
 // one "name value unit" line each. Run offscreen: QT_QPA_PLATFORM=offscreen historybench.
+// "historybench --show SECONDS" instead shows the window with a typical comparison (a few
+// settings changed since a flight) for that long, for a look at it.
 #include "commrt.h"
 #include "configurationhistorydialog.h"
+#include "parameterfields.h"
 #include "parameterslices.h"
 #include "snapshotrecorder.h"
 #include "uavparam.h"
@@ -12,10 +15,13 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <mutex>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -34,9 +40,42 @@ void randomBlock(QRandomGenerator &random)
 
 } // namespace
 
+// Two snapshots a pilot might compare: the factory settings, and a few of them changed since.
+int showTypicalComparison(Commrt *link, SnapshotRecorder &recorder, int seconds)
+{
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        fclink::writeDefaults(fclink::parameterBlockBytes(uavParam));
+    }
+    recorder.take(fclink::SnapshotReason::Connect);
+    fclink::writeParameter("LimitAlt", 250);
+    fclink::writeParameter("TurnbackHeight", 60);
+    fclink::writeParameter("FailType", 0);
+    fclink::writeParameter("MotorIdel", 4);
+    fclink::writeParameter("ProtectVolt1", 1070);
+    fclink::writeParameter("PKp", 32);
+    recorder.take(fclink::SnapshotReason::OnDemand, QStringLiteral("after tuning"));
+    ConfigurationHistoryDialog dialog(link, &recorder);
+    QTreeWidget *list = dialog.form()->treeWidgetSnapshots;
+    list->topLevelItem(1)->setSelected(true);
+    list->setCurrentItem(list->topLevelItem(0), 0, QItemSelectionModel::Select);
+    dialog.compareSelected();
+    dialog.show();
+    QTimer::singleShot(seconds * 1000, &dialog, &QDialog::accept);
+    return dialog.exec() == QDialog::Accepted ? 0 : 1;
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--show") == 0) {
+        QTemporaryDir dir;
+        Commrt *link = Commrt::createClass();
+        SnapshotRecorder recorder(link, nullptr, dir.filePath(QStringLiteral("snapshots")));
+        const int code = showTypicalComparison(link, recorder, std::atoi(argv[2]));
+        Commrt::destroyClass(link);
+        return code;
+    }
     QTemporaryDir dir;
     Commrt *link = Commrt::createClass();
     SnapshotRecorder recorder(link, nullptr, dir.filePath(QStringLiteral("snapshots")));

@@ -52,6 +52,7 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
 {
     m_ui->setupUi(this);
     m_ui->splitter->setStretchFactor(1, 1);
+    m_ui->splitter->setSizes({380, 620});
     m_ui->treeWidgetSnapshots->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->treeWidgetDifferences->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
@@ -111,8 +112,12 @@ QString ConfigurationHistoryDialog::reasonText(fclink::SnapshotReason reason)
 
 QString ConfigurationHistoryDialog::snapshotTitle(const fclink::Snapshot &snapshot)
 {
-    return tr("Snapshot of %1")
-        .arg(snapshot.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    return tr("Snapshot of %1").arg(shortTime(snapshot));
+}
+
+QString ConfigurationHistoryDialog::shortTime(const fclink::Snapshot &snapshot)
+{
+    return snapshot.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 void ConfigurationHistoryDialog::reloadSnapshots()
@@ -183,7 +188,8 @@ void ConfigurationHistoryDialog::compareWithController()
     if (!readSnapshot(m_source, &m_sourceBlock))
         return;
     m_other = Other::Controller;
-    showComparison(snapshotTitle(m_source), tr("Flight controller"), blockNow());
+    m_otherTitle = tr("Flight controller");
+    showComparison(blockNow());
 }
 
 void ConfigurationHistoryDialog::compareSelected()
@@ -196,7 +202,8 @@ void ConfigurationHistoryDialog::compareSelected()
     if (!readSnapshot(m_source, &m_sourceBlock) || !readSnapshot(selected.at(1), &other))
         return;
     m_other = Other::Snapshot;
-    showComparison(snapshotTitle(m_source), snapshotTitle(selected.at(1)), other);
+    m_otherTitle = shortTime(selected.at(1));
+    showComparison(other);
 }
 
 bool ConfigurationHistoryDialog::compareWithFile(const QString &path)
@@ -216,7 +223,8 @@ bool ConfigurationHistoryDialog::compareWithFile(const QString &path)
     if (!readSnapshot(m_source, &m_sourceBlock))
         return false;
     m_other = Other::File;
-    showComparison(snapshotTitle(m_source), QFileInfo(path).fileName(), file);
+    m_otherTitle = QFileInfo(path).fileName();
+    showComparison(file);
     return true;
 }
 
@@ -228,14 +236,18 @@ void ConfigurationHistoryDialog::chooseFileToCompare()
         compareWithFile(path);
 }
 
-void ConfigurationHistoryDialog::showComparison(const QString &leftTitle, const QString &rightTitle,
-                                                const QByteArray &right)
+// The columns are headed by short names; the line above the list says it in full.
+void ConfigurationHistoryDialog::showComparison(const QByteArray &other)
 {
-    m_otherBlock = right;
+    m_otherBlock = other;
     m_sections = compareBlocks(bytes(m_sourceBlock), bytes(m_otherBlock));
-    m_ui->treeWidgetDifferences->setHeaderLabels({tr("Parameter"), leftTitle, rightTitle});
+    m_ui->treeWidgetDifferences->setHeaderLabels(
+        {tr("Parameter"), shortTime(m_source), m_otherTitle});
     m_ui->stackedWidgetComparison->setCurrentWidget(m_ui->treeWidgetDifferences);
-    m_ui->labelComparison->setText(tr("%1 compared with %2").arg(leftTitle, rightTitle));
+    const QString otherTitle =
+        m_other == Other::Snapshot ? tr("Snapshot of %1").arg(m_otherTitle) : m_otherTitle;
+    m_ui->labelComparison->setText(
+        tr("%1 compared with %2").arg(snapshotTitle(m_source), otherTitle));
     fillDifferences();
     const int count = differenceCount(m_sections);
     if (count == 0)
@@ -344,7 +356,7 @@ void ConfigurationHistoryDialog::onUploadVerified()
 {
     // The controller holds something new: what it is compared with must follow.
     if (m_other == Other::Controller)
-        showComparison(snapshotTitle(m_source), tr("Flight controller"), blockNow());
+        showComparison(blockNow());
 }
 
 bool ConfigurationHistoryDialog::saveSnapshot(const QString &note)

@@ -64,8 +64,7 @@ private:
     void updateButtons();
     QVector<fclink::Snapshot> selectedSnapshots() const;
     bool readSnapshot(const fclink::Snapshot &snapshot, QByteArray *block);
-    void showComparison(const QString &leftTitle, const QString &rightTitle,
-                        const QByteArray &right);
+    void showComparison(const QByteArray &other);
     void fillDifferences();
     QTreeWidgetItem *differenceItem(const FieldDifference &difference) const;
     QStringList tickedFields() const;
@@ -77,6 +76,7 @@ private:
     void askForSnapshotNote();
 
     static QString snapshotTitle(const fclink::Snapshot &snapshot);
+    static QString shortTime(const fclink::Snapshot &snapshot);
     static QString reasonText(fclink::SnapshotReason reason);
 
     Ui::ConfigurationHistoryDialogUi *m_ui;
@@ -88,6 +88,7 @@ private:
     fclink::Snapshot m_source;
     QByteArray m_sourceBlock;
     Other m_other = Other::Nothing;
+    QString m_otherTitle;
     QByteArray m_otherBlock;
     QVector<DifferenceSection> m_sections;
 };
