@@ -361,6 +361,48 @@ private slots:
         QVERIFY(QFileInfo(AppSettings::filePath()).isDir());
     }
 
+    void writesReportWhetherTheyReachedTheFile()
+    {
+        SettingsFileBackup backup;
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyUSB0")));
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::German));
+        QFile::remove(AppSettings::filePath());
+        QVERIFY(QDir().mkpath(AppSettings::filePath()));
+        QVERIFY(!AppSettings::setSavedPort(QStringLiteral("ttyUSB1")));
+        QVERIFY(!AppSettings::setLanguageCode(AppSettings::Chinese));
+    }
+
+    void writesKeepOnlyTheTwoSettings()
+    {
+        SettingsFileBackup backup;
+        // A damaged file: binary noise, stray groups and keys the program does not own.
+        QFile damaged(AppSettings::filePath());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("[System]\nlang=2\nPort=ttyUSB0\nColour=blue\n"
+                      "[Window Pos]\nx y=3\n\x01\x02\xff\xfe garbage \x80=\x81\n"
+                      "[\xc3\x28 broken\n=lonely value\n");
+        damaged.close();
+
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyACM0")));
+        QFile written(AppSettings::filePath());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QVERIFY2(!text.contains('%'), text.constData());
+        QSettings settings(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(settings.childGroups(), QStringList{"System"});
+        QStringList keys = settings.allKeys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{"System/Port", "System/lang"}));
+        QCOMPARE(settings.value("System/lang").toString(), QStringLiteral("2"));
+        QCOMPARE(settings.value("System/Port").toString(), QStringLiteral("ttyACM0"));
+
+        // A file without a language keeps none; only what is set is added.
+        QFile::remove(AppSettings::filePath());
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("COM3")));
+        QSettings portOnly(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(portOnly.allKeys(), QStringList{"System/Port"});
+    }
+
     void oneInstancePerProgramPath()
     {
         const QString program = QStringLiteral("/opt/kesto/Skydesk-test-%1")

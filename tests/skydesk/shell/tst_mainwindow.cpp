@@ -38,6 +38,19 @@ void closeNextPopup()
     });
 }
 
+// Closes the next message box as soon as it shows and keeps its text; gives up after 10 s.
+void closeNextMessageBox(QString *text, int triesLeft = 200)
+{
+    QTimer::singleShot(50, [text, triesLeft] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->close();
+        } else if (triesLeft > 0) {
+            closeNextMessageBox(text, triesLeft - 1);
+        }
+    });
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -48,6 +61,7 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_savedSettings;
     bool m_hadSettings = false;
+    QString m_boxText; // what the last message box said
 
 private slots:
     void initTestCase()
@@ -60,6 +74,8 @@ private slots:
 
     void cleanupTestCase()
     {
+        if (QFileInfo(AppSettings::filePath()).isDir())
+            QDir(AppSettings::filePath()).removeRecursively();
         QFile::remove(AppSettings::filePath());
         if (m_hadSettings) {
             QFile file(AppSettings::filePath());
@@ -158,6 +174,41 @@ private slots:
         closeNextPopup();
         window.langChangeToEn();
         QCOMPARE(int(AppSettings::languageCode()), 0);
+    }
+
+    void settingThatCannotBeSavedIsReported()
+    {
+        QFile::remove(AppSettings::filePath());
+        // A folder where sys.ini belongs: nothing can be written there.
+        QVERIFY(QDir().mkpath(AppSettings::filePath()));
+        const QString expected =
+            QStringLiteral("The setting could not be saved: %1 is not writable")
+                .arg(QDir::toNativeSeparators(AppSettings::filePath()));
+        auto *window = new mainWidget(nullptr);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToGe();
+        QCOMPARE(m_boxText, expected);
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToEn();
+        QCOMPARE(m_boxText, expected);
+
+        // The port is saved at close; that failure is told too.
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText);
+        delete window;
+        QCOMPARE(m_boxText, expected);
+        QVERIFY(QDir(AppSettings::filePath()).removeRecursively());
+
+        // With a writable file the restart notice shows as before.
+        window = new mainWidget(nullptr);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToEn();
+        QVERIFY2(m_boxText.contains("Please restart the application!"), qPrintable(m_boxText));
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText, 10);
+        delete window;
+        QVERIFY2(m_boxText.isEmpty(), qPrintable(m_boxText));
     }
 
     void chosenLanguageIsLoadedAtTheNextStart()
