@@ -250,6 +250,66 @@ private slots:
             QVERIFY(!list->item(row)->icon().isNull());
     }
 
+    void selectedEntryTextFitsItsHighlight_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(AppSettings::English);
+        QTest::newRow("Chinese") << int(AppSettings::Chinese);
+        QTest::newRow("German") << int(AppSettings::German);
+    }
+
+    void selectedEntryTextFitsItsHighlight()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        toolWidget bar(nullptr, true);
+        QCoreApplication::removeTranslator(&translator);
+        bar.resize(850, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QListWidget *list = bar.pageList();
+        // The selected text in a colour that neither the highlight nor the background has.
+        list->setStyleSheet(list->styleSheet() + "QListWidget::item:selected{color:#ff00ff;}");
+        for (int row = 0; row < list->count(); ++row) {
+            list->setCurrentRow(row);
+            const QImage shot = list->grab().toImage();
+            const QRect entry = list->visualItemRect(list->item(row))
+                                    .translated(list->viewport()->geometry().topLeft());
+            // The highlight picture (74 x 66) is stretched over the entry; its rounded outline
+            // runs 1.5 pixels inside its edge with a radius of 9 pixels.
+            QPainterPath inside;
+            inside.addRoundedRect(QRectF(2.5, 2.5, 69, 61), 8, 8);
+            inside = QTransform::fromTranslate(entry.x(), entry.y())
+                         .scale(entry.width() / 74.0, entry.height() / 66.0)
+                         .map(inside);
+            QRect text;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    const QColor pixel = shot.pixelColor(x, y);
+                    if (pixel.red() > 150 && pixel.blue() > 150 && pixel.green() < 110) {
+                        text |= QRect(x, y, 1, 1);
+                        QVERIFY2(inside.contains(QPointF(x + 0.5, y + 0.5)),
+                                 qPrintable(QStringLiteral("%1: text at %2,%3 outside %4")
+                                                .arg(list->item(row)->text())
+                                                .arg(x)
+                                                .arg(y)
+                                                .arg(QString::number(entry.width()) + "x" +
+                                                     QString::number(entry.height()))));
+                    }
+                }
+            }
+            // The whole text shows, not an elided part of it.
+            const QFontMetrics metrics(list->item(row)->font());
+            QVERIFY2(text.width() >= metrics.horizontalAdvance(list->item(row)->text()) - 4,
+                     qPrintable(list->item(row)->text()));
+        }
+        // The list shows every entry whole, without a scroll bar.
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+    }
+
     void preselection_data()
     {
         QTest::addColumn<QStringList>("ports");

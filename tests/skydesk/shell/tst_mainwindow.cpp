@@ -211,6 +211,50 @@ private slots:
         QVERIFY2(m_boxText.isEmpty(), qPrintable(m_boxText));
     }
 
+    void longPortNameLeavesThePageListAlone()
+    {
+        QFile::remove(AppSettings::filePath());
+        const QString longName =
+            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
+        auto pageListWith = [](const QString &port, QString *tip, QString *shown, int *width) {
+            qputenv(fclink::kExtraPortsVariable, port.toLocal8Bit());
+            mainWidget window(nullptr);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QComboBox *selector = window.connectionBar()->portSelector();
+            const int index = selector->findText(port);
+            QVERIFY(index >= 0);
+            selector->setCurrentIndex(index);
+            QApplication::processEvents();
+            QListWidget *list = window.connectionBar()->pageList();
+            *tip = selector->toolTip();
+            *shown = selector->property("displayedText").toString();
+            *width = list->width();
+            // Every entry shows whole, without scrolling.
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect entry = list->visualItemRect(list->item(row));
+                QVERIFY2(list->viewport()->rect().contains(entry),
+                         qPrintable(list->item(row)->text()));
+            }
+            QVERIFY(!list->verticalScrollBar()->isVisible());
+            QVERIFY(!list->horizontalScrollBar()->isVisible());
+            QVERIFY2(selector->width() <= 220, qPrintable(QString::number(selector->width())));
+        };
+        QString tip, shown;
+        int shortWidth = 0, longWidth = 0;
+        pageListWith(QStringLiteral("/tmp/fc"), &tip, &shown, &shortWidth);
+        QCOMPARE(tip, QStringLiteral("/tmp/fc"));
+        QCOMPARE(shown, QStringLiteral("/tmp/fc"));
+        pageListWith(longName, &tip, &shown, &longWidth);
+        qunsetenv(fclink::kExtraPortsVariable);
+        QCOMPARE(longWidth, shortWidth);
+        QCOMPARE(tip, longName);
+        // Elided in the middle: both ends stay readable.
+        QVERIFY2(shown.startsWith("/dev/") && shown.endsWith("port0") &&
+                     shown.contains(QChar(0x2026)) && shown.size() < longName.size(),
+                 qPrintable(shown));
+    }
+
     void chosenLanguageIsLoadedAtTheNextStart()
     {
         QFile::remove(AppSettings::filePath());

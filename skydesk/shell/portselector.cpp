@@ -1,0 +1,70 @@
+#include "portselector.h"
+
+#include <QAbstractItemView>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace {
+// Room for the usual names (ttyUSB0, COM10, /dev/pts/7) without eliding.
+constexpr int kContentsLength = 16;
+// The list's frame, scroll bar and item padding next to the widest name.
+constexpr int kListExtraWidth = 40;
+} // namespace
+
+PortSelector::PortSelector(QWidget *parent) : QComboBox(parent)
+{
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(kContentsLength);
+    setMaximumWidth(kMaximumWidth);
+    view()->setTextElideMode(Qt::ElideMiddle);
+    connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &PortSelector::showFullNameAsToolTip);
+}
+
+void PortSelector::setPortNames(const QList<QString> &portNames)
+{
+    clear();
+    addItems(portNames);
+    for (int i = 0; i < portNames.size(); ++i)
+        setItemData(i, portNames.at(i), Qt::ToolTipRole);
+    widenListToNames(portNames);
+    showFullNameAsToolTip();
+}
+
+void PortSelector::widenListToNames(const QList<QString> &portNames)
+{
+    int widest = 0;
+    for (const QString &name : portNames)
+        widest = qMax(widest, view()->fontMetrics().horizontalAdvance(name));
+    int limit = 800;
+    if (const QScreen *shown = screen())
+        limit = shown->availableGeometry().width();
+    view()->setMinimumWidth(qMin(widest + kListExtraWidth, limit));
+}
+
+void PortSelector::showFullNameAsToolTip()
+{
+    setToolTip(currentText());
+}
+
+QString PortSelector::displayedText() const
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    return fontMetrics().elidedText(currentText(), Qt::ElideMiddle, field.width());
+}
+
+void PortSelector::paintEvent(QPaintEvent *)
+{
+    // As QComboBox paints itself, with the elided name as the label.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    option.currentText = displayedText();
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
