@@ -12,8 +12,11 @@
 #include "titlewidget.h"
 #include "toolsettingpage.h"
 #include "toolwidget.h"
+#include "ui_advancesettingpage.h"
 #include "updatesettingpage.h"
 
+#include <QWebFrame>
+#include <QWebView>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -489,9 +492,44 @@ private slots:
         QVERIFY(guard.tryAcquire());
     }
 
+    void helpDocumentsBesideTheProgramComeFirst()
+    {
+        SettingsFileBackup backup;
+        QTemporaryDir elsewhere;
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        Commrt *link = Commrt::createClass();
+        QString shown;
+        {
+            AdvanceSettingPage page(nullptr, link);
+            QWebView *motor = page.form()->webViewMotor;
+            QTRY_VERIFY(!motor->url().isEmpty());
+            shown = motor->url().toLocalFile();
+        }
+        Commrt::destroyClass(link);
+        QDir::setCurrent(started);
+        QCOMPARE(shown, QCoreApplication::applicationDirPath() + "/doc/en_US/Motor.html");
+    }
+
+    void missingHelpDocumentShowsAShortPage()
+    {
+        SettingsFileBackup backup;
+        writeRawLanguage("3"); // no document folder for this language
+        Commrt *link = Commrt::createClass();
+        {
+            AdvanceSettingPage page(nullptr, link);
+            QWebView *motor = page.form()->webViewMotor;
+            QTRY_VERIFY(motor->page()->mainFrame()->toPlainText().contains("Motor.html"));
+            const QString text = motor->page()->mainFrame()->toPlainText();
+            QVERIFY2(text.contains("This help page is not available"), qPrintable(text));
+        }
+        Commrt::destroyClass(link);
+    }
+
     void documentFolders()
     {
-        const QString base = QUrl::fromLocalFile(QDir::currentPath()).toString();
+        // The test runs beside the program, where the build puts the documents.
+        const QString base = QUrl::fromLocalFile(QCoreApplication::applicationDirPath()).toString();
         QCOMPARE(documentFolder(0), base + "/doc/en_US/");
         QCOMPARE(documentFolder(1), base + "/doc/zh_CN/");
         QCOMPARE(documentFolder(2), base + "/doc/de_GE/");
