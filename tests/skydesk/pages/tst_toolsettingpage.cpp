@@ -7,6 +7,7 @@
 #include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
+#include "plotstrip.h"
 #include "sensorplot.h"
 #include "telemetry.h"
 #include "toolsettingpage.h"
@@ -239,6 +240,34 @@ private slots:
         image.fill(Qt::white);
         plot.render(&image);
         QVERIFY(image.pixelColor(160, 60) != QColor(Qt::white)); // something was drawn
+    }
+
+    void plotLabelsKeepClearOfTitlesAndLegends()
+    {
+        SensorPlot plot;
+        plot.resize(300, 220);
+        for (int i = 0; i <= 40; ++i)
+            plot.addSample({i * 0.25, {150, -2, 3}, {0, 0, 9.8f}});
+        QCOMPARE(plot.panel(SensorPlot::GyroPanel).low(), -200.0);
+        const QFont font = PlotStrip::labelFont(plot.font());
+        const QFontMetricsF metrics(font);
+        for (SensorPlot::Panel which : {SensorPlot::GyroPanel, SensorPlot::AccPanel}) {
+            const QRectF area = plot.panelArea(which);
+            const PlotStrip strip = plot.panel(which);
+            const PlotStrip::Layout parts = strip.layout(area, font);
+            const double widestLabel =
+                std::max(metrics.horizontalAdvance(PlotStrip::labelText(strip.low())),
+                         metrics.horizontalAdvance(PlotStrip::labelText(strip.high())));
+            for (const QRectF &label : {parts.upperLabel, parts.lowerLabel}) {
+                QVERIFY(!label.intersects(parts.title));
+                QVERIFY(!label.intersects(parts.legend));
+                QVERIFY(area.contains(label));
+                QVERIFY(label.height() >= metrics.height());
+                QVERIFY(label.width() >= widestLabel);
+            }
+            QVERIFY(parts.plot.top() >= parts.title.bottom());
+            QVERIFY(!parts.title.intersects(parts.legend));
+        }
     }
 
     void telemetryFormattingImportAndFlashAgainstSimulator()
