@@ -110,6 +110,25 @@ QString PlotStrip::labelText(double value)
 
 void PlotStrip::paint(QPainter &painter, const QRectF &area) const
 {
+    paintFrame(painter, area);
+    paintLines(painter, area);
+}
+
+QString PlotStrip::frameKey() const
+{
+    QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                      .arg(m_title)
+                      .arg(m_low)
+                      .arg(m_high)
+                      .arg(m_windowSeconds)
+                      .arg(m_timeStep);
+    for (const Series &series : m_series)
+        key += QLatin1Char('|') + series.name + series.colour.name();
+    return key;
+}
+
+void PlotStrip::paintFrame(QPainter &painter, const QRectF &area) const
+{
     painter.setPen(Qt::NoPen);
     painter.setBrush(kPanel);
     painter.drawRoundedRect(area, 4, 4);
@@ -123,6 +142,12 @@ void PlotStrip::paint(QPainter &painter, const QRectF &area) const
     for (int line = 0; line <= 4; ++line) {
         const double y = plot.top() + line * plot.height() / 4.0;
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    if (m_timeStep > 0.0) {
+        for (double back = m_timeStep; back < m_windowSeconds - 1e-9; back += m_timeStep) {
+            const double x = plot.right() - back / m_windowSeconds * plot.width();
+            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        }
     }
     painter.setPen(kText);
     const QFontMetricsF metrics(font);
@@ -139,11 +164,11 @@ void PlotStrip::paint(QPainter &painter, const QRectF &area) const
     painter.setPen(kText);
     painter.drawText(parts.upperLabel, Qt::AlignRight | Qt::AlignVCenter, labelText(m_high));
     painter.drawText(parts.lowerLabel, Qt::AlignRight | Qt::AlignVCenter, labelText(m_low));
-    paintLines(painter, plot);
 }
 
-void PlotStrip::paintLines(QPainter &painter, const QRectF &plot) const
+void PlotStrip::paintLines(QPainter &painter, const QRectF &area) const
 {
+    const QRectF plot = layout(area, labelFont(painter.font())).plot;
     const double span = m_high - m_low;
     if (span <= 0.0)
         return;
@@ -168,7 +193,8 @@ void PlotStrip::paintLines(QPainter &painter, const QRectF &plot) const
         }
         if (line.size() < 2)
             continue;
-        painter.setPen(QPen(series.colour, 1.5));
+        // One pixel wide: a thicker antialiased line costs several times as much to draw.
+        painter.setPen(QPen(series.colour, 1.0));
         painter.drawPolyline(line);
     }
     painter.restore();

@@ -36,15 +36,24 @@ public:
     PlotStrip(const QString &title, double low, double high);
 
     void setSeries(const QVector<Series> &series) { m_series = series; }
+    const QVector<Series> &series() const { return m_series; }
     double low() const { return m_low; }
     double high() const { return m_high; }
     // The time span shown and the time at the right edge.
     void setWindow(double seconds, double newest);
+    // Vertical grid lines every step seconds back from the right edge; none when 0.
+    void setTimeGrid(double stepSeconds) { m_timeStep = stepSeconds; }
 
     // The font of titles, legends and labels, a little smaller than the widget's.
     static QFont labelFont(const QFont &widgetFont);
     Layout layout(const QRectF &area, const QFont &font) const;
     void paint(QPainter &painter, const QRectF &area) const;
+    // The two halves of paint(): what stays while the samples move (panel, grid, title, legend,
+    // value labels), and the lines. A painter may keep the first and redraw only the lines.
+    void paintFrame(QPainter &painter, const QRectF &area) const;
+    void paintLines(QPainter &painter, const QRectF &area) const;
+    // Equal for two panels whose frames look the same at the same size.
+    QString frameKey() const;
 
     // A readable range covering low..high: both ends rounded out to a step of 1, 2, 2.5 or 5
     // times a power of ten, at least minimumSpan wide.
@@ -53,7 +62,6 @@ public:
     static QString labelText(double value);
 
 private:
-    void paintLines(QPainter &painter, const QRectF &plot) const;
     double legendWidth(const QFont &font) const;
 
     QString m_title;
@@ -61,6 +69,7 @@ private:
     double m_high;
     double m_windowSeconds = 10.0;
     double m_newest = 0.0;
+    double m_timeStep = 0.0;
     QVector<Series> m_series;
 };
 

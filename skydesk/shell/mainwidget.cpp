@@ -137,6 +137,8 @@ void mainWidget::connectPageArea()
             &mainWidget::changeListWidget);
     connect(m_pageArea, &contentWidget::noticeStatusChanged, m_statusBar,
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
+    connect(m_pageArea, &contentWidget::recordingStatusChanged, m_statusBar,
+            &statusWidget::recordingTextChanged);
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_connectionBar,
             &toolWidget::onDisplayCloseCOMPort);
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,

@@ -16,6 +16,7 @@ public:
 
     QString statusText() const;
     QString connectionText() const;
+    QString recordingText() const;
 
     // The text shown for a link status code, or a null string for codes that change nothing.
     static QString textForStatus(quint16 code);
@@ -26,10 +27,13 @@ public slots:
     void statusTextChanged(const QString &strText);
     void connectTextChanged(quint16 code);
     void onDisplayCloseCOMPort();
+    // The telemetry recording's file and time, between the status and the connection.
+    void recordingTextChanged(const QString &text);
 
 private:
     QLabel *m_statusLabel;
     QLabel *m_connectionLabel;
+    QLabel *m_recordingLabel;
 };
 
 #endif // SKYDESK_STATUSWIDGET_H
