@@ -8,8 +8,11 @@
 #include "mysplashscreen.h"
 #include "portnaming.h"
 #include "statuswidget.h"
+#include "telemetryrecorder.h"
+#include "toolsettingpage.h"
 #include "toolwidget.h"
 #include "ui_advancesettingpage.h"
+#include "ui_toolsettingpage.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -140,7 +143,26 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded"), kWaitMs);
 
+        // A recording shows in the status bar; the Disconnect button ends it.
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_dir.filePath("home").toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath("home/.config").toLocal8Bit());
+        bar->pageList()->setCurrentRow(1);
+        ToolSettingPage *tools = window->pageArea()->toolSettingPage();
+        QTest::mouseClick(tools->form()->pushButtonRecord, Qt::LeftButton);
+        const QString recording = QFileInfo(tools->recorder()->filePath()).fileName();
+        QVERIFY2(window->statusBar()->recordingText().startsWith("Recording " + recording),
+                 qPrintable(window->statusBar()->recordingText()));
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        qputenv("HOME", home);
+        if (config.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", config);
+        QVERIFY(!tools->recorder()->isRecording());
+        QCOMPARE(window->statusBar()->recordingText(), "Saved " + recording);
+        QVERIFY(QFile::exists(m_dir.filePath("home/Documents/" + recording)));
         QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
         QCOMPARE(window->statusBar()->statusText(), QString(14, ' '));
         QVERIFY(bar->portSelector()->isEnabled());
