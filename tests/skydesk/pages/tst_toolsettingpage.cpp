@@ -1,5 +1,6 @@
 // The tools page: telemetry fields, command buttons, parameter files, and the page against the
 // simulator for import and flash.
+#include "appsettings.h"
 #include "blockaccess.h"
 #include "commrt.h"
 #include "contentwidget.h"
@@ -569,6 +570,53 @@ private slots:
         QVERIFY(plot->channels().contains(C::Roll));
         scope->takeTelemetry();
         QCOMPARE(plot->sampleCount(), 1);
+    }
+
+    void recordAndScopeButtonTextsFit_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    void recordAndScopeButtonTextsFit()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link); // with the pages' style sheet
+            area.resize(850, 435);
+            area.show();
+            ToolSettingPage *page = area.toolSettingPage();
+            area.pageStack()->setCurrentIndex(1);
+            QPushButton *record = page->form()->pushButtonRecord;
+            auto fits = [](QPushButton *button, const QString &text) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = text;
+                if (button->isChecked())
+                    option.state |= QStyle::State_On;
+                const QRect contents =
+                    button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                return button->fontMetrics().horizontalAdvance(text) <= contents.width();
+            };
+            QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
+            QVERIFY2(fits(page->form()->pushButtonScope, page->form()->pushButtonScope->text()),
+                     qPrintable(page->form()->pushButtonScope->text()));
+            // While recording the button says how to stop.
+            page->connectionStateChanged(1);
+            HomeRedirect home(path("home-fit"));
+            record->click();
+            QVERIFY(record->isChecked());
+            QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
+            record->click();
+        }
+        Commrt::destroyClass(link);
+        QCoreApplication::removeTranslator(&translator);
     }
 
     void telemetryFormattingImportAndFlashAgainstSimulator()
