@@ -5,6 +5,7 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "homeredirect.h"
 #include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
@@ -36,31 +37,6 @@ constexpr int kWaitMs = 10000;
 const char *const kCsvHeader =
     "time_ms,rc1,rc2,rc3,rc4,rc5,rc6,rc7,rc8,roll,pitch,heading,gyro_x,gyro_y,gyro_z,acc_x,acc_y,"
     "acc_z,altitude,voltage,compass";
-
-// The user's home for one test: the documents folder is then <folder>/Documents.
-class HomeRedirect
-{
-public:
-    explicit HomeRedirect(const QString &folder)
-        : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME"))
-    {
-        QDir().mkpath(folder);
-        qputenv("HOME", folder.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (folder + "/.config").toLocal8Bit());
-    }
-    ~HomeRedirect()
-    {
-        qputenv("HOME", m_home);
-        if (m_config.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", m_config);
-    }
-
-private:
-    QByteArray m_home;
-    QByteArray m_config;
-};
 
 // The file's lines; whole is false when the last one has no line end.
 QStringList csvLines(const QString &path, bool *whole = nullptr)

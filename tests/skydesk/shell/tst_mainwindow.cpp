@@ -4,6 +4,7 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "homeredirect.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "portnaming.h"
@@ -16,6 +17,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <memory>
 
 namespace {
 
@@ -144,10 +147,7 @@ private slots:
                                   QStringLiteral("Parameters uploaded"), kWaitMs);
 
         // A recording shows in the status bar; the Disconnect button ends it.
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", m_dir.filePath("home").toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", m_dir.filePath("home/.config").toLocal8Bit());
+        auto home = std::make_unique<HomeRedirect>(m_dir.filePath("home"));
         bar->pageList()->setCurrentRow(1);
         ToolSettingPage *tools = window->pageArea()->toolSettingPage();
         QTest::mouseClick(tools->form()->pushButtonRecord, Qt::LeftButton);
@@ -155,11 +155,7 @@ private slots:
         QVERIFY2(window->statusBar()->recordingText().startsWith("Recording " + recording),
                  qPrintable(window->statusBar()->recordingText()));
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
-        qputenv("HOME", home);
-        if (config.isEmpty())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", config);
+        home.reset();
         QVERIFY(!tools->recorder()->isRecording());
         QCOMPARE(window->statusBar()->recordingText(), "Saved " + recording);
         QVERIFY(QFile::exists(m_dir.filePath("home/Documents/" + recording)));
