@@ -48,7 +48,7 @@ bool AppSettings::write(const char *key, const QString &value)
             if (stored.isValid())
                 kept.insert(QLatin1String(own), stored);
         }
-        damaged = reader.status() != QSettings::NoError;
+        damaged = reader.status() == QSettings::FormatError;
     }
     // QSettings reports only its first error: a file it could not read would hide a failed
     // write. Such a file is replaced as a whole.
