@@ -54,13 +54,22 @@ bool AppSettings::write(const char *key, const QString &value)
     // write. Such a file is replaced as a whole.
     if (damaged && !QFile::remove(filePath()))
         return false;
+    const QVariantMap before = kept;
     kept.insert(QLatin1String(key), value);
     QSettings settings(filePath(), QSettings::IniFormat);
-    settings.clear();
-    for (auto entry = kept.cbegin(); entry != kept.cend(); ++entry)
-        settings.setValue(entry.key(), entry.value());
+    const auto replaceAllWith = [&settings](const QVariantMap &values) {
+        settings.clear();
+        for (auto entry = values.cbegin(); entry != values.cend(); ++entry)
+            settings.setValue(entry.key(), entry.value());
+    };
+    replaceAllWith(kept);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // QSettings keeps a change it could not write and goes on reading it back in this process;
+    // put back what the file holds, so that nothing claims a value that is not stored.
+    replaceAllWith(before);
+    return false;
 }
 
 QString AppSettings::translationFile(quint8 code)

@@ -433,6 +433,12 @@ private slots:
         QVERIFY(QDir().mkpath(AppSettings::filePath()));
         QVERIFY(!AppSettings::setSavedPort(QStringLiteral("ttyUSB1")));
         QVERIFY(!AppSettings::setLanguageCode(AppSettings::Chinese));
+        // Nothing reads back a value that never reached the file.
+        QVERIFY(QDir(AppSettings::filePath()).removeRecursively());
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyUSB2")));
+        QSettings written(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(written.allKeys(), QStringList{"System/Port"});
+        QCOMPARE(int(AppSettings::languageCode()), 0);
     }
 
     void writesKeepOnlyTheTwoSettings()
