@@ -53,6 +53,7 @@ private:
     void advanceSplash(int value, bool pause);
     void loadTranslation();
     void connectBarsToLink();
+    void connectLinkNotices();
     void fillPortList();
     void connectPageArea();
     void changeLanguage(quint8 code, const QString &notice);

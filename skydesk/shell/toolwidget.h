@@ -43,10 +43,16 @@ public slots:
     void updatePortCombo(QList<QString> portNames);
     void refreshDevices();
     void onDisplayCloseCOMPort();
+    // The link closed the port by itself (the device went away) or could not open it: the bar
+    // offers Connect again, with the port selector free.
+    void onPortLost();
+    // The link opened a lost port again by itself.
+    void onPortReopened(const QString &portName);
 
 private:
     void buildPageList(bool withInternalPage);
     void keepPageListWide();
+    void showConnected();
     void showDisconnected();
 
     QPushButton *m_connectButton;

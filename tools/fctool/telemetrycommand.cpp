@@ -55,6 +55,7 @@ ExitCode streamTelemetry(LinkSession &session, int wanted, QFile *csv)
                            fclink::telemetryCsvRow(sinceStart.elapsed(), fclink::telemetryNow())))
             writeFailed = true;
         ++printed;
+        session.checkWait();
     });
     while (wanted == 0 || printed < wanted) {
         const int before = printed;
