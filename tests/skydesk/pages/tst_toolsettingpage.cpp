@@ -476,6 +476,20 @@ private slots:
             QCOMPARE(rows.size(), cycles.count());
             QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
             QCOMPARE(csvLines(file).size(), firstLines); // the first recording stays as it was
+
+            // The controller answers again and the link connects by itself; unplugged, the next
+            // recording ends as well.
+            sim.sendSignal(SIGUSR2);
+            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+            cycles.clear();
+            ui->pushButtonRecord->click();
+            const QString third = page->recorder()->filePath();
+            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 2, kWaitMs);
+            sim.kill();
+            QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
+            rows = csvLines(third, &whole).mid(1);
+            QVERIFY(whole);
+            QCOMPARE(rows.size(), cycles.count());
             link->disconnectCom();
             link->stop();
         }
