@@ -367,6 +367,12 @@ private slots:
             selector->setCurrentIndex(index);
             QApplication::processEvents();
             QListWidget *list = window.connectionBar()->pageList();
+            // The drop-down list shows the whole name.
+            selector->showPopup();
+            const int needed = selector->view()->fontMetrics().horizontalAdvance(port);
+            QVERIFY2(selector->view()->viewport()->width() >= needed,
+                     qPrintable(QString::number(selector->view()->viewport()->width())));
+            selector->hidePopup();
             *tip = selector->toolTip();
             *shown = selector->property("displayedText").toString();
             *width = list->width();
