@@ -1,15 +1,12 @@
 #include "portselector.h"
 
 #include <QAbstractItemView>
-#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
 namespace {
 // Room for the usual names (ttyUSB0, COM10, /dev/pts/7) without eliding.
 constexpr int kContentsLength = 16;
-// The list's frame, scroll bar and item padding next to the widest name.
-constexpr int kListExtraWidth = 40;
 } // namespace
 
 PortSelector::PortSelector(QWidget *parent) : QComboBox(parent)
@@ -17,6 +14,8 @@ PortSelector::PortSelector(QWidget *parent) : QComboBox(parent)
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(kContentsLength);
     setMaximumWidth(kMaximumWidth);
+    // The drop-down list widens itself to the longest name; only one wider than the screen is
+    // elided there.
     view()->setTextElideMode(Qt::ElideMiddle);
     connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &PortSelector::showFullNameAsToolTip);
@@ -28,19 +27,7 @@ void PortSelector::setPortNames(const QList<QString> &portNames)
     addItems(portNames);
     for (int i = 0; i < portNames.size(); ++i)
         setItemData(i, portNames.at(i), Qt::ToolTipRole);
-    widenListToNames(portNames);
     showFullNameAsToolTip();
-}
-
-void PortSelector::widenListToNames(const QList<QString> &portNames)
-{
-    int widest = 0;
-    for (const QString &name : portNames)
-        widest = qMax(widest, view()->fontMetrics().horizontalAdvance(name));
-    int limit = 800;
-    if (const QScreen *shown = screen())
-        limit = shown->availableGeometry().width();
-    view()->setMinimumWidth(qMin(widest + kListExtraWidth, limit));
 }
 
 void PortSelector::showFullNameAsToolTip()

@@ -29,7 +29,6 @@ protected:
 
 private:
     void showFullNameAsToolTip();
-    void widenListToNames(const QList<QString> &portNames);
 };
 
 #endif // SKYDESK_PORTSELECTOR_H
