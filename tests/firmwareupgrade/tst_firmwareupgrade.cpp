@@ -337,6 +337,70 @@ private slots:
         QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 0x42);
     }
 
+    // An image that cannot fit the controller's flash is refused while the controller still runs
+    // its application: it never restarts into the bootloader and answers the link right after.
+    void oversizedImageIsRefusedBeforeTheBootloader()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105")}));
+        const QString file = dir.filePath(QStringLiteral("huge.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(300000, 21))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::FileSizeError, UpgradeEvent::RunEnded}));
+        QVERIFY(!sim.receivedCommand(0xB1));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // A bootloader that turns out to belong to another device refuses the image before anything
+    // is erased; the controller is sent back to its intact application.
+    void refusalInTheBootloaderReturnsToTheApplication()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
+                           QStringLiteral("--flash-fail"), QStringLiteral("sync-device")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(3000, 22))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.milestones(),
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::DeviceError, UpgradeEvent::RunEnded}));
+        QVERIFY(sim.receivedCommand(0xB1));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // A stop after the controller has agreed to restart into its bootloader but before the erase
+    // brings it back to the firmware it had.
+    void stopBeforeTheEraseReturnsToTheApplication()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        // Slow replies: the stop lands while the run waits for the bootloader's answers.
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
+                           QStringLiteral("--reply-delay"), QStringLiteral("300")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(3000, 23))));
+
+        Receiver receiver;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&receiver);
+        upgrade->start(sim.linkPath(), file);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1) || receiver.ended(), kRunTimeoutMs);
+        upgrade->stop();
+        QVERIFY(waitForEnd(receiver));
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QVERIFY(!receiver.codes.contains(UpgradeEvent::FlashingBegins));
+        QTest::qWait(600); // the slow replies still under way have arrived
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
     void oneObjectServesSeveralRuns()
     {
         QTemporaryDir dir;

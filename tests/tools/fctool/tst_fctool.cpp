@@ -161,6 +161,7 @@ private slots:
     void flashReportsEraseError();
     void flashBadPortExits3();
     void flashTimesOutWhenControllerIsStopped();
+    void flashRefusesAnOversizedImageAndTheLinkStillAnswers();
 
 private:
     bool startSimulator(const QStringList &extra = {});
@@ -835,6 +836,29 @@ void TestFctool::flashTimesOutWhenControllerIsStopped()
     QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
     QVERIFY(!flash.outLines().contains(QStringLiteral("Exit")));
     QVERIFY(flash.elapsedMs() < kShortTimeoutBoundMs);
+}
+
+void TestFctool::flashRefusesAnOversizedImageAndTheLinkStillAnswers()
+{
+    // 300 kB for a flash of 256 KiB.
+    QVERIFY(startSimulator());
+    QByteArray image(300000, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 31);
+    const QString file = path(QStringLiteral("huge.qmtvf"));
+    QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(130, image)));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    QVERIFY2(flash.outLines().contains(QStringLiteral("File Size Error")), qPrintable(flash.out()));
+    QVERIFY(!flash.outLines().contains(QStringLiteral("Upgrading now, please wait...")));
+
+    ToolRun get(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel")});
+    QVERIFY(get.runToEnd());
+    QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
+    QCOMPARE(get.outLines().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFctool)
