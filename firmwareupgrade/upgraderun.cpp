@@ -1,5 +1,6 @@
 #include "upgraderun.h"
 
+#include "applicationinfo.h"
 #include "firmwareimage.h"
 #include "upgradeevent.h"
 
@@ -61,6 +62,27 @@ void UpgradeRun::exec()
     report(UpgradeEvent::RunEnded);
 }
 
+void UpgradeRun::execProbe()
+{
+    QSerialPort port;
+    if (openPort(&port)) {
+        SyncInfo info;
+        if (!sync(&info, kProbeTimeoutMs, kProbeAttempts, true)) {
+            report(UpgradeEvent::NoBootloader);
+        } else if (info.deviceId != FirmwareImage::kDeviceId) {
+            report(UpgradeEvent::DeviceError);
+        } else if (info.applicationIntact) {
+            // Left in the bootloader with its firmware whole (a run stopped before the erase
+            // whose way back was lost): it can simply go back.
+            if (!returnToApplication(info.firmwareVersion))
+                report(UpgradeEvent::WaitingForFirmware);
+        } else {
+            report(UpgradeEvent::WaitingForFirmware);
+        }
+    }
+    report(UpgradeEvent::RunEnded);
+}
+
 bool UpgradeRun::loadFile(FirmwareImage *image)
 {
     QFile file(m_file);
@@ -92,53 +114,86 @@ bool UpgradeRun::loadFile(FirmwareImage *image)
     return false;
 }
 
+bool UpgradeRun::openPort(QSerialPort *port)
+{
+    if (m_device.isEmpty()) {
+        report(UpgradeEvent::PortOpenFailed);
+        return false;
+    }
+    port->setPortName(m_device);
+    if (!port->open(QIODevice::ReadWrite) || !port->setBaudRate(QSerialPort::Baud115200) ||
+        !port->setDataBits(QSerialPort::Data8) || !port->setParity(QSerialPort::NoParity) ||
+        !port->setStopBits(QSerialPort::OneStop) ||
+        !port->setFlowControl(QSerialPort::NoFlowControl)) {
+        report(UpgradeEvent::PortOpenFailed);
+        return false;
+    }
+    report(UpgradeEvent::PortOpened);
+    m_port = port;
+    port->clear(QSerialPort::AllDirections);
+    return true;
+}
+
+bool UpgradeRun::imageFits(quint8 deviceId, quint32 flashSize, quint32 length)
+{
+    if (deviceId != FirmwareImage::kDeviceId) {
+        report(UpgradeEvent::DeviceError);
+        return false;
+    }
+    if (length > flashSize) {
+        report(UpgradeEvent::FileSizeError);
+        return false;
+    }
+    return true;
+}
+
 void UpgradeRun::flash()
 {
     FirmwareImage image;
     if (!loadFile(&image) || stopped())
         return;
-
     QSerialPort port;
-    if (m_device.isEmpty()) {
-        report(UpgradeEvent::PortOpenFailed);
+    if (!openPort(&port))
         return;
-    }
-    port.setPortName(m_device);
-    if (!port.open(QIODevice::ReadWrite) || !port.setBaudRate(QSerialPort::Baud115200) ||
-        !port.setDataBits(QSerialPort::Data8) || !port.setParity(QSerialPort::NoParity) ||
-        !port.setStopBits(QSerialPort::OneStop) ||
-        !port.setFlowControl(QSerialPort::NoFlowControl)) {
-        report(UpgradeEvent::PortOpenFailed);
-        return;
-    }
-    report(UpgradeEvent::PortOpened);
-    m_port = &port;
-    port.clear(QSerialPort::AllDirections);
-
-    if (!enterBootloader())
-        return;
-
-    BootPacket reply;
-    if (!transact(boot::Sync, QByteArray(), kReplyTimeoutMs, UpgradeEvent::DeviceError, &reply))
-        return;
-    if (reply.payload().size() < boot::kSyncReplySize) {
-        report(UpgradeEvent::LengthError);
-        return;
-    }
-    if (static_cast<quint8>(reply.payload()[0]) != FirmwareImage::kDeviceId) {
-        report(UpgradeEvent::DeviceError);
-        return;
-    }
-    const int maxBlock =
-        std::min<int>(BootPacket::readU16(reply.payload(), 2), boot::kMaxWriteData);
-    const quint32 flashSize = BootPacket::readU32(reply.payload(), 4);
     const auto length = static_cast<quint32>(image.image().size());
-    if (maxBlock <= 0) {
-        report(UpgradeEvent::LengthError);
+
+    // Everything that can refuse the image is checked while the application still runs.
+    quint8 deviceId = 0;
+    quint32 flashSize = 0;
+    quint16 installed = 0;
+    const bool applicationAnswered = queryApplication(&deviceId, &flashSize, &installed);
+    if (stopped())
+        return;
+    if (applicationAnswered) {
+        if (!imageFits(deviceId, flashSize, length))
+            return;
+        if (!enterBootloader()) {
+            if (m_bootloaderMayRun)
+                returnToApplication(installed);
+            return;
+        }
+    } else {
+        // An application that does not answer may be a bootloader left waiting by an
+        // unfinished run, which no longer speaks the link protocol: SYNC decides.
+        m_bootloaderMayRun = true;
+    }
+
+    SyncInfo info;
+    if (!sync(&info, kReplyTimeoutMs, kAttempts, false)) {
+        if (stopped())
+            returnToApplication(installed);
         return;
     }
-    if (length > flashSize) {
-        report(UpgradeEvent::FileSizeError);
+    // Nothing is erased yet: a refusal or a stop from here sends the controller back to the
+    // firmware it has, if that is whole.
+    bool refused = !imageFits(info.deviceId, info.flashSize, length);
+    if (!refused && info.maxBlock <= 0) {
+        report(UpgradeEvent::LengthError);
+        refused = true;
+    }
+    if (refused || stopped()) {
+        if (info.applicationIntact)
+            returnToApplication(info.firmwareVersion);
         return;
     }
 
@@ -147,22 +202,8 @@ void UpgradeRun::flash()
     if (!statusTransact(boot::Erase, payload, kEraseTimeoutMs))
         return;
     report(UpgradeEvent::FlashingBegins);
-
-    int lastPercent = -1;
-    for (quint32 address = 0; address < length;) {
-        const int size = static_cast<int>(std::min<quint32>(length - address, quint32(maxBlock)));
-        payload.clear();
-        BootPacket::appendU32(&payload, address);
-        payload.append(image.image().mid(static_cast<int>(address), size));
-        if (!statusTransact(boot::Write, payload, kReplyTimeoutMs))
-            return;
-        address += static_cast<quint32>(size);
-        const int percent = static_cast<int>(quint64(address) * 100 / length);
-        if (percent != lastPercent) {
-            lastPercent = percent;
-            report(UpgradeEvent::Progress, percent);
-        }
-    }
+    if (!writeImage(image, info.maxBlock))
+        return;
 
     payload.clear();
     BootPacket::appendU32(&payload, length);
@@ -174,7 +215,74 @@ void UpgradeRun::flash()
     BootPacket::appendU16(&payload, image.firmwareVersion());
     if (!statusTransact(boot::Run, payload, kReplyTimeoutMs))
         return;
-    report(UpgradeEvent::UpgradeCompleted);
+    report(UpgradeEvent::UpgradeCompleted, 0, image.firmwareVersion());
+}
+
+bool UpgradeRun::writeImage(const FirmwareImage &image, int maxBlock)
+{
+    const auto length = static_cast<quint32>(image.image().size());
+    int lastPercent = -1;
+    QByteArray payload;
+    for (quint32 address = 0; address < length;) {
+        const int size = static_cast<int>(std::min<quint32>(length - address, quint32(maxBlock)));
+        payload.clear();
+        BootPacket::appendU32(&payload, address);
+        payload.append(image.image().mid(static_cast<int>(address), size));
+        if (!statusTransact(boot::Write, payload, kReplyTimeoutMs))
+            return false;
+        address += static_cast<quint32>(size);
+        const int percent = static_cast<int>(quint64(address) * 100 / length);
+        if (percent != lastPercent) {
+            lastPercent = percent;
+            report(UpgradeEvent::Progress, percent);
+        }
+    }
+    return true;
+}
+
+bool UpgradeRun::sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet)
+{
+    BootPacket reply;
+    const Exchange outcome = exchange(boot::Sync, QByteArray(), timeoutMs, attempts, false, &reply);
+    if (outcome != Exchange::Reply) {
+        if (quiet || outcome == Exchange::Stopped)
+            return false;
+        if (outcome == Exchange::Wrong)
+            report(UpgradeEvent::StateError);
+        else if (outcome == Exchange::Damaged)
+            report(UpgradeEvent::ReceiveCheckError);
+        else
+            report(outcome == Exchange::SendFailed ? UpgradeEvent::TimeOut
+                                                   : UpgradeEvent::DeviceError);
+        return false;
+    }
+    if (reply.payload().size() < boot::kSyncReplySize) {
+        if (!quiet)
+            report(UpgradeEvent::LengthError);
+        return false;
+    }
+    m_bootloaderMayRun = true;
+    const QByteArray &payload = reply.payload();
+    info->deviceId = static_cast<quint8>(payload[0]);
+    info->maxBlock = std::min<int>(BootPacket::readU16(payload, 2), boot::kMaxWriteData);
+    info->flashSize = BootPacket::readU32(payload, 4);
+    info->applicationIntact = static_cast<quint8>(payload[8]) == boot::IntactApplication;
+    info->firmwareVersion = BootPacket::readU16(payload, 9);
+    return true;
+}
+
+bool UpgradeRun::returnToApplication(quint16 version)
+{
+    BootPacket reply;
+    const Exchange outcome =
+        exchange(boot::Leave, QByteArray(), kReplyTimeoutMs, kLeaveAttempts, true, &reply);
+    if (outcome == Exchange::Reply && !reply.payload().isEmpty() &&
+        static_cast<quint8>(reply.payload()[0]) == boot::Ok) {
+        m_bootloaderMayRun = false;
+        report(UpgradeEvent::ApplicationResumed, 0, version);
+        return true;
+    }
+    return false;
 }
 
 bool UpgradeRun::send(const QByteArray &bytes)
@@ -191,17 +299,51 @@ bool UpgradeRun::send(const QByteArray &bytes)
     return m_port->bytesToWrite() == 0;
 }
 
-bool UpgradeRun::enterBootloader()
+bool UpgradeRun::sendLinkRequest(quint8 command)
 {
     quint8 request[fclink::kFrameSize];
-    fclink::buildRequestFrame(kEnterBootloaderCommand, 0, nullptr, request);
-    const QByteArray frame(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+    fclink::buildRequestFrame(command, 0, nullptr, request);
+    return send(QByteArray(reinterpret_cast<const char *>(request), fclink::kFrameSize));
+}
 
+bool UpgradeRun::queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version)
+{
+    fclink::FrameAssembler replies(fclink::kReplyStart0, fclink::kReplyStart1);
+    ApplicationInfo info;
+    bool answered = false;
+    const auto onReply = [&](const quint8 *reply) {
+        answered = answered || info.decodeReply(reply);
+    };
+    for (int attempt = 0; attempt < kInfoAttempts && !answered; ++attempt) {
+        if (stopped() || !sendLinkRequest(ApplicationInfo::kInfoCommand))
+            return false;
+        QElapsedTimer clock;
+        clock.start();
+        while (!answered && clock.elapsed() < kLinkReplyTimeoutMs) {
+            if (stopped())
+                return false;
+            if (m_port->bytesAvailable() > 0 || m_port->waitForReadyRead(kWaitSliceMs)) {
+                const QByteArray bytes = m_port->readAll();
+                replies.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
+                             static_cast<std::size_t>(bytes.size()), onReply);
+            }
+        }
+    }
+    if (!answered)
+        return false;
+    *deviceId = info.deviceId;
+    *flashSize = info.flashSize;
+    *version = info.firmwareVersion;
+    return true;
+}
+
+bool UpgradeRun::enterBootloader()
+{
     fclink::FrameAssembler replies(fclink::kReplyStart0, fclink::kReplyStart1);
     bool agreed = false;
     quint8 deviceId = 0;
     const auto onReply = [&](const quint8 *reply) {
-        if (reply[fclink::offset::Command] == kEnterBootloaderCommand) {
+        if (reply[fclink::offset::Command] == ApplicationInfo::kEnterBootloaderCommand) {
             agreed = true;
             deviceId = reply[fclink::offset::DeviceId];
         }
@@ -210,13 +352,14 @@ bool UpgradeRun::enterBootloader()
     for (int attempt = 0; attempt < kEnterAttempts && !agreed; ++attempt) {
         if (stopped())
             return false;
-        if (!send(frame)) {
+        m_bootloaderMayRun = true;
+        if (!sendLinkRequest(ApplicationInfo::kEnterBootloaderCommand)) {
             report(UpgradeEvent::TimeOut);
             return false;
         }
         QElapsedTimer clock;
         clock.start();
-        while (!agreed && clock.elapsed() < kEnterReplyTimeoutMs) {
+        while (!agreed && clock.elapsed() < kLinkReplyTimeoutMs) {
             if (stopped())
                 return false;
             if (m_port->bytesAvailable() > 0 || m_port->waitForReadyRead(kWaitSliceMs)) {
@@ -232,40 +375,41 @@ bool UpgradeRun::enterBootloader()
         report(UpgradeEvent::DeviceError);
         return false;
     }
-
     // Whatever else the link side still had on the way is not bootloader talk.
-    QThread::msleep(kRestartSettleMs);
-    while (m_port->waitForReadyRead(kRestartSettleMs))
-        m_port->readAll();
-    m_port->readAll();
+    discardInput(kRestartSettleMs);
     return true;
 }
 
-bool UpgradeRun::transact(quint8 type, const QByteArray &payload, int timeoutMs,
-                          quint32 silenceCode, BootPacket *reply)
+void UpgradeRun::discardInput(int settleMs)
+{
+    QThread::msleep(static_cast<unsigned long>(settleMs));
+    while (m_port->waitForReadyRead(settleMs))
+        m_port->readAll();
+    m_port->readAll();
+}
+
+UpgradeRun::Exchange UpgradeRun::exchange(quint8 type, const QByteArray &payload, int timeoutMs,
+                                          int attempts, bool ignoreStop, BootPacket *reply)
 {
     ++m_sequence;
     const QByteArray bytes = BootPacket(type, m_sequence, payload).encode();
     bool damaged = false;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (stopped())
-            return false;
-        if (!send(bytes)) {
-            report(UpgradeEvent::TimeOut);
-            return false;
-        }
-        switch (
-            awaitReply(static_cast<quint8>(type | boot::kReplyBit), m_sequence, timeoutMs, reply)) {
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (!ignoreStop && stopped())
+            return Exchange::Stopped;
+        if (!send(bytes))
+            return Exchange::SendFailed;
+        switch (awaitReply(static_cast<quint8>(type | boot::kReplyBit), m_sequence, timeoutMs,
+                           ignoreStop, reply)) {
         case Wait::Reply:
             m_haveAnswered = true;
             m_answeredType = reply->type();
             m_answeredSequence = reply->sequence();
-            return true;
+            return Exchange::Reply;
         case Wait::WrongReply:
-            report(UpgradeEvent::StateError);
-            return false;
+            return Exchange::Wrong;
         case Wait::Stopped:
-            return false;
+            return Exchange::Stopped;
         case Wait::DamagedReply:
             damaged = true;
             break;
@@ -273,7 +417,30 @@ bool UpgradeRun::transact(quint8 type, const QByteArray &payload, int timeoutMs,
             break;
         }
     }
-    report(damaged ? UpgradeEvent::ReceiveCheckError : silenceCode);
+    return damaged ? Exchange::Damaged : Exchange::Silence;
+}
+
+bool UpgradeRun::transact(quint8 type, const QByteArray &payload, int timeoutMs,
+                          quint32 silenceCode, BootPacket *reply)
+{
+    switch (exchange(type, payload, timeoutMs, kAttempts, false, reply)) {
+    case Exchange::Reply:
+        return true;
+    case Exchange::Stopped:
+        return false;
+    case Exchange::Wrong:
+        report(UpgradeEvent::StateError);
+        return false;
+    case Exchange::Damaged:
+        report(UpgradeEvent::ReceiveCheckError);
+        return false;
+    case Exchange::SendFailed:
+        report(UpgradeEvent::TimeOut);
+        return false;
+    case Exchange::Silence:
+        break;
+    }
+    report(silenceCode);
     return false;
 }
 
@@ -294,7 +461,7 @@ bool UpgradeRun::statusTransact(quint8 type, const QByteArray &payload, int time
 }
 
 UpgradeRun::Wait UpgradeRun::awaitReply(quint8 type, quint8 sequence, int timeoutMs,
-                                        BootPacket *reply)
+                                        bool ignoreStop, BootPacket *reply)
 {
     QElapsedTimer clock;
     clock.start();
@@ -314,7 +481,7 @@ UpgradeRun::Wait UpgradeRun::awaitReply(quint8 type, quint8 sequence, int timeou
                 continue;
             return Wait::WrongReply;
         }
-        if (stopped())
+        if (!ignoreStop && stopped())
             return Wait::Stopped;
         const qint64 left = timeoutMs - clock.elapsed();
         if (left <= 0)
