@@ -8,7 +8,6 @@
 #include "frameassembler.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSerialPort>
 #include <QThread>
 
@@ -85,20 +84,13 @@ void UpgradeRun::execProbe()
 
 bool UpgradeRun::loadFile(FirmwareImage *image)
 {
-    QFile file(m_file);
-    if (m_file.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    const FirmwareImage::ParseResult result = FirmwareImage::parseFile(m_file, image);
+    if (result == FirmwareImage::ParseResult::Unreadable) {
         report(UpgradeEvent::FileOpenError);
         return false;
     }
     report(UpgradeEvent::FileOpened);
-    // One byte more than the largest valid file is enough to tell that a file is too big.
-    const QByteArray contents =
-        file.read(FirmwareImage::kHeaderSize + qint64(FirmwareImage::kMaxImageLength) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        report(UpgradeEvent::FileError);
-        return false;
-    }
-    switch (FirmwareImage::parse(contents, image)) {
+    switch (result) {
     case FirmwareImage::ParseResult::Ok:
         return true;
     case FirmwareImage::ParseResult::UnsupportedVersion:
@@ -108,6 +100,7 @@ bool UpgradeRun::loadFile(FirmwareImage *image)
         report(UpgradeEvent::FileSizeError);
         return false;
     case FirmwareImage::ParseResult::Corrupt:
+    case FirmwareImage::ParseResult::Unreadable:
         break;
     }
     report(UpgradeEvent::FileError);

@@ -136,6 +136,14 @@ bool FctoolOptions::takeOption(const QStringList &arguments, int *index, QString
         *error = QStringLiteral("%1: unknown option '%2'").arg(m_subcommandName, name);
         return false;
     }
+    if (name == QLatin1String("--restore")) {
+        if (equals >= 0) {
+            *error = QStringLiteral("option --restore takes no value");
+            return false;
+        }
+        m_restore = true;
+        return true;
+    }
     if (equals >= 0)
         return storeOption(name, argument.mid(equals + 1), error);
     if (*index + 1 >= arguments.size()) {
@@ -179,6 +187,8 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Read;
     if (name == QLatin1String("--count"))
         return m_subcommand == Subcommand::Telemetry;
+    if (name == QLatin1String("--restore"))
+        return m_subcommand == Subcommand::Flash;
     return false;
 }
 
@@ -232,7 +242,7 @@ QString FctoolOptions::usage()
                "  fctool set   --port PORT NAME=VALUE... [--timeout SEC]\n"
                "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
-               "  fctool flash --port PORT FILE [--timeout SEC]\n"
+               "  fctool flash --port PORT FILE [--restore] [--timeout SEC]\n"
                "\n"
                "Talks to the flight controller over its serial link.\n"
                "\n"
@@ -247,7 +257,9 @@ QString FctoolOptions::usage()
                "%1\n"
                "  flash      flash a firmware file (.qmtvf) through the bootloader and print\n"
                "             each report of the upgrade as a line (\"Progress: N%\" while\n"
-               "             writing); it opens the port itself, without a link connection\n"
+               "             writing). When the controller answers on the link, its parameters\n"
+               "             are saved first as a parameter file (the line says where); with\n"
+               "             --restore they are uploaded again after the upgrade and read back\n"
                "\n"
                "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
                "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"

@@ -36,6 +36,8 @@ public:
     // Telemetry lines to print; 0 means until interrupted.
     int count() const { return m_count; }
     QStringList positional() const { return m_positional; }
+    // flash: upload the parameters saved before the upgrade once it has completed.
+    bool restore() const { return m_restore; }
 
     static QString usage();
 
@@ -55,6 +57,7 @@ private:
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_count = 0;
     bool m_helpRequested = false;
+    bool m_restore = false;
     QStringList m_positional;
 };
 

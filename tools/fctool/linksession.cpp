@@ -43,19 +43,26 @@ void LinkSession::wireLink()
     connect(m_link, &Commrt::telemetryChanged, this, &LinkSession::checkWait);
 }
 
-ExitCode LinkSession::open()
+bool LinkSession::startLink(bool quiet)
 {
     if (fclink::deviceForPortName(m_portName).isEmpty()) {
+        if (quiet)
+            return false;
         printError(QStringLiteral("'%1' is not a port name (use a system name such as ttyUSB0 "
                                   "or a device path)")
                        .arg(m_portName));
-        return ExitPortError;
+        return false;
     }
     m_link->start();
     m_started = true;
     m_link->setPortName(m_portName);
     m_link->connectCom();
-    switch (waitUntil([this] { return m_parameterReads > 0; })) {
+    return true;
+}
+
+ExitCode LinkSession::finishOpen(WaitOutcome outcome)
+{
+    switch (outcome) {
     case WaitOutcome::Done:
         return ExitSuccess;
     case WaitOutcome::OpenFailed:
@@ -68,6 +75,38 @@ ExitCode LinkSession::open()
         break;
     }
     return reportOpenTimeout();
+}
+
+ExitCode LinkSession::open()
+{
+    if (!startLink())
+        return ExitPortError;
+    return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
+}
+
+ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
+{
+    *answered = false;
+    if (!startLink(true))
+        return ExitPortError;
+    const WaitOutcome first = waitUntil([this] { return m_everConnected; }, answerTimeoutMs);
+    if (first == WaitOutcome::TimedOut || first == WaitOutcome::PortClosed)
+        return ExitSuccess;
+    if (first == WaitOutcome::OpenFailed)
+        return ExitPortError;
+    if (first != WaitOutcome::Done)
+        return finishOpen(first);
+    *answered = true;
+    return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
+}
+
+ExitCode LinkSession::readParameters()
+{
+    const int readsBefore = m_parameterReads;
+    m_link->setSubframeHead(fclink::head::FirstRead);
+    if (waitUntil([&] { return m_parameterReads > readsBefore; }) == WaitOutcome::Done)
+        return ExitSuccess;
+    return reportTimeout(QStringLiteral("parameter read"));
 }
 
 ExitCode LinkSession::upload()
@@ -135,7 +174,7 @@ void LinkSession::close()
     m_link = nullptr;
 }
 
-LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done)
+LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int timeoutMs)
 {
     if (m_interrupted)
         return WaitOutcome::Interrupted;
@@ -156,7 +195,7 @@ LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &don
 
     m_loop = &loop;
     m_done = done;
-    deadline.start(m_timeoutMs);
+    deadline.start(timeoutMs >= 0 ? timeoutMs : m_timeoutMs);
     poll.start(kPollMs);
     const auto outcome = static_cast<WaitOutcome>(loop.exec());
     m_loop = nullptr;

@@ -45,6 +45,13 @@ public:
     // Opens the port and waits for the full parameter read. An interrupted wait returns
     // ExitSuccess; the caller checks isInterrupted().
     ExitCode open();
+    // Like open(), but gives up quietly when nothing answers on the link within answerTimeoutMs
+    // (a controller waiting in its bootloader, or none at all): ExitSuccess with *answered
+    // false. Once something answers it waits for the parameter read as open() does. A port that
+    // opens nothing gives ExitPortError without a message (the caller reports it).
+    ExitCode openIfAnswering(int answerTimeoutMs, bool *answered);
+    // Reads the whole parameter block again and waits until it is in.
+    ExitCode readParameters();
     // Uploads the whole parameter block and waits until its last slice is acknowledged.
     ExitCode upload();
     // Sends a command that reports a result, prints the result's text and maps it to success
@@ -58,7 +65,7 @@ public:
 
     // Runs the event loop until done() holds, the time-out passes, or the session is
     // interrupted. done() is checked after every link signal and every few milliseconds.
-    WaitOutcome waitUntil(const std::function<bool()> &done);
+    WaitOutcome waitUntil(const std::function<bool()> &done, int timeoutMs = -1);
     // Reports a wait for what that ended without it (time-out or closed port) and returns
     // ExitTimeout.
     ExitCode reportTimeout(const QString &what) const;
@@ -69,6 +76,8 @@ public slots:
 
 private:
     void wireLink();
+    bool startLink(bool quiet = false);
+    ExitCode finishOpen(WaitOutcome outcome);
     void checkWait();
     bool portWentAway() const;
     void onStatusChanged(quint16 code);

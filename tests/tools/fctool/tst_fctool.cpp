@@ -162,6 +162,8 @@ private slots:
     void flashBadPortExits3();
     void flashTimesOutWhenControllerIsStopped();
     void flashRefusesAnOversizedImageAndTheLinkStillAnswers();
+    void flashRestoresTheParametersAfterAResettingUpgrade();
+    void flashRepairsAControllerWaitingInItsBootloader();
 
 private:
     bool startSimulator(const QStringList &extra = {});
@@ -176,6 +178,8 @@ void TestFctool::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
+    // Backups made before an upgrade land in this test's folder.
+    qputenv("XDG_DATA_HOME", m_folder->filePath(QStringLiteral("data")).toUtf8());
     m_sim = std::make_unique<FcsimProcess>(m_folder->path());
 }
 
@@ -196,7 +200,8 @@ void TestFctool::helpPrintsUsage()
     QVERIFY(tool.runToEnd());
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
-    QVERIFY(tool.out().contains(QLatin1String("fctool flash --port PORT FILE [--timeout SEC]")));
+    QVERIFY(tool.out().contains(
+        QLatin1String("fctool flash --port PORT FILE [--restore] [--timeout SEC]")));
     QVERIFY(tool.err().isEmpty());
 
     ToolRun subcommandHelp({QStringLiteral("set"), QStringLiteral("--help")});
@@ -733,8 +738,14 @@ void TestFctool::flashGoodFileUpgrades()
     QVERIFY2(flash.err().isEmpty(), qPrintable(flash.err()));
     const QStringList lines = flash.outLines();
     QVERIFY2(lines.size() > 5, qPrintable(flash.out()));
-    QCOMPARE(lines.first(), QStringLiteral("File open OK"));
-    QCOMPARE(lines.at(1), QStringLiteral("%1 open OK").arg(port()));
+    // The parameters are saved first, where the line says.
+    const QString savedTo = QStringLiteral("Parameters saved to ");
+    QVERIFY2(lines.first().startsWith(savedTo), qPrintable(lines.first()));
+    const QString backup = lines.first().mid(savedTo.size());
+    QVERIFY2(backup.startsWith(path(QStringLiteral("data/fctool/backups/"))), qPrintable(backup));
+    QCOMPARE(loadFile(backup), m_sim->block());
+    QCOMPARE(lines.at(1), QStringLiteral("File open OK"));
+    QCOMPARE(lines.at(2), QStringLiteral("%1 open OK").arg(port()));
     QVERIFY(lines.contains(QStringLiteral("Upgrading now, please wait...")));
     QVERIFY(lines.contains(QStringLiteral("Progress: 100%")));
     QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("Upgraded OK"));
@@ -859,6 +870,58 @@ void TestFctool::flashRefusesAnOversizedImageAndTheLinkStillAnswers()
     QVERIFY(get.runToEnd());
     QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
     QCOMPARE(get.outLines().size(), 1);
+}
+
+void TestFctool::flashRestoresTheParametersAfterAResettingUpgrade()
+{
+    // The new firmware starts with the factory parameters.
+    QVERIFY(startSimulator({QStringLiteral("--reset-on-upgrade")}));
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("LimitAlt=321"), QStringLiteral("MotorIdel=4"),
+                 QStringLiteral("LimitRadius=777")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
+    const Block pilots = m_sim->block();
+    QCOMPARE(valueIn(pilots, "LimitAlt"), 321);
+
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(122)));
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--restore")});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 0, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QVERIFY(lines.contains(QStringLiteral("Upgraded OK")));
+    const QString restored = lines.last();
+    QVERIFY2(restored.startsWith(QStringLiteral("Parameters restored from ")),
+             qPrintable(flash.out()));
+    // The three changed fields came back; the simulator holds exactly the backup again.
+    QVERIFY2(restored.endsWith(QStringLiteral("(3 changed by the upgrade)")), qPrintable(restored));
+    QCOMPARE(m_sim->block(), pilots);
+    QCOMPARE(firmwareVersionOnLink(port()), 122);
+}
+
+void TestFctool::flashRepairsAControllerWaitingInItsBootloader()
+{
+    // Its flash was left half-written: it starts in its bootloader and says nothing on the link.
+    const QString state = path(QStringLiteral("firmware.ini"));
+    QVERIFY(writeFile(state, "[firmware]\nversion=0\nintact=false\n"));
+    QVERIFY(startSimulator({QStringLiteral("--firmware-state"), state}));
+    QCOMPARE(firmwareVersionOnLink(port()), -1);
+
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(123)));
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--restore")});
+    QVERIFY(flash.runToEnd(60000));
+    // Repaired, but there was nothing to restore: that is a failure the script must see.
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QCOMPARE(lines.first(), QStringLiteral("No answer on the link: the parameters were not saved"));
+    QVERIFY(lines.contains(QStringLiteral("Upgraded OK")));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(flash.err().contains(QLatin1String("nothing to restore")));
+    QCOMPARE(firmwareVersionOnLink(port()), 123);
 }
 
 QTEST_GUILESS_MAIN(TestFctool)
