@@ -1,6 +1,7 @@
 #include "firmwareupgradedialog.h"
 
 #include "commrt.h"
+#include "firmwareimage.h"
 #include "firmwareupgradelib.h"
 #include "portnaming.h"
 #include "ui_firmwareupgradedialog.h"
@@ -28,6 +29,9 @@ const char *const kFirmwareFolder = "firmware";
 // An update-config document is a few hundred bytes; anything this large is not one.
 constexpr int kMaxConfigBytes = 1024 * 1024;
 constexpr int kCornerRadius = 8;
+// The largest valid firmware file: its header and the largest image.
+constexpr qint64 kMaxFirmwareFileBytes =
+    fwupgrade::FirmwareImage::kHeaderSize + qint64(fwupgrade::FirmwareImage::kMaxImageLength);
 
 const char *const kDisabledButtonStyle =
     "QPushButton:disabled{border:1px solid #0a1320;color:#6a6864;"
@@ -145,6 +149,8 @@ void FirmwareUpgradeDialog::issueRequest(const QUrl &url)
     connect(m_reply, &QNetworkReply::readyRead, this, &FirmwareUpgradeDialog::httpReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this,
             &FirmwareUpgradeDialog::updateDataReadProgress);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this,
+            &FirmwareUpgradeDialog::checkAnnouncedLength);
 }
 
 void FirmwareUpgradeDialog::refreshXml()
@@ -173,9 +179,37 @@ void FirmwareUpgradeDialog::httpReadyRead()
         if (m_configData.size() > kMaxConfigBytes)
             m_reply->abort(); // finishes with an error, so nothing is parsed
     } else if (m_netStage == FirmwareRequest && m_downloadFile) {
-        const QByteArray chunk = m_reply->readAll();
-        if (m_downloadFile->write(chunk) != chunk.size())
-            m_reply->abort(); // a short write makes the download fail
+        if (!takeFirmwareBytes(m_reply, m_reply->readAll()))
+            m_reply->abort(); // the download fails and nothing is saved
+    }
+}
+
+bool FirmwareUpgradeDialog::takeFirmwareBytes(const QNetworkReply *reply, const QByteArray &chunk)
+{
+    if (m_downloadRefused)
+        return false;
+    // No firmware file is larger than its header and the largest image; a body that grows
+    // beyond that, or beyond the length the server announced, is not one.
+    bool ok = false;
+    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&ok);
+    const qint64 total = m_downloadFile->size() + chunk.size();
+    if (total > kMaxFirmwareFileBytes || (ok && total > announced) ||
+        m_downloadFile->write(chunk) != chunk.size()) {
+        m_downloadRefused = true;
+        return false;
+    }
+    return true;
+}
+
+void FirmwareUpgradeDialog::checkAnnouncedLength()
+{
+    if (!m_reply || sender() != m_reply || m_netStage != FirmwareRequest)
+        return;
+    bool ok = false;
+    const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&ok);
+    if (ok && announced > kMaxFirmwareFileBytes) {
+        m_downloadRefused = true;
+        m_reply->abort();
     }
 }
 
@@ -183,7 +217,8 @@ void FirmwareUpgradeDialog::updateDataReadProgress(qint64 bytesRead, qint64 tota
 {
     if (m_netStage != FirmwareRequest)
         return;
-    m_ui->progressBar->setMaximum(static_cast<int>(totalBytes));
+    // Without an announced length the bar only shows that something is arriving.
+    m_ui->progressBar->setMaximum(totalBytes > 0 ? static_cast<int>(totalBytes) : 0);
     m_ui->progressBar->setValue(static_cast<int>(bytesRead));
 }
 
@@ -194,7 +229,7 @@ void FirmwareUpgradeDialog::httpFinished()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
-    const bool failed = reply->error() != QNetworkReply::NoError;
+    const bool failed = !replySucceeded(reply);
 
     if (m_netStage == ConfigRequest) {
         if (!failed)
@@ -209,12 +244,10 @@ void FirmwareUpgradeDialog::httpFinished()
         m_ui->progressBar->hide();
         bool saved = false;
         if (m_downloadFile) {
-            if (!failed) {
-                const QByteArray rest = reply->readAll();
-                saved = m_downloadFile->write(rest) == rest.size() && m_downloadFile->commit();
-            } else {
+            if (!failed)
+                saved = takeFirmwareBytes(reply, reply->readAll()) && m_downloadFile->commit();
+            if (!saved)
                 m_downloadFile->cancelWriting();
-            }
             // Without a commit the unfinished copy is removed here; the final name is only
             // ever given to a whole file.
             delete m_downloadFile;
@@ -239,6 +272,10 @@ void FirmwareUpgradeDialog::parseUpdateConfig(const QByteArray &document)
     if (!config.parse(document))
         return;
     const bool ours = config.hasName() && config.productName() == QLatin1String(kProductName);
+    if (ours && !config.hasValidVersion()) {
+        m_ui->textEdit->setText(tr("Server error: Can Not Check Update Information!"));
+        return;
+    }
     if (ours && config.version() > m_currentVersion) {
         m_latestVersion = config.version();
         m_ui->textEdit->setText(tr("The latest firmware version: ") +
@@ -295,6 +332,7 @@ void FirmwareUpgradeDialog::beginDownload()
         return;
     }
     m_fileName = localName;
+    m_downloadRefused = false;
     m_ui->pushButtonDownloadFirmware->setEnabled(false);
     issueRequest(url);
     m_ui->progressBar->setValue(0);

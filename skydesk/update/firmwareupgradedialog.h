@@ -71,9 +71,12 @@ private slots:
     void httpReadyRead();
     void updateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
     void downloadFirmware();
+    void checkAnnouncedLength();
 
 private:
     void parseUpdateConfig(const QByteArray &document);
+    // Writes a piece of the firmware body; false once the body is more than a firmware file.
+    bool takeFirmwareBytes(const QNetworkReply *reply, const QByteArray &chunk);
     void beginDownload();
     void beginUpgrade();
     void dropReply();
@@ -86,6 +89,7 @@ private:
     QByteArray m_configData;
     // The firmware file being written: it gets its final name only when the download is whole.
     QSaveFile *m_downloadFile = nullptr;
+    bool m_downloadRefused = false;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;
     quint16 m_currentVersion = 100;

@@ -156,14 +156,14 @@ void updatesettingpage::httpFinished()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     // Whatever is still buffered belongs to the document too.
-    if (reply->error() == QNetworkReply::NoError)
+    const bool complete = replySucceeded(reply);
+    if (complete)
         m_configData += reply->readAll();
-    const bool complete = reply->error() == QNetworkReply::NoError;
     reply->deleteLater();
     const QByteArray document = m_configData;
     m_configData.clear();
-    // A failed request may have delivered part of a document (or an error page): never parse it
-    // as the server's answer.
+    // A failed or redirected request may have delivered part of a document (or an error page):
+    // never parse it as the server's answer.
     if (complete)
         parseUpdateConfig(document);
     emit onlineCheckFinished();
@@ -171,12 +171,15 @@ void updatesettingpage::httpFinished()
 
 void updatesettingpage::parseUpdateConfig(const QByteArray &document)
 {
-    m_updateContent.clear();
     UpdateConfig config;
     if (!config.parse(document))
         return;
-    if (!config.hasName() || config.productName() != QLatin1String(kProductName))
+    // A version that is no plain number is the server's error: what an earlier check found
+    // stays.
+    if (!config.hasName() || config.productName() != QLatin1String(kProductName) ||
+        !config.hasValidVersion())
         return;
+    m_updateContent.clear();
     const bool connected = m_link && m_link->isConnected();
     m_latestVersion = config.version();
     if (m_latestVersion > m_currentVersion) {

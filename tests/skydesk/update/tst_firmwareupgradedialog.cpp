@@ -379,6 +379,133 @@ private slots:
         QCOMPARE(int(dialog.phase()), 1);
     }
 
+    // Qt does not follow redirects and reports them as no error: a redirect must not pass for
+    // the file, and must not replace a good copy.
+    void redirectIsNoDownload_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("301") << 301;
+        QTest::newRow("302") << 302;
+        QTest::newRow("203") << 203;
+    }
+
+    void redirectIsNoDownload()
+    {
+        QFETCH(int, status);
+        const QByteArray good = fwupgrade::buildFirmwareFile(110, QByteArray(500, 'g'));
+        const QString file = local("moved.qmtvf");
+        QVERIFY(QDir().mkpath("firmware"));
+        {
+            QFile copy(file);
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            copy.write(good);
+        }
+        QVERIFY(m_server->put(QString(kBase) + "moved.qmtvf",
+                              "<html><body><h1>Moved</h1></body></html>\n"));
+        QVERIFY(m_server->put(QString(kBase) + "moved.qmtvf.status", QByteArray::number(status)));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "moved.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QCOMPARE(readAll(file), good);
+        QCOMPARE(int(dialog.phase()), 0);
+        for (const QString &entry : firmwareFolderEntries())
+            QVERIFY2(entry == "moved.qmtvf" || !entry.startsWith("moved.qmtvf"), qPrintable(entry));
+        m_server->remove(QString(kBase) + "moved.qmtvf.status");
+    }
+
+    void redirectedConfigIsNotParsed()
+    {
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 120)));
+        QVERIFY(m_server->put(QString(kConfig) + ".status", "302"));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        QCOMPARE(dialog.fileName(), QString());
+        m_server->remove(QString(kConfig) + ".status");
+    }
+
+    // A body longer than the largest valid firmware file, longer than it said, or without end
+    // is stopped; nothing is saved and a good copy stays.
+    void oversizedBodyIsStopped_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("announced beyond the largest file")
+            << "huge" << QByteArray::number(25 * 1024 * 1024);
+        QTest::newRow("one byte beyond the largest file")
+            << "huge" << QByteArray::number(32 + 16 * 1024 * 1024 + 1);
+        QTest::newRow("endless") << "endless" << QByteArray("1");
+    }
+
+    void oversizedBodyIsStopped()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QByteArray, value);
+        for (const char *leftover : {".huge", ".endless"})
+            m_server->remove(QString(kBase) + "long.qmtvf" + leftover);
+        const QByteArray good = fwupgrade::buildFirmwareFile(111, QByteArray(700, 'h'));
+        const QString file = local("long.qmtvf");
+        QVERIFY(QDir().mkpath("firmware"));
+        {
+            QFile copy(file);
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            copy.write(good);
+        }
+        QVERIFY(m_server->put(QString(kBase) + "long.qmtvf",
+                              fwupgrade::buildFirmwareFile(120, QByteArray(900, 'n'))));
+        QVERIFY(m_server->put(QString(kBase) + "long.qmtvf." + mode, value));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "long.qmtvf", QString()});
+        QSignalSpy done(&dialog, &FirmwareUpgradeDialog::requestFinished);
+        dialog.form()->pushButtonDownloadFirmware->click();
+        QVERIFY2(done.count() > 0 || done.wait(60000), "the download did not end");
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QCOMPARE(readAll(file), good);
+        for (const QString &entry : firmwareFolderEntries())
+            QVERIFY2(entry == "long.qmtvf" || !entry.startsWith("long.qmtvf"), qPrintable(entry));
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        m_server->remove(QString(kBase) + "long.qmtvf." + mode);
+    }
+
+    // What a server sends beyond the length it announced never reaches the file.
+    void bytesBeyondTheAnnouncedLengthAreNotSaved()
+    {
+        const QByteArray body = fwupgrade::buildFirmwareFile(120, QByteArray(900, 'n'));
+        const QString file = local("extra.qmtvf");
+        QVERIFY(m_server->put(QString(kBase) + "extra.qmtvf", body));
+        QVERIFY(m_server->put(QString(kBase) + "extra.qmtvf.overlong", "1"));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "extra.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+        QCOMPARE(readAll(file), body);
+        m_server->remove(QString(kBase) + "extra.qmtvf.overlong");
+    }
+
+    // Only a plain decimal number within 16 bits is a version; anything else is the server's
+    // error, never a version of its own.
+    void badServerVersionIsAServerError_data()
+    {
+        QTest::addColumn<QString>("version");
+        for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
+            QTest::newRow(bad) << QString::fromLatin1(bad);
+    }
+
+    void badServerVersionIsAServerError()
+    {
+        QFETCH(QString, version);
+        QByteArray document = config("QM-TV", 0);
+        document.replace("version=\"0\"", "version=\"" + version.toUtf8() + "\"");
+        QVERIFY(m_server->put(kConfig, document));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        QCOMPARE(dialog.fileName(), QString());
+    }
+
     void upgradeReports()
     {
         FirmwareUpgradeDialog dialog;

@@ -448,6 +448,47 @@ private slots:
         QCOMPARE(int(page.latestVersion()), 130);
     }
 
+    void redirectedConfigIsNeverParsed_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("301") << 301;
+        QTest::newRow("302") << 302;
+    }
+
+    void redirectedConfigIsNeverParsed()
+    {
+        QFETCH(int, status);
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 130)));
+        QVERIFY(m_server->put(QString(kPageConfig) + ".status", QByteArray::number(status)));
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 0);
+        QCOMPARE(page.latestFileName(), QString());
+        m_server->remove(QString(kPageConfig) + ".status");
+    }
+
+    void badServerVersionIsIgnored_data()
+    {
+        QTest::addColumn<QString>("version");
+        for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
+            QTest::newRow(bad) << QString::fromLatin1(bad);
+    }
+
+    void badServerVersionIsIgnored()
+    {
+        QFETCH(QString, version);
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QByteArray document = config("QM-TV-S", 0);
+        document.replace("version=\"0\"", "version=\"" + version.toUtf8() + "\"");
+        QVERIFY(m_server->put(kPageConfig, document));
+        // A server error: what the last good check found stays.
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
+    }
+
     void configIsNotWrittenToTheTemporaryFolder()
     {
         const QString fixed = QDir::tempPath() + "/QMTV_updateConfig.xml";
