@@ -6,6 +6,7 @@
 #include "firmwareimage.h"
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
+#include "modalhelpers.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateinfo.h"
 #include "upgradeevent.h"
@@ -645,6 +646,42 @@ private slots:
         Commrt::destroyClass(link);
     }
 
+    // The verify fails after every block was written: the bar had reached 100 % and must not
+    // stay there as if the upgrade had worked.
+    void failedFlashDoesNotLeaveTheBarFull()
+    {
+        QVERIFY(QDir().mkpath(path("simverify")));
+        FcsimProcess sim(path("simverify"));
+        QVERIFY(sim.start({"--firmware", "100", "--flash-fail", "verify"}));
+        QVERIFY(m_server->put(QString(kBase) + "verify.qmtvf",
+                              fwupgrade::buildFirmwareFile(107, QByteArray(5000, 'V'))));
+        local("verify.qmtvf");
+        Commrt *link = Commrt::createClass();
+        {
+            QSignalSpy read(link, &Commrt::parametersChanged);
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QVERIFY(read.wait(kWaitMs));
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setUpdateInfo({107, "verify.qmtvf", QString()});
+            QVERIFY(clickAction(dialog));
+            QProgressBar *bar = dialog.form()->progressBar;
+            QList<int> values;
+            connect(bar, &QProgressBar::valueChanged, this, [&](int value) { values << value; });
+            dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
+            QVERIFY2(text(dialog).contains("Flash Error"), qPrintable(text(dialog)));
+            QVERIFY(values.contains(100));
+            QVERIFY2(bar->isHidden() || bar->value() == 0,
+                     qPrintable(QString::number(bar->value())));
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
     void stopUpgradeEndsTheRunAndHandsThePortBack()
     {
         QVERIFY(QDir().mkpath(path("simstop")));
@@ -665,17 +702,46 @@ private slots:
             dialog.setUpdateInfo({107, "large.qmtvf", QString()});
             QVERIFY(clickAction(dialog));
             QCOMPARE(int(dialog.phase()), 1);
+            dialog.show();
             dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
             QTRY_VERIFY_WITH_TIMEOUT(dialog.form()->progressBar->value() > 0, kRunWaitMs);
             read.clear();
             QVERIFY2(!text(dialog).contains("EXIT"), "the run ended before it could be stopped");
+            // While it flashes the dialog can neither be closed nor refreshed, nor escaped.
+            QVERIFY(!dialog.form()->pushButtonClose->isEnabled());
+            QVERIFY(!dialog.form()->pushButtonRefresh->isEnabled());
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QVERIFY(dialog.isVisible());
+            dialog.close();
+            QVERIFY(dialog.isVisible());
+            // Stopping asks; No keeps the run.
+            bool asked = false;
+            QString question;
+            QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+            modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
             dialog.form()->pushButtonDownloadFirmware->click(); // Stop Upgrade
+            QVERIFY(asked);
+            QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                              "working firmware until it is upgraded again. Stop "
+                                              "anyway?"));
+            QCOMPARE(preselected, QMessageBox::No);
+            QVERIFY(!text(dialog).contains("EXIT"));
+            asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            dialog.form()->pushButtonDownloadFirmware->click(); // Stop Upgrade
+            QVERIFY(asked);
             // Nothing changes until the run reports its end.
             QCOMPARE(int(dialog.phase()), 2);
             QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
             QVERIFY(!text(dialog).contains("Upgraded OK"));
             QCOMPARE(int(dialog.phase()), 0);
             QVERIFY(link->isPortOpen());
+            // The run did not finish: the bar does not stay where it was, and the dialog can
+            // be closed again.
+            QVERIFY(dialog.form()->progressBar->isHidden() ||
+                    dialog.form()->progressBar->value() == 0);
+            QVERIFY(dialog.form()->pushButtonClose->isEnabled());
+            QVERIFY(dialog.form()->pushButtonRefresh->isEnabled());
             link->disconnectCom();
             link->stop();
         }

@@ -8,6 +8,7 @@
 #include "firmwareimage.h"
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
+#include "modalhelpers.h"
 #include "ui_firmwareupgradedialog.h"
 #include "ui_updatesettingpage.h"
 #include "ui_upgradewarningdialog.h"
@@ -57,43 +58,9 @@ QColor lastColour(QTextEdit *edit)
     return cursor.charFormat().foreground().color();
 }
 
-// Types a path into an open file dialog and accepts it, as the user would.
-void chooseFile(QFileDialog *dialog, const QString &file)
-{
-    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    edit->setText(file);
-    QMetaObject::invokeMethod(dialog, "accept");
-}
-
-QString lastLine(QTextEdit *edit)
-{
-    return edit->toPlainText().split('\n').last();
-}
-
-// Runs f when the next modal dialog of type T is up, then closes it; records whether it came.
-template <typename T> void whenModal(bool *seen, std::function<void(T *)> f = nullptr)
-{
-    auto *timer = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog && clock->elapsed() < kWaitMs)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (dialog) {
-            *seen = true;
-            if (f)
-                f(dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        }
-    });
-    timer->start(20);
-}
+using modal::chooseFile;
+using modal::lastLine;
+using modal::whenModal;
 
 } // namespace
 
@@ -713,11 +680,13 @@ private slots:
         Commrt::destroyClass(link);
     }
 
-    void cancelStopsTheRun()
+    // Cancel during a run asks first (No is the default and keeps the run), and a stopped run
+    // leaves one progress line in the log.
+    void cancelAsksAndLeavesOneProgressLine()
     {
         QVERIFY(QDir().mkpath(path("simcancel")));
         FcsimProcess sim(path("simcancel"));
-        QVERIFY(sim.start({"--firmware", "100"}));
+        QVERIFY(sim.start({"--firmware", "100", "--reply-delay", "5"}));
         Commrt *link = Commrt::createClass();
         {
             updatesettingpage page(nullptr, link);
@@ -734,13 +703,97 @@ private slots:
             QVERIFY(page.isUpgrading());
             QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
                                      kRunWaitMs);
-            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+
+            bool asked = false;
+            QString question;
+            QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+            modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
             page.form()->pushButtonStartUpgrade->click(); // "Cancel"
-            QVERIFY(!page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+            QVERIFY(asked);
+            QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                              "working firmware until it is upgraded again. Stop "
+                                              "anyway?"));
+            QCOMPARE(preselected, QMessageBox::No);
+            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+            QVERIFY(!page.form()->textEdit->toPlainText().contains("Exit"));
+
+            asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            page.form()->pushButtonStartUpgrade->click();
+            QVERIFY(asked);
             QTRY_VERIFY_WITH_TIMEOUT(lastLine(page.form()->textEdit) == QStringLiteral("Exit"),
                                      kRunWaitMs);
+            QVERIFY(!page.isUpgrading());
+            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
             QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // However late the reports of a stopped run arrive, the log keeps one progress line.
+    void stoppedRunLeavesOneProgressLine()
+    {
+        QVERIFY(QDir().mkpath(path("simlines")));
+        FcsimProcess sim(path("simlines"));
+        QVERIFY(sim.start({"--firmware", "100"}));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(connectLink(link, &sim));
+            QVERIFY(checkDone(&page));
+            const QString firmware = path("lines.qmtvf");
+            QVERIFY(
+                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'l'))));
+            bool seen = false;
+            whenModal<QFileDialog>(&seen,
+                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+            page.form()->pushButtonOpenFile->click();
+            page.form()->pushButtonStartUpgrade->click();
+            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
+                                     kRunWaitMs);
+            bool asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(page.form()->textEdit) == QStringLiteral("Exit"),
+                                     kRunWaitMs);
+            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // The link's version byte holds only the low 8 bits: after flashing 3.00 it reads 44, which
+    // must neither show as 0.44 nor make 1.20 look new.
+    void versionBeyondTheByteComesFromTheImage()
+    {
+        QVERIFY(QDir().mkpath(path("simwrap")));
+        FcsimProcess sim(path("simwrap"));
+        QVERIFY(sim.start({"--firmware", "105"}));
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 120)));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(connectLink(link, &sim));
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                     QStringLiteral("New firmware available!"));
+            const QString firmware = path("v300.qmtvf");
+            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(300, QByteArray(3000, 'w'))));
+            bool seen = false;
+            whenModal<QFileDialog>(&seen,
+                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+            page.form()->pushButtonOpenFile->click();
+            page.form()->pushButtonStartUpgrade->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+            QVERIFY(page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+            if (!link->isConnected())
+                QVERIFY(connectLink(link, &sim));
+            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 300 & 0xFF, kWaitMs);
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
             link->stop();
         }
         Commrt::destroyClass(link);
