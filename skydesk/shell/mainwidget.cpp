@@ -5,11 +5,15 @@
 #include "contentwidget.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
+#include "stopupgradequestion.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
+#include "updatesettingpage.h"
+#include "upgradeguard.h"
 
 #include <QApplication>
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -136,10 +140,48 @@ void mainWidget::connectPageArea()
             &mainWidget::changeListWidget);
     connect(m_pageArea, &contentWidget::noticeStatusChanged, m_statusBar,
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
-    connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_connectionBar,
-            &toolWidget::onDisplayCloseCOMPort);
+    // The connection bar follows the upgrade guard instead of the page's notice: it is locked
+    // while the upgrade holds the port and shows the link's port again afterwards.
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
             &statusWidget::onDisplayCloseCOMPort);
+    connectUpgradeGuard();
+}
+
+void mainWidget::connectUpgradeGuard()
+{
+    UpgradeGuard *guard = m_pageArea->updatePage()->upgradeGuard();
+    connect(m_connectionBar, &toolWidget::serialConnect, guard, &UpgradeGuard::onConnectRequested);
+    connect(m_connectionBar, &toolWidget::serialDisconnect, guard,
+            &UpgradeGuard::onDisconnectRequested);
+    connect(guard, &UpgradeGuard::flashStarted, this, [this] {
+        m_connectionBar->setPortControlsLocked(true);
+        m_statusBar->showUpgrading();
+    });
+    connect(guard, &UpgradeGuard::flashEnded, this, [this] {
+        m_connectionBar->setPortControlsLocked(false);
+        m_connectionBar->showConnected();
+        m_statusBar->showUpgradeEnded();
+        if (m_closeWhenFlashEnds)
+            close();
+    });
+    connect(guard, &UpgradeGuard::waitingForFirmwareChanged, m_statusBar,
+            &statusWidget::showWaitingForFirmware);
+    connect(guard, &UpgradeGuard::notice, m_statusBar,
+            QOverload<const QString &>::of(&statusWidget::statusTextChanged));
+}
+
+void mainWidget::closeEvent(QCloseEvent *event)
+{
+    UpgradeGuard *guard = m_pageArea->updatePage()->upgradeGuard();
+    if (!guard->isFlashing()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (m_closeWhenFlashEnds || !StopUpgradeQuestion::confirm(this))
+        return;
+    m_closeWhenFlashEnds = true;
+    guard->stopFlash();
 }
 
 void mainWidget::showMin()

@@ -48,6 +48,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // During a flash the window asks first, and closes once the stopped flash has ended.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void advanceSplash(int value, bool pause);
@@ -55,6 +57,7 @@ private:
     void connectBarsToLink();
     void fillPortList();
     void connectPageArea();
+    void connectUpgradeGuard();
     void changeLanguage(quint8 code, const QString &notice);
 
     QString m_picName;
@@ -66,6 +69,7 @@ private:
     titleWidget *m_titleBar = nullptr;
     MySplashScreen *m_splash;
     QTranslator *m_translator = nullptr;
+    bool m_closeWhenFlashEnds = false;
 };
 
 #endif // SKYDESK_MAINWIDGET_H

@@ -99,3 +99,26 @@ void statusWidget::onDisplayCloseCOMPort()
 {
     // The texts follow the link's own reports only.
 }
+
+void statusWidget::showUpgrading()
+{
+    m_statusLabel->setText(tr("Upgrading firmware..."));
+    m_connectionLabel->setText(textForConnection(0));
+}
+
+void statusWidget::showUpgradeEnded()
+{
+    m_statusLabel->setText(textForStatus(0));
+    m_connectionLabel->setText(textForConnection(0));
+}
+
+void statusWidget::showWaitingForFirmware(bool waiting)
+{
+    const QString text = tr("The flight controller is waiting for firmware");
+    if (waiting) {
+        m_statusLabel->setText(text);
+        m_connectionLabel->setText(textForConnection(0)); // the bootloader is no link
+    } else if (m_statusLabel->text() == text) {
+        m_statusLabel->setText(textForStatus(0));
+    }
+}

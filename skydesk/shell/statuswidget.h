@@ -26,6 +26,11 @@ public slots:
     void statusTextChanged(const QString &strText);
     void connectTextChanged(quint16 code);
     void onDisplayCloseCOMPort();
+    // The upgrade library holds the port: no connection, whatever the link last said.
+    void showUpgrading();
+    // The port is back with the link, which is yet to answer.
+    void showUpgradeEnded();
+    void showWaitingForFirmware(bool waiting);
 
 private:
     QLabel *m_statusLabel;

@@ -32,7 +32,8 @@ titleWidget::titleWidget(QWidget *parent)
     connect(m_menuButton, &QPushButton::clicked, this, &titleWidget::showMenu);
     connect(m_feedbackButton, &QPushButton::clicked, this, &titleWidget::showFeedback);
     connect(m_minButton, &QPushButton::clicked, this, &titleWidget::showMin);
-    connect(m_closeButton, &QPushButton::clicked, qApp, &QApplication::quit);
+    // Closing the window ends the program; the window may first ask (a flash running).
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { window()->close(); });
 
     auto *titleRow = new QHBoxLayout;
     titleRow->setContentsMargins(5, 0, 0, 0);

@@ -131,16 +131,29 @@ void toolWidget::connectPort()
         return;
     }
     emit serialConnect();
+    showConnected();
+}
+
+void toolWidget::showConnected()
+{
     m_connectButton->setText(tr("Disconnect"));
     m_connected = true;
     m_portSelector->setEnabled(false);
+}
+
+void toolWidget::setPortControlsLocked(bool locked)
+{
+    m_locked = locked;
+    m_connectButton->setEnabled(!locked);
+    m_refreshButton->setEnabled(!locked);
+    m_portSelector->setEnabled(!locked && !m_connected);
 }
 
 void toolWidget::showDisconnected()
 {
     m_connectButton->setText(tr("Connect"));
     m_connected = false;
-    m_portSelector->setEnabled(true);
+    m_portSelector->setEnabled(!m_locked);
 }
 
 void toolWidget::onDisplayCloseCOMPort()

@@ -42,6 +42,10 @@ public slots:
     void updatePortCombo(QList<QString> portNames);
     void refreshDevices();
     void onDisplayCloseCOMPort();
+    // While the upgrade library holds the port nothing here may take it.
+    void setPortControlsLocked(bool locked);
+    // The link has its port again (after an upgrade): the bar offers Disconnect.
+    void showConnected();
 
 private:
     void buildPageList(bool withInternalPage);
@@ -51,6 +55,7 @@ private:
     QPushButton *m_refreshButton;
     QComboBox *m_portSelector;
     bool m_connected = false;
+    bool m_locked = false;
     QListWidget *m_pageList;
 };
 

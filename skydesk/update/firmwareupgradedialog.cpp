@@ -4,14 +4,17 @@
 #include "firmwareimage.h"
 #include "firmwareupgradelib.h"
 #include "portnaming.h"
+#include "stopupgradequestion.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
 #include "updateserver.h"
 #include "upgradeevent.h"
+#include "upgradeguard.h"
 #include "upgradereporttext.h"
 
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -79,6 +82,37 @@ FirmwareUpgradeDialog::~FirmwareUpgradeDialog()
 void FirmwareUpgradeDialog::setLink(Commrt *link)
 {
     m_link = link;
+}
+
+void FirmwareUpgradeDialog::setUpgradeGuard(UpgradeGuard *guard)
+{
+    m_guard = guard;
+}
+
+void FirmwareUpgradeDialog::reject()
+{
+    if (m_phase == StopUpgradePhase)
+        return;
+    QDialog::reject();
+}
+
+void FirmwareUpgradeDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_phase != StopUpgradePhase) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (!m_closeWhenEnded && StopUpgradeQuestion::confirm(this)) {
+        m_closeWhenEnded = true;
+        m_upgrader->stop();
+    }
+}
+
+void FirmwareUpgradeDialog::setFlashing(bool flashing)
+{
+    m_ui->pushButtonClose->setEnabled(!flashing);
+    m_ui->pushButtonRefresh->setEnabled(!flashing);
 }
 
 void FirmwareUpgradeDialog::setCurrentVersion(quint16 version)
@@ -300,7 +334,7 @@ void FirmwareUpgradeDialog::downloadFirmware()
         beginUpgrade();
         break;
     case StopUpgradePhase:
-        m_upgrader->stop();
+        requestStop();
         break;
     default:
         break;
@@ -341,18 +375,34 @@ void FirmwareUpgradeDialog::beginDownload()
 
 void FirmwareUpgradeDialog::beginUpgrade()
 {
-    m_upgrader->init(this);
-    if (m_link)
-        m_link->closePortForUpgrade();
     const QString portName = m_link ? m_link->getPortName() : QString();
     // The host's port naming rule decides which names reach a device ("COM<n>" on Windows).
     if (portName.isEmpty() || fclink::deviceForPortName(portName).isEmpty()) {
         appendText(tr("Port name error!"));
         return;
     }
+    if (!m_guard)
+        m_guard = new UpgradeGuard(m_link, this, this);
+    QString parameters;
+    const bool taken = m_guard->beginFlash(m_upgrader, &parameters);
+    appendText(parameters);
+    if (!taken)
+        return;
+    m_completed = false;
+    m_upgrader->init(this);
     startFirmwareUpgrade(m_upgrader, portName, QStringLiteral("./firmware/") + m_fileName);
     m_phase = StopUpgradePhase;
     m_ui->pushButtonDownloadFirmware->setText(tr("Stop Upgrade"));
+    setFlashing(true);
+}
+
+void FirmwareUpgradeDialog::requestStop()
+{
+    if (!StopUpgradeQuestion::confirm(this))
+        return;
+    // Everything else waits for the run's end.
+    m_upgrader->stop();
+    m_ui->pushButtonDownloadFirmware->setEnabled(false);
 }
 
 bool FirmwareUpgradeDialog::event(QEvent *event)
@@ -361,6 +411,10 @@ bool FirmwareUpgradeDialog::event(QEvent *event)
         return QDialog::event(event);
     const auto *report = static_cast<UpgradeEvent *>(event);
     handleUpgradeReport(report->code, report->portNumber, report->progress);
+    if (m_guard)
+        m_guard->takeReport(report->code, report->firmwareVersion);
+    if (report->code == UpgradeEvent::RunEnded && m_closeWhenEnded)
+        accept();
     return true;
 }
 
@@ -368,11 +422,21 @@ void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber,
 {
     switch (code) {
     case UpgradeEvent::RunEnded:
+        // The guard gives the port back to the link.
         appendText(QStringLiteral("EXIT"));
-        if (m_link)
-            m_link->openPortForCommunication();
         m_phase = DownloadPhase;
         m_ui->pushButtonDownloadFirmware->setText(tr("Download"));
+        m_ui->pushButtonDownloadFirmware->setEnabled(true);
+        setFlashing(false);
+        if (!m_completed) {
+            // The bar must not suggest a finished upgrade.
+            m_ui->progressBar->setValue(0);
+            m_ui->progressBar->hide();
+        }
+        break;
+    case UpgradeEvent::UpgradeCompleted:
+        m_completed = true;
+        appendText(UpgradeReportText::line(code, QString()));
         break;
     case UpgradeEvent::Progress:
         m_ui->progressBar->setValue(progress);

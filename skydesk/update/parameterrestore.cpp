@@ -1,0 +1,115 @@
+#include "parameterrestore.h"
+
+#include "commrt.h"
+#include "parameterslices.h"
+#include "replydecoder.h"
+#include "uavparam.h"
+
+#include <QMessageBox>
+#include <mutex>
+
+#include <cstring>
+
+namespace {
+
+QByteArray blockNow()
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
+                      fclink::kParameterBlockSize);
+}
+
+const quint8 *bytes(const QByteArray &block)
+{
+    return reinterpret_cast<const quint8 *>(block.constData());
+}
+
+} // namespace
+
+ParameterRestore::ParameterRestore(Commrt *link, QWidget *dialogParent, QObject *parent)
+    : QObject(parent), m_link(link), m_dialogParent(dialogParent)
+{
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this,
+            [this] { end(tr("Restoring the parameters failed")); });
+    if (m_link) {
+        connect(m_link, &Commrt::parametersChanged, this, &ParameterRestore::parametersRead);
+        connect(m_link, &Commrt::statusChangedText, this, &ParameterRestore::statusChanged);
+    }
+}
+
+void ParameterRestore::arm(const fclink::ParameterBackup &backup)
+{
+    if (!backup.isValid() || isBusy())
+        return;
+    m_backup = backup;
+    m_stage = Stage::Armed;
+}
+
+void ParameterRestore::parametersRead()
+{
+    if (m_stage == Stage::Verifying) {
+        verify();
+        return;
+    }
+    if (m_stage != Stage::Armed)
+        return;
+    m_differing = m_backup.differingFields(bytes(blockNow()));
+    if (m_differing == 0) {
+        m_stage = Stage::Idle; // the upgrade kept them
+        return;
+    }
+    m_stage = Stage::Asking;
+    // Asked from the event loop, not from inside the link's signal.
+    QTimer::singleShot(0, this, &ParameterRestore::offer);
+}
+
+void ParameterRestore::offer()
+{
+    QMessageBox box(QMessageBox::Question, tr("Firmware Upgrade"),
+                    tr("Restore the %1 parameters saved before the upgrade?").arg(m_differing),
+                    QMessageBox::Yes | QMessageBox::No, m_dialogParent);
+    box.setDefaultButton(QMessageBox::Yes);
+    if (box.exec() != QMessageBox::Yes || !m_link || !m_link->isConnected()) {
+        m_stage = Stage::Idle;
+        return;
+    }
+    upload();
+}
+
+void ParameterRestore::upload()
+{
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        std::memcpy(fclink::parameterBlockBytes(uavParam), m_backup.block().constData(),
+                    fclink::kParameterBlockSize);
+    }
+    m_stage = Stage::Uploading;
+    m_deadline.start(kRestoreTimeoutMs);
+    m_link->setSubframeHead(fclink::head::FirstWrite);
+}
+
+void ParameterRestore::statusChanged(quint16 code)
+{
+    if (m_stage != Stage::Uploading || code != fclink::status::ParametersUploaded)
+        return;
+    // Read back what the controller holds now.
+    m_stage = Stage::Verifying;
+    m_link->setSubframeHead(fclink::head::FirstRead);
+}
+
+void ParameterRestore::verify()
+{
+    const int differing = m_backup.differingFields(bytes(blockNow()));
+    if (differing == 0)
+        end(tr("Parameters restored from before the upgrade"));
+    else
+        end(tr("Restoring the parameters failed: %1 differ").arg(differing));
+}
+
+void ParameterRestore::end(const QString &text)
+{
+    m_deadline.stop();
+    m_stage = Stage::Idle;
+    emit finished(text);
+}
