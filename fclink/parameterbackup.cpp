@@ -4,46 +4,30 @@
 #include "parameterfile.h"
 #include "parameterslices.h"
 
-#include <QDateTime>
-#include <QDir>
+#include "snapshotstore.h"
+
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace fclink {
 
-namespace {
-
-// A name no earlier backup has: the time of the backup, numbered when that is taken.
-QString freeFileName(const QDir &folder)
-{
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString name = QStringLiteral("parameters-%1.conf").arg(stamp);
-    for (int number = 2; folder.exists(name); ++number)
-        name = QStringLiteral("parameters-%1-%2.conf").arg(stamp).arg(number);
-    return folder.filePath(name);
-}
-
-} // namespace
-
 QString ParameterBackup::folder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/backups");
+    return SnapshotStore::defaultFolder();
 }
 
-ParameterBackup ParameterBackup::save(const quint8 *block, QString *error)
+ParameterBackup ParameterBackup::save(const quint8 *block, int deviceId, int firmwareVersion,
+                                      QString *error)
 {
     ParameterBackup backup;
-    const QString location = folder();
-    if (!QDir().mkpath(location)) {
+    Snapshot snapshot;
+    QString reason;
+    if (!SnapshotStore(folder()).take(block, SnapshotReason::BeforeFlash, QString(), deviceId,
+                                      firmwareVersion, &snapshot, &reason)) {
         if (error)
-            *error = QStringLiteral("cannot create the folder %1").arg(location);
+            *error = reason;
         return backup;
     }
-    const QString path = freeFileName(QDir(location));
-    if (!saveParameterFile(path, block, error))
-        return backup;
-    backup.m_path = QFileInfo(path).absoluteFilePath();
+    backup.m_path = QFileInfo(snapshot.path).absoluteFilePath();
     backup.m_block = QByteArray(reinterpret_cast<const char *>(block), kParameterBlockSize);
     return backup;
 }

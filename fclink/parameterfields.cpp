@@ -3,6 +3,7 @@
 #include "uavparam.h"
 
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -323,6 +324,17 @@ void writeField(quint8 *block, const ParameterField &field, qint32 value)
     block[field.offset] = static_cast<quint8>(raw & 0xFF);
     if (field.size() == 2)
         block[field.offset + 1] = static_cast<quint8>((raw >> 8) & 0xFF);
+}
+
+QStringList differingFields(const quint8 *first, const quint8 *second)
+{
+    QStringList names;
+    for (const ParameterField &field : kFields) {
+        if (std::memcmp(first + field.offset, second + field.offset,
+                        static_cast<std::size_t>(field.size())) != 0)
+            names.append(QLatin1String(field.name));
+    }
+    return names;
 }
 
 } // namespace fclink

@@ -4,6 +4,7 @@
 #include "fclink_global.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace fclink {
@@ -45,6 +46,9 @@ FCLINK_EXPORT qint32 readField(const quint8 *block, const ParameterField &field)
 
 // Stores value into the field, cut to the field's 8 or 16 bits.
 FCLINK_EXPORT void writeField(quint8 *block, const ParameterField &field, qint32 value);
+
+// The names of the fields whose bytes differ between two 210-byte blocks, in block order.
+FCLINK_EXPORT QStringList differingFields(const quint8 *first, const quint8 *second);
 
 } // namespace fclink
 

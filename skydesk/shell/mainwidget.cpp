@@ -122,6 +122,36 @@ void mainWidget::connectBarsToLink()
     connect(m_link, &Commrt::statusChangedText, m_statusBar,
             QOverload<quint16>::of(&statusWidget::statusTextChanged));
     connect(m_link, &Commrt::connectStateText, m_statusBar, &statusWidget::connectTextChanged);
+    connectLinkNotices();
+}
+
+// What the link finds out by itself: the outcome of every upload, a device that went away or
+// came back, a port that did not open and why.
+void mainWidget::connectLinkNotices()
+{
+    connect(m_link, &Commrt::uploadVerified, m_statusBar,
+            [this](bool ok, const QStringList &fields) {
+                m_statusBar->showNotice(statusWidget::textForVerification(ok, fields),
+                                        ok ? statusWidget::Severity::Normal
+                                           : statusWidget::Severity::Warning);
+            });
+    connect(m_link, &Commrt::portLost, m_connectionBar, &toolWidget::onPortLost);
+    connect(m_link, &Commrt::portLost, m_statusBar, [this](const QString &portName) {
+        m_statusBar->showNotice(statusWidget::textForPortLost(portName),
+                                statusWidget::Severity::Warning);
+    });
+    connect(m_link, &Commrt::portReopened, m_connectionBar, &toolWidget::onPortReopened);
+    connect(m_link, &Commrt::portReopened, m_statusBar, [this](const QString &portName) {
+        m_statusBar->showNotice(statusWidget::textForPortReopened(portName),
+                                statusWidget::Severity::Normal);
+    });
+    connect(m_link, &Commrt::portOpenFailed, m_connectionBar, &toolWidget::onPortLost);
+    connect(
+        m_link, &Commrt::portOpenFailed, m_statusBar, [this](const QString &portName, int reason) {
+            m_statusBar->showNotice(
+                statusWidget::textForOpenFailure(portName, reason, m_link->lastOpenErrorString()),
+                statusWidget::Severity::Warning);
+        });
 }
 
 void mainWidget::fillPortList()

@@ -55,6 +55,7 @@ private:
     void advanceSplash(int value, bool pause);
     void loadTranslation();
     void connectBarsToLink();
+    void connectLinkNotices();
     void fillPortList();
     void connectPageArea();
     void connectUpgradeGuard();

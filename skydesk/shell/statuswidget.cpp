@@ -1,5 +1,7 @@
 #include "statuswidget.h"
 
+#include <portopenerror.h>
+
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -78,16 +80,69 @@ QString statusWidget::textForConnection(quint16 code)
     }
 }
 
+QString statusWidget::textForVerification(bool ok, const QStringList &fields)
+{
+    if (ok)
+        return tr("Parameters uploaded and verified");
+    return tr("The flight controller did not accept: %1").arg(fields.join(QStringLiteral(", ")));
+}
+
+QString statusWidget::textForPortLost(const QString &portName)
+{
+    return tr("Lost the flight controller on %1: it reconnects when the port comes back")
+        .arg(portName);
+}
+
+QString statusWidget::textForPortReopened(const QString &portName)
+{
+    return tr("Reconnected to %1").arg(portName);
+}
+
+QString statusWidget::textForOpenFailure(const QString &portName, int reason, const QString &detail)
+{
+    switch (static_cast<fclink::PortOpenError>(reason)) {
+    case fclink::PortOpenError::NoSuchDevice:
+        return tr("COMPort open failed: %1: no such device").arg(portName);
+    case fclink::PortOpenError::PermissionDenied:
+        return tr("COMPort open failed: %1: permission denied (on Linux: add your user to the "
+                  "dialout group and log in again)")
+            .arg(portName);
+    case fclink::PortOpenError::InUse:
+        return tr("COMPort open failed: %1 is in use by another program").arg(portName);
+    case fclink::PortOpenError::None:
+    case fclink::PortOpenError::Other:
+        break;
+    }
+    if (detail.isEmpty())
+        return tr("COMPort open failed: %1").arg(portName);
+    return tr("COMPort open failed: %1: %2").arg(portName, detail);
+}
+
 void statusWidget::statusTextChanged(quint16 textIndex)
 {
     const QString text = textForStatus(textIndex);
     if (!text.isNull())
-        m_statusLabel->setText(text);
+        showNotice(text, Severity::Normal);
 }
 
 void statusWidget::statusTextChanged(const QString &strText)
 {
-    m_statusLabel->setText(strText);
+    showNotice(strText, Severity::Normal);
+}
+
+void statusWidget::showNotice(const QString &text, statusWidget::Severity severity)
+{
+    m_statusLabel->setText(text);
+    if (severity == m_severity)
+        return;
+    m_severity = severity;
+    // A warning stands out from the bar's white text; anything after it is white again.
+    QPalette palette = m_statusLabel->palette();
+    if (severity == Severity::Warning)
+        palette.setColor(QPalette::WindowText, QColor(0xff, 0x60, 0x50));
+    else
+        palette = QPalette();
+    m_statusLabel->setPalette(palette);
 }
 
 void statusWidget::connectTextChanged(quint16 code)
@@ -102,13 +157,13 @@ void statusWidget::onDisplayCloseCOMPort()
 
 void statusWidget::showUpgrading()
 {
-    m_statusLabel->setText(tr("Upgrading firmware..."));
+    showNotice(tr("Upgrading firmware..."), Severity::Normal);
     m_connectionLabel->setText(textForConnection(0));
 }
 
 void statusWidget::showUpgradeEnded()
 {
-    m_statusLabel->setText(textForStatus(0));
+    showNotice(textForStatus(0), Severity::Normal);
     m_connectionLabel->setText(textForConnection(0));
 }
 
@@ -116,9 +171,9 @@ void statusWidget::showWaitingForFirmware(bool waiting)
 {
     const QString text = tr("The flight controller is waiting for firmware");
     if (waiting) {
-        m_statusLabel->setText(text);
+        showNotice(text, Severity::Warning);
         m_connectionLabel->setText(textForConnection(0)); // the bootloader is no link
     } else if (m_statusLabel->text() == text) {
-        m_statusLabel->setText(textForStatus(0));
+        showNotice(textForStatus(0), Severity::Normal);
     }
 }

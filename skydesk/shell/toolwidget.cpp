@@ -130,8 +130,9 @@ void toolWidget::connectPort()
         showDisconnected();
         return;
     }
-    emit serialConnect();
+    // The bar changes first: a port that fails to open reports back before the emit returns.
     showConnected();
+    emit serialConnect();
 }
 
 void toolWidget::showConnected()
@@ -139,6 +140,19 @@ void toolWidget::showConnected()
     m_connectButton->setText(tr("Disconnect"));
     m_connected = true;
     m_portSelector->setEnabled(false);
+}
+
+void toolWidget::onPortLost()
+{
+    showDisconnected();
+}
+
+void toolWidget::onPortReopened(const QString &portName)
+{
+    const int index = m_portSelector->findText(portName);
+    if (index >= 0)
+        m_portSelector->setCurrentIndex(index);
+    showConnected();
 }
 
 void toolWidget::setPortControlsLocked(bool locked)
@@ -169,8 +183,14 @@ void toolWidget::refreshDevices()
     emit askCommrtThreadUpdateDevices();
 }
 
+// The port in use stays selected while it is listed, so that a port plugged in or out elsewhere
+// does not change what the link opens; otherwise the first entry is selected.
 void toolWidget::updatePortCombo(QList<QString> portNames)
 {
+    const QString selected = m_portSelector->currentText();
     m_portSelector->clear();
     m_portSelector->addItems(portNames);
+    const int kept = portNames.indexOf(selected);
+    if (kept > 0)
+        m_portSelector->setCurrentIndex(kept);
 }

@@ -42,6 +42,11 @@ public slots:
     void updatePortCombo(QList<QString> portNames);
     void refreshDevices();
     void onDisplayCloseCOMPort();
+    // The link closed the port by itself (the device went away) or could not open it: the bar
+    // offers Connect again, with the port selector free.
+    void onPortLost();
+    // The link opened a lost port again by itself.
+    void onPortReopened(const QString &portName);
     // While the upgrade library holds the port nothing here may take it.
     void setPortControlsLocked(bool locked);
     // The link has its port again (after an upgrade): the bar offers Disconnect.

@@ -34,7 +34,7 @@ ParameterRestore::ParameterRestore(Commrt *link, QWidget *dialogParent, QObject 
             [this] { end(tr("Restoring the parameters failed")); });
     if (m_link) {
         connect(m_link, &Commrt::parametersChanged, this, &ParameterRestore::parametersRead);
-        connect(m_link, &Commrt::statusChangedText, this, &ParameterRestore::statusChanged);
+        connect(m_link, &Commrt::uploadVerified, this, &ParameterRestore::uploadVerified);
     }
 }
 
@@ -48,10 +48,6 @@ void ParameterRestore::arm(const fclink::ParameterBackup &backup)
 
 void ParameterRestore::parametersRead()
 {
-    if (m_stage == Stage::Verifying) {
-        verify();
-        return;
-    }
     if (m_stage != Stage::Armed)
         return;
     m_differing = m_backup.differingFields(bytes(blockNow()));
@@ -89,22 +85,21 @@ void ParameterRestore::upload()
     m_link->setSubframeHead(fclink::head::FirstWrite);
 }
 
-void ParameterRestore::statusChanged(quint16 code)
+void ParameterRestore::uploadVerified(bool ok, const QStringList &fields)
 {
-    if (m_stage != Stage::Uploading || code != fclink::status::ParametersUploaded)
+    // The link has read the block back after the upload: it holds the backup, or the
+    // controller refused the fields named.
+    if (m_stage != Stage::Uploading)
         return;
-    // Read back what the controller holds now.
-    m_stage = Stage::Verifying;
-    m_link->setSubframeHead(fclink::head::FirstRead);
-}
-
-void ParameterRestore::verify()
-{
-    const int differing = m_backup.differingFields(bytes(blockNow()));
-    if (differing == 0)
-        end(tr("Parameters restored from before the upgrade"));
-    else
-        end(tr("Restoring the parameters failed: %1 differ").arg(differing));
+    const QString text =
+        ok ? tr("Parameters restored from before the upgrade")
+           : tr("Restoring the parameters failed: the flight controller did not take %1")
+                 .arg(fields.join(QStringLiteral(", ")));
+    m_deadline.stop();
+    m_stage = Stage::Idle;
+    // After the link's own word on the upload, which the status bar shows as well.
+    QMetaObject::invokeMethod(
+        this, [this, text] { emit finished(text); }, Qt::QueuedConnection);
 }
 
 void ParameterRestore::end(const QString &text)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,7 +14,8 @@ class Commrt;
 // Offers the parameters saved before an upgrade back to the controller once the link has read
 // its block again: when that block differs from the backup (a new firmware often starts with
 // other parameters) the user is asked "Restore the N parameters saved before the upgrade?".
-// Restoring writes the backup into the block, uploads it and reads the block back to verify it.
+// Restoring writes the backup into the block and uploads it; the link reads it back and says
+// whether the controller took every field.
 class ParameterRestore : public QObject
 {
     Q_OBJECT
@@ -35,7 +37,7 @@ signals:
 
 private slots:
     void parametersRead();
-    void statusChanged(quint16 code);
+    void uploadVerified(bool ok, const QStringList &fields);
 
 private:
     enum class Stage
@@ -43,13 +45,11 @@ private:
         Idle,
         Armed,
         Asking,
-        Uploading,
-        Verifying
+        Uploading // until the link has read the block back
     };
 
     void offer();
     void upload();
-    void verify();
     void end(const QString &text);
 
     Commrt *m_link;

@@ -48,8 +48,10 @@ bool UpgradeGuard::saveParameters(QString *logLine)
         std::memcpy(block.data(), fclink::parameterBlockBytes(uavParam), block.size());
     }
     QString error;
+    const quint8 linkByte = m_link->getFirmwareVersion();
     const fclink::ParameterBackup backup =
-        fclink::ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), &error);
+        fclink::ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()),
+                                      m_link->getDeviceId(), installedVersion(linkByte), &error);
     if (!backup.isValid()) {
         *logLine = tr("The parameters could not be saved before the upgrade (%1): nothing was "
                       "flashed.")

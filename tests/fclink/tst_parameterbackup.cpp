@@ -1,8 +1,10 @@
-// The parameter backup taken before a firmware upgrade: where it goes, that it never replaces an
-// earlier one, that it reads back exactly, and how it tells the fields that differ.
+// The parameter backup taken before a firmware upgrade: that it lands in the configuration
+// history as a pinned snapshot, never replaces an earlier one, reads back exactly, and how it
+// tells the fields that differ.
 #include "parameterbackup.h"
 #include "parameterfields.h"
 #include "parameterslices.h"
+#include "snapshotstore.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -42,13 +44,20 @@ private slots:
 
     void savesIntoTheBackupsFolderAndReadsBack()
     {
-        QCOMPARE(QFileInfo(ParameterBackup::folder()).fileName(), QStringLiteral("backups"));
+        QCOMPARE(ParameterBackup::folder(), fclink::SnapshotStore::defaultFolder());
         QVERIFY(ParameterBackup::folder().startsWith(m_home.path()));
         const QByteArray block = sampleBlock(3);
         QString error;
-        const ParameterBackup saved = ParameterBackup::save(bytes(block), &error);
+        const ParameterBackup saved = ParameterBackup::save(bytes(block), 0x26, 300, &error);
         QVERIFY2(saved.isValid(), qPrintable(error));
         QCOMPARE(QFileInfo(saved.path()).absolutePath(), ParameterBackup::folder());
+        // In the history: taken before a flash, so pinned, with the controller's identity.
+        const QVector<fclink::Snapshot> history = fclink::SnapshotStore().list();
+        QVERIFY(!history.isEmpty());
+        QCOMPARE(QFileInfo(history.first().path).absoluteFilePath(), saved.path());
+        QCOMPARE(history.first().reason, fclink::SnapshotReason::BeforeFlash);
+        QVERIFY(history.first().pinned);
+        QCOMPARE(history.first().firmwareVersion, 300);
         QVERIFY(saved.path().endsWith(QLatin1String(".conf")));
         QCOMPARE(saved.block(), block);
 
@@ -61,8 +70,10 @@ private slots:
     void neverReplacesAnEarlierBackup()
     {
         QString error;
-        const ParameterBackup first = ParameterBackup::save(bytes(sampleBlock(1)), &error);
-        const ParameterBackup second = ParameterBackup::save(bytes(sampleBlock(2)), &error);
+        const ParameterBackup first =
+            ParameterBackup::save(bytes(sampleBlock(1)), 0x26, 105, &error);
+        const ParameterBackup second =
+            ParameterBackup::save(bytes(sampleBlock(2)), 0x26, 105, &error);
         QVERIFY(first.isValid() && second.isValid());
         QVERIFY(first.path() != second.path());
         QCOMPARE(ParameterBackup::load(first.path(), &error).differingFields(bytes(sampleBlock(1))),
@@ -73,7 +84,7 @@ private slots:
     {
         QByteArray block = sampleBlock(5);
         QString error;
-        const ParameterBackup saved = ParameterBackup::save(bytes(block), &error);
+        const ParameterBackup saved = ParameterBackup::save(bytes(block), 0x26, 105, &error);
         QVERIFY(saved.isValid());
         const fclink::ParameterField *wide = fclink::findParameterField(QStringLiteral("LimitAlt"));
         const fclink::ParameterField *narrow =
@@ -94,7 +105,8 @@ private slots:
         file.close();
         qputenv("XDG_DATA_HOME", blocked.toUtf8());
         QString error;
-        const ParameterBackup saved = ParameterBackup::save(bytes(sampleBlock(1)), &error);
+        const ParameterBackup saved =
+            ParameterBackup::save(bytes(sampleBlock(1)), 0x26, 105, &error);
         qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
         QVERIFY(!saved.isValid());
         QVERIFY(!error.isEmpty());

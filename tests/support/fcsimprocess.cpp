@@ -105,12 +105,14 @@ bool FcsimProcess::receivedCommand(int command) const
 
 QList<FcsimProcess::Request> FcsimProcess::requests() const
 {
-    static const QRegularExpression request(QStringLiteral("cmd=(\\d+) head=(\\d+)"));
+    static const QRegularExpression request(
+        QStringLiteral("^(\\d+) cmd=(\\d+) head=(\\d+)( silent)?"));
     QList<Request> requests;
     for (const QString &line : logLines()) {
         const QRegularExpressionMatch match = request.match(line);
         if (match.hasMatch())
-            requests.append({match.captured(1).toInt(), match.captured(2).toInt()});
+            requests.append({match.captured(2).toInt(), match.captured(3).toInt(),
+                             match.captured(1).toLongLong(), !match.captured(4).isEmpty()});
     }
     return requests;
 }

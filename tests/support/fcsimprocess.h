@@ -17,6 +17,8 @@ public:
     {
         int command;
         int head;
+        qint64 ms;   // when the simulator read it, since its start
+        bool silent; // read while the simulator was not replying
     };
 
     explicit FcsimProcess(const QString &folder);

@@ -21,6 +21,9 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("telemetry"), Subcommand::Telemetry},
         {QStringLiteral("command"), Subcommand::Command},
         {QStringLiteral("flash"), Subcommand::Flash},
+        {QStringLiteral("diff"), Subcommand::Diff},
+        {QStringLiteral("snapshot"), Subcommand::Snapshot},
+        {QStringLiteral("history"), Subcommand::History},
     };
     return names;
 }
@@ -136,13 +139,11 @@ bool FctoolOptions::takeOption(const QStringList &arguments, int *index, QString
         *error = QStringLiteral("%1: unknown option '%2'").arg(m_subcommandName, name);
         return false;
     }
-    if (name == QLatin1String("--restore")) {
-        if (equals >= 0) {
-            *error = QStringLiteral("option --restore takes no value");
-            return false;
-        }
-        m_restore = true;
-        return true;
+    if (storeFlag(name)) {
+        if (equals < 0)
+            return true;
+        *error = QStringLiteral("option %1 takes no value").arg(name);
+        return false;
     }
     if (equals >= 0)
         return storeOption(name, argument.mid(equals + 1), error);
@@ -164,6 +165,13 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
         m_port = value;
     } else if (name == QLatin1String("--out")) {
         m_outFile = value;
+    } else if (name == QLatin1String("--note")) {
+        m_note = value;
+    } else if (name == QLatin1String("--limit")) {
+        if (!parseCount(value, &m_limit)) {
+            *error = QStringLiteral("--limit needs a positive whole number, not '%1'").arg(value);
+            return false;
+        }
     } else if (name == QLatin1String("--timeout")) {
         if (!parseTimeout(value, &m_timeoutMs)) {
             *error =
@@ -177,16 +185,36 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
     return true;
 }
 
+// Options without a value; true if name is one of them.
+bool FctoolOptions::storeFlag(const QString &name)
+{
+    if (name == QLatin1String("--no-verify")) {
+        m_verify = false;
+        return true;
+    }
+    if (name == QLatin1String("--restore")) {
+        m_restore = true;
+        return true;
+    }
+    return false;
+}
+
 bool FctoolOptions::optionAllowed(const QString &name) const
 {
     if (m_subcommand == Subcommand::Ports)
         return false;
+    if (m_subcommand == Subcommand::History)
+        return name == QLatin1String("--limit");
     if (name == QLatin1String("--port") || name == QLatin1String("--timeout"))
         return true;
+    if (name == QLatin1String("--note"))
+        return m_subcommand == Subcommand::Snapshot;
     if (name == QLatin1String("--out"))
         return m_subcommand == Subcommand::Read;
     if (name == QLatin1String("--count"))
         return m_subcommand == Subcommand::Telemetry;
+    if (name == QLatin1String("--no-verify"))
+        return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
     if (name == QLatin1String("--restore"))
         return m_subcommand == Subcommand::Flash;
     return false;
@@ -194,7 +222,10 @@ bool FctoolOptions::optionAllowed(const QString &name) const
 
 bool FctoolOptions::checkRequirements(QString *error) const
 {
-    if (m_subcommand != Subcommand::Ports && m_port.isEmpty()) {
+    const bool portOptional = m_subcommand == Subcommand::Ports ||
+                              m_subcommand == Subcommand::History ||
+                              m_subcommand == Subcommand::Diff;
+    if (!portOptional && m_port.isEmpty()) {
         *error = QStringLiteral("%1: --port PORT is required").arg(m_subcommandName);
         return false;
     }
@@ -213,6 +244,15 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
         if (given != 1)
             *error = QStringLiteral("flash: exactly one firmware file is needed");
         return given == 1;
+    case Subcommand::Diff: {
+        const int wanted = m_port.isEmpty() ? 2 : 1;
+        if (given != wanted)
+            *error = m_port.isEmpty()
+                         ? QStringLiteral("diff: two parameter files are needed (or --port PORT "
+                                          "and one file)")
+                         : QStringLiteral("diff --port: exactly one parameter file is needed");
+        return given == wanted;
+    }
     case Subcommand::Get:
     case Subcommand::Set:
         if (given == 0)
@@ -237,12 +277,16 @@ QString FctoolOptions::usage()
                "Usage:\n"
                "  fctool ports\n"
                "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
-               "  fctool write --port PORT FILE [--timeout SEC]\n"
+               "  fctool write --port PORT FILE [--no-verify] [--timeout SEC]\n"
                "  fctool get   --port PORT NAME... [--timeout SEC]\n"
-               "  fctool set   --port PORT NAME=VALUE... [--timeout SEC]\n"
+               "  fctool set   --port PORT NAME=VALUE... [--no-verify] [--timeout SEC]\n"
                "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
                "  fctool flash --port PORT FILE [--restore] [--timeout SEC]\n"
+               "  fctool diff FILE_A FILE_B\n"
+               "  fctool diff --port PORT FILE [--timeout SEC]\n"
+               "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
+               "  fctool history [--limit N]\n"
                "\n"
                "Talks to the flight controller over its serial link.\n"
                "\n"
@@ -260,15 +304,24 @@ QString FctoolOptions::usage()
                "             writing). When the controller answers on the link, its parameters\n"
                "             are saved first as a parameter file (the line says where); with\n"
                "             --restore they are uploaded again after the upgrade and read back\n"
+               "  diff       the fields that differ between two parameter files, or between the\n"
+               "             flight controller and a file, as 'Name: A -> B' lines in block\n"
+               "             order (exit 0 when equal, 1 when different)\n"
+               "  snapshot   keep the flight controller's parameters in the configuration\n"
+               "             history shared with Skydesk and print the snapshot's file\n"
+               "  history    the snapshots of the history, newest first, one per line\n"
                "\n"
                "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
+               "  --no-verify    do not read the block back after write or set (by default the\n"
+               "                 upload fails when the flight controller did not take a value)\n"
                "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
                "                 next telemetry line takes longer than SEC seconds (default 10);\n"
                "                 for flash, when the upgrade has not ended within SEC seconds\n"
                "                 (default 120)\n"
                "\n"
-               "Every subcommand except ports and flash connects, waits for the parameter\n"
-               "read, acts and disconnects. Parameters reach the flight controller's flash only\n"
+               "Every subcommand except ports, flash, history and diff of two files connects,\n"
+               "waits for the parameter read, acts and disconnects. Parameters reach the flight "
+               "controller's flash only\n"
                "through 'command flash'.\n"
                "\n"
                "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"

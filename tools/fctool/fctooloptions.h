@@ -20,7 +20,10 @@ public:
         Set,
         Telemetry,
         Command,
-        Flash
+        Flash,
+        Diff,
+        Snapshot,
+        History
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
@@ -38,6 +41,12 @@ public:
     QStringList positional() const { return m_positional; }
     // flash: upload the parameters saved before the upgrade once it has completed.
     bool restore() const { return m_restore; }
+    // Whether write and set read the block back and check it (the default).
+    bool verify() const { return m_verify; }
+    // The note of a snapshot.
+    QString note() const { return m_note; }
+    // History lines to print; 0 means all.
+    int limit() const { return m_limit; }
 
     static QString usage();
 
@@ -46,6 +55,7 @@ private:
     bool parseArguments(const QStringList &arguments, QString *error);
     bool takeOption(const QStringList &arguments, int *index, QString *error);
     bool storeOption(const QString &name, const QString &value, QString *error);
+    bool storeFlag(const QString &name);
     bool optionAllowed(const QString &name) const;
     bool checkRequirements(QString *error) const;
     bool checkPositionalCount(QString *error) const;
@@ -58,6 +68,9 @@ private:
     int m_count = 0;
     bool m_helpRequested = false;
     bool m_restore = false;
+    bool m_verify = true;
+    QString m_note;
+    int m_limit = 0;
     QStringList m_positional;
 };
 

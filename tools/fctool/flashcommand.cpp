@@ -6,6 +6,7 @@
 #include "linksession.h"
 #include "upgradereporter.h"
 
+#include <commrt.h>
 #include <firmwareimage.h>
 #include <firmwareupgradelib.h>
 #include <parameterbackup.h>
@@ -58,13 +59,6 @@ ExitCode outcome(const UpgradeReporter &reporter, const QString &port, bool inte
     return ExitControllerFailure;
 }
 
-QByteArray blockNow()
-{
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
-                      fclink::kParameterBlockSize);
-}
-
 // Saves the parameters of a controller that answers on the link. A controller that does not
 // answer is flashed without a backup; one that answers but cannot be read, or a backup that
 // cannot be written, stops everything before the port is handed to the upgrade.
@@ -82,10 +76,13 @@ ExitCode backUpParameters(const FctoolOptions &options, ParameterBackup *backup)
         session.close();
         return ExitSuccess;
     }
-    const QByteArray block = blockNow();
+    const QByteArray block = LinkSession::blockNow();
+    const int deviceId = session.link()->getDeviceId();
+    const int version = session.link()->getFirmwareVersion();
     session.close();
     QString error;
-    *backup = ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), &error);
+    *backup = ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), deviceId,
+                                    version, &error);
     if (!backup->isValid()) {
         printError(QStringLiteral("cannot save the parameters before the upgrade (%1); nothing "
                                   "was flashed")
@@ -110,7 +107,7 @@ ExitCode restoreParameters(const FctoolOptions &options, const ParameterBackup &
         session.close();
         return code;
     }
-    const QByteArray before = blockNow();
+    const QByteArray before = LinkSession::blockNow();
     const int changed =
         backup.differingFields(reinterpret_cast<const quint8 *>(before.constData()));
     {
@@ -118,10 +115,10 @@ ExitCode restoreParameters(const FctoolOptions &options, const ParameterBackup &
         std::memcpy(fclink::parameterBlockBytes(uavParam), backup.block().constData(),
                     fclink::kParameterBlockSize);
     }
-    code = session.upload();
-    if (code == ExitSuccess)
-        code = session.readParameters();
-    const QByteArray after = blockNow();
+    // The link reads the block back after the upload and names what the controller did not
+    // take.
+    code = session.upload(true);
+    const QByteArray after = LinkSession::blockNow();
     session.close();
     if (code != ExitSuccess)
         return code;

@@ -5,15 +5,20 @@
 #include "toolcommands.h"
 
 #include <commrt.h>
+#include <parameterslices.h>
 #include <portnaming.h>
+#include <portopenerror.h>
 #include <replydecoder.h>
+#include <uavparam.h>
 
 #include <QEventLoop>
 #include <QTimer>
+#include <mutex>
 
 namespace {
 
-// How often a wait looks at the link's counters, which change without a signal.
+// How often a wait for a command looks at the link's frame and reply counters, which change
+// without a signal.
 constexpr int kPollMs = 10;
 
 // The first frame written after setCommand may have been built just before it; the one after
@@ -33,6 +38,24 @@ LinkSession::~LinkSession()
     close();
 }
 
+ExitCode LinkSession::run(const QString &portName, int timeoutMs,
+                          const std::function<ExitCode(LinkSession &)> &action)
+{
+    LinkSession session(portName, timeoutMs);
+    ExitCode code = session.open();
+    if (code == ExitSuccess && !session.isInterrupted())
+        code = action(session);
+    session.close();
+    return code;
+}
+
+QByteArray LinkSession::blockNow()
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
+                      fclink::kParameterBlockSize);
+}
+
 void LinkSession::wireLink()
 {
     // The link reports a lost connection from its own thread; these connections then arrive
@@ -41,6 +64,11 @@ void LinkSession::wireLink()
     connect(m_link, &Commrt::connectStateText, this, &LinkSession::onConnectState);
     connect(m_link, &Commrt::parametersChanged, this, &LinkSession::onParametersChanged);
     connect(m_link, &Commrt::telemetryChanged, this, &LinkSession::checkWait);
+    connect(m_link, &Commrt::uploadVerified, this, &LinkSession::onUploadVerified);
+    connect(m_link, &Commrt::portLost, this, [this] {
+        m_portClosed = true;
+        checkWait();
+    });
 }
 
 bool LinkSession::startLink(bool quiet)
@@ -66,7 +94,8 @@ ExitCode LinkSession::finishOpen(WaitOutcome outcome)
     case WaitOutcome::Done:
         return ExitSuccess;
     case WaitOutcome::OpenFailed:
-        printError(QStringLiteral("cannot open port %1").arg(m_portName));
+        printError(QStringLiteral("cannot open port %1: %2")
+                       .arg(m_portName, fclink::portOpenErrorText(m_link->lastOpenError())));
         return ExitPortError;
     case WaitOutcome::Interrupted:
         return ExitSuccess;
@@ -89,7 +118,7 @@ ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
     *answered = false;
     if (!startLink(true))
         return ExitPortError;
-    const WaitOutcome first = waitUntil([this] { return m_everConnected; }, answerTimeoutMs);
+    const WaitOutcome first = waitUntil([this] { return m_everConnected; }, 0, answerTimeoutMs);
     if (first == WaitOutcome::TimedOut || first == WaitOutcome::PortClosed)
         return ExitSuccess;
     if (first == WaitOutcome::OpenFailed)
@@ -100,24 +129,27 @@ ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
     return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
 }
 
-ExitCode LinkSession::readParameters()
-{
-    const int readsBefore = m_parameterReads;
-    m_link->setSubframeHead(fclink::head::FirstRead);
-    if (waitUntil([&] { return m_parameterReads > readsBefore; }) == WaitOutcome::Done)
-        return ExitSuccess;
-    return reportTimeout(QStringLiteral("parameter read"));
-}
-
-ExitCode LinkSession::upload()
+ExitCode LinkSession::upload(bool verify)
 {
     const int mark = m_statuses.size();
+    const int verificationsBefore = m_verifications;
     m_link->setSubframeHead(fclink::head::FirstWrite);
     const quint16 uploaded = fclink::status::ParametersUploaded;
-    const auto outcome = waitUntil([&] { return findStatusSince(mark, uploaded, uploaded) >= 0; });
-    if (outcome == WaitOutcome::Done)
-        return ExitSuccess;
-    return reportTimeout(QStringLiteral("acknowledgement of the parameter upload"));
+    const auto outcome = waitUntil([&] {
+        if (verify)
+            return m_verifications > verificationsBefore;
+        return findStatusSince(mark, uploaded, uploaded) >= 0;
+    });
+    if (outcome != WaitOutcome::Done) {
+        return reportTimeout(verify ? QStringLiteral("verification of the parameter upload")
+                                    : QStringLiteral("acknowledgement of the parameter upload"));
+    }
+    if (verify && !m_lastVerificationOk) {
+        printError(QStringLiteral("the flight controller did not accept: %1")
+                       .arg(m_lastRejectedFields.join(QStringLiteral(", "))));
+        return ExitControllerFailure;
+    }
+    return ExitSuccess;
 }
 
 ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
@@ -131,8 +163,12 @@ ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
     });
     if (outcome != WaitOutcome::Done)
         return reportTimeout(QStringLiteral("result of command %1").arg(command.name));
-    printLine(statusText(static_cast<quint16>(result)));
-    return result == command.okStatus ? ExitSuccess : ExitControllerFailure;
+    if (result == command.okStatus) {
+        printLine(statusText(static_cast<quint16>(result)));
+        return ExitSuccess;
+    }
+    printError(statusText(static_cast<quint16>(result)));
+    return ExitControllerFailure;
 }
 
 ExitCode LinkSession::sendCommand(quint8 code)
@@ -144,16 +180,18 @@ ExitCode LinkSession::sendCommand(quint8 code)
     m_link->setCommand(code);
     // A lost connection replaces the command with the link's own parameter read, so only a
     // frame and an answer without a loss in between count.
-    const auto outcome = waitUntil([&] {
-        if (m_connectionLosses != lossesAtStart)
-            return false;
-        if (!frameWritten) {
-            frameWritten = m_link->framesWritten() >= framesAtStart + kFramesUntilCommandSent;
-            repliesAtFrame = m_link->repliesAccepted();
-            return false;
-        }
-        return m_link->repliesAccepted() > repliesAtFrame;
-    });
+    const auto outcome = waitUntil(
+        [&] {
+            if (m_connectionLosses != lossesAtStart)
+                return false;
+            if (!frameWritten) {
+                frameWritten = m_link->framesWritten() >= framesAtStart + kFramesUntilCommandSent;
+                repliesAtFrame = m_link->repliesAccepted();
+                return false;
+            }
+            return m_link->repliesAccepted() > repliesAtFrame;
+        },
+        kPollMs);
     if (outcome == WaitOutcome::Done)
         return ExitSuccess;
     return reportTimeout(QStringLiteral("answer after sending command %1").arg(code));
@@ -174,7 +212,8 @@ void LinkSession::close()
     m_link = nullptr;
 }
 
-LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int timeoutMs)
+LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int pollMs,
+                                                int timeoutMs)
 {
     if (m_interrupted)
         return WaitOutcome::Interrupted;
@@ -196,7 +235,8 @@ LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &don
     m_loop = &loop;
     m_done = done;
     deadline.start(timeoutMs >= 0 ? timeoutMs : m_timeoutMs);
-    poll.start(kPollMs);
+    if (pollMs > 0)
+        poll.start(pollMs);
     const auto outcome = static_cast<WaitOutcome>(loop.exec());
     m_loop = nullptr;
     m_done = nullptr;
@@ -251,6 +291,14 @@ void LinkSession::onConnectState(quint16 state)
 void LinkSession::onParametersChanged()
 {
     ++m_parameterReads;
+    checkWait();
+}
+
+void LinkSession::onUploadVerified(bool ok, const QStringList &fields)
+{
+    ++m_verifications;
+    m_lastVerificationOk = ok;
+    m_lastRejectedFields = fields;
     checkWait();
 }
 

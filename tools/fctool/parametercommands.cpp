@@ -186,7 +186,7 @@ ExitCode runWriteCommand(const FctoolOptions &options)
             std::memcpy(fclink::parameterBlockBytes(uavParam), loaded.constData(),
                         fclink::kParameterBlockSize);
         }
-        return session.upload();
+        return session.upload(options.verify());
     });
 }
 
@@ -215,6 +215,6 @@ ExitCode runSetCommand(const FctoolOptions &options)
                 fclink::writeField(fclink::parameterBlockBytes(uavParam), *assignment.field,
                                    assignment.value);
         }
-        return session.upload();
+        return session.upload(options.verify());
     });
 }

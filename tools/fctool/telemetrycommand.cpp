@@ -18,6 +18,7 @@ ExitCode streamTelemetry(LinkSession &session, int wanted)
         if (wanted == 0 || printed < wanted) {
             printLine(telemetryLine());
             ++printed;
+            session.checkWait();
         }
     });
     while (wanted == 0 || printed < wanted) {

@@ -1451,6 +1451,42 @@
         <source>Connected</source>
         <translation>Connected</translation>
     </message>
+    <message>
+        <source>Parameters uploaded and verified</source>
+        <translation>Parameters uploaded and verified</translation>
+    </message>
+    <message>
+        <source>The flight controller did not accept: %1</source>
+        <translation>The flight controller did not accept: %1</translation>
+    </message>
+    <message>
+        <source>Lost the flight controller on %1: it reconnects when the port comes back</source>
+        <translation>Lost the flight controller on %1: it reconnects when the port comes back</translation>
+    </message>
+    <message>
+        <source>Reconnected to %1</source>
+        <translation>Reconnected to %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: no such device</source>
+        <translation>COMPort open failed: %1: no such device</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</source>
+        <translation>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is in use by another program</source>
+        <translation>COMPort open failed: %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1</source>
+        <translation>COMPort open failed: %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: %2</source>
+        <translation>COMPort open failed: %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>

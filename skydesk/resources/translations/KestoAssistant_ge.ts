@@ -1451,6 +1451,42 @@
         <source>Connected</source>
         <translation>Verbunden</translation>
     </message>
+    <message>
+        <source>Parameters uploaded and verified</source>
+        <translation>Parameter hochgeladen und geprüft</translation>
+    </message>
+    <message>
+        <source>The flight controller did not accept: %1</source>
+        <translation>Der Flugregler hat nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Lost the flight controller on %1: it reconnects when the port comes back</source>
+        <translation>Verbindung zum Flugregler an %1 verloren: sie wird wiederhergestellt, sobald der Anschluss zurück ist</translation>
+    </message>
+    <message>
+        <source>Reconnected to %1</source>
+        <translation>Wieder verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: no such device</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: kein solches Gerät</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: Zugriff verweigert (unter Linux: Benutzer zur Gruppe dialout hinzufügen und neu anmelden)</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is in use by another program</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: %2</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>

@@ -1451,6 +1451,42 @@
         <source>Connected</source>
         <translation>已连接</translation>
     </message>
+    <message>
+        <source>Parameters uploaded and verified</source>
+        <translation>参数已上传并校验</translation>
+    </message>
+    <message>
+        <source>The flight controller did not accept: %1</source>
+        <translation>飞控未接受：%1</translation>
+    </message>
+    <message>
+        <source>Lost the flight controller on %1: it reconnects when the port comes back</source>
+        <translation>%1 上的飞控已断开：端口恢复后将自动重新连接</translation>
+    </message>
+    <message>
+        <source>Reconnected to %1</source>
+        <translation>已重新连接到 %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: no such device</source>
+        <translation>串口打开失败：%1：设备不存在</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</source>
+        <translation>串口打开失败：%1：权限不足（Linux 下请将用户加入 dialout 组并重新登录）</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is in use by another program</source>
+        <translation>串口打开失败：%1 正被其他程序占用</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1</source>
+        <translation>串口打开失败：%1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: %2</source>
+        <translation>串口打开失败：%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>

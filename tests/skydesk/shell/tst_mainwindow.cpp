@@ -9,7 +9,10 @@
 #include "portnaming.h"
 #include "statuswidget.h"
 #include "toolwidget.h"
+#include "uavparam.h"
 #include "ui_advancesettingpage.h"
+
+#include <QSerialPort>
 
 #include <QtTest>
 #include <QtWidgets>
@@ -109,7 +112,7 @@ private slots:
             window->pageArea()->advanceSettingPage()->form()->pushButtonMotorIdelSpeedLevel4,
             Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
-                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+                                  QStringLiteral("Parameters uploaded and verified"), kWaitMs);
         const QVector<quint8> controller = sim.block();
         QCOMPARE(int(controller.value(43)), 4);
 
@@ -122,7 +125,7 @@ private slots:
         window->statusBar()->statusTextChanged(QString());
         emit window->pageArea()->configurationLoaded();
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
-                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+                                  QStringLiteral("Parameters uploaded and verified"), kWaitMs);
 
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
         QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
@@ -140,6 +143,110 @@ private slots:
         QVERIFY(link.isNull());
         QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join('\n')));
         QCOMPARE(AppSettings::savedPort(), sim.linkPath());
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    void unplugOffersConnectAndReconnectsWhenTheDeviceReturns()
+    {
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start());
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(sim.linkPath());
+        mainWidget window(nullptr);
+        window.show();
+        toolWidget *bar = window.connectionBar();
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
+                                  kWaitMs);
+
+        sim.kill(); // unplugged
+        QTRY_COMPARE_WITH_TIMEOUT(bar->connectButton()->text(), QStringLiteral("Connect"), kWaitMs);
+        QVERIFY(bar->portSelector()->isEnabled());
+        QCOMPARE(window.statusBar()->connectionText(), QStringLiteral("Unconnected"));
+        QVERIFY2(window.statusBar()->statusText().contains(sim.linkPath()),
+                 qPrintable(window.statusBar()->statusText()));
+        QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
+
+        QVERIFY(sim.start()); // plugged in again
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
+                                  kWaitMs);
+        QCOMPARE(bar->connectButton()->text(), QStringLiteral("Disconnect"));
+        QVERIFY(!bar->portSelector()->isEnabled());
+        QCOMPARE(bar->portSelector()->currentText(), sim.linkPath());
+
+        // The pilot's Disconnect is the end of it: the port stays closed.
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QVERIFY(!window.link()->isReconnecting());
+        QVERIFY(!window.link()->isPortOpen());
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    void uploadOutcomeAndOpenFailureAreShown()
+    {
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start({"--ignore-writes", "43"})); // keeps its motor idle level
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(sim.linkPath());
+        mainWidget window(nullptr);
+        window.show();
+        toolWidget *bar = window.connectionBar();
+
+        {
+            // Another program holds the port: Connect says so and offers Connect again.
+            QSerialPort holder(sim.linkPath());
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+            QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(bar->connectButton()->text(), QStringLiteral("Connect"),
+                                      kWaitMs);
+            QCOMPARE(window.statusBar()->statusText(),
+                     QStringLiteral("COMPort open failed: %1 is in use by another program")
+                         .arg(sim.linkPath()));
+            QVERIFY(bar->portSelector()->isEnabled());
+        }
+
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
+                                  kWaitMs);
+        AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
+        QTRY_VERIFY_WITH_TIMEOUT(uavParam.MotorIdel == sim.block().value(43), kWaitMs);
+        const int held = uavParam.MotorIdel;
+        QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
+                                    : page->form()->pushButtonMotorIdelSpeedLevel4,
+                          Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->statusText(),
+                                  QStringLiteral("The flight controller did not accept: MotorIdel"),
+                                  3 * kWaitMs);
+        QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
+        QCOMPARE(int(uavParam.MotorIdel), held); // the page shows what the controller holds
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    void portListFollowsPluggingAndKeepsTheSelection()
+    {
+        FcsimProcess first(m_dir.path() + QStringLiteral("/one"));
+        FcsimProcess second(m_dir.path() + QStringLiteral("/two"));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("one")));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("two")));
+        QVERIFY(first.start());
+        qputenv(fclink::kExtraPortsVariable,
+                (second.linkPath() + QLatin1Char(':') + first.linkPath()).toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(first.linkPath());
+        mainWidget window(nullptr);
+        QComboBox *selector = window.connectionBar()->portSelector();
+        QCOMPARE(selector->findText(second.linkPath()), -1);
+        QCOMPARE(selector->currentText(), first.linkPath());
+
+        QVERIFY(second.start()); // sorts before the selected port
+        QTRY_VERIFY_WITH_TIMEOUT(selector->findText(second.linkPath()) >= 0, kWaitMs);
+        QCOMPARE(selector->currentText(), first.linkPath());
+        QCOMPARE(window.link()->getPortName(), first.linkPath());
+
+        second.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(selector->findText(second.linkPath()), -1, kWaitMs);
+        QCOMPARE(selector->currentText(), first.linkPath());
         qunsetenv(fclink::kExtraPortsVariable);
     }
 

@@ -18,11 +18,13 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -136,6 +138,8 @@ private slots:
     void writeRejectsBadFile();
     void writeRejectsMissingFile();
     void readRejectsMissingOutputFolder();
+    void slowLineKeepsEveryWrittenValue();
+    void uploadsTheControllerRefusesFail();
 
     void telemetryPrintsCountLines();
     void telemetryRunsUntilInterrupted();
@@ -155,6 +159,12 @@ private slots:
     void silentSimulatorTimesOut();
     void stoppedSimulatorTimesOut();
     void lossyLinkStillCompletes();
+    void portHeldByAnotherProgramSaysSo();
+    void portWithoutPermissionSaysSo();
+
+    void diffListsTheFieldsThatDiffer();
+    void diffComparesTheControllerWithAFile();
+    void snapshotAndHistoryShareOneFolder();
 
     void flashGoodFileUpgrades();
     void flashDamagedFileLeavesPortAlone();
@@ -178,8 +188,8 @@ void TestFctool::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-    // Backups made before an upgrade land in this test's folder.
-    qputenv("XDG_DATA_HOME", m_folder->filePath(QStringLiteral("data")).toUtf8());
+    // The configuration history lives in the user's data location: here, the test's folder.
+    qputenv("XDG_DATA_HOME", m_folder->filePath(QStringLiteral("data")).toLocal8Bit());
     m_sim = std::make_unique<FcsimProcess>(m_folder->path());
 }
 
@@ -256,6 +266,8 @@ void TestFctool::portsListsExtraPortsSorted()
     QVERIFY(startSimulator());
     const QString zeta = path(QStringLiteral("zeta"));
     const QString alpha = path(QStringLiteral("alpha"));
+    for (const QString &device : {zeta, alpha})
+        QVERIFY(writeFile(device, QByteArray()));
     const QString extra = QStringList{zeta, port(), alpha}.join(QLatin1Char(':'));
     ToolRun tool({QStringLiteral("ports")}, {QStringLiteral("FCLINK_EXTRA_PORTS=") + extra});
     QVERIFY(tool.runToEnd());
@@ -593,8 +605,14 @@ void TestFctool::commandReportsResult()
     ToolRun tool({QStringLiteral("command"), QStringLiteral("--port"), port(), command});
     QVERIFY(tool.runToEnd());
     QVERIFY2(tool.exitCode() == exitCode, qPrintable(tool.describe()));
-    QCOMPARE(tool.out(), text + QLatin1Char('\n'));
-    QVERIFY(tool.err().isEmpty());
+    if (exitCode == 0) {
+        QCOMPARE(tool.out(), text + QLatin1Char('\n'));
+        QVERIFY(tool.err().isEmpty());
+    } else {
+        // A failure the controller reports is an error like any other.
+        QVERIFY(tool.out().isEmpty());
+        QCOMPARE(tool.err(), QStringLiteral("fctool: ") + text + QLatin1Char('\n'));
+    }
 }
 
 void TestFctool::commandFlashWritesStateFile()
@@ -742,7 +760,7 @@ void TestFctool::flashGoodFileUpgrades()
     const QString savedTo = QStringLiteral("Parameters saved to ");
     QVERIFY2(lines.first().startsWith(savedTo), qPrintable(lines.first()));
     const QString backup = lines.first().mid(savedTo.size());
-    QVERIFY2(backup.startsWith(path(QStringLiteral("data/fctool/backups/"))), qPrintable(backup));
+    QVERIFY2(backup.startsWith(path(QStringLiteral("data/"))), qPrintable(backup));
     QCOMPARE(loadFile(backup), m_sim->block());
     QCOMPARE(lines.at(1), QStringLiteral("File open OK"));
     QCOMPARE(lines.at(2), QStringLiteral("%1 open OK").arg(port()));
@@ -922,6 +940,205 @@ void TestFctool::flashRepairsAControllerWaitingInItsBootloader()
     QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
     QVERIFY(flash.err().contains(QLatin1String("nothing to restore")));
     QCOMPARE(firmwareVersionOnLink(port()), 123);
+}
+
+// On a line slower than one request period every request goes out twice and every reply comes
+// twice; the second copy of a read reply must not undo what was written.
+void TestFctool::slowLineKeepsEveryWrittenValue()
+{
+    QVERIFY(startSimulator({QStringLiteral("--reply-delay"), QStringLiteral("80")}));
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("spare98=10"), QStringLiteral("spare99=10")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
+    QCOMPARE(valueIn(m_sim->block(), "spare98"), 10);
+    QCOMPARE(valueIn(m_sim->block(), "spare99"), 10);
+
+    QRandomGenerator random(42);
+    Block target(fclink::kParameterBlockSize);
+    for (quint8 &byte : target)
+        byte = static_cast<quint8>(random.bounded(256));
+    const QString file = path(QStringLiteral("random.conf"));
+    QString error;
+    QVERIFY2(fclink::saveParameterFile(file, target.constData(), &error), qPrintable(error));
+    ToolRun write({QStringLiteral("write"), QStringLiteral("--port"), port(), file});
+    QVERIFY(write.runToEnd());
+    QVERIFY2(write.exitCode() == 0, qPrintable(write.describe()));
+    QCOMPARE(m_sim->block(), target);
+
+    ToolRun read({QStringLiteral("read"), QStringLiteral("--port"), port()});
+    QVERIFY(read.runToEnd());
+    QCOMPARE(read.outLines(), fieldLines(target));
+}
+
+void TestFctool::uploadsTheControllerRefusesFail()
+{
+    // The controller keeps its own LimitAlt (offsets 206 and 207).
+    QVERIFY(startSimulator({QStringLiteral("--ignore-writes"), QStringLiteral("206,207")}));
+    const qint32 held = valueIn(m_sim->block(), "LimitAlt");
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("LimitAlt=%1").arg(held + 5), QStringLiteral("MotorIdel=4")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 1, qPrintable(set.describe()));
+    QCOMPARE(set.err(), QStringLiteral("fctool: the flight controller did not accept: LimitAlt\n"));
+    QCOMPARE(valueIn(m_sim->block(), "LimitAlt"), held);
+    QCOMPARE(valueIn(m_sim->block(), "MotorIdel"), 4);
+
+    // Without the check the upload is taken as done.
+    ToolRun unchecked({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                       QStringLiteral("--no-verify"), QStringLiteral("LimitAlt=%1").arg(held + 6)});
+    QVERIFY(unchecked.runToEnd());
+    QVERIFY2(unchecked.exitCode() == 0, qPrintable(unchecked.describe()));
+    QVERIFY(unchecked.err().isEmpty());
+
+    ToolRun misplaced({QStringLiteral("get"), QStringLiteral("--port"), port(),
+                       QStringLiteral("--no-verify"), QStringLiteral("LimitAlt")});
+    QVERIFY(misplaced.runToEnd());
+    QCOMPARE(misplaced.exitCode(), 2);
+}
+
+void TestFctool::portHeldByAnotherProgramSaysSo()
+{
+    QVERIFY(startSimulator());
+    QSerialPort holder(port());
+    QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
+    ToolRun tool(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel")});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 3, qPrintable(tool.describe()));
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(QLatin1String("in use by another program")),
+             qPrintable(tool.err()));
+}
+
+void TestFctool::portWithoutPermissionSaysSo()
+{
+    QVERIFY(startSimulator());
+    // The pseudo-terminal itself (the link lies in a folder only its owner may enter), opened
+    // by a user who may not: as root, fctool runs as nobody; otherwise the device is closed to
+    // everybody.
+    const QString device = QFileInfo(port()).symLinkTarget();
+    QVERIFY(!device.isEmpty());
+    QProcess tool;
+    if (::geteuid() == 0) {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("setpriv is needed to run fctool as another user");
+        tool.start(QStringLiteral("setpriv"),
+                   {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                    QStringLiteral("--clear-groups"), QStringLiteral(FCTOOL_PATH),
+                    QStringLiteral("get"), QStringLiteral("--port"), device,
+                    QStringLiteral("MotorIdel")});
+    } else {
+        QVERIFY(QFile::setPermissions(device, QFileDevice::Permissions()));
+        tool.start(QStringLiteral(FCTOOL_PATH), {QStringLiteral("get"), QStringLiteral("--port"),
+                                                 device, QStringLiteral("MotorIdel")});
+    }
+    QVERIFY(tool.waitForFinished(ToolRun::kDefaultTimeoutMs));
+    const QString err = QString::fromLocal8Bit(tool.readAllStandardError());
+    QVERIFY2(tool.exitCode() == 3, qPrintable(err));
+    QVERIFY2(isErrorLine(err), qPrintable(err));
+    QVERIFY2(err.contains(QLatin1String("permission denied (on Linux: add your user to the "
+                                        "dialout group and log in again)")),
+             qPrintable(err));
+}
+
+void TestFctool::diffListsTheFieldsThatDiffer()
+{
+    Block a(fclink::kParameterBlockSize, 0);
+    fclink::writeField(a.data(), field("MotorIdel"), 2);
+    fclink::writeField(a.data(), field("LimitAlt"), 120);
+    Block b = a;
+    fclink::writeField(b.data(), field("MotorIdel"), 4);
+    fclink::writeField(b.data(), field("IMUDistX"), -1000);
+    fclink::writeField(b.data(), field("LimitAlt"), 500);
+    const QString fileA = path(QStringLiteral("a.conf"));
+    const QString fileB = path(QStringLiteral("b.conf"));
+    QString error;
+    QVERIFY(fclink::saveParameterFile(fileA, a.constData(), &error));
+    QVERIFY(fclink::saveParameterFile(fileB, b.constData(), &error));
+
+    ToolRun diff({QStringLiteral("diff"), fileA, fileB});
+    QVERIFY(diff.runToEnd());
+    QCOMPARE(diff.exitCode(), 1);
+    QCOMPARE(diff.outLines(),
+             (QStringList{"MotorIdel: 2 -> 4", "IMUDistX: 0 -> -1000", "LimitAlt: 120 -> 500"}));
+    QVERIFY(diff.err().isEmpty());
+
+    ToolRun same({QStringLiteral("diff"), fileA, fileA});
+    QVERIFY(same.runToEnd());
+    QCOMPARE(same.exitCode(), 0);
+    QVERIFY(same.out().isEmpty());
+
+    const QString broken = path(QStringLiteral("broken.conf"));
+    QVERIFY(writeFile(broken, "[General]\nvar0=1\n"));
+    ToolRun bad({QStringLiteral("diff"), fileA, broken});
+    QVERIFY(bad.runToEnd());
+    QCOMPARE(bad.exitCode(), 2);
+    QVERIFY2(isErrorLine(bad.err()) && bad.err().contains(broken), qPrintable(bad.err()));
+
+    ToolRun one({QStringLiteral("diff"), fileA});
+    QVERIFY(one.runToEnd());
+    QCOMPARE(one.exitCode(), 2);
+}
+
+void TestFctool::diffComparesTheControllerWithAFile()
+{
+    QVERIFY(startSimulator());
+    Block file = m_sim->block();
+    const qint32 held = valueIn(file, "TurnbackHeight");
+    fclink::writeField(file.data(), field("TurnbackHeight"), held + 10);
+    const QString saved = path(QStringLiteral("plan.conf"));
+    QString error;
+    QVERIFY(fclink::saveParameterFile(saved, file.constData(), &error));
+    ToolRun diff({QStringLiteral("diff"), QStringLiteral("--port"), port(), saved});
+    QVERIFY(diff.runToEnd());
+    QVERIFY2(diff.exitCode() == 1, qPrintable(diff.describe()));
+    QCOMPARE(diff.outLines(),
+             QStringList{QStringLiteral("TurnbackHeight: %1 -> %2").arg(held).arg(held + 10)});
+
+    ToolRun missing({QStringLiteral("diff"), QStringLiteral("--port"),
+                     path(QStringLiteral("no-such-port")), saved});
+    QVERIFY(missing.runToEnd());
+    QCOMPARE(missing.exitCode(), 3);
+}
+
+void TestFctool::snapshotAndHistoryShareOneFolder()
+{
+    QVERIFY(startSimulator());
+    ToolRun first({QStringLiteral("snapshot"), QStringLiteral("--port"), port(),
+                   QStringLiteral("--note"), QStringLiteral("before the field")});
+    QVERIFY(first.runToEnd());
+    QVERIFY2(first.exitCode() == 0, qPrintable(first.describe()));
+    const QString firstPath = first.out().trimmed();
+    QVERIFY2(firstPath.startsWith(path(QStringLiteral("data"))), qPrintable(firstPath));
+    QCOMPARE(loadFile(firstPath), m_sim->block());
+
+    // Nothing changed: the same snapshot.
+    ToolRun again({QStringLiteral("snapshot"), QStringLiteral("--port"), port()});
+    QVERIFY(again.runToEnd());
+    QCOMPARE(again.out().trimmed(), firstPath);
+
+    ToolRun set(
+        {QStringLiteral("set"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel=5")});
+    QVERIFY(set.runToEnd());
+    ToolRun second({QStringLiteral("snapshot"), QStringLiteral("--port"), port()});
+    QVERIFY(second.runToEnd());
+    const QString secondPath = second.out().trimmed();
+    QVERIFY(secondPath != firstPath);
+
+    ToolRun history({QStringLiteral("history")});
+    QVERIFY(history.runToEnd());
+    QCOMPARE(history.exitCode(), 0);
+    const QStringList lines = history.outLines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).contains(secondPath), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).contains(firstPath) && lines.at(1).contains("\"before the field\"") &&
+                 lines.at(1).contains("firmware 1.05") && lines.at(1).contains("on-demand"),
+             qPrintable(lines.at(1)));
+
+    ToolRun limited({QStringLiteral("history"), QStringLiteral("--limit"), QStringLiteral("1")});
+    QVERIFY(limited.runToEnd());
+    QCOMPARE(limited.outLines().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFctool)
