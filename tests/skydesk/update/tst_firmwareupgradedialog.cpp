@@ -684,6 +684,45 @@ private slots:
         Commrt::destroyClass(link);
     }
 
+    // A controller left in its bootloader does not answer the link; the dialog flashes it all
+    // the same, and the link connects to the new firmware afterwards.
+    void flashesAControllerWaitingInItsBootloader()
+    {
+        QVERIFY(QDir().mkpath(path("simwaiting")));
+        const QString state = path("simwaiting/firmware.ini");
+        {
+            QFile file(state);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[firmware]\nversion=0\nintact=false\n");
+        }
+        FcsimProcess sim(path("simwaiting"));
+        QVERIFY(sim.start({"--firmware-state", state}));
+        QVERIFY(m_server->put(QString(kBase) + "repair.qmtvf",
+                              fwupgrade::buildFirmwareFile(108, QByteArray(4000, 'R'))));
+        local("repair.qmtvf");
+        Commrt *link = Commrt::createClass();
+        {
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QTest::qWait(500);
+            QVERIFY(!link->isConnected());
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setUpdateInfo({108, "repair.qmtvf", QString()});
+            QVERIFY(clickAction(dialog));
+            dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
+            QVERIFY2(text(dialog).contains("Upgraded OK"), qPrintable(text(dialog)));
+            QVERIFY(text(dialog).contains("its parameters were not saved"));
+            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 108, kWaitMs);
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
     void stopUpgradeEndsTheRunAndHandsThePortBack()
     {
         QVERIFY(QDir().mkpath(path("simstop")));

@@ -15,6 +15,7 @@
 #include "updatehelpers.h"
 #include "updatesettingpage.h"
 #include "upgradeevent.h"
+#include "upgradeguard.h"
 #include "upgradewarningdialog.h"
 
 #include "updateserver.h"
@@ -793,6 +794,51 @@ private slots:
             QVERIFY(checkDone(&page));
             QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
             QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // Connect finds the controller in its bootloader: the page says so, knows the device, counts
+    // any server firmware as new and opens the download dialog instead of the warning.
+    void waitingControllerIsRecognisedAndOffered()
+    {
+        QVERIFY(QDir().mkpath(path("simwait")));
+        const QString state = path("simwait/firmware.ini");
+        QVERIFY(writeFile(state, "[firmware]\nversion=0\nintact=false\n"));
+        FcsimProcess sim(path("simwait"));
+        QVERIFY(sim.start({"--firmware-state", state}));
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QSignalSpy waiting(page.upgradeGuard(), &UpgradeGuard::waitingForFirmwareChanged);
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            page.upgradeGuard()->onConnectRequested();
+            QVERIFY(waiting.wait(kWaitMs));
+            QCOMPARE(waiting.first().first().toBool(), true);
+            QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
+            QVERIFY(page.form()->textEdit->toPlainText().contains(
+                "The flight controller is waiting for firmware: its last upgrade did not finish. "
+                "Choose a firmware file and press Start Upgrade to repair it."));
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("-----------------"));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                     QStringLiteral("New firmware available!"));
+            bool seen = false;
+            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+                dialog->form()->pushButtonClose->click();
+            });
+            emit page.form()->labelUpdateFirmware->clicked();
+            QVERIFY(seen);
+            // Disconnect ends what the page knew of it.
+            link->disconnectCom();
+            page.upgradeGuard()->onDisconnectRequested();
+            QVERIFY(!page.upgradeGuard()->isWaitingForFirmware());
             link->stop();
         }
         Commrt::destroyClass(link);
