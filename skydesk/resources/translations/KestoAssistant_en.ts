@@ -1059,6 +1059,29 @@
     </message>
 </context>
 <context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>Restoring the parameters failed</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Restore the %1 parameters saved before the upgrade?</source>
+        <translation>Restore the %1 parameters saved before the upgrade?</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>Parameters restored from before the upgrade</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>Restoring the parameters failed: the flight controller did not take %1</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -1067,6 +1090,17 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>Acceleration (m/s^2)</translation>
+    </message>
+</context>
+<context>
+    <name>StopUpgradeQuestion</name>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1307,21 @@
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>The flight controller does not answer on the link: its parameters were not saved.</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>The parameters could not be saved before the upgrade (%1): nothing was flashed.</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>Parameters saved before the upgrade: %1</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -1353,6 +1402,10 @@
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1540,14 @@
         <source>COMPort open failed: %1: %2</source>
         <translation>COMPort open failed: %1: %2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>Upgrading firmware...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>The flight controller is waiting for firmware</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1595,6 +1656,10 @@
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>Upgrade Progress: %1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</translation>
     </message>
 </context>
 </TS>

@@ -1059,6 +1059,29 @@
     </message>
 </context>
 <context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>恢复参数失败</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Restore the %1 parameters saved before the upgrade?</source>
+        <translation>恢复升级前保存的 %1 个参数？</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>已恢复升级前的参数</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>恢复参数失败：飞控未接受 %1</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -1067,6 +1090,17 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>加速度 (米/秒²)</translation>
+    </message>
+</context>
+<context>
+    <name>StopUpgradeQuestion</name>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>现在停止，飞控将没有可用的固件，直到再次升级为止。仍要停止吗？</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1307,21 @@
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>飞控没有通过连接应答：其参数未保存。</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>升级前无法保存参数（%1）：未写入任何固件。</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>升级前已保存参数：%1</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -1353,6 +1402,10 @@
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;飞控保留其原有固件&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1540,14 @@
         <source>COMPort open failed: %1: %2</source>
         <translation>串口打开失败：%1：%2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>正在升级固件...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>飞控正在等待固件</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1595,6 +1656,10 @@
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>升级进度：%1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>飞控正在等待固件：上次升级未完成。请选择固件文件并点击“开始升级”进行修复。</translation>
     </message>
 </context>
 </TS>

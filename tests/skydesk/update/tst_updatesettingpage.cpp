@@ -265,6 +265,7 @@ private slots:
         QTest::newRow("28") << 28u << "Go to App Error" << red;
         QTest::newRow("31") << 31u << "Device Error, please check module connection" << red;
         QTest::newRow("32") << 32u << "State Error" << red;
+        QTest::newRow("35") << 35u << "The flight controller keeps its firmware" << black;
     }
 
     void everyReportHasItsTextAndColour()
@@ -284,7 +285,7 @@ private slots:
     {
         updatesettingpage page(nullptr, nullptr);
         page.form()->textEdit->append("before");
-        for (quint32 code : {0u, 2u, 5u, 6u, 15u, 16u, 17u, 25u, 27u, 29u, 30u, 33u, 1000u}) {
+        for (quint32 code : {0u, 2u, 5u, 6u, 15u, 16u, 17u, 25u, 27u, 29u, 30u, 33u, 34u, 1000u}) {
             UpgradeEvent report(code, 1, 50);
             QVERIFY(QCoreApplication::sendEvent(&page, &report));
         }
