@@ -63,7 +63,7 @@ void ParameterRestore::parametersRead()
 void ParameterRestore::offer()
 {
     QMessageBox box(QMessageBox::Question, tr("Firmware Upgrade"),
-                    tr("Restore the %1 parameters saved before the upgrade?").arg(m_differing),
+                    tr("Restore the %n parameters saved before the upgrade?", nullptr, m_differing),
                     QMessageBox::Yes | QMessageBox::No, m_dialogParent);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes || !m_link || !m_link->isConnected()) {

@@ -1069,16 +1069,19 @@
         <translation>Firmware Upgrade</translation>
     </message>
     <message>
-        <source>Restore the %1 parameters saved before the upgrade?</source>
-        <translation>Restore the %1 parameters saved before the upgrade?</translation>
-    </message>
-    <message>
         <source>Parameters restored from before the upgrade</source>
         <translation>Parameters restored from before the upgrade</translation>
     </message>
     <message>
         <source>Restoring the parameters failed: the flight controller did not take %1</source>
         <translation>Restoring the parameters failed: the flight controller did not take %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Restore the %n parameter saved before the upgrade?</numerusform>
+            <numerusform>Restore the %n parameters saved before the upgrade?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1069,16 +1069,19 @@
         <translation>Firmware-Aktualisierung</translation>
     </message>
     <message>
-        <source>Restore the %1 parameters saved before the upgrade?</source>
-        <translation>Die %1 vor dem Update gesicherten Parameter wiederherstellen?</translation>
-    </message>
-    <message>
         <source>Parameters restored from before the upgrade</source>
         <translation>Parameter von vor dem Update wiederhergestellt</translation>
     </message>
     <message>
         <source>Restoring the parameters failed: the flight controller did not take %1</source>
-        <translation>Wiederherstellen der Parameter fehlgeschlagen: der Flugregler hat %1 nicht übernommen</translation>
+        <translation>Wiederherstellen der Parameter fehlgeschlagen: der Flugcontroller hat %1 nicht übernommen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Den %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+            <numerusform>Die %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1103,7 @@
     </message>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
-        <translation>Wenn Sie jetzt abbrechen, hat der Flugregler keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
+        <translation>Wenn Sie jetzt abbrechen, hat der Flugcontroller keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -1310,7 +1313,7 @@
     <name>UpgradeGuard</name>
     <message>
         <source>The flight controller does not answer on the link: its parameters were not saved.</source>
-        <translation>Der Flugregler antwortet nicht über die Verbindung: seine Parameter wurden nicht gesichert.</translation>
+        <translation>Der Flugcontroller antwortet nicht über die Verbindung: seine Parameter wurden nicht gesichert.</translation>
     </message>
     <message>
         <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
@@ -1405,7 +1408,7 @@
     </message>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Der Flugregler behält seine Firmware&lt;/font&gt;&lt;/h6&gt;</translation>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Der Flugcontroller behält seine Firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -1546,7 +1549,7 @@
     </message>
     <message>
         <source>The flight controller is waiting for firmware</source>
-        <translation>Der Flugregler wartet auf Firmware</translation>
+        <translation>Der Flugcontroller wartet auf Firmware</translation>
     </message>
 </context>
 <context>
@@ -1659,7 +1662,7 @@
     </message>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
-        <translation>Der Flugregler wartet auf Firmware: seine letzte Aktualisierung wurde nicht abgeschlossen. Wählen Sie eine Firmware-Datei und klicken Sie auf „Update starten“, um ihn zu reparieren.</translation>
+        <translation>Der Flugcontroller wartet auf Firmware: seine letzte Aktualisierung wurde nicht abgeschlossen. Wählen Sie eine Firmware-Datei und klicken Sie auf „Update starten“, um ihn zu reparieren.</translation>
     </message>
 </context>
 </TS>

@@ -1069,16 +1069,18 @@
         <translation>固件升级</translation>
     </message>
     <message>
-        <source>Restore the %1 parameters saved before the upgrade?</source>
-        <translation>恢复升级前保存的 %1 个参数？</translation>
-    </message>
-    <message>
         <source>Parameters restored from before the upgrade</source>
         <translation>已恢复升级前的参数</translation>
     </message>
     <message>
         <source>Restoring the parameters failed: the flight controller did not take %1</source>
         <translation>恢复参数失败：飞控未接受 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>恢复升级前保存的 %n 个参数？</numerusform>
+        </translation>
     </message>
 </context>
 <context>
