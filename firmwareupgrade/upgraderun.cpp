@@ -294,35 +294,47 @@ bool UpgradeRun::send(const QByteArray &bytes)
 
 bool UpgradeRun::sendLinkRequest(quint8 command)
 {
+    // From the first request on the controller may have restarted into its bootloader.
+    if (command == ApplicationInfo::kEnterBootloaderCommand)
+        m_bootloaderMayRun = true;
     quint8 request[fclink::kFrameSize];
     fclink::buildRequestFrame(command, 0, nullptr, request);
     return send(QByteArray(reinterpret_cast<const char *>(request), fclink::kFrameSize));
 }
 
-bool UpgradeRun::queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version)
+UpgradeRun::Exchange UpgradeRun::linkExchange(quint8 command, int attempts,
+                                              const std::function<bool(const quint8 *)> &accept)
 {
     fclink::FrameAssembler replies(fclink::kReplyStart0, fclink::kReplyStart1);
-    ApplicationInfo info;
     bool answered = false;
-    const auto onReply = [&](const quint8 *reply) {
-        answered = answered || info.decodeReply(reply);
-    };
-    for (int attempt = 0; attempt < kInfoAttempts && !answered; ++attempt) {
-        if (stopped() || !sendLinkRequest(ApplicationInfo::kInfoCommand))
-            return false;
+    const auto onReply = [&](const quint8 *reply) { answered = answered || accept(reply); };
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (stopped())
+            return Exchange::Stopped;
+        if (!sendLinkRequest(command))
+            return Exchange::SendFailed;
         QElapsedTimer clock;
         clock.start();
-        while (!answered && clock.elapsed() < kLinkReplyTimeoutMs) {
+        while (clock.elapsed() < kLinkReplyTimeoutMs) {
             if (stopped())
-                return false;
+                return Exchange::Stopped;
             if (m_port->bytesAvailable() > 0 || m_port->waitForReadyRead(kWaitSliceMs)) {
                 const QByteArray bytes = m_port->readAll();
                 replies.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
                              static_cast<std::size_t>(bytes.size()), onReply);
             }
+            if (answered)
+                return Exchange::Reply;
         }
     }
-    if (!answered)
+    return Exchange::Silence;
+}
+
+bool UpgradeRun::queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version)
+{
+    ApplicationInfo info;
+    const auto isInfo = [&](const quint8 *reply) { return info.decodeReply(reply); };
+    if (linkExchange(ApplicationInfo::kInfoCommand, kInfoAttempts, isInfo) != Exchange::Reply)
         return false;
     *deviceId = info.deviceId;
     *flashSize = info.flashSize;
@@ -332,38 +344,24 @@ bool UpgradeRun::queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 
 
 bool UpgradeRun::enterBootloader()
 {
-    fclink::FrameAssembler replies(fclink::kReplyStart0, fclink::kReplyStart1);
-    bool agreed = false;
     quint8 deviceId = 0;
-    const auto onReply = [&](const quint8 *reply) {
-        if (reply[fclink::offset::Command] == ApplicationInfo::kEnterBootloaderCommand) {
-            agreed = true;
-            deviceId = reply[fclink::offset::DeviceId];
-        }
+    const auto agrees = [&](const quint8 *reply) {
+        if (reply[fclink::offset::Command] != ApplicationInfo::kEnterBootloaderCommand)
+            return false;
+        deviceId = reply[fclink::offset::DeviceId];
+        return true;
     };
-
-    for (int attempt = 0; attempt < kEnterAttempts && !agreed; ++attempt) {
-        if (stopped())
-            return false;
-        m_bootloaderMayRun = true;
-        if (!sendLinkRequest(ApplicationInfo::kEnterBootloaderCommand)) {
-            report(UpgradeEvent::TimeOut);
-            return false;
-        }
-        QElapsedTimer clock;
-        clock.start();
-        while (!agreed && clock.elapsed() < kLinkReplyTimeoutMs) {
-            if (stopped())
-                return false;
-            if (m_port->bytesAvailable() > 0 || m_port->waitForReadyRead(kWaitSliceMs)) {
-                const QByteArray bytes = m_port->readAll();
-                replies.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
-                             static_cast<std::size_t>(bytes.size()), onReply);
-            }
-        }
-    }
-    if (!agreed)
+    switch (linkExchange(ApplicationInfo::kEnterBootloaderCommand, kEnterAttempts, agrees)) {
+    case Exchange::Reply:
+        break;
+    case Exchange::SendFailed:
+        report(UpgradeEvent::TimeOut);
+        return false;
+    case Exchange::Stopped:
+        return false;
+    default:
         return true; // perhaps already in the bootloader: SYNC decides
+    }
     if (deviceId != FirmwareImage::kDeviceId) {
         report(UpgradeEvent::DeviceError);
         return false;

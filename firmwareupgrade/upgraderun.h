@@ -91,6 +91,10 @@ private:
     bool openPort(QSerialPort *port);
     bool imageFits(quint8 deviceId, quint32 flashSize, quint32 length);
     bool sendLinkRequest(quint8 command);
+    // Sends a link request frame with command up to attempts times, each time waiting for a
+    // reply that accept() takes.
+    Exchange linkExchange(quint8 command, int attempts,
+                          const std::function<bool(const quint8 *)> &accept);
     bool queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version);
     bool enterBootloader();
     bool sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet);

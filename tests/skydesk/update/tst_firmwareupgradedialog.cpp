@@ -7,6 +7,7 @@
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
 #include "modalhelpers.h"
+#include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateinfo.h"
 #include "upgradeevent.h"
@@ -83,6 +84,15 @@ private:
         return done.count() > 0 || done.wait(kWaitMs);
     }
 
+    // Starts the link on the simulator's port and waits for the parameter read.
+    static bool connectLink(Commrt *link, FcsimProcess *sim, QSignalSpy *read)
+    {
+        link->start();
+        link->setPortName(sim->linkPath());
+        link->connectCom();
+        return read->wait(kWaitMs);
+    }
+
     // A file this test puts in ./firmware/, removed at the end.
     QString local(const QString &name)
     {
@@ -99,13 +109,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).mkpath("runtime");
-        QFile::setPermissions(path("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
-        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
         // Parameter backups made before a flash stay in the test's folder.
-        qputenv("XDG_DATA_HOME", path("data").toUtf8());
+        useTestFolders(m_dir.path());
         QDir(m_dir.path()).mkpath("www");
         m_server = new LocalHttpServer(path("www"));
         QVERIFY(m_server->start());
@@ -605,10 +610,7 @@ private slots:
         Commrt *link = Commrt::createClass();
         {
             QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
+            QVERIFY(connectLink(link, &sim, &read));
             QVERIFY(link->isConnected());
             QCOMPARE(int(link->getFirmwareVersion()), 100);
 
@@ -661,10 +663,7 @@ private slots:
         Commrt *link = Commrt::createClass();
         {
             QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
+            QVERIFY(connectLink(link, &sim, &read));
             FirmwareUpgradeDialog dialog;
             dialog.setLink(link);
             dialog.setUpdateInfo({107, "verify.qmtvf", QString()});
@@ -734,10 +733,7 @@ private slots:
         Commrt *link = Commrt::createClass();
         {
             QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
+            QVERIFY(connectLink(link, &sim, &read));
             FirmwareUpgradeDialog dialog;
             dialog.setLink(link);
             dialog.setUpdateInfo({107, "large.qmtvf", QString()});

@@ -14,6 +14,7 @@
 #include "parameterfields.h"
 #include "portnaming.h"
 #include "statuswidget.h"
+#include "testfolders.h"
 #include "toolwidget.h"
 #include "uavparam.h"
 #include "ui_updatesettingpage.h"
@@ -117,12 +118,10 @@ private slots:
         m_hadSettings = file.open(QIODevice::ReadOnly);
         if (m_hadSettings)
             m_savedSettings = file.readAll();
-        QDir(m_dir.path()).mkpath("runtime");
-        QFile::setPermissions(path("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
-        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
-        qputenv("XDG_DATA_HOME", path("data").toUtf8());
+        // Parameter backups made before a flash stay in the test's folder.
+        useTestFolders(m_dir.path());
+        // The texts compared are the English ones, whatever language sys.ini held.
+        AppSettings::setLanguageCode(AppSettings::English);
         // No update server: the online checks fail at once.
         qputenv("KESTO_UPDATE_SERVER",
                 QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());

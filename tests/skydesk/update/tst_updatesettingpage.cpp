@@ -9,6 +9,7 @@
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
 #include "modalhelpers.h"
+#include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
 #include "ui_updatesettingpage.h"
 #include "ui_upgradewarningdialog.h"
@@ -99,13 +100,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).mkpath("runtime");
-        QFile::setPermissions(path("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
-        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
         // Parameter backups made before a flash stay in the test's folder.
-        qputenv("XDG_DATA_HOME", path("data").toUtf8());
+        useTestFolders(m_dir.path());
         QDir(m_dir.path()).mkpath("www");
         m_server = new LocalHttpServer(path("www"));
         QVERIFY(m_server->start());
