@@ -5,7 +5,7 @@
 #include "contentwidget.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
-#include "stopupgradequestion.h"
+#include "upgradequestion.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
 #include "updatesettingpage.h"
@@ -208,7 +208,7 @@ void mainWidget::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    if (m_closeWhenFlashEnds || !StopUpgradeQuestion::confirm(this))
+    if (m_closeWhenFlashEnds || !UpgradeQuestion::confirmStop(this))
         return;
     m_closeWhenFlashEnds = true;
     guard->stopFlash();

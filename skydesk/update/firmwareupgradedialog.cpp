@@ -4,13 +4,13 @@
 #include "firmwareimage.h"
 #include "firmwareupgradelib.h"
 #include "portnaming.h"
-#include "stopupgradequestion.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
 #include "updateserver.h"
 #include "upgradeevent.h"
 #include "upgradeguard.h"
+#include "upgradequestion.h"
 #include "upgradereporttext.h"
 
 #include <QBitmap>
@@ -103,7 +103,7 @@ void FirmwareUpgradeDialog::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    if (!m_closeWhenEnded && StopUpgradeQuestion::confirm(this)) {
+    if (!m_closeWhenEnded && UpgradeQuestion::confirmStop(this)) {
         m_closeWhenEnded = true;
         m_upgrader->stop();
     }
@@ -398,7 +398,7 @@ void FirmwareUpgradeDialog::beginUpgrade()
 
 void FirmwareUpgradeDialog::requestStop()
 {
-    if (!StopUpgradeQuestion::confirm(this))
+    if (!UpgradeQuestion::confirmStop(this))
         return;
     // Everything else waits for the run's end.
     m_upgrader->stop();

@@ -4,8 +4,8 @@
 #include "parameterslices.h"
 #include "replydecoder.h"
 #include "uavparam.h"
+#include "upgradequestion.h"
 
-#include <QMessageBox>
 #include <mutex>
 
 #include <cstring>
@@ -62,11 +62,8 @@ void ParameterRestore::parametersRead()
 
 void ParameterRestore::offer()
 {
-    QMessageBox box(QMessageBox::Question, tr("Firmware Upgrade"),
-                    tr("Restore the %n parameters saved before the upgrade?", nullptr, m_differing),
-                    QMessageBox::Yes | QMessageBox::No, m_dialogParent);
-    box.setDefaultButton(QMessageBox::Yes);
-    if (box.exec() != QMessageBox::Yes || !m_link || !m_link->isConnected()) {
+    if (!UpgradeQuestion::offerRestore(m_dialogParent, m_differing) || !m_link ||
+        !m_link->isConnected()) {
         m_stage = Stage::Idle;
         return;
     }

@@ -6,7 +6,6 @@
 #include "firmwareupgradedialog.h"
 #include "firmwareupgradelib.h"
 #include "portnaming.h"
-#include "stopupgradequestion.h"
 #include "ui_updatesettingpage.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
@@ -14,6 +13,7 @@
 #include "updateserver.h"
 #include "upgradeevent.h"
 #include "upgradeguard.h"
+#include "upgradequestion.h"
 #include "upgradereporttext.h"
 #include "upgradewarningdialog.h"
 
@@ -288,7 +288,7 @@ void updatesettingpage::startUpgrade()
 
 void updatesettingpage::requestStop()
 {
-    if (!StopUpgradeQuestion::confirm(window()))
+    if (!UpgradeQuestion::confirmStop(window()))
         return;
     // The run reports its end shortly; the button waits for that.
     m_upgrader->stop();

@@ -1065,23 +1065,12 @@
         <translation>Restoring the parameters failed</translation>
     </message>
     <message>
-        <source>Firmware Upgrade</source>
-        <translation>Firmware Upgrade</translation>
-    </message>
-    <message>
         <source>Parameters restored from before the upgrade</source>
         <translation>Parameters restored from before the upgrade</translation>
     </message>
     <message>
         <source>Restoring the parameters failed: the flight controller did not take %1</source>
         <translation>Restoring the parameters failed: the flight controller did not take %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restore the %n parameters saved before the upgrade?</source>
-        <translation>
-            <numerusform>Restore the %n parameter saved before the upgrade?</numerusform>
-            <numerusform>Restore the %n parameters saved before the upgrade?</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1093,17 +1082,6 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>Acceleration (m/s^2)</translation>
-    </message>
-</context>
-<context>
-    <name>StopUpgradeQuestion</name>
-    <message>
-        <source>Firmware Upgrade</source>
-        <translation>Firmware Upgrade</translation>
-    </message>
-    <message>
-        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
-        <translation>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1300,32 @@
     <message>
         <source>Parameters saved before the upgrade: %1</source>
         <translation>Parameters saved before the upgrade: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Restore the %n parameter saved before the upgrade?</numerusform>
+            <numerusform>Restore the %n parameters saved before the upgrade?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -1065,23 +1065,12 @@
         <translation>Wiederherstellen der Parameter fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Firmware Upgrade</source>
-        <translation>Firmware-Aktualisierung</translation>
-    </message>
-    <message>
         <source>Parameters restored from before the upgrade</source>
         <translation>Parameter von vor dem Update wiederhergestellt</translation>
     </message>
     <message>
         <source>Restoring the parameters failed: the flight controller did not take %1</source>
         <translation>Wiederherstellen der Parameter fehlgeschlagen: der Flugcontroller hat %1 nicht übernommen</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restore the %n parameters saved before the upgrade?</source>
-        <translation>
-            <numerusform>Den %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
-            <numerusform>Die %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1093,17 +1082,6 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>Beschleunigung (m/s²)</translation>
-    </message>
-</context>
-<context>
-    <name>StopUpgradeQuestion</name>
-    <message>
-        <source>Firmware Upgrade</source>
-        <translation>Firmware-Aktualisierung</translation>
-    </message>
-    <message>
-        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
-        <translation>Wenn Sie jetzt abbrechen, hat der Flugcontroller keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1300,32 @@
     <message>
         <source>Parameters saved before the upgrade: %1</source>
         <translation>Parameter vor dem Update gesichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Wenn Sie jetzt abbrechen, hat der Flugcontroller keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Den %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+            <numerusform>Die %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>

@@ -1065,22 +1065,12 @@
         <translation>恢复参数失败</translation>
     </message>
     <message>
-        <source>Firmware Upgrade</source>
-        <translation>固件升级</translation>
-    </message>
-    <message>
         <source>Parameters restored from before the upgrade</source>
         <translation>已恢复升级前的参数</translation>
     </message>
     <message>
         <source>Restoring the parameters failed: the flight controller did not take %1</source>
         <translation>恢复参数失败：飞控未接受 %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restore the %n parameters saved before the upgrade?</source>
-        <translation>
-            <numerusform>恢复升级前保存的 %n 个参数？</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1092,17 +1082,6 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>加速度 (米/秒²)</translation>
-    </message>
-</context>
-<context>
-    <name>StopUpgradeQuestion</name>
-    <message>
-        <source>Firmware Upgrade</source>
-        <translation>固件升级</translation>
-    </message>
-    <message>
-        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
-        <translation>现在停止，飞控将没有可用的固件，直到再次升级为止。仍要停止吗？</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1300,31 @@
     <message>
         <source>Parameters saved before the upgrade: %1</source>
         <translation>升级前已保存参数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>现在停止，飞控将没有可用的固件，直到再次升级为止。仍要停止吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>恢复升级前保存的 %n 个参数？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
