@@ -69,6 +69,9 @@ void FcsimProcess::kill()
 {
     m_process.kill();
     m_process.waitForFinished(kStopTimeoutMs);
+    // An unplugged device's node goes away with it. The killed simulator cannot remove its link,
+    // and a link left behind would name whichever pseudo-terminal gets its number next.
+    QFile::remove(linkPath());
 }
 
 QVector<quint8> FcsimProcess::block() const

@@ -30,7 +30,7 @@ public:
     bool start(const QStringList &extra = {});
     void sendSignal(int number);
     void stop();
-    // Ends the simulator at once, as an unplugged device would vanish.
+    // Ends the simulator at once and removes its link, as an unplugged device vanishes.
     void kill();
 
     QString linkPath() const { return m_folder + QStringLiteral("/fc"); }

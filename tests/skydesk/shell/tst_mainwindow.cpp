@@ -41,6 +41,19 @@ void closeNextPopup()
     });
 }
 
+// The simulator's port listed for the link and saved as the port of the last run, so a new
+// window starts with it selected; the environment is restored at the end.
+struct SimulatorAsSavedPort
+{
+    explicit SimulatorAsSavedPort(const FcsimProcess &sim)
+    {
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(sim.linkPath());
+    }
+    ~SimulatorAsSavedPort() { qunsetenv(fclink::kExtraPortsVariable); }
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -150,9 +163,7 @@ private slots:
     {
         FcsimProcess sim(m_dir.path());
         QVERIFY(sim.start());
-        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
-        QFile::remove(AppSettings::filePath());
-        AppSettings::setSavedPort(sim.linkPath());
+        SimulatorAsSavedPort saved(sim);
         mainWidget window(nullptr);
         window.show();
         toolWidget *bar = window.connectionBar();
@@ -179,16 +190,13 @@ private slots:
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
         QVERIFY(!window.link()->isReconnecting());
         QVERIFY(!window.link()->isPortOpen());
-        qunsetenv(fclink::kExtraPortsVariable);
     }
 
     void uploadOutcomeAndOpenFailureAreShown()
     {
         FcsimProcess sim(m_dir.path());
         QVERIFY(sim.start({"--ignore-writes", "43"})); // keeps its motor idle level
-        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
-        QFile::remove(AppSettings::filePath());
-        AppSettings::setSavedPort(sim.linkPath());
+        SimulatorAsSavedPort saved(sim);
         mainWidget window(nullptr);
         window.show();
         toolWidget *bar = window.connectionBar();
@@ -220,7 +228,6 @@ private slots:
                                   3 * kWaitMs);
         QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
         QCOMPARE(int(uavParam.MotorIdel), held); // the page shows what the controller holds
-        qunsetenv(fclink::kExtraPortsVariable);
     }
 
     void portListFollowsPluggingAndKeepsTheSelection()
