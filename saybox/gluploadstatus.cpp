@@ -1,15 +1,11 @@
 #include "gluploadstatus.h"
 #include "ui_gluploadstatus.h"
 
-#include <QMovie>
 #include <QPixmap>
 
-GLUploadStatus::GLUploadStatus(QWidget *parent)
-    : QWidget(parent), form(new Ui::GLUploadStatus),
-      animation(new QMovie(QStringLiteral(":/images/images/loading.gif"), QByteArray(), this))
+GLUploadStatus::GLUploadStatus(QWidget *parent) : QWidget(parent), form(new Ui::GLUploadStatus)
 {
     form->setupUi(this);
-    form->labelWait->setMovie(animation);
     form->labelText1->hide();
     form->labelText2->hide();
     form->labelText3->hide();
@@ -32,7 +28,7 @@ GLUploadStatus::~GLUploadStatus()
 
 bool GLUploadStatus::isAnimating() const
 {
-    return animation->state() == QMovie::Running;
+    return form->labelWait->isSpinning();
 }
 
 void GLUploadStatus::showWaiting()
@@ -40,7 +36,7 @@ void GLUploadStatus::showWaiting()
     if (form->labelPic->isVisible())
         form->labelPic->hide();
     shownFor.start();
-    animation->start();
+    form->labelWait->start();
     form->labelWait->show();
     form->labelText1->show();
     form->labelText2->hide();
@@ -84,6 +80,6 @@ void GLUploadStatus::showResult(const QString &picture, bool success)
 
 void GLUploadStatus::stopWaiting()
 {
-    animation->stop();
+    form->labelWait->stop();
     form->labelWait->hide();
 }
