@@ -1,6 +1,8 @@
 #include "gluploadstatus.h"
 #include "ui_gluploadstatus.h"
 
+#include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 
 GLUploadStatus::GLUploadStatus(QWidget *parent) : QWidget(parent), form(new Ui::GLUploadStatus)
@@ -69,9 +71,10 @@ void GLUploadStatus::showUnreadableFile(const QString &fileName)
 void GLUploadStatus::showResult(const QString &picture, bool success)
 {
     stopWaiting();
-    const QPixmap pixmap(picture);
+    // The icon picks the picture drawn at scale 2 ("smile@2x.png") on screens that scale.
+    const QPixmap pixmap = QIcon(picture).pixmap(QImageReader(picture).size());
     form->labelPic->setPixmap(pixmap);
-    form->labelPic->setFixedSize(pixmap.size());
+    form->labelPic->setFixedSize((QSizeF(pixmap.size()) / pixmap.devicePixelRatio()).toSize());
     form->labelPic->show();
     form->labelText1->hide();
     form->labelText2->setVisible(!success);
