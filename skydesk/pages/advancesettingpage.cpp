@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "commrt.h"
+#include "diagramcaptions.h"
 #include "documentfolder.h"
 #include "hidpipixmap.h"
 #include "telemetry.h"
@@ -123,6 +124,7 @@ void AdvanceSettingPage::setUpPictures()
     };
     show(m_ui->labelMotorIdelSpeed, m_motorIdelSpeedPicture,
          QStringLiteral("://images/motor_idel_speed.png"));
+    DiagramCaptions::captionGauge(m_ui->labelMotorIdelSpeed);
     show(m_ui->labelMotorIdelSpeedBG, m_motorIdelSpeedButtonBackground,
          QStringLiteral("://images/motor_idel_speed_button_bg.png"));
     show(m_ui->labelCurrentVoltageImg, m_currentVoltagePicture,
@@ -382,6 +384,7 @@ void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
                                         QStringLiteral(".png"));
     m_ui->labelFailsafeImage->setPixmap(m_goHomePicture);
     m_ui->labelFailsafeImage->setFixedSize(HiDpiPixmap::logicalSize(m_goHomePicture));
+    DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);
 }
 
 void AdvanceSettingPage::refreshIocCombo(QComboBox *box, int value, int firstCode, int secondCode)
