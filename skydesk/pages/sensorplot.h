@@ -1,6 +1,8 @@
 #ifndef SKYDESK_SENSORPLOT_H
 #define SKYDESK_SENSORPLOT_H
 
+#include "plotstrip.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -20,6 +22,12 @@ public:
         float acc[3];
     };
 
+    enum Panel
+    {
+        GyroPanel = 0,
+        AccPanel = 1
+    };
+
     explicit SensorPlot(QWidget *parent = nullptr);
 
     void addSample(const Sample &sample);
@@ -30,13 +38,14 @@ public:
     // up to a readable step.
     static double scaleFor(double largestMagnitude, double minimumSpan);
 
+    // A panel as it is painted now, and the part of the widget it fills.
+    PlotStrip panel(Panel which) const;
+    QRectF panelArea(Panel which) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintPlot(class QPainter &painter, const QRectF &area, const QString &title, bool gyro,
-                   double minimumSpan) const;
-
     QVector<Sample> m_samples;
 };
 

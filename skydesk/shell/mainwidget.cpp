@@ -79,7 +79,8 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
 
 mainWidget::~mainWidget()
 {
-    AppSettings::setSavedPort(m_link->getPortName());
+    if (!AppSettings::setSavedPort(m_link->getPortName()))
+        reportSettingNotSaved(nullptr);
     m_link->stop();
     // At program end the event loop has already returned; the link then goes at once and its
     // destructor joins the worker thread.
@@ -167,6 +168,8 @@ void mainWidget::connectPageArea()
             &mainWidget::changeListWidget);
     connect(m_pageArea, &contentWidget::noticeStatusChanged, m_statusBar,
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
+    connect(m_pageArea, &contentWidget::recordingStatusChanged, m_statusBar,
+            &statusWidget::recordingTextChanged);
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_connectionBar,
             &toolWidget::onDisplayCloseCOMPort);
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
@@ -201,10 +204,20 @@ void mainWidget::showLanguage()
 void mainWidget::changeLanguage(quint8 code, const QString &notice)
 {
     // Stored now, used from the next start on: nothing else changes while the program runs.
-    AppSettings::setLanguageCode(code);
+    if (!AppSettings::setLanguageCode(code)) {
+        reportSettingNotSaved(this);
+        return;
+    }
     QMessageBox box(QMessageBox::Information, tr("Info"), notice);
     box.setTextFormat(Qt::RichText);
     box.exec();
+}
+
+void mainWidget::reportSettingNotSaved(QWidget *parent)
+{
+    QMessageBox::warning(parent, tr("Info"),
+                         tr("The setting could not be saved: %1 is not writable")
+                             .arg(QDir::toNativeSeparators(AppSettings::filePath())));
 }
 
 void mainWidget::langChangeToEn()

@@ -57,6 +57,8 @@ private:
     void fillPortList();
     void connectPageArea();
     void changeLanguage(quint8 code, const QString &notice);
+    // At program end the window is going away, so the notice there has no parent.
+    static void reportSettingNotSaved(QWidget *parent);
 
     QString m_picName;
     Commrt *m_link = nullptr;

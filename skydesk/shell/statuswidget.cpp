@@ -6,11 +6,14 @@
 #include <QLabel>
 
 statusWidget::statusWidget(QWidget *parent)
-    : QWidget(parent), m_statusLabel(new QLabel(this)), m_connectionLabel(new QLabel(this))
+    : QWidget(parent), m_statusLabel(new QLabel(this)), m_connectionLabel(new QLabel(this)),
+      m_recordingLabel(new QLabel(this))
 {
     setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
     m_statusLabel->setObjectName(QStringLiteral("labelStatus"));
     m_connectionLabel->setObjectName(QStringLiteral("labelConnection"));
+    m_recordingLabel->setObjectName(QStringLiteral("labelRecording"));
+    m_recordingLabel->setContentsMargins(0, 0, 20, 0);
     m_statusLabel->setContentsMargins(5, 0, 0, 0);
     m_connectionLabel->setContentsMargins(0, 0, 20, 0);
 
@@ -18,6 +21,7 @@ statusWidget::statusWidget(QWidget *parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_statusLabel);
     row->addStretch();
+    row->addWidget(m_recordingLabel);
     row->addWidget(m_connectionLabel);
     setFixedHeight(40);
 }
@@ -30,6 +34,11 @@ QString statusWidget::statusText() const
 QString statusWidget::connectionText() const
 {
     return m_connectionLabel->text();
+}
+
+QString statusWidget::recordingText() const
+{
+    return m_recordingLabel->text();
 }
 
 QString statusWidget::textForStatus(quint16 code)
@@ -148,6 +157,11 @@ void statusWidget::showNotice(const QString &text, statusWidget::Severity severi
 void statusWidget::connectTextChanged(quint16 code)
 {
     m_connectionLabel->setText(textForConnection(code));
+}
+
+void statusWidget::recordingTextChanged(const QString &text)
+{
+    m_recordingLabel->setText(text);
 }
 
 void statusWidget::onDisplayCloseCOMPort()

@@ -16,6 +16,7 @@ public:
     explicit statusWidget(QWidget *parent = nullptr);
 
     QString connectionText() const;
+    QString recordingText() const;
 
     enum class Severity
     {
@@ -42,11 +43,14 @@ public slots:
     void statusTextChanged(const QString &strText);
     void connectTextChanged(quint16 code);
     void onDisplayCloseCOMPort();
+    // The telemetry recording's file and time, between the status and the connection.
+    void recordingTextChanged(const QString &text);
     void showNotice(const QString &text, statusWidget::Severity severity);
 
 private:
     QLabel *m_statusLabel;
     QLabel *m_connectionLabel;
+    QLabel *m_recordingLabel;
     Severity m_severity = Severity::Normal;
 };
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class PortSelector;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -20,7 +21,7 @@ public:
     explicit toolWidget(QWidget *parent = nullptr, bool withInternalPage = false);
 
     QListWidget *pageList() const { return m_pageList; }
-    QComboBox *portSelector() const { return m_portSelector; }
+    QComboBox *portSelector() const;
     QPushButton *connectButton() const { return m_connectButton; }
     QPushButton *refreshButton() const { return m_refreshButton; }
     bool isConnected() const { return m_connected; }
@@ -50,12 +51,13 @@ public slots:
 
 private:
     void buildPageList(bool withInternalPage);
+    void keepPageListWide();
     void showConnected();
     void showDisconnected();
 
     QPushButton *m_connectButton;
     QPushButton *m_refreshButton;
-    QComboBox *m_portSelector;
+    PortSelector *m_portSelector;
     bool m_connected = false;
     QListWidget *m_pageList;
 };

@@ -165,6 +165,8 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
         m_port = value;
     } else if (name == QLatin1String("--out")) {
         m_outFile = value;
+    } else if (name == QLatin1String("--csv")) {
+        m_csvFile = value;
     } else if (name == QLatin1String("--note")) {
         m_note = value;
     } else if (name == QLatin1String("--limit")) {
@@ -207,7 +209,7 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Snapshot;
     if (name == QLatin1String("--out"))
         return m_subcommand == Subcommand::Read;
-    if (name == QLatin1String("--count"))
+    if (name == QLatin1String("--count") || name == QLatin1String("--csv"))
         return m_subcommand == Subcommand::Telemetry;
     if (name == QLatin1String("--no-verify"))
         return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
@@ -274,7 +276,7 @@ QString FctoolOptions::usage()
                "  fctool write --port PORT FILE [--no-verify] [--timeout SEC]\n"
                "  fctool get   --port PORT NAME... [--timeout SEC]\n"
                "  fctool set   --port PORT NAME=VALUE... [--no-verify] [--timeout SEC]\n"
-               "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
+               "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
                "  fctool flash --port PORT FILE [--timeout SEC]\n"
                "  fctool diff FILE_A FILE_B\n"
@@ -290,7 +292,9 @@ QString FctoolOptions::usage()
                "  write      check a parameter file, then upload it to the flight controller\n"
                "  get        print the named parameters as Name=value lines\n"
                "  set        change parameters (checked first) and upload the block\n"
-               "  telemetry  print one line per telemetry cycle, N lines or until interrupted\n"
+               "  telemetry  print one line per telemetry cycle, N lines or until interrupted;\n"
+               "             with --csv, write them to FILE (\"-\": standard output) as a\n"
+               "             header row and one row per cycle, the columns Skydesk records\n"
                "  command    send a command, one of:\n"
                "%1\n"
                "  flash      flash a firmware file (.qmtvf) through the bootloader and print\n"

@@ -35,6 +35,8 @@ public:
     Subcommand subcommand() const { return m_subcommand; }
     QString port() const { return m_port; }
     QString outFile() const { return m_outFile; }
+    // telemetry --csv: the file the rows go to ("-" for standard output), or empty.
+    QString csvFile() const { return m_csvFile; }
     int timeoutMs() const { return m_timeoutMs; }
     // Telemetry lines to print; 0 means until interrupted.
     int count() const { return m_count; }
@@ -62,6 +64,7 @@ private:
     QString m_subcommandName;
     QString m_port;
     QString m_outFile;
+    QString m_csvFile;
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_count = 0;
     bool m_helpRequested = false;

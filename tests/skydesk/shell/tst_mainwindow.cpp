@@ -4,18 +4,24 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "homeredirect.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "portnaming.h"
 #include "statuswidget.h"
+#include "telemetryrecorder.h"
+#include "toolsettingpage.h"
 #include "toolwidget.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
+#include "ui_toolsettingpage.h"
 
 #include <QSerialPort>
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <memory>
 
 namespace {
 
@@ -38,6 +44,19 @@ void closeNextPopup()
             modal->close();
         else
             closeNextPopup();
+    });
+}
+
+// Closes the next message box as soon as it shows and keeps its text; gives up after 10 s.
+void closeNextMessageBox(QString *text, int triesLeft = 200)
+{
+    QTimer::singleShot(50, [text, triesLeft] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->close();
+        } else if (triesLeft > 0) {
+            closeNextMessageBox(text, triesLeft - 1);
+        }
     });
 }
 
@@ -64,6 +83,7 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_savedSettings;
     bool m_hadSettings = false;
+    QString m_boxText; // what the last message box said
 
 private slots:
     void initTestCase()
@@ -76,6 +96,8 @@ private slots:
 
     void cleanupTestCase()
     {
+        if (QFileInfo(AppSettings::filePath()).isDir())
+            QDir(AppSettings::filePath()).removeRecursively();
         QFile::remove(AppSettings::filePath());
         if (m_hadSettings) {
             QFile file(AppSettings::filePath());
@@ -140,7 +162,19 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded and verified"), kWaitMs);
 
+        // A recording shows in the status bar; the Disconnect button ends it.
+        auto home = std::make_unique<HomeRedirect>(m_dir.filePath("home"));
+        bar->pageList()->setCurrentRow(1);
+        ToolSettingPage *tools = window->pageArea()->toolSettingPage();
+        QTest::mouseClick(tools->form()->pushButtonRecord, Qt::LeftButton);
+        const QString recording = QFileInfo(tools->recorder()->filePath()).fileName();
+        QVERIFY2(window->statusBar()->recordingText().startsWith("Recording " + recording),
+                 qPrintable(window->statusBar()->recordingText()));
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        home.reset();
+        QVERIFY(!tools->recorder()->isRecording());
+        QCOMPARE(window->statusBar()->recordingText(), "Saved " + recording);
+        QVERIFY(QFile::exists(m_dir.filePath("home/Documents/" + recording)));
         QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
         QCOMPARE(window->statusBar()->statusText(), QString(14, ' '));
         QVERIFY(bar->portSelector()->isEnabled());
@@ -272,6 +306,99 @@ private slots:
         closeNextPopup();
         window.langChangeToEn();
         QCOMPARE(int(AppSettings::languageCode()), 0);
+    }
+
+    void settingThatCannotBeSavedIsReported()
+    {
+        QFile::remove(AppSettings::filePath());
+        // A folder where sys.ini belongs: nothing can be written there.
+        QVERIFY(QDir().mkpath(AppSettings::filePath()));
+        const QString expected =
+            QStringLiteral("The setting could not be saved: %1 is not writable")
+                .arg(QDir::toNativeSeparators(AppSettings::filePath()));
+        auto *window = new mainWidget(nullptr);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToGe();
+        QCOMPARE(m_boxText, expected);
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToEn();
+        QCOMPARE(m_boxText, expected);
+
+        // The port is saved at close; that failure is told too.
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText);
+        delete window;
+        QCOMPARE(m_boxText, expected);
+        QVERIFY(QDir(AppSettings::filePath()).removeRecursively());
+
+        // With a writable file the restart notice shows as before.
+        window = new mainWidget(nullptr);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToEn();
+        QVERIFY2(m_boxText.contains("Please restart the application!"), qPrintable(m_boxText));
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText, 10);
+        delete window;
+        QVERIFY2(m_boxText.isEmpty(), qPrintable(m_boxText));
+    }
+
+    void longPortNameLeavesThePageListAlone()
+    {
+        QFile::remove(AppSettings::filePath());
+        // Ports are listed while their device exists: stand-ins for a stable device name and
+        // for a short one.
+        const QString longName =
+            m_dir.filePath("serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
+        QVERIFY(QDir().mkpath(QFileInfo(longName).path()));
+        QFile longDevice(longName);
+        QVERIFY(longDevice.open(QIODevice::WriteOnly));
+        QTemporaryFile shortDevice(QStringLiteral("/tmp/fcXXXXXX"));
+        QVERIFY(shortDevice.open());
+        const QString shortName = shortDevice.fileName();
+        auto pageListWith = [](const QString &port, QString *tip, QString *shown, int *width) {
+            qputenv(fclink::kExtraPortsVariable, port.toLocal8Bit());
+            mainWidget window(nullptr);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QComboBox *selector = window.connectionBar()->portSelector();
+            const int index = selector->findText(port);
+            QVERIFY(index >= 0);
+            selector->setCurrentIndex(index);
+            QApplication::processEvents();
+            QListWidget *list = window.connectionBar()->pageList();
+            // The drop-down list shows the whole name.
+            selector->showPopup();
+            const int needed = selector->view()->fontMetrics().horizontalAdvance(port);
+            QVERIFY2(selector->view()->viewport()->width() >= needed,
+                     qPrintable(QString::number(selector->view()->viewport()->width())));
+            selector->hidePopup();
+            *tip = selector->toolTip();
+            *shown = selector->property("displayedText").toString();
+            *width = list->width();
+            // Every entry shows whole, without scrolling.
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect entry = list->visualItemRect(list->item(row));
+                QVERIFY2(list->viewport()->rect().contains(entry),
+                         qPrintable(list->item(row)->text()));
+            }
+            QVERIFY(!list->verticalScrollBar()->isVisible());
+            QVERIFY(!list->horizontalScrollBar()->isVisible());
+            QVERIFY2(selector->width() <= 220, qPrintable(QString::number(selector->width())));
+        };
+        QString tip, shown;
+        int shortWidth = 0, longWidth = 0;
+        pageListWith(shortName, &tip, &shown, &shortWidth);
+        QCOMPARE(tip, shortName);
+        QCOMPARE(shown, shortName);
+        pageListWith(longName, &tip, &shown, &longWidth);
+        qunsetenv(fclink::kExtraPortsVariable);
+        QCOMPARE(longWidth, shortWidth);
+        QCOMPARE(tip, longName);
+        // Elided in the middle: both ends stay readable.
+        QVERIFY2(shown.startsWith(longName.left(8)) && shown.endsWith("port0") &&
+                     shown.contains(QChar(0x2026)) && shown.size() < longName.size(),
+                 qPrintable(shown));
     }
 
     void chosenLanguageIsLoadedAtTheNextStart()

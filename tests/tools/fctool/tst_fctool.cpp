@@ -13,6 +13,7 @@
 #include <parameterfile.h>
 #include <parameterslices.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -89,6 +90,40 @@ void verifyTelemetryLine(const QString &line)
     QVERIFY2(voltage > 11.0 && voltage < 13.0, qPrintable(line));
 }
 
+const char *const kCsvHeader =
+    "time_ms,rc1,rc2,rc3,rc4,rc5,rc6,rc7,rc8,roll,pitch,heading,gyro_x,gyro_y,gyro_z,acc_x,acc_y,"
+    "acc_z,altitude,voltage,compass";
+
+// The rows after the header: 21 numbers each, times rising from zero, a battery near 12 V.
+void verifyCsvRows(const QStringList &rows)
+{
+    const QRegularExpression number(QStringLiteral(R"(^-?\d+(\.\d+)?$)"));
+    qint64 previous = -1;
+    for (const QString &row : rows) {
+        const QStringList fields = row.split(QLatin1Char(','));
+        QCOMPARE(fields.size(), 21);
+        for (const QString &value : fields)
+            QVERIFY2(number.match(value).hasMatch(), qPrintable(row));
+        const qint64 time = fields.first().toLongLong();
+        QVERIFY2(time > previous, qPrintable(row));
+        previous = time;
+        const double voltage = fields.at(19).toDouble();
+        QVERIFY2(voltage > 11.0 && voltage < 13.0, qPrintable(row));
+        QVERIFY2(fields.at(16).contains(QLatin1Char('.')), qPrintable(row)); // acc_y, 2 decimals
+    }
+}
+
+QStringList fileLines(const QString &path, bool *endsWithNewline = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    if (endsWithNewline)
+        *endsWithNewline = text.endsWith(QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 // A firmware file for the given version with a small repeatable image.
 QByteArray firmwareFile(quint16 version)
 {
@@ -146,6 +181,10 @@ private slots:
     void telemetryOutlastsLostConnection();
     void telemetryTimesOutWhenControllerFallsSilent();
     void telemetryEndsWhenDeviceGoesAway();
+    void telemetryCsvCountRows();
+    void telemetryCsvIsWholeWhileRunning();
+    void telemetryCsvToStandardOutput();
+    void telemetryCsvUnwritableFileExits2();
 
     void commandReportsResult_data();
     void commandReportsResult();
@@ -237,6 +276,7 @@ void TestFctool::usageErrorsExit2_data()
     QTest::newRow("unknown command") << QStringList{"command", "--port", p, "launch"};
     QTest::newRow("count zero") << QStringList{"telemetry", "--port", p, "--count", "0"};
     QTest::newRow("count not a number") << QStringList{"telemetry", "--port", p, "--count", "x"};
+    QTest::newRow("--csv on read") << QStringList{"read", "--port", p, "--csv", "t.csv"};
     QTest::newRow("negative timeout") << QStringList{"read", "--port", p, "--timeout", "-1"};
     QTest::newRow("timeout not a number") << QStringList{"read", "--port=" + p, "--timeout=soon"};
     QTest::newRow("ports with --port") << QStringList{"ports", "--port", p};
@@ -557,6 +597,78 @@ void TestFctool::telemetryEndsWhenDeviceGoesAway()
     QVERIFY2(tool.exitCode() == 4, qPrintable(tool.describe()));
     QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
     QVERIFY(clock.elapsed() < kShortTimeoutBoundMs);
+}
+
+void TestFctool::telemetryCsvCountRows()
+{
+    QVERIFY(startSimulator());
+    const QString csv = path(QStringLiteral("telemetry.csv"));
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--count"), QStringLiteral("20"), QStringLiteral("--csv"), csv});
+    QVERIFY(tool.runToEnd(30000));
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    bool whole = false;
+    const QStringList lines = fileLines(csv, &whole);
+    QCOMPARE(lines.size(), 21);
+    QVERIFY(whole);
+    QCOMPARE(lines.first(), QLatin1String(kCsvHeader));
+    verifyCsvRows(lines.mid(1));
+}
+
+void TestFctool::telemetryCsvIsWholeWhileRunning()
+{
+    QVERIFY(startSimulator());
+    const QString csv = path(QStringLiteral("running.csv"));
+    QVERIFY(writeFile(csv, "an older file that is replaced\n"));
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--csv"), csv});
+    QVERIFY(tool.start());
+    // Rows reach the file while the run goes on, never half a row.
+    QTRY_VERIFY_WITH_TIMEOUT(fileLines(csv).size() >= 4, 15000);
+    bool whole = false;
+    const QStringList running = fileLines(csv, &whole);
+    QVERIFY(whole);
+    QCOMPARE(running.first(), QLatin1String(kCsvHeader));
+    verifyCsvRows(running.mid(1));
+    tool.sendSignal(SIGINT);
+    QVERIFY(tool.finish(5000));
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    const QStringList done = fileLines(csv, &whole);
+    QVERIFY(whole);
+    QVERIFY(done.size() >= running.size());
+    verifyCsvRows(done.mid(1));
+}
+
+void TestFctool::telemetryCsvToStandardOutput()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--csv"),
+                  QStringLiteral("-")});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    const QStringList lines = tool.outLines();
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.first(), QLatin1String(kCsvHeader));
+    verifyCsvRows(lines.mid(1));
+}
+
+void TestFctool::telemetryCsvUnwritableFileExits2()
+{
+    QVERIFY(startSimulator());
+    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("occupied.csv")));
+    for (const QString &target :
+         {path(QStringLiteral("occupied.csv")), path(QStringLiteral("no/such/folder/x.csv"))}) {
+        ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                      QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--csv"),
+                      target});
+        QVERIFY(tool.runToEnd());
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+        QVERIFY(tool.err().contains(target));
+    }
+    QCOMPARE(m_sim->requestCount(), 0);
 }
 
 void TestFctool::commandReportsResult_data()
