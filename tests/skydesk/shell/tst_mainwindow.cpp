@@ -347,9 +347,10 @@ private slots:
     {
         QFile::remove(AppSettings::filePath());
         // Ports are listed while their device exists: stand-ins for a stable device name and
-        // for a short one.
-        const QString longName =
-            m_dir.filePath("serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
+        // for a short one. The long one lies right in the test folder, not under serial/by-id:
+        // with the random letters of the folder's name that longer path could come out wider
+        // than the offscreen screen (800 pixels), too wide for the drop-down list to show whole.
+        const QString longName = m_dir.filePath("usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
         QVERIFY(QDir().mkpath(QFileInfo(longName).path()));
         QFile longDevice(longName);
         QVERIFY(longDevice.open(QIODevice::WriteOnly));
