@@ -15,6 +15,7 @@ FUZZ_SECONDS=${KESTO_FUZZ_SECONDS:-60}
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqt5webkit5-dev
+    libqt5svg5-dev
     libcurl4-openssl-dev
     clang libclang-rt-14-dev
     python3 python3-pyftpdlib

@@ -2,6 +2,7 @@
 
 #include "advancesettingpage.h"
 #include "commrt.h"
+#include "hidpipixmap.h"
 #include "internalsettingpage.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
@@ -18,7 +19,7 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
 {
     QPalette background = palette();
     background.setBrush(QPalette::All, backgroundRole(),
-                        QBrush(QPixmap(QStringLiteral("://images/bg.png"))));
+                        QBrush(HiDpiPixmap::load(QStringLiteral("://images/bg.png"))));
     setPalette(background);
     setAutoFillBackground(true);
     applyStyleSheet();

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "commrt.h"
 #include "contentwidget.h"
+#include "hidpipixmap.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
 #include "upgradequestion.h"
@@ -322,15 +323,17 @@ void mainWidget::paintEvent(QPaintEvent *)
     }
     setMask(mask);
 
-    QPixmap canvas(size());
+    // The canvas has the screen's pixel density, so that a sharp background stays sharp.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap canvas(size() * ratio);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);
     {
         QPainter canvasPainter(&canvas);
         canvasPainter.setRenderHint(QPainter::Antialiasing);
         canvasPainter.setPen(QPen(Qt::black));
-        canvasPainter.setBrush(QBrush(QPixmap(m_picName)));
-        canvasPainter.drawRoundedRect(canvas.rect().adjusted(0, 0, -1, -1), kCornerRadius,
-                                      kCornerRadius);
+        canvasPainter.setBrush(QBrush(HiDpiPixmap::load(m_picName, ratio)));
+        canvasPainter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), kCornerRadius, kCornerRadius);
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, canvas);

@@ -160,6 +160,41 @@
     </message>
 </context>
 <context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>Signal lost</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>Hover in place</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>Climb to go-home altitude</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>Return home</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>IDLE</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpgradeDialog</name>
     <message>
         <source>The latest firmware version: </source>

@@ -160,6 +160,41 @@
     </message>
 </context>
 <context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>Signal verloren</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>Position halten</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>Auf Rückkehrhöhe steigen</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>Rückflug</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Landung</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>NIEDRIG</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HOCH</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>LEERLAUF</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpgradeDialog</name>
     <message>
         <source>The latest firmware version: </source>

@@ -160,6 +160,41 @@
     </message>
 </context>
 <context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>信号丢失</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>原地悬停</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>爬升至返航高度</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>返航</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>降落</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>怠速</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpgradeDialog</name>
     <message>
         <source>The latest firmware version: </source>

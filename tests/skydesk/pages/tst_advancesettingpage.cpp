@@ -1,6 +1,7 @@
 // The advanced settings page against the real link object and the real parameter block.
 #include "advancesettingpage.h"
 #include "appsettings.h"
+#include "captionlabel.h"
 #include "commrt.h"
 #include "documentfolder.h"
 #include "telemetry.h"
@@ -29,6 +30,40 @@ void moveMouse(QWidget *widget, QPoint at)
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// The captions laid over a picture label, as (step, text) in the order they were made.
+QList<QPair<int, QString>> captionsOf(QWidget *picture)
+{
+    QList<QPair<int, QString>> captions;
+    for (CaptionLabel *caption :
+         picture->findChildren<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly))
+        captions << qMakePair(caption->step(), caption->text());
+    return captions;
+}
+
+// Every caption lies inside bounds (picture coordinates) and clear of the others.
+bool captionsFit(QWidget *picture, const QRect &bounds, QString *why)
+{
+    const QList<CaptionLabel *> captions =
+        picture->findChildren<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    for (CaptionLabel *caption : captions) {
+        if (!bounds.contains(caption->geometry()) || caption->width() < 10) {
+            *why = caption->text() + QStringLiteral(" at %1,%2 %3x%4")
+                                         .arg(caption->x())
+                                         .arg(caption->y())
+                                         .arg(caption->width())
+                                         .arg(caption->height());
+            return false;
+        }
+        for (CaptionLabel *other : captions) {
+            if (other != caption && other->geometry().intersects(caption->geometry())) {
+                *why = caption->text() + QStringLiteral(" overlaps ") + other->text();
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -387,6 +422,85 @@ private slots:
         QTRY_VERIFY(finished.count() > 0);
         QVERIFY(finished.last().at(0).toBool());
         QVERIFY(!motor->page()->mainFrame()->toPlainText().trimmed().isEmpty());
+    }
+
+    void picturesCarryTranslatedCaptions_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("gauge");
+        QTest::addColumn<QStringList>("hover");
+        QTest::addColumn<QStringList>("altitude");
+        QTest::newRow("English") << int(AppSettings::English) << QStringList{"LOW", "HIGH", "IDLE"}
+                                 << QStringList{"Signal lost", "Hover in place"}
+                                 << QStringList{"Signal lost", "Climb to go-home altitude",
+                                                "Return home", "Land"};
+        QTest::newRow("Chinese") << int(AppSettings::Chinese) << QStringList{"低", "高", "怠速"}
+                                 << QStringList{"信号丢失", "原地悬停"}
+                                 << QStringList{"信号丢失", "爬升至返航高度", "返航", "降落"};
+        QTest::newRow("German") << int(AppSettings::German)
+                                << QStringList{"NIEDRIG", "HOCH", "LEERLAUF"}
+                                << QStringList{"Signal verloren", "Position halten"}
+                                << QStringList{"Signal verloren", "Auf Rückkehrhöhe steigen",
+                                               "Rückflug", "Landung"};
+    }
+
+    void picturesCarryTranslatedCaptions()
+    {
+        // The pictures carry no lettering: the page lays its translated captions over them.
+        QFETCH(int, language);
+        QFETCH(QStringList, gauge);
+        QFETCH(QStringList, hover);
+        QFETCH(QStringList, altitude);
+        QTranslator translator;
+        const QString file = AppSettings::translationFile(quint8(language));
+        QVERIFY2(file.isEmpty() || translator.load(file), qPrintable(file));
+        QCoreApplication::installTranslator(&translator);
+        auto uninstall =
+            qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        AdvanceSettingPage page(nullptr, m_link);
+        Ui::AdvanceSettingPageUi *form = page.form();
+        page.resize(850, 435);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        auto texts = [](const QList<QPair<int, QString>> &captions) {
+            QStringList list;
+            for (const auto &caption : captions)
+                list << caption.second;
+            return list;
+        };
+        QString why;
+        QCOMPARE(texts(captionsOf(form->labelMotorIdelSpeed)), gauge);
+        QVERIFY2(captionsFit(form->labelMotorIdelSpeed, QRect(0, 0, 360, 120), &why),
+                 qPrintable(why));
+
+        // Numbered steps, in the diagram of the method shown, within its plate.
+        const QRect plate(9, 1, 342, 196);
+        QCOMPARE(texts(captionsOf(form->labelFailsafeImage)), hover);
+        QCOMPARE(captionsOf(form->labelFailsafeImage).first().first, 1);
+        QCOMPARE(captionsOf(form->labelFailsafeImage).last().first, 2);
+        QVERIFY2(captionsFit(form->labelFailsafeImage, plate, &why), qPrintable(why));
+        page.goHomeMethodAltGoHome();
+        QCOMPARE(texts(captionsOf(form->labelFailsafeImage)), altitude);
+        QCOMPARE(captionsOf(form->labelFailsafeImage).last().first, 4);
+        QVERIFY2(captionsFit(form->labelFailsafeImage, plate, &why), qPrintable(why));
+        // Refreshing or choosing the same method again does not pile captions up.
+        setField("FailType", 1);
+        page.refreshPage();
+        page.goHomeMethodAltGoHome();
+        QCOMPARE(captionsOf(form->labelFailsafeImage).size(), 4);
+        page.goHomeMethodHover();
+        QCOMPARE(texts(captionsOf(form->labelFailsafeImage)), hover);
+
+        // The captions are drawn over the picture, and let the pointer through to the page.
+        const QImage picture = form->labelFailsafeImage->pixmap(Qt::ReturnByValue).toImage();
+        const QImage shown = form->labelFailsafeImage->grab().toImage();
+        auto *first = form->labelFailsafeImage->findChild<CaptionLabel *>();
+        const QRect where(first->geometry().topLeft() * shown.devicePixelRatio(),
+                          first->geometry().size() * shown.devicePixelRatio());
+        QVERIFY(shown.copy(where).convertToFormat(QImage::Format_ARGB32) !=
+                picture.copy(where).convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(first->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
 
     void goHomePictureFollowsMethodAndLanguage()
