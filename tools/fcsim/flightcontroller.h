@@ -28,8 +28,9 @@ public:
     FlightController(const UavParam &block, quint8 firmwareVersion, int commandDelayMs,
                      const QSet<quint8> &failingCommands);
 
-    // A plausible factory configuration: three-cell battery, channels 1..6 mapped in order,
-    // go-home switch on channel 5, IOC switch on channel 6, go-home enabled at 30 m.
+    // A plausible factory configuration: every field at the default of the field table
+    // (three-cell battery, channels 1..6 mapped in order, go-home switch on channel 5, IOC
+    // switch on channel 6, go-home enabled at 30 m).
     static UavParam defaultBlock();
 
     // The commands whose outcome is reported after a delay: flash write (2), voltage (6),
