@@ -21,6 +21,7 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("telemetry"), Subcommand::Telemetry},
         {QStringLiteral("command"), Subcommand::Command},
         {QStringLiteral("flash"), Subcommand::Flash},
+        {QStringLiteral("describe"), Subcommand::Describe},
     };
     return names;
 }
@@ -136,6 +137,14 @@ bool FctoolOptions::takeOption(const QStringList &arguments, int *index, QString
         *error = QStringLiteral("%1: unknown option '%2'").arg(m_subcommandName, name);
         return false;
     }
+    if (name == QLatin1String("--raw")) { // a flag, without a value
+        if (equals >= 0) {
+            *error = QStringLiteral("option --raw takes no value");
+            return false;
+        }
+        m_raw = true;
+        return true;
+    }
     if (equals >= 0)
         return storeOption(name, argument.mid(equals + 1), error);
     if (*index + 1 >= arguments.size()) {
@@ -171,7 +180,7 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
 
 bool FctoolOptions::optionAllowed(const QString &name) const
 {
-    if (m_subcommand == Subcommand::Ports)
+    if (!needsPort())
         return false;
     if (name == QLatin1String("--port") || name == QLatin1String("--timeout"))
         return true;
@@ -179,12 +188,20 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Read;
     if (name == QLatin1String("--count"))
         return m_subcommand == Subcommand::Telemetry;
+    if (name == QLatin1String("--raw"))
+        return m_subcommand == Subcommand::Set;
     return false;
+}
+
+// ports and describe answer from this computer alone.
+bool FctoolOptions::needsPort() const
+{
+    return m_subcommand != Subcommand::Ports && m_subcommand != Subcommand::Describe;
 }
 
 bool FctoolOptions::checkRequirements(QString *error) const
 {
-    if (m_subcommand != Subcommand::Ports && m_port.isEmpty()) {
+    if (needsPort() && m_port.isEmpty()) {
         *error = QStringLiteral("%1: --port PORT is required").arg(m_subcommandName);
         return false;
     }
@@ -203,6 +220,8 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
         if (given != 1)
             *error = QStringLiteral("flash: exactly one firmware file is needed");
         return given == 1;
+    case Subcommand::Describe:
+        return true; // no names: every field
     case Subcommand::Get:
     case Subcommand::Set:
         if (given == 0)
@@ -229,7 +248,8 @@ QString FctoolOptions::usage()
                "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
                "  fctool write --port PORT FILE [--timeout SEC]\n"
                "  fctool get   --port PORT NAME... [--timeout SEC]\n"
-               "  fctool set   --port PORT NAME=VALUE... [--timeout SEC]\n"
+               "  fctool set   --port PORT NAME=VALUE... [--raw] [--timeout SEC]\n"
+               "  fctool describe [NAME...]\n"
                "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
                "  fctool flash --port PORT FILE [--timeout SEC]\n"
@@ -240,8 +260,12 @@ QString FctoolOptions::usage()
                "  read       read the parameter block; print Name=value lines, or save it as a\n"
                "             parameter file with --out\n"
                "  write      check a parameter file, then upload it to the flight controller\n"
-               "  get        print the named parameters as Name=value lines\n"
-               "  set        change parameters (checked first) and upload the block\n"
+               "  get        print the named parameters as Name=value lines with their units\n"
+               "  set        change parameters (checked first) and upload the block; a value\n"
+               "             must lie in the parameter's range (see describe) unless --raw\n"
+               "             allows any value of its type\n"
+               "  describe   print what each named parameter (or every one) is: offset, type,\n"
+               "             unit, range, default, choices and caption; needs no port\n"
                "  telemetry  print one line per telemetry cycle, N lines or until interrupted\n"
                "  command    send a command, one of:\n"
                "%1\n"
@@ -255,9 +279,9 @@ QString FctoolOptions::usage()
                "                 for flash, when the upgrade has not ended within SEC seconds\n"
                "                 (default 120)\n"
                "\n"
-               "Every subcommand except ports and flash connects, waits for the parameter\n"
-               "read, acts and disconnects. Parameters reach the flight controller's flash only\n"
-               "through 'command flash'.\n"
+               "Every subcommand except ports, describe and flash connects, waits for the\n"
+               "parameter read, acts and disconnects. Parameters reach the flight controller's\n"
+               "flash only through 'command flash'.\n"
                "\n"
                "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"
                "file or device error), 2 usage or bad input, 3 the port could not be opened,\n"

@@ -20,7 +20,8 @@ public:
         Set,
         Telemetry,
         Command,
-        Flash
+        Flash,
+        Describe
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
@@ -35,6 +36,8 @@ public:
     int timeoutMs() const { return m_timeoutMs; }
     // Telemetry lines to print; 0 means until interrupted.
     int count() const { return m_count; }
+    // set: accept any value of a field's type, not only the values that make sense.
+    bool raw() const { return m_raw; }
     QStringList positional() const { return m_positional; }
 
     static QString usage();
@@ -45,6 +48,7 @@ private:
     bool takeOption(const QStringList &arguments, int *index, QString *error);
     bool storeOption(const QString &name, const QString &value, QString *error);
     bool optionAllowed(const QString &name) const;
+    bool needsPort() const;
     bool checkRequirements(QString *error) const;
     bool checkPositionalCount(QString *error) const;
 
@@ -54,6 +58,7 @@ private:
     QString m_outFile;
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_count = 0;
+    bool m_raw = false;
     bool m_helpRequested = false;
     QStringList m_positional;
 };

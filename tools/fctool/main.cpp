@@ -34,6 +34,8 @@ ExitCode dispatch(const FctoolOptions &options)
         return runDeviceCommand(options);
     case Subcommand::Flash:
         return runFlashCommand(options);
+    case Subcommand::Describe:
+        return runDescribeCommand(options);
     }
     return ExitUsage;
 }

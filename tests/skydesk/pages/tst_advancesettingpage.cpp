@@ -169,7 +169,7 @@ private slots:
         const quint64 before = uploads();
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
-        QVERIFY(!ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
         QVERIFY(ui->radioButtonAltGoHome->isChecked());
         QVERIFY(!ui->radioButtonHover->isChecked());
         QVERIFY(ui->radioButtonBackwards->isChecked());
