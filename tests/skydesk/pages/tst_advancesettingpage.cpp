@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "commrt.h"
 #include "documentfolder.h"
+#include "parameterfields.h"
 #include "telemetry.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -22,6 +23,14 @@ void setField(const char *name, qint32 value)
 qint32 field(const char *name)
 {
     return fclink::readParameter(name);
+}
+
+// The ranges the pages offer come from the field table.
+const fclink::ParameterField &fieldNamed(const char *name)
+{
+    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
+    Q_ASSERT(found);
+    return *found;
 }
 
 QString markOf(const QWidget *control)
@@ -177,7 +186,7 @@ private slots:
         QVERIFY(!ui->checkBoxIOCEnable->isChecked());
         QCOMPARE(ui->comboBoxIOCMiddle->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
-        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10.0);
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(fieldNamed("LimitAlt").minimum));
         QCOMPARE(field("LimitAlt"), 5); // the clamp wrote nothing back
         QCOMPARE(ui->doubleSpinBoxDistanceLimit->value(), 800.0);
         QCOMPARE(ui->spinBoxGoHomeAlt->value(), 120);
@@ -199,7 +208,7 @@ private slots:
         QVERIFY(ui->radioButtonBackwards->isChecked());
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->count(), 2);
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20); // clamped to the box's range
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum); // clamped
         QCOMPARE(field("TurnbackHeight"), 5);
         QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
     }
@@ -353,13 +362,19 @@ private slots:
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
 
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        const fclink::ParameterField &height = fieldNamed("TurnbackHeight");
+        const fclink::ParameterField &altitude = fieldNamed("LimitAlt");
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), height.minimum);
         QCOMPARE(markOf(ui->spinBoxGoHomeAlt), QStringLiteral("outOfRange"));
         QCOMPARE(ui->spinBoxGoHomeAlt->toolTip(),
-                 QStringLiteral("The flight controller holds 5 m, outside 20–500 m"));
-        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10000.0);
+                 QStringLiteral("The flight controller holds 5 m, outside %1–%2 m")
+                     .arg(height.minimum)
+                     .arg(height.maximum));
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(altitude.maximum));
         QCOMPARE(ui->doubleSpinBoxAltitudeLimit->toolTip(),
-                 QStringLiteral("The flight controller holds 60000 m, outside 10–10000 m"));
+                 QStringLiteral("The flight controller holds 60000 m, outside %1–%2 m")
+                     .arg(altitude.minimum)
+                     .arg(altitude.maximum));
         QCOMPARE(markOf(ui->doubleSpinBoxDistanceLimit), QString());
 
         // No level button lit for a level the block does not hold.
@@ -522,7 +537,14 @@ private slots:
         QVERIFY(ui->checkBoxIOCEnable->isHidden());
         QVERIFY(ui->horizontalSliderIOC->isHidden());
         QVERIFY(!ui->horizontalSliderGoHome->isEnabled());
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum);
+        QCOMPARE(ui->spinBoxGoHomeAlt->maximum(), fieldNamed("TurnbackHeight").maximum);
+        QCOMPARE(ui->spinBoxGoHomeAlt->suffix(), QStringLiteral("m"));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->minimum(),
+                 double(fieldNamed("LimitRadius").minimum));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->maximum(),
+                 double(fieldNamed("LimitRadius").maximum));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->decimals(), 0);
         QCOMPARE(ui->comboBoxIOCLeft->count(), 1);
         QCOMPARE(ui->comboBoxIOCMiddle->itemText(1), QStringLiteral("Point of Interest"));
         QCOMPARE(ui->comboBoxIOCRight->itemText(1), QStringLiteral("Home Lock"));

@@ -215,8 +215,9 @@ private slots:
         QCOMPARE(box->cleanText(), QStringLiteral("60"));
         QCOMPARE(uploads(), before);
         QVERIFY(QToolTip::isVisible());
-        QVERIFY2(QToolTip::text().contains(QStringLiteral("20–500 m")),
-                 qPrintable(QToolTip::text()));
+        const fclink::ParameterField &height = fieldNamed("TurnbackHeight");
+        const QString range = QStringLiteral("%1–%2 m").arg(height.minimum).arg(height.maximum);
+        QVERIFY2(QToolTip::text().contains(range), qPrintable(QToolTip::text()));
         QCOMPARE(markOf(box), QStringLiteral("pending"));
         QToolTip::hideText();
     }
