@@ -1,7 +1,6 @@
 #include "sensorplot.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +15,7 @@ constexpr double kGyroMinimumSpan = 20.0; // degrees per second
 constexpr double kAccMinimumSpan = 12.0;  // m/s², keeps gravity on the scale
 } // namespace
 
-SensorPlot::SensorPlot(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+SensorPlot::SensorPlot(QWidget *parent) : QWidget(parent) {}
 
 void SensorPlot::addSample(const Sample &sample)
 {
@@ -48,42 +44,76 @@ double SensorPlot::scaleFor(double largestMagnitude, double minimumSpan)
     return step * 10.0;
 }
 
-void SensorPlot::paintEvent(QPaintEvent *)
+double SensorPlot::largestMagnitude(bool gyro) const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF all = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const double half = all.height() / 2.0;
-    paintPlot(painter, QRectF(all.left(), all.top(), all.width(), half - 3),
-              tr("Gyroscope (degree/s)"), true, kGyroMinimumSpan);
-    paintPlot(painter, QRectF(all.left(), all.top() + half + 3, all.width(), half - 3),
-              tr("Acceleration (m/s^2)"), false, kAccMinimumSpan);
-}
-
-void SensorPlot::paintPlot(QPainter &painter, const QRectF &area, const QString &title, bool gyro,
-                           double minimumSpan) const
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kPanel);
-    painter.drawRoundedRect(area, 4, 4);
-
-    QFont font = painter.font();
-    font.setPointSizeF(std::max(7.0, font.pointSizeF() - 1.5));
-    painter.setFont(font);
-    const double titleHeight = QFontMetricsF(font).height() + 4;
-    const QRectF plot = area.adjusted(34, titleHeight, -6, -6);
-
     double largest = 0.0;
     for (const Sample &s : m_samples)
         for (int axis = 0; axis < 3; ++axis)
             largest = std::max(largest, double(std::fabs(gyro ? s.gyro[axis] : s.acc[axis])));
-    const double scale = scaleFor(largest, minimumSpan);
+    return largest;
+}
+
+QFont SensorPlot::labelFont() const
+{
+    QFont small = font();
+    small.setPointSizeF(std::max(7.0, small.pointSizeF() - 1.5));
+    return small;
+}
+
+QVector<SensorPlot::Plot> SensorPlot::layOut() const
+{
+    const QRectF all = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double half = all.height() / 2.0;
+    const double titleHeight = QFontMetricsF(labelFont()).height() + 4;
+    QVector<Plot> plots;
+    for (bool gyro : {true, false}) {
+        const QRectF area = gyro ? QRectF(all.left(), all.top(), all.width(), half - 3)
+                                 : QRectF(all.left(), all.top() + half + 3, all.width(), half - 3);
+        plots.append({area, area.adjusted(34, titleHeight, -6, -6), gyro,
+                      scaleFor(largestMagnitude(gyro), gyro ? kGyroMinimumSpan : kAccMinimumSpan)});
+    }
+    return plots;
+}
+
+void SensorPlot::paintEvent(QPaintEvent *)
+{
+    const QVector<Plot> plots = layOut();
+    const qreal ratio = devicePixelRatioF();
+    if (m_backdropSize != size() || m_backdropScales[0] != plots[0].scale ||
+        m_backdropScales[1] != plots[1].scale) {
+        m_backdrop = QPixmap(size() * ratio);
+        m_backdrop.setDevicePixelRatio(ratio);
+        m_backdrop.fill(Qt::transparent);
+        QPainter backdrop(&m_backdrop);
+        backdrop.setRenderHint(QPainter::Antialiasing);
+        backdrop.setFont(labelFont());
+        paintBackdrop(backdrop, plots[0], tr("Gyroscope (degree/s)"));
+        paintBackdrop(backdrop, plots[1], tr("Acceleration (m/s^2)"));
+        m_backdropSize = size();
+        m_backdropScales[0] = plots[0].scale;
+        m_backdropScales[1] = plots[1].scale;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_backdrop);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Plot &plot : plots)
+        paintLines(painter, plot);
+}
+
+void SensorPlot::paintBackdrop(QPainter &painter, const Plot &plot, const QString &title) const
+{
+    const QRectF &area = plot.area;
+    const QRectF &lines = plot.lines;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kPanel);
+    painter.drawRoundedRect(area, 4, 4);
 
     painter.setPen(QPen(kGrid, 1));
     for (int line = -2; line <= 2; ++line) {
-        const double y = plot.center().y() - line * plot.height() / 4.0;
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        const double y = lines.center().y() - line * lines.height() / 4.0;
+        painter.drawLine(QPointF(lines.left(), y), QPointF(lines.right(), y));
     }
+    const double titleHeight = lines.top() - area.top();
     painter.setPen(kText);
     painter.drawText(QRectF(area.left() + 6, area.top() + 2, area.width() - 12, titleHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, title);
@@ -94,31 +124,30 @@ void SensorPlot::paintPlot(QPainter &painter, const QRectF &area, const QString 
                          Qt::AlignCenter, axisNames[axis]);
     }
     painter.setPen(kText);
-    painter.drawText(QRectF(area.left(), plot.top() - 6, 30, 12), Qt::AlignRight | Qt::AlignVCenter,
-                     QString::number(scale, 'g', 3));
-    painter.drawText(QRectF(area.left(), plot.bottom() - 6, 30, 12),
-                     Qt::AlignRight | Qt::AlignVCenter, QString::number(-scale, 'g', 3));
+    painter.drawText(QRectF(area.left(), lines.top() - 6, 30, 12),
+                     Qt::AlignRight | Qt::AlignVCenter, QString::number(plot.scale, 'g', 3));
+    painter.drawText(QRectF(area.left(), lines.bottom() - 6, 30, 12),
+                     Qt::AlignRight | Qt::AlignVCenter, QString::number(-plot.scale, 'g', 3));
+}
 
+void SensorPlot::paintLines(QPainter &painter, const Plot &plot) const
+{
     if (m_samples.size() < 2)
         return;
+    const QRectF &lines = plot.lines;
     const double newest = m_samples.last().time;
-    auto toPoint = [&](double time, double value) {
-        const double x = plot.right() - (newest - time) / kWindowSeconds * plot.width();
-        const double y = plot.center().y() - value / scale * plot.height() / 2.0;
-        return QPointF(x, std::clamp(y, plot.top(), plot.bottom()));
-    };
+    QPolygonF points(m_samples.size());
     for (int axis = 0; axis < 3; ++axis) {
-        QPainterPath path;
         for (int i = 0; i < m_samples.size(); ++i) {
             const Sample &s = m_samples.at(i);
-            const QPointF point = toPoint(s.time, gyro ? s.gyro[axis] : s.acc[axis]);
-            if (i == 0)
-                path.moveTo(point);
-            else
-                path.lineTo(point);
+            const double value = plot.gyro ? s.gyro[axis] : s.acc[axis];
+            const double x = lines.right() - (newest - s.time) / kWindowSeconds * lines.width();
+            const double y = lines.center().y() - value / plot.scale * lines.height() / 2.0;
+            points[i] = QPointF(x, std::clamp(y, lines.top(), lines.bottom()));
         }
-        painter.setPen(QPen(kAxisColours[axis], 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
+        QPen pen(kAxisColours[axis], 1.0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawPolyline(points);
     }
 }

@@ -1,6 +1,7 @@
 #ifndef SKYDESK_SENSORPLOT_H
 #define SKYDESK_SENSORPLOT_H
 
+#include <QPixmap>
 #include <QVector>
 #include <QWidget>
 
@@ -34,10 +35,26 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintPlot(class QPainter &painter, const QRectF &area, const QString &title, bool gyro,
-                   double minimumSpan) const;
+    // The parts that change only with the size or a scale (panels, grid, titles, scale labels)
+    // are painted once into a picture; each telemetry cycle paints the picture and the lines.
+    struct Plot
+    {
+        QRectF area;
+        QRectF lines;
+        bool gyro;
+        double scale;
+    };
+
+    QVector<Plot> layOut() const;
+    QFont labelFont() const;
+    void paintBackdrop(class QPainter &painter, const Plot &plot, const QString &title) const;
+    void paintLines(class QPainter &painter, const Plot &plot) const;
+    double largestMagnitude(bool gyro) const;
 
     QVector<Sample> m_samples;
+    QPixmap m_backdrop;
+    QSize m_backdropSize;
+    double m_backdropScales[2] = {0.0, 0.0};
 };
 
 #endif // SKYDESK_SENSORPLOT_H
