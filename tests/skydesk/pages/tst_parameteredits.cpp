@@ -169,6 +169,63 @@ private slots:
         QCOMPARE(uploads(), before + 1);
     }
 
+    // A refresh (a new parameter read) does not overwrite what the pilot is typing, and Enter
+    // sends the typed value even where it equals what the box showed before the refresh.
+    void aRefreshKeepsTheTypingAndEnterStillSends()
+    {
+        ui->tabWidget->setCurrentIndex(kLimitsTab);
+        QVERIFY(showActive(m_page));
+        QDoubleSpinBox *box = ui->doubleSpinBoxAltitudeLimit;
+        typeInto(box, QStringLiteral("12"));
+        fclink::writeParameter("LimitAlt", 180); // read from the controller meanwhile
+        m_page->refreshPage();
+        QCOMPARE(box->cleanText(), QStringLiteral("12"));
+        QTest::keyClicks(box, QStringLiteral("0"));
+        QCOMPARE(box->cleanText(), QStringLiteral("120"));
+        QCOMPARE(markOf(box), QStringLiteral("pending"));
+        const quint64 before = uploads();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(field("LimitAlt"), 120);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(markOf(box), QString());
+    }
+
+    // Enter on a box that shows the nearest end of its range for a stored value it cannot show
+    // sends the value shown; leaving it without Enter sends nothing.
+    void enterTakesTheShownValueOfAMarkedBox()
+    {
+        fclink::writeParameter("TurnbackHeight", 5);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(kFailSafeTab);
+        QVERIFY(showActive(m_page));
+        QSpinBox *box = ui->spinBoxGoHomeAlt;
+        QCOMPARE(markOf(box), QStringLiteral("outOfRange"));
+        const quint64 before = uploads();
+        box->setFocus(Qt::MouseFocusReason);
+        ui->radioButtonHover->setFocus(Qt::TabFocusReason);
+        QCOMPARE(uploads(), before);
+        QCOMPARE(field("TurnbackHeight"), 5);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(field("TurnbackHeight"), fieldNamed("TurnbackHeight").minimum);
+        QCOMPARE(markOf(box), QString());
+    }
+
+    // Boxes that have not shown the block yet hold nothing the pilot typed: changing tabs and
+    // pages commits nothing from them.
+    void untouchedBoxesCommitNothing()
+    {
+        InternalSettingPage page(nullptr, m_link);
+        QVERIFY(showActive(&page));
+        const quint64 before = uploads();
+        for (int tab = 0; tab < page.form()->tabWidget->count(); ++tab)
+            page.form()->tabWidget->setCurrentIndex(tab);
+        page.commitPendingEdits();
+        QCOMPARE(uploads(), before);
+        QCOMPARE(field("LimitAlt"), 120);
+    }
+
     void typingANegativeValueOnTheInternalPage()
     {
         InternalSettingPage page(nullptr, m_link);
