@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "commrt.h"
 #include "documentfolder.h"
+#include "fieldmarks.h"
 #include "parameterfields.h"
 #include "telemetry.h"
 #include "uavparam.h"
@@ -12,6 +13,9 @@
 #include <QWebView>
 #include <QtTest>
 #include <QtWidgets>
+
+using fieldmarks::fieldNamed; // the ranges the pages offer come from the field table
+using fieldmarks::markOf;
 
 namespace {
 
@@ -23,19 +27,6 @@ void setField(const char *name, qint32 value)
 qint32 field(const char *name)
 {
     return fclink::readParameter(name);
-}
-
-// The ranges the pages offer come from the field table.
-const fclink::ParameterField &fieldNamed(const char *name)
-{
-    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
-    Q_ASSERT(found);
-    return *found;
-}
-
-QString markOf(const QWidget *control)
-{
-    return control->property("parameterState").toString();
 }
 
 void moveMouse(QWidget *widget, QPoint at)

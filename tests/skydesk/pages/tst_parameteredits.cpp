@@ -8,6 +8,7 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "fieldmarks.h"
 #include "internalsettingpage.h"
 #include "mainwidget.h"
 #include "parameterfields.h"
@@ -20,6 +21,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+using fieldmarks::fieldNamed;
+using fieldmarks::markOf;
 
 namespace {
 
@@ -35,18 +39,6 @@ const char *const kPendingTip = "Not sent yet: press Enter";
 qint32 field(const char *name)
 {
     return fclink::readParameter(name);
-}
-
-const fclink::ParameterField &fieldNamed(const char *name)
-{
-    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
-    Q_ASSERT(found);
-    return *found;
-}
-
-QString markOf(const QWidget *control)
-{
-    return control->property("parameterState").toString();
 }
 
 bool showActive(QWidget *window)
@@ -127,6 +119,26 @@ private:
     Ui::AdvanceSettingPageUi *ui = nullptr;
 
     quint64 uploads() const { return m_link->headChoices(); }
+
+    // Starts the simulator in its own folder and makes it the port the program connects to.
+    static bool startSimulator(FcsimProcess &sim)
+    {
+        if (!QDir().mkpath(QFileInfo(sim.linkPath()).path()) || !sim.start())
+            return false;
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        AppSettings::setSavedPort(sim.linkPath());
+        return true;
+    }
+
+    // Shows the window, presses Connect and waits for the parameter read.
+    static bool connectWindow(mainWidget &window)
+    {
+        if (!showActive(&window))
+            return false;
+        QSignalSpy read(window.link(), &Commrt::parametersChanged);
+        QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+        return read.count() > 0 || read.wait(kWaitMs);
+    }
 
 private slots:
     void init()
@@ -377,16 +389,10 @@ private slots:
     {
         SettingsKeeper keeper;
         FcsimProcess sim(m_dir.filePath("keys"));
-        QVERIFY(QDir().mkpath(m_dir.filePath("keys")));
-        QVERIFY(sim.start());
-        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
-        AppSettings::setSavedPort(sim.linkPath());
+        QVERIFY(startSimulator(sim));
         {
             mainWidget window(nullptr, nullptr, false);
-            QVERIFY(showActive(&window));
-            QSignalSpy read(window.link(), &Commrt::parametersChanged);
-            QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
-            QTRY_COMPARE_WITH_TIMEOUT(read.count(), 1, kWaitMs);
+            QVERIFY(connectWindow(window));
             AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
             page->form()->tabWidget->setCurrentIndex(kLimitsTab);
             QDoubleSpinBox *box = page->form()->doubleSpinBoxAltitudeLimit;
@@ -425,16 +431,10 @@ private slots:
     {
         SettingsKeeper keeper;
         FcsimProcess sim(m_dir.filePath("close"));
-        QVERIFY(QDir().mkpath(m_dir.filePath("close")));
-        QVERIFY(sim.start());
-        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
-        AppSettings::setSavedPort(sim.linkPath());
+        QVERIFY(startSimulator(sim));
         {
             mainWidget window(nullptr, nullptr, false);
-            QVERIFY(showActive(&window));
-            QSignalSpy read(window.link(), &Commrt::parametersChanged);
-            QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
-            QTRY_COMPARE_WITH_TIMEOUT(read.count(), 1, kWaitMs);
+            QVERIFY(connectWindow(window));
             AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
             page->form()->tabWidget->setCurrentIndex(kFailSafeTab);
             typeInto(page->form()->spinBoxGoHomeAlt, QStringLiteral("88"));
