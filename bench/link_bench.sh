@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Link figures against the simulator on a pseudo-terminal: read and upload frames and times,
-# telemetry rate, and the idle CPU of a connected `fctool telemetry`.
-#   bench/link_bench.sh [BUILD_DIR] [extra fcsim arguments...]
+# Link figures against the simulator on a pseudo-terminal: read, upload and verification frames
+# and times, telemetry rate and recovery after a silence, on a clean line and on one whose
+# replies come 80 ms late (slower than one request period), then the idle CPU of a connected
+# `fctool telemetry`.
+#   bench/link_bench.sh [BUILD_DIR] [extra fcsim arguments for a third run...]
 set -euo pipefail
 BUILD=${1:-$(dirname "$0")/../build}
 shift || true
@@ -9,12 +11,26 @@ BIN=$BUILD/bin
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
 
-"$BIN/fcsim" --pty "$dir/fc" "$@" >"$dir/device" &
-for _ in $(seq 50); do [ -s "$dir/device" ] && break; sleep 0.1; done
+start_simulator() { # fcsim arguments...
+    rm -f "$dir/device"
+    "$BIN/fcsim" --pty "$dir/fc" "$@" >"$dir/device" &
+    sim=$!
+    for _ in $(seq 50); do [ -s "$dir/device" ] && break; sleep 0.1; done
+}
 
-echo "== link against fcsim $*"
-"$BIN/linkbench" "$dir/fc" 5
+bench_link() { # fcsim arguments...
+    start_simulator "$@"
+    echo "== link against fcsim $*"
+    "$BIN/linkbench" "$dir/fc" 5 "$sim"
+    kill "$sim"
+    wait "$sim" 2>/dev/null || true
+}
 
+bench_link
+bench_link --reply-delay 80
+if [ $# -gt 0 ]; then bench_link "$@"; fi
+
+start_simulator
 echo "== idle CPU of a connected 'fctool telemetry' (10 s)"
 "$BIN/fctool" telemetry --port "$dir/fc" >/dev/null &
 tool=$!

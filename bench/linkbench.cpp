@@ -1,15 +1,21 @@
 // Measures the link against a flight controller (normally the simulator): frames and time from
 // opening the port to the end of the parameter read, from an upload request to its last
-// acknowledgement, and telemetry cycles per second. Prints one "name value unit" line each.
+// acknowledgement and to the end of its verification, whether the edit is still there a second
+// later, telemetry cycles per second, and, given the simulator's process id, the frames it takes
+// to read the block again after a silence. Prints one "name value unit" line each.
 #include "commrt.h"
+#include "uavparam.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
+#include <mutex>
+#include <sys/types.h>
 
 namespace {
 
@@ -38,15 +44,18 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: linkbench PORT [TELEMETRY_SECONDS]\n");
+        std::fprintf(stderr, "usage: linkbench PORT [TELEMETRY_SECONDS [FCSIM_PID]]\n");
         return 2;
     }
     const int telemetrySeconds = argc > 2 ? std::atoi(argv[2]) : 5;
+    const pid_t simulator = argc > 3 ? static_cast<pid_t>(std::atol(argv[3])) : 0;
     Commrt *link = Commrt::createClass();
     link->start();
 
     bool read = false;
     bool uploaded = false;
+    bool verified = false;
+    bool verifiedOk = false;
     int cycles = 0;
     QObject::connect(link, &Commrt::parametersChanged, [&] { read = true; });
     QObject::connect(link, &Commrt::statusChangedText, [&](quint16 code) {
@@ -54,6 +63,10 @@ int main(int argc, char **argv)
             uploaded = true;
     });
     QObject::connect(link, &Commrt::telemetryChanged, [&] { ++cycles; });
+    QObject::connect(link, &Commrt::uploadVerified, [&](bool ok) {
+        verified = true;
+        verifiedOk = ok;
+    });
 
     QElapsedTimer timer;
     link->setPortName(QString::fromLocal8Bit(argv[1]));
@@ -67,6 +80,13 @@ int main(int argc, char **argv)
     print("read: frames", link->framesWritten(), "frames");
 
     const quint64 beforeUpload = link->framesWritten();
+    quint16 edited = 0;
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        uavParam.LimitAlt = static_cast<quint16>(uavParam.LimitAlt + 7);
+        uavParam.spare98 = static_cast<quint8>(uavParam.spare98 + 1);
+        edited = uavParam.LimitAlt;
+    }
     timer.restart();
     link->setSubframeHead(1);
     if (!waitFor([&] { return uploaded; }, 15000)) {
@@ -75,6 +95,18 @@ int main(int argc, char **argv)
     }
     print("upload: ms request->status4", timer.elapsed(), "ms");
     print("upload: frames", link->framesWritten() - beforeUpload, "frames");
+    if (!waitFor([&] { return verified; }, 15000)) {
+        std::fprintf(stderr, "linkbench: the upload was not verified\n");
+        return 4;
+    }
+    print("upload+verify: ms", timer.elapsed(), "ms");
+    print("upload+verify: frames", link->framesWritten() - beforeUpload, "frames");
+    print("upload+verify: controller holds it", verifiedOk ? 1 : 0, "(1 yes, 0 no)");
+    waitFor([] { return false; }, 1000);
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        print("edit kept a second later", uavParam.LimitAlt == edited ? 1 : 0, "(1 yes, 0 no)");
+    }
 
     cycles = 0;
     const quint64 beforeTelemetry = link->framesWritten();
@@ -85,6 +117,21 @@ int main(int argc, char **argv)
     print("telemetry: frames per second", (link->framesWritten() - beforeTelemetry) / seconds,
           "frames/s");
     print("replies rejected (checksum)", link->repliesRejected(), "frames");
+
+    if (simulator > 0) {
+        // The controller falls silent for longer than the time-out, then answers again.
+        ::kill(simulator, SIGUSR1);
+        waitFor([] { return false; }, 3500);
+        read = false;
+        const quint64 beforeRecovery = link->framesWritten();
+        timer.restart();
+        ::kill(simulator, SIGUSR2);
+        if (waitFor([&] { return read; }, 15000)) {
+            print("recovery: frames to the new read", link->framesWritten() - beforeRecovery,
+                  "frames");
+            print("recovery: ms", timer.elapsed(), "ms");
+        }
+    }
 
     link->disconnectCom();
     link->stop();

@@ -3,16 +3,21 @@
 #include "crc16.h"
 #include "frame.h"
 #include "portnaming.h"
+#include "portwatcher.h"
+#include "serialoutput.h"
 #include "telemetry.h"
 #include "uavparam.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QVarLengthArray>
 #include <mutex>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -22,12 +27,34 @@ constexpr std::chrono::milliseconds kRequestPeriod(52);
 constexpr std::chrono::milliseconds kIdlePoll(30);
 constexpr quint16 kMaxMissedReplies = 50;
 constexpr unsigned long kStopWaitMs = 2000;
+// How often the link looks for a lost device while it waits for it to come back; the port
+// watcher usually notices it sooner.
+constexpr int kReconnectPollMs = 500;
+
+// The folders of the extra ports, watched so that a simulator's link coming and going is seen.
+QStringList extraPortFolders()
+{
+    QStringList folders;
+    for (const QString &name :
+         fclink::extraPortNames(qEnvironmentVariable(fclink::kExtraPortsVariable)))
+        folders.append(QFileInfo(name).absolutePath());
+    folders.removeDuplicates();
+    return folders;
+}
 } // namespace
 
-Commrt::Commrt() : m_assembler(fclink::kReplyStart0, fclink::kReplyStart1)
+Commrt::Commrt()
+    : m_assembler(fclink::kReplyStart0, fclink::kReplyStart1),
+      m_portWatcher(new fclink::PortWatcher(this))
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    std::memset(fclink::parameterBlockBytes(uavParam), 0, sizeof(UavParam));
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        std::memset(fclink::parameterBlockBytes(uavParam), 0, sizeof(UavParam));
+    }
+    connect(m_portWatcher, &fclink::PortWatcher::portsMayHaveChanged, this,
+            &Commrt::onPortsMayHaveChanged);
+    m_reconnectTimer.setInterval(kReconnectPollMs);
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &Commrt::tryReconnect);
 }
 
 Commrt *Commrt::createClass()
@@ -91,7 +118,10 @@ void Commrt::setSubframeHead(quint8 head)
 {
     ++m_headChoices;
     std::lock_guard<std::mutex> lock(m_stateMutex);
-    m_state.chooseHead(head);
+    if (head == fclink::head::FirstWrite)
+        m_state.requestUpload();
+    else
+        m_state.chooseHead(head);
 }
 
 void Commrt::setCommand(quint8 command)
@@ -139,6 +169,13 @@ quint8 Commrt::currentSubframeHead() const
     return m_state.head;
 }
 
+bool Commrt::isUploadRequested() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    return m_state.uploadDeferred ||
+           (m_state.headRequested && m_state.head == fclink::head::FirstWrite);
+}
+
 bool Commrt::sortPorts(const PortInfo &first, const PortInfo &second)
 {
     return first.portName < second.portName;
@@ -159,6 +196,11 @@ QList<PortInfo> Commrt::availableDevices()
     }
     const QString extra = qEnvironmentVariable(fclink::kExtraPortsVariable);
     for (const QString &name : fclink::extraPortNames(extra)) {
+#ifdef Q_OS_UNIX
+        // Listed while the device is there, like a port that is plugged in.
+        if (!QFileInfo::exists(name))
+            continue;
+#endif
         const bool listed = std::any_of(ports.cbegin(), ports.cend(), [&](const PortInfo &p) {
             return p.portName == name || p.systemLocation == name;
         });
@@ -185,6 +227,7 @@ QList<QString> Commrt::namesOf(const QList<PortInfo> &ports)
 QList<QString> Commrt::getPortList()
 {
     m_ports = availableDevices();
+    m_portWatcher->setExtraFolders(extraPortFolders());
     return namesOf(m_ports);
 }
 
@@ -193,6 +236,7 @@ void Commrt::refreshDevices()
     // Compares names, not only the count, so a port swapped for another between two refreshes
     // still updates the list.
     const QList<PortInfo> ports = availableDevices();
+    m_portWatcher->setExtraFolders(extraPortFolders());
     if (namesOf(ports) == namesOf(m_ports))
         return;
     m_ports = ports;
@@ -211,17 +255,21 @@ void Commrt::openPortForCommunication()
 
 void Commrt::connectCom()
 {
+    cancelReconnect();
+    openPort(m_portName, true);
+}
+
+bool Commrt::openPort(const QString &portName, bool reportFailure)
+{
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
-        m_state.startParameterRead();
+        m_state.startFreshRead();
     }
-    const QString device = fclink::deviceForPortName(m_portName);
+    const QString device = fclink::deviceForPortName(portName);
     if (device.isEmpty())
-        return;
+        return false;
 
-    if (m_port)
-        closePort(false);
-
+    releasePort();
     m_port = new QSerialPort(device, this);
     m_port->setBaudRate(QSerialPort::Baud115200);
     m_port->setDataBits(QSerialPort::Data8);
@@ -229,42 +277,67 @@ void Commrt::connectCom()
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        emit statusChangedText(fclink::status::OpenFailed);
-        return;
+        m_lastOpenError = fclink::classifyPortOpenError(m_port->error(), device);
+        m_lastOpenErrorString = m_port->errorString();
+        if (reportFailure) {
+            emit statusChangedText(fclink::status::OpenFailed);
+            emit portOpenFailed(portName, static_cast<int>(m_lastOpenError));
+        }
+        return false;
     }
+    m_lastOpenError = fclink::PortOpenError::None;
+    m_lastOpenErrorString.clear();
     // Pseudo-terminals refuse the modem-line ioctls behind some settings; that is harmless.
     m_port->clearError();
     connect(m_port, &QSerialPort::readyRead, this, &Commrt::readMyCom);
     connect(m_port, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { handlePortError(error); });
+    {
+        // Every open reads the whole block afresh, whatever closing the old port did.
+        std::lock_guard<std::mutex> lock(m_stateMutex);
+        m_state.startFreshRead();
+    }
+    ++m_portGeneration;
     m_portOpen = true;
+    return true;
 }
 
 void Commrt::disconnectCom()
 {
+    cancelReconnect();
     closePort(true);
 }
 
 void Commrt::closePortForUpgrade()
 {
+    cancelReconnect();
     closePort(false);
+}
+
+// Drops the port object without touching the request state.
+void Commrt::releasePort()
+{
+    m_portOpen = false;
+    ++m_portGeneration;
+    if (!m_port)
+        return;
+    QSerialPort *port = m_port;
+    m_port = nullptr;
+    port->disconnect(this);
+    if (port->isOpen())
+        port->close();
+    // The port may be the sender of the signal being handled right now.
+    port->deleteLater();
 }
 
 void Commrt::closePort(bool report)
 {
-    m_portOpen = false;
-    if (m_port) {
-        QSerialPort *port = m_port;
-        m_port = nullptr;
-        port->disconnect(this);
-        if (port->isOpen())
-            port->close();
-        // The port may be the sender of the signal being handled right now.
-        port->deleteLater();
-    }
+    releasePort();
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
         m_state.connected = false;
+        m_state.verifying = false;
+        m_state.uploadDeferred = false;
         m_state.chooseHead(fclink::head::None);
     }
     if (report) {
@@ -280,10 +353,54 @@ void Commrt::handlePortError(int error)
     if (error == QSerialPort::ResourceError) {
         // The device went away (unplugged, or the peer closed the pseudo-terminal). The port
         // object would report readable forever, so close it and report the lost connection.
+        const QString lost = m_portName;
         closePort(true);
+        startReconnecting(lost);
+        emit portLost(lost);
         return;
     }
     m_port->clearError();
+}
+
+void Commrt::startReconnecting(const QString &portName)
+{
+    m_reconnectPortName = portName;
+    m_reconnectWindow.start();
+    m_reconnectTimer.start();
+}
+
+void Commrt::cancelReconnect()
+{
+    m_reconnectTimer.stop();
+    m_reconnectPortName.clear();
+}
+
+void Commrt::tryReconnect()
+{
+    if (!m_reconnectTimer.isActive())
+        return;
+    if (m_reconnectWindow.elapsed() > kReconnectWindowMs) {
+        cancelReconnect();
+        return;
+    }
+    const QString device = fclink::deviceForPortName(m_reconnectPortName);
+#ifdef Q_OS_UNIX
+    if (!QFileInfo::exists(device))
+        return; // not back yet (a dangling link, a missing node)
+#endif
+    const QString portName = m_reconnectPortName;
+    if (!openPort(portName, false))
+        return; // back, but not ready yet (udev may still be setting its permissions)
+    cancelReconnect();
+    m_portName = portName;
+    refreshDevices(); // the port list names the port again before it is reported back
+    emit portReopened(portName);
+}
+
+void Commrt::onPortsMayHaveChanged()
+{
+    refreshDevices();
+    tryReconnect();
 }
 
 void Commrt::run()
@@ -298,20 +415,18 @@ void Commrt::run()
         }
         sendPacket();
 
-        bool lost = false;
+        bool overdue = false;
         {
             std::lock_guard<std::mutex> lock(m_stateMutex);
-            if (m_state.missedReplies > kMaxMissedReplies) {
-                lost = m_state.connected;
-                m_state.startParameterRead();
-            } else {
+            if (m_state.missedReplies > kMaxMissedReplies)
+                overdue = true;
+            else
                 ++m_state.missedReplies;
-            }
         }
-        if (lost) {
-            emit statusChangedText(fclink::status::Cleared);
-            emit connectStateText(0);
-        }
+        // The loss is decided where the replies are decoded, so a reply decoded meanwhile
+        // cannot be overtaken by a loss report that is already on its way.
+        if (overdue && !m_lossCheckQueued.exchange(true))
+            QMetaObject::invokeMethod(this, &Commrt::checkConnectionLoss, Qt::QueuedConnection);
 
         // Paced against a fixed schedule, so the period stays 52 ms whatever the frame costs;
         // after a long stall the schedule restarts instead of catching up in a burst.
@@ -323,6 +438,23 @@ void Commrt::run()
     }
 }
 
+void Commrt::checkConnectionLoss()
+{
+    m_lossCheckQueued = false;
+    bool lost = false;
+    {
+        std::lock_guard<std::mutex> lock(m_stateMutex);
+        if (!m_portOpen || m_state.missedReplies <= kMaxMissedReplies)
+            return;
+        lost = m_state.connected;
+        m_state.keepAskingForParameters();
+    }
+    if (lost) {
+        emit statusChangedText(fclink::status::Cleared);
+        emit connectStateText(0);
+    }
+}
+
 void Commrt::sendPacketAssemble()
 {
     quint8 command = 0;
@@ -331,7 +463,7 @@ void Commrt::sendPacketAssemble()
         std::lock_guard<std::mutex> lock(m_stateMutex);
         command = m_state.command;
         head = m_state.head;
-        ++m_state.framesSinceHeadChosen;
+        m_requestGeneration = m_state.headGeneration;
     }
     std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
     fclink::buildRequestFrame(command, head, fclink::parameterBlockBytes(uavParam),
@@ -345,6 +477,7 @@ void Commrt::sendPacket()
     {
         std::lock_guard<std::mutex> lock(m_outgoingMutex);
         std::memcpy(m_outgoing, m_requestBuffer, fclink::kFrameSize);
+        m_outgoingGeneration = m_requestGeneration;
         queueWrite = !m_writeQueued;
         m_writeQueued = true;
     }
@@ -355,52 +488,92 @@ void Commrt::sendPacket()
 void Commrt::writePendingFrame()
 {
     char frame[fclink::kFrameSize];
+    quint32 generation = 0;
     {
         std::lock_guard<std::mutex> lock(m_outgoingMutex);
         std::memcpy(frame, m_outgoing, fclink::kFrameSize);
+        generation = m_outgoingGeneration;
         m_writeQueued = false;
     }
-    if (m_port && m_port->isOpen()) {
-        m_port->write(frame, fclink::kFrameSize);
-        ++m_framesWritten;
+    if (!m_port || !m_port->isOpen())
+        return;
+    // A device that does not take bytes (a stalled controller) must not get a backlog of old
+    // frames, commands included, in one burst when it resumes: this frame is skipped instead.
+    // The first frame after the held-up one has left waits one more period, so the two do not
+    // reach the controller back to back either.
+    if (fclink::bytesNotYetSent(*m_port) > 0) {
+        ++m_framesSkipped;
+        m_outputWasHeldUp = true;
+        return;
     }
+    if (m_outputWasHeldUp) {
+        ++m_framesSkipped;
+        m_outputWasHeldUp = false;
+        return;
+    }
+    m_port->write(frame, fclink::kFrameSize);
+    ++m_framesWritten;
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    if (generation == m_state.headGeneration)
+        ++m_state.framesSinceHeadChosen;
 }
 
 void Commrt::readMyCom()
 {
     if (!m_port)
         return;
-    m_readBuffer = m_port->readAll();
-    if (m_readBuffer.isEmpty())
+    // A local copy: a slot reached from a decoded reply may run a nested event loop that reads
+    // again, or close the port, before this batch is through.
+    const QByteArray bytes = m_port->readAll();
+    if (bytes.isEmpty())
         return;
-    m_assembler.feed(reinterpret_cast<const quint8 *>(m_readBuffer.constData()),
-                     static_cast<std::size_t>(m_readBuffer.size()),
-                     [this](const quint8 *) { getPacket(); });
+    QVarLengthArray<std::array<quint8, fclink::kFrameSize>, 4> frames;
+    m_assembler.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
+                     static_cast<std::size_t>(bytes.size()), [&frames](const quint8 *frame) {
+                         std::array<quint8, fclink::kFrameSize> copy;
+                         std::memcpy(copy.data(), frame, copy.size());
+                         frames.append(copy);
+                     });
+    const quint64 generation = m_portGeneration;
+    for (const auto &frame : frames) {
+        if (m_portGeneration != generation)
+            return; // the port was closed meanwhile: the rest belongs to it
+        decodeFrame(frame.data());
+    }
 }
 
 void Commrt::getPacket()
+{
+    decodeFrame(m_assembler.lastFrame());
+}
+
+void Commrt::decodeFrame(const quint8 *frame)
 {
     fclink::ReplyEffects effects;
     {
         std::lock_guard<std::mutex> stateLock(m_stateMutex);
         std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
-        effects = fclink::decodeReply(m_assembler.lastFrame(), m_state,
-                                      fclink::parameterBlockBytes(uavParam),
+        effects = fclink::decodeReply(frame, m_state, fclink::parameterBlockBytes(uavParam),
                                       fclink::TelemetryTargets::exportedStore());
     }
-    emitReplyEffects(effects);
+    emitReplyEffects(effects, m_portGeneration);
 }
 
-void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects)
+// Stops as soon as a slot has closed the port: what follows belonged to that connection.
+void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portGeneration)
 {
+    const auto open = [&] { return m_portGeneration == portGeneration; };
     if (effects.becameConnected)
         emit connectStateText(1);
-    if (effects.commandStatus >= 0)
+    if (effects.commandStatus >= 0 && open())
         emit statusChangedText(static_cast<quint16>(effects.commandStatus));
-    if (effects.uploadStatus >= 0)
+    if (effects.uploadStatus >= 0 && open())
         emit statusChangedText(static_cast<quint16>(effects.uploadStatus));
-    if (effects.parametersChanged)
+    if (effects.verification != fclink::Verification::None && open())
+        emit uploadVerified(effects.verification == fclink::Verification::Equal,
+                            effects.rejectedFields);
+    if (effects.parametersChanged && open())
         emit parametersChanged();
-    if (effects.telemetryChanged)
+    if (effects.telemetryChanged && open())
         emit telemetryChanged();
 }

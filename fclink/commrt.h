@@ -4,16 +4,24 @@
 #include "fclink_global.h"
 #include "frameassembler.h"
 #include "portinfo.h"
+#include "portopenerror.h"
 #include "replydecoder.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QThread>
+#include <QTimer>
 #include <mutex>
 
 #include <atomic>
 
 class QSerialPort;
+
+namespace fclink {
+class PortWatcher;
+}
 
 // The link to the flight controller. The object lives on the thread that creates it (the
 // program's GUI thread): its slots, the serial port, the receive path and the reply decoder run
@@ -23,6 +31,12 @@ class QSerialPort;
 //
 // Request state (command, head, head requested, connected, missed replies) is guarded by one
 // mutex; the parameter block by fclink::parameterBlockMutex(), which page edits take too.
+//
+// Beyond the bare protocol the link keeps the screen and the controller in agreement: replies
+// act only when they answer the current request, every upload is read back and compared
+// (uploadVerified), a frame is handed to the port only once the previous one has left it, and a
+// device that went away is reported (portLost) and opened again when it comes back within a
+// minute (portReopened), unless the user connects or disconnects in the meantime.
 class FCLINK_EXPORT Commrt : public QThread
 {
     Q_OBJECT
@@ -65,11 +79,23 @@ public:
     // Observation points for tools, tests and benchmarks.
     quint8 currentCommand() const;
     quint8 currentSubframeHead() const;
+    // An upload of the whole block has been asked for and has not started yet (it may wait for
+    // the parameter read to end).
+    bool isUploadRequested() const;
     quint64 framesWritten() const { return m_framesWritten.load(); }
+    // Frames not handed to the port because the previous one had not left it yet.
+    quint64 framesSkipped() const { return m_framesSkipped.load(); }
     quint64 headChoices() const { return m_headChoices.load(); } // setSubframeHead calls
     quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
     quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
+
+    // Why the last open failed, and the serial port's own words for it.
+    fclink::PortOpenError lastOpenError() const { return m_lastOpenError; }
+    QString lastOpenErrorString() const { return m_lastOpenErrorString; }
+    // Whether the link waits for a lost device to come back.
+    bool isReconnecting() const { return m_reconnectTimer.isActive(); }
+    static constexpr int kReconnectWindowMs = 60000;
 
 signals:
     void updatePortNames(QList<QString> portNames);
@@ -78,6 +104,16 @@ signals:
     void statusChangedText(quint16 text);
     void connectStateText(quint16 text);
     void calibRcNeuOk();
+    // After every upload the link reads the block back: ok when the controller holds what was
+    // sent; otherwise, after one more upload, the fields it did not take (the block then holds
+    // the controller's values and parametersChanged() follows).
+    void uploadVerified(bool ok, QStringList fields);
+    // The link closed the port because the device went away (unplugged).
+    void portLost(QString portName);
+    // The lost device came back and the link opened it again.
+    void portReopened(QString portName);
+    // A port did not open; reason is a fclink::PortOpenError. Follows statusChangedText(2).
+    void portOpenFailed(QString portName, int reason);
 
 public slots:
     void connectCom();
@@ -92,14 +128,27 @@ protected:
 private:
     Commrt();
 
+    bool openPort(const QString &portName, bool reportFailure);
+    void releasePort();
     void closePort(bool report);
     void writePendingFrame();
+    void checkConnectionLoss();
     void handlePortError(int error);
-    void emitReplyEffects(const fclink::ReplyEffects &effects);
+    void decodeFrame(const quint8 *frame);
+    void emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portGeneration);
+    void startReconnecting(const QString &portName);
+    void cancelReconnect();
+    void tryReconnect();
+    void onPortsMayHaveChanged();
     static QList<QString> namesOf(const QList<PortInfo> &ports);
 
     QSerialPort *m_port = nullptr; // GUI thread only
     std::atomic<bool> m_portOpen{false};
+    // Changes whenever a port is opened or closed, so a batch of replies or effects that belongs
+    // to a port closed meanwhile (by a slot it reached) is dropped.
+    quint64 m_portGeneration = 0;
+    fclink::PortOpenError m_lastOpenError = fclink::PortOpenError::None;
+    QString m_lastOpenErrorString;
     std::atomic<bool> m_running{true};
     std::atomic<bool> m_stopUpdateDeviceFlag{false};
 
@@ -110,16 +159,26 @@ private:
     // frame waits, so a stalled event loop delays the link instead of bursting frames later.
     quint8 m_requestBuffer[fclink::kFrameSize] = {};
     std::mutex m_outgoingMutex;
+    quint32 m_requestGeneration = 0;
     quint8 m_outgoing[fclink::kFrameSize] = {};
+    quint32 m_outgoingGeneration = 0;
     bool m_writeQueued = false;
+    // Set while frames are being skipped; the first frame after a held-up one waits a period.
+    bool m_outputWasHeldUp = false;
+    std::atomic<bool> m_lossCheckQueued{false};
     std::atomic<quint64> m_framesWritten{0};
+    std::atomic<quint64> m_framesSkipped{0};
     std::atomic<quint64> m_headChoices{0};
 
     fclink::FrameAssembler m_assembler;
-    QByteArray m_readBuffer;
 
     QList<PortInfo> m_ports;
     QString m_portName;
+
+    fclink::PortWatcher *m_portWatcher;
+    QString m_reconnectPortName;
+    QTimer m_reconnectTimer;
+    QElapsedTimer m_reconnectWindow;
 };
 
 #endif // FCLINK_COMMRT_H

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -1038,6 +1039,17 @@ void writeDefaults(quint8 *block)
 {
     for (const ParameterField &field : kFields)
         writeField(block, field, field.defaultValue);
+}
+
+QStringList differingFields(const quint8 *first, const quint8 *second)
+{
+    QStringList names;
+    for (const ParameterField &field : kFields) {
+        if (std::memcmp(first + field.offset, second + field.offset,
+                        static_cast<std::size_t>(field.size())) != 0)
+            names.append(QLatin1String(field.name));
+    }
+    return names;
 }
 
 } // namespace fclink

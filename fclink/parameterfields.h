@@ -4,6 +4,7 @@
 #include "fclink_global.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace fclink {
@@ -99,6 +100,9 @@ FCLINK_EXPORT void writeField(quint8 *block, const ParameterField &field, qint32
 
 // The block a factory-fresh controller would hold: every field at its default.
 FCLINK_EXPORT void writeDefaults(quint8 *block);
+
+// The names of the fields whose bytes differ between two 210-byte blocks, in block order.
+FCLINK_EXPORT QStringList differingFields(const quint8 *first, const quint8 *second);
 
 } // namespace fclink
 

@@ -1,7 +1,10 @@
 #include "replydecoder.h"
 
 #include "frame.h"
+#include "parameterfields.h"
 #include "parameterslices.h"
+
+#include <cstring>
 
 namespace fclink {
 
@@ -34,13 +37,46 @@ void RequestState::chooseHead(quint8 chosen)
     head = chosen;
     headRequested = true;
     framesSinceHeadChosen = 0;
+    ++headGeneration;
+}
+
+void RequestState::startFreshRead()
+{
+    blockRead = false;
+    uploadDeferred = false;
+    startParameterRead();
 }
 
 void RequestState::startParameterRead()
 {
     command = command::ReadParameters;
     connected = false;
+    verifying = false;
     chooseHead(head::FirstRead);
+}
+
+void RequestState::keepAskingForParameters()
+{
+    command = command::ReadParameters;
+    connected = false;
+    verifying = false;
+    if (head != head::FirstRead)
+        chooseHead(head::FirstRead);
+    headRequested = true;
+}
+
+void RequestState::requestUpload()
+{
+    verifying = false;
+    uploadAttempt = 1;
+    // Until the block has been read it holds nothing of this controller's; the upload follows
+    // the read, and carries the edits made to slices that were read before them.
+    const bool reading = head >= head::FirstRead && head <= head::LastRead;
+    if (!blockRead && (reading || !connected)) {
+        uploadDeferred = true;
+        return;
+    }
+    chooseHead(head::FirstWrite);
 }
 
 namespace {
@@ -55,84 +91,136 @@ bool isReadSlice(quint8 h)
     return h >= head::FirstRead && h <= head::LastRead;
 }
 
-// The first reply of a sequence answers the chosen head only if a frame carrying that head
-// went out after it was chosen; anything else is a late answer to an earlier request.
-bool answersChosenHead(const RequestState &state, quint8 replyHead)
+// Whether a reply answers the request the link is making now (see RequestState).
+bool answersCurrentRequest(const RequestState &state, quint8 replyHead)
 {
-    return !state.headRequested || (state.head == replyHead && state.framesSinceHeadChosen > 0);
+    if (replyHead != state.head)
+        return false;
+    return !state.headRequested || state.framesSinceHeadChosen > 0;
 }
 
-void advanceUnlessHeadChosen(RequestState &state, quint8 next)
+void moveTo(RequestState &state, quint8 next)
 {
-    if (!state.headRequested)
-        state.head = next;
+    state.head = next;
+    state.headRequested = false;
+}
+
+void startVerification(RequestState &state)
+{
+    state.verifying = true;
+    state.chooseHead(head::FirstRead);
 }
 
 void decodeWriteAck(quint8 replyHead, RequestState &state, ReplyEffects &effects)
 {
-    if (replyHead == head::FirstWrite) {
-        if (!answersChosenHead(state, replyHead))
-            return;
-        state.headRequested = false;
-        state.head = replyHead + 1;
+    if (replyHead == head::FirstWrite)
         effects.uploadStatus = status::Uploading;
-        return;
-    }
-    // Acknowledgements of slices 2..14 move the upload on only while no new head is chosen,
-    // so a new upload asked for in the middle of one always starts again at slice 1.
-    if (state.headRequested)
-        return;
     if (replyHead == head::LastWrite) {
         effects.uploadStatus = status::ParametersUploaded;
-        state.head = head::RcChannels;
-    } else {
-        state.head = replyHead + 1;
+        startVerification(state);
+        return;
     }
+    moveTo(state, replyHead + 1);
+}
+
+void finishVerification(RequestState &state, quint8 *block, ReplyEffects &effects)
+{
+    state.verifying = false;
+    effects.rejectedFields = differingFields(block, state.readBack);
+    if (effects.rejectedFields.isEmpty()) {
+        effects.verification = Verification::Equal;
+        moveTo(state, head::RcChannels);
+        return;
+    }
+    if (state.uploadAttempt < 2) {
+        // Once more: a slice may have been stored before a late edit reached it.
+        ++state.uploadAttempt;
+        effects.rejectedFields.clear();
+        state.chooseHead(head::FirstWrite);
+        return;
+    }
+    // The pages show what the controller holds, not what it refused.
+    effects.verification = Verification::Different;
+    std::memcpy(block, state.readBack, kParameterBlockSize);
+    effects.parametersChanged = true;
+    moveTo(state, head::RcChannels);
+}
+
+void finishRead(RequestState &state, ReplyEffects &effects)
+{
+    state.blockRead = true;
+    effects.parametersChanged = true;
+    if (state.uploadDeferred) {
+        state.uploadDeferred = false;
+        state.chooseHead(head::FirstWrite);
+        return;
+    }
+    moveTo(state, head::RcChannels);
 }
 
 void decodeReadSlice(quint8 replyHead, const quint8 *payload, RequestState &state, quint8 *block,
                      ReplyEffects &effects)
 {
-    copySliceToBlock(replyHead - 128, payload, block);
-    if (replyHead == head::FirstRead) {
-        if (answersChosenHead(state, replyHead)) {
-            state.headRequested = false;
-            state.head = replyHead + 1;
-        }
-        return;
-    }
-    if (replyHead == head::LastRead) {
-        effects.parametersChanged = true;
-        advanceUnlessHeadChosen(state, head::RcChannels);
-    } else {
-        advanceUnlessHeadChosen(state, replyHead + 1);
+    copySliceToBlock(replyHead - 128, payload, state.verifying ? state.readBack : block);
+    if (replyHead != head::LastRead)
+        moveTo(state, replyHead + 1);
+    else if (state.verifying)
+        finishVerification(state, block, effects);
+    else
+        finishRead(state, effects);
+}
+
+quint8 nextTelemetryHead(quint8 replyHead)
+{
+    switch (replyHead) {
+    case head::RcChannels:
+        return head::Attitude;
+    case head::Attitude:
+        return head::Sensors;
+    case head::Sensors:
+        return head::Voltage;
+    default:
+        return head::RcChannels;
     }
 }
 
-void decodeTelemetry(quint8 replyHead, const quint8 *payload, RequestState &state,
+// Telemetry values are stored whatever request they answer (they are measurements, and a late
+// one is only a little old); only an answer to the current request moves the loop on, and only
+// the voltage reply that ends the current cycle announces it, so a repeated reply does not.
+void decodeTelemetry(quint8 replyHead, const quint8 *payload, bool current, RequestState &state,
                      const TelemetryTargets &telemetry, ReplyEffects &effects)
 {
     switch (replyHead) {
     case head::RcChannels:
         decodeRcChannels(payload, telemetry.rcChannels);
-        advanceUnlessHeadChosen(state, head::Attitude);
         break;
     case head::Attitude:
         decodeAttitude(payload, telemetry.roll, telemetry.pitch, telemetry.heading);
-        advanceUnlessHeadChosen(state, head::Sensors);
         break;
     case head::Sensors:
         decodeSensors(payload, telemetry.diagnosis);
-        advanceUnlessHeadChosen(state, head::Voltage);
         break;
     case head::Voltage:
         *telemetry.voltage = decodeVoltage(payload);
-        effects.telemetryChanged = true;
-        advanceUnlessHeadChosen(state, head::RcChannels);
+        effects.telemetryChanged = current || state.headRequested;
         break;
     default:
-        break;
+        return;
     }
+    if (current)
+        moveTo(state, nextTelemetryHead(replyHead));
+}
+
+// A result ends the command it belongs to. A result of another command (a late one, or one
+// repeated while the controller still reports it) is still reported, but must not wipe out a
+// command set since.
+void decodeCommandResult(quint8 result, RequestState &state, ReplyEffects &effects)
+{
+    effects.commandStatus = statusForCommandResult(result);
+    if (effects.commandStatus < 0)
+        return;
+    if ((result & ~command::FailedBit) == state.command)
+        state.command = command::None;
 }
 
 } // namespace
@@ -147,21 +235,22 @@ ReplyEffects decodeReply(const quint8 *frame, RequestState &state, quint8 *block
     }
     state.missedReplies = 0;
 
-    effects.commandStatus = statusForCommandResult(frame[offset::Command]);
-    if (effects.commandStatus >= 0)
-        state.command = command::None;
-
+    decodeCommandResult(frame[offset::Command], state, effects);
     state.deviceId = frame[offset::DeviceId];
     state.firmwareVersion = frame[offset::FirmwareVersion];
 
     const quint8 replyHead = frame[offset::Head];
     const quint8 *payload = frame + offset::Payload;
-    if (isWriteAck(replyHead))
-        decodeWriteAck(replyHead, state, effects);
-    else if (isReadSlice(replyHead))
-        decodeReadSlice(replyHead, payload, state, block, effects);
-    else
-        decodeTelemetry(replyHead, payload, state, telemetry, effects);
+    const bool current = answersCurrentRequest(state, replyHead);
+    if (isWriteAck(replyHead)) {
+        if (current)
+            decodeWriteAck(replyHead, state, effects);
+    } else if (isReadSlice(replyHead)) {
+        if (current)
+            decodeReadSlice(replyHead, payload, state, block, effects);
+    } else {
+        decodeTelemetry(replyHead, payload, current, state, telemetry, effects);
+    }
     return effects;
 }
 

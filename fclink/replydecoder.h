@@ -2,7 +2,10 @@
 #define FCLINK_REPLYDECODER_H
 
 #include "fclink_global.h"
+#include "parameterslices.h"
 #include "telemetry.h"
+
+#include <QStringList>
 
 namespace fclink {
 
@@ -55,6 +58,12 @@ constexpr quint16 VoltageFailed = 13;
 FCLINK_EXPORT int statusForCommandResult(quint8 result);
 
 // The link's request state: what every request frame carries and how far the sequences are.
+//
+// A reply acts on the sequences only when it answers the request the link is making now: its
+// head is the current head and, for a head just chosen, a frame carrying it has gone out since.
+// Anything else is a late or repeated answer to an earlier request (slow lines answer after the
+// next request has gone out, so every reply comes twice): it still shows that the controller is
+// there, but it copies no slice, moves no head and reports no progress.
 struct RequestState
 {
     quint8 command = command::None;
@@ -62,17 +71,45 @@ struct RequestState
     // Set when a head is chosen from outside the sequences (the application's upload, a port
     // open, a time-out); holds the link's own sequencing back until that head is answered.
     bool headRequested = false;
-    // Frames built since the head was last chosen. The answer to a chosen head only counts
+    // Frames gone out since the head was last chosen. The answer to a chosen head only counts
     // once a frame carrying it has gone out, so a late reply to an earlier frame with the same
     // head cannot stand in for it (it would skip an edit made in between).
     quint32 framesSinceHeadChosen = 0;
+    // Counts head choices, so a frame built before a choice is not taken for one built after.
+    quint32 headGeneration = 0;
     bool connected = false;
     quint16 missedReplies = 0;
     quint8 deviceId = 0;
     quint8 firmwareVersion = 0;
 
+    // Whether a complete read has filled the block since the port was opened. Until then the
+    // block holds nothing of the controller's, so an upload waits for the read to end.
+    bool blockRead = false;
+    bool uploadDeferred = false;
+    // After every upload the link reads the block back into readBack and compares it with what
+    // it sent; a difference is uploaded once more before it is reported.
+    bool verifying = false;
+    int uploadAttempt = 0;
+    quint8 readBack[kParameterBlockSize] = {};
+
     void chooseHead(quint8 chosen);
+    // A port has just opened: nothing of this controller has been read yet.
+    void startFreshRead();
+    // The controller stopped answering: read the whole block again once it is back.
     void startParameterRead();
+    // Called for every frame while the controller stays silent: keeps asking for the first
+    // slice without making the answer to the frame already out count for nothing.
+    void keepAskingForParameters();
+    // The application's upload of the whole block (setSubframeHead(1)).
+    void requestUpload();
+};
+
+// The outcome of the read-back that follows an upload.
+enum class Verification
+{
+    None,
+    Equal,
+    Different
 };
 
 // What the link reports after one reply, in emission order: connection, command result,
@@ -82,6 +119,9 @@ struct ReplyEffects
     bool becameConnected = false;
     int commandStatus = -1;
     int uploadStatus = -1;
+    Verification verification = Verification::None;
+    // The fields the controller did not take, when the verification found a difference.
+    QStringList rejectedFields;
     bool parametersChanged = false;
     bool telemetryChanged = false;
 };

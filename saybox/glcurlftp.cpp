@@ -2,11 +2,22 @@
 
 #include <QStringList>
 #include <QUrl>
-#include <chrono>
 
 #include <curl/curl.h>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -31,23 +42,139 @@ QByteArray encodedPath(const QString &path)
     return result;
 }
 
+// The workers still running, destroyed clients' included.
+struct WorkerCount
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    int running = 0;
+};
+
+// Never destroyed: a detached worker may count itself out while the program ends.
+WorkerCount &workerCount()
+{
+    static auto *count = new WorkerCount;
+    return *count;
+}
+
+void countWorker(int change)
+{
+    WorkerCount &count = workerCount();
+    {
+        std::lock_guard<std::mutex> lock(count.mutex);
+        count.running += change;
+    }
+    count.changed.notify_all();
+}
+
+int abortAtOnce(void *, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return 1;
+}
+
+// A sent byte counts as progress only when it is on its way: with the system's own send buffer
+// (several MiB, grown for a fast link) a slow line would seem to stand still for long once the
+// whole file is buffered. 64 KiB still fill a line of 5 Mbit/s at 100 ms round trip.
+constexpr int UploadSendBufferBytes = 64 * 1024;
+
+int limitSendBuffer(void *, curl_socket_t socket, curlsocktype)
+{
+    const int size = UploadSendBufferBytes;
+    setsockopt(socket, SOL_SOCKET, SO_SNDBUF, reinterpret_cast<const char *>(&size), sizeof size);
+    return CURL_SOCKOPT_OK;
+}
+
 } // namespace
 
-GLCurlFtp::GLCurlFtp(QObject *parent) : QObject(parent)
+struct GLCurlFtp::Job
+{
+    int id = 0;
+    Command command = None;
+    QString host;
+    quint16 port = 21;
+    QString user;
+    QString password;
+    QString path;
+    QByteArray data;
+    TransferType type = Binary;
+};
+
+// Everything the worker thread uses. The worker holds it, so it outlives a destroyed client.
+struct GLCurlFtp::Worker
+{
+    explicit Worker(GLCurlFtp *client) : owner(client) {}
+
+    void run();
+    bool execute(Job &job, QString &error);
+    bool quit(QString &error);
+    void dropConnection();
+    QByteArray serverUrl() const;
+    CURL *prepareHandle(const QByteArray &url);
+    void reportStarted(int id, Command command);
+    void reportFinished(int id, Command command, bool error, const QString &text, bool idle);
+    template <typename Report> void post(Report report);
+    std::size_t readData(char *buffer, std::size_t size);
+    int progress(qint64 uploaded);
+
+    // Shared with the client's thread, under the mutex.
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<Job> queue;
+    bool stopping = false;
+    GLCurlFtp *owner; // null once the client is gone
+    Timeouts timeouts;
+    std::atomic<bool> aborted{false};
+
+    // Worker-thread state.
+    CURL *curl = nullptr;
+    Timeouts active; // those of the running command
+    QString host;
+    quint16 port = 21;
+    QString user;
+    QString password;
+    QByteArray userBytes;
+    QByteArray passwordBytes;
+    int loginResult = 0;
+    const QByteArray *sending = nullptr;
+    qint64 sent = 0;
+    qint64 lastReported = -1;
+};
+
+GLCurlFtp::GLCurlFtp(QObject *parent) : QObject(parent), worker(std::make_shared<Worker>(this))
 {
     initCurlOnce();
-    worker = std::thread(&GLCurlFtp::run, this);
+    countWorker(+1);
+    std::thread([held = worker]() mutable {
+        held->run();
+        held.reset();
+        countWorker(-1);
+    }).detach();
 }
 
 GLCurlFtp::~GLCurlFtp()
 {
-    abort();
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        stopping = true;
+        std::lock_guard<std::mutex> lock(worker->mutex);
+        worker->owner = nullptr;
+        worker->aborted = true;
+        worker->stopping = true;
+        worker->queue.clear();
     }
-    wake.notify_all();
-    worker.join();
+    worker->wake.notify_all();
+}
+
+bool GLCurlFtp::waitForWorkers(int msec)
+{
+    WorkerCount &count = workerCount();
+    std::unique_lock<std::mutex> lock(count.mutex);
+    return count.changed.wait_for(lock, std::chrono::milliseconds(msec),
+                                  [&count] { return count.running == 0; });
+}
+
+void GLCurlFtp::setTimeouts(const Timeouts &timeouts)
+{
+    std::lock_guard<std::mutex> lock(worker->mutex);
+    worker->timeouts = timeouts;
 }
 
 int GLCurlFtp::connectToHost(const QString &hostName, quint16 hostPort)
@@ -95,9 +222,9 @@ int GLCurlFtp::close()
 
 void GLCurlFtp::abort()
 {
-    std::lock_guard<std::mutex> lock(mutex);
-    aborted = true;
-    queue.clear();
+    std::lock_guard<std::mutex> lock(worker->mutex);
+    worker->aborted = true;
+    worker->queue.clear();
 }
 
 int GLCurlFtp::enqueue(Job job)
@@ -105,17 +232,17 @@ int GLCurlFtp::enqueue(Job job)
     job.id = ++nextId;
     const int id = job.id;
     {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (aborted) {
+        std::lock_guard<std::mutex> lock(worker->mutex);
+        if (worker->aborted) {
             return id;
         }
-        queue.push_back(std::move(job));
+        worker->queue.push_back(std::move(job));
     }
-    wake.notify_all();
+    worker->wake.notify_all();
     return id;
 }
 
-void GLCurlFtp::run()
+void GLCurlFtp::Worker::run()
 {
     for (;;) {
         Job job;
@@ -139,6 +266,7 @@ void GLCurlFtp::run()
             }
             job = std::move(queue.front());
             queue.pop_front();
+            active = timeouts;
         }
         reportStarted(job.id, job.command);
         QString error;
@@ -153,24 +281,49 @@ void GLCurlFtp::run()
         }
         reportFinished(job.id, job.command, !ok, error, idle);
     }
-    if (curl) {
-        curl_easy_cleanup(static_cast<CURL *>(curl));
-        curl = nullptr;
-    }
+    dropConnection();
 }
 
-bool GLCurlFtp::execute(Job &job, QString &error)
+QByteArray GLCurlFtp::Worker::serverUrl() const
+{
+    QByteArray url = "ftp://";
+    url += host.contains(QLatin1Char(':')) ? '[' + host.toUtf8() + ']' : host.toUtf8();
+    return url + ':' + QByteArray::number(port) + '/';
+}
+
+CURL *GLCurlFtp::Worker::prepareHandle(const QByteArray &url)
+{
+    if (!curl) {
+        curl = curl_easy_init();
+    }
+    curl_easy_reset(curl); // keeps the open connection for the next command
+    userBytes = user.isEmpty() ? QByteArray("anonymous") : user.toUtf8();
+    passwordBytes = password.toUtf8();
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    curl_easy_setopt(curl, CURLOPT_USERNAME, userBytes.constData());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, passwordBytes.constData());
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(active.connect));
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(active.response));
+    // Less than a byte a second for the whole stall time: the transfer has stopped.
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, static_cast<long>(active.stall));
+    // The progress callback is also how an abort reaches a running command.
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_xferinfo_callback onProgress = [](void *self, curl_off_t, curl_off_t, curl_off_t,
+                                           curl_off_t uploaded) {
+        return static_cast<Worker *>(self)->progress(static_cast<qint64>(uploaded));
+    };
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
+    return curl;
+}
+
+bool GLCurlFtp::Worker::execute(Job &job, QString &error)
 {
     if (aborted) {
         error = QStringLiteral("Aborted");
         return false;
-    }
-    if (job.command == Close) {
-        if (curl) {
-            curl_easy_cleanup(static_cast<CURL *>(curl)); // sends QUIT
-            curl = nullptr;
-        }
-        return true;
     }
     if (job.command == Login) {
         if (loginResult != CURLE_OK) {
@@ -189,35 +342,18 @@ bool GLCurlFtp::execute(Job &job, QString &error)
             password = queue.front().password;
         }
     }
-    if (!curl) {
-        curl = curl_easy_init();
-    }
-    CURL *handle = static_cast<CURL *>(curl);
-    curl_easy_reset(handle); // keeps the open connection for the next command
 
-    QByteArray url = "ftp://";
-    url += host.contains(QLatin1Char(':')) ? '[' + host.toUtf8() + ']' : host.toUtf8();
-    url += ':' + QByteArray::number(port) + '/';
+    if (job.command == Close) {
+        return quit(error);
+    }
+    QByteArray url = serverUrl();
     if (job.command == Put) {
         url += encodedPath(job.path);
     }
-    const QByteArray userBytes = user.isEmpty() ? QByteArray("anonymous") : user.toUtf8();
-    const QByteArray passwordBytes = password.toUtf8();
+    CURL *handle = prepareHandle(url);
     char errorBuffer[CURL_ERROR_SIZE] = {};
-    curl_slist *quote = nullptr;
-
-    curl_easy_setopt(handle, CURLOPT_URL, url.constData());
-    curl_easy_setopt(handle, CURLOPT_USERNAME, userBytes.constData());
-    curl_easy_setopt(handle, CURLOPT_PASSWORD, passwordBytes.constData());
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_xferinfo_callback onProgress = [](void *self, curl_off_t, curl_off_t, curl_off_t,
-                                           curl_off_t uploaded) {
-        return static_cast<GLCurlFtp *>(self)->progress(static_cast<qint64>(uploaded));
-    };
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, onProgress);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+    curl_slist *quote = nullptr;
     if (job.command == ConnectToHost) {
         curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
     } else if (job.command == Mkdir) {
@@ -230,13 +366,14 @@ bool GLCurlFtp::execute(Job &job, QString &error)
         lastReported = -1;
         curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
         curl_read_callback onRead = [](char *buffer, size_t size, size_t count, void *self) {
-            return static_cast<GLCurlFtp *>(self)->readData(buffer, size * count);
+            return static_cast<Worker *>(self)->readData(buffer, size * count);
         };
         curl_easy_setopt(handle, CURLOPT_READFUNCTION, onRead);
         curl_easy_setopt(handle, CURLOPT_READDATA, this);
         curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE,
                          static_cast<curl_off_t>(job.data.size()));
         curl_easy_setopt(handle, CURLOPT_TRANSFERTEXT, job.type == Ascii ? 1L : 0L);
+        curl_easy_setopt(handle, CURLOPT_SOCKOPTFUNCTION, limitSendBuffer);
     }
 
     const CURLcode result = curl_easy_perform(handle);
@@ -255,39 +392,93 @@ bool GLCurlFtp::execute(Job &job, QString &error)
     return ok;
 }
 
-void GLCurlFtp::reportStarted(int id, Command command)
+// QUIT as a command of its own, so that its answer is waited for with a time-out and an abort
+// stops the wait. It goes after the command's own steps (libcurl first changes back to the login
+// directory), and the handle goes afterwards.
+bool GLCurlFtp::Worker::quit(QString &error)
 {
-    if (aborted) {
-        return;
+    if (!curl) {
+        return true;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, id, command] {
-            current = command;
-            emit commandStarted(id);
-        },
-        Qt::QueuedConnection);
+    CURL *handle = prepareHandle(serverUrl());
+    curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(active.quit));
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_slist *quote = curl_slist_append(nullptr, "QUIT");
+    curl_easy_setopt(handle, CURLOPT_POSTQUOTE, quote);
+    curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
+    const CURLcode result = curl_easy_perform(handle);
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
+    curl_slist_free_all(quote);
+    if (result != CURLE_OK) {
+        error = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(result));
+        dropConnection(); // still open, and the server does not answer
+        return false;
+    }
+    // The server has closed the connection: cleaning up finds nothing to wait for.
+    curl_easy_cleanup(handle);
+    curl = nullptr;
+    return true;
 }
 
-void GLCurlFtp::reportFinished(int id, Command command, bool error, const QString &text, bool idle)
+// Closes a connection left open without waiting for the server: a transfer that libcurl sees
+// aborted closes its connection at once, where cleaning up the handle would send QUIT and wait
+// for the answer.
+void GLCurlFtp::Worker::dropConnection()
 {
-    if (aborted) {
+    if (!curl) {
         return;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, id, command, error, text, idle] {
-            current = command;
-            lastError = text;
-            emit commandFinished(id, error);
-            if (idle) {
-                emit done(error);
-            }
-        },
-        Qt::QueuedConnection);
+    curl_easy_reset(curl);
+    const QByteArray url = serverUrl();
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    curl_easy_setopt(curl, CURLOPT_USERNAME, userBytes.constData());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, passwordBytes.constData());
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 1L);
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, 1L);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, abortAtOnce);
+    curl_easy_perform(curl);
+    curl_easy_cleanup(curl);
+    curl = nullptr;
 }
 
-std::size_t GLCurlFtp::readData(char *buffer, std::size_t size)
+template <typename Report> void GLCurlFtp::Worker::post(Report report)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!owner || aborted) {
+        return;
+    }
+    GLCurlFtp *client = owner;
+    // A report still queued when the client is destroyed is dropped with it.
+    QMetaObject::invokeMethod(
+        client, [client, report] { report(*client); }, Qt::QueuedConnection);
+}
+
+void GLCurlFtp::Worker::reportStarted(int id, Command command)
+{
+    post([id, command](GLCurlFtp &client) {
+        client.current = command;
+        emit client.commandStarted(id);
+    });
+}
+
+void GLCurlFtp::Worker::reportFinished(int id, Command command, bool error, const QString &text,
+                                       bool idle)
+{
+    post([id, command, error, text, idle](GLCurlFtp &client) {
+        client.current = command;
+        client.lastError = text;
+        emit client.commandFinished(id, error);
+        if (idle) {
+            emit client.done(error);
+        }
+    });
+}
+
+std::size_t GLCurlFtp::Worker::readData(char *buffer, std::size_t size)
 {
     if (aborted) {
         return CURL_READFUNC_ABORT;
@@ -299,7 +490,7 @@ std::size_t GLCurlFtp::readData(char *buffer, std::size_t size)
     return static_cast<std::size_t>(chunk);
 }
 
-int GLCurlFtp::progress(qint64 uploaded)
+int GLCurlFtp::Worker::progress(qint64 uploaded)
 {
     if (aborted) {
         return 1;
@@ -307,9 +498,9 @@ int GLCurlFtp::progress(qint64 uploaded)
     if (sending && uploaded != lastReported) {
         lastReported = uploaded;
         const qint64 total = sending->size();
-        QMetaObject::invokeMethod(
-            this, [this, uploaded, total] { emit dataTransferProgress(uploaded, total); },
-            Qt::QueuedConnection);
+        post([uploaded, total](GLCurlFtp &client) {
+            emit client.dataTransferProgress(uploaded, total);
+        });
     }
     return 0;
 }

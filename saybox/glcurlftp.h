@@ -5,11 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include <atomic>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <thread>
+#include <memory>
 
 // A small FTP client with the command queue of Qt 4's QFtp, built on libcurl.
 // Commands are queued on the owner's thread and run one after another by a worker thread;
@@ -17,6 +13,11 @@
 // libcurl connects and logs in in one step: the connect command does both, with the
 // account of the login command queued right after it, and the login command reports the
 // login's outcome.
+//
+// Nothing on the owner's thread ever waits for the worker. Every command has time-outs, and
+// abort() or destroying the client stops the running command within about a second (libcurl
+// asks the progress callback at least that often) and drops the connection. A destroyed
+// client's worker finishes that on its own; waitForWorkers() lets the program's end wait for it.
 class GLCurlFtp : public QObject
 {
     Q_OBJECT
@@ -37,9 +38,21 @@ public:
         Binary,
         Ascii
     };
+    // In seconds: to connect, for each answer of the server, with no byte moving during a
+    // transfer, and for the answer to QUIT.
+    struct Timeouts
+    {
+        int connect = 30;
+        int response = 30;
+        int stall = 30;
+        int quit = 5;
+    };
 
     explicit GLCurlFtp(QObject *parent = nullptr);
     ~GLCurlFtp() override;
+
+    // Applies to the commands that start after the call.
+    void setTimeouts(const Timeouts &timeouts);
 
     int connectToHost(const QString &host, quint16 port = 21);
     int login(const QString &user, const QString &password);
@@ -52,6 +65,10 @@ public:
     Command currentCommand() const { return current; }
     QString errorString() const { return lastError; }
 
+    // Waits up to msec for the workers of all clients, destroyed ones included, to end;
+    // true when none is left.
+    static bool waitForWorkers(int msec);
+
 signals:
     void commandStarted(int id);
     void commandFinished(int id, bool error);
@@ -59,49 +76,15 @@ signals:
     void dataTransferProgress(qint64 done, qint64 total);
 
 private:
-    struct Job
-    {
-        int id = 0;
-        Command command = None;
-        QString host;
-        quint16 port = 21;
-        QString user;
-        QString password;
-        QString path;
-        QByteArray data;
-        TransferType type = Binary;
-    };
+    struct Job;
+    struct Worker;
 
     int enqueue(Job job);
-    void run();
-    bool execute(Job &job, QString &error);
-    void reportStarted(int id, Command command);
-    void reportFinished(int id, Command command, bool error, const QString &text, bool idle);
 
     Command current = None;
     QString lastError;
     int nextId = 0;
-
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::deque<Job> queue;
-    bool stopping = false;
-    std::atomic<bool> aborted{false};
-    std::thread worker;
-
-    // Worker-thread state.
-    void *curl = nullptr;
-    QString host;
-    quint16 port = 21;
-    QString user;
-    QString password;
-    int loginResult = 0;
-    const QByteArray *sending = nullptr;
-    qint64 sent = 0;
-    qint64 lastReported = -1;
-
-    std::size_t readData(char *buffer, std::size_t size);
-    int progress(qint64 uploaded);
+    std::shared_ptr<Worker> worker;
 };
 
 #endif // GLCURLFTP_H

@@ -41,9 +41,11 @@ QString GLFtpObject::remoteFileName(int index, const QString &localPath)
     if (dot >= 0) {
         name = name.mid(dot);
     }
-    // The local name never adds path components on the server.
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    // The local name never adds path components on the server, nor ends a command line.
+    for (QChar &c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    }
     return QString::number(index) + name;
 }
 
@@ -72,6 +74,9 @@ QUrl GLFtpObject::serverUrl()
 void GLFtpObject::beginUpload()
 {
     fileIndex = 0;
+    running = true;
+    everyFileStored = false;
+    unreadableName.clear();
     idleTimer->start();
 
     remoteDir = newRemoteDir();
@@ -79,23 +84,64 @@ void GLFtpObject::beginUpload()
         uploadFile.close();
     }
 
-    if (ftp) {
-        ftp->abort();
-        disconnect(ftp, nullptr, this, nullptr);
-        ftp->deleteLater();
-    }
+    dropSession();
     ftp = new GLCurlFtp(this);
     connect(ftp, &GLCurlFtp::done, this, &GLFtpObject::ftpDone);
     connect(ftp, &GLCurlFtp::commandStarted, this, &GLFtpObject::ftpCommandStarted);
     connect(ftp, &GLCurlFtp::commandFinished, this, &GLFtpObject::ftpCommandFinished);
-    connect(ftp, &GLCurlFtp::dataTransferProgress, this, &GLFtpObject::dataTransferProgress);
+    connect(ftp, &GLCurlFtp::dataTransferProgress, this, [this](qint64 done, qint64 total) {
+        idleTicks = 0; // bytes moved: the submission is making progress
+        emit dataTransferProgress(done, total);
+    });
 
     const QUrl url = serverUrl();
     ftp->connectToHost(url.host(), static_cast<quint16>(url.port(21)));
     ftp->login(url.userName(QUrl::FullyDecoded), url.password(QUrl::FullyDecoded));
     ftp->mkdir(remoteDir);
+    // Binary, so that the server stores the text's bytes as they are: in ASCII mode the line
+    // ends may be converted on the way, and "\r\n" arrive as "\r\r\n" on many servers.
     ftp->put(adviceText.toUtf8(), QLatin1Char('/') + remoteDir + QStringLiteral("/user_advice.txt"),
-             GLCurlFtp::Ascii);
+             GLCurlFtp::Binary);
+}
+
+void GLFtpObject::stopUpload()
+{
+    running = false;
+    idleTimer->stop();
+    dropSession();
+}
+
+// Lets go of the current session's client without waiting: it stops what it is doing and its
+// worker ends by itself.
+void GLFtpObject::dropSession()
+{
+    if (!ftp) {
+        return;
+    }
+    ftp->abort();
+    disconnect(ftp, nullptr, this, nullptr);
+    ftp->deleteLater();
+    ftp = nullptr;
+}
+
+void GLFtpObject::succeed()
+{
+    if (!running) {
+        return;
+    }
+    running = false;
+    idleTimer->stop();
+    emit uploadFinished();
+}
+
+void GLFtpObject::fail(ErrorCode code)
+{
+    if (!running) {
+        return;
+    }
+    running = false;
+    idleTimer->stop();
+    emit uploadError(code);
 }
 
 void GLFtpObject::ftpDone(bool error)
@@ -109,60 +155,66 @@ void GLFtpObject::ftpCommandFinished(int id, bool error)
     if (error) {
         emit noticeStateDisplay(QStringLiteral("error:") + ftp->errorString());
     }
+    idleTicks = 0;
     switch (ftp->currentCommand()) {
     case GLCurlFtp::ConnectToHost:
-        idleTicks = 0;
         if (error) {
-            emit uploadError(1);
+            fail(ConnectFailed);
         }
         break;
     case GLCurlFtp::Login:
-        idleTicks = 0;
         if (error) {
-            emit uploadError(2);
+            fail(LoginFailed);
         }
         break;
     case GLCurlFtp::Mkdir:
-        idleTicks = 0;
         if (error) {
-            emit uploadError(4);
+            fail(MkdirFailed);
         }
         break;
     case GLCurlFtp::Put:
-        idleTicks = 0;
         if (error) {
-            emit uploadError(3);
-            break;
-        }
-        if (uploadFile.isOpen()) {
-            uploadFile.close();
-        }
-        if (uploadList.isEmpty()) {
-            ftp->close();
+            fail(PutFailed);
         } else {
-            ++fileIndex;
-            const QString path = uploadList.takeFirst();
-            uploadFile.setFileName(path);
-            if (uploadFile.open(QIODevice::ReadOnly)) {
-                // A file that cannot be opened queues nothing: the idle timer ends the chain.
-                ftp->put(uploadFile.readAll(),
-                         QLatin1Char('/') + remoteDir + QLatin1Char('/') +
-                             remoteFileName(fileIndex, path),
-                         GLCurlFtp::Binary);
-            }
+            sendNextFile();
         }
-        break;
-    case GLCurlFtp::Get:
-        idleTicks = 0;
         break;
     case GLCurlFtp::Close:
-        idleTicks = 0;
-        emit uploadFinished();
-        idleTimer->stop();
+        // Everything is stored by now: not hearing back from QUIT changes nothing.
+        succeed();
         break;
+    case GLCurlFtp::Get:
     case GLCurlFtp::None:
         break;
     }
+}
+
+void GLFtpObject::sendNextFile()
+{
+    if (uploadFile.isOpen()) {
+        uploadFile.close();
+    }
+    if (!running) {
+        return;
+    }
+    if (uploadList.isEmpty()) {
+        everyFileStored = true;
+        ftp->close();
+        return;
+    }
+    ++fileIndex;
+    const QString path = uploadList.takeFirst();
+    uploadFile.setFileName(path);
+    if (!uploadFile.open(QIODevice::ReadOnly)) {
+        // Gone or unreadable since it was attached: nothing can complete this submission.
+        unreadableName = QFileInfo(path).fileName();
+        fail(FileUnreadable);
+        ftp->close();
+        return;
+    }
+    ftp->put(uploadFile.readAll(),
+             QLatin1Char('/') + remoteDir + QLatin1Char('/') + remoteFileName(fileIndex, path),
+             GLCurlFtp::Binary);
 }
 
 void GLFtpObject::ftpCommandStarted(int id)
@@ -195,11 +247,17 @@ void GLFtpObject::ftpCommandStarted(int id)
     idleTicks = 0;
 }
 
+// 41 ticks without progress (no byte moved, no command started or finished) end the
+// submission; once every file is stored, it ends in success.
 void GLFtpObject::timeoutControl()
 {
     ++idleTicks;
-    if (idleTicks > IdleTickLimit) {
-        emit uploadError(100);
-        idleTimer->stop();
+    if (idleTicks <= IdleTickLimit) {
+        return;
+    }
+    if (everyFileStored) {
+        succeed();
+    } else {
+        fail(IdleTimeout);
     }
 }

@@ -1,15 +1,24 @@
 #include "glmainwidget.h"
 
+#include "glcurlftp.h"
+#include "glftpobject.h"
 #include "glsayboxclient.h"
 #include "gluploadstatus.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -42,6 +51,35 @@ GLMainWidget::GLMainWidget(QWidget *parent)
     connect(statusWidget, &GLUploadStatus::returnToClient, this, &GLMainWidget::goToClientWidget);
     connect(clientWidget, &GLSayboxClient::uploadError, this, &GLMainWidget::uploadError);
     connect(clientWidget, &GLSayboxClient::uploadFinished, this, &GLMainWidget::uploadFinished);
+}
+
+int GLMainWidget::runApplication(int &argc, char **argv,
+                                 const std::function<void(GLMainWidget &)> &started)
+{
+    int status = 0;
+    {
+        QApplication application(argc, argv);
+        // Qt 5 no longer ships "plastique"; Fusion is the closest of the built-in styles.
+        QStyle *style = QStyleFactory::create(QStringLiteral("plastique"));
+        if (!style)
+            style = QStyleFactory::create(QStringLiteral("Fusion"));
+        if (style)
+            QApplication::setStyle(style);
+
+        GLMainWidget window;
+        window.show();
+        if (started)
+            started(window);
+        status = QApplication::exec();
+    }
+    // The window is gone, and with it every session's client; their workers stop by themselves.
+    // One that does not within the grace time does not keep the program: leave without
+    // running the static destructors it might still touch.
+    if (!GLCurlFtp::waitForWorkers(BusyWorkerGraceMsec)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 int GLMainWidget::languageSetting(const QString &programDir)
@@ -100,10 +138,31 @@ void GLMainWidget::goToClientWidget()
     clientWidget->show();
 }
 
+void GLMainWidget::closeEvent(QCloseEvent *event)
+{
+    GLFtpObject *uploader = clientWidget->ftpObject();
+    if (uploader->isSending()) {
+        QMessageBox question(QMessageBox::Question, tr("Notice"),
+                             tr("Your feedback is still being sent. Stop sending?"),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.button(QMessageBox::Yes)->setText(tr("Stop sending"));
+        question.button(QMessageBox::No)->setText(tr("Keep sending"));
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+        uploader->stopUpload();
+    }
+    event->accept();
+}
+
 void GLMainWidget::uploadError(qint8 error)
 {
-    Q_UNUSED(error)
-    statusWidget->showFailure();
+    if (error == GLFtpObject::FileUnreadable)
+        statusWidget->showUnreadableFile(clientWidget->ftpObject()->unreadableFile());
+    else
+        statusWidget->showFailure();
 }
 
 void GLMainWidget::uploadFinished()

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class GLSayboxClient;
 class GLUploadStatus;
 class QTranslator;
@@ -15,6 +17,13 @@ class GLMainWidget : public QWidget
 public:
     explicit GLMainWidget(QWidget *parent = nullptr);
 
+    // The whole program: the application object with its style, the window shown, the event
+    // loop; started (if given) is called once the window is shown. Returns the exit status,
+    // after giving a session still busy with the server at most BusyWorkerGraceMsec to end.
+    static constexpr int BusyWorkerGraceMsec = 2000;
+    static int runApplication(int &argc, char **argv,
+                              const std::function<void(GLMainWidget &)> &started = {});
+
     GLSayboxClient *client() const { return clientWidget; }
     GLUploadStatus *status() const { return statusWidget; }
 
@@ -23,6 +32,10 @@ public:
     static QString translationFile(const QString &programDir, int lang);
     // "System/lang" from the sys.ini the main program keeps in the program folder; 0 if missing.
     static int languageSetting(const QString &programDir);
+
+protected:
+    // Asks before closing while a submission is still being sent.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void goToClientWidget();

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QToolTip>
@@ -118,6 +119,10 @@ bool GLSayboxClient::addPicturePath(const QString &path)
     }
     if (!passesSizeAndDuplicateChecks(path, size))
         return false;
+    if (!isPicture(path)) {
+        showNotice(tr("Not a picture: %1").arg(QFileInfo(path).fileName()));
+        return false;
+    }
     picturePaths.append(path);
     pictureSizes.append(size);
     attachedBytes += size;
@@ -150,6 +155,15 @@ bool GLSayboxClient::passesSizeAndDuplicateChecks(const QString &path, qint64 si
         return false;
     }
     return true;
+}
+
+// Decodes the whole file, whatever its name says: a picture that cannot be shown is refused
+// rather than attached with a blank thumbnail.
+bool GLSayboxClient::isPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return !reader.read().isNull();
 }
 
 bool GLSayboxClient::isAdded(const QString &path) const
@@ -274,7 +288,8 @@ void GLSayboxClient::showAttachment(int row)
     QLabel *label = attachmentLabel(row);
     const QString path = attachmentPaths.at(row);
     const QString fullName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const QString size = sizeText(QFileInfo(path).size());
+    // The size it was counted with, also when the file changed or vanished since.
+    const QString size = sizeText(attachmentSizes.at(row));
 
     const QFontMetrics metrics(font());
     const int room = label->width() - metrics.horizontalAdvance(size);

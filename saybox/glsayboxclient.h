@@ -67,6 +67,7 @@ private:
     void removeAttachment(int index);
     bool passesSizeAndDuplicateChecks(const QString &path, qint64 size);
     bool isAdded(const QString &path) const;
+    static bool isPicture(const QString &path);
     void showNotice(const QString &text);
     void showLimitTip(QPushButton *button, const QString &text);
     QLabel *pictureLabel(int slot) const;

@@ -14,7 +14,15 @@ GLUploadStatus::GLUploadStatus(QWidget *parent)
     form->labelText2->hide();
     form->labelText3->hide();
     form->labelPic->hide();
-    connect(form->pushButtonReturn, &QPushButton::clicked, this, &GLUploadStatus::returnToClient);
+    networkFailureText = form->labelText2->text();
+    connect(form->pushButtonReturn, &QPushButton::clicked, this, &GLUploadStatus::returnPressed);
+}
+
+void GLUploadStatus::returnPressed()
+{
+    if (shownFor.isValid() && shownFor.elapsed() < ReturnGuardMsec)
+        return;
+    emit returnToClient();
 }
 
 GLUploadStatus::~GLUploadStatus()
@@ -31,6 +39,7 @@ void GLUploadStatus::showWaiting()
 {
     if (form->labelPic->isVisible())
         form->labelPic->hide();
+    shownFor.start();
     animation->start();
     form->labelWait->show();
     form->labelText1->show();
@@ -45,6 +54,19 @@ void GLUploadStatus::showSuccess()
 
 void GLUploadStatus::showFailure()
 {
+    form->labelText2->setText(networkFailureText);
+    showResult(QStringLiteral(":/images/images/cry.png"), false);
+}
+
+void GLUploadStatus::showUnreadableFile(const QString &fileName)
+{
+    // The same look as the network failure's text.
+    const QString text =
+        tr("The attached file %1 can no longer be read. Please remove it or attach it again.")
+            .arg(fileName.toHtmlEscaped());
+    form->labelText2->setText(
+        QStringLiteral("<p><span style=\" font-size:12pt; font-weight:600; color:#ff0000;\">") +
+        text + QStringLiteral("</span></p>"));
     showResult(QStringLiteral(":/images/images/cry.png"), false);
 }
 

@@ -1,6 +1,7 @@
 #ifndef GLUPLOADSTATUS_H
 #define GLUPLOADSTATUS_H
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QMovie;
@@ -14,12 +15,18 @@ class GLUploadStatus : public QWidget
 {
     Q_OBJECT
 public:
+    // For this long after the status screen appears, "Return" ignores presses: the second
+    // click of a double click on Submit lands on it.
+    static constexpr int ReturnGuardMsec = 1000;
+
     explicit GLUploadStatus(QWidget *parent = nullptr);
     ~GLUploadStatus() override;
 
     void showWaiting();
     void showSuccess();
     void showFailure();
+    // The failure screen telling that the attached file fileName could not be read.
+    void showUnreadableFile(const QString &fileName);
     void stopWaiting();
 
     bool isAnimating() const;
@@ -29,9 +36,12 @@ signals:
 
 private:
     void showResult(const QString &picture, bool success);
+    void returnPressed();
 
     Ui::GLUploadStatus *form;
     QMovie *animation;
+    QString networkFailureText;
+    QElapsedTimer shownFor;
 };
 
 #endif // GLUPLOADSTATUS_H

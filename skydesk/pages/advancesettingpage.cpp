@@ -535,7 +535,7 @@ void AdvanceSettingPage::showHelp(HelpView view, int topic, const QString &docum
 {
     m_helpTopic[view] = topic;
     m_helpDocument[view] = m_documentFolder + document;
-    helpView(view)->load(QUrl(m_helpDocument[view]));
+    showHelpDocument(helpView(view), m_helpDocument[view]);
 }
 
 QString AdvanceSettingPage::documentShown(const QWebView *view) const

@@ -1,7 +1,10 @@
 #ifndef SKYDESK_SENSORPLOT_H
 #define SKYDESK_SENSORPLOT_H
 
+#include "plotstrip.h"
+
 #include <QPixmap>
+#include <QString>
 #include <QVector>
 #include <QWidget>
 
@@ -21,6 +24,12 @@ public:
         float acc[3];
     };
 
+    enum Panel
+    {
+        GyroPanel = 0,
+        AccPanel = 1
+    };
+
     explicit SensorPlot(QWidget *parent = nullptr);
 
     void addSample(const Sample &sample);
@@ -31,30 +40,19 @@ public:
     // up to a readable step.
     static double scaleFor(double largestMagnitude, double minimumSpan);
 
+    // A panel as it is painted now, and the part of the widget it fills.
+    PlotStrip panel(Panel which) const;
+    QRectF panelArea(Panel which) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The parts that change only with the size or a scale (panels, grid, titles, scale labels)
-    // are painted once into a picture; each telemetry cycle paints the picture and the lines.
-    struct Plot
-    {
-        QRectF area;
-        QRectF lines;
-        bool gyro;
-        double scale;
-    };
-
-    QVector<Plot> layOut() const;
-    QFont labelFont() const;
-    void paintBackdrop(class QPainter &painter, const Plot &plot, const QString &title) const;
-    void paintLines(class QPainter &painter, const Plot &plot) const;
-    double largestMagnitude(bool gyro) const;
-
     QVector<Sample> m_samples;
-    QPixmap m_backdrop;
-    QSize m_backdropSize;
-    double m_backdropScales[2] = {0.0, 0.0};
+    // The panels without their lines, painted again only when the size, a scale or the font
+    // changes: each telemetry cycle paints this picture and the lines.
+    QPixmap m_frames;
+    QString m_framesKey;
 };
 
 #endif // SKYDESK_SENSORPLOT_H

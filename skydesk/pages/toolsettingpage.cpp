@@ -5,7 +5,9 @@
 #include "parameterfile.h"
 #include "parameterslices.h"
 #include "sensorplot.h"
+#include "sensorscopewindow.h"
 #include "telemetry.h"
+#include "telemetryrecorder.h"
 #include "uavparam.h"
 #include "ui_toolsettingpage.h"
 
@@ -60,6 +62,19 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
             &ToolSettingPage::writeToFlash);
     connect(m_ui->pushButtonCalibAcc, &QPushButton::clicked, this, &ToolSettingPage::calibAcc);
     connect(m_ui->pushButtonCalibGyro, &QPushButton::clicked, this, &ToolSettingPage::calibGyro);
+
+    // The recording and the scope take every cycle, whichever page is shown.
+    m_recorder = new TelemetryRecorder(this);
+    connect(m_link, &Commrt::telemetryChanged, m_recorder, &TelemetryRecorder::recordCycle);
+    connect(m_link, &Commrt::connectStateText, this, &ToolSettingPage::connectionStateChanged);
+    connect(m_recorder, &TelemetryRecorder::progressed, this,
+            [this](const QString &path, qint64 elapsed) {
+                emit recordingStatusChanged(recordingText(path, elapsed));
+            });
+    connect(m_recorder, &TelemetryRecorder::stopped, this, &ToolSettingPage::recordingStopped);
+    connect(m_ui->pushButtonRecord, &QPushButton::toggled, this, &ToolSettingPage::recordToggled);
+    connect(m_ui->pushButtonScope, &QPushButton::clicked, this, &ToolSettingPage::openSensorScope);
+    m_ui->pushButtonRecord->setEnabled(m_link->isConnected());
 }
 
 ToolSettingPage::~ToolSettingPage()
@@ -175,6 +190,65 @@ void ToolSettingPage::calibGyro()
 {
     m_link->setCommand(13);
     emit noticeStatusChanged(tr("Calibrate gyros now..."));
+}
+
+QString ToolSettingPage::recordingText(const QString &filePath, qint64 elapsedMs)
+{
+    const qint64 seconds = elapsedMs / 1000;
+    const QString elapsed = seconds >= 3600 ? QStringLiteral("%1:%2:%3")
+                                                  .arg(seconds / 3600)
+                                                  .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                                                  .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+                                            : QStringLiteral("%1:%2")
+                                                  .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+                                                  .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return tr("Recording %1  %2").arg(QFileInfo(filePath).fileName(), elapsed);
+}
+
+void ToolSettingPage::recordToggled(bool on)
+{
+    if (!on) {
+        m_recorder->stop();
+        return;
+    }
+    if (m_recorder->isRecording())
+        return;
+    QString error;
+    if (!m_recorder->start(TelemetryRecorder::documentsFolder(), &error)) {
+        m_ui->pushButtonRecord->setChecked(false);
+        emit recordingStatusChanged(QString());
+        QMessageBox::warning(this, tr("Record"), tr("Recording could not start: %1").arg(error));
+        return;
+    }
+    m_ui->pushButtonRecord->setText(tr("Stop Recording"));
+    emit recordingStatusChanged(recordingText(m_recorder->filePath(), 0));
+}
+
+void ToolSettingPage::recordingStopped(const QString &filePath, const QString &error)
+{
+    m_ui->pushButtonRecord->setChecked(false);
+    m_ui->pushButtonRecord->setText(tr("Record"));
+    const QString name = QFileInfo(filePath).fileName();
+    emit recordingStatusChanged(error.isEmpty() ? tr("Saved %1").arg(name)
+                                                : tr("Recording stopped: %1").arg(error));
+}
+
+void ToolSettingPage::connectionStateChanged(quint16 state)
+{
+    const bool connected = state == 1;
+    // A recording holds one unbroken connection; after a loss the user starts a new one.
+    if (!connected)
+        m_recorder->stop();
+    m_ui->pushButtonRecord->setEnabled(connected);
+}
+
+void ToolSettingPage::openSensorScope()
+{
+    if (!m_scope)
+        m_scope = new SensorScopeWindow(this, m_link);
+    m_scope->show();
+    m_scope->raise();
+    m_scope->activateWindow();
 }
 
 void ToolSettingPage::showEvent(QShowEvent *event)

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class Commrt;
+class SensorScopeWindow;
+class TelemetryRecorder;
 
 namespace Ui {
 class ToolSettingPageUi;
@@ -22,6 +24,12 @@ public:
     ~ToolSettingPage() override;
 
     Ui::ToolSettingPageUi *form() const { return m_ui; }
+    TelemetryRecorder *recorder() const { return m_recorder; }
+    // Null until the scope is first opened.
+    SensorScopeWindow *sensorScope() const { return m_scope; }
+
+    // The status bar's text while recording: the file name and the time recorded so far.
+    static QString recordingText(const QString &filePath, qint64 elapsedMs);
 
     // The page shows no field of the parameter block, so there is nothing to bring up to date.
     void refreshPage() {}
@@ -41,6 +49,8 @@ public:
 signals:
     void configurationLoaded();
     void noticeStatusChanged(const QString &str);
+    // What the status bar shows about the telemetry recording; empty when there is nothing.
+    void recordingStatusChanged(const QString &text);
 
 public slots:
     void exportParameters();
@@ -50,17 +60,24 @@ public slots:
     void updateTelemetryInfo();
     void calibAcc();
     void calibGyro();
+    void recordToggled(bool on);
+    void openSensorScope();
+    // The link's connection state (0 unconnected, 1 connected): recording needs a connection.
+    void connectionStateChanged(quint16 state);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     bool refuseImportWhileDisconnected();
+    void recordingStopped(const QString &filePath, const QString &error);
 
     Ui::ToolSettingPageUi *m_ui;
     Commrt *m_link;
     QMutex m_mutex;
     QElapsedTimer m_clock;
+    TelemetryRecorder *m_recorder;
+    SensorScopeWindow *m_scope = nullptr;
 };
 
 #endif // SKYDESK_TOOLSETTINGPAGE_H

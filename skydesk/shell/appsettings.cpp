@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 
 namespace {
@@ -19,10 +20,9 @@ quint8 AppSettings::languageCode()
     return static_cast<quint8>(settings.value(QLatin1String(kLanguageKey), 0).toInt());
 }
 
-void AppSettings::setLanguageCode(quint8 code)
+bool AppSettings::setLanguageCode(quint8 code)
 {
-    QSettings settings(filePath(), QSettings::IniFormat);
-    settings.setValue(QLatin1String(kLanguageKey), QString::number(code));
+    return write(kLanguageKey, QString::number(code));
 }
 
 QString AppSettings::savedPort()
@@ -31,10 +31,45 @@ QString AppSettings::savedPort()
     return settings.value(QLatin1String(kPortKey), QString()).toString();
 }
 
-void AppSettings::setSavedPort(const QString &portName)
+bool AppSettings::setSavedPort(const QString &portName)
 {
+    return write(kPortKey, portName);
+}
+
+bool AppSettings::write(const char *key, const QString &value)
+{
+    // QSettings writes back every key it read; keep only the program's own two.
+    QVariantMap kept;
+    bool damaged = false;
+    {
+        const QSettings reader(filePath(), QSettings::IniFormat);
+        for (const char *own : {kLanguageKey, kPortKey}) {
+            const QVariant stored = reader.value(QLatin1String(own));
+            if (stored.isValid())
+                kept.insert(QLatin1String(own), stored);
+        }
+        damaged = reader.status() == QSettings::FormatError;
+    }
+    // QSettings reports only its first error: a file it could not read would hide a failed
+    // write. Such a file is replaced as a whole.
+    if (damaged && !QFile::remove(filePath()))
+        return false;
+    const QVariantMap before = kept;
+    kept.insert(QLatin1String(key), value);
     QSettings settings(filePath(), QSettings::IniFormat);
-    settings.setValue(QLatin1String(kPortKey), portName);
+    const auto replaceAllWith = [&settings](const QVariantMap &values) {
+        settings.clear();
+        for (auto entry = values.cbegin(); entry != values.cend(); ++entry)
+            settings.setValue(entry.key(), entry.value());
+    };
+    replaceAllWith(kept);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // QSettings keeps a change it could not write and goes on reading it back in this process;
+    // put back what the file holds, so that nothing claims a value that is not stored.
+    replaceAllWith(before);
+    return false;
 }
 
 QString AppSettings::translationFile(quint8 code)

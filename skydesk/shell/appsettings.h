@@ -5,8 +5,9 @@
 
 // The program's settings file, sys.ini beside the program file. Every access opens the file
 // afresh and drops it at once, so each write is on disk before the call returns and the
-// feedback program and the pages always read what was last written. When the folder cannot be
-// written the values read fall back to their defaults and writes are lost quietly.
+// feedback program and the pages always read what was last written. A file that cannot be read
+// gives the defaults; a write tells whether it reached the file. The file holds System/lang and
+// System/Port only: whatever else a damaged file carries is dropped at the next write.
 class AppSettings
 {
 public:
@@ -21,14 +22,18 @@ public:
 
     // System/lang as an 8-bit code (only the low byte of the stored number counts); 0 if absent.
     static quint8 languageCode();
-    static void setLanguageCode(quint8 code);
+    // False when the value could not be stored (the file or its folder is not writable).
+    static bool setLanguageCode(quint8 code);
 
     // System/Port, the port used when the program last ended; empty if absent.
     static QString savedPort();
-    static void setSavedPort(const QString &portName);
+    static bool setSavedPort(const QString &portName);
 
     // The translation file for a language code, or an empty string for codes without one.
     static QString translationFile(quint8 code);
+
+private:
+    static bool write(const char *key, const QString &value);
 };
 
 #endif // SKYDESK_APPSETTINGS_H

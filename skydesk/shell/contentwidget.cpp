@@ -56,6 +56,8 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
             &contentWidget::configurationLoaded);
     connect(m_toolSettingPage, &ToolSettingPage::noticeStatusChanged, this,
             &contentWidget::noticeStatusChanged);
+    connect(m_toolSettingPage, &ToolSettingPage::recordingStatusChanged, this,
+            &contentWidget::recordingStatusChanged);
     connect(m_updatePage, &updatesettingpage::displayCloseCOMPort, this,
             &contentWidget::displayCloseCOMPort);
     routeTelemetryTo(SettingPage);

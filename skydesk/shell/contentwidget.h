@@ -48,6 +48,7 @@ public:
 signals:
     void changeListWidgetSignal(int index);
     void noticeStatusChanged(const QString &text);
+    void recordingStatusChanged(const QString &text);
     void displayCloseCOMPort();
 
 public slots:

@@ -80,7 +80,8 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
 
 mainWidget::~mainWidget()
 {
-    AppSettings::setSavedPort(m_link->getPortName());
+    if (!AppSettings::setSavedPort(m_link->getPortName()))
+        reportSettingNotSaved(nullptr);
     m_link->stop();
     // At program end the event loop has already returned; the link then goes at once and its
     // destructor joins the worker thread.
@@ -124,6 +125,36 @@ void mainWidget::connectBarsToLink()
     connect(m_link, &Commrt::statusChangedText, m_statusBar,
             QOverload<quint16>::of(&statusWidget::statusTextChanged));
     connect(m_link, &Commrt::connectStateText, m_statusBar, &statusWidget::connectTextChanged);
+    connectLinkNotices();
+}
+
+// What the link finds out by itself: the outcome of every upload, a device that went away or
+// came back, a port that did not open and why.
+void mainWidget::connectLinkNotices()
+{
+    connect(m_link, &Commrt::uploadVerified, m_statusBar,
+            [this](bool ok, const QStringList &fields) {
+                m_statusBar->showNotice(statusWidget::textForVerification(ok, fields),
+                                        ok ? statusWidget::Severity::Normal
+                                           : statusWidget::Severity::Warning);
+            });
+    connect(m_link, &Commrt::portLost, m_connectionBar, &toolWidget::onPortLost);
+    connect(m_link, &Commrt::portLost, m_statusBar, [this](const QString &portName) {
+        m_statusBar->showNotice(statusWidget::textForPortLost(portName),
+                                statusWidget::Severity::Warning);
+    });
+    connect(m_link, &Commrt::portReopened, m_connectionBar, &toolWidget::onPortReopened);
+    connect(m_link, &Commrt::portReopened, m_statusBar, [this](const QString &portName) {
+        m_statusBar->showNotice(statusWidget::textForPortReopened(portName),
+                                statusWidget::Severity::Normal);
+    });
+    connect(m_link, &Commrt::portOpenFailed, m_connectionBar, &toolWidget::onPortLost);
+    connect(
+        m_link, &Commrt::portOpenFailed, m_statusBar, [this](const QString &portName, int reason) {
+            m_statusBar->showNotice(
+                statusWidget::textForOpenFailure(portName, reason, m_link->lastOpenErrorString()),
+                statusWidget::Severity::Warning);
+        });
 }
 
 void mainWidget::disconnectAfterPendingEdits()
@@ -166,6 +197,8 @@ void mainWidget::connectPageArea()
             &mainWidget::changeListWidget);
     connect(m_pageArea, &contentWidget::noticeStatusChanged, m_statusBar,
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
+    connect(m_pageArea, &contentWidget::recordingStatusChanged, m_statusBar,
+            &statusWidget::recordingTextChanged);
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_connectionBar,
             &toolWidget::onDisplayCloseCOMPort);
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
@@ -200,10 +233,20 @@ void mainWidget::showLanguage()
 void mainWidget::changeLanguage(quint8 code, const QString &notice)
 {
     // Stored now, used from the next start on: nothing else changes while the program runs.
-    AppSettings::setLanguageCode(code);
+    if (!AppSettings::setLanguageCode(code)) {
+        reportSettingNotSaved(this);
+        return;
+    }
     QMessageBox box(QMessageBox::Information, tr("Info"), notice);
     box.setTextFormat(Qt::RichText);
     box.exec();
+}
+
+void mainWidget::reportSettingNotSaved(QWidget *parent)
+{
+    QMessageBox::warning(parent, tr("Info"),
+                         tr("The setting could not be saved: %1 is not writable")
+                             .arg(QDir::toNativeSeparators(AppSettings::filePath())));
 }
 
 void mainWidget::langChangeToEn()

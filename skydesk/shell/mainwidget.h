@@ -55,10 +55,13 @@ private:
     void advanceSplash(int value, bool pause);
     void loadTranslation();
     void connectBarsToLink();
+    void connectLinkNotices();
     void fillPortList();
     void connectPageArea();
     void changeLanguage(quint8 code, const QString &notice);
     void disconnectAfterPendingEdits();
+    // At program end the window is going away, so the notice there has no parent.
+    static void reportSettingNotSaved(QWidget *parent);
 
     QString m_picName;
     Commrt *m_link = nullptr;

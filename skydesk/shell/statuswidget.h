@@ -1,6 +1,7 @@
 #ifndef SKYDESK_STATUSWIDGET_H
 #define SKYDESK_STATUSWIDGET_H
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -14,22 +15,43 @@ class statusWidget : public QWidget
 public:
     explicit statusWidget(QWidget *parent = nullptr);
 
-    QString statusText() const;
     QString connectionText() const;
+    QString recordingText() const;
+
+    enum class Severity
+    {
+        Normal,
+        Warning
+    };
+
+    QString statusText() const;
+    Severity statusSeverity() const { return m_severity; }
 
     // The text shown for a link status code, or a null string for codes that change nothing.
     static QString textForStatus(quint16 code);
     static QString textForConnection(quint16 code);
+    // The notices about uploads, lost ports and ports that did not open.
+    static QString textForVerification(bool ok, const QStringList &fields);
+    static QString textForPortLost(const QString &portName);
+    static QString textForPortReopened(const QString &portName);
+    // reason is a fclink::PortOpenError.
+    static QString textForOpenFailure(const QString &portName, int reason,
+                                      const QString &detail = QString());
 
 public slots:
     void statusTextChanged(quint16 textIndex);
     void statusTextChanged(const QString &strText);
     void connectTextChanged(quint16 code);
     void onDisplayCloseCOMPort();
+    // The telemetry recording's file and time, between the status and the connection.
+    void recordingTextChanged(const QString &text);
+    void showNotice(const QString &text, statusWidget::Severity severity);
 
 private:
     QLabel *m_statusLabel;
     QLabel *m_connectionLabel;
+    QLabel *m_recordingLabel;
+    Severity m_severity = Severity::Normal;
 };
 
 #endif // SKYDESK_STATUSWIDGET_H

@@ -1,5 +1,7 @@
 #include "toolwidget.h"
 
+#include "portselector.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -28,14 +30,20 @@ const char *const kComboStyle =
 
 const char *const kPageListStyle =
     "QListWidget{border:none;background:transparent;color:white;}"
-    "QListWidget::item{background:transparent;padding:0px;margin:0px;}"
+    // The padding keeps icon and text inside the highlight's rounded outline, which is stretched
+    // over the whole entry.
+    "QListWidget::item{background:transparent;padding:3px 8px 5px 8px;margin:0px;}"
     "QListWidget::item:selected{color:#00cccc;border-image:url(://images/bi.png);}";
+
+// Small enough that an entry with its padding and the spacing above and below it fits the list's
+// height.
+constexpr int kPageListSpacing = 4;
 
 } // namespace
 
 toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     : QWidget(parent), m_connectButton(new QPushButton(tr("Connect"), this)),
-      m_refreshButton(new QPushButton(this)), m_portSelector(new QComboBox(this)),
+      m_refreshButton(new QPushButton(this)), m_portSelector(new PortSelector(this)),
       m_pageList(new QListWidget(this))
 {
     const QFont arial(QStringLiteral("Arial"));
@@ -69,6 +77,11 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
 }
 
+QComboBox *toolWidget::portSelector() const
+{
+    return m_portSelector;
+}
+
 void toolWidget::buildPageList(bool withInternalPage)
 {
     m_pageList->setViewMode(QListView::IconMode);
@@ -76,7 +89,7 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setMovement(QListView::Static);
     m_pageList->setMaximumWidth(600);
     m_pageList->setMaximumHeight(90);
-    m_pageList->setSpacing(10);
+    m_pageList->setSpacing(kPageListSpacing);
     m_pageList->setFocusPolicy(Qt::NoFocus);
     m_pageList->setStyleSheet(QString::fromLatin1(kPageListStyle));
 
@@ -98,6 +111,17 @@ void toolWidget::buildPageList(bool withInternalPage)
         item->setFont(bold);
     }
     m_pageList->setCurrentRow(0);
+    keepPageListWide();
+}
+
+void toolWidget::keepPageListWide()
+{
+    // However wide the other controls want to be, every entry stays visible on one row.
+    int width = kPageListSpacing + 2 * m_pageList->frameWidth();
+    for (int row = 0; row < m_pageList->count(); ++row)
+        width += m_pageList->sizeHintForIndex(m_pageList->model()->index(row, 0)).width() +
+                 2 * kPageListSpacing;
+    m_pageList->setMinimumWidth(qMin(width, m_pageList->maximumWidth()));
 }
 
 int toolWidget::preselectedIndex(const QList<QString> &portNames, const QString &savedPort)
@@ -130,10 +154,29 @@ void toolWidget::connectPort()
         showDisconnected();
         return;
     }
+    // The bar changes first: a port that fails to open reports back before the emit returns.
+    showConnected();
     emit serialConnect();
+}
+
+void toolWidget::showConnected()
+{
     m_connectButton->setText(tr("Disconnect"));
     m_connected = true;
     m_portSelector->setEnabled(false);
+}
+
+void toolWidget::onPortLost()
+{
+    showDisconnected();
+}
+
+void toolWidget::onPortReopened(const QString &portName)
+{
+    const int index = m_portSelector->findText(portName);
+    if (index >= 0)
+        m_portSelector->setCurrentIndex(index);
+    showConnected();
 }
 
 void toolWidget::showDisconnected()
@@ -156,8 +199,13 @@ void toolWidget::refreshDevices()
     emit askCommrtThreadUpdateDevices();
 }
 
+// The port in use stays selected while it is listed, so that a port plugged in or out elsewhere
+// does not change what the link opens; otherwise the first entry is selected.
 void toolWidget::updatePortCombo(QList<QString> portNames)
 {
-    m_portSelector->clear();
-    m_portSelector->addItems(portNames);
+    const QString selected = m_portSelector->currentText();
+    m_portSelector->setPortNames(portNames);
+    const int kept = portNames.indexOf(selected);
+    if (kept > 0)
+        m_portSelector->setCurrentIndex(kept);
 }

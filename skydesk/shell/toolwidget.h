@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class PortSelector;
 class QComboBox;
 class QListWidget;
 class QPushButton;
@@ -20,7 +21,7 @@ public:
     explicit toolWidget(QWidget *parent = nullptr, bool withInternalPage = false);
 
     QListWidget *pageList() const { return m_pageList; }
-    QComboBox *portSelector() const { return m_portSelector; }
+    QComboBox *portSelector() const;
     QPushButton *connectButton() const { return m_connectButton; }
     QPushButton *refreshButton() const { return m_refreshButton; }
     bool isConnected() const { return m_connected; }
@@ -42,14 +43,21 @@ public slots:
     void updatePortCombo(QList<QString> portNames);
     void refreshDevices();
     void onDisplayCloseCOMPort();
+    // The link closed the port by itself (the device went away) or could not open it: the bar
+    // offers Connect again, with the port selector free.
+    void onPortLost();
+    // The link opened a lost port again by itself.
+    void onPortReopened(const QString &portName);
 
 private:
     void buildPageList(bool withInternalPage);
+    void keepPageListWide();
+    void showConnected();
     void showDisconnected();
 
     QPushButton *m_connectButton;
     QPushButton *m_refreshButton;
-    QComboBox *m_portSelector;
+    PortSelector *m_portSelector;
     bool m_connected = false;
     QListWidget *m_pageList;
 };

@@ -50,8 +50,8 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
 
     m_ui->webView->setStyleSheet(QStringLiteral("background-color:transparent"));
     m_ui->webView->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
-    m_ui->webView->setUrl(
-        QUrl(documentFolder(AppSettings::languageCode()) + QStringLiteral("info.html")));
+    showHelpDocument(m_ui->webView,
+                     documentFolder(AppSettings::languageCode()) + QStringLiteral("info.html"));
 
     connect(m_ui->pushButtonOpenFile, &QPushButton::clicked, this,
             &updatesettingpage::openFirmwareFile);

@@ -6,9 +6,13 @@
 #include "telemetry.h"
 #include "uavparam.h"
 
+#include <QSerialPort>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
+#include <functional>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -47,8 +51,20 @@ struct LinkUnderTest
     QSignalSpy status{link, &Commrt::statusChangedText};
     QSignalSpy parameters{link, &Commrt::parametersChanged};
     QSignalSpy telemetry{link, &Commrt::telemetryChanged};
+    QSignalSpy verified{link, &Commrt::uploadVerified};
+    QSignalSpy lost{link, &Commrt::portLost};
+    QSignalSpy reopened{link, &Commrt::portReopened};
+    // The connection state as a window shows it: received on this thread, in arrival order
+    // (the spies above record in the emitting thread, at once).
+    QObject window;
+    int shownConnection = -1;
 
-    LinkUnderTest() { link->start(); }
+    LinkUnderTest()
+    {
+        QObject::connect(link, &Commrt::connectStateText, &window,
+                         [this](quint16 state) { shownConnection = state; });
+        link->start();
+    }
     ~LinkUnderTest()
     {
         link->stop();
@@ -62,7 +78,27 @@ struct LinkUnderTest
         link->connectCom();
         return parameters.wait(kWaitMs) || parameters.count() > 0;
     }
+
+    // Writes the fields, asks for an upload and waits for the verification's verdict.
+    bool uploadAndVerify(const std::function<void()> &edit)
+    {
+        {
+            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+            edit();
+        }
+        const int before = verified.count();
+        link->setSubframeHead(1);
+        return QTest::qWaitFor([&] { return verified.count() > before; }, 3 * kWaitMs);
+    }
 };
+
+// The block a controller with default settings would not hold: every byte differs from it.
+void writeDistinctValues(quint8 seed)
+{
+    quint8 *bytes = fclink::parameterBlockBytes(uavParam);
+    for (int i = 0; i < fclink::kParameterBlockSize; ++i)
+        bytes[i] = static_cast<quint8>(bytes[i] + seed + i);
+}
 
 } // namespace
 
@@ -275,6 +311,258 @@ private slots:
         QVERIFY(t.link->isConnected());
     }
 
+    void failedOpenThenConnectReadsTheBlock()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        t.link->setPortName(m_dir->filePath("absent-device"));
+        t.link->connectCom();
+        QCOMPARE(codes(t.status), QList<int>{2});
+        QCOMPARE(int(t.link->lastOpenError()), int(fclink::PortOpenError::NoSuchDevice));
+
+        // The next Connect on a good port must read the block, not run on with head 0.
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
+        QTRY_VERIFY_WITH_TIMEOUT(t.telemetry.count() >= 2, kWaitMs);
+        QCOMPARE(m_sim->requests().first().head, 129);
+    }
+
+    void connectWhileConnectedReadsAgain()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const int readsBefore = t.parameters.count();
+        const int requestsBefore = m_sim->requests().size();
+        t.link->connectCom();
+        QTRY_COMPARE_WITH_TIMEOUT(t.parameters.count(), readsBefore + 1, kWaitMs);
+        QVERIFY(headsOf(m_sim->requests().mid(requestsBefore)).contains(142));
+        QTRY_VERIFY_WITH_TIMEOUT(t.telemetry.count() >= 2, kWaitMs);
+    }
+
+    void slowLineKeepsTheEdit()
+    {
+        QVERIFY(startSim({"--reply-delay", "80"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
+        QVERIFY(t.uploadAndVerify([] {
+            uavParam.spare98 = 10;
+            uavParam.spare99 = 10;
+            uavParam.LimitAlt = 1000;
+        }));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QTest::qWait(600); // late copies of the read-back replies are on their way
+        QCOMPARE(int(uavParam.spare98), 10);
+        QCOMPARE(int(uavParam.spare99), 10);
+        QCOMPARE(m_sim->block(), blockaccess::blockNow());
+        QCOMPARE(t.parameters.count(), 1);
+    }
+
+    void verificationConfirmsOrNamesTheRefusedFields()
+    {
+        // The simulated controller keeps its own LimitAlt (offsets 206, 207).
+        QVERIFY(startSim({"--ignore-writes", "206,207"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const QVector<quint8> controller = m_sim->block();
+
+        QVERIFY(t.uploadAndVerify([] { uavParam.MotorIdel = 4; }));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QVERIFY(t.verified.last().at(1).toStringList().isEmpty());
+
+        const int readsBefore = t.parameters.count();
+        const int requestsBefore = m_sim->requests().size();
+        QVERIFY(t.uploadAndVerify([] {
+            uavParam.LimitAlt = static_cast<quint16>(uavParam.LimitAlt + 100);
+            uavParam.LimitRadius = 321;
+        }));
+        QCOMPARE(t.verified.last().at(0).toBool(), false);
+        QCOMPARE(t.verified.last().at(1).toStringList(), QStringList{"LimitAlt"});
+        // The pages are told to show what the controller holds.
+        QCOMPARE(t.parameters.count(), readsBefore + 1);
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
+        QCOMPARE(int(uavParam.LimitAlt), int(controller[206] | (controller[207] << 8)));
+        QCOMPARE(int(uavParam.LimitRadius), 321);
+        // Uploaded twice, read back twice.
+        const QList<int> heads = headsOf(m_sim->requests().mid(requestsBefore));
+        QCOMPARE(heads.count(14) >= 2 && heads.count(142) >= 2, true);
+    }
+
+    void editDuringReadBackIsUploadedAndVerified()
+    {
+        QVERIFY(startSim({"--reply-delay", "20"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        {
+            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+            writeDistinctValues(1);
+        }
+        t.link->setSubframeHead(1);
+        // Wait until the read-back is under way, then edit again.
+        QVERIFY(QTest::qWaitFor([&] { return codes(t.status).contains(4); }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return t.link->currentSubframeHead() >= 131; }, kWaitMs));
+        QVERIFY(t.verified.isEmpty());
+        QVERIFY(t.uploadAndVerify([] { uavParam.PKp = -33; }));
+        QCOMPARE(t.verified.count(), 1);
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QCOMPARE(int(uavParam.PKp), -33);
+        QCOMPARE(m_sim->block(), blockaccess::blockNow());
+    }
+
+    void stalledControllerGetsNoBurstOfOldFrames()
+    {
+        // The controller takes no bytes for 3 s and the line pushes back, as a USB device that
+        // its firmware does not read.
+        QVERIFY(startSim({"--stall-after", "1500", "--stall-for", "3000"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        t.link->setCommand(9); // a command byte that would be repeated by old frames
+        QTest::qWait(1800);
+        t.link->setCommand(10);
+        QTest::qWait(3500); // past the stall's end, and a second more
+        QVERIFY(t.link->framesSkipped() > 0);
+
+        QList<FcsimProcess::Request> after;
+        for (const FcsimProcess::Request &request : m_sim->requests())
+            if (request.ms >= 4500)
+                after << request;
+        QVERIFY(after.size() > 15);
+        QStringList gaps;
+        qint64 shortest = std::numeric_limits<qint64>::max();
+        for (int i = 1; i < 15; ++i) {
+            const qint64 gap = after.at(i).ms - after.at(i - 1).ms;
+            shortest = std::min(shortest, gap);
+            gaps << QString::number(gap);
+        }
+        QVERIFY2(shortest >= 40, qPrintable(gaps.join(QLatin1Char(' '))));
+        int nines = 0;
+        for (const FcsimProcess::Request &request : after)
+            nines += request.command == 9 ? 1 : 0;
+        QVERIFY2(nines <= 1, qPrintable(QString::number(nines)));
+    }
+
+    void lossReportCannotOvertakeAReply()
+    {
+        QVERIFY(startSim({"--reply-delay", "5"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        t.connectState.clear();
+        // Right after a frame goes out, the window stops processing events for longer than the
+        // link's time-out: the worker counts 51 frames as unanswered (they cannot even be
+        // written), while the reply to the last frame written waits in the line.
+        const quint64 written = t.link->framesWritten();
+        QVERIFY(QTest::qWaitFor([&] { return t.link->framesWritten() > written; }, kWaitMs));
+        QThread::msleep(3200);
+        // The reply is decoded first, then the events queued meanwhile are delivered.
+        auto *port = t.link->findChild<QSerialPort *>();
+        QVERIFY(port);
+        QVERIFY(port->waitForReadyRead(1000));
+        QCoreApplication::processEvents();
+        QTest::qWait(300);
+        QVERIFY(t.link->isConnected());
+        // What the status bar shows last must be what the link is: connected.
+        QCOMPARE(t.shownConnection, 1);
+    }
+
+    void slotThatDisconnectsEndsTheBatch()
+    {
+        // Every reply arrives twice in one piece, so each is read in a batch with its copy. A
+        // slot reached from the first closes the port; the copy must not act on the link then.
+        QVERIFY(startSim({"--repeat-replies"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        t.connectState.clear();
+        QObject guard;
+        QObject::connect(t.link, &Commrt::telemetryChanged, &guard, [&] {
+            QObject::disconnect(t.link, nullptr, &guard, nullptr);
+            t.link->disconnectCom();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(!t.link->isPortOpen(), kWaitMs);
+        QTest::qWait(200);
+        QCOMPARE(codes(t.connectState), QList<int>{0});
+        QVERIFY(!t.link->isConnected());
+    }
+
+    void slotThatReadsAgainMidBatchIsSafe()
+    {
+        // Every reply comes twice in one piece. A slot reached from the first of a pair runs a
+        // nested event loop and calls the receive slot itself: the rest of the batch must still
+        // be decoded from intact bytes (the port does not signal readyRead recursively, so a
+        // direct call is how the receive path is entered twice).
+        QVERIFY(startSim({"--repeat-replies"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        int nested = 0;
+        QObject guard;
+        QObject::connect(t.link, &Commrt::telemetryChanged, &guard, [&] {
+            if (nested >= 5)
+                return;
+            ++nested;
+            QThread::msleep(120); // more replies wait in the line
+            t.link->readMyCom();
+            QTest::qWait(60);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(nested >= 5, 4 * kWaitMs);
+        QObject::disconnect(t.link, nullptr, &guard, nullptr);
+        QVERIFY(t.uploadAndVerify([] { uavParam.LimitRadius = 777; }));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QCOMPARE(m_sim->block(), blockaccess::blockNow());
+    }
+
+    void unplugClosesReportsAndReconnectsWhenTheDeviceReturns()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        m_sim->kill();
+        QTRY_COMPARE_WITH_TIMEOUT(t.lost.count(), 1, kWaitMs);
+        QCOMPARE(t.lost.last().at(0).toString(), m_sim->linkPath());
+        QVERIFY(!t.link->isPortOpen());
+        QVERIFY(t.link->isReconnecting());
+
+        // The same path comes back (a new simulator, as a replugged device gets a new node).
+        QVERIFY(startSim());
+        QTRY_COMPARE_WITH_TIMEOUT(t.reopened.count(), 1, kWaitMs);
+        QCOMPARE(t.reopened.last().at(0).toString(), m_sim->linkPath());
+        QTRY_COMPARE_WITH_TIMEOUT(t.parameters.count(), 2, kWaitMs);
+        QVERIFY(t.link->isConnected());
+        QCOMPARE(blockaccess::blockNow(), m_sim->block());
+        QVERIFY(!t.link->isReconnecting());
+    }
+
+    void disconnectEndsTheWaitForALostDevice()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        m_sim->kill();
+        QTRY_COMPARE_WITH_TIMEOUT(t.lost.count(), 1, kWaitMs);
+        t.link->disconnectCom();
+        QVERIFY(!t.link->isReconnecting());
+        QVERIFY(startSim());
+        QTest::qWait(1500);
+        QVERIFY(t.reopened.isEmpty());
+        QVERIFY(!t.link->isPortOpen());
+    }
+
+    void portHeldByAnotherProgramSaysSo()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest holder;
+        QVERIFY(holder.connectTo(m_sim->linkPath()));
+        LinkUnderTest t;
+        QSignalSpy failed(t.link, &Commrt::portOpenFailed);
+        t.link->setPortName(m_sim->linkPath());
+        t.link->connectCom();
+        QCOMPARE(codes(t.status), QList<int>{2});
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.last().at(0).toString(), m_sim->linkPath());
+        QCOMPARE(failed.last().at(1).toInt(), int(fclink::PortOpenError::InUse));
+        QCOMPARE(fclink::portOpenErrorText(t.link->lastOpenError()),
+                 QStringLiteral("in use by another program"));
+    }
+
     void readAndUploadSurviveNoisyLine()
     {
         QVERIFY(startSim({"--drop", "0.1", "--corrupt", "0.2", "--seed", "7"}));
@@ -323,6 +611,11 @@ private slots:
         const QByteArray saved = qgetenv(fclink::kExtraPortsVariable);
         const QString a = m_dir->filePath("b-port");
         const QString b = m_dir->filePath("a-port");
+        const QString c = m_dir->filePath("c-port");
+        for (const QString &path : {a, b, c}) {
+            QFile device(path);
+            QVERIFY(device.open(QIODevice::WriteOnly));
+        }
         qputenv(fclink::kExtraPortsVariable, a.toLocal8Bit());
         LinkUnderTest t;
         QSignalSpy names(t.link, &Commrt::updatePortNames);
@@ -341,7 +634,7 @@ private slots:
         QCOMPARE(t.link->getPortList(), listed);
 
         // Same count, other name: still a change worth showing.
-        qputenv(fclink::kExtraPortsVariable, (a + ":" + m_dir->filePath("c-port")).toLocal8Bit());
+        qputenv(fclink::kExtraPortsVariable, (a + ":" + c).toLocal8Bit());
         t.link->refreshDevices();
         QCOMPARE(names.count(), 3);
         qputenv(fclink::kExtraPortsVariable, saved);

@@ -489,15 +489,24 @@ private slots:
 
     void extraPortsJoinEnumeration()
     {
+        QTemporaryDir dir;
+        const QString zz = dir.filePath("zz-sim");
+        const QString aa = dir.filePath("aa-sim");
+        const QString gone = dir.filePath("gone-sim");
+        for (const QString &path : {zz, aa}) {
+            QFile device(path);
+            QVERIFY(device.open(QIODevice::WriteOnly));
+        }
         const QByteArray saved = qgetenv(kExtraPortsVariable);
-        qputenv(kExtraPortsVariable, "/tmp/zz-sim:/tmp/aa-sim");
+        qputenv(kExtraPortsVariable, QStringList{zz, gone, aa}.join(':').toLocal8Bit());
         const QList<PortInfo> ports = Commrt::availableDevices();
         qputenv(kExtraPortsVariable, saved);
         QStringList names;
         for (const PortInfo &port : ports)
             names << port.portName;
-        QVERIFY(names.contains("/tmp/aa-sim"));
-        QVERIFY(names.contains("/tmp/zz-sim"));
+        QVERIFY(names.contains(aa));
+        QVERIFY(names.contains(zz));
+        QVERIFY(!names.contains(gone)); // listed only while the device is there
         QStringList sorted = names;
         std::sort(sorted.begin(), sorted.end());
         QCOMPARE(names, sorted);

@@ -5,8 +5,12 @@
 #include "replydecoder.h"
 #include "telemetry.h"
 
+#include <QSet>
 #include <QtTest>
 
+#include <array>
+#include <deque>
+#include <utility>
 #include <vector>
 
 using namespace fclink;
@@ -41,6 +45,68 @@ struct Link
 
     // One request and its answer, the controller echoing the request's head.
     ReplyEffects roundTrip() { return reply(sendFrame()); }
+};
+
+// A controller at the other end of a line, for the sequences over time: each request is
+// answered from its block (writes stored, except at the offsets it refuses), and each answer
+// reaches the link after the given number of request periods. With a delay of 1 every request
+// goes out twice and every reply arrives twice, as on a line slower than one period.
+struct LineWithController
+{
+    LineWithController(Link &l, int delay) : link(l), delayInPeriods(delay) {}
+
+    Link &link;
+    int delayInPeriods;
+    std::vector<quint8> controller = std::vector<quint8>(kParameterBlockSize, 0);
+    QSet<int> refusedOffsets;
+    std::deque<std::pair<int, std::array<quint8, kFrameSize>>> inFlight; // due period, reply
+    int period = 0;
+    QList<int> verifications; // 1 equal, 0 different, in the order they came
+    QStringList rejected;
+    int parameterSignals = 0;
+
+    void answer(quint8 head, const quint8 *requestPayload)
+    {
+        quint8 payload[kSlicePayloadSize] = {};
+        if (head >= 1 && head <= 14) {
+            std::vector<quint8> written = controller;
+            copySliceToBlock(head, requestPayload, written.data());
+            for (int i = 0; i < kParameterBlockSize; ++i)
+                if (!refusedOffsets.contains(i))
+                    controller[i] = written[i];
+        } else if (head >= 129 && head <= 142) {
+            copyBlockToSlice(head - 128, controller.data(), payload);
+        }
+        std::array<quint8, kFrameSize> frame{};
+        buildReplyFrame(0, 0x26, 105, head, payload, frame.data());
+        inFlight.emplace_back(period + delayInPeriods, frame);
+    }
+
+    // One request period: the frame goes out, then whatever answers are due arrive.
+    void tick()
+    {
+        const quint8 head = link.sendFrame();
+        quint8 request[kFrameSize];
+        buildRequestFrame(0, head, link.block.data(), request);
+        answer(head, request + offset::Payload);
+        while (!inFlight.empty() && inFlight.front().first <= period) {
+            const ReplyEffects effects = decodeReply(inFlight.front().second.data(), link.state,
+                                                     link.block.data(), link.targets());
+            inFlight.pop_front();
+            if (effects.verification != Verification::None)
+                verifications << (effects.verification == Verification::Equal ? 1 : 0);
+            if (effects.verification == Verification::Different)
+                rejected = effects.rejectedFields;
+            parameterSignals += effects.parametersChanged ? 1 : 0;
+        }
+        ++period;
+    }
+
+    void run(int periods)
+    {
+        for (int i = 0; i < periods; ++i)
+            tick();
+    }
 };
 
 QList<int> headsSent(Link &link, int rounds)
@@ -115,10 +181,11 @@ private slots:
         QFETCH(int, result);
         QFETCH(int, status);
         Link link;
-        link.state.command = 9;
+        const int ownCommand = result & 0x7F;
+        link.state.command = static_cast<quint8>(ownCommand);
         const ReplyEffects effects = link.reply(200, nullptr, static_cast<quint8>(result));
         QCOMPARE(effects.commandStatus, status);
-        QCOMPARE(int(link.state.command), status >= 0 ? 0 : 9);
+        QCOMPARE(int(link.state.command), status >= 0 ? 0 : ownCommand);
     }
 
     void repeatedResultReportsTwice()
@@ -182,13 +249,13 @@ private slots:
         link.state.chooseHead(1);
         QList<int> heads;
         QList<int> statuses;
-        for (int i = 0; i < 15; ++i) {
+        for (int i = 0; i < 29; ++i) {
             heads << link.state.head;
             const ReplyEffects effects = link.roundTrip();
             if (effects.uploadStatus >= 0)
                 statuses << effects.uploadStatus;
         }
-        QCOMPARE(heads, range(1, 14) + QList<int>{192});
+        QCOMPARE(heads, range(1, 14) + range(129, 142) + QList<int>{192});
         QCOMPARE(statuses, (QList<int>{5, 4}));
     }
 
@@ -221,7 +288,7 @@ private slots:
         link.reply(6);            // the late acknowledgement must not move the head on
         QCOMPARE(int(link.state.head), 1);
         QVERIFY(link.state.headRequested);
-        QCOMPARE(headsSent(link, 15), range(1, 14) + QList<int>{192});
+        QCOMPARE(headsSent(link, 29), range(1, 14) + range(129, 142) + QList<int>{192});
     }
 
     void lateFirstAckDoesNotSkipNewSliceOne()
@@ -252,6 +319,169 @@ private slots:
         QCOMPARE(headsSent(link, 14), range(129, 142));
     }
 
+    void lateReadReplyLeavesBlockAlone()
+    {
+        Link link;
+        link.state.head = 192; // the read has ended, the telemetry loop runs
+        link.block[98] = 10;   // and the user has changed a byte since
+        const quint8 stale[16] = {0x01, 0x02};
+        const ReplyEffects effects = link.reply(142, stale);
+        QCOMPARE(int(link.block[98]), 10);
+        QCOMPARE(int(link.block[99]), 0);
+        QVERIFY(!effects.parametersChanged);
+        QCOMPARE(int(link.state.head), 192);
+        QVERIFY(link.state.connected); // it still shows that the controller is there
+    }
+
+    void lateAcknowledgementDoesNotMoveTheUpload()
+    {
+        Link link;
+        link.state.blockRead = true;
+        link.state.connected = true;
+        link.state.requestUpload();
+        for (int i = 0; i < 4; ++i)
+            link.roundTrip();
+        QCOMPARE(int(link.state.head), 5);
+        QCOMPARE(link.reply(3).uploadStatus, -1);
+        QCOMPARE(int(link.state.head), 5);
+        QCOMPARE(link.reply(14).uploadStatus, -1); // an old upload's last slice
+        QCOMPARE(int(link.state.head), 5);
+    }
+
+    void repeatedVoltageReplyAnnouncesOneCycle()
+    {
+        Link link;
+        link.state.head = 195;
+        QVERIFY(link.roundTrip().telemetryChanged);
+        QCOMPARE(int(link.state.head), 192);
+        QVERIFY(!link.reply(195).telemetryChanged); // the second copy of the same answer
+        QCOMPARE(int(link.state.head), 192);
+    }
+
+    void lateResultDoesNotCancelNewCommand()
+    {
+        Link link;
+        link.state.command = 12;
+        QCOMPARE(link.reply(192, nullptr, 12).commandStatus, 8);
+        QCOMPARE(int(link.state.command), 0);
+        link.state.command = 2; // the pilot writes to flash next
+        QCOMPARE(link.reply(193, nullptr, 12).commandStatus, 8);
+        QCOMPARE(int(link.state.command), 2);
+        QCOMPARE(link.reply(196, nullptr, 130).commandStatus, 7);
+        QCOMPARE(int(link.state.command), 0);
+    }
+
+    void slowLineReadsAndUploadsExactly()
+    {
+        Link link;
+        LineWithController line(link, 1);
+        for (int i = 0; i < kParameterBlockSize; ++i)
+            line.controller[i] = static_cast<quint8>(i * 7 + 3);
+        link.state.startFreshRead();
+        line.run(40);
+        QCOMPARE(link.block, line.controller);
+        QCOMPARE(line.parameterSignals, 1);
+
+        link.block[98] = 10;
+        link.block[99] = 10;
+        link.block[206] = 0xE8; // LimitAlt 1000
+        link.block[207] = 0x03;
+        const std::vector<quint8> target = link.block;
+        link.state.requestUpload();
+        line.run(80);
+        QCOMPARE(line.controller, target);
+        QCOMPARE(link.block, target);
+        QCOMPARE(line.verifications, QList<int>{1});
+        QCOMPARE(line.parameterSignals, 1);
+        QVERIFY(link.state.head >= 192);
+    }
+
+    void verificationRetriesOnceThenReportsRefusedFields()
+    {
+        Link link;
+        LineWithController line(link, 0);
+        line.controller[206] = 120;
+        line.refusedOffsets = {206, 207};
+        link.state.startFreshRead();
+        line.run(20);
+        QCOMPARE(int(link.block[206]), 120);
+
+        link.block[206] = 0xE8;
+        link.block[207] = 0x03;
+        link.block[40] = 5;
+        link.state.requestUpload();
+        QList<int> heads;
+        for (int i = 0; i < 60; ++i) {
+            heads << link.state.head;
+            line.tick();
+        }
+        QCOMPARE(heads.mid(0, 14), range(1, 14));
+        QCOMPARE(heads.mid(14, 14), range(129, 142));
+        QCOMPARE(heads.mid(28, 14), range(1, 14)); // once more
+        QCOMPARE(heads.mid(42, 14), range(129, 142));
+        QCOMPARE(heads.at(56), 192);
+        QCOMPARE(line.verifications, QList<int>{0});
+        QCOMPARE(line.rejected, QStringList{"LimitAlt"});
+        QCOMPARE(link.block, line.controller); // the pages show what the controller holds
+        QCOMPARE(int(link.block[40]), 5);
+    }
+
+    void editDuringReadBackUploadsAgain()
+    {
+        Link link;
+        LineWithController line(link, 0);
+        link.state.startFreshRead();
+        line.run(20);
+        link.block[10] = 1;
+        link.state.requestUpload();
+        line.run(20); // acknowledged, and six slices read back
+        QVERIFY(link.state.verifying);
+        link.block[10] = 2;
+        link.state.requestUpload();
+        QVERIFY(!link.state.verifying);
+        QCOMPARE(int(link.state.head), 1);
+        line.run(40);
+        QCOMPARE(int(line.controller[10]), 2);
+        QCOMPARE(line.verifications, QList<int>{1});
+    }
+
+    void uploadBeforeTheFirstReadWaitsForIt()
+    {
+        Link link;
+        LineWithController line(link, 0);
+        line.controller[5] = 9;
+        line.controller[200] = 4;
+        link.state.startFreshRead();
+        line.run(3);                // slices 1..3 read
+        link.block[5] = 7;          // an edit to a slice already read
+        link.block[200] = 8;        // and one to a slice still to come
+        link.state.requestUpload(); // must not send a block that was never read
+        QCOMPARE(int(link.state.head), 132);
+        line.run(60);
+        QCOMPARE(int(line.controller[5]), 7);
+        QCOMPARE(int(line.controller[200]), 4); // the read brought the controller's value back
+        QCOMPARE(link.block, line.controller);
+        QCOMPARE(line.verifications, QList<int>{1});
+    }
+
+    void firstAnswerAfterSilenceIsTaken()
+    {
+        Link link;
+        link.state.startFreshRead();
+        link.state.connected = true;
+        link.state.head = 193;
+        // The controller is silent: the worker keeps asking for the block on every frame.
+        for (int i = 0; i < 5; ++i) {
+            link.sendFrame();
+            link.state.keepAskingForParameters();
+        }
+        QCOMPARE(int(link.state.head), 129);
+        link.sendFrame();
+        link.state.keepAskingForParameters(); // the frame that the controller answers
+        link.reply(129);
+        QCOMPARE(int(link.state.head), 130);
+    }
+
     void telemetryScaling()
     {
         Link link;
@@ -280,6 +510,7 @@ private slots:
         QCOMPARE(int(link.diagnosis.compassError), 200);
 
         const quint8 voltage[16] = {1, 2, 3, 4, 0xBC, 0x04};
+        link.state.head = 195;
         QVERIFY(link.reply(195, voltage).telemetryChanged);
         QCOMPARE(int(link.voltage), 1212);
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -35,18 +36,42 @@ quint16 FtpServerProcess::freePort()
     return server.serverPort();
 }
 
-bool FtpServerProcess::start()
+bool FtpServerProcess::start(const QStringList &behaviour)
 {
     serverPort = freePort();
     if (!root.isValid() || serverPort == 0)
         return false;
+    const QString port = QString::number(serverPort);
+    QStringList arguments;
+    if (behaviour.isEmpty()) {
+        arguments = QStringList{QStringLiteral("-m"),
+                                QStringLiteral("pyftpdlib"),
+                                QStringLiteral("-i"),
+                                QStringLiteral("127.0.0.1"),
+                                QStringLiteral("-p"),
+                                port,
+                                QStringLiteral("-w"),
+                                QStringLiteral("-d"),
+                                root.path(),
+                                QStringLiteral("-u"),
+                                User,
+                                QStringLiteral("-P"),
+                                Password};
+    } else {
+        arguments = QStringList{QStringLiteral(SAYBOX_TEST_FTP_SERVER),
+                                QStringLiteral("--port"),
+                                port,
+                                QStringLiteral("--directory"),
+                                root.path(),
+                                QStringLiteral("--user"),
+                                User,
+                                QStringLiteral("--password"),
+                                Password} +
+                    behaviour;
+    }
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
-                   QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QString::number(serverPort),
-                   QStringLiteral("-w"), QStringLiteral("-d"), root.path(), QStringLiteral("-u"),
-                   User, QStringLiteral("-P"), Password});
+    process.start(QStringLiteral("/usr/bin/python3"), arguments);
     if (!process.waitForStarted(5000))
         return false;
     QElapsedTimer clock;
@@ -93,4 +118,12 @@ QStringList FtpServerProcess::submissionDirs() const
 QString FtpServerProcess::submissionPath(const QString &dir) const
 {
     return root.filePath(QStringLiteral("Saybox/KestoWanderer/") + dir);
+}
+
+QByteArray FtpServerProcess::submittedFile(const QString &name) const
+{
+    const QStringList dirs = submissionDirs();
+    QFile file(dirs.size() == 1 ? submissionPath(dirs.first()) + QLatin1Char('/') + name
+                                : QString());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }

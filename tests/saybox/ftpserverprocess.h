@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A real FTP server (pyftpdlib) on 127.0.0.1 with a writable root holding the feedback folders
@@ -16,8 +17,11 @@ public:
     FtpServerProcess();
     ~FtpServerProcess();
 
-    // Starts the server on a free port and waits until it accepts connections.
-    bool start();
+    // Starts the server on a free port and waits until it accepts connections. Without options
+    // it is pyftpdlib's own command-line server; options choose a misbehaving handler of
+    // ftpserver.py beside the tests: "--no-quit", "--read-limit N" (bytes per second received),
+    // "--raw" (uploads stored byte for byte in ASCII mode too).
+    bool start(const QStringList &behaviour = {});
     quint16 port() const { return serverPort; }
     // The URL the uploader reads from SAYBOX_FTP_URL, with the given password.
     QString url(const QString &password = Password) const;
@@ -31,6 +35,8 @@ public:
     // The submission folders, and one of them as a path.
     QStringList submissionDirs() const;
     QString submissionPath(const QString &dir) const;
+    // The bytes of a file in the only submission folder, or "<missing>".
+    QByteArray submittedFile(const QString &name) const;
 
     static quint16 freePort();
 

@@ -56,6 +56,9 @@ private slots:
     void idleTimeout();
     void idleTimeoutAtRealInterval();
     void fileGoneBeforeItsTurnStopsTheChain();
+    void controlCharactersInANameAreReplaced();
+    void adviceBytesArriveExactlyOnARawServer();
+    void everyFileStoredButQuitUnansweredIsSuccess();
     void newSubmissionAbortsTheRunningOne();
     void submissionsOfOneSecondGetDistinctDirectories();
 
@@ -85,6 +88,16 @@ void TestGLFtpObject::remoteNames()
              QStringLiteral("1README"));
     QCOMPARE(GLFtpObject::remoteFileName(3, QStringLiteral("/tmp/odd\\..\\name")),
              QStringLiteral("3._name"));
+    // Control characters would end the command line on the wire.
+    QCOMPARE(GLFtpObject::remoteFileName(1, QStringLiteral("/tmp/evil.x\nDELE y")),
+             QStringLiteral("1.x_DELE y"));
+    QCOMPARE(GLFtpObject::remoteFileName(2, QStringLiteral("/tmp/tab\tbell\a\r")),
+             QStringLiteral("2tab_bell__"));
+    QCOMPARE(GLFtpObject::remoteFileName(3, QStringLiteral("/tmp/del.a") + QChar(0x7f) +
+                                                QChar(0x85) + QStringLiteral("b")),
+             QStringLiteral("3.a__b"));
+    QCOMPARE(GLFtpObject::remoteFileName(4, QStringLiteral("/tmp/b\u00e4r.d\u00e9j\u00e0")),
+             QStringLiteral("4.d\u00e9j\u00e0"));
 }
 
 void TestGLFtpObject::adviceOnly()
@@ -236,6 +249,8 @@ void TestGLFtpObject::idleTimeoutAtRealInterval()
     QVERIFY2(clock.elapsed() >= 20000, qPrintable(QString::number(clock.elapsed())));
 }
 
+// A file that vanished after it was attached ends the submission at once, naming the file,
+// and the session is closed.
 void TestGLFtpObject::fileGoneBeforeItsTurnStopsTheChain()
 {
     QVERIFY(server->start());
@@ -246,19 +261,86 @@ void TestGLFtpObject::fileGoneBeforeItsTurnStopsTheChain()
     QVERIFY(writeFile(kept, "kept"));
     QVERIFY(writeFile(after, "after"));
     GLFtpObject uploader;
-    uploader.setIdleInterval(50);
     QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
     QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    QSignalSpy notices(&uploader, &GLFtpObject::noticeStateDisplay);
     uploader.setAdviceText(QStringLiteral("advice"));
     uploader.setUploadList({kept, gone, after});
+    QElapsedTimer clock;
+    clock.start();
     uploader.beginUpload();
-    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 20000);
-    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(100));
+    // At the shipped idle interval, the time-out would come only after 20.5 s.
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 10000);
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(5));
+    QCOMPARE(uploader.unreadableFile(), QStringLiteral("gone.png"));
+    QVERIFY(!uploader.isSending());
+    QTRY_COMPARE_WITH_TIMEOUT(notices.last().at(0).toString(),
+                              QStringLiteral("Closeing connection..."), 5000);
+    QTest::qWait(300);
+    QCOMPARE(errors.count(), 1);
     QCOMPARE(finished.count(), 0);
     const QStringList dirs = server->submissionDirs();
     QCOMPARE(dirs.size(), 1);
     QCOMPARE(QDir(server->submissionPath(dirs.first())).entryList(QDir::Files, QDir::Name),
              (QStringList{QStringLiteral("1.txt"), QStringLiteral("user_advice.txt")}));
+}
+
+void TestGLFtpObject::controlCharactersInANameAreReplaced()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QString evil = localDir.filePath(QStringLiteral("evil.x\nDELE y"));
+    QVERIFY(writeFile(evil, "evil"));
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.setUploadList({evil});
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 1 || errors.count() > 0, 15000);
+    QVERIFY2(errors.isEmpty(), qPrintable(firstError(errors)));
+    QCOMPARE(server->submittedFile(QStringLiteral("1.x_DELE y")), QByteArray("evil"));
+}
+
+// Many servers store what they receive in ASCII mode byte for byte: the advice must arrive with
+// its one CR LF, not with a CR added before it.
+void TestGLFtpObject::adviceBytesArriveExactlyOnARawServer()
+{
+    QVERIFY(server->start({QStringLiteral("--raw")}));
+    server->exportUrl();
+    const QString advice = QStringLiteral("Tel: 12345\r\nhello\nsecond line");
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    uploader.setAdviceText(advice);
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 1 || errors.count() > 0, 15000);
+    QVERIFY2(errors.isEmpty(), qPrintable(firstError(errors)));
+    QCOMPARE(server->submittedFile(QStringLiteral("user_advice.txt")), advice.toUtf8());
+}
+
+// Once every file is stored, a server that never answers QUIT does not turn the submission into
+// a failure; it ends in success, once.
+void TestGLFtpObject::everyFileStoredButQuitUnansweredIsSuccess()
+{
+    QVERIFY(server->start({QStringLiteral("--no-quit")}));
+    server->exportUrl();
+    const QString file = localDir.filePath(QStringLiteral("log.txt"));
+    QVERIFY(writeFile(file, binaryBytes(20000, 5)));
+    GLFtpObject uploader;
+    uploader.setIdleInterval(20);
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.setUploadList({file});
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() == 1 || errors.count() > 0, 20000);
+    QVERIFY2(errors.isEmpty(), qPrintable(firstError(errors)));
+    QTest::qWait(1500);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(server->submittedFile(QStringLiteral("1.txt")), readFile(file));
 }
 
 void TestGLFtpObject::newSubmissionAbortsTheRunningOne()

@@ -5,17 +5,23 @@
 #include "glmainwidget.h"
 #include "glsayboxclient.h"
 #include "gluploadstatus.h"
+#include "modalanswerer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTranslator>
 
 class TestGLMainWidget : public QObject
@@ -34,10 +40,21 @@ private slots:
     void successfulSubmission();
     void failedSubmissionAndReturn();
     void returnWhileUploadingLeavesTheFormShown();
+    void secondSubmitWhileQuitHangsKeepsTheWindowResponsive();
+    void closingWhileQuitHangsEndsTheProcessPromptly();
+    void slowUploadShowsOneFinalScreen();
+    void vanishedFileIsNamedOnTheFailureScreen();
+    void doubleClickOnSubmitDoesNotPressReturn();
+    void closingDuringAnUploadAsksFirst();
 
 private:
     void writeLanguage(int lang);
     void fillForm();
+    void clickSubmit();
+    void clickReturn();
+    // Return ignores presses for the first second of the status screen.
+    void waitOutReturnGuard() { QTest::qWait(GLUploadStatus::ReturnGuardMsec + 200); }
+    QString writeLocalFile(const QString &name, const QByteArray &bytes);
     QWidget *statusChild(const char *name) const;
     QString programDir() const { return QCoreApplication::applicationDirPath(); }
     QString settingsPath() const { return programDir() + QStringLiteral("/sys.ini"); }
@@ -46,6 +63,7 @@ private:
     bool hadSettings = false;
     FtpServerProcess *server = nullptr;
     GLMainWidget *window = nullptr;
+    QTemporaryDir localDir;
 };
 
 void TestGLMainWidget::initTestCase()
@@ -96,6 +114,29 @@ void TestGLMainWidget::fillForm()
     window->client()
         ->findChild<QTextEdit *>(QStringLiteral("textEdit"))
         ->setPlainText(QStringLiteral("The tail drifts."));
+}
+
+void TestGLMainWidget::clickSubmit()
+{
+    QTest::mouseClick(
+        window->client()->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")),
+        Qt::LeftButton);
+}
+
+void TestGLMainWidget::clickReturn()
+{
+    QTest::mouseClick(
+        window->status()->findChild<QPushButton *>(QStringLiteral("pushButtonReturn")),
+        Qt::LeftButton);
+}
+
+QString TestGLMainWidget::writeLocalFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = localDir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return QString();
+    return path;
 }
 
 QWidget *TestGLMainWidget::statusChild(const char *name) const
@@ -224,9 +265,8 @@ void TestGLMainWidget::failedSubmissionAndReturn()
     QVERIFY(!statusChild("labelText3")->isVisible());
     QVERIFY(!statusChild("labelWait")->isVisible());
 
-    QTest::mouseClick(
-        window->status()->findChild<QPushButton *>(QStringLiteral("pushButtonReturn")),
-        Qt::LeftButton);
+    waitOutReturnGuard();
+    clickReturn();
     QVERIFY(window->client()->isVisible());
     QVERIFY(!window->status()->isVisible());
     QCOMPARE(window->client()->adviceText(),
@@ -251,12 +291,9 @@ void TestGLMainWidget::returnWhileUploadingLeavesTheFormShown()
     window->show();
     fillForm();
     QSignalSpy finished(window->client(), &GLSayboxClient::uploadFinished);
-    QTest::mouseClick(
-        window->client()->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit")),
-        Qt::LeftButton);
-    QTest::mouseClick(
-        window->status()->findChild<QPushButton *>(QStringLiteral("pushButtonReturn")),
-        Qt::LeftButton);
+    clickSubmit();
+    waitOutReturnGuard();
+    clickReturn();
     QVERIFY(window->client()->isVisible());
     QVERIFY(!window->status()->isAnimating());
 
@@ -266,6 +303,208 @@ void TestGLMainWidget::returnWhileUploadingLeavesTheFormShown()
     QVERIFY(window->client()->isVisible());
     QVERIFY(!window->status()->isVisible());
     QCOMPARE(server->submissionDirs().size(), 1);
+}
+
+// A server that never answers QUIT: Submit again while the old session hangs on it. The window
+// keeps handling events all the while.
+void TestGLMainWidget::secondSubmitWhileQuitHangsKeepsTheWindowResponsive()
+{
+    QVERIFY(server->start({QStringLiteral("--no-quit")}));
+    server->exportUrl();
+    window = new GLMainWidget;
+    window->show();
+    fillForm();
+    QSignalSpy notices(window->client()->ftpObject(), &GLFtpObject::noticeStateDisplay);
+    clickSubmit();
+    QTRY_VERIFY_WITH_TIMEOUT(!notices.isEmpty() && notices.last().at(0).toString() ==
+                                                       QStringLiteral("Closeing connection..."),
+                             15000);
+    waitOutReturnGuard();
+    clickReturn();
+    QVERIFY(window->client()->isVisible());
+
+    QElapsedTimer clock;
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
+    });
+    ticker.start(20);
+    clock.start();
+    clickSubmit();
+    QVERIFY(window->status()->isVisible());
+    QTest::qWait(2500);
+    longestGap = qMax(longestGap, clock.elapsed() - lastTick);
+    qInfo("longest pause of a 20 ms timer after the second Submit: %lld ms", longestGap);
+    QVERIFY2(longestGap < 1000, qPrintable(QString::number(longestGap)));
+}
+
+// The same server: closing the window while the session hangs on QUIT ends the process within
+// the two seconds a busy worker is given, not when the server lets go.
+void TestGLMainWidget::closingWhileQuitHangsEndsTheProcessPromptly()
+{
+    QVERIFY(server->start({QStringLiteral("--no-quit")}));
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SAYBOX_FTP_URL"), server->url());
+    probe.setProcessEnvironment(environment);
+    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    qint64 closingAt = -1;
+    qint64 endedAt = -1;
+    connect(&probe, &QProcess::readyReadStandardOutput, [&] {
+        if (probe.canReadLine() && probe.readLine().trimmed() == "closing")
+            closingAt = clock.elapsed();
+    });
+    connect(&probe, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+            [&] { endedAt = clock.elapsed(); });
+    clock.start();
+    probe.start(QStringLiteral(SAYBOX_EXIT_PROBE), QStringList());
+    QVERIFY(probe.waitForStarted(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(closingAt >= 0 || endedAt >= 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(endedAt >= 0, 20000);
+    QVERIFY2(closingAt >= 0, "the probe ended without closing its window");
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe.exitCode(), 0);
+    const qint64 msec = endedAt - closingAt;
+    qInfo("the process ended %lld ms after its window closed", msec);
+    // Two seconds for the worker, plus the end of a process on a busy machine.
+    QVERIFY2(msec < 5000, qPrintable(QString::number(msec)));
+}
+
+// The shipped idle interval against a throttled server: 4 MB that take over 20 s, with bytes
+// moving all the time, end in success, and in nothing else.
+void TestGLMainWidget::slowUploadShowsOneFinalScreen()
+{
+    QVERIFY(server->start({QStringLiteral("--read-limit"), QStringLiteral("100000")}));
+    server->exportUrl();
+    QByteArray bytes(4000000, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 7 + (i >> 11)) & 0xff);
+    const QString path = writeLocalFile(QStringLiteral("flight.log"), bytes);
+    window = new GLMainWidget;
+    window->show();
+    fillForm();
+    QVERIFY(window->client()->addAttachmentPath(path));
+    QSignalSpy failed(window->client(), &GLSayboxClient::uploadError);
+    QSignalSpy finished(window->client(), &GLSayboxClient::uploadFinished);
+    QElapsedTimer clock;
+    clock.start();
+    clickSubmit();
+    QTRY_VERIFY_WITH_TIMEOUT(finished.count() + failed.count() > 0, 90000);
+    QTest::qWait(1000);
+    qInfo("4 MB took %lld ms", clock.elapsed());
+    if (!failed.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("error %1 after %2 ms")
+                             .arg(failed.first().first().toInt())
+                             .arg(clock.elapsed())));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(clock.elapsed() > 21000);
+    QVERIFY(statusChild("labelText3")->isVisible());
+    QVERIFY(!statusChild("labelText2")->isVisible());
+    QCOMPARE(server->submittedFile(QStringLiteral("1.log")), bytes);
+}
+
+void TestGLMainWidget::vanishedFileIsNamedOnTheFailureScreen()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QString path = writeLocalFile(QStringLiteral("gone.txt"), QByteArray(1536, 'g'));
+    window = new GLMainWidget;
+    window->show();
+    fillForm();
+    QVERIFY(window->client()->addAttachmentPath(path));
+    QVERIFY(QFile::remove(path));
+    QSignalSpy failed(window->client(), &GLSayboxClient::uploadError);
+    clickSubmit();
+    // At once, not when the idle time-out (20.5 s) comes.
+    QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty(), 10000);
+    QCOMPARE(failed.first().at(0).value<qint8>(), qint8(5));
+    auto *text = qobject_cast<QLabel *>(statusChild("labelText2"));
+    QVERIFY(text->isVisible());
+    QVERIFY2(text->text().contains(QStringLiteral("gone.txt")), qPrintable(text->text()));
+    QVERIFY(!text->text().contains(QStringLiteral("network")));
+
+    // The next failure of another kind shows the usual text again.
+    server->exportUrl(QStringLiteral("not-the-password"));
+    waitOutReturnGuard();
+    clickReturn();
+    window->client()->deleteFile1();
+    clickSubmit();
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 2, 20000);
+    QVERIFY(text->text().contains(QStringLiteral("please check your network")));
+}
+
+// The second click of a double click on Submit lands where Return now is.
+void TestGLMainWidget::doubleClickOnSubmitDoesNotPressReturn()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    QVERIFY(server->pause());
+    window = new GLMainWidget;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    fillForm();
+    auto *submit = window->client()->findChild<QPushButton *>(QStringLiteral("pushButtonSubmit"));
+    const QPoint spot = submit->mapTo(window, submit->rect().center());
+    QTest::mouseClick(submit, Qt::LeftButton);
+    QVERIFY(window->status()->isVisible());
+    QWidget *under = window->childAt(spot);
+    QCOMPARE(under, window->status()->findChild<QWidget *>(QStringLiteral("pushButtonReturn")));
+    QTest::mouseClick(under, Qt::LeftButton);
+    QVERIFY(window->status()->isVisible());
+    QVERIFY(!window->client()->isVisible());
+    QVERIFY(window->status()->isAnimating());
+
+    waitOutReturnGuard();
+    QTest::mouseClick(under, Qt::LeftButton);
+    QVERIFY(window->client()->isVisible());
+    QVERIFY(server->resume());
+}
+
+// Closing while files are still being sent asks first; "No" keeps the upload going, "Yes" stops
+// it and closes.
+void TestGLMainWidget::closingDuringAnUploadAsksFirst()
+{
+    QVERIFY(server->start({QStringLiteral("--read-limit"), QStringLiteral("100000")}));
+    server->exportUrl();
+    const QString path = writeLocalFile(QStringLiteral("big.log"), QByteArray(2000000, 'b'));
+    window = new GLMainWidget;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    fillForm();
+    QVERIFY(window->client()->addAttachmentPath(path));
+    QSignalSpy failed(window->client(), &GLSayboxClient::uploadError);
+    QSignalSpy finished(window->client(), &GLSayboxClient::uploadFinished);
+    QSignalSpy progress(window->client()->ftpObject(), &GLFtpObject::dataTransferProgress);
+    clickSubmit();
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toLongLong() > 100000,
+                             15000);
+    {
+        ModalAnswerer answer;
+        answer.setAnswer(QMessageBox::No);
+        QVERIFY(!window->close());
+        QCOMPARE(answer.texts,
+                 QStringList{QStringLiteral("Your feedback is still being sent. Stop sending?")});
+    }
+    QVERIFY(window->isVisible());
+    const int movedBefore = progress.count();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > movedBefore, 10000);
+    QVERIFY(finished.isEmpty() && failed.isEmpty());
+
+    ModalAnswerer answer;
+    answer.setAnswer(QMessageBox::Yes);
+    QVERIFY(window->close());
+    QCOMPARE(answer.texts.size(), 1);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->client()->ftpObject()->isSending());
+    const int movedAtStop = progress.count();
+    QTest::qWait(1500);
+    QVERIFY(progress.count() <= movedAtStop + 1);
+    QVERIFY(finished.isEmpty() && failed.isEmpty());
+    QVERIFY(server->submittedFile(QStringLiteral("1.log")).size() < 2000000);
 }
 
 QTEST_MAIN(TestGLMainWidget)

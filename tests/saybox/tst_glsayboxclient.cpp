@@ -1,6 +1,7 @@
 // The feedback form: limits, refusals, rows, thumbnails, Submit enabling and the advice text.
 #include "ftpserverprocess.h"
 #include "glsayboxclient.h"
+#include "modalanswerer.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,51 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolTip>
-
-#include <functional>
-
-namespace {
-
-// Answers the next modal dialogs as they open: records each message box's title and text and
-// presses its OK button, or hands a file dialog to the given handler.
-class ModalAnswerer : public QObject
-{
-public:
-    explicit ModalAnswerer(std::function<void(QFileDialog *)> onFileDialog = nullptr)
-        : fileDialogHandler(std::move(onFileDialog))
-    {
-        connect(&poll, &QTimer::timeout, this, &ModalAnswerer::answer);
-        poll.start(10);
-    }
-
-    QStringList texts;
-    QStringList titles;
-    int fileDialogs = 0;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            titles << box->windowTitle();
-            texts << box->text();
-            box->button(QMessageBox::Ok)->click();
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            ++fileDialogs;
-            if (fileDialogHandler)
-                fileDialogHandler(dialog);
-            else
-                dialog->reject();
-        }
-    }
-
-    QTimer poll;
-    std::function<void(QFileDialog *)> fileDialogHandler;
-};
-
-} // namespace
 
 class TestGLSayboxClient : public QObject
 {
@@ -79,6 +36,8 @@ private slots:
     void removingPictureMovesLaterOnesUp();
     void removingAttachmentMovesLaterOnesUp();
     void removalTakesBackTheCountedSize();
+    void attachmentRowKeepsTheCountedSize();
+    void nonPictureIsRefused();
     void sizeTexts();
     void attachmentRowsShowNameAndSize();
     void longNamesAreElidedToFit();
@@ -90,6 +49,8 @@ private slots:
 private:
     QString makeFile(const QString &name, qint64 size);
     QString makePicture(const QString &name, QColor colour);
+    // A small PNG picture padded with zeros after its end to exactly size bytes.
+    QString makePictureFile(const QString &name, qint64 size);
     QColor thumbnailColour(QLabel *label) const;
 
     QTemporaryDir *dir = nullptr;
@@ -140,6 +101,16 @@ QString TestGLSayboxClient::makePicture(const QString &name, QColor colour)
     return image.save(path) ? path : QString();
 }
 
+QString TestGLSayboxClient::makePictureFile(const QString &name, qint64 size)
+{
+    const QString path = makePicture(name, Qt::blue);
+    QFile file(path);
+    if (path.isEmpty() || file.size() > size || !file.open(QIODevice::ReadWrite) ||
+        !file.resize(size))
+        return QString();
+    return path;
+}
+
 QColor TestGLSayboxClient::thumbnailColour(QLabel *label) const
 {
     const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
@@ -174,8 +145,8 @@ void TestGLSayboxClient::startsEmptyWithSubmitDisabled()
 
 void TestGLSayboxClient::pictureLimitIsOneMebibyteInclusive()
 {
-    const QString exact = makeFile(QStringLiteral("exact.png"), 1048576);
-    const QString over = makeFile(QStringLiteral("over.png"), 1048577);
+    const QString exact = makePictureFile(QStringLiteral("exact.png"), 1048576);
+    const QString over = makePictureFile(QStringLiteral("over.png"), 1048577);
     ModalAnswerer answerer;
     QVERIFY(client->addPicturePath(exact));
     QVERIFY(answerer.texts.isEmpty());
@@ -194,8 +165,8 @@ void TestGLSayboxClient::sharedLimitIsFiveMebibytesInclusive()
     ModalAnswerer answerer;
     QVERIFY(client->addAttachmentPath(makeFile(QStringLiteral("a.bin"), 2 * 1048576)));
     QVERIFY(client->addAttachmentPath(makeFile(QStringLiteral("b.bin"), 2 * 1048576 - 100)));
-    QVERIFY(client->addPicturePath(makeFile(QStringLiteral("p.png"), 1048576 - 1000)));
-    QVERIFY(client->addPicturePath(makeFile(QStringLiteral("q.png"), 1100)));
+    QVERIFY(client->addPicturePath(makePictureFile(QStringLiteral("p.png"), 1048576 - 1000)));
+    QVERIFY(client->addPicturePath(makePictureFile(QStringLiteral("q.png"), 1100)));
     QCOMPARE(client->attachedByteCount(), qint64(5242880));
     QVERIFY(answerer.texts.isEmpty());
 
@@ -312,6 +283,50 @@ void TestGLSayboxClient::removalTakesBackTheCountedSize()
     client->deleteFile1();
     client->deletePic1();
     QCOMPARE(client->attachedByteCount(), qint64(0));
+}
+
+// A file that changed or vanished after it was attached keeps showing the size it was counted
+// with, when the rows are laid out again.
+void TestGLSayboxClient::attachmentRowKeepsTheCountedSize()
+{
+    const QString vanishes = makeFile(QStringLiteral("a.txt"), 1536);
+    const QString grows = makeFile(QStringLiteral("b.cfg"), 300);
+    const QString other = makeFile(QStringLiteral("c.bin"), 10);
+    QVERIFY(client->addAttachmentPath(vanishes));
+    QVERIFY(client->addAttachmentPath(grows));
+    QVERIFY(client->addAttachmentPath(other));
+    QVERIFY(QFile::remove(vanishes));
+    QFile file(grows);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(4000));
+    file.close();
+    client->deleteFile3();
+    QCOMPARE(child<QLabel>(client, "labelFileName1")->text(), QStringLiteral("a.txt(1.50KB)"));
+    QCOMPARE(child<QLabel>(client, "labelFileName2")->text(), QStringLiteral("b.cfg(300 B)"));
+    QCOMPARE(client->attachedByteCount(), qint64(1836));
+}
+
+void TestGLSayboxClient::nonPictureIsRefused()
+{
+    const QString fake = makeFile(QStringLiteral("fake.png"), 2000);
+    QFile text(dir->filePath(QStringLiteral("notes.jpg")));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture at all\n") > 0);
+    text.close();
+    ModalAnswerer answer;
+    QVERIFY(!client->addPicturePath(fake));
+    QVERIFY(!client->addPicturePath(text.fileName()));
+    QCOMPARE(answer.texts, (QStringList{QStringLiteral("Not a picture: fake.png"),
+                                        QStringLiteral("Not a picture: notes.jpg")}));
+    QCOMPARE(answer.titles, (QStringList{QStringLiteral("Notice"), QStringLiteral("Notice")}));
+    QVERIFY(client->pictures().isEmpty());
+    QCOMPARE(client->attachedByteCount(), qint64(0));
+    QVERIFY(!child<QWidget>(client, "groupBoxPic1")->isVisible());
+    // A picture whose name does not say what it is is still a picture.
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    const QString png = dir->filePath(QStringLiteral("shot.jpg"));
+    QVERIFY(image.save(png, "PNG"));
+    QVERIFY(client->addPicturePath(png));
+    QCOMPARE(thumbnailColour(child<QLabel>(client, "labelPic1")), QColor(Qt::green));
 }
 
 void TestGLSayboxClient::sizeTexts()

@@ -69,6 +69,9 @@ void FcsimProcess::kill()
 {
     m_process.kill();
     m_process.waitForFinished(kStopTimeoutMs);
+    // An unplugged device's node goes away with it. The killed simulator cannot remove its link,
+    // and a link left behind would name whichever pseudo-terminal gets its number next.
+    QFile::remove(linkPath());
 }
 
 QVector<quint8> FcsimProcess::block() const
@@ -105,12 +108,14 @@ bool FcsimProcess::receivedCommand(int command) const
 
 QList<FcsimProcess::Request> FcsimProcess::requests() const
 {
-    static const QRegularExpression request(QStringLiteral("cmd=(\\d+) head=(\\d+)"));
+    static const QRegularExpression request(
+        QStringLiteral("^(\\d+) cmd=(\\d+) head=(\\d+)( silent)?"));
     QList<Request> requests;
     for (const QString &line : logLines()) {
         const QRegularExpressionMatch match = request.match(line);
         if (match.hasMatch())
-            requests.append({match.captured(1).toInt(), match.captured(2).toInt()});
+            requests.append({match.captured(2).toInt(), match.captured(3).toInt(),
+                             match.captured(1).toLongLong(), !match.captured(4).isEmpty()});
     }
     return requests;
 }

@@ -17,6 +17,8 @@ public:
     {
         int command;
         int head;
+        qint64 ms;   // when the simulator read it, since its start
+        bool silent; // read while the simulator was not replying
     };
 
     explicit FcsimProcess(const QString &folder);
@@ -28,7 +30,7 @@ public:
     bool start(const QStringList &extra = {});
     void sendSignal(int number);
     void stop();
-    // Ends the simulator at once, as an unplugged device would vanish.
+    // Ends the simulator at once and removes its link, as an unplugged device vanishes.
     void kill();
 
     QString linkPath() const { return m_folder + QStringLiteral("/fc"); }

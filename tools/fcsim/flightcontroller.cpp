@@ -82,7 +82,11 @@ void FlightController::buildPayload(quint8 requestHead, const quint8 *requestPay
 
     if (requestHead >= fclink::head::FirstWrite && requestHead <= fclink::head::LastWrite) {
         const int slice = requestHead;
+        quint8 kept[fclink::kParameterBlockSize];
+        std::memcpy(kept, block, sizeof kept);
         fclink::copySliceToBlock(slice, requestPayload, block);
+        for (const int offset : qAsConst(m_ignoredWriteOffsets))
+            block[offset] = kept[offset];
         outcome->blockChanged = true;
         // The acknowledgement echoes the slice as stored.
         fclink::copyBlockToSlice(slice, block, payload);

@@ -28,6 +28,9 @@ public:
     FlightController(const UavParam &block, quint8 firmwareVersion, int commandDelayMs,
                      const QSet<quint8> &failingCommands);
 
+    // Written bytes at these block offsets are not stored (a controller that refuses them).
+    void setIgnoredWriteOffsets(const QSet<int> &offsets) { m_ignoredWriteOffsets = offsets; }
+
     // A plausible factory configuration: every field at the default of the field table
     // (three-cell battery, channels 1..6 mapped in order, go-home switch on channel 5, IOC
     // switch on channel 6, go-home enabled at 30 m).
@@ -65,6 +68,7 @@ private:
     quint8 m_firmwareVersion;
     const int m_commandDelayMs;
     const QSet<quint8> m_failingCommands;
+    QSet<int> m_ignoredWriteOffsets;
     FlashWriter m_flashWriter;
 
     // Commands act on a change of the request's command byte: the link repeats its command in

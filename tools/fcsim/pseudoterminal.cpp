@@ -116,6 +116,13 @@ bool PseudoTerminal::createLink(const QString &linkPath, QString *error)
     return true;
 }
 
+bool PseudoTerminal::holdClientOutput(bool hold)
+{
+    // Flow control belongs to the terminal, not to a descriptor: stopping the output of the
+    // slave held here stops the client's descriptor of the same slave too.
+    return ::tcflow(m_slaveFd, hold ? TCOOFF : TCOON) == 0;
+}
+
 void PseudoTerminal::removeLink()
 {
     if (m_linkPath.isEmpty())

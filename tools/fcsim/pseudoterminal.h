@@ -26,6 +26,10 @@ public:
     // Removes the symlink if it still points at this slave device.
     void removeLink();
 
+    // Holds the client's writes back (they fail with EAGAIN) or lets them through again, as a
+    // USB device that stops reading makes its host wait.
+    bool holdClientOutput(bool hold);
+
     int masterFd() const { return m_masterFd; }
     QString slavePath() const { return m_slavePath; }
 

@@ -2,6 +2,8 @@
 
 #include "flightcontroller.h"
 
+#include "parameterslices.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -57,6 +59,23 @@ bool parseFraction(const QString &name, const QString &text, double *value, QStr
         return false;
     }
     *value = number;
+    return true;
+}
+
+bool parseOffsetList(const QString &text, QSet<int> *offsets, QString *error)
+{
+    for (const QString &item : text.split(QLatin1Char(','), Qt::KeepEmptyParts)) {
+        bool ok = false;
+        const int offset = item.trimmed().toInt(&ok, 10);
+        if (!ok || offset < 0 || offset >= fclink::kParameterBlockSize) {
+            *error = QStringLiteral("--ignore-writes expects a comma-separated list of block "
+                                    "offsets from 0 to %1, not '%2'")
+                         .arg(fclink::kParameterBlockSize - 1)
+                         .arg(text);
+            return false;
+        }
+        offsets->insert(offset);
+    }
     return true;
 }
 
@@ -158,13 +177,32 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
         QStringLiteral("With --silent-after: resume replying after this long (default: stay "
                        "silent until SIGUSR2)."),
         QStringLiteral("MS"));
+    const QCommandLineOption stallAfterOption(
+        QStringLiteral("stall-after"),
+        QStringLiteral("Stop taking bytes this long after start: requests are not read and, on "
+                       "a pseudo-terminal, the line holds the client's writes back."),
+        QStringLiteral("MS"));
+    const QCommandLineOption stallForOption(
+        QStringLiteral("stall-for"),
+        QStringLiteral("With --stall-after: take bytes again after this long (default 3000)."),
+        QStringLiteral("MS"), QStringLiteral("3000"));
+    const QCommandLineOption ignoreWritesOption(
+        QStringLiteral("ignore-writes"),
+        QStringLiteral("Comma-separated block offsets whose written bytes are not stored, as "
+                       "by a controller that refuses or clamps a value."),
+        QStringLiteral("LIST"));
+    const QCommandLineOption repeatRepliesOption(
+        QStringLiteral("repeat-replies"),
+        QStringLiteral("Send every reply twice, back to back, as a radio bridge that repeats "
+                       "frames does."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Write diagnostics to stderr."));
 
-    parser.addOptions({ptyOption, portOption, stateOption, dumpOption, logOption, firmwareOption,
-                       commandDelayOption, failOption, flashFailOption, replyDelayOption,
-                       dropOption, corruptOption, seedOption, silentAfterOption, silentForOption,
-                       verboseOption});
+    parser.addOptions({ptyOption,       portOption,         stateOption,         dumpOption,
+                       logOption,       firmwareOption,     commandDelayOption,  failOption,
+                       flashFailOption, replyDelayOption,   dropOption,          corruptOption,
+                       seedOption,      silentAfterOption,  silentForOption,     stallAfterOption,
+                       stallForOption,  ignoreWritesOption, repeatRepliesOption, verboseOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -184,7 +222,8 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     for (const QCommandLineOption &option :
          {ptyOption, portOption, stateOption, dumpOption, logOption, firmwareOption,
           commandDelayOption, failOption, flashFailOption, replyDelayOption, dropOption,
-          corruptOption, seedOption, silentAfterOption, silentForOption}) {
+          corruptOption, seedOption, silentAfterOption, silentForOption, stallAfterOption,
+          stallForOption, ignoreWritesOption}) {
         if (parser.values(option).size() > 1) {
             *message = QStringLiteral("--%1 given more than once").arg(option.names().constFirst());
             return ParseResult::Error;
@@ -279,6 +318,25 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
             return ParseResult::Error;
     }
 
+    stallAfterMs = -1;
+    stallForMs = 0;
+    if (parser.isSet(stallForOption) && !parser.isSet(stallAfterOption)) {
+        *message = QStringLiteral("--stall-for needs --stall-after");
+        return ParseResult::Error;
+    }
+    if (parser.isSet(stallAfterOption) &&
+        (!parseMilliseconds(QStringLiteral("stall-after"), parser.value(stallAfterOption),
+                            &stallAfterMs, message) ||
+         !parseMilliseconds(QStringLiteral("stall-for"), parser.value(stallForOption), &stallForMs,
+                            message)))
+        return ParseResult::Error;
+
+    ignoredWriteOffsets.clear();
+    if (parser.isSet(ignoreWritesOption) &&
+        !parseOffsetList(parser.value(ignoreWritesOption), &ignoredWriteOffsets, message))
+        return ParseResult::Error;
+
+    repeatReplies = parser.isSet(repeatRepliesOption);
     verbose = parser.isSet(verboseOption);
     return ParseResult::Ok;
 }

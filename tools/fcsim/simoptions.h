@@ -44,6 +44,17 @@ public:
     int silentAfterMs = -1;
     int silentForMs = 0;
 
+    // Scripted stall: from stallAfterMs after start, for stallForMs, the controller takes no
+    // bytes; on a pseudo-terminal the line then pushes back, as a USB device that is not read.
+    int stallAfterMs = -1;
+    int stallForMs = 0;
+
+    // Every reply goes out twice, back to back, as through a radio bridge that repeats frames.
+    bool repeatReplies = false;
+
+    // Block offsets whose written bytes the controller keeps to itself (a value it refuses).
+    QSet<int> ignoredWriteOffsets;
+
     bool verbose = false;
 
     // Parses arguments (arguments[0] is the program name). On Error, *message holds a one-line

@@ -89,6 +89,7 @@ int Simulator::run()
         return BadUsage;
     m_controller = std::make_unique<FlightController>(
         block, m_options.firmwareVersion, m_options.commandDelayMs, m_options.failingCommands);
+    m_controller->setIgnoredWriteOffsets(m_options.ignoredWriteOffsets);
     m_controller->setFlashWriter(
         [this](const UavParam &flashBlock) { return writeFlash(flashBlock); });
 
@@ -112,6 +113,10 @@ int Simulator::run()
         if (m_options.silentForMs > 0)
             m_silenceEndsAt = qint64(m_options.silentAfterMs) + m_options.silentForMs;
     }
+    if (m_options.stallAfterMs >= 0) {
+        m_stallStartsAt = m_options.stallAfterMs;
+        m_stallEndsAt = qint64(m_options.stallAfterMs) + m_options.stallForMs;
+    }
 
     if (!m_options.linkPath.isEmpty()) {
         PseudoTerminal terminal;
@@ -122,7 +127,9 @@ int Simulator::run()
         diagnose(
             QStringLiteral("serving %1 through %2").arg(terminal.slavePath(), m_options.linkPath));
         announce(terminal.slavePath());
+        m_holdLine = [&terminal](bool hold) { terminal.holdClientOutput(hold); };
         const int code = serve(terminal.masterFd());
+        m_holdLine = nullptr;
         if (code == DeviceLost)
             complain(QStringLiteral("the pseudo-terminal %1 failed").arg(terminal.slavePath()));
         return code; // the terminal removes its link on the way out
@@ -195,7 +202,8 @@ int Simulator::serve(int fd)
 
         pollfd fds[2] = {};
         fds[0].fd = fd;
-        fds[0].events = static_cast<short>(POLLIN | (m_output.empty() ? 0 : POLLOUT));
+        fds[0].events =
+            static_cast<short>((m_stalled ? 0 : POLLIN) | (m_output.empty() ? 0 : POLLOUT));
         fds[1].fd = m_signals->readFd();
         fds[1].events = POLLIN;
         if (::poll(fds, 2, pollTimeout(elapsedMs())) < 0) {
@@ -298,6 +306,14 @@ void Simulator::runDueTimers(qint64 now)
         m_silenceEndsAt = -1;
         setSilent(false, "--silent-for");
     }
+    if (m_stallStartsAt >= 0 && now >= m_stallStartsAt) {
+        m_stallStartsAt = -1;
+        setStalled(true);
+    }
+    if (m_stallEndsAt >= 0 && now >= m_stallEndsAt) {
+        m_stallEndsAt = -1;
+        setStalled(false);
+    }
     if (m_controller->finishDueCommand(now))
         diagnose(QStringLiteral("command result %1").arg(m_controller->resultCode()));
 
@@ -333,6 +349,8 @@ int Simulator::pollTimeout(qint64 now) const
     consider(m_controller->commandDueAt());
     consider(m_silenceStartsAt);
     consider(m_silenceEndsAt);
+    consider(m_stallStartsAt);
+    consider(m_stallEndsAt);
     if (next < 0)
         return -1; // nothing scheduled: sleep until the line or a signal wakes us
     return static_cast<int>(std::clamp<qint64>(next - now, 0, INT_MAX));
@@ -353,6 +371,13 @@ void Simulator::sendReply(Frame frame)
         break;
     case FaultInjector::Fault::None:
         break;
+    }
+    if (m_options.repeatReplies) {
+        std::array<quint8, 2 * fclink::kFrameSize> twice;
+        std::copy(frame.cbegin(), frame.cend(), twice.begin());
+        std::copy(frame.cbegin(), frame.cend(), twice.begin() + fclink::kFrameSize);
+        sendBytes(twice.data(), twice.size());
+        return;
     }
     sendBytes(frame.data(), frame.size());
 }
@@ -397,6 +422,15 @@ void Simulator::setSilent(bool silent, const char *reason)
     diagnose(QStringLiteral("%1 (%2)").arg(silent ? QStringLiteral("silent")
                                                   : QStringLiteral("replying again"),
                                            QLatin1String(reason)));
+}
+
+void Simulator::setStalled(bool stalled)
+{
+    m_stalled = stalled;
+    if (m_holdLine)
+        m_holdLine(stalled);
+    diagnose(stalled ? QStringLiteral("stalled: taking no bytes")
+                     : QStringLiteral("taking bytes again"));
 }
 
 bool Simulator::handleSignals()

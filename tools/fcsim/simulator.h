@@ -13,6 +13,7 @@
 #include <array>
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -62,6 +63,7 @@ private:
     void sendReply(Frame frame);
     bool flushOutput();
     void setSilent(bool silent, const char *reason);
+    void setStalled(bool stalled);
     bool handleSignals();
 
     void diagnose(const QString &message) const;
@@ -84,6 +86,10 @@ private:
     bool m_silent = false;
     qint64 m_silenceStartsAt = -1;
     qint64 m_silenceEndsAt = -1;
+    bool m_stalled = false;
+    qint64 m_stallStartsAt = -1;
+    qint64 m_stallEndsAt = -1;
+    std::function<void(bool)> m_holdLine; // makes the line push back while stalled
     bool m_deviceLost = false;
 };
 

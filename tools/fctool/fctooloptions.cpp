@@ -21,6 +21,9 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("telemetry"), Subcommand::Telemetry},
         {QStringLiteral("command"), Subcommand::Command},
         {QStringLiteral("flash"), Subcommand::Flash},
+        {QStringLiteral("diff"), Subcommand::Diff},
+        {QStringLiteral("snapshot"), Subcommand::Snapshot},
+        {QStringLiteral("history"), Subcommand::History},
         {QStringLiteral("describe"), Subcommand::Describe},
     };
     return names;
@@ -137,13 +140,11 @@ bool FctoolOptions::takeOption(const QStringList &arguments, int *index, QString
         *error = QStringLiteral("%1: unknown option '%2'").arg(m_subcommandName, name);
         return false;
     }
-    if (name == QLatin1String("--raw")) { // a flag, without a value
-        if (equals >= 0) {
-            *error = QStringLiteral("option --raw takes no value");
-            return false;
-        }
-        m_raw = true;
-        return true;
+    if (storeFlag(name)) {
+        if (equals < 0)
+            return true;
+        *error = QStringLiteral("option %1 takes no value").arg(name);
+        return false;
     }
     if (equals >= 0)
         return storeOption(name, argument.mid(equals + 1), error);
@@ -165,6 +166,15 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
         m_port = value;
     } else if (name == QLatin1String("--out")) {
         m_outFile = value;
+    } else if (name == QLatin1String("--csv")) {
+        m_csvFile = value;
+    } else if (name == QLatin1String("--note")) {
+        m_note = value;
+    } else if (name == QLatin1String("--limit")) {
+        if (!parseCount(value, &m_limit)) {
+            *error = QStringLiteral("--limit needs a positive whole number, not '%1'").arg(value);
+            return false;
+        }
     } else if (name == QLatin1String("--timeout")) {
         if (!parseTimeout(value, &m_timeoutMs)) {
             *error =
@@ -178,30 +188,48 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
     return true;
 }
 
+// Options without a value; true if name is one of them.
+bool FctoolOptions::storeFlag(const QString &name)
+{
+    if (name == QLatin1String("--no-verify")) {
+        m_verify = false;
+        return true;
+    }
+    if (name == QLatin1String("--raw")) {
+        m_raw = true;
+        return true;
+    }
+    return false;
+}
+
 bool FctoolOptions::optionAllowed(const QString &name) const
 {
-    if (!needsPort())
+    // ports and describe answer from this computer alone.
+    if (m_subcommand == Subcommand::Ports || m_subcommand == Subcommand::Describe)
         return false;
+    if (m_subcommand == Subcommand::History)
+        return name == QLatin1String("--limit");
     if (name == QLatin1String("--port") || name == QLatin1String("--timeout"))
         return true;
+    if (name == QLatin1String("--note"))
+        return m_subcommand == Subcommand::Snapshot;
     if (name == QLatin1String("--out"))
         return m_subcommand == Subcommand::Read;
-    if (name == QLatin1String("--count"))
+    if (name == QLatin1String("--count") || name == QLatin1String("--csv"))
         return m_subcommand == Subcommand::Telemetry;
+    if (name == QLatin1String("--no-verify"))
+        return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
     if (name == QLatin1String("--raw"))
         return m_subcommand == Subcommand::Set;
     return false;
 }
 
-// ports and describe answer from this computer alone.
-bool FctoolOptions::needsPort() const
-{
-    return m_subcommand != Subcommand::Ports && m_subcommand != Subcommand::Describe;
-}
-
 bool FctoolOptions::checkRequirements(QString *error) const
 {
-    if (needsPort() && m_port.isEmpty()) {
+    const bool portOptional =
+        m_subcommand == Subcommand::Ports || m_subcommand == Subcommand::History ||
+        m_subcommand == Subcommand::Diff || m_subcommand == Subcommand::Describe;
+    if (!portOptional && m_port.isEmpty()) {
         *error = QStringLiteral("%1: --port PORT is required").arg(m_subcommandName);
         return false;
     }
@@ -220,6 +248,15 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
         if (given != 1)
             *error = QStringLiteral("flash: exactly one firmware file is needed");
         return given == 1;
+    case Subcommand::Diff: {
+        const int wanted = m_port.isEmpty() ? 2 : 1;
+        if (given != wanted)
+            *error = m_port.isEmpty()
+                         ? QStringLiteral("diff: two parameter files are needed (or --port PORT "
+                                          "and one file)")
+                         : QStringLiteral("diff --port: exactly one parameter file is needed");
+        return given == wanted;
+    }
     case Subcommand::Describe:
         return true; // no names: every field
     case Subcommand::Get:
@@ -246,13 +283,17 @@ QString FctoolOptions::usage()
                "Usage:\n"
                "  fctool ports\n"
                "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
-               "  fctool write --port PORT FILE [--timeout SEC]\n"
+               "  fctool write --port PORT FILE [--no-verify] [--timeout SEC]\n"
                "  fctool get   --port PORT NAME... [--timeout SEC]\n"
-               "  fctool set   --port PORT NAME=VALUE... [--raw] [--timeout SEC]\n"
+               "  fctool set   --port PORT NAME=VALUE... [--raw] [--no-verify] [--timeout SEC]\n"
                "  fctool describe [NAME...]\n"
-               "  fctool telemetry --port PORT [--count N] [--timeout SEC]\n"
+               "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
                "  fctool flash --port PORT FILE [--timeout SEC]\n"
+               "  fctool diff FILE_A FILE_B\n"
+               "  fctool diff --port PORT FILE [--timeout SEC]\n"
+               "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
+               "  fctool history [--limit N]\n"
                "\n"
                "Talks to the flight controller over its serial link.\n"
                "\n"
@@ -266,22 +307,32 @@ QString FctoolOptions::usage()
                "             allows any value of its type\n"
                "  describe   print what each named parameter (or every one) is: offset, type,\n"
                "             unit, range, default, choices and caption; needs no port\n"
-               "  telemetry  print one line per telemetry cycle, N lines or until interrupted\n"
+               "  telemetry  print one line per telemetry cycle, N lines or until interrupted;\n"
+               "             with --csv, write them to FILE (\"-\": standard output) as a\n"
+               "             header row and one row per cycle, the columns Skydesk records\n"
                "  command    send a command, one of:\n"
                "%1\n"
                "  flash      flash a firmware file (.qmtvf) through the bootloader and print\n"
                "             each report of the upgrade as a line (\"Progress: N%\" while\n"
                "             writing); it opens the port itself, without a link connection\n"
+               "  diff       the fields that differ between two parameter files, or between the\n"
+               "             flight controller and a file, as 'Name: A -> B' lines in block\n"
+               "             order (exit 0 when equal, 1 when different)\n"
+               "  snapshot   keep the flight controller's parameters in the configuration\n"
+               "             history shared with Skydesk and print the snapshot's file\n"
+               "  history    the snapshots of the history, newest first, one per line\n"
                "\n"
                "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
+               "  --no-verify    do not read the block back after write or set (by default the\n"
+               "                 upload fails when the flight controller did not take a value)\n"
                "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
                "                 next telemetry line takes longer than SEC seconds (default 10);\n"
                "                 for flash, when the upgrade has not ended within SEC seconds\n"
                "                 (default 120)\n"
                "\n"
-               "Every subcommand except ports, describe and flash connects, waits for the\n"
-               "parameter read, acts and disconnects. Parameters reach the flight controller's\n"
-               "flash only through 'command flash'.\n"
+               "Every subcommand except ports, describe, flash, history and diff of two files\n"
+               "connects, waits for the parameter read, acts and disconnects. Parameters reach\n"
+               "the flight controller's flash only through 'command flash'.\n"
                "\n"
                "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"
                "file or device error), 2 usage or bad input, 3 the port could not be opened,\n"

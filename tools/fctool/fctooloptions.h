@@ -21,6 +21,9 @@ public:
         Telemetry,
         Command,
         Flash,
+        Diff,
+        Snapshot,
+        History,
         Describe
     };
 
@@ -33,12 +36,20 @@ public:
     Subcommand subcommand() const { return m_subcommand; }
     QString port() const { return m_port; }
     QString outFile() const { return m_outFile; }
+    // telemetry --csv: the file the rows go to ("-" for standard output), or empty.
+    QString csvFile() const { return m_csvFile; }
     int timeoutMs() const { return m_timeoutMs; }
     // Telemetry lines to print; 0 means until interrupted.
     int count() const { return m_count; }
     // set: accept any value of a field's type, not only the values that make sense.
     bool raw() const { return m_raw; }
     QStringList positional() const { return m_positional; }
+    // Whether write and set read the block back and check it (the default).
+    bool verify() const { return m_verify; }
+    // The note of a snapshot.
+    QString note() const { return m_note; }
+    // History lines to print; 0 means all.
+    int limit() const { return m_limit; }
 
     static QString usage();
 
@@ -47,8 +58,8 @@ private:
     bool parseArguments(const QStringList &arguments, QString *error);
     bool takeOption(const QStringList &arguments, int *index, QString *error);
     bool storeOption(const QString &name, const QString &value, QString *error);
+    bool storeFlag(const QString &name);
     bool optionAllowed(const QString &name) const;
-    bool needsPort() const;
     bool checkRequirements(QString *error) const;
     bool checkPositionalCount(QString *error) const;
 
@@ -56,10 +67,14 @@ private:
     QString m_subcommandName;
     QString m_port;
     QString m_outFile;
+    QString m_csvFile;
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_count = 0;
     bool m_raw = false;
     bool m_helpRequested = false;
+    bool m_verify = true;
+    QString m_note;
+    int m_limit = 0;
     QStringList m_positional;
 };
 

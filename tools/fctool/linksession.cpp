@@ -5,15 +5,20 @@
 #include "toolcommands.h"
 
 #include <commrt.h>
+#include <parameterslices.h>
 #include <portnaming.h>
+#include <portopenerror.h>
 #include <replydecoder.h>
+#include <uavparam.h>
 
 #include <QEventLoop>
 #include <QTimer>
+#include <mutex>
 
 namespace {
 
-// How often a wait looks at the link's counters, which change without a signal.
+// How often a wait for a command looks at the link's frame and reply counters, which change
+// without a signal.
 constexpr int kPollMs = 10;
 
 // The first frame written after setCommand may have been built just before it; the one after
@@ -33,6 +38,24 @@ LinkSession::~LinkSession()
     close();
 }
 
+ExitCode LinkSession::run(const QString &portName, int timeoutMs,
+                          const std::function<ExitCode(LinkSession &)> &action)
+{
+    LinkSession session(portName, timeoutMs);
+    ExitCode code = session.open();
+    if (code == ExitSuccess && !session.isInterrupted())
+        code = action(session);
+    session.close();
+    return code;
+}
+
+QByteArray LinkSession::blockNow()
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
+                      fclink::kParameterBlockSize);
+}
+
 void LinkSession::wireLink()
 {
     // The link reports a lost connection from its own thread; these connections then arrive
@@ -41,6 +64,11 @@ void LinkSession::wireLink()
     connect(m_link, &Commrt::connectStateText, this, &LinkSession::onConnectState);
     connect(m_link, &Commrt::parametersChanged, this, &LinkSession::onParametersChanged);
     connect(m_link, &Commrt::telemetryChanged, this, &LinkSession::checkWait);
+    connect(m_link, &Commrt::uploadVerified, this, &LinkSession::onUploadVerified);
+    connect(m_link, &Commrt::portLost, this, [this] {
+        m_portClosed = true;
+        checkWait();
+    });
 }
 
 ExitCode LinkSession::open()
@@ -59,7 +87,8 @@ ExitCode LinkSession::open()
     case WaitOutcome::Done:
         return ExitSuccess;
     case WaitOutcome::OpenFailed:
-        printError(QStringLiteral("cannot open port %1").arg(m_portName));
+        printError(QStringLiteral("cannot open port %1: %2")
+                       .arg(m_portName, fclink::portOpenErrorText(m_link->lastOpenError())));
         return ExitPortError;
     case WaitOutcome::Interrupted:
         return ExitSuccess;
@@ -70,15 +99,27 @@ ExitCode LinkSession::open()
     return reportOpenTimeout();
 }
 
-ExitCode LinkSession::upload()
+ExitCode LinkSession::upload(bool verify)
 {
     const int mark = m_statuses.size();
+    const int verificationsBefore = m_verifications;
     m_link->setSubframeHead(fclink::head::FirstWrite);
     const quint16 uploaded = fclink::status::ParametersUploaded;
-    const auto outcome = waitUntil([&] { return findStatusSince(mark, uploaded, uploaded) >= 0; });
-    if (outcome == WaitOutcome::Done)
-        return ExitSuccess;
-    return reportTimeout(QStringLiteral("acknowledgement of the parameter upload"));
+    const auto outcome = waitUntil([&] {
+        if (verify)
+            return m_verifications > verificationsBefore;
+        return findStatusSince(mark, uploaded, uploaded) >= 0;
+    });
+    if (outcome != WaitOutcome::Done) {
+        return reportTimeout(verify ? QStringLiteral("verification of the parameter upload")
+                                    : QStringLiteral("acknowledgement of the parameter upload"));
+    }
+    if (verify && !m_lastVerificationOk) {
+        printError(QStringLiteral("the flight controller did not accept: %1")
+                       .arg(m_lastRejectedFields.join(QStringLiteral(", "))));
+        return ExitControllerFailure;
+    }
+    return ExitSuccess;
 }
 
 ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
@@ -92,8 +133,12 @@ ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
     });
     if (outcome != WaitOutcome::Done)
         return reportTimeout(QStringLiteral("result of command %1").arg(command.name));
-    printLine(statusText(static_cast<quint16>(result)));
-    return result == command.okStatus ? ExitSuccess : ExitControllerFailure;
+    if (result == command.okStatus) {
+        printLine(statusText(static_cast<quint16>(result)));
+        return ExitSuccess;
+    }
+    printError(statusText(static_cast<quint16>(result)));
+    return ExitControllerFailure;
 }
 
 ExitCode LinkSession::sendCommand(quint8 code)
@@ -105,16 +150,18 @@ ExitCode LinkSession::sendCommand(quint8 code)
     m_link->setCommand(code);
     // A lost connection replaces the command with the link's own parameter read, so only a
     // frame and an answer without a loss in between count.
-    const auto outcome = waitUntil([&] {
-        if (m_connectionLosses != lossesAtStart)
-            return false;
-        if (!frameWritten) {
-            frameWritten = m_link->framesWritten() >= framesAtStart + kFramesUntilCommandSent;
-            repliesAtFrame = m_link->repliesAccepted();
-            return false;
-        }
-        return m_link->repliesAccepted() > repliesAtFrame;
-    });
+    const auto outcome = waitUntil(
+        [&] {
+            if (m_connectionLosses != lossesAtStart)
+                return false;
+            if (!frameWritten) {
+                frameWritten = m_link->framesWritten() >= framesAtStart + kFramesUntilCommandSent;
+                repliesAtFrame = m_link->repliesAccepted();
+                return false;
+            }
+            return m_link->repliesAccepted() > repliesAtFrame;
+        },
+        kPollMs);
     if (outcome == WaitOutcome::Done)
         return ExitSuccess;
     return reportTimeout(QStringLiteral("answer after sending command %1").arg(code));
@@ -135,7 +182,7 @@ void LinkSession::close()
     m_link = nullptr;
 }
 
-LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done)
+LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int pollMs)
 {
     if (m_interrupted)
         return WaitOutcome::Interrupted;
@@ -157,7 +204,8 @@ LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &don
     m_loop = &loop;
     m_done = done;
     deadline.start(m_timeoutMs);
-    poll.start(kPollMs);
+    if (pollMs > 0)
+        poll.start(pollMs);
     const auto outcome = static_cast<WaitOutcome>(loop.exec());
     m_loop = nullptr;
     m_done = nullptr;
@@ -212,6 +260,14 @@ void LinkSession::onConnectState(quint16 state)
 void LinkSession::onParametersChanged()
 {
     ++m_parameterReads;
+    checkWait();
+}
+
+void LinkSession::onUploadVerified(bool ok, const QStringList &fields)
+{
+    ++m_verifications;
+    m_lastVerificationOk = ok;
+    m_lastRejectedFields = fields;
     checkWait();
 }
 

@@ -3,8 +3,10 @@
 
 #include "exitcode.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <functional>
@@ -39,14 +41,22 @@ public:
     LinkSession(const QString &portName, int timeoutMs, QObject *parent = nullptr);
     ~LinkSession() override;
 
+    // Connects, waits for the parameter read, runs the action and disconnects.
+    static ExitCode run(const QString &portName, int timeoutMs,
+                        const std::function<ExitCode(LinkSession &)> &action);
+    // A copy of the 210-byte block as the link holds it now.
+    static QByteArray blockNow();
+
     Commrt *link() const { return m_link; }
     bool isInterrupted() const { return m_interrupted; }
 
     // Opens the port and waits for the full parameter read. An interrupted wait returns
     // ExitSuccess; the caller checks isInterrupted().
     ExitCode open();
-    // Uploads the whole parameter block and waits until its last slice is acknowledged.
-    ExitCode upload();
+    // Uploads the whole parameter block and waits until its last slice is acknowledged and,
+    // with verify, until the link has read it back: a value the controller did not take is a
+    // controller failure, named on stderr.
+    ExitCode upload(bool verify);
     // Sends a command that reports a result, prints the result's text and maps it to success
     // or failure.
     ExitCode runCommandWithResult(const ToolCommand &command);
@@ -57,8 +67,9 @@ public:
     void close();
 
     // Runs the event loop until done() holds, the time-out passes, or the session is
-    // interrupted. done() is checked after every link signal and every few milliseconds.
-    WaitOutcome waitUntil(const std::function<bool()> &done);
+    // interrupted. done() is checked after every link signal, and every pollMs milliseconds
+    // when it looks at counters that change without one.
+    WaitOutcome waitUntil(const std::function<bool()> &done, int pollMs = 0);
     // Reports a wait for what that ended without it (time-out or closed port) and returns
     // ExitTimeout.
     ExitCode reportTimeout(const QString &what) const;
@@ -66,14 +77,17 @@ public:
 public slots:
     // Ends the current wait (and every later one) with WaitOutcome::Interrupted.
     void interrupt();
+    // Looks at the current wait's condition again: for conditions that a caller's own slot
+    // changes after the link's signal has reached the session.
+    void checkWait();
 
 private:
     void wireLink();
-    void checkWait();
     bool portWentAway() const;
     void onStatusChanged(quint16 code);
     void onConnectState(quint16 state);
     void onParametersChanged();
+    void onUploadVerified(bool ok, const QStringList &fields);
     int findStatusSince(int mark, quint16 first, quint16 second) const;
     ExitCode reportOpenTimeout() const;
     QString timeoutText() const;
@@ -89,6 +103,9 @@ private:
 
     QVector<quint16> m_statuses; // every status code since the port was opened, in order
     int m_parameterReads = 0;
+    int m_verifications = 0;
+    bool m_lastVerificationOk = false;
+    QStringList m_lastRejectedFields;
     int m_connectionLosses = 0;
     bool m_everConnected = false;
     bool m_openFailed = false;

@@ -3,6 +3,7 @@
 #include "exitcode.h"
 #include "fctooloptions.h"
 #include "flashcommand.h"
+#include "historycommands.h"
 #include "parametercommands.h"
 #include "portscommand.h"
 #include "telemetrycommand.h"
@@ -36,6 +37,12 @@ ExitCode dispatch(const FctoolOptions &options)
         return runFlashCommand(options);
     case Subcommand::Describe:
         return runDescribeCommand(options);
+    case Subcommand::Diff:
+        return runDiffCommand(options);
+    case Subcommand::Snapshot:
+        return runSnapshotCommand(options);
+    case Subcommand::History:
+        return runHistoryCommand(options);
     }
     return ExitUsage;
 }

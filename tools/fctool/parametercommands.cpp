@@ -258,7 +258,7 @@ ExitCode runWriteCommand(const FctoolOptions &options)
             std::memcpy(fclink::parameterBlockBytes(uavParam), loaded.constData(),
                         fclink::kParameterBlockSize);
         }
-        return session.upload();
+        return session.upload(options.verify());
     });
 }
 
@@ -287,7 +287,7 @@ ExitCode runSetCommand(const FctoolOptions &options)
                 fclink::writeField(fclink::parameterBlockBytes(uavParam), *assignment.field,
                                    assignment.value);
         }
-        return session.upload();
+        return session.upload(options.verify());
     });
 }
 

@@ -7,6 +7,22 @@
         <source>Feedback</source>
         <translation>Feedback</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>Your feedback is still being sent. Stop sending?</source>
+        <translation>Your feedback is still being sent. Stop sending?</translation>
+    </message>
+    <message>
+        <source>Stop sending</source>
+        <translation>Stop sending</translation>
+    </message>
+    <message>
+        <source>Keep sending</source>
+        <translation>Keep sending</translation>
+    </message>
 </context>
 <context>
     <name>GLSayboxClient</name>
@@ -94,6 +110,10 @@
         <source>Notice</source>
         <translation>Notice</translation>
     </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Not a picture: %1</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>
@@ -116,6 +136,10 @@
     <message>
         <source>Return</source>
         <translation>Return</translation>
+    </message>
+    <message>
+        <source>The attached file %1 can no longer be read. Please remove it or attach it again.</source>
+        <translation>The attached file %1 can no longer be read. Please remove it or attach it again.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,22 @@
         <source>Feedback</source>
         <translation>Rückmeldung</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Your feedback is still being sent. Stop sending?</source>
+        <translation>Ihre Rückmeldung wird noch gesendet. Senden abbrechen?</translation>
+    </message>
+    <message>
+        <source>Stop sending</source>
+        <translation>Senden abbrechen</translation>
+    </message>
+    <message>
+        <source>Keep sending</source>
+        <translation>Weiter senden</translation>
+    </message>
 </context>
 <context>
     <name>GLSayboxClient</name>
@@ -94,6 +110,10 @@
         <source>Notice</source>
         <translation>Hinweis</translation>
     </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>Kein Bild: %1</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>
@@ -116,6 +136,10 @@
     <message>
         <source>Return</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>The attached file %1 can no longer be read. Please remove it or attach it again.</source>
+        <translation>Die angehängte Datei %1 kann nicht mehr gelesen werden. Bitte entfernen Sie sie oder hängen Sie sie erneut an.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,22 @@
         <source>Feedback</source>
         <translation>意见反馈</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Your feedback is still being sent. Stop sending?</source>
+        <translation>您的反馈仍在发送中。要停止发送吗？</translation>
+    </message>
+    <message>
+        <source>Stop sending</source>
+        <translation>停止发送</translation>
+    </message>
+    <message>
+        <source>Keep sending</source>
+        <translation>继续发送</translation>
+    </message>
 </context>
 <context>
     <name>GLSayboxClient</name>
@@ -94,6 +110,10 @@
         <source>Notice</source>
         <translation>提示</translation>
     </message>
+    <message>
+        <source>Not a picture: %1</source>
+        <translation>不是图片：%1</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>
@@ -116,6 +136,10 @@
     <message>
         <source>Return</source>
         <translation>返回</translation>
+    </message>
+    <message>
+        <source>The attached file %1 can no longer be read. Please remove it or attach it again.</source>
+        <translation>无法再读取附件 %1。请删除该附件或重新添加。</translation>
     </message>
 </context>
 </TS>

@@ -252,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>HelpDocument</name>
+    <message>
+        <source>This help page is not available</source>
+        <translation>This help page is not available</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found beside the program. Installing the program again brings it back.</source>
+        <translation>The help document %1 was not found beside the program. Installing the program again brings it back.</translation>
+    </message>
+</context>
+<context>
     <name>InternalSettingPageUi</name>
     <message>
         <source>Form</source>
@@ -2008,6 +2019,73 @@
     </message>
 </context>
 <context>
+    <name>ScopePlot</name>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Attitude (degree)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroscope (degree/s)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Acceleration (m/s^2)</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Compass error</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC channels</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Choose the channels to plot in the list on the left.</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>now</translation>
+    </message>
+    <message>
+        <source>-%1 s</source>
+        <translation>-%1 s</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -2016,6 +2094,71 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>Acceleration (m/s^2)</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindowUi</name>
+    <message>
+        <source>Sensor Scope</source>
+        <translation>Sensor Scope</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>Tick the channels to plot; each kind of value gets its own plot</translation>
+    </message>
+    <message>
+        <source>Time window</source>
+        <translation>Time window</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>Holds the picture; telemetry is still collected meanwhile</source>
+        <translation>Holds the picture; telemetry is still collected meanwhile</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryRecorder</name>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 could not be written</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created</source>
+        <translation>The folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>No file can be created in %1: %2</source>
+        <translation>No file can be created in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2204,30 @@
     <message>
         <source>Calibrate gyros now...</source>
         <translation>Calibrate gyros now...</translation>
+    </message>
+    <message>
+        <source>Recording %1  %2</source>
+        <translation>Recording %1  %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Recording could not start: %1</source>
+        <translation>Recording could not start: %1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>Recording stopped: %1</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -2166,6 +2333,22 @@ Do you want to replace it?</translation>
     <message>
         <source>Write Parameters to Flash</source>
         <translation>Write Parameters to Flash</translation>
+    </message>
+    <message>
+        <source>Records every telemetry cycle into a CSV file in your documents folder (while connected)</source>
+        <translation>Records every telemetry cycle into a CSV file in your documents folder (while connected)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Opens a window with rolling plots of the chosen channels</source>
+        <translation>Opens a window with rolling plots of the chosen channels</translation>
+    </message>
+    <message>
+        <source>Sensor Scope...</source>
+        <translation>Sensor Scope...</translation>
     </message>
 </context>
 <context>
@@ -2347,6 +2530,10 @@ Do you want to replace it?</translation>
         <source>&lt;font color = &apos;red&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;red&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>The setting could not be saved: %1 is not writable</source>
+        <translation>The setting could not be saved: %1 is not writable</translation>
+    </message>
 </context>
 <context>
     <name>statusWidget</name>
@@ -2409,6 +2596,42 @@ Do you want to replace it?</translation>
     <message>
         <source>Connected</source>
         <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded and verified</source>
+        <translation>Parameters uploaded and verified</translation>
+    </message>
+    <message>
+        <source>The flight controller did not accept: %1</source>
+        <translation>The flight controller did not accept: %1</translation>
+    </message>
+    <message>
+        <source>Lost the flight controller on %1: it reconnects when the port comes back</source>
+        <translation>Lost the flight controller on %1: it reconnects when the port comes back</translation>
+    </message>
+    <message>
+        <source>Reconnected to %1</source>
+        <translation>Reconnected to %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: no such device</source>
+        <translation>COMPort open failed: %1: no such device</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</source>
+        <translation>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is in use by another program</source>
+        <translation>COMPort open failed: %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1</source>
+        <translation>COMPort open failed: %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: %2</source>
+        <translation>COMPort open failed: %1: %2</translation>
     </message>
 </context>
 <context>

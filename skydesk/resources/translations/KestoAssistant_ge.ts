@@ -252,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>HelpDocument</name>
+    <message>
+        <source>This help page is not available</source>
+        <translation>Diese Hilfeseite ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found beside the program. Installing the program again brings it back.</source>
+        <translation>Das Hilfedokument %1 wurde beim Programm nicht gefunden. Eine erneute Installation des Programms stellt es wieder her.</translation>
+    </message>
+</context>
+<context>
     <name>InternalSettingPageUi</name>
     <message>
         <source>Form</source>
@@ -2008,6 +2019,73 @@
     </message>
 </context>
 <context>
+    <name>ScopePlot</name>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Lage (Grad)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroskop (Grad/s)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Beschleunigung (m/s²)</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Kompassfehler</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC-Kanäle</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Nicken</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Wählen Sie links in der Liste die Kanäle, die gezeichnet werden sollen.</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>-%1 s</source>
+        <translation>-%1 s</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -2016,6 +2094,71 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>Beschleunigung (m/s²)</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindowUi</name>
+    <message>
+        <source>Sensor Scope</source>
+        <translation>Sensor-Oszilloskop</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>Kanäle zum Zeichnen ankreuzen; jede Art von Wert erhält ein eigenes Diagramm</translation>
+    </message>
+    <message>
+        <source>Time window</source>
+        <translation>Zeitfenster</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>Holds the picture; telemetry is still collected meanwhile</source>
+        <translation>Hält das Bild an; die Telemetrie wird währenddessen weiter gesammelt</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryRecorder</name>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>No file can be created in %1: %2</source>
+        <translation>In %1 kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2204,30 @@
     <message>
         <source>Calibrate gyros now...</source>
         <translation>Gyroskope werden kalibriert...</translation>
+    </message>
+    <message>
+        <source>Recording %1  %2</source>
+        <translation>Aufzeichnung %1  %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Recording could not start: %1</source>
+        <translation>Die Aufzeichnung konnte nicht beginnen: %1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>Aufzeichnung abgebrochen: %1</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -2166,6 +2333,22 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Write Parameters to Flash</source>
         <translation>Parameter in Flash schreiben</translation>
+    </message>
+    <message>
+        <source>Records every telemetry cycle into a CSV file in your documents folder (while connected)</source>
+        <translation>Zeichnet jeden Telemetriezyklus in eine CSV-Datei in Ihrem Dokumente-Ordner auf (solange verbunden)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Opens a window with rolling plots of the chosen channels</source>
+        <translation>Öffnet ein Fenster mit laufenden Diagrammen der gewählten Kanäle</translation>
+    </message>
+    <message>
+        <source>Sensor Scope...</source>
+        <translation>Oszilloskop...</translation>
     </message>
 </context>
 <context>
@@ -2347,6 +2530,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>&lt;font color = &apos;red&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;red&apos;&gt;Bitte starten Sie die Anwendung neu!&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>The setting could not be saved: %1 is not writable</source>
+        <translation>Die Einstellung konnte nicht gespeichert werden: %1 ist nicht beschreibbar</translation>
+    </message>
 </context>
 <context>
     <name>statusWidget</name>
@@ -2409,6 +2596,42 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Connected</source>
         <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded and verified</source>
+        <translation>Parameter hochgeladen und geprüft</translation>
+    </message>
+    <message>
+        <source>The flight controller did not accept: %1</source>
+        <translation>Der Flugregler hat nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Lost the flight controller on %1: it reconnects when the port comes back</source>
+        <translation>Verbindung zum Flugregler an %1 verloren: sie wird wiederhergestellt, sobald der Anschluss zurück ist</translation>
+    </message>
+    <message>
+        <source>Reconnected to %1</source>
+        <translation>Wieder verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: no such device</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: kein solches Gerät</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: Zugriff verweigert (unter Linux: Benutzer zur Gruppe dialout hinzufügen und neu anmelden)</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is in use by another program</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1 wird von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: %2</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: %2</translation>
     </message>
 </context>
 <context>

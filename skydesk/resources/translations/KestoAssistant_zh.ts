@@ -252,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>HelpDocument</name>
+    <message>
+        <source>This help page is not available</source>
+        <translation>此帮助页面不可用</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found beside the program. Installing the program again brings it back.</source>
+        <translation>在程序目录中找不到帮助文档 %1。重新安装程序即可恢复。</translation>
+    </message>
+</context>
+<context>
     <name>InternalSettingPageUi</name>
     <message>
         <source>Form</source>
@@ -2008,6 +2019,73 @@
     </message>
 </context>
 <context>
+    <name>ScopePlot</name>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>姿态 (度)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>陀螺仪 (度/秒)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>加速度 (米/秒²)</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>高度 (米)</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>电压 (V)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>罗盘误差</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>遥控通道</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>通道 %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>请在左侧列表中选择要绘制的通道。</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>-%1 s</source>
+        <translation>-%1 秒</translation>
+    </message>
+</context>
+<context>
     <name>SensorPlot</name>
     <message>
         <source>Gyroscope (degree/s)</source>
@@ -2016,6 +2094,71 @@
     <message>
         <source>Acceleration (m/s^2)</source>
         <translation>加速度 (米/秒²)</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindowUi</name>
+    <message>
+        <source>Sensor Scope</source>
+        <translation>传感器示波器</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>勾选要绘制的通道；每类数值各有一个曲线图</translation>
+    </message>
+    <message>
+        <source>Time window</source>
+        <translation>时间窗口</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 秒</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 秒</translation>
+    </message>
+    <message>
+        <source>Holds the picture; telemetry is still collected meanwhile</source>
+        <translation>冻结画面；其间仍继续采集遥测数据</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryRecorder</name>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>No file can be created in %1: %2</source>
+        <translation>无法在 %1 中创建文件：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2204,30 @@
     <message>
         <source>Calibrate gyros now...</source>
         <translation>正在校准陀螺仪...</translation>
+    </message>
+    <message>
+        <source>Recording %1  %2</source>
+        <translation>正在记录 %1  %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Recording could not start: %1</source>
+        <translation>无法开始记录：%1</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止记录</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>记录已停止：%1</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -2166,6 +2333,22 @@ Do you want to replace it?</source>
     <message>
         <source>Write Parameters to Flash</source>
         <translation>将参数写入闪存</translation>
+    </message>
+    <message>
+        <source>Records every telemetry cycle into a CSV file in your documents folder (while connected)</source>
+        <translation>将每个遥测周期记录到“文档”文件夹中的 CSV 文件（连接时可用）</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Opens a window with rolling plots of the chosen channels</source>
+        <translation>打开一个窗口，滚动显示所选通道的曲线</translation>
+    </message>
+    <message>
+        <source>Sensor Scope...</source>
+        <translation>传感器示波器...</translation>
     </message>
 </context>
 <context>
@@ -2347,6 +2530,10 @@ Do you want to replace it?</source>
         <source>&lt;font color = &apos;red&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;red&apos;&gt;请重新启动应用程序！&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>The setting could not be saved: %1 is not writable</source>
+        <translation>无法保存设置：%1 不可写</translation>
+    </message>
 </context>
 <context>
     <name>statusWidget</name>
@@ -2409,6 +2596,42 @@ Do you want to replace it?</source>
     <message>
         <source>Connected</source>
         <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded and verified</source>
+        <translation>参数已上传并校验</translation>
+    </message>
+    <message>
+        <source>The flight controller did not accept: %1</source>
+        <translation>飞控未接受：%1</translation>
+    </message>
+    <message>
+        <source>Lost the flight controller on %1: it reconnects when the port comes back</source>
+        <translation>%1 上的飞控已断开：端口恢复后将自动重新连接</translation>
+    </message>
+    <message>
+        <source>Reconnected to %1</source>
+        <translation>已重新连接到 %1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: no such device</source>
+        <translation>串口打开失败：%1：设备不存在</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: permission denied (on Linux: add your user to the dialout group and log in again)</source>
+        <translation>串口打开失败：%1：权限不足（Linux 下请将用户加入 dialout 组并重新登录）</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is in use by another program</source>
+        <translation>串口打开失败：%1 正被其他程序占用</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1</source>
+        <translation>串口打开失败：%1</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1: %2</source>
+        <translation>串口打开失败：%1：%2</translation>
     </message>
 </context>
 <context>

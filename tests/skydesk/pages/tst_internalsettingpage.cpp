@@ -425,7 +425,7 @@ private slots:
             QVERIFY(wanted.at(field->offset + i) != 0);
         QCOMPARE(blockNow(), wanted);
         QCOMPARE(uploads(), before + 1);
-        QCOMPARE(int(m_link->currentSubframeHead()), 1);
+        QVERIFY(m_link->isUploadRequested());
 
         // Read back as the box reads it, and clamped to its range.
         const qint32 stored = showsUnsigned(expected, *field)

@@ -6,18 +6,25 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "homeredirect.h"
 #include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
+#include "plotstrip.h"
+#include "scopeplot.h"
 #include "sensorplot.h"
+#include "sensorscopewindow.h"
 #include "telemetry.h"
+#include "telemetryrecorder.h"
 #include "toolsettingpage.h"
 #include "uavparam.h"
+#include "ui_sensorscopewindow.h"
 #include "ui_toolsettingpage.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
+#include <csignal>
 #include <cstring>
 
 using blockaccess::blockNow;
@@ -27,6 +34,75 @@ using blockaccess::setBlock;
 namespace {
 
 constexpr int kWaitMs = 10000;
+
+const char *const kCsvHeader =
+    "time_ms,rc1,rc2,rc3,rc4,rc5,rc6,rc7,rc8,roll,pitch,heading,gyro_x,gyro_y,gyro_z,acc_x,acc_y,"
+    "acc_z,altitude,voltage,compass";
+
+// The file's lines; whole is false when the last one has no line end.
+QStringList csvLines(const QString &path, bool *whole = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray text = file.readAll();
+    if (whole)
+        *whole = text.isEmpty() || text.endsWith('\n');
+    return QString::fromLatin1(text).split('\n', Qt::SkipEmptyParts);
+}
+
+// Rows of 21 numbers with rising times from the start and a battery near 12 V.
+bool rowsLookRecorded(const QStringList &rows, QString *problem)
+{
+    qint64 previous = -1;
+    for (const QString &row : rows) {
+        const QStringList fields = row.split(',');
+        bool ok = fields.size() == 21;
+        const qint64 time = fields.first().toLongLong(&ok);
+        const double voltage = fields.value(19).toDouble();
+        if (!ok || time <= previous || voltage < 11.0 || voltage > 13.0) {
+            *problem = row;
+            return false;
+        }
+        previous = time;
+    }
+    return true;
+}
+
+QTreeWidgetItem *channelItem(QTreeWidget *tree, const QString &group, const QString &name)
+{
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *top = tree->topLevelItem(g);
+        if (top->text(0) != group)
+            continue;
+        if (name.isEmpty())
+            return top;
+        for (int c = 0; c < top->childCount(); ++c) {
+            if (top->child(c)->text(0) == name)
+                return top->child(c);
+        }
+    }
+    return nullptr;
+}
+
+QStringList seriesNames(const PlotStrip &strip)
+{
+    QStringList names;
+    for (const PlotStrip::Series &series : strip.series())
+        names << series.name;
+    return names;
+}
+
+fclink::TelemetrySnapshot snapshotWithRoll(double roll)
+{
+    fclink::TelemetrySnapshot snapshot = {};
+    snapshot.roll = roll;
+    snapshot.voltage = 1200;
+    snapshot.sensors.gyroX = 5.0f;
+    for (int i = 0; i < kRcChannelCount; ++i)
+        snapshot.rcChannels[i] = qint16(100 * i);
+    return snapshot;
+}
 
 QMap<QString, QString> iniValues(const QString &path)
 {
@@ -372,6 +448,297 @@ private slots:
         image.fill(Qt::white);
         plot.render(&image);
         QVERIFY(image.pixelColor(160, 60) != QColor(Qt::white)); // something was drawn
+    }
+
+    void plotLabelsKeepClearOfTitlesAndLegends()
+    {
+        SensorPlot plot;
+        plot.resize(300, 220);
+        for (int i = 0; i <= 40; ++i)
+            plot.addSample({i * 0.25, {150, -2, 3}, {0, 0, 9.8f}});
+        QCOMPARE(plot.panel(SensorPlot::GyroPanel).low(), -200.0);
+        const QFont font = PlotStrip::labelFont(plot.font());
+        const QFontMetricsF metrics(font);
+        for (SensorPlot::Panel which : {SensorPlot::GyroPanel, SensorPlot::AccPanel}) {
+            const QRectF area = plot.panelArea(which);
+            const PlotStrip strip = plot.panel(which);
+            const PlotStrip::Layout parts = strip.layout(area, font);
+            const double widestLabel =
+                std::max(metrics.horizontalAdvance(PlotStrip::labelText(strip.low())),
+                         metrics.horizontalAdvance(PlotStrip::labelText(strip.high())));
+            for (const QRectF &label : {parts.upperLabel, parts.lowerLabel}) {
+                QVERIFY(!label.intersects(parts.title));
+                QVERIFY(!label.intersects(parts.legend));
+                QVERIFY(area.contains(label));
+                QVERIFY(label.height() >= metrics.height());
+                QVERIFY(label.width() >= widestLabel);
+            }
+            QVERIFY(parts.plot.top() >= parts.title.bottom());
+            QVERIFY(!parts.title.intersects(parts.legend));
+        }
+    }
+
+    void recordingTextShowsNameAndTime()
+    {
+        QCOMPARE(ToolSettingPage::recordingText("/x/telemetry_20240102_030405.csv", 0),
+                 QStringLiteral("Recording telemetry_20240102_030405.csv  00:00"));
+        QCOMPARE(ToolSettingPage::recordingText("telemetry_1.csv", 61999),
+                 QStringLiteral("Recording telemetry_1.csv  01:01"));
+        QCOMPARE(ToolSettingPage::recordingText("t.csv", 3725000),
+                 QStringLiteral("Recording t.csv  1:02:05"));
+        QCOMPARE(TelemetryRecorder::fileNameFor(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))),
+                 QStringLiteral("telemetry_20240102_030405.csv"));
+    }
+
+    void recordingNeverOverwritesAndSaysWhenItCannotStart()
+    {
+        HomeRedirect home(path("home-refused"));
+        TelemetryRecorder first, second;
+        QString error;
+        QVERIFY2(first.start(path("recordings"), &error), qPrintable(error));
+        QVERIFY2(second.start(path("recordings"), &error), qPrintable(error));
+        QVERIFY(first.filePath() != second.filePath());
+        first.recordCycle();
+        first.stop();
+        second.stop();
+        QCOMPARE(csvLines(first.filePath()).size(), 2);
+        QCOMPARE(csvLines(second.filePath()), QStringList{kCsvHeader});
+
+        // The documents folder cannot be made: a file is in its way.
+        QFile blocker(path("home-refused/Documents"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QCOMPARE(TelemetryRecorder::documentsFolder(), path("home-refused/Documents"));
+        m_page->connectionStateChanged(1);
+        QVERIFY(m_page->form()->pushButtonRecord->isEnabled());
+        QString warning;
+        QTimer::singleShot(100, [&warning] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                warning = box->text();
+                box->close();
+            }
+        });
+        m_page->form()->pushButtonRecord->click();
+        QVERIFY2(warning.startsWith("Recording could not start: "), qPrintable(warning));
+        QVERIFY(!m_page->form()->pushButtonRecord->isChecked());
+        QVERIFY(!m_page->recorder()->isRecording());
+    }
+
+    void recordingAgainstSimulator()
+    {
+        FcsimProcess sim(path("recsim"));
+        QVERIFY(QDir().mkpath(path("recsim")));
+        QVERIFY(sim.start());
+        HomeRedirect home(path("home"));
+        const QString documents = path("home/Documents");
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link);
+            ToolSettingPage *page = area.toolSettingPage();
+            Ui::ToolSettingPageUi *ui = page->form();
+            QSignalSpy shown(&area, &contentWidget::recordingStatusChanged);
+            QVERIFY(!ui->pushButtonRecord->isEnabled()); // nothing to record yet
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+
+            QSignalSpy cycles(link, &Commrt::telemetryChanged);
+            ui->pushButtonRecord->click();
+            QVERIFY(page->recorder()->isRecording());
+            QVERIFY(ui->pushButtonRecord->isChecked());
+            const QString file = page->recorder()->filePath();
+            const QString name = QFileInfo(file).fileName();
+            QCOMPARE(QFileInfo(file).absolutePath(), documents);
+            QVERIFY2(QRegularExpression("^telemetry_\\d{8}_\\d{6}\\.csv$").match(name).hasMatch(),
+                     qPrintable(name));
+            // The header is there at once; rows follow while the recording runs.
+            QCOMPARE(csvLines(file), QStringList{kCsvHeader});
+            QCOMPARE(shown.last().at(0).toString(), "Recording " + name + "  00:00");
+            QTRY_VERIFY_WITH_TIMEOUT(csvLines(file).size() >= 4, kWaitMs);
+            bool whole = false;
+            QString problem;
+            QVERIFY(rowsLookRecorded(csvLines(file, &whole).mid(1), &problem));
+            QVERIFY(whole);
+            QVERIFY(page->recorder()->isRecording());
+            QTRY_VERIFY_WITH_TIMEOUT(
+                shown.last().at(0).toString() != "Recording " + name + "  00:00", kWaitMs);
+            QVERIFY2(shown.last().at(0).toString().startsWith("Recording " + name + "  00:0"),
+                     qPrintable(shown.last().at(0).toString()));
+
+            // Another page in front: the recording goes on all the same.
+            QListWidget pages;
+            pages.addItems({"Setting", "Tool", "Info"});
+            area.changePage(pages.item(0), nullptr);
+            const int seen = cycles.count();
+            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= seen + 3, kWaitMs);
+
+            // The scope takes the link's telemetry while it is open.
+            page->openSensorScope();
+            SensorScopeWindow *scope = page->sensorScope();
+            QVERIFY(scope && scope->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(scope->plot()->sampleCount() >= 2, kWaitMs);
+            scope->close();
+
+            // Disconnect ends the recording with every cycle in the file.
+            link->disconnectCom();
+            QVERIFY(!page->recorder()->isRecording());
+            QVERIFY(!ui->pushButtonRecord->isChecked());
+            QVERIFY(!ui->pushButtonRecord->isEnabled());
+            QCOMPARE(shown.last().at(0).toString(), "Saved " + name);
+            QStringList rows = csvLines(file, &whole).mid(1);
+            QVERIFY(whole);
+            QCOMPARE(rows.size(), cycles.count());
+            QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
+
+            // A lost connection ends the next recording the same way.
+            const int firstLines = csvLines(file).size();
+            link->connectCom();
+            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+            cycles.clear();
+            ui->pushButtonRecord->click();
+            const QString second = page->recorder()->filePath();
+            QVERIFY(second != file);
+            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 3, kWaitMs);
+            sim.sendSignal(SIGUSR1); // the controller falls silent
+            QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
+            QVERIFY(!ui->pushButtonRecord->isEnabled());
+            rows = csvLines(second, &whole).mid(1);
+            QVERIFY(whole);
+            QCOMPARE(rows.size(), cycles.count());
+            QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
+            QCOMPARE(csvLines(file).size(), firstLines); // the first recording stays as it was
+
+            // The controller answers again and the link connects by itself; unplugged, the next
+            // recording ends as well.
+            sim.sendSignal(SIGUSR2);
+            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+            cycles.clear();
+            ui->pushButtonRecord->click();
+            const QString third = page->recorder()->filePath();
+            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 2, kWaitMs);
+            sim.kill();
+            QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
+            rows = csvLines(third, &whole).mid(1);
+            QVERIFY(whole);
+            QCOMPARE(rows.size(), cycles.count());
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void scopeChannelChoiceWindowAndPause()
+    {
+        m_page->openSensorScope();
+        SensorScopeWindow *scope = m_page->sensorScope();
+        QVERIFY(scope->isWindow());
+        QVERIFY(scope->isVisible());
+        scope->resize(1000, 700);
+        QCOMPARE(scope->size(), QSize(1000, 700));
+        ScopePlot *plot = scope->plot();
+        QTreeWidget *tree = scope->form()->treeWidgetChannels;
+        using C = ScopePlot::Channel;
+        QCOMPARE(plot->channels(), (QVector<C>{C::GyroX, C::GyroY, C::GyroZ}));
+
+        for (int i = 0; i <= 350; ++i) // 70 s at five cycles a second, roll rising 1 °/s
+            plot->addSnapshot(i * 0.2, snapshotWithRoll(i * 0.2));
+        QCOMPARE(plot->sampleCount(), 301); // only the last 60 s are kept
+
+        channelItem(tree, "Attitude (degree)", "Roll")->setCheckState(0, Qt::Checked);
+        QVERIFY(plot->channels().contains(C::Roll));
+        QVector<PlotStrip> panels = plot->panels();
+        QCOMPARE(panels.size(), 2);
+        QCOMPARE(seriesNames(panels.at(0)), QStringList{"Roll"});
+        QCOMPARE(seriesNames(panels.at(1)), (QStringList{"X", "Y", "Z"}));
+
+        channelItem(tree, "Gyroscope (degree/s)", QString())->setCheckState(0, Qt::Unchecked);
+        channelItem(tree, "RC channels", QString())->setCheckState(0, Qt::Checked);
+        panels = plot->panels();
+        QCOMPARE(panels.size(), 2);
+        QCOMPARE(seriesNames(panels.at(1)),
+                 (QStringList{"RC 1", "RC 2", "RC 3", "RC 4", "RC 5", "RC 6", "RC 7", "RC 8"}));
+        QVERIFY(!plot->channels().contains(C::GyroX));
+
+        // The window: the last 10 s show roll 60..70, the last 60 s roll 10..70.
+        QCOMPARE(plot->windowSeconds(), 10.0);
+        QVERIFY(plot->panels().at(0).low() >= 50.0 && plot->panels().at(0).high() >= 70.0);
+        scope->form()->comboBoxWindow->setCurrentIndex(1);
+        QCOMPARE(plot->windowSeconds(), 60.0);
+        QVERIFY(plot->panels().at(0).low() <= 10.0 && plot->panels().at(0).high() >= 70.0);
+        scope->form()->comboBoxWindow->setCurrentIndex(0);
+
+        // Paused, the picture holds while the samples keep coming.
+        scope->form()->pushButtonPause->click();
+        QVERIFY(plot->isPaused());
+        for (int i = 351; i <= 500; ++i)
+            plot->addSnapshot(i * 0.2, snapshotWithRoll(i * 0.2));
+        QVERIFY(plot->panels().at(0).high() < 100.0);
+        scope->form()->pushButtonPause->click();
+        QVERIFY(!plot->isPaused());
+        QVERIFY(plot->panels().at(0).high() >= 100.0);
+
+        const QImage picture = plot->grab().toImage();
+        QVERIFY(!picture.isNull());
+
+        // Closed, it takes nothing; opened again, it starts afresh with the same choice.
+        scope->close();
+        const int kept = plot->sampleCount();
+        scope->takeTelemetry();
+        QCOMPARE(plot->sampleCount(), kept);
+        m_page->openSensorScope();
+        QCOMPARE(m_page->sensorScope(), scope);
+        QCOMPARE(plot->sampleCount(), 0);
+        QVERIFY(plot->channels().contains(C::Roll));
+        scope->takeTelemetry();
+        QCOMPARE(plot->sampleCount(), 1);
+    }
+
+    void recordAndScopeButtonTextsFit_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    void recordAndScopeButtonTextsFit()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link); // with the pages' style sheet
+            area.resize(850, 435);
+            area.show();
+            ToolSettingPage *page = area.toolSettingPage();
+            area.pageStack()->setCurrentIndex(1);
+            QPushButton *record = page->form()->pushButtonRecord;
+            auto fits = [](QPushButton *button, const QString &text) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = text;
+                if (button->isChecked())
+                    option.state |= QStyle::State_On;
+                const QRect contents =
+                    button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                return button->fontMetrics().horizontalAdvance(text) <= contents.width();
+            };
+            QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
+            QVERIFY2(fits(page->form()->pushButtonScope, page->form()->pushButtonScope->text()),
+                     qPrintable(page->form()->pushButtonScope->text()));
+            // While recording the button says how to stop.
+            page->connectionStateChanged(1);
+            HomeRedirect home(path("home-fit"));
+            record->click();
+            QVERIFY(record->isChecked());
+            QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
+            record->click();
+        }
+        Commrt::destroyClass(link);
+        QCoreApplication::removeTranslator(&translator);
     }
 
     void telemetryFormattingImportAndFlashAgainstSimulator()

@@ -12,8 +12,11 @@
 #include "titlewidget.h"
 #include "toolsettingpage.h"
 #include "toolwidget.h"
+#include "ui_advancesettingpage.h"
 #include "updatesettingpage.h"
 
+#include <QWebFrame>
+#include <QWebView>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -250,6 +253,66 @@ private slots:
             QVERIFY(!list->item(row)->icon().isNull());
     }
 
+    void selectedEntryTextFitsItsHighlight_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(AppSettings::English);
+        QTest::newRow("Chinese") << int(AppSettings::Chinese);
+        QTest::newRow("German") << int(AppSettings::German);
+    }
+
+    void selectedEntryTextFitsItsHighlight()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        toolWidget bar(nullptr, true);
+        QCoreApplication::removeTranslator(&translator);
+        bar.resize(850, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QListWidget *list = bar.pageList();
+        // The selected text in a colour that neither the highlight nor the background has.
+        list->setStyleSheet(list->styleSheet() + "QListWidget::item:selected{color:#ff00ff;}");
+        for (int row = 0; row < list->count(); ++row) {
+            list->setCurrentRow(row);
+            const QImage shot = list->grab().toImage();
+            const QRect entry = list->visualItemRect(list->item(row))
+                                    .translated(list->viewport()->geometry().topLeft());
+            // The highlight picture (74 x 66) is stretched over the entry; its rounded outline
+            // runs 1.5 pixels inside its edge with a radius of 9 pixels.
+            QPainterPath inside;
+            inside.addRoundedRect(QRectF(2.5, 2.5, 69, 61), 8, 8);
+            inside = QTransform::fromTranslate(entry.x(), entry.y())
+                         .scale(entry.width() / 74.0, entry.height() / 66.0)
+                         .map(inside);
+            QRect text;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    const QColor pixel = shot.pixelColor(x, y);
+                    if (pixel.red() > 150 && pixel.blue() > 150 && pixel.green() < 110) {
+                        text |= QRect(x, y, 1, 1);
+                        QVERIFY2(inside.contains(QPointF(x + 0.5, y + 0.5)),
+                                 qPrintable(QStringLiteral("%1: text at %2,%3 outside %4")
+                                                .arg(list->item(row)->text())
+                                                .arg(x)
+                                                .arg(y)
+                                                .arg(QString::number(entry.width()) + "x" +
+                                                     QString::number(entry.height()))));
+                    }
+                }
+            }
+            // The whole text shows, not an elided part of it.
+            const QFontMetrics metrics(list->item(row)->font());
+            QVERIFY2(text.width() >= metrics.horizontalAdvance(list->item(row)->text()) - 4,
+                     qPrintable(list->item(row)->text()));
+        }
+        // The list shows every entry whole, without a scroll bar.
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+    }
+
     void preselection_data()
     {
         QTest::addColumn<QStringList>("ports");
@@ -312,7 +375,7 @@ private slots:
 
             // A loaded parameter file is uploaded after the pages refresh.
             emit tools->configurationLoaded();
-            QCOMPARE(int(link->currentSubframeHead()), 1);
+            QVERIFY(link->isUploadRequested());
 
             QSignalSpy notices(&area, &contentWidget::noticeStatusChanged);
             emit tools->noticeStatusChanged(QStringLiteral("notice"));
@@ -361,6 +424,54 @@ private slots:
         QVERIFY(QFileInfo(AppSettings::filePath()).isDir());
     }
 
+    void writesReportWhetherTheyReachedTheFile()
+    {
+        SettingsFileBackup backup;
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyUSB0")));
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::German));
+        QFile::remove(AppSettings::filePath());
+        QVERIFY(QDir().mkpath(AppSettings::filePath()));
+        QVERIFY(!AppSettings::setSavedPort(QStringLiteral("ttyUSB1")));
+        QVERIFY(!AppSettings::setLanguageCode(AppSettings::Chinese));
+        // Nothing reads back a value that never reached the file.
+        QVERIFY(QDir(AppSettings::filePath()).removeRecursively());
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyUSB2")));
+        QSettings written(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(written.allKeys(), QStringList{"System/Port"});
+        QCOMPARE(int(AppSettings::languageCode()), 0);
+    }
+
+    void writesKeepOnlyTheTwoSettings()
+    {
+        SettingsFileBackup backup;
+        // A damaged file: binary noise, stray groups and keys the program does not own.
+        QFile damaged(AppSettings::filePath());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("[System]\nlang=2\nPort=ttyUSB0\nColour=blue\n"
+                      "[Window Pos]\nx y=3\n\x01\x02\xff\xfe garbage \x80=\x81\n"
+                      "[\xc3\x28 broken\n=lonely value\n");
+        damaged.close();
+
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyACM0")));
+        QFile written(AppSettings::filePath());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QVERIFY2(!text.contains('%'), text.constData());
+        QSettings settings(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(settings.childGroups(), QStringList{"System"});
+        QStringList keys = settings.allKeys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{"System/Port", "System/lang"}));
+        QCOMPARE(settings.value("System/lang").toString(), QStringLiteral("2"));
+        QCOMPARE(settings.value("System/Port").toString(), QStringLiteral("ttyACM0"));
+
+        // A file without a language keeps none; only what is set is added.
+        QFile::remove(AppSettings::filePath());
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("COM3")));
+        QSettings portOnly(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(portOnly.allKeys(), QStringList{"System/Port"});
+    }
+
     void oneInstancePerProgramPath()
     {
         const QString program = QStringLiteral("/opt/kesto/Skydesk-test-%1")
@@ -387,9 +498,44 @@ private slots:
         QVERIFY(guard.tryAcquire());
     }
 
+    void helpDocumentsBesideTheProgramComeFirst()
+    {
+        SettingsFileBackup backup;
+        QTemporaryDir elsewhere;
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        Commrt *link = Commrt::createClass();
+        QString shown;
+        {
+            AdvanceSettingPage page(nullptr, link);
+            QWebView *motor = page.form()->webViewMotor;
+            QTRY_VERIFY(!motor->url().isEmpty());
+            shown = motor->url().toLocalFile();
+        }
+        Commrt::destroyClass(link);
+        QDir::setCurrent(started);
+        QCOMPARE(shown, QCoreApplication::applicationDirPath() + "/doc/en_US/Motor.html");
+    }
+
+    void missingHelpDocumentShowsAShortPage()
+    {
+        SettingsFileBackup backup;
+        writeRawLanguage("3"); // no document folder for this language
+        Commrt *link = Commrt::createClass();
+        {
+            AdvanceSettingPage page(nullptr, link);
+            QWebView *motor = page.form()->webViewMotor;
+            QTRY_VERIFY(motor->page()->mainFrame()->toPlainText().contains("Motor.html"));
+            const QString text = motor->page()->mainFrame()->toPlainText();
+            QVERIFY2(text.contains("This help page is not available"), qPrintable(text));
+        }
+        Commrt::destroyClass(link);
+    }
+
     void documentFolders()
     {
-        const QString base = QUrl::fromLocalFile(QDir::currentPath()).toString();
+        // The test runs beside the program, where the build puts the documents.
+        const QString base = QUrl::fromLocalFile(QCoreApplication::applicationDirPath()).toString();
         QCOMPARE(documentFolder(0), base + "/doc/en_US/");
         QCOMPARE(documentFolder(1), base + "/doc/zh_CN/");
         QCOMPARE(documentFolder(2), base + "/doc/de_GE/");

@@ -4,15 +4,24 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "homeredirect.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "portnaming.h"
 #include "statuswidget.h"
+#include "telemetryrecorder.h"
+#include "toolsettingpage.h"
 #include "toolwidget.h"
+#include "uavparam.h"
 #include "ui_advancesettingpage.h"
+#include "ui_toolsettingpage.h"
+
+#include <QSerialPort>
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <memory>
 
 namespace {
 
@@ -38,6 +47,32 @@ void closeNextPopup()
     });
 }
 
+// Closes the next message box as soon as it shows and keeps its text; gives up after 10 s.
+void closeNextMessageBox(QString *text, int triesLeft = 200)
+{
+    QTimer::singleShot(50, [text, triesLeft] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->close();
+        } else if (triesLeft > 0) {
+            closeNextMessageBox(text, triesLeft - 1);
+        }
+    });
+}
+
+// The simulator's port listed for the link and saved as the port of the last run, so a new
+// window starts with it selected; the environment is restored at the end.
+struct SimulatorAsSavedPort
+{
+    explicit SimulatorAsSavedPort(const FcsimProcess &sim)
+    {
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(sim.linkPath());
+    }
+    ~SimulatorAsSavedPort() { qunsetenv(fclink::kExtraPortsVariable); }
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -48,6 +83,7 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_savedSettings;
     bool m_hadSettings = false;
+    QString m_boxText; // what the last message box said
 
 private slots:
     void initTestCase()
@@ -60,6 +96,8 @@ private slots:
 
     void cleanupTestCase()
     {
+        if (QFileInfo(AppSettings::filePath()).isDir())
+            QDir(AppSettings::filePath()).removeRecursively();
         QFile::remove(AppSettings::filePath());
         if (m_hadSettings) {
             QFile file(AppSettings::filePath());
@@ -109,7 +147,7 @@ private slots:
             window->pageArea()->advanceSettingPage()->form()->pushButtonMotorIdelSpeedLevel4,
             Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
-                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+                                  QStringLiteral("Parameters uploaded and verified"), kWaitMs);
         const QVector<quint8> controller = sim.block();
         QCOMPARE(int(controller.value(43)), 4);
 
@@ -122,9 +160,21 @@ private slots:
         window->statusBar()->statusTextChanged(QString());
         emit window->pageArea()->configurationLoaded();
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
-                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+                                  QStringLiteral("Parameters uploaded and verified"), kWaitMs);
 
+        // A recording shows in the status bar; the Disconnect button ends it.
+        auto home = std::make_unique<HomeRedirect>(m_dir.filePath("home"));
+        bar->pageList()->setCurrentRow(1);
+        ToolSettingPage *tools = window->pageArea()->toolSettingPage();
+        QTest::mouseClick(tools->form()->pushButtonRecord, Qt::LeftButton);
+        const QString recording = QFileInfo(tools->recorder()->filePath()).fileName();
+        QVERIFY2(window->statusBar()->recordingText().startsWith("Recording " + recording),
+                 qPrintable(window->statusBar()->recordingText()));
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        home.reset();
+        QVERIFY(!tools->recorder()->isRecording());
+        QCOMPARE(window->statusBar()->recordingText(), "Saved " + recording);
+        QVERIFY(QFile::exists(m_dir.filePath("home/Documents/" + recording)));
         QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
         QCOMPARE(window->statusBar()->statusText(), QString(14, ' '));
         QVERIFY(bar->portSelector()->isEnabled());
@@ -143,6 +193,104 @@ private slots:
         qunsetenv(fclink::kExtraPortsVariable);
     }
 
+    void unplugOffersConnectAndReconnectsWhenTheDeviceReturns()
+    {
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start());
+        SimulatorAsSavedPort saved(sim);
+        mainWidget window(nullptr);
+        window.show();
+        toolWidget *bar = window.connectionBar();
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
+                                  kWaitMs);
+
+        sim.kill(); // unplugged
+        QTRY_COMPARE_WITH_TIMEOUT(bar->connectButton()->text(), QStringLiteral("Connect"), kWaitMs);
+        QVERIFY(bar->portSelector()->isEnabled());
+        QCOMPARE(window.statusBar()->connectionText(), QStringLiteral("Unconnected"));
+        QVERIFY2(window.statusBar()->statusText().contains(sim.linkPath()),
+                 qPrintable(window.statusBar()->statusText()));
+        QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
+
+        QVERIFY(sim.start()); // plugged in again
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
+                                  kWaitMs);
+        QCOMPARE(bar->connectButton()->text(), QStringLiteral("Disconnect"));
+        QVERIFY(!bar->portSelector()->isEnabled());
+        QCOMPARE(bar->portSelector()->currentText(), sim.linkPath());
+
+        // The pilot's Disconnect is the end of it: the port stays closed.
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QVERIFY(!window.link()->isReconnecting());
+        QVERIFY(!window.link()->isPortOpen());
+    }
+
+    void uploadOutcomeAndOpenFailureAreShown()
+    {
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start({"--ignore-writes", "43"})); // keeps its motor idle level
+        SimulatorAsSavedPort saved(sim);
+        mainWidget window(nullptr);
+        window.show();
+        toolWidget *bar = window.connectionBar();
+
+        {
+            // Another program holds the port: Connect says so and offers Connect again.
+            QSerialPort holder(sim.linkPath());
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+            QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(bar->connectButton()->text(), QStringLiteral("Connect"),
+                                      kWaitMs);
+            QCOMPARE(window.statusBar()->statusText(),
+                     QStringLiteral("COMPort open failed: %1 is in use by another program")
+                         .arg(sim.linkPath()));
+            QVERIFY(bar->portSelector()->isEnabled());
+        }
+
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
+                                  kWaitMs);
+        AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
+        QTRY_VERIFY_WITH_TIMEOUT(uavParam.MotorIdel == sim.block().value(43), kWaitMs);
+        const int held = uavParam.MotorIdel;
+        QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
+                                    : page->form()->pushButtonMotorIdelSpeedLevel4,
+                          Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->statusText(),
+                                  QStringLiteral("The flight controller did not accept: MotorIdel"),
+                                  3 * kWaitMs);
+        QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
+        QCOMPARE(int(uavParam.MotorIdel), held); // the page shows what the controller holds
+    }
+
+    void portListFollowsPluggingAndKeepsTheSelection()
+    {
+        FcsimProcess first(m_dir.path() + QStringLiteral("/one"));
+        FcsimProcess second(m_dir.path() + QStringLiteral("/two"));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("one")));
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("two")));
+        QVERIFY(first.start());
+        qputenv(fclink::kExtraPortsVariable,
+                (second.linkPath() + QLatin1Char(':') + first.linkPath()).toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(first.linkPath());
+        mainWidget window(nullptr);
+        QComboBox *selector = window.connectionBar()->portSelector();
+        QCOMPARE(selector->findText(second.linkPath()), -1);
+        QCOMPARE(selector->currentText(), first.linkPath());
+
+        QVERIFY(second.start()); // sorts before the selected port
+        QTRY_VERIFY_WITH_TIMEOUT(selector->findText(second.linkPath()) >= 0, kWaitMs);
+        QCOMPARE(selector->currentText(), first.linkPath());
+        QCOMPARE(window.link()->getPortName(), first.linkPath());
+
+        second.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(selector->findText(second.linkPath()), -1, kWaitMs);
+        QCOMPARE(selector->currentText(), first.linkPath());
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
     void languageMenuAndChangeWriteAtOnceButChangeNothingElse()
     {
         QFile::remove(AppSettings::filePath());
@@ -158,6 +306,99 @@ private slots:
         closeNextPopup();
         window.langChangeToEn();
         QCOMPARE(int(AppSettings::languageCode()), 0);
+    }
+
+    void settingThatCannotBeSavedIsReported()
+    {
+        QFile::remove(AppSettings::filePath());
+        // A folder where sys.ini belongs: nothing can be written there.
+        QVERIFY(QDir().mkpath(AppSettings::filePath()));
+        const QString expected =
+            QStringLiteral("The setting could not be saved: %1 is not writable")
+                .arg(QDir::toNativeSeparators(AppSettings::filePath()));
+        auto *window = new mainWidget(nullptr);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToGe();
+        QCOMPARE(m_boxText, expected);
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToEn();
+        QCOMPARE(m_boxText, expected);
+
+        // The port is saved at close; that failure is told too.
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText);
+        delete window;
+        QCOMPARE(m_boxText, expected);
+        QVERIFY(QDir(AppSettings::filePath()).removeRecursively());
+
+        // With a writable file the restart notice shows as before.
+        window = new mainWidget(nullptr);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToEn();
+        QVERIFY2(m_boxText.contains("Please restart the application!"), qPrintable(m_boxText));
+        m_boxText.clear();
+        closeNextMessageBox(&m_boxText, 10);
+        delete window;
+        QVERIFY2(m_boxText.isEmpty(), qPrintable(m_boxText));
+    }
+
+    void longPortNameLeavesThePageListAlone()
+    {
+        QFile::remove(AppSettings::filePath());
+        // Ports are listed while their device exists: stand-ins for a stable device name and
+        // for a short one.
+        const QString longName =
+            m_dir.filePath("serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
+        QVERIFY(QDir().mkpath(QFileInfo(longName).path()));
+        QFile longDevice(longName);
+        QVERIFY(longDevice.open(QIODevice::WriteOnly));
+        QTemporaryFile shortDevice(QStringLiteral("/tmp/fcXXXXXX"));
+        QVERIFY(shortDevice.open());
+        const QString shortName = shortDevice.fileName();
+        auto pageListWith = [](const QString &port, QString *tip, QString *shown, int *width) {
+            qputenv(fclink::kExtraPortsVariable, port.toLocal8Bit());
+            mainWidget window(nullptr);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QComboBox *selector = window.connectionBar()->portSelector();
+            const int index = selector->findText(port);
+            QVERIFY(index >= 0);
+            selector->setCurrentIndex(index);
+            QApplication::processEvents();
+            QListWidget *list = window.connectionBar()->pageList();
+            // The drop-down list shows the whole name.
+            selector->showPopup();
+            const int needed = selector->view()->fontMetrics().horizontalAdvance(port);
+            QVERIFY2(selector->view()->viewport()->width() >= needed,
+                     qPrintable(QString::number(selector->view()->viewport()->width())));
+            selector->hidePopup();
+            *tip = selector->toolTip();
+            *shown = selector->property("displayedText").toString();
+            *width = list->width();
+            // Every entry shows whole, without scrolling.
+            for (int row = 0; row < list->count(); ++row) {
+                const QRect entry = list->visualItemRect(list->item(row));
+                QVERIFY2(list->viewport()->rect().contains(entry),
+                         qPrintable(list->item(row)->text()));
+            }
+            QVERIFY(!list->verticalScrollBar()->isVisible());
+            QVERIFY(!list->horizontalScrollBar()->isVisible());
+            QVERIFY2(selector->width() <= 220, qPrintable(QString::number(selector->width())));
+        };
+        QString tip, shown;
+        int shortWidth = 0, longWidth = 0;
+        pageListWith(shortName, &tip, &shown, &shortWidth);
+        QCOMPARE(tip, shortName);
+        QCOMPARE(shown, shortName);
+        pageListWith(longName, &tip, &shown, &longWidth);
+        qunsetenv(fclink::kExtraPortsVariable);
+        QCOMPARE(longWidth, shortWidth);
+        QCOMPARE(tip, longName);
+        // Elided in the middle: both ends stay readable.
+        QVERIFY2(shown.startsWith(longName.left(8)) && shown.endsWith("port0") &&
+                     shown.contains(QChar(0x2026)) && shown.size() < longName.size(),
+                 qPrintable(shown));
     }
 
     void chosenLanguageIsLoadedAtTheNextStart()

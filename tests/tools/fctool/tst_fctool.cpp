@@ -13,16 +13,19 @@
 #include <parameterfile.h>
 #include <parameterslices.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +90,40 @@ void verifyTelemetryLine(const QString &line)
     QVERIFY2(voltage > 11.0 && voltage < 13.0, qPrintable(line));
 }
 
+const char *const kCsvHeader =
+    "time_ms,rc1,rc2,rc3,rc4,rc5,rc6,rc7,rc8,roll,pitch,heading,gyro_x,gyro_y,gyro_z,acc_x,acc_y,"
+    "acc_z,altitude,voltage,compass";
+
+// The rows after the header: 21 numbers each, times rising from zero, a battery near 12 V.
+void verifyCsvRows(const QStringList &rows)
+{
+    const QRegularExpression number(QStringLiteral(R"(^-?\d+(\.\d+)?$)"));
+    qint64 previous = -1;
+    for (const QString &row : rows) {
+        const QStringList fields = row.split(QLatin1Char(','));
+        QCOMPARE(fields.size(), 21);
+        for (const QString &value : fields)
+            QVERIFY2(number.match(value).hasMatch(), qPrintable(row));
+        const qint64 time = fields.first().toLongLong();
+        QVERIFY2(time > previous, qPrintable(row));
+        previous = time;
+        const double voltage = fields.at(19).toDouble();
+        QVERIFY2(voltage > 11.0 && voltage < 13.0, qPrintable(row));
+        QVERIFY2(fields.at(16).contains(QLatin1Char('.')), qPrintable(row)); // acc_y, 2 decimals
+    }
+}
+
+QStringList fileLines(const QString &path, bool *endsWithNewline = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    if (endsWithNewline)
+        *endsWithNewline = text.endsWith(QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 // A firmware file for the given version with a small repeatable image.
 QByteArray firmwareFile(quint16 version)
 {
@@ -140,12 +177,18 @@ private slots:
     void writeRejectsBadFile();
     void writeRejectsMissingFile();
     void readRejectsMissingOutputFolder();
+    void slowLineKeepsEveryWrittenValue();
+    void uploadsTheControllerRefusesFail();
 
     void telemetryPrintsCountLines();
     void telemetryRunsUntilInterrupted();
     void telemetryOutlastsLostConnection();
     void telemetryTimesOutWhenControllerFallsSilent();
     void telemetryEndsWhenDeviceGoesAway();
+    void telemetryCsvCountRows();
+    void telemetryCsvIsWholeWhileRunning();
+    void telemetryCsvToStandardOutput();
+    void telemetryCsvUnwritableFileExits2();
 
     void commandReportsResult_data();
     void commandReportsResult();
@@ -159,6 +202,12 @@ private slots:
     void silentSimulatorTimesOut();
     void stoppedSimulatorTimesOut();
     void lossyLinkStillCompletes();
+    void portHeldByAnotherProgramSaysSo();
+    void portWithoutPermissionSaysSo();
+
+    void diffListsTheFieldsThatDiffer();
+    void diffComparesTheControllerWithAFile();
+    void snapshotAndHistoryShareOneFolder();
 
     void flashGoodFileUpgrades();
     void flashDamagedFileLeavesPortAlone();
@@ -179,6 +228,8 @@ void TestFctool::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
+    // The configuration history lives in the user's data location: here, the test's folder.
+    qputenv("XDG_DATA_HOME", m_folder->filePath(QStringLiteral("data")).toLocal8Bit());
     m_sim = std::make_unique<FcsimProcess>(m_folder->path());
 }
 
@@ -229,6 +280,7 @@ void TestFctool::usageErrorsExit2_data()
     QTest::newRow("unknown command") << QStringList{"command", "--port", p, "launch"};
     QTest::newRow("count zero") << QStringList{"telemetry", "--port", p, "--count", "0"};
     QTest::newRow("count not a number") << QStringList{"telemetry", "--port", p, "--count", "x"};
+    QTest::newRow("--csv on read") << QStringList{"read", "--port", p, "--csv", "t.csv"};
     QTest::newRow("negative timeout") << QStringList{"read", "--port", p, "--timeout", "-1"};
     QTest::newRow("timeout not a number") << QStringList{"read", "--port=" + p, "--timeout=soon"};
     QTest::newRow("ports with --port") << QStringList{"ports", "--port", p};
@@ -254,6 +306,8 @@ void TestFctool::portsListsExtraPortsSorted()
     QVERIFY(startSimulator());
     const QString zeta = path(QStringLiteral("zeta"));
     const QString alpha = path(QStringLiteral("alpha"));
+    for (const QString &device : {zeta, alpha})
+        QVERIFY(writeFile(device, QByteArray()));
     const QString extra = QStringList{zeta, port(), alpha}.join(QLatin1Char(':'));
     ToolRun tool({QStringLiteral("ports")}, {QStringLiteral("FCLINK_EXTRA_PORTS=") + extra});
     QVERIFY(tool.runToEnd());
@@ -654,6 +708,78 @@ void TestFctool::telemetryEndsWhenDeviceGoesAway()
     QVERIFY(clock.elapsed() < kShortTimeoutBoundMs);
 }
 
+void TestFctool::telemetryCsvCountRows()
+{
+    QVERIFY(startSimulator());
+    const QString csv = path(QStringLiteral("telemetry.csv"));
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--count"), QStringLiteral("20"), QStringLiteral("--csv"), csv});
+    QVERIFY(tool.runToEnd(30000));
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QVERIFY(tool.out().isEmpty());
+    bool whole = false;
+    const QStringList lines = fileLines(csv, &whole);
+    QCOMPARE(lines.size(), 21);
+    QVERIFY(whole);
+    QCOMPARE(lines.first(), QLatin1String(kCsvHeader));
+    verifyCsvRows(lines.mid(1));
+}
+
+void TestFctool::telemetryCsvIsWholeWhileRunning()
+{
+    QVERIFY(startSimulator());
+    const QString csv = path(QStringLiteral("running.csv"));
+    QVERIFY(writeFile(csv, "an older file that is replaced\n"));
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--csv"), csv});
+    QVERIFY(tool.start());
+    // Rows reach the file while the run goes on, never half a row.
+    QTRY_VERIFY_WITH_TIMEOUT(fileLines(csv).size() >= 4, 15000);
+    bool whole = false;
+    const QStringList running = fileLines(csv, &whole);
+    QVERIFY(whole);
+    QCOMPARE(running.first(), QLatin1String(kCsvHeader));
+    verifyCsvRows(running.mid(1));
+    tool.sendSignal(SIGINT);
+    QVERIFY(tool.finish(5000));
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    const QStringList done = fileLines(csv, &whole);
+    QVERIFY(whole);
+    QVERIFY(done.size() >= running.size());
+    verifyCsvRows(done.mid(1));
+}
+
+void TestFctool::telemetryCsvToStandardOutput()
+{
+    QVERIFY(startSimulator());
+    ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                  QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--csv"),
+                  QStringLiteral("-")});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    const QStringList lines = tool.outLines();
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.first(), QLatin1String(kCsvHeader));
+    verifyCsvRows(lines.mid(1));
+}
+
+void TestFctool::telemetryCsvUnwritableFileExits2()
+{
+    QVERIFY(startSimulator());
+    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("occupied.csv")));
+    for (const QString &target :
+         {path(QStringLiteral("occupied.csv")), path(QStringLiteral("no/such/folder/x.csv"))}) {
+        ToolRun tool({QStringLiteral("telemetry"), QStringLiteral("--port"), port(),
+                      QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--csv"),
+                      target});
+        QVERIFY(tool.runToEnd());
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+        QVERIFY(tool.err().contains(target));
+    }
+    QCOMPARE(m_sim->requestCount(), 0);
+}
+
 void TestFctool::commandReportsResult_data()
 {
     QTest::addColumn<QString>("command");
@@ -696,8 +822,14 @@ void TestFctool::commandReportsResult()
     ToolRun tool({QStringLiteral("command"), QStringLiteral("--port"), port(), command});
     QVERIFY(tool.runToEnd());
     QVERIFY2(tool.exitCode() == exitCode, qPrintable(tool.describe()));
-    QCOMPARE(tool.out(), text + QLatin1Char('\n'));
-    QVERIFY(tool.err().isEmpty());
+    if (exitCode == 0) {
+        QCOMPARE(tool.out(), text + QLatin1Char('\n'));
+        QVERIFY(tool.err().isEmpty());
+    } else {
+        // A failure the controller reports is an error like any other.
+        QVERIFY(tool.out().isEmpty());
+        QCOMPARE(tool.err(), QStringLiteral("fctool: ") + text + QLatin1Char('\n'));
+    }
 }
 
 void TestFctool::commandFlashWritesStateFile()
@@ -944,6 +1076,205 @@ void TestFctool::flashTimesOutWhenControllerIsStopped()
     QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
     QVERIFY(!flash.outLines().contains(QStringLiteral("Exit")));
     QVERIFY(flash.elapsedMs() < kShortTimeoutBoundMs);
+}
+
+// On a line slower than one request period every request goes out twice and every reply comes
+// twice; the second copy of a read reply must not undo what was written.
+void TestFctool::slowLineKeepsEveryWrittenValue()
+{
+    QVERIFY(startSimulator({QStringLiteral("--reply-delay"), QStringLiteral("80")}));
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("spare98=10"), QStringLiteral("spare99=10")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
+    QCOMPARE(valueIn(m_sim->block(), "spare98"), 10);
+    QCOMPARE(valueIn(m_sim->block(), "spare99"), 10);
+
+    QRandomGenerator random(42);
+    Block target(fclink::kParameterBlockSize);
+    for (quint8 &byte : target)
+        byte = static_cast<quint8>(random.bounded(256));
+    const QString file = path(QStringLiteral("random.conf"));
+    QString error;
+    QVERIFY2(fclink::saveParameterFile(file, target.constData(), &error), qPrintable(error));
+    ToolRun write({QStringLiteral("write"), QStringLiteral("--port"), port(), file});
+    QVERIFY(write.runToEnd());
+    QVERIFY2(write.exitCode() == 0, qPrintable(write.describe()));
+    QCOMPARE(m_sim->block(), target);
+
+    ToolRun read({QStringLiteral("read"), QStringLiteral("--port"), port()});
+    QVERIFY(read.runToEnd());
+    QCOMPARE(read.outLines(), fieldLines(target));
+}
+
+void TestFctool::uploadsTheControllerRefusesFail()
+{
+    // The controller keeps its own LimitAlt (offsets 206 and 207).
+    QVERIFY(startSimulator({QStringLiteral("--ignore-writes"), QStringLiteral("206,207")}));
+    const qint32 held = valueIn(m_sim->block(), "LimitAlt");
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("LimitAlt=%1").arg(held + 5), QStringLiteral("MotorIdel=4")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 1, qPrintable(set.describe()));
+    QCOMPARE(set.err(), QStringLiteral("fctool: the flight controller did not accept: LimitAlt\n"));
+    QCOMPARE(valueIn(m_sim->block(), "LimitAlt"), held);
+    QCOMPARE(valueIn(m_sim->block(), "MotorIdel"), 4);
+
+    // Without the check the upload is taken as done.
+    ToolRun unchecked({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                       QStringLiteral("--no-verify"), QStringLiteral("LimitAlt=%1").arg(held + 6)});
+    QVERIFY(unchecked.runToEnd());
+    QVERIFY2(unchecked.exitCode() == 0, qPrintable(unchecked.describe()));
+    QVERIFY(unchecked.err().isEmpty());
+
+    ToolRun misplaced({QStringLiteral("get"), QStringLiteral("--port"), port(),
+                       QStringLiteral("--no-verify"), QStringLiteral("LimitAlt")});
+    QVERIFY(misplaced.runToEnd());
+    QCOMPARE(misplaced.exitCode(), 2);
+}
+
+void TestFctool::portHeldByAnotherProgramSaysSo()
+{
+    QVERIFY(startSimulator());
+    QSerialPort holder(port());
+    QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
+    ToolRun tool(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel")});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 3, qPrintable(tool.describe()));
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(QLatin1String("in use by another program")),
+             qPrintable(tool.err()));
+}
+
+void TestFctool::portWithoutPermissionSaysSo()
+{
+    QVERIFY(startSimulator());
+    // The pseudo-terminal itself (the link lies in a folder only its owner may enter), opened
+    // by a user who may not: as root, fctool runs as nobody; otherwise the device is closed to
+    // everybody.
+    const QString device = QFileInfo(port()).symLinkTarget();
+    QVERIFY(!device.isEmpty());
+    QProcess tool;
+    if (::geteuid() == 0) {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("setpriv is needed to run fctool as another user");
+        tool.start(QStringLiteral("setpriv"),
+                   {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                    QStringLiteral("--clear-groups"), QStringLiteral(FCTOOL_PATH),
+                    QStringLiteral("get"), QStringLiteral("--port"), device,
+                    QStringLiteral("MotorIdel")});
+    } else {
+        QVERIFY(QFile::setPermissions(device, QFileDevice::Permissions()));
+        tool.start(QStringLiteral(FCTOOL_PATH), {QStringLiteral("get"), QStringLiteral("--port"),
+                                                 device, QStringLiteral("MotorIdel")});
+    }
+    QVERIFY(tool.waitForFinished(ToolRun::kDefaultTimeoutMs));
+    const QString err = QString::fromLocal8Bit(tool.readAllStandardError());
+    QVERIFY2(tool.exitCode() == 3, qPrintable(err));
+    QVERIFY2(isErrorLine(err), qPrintable(err));
+    QVERIFY2(err.contains(QLatin1String("permission denied (on Linux: add your user to the "
+                                        "dialout group and log in again)")),
+             qPrintable(err));
+}
+
+void TestFctool::diffListsTheFieldsThatDiffer()
+{
+    Block a(fclink::kParameterBlockSize, 0);
+    fclink::writeField(a.data(), field("MotorIdel"), 2);
+    fclink::writeField(a.data(), field("LimitAlt"), 120);
+    Block b = a;
+    fclink::writeField(b.data(), field("MotorIdel"), 4);
+    fclink::writeField(b.data(), field("IMUDistX"), -1000);
+    fclink::writeField(b.data(), field("LimitAlt"), 500);
+    const QString fileA = path(QStringLiteral("a.conf"));
+    const QString fileB = path(QStringLiteral("b.conf"));
+    QString error;
+    QVERIFY(fclink::saveParameterFile(fileA, a.constData(), &error));
+    QVERIFY(fclink::saveParameterFile(fileB, b.constData(), &error));
+
+    ToolRun diff({QStringLiteral("diff"), fileA, fileB});
+    QVERIFY(diff.runToEnd());
+    QCOMPARE(diff.exitCode(), 1);
+    QCOMPARE(diff.outLines(),
+             (QStringList{"MotorIdel: 2 -> 4", "IMUDistX: 0 -> -1000", "LimitAlt: 120 -> 500"}));
+    QVERIFY(diff.err().isEmpty());
+
+    ToolRun same({QStringLiteral("diff"), fileA, fileA});
+    QVERIFY(same.runToEnd());
+    QCOMPARE(same.exitCode(), 0);
+    QVERIFY(same.out().isEmpty());
+
+    const QString broken = path(QStringLiteral("broken.conf"));
+    QVERIFY(writeFile(broken, "[General]\nvar0=1\n"));
+    ToolRun bad({QStringLiteral("diff"), fileA, broken});
+    QVERIFY(bad.runToEnd());
+    QCOMPARE(bad.exitCode(), 2);
+    QVERIFY2(isErrorLine(bad.err()) && bad.err().contains(broken), qPrintable(bad.err()));
+
+    ToolRun one({QStringLiteral("diff"), fileA});
+    QVERIFY(one.runToEnd());
+    QCOMPARE(one.exitCode(), 2);
+}
+
+void TestFctool::diffComparesTheControllerWithAFile()
+{
+    QVERIFY(startSimulator());
+    Block file = m_sim->block();
+    const qint32 held = valueIn(file, "TurnbackHeight");
+    fclink::writeField(file.data(), field("TurnbackHeight"), held + 10);
+    const QString saved = path(QStringLiteral("plan.conf"));
+    QString error;
+    QVERIFY(fclink::saveParameterFile(saved, file.constData(), &error));
+    ToolRun diff({QStringLiteral("diff"), QStringLiteral("--port"), port(), saved});
+    QVERIFY(diff.runToEnd());
+    QVERIFY2(diff.exitCode() == 1, qPrintable(diff.describe()));
+    QCOMPARE(diff.outLines(),
+             QStringList{QStringLiteral("TurnbackHeight: %1 -> %2").arg(held).arg(held + 10)});
+
+    ToolRun missing({QStringLiteral("diff"), QStringLiteral("--port"),
+                     path(QStringLiteral("no-such-port")), saved});
+    QVERIFY(missing.runToEnd());
+    QCOMPARE(missing.exitCode(), 3);
+}
+
+void TestFctool::snapshotAndHistoryShareOneFolder()
+{
+    QVERIFY(startSimulator());
+    ToolRun first({QStringLiteral("snapshot"), QStringLiteral("--port"), port(),
+                   QStringLiteral("--note"), QStringLiteral("before the field")});
+    QVERIFY(first.runToEnd());
+    QVERIFY2(first.exitCode() == 0, qPrintable(first.describe()));
+    const QString firstPath = first.out().trimmed();
+    QVERIFY2(firstPath.startsWith(path(QStringLiteral("data"))), qPrintable(firstPath));
+    QCOMPARE(loadFile(firstPath), m_sim->block());
+
+    // Nothing changed: the same snapshot.
+    ToolRun again({QStringLiteral("snapshot"), QStringLiteral("--port"), port()});
+    QVERIFY(again.runToEnd());
+    QCOMPARE(again.out().trimmed(), firstPath);
+
+    ToolRun set(
+        {QStringLiteral("set"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel=5")});
+    QVERIFY(set.runToEnd());
+    ToolRun second({QStringLiteral("snapshot"), QStringLiteral("--port"), port()});
+    QVERIFY(second.runToEnd());
+    const QString secondPath = second.out().trimmed();
+    QVERIFY(secondPath != firstPath);
+
+    ToolRun history({QStringLiteral("history")});
+    QVERIFY(history.runToEnd());
+    QCOMPARE(history.exitCode(), 0);
+    const QStringList lines = history.outLines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).contains(secondPath), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).contains(firstPath) && lines.at(1).contains("\"before the field\"") &&
+                 lines.at(1).contains("firmware 1.05") && lines.at(1).contains("on-demand"),
+             qPrintable(lines.at(1)));
+
+    ToolRun limited({QStringLiteral("history"), QStringLiteral("--limit"), QStringLiteral("1")});
+    QVERIFY(limited.runToEnd());
+    QCOMPARE(limited.outLines().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFctool)
