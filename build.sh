@@ -70,7 +70,9 @@ build_sanitized() {
 test_environment() {
     export QT_QPA_PLATFORM=offscreen
     export XDG_RUNTIME_DIR=$BUILD/test-runtime XDG_CACHE_HOME=$BUILD/test-cache
-    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME"
+    # Parameter backups made by flashes under test stay in the build tree.
+    export XDG_DATA_HOME=$BUILD/test-data
+    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
     chmod 700 "$XDG_RUNTIME_DIR"
 }
 

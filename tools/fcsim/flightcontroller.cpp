@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-FlightController::FlightController(const UavParam &block, quint8 firmwareVersion,
+FlightController::FlightController(const UavParam &block, quint16 firmwareVersion,
                                    int commandDelayMs, const QSet<quint8> &failingCommands)
     : m_block(block), m_firmwareVersion(firmwareVersion), m_commandDelayMs(commandDelayMs),
       m_failingCommands(failingCommands)
@@ -55,7 +55,8 @@ FlightController::Outcome FlightController::handleRequest(const quint8 *request,
     buildPayload(request[fclink::offset::Head], request + fclink::offset::Payload, ms, &replyHead,
                  payload, &outcome);
 
-    fclink::buildReplyFrame(m_resultCode, kDeviceId, m_firmwareVersion, replyHead, payload, reply);
+    fclink::buildReplyFrame(m_resultCode, kDeviceId, firmwareVersionByte(), replyHead, payload,
+                            reply);
     return outcome;
 }
 

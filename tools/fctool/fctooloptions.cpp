@@ -199,6 +199,10 @@ bool FctoolOptions::storeFlag(const QString &name)
         m_raw = true;
         return true;
     }
+    if (name == QLatin1String("--restore")) {
+        m_restore = true;
+        return true;
+    }
     return false;
 }
 
@@ -221,6 +225,8 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
     if (name == QLatin1String("--raw"))
         return m_subcommand == Subcommand::Set;
+    if (name == QLatin1String("--restore"))
+        return m_subcommand == Subcommand::Flash;
     return false;
 }
 
@@ -289,7 +295,7 @@ QString FctoolOptions::usage()
                "  fctool describe [NAME...]\n"
                "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
-               "  fctool flash --port PORT FILE [--timeout SEC]\n"
+               "  fctool flash --port PORT FILE [--restore] [--timeout SEC]\n"
                "  fctool diff FILE_A FILE_B\n"
                "  fctool diff --port PORT FILE [--timeout SEC]\n"
                "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
@@ -314,7 +320,9 @@ QString FctoolOptions::usage()
                "%1\n"
                "  flash      flash a firmware file (.qmtvf) through the bootloader and print\n"
                "             each report of the upgrade as a line (\"Progress: N%\" while\n"
-               "             writing); it opens the port itself, without a link connection\n"
+               "             writing). When the controller answers on the link, its parameters\n"
+               "             are saved first as a parameter file (the line says where); with\n"
+               "             --restore they are uploaded again after the upgrade and read back\n"
                "  diff       the fields that differ between two parameter files, or between the\n"
                "             flight controller and a file, as 'Name: A -> B' lines in block\n"
                "             order (exit 0 when equal, 1 when different)\n"

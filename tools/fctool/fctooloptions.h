@@ -44,6 +44,8 @@ public:
     // set: accept any value of a field's type, not only the values that make sense.
     bool raw() const { return m_raw; }
     QStringList positional() const { return m_positional; }
+    // flash: upload the parameters saved before the upgrade once it has completed.
+    bool restore() const { return m_restore; }
     // Whether write and set read the block back and check it (the default).
     bool verify() const { return m_verify; }
     // The note of a snapshot.
@@ -72,6 +74,7 @@ private:
     int m_count = 0;
     bool m_raw = false;
     bool m_helpRequested = false;
+    bool m_restore = false;
     bool m_verify = true;
     QString m_note;
     int m_limit = 0;

@@ -2019,6 +2019,21 @@
     </message>
 </context>
 <context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>Restoring the parameters failed</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>Parameters restored from before the upgrade</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>Restoring the parameters failed: the flight controller did not take %1</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>Attitude (degree)</source>
@@ -2415,6 +2430,47 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>The flight controller does not answer on the link: its parameters were not saved.</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>The parameters could not be saved before the upgrade (%1): nothing was flashed.</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>Parameters saved before the upgrade: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Restore the %n parameter saved before the upgrade?</numerusform>
+            <numerusform>Restore the %n parameters saved before the upgrade?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -2495,6 +2551,10 @@ Do you want to replace it?</translation>
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2693,14 @@ Do you want to replace it?</translation>
         <source>COMPort open failed: %1: %2</source>
         <translation>COMPort open failed: %1: %2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>Upgrading firmware...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>The flight controller is waiting for firmware</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -2741,6 +2809,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>Upgrade Progress: %1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</translation>
     </message>
 </context>
 </TS>

@@ -2019,6 +2019,21 @@
     </message>
 </context>
 <context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>Wiederherstellen der Parameter fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>Parameter von vor dem Update wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>Wiederherstellen der Parameter fehlgeschlagen: der Flugcontroller hat %1 nicht übernommen</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>Attitude (degree)</source>
@@ -2415,6 +2430,47 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>Der Flugcontroller antwortet nicht über die Verbindung: seine Parameter wurden nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>Die Parameter konnten vor dem Update nicht gesichert werden (%1): es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>Parameter vor dem Update gesichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Wenn Sie jetzt abbrechen, hat der Flugcontroller keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Den %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+            <numerusform>Die %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -2495,6 +2551,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Der Flugcontroller behält seine Firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2693,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>COMPort open failed: %1: %2</source>
         <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: %2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>Firmware wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>Der Flugcontroller wartet auf Firmware</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -2741,6 +2809,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>Update-Fortschritt: %1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>Der Flugcontroller wartet auf Firmware: seine letzte Aktualisierung wurde nicht abgeschlossen. Wählen Sie eine Firmware-Datei und klicken Sie auf „Update starten“, um ihn zu reparieren.</translation>
     </message>
 </context>
 </TS>

@@ -2019,6 +2019,21 @@
     </message>
 </context>
 <context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>恢复参数失败</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>已恢复升级前的参数</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>恢复参数失败：飞控未接受 %1</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>Attitude (degree)</source>
@@ -2415,6 +2430,46 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>飞控没有通过连接应答：其参数未保存。</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>升级前无法保存参数（%1）：未写入任何固件。</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>升级前已保存参数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>现在停止，飞控将没有可用的固件，直到再次升级为止。仍要停止吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>恢复升级前保存的 %n 个参数？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -2495,6 +2550,10 @@ Do you want to replace it?</source>
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;飞控保留其原有固件&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2692,14 @@ Do you want to replace it?</source>
         <source>COMPort open failed: %1: %2</source>
         <translation>串口打开失败：%1：%2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>正在升级固件...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>飞控正在等待固件</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -2741,6 +2808,10 @@ Do you want to replace it?</source>
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>升级进度：%1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>飞控正在等待固件：上次升级未完成。请选择固件文件并点击“开始升级”进行修复。</translation>
     </message>
 </context>
 </TS>

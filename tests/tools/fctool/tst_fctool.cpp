@@ -214,6 +214,9 @@ private slots:
     void flashReportsEraseError();
     void flashBadPortExits3();
     void flashTimesOutWhenControllerIsStopped();
+    void flashRefusesAnOversizedImageAndTheLinkStillAnswers();
+    void flashRestoresTheParametersAfterAResettingUpgrade();
+    void flashRepairsAControllerWaitingInItsBootloader();
 
 private:
     bool startSimulator(const QStringList &extra = {});
@@ -250,7 +253,8 @@ void TestFctool::helpPrintsUsage()
     QVERIFY(tool.runToEnd());
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
-    QVERIFY(tool.out().contains(QLatin1String("fctool flash --port PORT FILE [--timeout SEC]")));
+    QVERIFY(tool.out().contains(
+        QLatin1String("fctool flash --port PORT FILE [--restore] [--timeout SEC]")));
     QVERIFY(tool.err().isEmpty());
 
     ToolRun subcommandHelp({QStringLiteral("set"), QStringLiteral("--help")});
@@ -973,8 +977,14 @@ void TestFctool::flashGoodFileUpgrades()
     QVERIFY2(flash.err().isEmpty(), qPrintable(flash.err()));
     const QStringList lines = flash.outLines();
     QVERIFY2(lines.size() > 5, qPrintable(flash.out()));
-    QCOMPARE(lines.first(), QStringLiteral("File open OK"));
-    QCOMPARE(lines.at(1), QStringLiteral("%1 open OK").arg(port()));
+    // The parameters are saved first, where the line says.
+    const QString savedTo = QStringLiteral("Parameters saved to ");
+    QVERIFY2(lines.first().startsWith(savedTo), qPrintable(lines.first()));
+    const QString backup = lines.first().mid(savedTo.size());
+    QVERIFY2(backup.startsWith(path(QStringLiteral("data/"))), qPrintable(backup));
+    QCOMPARE(loadFile(backup), m_sim->block());
+    QCOMPARE(lines.at(1), QStringLiteral("File open OK"));
+    QCOMPARE(lines.at(2), QStringLiteral("%1 open OK").arg(port()));
     QVERIFY(lines.contains(QStringLiteral("Upgrading now, please wait...")));
     QVERIFY(lines.contains(QStringLiteral("Progress: 100%")));
     QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("Upgraded OK"));
@@ -1076,6 +1086,81 @@ void TestFctool::flashTimesOutWhenControllerIsStopped()
     QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
     QVERIFY(!flash.outLines().contains(QStringLiteral("Exit")));
     QVERIFY(flash.elapsedMs() < kShortTimeoutBoundMs);
+}
+
+void TestFctool::flashRefusesAnOversizedImageAndTheLinkStillAnswers()
+{
+    // 300 kB for a flash of 256 KiB.
+    QVERIFY(startSimulator());
+    QByteArray image(300000, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 31);
+    const QString file = path(QStringLiteral("huge.qmtvf"));
+    QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(130, image)));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    QVERIFY2(flash.outLines().contains(QStringLiteral("File Size Error")), qPrintable(flash.out()));
+    QVERIFY(!flash.outLines().contains(QStringLiteral("Upgrading now, please wait...")));
+
+    ToolRun get(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel")});
+    QVERIFY(get.runToEnd());
+    QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
+    QCOMPARE(get.outLines().size(), 1);
+}
+
+void TestFctool::flashRestoresTheParametersAfterAResettingUpgrade()
+{
+    // The new firmware starts with the factory parameters.
+    QVERIFY(startSimulator({QStringLiteral("--reset-on-upgrade")}));
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("LimitAlt=321"), QStringLiteral("MotorIdel=4"),
+                 QStringLiteral("LimitRadius=777")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
+    const Block pilots = m_sim->block();
+    QCOMPARE(valueIn(pilots, "LimitAlt"), 321);
+
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(122)));
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--restore")});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 0, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QVERIFY(lines.contains(QStringLiteral("Upgraded OK")));
+    const QString restored = lines.last();
+    QVERIFY2(restored.startsWith(QStringLiteral("Parameters restored from ")),
+             qPrintable(flash.out()));
+    // The three changed fields came back; the simulator holds exactly the backup again.
+    QVERIFY2(restored.endsWith(QStringLiteral("(3 changed by the upgrade)")), qPrintable(restored));
+    QCOMPARE(m_sim->block(), pilots);
+    QCOMPARE(firmwareVersionOnLink(port()), 122);
+}
+
+void TestFctool::flashRepairsAControllerWaitingInItsBootloader()
+{
+    // Its flash was left half-written: it starts in its bootloader and says nothing on the link.
+    const QString state = path(QStringLiteral("firmware.ini"));
+    QVERIFY(writeFile(state, "[firmware]\nversion=0\nintact=false\n"));
+    QVERIFY(startSimulator({QStringLiteral("--firmware-state"), state}));
+    QCOMPARE(firmwareVersionOnLink(port()), -1);
+
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(123)));
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--restore")});
+    QVERIFY(flash.runToEnd(60000));
+    // Repaired, but there was nothing to restore: that is a failure the script must see.
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QCOMPARE(lines.first(), QStringLiteral("No answer on the link: the parameters were not saved"));
+    QVERIFY(lines.contains(QStringLiteral("Upgraded OK")));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(flash.err().contains(QLatin1String("nothing to restore")));
+    QCOMPARE(firmwareVersionOnLink(port()), 123);
 }
 
 // On a line slower than one request period every request goes out twice and every reply comes
