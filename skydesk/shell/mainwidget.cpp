@@ -5,11 +5,11 @@
 #include "contentwidget.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
-#include "upgradequestion.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
 #include "updatesettingpage.h"
 #include "upgradeguard.h"
+#include "upgradequestion.h"
 
 #include <QApplication>
 #include <QBitmap>
