@@ -2,6 +2,9 @@
 
 #include "uavparam.h"
 
+#include <QtGlobal>
+
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -26,218 +29,919 @@ template <typename T> constexpr FieldType fieldTypeOf()
         return FieldType::UInt16;
 }
 
-// Offsets and types come from the UavParam struct itself; the table adds only the file keys.
-#define FC_FIELD(name, key)                                                                        \
-    ParameterField                                                                                 \
-    {                                                                                              \
-#name, static_cast < int>(offsetof(UavParam, name)),                                       \
-            fieldTypeOf < decltype(UavParam::name)>(), key                                         \
+// Builds one row of the table. A field starts out meaning any value of its type, shown nowhere.
+class Row
+{
+public:
+    Row(const char *name, std::size_t offset, FieldType type, int fileKey)
+    {
+        m_field.name = name;
+        m_field.offset = static_cast<int>(offset);
+        m_field.type = type;
+        m_field.fileKey = fileKey;
+        m_field.minimum = fieldMinimum(type);
+        m_field.maximum = fieldMaximum(type);
     }
 
-const QVector<ParameterField> kFields = {
-    FC_FIELD(ServoTrim0, 0),
-    FC_FIELD(ServoTrim1, 1),
-    FC_FIELD(ServoTrim2, 2),
-    FC_FIELD(ServoTrim3, 3),
-    FC_FIELD(ServoTrim4, 4),
-    FC_FIELD(ServoTrim5, 5),
-    FC_FIELD(ServoTrim6, 6),
-    FC_FIELD(ServoTrim7, 7),
-    FC_FIELD(ServoTrim8, 8),
-    FC_FIELD(ServoTrim9, 9),
-    FC_FIELD(ServoTrim10, 10),
-    FC_FIELD(ServoTrim11, 11),
-    FC_FIELD(ServoRev0, 12),
-    FC_FIELD(ServoRev1, 13),
-    FC_FIELD(ServoRev2, 14),
-    FC_FIELD(ServoRev3, 15),
-    FC_FIELD(ServoRev4, 16),
-    FC_FIELD(ServoRev5, 17),
-    FC_FIELD(ServoRev6, 18),
-    FC_FIELD(ServoRev7, 19),
-    FC_FIELD(ServoRev8, 20),
-    FC_FIELD(ServoRev9, 21),
-    FC_FIELD(ServoRev10, 22),
-    FC_FIELD(ServoRev11, 23),
-    FC_FIELD(RcRev0, 24),
-    FC_FIELD(RcRev1, 25),
-    FC_FIELD(RcRev2, 26),
-    FC_FIELD(RcRev3, 27),
-    FC_FIELD(RcRev4, 28),
-    FC_FIELD(RcRev5, 29),
-    FC_FIELD(spare30, 30),
-    FC_FIELD(spare31, 31),
-    FC_FIELD(spare32, 32),
-    FC_FIELD(spare33, 33),
-    FC_FIELD(spare34, 34),
-    FC_FIELD(spare35, 35),
-    FC_FIELD(spare36, 36),
-    FC_FIELD(spare37, 37),
-    FC_FIELD(spare38, 38),
-    FC_FIELD(spare39, 39),
-    FC_FIELD(spare40, 40),
-    FC_FIELD(spare41, 41),
-    FC_FIELD(spare42, 42),
-    FC_FIELD(MotorIdel, 43),
-    FC_FIELD(TailServoType, 44),
-    FC_FIELD(SwashServoType, 45),
-    FC_FIELD(TailLimitB, 47),
-    FC_FIELD(TailLimitA, 46),
-    FC_FIELD(AilLimit, 48),
-    FC_FIELD(EleLimit, 49),
-    FC_FIELD(CollRatio, 50),
-    FC_FIELD(ReceiverType, 51),
-    FC_FIELD(ModelType, 52),
-    FC_FIELD(MotorType, 53),
-    FC_FIELD(SwashPhase, 54),
-    FC_FIELD(Installation, 55),
-    FC_FIELD(MotorStopType, 56),
-    FC_FIELD(IMURotate, 57),
-    FC_FIELD(IMUDistX, 58),
-    FC_FIELD(IMUDistY, 59),
-    FC_FIELD(IMUDistZ, 60),
-    FC_FIELD(GPSDistX, 61),
-    FC_FIELD(GPSDistY, 62),
-    FC_FIELD(GPSDistZ, 63),
-    FC_FIELD(GovernorStatus, 64),
-    FC_FIELD(WaypointType, 65),
-    FC_FIELD(BatteryCell, 66),
-    FC_FIELD(SafeGard1, 67),
-    FC_FIELD(SafeGard2, 68),
-    FC_FIELD(VoltProtectSwitch, 69),
-    FC_FIELD(LossVolt, 70),
-    FC_FIELD(ProtectVolt1, 71),
-    FC_FIELD(ProtectVolt2, 72),
-    FC_FIELD(ChannelMapA, 73),
-    FC_FIELD(ChannelMapE, 74),
-    FC_FIELD(ChannelMapT, 75),
-    FC_FIELD(ChannelMapR, 76),
-    FC_FIELD(ChannelMapU, 77),
-    FC_FIELD(ChannelMapC, 78),
-    FC_FIELD(ChannelMap7, 79),
-    FC_FIELD(ChannelMap8, 80),
-    FC_FIELD(ChannelMap9, 81),
-    FC_FIELD(ChannelMap10, 82),
-    FC_FIELD(ChannelMap11, 83),
-    FC_FIELD(ChannelMap12, 84),
-    FC_FIELD(ChannelMap13, 85),
-    FC_FIELD(ChannelMap14, 86),
-    FC_FIELD(ChannelMap15, 87),
-    FC_FIELD(ChannelMap16, 88),
-    FC_FIELD(spare98, 89),
-    FC_FIELD(spare99, 90),
-    FC_FIELD(PKtotal, 91),
-    FC_FIELD(PKp, 92),
-    FC_FIELD(PKi, 93),
-    FC_FIELD(PKd, 94),
-    FC_FIELD(QKtotal, 95),
-    FC_FIELD(QKp, 96),
-    FC_FIELD(QKi, 97),
-    FC_FIELD(QKd, 98),
-    FC_FIELD(RKtotal, 99),
-    FC_FIELD(RKp, 100),
-    FC_FIELD(RKi, 101),
-    FC_FIELD(RKd, 102),
-    FC_FIELD(PhiKtotal, 103),
-    FC_FIELD(PhiKp, 104),
-    FC_FIELD(PhiKi, 105),
-    FC_FIELD(PhiKd, 106),
-    FC_FIELD(ThetaKtotal, 107),
-    FC_FIELD(ThetaKp, 108),
-    FC_FIELD(ThetaKi, 109),
-    FC_FIELD(ThetaKd, 110),
-    FC_FIELD(PsiKtotal, 111),
-    FC_FIELD(PsiKp, 112),
-    FC_FIELD(PsiKi, 113),
-    FC_FIELD(PsiKd, 114),
-    FC_FIELD(HKtotal, 115),
-    FC_FIELD(HKp, 116),
-    FC_FIELD(HKi, 117),
-    FC_FIELD(HKd, 118),
-    FC_FIELD(VKtotal, 119),
-    FC_FIELD(VKp, 120),
-    FC_FIELD(VKi, 121),
-    FC_FIELD(VKd, 122),
-    FC_FIELD(PositionKtotal, 123),
-    FC_FIELD(PositionKp, 124),
-    FC_FIELD(PositionKi, 125),
-    FC_FIELD(PositionKd, 126),
-    FC_FIELD(RpmKtotal, 127),
-    FC_FIELD(RpmKp, 128),
-    FC_FIELD(RpmKi, 129),
-    FC_FIELD(RpmKd, 130),
-    FC_FIELD(RpmCompensateColle, 131),
-    FC_FIELD(RpmCompensateCyclic, 132),
-    FC_FIELD(RpmCompensateTail, 133),
-    FC_FIELD(BurstCoef, 134),
-    FC_FIELD(RollAgility, 135),
-    FC_FIELD(PitchAgility, 136),
-    FC_FIELD(LeftSpin, 137),
-    FC_FIELD(RightSpin, 138),
-    FC_FIELD(AccLeft, 139),
-    FC_FIELD(AccRight, 140),
-    FC_FIELD(DecLeft, 141),
-    FC_FIELD(DecRight, 142),
-    FC_FIELD(AccMainrotor, 143),
-    FC_FIELD(DecMainrotor, 144),
-    FC_FIELD(DeadbandRcRudder, 145),
-    FC_FIELD(DeadbandGyroZ, 146),
-    FC_FIELD(DeadbandRcMainrotor, 147),
-    FC_FIELD(DeadbandGyroXY, 148),
-    FC_FIELD(TailCompensateColle, 149),
-    FC_FIELD(TailCompensateCyclic, 150),
-    FC_FIELD(TailCompensateColleZero, 151),
-    FC_FIELD(spare161, 198),
-    FC_FIELD(VUKtotal, 160),
-    FC_FIELD(VUKp, 161),
-    FC_FIELD(VUKi, 162),
-    FC_FIELD(VUKd, 163),
-    FC_FIELD(SideDistKtotal, 164),
-    FC_FIELD(SideDistKp, 165),
-    FC_FIELD(SideDistKi, 166),
-    FC_FIELD(SideDistKd, 167),
-    FC_FIELD(IocEnable, 177),
-    FC_FIELD(spare171, 178),
-    FC_FIELD(IocFunctionMiddle, 179),
-    FC_FIELD(IocFunctionRight, 180),
-    FC_FIELD(FlightTrimPhi, 152),
-    FC_FIELD(FlightTrimTheta, 153),
-    FC_FIELD(InvertFlight, 154),
-    FC_FIELD(Reserve1, 197),
-    FC_FIELD(FailType, 176),
-    FC_FIELD(GpsCruiseFailType, 157),
-    FC_FIELD(TurnbackHeight, 155),
-    FC_FIELD(GoHomeEnable, 158),
-    FC_FIELD(GoHomeHeading, 159),
-    FC_FIELD(CruiseHeading, 194),
-    FC_FIELD(ReachDistAlt, 182),
-    FC_FIELD(MaxAutoSpin, 168),
-    FC_FIELD(MaxPhi, 169),
-    FC_FIELD(MaxTheta, 170),
-    FC_FIELD(MaxVcruise, 171),
-    FC_FIELD(MinVcruise, 172),
-    FC_FIELD(MaxClimbrate, 173),
-    FC_FIELD(MaxDeclinerate, 174),
-    FC_FIELD(MaxThetaByhand, 195),
-    FC_FIELD(CruiseVHBuff, 175),
-    FC_FIELD(CruiseVUBuff, 156),
-    FC_FIELD(VHStickAcc, 186),
-    FC_FIELD(VHStickDec, 187),
-    FC_FIELD(VUStickAcc, 188),
-    FC_FIELD(VUStickDec, 189),
-    FC_FIELD(CruiseVHAcc, 190),
-    FC_FIELD(CruiseVHDec, 191),
-    FC_FIELD(CruiseVUAcc, 192),
-    FC_FIELD(CruiseVUDec, 193),
-    FC_FIELD(LimitRadius, 183),
-    FC_FIELD(LimitAlt, 184),
-    FC_FIELD(ForbidAreaEnable, 185),
-    FC_FIELD(MaxPhiByhand, 196),
+    Row caption(const char *text) const
+    {
+        Row row = *this;
+        row.m_field.caption = text;
+        return row;
+    }
+
+    Row range(qint32 minimum, qint32 maximum) const
+    {
+        Row row = *this;
+        row.m_field.minimum = minimum;
+        row.m_field.maximum = maximum;
+        return row;
+    }
+
+    Row unit(const char *unit, int scale = 1, int decimals = 0) const
+    {
+        Row row = *this;
+        row.m_field.unit = unit;
+        row.m_field.scale = scale;
+        row.m_field.decimals = decimals;
+        return row;
+    }
+
+    Row choices(const QVector<FieldChoice> &choices) const
+    {
+        Row row = *this;
+        row.m_field.choices = choices;
+        const auto [lowest, highest] = std::minmax_element(
+            choices.cbegin(), choices.cend(),
+            [](const FieldChoice &a, const FieldChoice &b) { return a.code < b.code; });
+        row.m_field.minimum = lowest->code;
+        row.m_field.maximum = highest->code;
+        row.m_field.defaultValue = choices.first().code;
+        return row;
+    }
+
+    Row byDefault(qint32 value) const
+    {
+        Row row = *this;
+        row.m_field.defaultValue = value;
+        return row;
+    }
+
+    Row at(const FieldTab &tab, const char *group) const
+    {
+        Row row = *this;
+        row.m_field.tab = tab;
+        row.m_field.group = group;
+        return row;
+    }
+
+    operator ParameterField() const { return m_field; }
+
+private:
+    ParameterField m_field;
 };
 
-#undef FC_FIELD
+// Offsets and types come from the UavParam struct itself.
+#define F(name, key)                                                                               \
+    Row(#name, offsetof(UavParam, name), fieldTypeOf<decltype(UavParam::name)>(), key)
+
+const char *const kMetres = "m";
+const char *const kVolts = "V";
+
+const FieldTab kMotorTab{FieldPage::Setting, 0, QT_TRANSLATE_NOOP("ParameterModel", "Motor")};
+const FieldTab kFailSafeTab{FieldPage::Setting, 1, QT_TRANSLATE_NOOP("ParameterModel", "FailSafe")};
+const FieldTab kIocTab{FieldPage::Setting, 2, QT_TRANSLATE_NOOP("ParameterModel", "IOC")};
+const FieldTab kLimitsTab{FieldPage::Setting, 4, QT_TRANSLATE_NOOP("ParameterModel", "Limits")};
+const FieldTab kParam1{FieldPage::Internal, 0, QT_TRANSLATE_NOOP("ParameterModel", "Param1")};
+const FieldTab kParam2{FieldPage::Internal, 1, QT_TRANSLATE_NOOP("ParameterModel", "Param2")};
+const FieldTab kParam3{FieldPage::Internal, 2, QT_TRANSLATE_NOOP("ParameterModel", "Param3")};
+const FieldTab kParam4{FieldPage::Internal, 3, QT_TRANSLATE_NOOP("ParameterModel", "Param4")};
+const FieldTab kParam5{FieldPage::Internal, 4, QT_TRANSLATE_NOOP("ParameterModel", "Param5")};
+
+const char *const kMotorIdelSpeedGroup = QT_TRANSLATE_NOOP("ParameterModel", "Motor Idel Speed");
+const char *const kFailsafeMethodsGroup =
+    QT_TRANSLATE_NOOP("ParameterModel", "Enhanced Failsafe Methods");
+const char *const kGoHomeHeadingGroup = QT_TRANSLATE_NOOP("ParameterModel", "Go-Home Heading");
+const char *const kGoHomeSwitchGroup = QT_TRANSLATE_NOOP("ParameterModel", "Go-Home Switch");
+const char *const kGoHomeAltitudeGroup = QT_TRANSLATE_NOOP("ParameterModel", "Go-Home Altitude");
+const char *const kIocGroup =
+    QT_TRANSLATE_NOOP("ParameterModel", "Intelligent Orientation Control");
+const char *const kAltitudeLimitGroup = QT_TRANSLATE_NOOP("ParameterModel", "Altitude Limit");
+const char *const kDistanceLimitGroup = QT_TRANSLATE_NOOP("ParameterModel", "Distance Limit");
+const char *const kForbiddenAreaGroup = QT_TRANSLATE_NOOP("ParameterModel", "Forbiden Area Limit");
+const char *const kServoTrimGroup = QT_TRANSLATE_NOOP("ParameterModel", "Servo Trim");
+const char *const kServoRevGroup = QT_TRANSLATE_NOOP("ParameterModel", "Servo Rev");
+const char *const kRcRevGroup = QT_TRANSLATE_NOOP("ParameterModel", "Rc Rev");
+const char *const kChannelMapGroup = QT_TRANSLATE_NOOP("ParameterModel", "Channel Map");
+
+const char *const kHover = QT_TRANSLATE_NOOP("ParameterModel", "Hover");
+const char *const kAltGoHome = QT_TRANSLATE_NOOP("ParameterModel", "Alt Go-Home");
+const char *const kTowards = QT_TRANSLATE_NOOP("ParameterModel", "Towards");
+const char *const kBackwards = QT_TRANSLATE_NOOP("ParameterModel", "Backwards");
+// The IOC function codes are shared by both stick positions; each offers two of them.
+const char *const kCourseLock = QT_TRANSLATE_NOOP("ParameterModel", "Course Lock");
+const char *const kHomeLock = QT_TRANSLATE_NOOP("ParameterModel", "Home Lock");
+const char *const kPointOfInterest = QT_TRANSLATE_NOOP("ParameterModel", "Point of Interest");
+const char *const kOnCaps = QT_TRANSLATE_NOOP("ParameterModel", "ON");
+const char *const kOffCaps = QT_TRANSLATE_NOOP("ParameterModel", "OFF");
+const char *const kFunction1 = QT_TRANSLATE_NOOP("ParameterModel", "Function 1");
+const char *const kFunction2 = QT_TRANSLATE_NOOP("ParameterModel", "Function 2");
+const QVector<FieldChoice> kOffOn = {{0, QT_TRANSLATE_NOOP("ParameterModel", "Off")},
+                                     {1, QT_TRANSLATE_NOOP("ParameterModel", "On")}};
+
+// What the firmware makes of most fields is not known here: those keep the whole range of their
+// type. Ranges are given where the pages, the form or the controller's documented behaviour say
+// what makes sense. Defaults are a plausible factory configuration: a three-cell battery,
+// channels 1 to 6 mapped in order, the go-home switch on channel 5, the IOC switch on channel 6,
+// go-home enabled at 30 m.
+const QVector<ParameterField> kFields = {
+    F(ServoTrim0, 0)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim0"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim1, 1)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim1"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim2, 2)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim2"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim3, 3)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim3"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim4, 4)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim4"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim5, 5)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim5"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim6, 6)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim6"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim7, 7)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim7"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim8, 8)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim8"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim9, 9)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim9"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim10, 10)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim10"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoTrim11, 11)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "trim11"))
+        .range(-125, 125)
+        .at(kParam1, kServoTrimGroup),
+    F(ServoRev0, 12)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev0"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev1, 13)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev1"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev2, 14)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev2"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev3, 15)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev3"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev4, 16)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev4"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev5, 17)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev5"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev6, 18)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev6"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev7, 19)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev7"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev8, 20)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev8"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev9, 21)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev9"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev10, 22)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev10"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(ServoRev11, 23)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev11"))
+        .range(-1, 1)
+        .at(kParam1, kServoRevGroup),
+    F(RcRev0, 24)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev0"))
+        .range(-1, 1)
+        .at(kParam1, kRcRevGroup),
+    F(RcRev1, 25)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev1"))
+        .range(-1, 1)
+        .at(kParam1, kRcRevGroup),
+    F(RcRev2, 26)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev2"))
+        .range(-1, 1)
+        .at(kParam1, kRcRevGroup),
+    F(RcRev3, 27)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev3"))
+        .range(-1, 1)
+        .at(kParam1, kRcRevGroup),
+    F(RcRev4, 28)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev4"))
+        .range(-1, 1)
+        .at(kParam1, kRcRevGroup),
+    F(RcRev5, 29)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rev5"))
+        .range(-1, 1)
+        .at(kParam1, kRcRevGroup),
+    F(spare30, 30),
+    F(spare31, 31),
+    F(spare32, 32),
+    F(spare33, 33),
+    F(spare34, 34),
+    F(spare35, 35),
+    F(spare36, 36),
+    F(spare37, 37),
+    F(spare38, 38),
+    F(spare39, 39),
+    F(spare40, 40),
+    F(spare41, 41),
+    F(spare42, 42),
+    F(MotorIdel, 43)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Motor Idel Speed"))
+        .range(1, 5)
+        .at(kMotorTab, kMotorIdelSpeedGroup)
+        .byDefault(2),
+    F(TailServoType, 44)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Tail Servo Type"))
+        .at(kParam1, nullptr),
+    F(SwashServoType, 45)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Swash Servo Type"))
+        .at(kParam1, nullptr)
+        .byDefault(1),
+    F(TailLimitB, 47)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Tail Limit B"))
+        .at(kParam1, nullptr)
+        .byDefault(80),
+    F(TailLimitA, 46)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Tail Limit A"))
+        .at(kParam1, nullptr)
+        .byDefault(80),
+    F(AilLimit, 48)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Ail Limit"))
+        .at(kParam1, nullptr)
+        .byDefault(80),
+    F(EleLimit, 49)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Ele Limit"))
+        .at(kParam1, nullptr)
+        .byDefault(80),
+    F(CollRatio, 50)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Coll Ratio"))
+        .at(kParam1, nullptr)
+        .byDefault(60),
+    F(ReceiverType, 51)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Receiver Type"))
+        .at(kParam1, nullptr),
+    F(ModelType, 52)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Model Type"))
+        .at(kParam1, nullptr),
+    F(MotorType, 53)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Motor Type"))
+        .at(kParam1, nullptr),
+    F(SwashPhase, 54)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Swash Phase"))
+        .at(kParam2, nullptr),
+    F(Installation, 55)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Installation"))
+        .at(kParam2, nullptr),
+    F(MotorStopType, 56)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Motor Stop Type"))
+        .at(kParam2, nullptr),
+    F(IMURotate, 57)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "IMU Rotate"))
+        .at(kParam2, nullptr),
+    F(IMUDistX, 58).caption(QT_TRANSLATE_NOOP("ParameterModel", "IMU Dist X")).at(kParam2, nullptr),
+    F(IMUDistY, 59).caption(QT_TRANSLATE_NOOP("ParameterModel", "IMU Dist Y")).at(kParam2, nullptr),
+    F(IMUDistZ, 60).caption(QT_TRANSLATE_NOOP("ParameterModel", "IMU Dist Z")).at(kParam2, nullptr),
+    F(GPSDistX, 61).caption(QT_TRANSLATE_NOOP("ParameterModel", "GPS Dist X")).at(kParam2, nullptr),
+    F(GPSDistY, 62).caption(QT_TRANSLATE_NOOP("ParameterModel", "GPS Dist Y")).at(kParam2, nullptr),
+    F(GPSDistZ, 63).caption(QT_TRANSLATE_NOOP("ParameterModel", "GPS Dist Z")).at(kParam2, nullptr),
+    F(GovernorStatus, 64)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Governor Status"))
+        .at(kParam2, nullptr),
+    F(WaypointType, 65)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Waypoint Type"))
+        .at(kParam2, nullptr),
+    F(BatteryCell, 66)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Battery Cell"))
+        .at(kParam2, nullptr)
+        .byDefault(3),
+    F(SafeGard1, 67)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Safe Gard 1"))
+        .choices({{0, kFunction1}, {2, kFunction2}})
+        .at(kParam2, nullptr)
+        .byDefault(2),
+    F(SafeGard2, 68)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Safe Gard 2"))
+        .choices({{0, kFunction1}, {1, kFunction2}})
+        .at(kParam2, nullptr)
+        .byDefault(1),
+    F(VoltProtectSwitch, 69)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "VoltProtect switch"))
+        .choices(kOffOn)
+        .at(kParam2, nullptr)
+        .byDefault(1),
+    F(LossVolt, 70)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Loss Volt"))
+        .range(0, 6000)
+        .unit(kVolts, 100, 2)
+        .at(kParam2, nullptr)
+        .byDefault(1110),
+    F(ProtectVolt1, 71)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Protect Volt 1"))
+        .range(0, 6000)
+        .unit(kVolts, 100, 2)
+        .at(kParam2, nullptr)
+        .byDefault(1050),
+    F(ProtectVolt2, 72)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Protect Volt 2"))
+        .range(0, 6000)
+        .unit(kVolts, 100, 2)
+        .at(kParam2, nullptr)
+        .byDefault(1000),
+    F(ChannelMapA, 73)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "A"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(1),
+    F(ChannelMapE, 74)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "E"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(2),
+    F(ChannelMapT, 75)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "T"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(3),
+    F(ChannelMapR, 76)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "R"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(4),
+    F(ChannelMapU, 77)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "U"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(5),
+    F(ChannelMapC, 78)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "C"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(6),
+    F(ChannelMap7, 79)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 7"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(5),
+    F(ChannelMap8, 80)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 8"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup)
+        .byDefault(6),
+    F(ChannelMap9, 81)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 9"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap10, 82)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 10"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap11, 83)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 11"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap12, 84)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 12"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap13, 85)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 13"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap14, 86)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 14"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap15, 87)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 15"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(ChannelMap16, 88)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Channel 16"))
+        .range(0, 8)
+        .at(kParam2, kChannelMapGroup),
+    F(spare98, 89),
+    F(spare99, 90),
+    F(PKtotal, 91)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "p ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "p"))
+        .byDefault(40),
+    F(PKp, 92)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "p kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "p"))
+        .byDefault(20),
+    F(PKi, 93)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "p ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "p"))
+        .byDefault(10),
+    F(PKd, 94)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "p kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "p"))
+        .byDefault(5),
+    F(QKtotal, 95)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "q ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "q"))
+        .byDefault(40),
+    F(QKp, 96)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "q kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "q"))
+        .byDefault(20),
+    F(QKi, 97)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "q ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "q"))
+        .byDefault(10),
+    F(QKd, 98)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "q kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "q"))
+        .byDefault(5),
+    F(RKtotal, 99)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "r ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "r"))
+        .byDefault(35),
+    F(RKp, 100)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "r kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "r"))
+        .byDefault(18),
+    F(RKi, 101)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "r ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "r"))
+        .byDefault(8),
+    F(RKd, 102)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "r kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "r"))
+        .byDefault(4),
+    F(PhiKtotal, 103)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "phi ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "phi"))
+        .byDefault(40),
+    F(PhiKp, 104)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "phi kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "phi"))
+        .byDefault(25),
+    F(PhiKi, 105)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "phi ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "phi"))
+        .byDefault(5),
+    F(PhiKd, 106)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "phi kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "phi"))
+        .byDefault(10),
+    F(ThetaKtotal, 107)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "theta ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "theta"))
+        .byDefault(40),
+    F(ThetaKp, 108)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "theta kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "theta"))
+        .byDefault(25),
+    F(ThetaKi, 109)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "theta ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "theta"))
+        .byDefault(5),
+    F(ThetaKd, 110)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "theta kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "theta"))
+        .byDefault(10),
+    F(PsiKtotal, 111)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "psi ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "psi"))
+        .byDefault(30),
+    F(PsiKp, 112)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "psi kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "psi"))
+        .byDefault(20),
+    F(PsiKi, 113)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "psi ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "psi"))
+        .byDefault(5),
+    F(PsiKd, 114)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "psi kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "psi"))
+        .byDefault(8),
+    F(HKtotal, 115)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "h ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "h"))
+        .byDefault(30),
+    F(HKp, 116)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "h kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "h"))
+        .byDefault(20),
+    F(HKi, 117)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "h ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "h"))
+        .byDefault(10),
+    F(HKd, 118)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "h kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "h"))
+        .byDefault(5),
+    F(VKtotal, 119)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "v ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "v"))
+        .byDefault(30),
+    F(VKp, 120)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "v kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "v"))
+        .byDefault(20),
+    F(VKi, 121)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "v ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "v"))
+        .byDefault(10),
+    F(VKd, 122)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "v kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "v"))
+        .byDefault(5),
+    F(PositionKtotal, 123)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "position ktotal"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "position"))
+        .byDefault(25),
+    F(PositionKp, 124)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "position kp"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "position"))
+        .byDefault(15),
+    F(PositionKi, 125)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "position ki"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "position"))
+        .byDefault(5),
+    F(PositionKd, 126)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "position kd"))
+        .range(0, 255)
+        .at(kParam3, QT_TRANSLATE_NOOP("ParameterModel", "position"))
+        .byDefault(5),
+    F(RpmKtotal, 127)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm ktotal"))
+        .range(0, 255)
+        .at(kParam4, QT_TRANSLATE_NOOP("ParameterModel", "rpm")),
+    F(RpmKp, 128)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm kp"))
+        .range(0, 255)
+        .at(kParam4, QT_TRANSLATE_NOOP("ParameterModel", "rpm")),
+    F(RpmKi, 129)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm ki"))
+        .range(0, 255)
+        .at(kParam4, QT_TRANSLATE_NOOP("ParameterModel", "rpm")),
+    F(RpmKd, 130)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm kd"))
+        .range(0, 255)
+        .at(kParam4, QT_TRANSLATE_NOOP("ParameterModel", "rpm")),
+    F(RpmCompensateColle, 131)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm compensate colle"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(RpmCompensateCyclic, 132)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm compensate cyclic"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(RpmCompensateTail, 133)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "rpm compensate tail"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(BurstCoef, 134)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "burst coef"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(RollAgility, 135)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "roll agility"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(PitchAgility, 136)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "pitch agility"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(LeftSpin, 137)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "left spin"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(RightSpin, 138)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "right spin"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(AccLeft, 139)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "acc left"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(AccRight, 140)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "acc right"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DecLeft, 141)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "dec left"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DecRight, 142)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "dec right"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(AccMainrotor, 143)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "acc mainrotor"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DecMainrotor, 144)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "dec mainrotor"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DeadbandRcRudder, 145)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "deadband rc rudder"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DeadbandGyroZ, 146)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "deadband gyro z"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DeadbandRcMainrotor, 147)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "deadband rc mainrotor"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(DeadbandGyroXY, 148)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "deadband gyro xy"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(TailCompensateColle, 149)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "tail compensate colle"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(TailCompensateCyclic, 150)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "tail compensate cyclic"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(TailCompensateColleZero, 151)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "tail compensate colle zero"))
+        .range(0, 255)
+        .at(kParam4, nullptr),
+    F(spare161, 198),
+    F(VUKtotal, 160)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vu_ktotal"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "vu"))
+        .byDefault(30),
+    F(VUKp, 161)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vu_kp"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "vu"))
+        .byDefault(20),
+    F(VUKi, 162)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vu_ki"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "vu"))
+        .byDefault(10),
+    F(VUKd, 163)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vu_kd"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "vu"))
+        .byDefault(5),
+    F(SideDistKtotal, 164)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "side dist ktotal"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "side dist"))
+        .byDefault(20),
+    F(SideDistKp, 165)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "side dist kp"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "side dist"))
+        .byDefault(10),
+    F(SideDistKi, 166)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "side dist ki"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "side dist"))
+        .byDefault(5),
+    F(SideDistKd, 167)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "side dist kd"))
+        .at(kParam5, QT_TRANSLATE_NOOP("ParameterModel", "side dist"))
+        .byDefault(2),
+    F(IocEnable, 177)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "IOC Enable"))
+        .choices(kOffOn)
+        .at(kIocTab, kIocGroup),
+    F(spare171, 178),
+    F(IocFunctionMiddle, 179)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Middle stick position"))
+        .choices({{1, kCourseLock}, {3, kPointOfInterest}})
+        .at(kIocTab, kIocGroup)
+        .byDefault(1),
+    F(IocFunctionRight, 180)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Right stick position"))
+        .choices({{3, kPointOfInterest}, {2, kHomeLock}})
+        .at(kIocTab, kIocGroup)
+        .byDefault(3),
+    F(FlightTrimPhi, 152)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "flight trim phi"))
+        .at(kParam5, nullptr),
+    F(FlightTrimTheta, 153)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "flight trim theta"))
+        .at(kParam5, nullptr),
+    F(InvertFlight, 154)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "invert flight"))
+        .at(kParam5, nullptr),
+    F(Reserve1, 197).caption(QT_TRANSLATE_NOOP("ParameterModel", "reserve1")).at(kParam5, nullptr),
+    F(FailType, 176)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Enhanced Failsafe Methods"))
+        .choices({{0, kHover}, {1, kAltGoHome}})
+        .at(kFailSafeTab, kFailsafeMethodsGroup)
+        .byDefault(1),
+    F(GpsCruiseFailType, 157)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "gps cruise fail type"))
+        .at(kParam5, nullptr),
+    F(TurnbackHeight, 155)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Go-Home Altitude"))
+        .range(20, 500)
+        .unit(kMetres)
+        .at(kFailSafeTab, kGoHomeAltitudeGroup)
+        .byDefault(30),
+    F(GoHomeEnable, 158)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Go-Home Enable"))
+        .choices(kOffOn)
+        .at(kFailSafeTab, kGoHomeSwitchGroup)
+        .byDefault(1),
+    F(GoHomeHeading, 159)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Go-Home Heading"))
+        .choices({{1, kTowards}, {2, kBackwards}})
+        .at(kFailSafeTab, kGoHomeHeadingGroup)
+        .byDefault(1),
+    F(CruiseHeading, 194)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max_v_byhand"))
+        .at(kParam5, nullptr),
+    F(ReachDistAlt, 182)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "reach dist alt"))
+        .at(kParam5, nullptr)
+        .byDefault(5),
+    F(MaxAutoSpin, 168)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max auto spin"))
+        .at(kParam5, nullptr)
+        .byDefault(30),
+    F(MaxPhi, 169)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max phi"))
+        .at(kParam5, nullptr)
+        .byDefault(35),
+    F(MaxTheta, 170)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max theta"))
+        .at(kParam5, nullptr)
+        .byDefault(35),
+    F(MaxVcruise, 171)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max vcruise"))
+        .at(kParam5, nullptr)
+        .byDefault(10),
+    F(MinVcruise, 172)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "min vcruise"))
+        .at(kParam5, nullptr)
+        .byDefault(2),
+    F(MaxClimbrate, 173)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max climbrate"))
+        .at(kParam5, nullptr)
+        .byDefault(3),
+    F(MaxDeclinerate, 174)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max declinerate"))
+        .at(kParam5, nullptr)
+        .byDefault(2),
+    F(MaxThetaByhand, 195)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max_theta_byhand"))
+        .at(kParam5, nullptr)
+        .byDefault(30),
+    F(CruiseVHBuff, 175)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "cruise_vh_buff"))
+        .at(kParam5, nullptr),
+    F(CruiseVUBuff, 156)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "cruise vu buff"))
+        .at(kParam5, nullptr),
+    F(VHStickAcc, 186)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "_vh_stick_acc"))
+        .at(kParam5, nullptr),
+    F(VHStickDec, 187)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vh_stick_dec"))
+        .at(kParam5, nullptr),
+    F(VUStickAcc, 188)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vu_stick_acc"))
+        .at(kParam5, nullptr),
+    F(VUStickDec, 189)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "vu_stick_dec"))
+        .at(kParam5, nullptr),
+    F(CruiseVHAcc, 190)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "cruise_vh_acc"))
+        .at(kParam5, nullptr),
+    F(CruiseVHDec, 191)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "cruise vh dec"))
+        .at(kParam5, nullptr),
+    F(CruiseVUAcc, 192)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "cruise_vu_acc"))
+        .at(kParam5, nullptr),
+    F(CruiseVUDec, 193)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "cruise_vu_dec"))
+        .at(kParam5, nullptr),
+    F(LimitRadius, 183)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Max Radius"))
+        .range(10, 10000)
+        .unit(kMetres)
+        .at(kLimitsTab, kDistanceLimitGroup)
+        .byDefault(500),
+    F(LimitAlt, 184)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Max Altitude"))
+        .range(10, 10000)
+        .unit(kMetres)
+        .at(kLimitsTab, kAltitudeLimitGroup)
+        .byDefault(120),
+    F(ForbidAreaEnable, 185)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "Forbiden Area Limit"))
+        .choices({{0, kOffCaps}, {1, kOnCaps}})
+        .at(kLimitsTab, kForbiddenAreaGroup),
+    F(MaxPhiByhand, 196)
+        .caption(QT_TRANSLATE_NOOP("ParameterModel", "max_phi_byhand"))
+        .at(kParam5, nullptr)
+        .byDefault(30),
+};
+
+#undef F
 
 } // namespace
+
+bool ParameterField::readsUnsigned() const
+{
+    return type == FieldType::Int8 && minimum >= 0 && maximum > std::numeric_limits<qint8>::max();
+}
+
+const FieldChoice *ParameterField::choice(qint32 code) const
+{
+    for (const FieldChoice &entry : choices) {
+        if (entry.code == code)
+            return &entry;
+    }
+    return nullptr;
+}
+
+bool ParameterField::isMeaningful(qint64 value) const
+{
+    if (isChoice())
+        return value >= std::numeric_limits<qint32>::min() &&
+               value <= std::numeric_limits<qint32>::max() && choice(qint32(value)) != nullptr;
+    return value >= minimum && value <= maximum;
+}
 
 const QVector<ParameterField> &parameterFields()
 {
@@ -318,12 +1022,23 @@ qint32 readField(const quint8 *block, const ParameterField &field)
     return static_cast<quint16>(p[0] | (p[1] << 8));
 }
 
+qint32 readValue(const quint8 *block, const ParameterField &field)
+{
+    return field.readsUnsigned() ? block[field.offset] : readField(block, field);
+}
+
 void writeField(quint8 *block, const ParameterField &field, qint32 value)
 {
     const auto raw = static_cast<quint32>(value);
     block[field.offset] = static_cast<quint8>(raw & 0xFF);
     if (field.size() == 2)
         block[field.offset + 1] = static_cast<quint8>((raw >> 8) & 0xFF);
+}
+
+void writeDefaults(quint8 *block)
+{
+    for (const ParameterField &field : kFields)
+        writeField(block, field, field.defaultValue);
 }
 
 QStringList differingFields(const quint8 *first, const quint8 *second)

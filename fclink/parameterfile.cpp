@@ -3,9 +3,11 @@
 #include "parameterfields.h"
 #include "parameterslices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 
 #include <cstdio>
@@ -13,7 +15,13 @@
 
 namespace fclink {
 
+// The explanations are shown to the pilot, so they pass through QCoreApplication::translate:
+// translated where the program has a translation installed, English otherwise.
+
 namespace {
+
+// A parameter file holds 198 short lines; anything near this size is something else.
+constexpr qint64 kMaximumFileSize = 64 * 1024;
 
 void setError(QString *error, const QString &message)
 {
@@ -21,27 +29,79 @@ void setError(QString *error, const QString &message)
         *error = message;
 }
 
+bool isSectionLine(const QByteArray &line)
+{
+    return line.startsWith('[') && line.endsWith(']');
+}
+
+bool isCommentLine(const QByteArray &line)
+{
+    return line.isEmpty() || line.startsWith(';') || line.startsWith('#');
+}
+
+// What QSettings would read past without a word: lines that are no key and value (junk before
+// the first section, or anywhere), and a key given twice, where the last one would win.
+bool checkLayout(const QByteArray &contents, QString *error)
+{
+    QHash<QByteArray, int> firstLineOfKey;
+    QByteArray section = "General"; // keys before any section header belong to it
+    const QList<QByteArray> lines = contents.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        const int number = i + 1;
+        if (isCommentLine(line))
+            continue;
+        if (isSectionLine(line)) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const int equals = line.indexOf('=');
+        if (equals <= 0) {
+            setError(error, QCoreApplication::translate("ParameterFile",
+                                                        "line %1 is not a key with a value")
+                                .arg(number));
+            return false;
+        }
+        const QByteArray key = line.left(equals).trimmed();
+        const QByteArray fullKey = section == "General" ? key : section + '/' + key;
+        const int first = firstLineOfKey.value(fullKey);
+        if (first > 0) {
+            setError(error, QCoreApplication::translate("ParameterFile",
+                                                        "key %1 appears twice (lines %2 and %3)")
+                                .arg(QString::fromLatin1(fullKey))
+                                .arg(first)
+                                .arg(number));
+            return false;
+        }
+        firstLineOfKey.insert(fullKey, number);
+    }
+    return true;
+}
+
 bool checkValue(const ParameterField &field, const QVariant &stored, qint32 *value, QString *error)
 {
     const QString key = field.fileKeyName();
     if (!stored.isValid()) {
-        setError(error, QStringLiteral("missing key %1 (%2)").arg(key, QLatin1String(field.name)));
+        setError(error, QCoreApplication::translate("ParameterFile", "missing key %1 (%2)")
+                            .arg(key, QLatin1String(field.name)));
         return false;
     }
     bool ok = false;
     const qint64 number = stored.toString().trimmed().toLongLong(&ok, 10);
     if (!ok) {
-        setError(error, QStringLiteral("%1 (%2): '%3' is not a whole number")
-                            .arg(key, QLatin1String(field.name), stored.toString()));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "%1 (%2): '%3' is not a whole number")
+                     .arg(key, QLatin1String(field.name), stored.toString()));
         return false;
     }
     if (!valueFitsField(field.type, number)) {
-        setError(error, QStringLiteral("%1 (%2): %3 is outside %4 (%5..%6)")
-                            .arg(key, QLatin1String(field.name))
-                            .arg(number)
-                            .arg(fieldTypeName(field.type))
-                            .arg(fieldMinimum(field.type))
-                            .arg(fieldMaximum(field.type)));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "%1 (%2): %3 is outside %4 (%5..%6)")
+                     .arg(key, QLatin1String(field.name))
+                     .arg(number)
+                     .arg(fieldTypeName(field.type))
+                     .arg(fieldMinimum(field.type))
+                     .arg(fieldMaximum(field.type)));
         return false;
     }
     *value = static_cast<qint32>(number);
@@ -64,7 +124,9 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
 {
     // QSettings would create missing folders on its own; a mistyped path should fail instead.
     if (!QFileInfo(path).absoluteDir().exists()) {
-        setError(error, QStringLiteral("cannot write %1: no such folder").arg(path));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "cannot write %1: no such folder")
+                     .arg(path));
         return false;
     }
     const QString partial = path + QStringLiteral(".part");
@@ -76,13 +138,15 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
         settings.sync();
         if (settings.status() != QSettings::NoError) {
             QFile::remove(partial);
-            setError(error, QStringLiteral("cannot write %1").arg(path));
+            setError(error,
+                     QCoreApplication::translate("ParameterFile", "cannot write %1").arg(path));
             return false;
         }
     }
     if (!replaceFile(partial, path)) {
         QFile::remove(partial);
-        setError(error, QStringLiteral("cannot replace %1").arg(path));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "cannot replace %1").arg(path));
         return false;
     }
     return true;
@@ -92,14 +156,29 @@ bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("cannot read %1").arg(path));
+        setError(error, QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
         return false;
     }
+    if (file.size() > kMaximumFileSize) {
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
+        return false;
+    }
+    const QByteArray contents = file.read(kMaximumFileSize + 1);
     file.close();
+    if (contents.size() > kMaximumFileSize) {
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
+        return false;
+    }
+    if (!checkLayout(contents, error))
+        return false;
 
     QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
-        setError(error, QStringLiteral("%1 is not a parameter file").arg(path));
+        setError(
+            error,
+            QCoreApplication::translate("ParameterFile", "%1 is not a parameter file").arg(path));
         return false;
     }
     quint8 loaded[kParameterBlockSize] = {};

@@ -15,8 +15,11 @@ namespace fclink {
 FCLINK_EXPORT bool saveParameterFile(const QString &path, const quint8 *block, QString *error);
 
 // Reads a file that must be complete: every key present, every value an integer within its
-// field's type. On the first problem it returns false with a message naming the key, and
-// block is left untouched.
+// field's type, and nothing that is no parameter file: no key given twice, no line that is no
+// key and value, no more than 64 KiB. Only the type is checked, not whether a value makes sense
+// for the pilot, so a backup restores byte for byte whatever it holds. On the first problem it
+// returns false with a message naming the key or line (translated where the program has a
+// translation installed), and block is left untouched.
 FCLINK_EXPORT bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error);
 
 } // namespace fclink

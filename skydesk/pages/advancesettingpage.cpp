@@ -5,6 +5,7 @@
 #include "diagramcaptions.h"
 #include "documentfolder.h"
 #include "hidpipixmap.h"
+#include "parameterbinder.h"
 #include "telemetry.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -72,14 +73,14 @@ AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
     m_ui->setupUi(this);
     m_languageCode = AppSettings::languageCode();
     m_documentFolder = documentFolder(m_languageCode);
+    m_binder = new ParameterBinder(this, m_link);
     setUpHelp();
     setUpPictures();
     setUpControls();
-    connectControls();
+    bindControls();
     m_ui->groupBoxGoHomeSwith->hide();
     m_ui->checkBoxIOCEnable->hide();
     m_ui->horizontalSliderIOC->hide();
-    m_refreshing = false;
 }
 
 AdvanceSettingPage::~AdvanceSettingPage()
@@ -137,10 +138,11 @@ void AdvanceSettingPage::setUpPictures()
 
 void AdvanceSettingPage::setUpControls()
 {
+    // The IOC combo boxes carry style sheets of their own, which need the binder's marks too.
     m_normalComboStyle = QLatin1String(kComboFrame) + QLatin1String(kComboClosedGradient) +
-                         QLatin1String(kComboOpenAndArrow);
+                         QLatin1String(kComboOpenAndArrow) + ParameterBinder::markRules();
     m_activeComboStyle = QLatin1String(kComboFrame) + QLatin1String(kComboClosedLit) +
-                         QLatin1String(kComboOpenAndArrow);
+                         QLatin1String(kComboOpenAndArrow) + ParameterBinder::markRules();
 
     auto *levels = new QButtonGroup(this);
     levels->setExclusive(true);
@@ -160,66 +162,70 @@ void AdvanceSettingPage::setUpControls()
         slider->setRange(-100, 100);
         slider->setValue(0);
     }
-    m_ui->spinBoxGoHomeAlt->setRange(20, 500);
-    m_ui->spinBoxGoHomeAlt->setValue(20);
-    for (QDoubleSpinBox *box :
-         {m_ui->doubleSpinBoxAltitudeLimit, m_ui->doubleSpinBoxDistanceLimit}) {
-        box->setDecimals(0);
-        box->setRange(10, 10000);
-        box->setSingleStep(1);
-    }
     m_ui->lineEditCurrentVoltage->setReadOnly(true);
 }
 
-void AdvanceSettingPage::connectControls()
+// The spin boxes name their fields in the form (property "parameterField") and take range,
+// unit and decimals from the field table; the buttons, check boxes and combo boxes are bound
+// here with the codes they write.
+void AdvanceSettingPage::bindControls()
 {
-    connect(m_ui->pushButtonMotorIdelSpeedLevel1, &QPushButton::clicked, this,
-            &AdvanceSettingPage::motorIdelSpeedLevel1Clicked);
-    connect(m_ui->pushButtonMotorIdelSpeedLevel2, &QPushButton::clicked, this,
-            &AdvanceSettingPage::motorIdelSpeedLevel2Clicked);
-    connect(m_ui->pushButtonMotorIdelSpeedLevel3, &QPushButton::clicked, this,
-            &AdvanceSettingPage::motorIdelSpeedLevel3Clicked);
-    connect(m_ui->pushButtonMotorIdelSpeedLevel4, &QPushButton::clicked, this,
-            &AdvanceSettingPage::motorIdelSpeedLevel4Clicked);
-    connect(m_ui->pushButtonMotorIdelSpeedLevel5, &QPushButton::clicked, this,
-            &AdvanceSettingPage::motorIdelSpeedLevel5Clicked);
+    using Others = ParameterBinder::OtherValues;
+    m_binder->bindSpinBoxes(ParameterBinder::Presentation::FieldUnits);
+    m_binder->bindChoiceButtons("MotorIdel",
+                                {{m_ui->pushButtonMotorIdelSpeedLevel1, 1},
+                                 {m_ui->pushButtonMotorIdelSpeedLevel2, 2},
+                                 {m_ui->pushButtonMotorIdelSpeedLevel3, 3},
+                                 {m_ui->pushButtonMotorIdelSpeedLevel4, 4},
+                                 {m_ui->pushButtonMotorIdelSpeedLevel5, 5}},
+                                Others::ShowNone);
+    m_binder->bindChoiceButtons("FailType",
+                                {{m_ui->radioButtonHover, 0}, {m_ui->radioButtonAltGoHome, 1}},
+                                Others::KeepShown);
+    m_binder->bindChoiceButtons("GoHomeHeading",
+                                {{m_ui->radioButtonTowards, 1}, {m_ui->radioButtonBackwards, 2}},
+                                Others::KeepShown);
+    m_binder->bindCheckBox(m_ui->checkBoxGoHomeEnable, "GoHomeEnable");
+    m_binder->bindCheckBox(m_ui->checkBoxIOCEnable, "IocEnable");
+    m_binder->bindComboBox(m_ui->comboBoxIOCMiddle, "IocFunctionMiddle",
+                           {kMiddleCodes[0], kMiddleCodes[1]});
+    m_binder->bindComboBox(m_ui->comboBoxIOCRight, "IocFunctionRight",
+                           {kRightCodes[0], kRightCodes[1]});
+    // Any value but 1 shows OFF.
+    m_binder->bindChoiceButtons(
+        "ForbidAreaEnable",
+        {{m_ui->radioButtonForbidAreaOn, 1}, {m_ui->radioButtonForbidAreaOff, 0}},
+        Others::KeepShown, m_ui->radioButtonForbidAreaOff);
+    m_binder->guardControls();
+
+    // The go-home picture follows the method the pilot clicks, before anything is written.
     connect(m_ui->radioButtonHover, &QRadioButton::clicked, this,
-            &AdvanceSettingPage::goHomeMethodHover);
+            [this] { showGoHomePicture(false); });
     connect(m_ui->radioButtonAltGoHome, &QRadioButton::clicked, this,
-            &AdvanceSettingPage::goHomeMethodAltGoHome);
-    connect(m_ui->radioButtonTowards, &QRadioButton::clicked, this,
-            &AdvanceSettingPage::goHomeHeadingFowards);
-    connect(m_ui->radioButtonBackwards, &QRadioButton::clicked, this,
-            &AdvanceSettingPage::goHomeHeadingBackwards);
-    connect(m_ui->spinBoxGoHomeAlt, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &AdvanceSettingPage::goHomeAltChanged);
-    connect(m_ui->checkBoxGoHomeEnable, &QCheckBox::clicked, this,
-            &AdvanceSettingPage::goHomeEnableClicked);
-    connect(m_ui->checkBoxIOCEnable, &QCheckBox::clicked, this,
-            &AdvanceSettingPage::iocEnableClicked);
-    connect(m_ui->comboBoxIOCMiddle, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &AdvanceSettingPage::iocFunctionMiddleChanged);
-    connect(m_ui->comboBoxIOCRight, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &AdvanceSettingPage::iocFunctionRightChanged);
-    connect(m_ui->radioButtonForbidAreaOn, &QRadioButton::clicked, this,
-            &AdvanceSettingPage::forbidAreaOn);
-    connect(m_ui->radioButtonForbidAreaOff, &QRadioButton::clicked, this,
-            &AdvanceSettingPage::forbidAreaOff);
-    connect(m_ui->doubleSpinBoxDistanceLimit, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
-            this, &AdvanceSettingPage::distanceLimit);
-    connect(m_ui->doubleSpinBoxAltitudeLimit, QOverload<double>::of(&QDoubleSpinBox::valueChanged),
-            this, &AdvanceSettingPage::altitudeLimit);
+            [this] { showGoHomePicture(true); });
+    connect(m_binder, &ParameterBinder::fieldWritten, this, &AdvanceSettingPage::fieldWritten);
 }
 
-// Every editing slot: nothing while the page sets its own controls; otherwise the field is
-// written through the field table and the whole block is uploaded, under the page lock.
+void AdvanceSettingPage::commitPendingEdits()
+{
+    m_binder->commitPendingEdits();
+}
+
+// The slots below are the page's interface for callers; the controls reach the same fields
+// through the binder.
 void AdvanceSettingPage::writeAndUpload(const char *field, qint32 value)
 {
-    if (m_refreshing)
-        return;
-    QMutexLocker lock(&m_pageLock);
-    fclink::writeParameter(field, value);
-    m_link->setSubframeHead(1);
+    m_binder->write(field, value);
+}
+
+// Once an IOC function is stored, the "Invalid Param!" entry has served its purpose. Removing it
+// while it is selected selects the entry before it, whose code is then stored as well.
+void AdvanceSettingPage::fieldWritten(const QString &field)
+{
+    if (field == QLatin1String("IocFunctionMiddle"))
+        removeInvalidEntry(m_ui->comboBoxIOCMiddle);
+    else if (field == QLatin1String("IocFunctionRight"))
+        removeInvalidEntry(m_ui->comboBoxIOCRight);
 }
 
 void AdvanceSettingPage::motorIdelSpeedLevel1Clicked()
@@ -286,22 +292,15 @@ void AdvanceSettingPage::iocEnableClicked(bool checked)
 
 void AdvanceSettingPage::iocFunctionMiddleChanged(int index)
 {
-    if (m_refreshing)
-        return;
     writeAndUpload("IocFunctionMiddle", codeForEntry(kMiddleCodes, index));
-    removeInvalidEntry(m_ui->comboBoxIOCMiddle);
 }
 
 void AdvanceSettingPage::iocFunctionRightChanged(int index)
 {
-    if (m_refreshing)
-        return;
     writeAndUpload("IocFunctionRight", codeForEntry(kRightCodes, index));
-    removeInvalidEntry(m_ui->comboBoxIOCRight);
 }
 
-// Runs after the page lock is released: removing the current "Invalid Param!" entry selects
-// the entry before it, which runs the slot once more for that entry and stores its code.
+// Runs after the page lock is released (the binder reports the write after it).
 void AdvanceSettingPage::removeInvalidEntry(QComboBox *box)
 {
     if (box->count() > 2)
@@ -315,9 +314,9 @@ void AdvanceSettingPage::calibVoltageValueChanged(double volts)
 
 void AdvanceSettingPage::voltCalibClicked()
 {
-    if (m_refreshing)
+    if (m_binder->isGuarded())
         return;
-    QMutexLocker lock(&m_pageLock);
+    QMutexLocker lock(&m_binder->pageLock());
     m_link->setCommand(6);
 }
 
@@ -387,10 +386,12 @@ void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
     DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);
 }
 
-void AdvanceSettingPage::refreshIocCombo(QComboBox *box, int value, int firstCode, int secondCode)
+// The binder selects the entry of a valid code and marks any other; the entry for the invalid
+// code 0 is this page's own.
+void AdvanceSettingPage::refreshInvalidEntry(QComboBox *box, int value, int firstCode,
+                                             int secondCode)
 {
     if (value == firstCode || value == secondCode) {
-        box->setCurrentIndex(value == firstCode ? 0 : 1);
         if (box->count() > 2)
             box->removeItem(2);
     } else if (value == 0 && box->count() <= 2) {
@@ -411,47 +412,42 @@ qint16 *AdvanceSettingPage::switchChannel(const char *mapField) const
 
 void AdvanceSettingPage::refreshPage()
 {
-    m_refreshing = true;
-    QPushButton *levels[] = {
-        m_ui->pushButtonMotorIdelSpeedLevel1, m_ui->pushButtonMotorIdelSpeedLevel2,
-        m_ui->pushButtonMotorIdelSpeedLevel3, m_ui->pushButtonMotorIdelSpeedLevel4,
-        m_ui->pushButtonMotorIdelSpeedLevel5};
-    const qint32 idle = fclink::readParameter("MotorIdel");
-    if (idle >= 1 && idle <= 5)
-        levels[idle - 1]->setChecked(true);
+    const ParameterBinder::Guard guard(*m_binder);
+    m_binder->refresh();
 
     const qint32 failType = fclink::readParameter("FailType");
-    if (failType == 0 || failType == 1) {
+    if (failType == 0 || failType == 1)
         showGoHomePicture(failType == 1);
-        m_ui->radioButtonHover->setChecked(failType == 0);
-        m_ui->radioButtonAltGoHome->setChecked(failType == 1);
-    }
-    const qint32 heading = fclink::readParameter("GoHomeHeading");
-    if (heading == 1 || heading == 2) {
-        m_ui->radioButtonTowards->setChecked(heading == 1);
-        m_ui->radioButtonBackwards->setChecked(heading == 2);
-    }
-    m_ui->checkBoxGoHomeEnable->setChecked(fclink::readParameter("GoHomeEnable") == 1);
-    m_ui->checkBoxIOCEnable->setChecked(fclink::readParameter("IocEnable") == 1);
 
     const qint32 middle = fclink::readParameter("IocFunctionMiddle");
     qDebug().noquote() << tr("ioc function2: %1").arg(middle);
-    refreshIocCombo(m_ui->comboBoxIOCMiddle, middle, kMiddleCodes[0], kMiddleCodes[1]);
-    refreshIocCombo(m_ui->comboBoxIOCRight, fclink::readParameter("IocFunctionRight"),
-                    kRightCodes[0], kRightCodes[1]);
+    refreshInvalidEntry(m_ui->comboBoxIOCMiddle, middle, kMiddleCodes[0], kMiddleCodes[1]);
+    refreshInvalidEntry(m_ui->comboBoxIOCRight, fclink::readParameter("IocFunctionRight"),
+                        kRightCodes[0], kRightCodes[1]);
 
     m_goHomeSwitchChannel = switchChannel("ChannelMap7");
     m_iocSwitchChannel = switchChannel("ChannelMap8");
+    clearSwitchHighlights();
+}
 
-    m_ui->doubleSpinBoxAltitudeLimit->setValue(fclink::readParameter("LimitAlt"));
-    m_ui->doubleSpinBoxDistanceLimit->setValue(fclink::readParameter("LimitRadius"));
-    // Shown as the aircraft has it (clamped to the box's range), not a stale local value.
-    m_ui->spinBoxGoHomeAlt->setValue(fclink::readParameter("TurnbackHeight"));
-
-    const bool forbidOn = fclink::readParameter("ForbidAreaEnable") == 1;
-    m_ui->radioButtonForbidAreaOn->setChecked(forbidOn);
-    m_ui->radioButtonForbidAreaOff->setChecked(!forbidOn);
-    m_refreshing = false;
+// A switch whose channel map names no channel has no position: nothing stays lit for it.
+void AdvanceSettingPage::clearSwitchHighlights()
+{
+    if (!m_goHomeSwitchChannel) {
+        QLabel *labels[] = {nullptr, m_ui->labelGoHomeStandby, m_ui->labelGoHomeStart};
+        if (labels[m_goHomeZonePainted])
+            labels[m_goHomeZonePainted]->setStyleSheet(QLatin1String(kZoneIdleStyle));
+        m_goHomeZone = m_goHomeZonePainted = 0;
+        m_ui->horizontalSliderGoHome->setValue(0);
+    }
+    if (!m_iocSwitchChannel) {
+        QComboBox *boxes[] = {nullptr, m_ui->comboBoxIOCLeft, m_ui->comboBoxIOCMiddle,
+                              m_ui->comboBoxIOCRight};
+        if (boxes[m_iocZonePainted])
+            boxes[m_iocZonePainted]->setStyleSheet(m_normalComboStyle);
+        m_iocZone = m_iocZonePainted = 0;
+        m_ui->horizontalSliderIOC->setValue(0);
+    }
 }
 
 qint16 AdvanceSettingPage::switchPosition(qint16 channelValue)
@@ -481,7 +477,7 @@ int AdvanceSettingPage::iocZone(int position)
 
 void AdvanceSettingPage::updateTelemetryInfo()
 {
-    m_refreshing = true;
+    const ParameterBinder::Guard guard(*m_binder);
     switch (m_ui->tabWidget->currentIndex()) {
     case kTabVoltage:
         m_ui->lineEditCurrentVoltage->setText(QString::number(g_voltage / 100.0, 'f', 2));
@@ -495,7 +491,6 @@ void AdvanceSettingPage::updateTelemetryInfo()
     default:
         break;
     }
-    m_refreshing = false;
 }
 
 void AdvanceSettingPage::updateGoHomeSwitch()

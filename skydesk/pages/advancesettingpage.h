@@ -1,12 +1,12 @@
 #ifndef SKYDESK_ADVANCESETTINGPAGE_H
 #define SKYDESK_ADVANCESETTINGPAGE_H
 
-#include <QMutex>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 class Commrt;
+class ParameterBinder;
 class QGroupBox;
 class QWebView;
 
@@ -16,9 +16,10 @@ class AdvanceSettingPageUi;
 
 // The advanced settings page ("Setting"): motor idle speed, fail-safe and go-home, intelligent
 // orientation control, voltage and limits. Each control writes one field of the parameter block
-// and asks the link to upload the block; refreshPage() shows the block again, and while the page
-// is visible it shows live voltage and switch positions. Beside each tab a help view follows the
-// group under the pointer.
+// and asks the link to upload the block, through the page's ParameterBinder (which sends only
+// what the pilot commits and marks what the controls cannot show); refreshPage() shows the block
+// again, and while the page is visible it shows live voltage and switch positions. Beside each
+// tab a help view follows the group under the pointer.
 class AdvanceSettingPage : public QWidget
 {
     Q_OBJECT
@@ -38,6 +39,8 @@ public:
     int goHomeZonePainted() const { return m_goHomeZonePainted; }
     int iocZonePainted() const { return m_iocZonePainted; }
     QString documentShown(const QWebView *view) const;
+    // Sends what is typed in a box of the page but not yet committed.
+    void commitPendingEdits();
 
 public slots:
     void refreshPage();
@@ -94,12 +97,14 @@ private:
     void setUpHelp();
     void setUpPictures();
     void setUpControls();
-    void connectControls();
+    void bindControls();
     void writeAndUpload(const char *field, qint32 value);
+    void fieldWritten(const QString &field);
     void removeInvalidEntry(class QComboBox *box);
     void showGoHomePicture(bool altitudeVariant);
-    void refreshIocCombo(class QComboBox *box, int value, int firstCode, int secondCode);
+    void refreshInvalidEntry(class QComboBox *box, int value, int firstCode, int secondCode);
     qint16 *switchChannel(const char *mapField) const;
+    void clearSwitchHighlights();
     void updateGoHomeSwitch();
     void updateIocSwitch();
     QWebView *helpView(HelpView view) const;
@@ -107,8 +112,7 @@ private:
 
     Commrt *m_link;
     Ui::AdvanceSettingPageUi *m_ui;
-    QMutex m_pageLock;
-    bool m_refreshing = false;
+    ParameterBinder *m_binder = nullptr;
     QPixmap m_motorIdelSpeedPicture;
     QPixmap m_motorIdelSpeedButtonBackground;
     QPixmap m_goHomePicture;

@@ -42,7 +42,8 @@ public:
     // when the file cannot be written.
     bool exportParametersTo(const QString &chosenName, QString *error);
     // Loads a parameter file into the block and announces it, or refuses the whole file with a
-    // message naming the first problem; a refused file changes nothing.
+    // message naming the first problem; a refused file changes nothing. The caller makes sure
+    // the link is connected (improtParameters() refuses otherwise).
     bool importParametersFrom(const QString &fileName, QString *error);
 
 signals:
@@ -68,6 +69,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    bool refuseImportWhileDisconnected();
     void recordingStopped(const QString &filePath, const QString &error);
 
     Ui::ToolSettingPageUi *m_ui;

@@ -4,15 +4,25 @@
 #include "commrt.h"
 #include "hidpipixmap.h"
 #include "internalsettingpage.h"
+#include "parameterbinder.h"
+#include "replydecoder.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+// An upload takes 14 frames of 52 ms when every reply comes at once.
+constexpr int kUploadWaitMs = 3000;
+constexpr int kUploadPollMs = 20;
+} // namespace
 
 contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPage)
     : QWidget(parent), m_link(link), m_pageStack(new QStackedWidget(this))
@@ -88,9 +98,45 @@ void contentWidget::changePage(QListWidgetItem *current, QListWidgetItem *previo
     if (!item)
         return;
     const int page = item->listWidget()->row(item);
+    commitPendingEdits();
     m_pageStack->setCurrentIndex(page);
+    ParameterBinder::keepFocusOffEditors(m_pageStack->currentWidget());
     routeTelemetryTo(page);
     updateAllPages();
+}
+
+void contentWidget::commitPendingEdits()
+{
+    m_advanceSettingPage->commitPendingEdits();
+    if (m_internalSettingPage)
+        m_internalSettingPage->commitPendingEdits();
+}
+
+bool contentWidget::uploadUnderWay() const
+{
+    const quint8 head = m_link->currentSubframeHead();
+    return m_link->isConnected() && head >= fclink::head::FirstWrite &&
+           head <= fclink::head::LastWrite;
+}
+
+void contentWidget::sendPendingEditsThen(const std::function<void()> &action)
+{
+    commitPendingEdits();
+    if (!uploadUnderWay()) {
+        action();
+        return;
+    }
+    auto *poll = new QTimer(this);
+    QElapsedTimer clock;
+    clock.start();
+    connect(poll, &QTimer::timeout, this, [this, poll, clock, action] {
+        if (uploadUnderWay() && clock.elapsed() < kUploadWaitMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action();
+    });
+    poll->start(kUploadPollMs);
 }
 
 void contentWidget::updateAllPages()

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class AdvanceSettingPage;
 class Commrt;
 class InternalSettingPage;
@@ -36,6 +38,13 @@ public:
     // Null unless the page area was built with the internal page.
     InternalSettingPage *internalSettingPage() const { return m_internalSettingPage; }
 
+    // Sends what is typed but not yet committed on any page, as the focus leaving the box would.
+    void commitPendingEdits();
+    // Commits pending edits, then runs action once the upload they started has been
+    // acknowledged (or, should the controller not answer, after a few seconds): what the pilot
+    // typed reaches the controller before a disconnect or the program's end.
+    void sendPendingEditsThen(const std::function<void()> &action);
+
 signals:
     void changeListWidgetSignal(int index);
     void noticeStatusChanged(const QString &text);
@@ -50,6 +59,7 @@ public slots:
 private:
     void applyStyleSheet();
     void routeTelemetryTo(int page);
+    bool uploadUnderWay() const;
 
     Commrt *m_link;
     QStackedWidget *m_pageStack;

@@ -6,11 +6,11 @@
 #include "hidpipixmap.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
-#include "upgradequestion.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
 #include "updatesettingpage.h"
 #include "upgradeguard.h"
+#include "upgradequestion.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -115,8 +116,12 @@ void mainWidget::connectBarsToLink()
             &Commrt::refreshDevices);
     connect(m_link, &Commrt::updatePortNames, m_connectionBar, &toolWidget::updatePortCombo,
             Qt::DirectConnection);
-    connect(m_connectionBar, &toolWidget::serialConnect, m_link, &Commrt::connectCom);
-    connect(m_connectionBar, &toolWidget::serialDisconnect, m_link, &Commrt::disconnectCom);
+    connect(m_connectionBar, &toolWidget::serialConnect, m_link, [this] {
+        ++m_connectionRequests;
+        m_link->connectCom();
+    });
+    connect(m_connectionBar, &toolWidget::serialDisconnect, this,
+            &mainWidget::disconnectAfterPendingEdits);
     // The text-carrying overload of currentIndexChanged is deprecated; this is its equivalent.
     QComboBox *selector = m_connectionBar->portSelector();
     connect(selector, QOverload<int>::of(&QComboBox::currentIndexChanged), m_link,
@@ -154,6 +159,15 @@ void mainWidget::connectLinkNotices()
                 statusWidget::textForOpenFailure(portName, reason, m_link->lastOpenErrorString()),
                 statusWidget::Severity::Warning);
         });
+}
+
+void mainWidget::disconnectAfterPendingEdits()
+{
+    const int request = ++m_connectionRequests;
+    m_pageArea->sendPendingEditsThen([this, request] {
+        if (request == m_connectionRequests)
+            m_link->disconnectCom();
+    });
 }
 
 void mainWidget::fillPortList()
@@ -207,15 +221,25 @@ void mainWidget::connectUpgradeGuard()
 void mainWidget::closeEvent(QCloseEvent *event)
 {
     UpgradeGuard *guard = m_pageArea->updatePage()->upgradeGuard();
-    if (!guard->isFlashing()) {
+    if (guard->isFlashing()) {
+        event->ignore();
+        if (m_closeWhenFlashEnds || !UpgradeQuestion::confirmStop(this))
+            return;
+        m_closeWhenFlashEnds = true;
+        guard->stopFlash();
+        return;
+    }
+    if (m_closeWhenSent) {
         QWidget::closeEvent(event);
         return;
     }
     event->ignore();
-    if (m_closeWhenFlashEnds || !UpgradeQuestion::confirmStop(this))
-        return;
-    m_closeWhenFlashEnds = true;
-    guard->stopFlash();
+    // What the pilot typed goes to the controller first. The close runs again from the event
+    // loop: a close cannot start inside the one that is being refused here.
+    m_pageArea->sendPendingEditsThen([this] {
+        m_closeWhenSent = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    });
 }
 
 void mainWidget::showMin()

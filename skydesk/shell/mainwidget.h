@@ -48,7 +48,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // During a flash the window asks first, and closes once the stopped flash has ended.
+    // During a flash the window asks first, and closes once the stopped flash has ended;
+    // otherwise it closes once what the pilot typed has reached the controller.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -60,6 +61,7 @@ private:
     void connectPageArea();
     void connectUpgradeGuard();
     void changeLanguage(quint8 code, const QString &notice);
+    void disconnectAfterPendingEdits();
     // At program end the window is going away, so the notice there has no parent.
     static void reportSettingNotSaved(QWidget *parent);
 
@@ -72,6 +74,10 @@ private:
     titleWidget *m_titleBar = nullptr;
     MySplashScreen *m_splash;
     QTranslator *m_translator = nullptr;
+    // Counts disconnect requests and connects: a disconnect that waits for an upload is dropped
+    // when the pilot connects again meanwhile.
+    int m_connectionRequests = 0;
+    bool m_closeWhenSent = false;
     bool m_closeWhenFlashEnds = false;
 };
 

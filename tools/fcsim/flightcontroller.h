@@ -32,8 +32,9 @@ public:
     // Written bytes at these block offsets are not stored (a controller that refuses them).
     void setIgnoredWriteOffsets(const QSet<int> &offsets) { m_ignoredWriteOffsets = offsets; }
 
-    // A plausible factory configuration: three-cell battery, channels 1..6 mapped in order,
-    // go-home switch on channel 5, IOC switch on channel 6, go-home enabled at 30 m.
+    // A plausible factory configuration: every field at the default of the field table
+    // (three-cell battery, channels 1..6 mapped in order, go-home switch on channel 5, IOC
+    // switch on channel 6, go-home enabled at 30 m).
     static UavParam defaultBlock();
 
     // The commands whose outcome is reported after a delay: flash write (2), voltage (6),

@@ -4,6 +4,8 @@
 #include "captionlabel.h"
 #include "commrt.h"
 #include "documentfolder.h"
+#include "fieldmarks.h"
+#include "parameterfields.h"
 #include "telemetry.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -12,6 +14,9 @@
 #include <QWebView>
 #include <QtTest>
 #include <QtWidgets>
+
+using fieldmarks::fieldNamed; // the ranges the pages offer come from the field table
+using fieldmarks::markOf;
 
 namespace {
 
@@ -207,14 +212,15 @@ private slots:
         QVERIFY(!ui->checkBoxIOCEnable->isChecked());
         QCOMPARE(ui->comboBoxIOCMiddle->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
-        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10.0);
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(fieldNamed("LimitAlt").minimum));
         QCOMPARE(field("LimitAlt"), 5); // the clamp wrote nothing back
         QCOMPARE(ui->doubleSpinBoxDistanceLimit->value(), 800.0);
         QCOMPARE(ui->spinBoxGoHomeAlt->value(), 120);
         QVERIFY(ui->radioButtonForbidAreaOn->isChecked());
         QVERIFY(!ui->radioButtonForbidAreaOff->isChecked());
 
-        // Values that name no choice leave those controls as they were.
+        // Values that name no choice leave those controls as they were (and marked), except
+        // the level buttons: none stays lit for a level the block does not hold.
         setField("MotorIdel", 7);
         setField("FailType", 4);
         setField("GoHomeHeading", 0);
@@ -223,12 +229,12 @@ private slots:
         setField("ForbidAreaEnable", 9);
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
-        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(!ui->pushButtonMotorIdelSpeedLevel3->isChecked());
         QVERIFY(ui->radioButtonAltGoHome->isChecked());
         QVERIFY(ui->radioButtonBackwards->isChecked());
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->count(), 2);
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20); // clamped to the box's range
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum); // clamped
         QCOMPARE(field("TurnbackHeight"), 5);
         QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
     }
@@ -338,13 +344,96 @@ private slots:
         QVERIFY(ui->comboBoxIOCRight->styleSheet().contains("#00bb00"));
         QVERIFY(!ui->comboBoxIOCLeft->styleSheet().contains("#00bb00"));
 
-        // Channel numbers past the eight channels name none: the indicator stays put.
+        // Channel numbers past the eight channels name none: no switch position is known, so
+        // no combo box stays lit and the indicator returns to the middle.
         setField("ChannelMap8", 200);
         m_page->refreshPage();
+        QCOMPARE(m_page->iocZonePainted(), 0);
+        for (QComboBox *box : {ui->comboBoxIOCLeft, ui->comboBoxIOCMiddle, ui->comboBoxIOCRight})
+            QVERIFY2(!box->styleSheet().contains("#00bb00"), qPrintable(box->objectName()));
+        QCOMPARE(ui->horizontalSliderIOC->value(), 0);
         g_rc_channel[7] = -600;
         m_page->updateTelemetryInfo();
-        QCOMPARE(m_page->iocZonePainted(), 3);
-        QCOMPARE(ui->horizontalSliderIOC->value(), 71);
+        QCOMPARE(m_page->iocZonePainted(), 0);
+
+        // The same for the go-home switch.
+        setField("ChannelMap7", 2);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(1);
+        g_rc_channel[1] = 500;
+        m_page->updateTelemetryInfo();
+        QCOMPARE(m_page->goHomeZonePainted(), 1);
+        setField("ChannelMap7", 0);
+        m_page->refreshPage();
+        QCOMPARE(m_page->goHomeZonePainted(), 0);
+        QVERIFY(!ui->labelGoHomeStandby->styleSheet().contains("#00bb00"));
+    }
+
+    // A value the controls cannot show is shown as the Part says, and marked with what the
+    // controller holds; the mark goes with a value the controls show.
+    void valuesTheControlsCannotShowAreMarked()
+    {
+        setField("MotorIdel", 3);
+        m_page->refreshPage();
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+
+        setField("TurnbackHeight", 5);
+        setField("LimitAlt", 60000);
+        setField("LimitRadius", 800);
+        setField("MotorIdel", 44);
+        setField("ForbidAreaEnable", 9);
+        setField("IocFunctionRight", 1);
+        setField("GoHomeHeading", 0);
+        const quint64 before = uploads();
+        m_page->refreshPage();
+        QCOMPARE(uploads(), before);
+
+        const fclink::ParameterField &height = fieldNamed("TurnbackHeight");
+        const fclink::ParameterField &altitude = fieldNamed("LimitAlt");
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), height.minimum);
+        QCOMPARE(markOf(ui->spinBoxGoHomeAlt), QStringLiteral("outOfRange"));
+        QCOMPARE(ui->spinBoxGoHomeAlt->toolTip(),
+                 QStringLiteral("The flight controller holds 5 m, outside %1–%2 m")
+                     .arg(height.minimum)
+                     .arg(height.maximum));
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(altitude.maximum));
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->toolTip(),
+                 QStringLiteral("The flight controller holds 60000 m, outside %1–%2 m")
+                     .arg(altitude.minimum)
+                     .arg(altitude.maximum));
+        QCOMPARE(markOf(ui->doubleSpinBoxDistanceLimit), QString());
+
+        // No level button lit for a level the block does not hold.
+        for (QPushButton *button : ui->groupBoxMotorIdelSpeed->findChildren<QPushButton *>())
+            QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
+        QCOMPARE(markOf(ui->groupBoxMotorIdelSpeed), QStringLiteral("outOfRange"));
+        QVERIFY2(ui->groupBoxMotorIdelSpeed->toolTip().contains("holds 44"),
+                 qPrintable(ui->groupBoxMotorIdelSpeed->toolTip()));
+
+        QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
+        QCOMPARE(markOf(ui->groupBoxForbidenAeraLimit), QStringLiteral("outOfRange"));
+        QVERIFY(ui->groupBoxForbidenAeraLimit->toolTip().contains("holds 9"));
+        QCOMPARE(markOf(ui->comboBoxIOCRight), QStringLiteral("outOfRange"));
+        QVERIFY(ui->comboBoxIOCRight->toolTip().contains("holds 1"));
+        QCOMPARE(markOf(ui->groupBoxGoHomeHeading), QStringLiteral("outOfRange"));
+        QCOMPARE(markOf(ui->groupBoxEnhancedFailsafeMethods), QString());
+
+        setField("TurnbackHeight", 120);
+        setField("LimitAlt", 300);
+        setField("MotorIdel", 2);
+        setField("ForbidAreaEnable", 0);
+        setField("IocFunctionRight", 2);
+        setField("GoHomeHeading", 1);
+        m_page->refreshPage();
+        const QList<QWidget *> controls{ui->spinBoxGoHomeAlt,       ui->doubleSpinBoxAltitudeLimit,
+                                        ui->groupBoxMotorIdelSpeed, ui->groupBoxForbidenAeraLimit,
+                                        ui->comboBoxIOCRight,       ui->groupBoxGoHomeHeading};
+        for (QWidget *control : controls) {
+            QCOMPARE(markOf(control), QString());
+            QVERIFY2(control->toolTip().isEmpty(), qPrintable(control->objectName()));
+        }
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel2->isChecked());
+        QCOMPARE(uploads(), before);
     }
 
     void voltageShowsOnItsTabOnly()
@@ -553,7 +642,14 @@ private slots:
         QVERIFY(ui->checkBoxIOCEnable->isHidden());
         QVERIFY(ui->horizontalSliderIOC->isHidden());
         QVERIFY(!ui->horizontalSliderGoHome->isEnabled());
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum);
+        QCOMPARE(ui->spinBoxGoHomeAlt->maximum(), fieldNamed("TurnbackHeight").maximum);
+        QCOMPARE(ui->spinBoxGoHomeAlt->suffix(), QStringLiteral("m"));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->minimum(),
+                 double(fieldNamed("LimitRadius").minimum));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->maximum(),
+                 double(fieldNamed("LimitRadius").maximum));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->decimals(), 0);
         QCOMPARE(ui->comboBoxIOCLeft->count(), 1);
         QCOMPARE(ui->comboBoxIOCMiddle->itemText(1), QStringLiteral("Point of Interest"));
         QCOMPARE(ui->comboBoxIOCRight->itemText(1), QStringLiteral("Home Lock"));

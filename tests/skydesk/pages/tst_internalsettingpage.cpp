@@ -223,10 +223,13 @@ const fclink::ParameterField *fieldOf(const QString &spinBoxName)
     return fclink::findParameterField(spinBoxName.mid(int(std::strlen("spinBox"))));
 }
 
-// The gain boxes show their signed bytes unsigned; every other box reads its field's type.
+// The gain boxes show their signed bytes unsigned, as the field table reads them; every other
+// box reads its field's type. The boxes offer exactly the gains' range.
 bool showsUnsigned(const ExpectedBox &box, const fclink::ParameterField &field)
 {
-    return field.type == fclink::FieldType::Int8 && box.minimum == 0 && box.maximum == 255;
+    if (!field.readsUnsigned())
+        return false;
+    return box.minimum == field.minimum && box.maximum == field.maximum;
 }
 
 // A value inside the box's range whose stored bytes are all non-zero, and where an 8-bit field
@@ -464,6 +467,28 @@ private slots:
         QCOMPARE(int(blockNow().at(132)), 8);
     }
 
+    // A value cut to the field's width shows as stored at once, and a box that cannot show
+    // what the block holds says so.
+    void theBoxShowsWhatWasStored()
+    {
+        const quint64 before = uploads();
+        ui->spinBoxMotorIdel->setValue(300);
+        QCOMPARE(fclink::readParameter("MotorIdel"), 44);
+        QCOMPARE(ui->spinBoxMotorIdel->value(), 44);
+        QCOMPARE(uploads(), before + 1);
+
+        ui->spinBoxLossVolt->setValue(-1);
+        QCOMPARE(fclink::readParameter("LossVolt"), 65535);
+        QCOMPARE(ui->spinBoxLossVolt->value(), 30000);
+        QCOMPARE(ui->spinBoxLossVolt->property("parameterState").toString(),
+                 QStringLiteral("outOfRange"));
+        QCOMPARE(ui->spinBoxLossVolt->toolTip(),
+                 QStringLiteral("The flight controller holds 65535, outside -30000 – 30000"));
+        ui->spinBoxLossVolt->setValue(1110);
+        QCOMPARE(ui->spinBoxLossVolt->property("parameterState").toString(), QString());
+        QVERIFY(ui->spinBoxLossVolt->toolTip().isEmpty());
+    }
+
     void refreshExtendsSignsAndClamps()
     {
         QVector<quint8> bytes(int(sizeof(UavParam)), 0);
@@ -674,7 +699,9 @@ private slots:
         withoutControl.sort();
         QCOMPARE(withoutControl, (QStringList{"spinBoxLimitAction", "spinBoxLimitAltEnable",
                                               "spinBoxLimitRadiusEnable"}));
-        QCOMPARE(connected, 174 + 1 + 6); // field boxes, Level Swash, buttons
+        // Level Swash and the buttons; the boxes that edit fields are tied to them by the
+        // page's binder, not by slots (see spinBoxWritesItsFieldOnlyAndUploadsOnce).
+        QCOMPARE(connected, 1 + 6);
     }
 
     void pageFitsThePageArea_data()

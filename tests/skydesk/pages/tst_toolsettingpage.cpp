@@ -1,6 +1,7 @@
 // The tools page: telemetry fields, command buttons, parameter files, and the page against the
 // simulator for import and flash.
 #include "appsettings.h"
+#include "backdropcache.h"
 #include "blockaccess.h"
 #include "commrt.h"
 #include "contentwidget.h"
@@ -110,6 +111,26 @@ QMap<QString, QString> iniValues(const QString &path)
     for (const QString &key : settings.allKeys())
         values.insert(key, settings.value(key).toString());
     return values;
+}
+
+// The largest difference of one colour channel between two images of the same size.
+int largestColourDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    const QImage first = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage second = b.convertToFormat(QImage::Format_ARGB32);
+    int largest = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            const QRgb p = first.pixel(x, y);
+            const QRgb q = second.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
 }
 
 } // namespace
@@ -298,6 +319,117 @@ private slots:
         QVERIFY(!m_page->exportParametersTo(path("occupied.conf"), &error));
         QVERIFY(error.startsWith("Cannot save the parameter file"));
         QVERIFY(!m_page->exportParametersTo(path("no/such/folder/x.conf"), &error));
+    }
+
+    // Without a connection an imported file would only be read over by the next connection:
+    // the page refuses before any file dialog opens, and nothing changes.
+    void importWhileDisconnectedIsRefused()
+    {
+        QRandomGenerator random(11);
+        const QVector<quint8> before = randomBlock(random);
+        setBlock(before);
+        QSignalSpy loaded(m_page, &ToolSettingPage::configurationLoaded);
+        QString shown;
+        bool sawFileDialog = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                sawFileDialog = true;
+                dialog->reject();
+            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        m_page->improtParameters();
+        QVERIFY(!sawFileDialog);
+        QCOMPARE(shown,
+                 QStringLiteral("Connect the flight controller before importing parameters"));
+        QCOMPARE(loaded.count(), 0);
+        QCOMPARE(blockNow(), before);
+    }
+
+    // The dialog is told the suffix, so the name it asks about is the name that is written.
+    void exportAsksBeforeReplacingTheFinalName()
+    {
+        QFile existing(path("exp2.conf"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("[General]\nkeep=1\n");
+        existing.close();
+        const QString previousDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+
+        QString question;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            QTimer::singleShot(0, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click()
+                                                 : box->reject();
+                }
+                if (auto *still = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                    still->reject();
+            });
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("exp2"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        m_page->exportParameters();
+        QDir::setCurrent(previousDir);
+        QVERIFY2(question.contains("exp2.conf"), qPrintable(question));
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("[General]\nkeep=1\n"));
+    }
+
+    // The whole refusal is in the program's language, its explanation line too.
+    void refusalsAreTranslated()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(AppSettings::German)));
+        QCoreApplication::installTranslator(&translator);
+        const QString file = editedFile("german.conf", "var90", QString());
+        QString error;
+        const bool loaded = m_page->importParametersFrom(file, &error);
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(!loaded);
+        const QStringList lines = error.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(!lines.at(0).contains("Invalid parameter file"), qPrintable(error));
+        QVERIFY2(lines.at(1).contains("var90") && !lines.at(1).contains("missing key"),
+                 qPrintable(error));
+    }
+
+    // The live readings and the plot repaint alone, over a picture of what lies behind them;
+    // the picture must be exactly what the page paints there.
+    void liveReadingsRepaintAloneAndLookTheSame()
+    {
+        contentWidget area(nullptr, m_link);
+        area.resize(850, 435);
+        area.pageStack()->setCurrentIndex(1);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        ToolSettingPage *page = area.toolSettingPage();
+        QList<QWidget *> live;
+        for (QLineEdit *field : page->findChildren<QLineEdit *>())
+            live.append(field);
+        live.append(page->form()->widgetSensorPlot);
+        for (QWidget *widget : live)
+            widget->update();
+        QTRY_VERIFY(std::all_of(live.cbegin(), live.cend(), [](QWidget *w) {
+            return w->testAttribute(Qt::WA_OpaquePaintEvent);
+        }));
+        const QImage cached = area.grab().toImage();
+        for (QWidget *widget : live) {
+            qDeleteAll(
+                widget->findChildren<BackdropCache *>(QString(), Qt::FindDirectChildrenOnly));
+            widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        }
+        // Blending the same translucent boxes in another order may round a colour by one step.
+        const int difference = largestColourDifference(cached, area.grab().toImage());
+        QVERIFY2(difference <= 1, qPrintable(QString::number(difference)));
     }
 
     void plotScale()

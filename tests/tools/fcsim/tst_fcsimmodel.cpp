@@ -6,6 +6,7 @@
 #include "telemetrymodel.h"
 
 #include "frame.h"
+#include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
 #include "replydecoder.h"
@@ -87,6 +88,9 @@ private slots:
         QCOMPARE(int(p.IocFunctionMiddle), 1);
         QCOMPARE(int(p.IocFunctionRight), 3);
         QCOMPARE(int(p.PKtotal), 40);
+        // The simulator's factory block is the field table's defaults.
+        for (const fclink::ParameterField &field : fclink::parameterFields())
+            QCOMPARE(fclink::readField(parameterBlockBytes(p), field), field.defaultValue);
 
         // It survives the parameter file unchanged, so every value fits its field.
         QTemporaryDir dir;

@@ -169,6 +169,10 @@ private slots:
     void setChangesTheSimulatorsBlock();
     void setRejectsBadInput_data();
     void setRejectsBadInput();
+    void setRefusesValuesOutsideTheRange_data();
+    void setRefusesValuesOutsideTheRange();
+    void setRawAllowsAnyValueOfTheType();
+    void describePrintsWhatTheTableSays();
     void writeRejectsBadFile_data();
     void writeRejectsBadFile();
     void writeRejectsMissingFile();
@@ -382,10 +386,115 @@ void TestFctool::getPrintsRequestedFieldsInOrder()
     ToolRun tool(QStringList{QStringLiteral("get"), QStringLiteral("--port"), port()} + names);
     QVERIFY(tool.runToEnd());
     QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    // Each value with its unit; the shown unit of a scaled field beside the stored number.
+    const QStringList units{" (%1 V)", "", "", "", "", "", " m"};
     QStringList expected;
-    for (const QString &name : names)
-        expected.append(QStringLiteral("%1=%2").arg(name).arg(valueIn(block, qPrintable(name))));
+    for (int i = 0; i < names.size(); ++i) {
+        const qint32 value = valueIn(block, qPrintable(names.at(i)));
+        const QString unit = units.at(i).contains("%1")
+                                 ? units.at(i).arg(QString::number(value / 100.0, 'f', 2))
+                                 : units.at(i);
+        expected.append(QStringLiteral("%1=%2").arg(names.at(i)).arg(value) + unit);
+    }
     QCOMPARE(tool.outLines(), expected);
+
+    // A choice shows its label, a gain up to 255 its unsigned byte.
+    ToolRun choices(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), "FailType", "GoHomeHeading"});
+    QVERIFY(choices.runToEnd());
+    QCOMPARE(choices.outLines(),
+             (QStringList{"FailType=1 (Alt Go-Home)", "GoHomeHeading=1 (Towards)"}));
+}
+
+void TestFctool::setRefusesValuesOutsideTheRange_data()
+{
+    QTest::addColumn<QString>("assignment");
+    QTest::addColumn<QString>("range");
+    const fclink::ParameterField &alt = field("LimitAlt");
+    QTest::newRow("below the altitude range")
+        << QStringLiteral("LimitAlt=%1").arg(alt.minimum - 1)
+        << QStringLiteral("%1..%2 m").arg(alt.minimum).arg(alt.maximum);
+    const fclink::ParameterField &height = field("TurnbackHeight");
+    QTest::newRow("above the go-home range")
+        << QStringLiteral("TurnbackHeight=%1").arg(height.maximum + 1)
+        << QStringLiteral("%1..%2 m").arg(height.minimum).arg(height.maximum);
+    QTest::newRow("no idle level")
+        << "MotorIdel=44"
+        << QStringLiteral("%1..%2").arg(field("MotorIdel").minimum).arg(field("MotorIdel").maximum);
+    QTest::newRow("no choice") << "FailType=4"
+                               << "0 (Hover), 1 (Alt Go-Home)";
+    QTest::newRow("scaled") << "LossVolt=9000"
+                            << "0..6000 (0.00–60.00 V)";
+}
+
+void TestFctool::setRefusesValuesOutsideTheRange()
+{
+    QFETCH(QString, assignment);
+    QFETCH(QString, range);
+    QVERIFY(startSimulator());
+    const Block before = m_sim->block();
+    ToolRun tool({QStringLiteral("set"), QStringLiteral("--port"), port(), assignment});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 2, qPrintable(tool.describe()));
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(range), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(QLatin1String("--raw")), qPrintable(tool.err()));
+    QCOMPARE(m_sim->requestCount(), 0);
+    QCOMPARE(m_sim->block(), before);
+}
+
+void TestFctool::setRawAllowsAnyValueOfTheType()
+{
+    QVERIFY(startSimulator());
+    Block expected = m_sim->block();
+    fclink::writeField(expected.data(), field("LimitAlt"), 5);
+    fclink::writeField(expected.data(), field("MotorIdel"), 44);
+    fclink::writeField(expected.data(), field("PKp"), 200); // a gain: up to 255 without --raw
+    ToolRun tool({QStringLiteral("set"), QStringLiteral("--port"), port(), "--raw", "LimitAlt=5",
+                  "MotorIdel=44", "PKp=200"});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QCOMPARE(m_sim->block(), expected);
+
+    // --raw still refuses what the field's type cannot hold.
+    ToolRun tooBig(
+        {QStringLiteral("set"), QStringLiteral("--port"), port(), "--raw", "LimitAlt=70000"});
+    QVERIFY(tooBig.runToEnd());
+    QCOMPARE(tooBig.exitCode(), 2);
+    QVERIFY(tooBig.err().contains(QLatin1String("uint16")));
+    QCOMPARE(m_sim->block(), expected);
+}
+
+void TestFctool::describePrintsWhatTheTableSays()
+{
+    ToolRun all({QStringLiteral("describe")});
+    QVERIFY(all.runToEnd());
+    QVERIFY2(all.exitCode() == 0, qPrintable(all.describe()));
+    QCOMPARE(all.outLines().size(), fclink::parameterFields().size());
+    for (int i = 0; i < all.outLines().size(); ++i) {
+        const fclink::ParameterField &f = fclink::parameterFields().at(i);
+        QVERIFY2(all.outLines().at(i).startsWith(QStringLiteral("%1 offset=%2 type=%3 ")
+                                                     .arg(QLatin1String(f.name))
+                                                     .arg(f.offset)
+                                                     .arg(fclink::fieldTypeName(f.type))),
+                 qPrintable(all.outLines().at(i)));
+    }
+
+    ToolRun some({QStringLiteral("describe"), "LimitAlt", "FailType", "LossVolt"});
+    QVERIFY(some.runToEnd());
+    QCOMPARE(some.outLines(),
+             (QStringList{"LimitAlt offset=206 type=uint16 unit=m range=10..10000 default=120 "
+                          "caption=\"Max Altitude\"",
+                          "FailType offset=178 type=int8 range=0..1 default=1 "
+                          "choices=0=\"Hover\",1=\"Alt Go-Home\" "
+                          "caption=\"Enhanced Failsafe Methods\"",
+                          "LossVolt offset=76 type=uint16 unit=V scale=100 range=0..6000 "
+                          "default=1110 caption=\"Loss Volt\""}));
+
+    ToolRun unknown({QStringLiteral("describe"), "LimitAltitude"});
+    QVERIFY(unknown.runToEnd());
+    QCOMPARE(unknown.exitCode(), 2);
+    QVERIFY(isErrorLine(unknown.err()));
 }
 
 void TestFctool::getRejectsUnknownNameBeforeConnecting()

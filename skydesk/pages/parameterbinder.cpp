@@ -1,0 +1,588 @@
+#include "parameterbinder.h"
+
+#include "commrt.h"
+#include "parameterfields.h"
+#include "parameterformat.h"
+#include "replydecoder.h"
+#include "uavparam.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolTip>
+
+#include <cmath>
+#include <mutex>
+
+namespace {
+
+const char *const kStateProperty = "parameterState";
+const char *const kFieldProperty = "parameterField";
+const char *const kSpinBoxPrefix = "spinBox";
+constexpr int kRangeHintMs = 4000;
+
+double boxMinimum(const QAbstractSpinBox *box)
+{
+    if (auto *spin = qobject_cast<const QSpinBox *>(box))
+        return spin->minimum();
+    return static_cast<const QDoubleSpinBox *>(box)->minimum();
+}
+
+double boxMaximum(const QAbstractSpinBox *box)
+{
+    if (auto *spin = qobject_cast<const QSpinBox *>(box))
+        return spin->maximum();
+    return static_cast<const QDoubleSpinBox *>(box)->maximum();
+}
+
+double boxValue(const QAbstractSpinBox *box)
+{
+    if (auto *spin = qobject_cast<const QSpinBox *>(box))
+        return spin->value();
+    return static_cast<const QDoubleSpinBox *>(box)->value();
+}
+
+void setBoxValue(QAbstractSpinBox *box, double value)
+{
+    if (auto *spin = qobject_cast<QSpinBox *>(box))
+        spin->setValue(qRound(value));
+    else
+        static_cast<QDoubleSpinBox *>(box)->setValue(value);
+}
+
+// Unchecks a button that its exclusive group would keep checked.
+void uncheck(QAbstractButton *button)
+{
+    if (!button->isChecked())
+        return;
+    QButtonGroup *group = button->group();
+    if (group && group->exclusive()) {
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+    } else if (button->autoExclusive()) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    } else {
+        button->setChecked(false);
+    }
+}
+
+QWidget *enclosingGroup(QWidget *control)
+{
+    for (QWidget *w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (qobject_cast<QGroupBox *>(w))
+            return w;
+    }
+    return control;
+}
+
+bool isEditor(const QWidget *widget)
+{
+    return qobject_cast<const QAbstractSpinBox *>(widget) ||
+           qobject_cast<const QComboBox *>(widget);
+}
+
+} // namespace
+
+ParameterBinder::ParameterBinder(QWidget *page, Commrt *link)
+    : QObject(page), m_page(page), m_link(link)
+{
+    m_page->setStyleSheet(m_page->styleSheet() + markRules());
+}
+
+QString ParameterBinder::markRules()
+{
+    return QStringLiteral(
+        "QAbstractSpinBox[parameterState=\"pending\"], QComboBox[parameterState=\"pending\"] {"
+        " border: 2px solid #e08a00; background: #fff1cc; }"
+        "QAbstractSpinBox[parameterState=\"outOfRange\"], QComboBox[parameterState=\"outOfRange\"],"
+        " QCheckBox[parameterState=\"outOfRange\"] {"
+        " border: 2px solid #c62828; background: #fde2e2; }"
+        "QGroupBox[parameterState=\"outOfRange\"] { border: 2px solid #c62828; }");
+}
+
+const fclink::ParameterField &ParameterBinder::fieldNamed(const QString &name)
+{
+    const fclink::ParameterField *field = fclink::findParameterField(name);
+    if (!field)
+        qFatal("no parameter field is named %s", qPrintable(name)); // a mistake in the code
+    return *field;
+}
+
+int ParameterBinder::addBinding(Binding binding)
+{
+    binding.baseToolTip = binding.markTarget->toolTip();
+    m_bindings.append(binding);
+    return m_bindings.size() - 1;
+}
+
+void ParameterBinder::bindSpinBoxes(Presentation presentation, const QStringList &unbound)
+{
+    const auto boxes = m_page->findChildren<QAbstractSpinBox *>();
+    for (QAbstractSpinBox *box : boxes) {
+        const QString name = box->objectName();
+        if (unbound.contains(name))
+            continue;
+        QString fieldName = box->property(kFieldProperty).toString();
+        if (fieldName.isEmpty() && name.startsWith(QLatin1String(kSpinBoxPrefix)))
+            fieldName = name.mid(int(qstrlen(kSpinBoxPrefix)));
+        const fclink::ParameterField *field = fclink::findParameterField(fieldName);
+        if (!field) // a mistake in the form: found at the first construction of the page
+            qFatal("spin box %s names no parameter field", qPrintable(name));
+        bindSpinBox(box, *field, presentation);
+    }
+}
+
+void ParameterBinder::bindSpinBox(QAbstractSpinBox *box, const fclink::ParameterField &field,
+                                  Presentation presentation)
+{
+    const Guard guard(*this); // new ranges may move the value; that is not an edit
+    if (presentation == Presentation::FieldUnits)
+        applyFieldUnits(box, field);
+    box->setKeyboardTracking(false);
+    box->setFocusPolicy(Qt::StrongFocus);
+
+    Binding binding;
+    binding.kind = Kind::SpinBox;
+    binding.field = &field;
+    binding.control = box;
+    binding.markTarget = box;
+    binding.editor = box->findChild<QLineEdit *>();
+    binding.presentation = presentation;
+    binding.shownText = binding.editor->text();
+    const int index = addBinding(binding);
+    m_spinBoxes.insert(box, index);
+    box->installEventFilter(this);
+
+    if (auto *spin = qobject_cast<QSpinBox *>(box)) {
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this,
+                [this, index](int value) { commitSpinBox(index, value); });
+    } else {
+        connect(static_cast<QDoubleSpinBox *>(box),
+                QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
+                [this, index](double value) { commitSpinBox(index, value); });
+    }
+    connect(box, &QAbstractSpinBox::editingFinished, this, [this, index] { finishEditing(index); });
+    // Only the pilot's typing makes an edit; the box setting its own text does not.
+    connect(binding.editor, &QLineEdit::textEdited, this, [this, index] {
+        m_bindings[index].typed = true;
+        updateMark(index);
+    });
+    connect(binding.editor, &QLineEdit::textChanged, this, [this, index] { updateMark(index); });
+}
+
+void ParameterBinder::applyFieldUnits(QAbstractSpinBox *box, const fclink::ParameterField &field)
+{
+    const QString unit = QLatin1String(field.unit);
+    if (auto *spin = qobject_cast<QSpinBox *>(box)) {
+        if (field.scale != 1)
+            qFatal("%s needs a QDoubleSpinBox for its decimals", field.name);
+        spin->setRange(field.minimum, field.maximum);
+        spin->setSuffix(unit);
+        return;
+    }
+    auto *decimal = static_cast<QDoubleSpinBox *>(box);
+    decimal->setDecimals(field.decimals);
+    decimal->setRange(double(field.minimum) / field.scale, double(field.maximum) / field.scale);
+    decimal->setSingleStep(std::pow(10.0, -field.decimals));
+    decimal->setSuffix(unit);
+}
+
+void ParameterBinder::bindChoiceButtons(const char *fieldName, const ButtonCodes &buttons,
+                                        OtherValues others, QAbstractButton *shownForOthers)
+{
+    Binding binding;
+    binding.kind = Kind::Buttons;
+    binding.field = &fieldNamed(QLatin1String(fieldName));
+    binding.markTarget = enclosingGroup(buttons.first().first);
+    binding.buttons = buttons;
+    binding.others = others;
+    binding.shownForOthers = shownForOthers;
+    addBinding(binding);
+    for (const auto &button : buttons) {
+        const qint32 code = button.second;
+        connect(button.first, &QAbstractButton::clicked, this,
+                [this, fieldName, code] { write(fieldName, code); });
+    }
+}
+
+void ParameterBinder::bindCheckBox(QCheckBox *box, const char *fieldName)
+{
+    Binding binding;
+    binding.kind = Kind::CheckBox;
+    binding.field = &fieldNamed(QLatin1String(fieldName));
+    binding.control = box;
+    binding.markTarget = box;
+    addBinding(binding);
+    connect(box, &QCheckBox::clicked, this,
+            [this, fieldName](bool checked) { write(fieldName, checked ? 1 : 0); });
+}
+
+void ParameterBinder::bindComboBox(QComboBox *box, const char *fieldName,
+                                   const QVector<qint32> &codes)
+{
+    Binding binding;
+    binding.kind = Kind::ComboBox;
+    binding.field = &fieldNamed(QLatin1String(fieldName));
+    binding.control = box;
+    binding.markTarget = box;
+    binding.codes = codes;
+    addBinding(binding);
+    connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this, fieldName, codes](int index) {
+                write(fieldName, index >= 0 && index < codes.size() ? codes.at(index) : 0);
+            });
+}
+
+void ParameterBinder::guardControls()
+{
+    for (QWidget *control : m_page->findChildren<QWidget *>()) {
+        if (!isEditor(control))
+            continue;
+        control->setFocusPolicy(Qt::StrongFocus); // not the wheel's focus
+        control->installEventFilter(this);
+    }
+    for (QTabWidget *tabs : m_page->findChildren<QTabWidget *>()) {
+        connect(tabs, &QTabWidget::tabBarClicked, this, &ParameterBinder::commitPendingEdits);
+        connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] {
+            commitPendingEdits();
+            keepFocusOffEditors(tabs->currentWidget());
+        });
+    }
+}
+
+void ParameterBinder::keepFocusOffEditors(QWidget *container)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (container && focus && isEditor(focus) && container->isAncestorOf(focus))
+        container->setFocus(Qt::OtherFocusReason);
+}
+
+bool ParameterBinder::write(const char *fieldName, qint32 value)
+{
+    if (isGuarded())
+        return false;
+    const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
+    {
+        QMutexLocker pageLock(&m_pageLock);
+        {
+            std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
+            fclink::writeField(fclink::parameterBlockBytes(uavParam), field, value);
+        }
+        // Released first: the link's reply decoder takes its state lock before the block lock,
+        // and setSubframeHead takes that state lock.
+        m_link->setSubframeHead(fclink::head::FirstWrite);
+    }
+    showField(field);
+    emit fieldWritten(QLatin1String(field.name), value);
+    return true;
+}
+
+void ParameterBinder::commitSpinBox(int index, double shown)
+{
+    if (isGuarded())
+        return;
+    const Binding &binding = m_bindings.at(index);
+    write(binding.field->name, storedOf(binding, shown));
+}
+
+qint32 ParameterBinder::storedOf(const Binding &binding, double shown) const
+{
+    const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
+    return static_cast<qint32>(qRound64(shown * scale));
+}
+
+qint32 ParameterBinder::blockValue(const fclink::ParameterField &field) const
+{
+    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+    return fclink::readValue(fclink::parameterBlockBytes(uavParam), field);
+}
+
+void ParameterBinder::refresh()
+{
+    UavParam block;
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        block = uavParam;
+    }
+    const quint8 *bytes = fclink::parameterBlockBytes(block);
+    for (int i = 0; i < m_bindings.size(); ++i) {
+        const Binding &binding = m_bindings.at(i);
+        const qint32 stored = fclink::readValue(bytes, *binding.field);
+        if (binding.kind == Kind::SpinBox && binding.control->hasFocus() && isPending(binding)) {
+            // The pilot's typing is not overwritten; Enter or leaving commits it.
+            if (stored != binding.shownStored)
+                m_bindings[i].blockChangedWhileTyping = true;
+            continue;
+        }
+        show(i, stored);
+    }
+}
+
+void ParameterBinder::showField(const fclink::ParameterField &field)
+{
+    const qint32 stored = blockValue(field);
+    for (int i = 0; i < m_bindings.size(); ++i) {
+        if (m_bindings.at(i).field == &field)
+            show(i, stored);
+    }
+}
+
+void ParameterBinder::show(int index, qint32 stored)
+{
+    const Guard guard(*this);
+    Binding &binding = m_bindings[index];
+    switch (binding.kind) {
+    case Kind::SpinBox:
+        showSpinBox(binding, stored);
+        break;
+    case Kind::Buttons:
+        showButtons(binding, stored);
+        break;
+    case Kind::CheckBox:
+        showCheckBox(binding, stored);
+        break;
+    case Kind::ComboBox:
+        showComboBox(binding, stored);
+        break;
+    }
+    updateMark(index);
+}
+
+void ParameterBinder::showSpinBox(Binding &binding, qint32 stored)
+{
+    auto *box = static_cast<QAbstractSpinBox *>(binding.control);
+    const qint32 lowest = storedOf(binding, boxMinimum(box));
+    const qint32 highest = storedOf(binding, boxMaximum(box));
+    const qint32 shown = qBound(lowest, stored, highest);
+    const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
+    setBoxValue(box, double(shown) / scale);
+    binding.shownText = binding.editor->text();
+    binding.typed = false;
+    binding.blockChangedWhileTyping = false;
+    binding.shownStored = stored;
+    binding.outOfRange =
+        shown == stored ? QString() : holdsOutside(binding, stored, lowest, highest);
+}
+
+void ParameterBinder::showButtons(Binding &binding, qint32 stored)
+{
+    QAbstractButton *lit = nullptr;
+    for (const auto &button : qAsConst(binding.buttons)) {
+        if (button.second == stored)
+            lit = button.first;
+    }
+    if (lit) {
+        lit->setChecked(true);
+        binding.outOfRange.clear();
+        return;
+    }
+    if (binding.shownForOthers) {
+        binding.shownForOthers->setChecked(true);
+    } else if (binding.others == OtherValues::ShowNone) {
+        for (const auto &button : qAsConst(binding.buttons))
+            uncheck(button.first);
+    }
+    binding.outOfRange =
+        binding.field->isChoice()
+            ? holdsNoChoice(binding, stored)
+            : holdsOutside(binding, stored, binding.field->minimum, binding.field->maximum);
+}
+
+void ParameterBinder::showCheckBox(Binding &binding, qint32 stored)
+{
+    static_cast<QCheckBox *>(binding.control)->setChecked(stored == 1);
+    binding.outOfRange = stored == 0 || stored == 1 ? QString() : holdsNoChoice(binding, stored);
+}
+
+void ParameterBinder::showComboBox(Binding &binding, qint32 stored)
+{
+    const int index = binding.codes.indexOf(stored);
+    if (index >= 0)
+        static_cast<QComboBox *>(binding.control)->setCurrentIndex(index);
+    binding.outOfRange = index >= 0 ? QString() : holdsNoChoice(binding, stored);
+}
+
+// Typed text is pending while it differs from what the box showed for the block, or while the
+// block has changed under it.
+bool ParameterBinder::isPending(const Binding &binding) const
+{
+    return binding.kind == Kind::SpinBox && binding.typed &&
+           (binding.blockChangedWhileTyping || binding.editor->text() != binding.shownText);
+}
+
+void ParameterBinder::updateMark(int index)
+{
+    const Binding &binding = m_bindings.at(index);
+    if (isPending(binding))
+        setMark(binding.markTarget, Mark::Pending, tr("Not sent yet: press Enter"),
+                binding.baseToolTip);
+    else if (!binding.outOfRange.isEmpty())
+        setMark(binding.markTarget, Mark::OutOfRange, binding.outOfRange, binding.baseToolTip);
+    else
+        setMark(binding.markTarget, Mark::None, QString(), binding.baseToolTip);
+}
+
+void ParameterBinder::setMark(QWidget *target, Mark mark, const QString &tip,
+                              const QString &baseTip)
+{
+    static const char *const kStates[] = {"", "pending", "outOfRange"};
+    const QString state = QLatin1String(kStates[int(mark)]);
+    target->setToolTip(mark == Mark::None ? baseTip : tip);
+    if (target->property(kStateProperty).toString() == state)
+        return;
+    target->setProperty(kStateProperty, state);
+    target->style()->unpolish(target);
+    target->style()->polish(target);
+    target->update();
+}
+
+QString ParameterBinder::holdsOutside(const Binding &binding, qint32 stored, qint32 lowest,
+                                      qint32 highest) const
+{
+    const fclink::ParameterField &field = *binding.field;
+    if (binding.kind == Kind::SpinBox && binding.presentation == Presentation::StoredValues)
+        return tr("The flight controller holds %1, outside %2")
+            .arg(stored)
+            .arg(fclink::formatRange(lowest, highest));
+    return tr("The flight controller holds %1, outside %2")
+        .arg(fclink::formatValue(field, stored), fclink::formatRange(field, lowest, highest));
+}
+
+QString ParameterBinder::holdsNoChoice(const Binding &, qint32 stored) const
+{
+    return tr("The flight controller holds %1, which is none of the choices here").arg(stored);
+}
+
+QString ParameterBinder::rangeText(const Binding &binding) const
+{
+    const auto *box = static_cast<const QAbstractSpinBox *>(binding.control);
+    const qint32 lowest = storedOf(binding, boxMinimum(box));
+    const qint32 highest = storedOf(binding, boxMaximum(box));
+    if (binding.presentation == Presentation::StoredValues)
+        return fclink::formatRange(lowest, highest);
+    return fclink::formatRange(*binding.field, lowest, highest);
+}
+
+void ParameterBinder::showRangeHint(const Binding &binding)
+{
+    QWidget *box = binding.control;
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
+                       tr("Allowed: %1").arg(rangeText(binding)), box, QRect(), kRangeHintMs);
+}
+
+// Whether the box would refuse this text typed at the cursor: it cannot become a value of the
+// range however the pilot goes on typing.
+bool ParameterBinder::rejectsKey(const Binding &binding, const QString &typed) const
+{
+    const QLineEdit *editor = binding.editor;
+    QString candidate = editor->text();
+    int at = editor->cursorPosition();
+    if (editor->hasSelectedText()) {
+        at = editor->selectionStart();
+        candidate.remove(at, editor->selectedText().size());
+    }
+    candidate.insert(at, typed);
+    at += typed.size();
+    const auto *box = static_cast<const QAbstractSpinBox *>(binding.control);
+    return box->validate(candidate, at) == QValidator::Invalid;
+}
+
+// The box has taken its text as its value (or gone back to the last one). The box only reports
+// a value that differs from the one it showed before; a commit must also send a value that
+// equals it but not the block: Enter on a box that shows the nearest end of its range for a
+// value it cannot show, or typing while a refresh changed the block under the box. Otherwise
+// the box shows the block again, which also replaces what an edit that was not taken left.
+void ParameterBinder::finishEditing(int index)
+{
+    if (isGuarded())
+        return;
+    Binding &binding = m_bindings[index];
+    const bool committed = binding.commitOnFinish;
+    binding.commitOnFinish = false;
+    const qint32 shown =
+        storedOf(binding, boxValue(static_cast<QAbstractSpinBox *>(binding.control)));
+    const qint32 stored = blockValue(*binding.field);
+    if (committed && shown != stored)
+        write(binding.field->name, shown);
+    else
+        show(index, stored);
+}
+
+bool ParameterBinder::handleSpinBoxKey(int index, QKeyEvent *key)
+{
+    Binding &binding = m_bindings[index];
+    auto *box = static_cast<QAbstractSpinBox *>(binding.control);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        QString text = binding.editor->text();
+        int at = binding.editor->cursorPosition();
+        if (box->validate(text, at) != QValidator::Acceptable)
+            showRangeHint(binding); // the box goes back to what the controller holds
+        binding.commitOnFinish = true;
+        return false;
+    }
+    const QString typed = key->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && rejectsKey(binding, typed))
+        showRangeHint(binding);
+    return false;
+}
+
+bool ParameterBinder::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Wheel: {
+        auto *control = qobject_cast<QWidget *>(watched);
+        if (control && isEditor(control) && !control->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int index = m_spinBoxes.value(watched, -1);
+        if (index >= 0)
+            return handleSpinBoxKey(index, static_cast<QKeyEvent *>(event));
+        break;
+    }
+    case QEvent::FocusOut: {
+        const int index = m_spinBoxes.value(watched, -1);
+        if (index < 0)
+            break;
+        Binding &binding = m_bindings[index];
+        binding.commitOnFinish = isPending(binding); // leaving commits what was typed
+        QString text = binding.editor->text();
+        int at = 0;
+        if (binding.commitOnFinish &&
+            static_cast<QAbstractSpinBox *>(binding.control)->validate(text, at) ==
+                QValidator::Intermediate)
+            showRangeHint(binding); // what was typed is no value of the range: it is not sent
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ParameterBinder::commitPendingEdits()
+{
+    for (int i = 0; i < m_bindings.size(); ++i) {
+        Binding &binding = m_bindings[i];
+        if (!isPending(binding))
+            continue;
+        binding.commitOnFinish = true;
+        static_cast<QAbstractSpinBox *>(binding.control)->interpretText();
+        finishEditing(i);
+    }
+}

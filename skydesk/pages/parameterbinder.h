@@ -1,0 +1,184 @@
+#ifndef SKYDESK_PARAMETERBINDER_H
+#define SKYDESK_PARAMETERBINDER_H
+
+#include <QHash>
+#include <QMutex>
+#include <QObject>
+#include <QPair>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+class Commrt;
+class QAbstractButton;
+class QAbstractSpinBox;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace fclink {
+struct ParameterField;
+}
+
+// Ties a page's controls to the fields of the parameter block, with the same rules for every
+// control of every page:
+//
+// 1. A value reaches the flight controller only when the pilot commits it: Enter, the focus
+//    leaving the box, the arrow keys or step buttons, the wheel on a focused box, a click on a
+//    button, a choice in a list. While the typed text differs from what the controller holds the
+//    box is marked "pending" with a tooltip. Changing the tab commits a pending edit first; the
+//    page area does the same before a page change, a disconnect or the window's close. A key
+//    that would take the value out of the box's range shows the range instead of vanishing.
+// 2. The wheel acts only on the control that has the keyboard focus, and no tab change puts the
+//    focus into a box by itself.
+// 3. A stored value that the control cannot show (outside its range, or naming none of its
+//    choices) is marked "outOfRange" with the stored value in the tooltip; after every write the
+//    controls of that field show what was stored, cut to the field's width.
+//
+// A write stores the value under the block's lock, then asks the link to upload the block, all
+// under the page lock; nothing is written while the page sets its own controls (Guard).
+// Marks are the dynamic property "parameterState" ("pending" or "outOfRange"), styled by
+// markRules().
+class ParameterBinder : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Presentation
+    {
+        FieldUnits,  // the field's range, unit and decimals from the table (pilot's pages)
+        StoredValues // the stored integers within the form's own range (the raw editor)
+    };
+
+    // What choice buttons show for a value that names none of them.
+    enum class OtherValues
+    {
+        KeepShown, // the previous choice stays lit (marked)
+        ShowNone   // no button stays lit (marked)
+    };
+
+    using ButtonCodes = QVector<QPair<QAbstractButton *, qint32>>;
+
+    // While a guard lives, the page sets its own controls: no control writes its field.
+    class Guard
+    {
+    public:
+        explicit Guard(ParameterBinder &binder) : m_binder(binder) { ++m_binder.m_guards; }
+        ~Guard() { --m_binder.m_guards; }
+        Guard(const Guard &) = delete;
+        Guard &operator=(const Guard &) = delete;
+
+    private:
+        ParameterBinder &m_binder;
+    };
+
+    ParameterBinder(QWidget *page, Commrt *link);
+
+    // Binds the page's spin boxes: the field named by the dynamic property "parameterField", or
+    // else by the object name "spinBox<Field>". Boxes named in unbound stay apart; any other box
+    // that names no field is a mistake in the form and stops the program.
+    void bindSpinBoxes(Presentation presentation, const QStringList &unbound = {});
+    // Buttons that each write one code. shownForOthers, if given, is lit for any other value.
+    void bindChoiceButtons(const char *fieldName, const ButtonCodes &buttons, OtherValues others,
+                           QAbstractButton *shownForOthers = nullptr);
+    // Checked writes 1, unchecked 0; it is checked exactly when the field holds 1.
+    void bindCheckBox(QCheckBox *box, const char *fieldName);
+    // Entry i writes codes[i], any further entry 0.
+    void bindComboBox(QComboBox *box, const char *fieldName, const QVector<qint32> &codes);
+    // Rule 2 for every spin box, combo box and tab of the page, bound or not.
+    void guardControls();
+
+    // Stores value (cut to the field's width) and requests the upload; false while guarded.
+    bool write(const char *fieldName, qint32 value);
+    // Shows the block in every bound control, without writing. A box being edited keeps the
+    // pilot's text.
+    void refresh();
+    // Commits what is typed in any box of the page, as the focus leaving it would.
+    void commitPendingEdits();
+    bool isGuarded() const { return m_guards > 0; }
+    QMutex &pageLock() { return m_pageLock; }
+
+    // The style rules that draw the marks; the binder gives them to its page, and a control with
+    // a style sheet of its own needs them in that sheet too.
+    static QString markRules();
+    // Moves the keyboard focus out of any spin box or combo box inside container.
+    static void keepFocusOffEditors(QWidget *container);
+
+signals:
+    void fieldWritten(const QString &fieldName, qint32 value);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Kind
+    {
+        SpinBox,
+        Buttons,
+        CheckBox,
+        ComboBox
+    };
+    enum class Mark
+    {
+        None,
+        Pending,
+        OutOfRange
+    };
+
+    struct Binding
+    {
+        Kind kind = Kind::SpinBox;
+        const fclink::ParameterField *field = nullptr;
+        QWidget *control = nullptr;    // spin box, check box or combo box
+        QWidget *markTarget = nullptr; // where the mark shows
+        QLineEdit *editor = nullptr;   // a spin box's text
+        Presentation presentation = Presentation::StoredValues;
+        ButtonCodes buttons;
+        OtherValues others = OtherValues::KeepShown;
+        QAbstractButton *shownForOthers = nullptr;
+        QVector<qint32> codes;
+        QString shownText;           // a spin box's text for the value it shows
+        QString outOfRange;          // the tooltip while the stored value cannot be shown
+        QString baseToolTip;         // the target's own tooltip
+        bool commitOnFinish = false; // Enter, or leaving a box with typed text
+        bool typed = false;          // the pilot typed since the box was last set
+        bool blockChangedWhileTyping = false;
+        qint32 shownStored = 0; // the stored value the box was last set from
+    };
+
+    static const fclink::ParameterField &fieldNamed(const QString &name);
+    void bindSpinBox(QAbstractSpinBox *box, const fclink::ParameterField &field,
+                     Presentation presentation);
+    void applyFieldUnits(QAbstractSpinBox *box, const fclink::ParameterField &field);
+    int addBinding(Binding binding);
+    void commitSpinBox(int index, double shown);
+    void show(int index, qint32 stored);
+    void showField(const fclink::ParameterField &field);
+    void showSpinBox(Binding &binding, qint32 stored);
+    void showButtons(Binding &binding, qint32 stored);
+    void showCheckBox(Binding &binding, qint32 stored);
+    void showComboBox(Binding &binding, qint32 stored);
+    bool isPending(const Binding &binding) const;
+    void updateMark(int index);
+    void setMark(QWidget *target, Mark mark, const QString &tip, const QString &baseTip);
+    QString holdsOutside(const Binding &binding, qint32 stored, qint32 lowest,
+                         qint32 highest) const;
+    QString holdsNoChoice(const Binding &binding, qint32 stored) const;
+    QString rangeText(const Binding &binding) const;
+    void showRangeHint(const Binding &binding);
+    bool rejectsKey(const Binding &binding, const QString &typed) const;
+    bool handleSpinBoxKey(int index, class QKeyEvent *key);
+    void finishEditing(int index);
+    qint32 storedOf(const Binding &binding, double shown) const;
+    qint32 blockValue(const fclink::ParameterField &field) const;
+
+    QWidget *m_page;
+    Commrt *m_link;
+    QMutex m_pageLock;
+    int m_guards = 0;
+    QVector<Binding> m_bindings;
+    QHash<QObject *, int> m_spinBoxes; // spin box → binding index
+};
+
+#endif // SKYDESK_PARAMETERBINDER_H
