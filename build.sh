@@ -15,6 +15,7 @@ FUZZ_SECONDS=${KESTO_FUZZ_SECONDS:-60}
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqt5webkit5-dev
+    libqt5svg5-dev
     libcurl4-openssl-dev
     clang libclang-rt-14-dev
     python3 python3-pyftpdlib
@@ -70,7 +71,9 @@ build_sanitized() {
 test_environment() {
     export QT_QPA_PLATFORM=offscreen
     export XDG_RUNTIME_DIR=$BUILD/test-runtime XDG_CACHE_HOME=$BUILD/test-cache
-    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME"
+    # Parameter backups made by flashes under test stay in the build tree.
+    export XDG_DATA_HOME=$BUILD/test-data
+    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
     chmod 700 "$XDG_RUNTIME_DIR"
 }
 

@@ -15,17 +15,13 @@
 
 namespace fclink {
 
+// The explanations are shown to the pilot, so they pass through QCoreApplication::translate:
+// translated where the program has a translation installed, English otherwise.
+
 namespace {
 
 // A parameter file holds 198 short lines; anything near this size is something else.
 constexpr qint64 kMaximumFileSize = 64 * 1024;
-
-// The explanations are shown to the pilot, so they are translated where the program has a
-// translation installed (context "ParameterFile").
-QString text(const char *source)
-{
-    return QCoreApplication::translate("ParameterFile", source);
-}
 
 void setError(QString *error, const QString &message)
 {
@@ -61,14 +57,17 @@ bool checkLayout(const QByteArray &contents, QString *error)
         }
         const int equals = line.indexOf('=');
         if (equals <= 0) {
-            setError(error, text("line %1 is not a key with a value").arg(number));
+            setError(error, QCoreApplication::translate("ParameterFile",
+                                                        "line %1 is not a key with a value")
+                                .arg(number));
             return false;
         }
         const QByteArray key = line.left(equals).trimmed();
         const QByteArray fullKey = section == "General" ? key : section + '/' + key;
         const int first = firstLineOfKey.value(fullKey);
         if (first > 0) {
-            setError(error, text("key %1 appears twice (lines %2 and %3)")
+            setError(error, QCoreApplication::translate("ParameterFile",
+                                                        "key %1 appears twice (lines %2 and %3)")
                                 .arg(QString::fromLatin1(fullKey))
                                 .arg(first)
                                 .arg(number));
@@ -83,23 +82,26 @@ bool checkValue(const ParameterField &field, const QVariant &stored, qint32 *val
 {
     const QString key = field.fileKeyName();
     if (!stored.isValid()) {
-        setError(error, text("missing key %1 (%2)").arg(key, QLatin1String(field.name)));
+        setError(error, QCoreApplication::translate("ParameterFile", "missing key %1 (%2)")
+                            .arg(key, QLatin1String(field.name)));
         return false;
     }
     bool ok = false;
     const qint64 number = stored.toString().trimmed().toLongLong(&ok, 10);
     if (!ok) {
-        setError(error, text("%1 (%2): '%3' is not a whole number")
-                            .arg(key, QLatin1String(field.name), stored.toString()));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "%1 (%2): '%3' is not a whole number")
+                     .arg(key, QLatin1String(field.name), stored.toString()));
         return false;
     }
     if (!valueFitsField(field.type, number)) {
-        setError(error, text("%1 (%2): %3 is outside %4 (%5..%6)")
-                            .arg(key, QLatin1String(field.name))
-                            .arg(number)
-                            .arg(fieldTypeName(field.type))
-                            .arg(fieldMinimum(field.type))
-                            .arg(fieldMaximum(field.type)));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "%1 (%2): %3 is outside %4 (%5..%6)")
+                     .arg(key, QLatin1String(field.name))
+                     .arg(number)
+                     .arg(fieldTypeName(field.type))
+                     .arg(fieldMinimum(field.type))
+                     .arg(fieldMaximum(field.type)));
         return false;
     }
     *value = static_cast<qint32>(number);
@@ -122,7 +124,9 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
 {
     // QSettings would create missing folders on its own; a mistyped path should fail instead.
     if (!QFileInfo(path).absoluteDir().exists()) {
-        setError(error, text("cannot write %1: no such folder").arg(path));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "cannot write %1: no such folder")
+                     .arg(path));
         return false;
     }
     const QString partial = path + QStringLiteral(".part");
@@ -134,13 +138,15 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
         settings.sync();
         if (settings.status() != QSettings::NoError) {
             QFile::remove(partial);
-            setError(error, text("cannot write %1").arg(path));
+            setError(error,
+                     QCoreApplication::translate("ParameterFile", "cannot write %1").arg(path));
             return false;
         }
     }
     if (!replaceFile(partial, path)) {
         QFile::remove(partial);
-        setError(error, text("cannot replace %1").arg(path));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "cannot replace %1").arg(path));
         return false;
     }
     return true;
@@ -150,17 +156,19 @@ bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, text("cannot read %1").arg(path));
+        setError(error, QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
         return false;
     }
     if (file.size() > kMaximumFileSize) {
-        setError(error, text("the file is larger than 64 KiB"));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
         return false;
     }
     const QByteArray contents = file.read(kMaximumFileSize + 1);
     file.close();
     if (contents.size() > kMaximumFileSize) {
-        setError(error, text("the file is larger than 64 KiB"));
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
         return false;
     }
     if (!checkLayout(contents, error))
@@ -168,7 +176,9 @@ bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
 
     QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
-        setError(error, text("%1 is not a parameter file").arg(path));
+        setError(
+            error,
+            QCoreApplication::translate("ParameterFile", "%1 is not a parameter file").arg(path));
         return false;
     }
     quint8 loaded[kParameterBlockSize] = {};

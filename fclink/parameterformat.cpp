@@ -39,7 +39,7 @@ bool sameGroup(const char *a, const char *b)
 QString fieldCaption(const ParameterField &field)
 {
     if (!field.caption)
-        return QCoreApplication::translate(kContext, "Spare byte %1").arg(field.offset);
+        return QCoreApplication::translate("ParameterModel", "Spare byte %1").arg(field.offset);
     return translated(field.caption);
 }
 
@@ -52,13 +52,13 @@ QString pageTitle(FieldPage page)
 {
     switch (page) {
     case FieldPage::Setting:
-        return QCoreApplication::translate(kContext, "Setting");
+        return QCoreApplication::translate("ParameterModel", "Setting");
     case FieldPage::Internal:
-        return QCoreApplication::translate(kContext, "Internal");
+        return QCoreApplication::translate("ParameterModel", "Internal");
     case FieldPage::NotShown:
         break;
     }
-    return QCoreApplication::translate(kContext, "Not shown");
+    return QCoreApplication::translate("ParameterModel", "Not shown");
 }
 
 QString tabTitle(const FieldTab &tab)

@@ -25,13 +25,23 @@ constexpr quint8 kReplyBit = 0x80;
 
 // Request types and their payloads (the reply payload follows the arrow).
 constexpr quint8 Sync = 0x01;   // {} -> {device id u8, bootloader version u8, max block u16,
-                                //      flash size u32}
+                                //      flash size u32, application u8, firmware version u16}
 constexpr quint8 Erase = 0x02;  // {image length u32} -> {status u8}
 constexpr quint8 Write = 0x03;  // {address u32, data[1..256]} -> {status u8}
 constexpr quint8 Verify = 0x04; // {length u32, crc32 u32} -> {status u8}
 constexpr quint8 Run = 0x05;    // {firmware version u16} -> {status u8}
+constexpr quint8 Leave = 0x06;  // {} -> {status u8}: start the application the flash holds
 
-constexpr int kSyncReplySize = 8;
+constexpr int kSyncReplySize = 11;
+
+// The application byte of the SYNC reply: whether the flash holds a whole, verified application
+// (whose version follows), or nothing that can run (erased, or left half-written by a run that
+// did not finish).
+enum Application : quint8
+{
+    NoApplication = 0,
+    IntactApplication = 1
+};
 
 // Status byte of the erase, write, verify and run replies.
 enum Status : quint8
@@ -45,7 +55,8 @@ enum Status : quint8
     ChecksumInvalid = 6, // the request the device received failed its CRC
     VerifyMismatch = 7,
     RunFailed = 8,
-    UnexpectedState = 9
+    UnexpectedState = 9,
+    NothingToRun = 10 // LEAVE while the flash holds no intact application
 };
 
 } // namespace boot

@@ -2,6 +2,8 @@
 
 #include "crc32.h"
 
+#include <QFile>
+
 namespace fwupgrade {
 
 namespace {
@@ -60,6 +62,18 @@ FirmwareImage::ParseResult FirmwareImage::parse(const QByteArray &file, Firmware
     image->m_imageCrc = crc;
     image->m_image = body;
     return ParseResult::Ok;
+}
+
+FirmwareImage::ParseResult FirmwareImage::parseFile(const QString &path, FirmwareImage *image)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return ParseResult::Unreadable;
+    // One byte more than the largest valid file is enough to tell that a file is too big.
+    const QByteArray contents = file.read(kHeaderSize + qint64(kMaxImageLength) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return ParseResult::Corrupt;
+    return parse(contents, image);
 }
 
 QByteArray FirmwareImage::buildFile(quint16 firmwareVersion, const QByteArray &image)

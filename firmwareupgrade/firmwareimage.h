@@ -4,6 +4,7 @@
 #include "firmwareupgrade_global.h"
 
 #include <QByteArray>
+#include <QString>
 
 namespace fwupgrade {
 
@@ -38,11 +39,15 @@ public:
         Ok,
         Corrupt,            // reported as a file error
         UnsupportedVersion, // reported as a version error
-        SizeMismatch        // reported as a file size error
+        SizeMismatch,       // reported as a file size error
+        Unreadable          // the file cannot be opened: reported as a file open error
     };
 
     // Checks a whole file; on Ok, *image holds its contents.
     static ParseResult parse(const QByteArray &file, FirmwareImage *image);
+
+    // Reads and checks the file at path, as an upgrade run does before it touches the port.
+    static ParseResult parseFile(const QString &path, FirmwareImage *image);
 
     // A well-formed file for the given firmware version and image.
     static QByteArray buildFile(quint16 firmwareVersion, const QByteArray &image);

@@ -62,6 +62,16 @@ void FirmwareUpgradeLib::start(int portNumber, QString file)
 
 void FirmwareUpgradeLib::start(const QString &portName, const QString &file)
 {
+    launch(portName, file, false);
+}
+
+void FirmwareUpgradeLib::probe(const QString &portName)
+{
+    launch(portName, QString(), true);
+}
+
+void FirmwareUpgradeLib::launch(const QString &portName, const QString &file, bool probeOnly)
+{
     if (m_active.load())
         return;
     joinThread(); // the previous run has reported its end; its thread is about to finish
@@ -75,13 +85,20 @@ void FirmwareUpgradeLib::start(const QString &portName, const QString &file)
     const std::atomic<bool> *const stopRequested = &m_stopRequested;
 
     m_thread = QThread::create([=]() {
-        fwupgrade::UpgradeRun run(device, file, stopRequested, [=](quint32 code, qint32 progress) {
+        const auto reporter = [=](quint32 code, qint32 progress, qint32 version) {
             if (code == UpgradeEvent::RunEnded)
                 *active = false;
-            if (receiver)
-                QCoreApplication::postEvent(receiver, new UpgradeEvent(code, portNumber, progress));
-        });
-        run.exec();
+            if (!receiver)
+                return;
+            auto *event = new UpgradeEvent(code, portNumber, progress);
+            event->firmwareVersion = version;
+            QCoreApplication::postEvent(receiver, event);
+        };
+        fwupgrade::UpgradeRun run(device, file, stopRequested, reporter);
+        if (probeOnly)
+            run.execProbe();
+        else
+            run.exec();
     });
     m_thread->setObjectName(QStringLiteral("FirmwareUpgrade"));
     m_thread->start();

@@ -13,10 +13,10 @@ class QThread;
 
 // Flashes a firmware file into the flight controller over its serial port.
 //
-// Use: createClass() once; for every run init(receiver) and then start(); stop() asks a run to
-// end; destroyClass() at the end, which also stops a run that is still going and waits for its
-// thread. start() returns at once: the run has its own thread, which opens, uses and closes the
-// serial port itself. Every report is an UpgradeEvent posted to the receiver with
+// Use: createClass() once; for every run init(receiver) and then start() (or probe()); stop()
+// asks a run to end; destroyClass() at the end, which also stops a run that is still going and
+// waits for its thread. start() returns at once: the run has its own thread, which opens, uses
+// and closes the serial port itself. Every report is an UpgradeEvent posted to the receiver with
 // QCoreApplication::postEvent, so it is handled on the receiver's (the GUI) thread. A start()
 // while a run is still going is ignored.
 //
@@ -27,21 +27,37 @@ class QThread;
 //     touched before the file has passed.
 //   - the port: 3 once opened at 115200 8N1, 4 when it cannot be opened. portNumber is the number
 //     at the end of the port name (COM3 gives 3, /dev/ttyUSB0 gives 0), -1 when there is none.
+//   - the checks, while the controller still runs its application: a link request frame with
+//     command 0xB0 ("upgrade info", see applicationinfo.h) is sent up to 3 times, 300 ms apart.
+//     Its reply gives the device id (another than 0x26: 31), the flash size (an image larger
+//     than the flash: 19) and the full firmware version. A refused image ends the run here: the
+//     controller never leaves its application.
 //   - bootloader entry: a link request frame with command 0xB1 ("restart into bootloader") is
 //     sent up to 5 times, 300 ms apart, until a link reply carries command result 0xB1; one with
 //     a device id other than 0x26: 31. From then on only bootloader packets are spoken (see
-//     bootpacket.h for their layout). Without any such reply the run goes on with SYNC all the
-//     same, since a controller left in its bootloader by an unfinished run no longer speaks the
-//     link protocol.
-//   - SYNC: reply {device id, bootloader version, max block, flash size}. No reply at all: 31; a
-//     device id other than 0x26: 31; an image larger than the flash: 19. Writes use blocks of
-//     min(max block, 256) bytes.
-//   - ERASE {image length}: on success 21 (flashing begins).
+//     bootpacket.h for their layout). When the application did not answer the upgrade info at
+//     all the run goes on with SYNC directly, since a controller left in its bootloader by an
+//     unfinished run no longer speaks the link protocol.
+//   - SYNC: reply {device id, bootloader version, max block, flash size, application, firmware
+//     version}. No reply at all: 31; a device id other than 0x26: 31; an image larger than the
+//     flash: 19. Writes use blocks of min(max block, 256) bytes.
+//   - up to here nothing is erased. A refusal after the controller has been asked to restart,
+//     or a stop, sends LEAVE (up to 2 times) when the flash holds an intact application; when the
+//     bootloader starts it the run reports 35 with the version running again (firmwareVersion).
+//   - ERASE {image length}: on success 21 (flashing begins). From here the controller has no
+//     working firmware until the run completes: an unfinished run leaves it in its bootloader
+//     (which a later run or probe finds).
 //   - WRITE {address, data} for consecutive blocks from address 0, each followed by 11 when the
 //     written percentage has grown (monotonic, ending at 100).
 //   - VERIFY {length, CRC-32 of the image}.
-//   - RUN {firmware version}: on success 22; the controller restarts into the new firmware.
+//   - RUN {firmware version}: on success 22, with the image's version in firmwareVersion; the
+//     controller restarts into the new firmware.
 //   - 1, always last: after success, after any failure and after stop().
+//
+// A probe (probe()) opens the port (3 or 4) and sends SYNC up to 3 times, 300 ms apart: no
+// answer gives 34; a bootloader whose flash holds no intact application gives 33 (waiting for
+// firmware); one whose application is intact is sent back to it with LEAVE (35, or 33 when it
+// refuses); a device id other than 0x26 gives 31. Then 1.
 //
 // Exchanges: each request has the next sequence number; the reply must carry the request's type
 // with bit 7 set and the same sequence. No reply within the time-out (500 ms; ERASE 5 s; VERIFY
@@ -50,13 +66,14 @@ class QThread;
 // reply of another type or sequence: 32 (a late copy of the previous reply is skipped). A
 // status reply without its status byte, or a SYNC reply too short: 20.
 //
-// Device status in the ERASE/WRITE/VERIFY/RUN replies: 0 ok; 1 erase failed → 18; 2 flash failed
-// → 24; 3 bad address → 23; 4 bad length → 20; 5 bad head → 26; 6 the request failed its CRC on
-// the device → 8; 7 verify mismatch → 24; 8 run failed → 28; 9 or unknown → 32.
+// Device status in the ERASE/WRITE/VERIFY/RUN/LEAVE replies: 0 ok; 1 erase failed → 18; 2 flash
+// failed → 24; 3 bad address → 23; 4 bad length → 20; 5 bad head → 26; 6 the request failed its
+// CRC on the device → 8; 7 verify mismatch → 24; 8 run failed → 28; 10 nothing to run (LEAVE
+// without an intact application, not reported); 9 or unknown → 32.
 //
 // stop() takes effect before the next packet or while waiting for a reply; the run then reports
-// 1 and nothing else. A controller left in its bootloader by an unfinished run takes the next
-// run from SYNC on.
+// at most 35 (when it could send the controller back to its application) and 1. A controller
+// left in its bootloader by an unfinished run takes the next run from SYNC on.
 class FIRMWAREUPGRADE_EXPORT FirmwareUpgradeLib
 {
 public:
@@ -75,6 +92,8 @@ public:
     // Flashes file through a port given by name or device path (ttyUSB0, /dev/ttyACM0, a
     // simulator's symlink, COM3).
     void start(const QString &portName, const QString &file);
+    // Looks for a bootloader waiting for firmware on the port (see above); a run like start().
+    void probe(const QString &portName);
     void stop();
 
     // Whether a run has started and not yet reported its end.
@@ -84,6 +103,7 @@ private:
     FirmwareUpgradeLib() = default;
     ~FirmwareUpgradeLib();
     void joinThread();
+    void launch(const QString &portName, const QString &file, bool probeOnly);
 
     QObject *m_receiver = nullptr;
     QThread *m_thread = nullptr;

@@ -33,14 +33,23 @@ public:
         HeadError = 26,
         GoToApplicationError = 28,
         DeviceError = 31,
-        StateError = 32
+        StateError = 32,
+        // Only from a probe (FirmwareUpgradeLib::probe): the bootloader answers and the flash
+        // holds no firmware that can run.
+        WaitingForFirmware = 33,
+        // Only from a probe: nothing on the port speaks the bootloader protocol.
+        NoBootloader = 34,
+        // The controller was sent back to the intact firmware it had (firmwareVersion).
+        ApplicationResumed = 35
     };
 
     UpgradeEvent(quint32 code, qint32 portNumber, qint32 progress = 0);
 
     quint32 code;
     qint32 portNumber; // the number at the end of the opened port's name, -1 when there is none
-    qint32 reserved1 = 0;
+    // The firmware version in hundredths with UpgradeCompleted (the image's) and
+    // ApplicationResumed (the one running again); -1 otherwise.
+    qint32 firmwareVersion = -1;
     qint32 reserved2 = 0;
     qint32 reserved3 = 0;
     qint32 reserved4 = 0;

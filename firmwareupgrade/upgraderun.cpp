@@ -1,5 +1,6 @@
 #include "upgraderun.h"
 
+#include "applicationinfo.h"
 #include "firmwareimage.h"
 #include "upgradeevent.h"
 
@@ -7,7 +8,6 @@
 #include "frameassembler.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSerialPort>
 #include <QThread>
 
@@ -61,22 +61,36 @@ void UpgradeRun::exec()
     report(UpgradeEvent::RunEnded);
 }
 
+void UpgradeRun::execProbe()
+{
+    QSerialPort port;
+    if (openPort(&port)) {
+        SyncInfo info;
+        if (!sync(&info, kProbeTimeoutMs, kProbeAttempts, true)) {
+            report(UpgradeEvent::NoBootloader);
+        } else if (info.deviceId != FirmwareImage::kDeviceId) {
+            report(UpgradeEvent::DeviceError);
+        } else if (info.applicationIntact) {
+            // Left in the bootloader with its firmware whole (a run stopped before the erase
+            // whose way back was lost): it can simply go back.
+            if (!returnToApplication(info.firmwareVersion))
+                report(UpgradeEvent::WaitingForFirmware);
+        } else {
+            report(UpgradeEvent::WaitingForFirmware);
+        }
+    }
+    report(UpgradeEvent::RunEnded);
+}
+
 bool UpgradeRun::loadFile(FirmwareImage *image)
 {
-    QFile file(m_file);
-    if (m_file.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    const FirmwareImage::ParseResult result = FirmwareImage::parseFile(m_file, image);
+    if (result == FirmwareImage::ParseResult::Unreadable) {
         report(UpgradeEvent::FileOpenError);
         return false;
     }
     report(UpgradeEvent::FileOpened);
-    // One byte more than the largest valid file is enough to tell that a file is too big.
-    const QByteArray contents =
-        file.read(FirmwareImage::kHeaderSize + qint64(FirmwareImage::kMaxImageLength) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        report(UpgradeEvent::FileError);
-        return false;
-    }
-    switch (FirmwareImage::parse(contents, image)) {
+    switch (result) {
     case FirmwareImage::ParseResult::Ok:
         return true;
     case FirmwareImage::ParseResult::UnsupportedVersion:
@@ -86,10 +100,44 @@ bool UpgradeRun::loadFile(FirmwareImage *image)
         report(UpgradeEvent::FileSizeError);
         return false;
     case FirmwareImage::ParseResult::Corrupt:
+    case FirmwareImage::ParseResult::Unreadable:
         break;
     }
     report(UpgradeEvent::FileError);
     return false;
+}
+
+bool UpgradeRun::openPort(QSerialPort *port)
+{
+    if (m_device.isEmpty()) {
+        report(UpgradeEvent::PortOpenFailed);
+        return false;
+    }
+    port->setPortName(m_device);
+    if (!port->open(QIODevice::ReadWrite) || !port->setBaudRate(QSerialPort::Baud115200) ||
+        !port->setDataBits(QSerialPort::Data8) || !port->setParity(QSerialPort::NoParity) ||
+        !port->setStopBits(QSerialPort::OneStop) ||
+        !port->setFlowControl(QSerialPort::NoFlowControl)) {
+        report(UpgradeEvent::PortOpenFailed);
+        return false;
+    }
+    report(UpgradeEvent::PortOpened);
+    m_port = port;
+    port->clear(QSerialPort::AllDirections);
+    return true;
+}
+
+bool UpgradeRun::imageFits(quint8 deviceId, quint32 flashSize, quint32 length)
+{
+    if (deviceId != FirmwareImage::kDeviceId) {
+        report(UpgradeEvent::DeviceError);
+        return false;
+    }
+    if (length > flashSize) {
+        report(UpgradeEvent::FileSizeError);
+        return false;
+    }
+    return true;
 }
 
 void UpgradeRun::flash()
@@ -97,48 +145,48 @@ void UpgradeRun::flash()
     FirmwareImage image;
     if (!loadFile(&image) || stopped())
         return;
-
     QSerialPort port;
-    if (m_device.isEmpty()) {
-        report(UpgradeEvent::PortOpenFailed);
+    if (!openPort(&port))
         return;
-    }
-    port.setPortName(m_device);
-    if (!port.open(QIODevice::ReadWrite) || !port.setBaudRate(QSerialPort::Baud115200) ||
-        !port.setDataBits(QSerialPort::Data8) || !port.setParity(QSerialPort::NoParity) ||
-        !port.setStopBits(QSerialPort::OneStop) ||
-        !port.setFlowControl(QSerialPort::NoFlowControl)) {
-        report(UpgradeEvent::PortOpenFailed);
-        return;
-    }
-    report(UpgradeEvent::PortOpened);
-    m_port = &port;
-    port.clear(QSerialPort::AllDirections);
-
-    if (!enterBootloader())
-        return;
-
-    BootPacket reply;
-    if (!transact(boot::Sync, QByteArray(), kReplyTimeoutMs, UpgradeEvent::DeviceError, &reply))
-        return;
-    if (reply.payload().size() < boot::kSyncReplySize) {
-        report(UpgradeEvent::LengthError);
-        return;
-    }
-    if (static_cast<quint8>(reply.payload()[0]) != FirmwareImage::kDeviceId) {
-        report(UpgradeEvent::DeviceError);
-        return;
-    }
-    const int maxBlock =
-        std::min<int>(BootPacket::readU16(reply.payload(), 2), boot::kMaxWriteData);
-    const quint32 flashSize = BootPacket::readU32(reply.payload(), 4);
     const auto length = static_cast<quint32>(image.image().size());
-    if (maxBlock <= 0) {
-        report(UpgradeEvent::LengthError);
+
+    // Everything that can refuse the image is checked while the application still runs.
+    quint8 deviceId = 0;
+    quint32 flashSize = 0;
+    quint16 installed = 0;
+    const bool applicationAnswered = queryApplication(&deviceId, &flashSize, &installed);
+    if (stopped())
+        return;
+    if (applicationAnswered) {
+        if (!imageFits(deviceId, flashSize, length))
+            return;
+        if (!enterBootloader()) {
+            if (m_bootloaderMayRun)
+                returnToApplication(installed);
+            return;
+        }
+    } else {
+        // An application that does not answer may be a bootloader left waiting by an
+        // unfinished run, which no longer speaks the link protocol: SYNC decides.
+        m_bootloaderMayRun = true;
+    }
+
+    SyncInfo info;
+    if (!sync(&info, kReplyTimeoutMs, kAttempts, false)) {
+        if (stopped())
+            returnToApplication(installed);
         return;
     }
-    if (length > flashSize) {
-        report(UpgradeEvent::FileSizeError);
+    // Nothing is erased yet: a refusal or a stop from here sends the controller back to the
+    // firmware it has, if that is whole.
+    bool refused = !imageFits(info.deviceId, info.flashSize, length);
+    if (!refused && info.maxBlock <= 0) {
+        report(UpgradeEvent::LengthError);
+        refused = true;
+    }
+    if (refused || stopped()) {
+        if (info.applicationIntact)
+            returnToApplication(info.firmwareVersion);
         return;
     }
 
@@ -147,22 +195,8 @@ void UpgradeRun::flash()
     if (!statusTransact(boot::Erase, payload, kEraseTimeoutMs))
         return;
     report(UpgradeEvent::FlashingBegins);
-
-    int lastPercent = -1;
-    for (quint32 address = 0; address < length;) {
-        const int size = static_cast<int>(std::min<quint32>(length - address, quint32(maxBlock)));
-        payload.clear();
-        BootPacket::appendU32(&payload, address);
-        payload.append(image.image().mid(static_cast<int>(address), size));
-        if (!statusTransact(boot::Write, payload, kReplyTimeoutMs))
-            return;
-        address += static_cast<quint32>(size);
-        const int percent = static_cast<int>(quint64(address) * 100 / length);
-        if (percent != lastPercent) {
-            lastPercent = percent;
-            report(UpgradeEvent::Progress, percent);
-        }
-    }
+    if (!writeImage(image, info.maxBlock))
+        return;
 
     payload.clear();
     BootPacket::appendU32(&payload, length);
@@ -174,7 +208,74 @@ void UpgradeRun::flash()
     BootPacket::appendU16(&payload, image.firmwareVersion());
     if (!statusTransact(boot::Run, payload, kReplyTimeoutMs))
         return;
-    report(UpgradeEvent::UpgradeCompleted);
+    report(UpgradeEvent::UpgradeCompleted, 0, image.firmwareVersion());
+}
+
+bool UpgradeRun::writeImage(const FirmwareImage &image, int maxBlock)
+{
+    const auto length = static_cast<quint32>(image.image().size());
+    int lastPercent = -1;
+    QByteArray payload;
+    for (quint32 address = 0; address < length;) {
+        const int size = static_cast<int>(std::min<quint32>(length - address, quint32(maxBlock)));
+        payload.clear();
+        BootPacket::appendU32(&payload, address);
+        payload.append(image.image().mid(static_cast<int>(address), size));
+        if (!statusTransact(boot::Write, payload, kReplyTimeoutMs))
+            return false;
+        address += static_cast<quint32>(size);
+        const int percent = static_cast<int>(quint64(address) * 100 / length);
+        if (percent != lastPercent) {
+            lastPercent = percent;
+            report(UpgradeEvent::Progress, percent);
+        }
+    }
+    return true;
+}
+
+bool UpgradeRun::sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet)
+{
+    BootPacket reply;
+    const Exchange outcome = exchange(boot::Sync, QByteArray(), timeoutMs, attempts, false, &reply);
+    if (outcome != Exchange::Reply) {
+        if (quiet || outcome == Exchange::Stopped)
+            return false;
+        if (outcome == Exchange::Wrong)
+            report(UpgradeEvent::StateError);
+        else if (outcome == Exchange::Damaged)
+            report(UpgradeEvent::ReceiveCheckError);
+        else
+            report(outcome == Exchange::SendFailed ? UpgradeEvent::TimeOut
+                                                   : UpgradeEvent::DeviceError);
+        return false;
+    }
+    if (reply.payload().size() < boot::kSyncReplySize) {
+        if (!quiet)
+            report(UpgradeEvent::LengthError);
+        return false;
+    }
+    m_bootloaderMayRun = true;
+    const QByteArray &payload = reply.payload();
+    info->deviceId = static_cast<quint8>(payload[0]);
+    info->maxBlock = std::min<int>(BootPacket::readU16(payload, 2), boot::kMaxWriteData);
+    info->flashSize = BootPacket::readU32(payload, 4);
+    info->applicationIntact = static_cast<quint8>(payload[8]) == boot::IntactApplication;
+    info->firmwareVersion = BootPacket::readU16(payload, 9);
+    return true;
+}
+
+bool UpgradeRun::returnToApplication(quint16 version)
+{
+    BootPacket reply;
+    const Exchange outcome =
+        exchange(boot::Leave, QByteArray(), kReplyTimeoutMs, kLeaveAttempts, true, &reply);
+    if (outcome == Exchange::Reply && !reply.payload().isEmpty() &&
+        static_cast<quint8>(reply.payload()[0]) == boot::Ok) {
+        m_bootloaderMayRun = false;
+        report(UpgradeEvent::ApplicationResumed, 0, version);
+        return true;
+    }
+    return false;
 }
 
 bool UpgradeRun::send(const QByteArray &bytes)
@@ -191,81 +292,115 @@ bool UpgradeRun::send(const QByteArray &bytes)
     return m_port->bytesToWrite() == 0;
 }
 
-bool UpgradeRun::enterBootloader()
+bool UpgradeRun::sendLinkRequest(quint8 command)
 {
+    // From the first request on the controller may have restarted into its bootloader.
+    if (command == ApplicationInfo::kEnterBootloaderCommand)
+        m_bootloaderMayRun = true;
     quint8 request[fclink::kFrameSize];
-    fclink::buildRequestFrame(kEnterBootloaderCommand, 0, nullptr, request);
-    const QByteArray frame(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+    fclink::buildRequestFrame(command, 0, nullptr, request);
+    return send(QByteArray(reinterpret_cast<const char *>(request), fclink::kFrameSize));
+}
 
+UpgradeRun::Exchange UpgradeRun::linkExchange(quint8 command, int attempts,
+                                              const std::function<bool(const quint8 *)> &accept)
+{
     fclink::FrameAssembler replies(fclink::kReplyStart0, fclink::kReplyStart1);
-    bool agreed = false;
-    quint8 deviceId = 0;
-    const auto onReply = [&](const quint8 *reply) {
-        if (reply[fclink::offset::Command] == kEnterBootloaderCommand) {
-            agreed = true;
-            deviceId = reply[fclink::offset::DeviceId];
-        }
-    };
-
-    for (int attempt = 0; attempt < kEnterAttempts && !agreed; ++attempt) {
+    bool answered = false;
+    const auto onReply = [&](const quint8 *reply) { answered = answered || accept(reply); };
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         if (stopped())
-            return false;
-        if (!send(frame)) {
-            report(UpgradeEvent::TimeOut);
-            return false;
-        }
+            return Exchange::Stopped;
+        if (!sendLinkRequest(command))
+            return Exchange::SendFailed;
         QElapsedTimer clock;
         clock.start();
-        while (!agreed && clock.elapsed() < kEnterReplyTimeoutMs) {
+        while (clock.elapsed() < kLinkReplyTimeoutMs) {
             if (stopped())
-                return false;
+                return Exchange::Stopped;
             if (m_port->bytesAvailable() > 0 || m_port->waitForReadyRead(kWaitSliceMs)) {
                 const QByteArray bytes = m_port->readAll();
                 replies.feed(reinterpret_cast<const quint8 *>(bytes.constData()),
                              static_cast<std::size_t>(bytes.size()), onReply);
             }
+            if (answered)
+                return Exchange::Reply;
         }
     }
-    if (!agreed)
+    return Exchange::Silence;
+}
+
+bool UpgradeRun::queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version)
+{
+    ApplicationInfo info;
+    const auto isInfo = [&](const quint8 *reply) { return info.decodeReply(reply); };
+    if (linkExchange(ApplicationInfo::kInfoCommand, kInfoAttempts, isInfo) != Exchange::Reply)
+        return false;
+    *deviceId = info.deviceId;
+    *flashSize = info.flashSize;
+    *version = info.firmwareVersion;
+    return true;
+}
+
+bool UpgradeRun::enterBootloader()
+{
+    quint8 deviceId = 0;
+    const auto agrees = [&](const quint8 *reply) {
+        if (reply[fclink::offset::Command] != ApplicationInfo::kEnterBootloaderCommand)
+            return false;
+        deviceId = reply[fclink::offset::DeviceId];
+        return true;
+    };
+    switch (linkExchange(ApplicationInfo::kEnterBootloaderCommand, kEnterAttempts, agrees)) {
+    case Exchange::Reply:
+        break;
+    case Exchange::SendFailed:
+        report(UpgradeEvent::TimeOut);
+        return false;
+    case Exchange::Stopped:
+        return false;
+    default:
         return true; // perhaps already in the bootloader: SYNC decides
+    }
     if (deviceId != FirmwareImage::kDeviceId) {
         report(UpgradeEvent::DeviceError);
         return false;
     }
-
     // Whatever else the link side still had on the way is not bootloader talk.
-    QThread::msleep(kRestartSettleMs);
-    while (m_port->waitForReadyRead(kRestartSettleMs))
-        m_port->readAll();
-    m_port->readAll();
+    discardInput(kRestartSettleMs);
     return true;
 }
 
-bool UpgradeRun::transact(quint8 type, const QByteArray &payload, int timeoutMs,
-                          quint32 silenceCode, BootPacket *reply)
+void UpgradeRun::discardInput(int settleMs)
+{
+    QThread::msleep(static_cast<unsigned long>(settleMs));
+    while (m_port->waitForReadyRead(settleMs))
+        m_port->readAll();
+    m_port->readAll();
+}
+
+UpgradeRun::Exchange UpgradeRun::exchange(quint8 type, const QByteArray &payload, int timeoutMs,
+                                          int attempts, bool ignoreStop, BootPacket *reply)
 {
     ++m_sequence;
     const QByteArray bytes = BootPacket(type, m_sequence, payload).encode();
     bool damaged = false;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (stopped())
-            return false;
-        if (!send(bytes)) {
-            report(UpgradeEvent::TimeOut);
-            return false;
-        }
-        switch (
-            awaitReply(static_cast<quint8>(type | boot::kReplyBit), m_sequence, timeoutMs, reply)) {
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (!ignoreStop && stopped())
+            return Exchange::Stopped;
+        if (!send(bytes))
+            return Exchange::SendFailed;
+        switch (awaitReply(static_cast<quint8>(type | boot::kReplyBit), m_sequence, timeoutMs,
+                           ignoreStop, reply)) {
         case Wait::Reply:
             m_haveAnswered = true;
             m_answeredType = reply->type();
             m_answeredSequence = reply->sequence();
-            return true;
+            return Exchange::Reply;
         case Wait::WrongReply:
-            report(UpgradeEvent::StateError);
-            return false;
+            return Exchange::Wrong;
         case Wait::Stopped:
-            return false;
+            return Exchange::Stopped;
         case Wait::DamagedReply:
             damaged = true;
             break;
@@ -273,7 +408,30 @@ bool UpgradeRun::transact(quint8 type, const QByteArray &payload, int timeoutMs,
             break;
         }
     }
-    report(damaged ? UpgradeEvent::ReceiveCheckError : silenceCode);
+    return damaged ? Exchange::Damaged : Exchange::Silence;
+}
+
+bool UpgradeRun::transact(quint8 type, const QByteArray &payload, int timeoutMs,
+                          quint32 silenceCode, BootPacket *reply)
+{
+    switch (exchange(type, payload, timeoutMs, kAttempts, false, reply)) {
+    case Exchange::Reply:
+        return true;
+    case Exchange::Stopped:
+        return false;
+    case Exchange::Wrong:
+        report(UpgradeEvent::StateError);
+        return false;
+    case Exchange::Damaged:
+        report(UpgradeEvent::ReceiveCheckError);
+        return false;
+    case Exchange::SendFailed:
+        report(UpgradeEvent::TimeOut);
+        return false;
+    case Exchange::Silence:
+        break;
+    }
+    report(silenceCode);
     return false;
 }
 
@@ -294,7 +452,7 @@ bool UpgradeRun::statusTransact(quint8 type, const QByteArray &payload, int time
 }
 
 UpgradeRun::Wait UpgradeRun::awaitReply(quint8 type, quint8 sequence, int timeoutMs,
-                                        BootPacket *reply)
+                                        bool ignoreStop, BootPacket *reply)
 {
     QElapsedTimer clock;
     clock.start();
@@ -314,7 +472,7 @@ UpgradeRun::Wait UpgradeRun::awaitReply(quint8 type, quint8 sequence, int timeou
                 continue;
             return Wait::WrongReply;
         }
-        if (stopped())
+        if (!ignoreStop && stopped())
             return Wait::Stopped;
         const qint64 left = timeoutMs - clock.elapsed();
         if (left <= 0)

@@ -18,14 +18,16 @@ namespace fwupgrade {
 
 class FirmwareImage;
 
-// One upgrade from start to end, run synchronously on the calling thread: it reads the file,
-// opens the port itself (so the port lives on this thread only), takes the controller into its
-// bootloader and flashes the image, reporting through the callback. exec() always reports
-// RunEnded last.
+// One upgrade (or one probe for a waiting bootloader) from start to end, run synchronously on
+// the calling thread: it reads the file, opens the port itself (so the port lives on this thread
+// only), checks the image against what the controller's application says, takes the controller
+// into its bootloader and flashes the image, reporting through the callback. exec() and
+// execProbe() always report RunEnded last.
 class FIRMWAREUPGRADE_EXPORT UpgradeRun
 {
 public:
-    using Reporter = std::function<void(quint32 code, qint32 progress)>;
+    // version: a firmware version in hundredths for the reports that carry one, else -1.
+    using Reporter = std::function<void(quint32 code, qint32 progress, qint32 version)>;
 
     // Time a reply may take; erasing gets longer, and so does the verify, which reads back
     // the whole flash.
@@ -34,13 +36,19 @@ public:
     static constexpr int kVerifyTimeoutMs = 2000;
     static constexpr int kAttempts = 4; // the first send and three retries
     static constexpr int kEnterAttempts = 5;
-    static constexpr int kEnterReplyTimeoutMs = 300;
-    static constexpr quint8 kEnterBootloaderCommand = 0xB1;
+    static constexpr int kLinkReplyTimeoutMs = 300;
+    static constexpr int kInfoAttempts = 3;
+    static constexpr int kProbeAttempts = 3;
+    static constexpr int kProbeTimeoutMs = 300;
+    static constexpr int kLeaveAttempts = 2;
 
     UpgradeRun(const QString &device, const QString &file, const std::atomic<bool> *stopRequested,
                Reporter reporter);
 
     void exec();
+    // Asks the port whether a bootloader waits there; reports WaitingForFirmware, NoBootloader
+    // or (after starting an intact application it found) ApplicationResumed.
+    void execProbe();
 
     // The event code for a device status other than Ok.
     static quint32 codeForStatus(quint8 status);
@@ -54,17 +62,52 @@ private:
         Silence,
         Stopped
     };
+    enum class Exchange
+    {
+        Reply,
+        Damaged, // the attempts are used up and a reply came back damaged
+        Wrong,
+        Silence,
+        Stopped,
+        SendFailed
+    };
+    struct SyncInfo
+    {
+        quint8 deviceId = 0;
+        int maxBlock = 0;
+        quint32 flashSize = 0;
+        bool applicationIntact = false;
+        quint16 firmwareVersion = 0;
+    };
 
     bool stopped() const { return m_stopRequested->load(); }
-    void report(quint32 code, qint32 progress = 0) { m_reporter(code, progress); }
+    void report(quint32 code, qint32 progress = 0, qint32 version = -1)
+    {
+        m_reporter(code, progress, version);
+    }
 
     void flash();
     bool loadFile(FirmwareImage *image);
+    bool openPort(QSerialPort *port);
+    bool imageFits(quint8 deviceId, quint32 flashSize, quint32 length);
+    bool sendLinkRequest(quint8 command);
+    // Sends a link request frame with command up to attempts times, each time waiting for a
+    // reply that accept() takes.
+    Exchange linkExchange(quint8 command, int attempts,
+                          const std::function<bool(const quint8 *)> &accept);
+    bool queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version);
     bool enterBootloader();
+    bool sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet);
+    bool returnToApplication(quint16 version);
+    bool writeImage(const FirmwareImage &image, int maxBlock);
+    Exchange exchange(quint8 type, const QByteArray &payload, int timeoutMs, int attempts,
+                      bool ignoreStop, BootPacket *reply);
     bool transact(quint8 type, const QByteArray &payload, int timeoutMs, quint32 silenceCode,
                   BootPacket *reply);
     bool statusTransact(quint8 type, const QByteArray &payload, int timeoutMs);
-    Wait awaitReply(quint8 type, quint8 sequence, int timeoutMs, BootPacket *reply);
+    Wait awaitReply(quint8 type, quint8 sequence, int timeoutMs, bool ignoreStop,
+                    BootPacket *reply);
+    void discardInput(int settleMs);
     bool send(const QByteArray &bytes);
 
     const QString m_device;
@@ -79,6 +122,9 @@ private:
     bool m_haveAnswered = false; // a previous exchange got its reply
     quint8 m_answeredType = 0;
     quint8 m_answeredSequence = 0;
+    // The controller may be in its bootloader now: it was asked to restart into it, or its
+    // application did not answer.
+    bool m_bootloaderMayRun = false;
 };
 
 } // namespace fwupgrade

@@ -58,6 +58,8 @@ int GLMainWidget::runApplication(int &argc, char **argv,
 {
     int status = 0;
     {
+        // Icons and pictures come sharp on screens that scale (each is also drawn at scale 2).
+        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
         QApplication application(argc, argv);
         // Qt 5 no longer ships "plastique"; Fusion is the closest of the built-in styles.
         QStyle *style = QStyleFactory::create(QStringLiteral("plastique"));

@@ -1,15 +1,13 @@
 #include "gluploadstatus.h"
 #include "ui_gluploadstatus.h"
 
-#include <QMovie>
+#include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 
-GLUploadStatus::GLUploadStatus(QWidget *parent)
-    : QWidget(parent), form(new Ui::GLUploadStatus),
-      animation(new QMovie(QStringLiteral(":/images/images/loading.gif"), QByteArray(), this))
+GLUploadStatus::GLUploadStatus(QWidget *parent) : QWidget(parent), form(new Ui::GLUploadStatus)
 {
     form->setupUi(this);
-    form->labelWait->setMovie(animation);
     form->labelText1->hide();
     form->labelText2->hide();
     form->labelText3->hide();
@@ -32,7 +30,7 @@ GLUploadStatus::~GLUploadStatus()
 
 bool GLUploadStatus::isAnimating() const
 {
-    return animation->state() == QMovie::Running;
+    return form->labelWait->isSpinning();
 }
 
 void GLUploadStatus::showWaiting()
@@ -40,7 +38,7 @@ void GLUploadStatus::showWaiting()
     if (form->labelPic->isVisible())
         form->labelPic->hide();
     shownFor.start();
-    animation->start();
+    form->labelWait->start();
     form->labelWait->show();
     form->labelText1->show();
     form->labelText2->hide();
@@ -73,9 +71,10 @@ void GLUploadStatus::showUnreadableFile(const QString &fileName)
 void GLUploadStatus::showResult(const QString &picture, bool success)
 {
     stopWaiting();
-    const QPixmap pixmap(picture);
+    // The icon picks the picture drawn at scale 2 ("smile@2x.png") on screens that scale.
+    const QPixmap pixmap = QIcon(picture).pixmap(QImageReader(picture).size());
     form->labelPic->setPixmap(pixmap);
-    form->labelPic->setFixedSize(pixmap.size());
+    form->labelPic->setFixedSize((QSizeF(pixmap.size()) / pixmap.devicePixelRatio()).toSize());
     form->labelPic->show();
     form->labelText1->hide();
     form->labelText2->setVisible(!success);
@@ -84,6 +83,6 @@ void GLUploadStatus::showResult(const QString &picture, bool success)
 
 void GLUploadStatus::stopWaiting()
 {
-    animation->stop();
+    form->labelWait->stop();
     form->labelWait->hide();
 }

@@ -4,8 +4,6 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-class QMovie;
-
 namespace Ui {
 class GLUploadStatus;
 }
@@ -39,7 +37,6 @@ private:
     void returnPressed();
 
     Ui::GLUploadStatus *form;
-    QMovie *animation;
     QString networkFailureText;
     QElapsedTimer shownFor;
 };

@@ -2,7 +2,9 @@
 
 #include "appsettings.h"
 #include "commrt.h"
+#include "diagramcaptions.h"
 #include "documentfolder.h"
+#include "hidpipixmap.h"
 #include "parameterbinder.h"
 #include "telemetry.h"
 #include "uavparam.h"
@@ -117,12 +119,13 @@ void AdvanceSettingPage::setUpHelp()
 void AdvanceSettingPage::setUpPictures()
 {
     auto show = [](QLabel *label, QPixmap &pixmap, const QString &path) {
-        pixmap.load(path);
+        pixmap = HiDpiPixmap::load(path);
         label->setPixmap(pixmap);
-        label->setFixedSize(pixmap.size());
+        label->setFixedSize(HiDpiPixmap::logicalSize(pixmap));
     };
     show(m_ui->labelMotorIdelSpeed, m_motorIdelSpeedPicture,
          QStringLiteral("://images/motor_idel_speed.png"));
+    DiagramCaptions::captionGauge(m_ui->labelMotorIdelSpeed);
     show(m_ui->labelMotorIdelSpeedBG, m_motorIdelSpeedButtonBackground,
          QStringLiteral("://images/motor_idel_speed_button_bg.png"));
     show(m_ui->labelCurrentVoltageImg, m_currentVoltagePicture,
@@ -376,10 +379,11 @@ void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
         altitudeVariant ? QStringLiteral("GoHomeAlt_") : QStringLiteral("GoHomeHover_");
     const QString language =
         m_languageCode <= 2 ? QLatin1String(suffixes[m_languageCode]) : QString();
-    m_goHomePicture.load(QStringLiteral("://images/") + variant + language +
-                         QStringLiteral(".png"));
+    m_goHomePicture = HiDpiPixmap::load(QStringLiteral("://images/") + variant + language +
+                                        QStringLiteral(".png"));
     m_ui->labelFailsafeImage->setPixmap(m_goHomePicture);
-    m_ui->labelFailsafeImage->setFixedSize(m_goHomePicture.size());
+    m_ui->labelFailsafeImage->setFixedSize(HiDpiPixmap::logicalSize(m_goHomePicture));
+    DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);
 }
 
 // The binder selects the entry of a valid code and marks any other; the entry for the invalid

@@ -173,11 +173,11 @@ void ParameterBinder::bindSpinBox(QAbstractSpinBox *box, const fclink::Parameter
                 QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
                 [this, index](double value) { commitSpinBox(index, value); });
     }
-    // What an edit that was not taken leaves behind (text cut back by the box) is replaced by
-    // what the block holds.
-    connect(box, &QAbstractSpinBox::editingFinished, this, [this, index] {
-        if (!isGuarded())
-            show(index, blockValue(*m_bindings.at(index).field));
+    connect(box, &QAbstractSpinBox::editingFinished, this, [this, index] { finishEditing(index); });
+    // Only the pilot's typing makes an edit; the box setting its own text does not.
+    connect(binding.editor, &QLineEdit::textEdited, this, [this, index] {
+        m_bindings[index].typed = true;
+        updateMark(index);
     });
     connect(binding.editor, &QLineEdit::textChanged, this, [this, index] { updateMark(index); });
 }
@@ -326,9 +326,14 @@ void ParameterBinder::refresh()
     const quint8 *bytes = fclink::parameterBlockBytes(block);
     for (int i = 0; i < m_bindings.size(); ++i) {
         const Binding &binding = m_bindings.at(i);
-        if (binding.kind == Kind::SpinBox && binding.control->hasFocus() && isPending(binding))
-            continue; // the pilot's typing is not overwritten; Enter or leaving commits it
-        show(i, fclink::readValue(bytes, *binding.field));
+        const qint32 stored = fclink::readValue(bytes, *binding.field);
+        if (binding.kind == Kind::SpinBox && binding.control->hasFocus() && isPending(binding)) {
+            // The pilot's typing is not overwritten; Enter or leaving commits it.
+            if (stored != binding.shownStored)
+                m_bindings[i].blockChangedWhileTyping = true;
+            continue;
+        }
+        show(i, stored);
     }
 }
 
@@ -371,6 +376,9 @@ void ParameterBinder::showSpinBox(Binding &binding, qint32 stored)
     const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
     setBoxValue(box, double(shown) / scale);
     binding.shownText = binding.editor->text();
+    binding.typed = false;
+    binding.blockChangedWhileTyping = false;
+    binding.shownStored = stored;
     binding.outOfRange =
         shown == stored ? QString() : holdsOutside(binding, stored, lowest, highest);
 }
@@ -413,9 +421,12 @@ void ParameterBinder::showComboBox(Binding &binding, qint32 stored)
     binding.outOfRange = index >= 0 ? QString() : holdsNoChoice(binding, stored);
 }
 
+// Typed text is pending while it differs from what the box showed for the block, or while the
+// block has changed under it.
 bool ParameterBinder::isPending(const Binding &binding) const
 {
-    return binding.kind == Kind::SpinBox && binding.editor->text() != binding.shownText;
+    return binding.kind == Kind::SpinBox && binding.typed &&
+           (binding.blockChangedWhileTyping || binding.editor->text() != binding.shownText);
 }
 
 void ParameterBinder::updateMark(int index)
@@ -495,20 +506,37 @@ bool ParameterBinder::rejectsKey(const Binding &binding, const QString &typed) c
     return box->validate(candidate, at) == QValidator::Invalid;
 }
 
+// The box has taken its text as its value (or gone back to the last one). The box only reports
+// a value that differs from the one it showed before; a commit must also send a value that
+// equals it but not the block: Enter on a box that shows the nearest end of its range for a
+// value it cannot show, or typing while a refresh changed the block under the box. Otherwise
+// the box shows the block again, which also replaces what an edit that was not taken left.
+void ParameterBinder::finishEditing(int index)
+{
+    if (isGuarded())
+        return;
+    Binding &binding = m_bindings[index];
+    const bool committed = binding.commitOnFinish;
+    binding.commitOnFinish = false;
+    const qint32 shown =
+        storedOf(binding, boxValue(static_cast<QAbstractSpinBox *>(binding.control)));
+    const qint32 stored = blockValue(*binding.field);
+    if (committed && shown != stored)
+        write(binding.field->name, shown);
+    else
+        show(index, stored);
+}
+
 bool ParameterBinder::handleSpinBoxKey(int index, QKeyEvent *key)
 {
-    const Binding &binding = m_bindings.at(index);
+    Binding &binding = m_bindings[index];
     auto *box = static_cast<QAbstractSpinBox *>(binding.control);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         QString text = binding.editor->text();
         int at = binding.editor->cursorPosition();
-        if (box->validate(text, at) != QValidator::Acceptable) {
+        if (box->validate(text, at) != QValidator::Acceptable)
             showRangeHint(binding); // the box goes back to what the controller holds
-        } else if (!isPending(binding) && !binding.outOfRange.isEmpty()) {
-            // Enter on a box that shows the nearest end of its range for a value it cannot
-            // show: the pilot takes the value shown.
-            write(binding.field->name, storedOf(binding, boxValue(box)));
-        }
+        binding.commitOnFinish = true;
         return false;
     }
     const QString typed = key->text();
@@ -538,10 +566,11 @@ bool ParameterBinder::eventFilter(QObject *watched, QEvent *event)
         const int index = m_spinBoxes.value(watched, -1);
         if (index < 0)
             break;
-        const Binding &binding = m_bindings.at(index);
+        Binding &binding = m_bindings[index];
+        binding.commitOnFinish = isPending(binding); // leaving commits what was typed
         QString text = binding.editor->text();
         int at = 0;
-        if (isPending(binding) &&
+        if (binding.commitOnFinish &&
             static_cast<QAbstractSpinBox *>(binding.control)->validate(text, at) ==
                 QValidator::Intermediate)
             showRangeHint(binding); // what was typed is no value of the range: it is not sent
@@ -556,11 +585,11 @@ bool ParameterBinder::eventFilter(QObject *watched, QEvent *event)
 void ParameterBinder::commitPendingEdits()
 {
     for (int i = 0; i < m_bindings.size(); ++i) {
-        const Binding &binding = m_bindings.at(i);
+        Binding &binding = m_bindings[i];
         if (!isPending(binding))
             continue;
+        binding.commitOnFinish = true;
         static_cast<QAbstractSpinBox *>(binding.control)->interpretText();
-        if (!isGuarded())
-            show(i, blockValue(*binding.field));
+        finishEditing(i);
     }
 }

@@ -140,9 +140,13 @@ private:
         OtherValues others = OtherValues::KeepShown;
         QAbstractButton *shownForOthers = nullptr;
         QVector<qint32> codes;
-        QString shownText;   // a spin box's text for the value it shows
-        QString outOfRange;  // the tooltip while the stored value cannot be shown
-        QString baseToolTip; // the target's own tooltip
+        QString shownText;           // a spin box's text for the value it shows
+        QString outOfRange;          // the tooltip while the stored value cannot be shown
+        QString baseToolTip;         // the target's own tooltip
+        bool commitOnFinish = false; // Enter, or leaving a box with typed text
+        bool typed = false;          // the pilot typed since the box was last set
+        bool blockChangedWhileTyping = false;
+        qint32 shownStored = 0; // the stored value the box was last set from
     };
 
     static const fclink::ParameterField &fieldNamed(const QString &name);
@@ -167,6 +171,7 @@ private:
     void showRangeHint(const Binding &binding);
     bool rejectsKey(const Binding &binding, const QString &typed) const;
     bool handleSpinBoxKey(int index, class QKeyEvent *key);
+    void finishEditing(int index);
     qint32 storedOf(const Binding &binding, double shown) const;
     qint32 blockValue(const fclink::ParameterField &field) const;
 

@@ -79,8 +79,26 @@ PlotStrip SensorPlot::panel(Panel which) const
 
 void SensorPlot::paintEvent(QPaintEvent *)
 {
+    const PlotStrip panels[2] = {panel(GyroPanel), panel(AccPanel)};
+    const QString key = QStringLiteral("%1x%2|%3|%4|%5")
+                            .arg(width())
+                            .arg(height())
+                            .arg(font().key(), panels[0].frameKey(), panels[1].frameKey());
+    if (key != m_framesKey) {
+        const qreal ratio = devicePixelRatioF();
+        m_frames = QPixmap(size() * ratio);
+        m_frames.setDevicePixelRatio(ratio);
+        m_frames.fill(Qt::transparent);
+        QPainter frames(&m_frames);
+        frames.setFont(font());
+        frames.setRenderHint(QPainter::Antialiasing);
+        for (Panel which : {GyroPanel, AccPanel})
+            panels[which].paintFrame(frames, panelArea(which));
+        m_framesKey = key;
+    }
     QPainter painter(this);
+    painter.drawPixmap(0, 0, m_frames);
     painter.setRenderHint(QPainter::Antialiasing);
     for (Panel which : {GyroPanel, AccPanel})
-        panel(which).paint(painter, panelArea(which));
+        panels[which].paintLines(painter, panelArea(which));
 }

@@ -3,6 +3,8 @@
 
 #include "plotstrip.h"
 
+#include <QPixmap>
+#include <QString>
 #include <QVector>
 #include <QWidget>
 
@@ -47,6 +49,10 @@ protected:
 
 private:
     QVector<Sample> m_samples;
+    // The panels without their lines, painted again only when the size, a scale or the font
+    // changes: each telemetry cycle paints this picture and the lines.
+    QPixmap m_frames;
+    QString m_framesKey;
 };
 
 #endif // SKYDESK_SENSORPLOT_H

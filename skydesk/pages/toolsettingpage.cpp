@@ -1,5 +1,6 @@
 #include "toolsettingpage.h"
 
+#include "backdropcache.h"
 #include "commrt.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
@@ -26,6 +27,14 @@ QString oneDecimal(double value)
     return QString::number(value, 'f', 1);
 }
 
+// A field is repainted, with the page's backgrounds under its rounded frame, only when its text
+// changes.
+void showText(QLineEdit *field, const QString &text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
 double magnitude(float x, float y, float z)
 {
     return std::sqrt(double(x) * x + double(y) * y + double(z) * z);
@@ -39,6 +48,10 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     m_ui->setupUi(this);
     m_ui->pushButtonRestoreDefaultSettings->hide();
     m_clock.start();
+    // The readings and the plot repaint with every telemetry cycle.
+    for (QWidget *live : findChildren<QLineEdit *>())
+        BackdropCache::attach(live);
+    BackdropCache::attach(m_ui->widgetSensorPlot);
     connect(m_ui->pushButtonExportParameters, &QPushButton::clicked, this,
             &ToolSettingPage::exportParameters);
     connect(m_ui->pushButtonImportParameters, &QPushButton::clicked, this,
@@ -254,19 +267,19 @@ void ToolSettingPage::updateTelemetryInfo()
     if (!m_link->isConnected())
         return;
     const DiagnosisInfo info = g_diagnosisInfo;
-    m_ui->lineEditGyroX->setText(oneDecimal(info.gyroX));
-    m_ui->lineEditGyroY->setText(oneDecimal(info.gyroY));
-    m_ui->lineEditGyroZ->setText(oneDecimal(info.gyroZ));
-    m_ui->lineEditAccX->setText(oneDecimal(info.accX));
-    m_ui->lineEditAccY->setText(oneDecimal(info.accY));
-    m_ui->lineEditAccZ->setText(oneDecimal(info.accZ));
-    m_ui->lineEditGyroMod->setText(oneDecimal(magnitude(info.gyroX, info.gyroY, info.gyroZ)));
-    m_ui->lineEditAccMod->setText(oneDecimal(magnitude(info.accX, info.accY, info.accZ)));
-    m_ui->lineEditPitch->setText(oneDecimal(g_attitude_pitch));
-    m_ui->lineEditRoll->setText(oneDecimal(g_attitude_roll));
-    m_ui->lineEditHeading->setText(oneDecimal(g_attitude_heading));
-    m_ui->lineEditCompass->setText(QString::number(info.compassError));
-    m_ui->lineEditAltitude->setText(oneDecimal(info.altitude));
+    showText(m_ui->lineEditGyroX, oneDecimal(info.gyroX));
+    showText(m_ui->lineEditGyroY, oneDecimal(info.gyroY));
+    showText(m_ui->lineEditGyroZ, oneDecimal(info.gyroZ));
+    showText(m_ui->lineEditAccX, oneDecimal(info.accX));
+    showText(m_ui->lineEditAccY, oneDecimal(info.accY));
+    showText(m_ui->lineEditAccZ, oneDecimal(info.accZ));
+    showText(m_ui->lineEditGyroMod, oneDecimal(magnitude(info.gyroX, info.gyroY, info.gyroZ)));
+    showText(m_ui->lineEditAccMod, oneDecimal(magnitude(info.accX, info.accY, info.accZ)));
+    showText(m_ui->lineEditPitch, oneDecimal(g_attitude_pitch));
+    showText(m_ui->lineEditRoll, oneDecimal(g_attitude_roll));
+    showText(m_ui->lineEditHeading, oneDecimal(g_attitude_heading));
+    showText(m_ui->lineEditCompass, QString::number(info.compassError));
+    showText(m_ui->lineEditAltitude, oneDecimal(info.altitude));
 
     if (isVisible()) {
         m_ui->widgetSensorPlot->addSample({m_clock.elapsed() / 1000.0,

@@ -4,6 +4,7 @@
 #include "commrt.h"
 #include "configurationhistorydialog.h"
 #include "edithistory.h"
+#include "hidpipixmap.h"
 #include "internalsettingpage.h"
 #include "parameterbinder.h"
 #include "replydecoder.h"
@@ -33,7 +34,7 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
 {
     QPalette background = palette();
     background.setBrush(QPalette::All, backgroundRole(),
-                        QBrush(QPixmap(QStringLiteral("://images/bg.png"))));
+                        QBrush(HiDpiPixmap::load(QStringLiteral("://images/bg.png"))));
     setPalette(background);
     setAutoFillBackground(true);
     applyStyleSheet();

@@ -1,3 +1,4 @@
+#include "hidpipixmap.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "singleinstanceguard.h"
@@ -8,6 +9,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Icons and pictures come sharp on screens that scale (each picture is also drawn at scale 2).
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
 
     SingleInstanceGuard guard(QCoreApplication::applicationFilePath());
@@ -21,7 +24,7 @@ int main(int argc, char *argv[])
     palette.setColor(QPalette::WindowText, Qt::black);
     QApplication::setPalette(palette);
 
-    auto *splash = new MySplashScreen(QPixmap(QStringLiteral(":/images/splash.png")));
+    auto *splash = new MySplashScreen(HiDpiPixmap::load(QStringLiteral(":/images/splash.png")));
     splash->show();
     QApplication::processEvents();
 

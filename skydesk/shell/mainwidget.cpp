@@ -3,10 +3,14 @@
 #include "appsettings.h"
 #include "commrt.h"
 #include "contentwidget.h"
+#include "hidpipixmap.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
+#include "updatesettingpage.h"
+#include "upgradeguard.h"
+#include "upgradequestion.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -166,21 +170,6 @@ void mainWidget::disconnectAfterPendingEdits()
     });
 }
 
-void mainWidget::closeEvent(QCloseEvent *event)
-{
-    if (m_closeWhenSent) {
-        QWidget::closeEvent(event);
-        return;
-    }
-    event->ignore();
-    // The close runs again from the event loop: a close cannot start inside the one that is
-    // being refused here.
-    m_pageArea->sendPendingEditsThen([this] {
-        m_closeWhenSent = true;
-        QTimer::singleShot(0, this, &QWidget::close);
-    });
-}
-
 void mainWidget::fillPortList()
 {
     m_connectionBar->fillPorts(m_link->getPortList(), AppSettings::savedPort());
@@ -199,10 +188,58 @@ void mainWidget::connectPageArea()
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
     connect(m_pageArea, &contentWidget::recordingStatusChanged, m_statusBar,
             &statusWidget::recordingTextChanged);
-    connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_connectionBar,
-            &toolWidget::onDisplayCloseCOMPort);
+    // The connection bar follows the upgrade guard instead of the page's notice: it is locked
+    // while the upgrade holds the port and shows the link's port again afterwards.
     connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
             &statusWidget::onDisplayCloseCOMPort);
+    connectUpgradeGuard();
+}
+
+void mainWidget::connectUpgradeGuard()
+{
+    UpgradeGuard *guard = m_pageArea->updatePage()->upgradeGuard();
+    connect(m_connectionBar, &toolWidget::serialConnect, guard, &UpgradeGuard::onConnectRequested);
+    connect(m_connectionBar, &toolWidget::serialDisconnect, guard,
+            &UpgradeGuard::onDisconnectRequested);
+    connect(guard, &UpgradeGuard::flashStarted, this, [this] {
+        m_connectionBar->setPortControlsLocked(true);
+        m_statusBar->showUpgrading();
+    });
+    connect(guard, &UpgradeGuard::flashEnded, this, [this] {
+        m_connectionBar->setPortControlsLocked(false);
+        m_connectionBar->showConnected();
+        m_statusBar->showUpgradeEnded();
+        if (m_closeWhenFlashEnds)
+            close();
+    });
+    connect(guard, &UpgradeGuard::waitingForFirmwareChanged, m_statusBar,
+            &statusWidget::showWaitingForFirmware);
+    connect(guard, &UpgradeGuard::notice, m_statusBar,
+            QOverload<const QString &>::of(&statusWidget::statusTextChanged));
+}
+
+void mainWidget::closeEvent(QCloseEvent *event)
+{
+    UpgradeGuard *guard = m_pageArea->updatePage()->upgradeGuard();
+    if (guard->isFlashing()) {
+        event->ignore();
+        if (m_closeWhenFlashEnds || !UpgradeQuestion::confirmStop(this))
+            return;
+        m_closeWhenFlashEnds = true;
+        guard->stopFlash();
+        return;
+    }
+    if (m_closeWhenSent) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    // What the pilot typed goes to the controller first. The close runs again from the event
+    // loop: a close cannot start inside the one that is being refused here.
+    m_pageArea->sendPendingEditsThen([this] {
+        m_closeWhenSent = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    });
 }
 
 void mainWidget::showMin()
@@ -310,15 +347,17 @@ void mainWidget::paintEvent(QPaintEvent *)
     }
     setMask(mask);
 
-    QPixmap canvas(size());
+    // The canvas has the screen's pixel density, so that a sharp background stays sharp.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap canvas(size() * ratio);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);
     {
         QPainter canvasPainter(&canvas);
         canvasPainter.setRenderHint(QPainter::Antialiasing);
         canvasPainter.setPen(QPen(Qt::black));
-        canvasPainter.setBrush(QBrush(QPixmap(m_picName)));
-        canvasPainter.drawRoundedRect(canvas.rect().adjusted(0, 0, -1, -1), kCornerRadius,
-                                      kCornerRadius);
+        canvasPainter.setBrush(QBrush(HiDpiPixmap::load(m_picName, ratio)));
+        canvasPainter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), kCornerRadius, kCornerRadius);
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, canvas);

@@ -48,7 +48,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // The window closes once what the pilot typed has reached the controller.
+    // During a flash the window asks first, and closes once the stopped flash has ended;
+    // otherwise it closes once what the pilot typed has reached the controller.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -58,6 +59,7 @@ private:
     void connectLinkNotices();
     void fillPortList();
     void connectPageArea();
+    void connectUpgradeGuard();
     void changeLanguage(quint8 code, const QString &notice);
     void disconnectAfterPendingEdits();
     // At program end the window is going away, so the notice there has no parent.
@@ -76,6 +78,7 @@ private:
     // when the pilot connects again meanwhile.
     int m_connectionRequests = 0;
     bool m_closeWhenSent = false;
+    bool m_closeWhenFlashEnds = false;
 };
 
 #endif // SKYDESK_MAINWIDGET_H

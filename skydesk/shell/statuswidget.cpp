@@ -168,3 +168,26 @@ void statusWidget::onDisplayCloseCOMPort()
 {
     // The texts follow the link's own reports only.
 }
+
+void statusWidget::showUpgrading()
+{
+    showNotice(tr("Upgrading firmware..."), Severity::Normal);
+    m_connectionLabel->setText(textForConnection(0));
+}
+
+void statusWidget::showUpgradeEnded()
+{
+    showNotice(textForStatus(0), Severity::Normal);
+    m_connectionLabel->setText(textForConnection(0));
+}
+
+void statusWidget::showWaitingForFirmware(bool waiting)
+{
+    const QString text = tr("The flight controller is waiting for firmware");
+    if (waiting) {
+        showNotice(text, Severity::Warning);
+        m_connectionLabel->setText(textForConnection(0)); // the bootloader is no link
+    } else if (m_statusLabel->text() == text) {
+        showNotice(textForStatus(0), Severity::Normal);
+    }
+}

@@ -46,6 +46,11 @@ public slots:
     // The telemetry recording's file and time, between the status and the connection.
     void recordingTextChanged(const QString &text);
     void showNotice(const QString &text, statusWidget::Severity severity);
+    // The upgrade library holds the port: no connection, whatever the link last said.
+    void showUpgrading();
+    // The port is back with the link, which is yet to answer.
+    void showUpgradeEnded();
+    void showWaitingForFirmware(bool waiting);
 
 private:
     QLabel *m_statusLabel;

@@ -1,13 +1,17 @@
 #include "sysbutton.h"
 
+#include "hidpipixmap.h"
+
 #include <QPainter>
 
 sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget *parent)
-    : QPushButton(parent), m_sprite(QStringLiteral(":/images/sysButton/") + pictureName)
+    : QPushButton(parent),
+      m_sprite(HiDpiPixmap::load(QStringLiteral(":/images/sysButton/") + pictureName))
 {
     setFlat(true);
-    m_frameWidth = m_sprite.width() / 4;
-    m_frameHeight = m_sprite.height();
+    const QSize spriteSize = HiDpiPixmap::logicalSize(m_sprite);
+    m_frameWidth = spriteSize.width() / 4;
+    m_frameHeight = spriteSize.height();
     setFixedSize(m_frameWidth, m_frameHeight);
     setToolTip(toolTip);
 }
@@ -42,6 +46,9 @@ void sysButton::mouseReleaseEvent(QMouseEvent *)
 void sysButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect frame(m_state * m_frameWidth, 0, m_frameWidth, m_frameHeight);
-    painter.drawPixmap(rect(), m_sprite, frame);
+    // The frame in the sprite's own pixels, which a sharp sprite has more of.
+    const qreal ratio = m_sprite.devicePixelRatio();
+    const QRectF frame(m_state * m_frameWidth * ratio, 0, m_frameWidth * ratio,
+                       m_frameHeight * ratio);
+    painter.drawPixmap(QRectF(rect()), m_sprite, frame);
 }

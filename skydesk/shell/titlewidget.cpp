@@ -32,7 +32,7 @@ titleWidget::titleWidget(QWidget *parent)
     connect(m_menuButton, &QPushButton::clicked, this, &titleWidget::showMenu);
     connect(m_feedbackButton, &QPushButton::clicked, this, &titleWidget::showFeedback);
     connect(m_minButton, &QPushButton::clicked, this, &titleWidget::showMin);
-    // Closing the window ends the program once what the pilot typed has been sent.
+    // Closing the window ends the program; the window may first ask (a flash running).
     connect(m_closeButton, &QPushButton::clicked, this, [this] { window()->close(); });
 
     auto *titleRow = new QHBoxLayout;

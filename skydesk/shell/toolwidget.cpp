@@ -17,7 +17,9 @@ const char *const kButtonStyle =
     "QPushButton:hover{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #ffffff,"
     "stop:0.4 #eeeeee,stop:0.5 #dddddd,stop:1.0 #cccccc);}"
     "QPushButton:pressed{border:2px solid #000000;background:qlineargradient(x1:0,y1:0,x2:0,"
-    "y2:1,stop:0 #aaaaaa,stop:0.4 #dddddd,stop:0.5 #eeeeee,stop:1.0 #ffffff);}";
+    "y2:1,stop:0 #aaaaaa,stop:0.4 #dddddd,stop:0.5 #eeeeee,stop:1.0 #ffffff);}"
+    // Locked while a firmware upgrade holds the port: it must not look clickable.
+    "QPushButton:disabled{color:#8a8a8a;border-color:#777777;background:#c8c8c8;}";
 
 const char *const kComboStyle =
     "QComboBox{border:1px solid gray;border-radius:3px;padding:1px 18px 1px 3px;min-width:6em;"
@@ -179,11 +181,19 @@ void toolWidget::onPortReopened(const QString &portName)
     showConnected();
 }
 
+void toolWidget::setPortControlsLocked(bool locked)
+{
+    m_locked = locked;
+    m_connectButton->setEnabled(!locked);
+    m_refreshButton->setEnabled(!locked);
+    m_portSelector->setEnabled(!locked && !m_connected);
+}
+
 void toolWidget::showDisconnected()
 {
     m_connectButton->setText(tr("Connect"));
     m_connected = false;
-    m_portSelector->setEnabled(true);
+    m_portSelector->setEnabled(!m_locked);
 }
 
 void toolWidget::onDisplayCloseCOMPort()

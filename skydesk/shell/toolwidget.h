@@ -48,17 +48,21 @@ public slots:
     void onPortLost();
     // The link opened a lost port again by itself.
     void onPortReopened(const QString &portName);
+    // While the upgrade library holds the port nothing here may take it.
+    void setPortControlsLocked(bool locked);
+    // The link has its port again (after an upgrade): the bar offers Disconnect.
+    void showConnected();
 
 private:
     void buildPageList(bool withInternalPage);
     void keepPageListWide();
-    void showConnected();
     void showDisconnected();
 
     QPushButton *m_connectButton;
     QPushButton *m_refreshButton;
     PortSelector *m_portSelector;
     bool m_connected = false;
+    bool m_locked = false;
     QListWidget *m_pageList;
 };
 

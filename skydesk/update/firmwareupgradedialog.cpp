@@ -1,6 +1,7 @@
 #include "firmwareupgradedialog.h"
 
 #include "commrt.h"
+#include "firmwareimage.h"
 #include "firmwareupgradelib.h"
 #include "portnaming.h"
 #include "ui_firmwareupgradedialog.h"
@@ -8,9 +9,12 @@
 #include "updatehelpers.h"
 #include "updateserver.h"
 #include "upgradeevent.h"
+#include "upgradeguard.h"
+#include "upgradequestion.h"
 #include "upgradereporttext.h"
 
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -28,6 +32,9 @@ const char *const kFirmwareFolder = "firmware";
 // An update-config document is a few hundred bytes; anything this large is not one.
 constexpr int kMaxConfigBytes = 1024 * 1024;
 constexpr int kCornerRadius = 8;
+// The largest valid firmware file: its header and the largest image.
+constexpr qint64 kMaxFirmwareFileBytes =
+    fwupgrade::FirmwareImage::kHeaderSize + qint64(fwupgrade::FirmwareImage::kMaxImageLength);
 
 const char *const kDisabledButtonStyle =
     "QPushButton:disabled{border:1px solid #0a1320;color:#6a6864;"
@@ -75,6 +82,37 @@ FirmwareUpgradeDialog::~FirmwareUpgradeDialog()
 void FirmwareUpgradeDialog::setLink(Commrt *link)
 {
     m_link = link;
+}
+
+void FirmwareUpgradeDialog::setUpgradeGuard(UpgradeGuard *guard)
+{
+    m_guard = guard;
+}
+
+void FirmwareUpgradeDialog::reject()
+{
+    if (m_phase == StopUpgradePhase)
+        return;
+    QDialog::reject();
+}
+
+void FirmwareUpgradeDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_phase != StopUpgradePhase) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (!m_closeWhenEnded && UpgradeQuestion::confirmStop(this)) {
+        m_closeWhenEnded = true;
+        m_upgrader->stop();
+    }
+}
+
+void FirmwareUpgradeDialog::setFlashing(bool flashing)
+{
+    m_ui->pushButtonClose->setEnabled(!flashing);
+    m_ui->pushButtonRefresh->setEnabled(!flashing);
 }
 
 void FirmwareUpgradeDialog::setCurrentVersion(quint16 version)
@@ -145,6 +183,8 @@ void FirmwareUpgradeDialog::issueRequest(const QUrl &url)
     connect(m_reply, &QNetworkReply::readyRead, this, &FirmwareUpgradeDialog::httpReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this,
             &FirmwareUpgradeDialog::updateDataReadProgress);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this,
+            &FirmwareUpgradeDialog::checkAnnouncedLength);
 }
 
 void FirmwareUpgradeDialog::refreshXml()
@@ -173,9 +213,37 @@ void FirmwareUpgradeDialog::httpReadyRead()
         if (m_configData.size() > kMaxConfigBytes)
             m_reply->abort(); // finishes with an error, so nothing is parsed
     } else if (m_netStage == FirmwareRequest && m_downloadFile) {
-        const QByteArray chunk = m_reply->readAll();
-        if (m_downloadFile->write(chunk) != chunk.size())
-            m_reply->abort(); // a short write makes the download fail
+        if (!takeFirmwareBytes(m_reply, m_reply->readAll()))
+            m_reply->abort(); // the download fails and nothing is saved
+    }
+}
+
+bool FirmwareUpgradeDialog::takeFirmwareBytes(const QNetworkReply *reply, const QByteArray &chunk)
+{
+    if (m_downloadRefused)
+        return false;
+    // No firmware file is larger than its header and the largest image; a body that grows
+    // beyond that, or beyond the length the server announced, is not one.
+    bool ok = false;
+    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&ok);
+    const qint64 total = m_downloadFile->size() + chunk.size();
+    if (total > kMaxFirmwareFileBytes || (ok && total > announced) ||
+        m_downloadFile->write(chunk) != chunk.size()) {
+        m_downloadRefused = true;
+        return false;
+    }
+    return true;
+}
+
+void FirmwareUpgradeDialog::checkAnnouncedLength()
+{
+    if (!m_reply || sender() != m_reply || m_netStage != FirmwareRequest)
+        return;
+    bool ok = false;
+    const qint64 announced = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&ok);
+    if (ok && announced > kMaxFirmwareFileBytes) {
+        m_downloadRefused = true;
+        m_reply->abort();
     }
 }
 
@@ -183,7 +251,8 @@ void FirmwareUpgradeDialog::updateDataReadProgress(qint64 bytesRead, qint64 tota
 {
     if (m_netStage != FirmwareRequest)
         return;
-    m_ui->progressBar->setMaximum(static_cast<int>(totalBytes));
+    // Without an announced length the bar only shows that something is arriving.
+    m_ui->progressBar->setMaximum(totalBytes > 0 ? static_cast<int>(totalBytes) : 0);
     m_ui->progressBar->setValue(static_cast<int>(bytesRead));
 }
 
@@ -194,7 +263,7 @@ void FirmwareUpgradeDialog::httpFinished()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
-    const bool failed = reply->error() != QNetworkReply::NoError;
+    const bool failed = !replySucceeded(reply);
 
     if (m_netStage == ConfigRequest) {
         if (!failed)
@@ -209,12 +278,10 @@ void FirmwareUpgradeDialog::httpFinished()
         m_ui->progressBar->hide();
         bool saved = false;
         if (m_downloadFile) {
-            if (!failed) {
-                const QByteArray rest = reply->readAll();
-                saved = m_downloadFile->write(rest) == rest.size() && m_downloadFile->commit();
-            } else {
+            if (!failed)
+                saved = takeFirmwareBytes(reply, reply->readAll()) && m_downloadFile->commit();
+            if (!saved)
                 m_downloadFile->cancelWriting();
-            }
             // Without a commit the unfinished copy is removed here; the final name is only
             // ever given to a whole file.
             delete m_downloadFile;
@@ -239,6 +306,10 @@ void FirmwareUpgradeDialog::parseUpdateConfig(const QByteArray &document)
     if (!config.parse(document))
         return;
     const bool ours = config.hasName() && config.productName() == QLatin1String(kProductName);
+    if (ours && !config.hasValidVersion()) {
+        m_ui->textEdit->setText(tr("Server error: Can Not Check Update Information!"));
+        return;
+    }
     if (ours && config.version() > m_currentVersion) {
         m_latestVersion = config.version();
         m_ui->textEdit->setText(tr("The latest firmware version: ") +
@@ -263,7 +334,7 @@ void FirmwareUpgradeDialog::downloadFirmware()
         beginUpgrade();
         break;
     case StopUpgradePhase:
-        m_upgrader->stop();
+        requestStop();
         break;
     default:
         break;
@@ -295,6 +366,7 @@ void FirmwareUpgradeDialog::beginDownload()
         return;
     }
     m_fileName = localName;
+    m_downloadRefused = false;
     m_ui->pushButtonDownloadFirmware->setEnabled(false);
     issueRequest(url);
     m_ui->progressBar->setValue(0);
@@ -303,18 +375,34 @@ void FirmwareUpgradeDialog::beginDownload()
 
 void FirmwareUpgradeDialog::beginUpgrade()
 {
-    m_upgrader->init(this);
-    if (m_link)
-        m_link->closePortForUpgrade();
     const QString portName = m_link ? m_link->getPortName() : QString();
     // The host's port naming rule decides which names reach a device ("COM<n>" on Windows).
     if (portName.isEmpty() || fclink::deviceForPortName(portName).isEmpty()) {
         appendText(tr("Port name error!"));
         return;
     }
+    if (!m_guard)
+        m_guard = new UpgradeGuard(m_link, this, this);
+    QString parameters;
+    const bool taken = m_guard->beginFlash(m_upgrader, &parameters);
+    appendText(parameters);
+    if (!taken)
+        return;
+    m_completed = false;
+    m_upgrader->init(this);
     startFirmwareUpgrade(m_upgrader, portName, QStringLiteral("./firmware/") + m_fileName);
     m_phase = StopUpgradePhase;
     m_ui->pushButtonDownloadFirmware->setText(tr("Stop Upgrade"));
+    setFlashing(true);
+}
+
+void FirmwareUpgradeDialog::requestStop()
+{
+    if (!UpgradeQuestion::confirmStop(this))
+        return;
+    // Everything else waits for the run's end.
+    m_upgrader->stop();
+    m_ui->pushButtonDownloadFirmware->setEnabled(false);
 }
 
 bool FirmwareUpgradeDialog::event(QEvent *event)
@@ -323,6 +411,10 @@ bool FirmwareUpgradeDialog::event(QEvent *event)
         return QDialog::event(event);
     const auto *report = static_cast<UpgradeEvent *>(event);
     handleUpgradeReport(report->code, report->portNumber, report->progress);
+    if (m_guard)
+        m_guard->takeReport(report->code, report->firmwareVersion);
+    if (report->code == UpgradeEvent::RunEnded && m_closeWhenEnded)
+        accept();
     return true;
 }
 
@@ -330,11 +422,21 @@ void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber,
 {
     switch (code) {
     case UpgradeEvent::RunEnded:
+        // The guard gives the port back to the link.
         appendText(QStringLiteral("EXIT"));
-        if (m_link)
-            m_link->openPortForCommunication();
         m_phase = DownloadPhase;
         m_ui->pushButtonDownloadFirmware->setText(tr("Download"));
+        m_ui->pushButtonDownloadFirmware->setEnabled(true);
+        setFlashing(false);
+        if (!m_completed) {
+            // The bar must not suggest a finished upgrade.
+            m_ui->progressBar->setValue(0);
+            m_ui->progressBar->hide();
+        }
+        break;
+    case UpgradeEvent::UpgradeCompleted:
+        m_completed = true;
+        appendText(UpgradeReportText::line(code, QString()));
         break;
     case UpgradeEvent::Progress:
         m_ui->progressBar->setValue(progress);

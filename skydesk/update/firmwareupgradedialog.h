@@ -12,6 +12,7 @@ class FirmwareUpgradeLib;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSaveFile;
+class UpgradeGuard;
 
 namespace Ui {
 class FirmwareUpgradeDialogUi;
@@ -43,6 +44,9 @@ public:
     ~FirmwareUpgradeDialog() override;
 
     void setLink(Commrt *link);
+    // The guard of the page that opens the dialog; without one the dialog guards its flashes
+    // itself.
+    void setUpgradeGuard(UpgradeGuard *guard);
     void setCurrentVersion(quint16 version);
     void setUpdateInfo(const UpdateInfo &info);
 
@@ -57,6 +61,10 @@ public:
     QString content() const { return m_content; }
     bool isBusy() const { return m_reply != nullptr; }
 
+public slots:
+    // While a flash runs the dialog stays: Escape does nothing, a close asks first.
+    void reject() override;
+
 signals:
     // A request (update-config or firmware file) has ended and its outcome is shown.
     void requestFinished();
@@ -64,6 +72,7 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void refreshXml();
@@ -71,11 +80,16 @@ private slots:
     void httpReadyRead();
     void updateDataReadProgress(qint64 bytesRead, qint64 totalBytes);
     void downloadFirmware();
+    void checkAnnouncedLength();
 
 private:
     void parseUpdateConfig(const QByteArray &document);
+    // Writes a piece of the firmware body; false once the body is more than a firmware file.
+    bool takeFirmwareBytes(const QNetworkReply *reply, const QByteArray &chunk);
     void beginDownload();
     void beginUpgrade();
+    void requestStop();
+    void setFlashing(bool flashing);
     void dropReply();
     void issueRequest(const QUrl &url);
     void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);
@@ -86,6 +100,7 @@ private:
     QByteArray m_configData;
     // The firmware file being written: it gets its final name only when the download is whole.
     QSaveFile *m_downloadFile = nullptr;
+    bool m_downloadRefused = false;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;
     quint16 m_currentVersion = 100;
@@ -96,6 +111,9 @@ private:
     quint8 m_phase = DownloadPhase;
     FirmwareUpgradeLib *m_upgrader = nullptr;
     Commrt *m_link = nullptr;
+    UpgradeGuard *m_guard = nullptr;
+    bool m_completed = false;
+    bool m_closeWhenEnded = false;
 };
 
 #endif // SKYDESK_FIRMWAREUPGRADEDIALOG_H

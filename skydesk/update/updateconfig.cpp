@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QRegularExpression>
 
 bool UpdateConfig::parse(const QByteArray &document)
 {
@@ -14,7 +15,12 @@ bool UpdateConfig::parse(const QByteArray &document)
         return false;
     m_hasName = root.hasAttribute(QStringLiteral("name"));
     m_productName = root.attribute(QStringLiteral("name"));
-    m_version = static_cast<quint16>(root.attribute(QStringLiteral("version")).toInt());
+    const QString version = root.attribute(QStringLiteral("version"));
+    static const QRegularExpression plainNumber(QStringLiteral("^[0-9]{1,5}$"));
+    if (plainNumber.match(version).hasMatch() && version.toInt() <= 0xFFFF) {
+        m_hasValidVersion = true;
+        m_version = static_cast<quint16>(version.toInt());
+    }
     for (QDomElement child = root.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.tagName() == QLatin1String("files")) {

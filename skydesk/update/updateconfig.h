@@ -21,7 +21,11 @@ public:
 
     bool hasName() const { return m_hasName; }
     QString productName() const { return m_productName; }
-    // The "version" attribute as a decimal number, 16 bits kept; 0 when absent or not a number.
+    // Whether the "version" attribute is a plain decimal number from 0 to 65535 (digits only).
+    // Anything else (absent, signed, fractional, too large) is the server's error, not a
+    // version.
+    bool hasValidVersion() const { return m_hasValidVersion; }
+    // The "version" attribute; 0 unless hasValidVersion().
     quint16 version() const { return m_version; }
     // Whether the root has a "files" child.
     bool hasFileEntry() const { return m_hasFileEntry; }
@@ -34,6 +38,7 @@ private:
     bool m_hasName = false;
     QString m_productName;
     quint16 m_version = 0;
+    bool m_hasValidVersion = false;
     bool m_hasFileEntry = false;
     QString m_fileName;
     QString m_content;

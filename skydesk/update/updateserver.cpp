@@ -3,6 +3,8 @@
 #include "commrt.h"
 #include "firmwareupgradelib.h"
 
+#include <QNetworkReply>
+
 QString updateServerAddress()
 {
     const QString configured = qEnvironmentVariable("KESTO_UPDATE_SERVER").trimmed();
@@ -12,6 +14,12 @@ QString updateServerAddress()
 QUrl updateServerUrl(const QString &path)
 {
     return QUrl(QStringLiteral("http://") + updateServerAddress() + path);
+}
+
+bool replySucceeded(const QNetworkReply *reply)
+{
+    return reply->error() == QNetworkReply::NoError &&
+           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
 }
 
 quint8 comPortNumber(const QString &portName)

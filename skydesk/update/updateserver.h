@@ -6,6 +6,7 @@
 
 class Commrt;
 class FirmwareUpgradeLib;
+class QNetworkReply;
 
 // The update server's address: KESTO_UPDATE_SERVER (host[:port]) when set, else the address
 // the program was built with.
@@ -13,6 +14,10 @@ QString updateServerAddress();
 
 // An address on the update server, for a path such as "/update/config.xml".
 QUrl updateServerUrl(const QString &path);
+
+// Whether a finished reply is the server's answer: no error and HTTP status 200. Qt does not
+// follow redirects and reports them, like other statuses, as no error.
+bool replySucceeded(const QNetworkReply *reply);
 
 // The number after "COM" in a port name, cut to 8 bits as the upgrade library takes it
 // (COM12 gives 12, COM300 gives 44); 0 when there is none.

@@ -12,6 +12,8 @@
 #include "updateinfo.h"
 #include "updateserver.h"
 #include "upgradeevent.h"
+#include "upgradeguard.h"
+#include "upgradequestion.h"
 #include "upgradereporttext.h"
 #include "upgradewarningdialog.h"
 
@@ -33,6 +35,9 @@
 namespace {
 
 constexpr quint8 kKestoTarvel2DeviceId = 0x26;
+// What the labels show while nothing is known of the controller.
+const char *const kNoDevice = "----------------------";
+const char *const kNoVersion = "-----------------";
 const char *const kConfigPath = "/KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml";
 const char *const kProductName = "QM-TV-S";
 // An update-config document is a few hundred bytes; anything this large is not one.
@@ -66,6 +71,10 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
 
     m_upgrader = FirmwareUpgradeLib::createClass();
     m_network = new QNetworkAccessManager(this);
+    m_guard = new UpgradeGuard(m_link, this, this);
+    connect(m_guard, &UpgradeGuard::flashEnded, this, &updatesettingpage::showControllerFacts);
+    connect(m_guard, &UpgradeGuard::waitingForFirmwareChanged, this,
+            &updatesettingpage::onWaitingForFirmware);
 }
 
 updatesettingpage::~updatesettingpage()
@@ -87,18 +96,55 @@ QString updatesettingpage::noteAddress() const
 
 void updatesettingpage::refreshPage()
 {
+    showControllerFacts();
+    readPackagesFile();
+    startOnlineCheck();
+}
+
+bool updatesettingpage::controllerReachable() const
+{
+    return (m_link && m_link->isConnected()) || m_guard->isWaitingForFirmware();
+}
+
+void updatesettingpage::showControllerFacts()
+{
+    const bool connected = m_link && m_link->isConnected();
+    if (m_guard->isWaitingForFirmware()) {
+        // The bootloader answered: the controller is there, without firmware to run.
+        m_currentVersion = 0;
+        m_ui->labelDeviceId->setText(QStringLiteral("Kesto-Tarvel 2"));
+        m_ui->label_11->setText(QLatin1String(kNoVersion));
+        return;
+    }
+    if (m_guard->awaitsLinkReply() && !connected) {
+        // Flashing, or flashed and not yet answering: nothing of before holds any more.
+        m_currentVersion = 0;
+        m_ui->labelDeviceId->setText(QLatin1String(kNoDevice));
+        m_ui->label_11->setText(QLatin1String(kNoVersion));
+        m_ui->labelUpdateFirmware->setText(tr("Online Upgrade"));
+        return;
+    }
     if (m_link) {
-        m_currentVersion = m_link->getFirmwareVersion();
+        m_currentVersion = m_guard->installedVersion(m_link->getFirmwareVersion());
         if (m_link->getDeviceId() == kKestoTarvel2DeviceId) {
             m_ui->labelDeviceId->setText(QStringLiteral("Kesto-Tarvel 2"));
             m_deviceRecognised = true;
         }
     }
     m_ui->label_11->setText(update::versionText(m_currentVersion));
-    if (!m_link || !m_link->isConnected())
+    if (!connected)
         m_ui->labelUpdateFirmware->setText(tr("Online Upgrade"));
-    readPackagesFile();
-    startOnlineCheck();
+}
+
+void updatesettingpage::onWaitingForFirmware(bool waiting)
+{
+    if (waiting)
+        appendLog(QStringLiteral("<font color=#ff0000>%1</font>")
+                      .arg(tr("The flight controller is waiting for firmware: its last upgrade "
+                              "did not finish. Choose a firmware file and press Start Upgrade "
+                              "to repair it.")
+                               .toHtmlEscaped()));
+    showControllerFacts();
 }
 
 void updatesettingpage::readPackagesFile()
@@ -156,14 +202,14 @@ void updatesettingpage::httpFinished()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     // Whatever is still buffered belongs to the document too.
-    if (reply->error() == QNetworkReply::NoError)
+    const bool complete = replySucceeded(reply);
+    if (complete)
         m_configData += reply->readAll();
-    const bool complete = reply->error() == QNetworkReply::NoError;
     reply->deleteLater();
     const QByteArray document = m_configData;
     m_configData.clear();
-    // A failed request may have delivered part of a document (or an error page): never parse it
-    // as the server's answer.
+    // A failed or redirected request may have delivered part of a document (or an error page):
+    // never parse it as the server's answer.
     if (complete)
         parseUpdateConfig(document);
     emit onlineCheckFinished();
@@ -171,13 +217,16 @@ void updatesettingpage::httpFinished()
 
 void updatesettingpage::parseUpdateConfig(const QByteArray &document)
 {
-    m_updateContent.clear();
     UpdateConfig config;
     if (!config.parse(document))
         return;
-    if (!config.hasName() || config.productName() != QLatin1String(kProductName))
+    // A version that is no plain number is the server's error: what an earlier check found
+    // stays.
+    if (!config.hasName() || config.productName() != QLatin1String(kProductName) ||
+        !config.hasValidVersion())
         return;
-    const bool connected = m_link && m_link->isConnected();
+    m_updateContent.clear();
+    const bool connected = controllerReachable();
     m_latestVersion = config.version();
     if (m_latestVersion > m_currentVersion) {
         if (connected)
@@ -203,37 +252,47 @@ void updatesettingpage::openFirmwareFile()
 
 void updatesettingpage::startUpgrade()
 {
-    m_progressShown = false;
-    if (!m_deviceRecognised) {
+    if (m_upgrading) {
+        requestStop();
+        return;
+    }
+    if (!m_deviceRecognised && !m_guard->isWaitingForFirmware()) {
         appendLog(tr("Notice: You should connect controller, firstly!"));
         return;
     }
-    if (m_upgrading) {
-        m_upgrader->stop();
-        m_upgrading = false;
-        m_ui->pushButtonStartUpgrade->setText(tr("Start Upgrade"));
-        return;
-    }
     m_ui->textEdit->clear();
+    m_progressShown = false;
     const QFileInfo file(m_firmwareFile);
     if (m_firmwareFile.isEmpty() || !file.exists() || !file.isFile()) {
         appendLog(tr("Firmware not exist!"));
         return;
     }
-    if (m_link) {
-        m_link->closePortForUpgrade();
-        emit displayCloseCOMPort();
-    }
-    m_upgrader->init(this);
     const QString portName = m_link ? m_link->getPortName() : QString();
     // The host's port naming rule decides which names reach a device ("COM<n>" on Windows).
     if (portName.isEmpty() || fclink::deviceForPortName(portName).isEmpty()) {
         appendLog(tr("Port name error! Make sure you have select right port!"));
         return;
     }
+    QString parameters;
+    const bool taken = m_guard->beginFlash(m_upgrader, &parameters);
+    appendLog(parameters);
+    if (!taken)
+        return;
+    emit displayCloseCOMPort();
+    m_upgrader->init(this);
     startFirmwareUpgrade(m_upgrader, portName, m_firmwareFile);
     m_upgrading = true;
     m_ui->pushButtonStartUpgrade->setText(tr("Cancel"));
+    showControllerFacts();
+}
+
+void updatesettingpage::requestStop()
+{
+    if (!UpgradeQuestion::confirmStop(window()))
+        return;
+    // The run reports its end shortly; the button waits for that.
+    m_upgrader->stop();
+    m_ui->pushButtonStartUpgrade->setEnabled(false);
 }
 
 void updatesettingpage::cancelUpgrade()
@@ -247,6 +306,7 @@ bool updatesettingpage::event(QEvent *event)
         return QWidget::event(event);
     const auto *report = static_cast<UpgradeEvent *>(event);
     handleUpgradeReport(report->code, report->portNumber, report->progress);
+    m_guard->takeReport(report->code, report->firmwareVersion);
     return true;
 }
 
@@ -284,13 +344,14 @@ void updatesettingpage::appendLog(const QString &text)
 
 void updatesettingpage::updateFirmware()
 {
-    if (!m_link || !m_link->isConnected()) {
+    if (!controllerReachable()) {
         UpgradeWarningDialog notice(this);
         notice.exec();
         return;
     }
     FirmwareUpgradeDialog dialog(nullptr);
     dialog.setLink(m_link);
+    dialog.setUpgradeGuard(m_guard);
     dialog.setCurrentVersion(m_currentVersion);
     UpdateInfo info;
     info.version = m_latestVersion;

@@ -7,6 +7,7 @@
 
 class Commrt;
 class FirmwareUpgradeLib;
+class UpgradeGuard;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -27,6 +28,8 @@ public:
     ~updatesettingpage() override;
 
     Ui::UpdateSettingPageUi *form() const { return m_ui; }
+    // Guards this page's and its download dialog's flashes; the shell follows its signals.
+    UpgradeGuard *upgradeGuard() const { return m_guard; }
     QString firmwareFile() const { return m_firmwareFile; }
     bool isUpgrading() const { return m_upgrading; }
     bool isDeviceRecognised() const { return m_deviceRecognised; }
@@ -68,10 +71,15 @@ private:
     void parseUpdateConfig(const QByteArray &document);
     void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);
     void appendLog(const QString &text);
+    void showControllerFacts();
+    bool controllerReachable() const;
+    void requestStop();
+    void onWaitingForFirmware(bool waiting);
 
     Commrt *m_link;
     Ui::UpdateSettingPageUi *m_ui;
     FirmwareUpgradeLib *m_upgrader = nullptr;
+    UpgradeGuard *m_guard = nullptr;
     QString m_firmwareFile;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;

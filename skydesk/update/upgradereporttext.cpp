@@ -46,6 +46,8 @@ QString UpgradeReportText::line(quint32 code, const QString &portLabel)
                   "connection</font></h6>");
     case UpgradeEvent::StateError:
         return tr("<h6><font color=#ff0000>State Error</font></h6>");
+    case UpgradeEvent::ApplicationResumed:
+        return tr("<h6><font color=#000000>The flight controller keeps its firmware</font></h6>");
     default:
         return QString();
     }

@@ -2,6 +2,7 @@
 #include "commrt.h"
 #include "parameterfields.h"
 #include "parameterfile.h"
+#include "parameterformat.h"
 #include "parameterslices.h"
 #include "portnaming.h"
 #include "uavparam.h"
@@ -152,6 +153,96 @@ private slots:
         QVERIFY(!valueFitsField(FieldType::Int16, 32768));
         QVERIFY(valueFitsField(FieldType::UInt16, 65535));
         QVERIFY(!valueFitsField(FieldType::UInt16, 65536));
+    }
+
+    // What the table says about a field must fit the field: a range within what its bytes hold,
+    // a default that makes sense, choices within the range, a place for everything shown.
+    void meaningsFitTheirFields()
+    {
+        for (const ParameterField &field : parameterFields()) {
+            const QByteArray name = field.name;
+            const qint64 lowest = field.readsUnsigned() ? 0 : fieldMinimum(field.type);
+            const qint64 highest = field.readsUnsigned() ? 255 : fieldMaximum(field.type);
+            QVERIFY2(field.minimum >= lowest && field.maximum <= highest, name);
+            QVERIFY2(field.minimum <= field.maximum, name);
+            QVERIFY2(field.isMeaningful(field.defaultValue), name);
+            QVERIFY2(field.scale >= 1 && field.decimals >= 0, name);
+            for (const FieldChoice &choice : field.choices)
+                QVERIFY2(choice.code >= field.minimum && choice.code <= field.maximum, name);
+            const bool spare = name.startsWith("spare");
+            QCOMPARE(field.tab.page == FieldPage::NotShown, spare);
+            QCOMPARE(field.caption == nullptr, spare);
+            if (!spare)
+                QVERIFY2(field.tab.title && *field.tab.title, name);
+        }
+        // The signed bytes that hold gains up to 255 are read as the unsigned byte.
+        QVERIFY(findParameterField("PKp")->readsUnsigned());
+        QVERIFY(!findParameterField("VUKp")->readsUnsigned());
+        std::vector<quint8> block(kParameterBlockSize, 0xC8);
+        QCOMPARE(readValue(block.data(), *findParameterField("PKp")), 200);
+        QCOMPARE(readField(block.data(), *findParameterField("PKp")), -56);
+        QCOMPARE(readValue(block.data(), *findParameterField("VUKp")), -56);
+    }
+
+    void defaultsMakeAFactoryBlock()
+    {
+        std::vector<quint8> block(kParameterBlockSize, 0xEE);
+        writeDefaults(block.data());
+        for (const ParameterField &field : parameterFields())
+            QCOMPARE(readField(block.data(), field), field.defaultValue);
+        QCOMPARE(readField(block.data(), *findParameterField("ChannelMap7")), 5);
+        QCOMPARE(readField(block.data(), *findParameterField("LimitAlt")), 120);
+    }
+
+    void valuesInWords()
+    {
+        const ParameterField &limitAlt = *findParameterField("LimitAlt");
+        QCOMPARE(formatValue(limitAlt, 250), QStringLiteral("250 m"));
+        QCOMPARE(formatRange(limitAlt, limitAlt.minimum, limitAlt.maximum),
+                 QStringLiteral("10–10000 m"));
+        const ParameterField &lossVolt = *findParameterField("LossVolt");
+        QCOMPARE(formatValue(lossVolt, 1110), QStringLiteral("11.10 V"));
+        QCOMPARE(formatNumber(lossVolt, 5), QStringLiteral("0.05"));
+        const ParameterField &failType = *findParameterField("FailType");
+        QCOMPARE(formatValue(failType, 1), QStringLiteral("Alt Go-Home"));
+        QCOMPARE(formatValue(failType, 9), QStringLiteral("9"));
+        QCOMPARE(formatMeaning(failType), QStringLiteral("0 Hover, 1 Alt Go-Home"));
+        QVERIFY(failType.isMeaningful(0) && !failType.isMeaningful(2));
+        QCOMPARE(formatRange(-30000, 30000), QStringLiteral("-30000 – 30000"));
+        QCOMPARE(fieldCaption(limitAlt), QStringLiteral("Max Altitude"));
+        QCOMPARE(fieldCaption(*findParameterField("spare98")), QStringLiteral("Spare byte 98"));
+        QCOMPARE(tabTitle(limitAlt.tab), QStringLiteral("Limits"));
+        QCOMPARE(groupTitle(limitAlt), QStringLiteral("Altitude Limit"));
+        QCOMPARE(pageTitle(FieldPage::Internal), QStringLiteral("Internal"));
+    }
+
+    void fieldsGroupedByPlace()
+    {
+        const QVector<FieldSection> sections = fieldsByPlace();
+        QSet<const ParameterField *> seen;
+        int previousPage = 0;
+        for (const FieldSection &section : sections) {
+            const int page = section.tab.page == FieldPage::Setting    ? 1
+                             : section.tab.page == FieldPage::Internal ? 2
+                                                                       : 3;
+            QVERIFY(page >= previousPage);
+            previousPage = page;
+            QVERIFY(!section.fields.isEmpty());
+            for (const ParameterField *field : section.fields) {
+                QCOMPARE(field->tab.index, section.tab.index);
+                QVERIFY(!seen.contains(field));
+                seen.insert(field);
+            }
+        }
+        QCOMPARE(seen.size(), parameterFields().size());
+        QCOMPARE(QLatin1String(sections.first().fields.first()->name), QLatin1String("MotorIdel"));
+        QCOMPARE(sections.last().tab.page, FieldPage::NotShown);
+        const auto servoTrims =
+            std::find_if(sections.cbegin(), sections.cend(), [](const FieldSection &section) {
+                return section.group && QLatin1String(section.group) == QLatin1String("Servo Trim");
+            });
+        QVERIFY(servoTrims != sections.cend());
+        QCOMPARE(servoTrims->fields.size(), 12);
     }
 
     void fileWritesTypedValuesUnderSwappedKeys()

@@ -1,5 +1,6 @@
 // The upgrade's plain parts: CRC-32, the firmware file, bootloader packets, the mapping of
 // device status to report codes, and the simulator's bootloader driven packet by packet.
+#include "applicationinfo.h"
 #include "bootloader.h"
 #include "bootpacket.h"
 #include "bootpacketassembler.h"
@@ -7,6 +8,8 @@
 #include "firmwareimage.h"
 #include "upgradeevent.h"
 #include "upgraderun.h"
+
+#include "frame.h"
 
 #include <QtTest>
 
@@ -212,7 +215,7 @@ private slots:
         QCOMPARE(reply.sequence(), quint8(1));
         QCOMPARE(reply.payload().size(), boot::kSyncReplySize);
         QCOMPARE(static_cast<quint8>(reply.payload()[0]), FirmwareImage::kDeviceId);
-        QCOMPARE(BootPacket::readU32(reply.payload(), 4), Bootloader::kFlashSize);
+        QCOMPARE(BootPacket::readU32(reply.payload(), 4), Bootloader::kDefaultFlashSize);
 
         QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Erase, 2, u32(700)))),
                  quint8(boot::Ok));
@@ -231,7 +234,9 @@ private slots:
         BootPacket::appendU16(&version, 321);
         QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Run, sequence++, version))),
                  quint8(boot::Ok));
-        QVERIFY(bootloader.runAccepted());
+        QVERIFY(bootloader.applicationStarted());
+        QVERIFY(bootloader.newFirmwareStarted());
+        QVERIFY(bootloader.applicationIntact());
         QCOMPARE(bootloader.firmwareVersion(), quint16(321));
     }
 
@@ -259,7 +264,7 @@ private slots:
                  quint8(boot::UnexpectedState));
         QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Verify, 9, u32(10) + u32(1)))),
                  quint8(boot::VerifyMismatch));
-        QVERIFY(!bootloader.runAccepted());
+        QVERIFY(!bootloader.applicationStarted());
     }
 
     void bootloaderRepeatsItsLastReplyForARepeatedRequest()
@@ -285,7 +290,7 @@ private slots:
     void failStepNamesParse()
     {
         const QStringList names = Bootloader::failStepNames();
-        QCOMPARE(names.size(), 12);
+        QCOMPARE(names.size(), 13);
         Bootloader::FailStep step = Bootloader::FailStep::None;
         QVERIFY(Bootloader::parseFailStep(QStringLiteral("crc-reply"), &step));
         QCOMPARE(step, Bootloader::FailStep::CrcReply);
@@ -293,7 +298,68 @@ private slots:
         QCOMPARE(step, Bootloader::FailStep::SyncSilent);
         QVERIFY(Bootloader::parseFailStep(QStringLiteral("timeout"), &step));
         QCOMPARE(step, Bootloader::FailStep::Timeout);
+        QVERIFY(Bootloader::parseFailStep(QStringLiteral("sync-device"), &step));
+        QCOMPARE(step, Bootloader::FailStep::SyncDevice);
         QVERIFY(!Bootloader::parseFailStep(QStringLiteral("nonsense"), &step));
+    }
+
+    // SYNC tells whether the flash holds firmware that can run; LEAVE starts it, and is refused
+    // from the erase on until a new image has been run.
+    void bootloaderGoesBackOnlyToAnIntactApplication()
+    {
+        Bootloader bootloader(Bootloader::FailStep::None, 64 * 1024, 300, true);
+        BootPacket reply = exchange(&bootloader, BootPacket(boot::Sync, 1));
+        QCOMPARE(reply.payload().size(), boot::kSyncReplySize);
+        QCOMPARE(BootPacket::readU32(reply.payload(), 4), quint32(64 * 1024));
+        QCOMPARE(static_cast<quint8>(reply.payload()[8]), quint8(boot::IntactApplication));
+        QCOMPARE(BootPacket::readU16(reply.payload(), 9), quint16(300));
+        QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Leave, 2))), quint8(boot::Ok));
+        QVERIFY(bootloader.applicationStarted());
+        QVERIFY(!bootloader.newFirmwareStarted());
+
+        bootloader.restart();
+        exchange(&bootloader, BootPacket(boot::Sync, 1));
+        QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Erase, 2, u32(600)))),
+                 quint8(boot::Ok));
+        QVERIFY(!bootloader.applicationIntact());
+        QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Leave, 3))),
+                 quint8(boot::NothingToRun));
+        QVERIFY(!bootloader.applicationStarted());
+        // Half-written and restarted: still nothing to run, and SYNC says so.
+        QCOMPARE(
+            statusOf(exchange(&bootloader, BootPacket(boot::Write, 4, u32(0) + sampleImage(256)))),
+            quint8(boot::Ok));
+        bootloader.restart();
+        reply = exchange(&bootloader, BootPacket(boot::Sync, 1));
+        QCOMPARE(static_cast<quint8>(reply.payload()[8]), quint8(boot::NoApplication));
+        QCOMPARE(BootPacket::readU16(reply.payload(), 9), quint16(0));
+        QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Leave, 2))),
+                 quint8(boot::NothingToRun));
+        // An image larger than this flash cannot be erased for.
+        QCOMPARE(statusOf(exchange(&bootloader, BootPacket(boot::Erase, 3, u32(64 * 1024 + 1)))),
+                 quint8(boot::LengthInvalid));
+    }
+
+    void applicationInfoRoundTrips()
+    {
+        ApplicationInfo info;
+        info.deviceId = 0x26;
+        info.firmwareVersion = 0x1234;
+        info.flashSize = 0x00040000;
+        info.bootloaderVersion = 2;
+        quint8 payload[16];
+        info.encodePayload(payload);
+        quint8 frame[fclink::kFrameSize];
+        fclink::buildReplyFrame(ApplicationInfo::kInfoCommand, 0x26, 0x34, 0, payload, frame);
+        ApplicationInfo read;
+        QVERIFY(read.decodeReply(frame));
+        QCOMPARE(read.deviceId, quint8(0x26));
+        QCOMPARE(read.firmwareVersion, quint16(0x1234));
+        QCOMPARE(read.flashSize, quint32(0x00040000));
+        QCOMPARE(read.bootloaderVersion, quint8(2));
+        // Any other reply is not the answer to the upgrade info.
+        fclink::buildReplyFrame(0, 0x26, 0x34, 0, payload, frame);
+        QVERIFY(!read.decodeReply(frame));
     }
 };
 

@@ -31,6 +31,8 @@ public:
         const auto *report = static_cast<UpgradeEvent *>(event);
         codes.append(report->code);
         portNumbers.append(report->portNumber);
+        if (report->firmwareVersion >= 0)
+            versions.insert(report->code, report->firmwareVersion);
         if (report->code == UpgradeEvent::Progress)
             progress.append(report->progress);
         return true;
@@ -51,6 +53,7 @@ public:
     QList<quint32> codes;
     QList<qint32> portNumbers;
     QList<qint32> progress;
+    QHash<quint32, qint32> versions; // the version a report carried, by code
 };
 
 QByteArray sampleImage(int size, quint32 seed)
@@ -101,6 +104,19 @@ private:
         QCOMPARE(receiver->codes.last(), quint32(UpgradeEvent::RunEnded));
     }
 
+    // The codes of one probe of the port.
+    static QList<quint32> probe(const QString &port, Receiver *receiver = nullptr)
+    {
+        Receiver own;
+        Receiver *target = receiver ? receiver : &own;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(target);
+        upgrade->probe(port);
+        waitForEnd(*target);
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        return target->milestones();
+    }
+
 private slots:
     void goodImageIsFlashedAndRuns()
     {
@@ -127,6 +143,7 @@ private slots:
         for (int i = 1; i < receiver.progress.size(); ++i)
             QVERIFY(receiver.progress[i] > receiver.progress[i - 1]);
         QCOMPARE(receiver.progress.last(), 100);
+        QCOMPARE(receiver.versions.value(UpgradeEvent::UpgradeCompleted), 371);
         QVERIFY(sim.receivedCommand(0xB1));
 
         // The new firmware answers on the link with the low byte of its version (371 & 0xFF).
@@ -273,7 +290,8 @@ private slots:
         QCOMPARE(receiver.codes,
                  (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
                                  UpgradeEvent::DeviceError, UpgradeEvent::RunEnded}));
-        QVERIFY(sim.receivedCommand(0xB1));
+        // Asked for its upgrade info, it stayed silent: nobody was sent anywhere.
+        QVERIFY(sim.receivedCommand(0xB0));
     }
 
     void stopEndsTheRun()
@@ -335,6 +353,146 @@ private slots:
         runUpgrade(sim.linkPath(), small, &receiver);
         QVERIFY(receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
         QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 0x42);
+    }
+
+    // An image that cannot fit the controller's flash is refused while the controller still runs
+    // its application: it never restarts into the bootloader and answers the link right after.
+    void oversizedImageIsRefusedBeforeTheBootloader()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105")}));
+        const QString file = dir.filePath(QStringLiteral("huge.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(300000, 21))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.codes,
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::FileSizeError, UpgradeEvent::RunEnded}));
+        QVERIFY(!sim.receivedCommand(0xB1));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // A bootloader that turns out to belong to another device refuses the image before anything
+    // is erased; the controller is sent back to its intact application.
+    void refusalInTheBootloaderReturnsToTheApplication()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
+                           QStringLiteral("--flash-fail"), QStringLiteral("sync-device")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(3000, 22))));
+
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.milestones(),
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::DeviceError, UpgradeEvent::ApplicationResumed,
+                                 UpgradeEvent::RunEnded}));
+        QCOMPARE(receiver.versions.value(UpgradeEvent::ApplicationResumed), 105);
+        QVERIFY(sim.receivedCommand(0xB1));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // A stop after the controller has agreed to restart into its bootloader but before the erase
+    // brings it back to the firmware it had.
+    void stopBeforeTheEraseReturnsToTheApplication()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        // Slow replies: the stop lands while the run waits for the bootloader's answers.
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
+                           QStringLiteral("--reply-delay"), QStringLiteral("300")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(3000, 23))));
+
+        Receiver receiver;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&receiver);
+        upgrade->start(sim.linkPath(), file);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1) || receiver.ended(), kRunTimeoutMs);
+        upgrade->stop();
+        QVERIFY(waitForEnd(receiver));
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QVERIFY(!receiver.codes.contains(UpgradeEvent::FlashingBegins));
+        QTest::qWait(600); // the slow replies still under way have arrived
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // A run cut off after the erase leaves the controller in its bootloader, also across a
+    // restart of the controller; a probe finds it waiting, a healthy controller is no bootloader,
+    // and the next run repairs it.
+    void cutRunLeavesTheBootloaderWaitingAcrossARestart()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        const QStringList options{
+            QStringLiteral("--firmware"),       QStringLiteral("105"),
+            QStringLiteral("--firmware-state"), dir.filePath(QStringLiteral("firmware.ini")),
+            QStringLiteral("--reply-delay"),    QStringLiteral("5")};
+        QVERIFY(sim.start(options));
+        QCOMPARE(probe(sim.linkPath()),
+                 (QList<quint32>{UpgradeEvent::PortOpened, UpgradeEvent::NoBootloader,
+                                 UpgradeEvent::RunEnded}));
+
+        const QString big = dir.filePath(QStringLiteral("big.qmtvf"));
+        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(300, sampleImage(100000, 31))));
+        Receiver cut;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&cut);
+        upgrade->start(sim.linkPath(), big);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (!cut.progress.isEmpty() && cut.progress.last() >= 40) || cut.ended(), kRunTimeoutMs);
+        upgrade->stop();
+        QVERIFY(waitForEnd(cut));
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QVERIFY2(!cut.codes.contains(UpgradeEvent::UpgradeCompleted), "not cut");
+        QVERIFY(!cut.codes.contains(UpgradeEvent::ApplicationResumed));
+
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), -1);
+        QVERIFY(probe(sim.linkPath()).contains(UpgradeEvent::WaitingForFirmware));
+        sim.stop();
+        QVERIFY(sim.start(options));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), -1);
+        QVERIFY(probe(sim.linkPath()).contains(UpgradeEvent::WaitingForFirmware));
+
+        const QString good = dir.filePath(QStringLiteral("good.qmtvf"));
+        QVERIFY(writeFile(good, fwupgrade::buildFirmwareFile(300, sampleImage(20000, 32))));
+        Receiver repair;
+        runUpgrade(sim.linkPath(), good, &repair);
+        QVERIFY(repair.codes.contains(UpgradeEvent::UpgradeCompleted));
+        // The version byte holds only the low 8 bits of 3.00; the upgrade info has it whole.
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 300 & 0xFF);
+        sim.stop();
+        QVERIFY(sim.start(options));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 300 & 0xFF);
+    }
+
+    // A controller that went into its bootloader with its firmware whole (the way back of a
+    // stopped run was lost) is sent back by a probe.
+    void probeSendsAnIntactControllerBack()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("412")}));
+        {
+            QSerialPort port(sim.linkPath());
+            QVERIFY(port.open(QIODevice::ReadWrite));
+            quint8 request[fclink::kFrameSize];
+            fclink::buildRequestFrame(0xB1, 0, nullptr, request);
+            port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+            QVERIFY(port.waitForBytesWritten(1000));
+            QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1), kRunTimeoutMs);
+        }
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), -1);
+        Receiver found;
+        QCOMPARE(probe(sim.linkPath(), &found),
+                 (QList<quint32>{UpgradeEvent::PortOpened, UpgradeEvent::ApplicationResumed,
+                                 UpgradeEvent::RunEnded}));
+        QCOMPARE(found.versions.value(UpgradeEvent::ApplicationResumed), 412);
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 412 & 0xFF);
     }
 
     void oneObjectServesSeveralRuns()

@@ -12,6 +12,10 @@ int firmwareVersionOnLink(const QString &device)
     if (!port.open(QIODevice::ReadWrite))
         return -1;
     port.setBaudRate(QSerialPort::Baud115200);
+    // Replies to an earlier client's requests may still be on their way: they say nothing about
+    // the controller now.
+    while (port.waitForReadyRead(100))
+        port.readAll();
     quint8 request[fclink::kFrameSize];
     fclink::buildRequestFrame(0, 0, nullptr, request);
     fclink::FrameAssembler assembler(fclink::kReplyStart0, fclink::kReplyStart1);

@@ -8,9 +8,9 @@ namespace boot = fwupgrade::boot;
 
 namespace {
 
-const char *const kFailStepNames[] = {"sync-silent", "erase",     "write",    "address",
-                                      "length",      "head",      "checksum", "verify",
-                                      "run",         "crc-reply", "state",    "timeout"};
+const char *const kFailStepNames[] = {
+    "sync-silent", "erase", "write",     "address", "length",  "head",       "checksum",
+    "verify",      "run",   "crc-reply", "state",   "timeout", "sync-device"};
 
 } // namespace
 
@@ -31,8 +31,10 @@ bool Bootloader::parseFailStep(const QString &name, FailStep *step)
     return true;
 }
 
-Bootloader::Bootloader(FailStep failStep)
-    : m_failStep(failStep), m_flash(static_cast<int>(kFlashSize), '\xFF')
+Bootloader::Bootloader(FailStep failStep, quint32 flashSize, quint16 installedVersion,
+                       bool applicationIntact)
+    : m_failStep(failStep), m_flashSize(flashSize), m_flash(static_cast<int>(flashSize), '\xFF'),
+      m_firmwareVersion(installedVersion), m_applicationIntact(applicationIntact)
 {
 }
 
@@ -44,7 +46,8 @@ void Bootloader::restart()
     m_nextAddress = 0;
     m_blocksWritten = 0;
     m_silent = false;
-    m_runAccepted = false;
+    m_applicationStarted = false;
+    m_newFirmwareStarted = false;
     m_haveLast = false;
     m_lastReply.clear();
 }
@@ -53,7 +56,7 @@ QByteArray Bootloader::feed(const QByteArray &bytes)
 {
     QByteArray out;
     m_assembler.feed(bytes, [&](const BootPacket &request, bool crcValid) {
-        if (!crcValid || m_silent || m_runAccepted)
+        if (!crcValid || m_silent || m_applicationStarted)
             return;
         if (m_haveLast && request.type() == m_lastType && request.sequence() == m_lastSequence) {
             out.append(m_lastReply);
@@ -79,11 +82,17 @@ QByteArray Bootloader::handle(const BootPacket &request)
     case boot::Sync:
         if (m_failStep == FailStep::SyncSilent)
             return QByteArray();
-        m_state = State::Synced;
-        payload.append(static_cast<char>(fwupgrade::FirmwareImage::kDeviceId));
+        if (m_state == State::Started)
+            m_state = State::Synced;
+        payload.append(static_cast<char>(m_failStep == FailStep::SyncDevice
+                                             ? fwupgrade::FirmwareImage::kDeviceId + 1
+                                             : fwupgrade::FirmwareImage::kDeviceId));
         payload.append(static_cast<char>(kVersion));
         BootPacket::appendU16(&payload, kMaxBlock);
-        BootPacket::appendU32(&payload, kFlashSize);
+        BootPacket::appendU32(&payload, m_flashSize);
+        payload.append(
+            static_cast<char>(m_applicationIntact ? boot::IntactApplication : boot::NoApplication));
+        BootPacket::appendU16(&payload, m_applicationIntact ? m_firmwareVersion : 0);
         break;
     case boot::Erase:
         payload = statusPayload(erase(request.payload()));
@@ -103,6 +112,9 @@ QByteArray Bootloader::handle(const BootPacket &request)
     case boot::Run:
         payload = statusPayload(run(request.payload()));
         break;
+    case boot::Leave:
+        payload = statusPayload(leave(request.payload()));
+        break;
     default:
         payload = statusPayload(boot::UnexpectedState);
         break;
@@ -121,13 +133,16 @@ quint8 Bootloader::erase(const QByteArray &payload)
     if (payload.size() != 4)
         return boot::LengthInvalid;
     const quint32 length = BootPacket::readU32(payload, 0);
-    if (length == 0 || length > kFlashSize)
+    if (length == 0 || length > m_flashSize)
         return boot::LengthInvalid;
-    if (m_failStep == FailStep::Erase)
+    if (m_failStep == FailStep::Erase) {
+        m_applicationIntact = false; // an erase that failed half-way leaves nothing to run
         return boot::EraseFailed;
+    }
     if (m_failStep == FailStep::Head)
         return boot::HeadInvalid;
     m_flash.fill('\xFF');
+    m_applicationIntact = false;
     m_erasedLength = length;
     m_nextAddress = 0;
     m_blocksWritten = 0;
@@ -187,7 +202,19 @@ quint8 Bootloader::run(const QByteArray &payload)
     if (m_failStep == FailStep::Run)
         return boot::RunFailed;
     m_firmwareVersion = BootPacket::readU16(payload, 0);
-    m_runAccepted = true;
+    m_applicationIntact = true;
+    m_applicationStarted = true;
+    m_newFirmwareStarted = true;
+    return boot::Ok;
+}
+
+quint8 Bootloader::leave(const QByteArray &payload)
+{
+    if (!payload.isEmpty())
+        return boot::LengthInvalid;
+    if (!m_applicationIntact)
+        return boot::NothingToRun;
+    m_applicationStarted = true;
     return boot::Ok;
 }
 

@@ -1,13 +1,14 @@
 #include "flightcontroller.h"
 
 #include "frame.h"
+#include "parameterfields.h"
 #include "parameterslices.h"
 #include "replydecoder.h"
 #include "telemetrymodel.h"
 
 #include <cstring>
 
-FlightController::FlightController(const UavParam &block, quint8 firmwareVersion,
+FlightController::FlightController(const UavParam &block, quint16 firmwareVersion,
                                    int commandDelayMs, const QSet<quint8> &failingCommands)
     : m_block(block), m_firmwareVersion(firmwareVersion), m_commandDelayMs(commandDelayMs),
       m_failingCommands(failingCommands)
@@ -16,104 +17,9 @@ FlightController::FlightController(const UavParam &block, quint8 firmwareVersion
 
 UavParam FlightController::defaultBlock()
 {
-    UavParam p = {};
-
-    // Servo trims and reversals all neutral (zero-initialised above).
-    p.MotorIdel = 2;
-    p.SwashServoType = 1;
-    p.TailLimitA = 80;
-    p.TailLimitB = 80;
-    p.AilLimit = 80;
-    p.EleLimit = 80;
-    p.CollRatio = 60;
-
-    p.BatteryCell = 3;
-    p.SafeGard1 = 1;
-    p.SafeGard2 = 2;
-    p.VoltProtectSwitch = 1;
-    p.LossVolt = 1110;
-    p.ProtectVolt1 = 1050;
-    p.ProtectVolt2 = 1000;
-
-    p.ChannelMapA = 1;
-    p.ChannelMapE = 2;
-    p.ChannelMapT = 3;
-    p.ChannelMapR = 4;
-    p.ChannelMapU = 5;
-    p.ChannelMapC = 6;
-    p.ChannelMap7 = 5; // go-home switch
-    p.ChannelMap8 = 6; // IOC switch
-
-    // Rate loops.
-    p.PKtotal = 40;
-    p.PKp = 20;
-    p.PKi = 10;
-    p.PKd = 5;
-    p.QKtotal = 40;
-    p.QKp = 20;
-    p.QKi = 10;
-    p.QKd = 5;
-    p.RKtotal = 35;
-    p.RKp = 18;
-    p.RKi = 8;
-    p.RKd = 4;
-    // Attitude loops.
-    p.PhiKtotal = 40;
-    p.PhiKp = 25;
-    p.PhiKi = 5;
-    p.PhiKd = 10;
-    p.ThetaKtotal = 40;
-    p.ThetaKp = 25;
-    p.ThetaKi = 5;
-    p.ThetaKd = 10;
-    p.PsiKtotal = 30;
-    p.PsiKp = 20;
-    p.PsiKi = 5;
-    p.PsiKd = 8;
-    // Height, vertical speed, position.
-    p.HKtotal = 30;
-    p.HKp = 20;
-    p.HKi = 10;
-    p.HKd = 5;
-    p.VKtotal = 30;
-    p.VKp = 20;
-    p.VKi = 10;
-    p.VKd = 5;
-    p.PositionKtotal = 25;
-    p.PositionKp = 15;
-    p.PositionKi = 5;
-    p.PositionKd = 5;
-    p.VUKtotal = 30;
-    p.VUKp = 20;
-    p.VUKi = 10;
-    p.VUKd = 5;
-    p.SideDistKtotal = 20;
-    p.SideDistKp = 10;
-    p.SideDistKi = 5;
-    p.SideDistKd = 2;
-
-    p.IocFunctionMiddle = 1;
-    p.IocFunctionRight = 3;
-
-    p.FailType = 1;
-    p.TurnbackHeight = 30;
-    p.GoHomeEnable = 1;
-    p.GoHomeHeading = 1;
-    p.ReachDistAlt = 5;
-    p.MaxAutoSpin = 30;
-    p.MaxPhi = 35;
-    p.MaxTheta = 35;
-    p.MaxVcruise = 10;
-    p.MinVcruise = 2;
-    p.MaxClimbrate = 3;
-    p.MaxDeclinerate = 2;
-    p.MaxThetaByhand = 30;
-    p.MaxPhiByhand = 30;
-
-    p.LimitRadius = 500;
-    p.LimitAlt = 120;
-    p.ForbidAreaEnable = 0;
-    return p;
+    UavParam block = {};
+    fclink::writeDefaults(fclink::parameterBlockBytes(block));
+    return block;
 }
 
 bool FlightController::reportsResult(quint8 command)
@@ -149,7 +55,8 @@ FlightController::Outcome FlightController::handleRequest(const quint8 *request,
     buildPayload(request[fclink::offset::Head], request + fclink::offset::Payload, ms, &replyHead,
                  payload, &outcome);
 
-    fclink::buildReplyFrame(m_resultCode, kDeviceId, m_firmwareVersion, replyHead, payload, reply);
+    fclink::buildReplyFrame(m_resultCode, kDeviceId, firmwareVersionByte(), replyHead, payload,
+                            reply);
     return outcome;
 }
 

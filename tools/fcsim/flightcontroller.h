@@ -25,14 +25,16 @@ public:
         bool commandStarted = false;
     };
 
-    FlightController(const UavParam &block, quint8 firmwareVersion, int commandDelayMs,
+    // firmwareVersion in hundredths; replies carry its low 8 bits.
+    FlightController(const UavParam &block, quint16 firmwareVersion, int commandDelayMs,
                      const QSet<quint8> &failingCommands);
 
     // Written bytes at these block offsets are not stored (a controller that refuses them).
     void setIgnoredWriteOffsets(const QSet<int> &offsets) { m_ignoredWriteOffsets = offsets; }
 
-    // A plausible factory configuration: three-cell battery, channels 1..6 mapped in order,
-    // go-home switch on channel 5, IOC switch on channel 6, go-home enabled at 30 m.
+    // A plausible factory configuration: every field at the default of the field table
+    // (three-cell battery, channels 1..6 mapped in order, go-home switch on channel 5, IOC
+    // switch on channel 6, go-home enabled at 30 m).
     static UavParam defaultBlock();
 
     // The commands whose outcome is reported after a delay: flash write (2), voltage (6),
@@ -54,9 +56,13 @@ public:
     quint8 resultCode() const { return m_resultCode; }
     quint8 lastCommand() const { return m_lastCommand; }
     const UavParam &block() const { return m_block; }
-    quint8 firmwareVersion() const { return m_firmwareVersion; }
+    quint16 firmwareVersion() const { return m_firmwareVersion; }
+    // The version byte of every reply: the low 8 bits of the version.
+    quint8 firmwareVersionByte() const { return static_cast<quint8>(m_firmwareVersion & 0xFF); }
     // A new firmware has been flashed and started.
-    void setFirmwareVersion(quint8 version) { m_firmwareVersion = version; }
+    void setFirmwareVersion(quint16 version) { m_firmwareVersion = version; }
+    // The firmware starts with the factory configuration (after an upgrade that resets it).
+    void resetBlock() { m_block = defaultBlock(); }
 
 private:
     void buildPayload(quint8 requestHead, const quint8 *requestPayload, qint64 ms,
@@ -64,7 +70,7 @@ private:
     int switchChannel(quint8 mapping) const;
 
     UavParam m_block;
-    quint8 m_firmwareVersion;
+    quint16 m_firmwareVersion;
     const int m_commandDelayMs;
     const QSet<quint8> m_failingCommands;
     QSet<int> m_ignoredWriteOffsets;

@@ -16,10 +16,13 @@ const char *const kDescription =
     "pseudo-terminal or a serial device, keeps a 210-byte parameter block, produces moving\n"
     "telemetry and reports calibration and flash results after a delay.\n"
     "\n"
-    "A request with command 177 (0xB1) is answered once with that command as its result; the\n"
-    "controller then restarts into its bootloader, which takes a firmware image into a 256 KiB\n"
-    "simulated flash and, once it has been verified and run, returns to the link protocol with\n"
-    "the new firmware version.\n"
+    "A request with command 176 (0xB0) is answered with the upgrade info (flash size, full\n"
+    "firmware version). A request with command 177 (0xB1) is answered once with that command as\n"
+    "its result; the controller then restarts into its bootloader, which takes a firmware image\n"
+    "into its simulated flash (--flash-size) and, once it has been verified and run, returns to\n"
+    "the link protocol with the new firmware version. Until the erase the bootloader can return\n"
+    "to the firmware it had; after it the controller stays in its bootloader (also across a\n"
+    "restart with --firmware-state) until a run completes.\n"
     "\n"
     "With --pty the slave device path is printed as the only line on stdout once the\n"
     "simulator is ready; with --port the device path is printed once it is open.\n"
@@ -134,8 +137,23 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
         QStringLiteral("FILE"));
     const QCommandLineOption firmwareOption(
         QStringLiteral("firmware"),
-        QStringLiteral("Firmware version byte carried by every reply, 0..255 (default 105)."),
+        QStringLiteral("Installed firmware version in hundredths, 0..65535 (default 105); every "
+                       "reply carries its low 8 bits."),
         QStringLiteral("N"), QStringLiteral("105"));
+    const QCommandLineOption flashSizeOption(
+        QStringLiteral("flash-size"),
+        QStringLiteral("Size of the firmware flash in bytes, 1024..16777216 (default 262144)."),
+        QStringLiteral("BYTES"), QString::number(Bootloader::kDefaultFlashSize));
+    const QCommandLineOption firmwareStateOption(
+        QStringLiteral("firmware-state"),
+        QStringLiteral("The installed firmware (version, intact or not): loaded at start when it "
+                       "exists (it then replaces --firmware; firmware that is not intact starts "
+                       "the simulator in its bootloader), written whenever an upgrade changes "
+                       "it."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption resetOnUpgradeOption(
+        QStringLiteral("reset-on-upgrade"),
+        QStringLiteral("A newly flashed firmware starts with the factory parameters."));
     const QCommandLineOption commandDelayOption(
         QStringLiteral("command-delay"),
         QStringLiteral("Time a flash write or calibration (commands 2, 6, 12, 13) takes before "
@@ -198,11 +216,14 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Write diagnostics to stderr."));
 
-    parser.addOptions({ptyOption,       portOption,         stateOption,         dumpOption,
-                       logOption,       firmwareOption,     commandDelayOption,  failOption,
-                       flashFailOption, replyDelayOption,   dropOption,          corruptOption,
-                       seedOption,      silentAfterOption,  silentForOption,     stallAfterOption,
-                       stallForOption,  ignoreWritesOption, repeatRepliesOption, verboseOption});
+    parser.addOptions({ptyOption,           portOption,          stateOption,
+                       dumpOption,          logOption,           firmwareOption,
+                       flashSizeOption,     firmwareStateOption, resetOnUpgradeOption,
+                       commandDelayOption,  failOption,          flashFailOption,
+                       replyDelayOption,    dropOption,          corruptOption,
+                       seedOption,          silentAfterOption,   silentForOption,
+                       stallAfterOption,    stallForOption,      ignoreWritesOption,
+                       repeatRepliesOption, verboseOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -220,10 +241,11 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
 
     // Options that take one value must not be given twice with different meanings.
     for (const QCommandLineOption &option :
-         {ptyOption, portOption, stateOption, dumpOption, logOption, firmwareOption,
-          commandDelayOption, failOption, flashFailOption, replyDelayOption, dropOption,
-          corruptOption, seedOption, silentAfterOption, silentForOption, stallAfterOption,
-          stallForOption, ignoreWritesOption}) {
+         {ptyOption,          portOption,       stateOption,     dumpOption,
+          logOption,          firmwareOption,   flashSizeOption, firmwareStateOption,
+          commandDelayOption, failOption,       flashFailOption, replyDelayOption,
+          dropOption,         corruptOption,    seedOption,      silentAfterOption,
+          silentForOption,    stallAfterOption, stallForOption,  ignoreWritesOption}) {
         if (parser.values(option).size() > 1) {
             *message = QStringLiteral("--%1 given more than once").arg(option.names().constFirst());
             return ParseResult::Error;
@@ -246,7 +268,9 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     statePath = parser.value(stateOption);
     dumpPath = parser.value(dumpOption);
     logPath = parser.value(logOption);
-    for (const QCommandLineOption &option : {stateOption, dumpOption, logOption}) {
+    firmwareStatePath = parser.value(firmwareStateOption);
+    for (const QCommandLineOption &option :
+         {stateOption, dumpOption, logOption, firmwareStateOption}) {
         if (parser.isSet(option) && parser.value(option).isEmpty()) {
             *message = QStringLiteral("--%1 needs a file name").arg(option.names().constFirst());
             return ParseResult::Error;
@@ -256,13 +280,24 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     {
         bool ok = false;
         const int firmware = parser.value(firmwareOption).toInt(&ok, 10);
-        if (!ok || firmware < 0 || firmware > 255) {
-            *message = QStringLiteral("--firmware expects a number from 0 to 255, not '%1'")
+        if (!ok || firmware < 0 || firmware > 65535) {
+            *message = QStringLiteral("--firmware expects a number from 0 to 65535, not '%1'")
                            .arg(parser.value(firmwareOption));
             return ParseResult::Error;
         }
-        firmwareVersion = static_cast<quint8>(firmware);
+        firmwareVersion = static_cast<quint16>(firmware);
     }
+    {
+        bool ok = false;
+        const qlonglong size = parser.value(flashSizeOption).toLongLong(&ok, 10);
+        if (!ok || size < 1024 || size > 16 * 1024 * 1024) {
+            *message = QStringLiteral("--flash-size expects bytes from 1024 to 16777216, not '%1'")
+                           .arg(parser.value(flashSizeOption));
+            return ParseResult::Error;
+        }
+        flashSize = static_cast<quint32>(size);
+    }
+    resetOnUpgrade = parser.isSet(resetOnUpgradeOption);
 
     if (!parseMilliseconds(QStringLiteral("command-delay"), parser.value(commandDelayOption),
                            &commandDelayMs, message) ||

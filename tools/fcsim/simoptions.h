@@ -28,8 +28,13 @@ public:
     QString statePath; // flash image, loaded at start and written by the flash command
     QString dumpPath;  // the block after every change, for tests
     QString logPath;   // one line per request received
+    // The installed firmware (version, whether it is intact), loaded at start when present and
+    // written whenever an upgrade changes it.
+    QString firmwareStatePath;
 
-    quint8 firmwareVersion = 105;
+    quint16 firmwareVersion = 105; // replies carry its low 8 bits
+    quint32 flashSize = Bootloader::kDefaultFlashSize;
+    bool resetOnUpgrade = false;
     int commandDelayMs = 800;
     int replyDelayMs = 2;
     QSet<quint8> failingCommands;

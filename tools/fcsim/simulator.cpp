@@ -4,7 +4,9 @@
 #include "serialdevice.h"
 #include "signalpipe.h"
 
+#include "applicationinfo.h"
 #include "parameterfile.h"
+#include "parameterslices.h"
 #include "replydecoder.h"
 
 #include <QFileInfo>
@@ -20,8 +22,7 @@
 
 namespace {
 
-// The link command that restarts the controller into its bootloader.
-constexpr quint8 kEnterBootloader = 0xB1;
+using fwupgrade::ApplicationInfo;
 
 // Replies waiting to be written while nobody reads the line are dropped beyond this backlog.
 constexpr std::size_t kMaxOutputBacklog = 64 * fclink::kFrameSize;
@@ -44,8 +45,7 @@ void announce(const QString &devicePath)
 
 Simulator::Simulator(const SimOptions &options)
     : m_options(options), m_start(std::chrono::steady_clock::now()),
-      m_assembler(fclink::kRequestStart0, fclink::kRequestStart1),
-      m_bootloader(options.flashFailStep)
+      m_assembler(fclink::kRequestStart0, fclink::kRequestStart1)
 {
 }
 
@@ -87,8 +87,18 @@ int Simulator::run()
     UavParam block;
     if (!loadInitialBlock(&block))
         return BadUsage;
+    FirmwareState firmware;
+    if (!loadFirmwareState(&firmware))
+        return BadUsage;
     m_controller = std::make_unique<FlightController>(
-        block, m_options.firmwareVersion, m_options.commandDelayMs, m_options.failingCommands);
+        block, firmware.version, m_options.commandDelayMs, m_options.failingCommands);
+    m_bootloader = std::make_unique<Bootloader>(m_options.flashFailStep, m_options.flashSize,
+                                                firmware.version, firmware.intact);
+    m_savedFirmware = firmware;
+    // A flash without a whole firmware leaves nothing to start but the bootloader.
+    m_inBootloader = !firmware.intact;
+    if (m_inBootloader)
+        diagnose(QStringLiteral("no intact firmware: starting in the bootloader"));
     m_controller->setIgnoredWriteOffsets(m_options.ignoredWriteOffsets);
     m_controller->setFlashWriter(
         [this](const UavParam &flashBlock) { return writeFlash(flashBlock); });
@@ -163,6 +173,53 @@ bool Simulator::loadInitialBlock(UavParam *block)
     }
     diagnose(QStringLiteral("configuration loaded from %1").arg(m_options.statePath));
     return true;
+}
+
+bool Simulator::loadFirmwareState(FirmwareState *state)
+{
+    state->version = m_options.firmwareVersion;
+    state->intact = true;
+    if (m_options.firmwareStatePath.isEmpty() || !QFileInfo::exists(m_options.firmwareStatePath))
+        return true;
+    QString error;
+    if (!state->load(m_options.firmwareStatePath, &error)) {
+        complain(QStringLiteral("invalid firmware state: %1").arg(error));
+        return false;
+    }
+    diagnose(QStringLiteral("firmware %1 (%2) from %3")
+                 .arg(state->version)
+                 .arg(state->intact ? QStringLiteral("intact") : QStringLiteral("not intact"))
+                 .arg(m_options.firmwareStatePath));
+    return true;
+}
+
+void Simulator::saveFirmwareState()
+{
+    FirmwareState now;
+    now.version = m_bootloader->firmwareVersion();
+    now.intact = m_bootloader->applicationIntact();
+    if (m_options.firmwareStatePath.isEmpty() ||
+        (now.version == m_savedFirmware.version && now.intact == m_savedFirmware.intact))
+        return;
+    QString error;
+    if (!now.save(m_options.firmwareStatePath, &error)) {
+        complain(QStringLiteral("firmware state: %1").arg(error));
+        return;
+    }
+    m_savedFirmware = now;
+}
+
+void Simulator::replyWithUpgradeInfo(PendingReply *pending)
+{
+    ApplicationInfo info;
+    info.deviceId = FlightController::kDeviceId;
+    info.firmwareVersion = m_controller->firmwareVersion();
+    info.flashSize = m_bootloader->flashSize();
+    info.bootloaderVersion = Bootloader::kVersion;
+    quint8 payload[fclink::kSlicePayloadSize];
+    info.encodePayload(payload);
+    fclink::buildReplyFrame(ApplicationInfo::kInfoCommand, FlightController::kDeviceId,
+                            m_controller->firmwareVersionByte(), 0, payload, pending->frame.data());
 }
 
 bool Simulator::writeDump()
@@ -261,12 +318,18 @@ void Simulator::onRequest(const quint8 *request)
 
     PendingReply pending;
     pending.dueMs = now + m_options.replyDelayMs;
-    if (command == kEnterBootloader) {
-        // Agree once, then restart into the bootloader: nothing more on the link protocol.
-        fclink::buildReplyFrame(kEnterBootloader, FlightController::kDeviceId,
-                                m_controller->firmwareVersion(), 0, nullptr, pending.frame.data());
+    if (command == ApplicationInfo::kInfoCommand) {
+        replyWithUpgradeInfo(&pending);
         m_pendingReplies.push_back(pending);
-        m_bootloader.restart();
+        return;
+    }
+    if (command == ApplicationInfo::kEnterBootloaderCommand) {
+        // Agree once, then restart into the bootloader: nothing more on the link protocol.
+        fclink::buildReplyFrame(ApplicationInfo::kEnterBootloaderCommand,
+                                FlightController::kDeviceId, m_controller->firmwareVersionByte(), 0,
+                                nullptr, pending.frame.data());
+        m_pendingReplies.push_back(pending);
+        m_bootloader->restart();
         m_inBootloader = true;
         diagnose(QStringLiteral("restarting into the bootloader"));
         return;
@@ -284,16 +347,25 @@ void Simulator::onRequest(const quint8 *request)
 
 void Simulator::onBootloaderBytes(const quint8 *data, std::size_t length)
 {
-    const QByteArray reply = m_bootloader.feed(
+    const QByteArray reply = m_bootloader->feed(
         QByteArray(reinterpret_cast<const char *>(data), static_cast<int>(length)));
     if (!reply.isEmpty() && !m_silent)
         m_pendingBootReplies.emplace_back(elapsedMs() + m_options.replyDelayMs, reply);
-    if (m_bootloader.runAccepted()) {
-        m_inBootloader = false;
-        m_controller->setFirmwareVersion(
-            static_cast<quint8>(m_bootloader.firmwareVersion() & 0xFF));
-        diagnose(QStringLiteral("new firmware %1 running").arg(m_bootloader.firmwareVersion()));
+    saveFirmwareState();
+    if (!m_bootloader->applicationStarted())
+        return;
+    m_inBootloader = false;
+    if (!m_bootloader->newFirmwareStarted()) {
+        diagnose(QStringLiteral("back in firmware %1").arg(m_controller->firmwareVersion()));
+        return;
     }
+    m_controller->setFirmwareVersion(m_bootloader->firmwareVersion());
+    if (m_options.resetOnUpgrade) {
+        m_controller->resetBlock();
+        if (!m_options.dumpPath.isEmpty())
+            writeDump();
+    }
+    diagnose(QStringLiteral("new firmware %1 running").arg(m_bootloader->firmwareVersion()));
 }
 
 void Simulator::runDueTimers(qint64 now)

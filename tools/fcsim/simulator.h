@@ -3,6 +3,7 @@
 
 #include "bootloader.h"
 #include "faultinjector.h"
+#include "firmwarestate.h"
 #include "flightcontroller.h"
 #include "requestlog.h"
 #include "simoptions.h"
@@ -53,6 +54,9 @@ private:
     bool loadInitialBlock(UavParam *block);
     bool writeDump();
     bool writeFlash(const UavParam &block);
+    bool loadFirmwareState(FirmwareState *state);
+    void saveFirmwareState();
+    void replyWithUpgradeInfo(PendingReply *pending);
 
     int serve(int fd);
     void onRequest(const quint8 *request);
@@ -76,8 +80,9 @@ private:
     std::unique_ptr<SignalPipe> m_signals;
     RequestLog m_log;
     fclink::FrameAssembler m_assembler;
-    Bootloader m_bootloader;
+    std::unique_ptr<Bootloader> m_bootloader;
     bool m_inBootloader = false;
+    FirmwareState m_savedFirmware; // as last written to --firmware-state
 
     int m_fd = -1;
     std::deque<PendingReply> m_pendingReplies;

@@ -24,6 +24,7 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("diff"), Subcommand::Diff},
         {QStringLiteral("snapshot"), Subcommand::Snapshot},
         {QStringLiteral("history"), Subcommand::History},
+        {QStringLiteral("describe"), Subcommand::Describe},
     };
     return names;
 }
@@ -194,12 +195,21 @@ bool FctoolOptions::storeFlag(const QString &name)
         m_verify = false;
         return true;
     }
+    if (name == QLatin1String("--raw")) {
+        m_raw = true;
+        return true;
+    }
+    if (name == QLatin1String("--restore")) {
+        m_restore = true;
+        return true;
+    }
     return false;
 }
 
 bool FctoolOptions::optionAllowed(const QString &name) const
 {
-    if (m_subcommand == Subcommand::Ports)
+    // ports and describe answer from this computer alone.
+    if (m_subcommand == Subcommand::Ports || m_subcommand == Subcommand::Describe)
         return false;
     if (m_subcommand == Subcommand::History)
         return name == QLatin1String("--limit");
@@ -213,14 +223,18 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Telemetry;
     if (name == QLatin1String("--no-verify"))
         return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
+    if (name == QLatin1String("--raw"))
+        return m_subcommand == Subcommand::Set;
+    if (name == QLatin1String("--restore"))
+        return m_subcommand == Subcommand::Flash;
     return false;
 }
 
 bool FctoolOptions::checkRequirements(QString *error) const
 {
-    const bool portOptional = m_subcommand == Subcommand::Ports ||
-                              m_subcommand == Subcommand::History ||
-                              m_subcommand == Subcommand::Diff;
+    const bool portOptional =
+        m_subcommand == Subcommand::Ports || m_subcommand == Subcommand::History ||
+        m_subcommand == Subcommand::Diff || m_subcommand == Subcommand::Describe;
     if (!portOptional && m_port.isEmpty()) {
         *error = QStringLiteral("%1: --port PORT is required").arg(m_subcommandName);
         return false;
@@ -249,6 +263,8 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
                          : QStringLiteral("diff --port: exactly one parameter file is needed");
         return given == wanted;
     }
+    case Subcommand::Describe:
+        return true; // no names: every field
     case Subcommand::Get:
     case Subcommand::Set:
         if (given == 0)
@@ -275,10 +291,11 @@ QString FctoolOptions::usage()
                "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
                "  fctool write --port PORT FILE [--no-verify] [--timeout SEC]\n"
                "  fctool get   --port PORT NAME... [--timeout SEC]\n"
-               "  fctool set   --port PORT NAME=VALUE... [--no-verify] [--timeout SEC]\n"
+               "  fctool set   --port PORT NAME=VALUE... [--raw] [--no-verify] [--timeout SEC]\n"
+               "  fctool describe [NAME...]\n"
                "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
-               "  fctool flash --port PORT FILE [--timeout SEC]\n"
+               "  fctool flash --port PORT FILE [--restore] [--timeout SEC]\n"
                "  fctool diff FILE_A FILE_B\n"
                "  fctool diff --port PORT FILE [--timeout SEC]\n"
                "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
@@ -290,8 +307,12 @@ QString FctoolOptions::usage()
                "  read       read the parameter block; print Name=value lines, or save it as a\n"
                "             parameter file with --out\n"
                "  write      check a parameter file, then upload it to the flight controller\n"
-               "  get        print the named parameters as Name=value lines\n"
-               "  set        change parameters (checked first) and upload the block\n"
+               "  get        print the named parameters as Name=value lines with their units\n"
+               "  set        change parameters (checked first) and upload the block; a value\n"
+               "             must lie in the parameter's range (see describe) unless --raw\n"
+               "             allows any value of its type\n"
+               "  describe   print what each named parameter (or every one) is: offset, type,\n"
+               "             unit, range, default, choices and caption; needs no port\n"
                "  telemetry  print one line per telemetry cycle, N lines or until interrupted;\n"
                "             with --csv, write them to FILE (\"-\": standard output) as a\n"
                "             header row and one row per cycle, the columns Skydesk records\n"
@@ -299,7 +320,9 @@ QString FctoolOptions::usage()
                "%1\n"
                "  flash      flash a firmware file (.qmtvf) through the bootloader and print\n"
                "             each report of the upgrade as a line (\"Progress: N%\" while\n"
-               "             writing); it opens the port itself, without a link connection\n"
+               "             writing). When the controller answers on the link, its parameters\n"
+               "             are saved first as a parameter file (the line says where); with\n"
+               "             --restore they are uploaded again after the upgrade and read back\n"
                "  diff       the fields that differ between two parameter files, or between the\n"
                "             flight controller and a file, as 'Name: A -> B' lines in block\n"
                "             order (exit 0 when equal, 1 when different)\n"
@@ -315,10 +338,9 @@ QString FctoolOptions::usage()
                "                 for flash, when the upgrade has not ended within SEC seconds\n"
                "                 (default 120)\n"
                "\n"
-               "Every subcommand except ports, flash, history and diff of two files connects,\n"
-               "waits for the parameter read, acts and disconnects. Parameters reach the flight "
-               "controller's flash only\n"
-               "through 'command flash'.\n"
+               "Every subcommand except ports, describe, flash, history and diff of two files\n"
+               "connects, waits for the parameter read, acts and disconnects. Parameters reach\n"
+               "the flight controller's flash only through 'command flash'.\n"
                "\n"
                "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"
                "file or device error), 2 usage or bad input, 3 the port could not be opened,\n"

@@ -23,7 +23,8 @@ public:
         Flash,
         Diff,
         Snapshot,
-        History
+        History,
+        Describe
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
@@ -40,7 +41,11 @@ public:
     int timeoutMs() const { return m_timeoutMs; }
     // Telemetry lines to print; 0 means until interrupted.
     int count() const { return m_count; }
+    // set: accept any value of a field's type, not only the values that make sense.
+    bool raw() const { return m_raw; }
     QStringList positional() const { return m_positional; }
+    // flash: upload the parameters saved before the upgrade once it has completed.
+    bool restore() const { return m_restore; }
     // Whether write and set read the block back and check it (the default).
     bool verify() const { return m_verify; }
     // The note of a snapshot.
@@ -67,7 +72,9 @@ private:
     QString m_csvFile;
     int m_timeoutMs = kDefaultTimeoutMs;
     int m_count = 0;
+    bool m_raw = false;
     bool m_helpRequested = false;
+    bool m_restore = false;
     bool m_verify = true;
     QString m_note;
     int m_limit = 0;

@@ -3,15 +3,30 @@
 #include "console.h"
 #include "fctooloptions.h"
 #include "interruptwatcher.h"
+#include "linksession.h"
 #include "upgradereporter.h"
 
+#include <commrt.h>
+#include <firmwareimage.h>
 #include <firmwareupgradelib.h>
+#include <parameterbackup.h>
+#include <parameterslices.h>
+#include <uavparam.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <mutex>
+
+#include <cstring>
 
 namespace {
+
+// How long the controller gets to answer on the link before the upgrade goes on without a
+// backup (one waiting in its bootloader never answers).
+constexpr int kLinkAnswerTimeoutMs = 3000;
+
+using fclink::ParameterBackup;
 
 // Runs the event loop until the run reports its end or the time-out passes.
 void waitForEnd(const UpgradeReporter &reporter, int timeoutMs)
@@ -44,14 +59,88 @@ ExitCode outcome(const UpgradeReporter &reporter, const QString &port, bool inte
     return ExitControllerFailure;
 }
 
-} // namespace
-
-ExitCode runFlashCommand(const FctoolOptions &options)
+// Saves the parameters of a controller that answers on the link. A controller that does not
+// answer is flashed without a backup; one that answers but cannot be read, or a backup that
+// cannot be written, stops everything before the port is handed to the upgrade.
+ExitCode backUpParameters(const FctoolOptions &options, ParameterBackup *backup)
 {
-    InterruptWatcher watcher;
+    LinkSession session(options.port(), qMin(options.timeoutMs(), 10000));
+    bool answered = false;
+    const ExitCode opened = session.openIfAnswering(kLinkAnswerTimeoutMs, &answered);
+    if (opened != ExitSuccess || session.isInterrupted()) {
+        session.close();
+        return opened == ExitPortError ? ExitSuccess : opened; // the upgrade names the port
+    }
+    if (!answered) {
+        printLine(QStringLiteral("No answer on the link: the parameters were not saved"));
+        session.close();
+        return ExitSuccess;
+    }
+    const QByteArray block = LinkSession::blockNow();
+    const int deviceId = session.link()->getDeviceId();
+    const int version = session.link()->getFirmwareVersion();
+    session.close();
+    QString error;
+    *backup = ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), deviceId,
+                                    version, &error);
+    if (!backup->isValid()) {
+        printError(QStringLiteral("cannot save the parameters before the upgrade (%1); nothing "
+                                  "was flashed")
+                       .arg(error));
+        return ExitControllerFailure;
+    }
+    printLine(QStringLiteral("Parameters saved to %1").arg(backup->path()));
+    return ExitSuccess;
+}
+
+// Uploads the backup into the controller that runs the new firmware and reads it back.
+ExitCode restoreParameters(const FctoolOptions &options, const ParameterBackup &backup)
+{
+    if (!backup.isValid()) {
+        printError(QStringLiteral("upgraded, but there is nothing to restore: the parameters "
+                                  "were not saved before the upgrade"));
+        return ExitControllerFailure;
+    }
+    LinkSession session(options.port(), qMin(options.timeoutMs(), 10000));
+    ExitCode code = session.open();
+    if (code != ExitSuccess || session.isInterrupted()) {
+        session.close();
+        return code;
+    }
+    const QByteArray before = LinkSession::blockNow();
+    const int changed =
+        backup.differingFields(reinterpret_cast<const quint8 *>(before.constData()));
+    {
+        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+        std::memcpy(fclink::parameterBlockBytes(uavParam), backup.block().constData(),
+                    fclink::kParameterBlockSize);
+    }
+    // The link reads the block back after the upload and names what the controller did not
+    // take.
+    code = session.upload(true);
+    const QByteArray after = LinkSession::blockNow();
+    session.close();
+    if (code != ExitSuccess)
+        return code;
+    const int differing =
+        backup.differingFields(reinterpret_cast<const quint8 *>(after.constData()));
+    if (differing != 0) {
+        printError(QStringLiteral("restore failed: %1 parameters read back differ from %2")
+                       .arg(differing)
+                       .arg(backup.path()));
+        return ExitControllerFailure;
+    }
+    printLine(QStringLiteral("Parameters restored from %1 (%2 changed by the upgrade)")
+                  .arg(backup.path())
+                  .arg(changed));
+    return ExitSuccess;
+}
+
+ExitCode flash(const FctoolOptions &options, InterruptWatcher *watcher)
+{
     UpgradeReporter reporter(options.port());
     FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
-    QObject::connect(&watcher, &InterruptWatcher::interrupted, &reporter,
+    QObject::connect(watcher, &InterruptWatcher::interrupted, &reporter,
                      [upgrade] { upgrade->stop(); });
 
     upgrade->init(&reporter);
@@ -67,5 +156,26 @@ ExitCode runFlashCommand(const FctoolOptions &options)
                        .arg(options.timeoutMs() / 1000.0));
         return ExitTimeout;
     }
-    return outcome(reporter, options.port(), watcher.wasInterrupted());
+    return outcome(reporter, options.port(), watcher->wasInterrupted());
+}
+
+} // namespace
+
+ExitCode runFlashCommand(const FctoolOptions &options)
+{
+    InterruptWatcher watcher;
+    ParameterBackup backup;
+    // A file the upgrade would refuse is reported by the upgrade itself, without a backup and
+    // without touching the port.
+    fwupgrade::FirmwareImage image;
+    if (fwupgrade::FirmwareImage::parseFile(options.positional().first(), &image) ==
+        fwupgrade::FirmwareImage::ParseResult::Ok) {
+        const ExitCode saved = backUpParameters(options, &backup);
+        if (saved != ExitSuccess)
+            return saved;
+    }
+    const ExitCode flashed = flash(options, &watcher);
+    if (flashed != ExitSuccess || !options.restore() || watcher.wasInterrupted())
+        return flashed;
+    return restoreParameters(options, backup);
 }

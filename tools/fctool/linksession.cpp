@@ -71,19 +71,26 @@ void LinkSession::wireLink()
     });
 }
 
-ExitCode LinkSession::open()
+bool LinkSession::startLink(bool quiet)
 {
     if (fclink::deviceForPortName(m_portName).isEmpty()) {
+        if (quiet)
+            return false;
         printError(QStringLiteral("'%1' is not a port name (use a system name such as ttyUSB0 "
                                   "or a device path)")
                        .arg(m_portName));
-        return ExitPortError;
+        return false;
     }
     m_link->start();
     m_started = true;
     m_link->setPortName(m_portName);
     m_link->connectCom();
-    switch (waitUntil([this] { return m_parameterReads > 0; })) {
+    return true;
+}
+
+ExitCode LinkSession::finishOpen(WaitOutcome outcome)
+{
+    switch (outcome) {
     case WaitOutcome::Done:
         return ExitSuccess;
     case WaitOutcome::OpenFailed:
@@ -97,6 +104,29 @@ ExitCode LinkSession::open()
         break;
     }
     return reportOpenTimeout();
+}
+
+ExitCode LinkSession::open()
+{
+    if (!startLink())
+        return ExitPortError;
+    return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
+}
+
+ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
+{
+    *answered = false;
+    if (!startLink(true))
+        return ExitPortError;
+    const WaitOutcome first = waitUntil([this] { return m_everConnected; }, 0, answerTimeoutMs);
+    if (first == WaitOutcome::TimedOut || first == WaitOutcome::PortClosed)
+        return ExitSuccess;
+    if (first == WaitOutcome::OpenFailed)
+        return ExitPortError;
+    if (first != WaitOutcome::Done)
+        return finishOpen(first);
+    *answered = true;
+    return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
 }
 
 ExitCode LinkSession::upload(bool verify)
@@ -182,7 +212,8 @@ void LinkSession::close()
     m_link = nullptr;
 }
 
-LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int pollMs)
+LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int pollMs,
+                                                int timeoutMs)
 {
     if (m_interrupted)
         return WaitOutcome::Interrupted;
@@ -203,7 +234,7 @@ LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &don
 
     m_loop = &loop;
     m_done = done;
-    deadline.start(m_timeoutMs);
+    deadline.start(timeoutMs >= 0 ? timeoutMs : m_timeoutMs);
     if (pollMs > 0)
         poll.start(pollMs);
     const auto outcome = static_cast<WaitOutcome>(loop.exec());

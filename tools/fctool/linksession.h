@@ -53,6 +53,11 @@ public:
     // Opens the port and waits for the full parameter read. An interrupted wait returns
     // ExitSuccess; the caller checks isInterrupted().
     ExitCode open();
+    // Like open(), but gives up quietly when nothing answers on the link within answerTimeoutMs
+    // (a controller waiting in its bootloader, or none at all): ExitSuccess with *answered
+    // false. Once something answers it waits for the parameter read as open() does. A port that
+    // opens nothing gives ExitPortError without a message (the caller reports it).
+    ExitCode openIfAnswering(int answerTimeoutMs, bool *answered);
     // Uploads the whole parameter block and waits until its last slice is acknowledged and,
     // with verify, until the link has read it back: a value the controller did not take is a
     // controller failure, named on stderr.
@@ -69,7 +74,8 @@ public:
     // Runs the event loop until done() holds, the time-out passes, or the session is
     // interrupted. done() is checked after every link signal, and every pollMs milliseconds
     // when it looks at counters that change without one.
-    WaitOutcome waitUntil(const std::function<bool()> &done, int pollMs = 0);
+    // timeoutMs replaces the session's time-out for this wait when it is not negative.
+    WaitOutcome waitUntil(const std::function<bool()> &done, int pollMs = 0, int timeoutMs = -1);
     // Reports a wait for what that ended without it (time-out or closed port) and returns
     // ExitTimeout.
     ExitCode reportTimeout(const QString &what) const;
@@ -83,6 +89,8 @@ public slots:
 
 private:
     void wireLink();
+    bool startLink(bool quiet = false);
+    ExitCode finishOpen(WaitOutcome outcome);
     bool portWentAway() const;
     void onStatusChanged(quint16 code);
     void onConnectState(quint16 state);

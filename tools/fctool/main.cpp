@@ -35,6 +35,8 @@ ExitCode dispatch(const FctoolOptions &options)
         return runDeviceCommand(options);
     case Subcommand::Flash:
         return runFlashCommand(options);
+    case Subcommand::Describe:
+        return runDescribeCommand(options);
     case Subcommand::Diff:
         return runDiffCommand(options);
     case Subcommand::Snapshot:

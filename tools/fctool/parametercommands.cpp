@@ -6,6 +6,7 @@
 
 #include <parameterfields.h>
 #include <parameterfile.h>
+#include <parameterformat.h>
 #include <parameterslices.h>
 #include <uavparam.h>
 
@@ -44,6 +45,68 @@ QString fieldLine(const Block &block, const ParameterField &field)
         .arg(fclink::readField(block.constData(), field));
 }
 
+// What a value means, after it: " m", " (11.10 V)", " (Alt Go-Home)", or nothing.
+QString meaningOf(const ParameterField &field, qint32 value)
+{
+    if (const fclink::FieldChoice *choice = field.choice(value))
+        return QStringLiteral(" (%1)").arg(fclink::choiceLabel(*choice));
+    if (!*field.unit)
+        return QString();
+    if (field.scale == 1)
+        return QLatin1Char(' ') + QLatin1String(field.unit);
+    return QStringLiteral(" (%1)").arg(fclink::formatValue(field, value));
+}
+
+// A field's value as its meaning reads it (the gains up to 255 unsigned), with its unit.
+QString valueLine(const Block &block, const ParameterField &field)
+{
+    const qint32 value = fclink::readValue(block.constData(), field);
+    return QStringLiteral("%1=%2%3")
+        .arg(QLatin1String(field.name))
+        .arg(value)
+        .arg(meaningOf(field, value));
+}
+
+// The values set accepts without --raw, in the words of its refusal.
+QString meaningfulValues(const ParameterField &field)
+{
+    if (field.isChoice()) {
+        QStringList codes;
+        for (const fclink::FieldChoice &choice : field.choices)
+            codes.append(
+                QStringLiteral("%1 (%2)").arg(choice.code).arg(fclink::choiceLabel(choice)));
+        return QStringLiteral("none of ") + codes.join(QStringLiteral(", "));
+    }
+    QString range = QStringLiteral("outside %1..%2").arg(field.minimum).arg(field.maximum);
+    if (field.scale != 1)
+        range +=
+            QStringLiteral(" (%1)").arg(fclink::formatRange(field, field.minimum, field.maximum));
+    else if (*field.unit)
+        range += QLatin1Char(' ') + QLatin1String(field.unit);
+    return range;
+}
+
+QString describeLine(const ParameterField &field)
+{
+    QStringList parts{QLatin1String(field.name), QStringLiteral("offset=%1").arg(field.offset),
+                      QStringLiteral("type=%1").arg(fclink::fieldTypeName(field.type))};
+    if (*field.unit)
+        parts.append(QStringLiteral("unit=%1").arg(QLatin1String(field.unit)));
+    if (field.scale != 1)
+        parts.append(QStringLiteral("scale=%1").arg(field.scale));
+    parts.append(QStringLiteral("range=%1..%2").arg(field.minimum).arg(field.maximum));
+    parts.append(QStringLiteral("default=%1").arg(field.defaultValue));
+    if (field.isChoice()) {
+        QStringList choices;
+        for (const fclink::FieldChoice &choice : field.choices)
+            choices.append(
+                QStringLiteral("%1=\"%2\"").arg(choice.code).arg(fclink::choiceLabel(choice)));
+        parts.append(QStringLiteral("choices=") + choices.join(QLatin1Char(',')));
+    }
+    parts.append(QStringLiteral("caption=\"%1\"").arg(fclink::fieldCaption(field)));
+    return parts.join(QLatin1Char(' '));
+}
+
 // Connects, waits for the parameter read, runs the action and disconnects.
 ExitCode withSession(const FctoolOptions &options,
                      const std::function<ExitCode(LinkSession &)> &action)
@@ -69,7 +132,9 @@ bool lookUpFields(const QStringList &names, QVector<const ParameterField *> *fie
     return true;
 }
 
-bool parseValue(const ParameterField &field, const QString &text, qint32 *value)
+// Without raw, a value must make sense for the field (its range or one of its choices); with
+// raw, any value its type holds will do.
+bool parseValue(const ParameterField &field, const QString &text, bool raw, qint32 *value)
 {
     bool ok = false;
     const qint64 number = text.trimmed().toLongLong(&ok, 10);
@@ -78,7 +143,14 @@ bool parseValue(const ParameterField &field, const QString &text, qint32 *value)
             QStringLiteral("%1: '%2' is not a whole number").arg(QLatin1String(field.name), text));
         return false;
     }
-    if (!fclink::valueFitsField(field.type, number)) {
+    if (!raw && !field.isMeaningful(number)) {
+        printError(QStringLiteral("%1: %2 is %3; --raw sets any %4 value")
+                       .arg(QLatin1String(field.name))
+                       .arg(number)
+                       .arg(meaningfulValues(field), fclink::fieldTypeName(field.type)));
+        return false;
+    }
+    if (!fclink::valueFitsField(field.type, number) && !field.isMeaningful(number)) {
         printError(QStringLiteral("%1: %2 is outside %3 (%4..%5)")
                        .arg(QLatin1String(field.name))
                        .arg(number)
@@ -91,7 +163,7 @@ bool parseValue(const ParameterField &field, const QString &text, qint32 *value)
     return true;
 }
 
-bool parseAssignment(const QString &text, Assignment *assignment)
+bool parseAssignment(const QString &text, bool raw, Assignment *assignment)
 {
     const int equals = text.indexOf(QLatin1Char('='));
     if (equals <= 0) {
@@ -104,14 +176,14 @@ bool parseAssignment(const QString &text, Assignment *assignment)
         printError(QStringLiteral("unknown parameter '%1'").arg(name));
         return false;
     }
-    return parseValue(*assignment->field, text.mid(equals + 1), &assignment->value);
+    return parseValue(*assignment->field, text.mid(equals + 1), raw, &assignment->value);
 }
 
-bool parseAssignments(const QStringList &texts, QVector<Assignment> *assignments)
+bool parseAssignments(const QStringList &texts, bool raw, QVector<Assignment> *assignments)
 {
     for (const QString &text : texts) {
         Assignment assignment{nullptr, 0};
-        if (!parseAssignment(text, &assignment))
+        if (!parseAssignment(text, raw, &assignment))
             return false;
         assignments->append(assignment);
     }
@@ -198,7 +270,7 @@ ExitCode runGetCommand(const FctoolOptions &options)
     return withSession(options, [&](LinkSession &) {
         const Block block = snapshotBlock();
         for (const ParameterField *field : fields)
-            printLine(fieldLine(block, *field));
+            printLine(valueLine(block, *field));
         return ExitSuccess;
     });
 }
@@ -206,7 +278,7 @@ ExitCode runGetCommand(const FctoolOptions &options)
 ExitCode runSetCommand(const FctoolOptions &options)
 {
     QVector<Assignment> assignments;
-    if (!parseAssignments(options.positional(), &assignments))
+    if (!parseAssignments(options.positional(), options.raw(), &assignments))
         return ExitUsage;
     return withSession(options, [&](LinkSession &session) {
         {
@@ -217,4 +289,18 @@ ExitCode runSetCommand(const FctoolOptions &options)
         }
         return session.upload(options.verify());
     });
+}
+
+ExitCode runDescribeCommand(const FctoolOptions &options)
+{
+    QVector<const ParameterField *> fields;
+    if (options.positional().isEmpty()) {
+        for (const ParameterField &field : fclink::parameterFields())
+            fields.append(&field);
+    } else if (!lookUpFields(options.positional(), &fields)) {
+        return ExitUsage;
+    }
+    for (const ParameterField *field : fields)
+        printLine(describeLine(*field));
+    return ExitSuccess;
 }

@@ -34,6 +34,7 @@ constexpr ReportText kReportTexts[] = {
     {UpgradeEvent::GoToApplicationError, "Go to App Error", true},
     {UpgradeEvent::DeviceError, "Device Error, please check module connection", true},
     {UpgradeEvent::StateError, "State Error", true},
+    {UpgradeEvent::ApplicationResumed, "The flight controller keeps its firmware", false},
 };
 
 const ReportText *findReport(quint32 code)

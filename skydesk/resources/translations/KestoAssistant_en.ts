@@ -71,10 +71,6 @@
         <translation>Go-Home Altitude</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Go-Home Switch</source>
         <translation>Go-Home Switch</translation>
     </message>
@@ -157,6 +153,41 @@
     <message>
         <source>ON</source>
         <translation>ON</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>Signal lost</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>Hover in place</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>Climb to go-home altitude</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>Return home</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>IDLE</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1101,974 @@
     </message>
 </context>
 <context>
+    <name>ParameterBinder</name>
+    <message>
+        <source>Not sent yet: press Enter</source>
+        <translation>Not sent yet: press Enter</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, outside %2</source>
+        <translation>The flight controller holds %1, outside %2</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, which is none of the choices here</source>
+        <translation>The flight controller holds %1, which is none of the choices here</translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
+        <translation>Allowed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>line %1 is not a key with a value</source>
+        <translation>line %1 is not a key with a value</translation>
+    </message>
+    <message>
+        <source>key %1 appears twice (lines %2 and %3)</source>
+        <translation>key %1 appears twice (lines %2 and %3)</translation>
+    </message>
+    <message>
+        <source>missing key %1 (%2)</source>
+        <translation>missing key %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): &apos;%3&apos; is not a whole number</source>
+        <translation>%1 (%2): &apos;%3&apos; is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 is outside %4 (%5..%6)</source>
+        <translation>%1 (%2): %3 is outside %4 (%5..%6)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: no such folder</source>
+        <translation>cannot write %1: no such folder</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>cannot replace %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KiB</source>
+        <translation>the file is larger than 64 KiB</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file</source>
+        <translation>%1 is not a parameter file</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterModel</name>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>FailSafe</source>
+        <translation>FailSafe</translation>
+    </message>
+    <message>
+        <source>IOC</source>
+        <translation>IOC</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Param1</source>
+        <translation>Param1</translation>
+    </message>
+    <message>
+        <source>Param2</source>
+        <translation>Param2</translation>
+    </message>
+    <message>
+        <source>Param3</source>
+        <translation>Param3</translation>
+    </message>
+    <message>
+        <source>Param4</source>
+        <translation>Param4</translation>
+    </message>
+    <message>
+        <source>Param5</source>
+        <translation>Param5</translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>Motor Idel Speed</translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>Enhanced Failsafe Methods</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>Go-Home Heading</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>Go-Home Switch</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>Go-Home Altitude</translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>Intelligent Orientation Control</translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>Altitude Limit</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>Distance Limit</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>Forbiden Area Limit</translation>
+    </message>
+    <message>
+        <source>Servo Trim</source>
+        <translation>Servo Trim</translation>
+    </message>
+    <message>
+        <source>Servo Rev</source>
+        <translation>Servo Rev</translation>
+    </message>
+    <message>
+        <source>Rc Rev</source>
+        <translation>Rc Rev</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>Channel Map</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Hover</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>Alt Go-Home</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>Towards</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>Course Lock</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>Home Lock</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>Point of Interest</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Function 1</source>
+        <translation>Function 1</translation>
+    </message>
+    <message>
+        <source>Function 2</source>
+        <translation>Function 2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>trim0</source>
+        <translation>trim0</translation>
+    </message>
+    <message>
+        <source>trim1</source>
+        <translation>trim1</translation>
+    </message>
+    <message>
+        <source>trim2</source>
+        <translation>trim2</translation>
+    </message>
+    <message>
+        <source>trim3</source>
+        <translation>trim3</translation>
+    </message>
+    <message>
+        <source>trim4</source>
+        <translation>trim4</translation>
+    </message>
+    <message>
+        <source>trim5</source>
+        <translation>trim5</translation>
+    </message>
+    <message>
+        <source>trim6</source>
+        <translation>trim6</translation>
+    </message>
+    <message>
+        <source>trim7</source>
+        <translation>trim7</translation>
+    </message>
+    <message>
+        <source>trim8</source>
+        <translation>trim8</translation>
+    </message>
+    <message>
+        <source>trim9</source>
+        <translation>trim9</translation>
+    </message>
+    <message>
+        <source>trim10</source>
+        <translation>trim10</translation>
+    </message>
+    <message>
+        <source>trim11</source>
+        <translation>trim11</translation>
+    </message>
+    <message>
+        <source>rev0</source>
+        <translation>rev0</translation>
+    </message>
+    <message>
+        <source>rev1</source>
+        <translation>rev1</translation>
+    </message>
+    <message>
+        <source>rev2</source>
+        <translation>rev2</translation>
+    </message>
+    <message>
+        <source>rev3</source>
+        <translation>rev3</translation>
+    </message>
+    <message>
+        <source>rev4</source>
+        <translation>rev4</translation>
+    </message>
+    <message>
+        <source>rev5</source>
+        <translation>rev5</translation>
+    </message>
+    <message>
+        <source>rev6</source>
+        <translation>rev6</translation>
+    </message>
+    <message>
+        <source>rev7</source>
+        <translation>rev7</translation>
+    </message>
+    <message>
+        <source>rev8</source>
+        <translation>rev8</translation>
+    </message>
+    <message>
+        <source>rev9</source>
+        <translation>rev9</translation>
+    </message>
+    <message>
+        <source>rev10</source>
+        <translation>rev10</translation>
+    </message>
+    <message>
+        <source>rev11</source>
+        <translation>rev11</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Tail Servo Type</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>Swash Servo Type</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>Tail Limit B</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>Tail Limit A</translation>
+    </message>
+    <message>
+        <source>Ail Limit</source>
+        <translation>Ail Limit</translation>
+    </message>
+    <message>
+        <source>Ele Limit</source>
+        <translation>Ele Limit</translation>
+    </message>
+    <message>
+        <source>Coll Ratio</source>
+        <translation>Coll Ratio</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>Receiver Type</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Model Type</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motor Type</translation>
+    </message>
+    <message>
+        <source>Swash Phase</source>
+        <translation>Swash Phase</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Motor Stop Type</source>
+        <translation>Motor Stop Type</translation>
+    </message>
+    <message>
+        <source>IMU Rotate</source>
+        <translation>IMU Rotate</translation>
+    </message>
+    <message>
+        <source>IMU Dist X</source>
+        <translation>IMU Dist X</translation>
+    </message>
+    <message>
+        <source>IMU Dist Y</source>
+        <translation>IMU Dist Y</translation>
+    </message>
+    <message>
+        <source>IMU Dist Z</source>
+        <translation>IMU Dist Z</translation>
+    </message>
+    <message>
+        <source>GPS Dist X</source>
+        <translation>GPS Dist X</translation>
+    </message>
+    <message>
+        <source>GPS Dist Y</source>
+        <translation>GPS Dist Y</translation>
+    </message>
+    <message>
+        <source>GPS Dist Z</source>
+        <translation>GPS Dist Z</translation>
+    </message>
+    <message>
+        <source>Governor Status</source>
+        <translation>Governor Status</translation>
+    </message>
+    <message>
+        <source>Waypoint Type</source>
+        <translation>Waypoint Type</translation>
+    </message>
+    <message>
+        <source>Battery Cell</source>
+        <translation>Battery Cell</translation>
+    </message>
+    <message>
+        <source>Safe Gard 1</source>
+        <translation>Safe Gard 1</translation>
+    </message>
+    <message>
+        <source>Safe Gard 2</source>
+        <translation>Safe Gard 2</translation>
+    </message>
+    <message>
+        <source>VoltProtect switch</source>
+        <translation>VoltProtect switch</translation>
+    </message>
+    <message>
+        <source>Loss Volt</source>
+        <translation>Loss Volt</translation>
+    </message>
+    <message>
+        <source>Protect Volt 1</source>
+        <translation>Protect Volt 1</translation>
+    </message>
+    <message>
+        <source>Protect Volt 2</source>
+        <translation>Protect Volt 2</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Channel 7</source>
+        <translation>Channel 7</translation>
+    </message>
+    <message>
+        <source>Channel 8</source>
+        <translation>Channel 8</translation>
+    </message>
+    <message>
+        <source>Channel 9</source>
+        <translation>Channel 9</translation>
+    </message>
+    <message>
+        <source>Channel 10</source>
+        <translation>Channel 10</translation>
+    </message>
+    <message>
+        <source>Channel 11</source>
+        <translation>Channel 11</translation>
+    </message>
+    <message>
+        <source>Channel 12</source>
+        <translation>Channel 12</translation>
+    </message>
+    <message>
+        <source>Channel 13</source>
+        <translation>Channel 13</translation>
+    </message>
+    <message>
+        <source>Channel 14</source>
+        <translation>Channel 14</translation>
+    </message>
+    <message>
+        <source>Channel 15</source>
+        <translation>Channel 15</translation>
+    </message>
+    <message>
+        <source>Channel 16</source>
+        <translation>Channel 16</translation>
+    </message>
+    <message>
+        <source>p ktotal</source>
+        <translation>p ktotal</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p kp</source>
+        <translation>p kp</translation>
+    </message>
+    <message>
+        <source>p ki</source>
+        <translation>p ki</translation>
+    </message>
+    <message>
+        <source>p kd</source>
+        <translation>p kd</translation>
+    </message>
+    <message>
+        <source>q ktotal</source>
+        <translation>q ktotal</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>q kp</source>
+        <translation>q kp</translation>
+    </message>
+    <message>
+        <source>q ki</source>
+        <translation>q ki</translation>
+    </message>
+    <message>
+        <source>q kd</source>
+        <translation>q kd</translation>
+    </message>
+    <message>
+        <source>r ktotal</source>
+        <translation>r ktotal</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>r kp</source>
+        <translation>r kp</translation>
+    </message>
+    <message>
+        <source>r ki</source>
+        <translation>r ki</translation>
+    </message>
+    <message>
+        <source>r kd</source>
+        <translation>r kd</translation>
+    </message>
+    <message>
+        <source>phi ktotal</source>
+        <translation>phi ktotal</translation>
+    </message>
+    <message>
+        <source>phi</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>phi kp</source>
+        <translation>phi kp</translation>
+    </message>
+    <message>
+        <source>phi ki</source>
+        <translation>phi ki</translation>
+    </message>
+    <message>
+        <source>phi kd</source>
+        <translation>phi kd</translation>
+    </message>
+    <message>
+        <source>theta ktotal</source>
+        <translation>theta ktotal</translation>
+    </message>
+    <message>
+        <source>theta</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>theta kp</source>
+        <translation>theta kp</translation>
+    </message>
+    <message>
+        <source>theta ki</source>
+        <translation>theta ki</translation>
+    </message>
+    <message>
+        <source>theta kd</source>
+        <translation>theta kd</translation>
+    </message>
+    <message>
+        <source>psi ktotal</source>
+        <translation>psi ktotal</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>psi kp</source>
+        <translation>psi kp</translation>
+    </message>
+    <message>
+        <source>psi ki</source>
+        <translation>psi ki</translation>
+    </message>
+    <message>
+        <source>psi kd</source>
+        <translation>psi kd</translation>
+    </message>
+    <message>
+        <source>h ktotal</source>
+        <translation>h ktotal</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>h kp</source>
+        <translation>h kp</translation>
+    </message>
+    <message>
+        <source>h ki</source>
+        <translation>h ki</translation>
+    </message>
+    <message>
+        <source>h kd</source>
+        <translation>h kd</translation>
+    </message>
+    <message>
+        <source>v ktotal</source>
+        <translation>v ktotal</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>v kp</source>
+        <translation>v kp</translation>
+    </message>
+    <message>
+        <source>v ki</source>
+        <translation>v ki</translation>
+    </message>
+    <message>
+        <source>v kd</source>
+        <translation>v kd</translation>
+    </message>
+    <message>
+        <source>position ktotal</source>
+        <translation>position ktotal</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>position kp</source>
+        <translation>position kp</translation>
+    </message>
+    <message>
+        <source>position ki</source>
+        <translation>position ki</translation>
+    </message>
+    <message>
+        <source>position kd</source>
+        <translation>position kd</translation>
+    </message>
+    <message>
+        <source>rpm ktotal</source>
+        <translation>rpm ktotal</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>rpm kp</source>
+        <translation>rpm kp</translation>
+    </message>
+    <message>
+        <source>rpm ki</source>
+        <translation>rpm ki</translation>
+    </message>
+    <message>
+        <source>rpm kd</source>
+        <translation>rpm kd</translation>
+    </message>
+    <message>
+        <source>rpm compensate colle</source>
+        <translation>rpm compensate colle</translation>
+    </message>
+    <message>
+        <source>rpm compensate cyclic</source>
+        <translation>rpm compensate cyclic</translation>
+    </message>
+    <message>
+        <source>rpm compensate tail</source>
+        <translation>rpm compensate tail</translation>
+    </message>
+    <message>
+        <source>burst coef</source>
+        <translation>burst coef</translation>
+    </message>
+    <message>
+        <source>roll agility</source>
+        <translation>roll agility</translation>
+    </message>
+    <message>
+        <source>pitch agility</source>
+        <translation>pitch agility</translation>
+    </message>
+    <message>
+        <source>left spin</source>
+        <translation>left spin</translation>
+    </message>
+    <message>
+        <source>right spin</source>
+        <translation>right spin</translation>
+    </message>
+    <message>
+        <source>acc left</source>
+        <translation>acc left</translation>
+    </message>
+    <message>
+        <source>acc right</source>
+        <translation>acc right</translation>
+    </message>
+    <message>
+        <source>dec left</source>
+        <translation>dec left</translation>
+    </message>
+    <message>
+        <source>dec right</source>
+        <translation>dec right</translation>
+    </message>
+    <message>
+        <source>acc mainrotor</source>
+        <translation>acc mainrotor</translation>
+    </message>
+    <message>
+        <source>dec mainrotor</source>
+        <translation>dec mainrotor</translation>
+    </message>
+    <message>
+        <source>deadband rc rudder</source>
+        <translation>deadband rc rudder</translation>
+    </message>
+    <message>
+        <source>deadband gyro z</source>
+        <translation>deadband gyro z</translation>
+    </message>
+    <message>
+        <source>deadband rc mainrotor</source>
+        <translation>deadband rc mainrotor</translation>
+    </message>
+    <message>
+        <source>deadband gyro xy</source>
+        <translation>deadband gyro xy</translation>
+    </message>
+    <message>
+        <source>tail compensate colle</source>
+        <translation>tail compensate colle</translation>
+    </message>
+    <message>
+        <source>tail compensate cyclic</source>
+        <translation>tail compensate cyclic</translation>
+    </message>
+    <message>
+        <source>tail compensate colle zero</source>
+        <translation>tail compensate colle zero</translation>
+    </message>
+    <message>
+        <source>vu_ktotal</source>
+        <translation>vu_ktotal</translation>
+    </message>
+    <message>
+        <source>vu</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>vu_kp</source>
+        <translation>vu_kp</translation>
+    </message>
+    <message>
+        <source>vu_ki</source>
+        <translation>vu_ki</translation>
+    </message>
+    <message>
+        <source>vu_kd</source>
+        <translation>vu_kd</translation>
+    </message>
+    <message>
+        <source>side dist ktotal</source>
+        <translation>side dist ktotal</translation>
+    </message>
+    <message>
+        <source>side dist</source>
+        <translation>side dist</translation>
+    </message>
+    <message>
+        <source>side dist kp</source>
+        <translation>side dist kp</translation>
+    </message>
+    <message>
+        <source>side dist ki</source>
+        <translation>side dist ki</translation>
+    </message>
+    <message>
+        <source>side dist kd</source>
+        <translation>side dist kd</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>IOC Enable</translation>
+    </message>
+    <message>
+        <source>Middle stick position</source>
+        <translation>Middle stick position</translation>
+    </message>
+    <message>
+        <source>Right stick position</source>
+        <translation>Right stick position</translation>
+    </message>
+    <message>
+        <source>flight trim phi</source>
+        <translation>flight trim phi</translation>
+    </message>
+    <message>
+        <source>flight trim theta</source>
+        <translation>flight trim theta</translation>
+    </message>
+    <message>
+        <source>invert flight</source>
+        <translation>invert flight</translation>
+    </message>
+    <message>
+        <source>reserve1</source>
+        <translation>reserve1</translation>
+    </message>
+    <message>
+        <source>gps cruise fail type</source>
+        <translation>gps cruise fail type</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>Go-Home Enable</translation>
+    </message>
+    <message>
+        <source>max_v_byhand</source>
+        <translation>max_v_byhand</translation>
+    </message>
+    <message>
+        <source>reach dist alt</source>
+        <translation>reach dist alt</translation>
+    </message>
+    <message>
+        <source>max auto spin</source>
+        <translation>max auto spin</translation>
+    </message>
+    <message>
+        <source>max phi</source>
+        <translation>max phi</translation>
+    </message>
+    <message>
+        <source>max theta</source>
+        <translation>max theta</translation>
+    </message>
+    <message>
+        <source>max vcruise</source>
+        <translation>max vcruise</translation>
+    </message>
+    <message>
+        <source>min vcruise</source>
+        <translation>min vcruise</translation>
+    </message>
+    <message>
+        <source>max climbrate</source>
+        <translation>max climbrate</translation>
+    </message>
+    <message>
+        <source>max declinerate</source>
+        <translation>max declinerate</translation>
+    </message>
+    <message>
+        <source>max_theta_byhand</source>
+        <translation>max_theta_byhand</translation>
+    </message>
+    <message>
+        <source>cruise_vh_buff</source>
+        <translation>cruise_vh_buff</translation>
+    </message>
+    <message>
+        <source>cruise vu buff</source>
+        <translation>cruise vu buff</translation>
+    </message>
+    <message>
+        <source>_vh_stick_acc</source>
+        <translation>_vh_stick_acc</translation>
+    </message>
+    <message>
+        <source>vh_stick_dec</source>
+        <translation>vh_stick_dec</translation>
+    </message>
+    <message>
+        <source>vu_stick_acc</source>
+        <translation>vu_stick_acc</translation>
+    </message>
+    <message>
+        <source>vu_stick_dec</source>
+        <translation>vu_stick_dec</translation>
+    </message>
+    <message>
+        <source>cruise_vh_acc</source>
+        <translation>cruise_vh_acc</translation>
+    </message>
+    <message>
+        <source>cruise vh dec</source>
+        <translation>cruise vh dec</translation>
+    </message>
+    <message>
+        <source>cruise_vu_acc</source>
+        <translation>cruise_vu_acc</translation>
+    </message>
+    <message>
+        <source>cruise_vu_dec</source>
+        <translation>cruise_vu_dec</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>Max Radius</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>Max Altitude</translation>
+    </message>
+    <message>
+        <source>max_phi_byhand</source>
+        <translation>max_phi_byhand</translation>
+    </message>
+    <message>
+        <source>Spare byte %1</source>
+        <translation>Spare byte %1</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Internal</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Not shown</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>Restoring the parameters failed</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>Parameters restored from before the upgrade</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>Restoring the parameters failed: the flight controller did not take %1</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>Attitude (degree)</source>
@@ -1280,6 +2279,16 @@
         <source>Recording stopped: %1</source>
         <translation>Recording stopped: %1</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller before importing parameters</source>
+        <translation>Connect the flight controller before importing parameters</translation>
+    </message>
 </context>
 <context>
     <name>ToolSettingPageUi</name>
@@ -1456,6 +2465,47 @@
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>The flight controller does not answer on the link: its parameters were not saved.</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>The parameters could not be saved before the upgrade (%1): nothing was flashed.</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>Parameters saved before the upgrade: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Restore the %n parameter saved before the upgrade?</numerusform>
+            <numerusform>Restore the %n parameters saved before the upgrade?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -1536,6 +2586,10 @@
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +2728,14 @@
         <source>COMPort open failed: %1: %2</source>
         <translation>COMPort open failed: %1: %2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>Upgrading firmware...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>The flight controller is waiting for firmware</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1782,6 +2844,10 @@
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>Upgrade Progress: %1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</translation>
     </message>
 </context>
 </TS>

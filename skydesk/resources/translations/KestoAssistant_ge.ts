@@ -71,10 +71,6 @@
         <translation>Rückkehrhöhe</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Go-Home Switch</source>
         <translation>Rückkehrschalter</translation>
     </message>
@@ -157,6 +153,41 @@
     <message>
         <source>ON</source>
         <translation>EIN</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>Signal verloren</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>Position halten</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>Auf Rückkehrhöhe steigen</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>Rückflug</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Landung</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>NIEDRIG</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HOCH</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>LEERLAUF</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1101,974 @@
     </message>
 </context>
 <context>
+    <name>ParameterBinder</name>
+    <message>
+        <source>Not sent yet: press Enter</source>
+        <translation>Noch nicht gesendet: Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, outside %2</source>
+        <translation>Die Flugsteuerung enthält %1, außerhalb von %2</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, which is none of the choices here</source>
+        <translation>Die Flugsteuerung enthält %1, keine der Auswahlen hier</translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
+        <translation>Erlaubt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>line %1 is not a key with a value</source>
+        <translation>Zeile %1 ist kein Schlüssel mit Wert</translation>
+    </message>
+    <message>
+        <source>key %1 appears twice (lines %2 and %3)</source>
+        <translation>Schlüssel %1 kommt zweimal vor (Zeilen %2 und %3)</translation>
+    </message>
+    <message>
+        <source>missing key %1 (%2)</source>
+        <translation>Schlüssel %1 fehlt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): &apos;%3&apos; is not a whole number</source>
+        <translation>%1 (%2): „%3“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 is outside %4 (%5..%6)</source>
+        <translation>%1 (%2): %3 liegt außerhalb von %4 (%5..%6)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: no such folder</source>
+        <translation>%1 kann nicht geschrieben werden: Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>%1 kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KiB</source>
+        <translation>die Datei ist größer als 64 KiB</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file</source>
+        <translation>%1 ist keine Parameterdatei</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterModel</name>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>FailSafe</source>
+        <translation>Failsafe</translation>
+    </message>
+    <message>
+        <source>IOC</source>
+        <translation>IOC</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzen</translation>
+    </message>
+    <message>
+        <source>Param1</source>
+        <translation>Parameter 1</translation>
+    </message>
+    <message>
+        <source>Param2</source>
+        <translation>Parameter 2</translation>
+    </message>
+    <message>
+        <source>Param3</source>
+        <translation>Parameter 3</translation>
+    </message>
+    <message>
+        <source>Param4</source>
+        <translation>Parameter 4</translation>
+    </message>
+    <message>
+        <source>Param5</source>
+        <translation>Parameter 5</translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>Leerlaufdrehzahl</translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>Erweiterte Ausfallsicherung</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>Ausrichtung bei Rückkehr</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>Rückkehrschalter</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>Rückkehrhöhe</translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>Intelligente Ausrichtungssteuerung</translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>Höhenbegrenzung</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>Entfernungsbegrenzung</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>Flugverbotszone</translation>
+    </message>
+    <message>
+        <source>Servo Trim</source>
+        <translation>Servo-Trimmung</translation>
+    </message>
+    <message>
+        <source>Servo Rev</source>
+        <translation>Servo-Umkehr</translation>
+    </message>
+    <message>
+        <source>Rc Rev</source>
+        <translation>RC-Umkehr</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>Kanalzuordnung</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Schweben</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>Rückkehr in Höhe</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>Bug voraus</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>Heck voraus</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>Kurssperre</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>Heimatsperre</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>Umkreisen</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Function 1</source>
+        <translation>Funktion 1</translation>
+    </message>
+    <message>
+        <source>Function 2</source>
+        <translation>Funktion 2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>trim0</source>
+        <translation>trim0</translation>
+    </message>
+    <message>
+        <source>trim1</source>
+        <translation>trim1</translation>
+    </message>
+    <message>
+        <source>trim2</source>
+        <translation>trim2</translation>
+    </message>
+    <message>
+        <source>trim3</source>
+        <translation>trim3</translation>
+    </message>
+    <message>
+        <source>trim4</source>
+        <translation>trim4</translation>
+    </message>
+    <message>
+        <source>trim5</source>
+        <translation>trim5</translation>
+    </message>
+    <message>
+        <source>trim6</source>
+        <translation>trim6</translation>
+    </message>
+    <message>
+        <source>trim7</source>
+        <translation>trim7</translation>
+    </message>
+    <message>
+        <source>trim8</source>
+        <translation>trim8</translation>
+    </message>
+    <message>
+        <source>trim9</source>
+        <translation>trim9</translation>
+    </message>
+    <message>
+        <source>trim10</source>
+        <translation>trim10</translation>
+    </message>
+    <message>
+        <source>trim11</source>
+        <translation>trim11</translation>
+    </message>
+    <message>
+        <source>rev0</source>
+        <translation>rev0</translation>
+    </message>
+    <message>
+        <source>rev1</source>
+        <translation>rev1</translation>
+    </message>
+    <message>
+        <source>rev2</source>
+        <translation>rev2</translation>
+    </message>
+    <message>
+        <source>rev3</source>
+        <translation>rev3</translation>
+    </message>
+    <message>
+        <source>rev4</source>
+        <translation>rev4</translation>
+    </message>
+    <message>
+        <source>rev5</source>
+        <translation>rev5</translation>
+    </message>
+    <message>
+        <source>rev6</source>
+        <translation>rev6</translation>
+    </message>
+    <message>
+        <source>rev7</source>
+        <translation>rev7</translation>
+    </message>
+    <message>
+        <source>rev8</source>
+        <translation>rev8</translation>
+    </message>
+    <message>
+        <source>rev9</source>
+        <translation>rev9</translation>
+    </message>
+    <message>
+        <source>rev10</source>
+        <translation>rev10</translation>
+    </message>
+    <message>
+        <source>rev11</source>
+        <translation>rev11</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Heckservo-Typ</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>TS-Servo-Typ</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>Heckbegrenzung B</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>Heckbegrenzung A</translation>
+    </message>
+    <message>
+        <source>Ail Limit</source>
+        <translation>Rollbegrenzung</translation>
+    </message>
+    <message>
+        <source>Ele Limit</source>
+        <translation>Nickbegrenzung</translation>
+    </message>
+    <message>
+        <source>Coll Ratio</source>
+        <translation>Pitch-Verhältnis</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>Empfängertyp</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Modelltyp</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motortyp</translation>
+    </message>
+    <message>
+        <source>Swash Phase</source>
+        <translation>TS-Phasenwinkel</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Einbaulage</translation>
+    </message>
+    <message>
+        <source>Motor Stop Type</source>
+        <translation>Motorstopp-Art</translation>
+    </message>
+    <message>
+        <source>IMU Rotate</source>
+        <translation>IMU-Drehung</translation>
+    </message>
+    <message>
+        <source>IMU Dist X</source>
+        <translation>IMU-Abstand X</translation>
+    </message>
+    <message>
+        <source>IMU Dist Y</source>
+        <translation>IMU-Abstand Y</translation>
+    </message>
+    <message>
+        <source>IMU Dist Z</source>
+        <translation>IMU-Abstand Z</translation>
+    </message>
+    <message>
+        <source>GPS Dist X</source>
+        <translation>GPS-Abstand X</translation>
+    </message>
+    <message>
+        <source>GPS Dist Y</source>
+        <translation>GPS-Abstand Y</translation>
+    </message>
+    <message>
+        <source>GPS Dist Z</source>
+        <translation>GPS-Abstand Z</translation>
+    </message>
+    <message>
+        <source>Governor Status</source>
+        <translation>Governor-Status</translation>
+    </message>
+    <message>
+        <source>Waypoint Type</source>
+        <translation>Wegpunkt-Typ</translation>
+    </message>
+    <message>
+        <source>Battery Cell</source>
+        <translation>Akkuzellen</translation>
+    </message>
+    <message>
+        <source>Safe Gard 1</source>
+        <translation>Schutzfunktion 1</translation>
+    </message>
+    <message>
+        <source>Safe Gard 2</source>
+        <translation>Schutzfunktion 2</translation>
+    </message>
+    <message>
+        <source>VoltProtect switch</source>
+        <translation>Spannungsschutz</translation>
+    </message>
+    <message>
+        <source>Loss Volt</source>
+        <translation>Verlustspannung</translation>
+    </message>
+    <message>
+        <source>Protect Volt 1</source>
+        <translation>Schutzspannung 1</translation>
+    </message>
+    <message>
+        <source>Protect Volt 2</source>
+        <translation>Schutzspannung 2</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Channel 7</source>
+        <translation>Kanal 7</translation>
+    </message>
+    <message>
+        <source>Channel 8</source>
+        <translation>Kanal 8</translation>
+    </message>
+    <message>
+        <source>Channel 9</source>
+        <translation>Kanal 9</translation>
+    </message>
+    <message>
+        <source>Channel 10</source>
+        <translation>Kanal 10</translation>
+    </message>
+    <message>
+        <source>Channel 11</source>
+        <translation>Kanal 11</translation>
+    </message>
+    <message>
+        <source>Channel 12</source>
+        <translation>Kanal 12</translation>
+    </message>
+    <message>
+        <source>Channel 13</source>
+        <translation>Kanal 13</translation>
+    </message>
+    <message>
+        <source>Channel 14</source>
+        <translation>Kanal 14</translation>
+    </message>
+    <message>
+        <source>Channel 15</source>
+        <translation>Kanal 15</translation>
+    </message>
+    <message>
+        <source>Channel 16</source>
+        <translation>Kanal 16</translation>
+    </message>
+    <message>
+        <source>p ktotal</source>
+        <translation>p ktotal</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p kp</source>
+        <translation>p kp</translation>
+    </message>
+    <message>
+        <source>p ki</source>
+        <translation>p ki</translation>
+    </message>
+    <message>
+        <source>p kd</source>
+        <translation>p kd</translation>
+    </message>
+    <message>
+        <source>q ktotal</source>
+        <translation>q ktotal</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>q kp</source>
+        <translation>q kp</translation>
+    </message>
+    <message>
+        <source>q ki</source>
+        <translation>q ki</translation>
+    </message>
+    <message>
+        <source>q kd</source>
+        <translation>q kd</translation>
+    </message>
+    <message>
+        <source>r ktotal</source>
+        <translation>r ktotal</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>r kp</source>
+        <translation>r kp</translation>
+    </message>
+    <message>
+        <source>r ki</source>
+        <translation>r ki</translation>
+    </message>
+    <message>
+        <source>r kd</source>
+        <translation>r kd</translation>
+    </message>
+    <message>
+        <source>phi ktotal</source>
+        <translation>phi ktotal</translation>
+    </message>
+    <message>
+        <source>phi</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>phi kp</source>
+        <translation>phi kp</translation>
+    </message>
+    <message>
+        <source>phi ki</source>
+        <translation>phi ki</translation>
+    </message>
+    <message>
+        <source>phi kd</source>
+        <translation>phi kd</translation>
+    </message>
+    <message>
+        <source>theta ktotal</source>
+        <translation>theta ktotal</translation>
+    </message>
+    <message>
+        <source>theta</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>theta kp</source>
+        <translation>theta kp</translation>
+    </message>
+    <message>
+        <source>theta ki</source>
+        <translation>theta ki</translation>
+    </message>
+    <message>
+        <source>theta kd</source>
+        <translation>theta kd</translation>
+    </message>
+    <message>
+        <source>psi ktotal</source>
+        <translation>psi ktotal</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>psi kp</source>
+        <translation>psi kp</translation>
+    </message>
+    <message>
+        <source>psi ki</source>
+        <translation>psi ki</translation>
+    </message>
+    <message>
+        <source>psi kd</source>
+        <translation>psi kd</translation>
+    </message>
+    <message>
+        <source>h ktotal</source>
+        <translation>h ktotal</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>h kp</source>
+        <translation>h kp</translation>
+    </message>
+    <message>
+        <source>h ki</source>
+        <translation>h ki</translation>
+    </message>
+    <message>
+        <source>h kd</source>
+        <translation>h kd</translation>
+    </message>
+    <message>
+        <source>v ktotal</source>
+        <translation>v ktotal</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>v kp</source>
+        <translation>v kp</translation>
+    </message>
+    <message>
+        <source>v ki</source>
+        <translation>v ki</translation>
+    </message>
+    <message>
+        <source>v kd</source>
+        <translation>v kd</translation>
+    </message>
+    <message>
+        <source>position ktotal</source>
+        <translation>position ktotal</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>position kp</source>
+        <translation>position kp</translation>
+    </message>
+    <message>
+        <source>position ki</source>
+        <translation>position ki</translation>
+    </message>
+    <message>
+        <source>position kd</source>
+        <translation>position kd</translation>
+    </message>
+    <message>
+        <source>rpm ktotal</source>
+        <translation>rpm ktotal</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>Drehzahl</translation>
+    </message>
+    <message>
+        <source>rpm kp</source>
+        <translation>rpm kp</translation>
+    </message>
+    <message>
+        <source>rpm ki</source>
+        <translation>rpm ki</translation>
+    </message>
+    <message>
+        <source>rpm kd</source>
+        <translation>rpm kd</translation>
+    </message>
+    <message>
+        <source>rpm compensate colle</source>
+        <translation>Drehzahlausgl. Pitch</translation>
+    </message>
+    <message>
+        <source>rpm compensate cyclic</source>
+        <translation>Drehzahlausgl. zyklisch</translation>
+    </message>
+    <message>
+        <source>rpm compensate tail</source>
+        <translation>Drehzahlausgl. Heck</translation>
+    </message>
+    <message>
+        <source>burst coef</source>
+        <translation>Burst-Koeffizient</translation>
+    </message>
+    <message>
+        <source>roll agility</source>
+        <translation>Roll-Agilität</translation>
+    </message>
+    <message>
+        <source>pitch agility</source>
+        <translation>Nick-Agilität</translation>
+    </message>
+    <message>
+        <source>left spin</source>
+        <translation>Linksdrehung</translation>
+    </message>
+    <message>
+        <source>right spin</source>
+        <translation>Rechtsdrehung</translation>
+    </message>
+    <message>
+        <source>acc left</source>
+        <translation>Beschl. links</translation>
+    </message>
+    <message>
+        <source>acc right</source>
+        <translation>Beschl. rechts</translation>
+    </message>
+    <message>
+        <source>dec left</source>
+        <translation>Verzög. links</translation>
+    </message>
+    <message>
+        <source>dec right</source>
+        <translation>Verzög. rechts</translation>
+    </message>
+    <message>
+        <source>acc mainrotor</source>
+        <translation>Beschl. Hauptrotor</translation>
+    </message>
+    <message>
+        <source>dec mainrotor</source>
+        <translation>Verzög. Hauptrotor</translation>
+    </message>
+    <message>
+        <source>deadband rc rudder</source>
+        <translation>Totband RC Heck</translation>
+    </message>
+    <message>
+        <source>deadband gyro z</source>
+        <translation>Totband Gyro Z</translation>
+    </message>
+    <message>
+        <source>deadband rc mainrotor</source>
+        <translation>Totband RC Hauptrotor</translation>
+    </message>
+    <message>
+        <source>deadband gyro xy</source>
+        <translation>Totband Gyro XY</translation>
+    </message>
+    <message>
+        <source>tail compensate colle</source>
+        <translation>Heckausgl. Pitch</translation>
+    </message>
+    <message>
+        <source>tail compensate cyclic</source>
+        <translation>Heckausgl. zyklisch</translation>
+    </message>
+    <message>
+        <source>tail compensate colle zero</source>
+        <translation>Heckausgl. Pitch null</translation>
+    </message>
+    <message>
+        <source>vu_ktotal</source>
+        <translation>vu_ktotal</translation>
+    </message>
+    <message>
+        <source>vu</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>vu_kp</source>
+        <translation>vu_kp</translation>
+    </message>
+    <message>
+        <source>vu_ki</source>
+        <translation>vu_ki</translation>
+    </message>
+    <message>
+        <source>vu_kd</source>
+        <translation>vu_kd</translation>
+    </message>
+    <message>
+        <source>side dist ktotal</source>
+        <translation>side dist ktotal</translation>
+    </message>
+    <message>
+        <source>side dist</source>
+        <translation>Seitenabstand</translation>
+    </message>
+    <message>
+        <source>side dist kp</source>
+        <translation>side dist kp</translation>
+    </message>
+    <message>
+        <source>side dist ki</source>
+        <translation>side dist ki</translation>
+    </message>
+    <message>
+        <source>side dist kd</source>
+        <translation>side dist kd</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>IOC aktivieren</translation>
+    </message>
+    <message>
+        <source>Middle stick position</source>
+        <translation>Mittlere Schalterstellung</translation>
+    </message>
+    <message>
+        <source>Right stick position</source>
+        <translation>Rechte Schalterstellung</translation>
+    </message>
+    <message>
+        <source>flight trim phi</source>
+        <translation>Flugtrimm phi</translation>
+    </message>
+    <message>
+        <source>flight trim theta</source>
+        <translation>Flugtrimm theta</translation>
+    </message>
+    <message>
+        <source>invert flight</source>
+        <translation>Rückenflug</translation>
+    </message>
+    <message>
+        <source>reserve1</source>
+        <translation>Reserve1</translation>
+    </message>
+    <message>
+        <source>gps cruise fail type</source>
+        <translation>Failsafe GPS-Flug</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>Rückkehr aktivieren</translation>
+    </message>
+    <message>
+        <source>max_v_byhand</source>
+        <translation>max_v_byhand</translation>
+    </message>
+    <message>
+        <source>reach dist alt</source>
+        <translation>Ankunftshöhe</translation>
+    </message>
+    <message>
+        <source>max auto spin</source>
+        <translation>max. Autodrehung</translation>
+    </message>
+    <message>
+        <source>max phi</source>
+        <translation>max. phi</translation>
+    </message>
+    <message>
+        <source>max theta</source>
+        <translation>max. theta</translation>
+    </message>
+    <message>
+        <source>max vcruise</source>
+        <translation>max. v Reiseflug</translation>
+    </message>
+    <message>
+        <source>min vcruise</source>
+        <translation>min. v Reiseflug</translation>
+    </message>
+    <message>
+        <source>max climbrate</source>
+        <translation>max. Steigrate</translation>
+    </message>
+    <message>
+        <source>max declinerate</source>
+        <translation>max. Sinkrate</translation>
+    </message>
+    <message>
+        <source>max_theta_byhand</source>
+        <translation>max_theta_byhand</translation>
+    </message>
+    <message>
+        <source>cruise_vh_buff</source>
+        <translation>cruise_vh_buff</translation>
+    </message>
+    <message>
+        <source>cruise vu buff</source>
+        <translation>cruise vu buff</translation>
+    </message>
+    <message>
+        <source>_vh_stick_acc</source>
+        <translation>_vh_stick_acc</translation>
+    </message>
+    <message>
+        <source>vh_stick_dec</source>
+        <translation>vh_stick_dec</translation>
+    </message>
+    <message>
+        <source>vu_stick_acc</source>
+        <translation>vu_stick_acc</translation>
+    </message>
+    <message>
+        <source>vu_stick_dec</source>
+        <translation>vu_stick_dec</translation>
+    </message>
+    <message>
+        <source>cruise_vh_acc</source>
+        <translation>cruise_vh_acc</translation>
+    </message>
+    <message>
+        <source>cruise vh dec</source>
+        <translation>cruise vh dec</translation>
+    </message>
+    <message>
+        <source>cruise_vu_acc</source>
+        <translation>cruise_vu_acc</translation>
+    </message>
+    <message>
+        <source>cruise_vu_dec</source>
+        <translation>cruise_vu_dec</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>Max. Radius</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>Max. Höhe</translation>
+    </message>
+    <message>
+        <source>max_phi_byhand</source>
+        <translation>max_phi_byhand</translation>
+    </message>
+    <message>
+        <source>Spare byte %1</source>
+        <translation>Reservebyte %1</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Internal</source>
+        <translation>Intern</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Nicht angezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>Wiederherstellen der Parameter fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>Parameter von vor dem Update wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>Wiederherstellen der Parameter fehlgeschlagen: der Flugcontroller hat %1 nicht übernommen</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>Attitude (degree)</source>
@@ -1280,6 +2279,16 @@
         <source>Recording stopped: %1</source>
         <translation>Aufzeichnung abgebrochen: %1</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller before importing parameters</source>
+        <translation>Verbinden Sie die Flugsteuerung, bevor Sie Parameter importieren</translation>
+    </message>
 </context>
 <context>
     <name>ToolSettingPageUi</name>
@@ -1456,6 +2465,47 @@
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>Der Flugcontroller antwortet nicht über die Verbindung: seine Parameter wurden nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>Die Parameter konnten vor dem Update nicht gesichert werden (%1): es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>Parameter vor dem Update gesichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>Wenn Sie jetzt abbrechen, hat der Flugcontroller keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>Den %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+            <numerusform>Die %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -1536,6 +2586,10 @@
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Der Flugcontroller behält seine Firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +2728,14 @@
         <source>COMPort open failed: %1: %2</source>
         <translation>Serieller Anschluss konnte nicht geöffnet werden: %1: %2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>Firmware wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>Der Flugcontroller wartet auf Firmware</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1782,6 +2844,10 @@
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>Update-Fortschritt: %1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>Der Flugcontroller wartet auf Firmware: seine letzte Aktualisierung wurde nicht abgeschlossen. Wählen Sie eine Firmware-Datei und klicken Sie auf „Update starten“, um ihn zu reparieren.</translation>
     </message>
 </context>
 </TS>

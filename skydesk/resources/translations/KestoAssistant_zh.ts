@@ -71,10 +71,6 @@
         <translation>返航高度</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Go-Home Switch</source>
         <translation>返航开关</translation>
     </message>
@@ -157,6 +153,41 @@
     <message>
         <source>ON</source>
         <translation>开</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>信号丢失</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>原地悬停</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>爬升至返航高度</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>返航</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>降落</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>怠速</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1101,974 @@
     </message>
 </context>
 <context>
+    <name>ParameterBinder</name>
+    <message>
+        <source>Not sent yet: press Enter</source>
+        <translation>尚未发送：请按回车键</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, outside %2</source>
+        <translation>飞控中的值为 %1，超出 %2</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, which is none of the choices here</source>
+        <translation>飞控中的值为 %1，不属于此处的任何选项</translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
+        <translation>允许范围：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>line %1 is not a key with a value</source>
+        <translation>第 %1 行不是键值对</translation>
+    </message>
+    <message>
+        <source>key %1 appears twice (lines %2 and %3)</source>
+        <translation>键 %1 出现了两次（第 %2 行和第 %3 行）</translation>
+    </message>
+    <message>
+        <source>missing key %1 (%2)</source>
+        <translation>缺少键 %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 (%2): &apos;%3&apos; is not a whole number</source>
+        <translation>%1（%2）：“%3”不是整数</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 is outside %4 (%5..%6)</source>
+        <translation>%1（%2）：%3 超出 %4 范围（%5..%6）</translation>
+    </message>
+    <message>
+        <source>cannot write %1: no such folder</source>
+        <translation>无法写入 %1：文件夹不存在</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>无法替换 %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KiB</source>
+        <translation>文件大于 64 KiB</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file</source>
+        <translation>%1 不是参数文件</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterModel</name>
+    <message>
+        <source>Motor</source>
+        <translation>电机</translation>
+    </message>
+    <message>
+        <source>FailSafe</source>
+        <translation>失控保护</translation>
+    </message>
+    <message>
+        <source>IOC</source>
+        <translation>IOC</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限制</translation>
+    </message>
+    <message>
+        <source>Param1</source>
+        <translation>参数1</translation>
+    </message>
+    <message>
+        <source>Param2</source>
+        <translation>参数2</translation>
+    </message>
+    <message>
+        <source>Param3</source>
+        <translation>参数3</translation>
+    </message>
+    <message>
+        <source>Param4</source>
+        <translation>参数4</translation>
+    </message>
+    <message>
+        <source>Param5</source>
+        <translation>参数5</translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>电机怠速</translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>增强失控保护方式</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>返航机头朝向</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>返航开关</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>返航高度</translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>智能方向控制</translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>高度限制</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>距离限制</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>禁飞区限制</translation>
+    </message>
+    <message>
+        <source>Servo Trim</source>
+        <translation>舵机微调</translation>
+    </message>
+    <message>
+        <source>Servo Rev</source>
+        <translation>舵机反向</translation>
+    </message>
+    <message>
+        <source>Rc Rev</source>
+        <translation>遥控反向</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>通道映射</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>悬停</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>升高返航</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>机头朝向</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>机尾朝向</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>航向锁定</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>返航点锁定</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>兴趣点环绕</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Function 1</source>
+        <translation>功能 1</translation>
+    </message>
+    <message>
+        <source>Function 2</source>
+        <translation>功能 2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>trim0</source>
+        <translation>trim0</translation>
+    </message>
+    <message>
+        <source>trim1</source>
+        <translation>trim1</translation>
+    </message>
+    <message>
+        <source>trim2</source>
+        <translation>trim2</translation>
+    </message>
+    <message>
+        <source>trim3</source>
+        <translation>trim3</translation>
+    </message>
+    <message>
+        <source>trim4</source>
+        <translation>trim4</translation>
+    </message>
+    <message>
+        <source>trim5</source>
+        <translation>trim5</translation>
+    </message>
+    <message>
+        <source>trim6</source>
+        <translation>trim6</translation>
+    </message>
+    <message>
+        <source>trim7</source>
+        <translation>trim7</translation>
+    </message>
+    <message>
+        <source>trim8</source>
+        <translation>trim8</translation>
+    </message>
+    <message>
+        <source>trim9</source>
+        <translation>trim9</translation>
+    </message>
+    <message>
+        <source>trim10</source>
+        <translation>trim10</translation>
+    </message>
+    <message>
+        <source>trim11</source>
+        <translation>trim11</translation>
+    </message>
+    <message>
+        <source>rev0</source>
+        <translation>rev0</translation>
+    </message>
+    <message>
+        <source>rev1</source>
+        <translation>rev1</translation>
+    </message>
+    <message>
+        <source>rev2</source>
+        <translation>rev2</translation>
+    </message>
+    <message>
+        <source>rev3</source>
+        <translation>rev3</translation>
+    </message>
+    <message>
+        <source>rev4</source>
+        <translation>rev4</translation>
+    </message>
+    <message>
+        <source>rev5</source>
+        <translation>rev5</translation>
+    </message>
+    <message>
+        <source>rev6</source>
+        <translation>rev6</translation>
+    </message>
+    <message>
+        <source>rev7</source>
+        <translation>rev7</translation>
+    </message>
+    <message>
+        <source>rev8</source>
+        <translation>rev8</translation>
+    </message>
+    <message>
+        <source>rev9</source>
+        <translation>rev9</translation>
+    </message>
+    <message>
+        <source>rev10</source>
+        <translation>rev10</translation>
+    </message>
+    <message>
+        <source>rev11</source>
+        <translation>rev11</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>尾舵机类型</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>十字盘舵机类型</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>尾舵限位B</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>尾舵限位A</translation>
+    </message>
+    <message>
+        <source>Ail Limit</source>
+        <translation>副翼限位</translation>
+    </message>
+    <message>
+        <source>Ele Limit</source>
+        <translation>升降限位</translation>
+    </message>
+    <message>
+        <source>Coll Ratio</source>
+        <translation>总距比例</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>接收机类型</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>电机类型</translation>
+    </message>
+    <message>
+        <source>Swash Phase</source>
+        <translation>十字盘相位</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>安装方向</translation>
+    </message>
+    <message>
+        <source>Motor Stop Type</source>
+        <translation>停机方式</translation>
+    </message>
+    <message>
+        <source>IMU Rotate</source>
+        <translation>IMU旋转</translation>
+    </message>
+    <message>
+        <source>IMU Dist X</source>
+        <translation>IMU距离X</translation>
+    </message>
+    <message>
+        <source>IMU Dist Y</source>
+        <translation>IMU距离Y</translation>
+    </message>
+    <message>
+        <source>IMU Dist Z</source>
+        <translation>IMU距离Z</translation>
+    </message>
+    <message>
+        <source>GPS Dist X</source>
+        <translation>GPS距离X</translation>
+    </message>
+    <message>
+        <source>GPS Dist Y</source>
+        <translation>GPS距离Y</translation>
+    </message>
+    <message>
+        <source>GPS Dist Z</source>
+        <translation>GPS距离Z</translation>
+    </message>
+    <message>
+        <source>Governor Status</source>
+        <translation>定速器状态</translation>
+    </message>
+    <message>
+        <source>Waypoint Type</source>
+        <translation>航点类型</translation>
+    </message>
+    <message>
+        <source>Battery Cell</source>
+        <translation>电池节数</translation>
+    </message>
+    <message>
+        <source>Safe Gard 1</source>
+        <translation>安全保护1</translation>
+    </message>
+    <message>
+        <source>Safe Gard 2</source>
+        <translation>安全保护2</translation>
+    </message>
+    <message>
+        <source>VoltProtect switch</source>
+        <translation>电压保护开关</translation>
+    </message>
+    <message>
+        <source>Loss Volt</source>
+        <translation>掉电电压</translation>
+    </message>
+    <message>
+        <source>Protect Volt 1</source>
+        <translation>保护电压1</translation>
+    </message>
+    <message>
+        <source>Protect Volt 2</source>
+        <translation>保护电压2</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Channel 7</source>
+        <translation>通道七</translation>
+    </message>
+    <message>
+        <source>Channel 8</source>
+        <translation>通道八</translation>
+    </message>
+    <message>
+        <source>Channel 9</source>
+        <translation>通道九</translation>
+    </message>
+    <message>
+        <source>Channel 10</source>
+        <translation>通道十</translation>
+    </message>
+    <message>
+        <source>Channel 11</source>
+        <translation>通道十一</translation>
+    </message>
+    <message>
+        <source>Channel 12</source>
+        <translation>通道十二</translation>
+    </message>
+    <message>
+        <source>Channel 13</source>
+        <translation>通道十三</translation>
+    </message>
+    <message>
+        <source>Channel 14</source>
+        <translation>通道十四</translation>
+    </message>
+    <message>
+        <source>Channel 15</source>
+        <translation>通道十五</translation>
+    </message>
+    <message>
+        <source>Channel 16</source>
+        <translation>通道十六</translation>
+    </message>
+    <message>
+        <source>p ktotal</source>
+        <translation>p ktotal</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p kp</source>
+        <translation>p kp</translation>
+    </message>
+    <message>
+        <source>p ki</source>
+        <translation>p ki</translation>
+    </message>
+    <message>
+        <source>p kd</source>
+        <translation>p kd</translation>
+    </message>
+    <message>
+        <source>q ktotal</source>
+        <translation>q ktotal</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>q kp</source>
+        <translation>q kp</translation>
+    </message>
+    <message>
+        <source>q ki</source>
+        <translation>q ki</translation>
+    </message>
+    <message>
+        <source>q kd</source>
+        <translation>q kd</translation>
+    </message>
+    <message>
+        <source>r ktotal</source>
+        <translation>r ktotal</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>r kp</source>
+        <translation>r kp</translation>
+    </message>
+    <message>
+        <source>r ki</source>
+        <translation>r ki</translation>
+    </message>
+    <message>
+        <source>r kd</source>
+        <translation>r kd</translation>
+    </message>
+    <message>
+        <source>phi ktotal</source>
+        <translation>phi ktotal</translation>
+    </message>
+    <message>
+        <source>phi</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>phi kp</source>
+        <translation>phi kp</translation>
+    </message>
+    <message>
+        <source>phi ki</source>
+        <translation>phi ki</translation>
+    </message>
+    <message>
+        <source>phi kd</source>
+        <translation>phi kd</translation>
+    </message>
+    <message>
+        <source>theta ktotal</source>
+        <translation>theta ktotal</translation>
+    </message>
+    <message>
+        <source>theta</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>theta kp</source>
+        <translation>theta kp</translation>
+    </message>
+    <message>
+        <source>theta ki</source>
+        <translation>theta ki</translation>
+    </message>
+    <message>
+        <source>theta kd</source>
+        <translation>theta kd</translation>
+    </message>
+    <message>
+        <source>psi ktotal</source>
+        <translation>psi ktotal</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>psi kp</source>
+        <translation>psi kp</translation>
+    </message>
+    <message>
+        <source>psi ki</source>
+        <translation>psi ki</translation>
+    </message>
+    <message>
+        <source>psi kd</source>
+        <translation>psi kd</translation>
+    </message>
+    <message>
+        <source>h ktotal</source>
+        <translation>h ktotal</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>h kp</source>
+        <translation>h kp</translation>
+    </message>
+    <message>
+        <source>h ki</source>
+        <translation>h ki</translation>
+    </message>
+    <message>
+        <source>h kd</source>
+        <translation>h kd</translation>
+    </message>
+    <message>
+        <source>v ktotal</source>
+        <translation>v ktotal</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>v kp</source>
+        <translation>v kp</translation>
+    </message>
+    <message>
+        <source>v ki</source>
+        <translation>v ki</translation>
+    </message>
+    <message>
+        <source>v kd</source>
+        <translation>v kd</translation>
+    </message>
+    <message>
+        <source>position ktotal</source>
+        <translation>position ktotal</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>position kp</source>
+        <translation>position kp</translation>
+    </message>
+    <message>
+        <source>position ki</source>
+        <translation>position ki</translation>
+    </message>
+    <message>
+        <source>position kd</source>
+        <translation>position kd</translation>
+    </message>
+    <message>
+        <source>rpm ktotal</source>
+        <translation>rpm ktotal</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>转速</translation>
+    </message>
+    <message>
+        <source>rpm kp</source>
+        <translation>rpm kp</translation>
+    </message>
+    <message>
+        <source>rpm ki</source>
+        <translation>rpm ki</translation>
+    </message>
+    <message>
+        <source>rpm kd</source>
+        <translation>rpm kd</translation>
+    </message>
+    <message>
+        <source>rpm compensate colle</source>
+        <translation>转速补偿总距</translation>
+    </message>
+    <message>
+        <source>rpm compensate cyclic</source>
+        <translation>转速补偿周期变距</translation>
+    </message>
+    <message>
+        <source>rpm compensate tail</source>
+        <translation>转速补偿尾舵</translation>
+    </message>
+    <message>
+        <source>burst coef</source>
+        <translation>爆发系数</translation>
+    </message>
+    <message>
+        <source>roll agility</source>
+        <translation>横滚灵敏度</translation>
+    </message>
+    <message>
+        <source>pitch agility</source>
+        <translation>俯仰灵敏度</translation>
+    </message>
+    <message>
+        <source>left spin</source>
+        <translation>左旋</translation>
+    </message>
+    <message>
+        <source>right spin</source>
+        <translation>右旋</translation>
+    </message>
+    <message>
+        <source>acc left</source>
+        <translation>左旋加速</translation>
+    </message>
+    <message>
+        <source>acc right</source>
+        <translation>右旋加速</translation>
+    </message>
+    <message>
+        <source>dec left</source>
+        <translation>左旋减速</translation>
+    </message>
+    <message>
+        <source>dec right</source>
+        <translation>右旋减速</translation>
+    </message>
+    <message>
+        <source>acc mainrotor</source>
+        <translation>主旋翼加速</translation>
+    </message>
+    <message>
+        <source>dec mainrotor</source>
+        <translation>主旋翼减速</translation>
+    </message>
+    <message>
+        <source>deadband rc rudder</source>
+        <translation>遥控尾舵死区</translation>
+    </message>
+    <message>
+        <source>deadband gyro z</source>
+        <translation>陀螺Z轴死区</translation>
+    </message>
+    <message>
+        <source>deadband rc mainrotor</source>
+        <translation>遥控主旋翼死区</translation>
+    </message>
+    <message>
+        <source>deadband gyro xy</source>
+        <translation>陀螺XY轴死区</translation>
+    </message>
+    <message>
+        <source>tail compensate colle</source>
+        <translation>尾舵补偿总距</translation>
+    </message>
+    <message>
+        <source>tail compensate cyclic</source>
+        <translation>尾舵补偿周期变距</translation>
+    </message>
+    <message>
+        <source>tail compensate colle zero</source>
+        <translation>尾舵补偿总距零点</translation>
+    </message>
+    <message>
+        <source>vu_ktotal</source>
+        <translation>vu_ktotal</translation>
+    </message>
+    <message>
+        <source>vu</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>vu_kp</source>
+        <translation>vu_kp</translation>
+    </message>
+    <message>
+        <source>vu_ki</source>
+        <translation>vu_ki</translation>
+    </message>
+    <message>
+        <source>vu_kd</source>
+        <translation>vu_kd</translation>
+    </message>
+    <message>
+        <source>side dist ktotal</source>
+        <translation>side dist ktotal</translation>
+    </message>
+    <message>
+        <source>side dist</source>
+        <translation>侧向距离</translation>
+    </message>
+    <message>
+        <source>side dist kp</source>
+        <translation>side dist kp</translation>
+    </message>
+    <message>
+        <source>side dist ki</source>
+        <translation>side dist ki</translation>
+    </message>
+    <message>
+        <source>side dist kd</source>
+        <translation>side dist kd</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>启用 IOC</translation>
+    </message>
+    <message>
+        <source>Middle stick position</source>
+        <translation>开关中间档位</translation>
+    </message>
+    <message>
+        <source>Right stick position</source>
+        <translation>开关右侧档位</translation>
+    </message>
+    <message>
+        <source>flight trim phi</source>
+        <translation>飞行微调phi</translation>
+    </message>
+    <message>
+        <source>flight trim theta</source>
+        <translation>飞行微调theta</translation>
+    </message>
+    <message>
+        <source>invert flight</source>
+        <translation>倒飞</translation>
+    </message>
+    <message>
+        <source>reserve1</source>
+        <translation>保留1</translation>
+    </message>
+    <message>
+        <source>gps cruise fail type</source>
+        <translation>GPS巡航失控方式</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>启用返航</translation>
+    </message>
+    <message>
+        <source>max_v_byhand</source>
+        <translation>max_v_byhand</translation>
+    </message>
+    <message>
+        <source>reach dist alt</source>
+        <translation>到达高度距离</translation>
+    </message>
+    <message>
+        <source>max auto spin</source>
+        <translation>最大自动旋转</translation>
+    </message>
+    <message>
+        <source>max phi</source>
+        <translation>最大phi</translation>
+    </message>
+    <message>
+        <source>max theta</source>
+        <translation>最大theta</translation>
+    </message>
+    <message>
+        <source>max vcruise</source>
+        <translation>最大巡航速度</translation>
+    </message>
+    <message>
+        <source>min vcruise</source>
+        <translation>最小巡航速度</translation>
+    </message>
+    <message>
+        <source>max climbrate</source>
+        <translation>最大爬升率</translation>
+    </message>
+    <message>
+        <source>max declinerate</source>
+        <translation>最大下降率</translation>
+    </message>
+    <message>
+        <source>max_theta_byhand</source>
+        <translation>max_theta_byhand</translation>
+    </message>
+    <message>
+        <source>cruise_vh_buff</source>
+        <translation>cruise_vh_buff</translation>
+    </message>
+    <message>
+        <source>cruise vu buff</source>
+        <translation>cruise vu buff</translation>
+    </message>
+    <message>
+        <source>_vh_stick_acc</source>
+        <translation>_vh_stick_acc</translation>
+    </message>
+    <message>
+        <source>vh_stick_dec</source>
+        <translation>vh_stick_dec</translation>
+    </message>
+    <message>
+        <source>vu_stick_acc</source>
+        <translation>vu_stick_acc</translation>
+    </message>
+    <message>
+        <source>vu_stick_dec</source>
+        <translation>vu_stick_dec</translation>
+    </message>
+    <message>
+        <source>cruise_vh_acc</source>
+        <translation>cruise_vh_acc</translation>
+    </message>
+    <message>
+        <source>cruise vh dec</source>
+        <translation>cruise vh dec</translation>
+    </message>
+    <message>
+        <source>cruise_vu_acc</source>
+        <translation>cruise_vu_acc</translation>
+    </message>
+    <message>
+        <source>cruise_vu_dec</source>
+        <translation>cruise_vu_dec</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>最大半径</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>最大高度</translation>
+    </message>
+    <message>
+        <source>max_phi_byhand</source>
+        <translation>max_phi_byhand</translation>
+    </message>
+    <message>
+        <source>Spare byte %1</source>
+        <translation>备用字节 %1</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Internal</source>
+        <translation>内部</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>不显示</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>恢复参数失败</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>已恢复升级前的参数</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>恢复参数失败：飞控未接受 %1</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>Attitude (degree)</source>
@@ -1280,6 +2279,16 @@
         <source>Recording stopped: %1</source>
         <translation>记录已停止：%1</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller before importing parameters</source>
+        <translation>请先连接飞控，再导入参数</translation>
+    </message>
 </context>
 <context>
     <name>ToolSettingPageUi</name>
@@ -1456,6 +2465,46 @@
     </message>
 </context>
 <context>
+    <name>UpgradeGuard</name>
+    <message>
+        <source>The flight controller does not answer on the link: its parameters were not saved.</source>
+        <translation>飞控没有通过连接应答：其参数未保存。</translation>
+    </message>
+    <message>
+        <source>The parameters could not be saved before the upgrade (%1): nothing was flashed.</source>
+        <translation>升级前无法保存参数（%1）：未写入任何固件。</translation>
+    </message>
+    <message>
+        <source>Parameters saved before the upgrade: %1</source>
+        <translation>升级前已保存参数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpgradeQuestion</name>
+    <message>
+        <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
+        <translation>现在停止，飞控将没有可用的固件，直到再次升级为止。仍要停止吗？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade?</source>
+        <translation>
+            <numerusform>恢复升级前保存的 %n 个参数？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeReportText</name>
     <message>
         <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
@@ -1536,6 +2585,10 @@
     <message>
         <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
         <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
+        <translation>&lt;h6&gt;&lt;font color=#000000&gt;飞控保留其原有固件&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -1674,6 +2727,14 @@
         <source>COMPort open failed: %1: %2</source>
         <translation>串口打开失败：%1：%2</translation>
     </message>
+    <message>
+        <source>Upgrading firmware...</source>
+        <translation>正在升级固件...</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware</source>
+        <translation>飞控正在等待固件</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1782,6 +2843,10 @@
     <message>
         <source>Upgrade Progress: %1%</source>
         <translation>升级进度：%1%</translation>
+    </message>
+    <message>
+        <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
+        <translation>飞控正在等待固件：上次升级未完成。请选择固件文件并点击“开始升级”进行修复。</translation>
     </message>
 </context>
 </TS>

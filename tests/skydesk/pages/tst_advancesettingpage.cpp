@@ -1,8 +1,11 @@
 // The advanced settings page against the real link object and the real parameter block.
 #include "advancesettingpage.h"
 #include "appsettings.h"
+#include "captionlabel.h"
 #include "commrt.h"
 #include "documentfolder.h"
+#include "fieldmarks.h"
+#include "parameterfields.h"
 #include "telemetry.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -11,6 +14,9 @@
 #include <QWebView>
 #include <QtTest>
 #include <QtWidgets>
+
+using fieldmarks::fieldNamed; // the ranges the pages offer come from the field table
+using fieldmarks::markOf;
 
 namespace {
 
@@ -24,16 +30,45 @@ qint32 field(const char *name)
     return fclink::readParameter(name);
 }
 
-QString markOf(const QWidget *control)
-{
-    return control->property("parameterState").toString();
-}
-
 void moveMouse(QWidget *widget, QPoint at)
 {
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+}
+
+// The captions laid over a picture label, as (step, text) in the order they were made.
+QList<QPair<int, QString>> captionsOf(QWidget *picture)
+{
+    QList<QPair<int, QString>> captions;
+    for (CaptionLabel *caption :
+         picture->findChildren<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly))
+        captions << qMakePair(caption->step(), caption->text());
+    return captions;
+}
+
+// Every caption lies inside bounds (picture coordinates) and clear of the others.
+bool captionsFit(QWidget *picture, const QRect &bounds, QString *why)
+{
+    const QList<CaptionLabel *> captions =
+        picture->findChildren<CaptionLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    for (CaptionLabel *caption : captions) {
+        if (!bounds.contains(caption->geometry()) || caption->width() < 10) {
+            *why = caption->text() + QStringLiteral(" at %1,%2 %3x%4")
+                                         .arg(caption->x())
+                                         .arg(caption->y())
+                                         .arg(caption->width())
+                                         .arg(caption->height());
+            return false;
+        }
+        for (CaptionLabel *other : captions) {
+            if (other != caption && other->geometry().intersects(caption->geometry())) {
+                *why = caption->text() + QStringLiteral(" overlaps ") + other->text();
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -169,7 +204,7 @@ private slots:
         const quint64 before = uploads();
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
-        QVERIFY(!ui->pushButtonMotorIdelSpeedLevel3->isChecked());
+        QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
         QVERIFY(ui->radioButtonAltGoHome->isChecked());
         QVERIFY(!ui->radioButtonHover->isChecked());
         QVERIFY(ui->radioButtonBackwards->isChecked());
@@ -177,7 +212,7 @@ private slots:
         QVERIFY(!ui->checkBoxIOCEnable->isChecked());
         QCOMPARE(ui->comboBoxIOCMiddle->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
-        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10.0);
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(fieldNamed("LimitAlt").minimum));
         QCOMPARE(field("LimitAlt"), 5); // the clamp wrote nothing back
         QCOMPARE(ui->doubleSpinBoxDistanceLimit->value(), 800.0);
         QCOMPARE(ui->spinBoxGoHomeAlt->value(), 120);
@@ -199,7 +234,7 @@ private slots:
         QVERIFY(ui->radioButtonBackwards->isChecked());
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->count(), 2);
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20); // clamped to the box's range
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum); // clamped
         QCOMPARE(field("TurnbackHeight"), 5);
         QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
     }
@@ -353,13 +388,19 @@ private slots:
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
 
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        const fclink::ParameterField &height = fieldNamed("TurnbackHeight");
+        const fclink::ParameterField &altitude = fieldNamed("LimitAlt");
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), height.minimum);
         QCOMPARE(markOf(ui->spinBoxGoHomeAlt), QStringLiteral("outOfRange"));
         QCOMPARE(ui->spinBoxGoHomeAlt->toolTip(),
-                 QStringLiteral("The flight controller holds 5 m, outside 20–500 m"));
-        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), 10000.0);
+                 QStringLiteral("The flight controller holds 5 m, outside %1–%2 m")
+                     .arg(height.minimum)
+                     .arg(height.maximum));
+        QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(altitude.maximum));
         QCOMPARE(ui->doubleSpinBoxAltitudeLimit->toolTip(),
-                 QStringLiteral("The flight controller holds 60000 m, outside 10–10000 m"));
+                 QStringLiteral("The flight controller holds 60000 m, outside %1–%2 m")
+                     .arg(altitude.minimum)
+                     .arg(altitude.maximum));
         QCOMPARE(markOf(ui->doubleSpinBoxDistanceLimit), QString());
 
         // No level button lit for a level the block does not hold.
@@ -472,6 +513,85 @@ private slots:
         QVERIFY(!motor->page()->mainFrame()->toPlainText().trimmed().isEmpty());
     }
 
+    void picturesCarryTranslatedCaptions_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("gauge");
+        QTest::addColumn<QStringList>("hover");
+        QTest::addColumn<QStringList>("altitude");
+        QTest::newRow("English") << int(AppSettings::English) << QStringList{"LOW", "HIGH", "IDLE"}
+                                 << QStringList{"Signal lost", "Hover in place"}
+                                 << QStringList{"Signal lost", "Climb to go-home altitude",
+                                                "Return home", "Land"};
+        QTest::newRow("Chinese") << int(AppSettings::Chinese) << QStringList{"低", "高", "怠速"}
+                                 << QStringList{"信号丢失", "原地悬停"}
+                                 << QStringList{"信号丢失", "爬升至返航高度", "返航", "降落"};
+        QTest::newRow("German") << int(AppSettings::German)
+                                << QStringList{"NIEDRIG", "HOCH", "LEERLAUF"}
+                                << QStringList{"Signal verloren", "Position halten"}
+                                << QStringList{"Signal verloren", "Auf Rückkehrhöhe steigen",
+                                               "Rückflug", "Landung"};
+    }
+
+    void picturesCarryTranslatedCaptions()
+    {
+        // The pictures carry no lettering: the page lays its translated captions over them.
+        QFETCH(int, language);
+        QFETCH(QStringList, gauge);
+        QFETCH(QStringList, hover);
+        QFETCH(QStringList, altitude);
+        QTranslator translator;
+        const QString file = AppSettings::translationFile(quint8(language));
+        QVERIFY2(file.isEmpty() || translator.load(file), qPrintable(file));
+        QCoreApplication::installTranslator(&translator);
+        auto uninstall =
+            qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        AdvanceSettingPage page(nullptr, m_link);
+        Ui::AdvanceSettingPageUi *form = page.form();
+        page.resize(850, 435);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        auto texts = [](const QList<QPair<int, QString>> &captions) {
+            QStringList list;
+            for (const auto &caption : captions)
+                list << caption.second;
+            return list;
+        };
+        QString why;
+        QCOMPARE(texts(captionsOf(form->labelMotorIdelSpeed)), gauge);
+        QVERIFY2(captionsFit(form->labelMotorIdelSpeed, QRect(0, 0, 360, 120), &why),
+                 qPrintable(why));
+
+        // Numbered steps, in the diagram of the method shown, within its plate.
+        const QRect plate(9, 1, 342, 196);
+        QCOMPARE(texts(captionsOf(form->labelFailsafeImage)), hover);
+        QCOMPARE(captionsOf(form->labelFailsafeImage).first().first, 1);
+        QCOMPARE(captionsOf(form->labelFailsafeImage).last().first, 2);
+        QVERIFY2(captionsFit(form->labelFailsafeImage, plate, &why), qPrintable(why));
+        page.goHomeMethodAltGoHome();
+        QCOMPARE(texts(captionsOf(form->labelFailsafeImage)), altitude);
+        QCOMPARE(captionsOf(form->labelFailsafeImage).last().first, 4);
+        QVERIFY2(captionsFit(form->labelFailsafeImage, plate, &why), qPrintable(why));
+        // Refreshing or choosing the same method again does not pile captions up.
+        setField("FailType", 1);
+        page.refreshPage();
+        page.goHomeMethodAltGoHome();
+        QCOMPARE(captionsOf(form->labelFailsafeImage).size(), 4);
+        page.goHomeMethodHover();
+        QCOMPARE(texts(captionsOf(form->labelFailsafeImage)), hover);
+
+        // The captions are drawn over the picture, and let the pointer through to the page.
+        const QImage picture = form->labelFailsafeImage->pixmap(Qt::ReturnByValue).toImage();
+        const QImage shown = form->labelFailsafeImage->grab().toImage();
+        auto *first = form->labelFailsafeImage->findChild<CaptionLabel *>();
+        const QRect where(first->geometry().topLeft() * shown.devicePixelRatio(),
+                          first->geometry().size() * shown.devicePixelRatio());
+        QVERIFY(shown.copy(where).convertToFormat(QImage::Format_ARGB32) !=
+                picture.copy(where).convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(first->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
     void goHomePictureFollowsMethodAndLanguage()
     {
         auto shown = [this] {
@@ -522,7 +642,14 @@ private slots:
         QVERIFY(ui->checkBoxIOCEnable->isHidden());
         QVERIFY(ui->horizontalSliderIOC->isHidden());
         QVERIFY(!ui->horizontalSliderGoHome->isEnabled());
-        QCOMPARE(ui->spinBoxGoHomeAlt->value(), 20);
+        QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum);
+        QCOMPARE(ui->spinBoxGoHomeAlt->maximum(), fieldNamed("TurnbackHeight").maximum);
+        QCOMPARE(ui->spinBoxGoHomeAlt->suffix(), QStringLiteral("m"));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->minimum(),
+                 double(fieldNamed("LimitRadius").minimum));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->maximum(),
+                 double(fieldNamed("LimitRadius").maximum));
+        QCOMPARE(ui->doubleSpinBoxDistanceLimit->decimals(), 0);
         QCOMPARE(ui->comboBoxIOCLeft->count(), 1);
         QCOMPARE(ui->comboBoxIOCMiddle->itemText(1), QStringLiteral("Point of Interest"));
         QCOMPARE(ui->comboBoxIOCRight->itemText(1), QStringLiteral("Home Lock"));

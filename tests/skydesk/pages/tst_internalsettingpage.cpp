@@ -223,10 +223,13 @@ const fclink::ParameterField *fieldOf(const QString &spinBoxName)
     return fclink::findParameterField(spinBoxName.mid(int(std::strlen("spinBox"))));
 }
 
-// The gain boxes show their signed bytes unsigned; every other box reads its field's type.
+// The gain boxes show their signed bytes unsigned, as the field table reads them; every other
+// box reads its field's type. The boxes offer exactly the gains' range.
 bool showsUnsigned(const ExpectedBox &box, const fclink::ParameterField &field)
 {
-    return field.type == fclink::FieldType::Int8 && box.minimum == 0 && box.maximum == 255;
+    if (!field.readsUnsigned())
+        return false;
+    return box.minimum == field.minimum && box.maximum == field.maximum;
 }
 
 // A value inside the box's range whose stored bytes are all non-zero, and where an 8-bit field

@@ -8,6 +8,7 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "fieldmarks.h"
 #include "internalsettingpage.h"
 #include "mainwidget.h"
 #include "parameterfields.h"
@@ -20,6 +21,9 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+using fieldmarks::fieldNamed;
+using fieldmarks::markOf;
 
 namespace {
 
@@ -35,18 +39,6 @@ const char *const kPendingTip = "Not sent yet: press Enter";
 qint32 field(const char *name)
 {
     return fclink::readParameter(name);
-}
-
-const fclink::ParameterField &fieldNamed(const char *name)
-{
-    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
-    Q_ASSERT(found);
-    return *found;
-}
-
-QString markOf(const QWidget *control)
-{
-    return control->property("parameterState").toString();
 }
 
 bool showActive(QWidget *window)
@@ -128,6 +120,26 @@ private:
 
     quint64 uploads() const { return m_link->headChoices(); }
 
+    // Starts the simulator in its own folder and makes it the port the program connects to.
+    static bool startSimulator(FcsimProcess &sim)
+    {
+        if (!QDir().mkpath(QFileInfo(sim.linkPath()).path()) || !sim.start())
+            return false;
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        AppSettings::setSavedPort(sim.linkPath());
+        return true;
+    }
+
+    // Shows the window, presses Connect and waits for the parameter read.
+    static bool connectWindow(mainWidget &window)
+    {
+        if (!showActive(&window))
+            return false;
+        QSignalSpy read(window.link(), &Commrt::parametersChanged);
+        QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+        return read.count() > 0 || read.wait(kWaitMs);
+    }
+
 private slots:
     void init()
     {
@@ -167,6 +179,63 @@ private slots:
         // Enter again on the same value sends nothing more.
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(uploads(), before + 1);
+    }
+
+    // A refresh (a new parameter read) does not overwrite what the pilot is typing, and Enter
+    // sends the typed value even where it equals what the box showed before the refresh.
+    void aRefreshKeepsTheTypingAndEnterStillSends()
+    {
+        ui->tabWidget->setCurrentIndex(kLimitsTab);
+        QVERIFY(showActive(m_page));
+        QDoubleSpinBox *box = ui->doubleSpinBoxAltitudeLimit;
+        typeInto(box, QStringLiteral("12"));
+        fclink::writeParameter("LimitAlt", 180); // read from the controller meanwhile
+        m_page->refreshPage();
+        QCOMPARE(box->cleanText(), QStringLiteral("12"));
+        QTest::keyClicks(box, QStringLiteral("0"));
+        QCOMPARE(box->cleanText(), QStringLiteral("120"));
+        QCOMPARE(markOf(box), QStringLiteral("pending"));
+        const quint64 before = uploads();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(field("LimitAlt"), 120);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(markOf(box), QString());
+    }
+
+    // Enter on a box that shows the nearest end of its range for a stored value it cannot show
+    // sends the value shown; leaving it without Enter sends nothing.
+    void enterTakesTheShownValueOfAMarkedBox()
+    {
+        fclink::writeParameter("TurnbackHeight", 5);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(kFailSafeTab);
+        QVERIFY(showActive(m_page));
+        QSpinBox *box = ui->spinBoxGoHomeAlt;
+        QCOMPARE(markOf(box), QStringLiteral("outOfRange"));
+        const quint64 before = uploads();
+        box->setFocus(Qt::MouseFocusReason);
+        ui->radioButtonHover->setFocus(Qt::TabFocusReason);
+        QCOMPARE(uploads(), before);
+        QCOMPARE(field("TurnbackHeight"), 5);
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(field("TurnbackHeight"), fieldNamed("TurnbackHeight").minimum);
+        QCOMPARE(markOf(box), QString());
+    }
+
+    // Boxes that have not shown the block yet hold nothing the pilot typed: changing tabs and
+    // pages commits nothing from them.
+    void untouchedBoxesCommitNothing()
+    {
+        InternalSettingPage page(nullptr, m_link);
+        QVERIFY(showActive(&page));
+        const quint64 before = uploads();
+        for (int tab = 0; tab < page.form()->tabWidget->count(); ++tab)
+            page.form()->tabWidget->setCurrentIndex(tab);
+        page.commitPendingEdits();
+        QCOMPARE(uploads(), before);
+        QCOMPARE(field("LimitAlt"), 120);
     }
 
     void typingANegativeValueOnTheInternalPage()
@@ -215,8 +284,9 @@ private slots:
         QCOMPARE(box->cleanText(), QStringLiteral("60"));
         QCOMPARE(uploads(), before);
         QVERIFY(QToolTip::isVisible());
-        QVERIFY2(QToolTip::text().contains(QStringLiteral("20–500 m")),
-                 qPrintable(QToolTip::text()));
+        const fclink::ParameterField &height = fieldNamed("TurnbackHeight");
+        const QString range = QStringLiteral("%1–%2 m").arg(height.minimum).arg(height.maximum);
+        QVERIFY2(QToolTip::text().contains(range), qPrintable(QToolTip::text()));
         QCOMPARE(markOf(box), QStringLiteral("pending"));
         QToolTip::hideText();
     }
@@ -319,16 +389,10 @@ private slots:
     {
         SettingsKeeper keeper;
         FcsimProcess sim(m_dir.filePath("keys"));
-        QVERIFY(QDir().mkpath(m_dir.filePath("keys")));
-        QVERIFY(sim.start());
-        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
-        AppSettings::setSavedPort(sim.linkPath());
+        QVERIFY(startSimulator(sim));
         {
             mainWidget window(nullptr, nullptr, false);
-            QVERIFY(showActive(&window));
-            QSignalSpy read(window.link(), &Commrt::parametersChanged);
-            QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
-            QTRY_COMPARE_WITH_TIMEOUT(read.count(), 1, kWaitMs);
+            QVERIFY(connectWindow(window));
             AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
             page->form()->tabWidget->setCurrentIndex(kLimitsTab);
             QDoubleSpinBox *box = page->form()->doubleSpinBoxAltitudeLimit;
@@ -367,16 +431,10 @@ private slots:
     {
         SettingsKeeper keeper;
         FcsimProcess sim(m_dir.filePath("close"));
-        QVERIFY(QDir().mkpath(m_dir.filePath("close")));
-        QVERIFY(sim.start());
-        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
-        AppSettings::setSavedPort(sim.linkPath());
+        QVERIFY(startSimulator(sim));
         {
             mainWidget window(nullptr, nullptr, false);
-            QVERIFY(showActive(&window));
-            QSignalSpy read(window.link(), &Commrt::parametersChanged);
-            QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
-            QTRY_COMPARE_WITH_TIMEOUT(read.count(), 1, kWaitMs);
+            QVERIFY(connectWindow(window));
             AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
             page->form()->tabWidget->setCurrentIndex(kFailSafeTab);
             typeInto(page->form()->spinBoxGoHomeAlt, QStringLiteral("88"));

@@ -1,6 +1,7 @@
 // The tools page: telemetry fields, command buttons, parameter files, and the page against the
 // simulator for import and flash.
 #include "appsettings.h"
+#include "backdropcache.h"
 #include "blockaccess.h"
 #include "commrt.h"
 #include "contentwidget.h"
@@ -110,6 +111,26 @@ QMap<QString, QString> iniValues(const QString &path)
     for (const QString &key : settings.allKeys())
         values.insert(key, settings.value(key).toString());
     return values;
+}
+
+// The largest difference of one colour channel between two images of the same size.
+int largestColourDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    const QImage first = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage second = b.convertToFormat(QImage::Format_ARGB32);
+    int largest = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            const QRgb p = first.pixel(x, y);
+            const QRgb q = second.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
 }
 
 } // namespace
@@ -379,6 +400,36 @@ private slots:
         QVERIFY2(!lines.at(0).contains("Invalid parameter file"), qPrintable(error));
         QVERIFY2(lines.at(1).contains("var90") && !lines.at(1).contains("missing key"),
                  qPrintable(error));
+    }
+
+    // The live readings and the plot repaint alone, over a picture of what lies behind them;
+    // the picture must be exactly what the page paints there.
+    void liveReadingsRepaintAloneAndLookTheSame()
+    {
+        contentWidget area(nullptr, m_link);
+        area.resize(850, 435);
+        area.pageStack()->setCurrentIndex(1);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        ToolSettingPage *page = area.toolSettingPage();
+        QList<QWidget *> live;
+        for (QLineEdit *field : page->findChildren<QLineEdit *>())
+            live.append(field);
+        live.append(page->form()->widgetSensorPlot);
+        for (QWidget *widget : live)
+            widget->update();
+        QTRY_VERIFY(std::all_of(live.cbegin(), live.cend(), [](QWidget *w) {
+            return w->testAttribute(Qt::WA_OpaquePaintEvent);
+        }));
+        const QImage cached = area.grab().toImage();
+        for (QWidget *widget : live) {
+            qDeleteAll(
+                widget->findChildren<BackdropCache *>(QString(), Qt::FindDirectChildrenOnly));
+            widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        }
+        // Blending the same translucent boxes in another order may round a colour by one step.
+        const int difference = largestColourDifference(cached, area.grab().toImage());
+        QVERIFY2(difference <= 1, qPrintable(QString::number(difference)));
     }
 
     void plotScale()

@@ -3,9 +3,12 @@
 
 // A real HTTP update server for the update tests: Python's http.server on 127.0.0.1, serving a
 // folder. Beside a served file NAME, a file NAME.status makes the answer carry that status code
-// (with NAME's bytes as body), NAME.truncate announces more bytes than it sends and then closes
-// the connection, NAME.slow sends the body in 64 KiB pieces 10 ms apart, and NAME.delay waits
-// that many milliseconds before answering.
+// (with NAME's bytes as body, and a Location header to NAME.moved for a 3xx status),
+// NAME.truncate announces more bytes than it sends and then closes the connection, NAME.slow
+// sends the body in 64 KiB pieces 10 ms apart, NAME.delay waits that many milliseconds before
+// answering, NAME.overlong sends 1 MiB more than its Content-Length announces, NAME.endless
+// sends bytes without a Content-Length until the client goes away, and NAME.huge announces that
+// many bytes and sends them.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -100,10 +103,37 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             time.sleep(int(open(path + '.delay').read().strip()) / 1000.0)
         body = open(path, 'rb').read() if os.path.isfile(path) else b''
         if os.path.isfile(path + '.status'):
-            self.send_response(int(open(path + '.status').read().strip()))
+            status = int(open(path + '.status').read().strip())
+            self.send_response(status)
+            if 300 <= status < 400:
+                self.send_header('Location', self.path + '.moved')
             self.send_header('Content-Length', str(len(body)))
             self.end_headers()
             self.wfile.write(body)
+            return
+        if os.path.isfile(path + '.overlong'):
+            self.send_response(200)
+            self.send_header('Content-Length', str(len(body)))
+            self.end_headers()
+            self.wfile.write(body + b'\0' * (1 << 20))
+            self.close_connection = True
+            return
+        if os.path.isfile(path + '.endless') or os.path.isfile(path + '.huge'):
+            size = int(open(path + '.huge').read().strip()) if os.path.isfile(path + '.huge') else -1
+            self.send_response(200)
+            if size >= 0:
+                self.send_header('Content-Length', str(size))
+            self.end_headers()
+            chunk = b'\x5a' * 65536
+            sent = 0
+            try:
+                while size < 0 or sent < size:
+                    piece = chunk if size < 0 else chunk[:min(len(chunk), size - sent)]
+                    self.wfile.write(piece)
+                    sent += len(piece)
+            except (BrokenPipeError, ConnectionResetError):
+                pass
+            self.close_connection = True
             return
         if os.path.isfile(path + '.slow'):
             self.send_response(200)

@@ -6,6 +6,8 @@
 #include "firmwareimage.h"
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
+#include "modalhelpers.h"
+#include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateinfo.h"
 #include "upgradeevent.h"
@@ -82,6 +84,15 @@ private:
         return done.count() > 0 || done.wait(kWaitMs);
     }
 
+    // Starts the link on the simulator's port and waits for the parameter read.
+    static bool connectLink(Commrt *link, FcsimProcess *sim, QSignalSpy *read)
+    {
+        link->start();
+        link->setPortName(sim->linkPath());
+        link->connectCom();
+        return read->wait(kWaitMs);
+    }
+
     // A file this test puts in ./firmware/, removed at the end.
     QString local(const QString &name)
     {
@@ -98,11 +109,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).mkpath("runtime");
-        QFile::setPermissions(path("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
-        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
+        // Parameter backups made before a flash stay in the test's folder.
+        useTestFolders(m_dir.path());
         QDir(m_dir.path()).mkpath("www");
         m_server = new LocalHttpServer(path("www"));
         QVERIFY(m_server->start());
@@ -379,6 +387,133 @@ private slots:
         QCOMPARE(int(dialog.phase()), 1);
     }
 
+    // Qt does not follow redirects and reports them as no error: a redirect must not pass for
+    // the file, and must not replace a good copy.
+    void redirectIsNoDownload_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("301") << 301;
+        QTest::newRow("302") << 302;
+        QTest::newRow("203") << 203;
+    }
+
+    void redirectIsNoDownload()
+    {
+        QFETCH(int, status);
+        const QByteArray good = fwupgrade::buildFirmwareFile(110, QByteArray(500, 'g'));
+        const QString file = local("moved.qmtvf");
+        QVERIFY(QDir().mkpath("firmware"));
+        {
+            QFile copy(file);
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            copy.write(good);
+        }
+        QVERIFY(m_server->put(QString(kBase) + "moved.qmtvf",
+                              "<html><body><h1>Moved</h1></body></html>\n"));
+        QVERIFY(m_server->put(QString(kBase) + "moved.qmtvf.status", QByteArray::number(status)));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "moved.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QCOMPARE(readAll(file), good);
+        QCOMPARE(int(dialog.phase()), 0);
+        for (const QString &entry : firmwareFolderEntries())
+            QVERIFY2(entry == "moved.qmtvf" || !entry.startsWith("moved.qmtvf"), qPrintable(entry));
+        m_server->remove(QString(kBase) + "moved.qmtvf.status");
+    }
+
+    void redirectedConfigIsNotParsed()
+    {
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 120)));
+        QVERIFY(m_server->put(QString(kConfig) + ".status", "302"));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        QCOMPARE(dialog.fileName(), QString());
+        m_server->remove(QString(kConfig) + ".status");
+    }
+
+    // A body longer than the largest valid firmware file, longer than it said, or without end
+    // is stopped; nothing is saved and a good copy stays.
+    void oversizedBodyIsStopped_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("announced beyond the largest file")
+            << "huge" << QByteArray::number(25 * 1024 * 1024);
+        QTest::newRow("one byte beyond the largest file")
+            << "huge" << QByteArray::number(32 + 16 * 1024 * 1024 + 1);
+        QTest::newRow("endless") << "endless" << QByteArray("1");
+    }
+
+    void oversizedBodyIsStopped()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QByteArray, value);
+        for (const char *leftover : {".huge", ".endless"})
+            m_server->remove(QString(kBase) + "long.qmtvf" + leftover);
+        const QByteArray good = fwupgrade::buildFirmwareFile(111, QByteArray(700, 'h'));
+        const QString file = local("long.qmtvf");
+        QVERIFY(QDir().mkpath("firmware"));
+        {
+            QFile copy(file);
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            copy.write(good);
+        }
+        QVERIFY(m_server->put(QString(kBase) + "long.qmtvf",
+                              fwupgrade::buildFirmwareFile(120, QByteArray(900, 'n'))));
+        QVERIFY(m_server->put(QString(kBase) + "long.qmtvf." + mode, value));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "long.qmtvf", QString()});
+        QSignalSpy done(&dialog, &FirmwareUpgradeDialog::requestFinished);
+        dialog.form()->pushButtonDownloadFirmware->click();
+        QVERIFY2(done.count() > 0 || done.wait(60000), "the download did not end");
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QCOMPARE(readAll(file), good);
+        for (const QString &entry : firmwareFolderEntries())
+            QVERIFY2(entry == "long.qmtvf" || !entry.startsWith("long.qmtvf"), qPrintable(entry));
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        m_server->remove(QString(kBase) + "long.qmtvf." + mode);
+    }
+
+    // What a server sends beyond the length it announced never reaches the file.
+    void bytesBeyondTheAnnouncedLengthAreNotSaved()
+    {
+        const QByteArray body = fwupgrade::buildFirmwareFile(120, QByteArray(900, 'n'));
+        const QString file = local("extra.qmtvf");
+        QVERIFY(m_server->put(QString(kBase) + "extra.qmtvf", body));
+        QVERIFY(m_server->put(QString(kBase) + "extra.qmtvf.overlong", "1"));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "extra.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+        QCOMPARE(readAll(file), body);
+        m_server->remove(QString(kBase) + "extra.qmtvf.overlong");
+    }
+
+    // Only a plain decimal number within 16 bits is a version; anything else is the server's
+    // error, never a version of its own.
+    void badServerVersionIsAServerError_data()
+    {
+        QTest::addColumn<QString>("version");
+        for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
+            QTest::newRow(bad) << QString::fromLatin1(bad);
+    }
+
+    void badServerVersionIsAServerError()
+    {
+        QFETCH(QString, version);
+        QByteArray document = config("QM-TV", 0);
+        document.replace("version=\"0\"", "version=\"" + version.toUtf8() + "\"");
+        QVERIFY(m_server->put(kConfig, document));
+        FirmwareUpgradeDialog dialog;
+        dialog.setCurrentVersion(100);
+        QVERIFY(refresh(dialog));
+        QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
+        QCOMPARE(dialog.fileName(), QString());
+    }
+
     void upgradeReports()
     {
         FirmwareUpgradeDialog dialog;
@@ -475,10 +610,7 @@ private slots:
         Commrt *link = Commrt::createClass();
         {
             QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
+            QVERIFY(connectLink(link, &sim, &read));
             QVERIFY(link->isConnected());
             QCOMPARE(int(link->getFirmwareVersion()), 100);
 
@@ -518,37 +650,141 @@ private slots:
         Commrt::destroyClass(link);
     }
 
+    // The verify fails after every block was written: the bar had reached 100 % and must not
+    // stay there as if the upgrade had worked.
+    void failedFlashDoesNotLeaveTheBarFull()
+    {
+        QVERIFY(QDir().mkpath(path("simverify")));
+        FcsimProcess sim(path("simverify"));
+        QVERIFY(sim.start({"--firmware", "100", "--flash-fail", "verify"}));
+        QVERIFY(m_server->put(QString(kBase) + "verify.qmtvf",
+                              fwupgrade::buildFirmwareFile(107, QByteArray(5000, 'V'))));
+        local("verify.qmtvf");
+        Commrt *link = Commrt::createClass();
+        {
+            QSignalSpy read(link, &Commrt::parametersChanged);
+            QVERIFY(connectLink(link, &sim, &read));
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setUpdateInfo({107, "verify.qmtvf", QString()});
+            QVERIFY(clickAction(dialog));
+            QProgressBar *bar = dialog.form()->progressBar;
+            QList<int> values;
+            connect(bar, &QProgressBar::valueChanged, this, [&](int value) { values << value; });
+            dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
+            QVERIFY2(text(dialog).contains("Flash Error"), qPrintable(text(dialog)));
+            QVERIFY(values.contains(100));
+            QVERIFY2(bar->isHidden() || bar->value() == 0,
+                     qPrintable(QString::number(bar->value())));
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // A controller left in its bootloader does not answer the link; the dialog flashes it all
+    // the same, and the link connects to the new firmware afterwards.
+    void flashesAControllerWaitingInItsBootloader()
+    {
+        QVERIFY(QDir().mkpath(path("simwaiting")));
+        const QString state = path("simwaiting/firmware.ini");
+        {
+            QFile file(state);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[firmware]\nversion=0\nintact=false\n");
+        }
+        FcsimProcess sim(path("simwaiting"));
+        QVERIFY(sim.start({"--firmware-state", state}));
+        QVERIFY(m_server->put(QString(kBase) + "repair.qmtvf",
+                              fwupgrade::buildFirmwareFile(108, QByteArray(4000, 'R'))));
+        local("repair.qmtvf");
+        Commrt *link = Commrt::createClass();
+        {
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QTest::qWait(500);
+            QVERIFY(!link->isConnected());
+            FirmwareUpgradeDialog dialog;
+            dialog.setLink(link);
+            dialog.setUpdateInfo({108, "repair.qmtvf", QString()});
+            QVERIFY(clickAction(dialog));
+            dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
+            QVERIFY2(text(dialog).contains("Upgraded OK"), qPrintable(text(dialog)));
+            QVERIFY(text(dialog).contains("its parameters were not saved"));
+            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 108, kWaitMs);
+            link->disconnectCom();
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
     void stopUpgradeEndsTheRunAndHandsThePortBack()
     {
         QVERIFY(QDir().mkpath(path("simstop")));
         FcsimProcess sim(path("simstop"));
         QVERIFY(sim.start({"--firmware", "100"}));
         QVERIFY(m_server->put(QString(kBase) + "large.qmtvf",
-                              fwupgrade::buildFirmwareFile(107, QByteArray(300000, 'L'))));
+                              fwupgrade::buildFirmwareFile(107, QByteArray(200000, 'L'))));
         local("large.qmtvf");
         Commrt *link = Commrt::createClass();
         {
             QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
+            QVERIFY(connectLink(link, &sim, &read));
             FirmwareUpgradeDialog dialog;
             dialog.setLink(link);
             dialog.setUpdateInfo({107, "large.qmtvf", QString()});
             QVERIFY(clickAction(dialog));
             QCOMPARE(int(dialog.phase()), 1);
+            dialog.show();
             dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
-            QTRY_VERIFY_WITH_TIMEOUT(dialog.form()->progressBar->value() > 0, kRunWaitMs);
+            // The bar showed the download; the flash starts it again from 0.
+            QTRY_VERIFY_WITH_TIMEOUT(text(dialog).contains("Upgrading now, please wait...") &&
+                                         dialog.form()->progressBar->value() > 0,
+                                     kRunWaitMs);
             read.clear();
             QVERIFY2(!text(dialog).contains("EXIT"), "the run ended before it could be stopped");
+            // While it flashes the dialog can neither be closed nor refreshed, nor escaped.
+            QVERIFY(!dialog.form()->pushButtonClose->isEnabled());
+            QVERIFY(!dialog.form()->pushButtonRefresh->isEnabled());
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QVERIFY(dialog.isVisible());
+            bool closeAsked = false;
+            modal::answerQuestion(QMessageBox::No, &closeAsked);
+            dialog.close();
+            QVERIFY(closeAsked);
+            QVERIFY(dialog.isVisible());
+            // Stopping asks; No keeps the run.
+            bool asked = false;
+            QString question;
+            QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+            modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
             dialog.form()->pushButtonDownloadFirmware->click(); // Stop Upgrade
+            QVERIFY(asked);
+            QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                              "working firmware until it is upgraded again. Stop "
+                                              "anyway?"));
+            QCOMPARE(preselected, QMessageBox::No);
+            QVERIFY(!text(dialog).contains("EXIT"));
+            asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            dialog.form()->pushButtonDownloadFirmware->click(); // Stop Upgrade
+            QVERIFY(asked);
             // Nothing changes until the run reports its end.
             QCOMPARE(int(dialog.phase()), 2);
             QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
             QVERIFY(!text(dialog).contains("Upgraded OK"));
             QCOMPARE(int(dialog.phase()), 0);
             QVERIFY(link->isPortOpen());
+            // The run did not finish: the bar does not stay where it was, and the dialog can
+            // be closed again.
+            QVERIFY(dialog.form()->progressBar->isHidden() ||
+                    dialog.form()->progressBar->value() == 0);
+            QVERIFY(dialog.form()->pushButtonClose->isEnabled());
+            QVERIFY(dialog.form()->pushButtonRefresh->isEnabled());
             link->disconnectCom();
             link->stop();
         }

@@ -8,12 +8,15 @@
 #include "firmwareimage.h"
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
+#include "modalhelpers.h"
+#include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
 #include "ui_updatesettingpage.h"
 #include "ui_upgradewarningdialog.h"
 #include "updatehelpers.h"
 #include "updatesettingpage.h"
 #include "upgradeevent.h"
+#include "upgradeguard.h"
 #include "upgradewarningdialog.h"
 
 #include "updateserver.h"
@@ -57,43 +60,9 @@ QColor lastColour(QTextEdit *edit)
     return cursor.charFormat().foreground().color();
 }
 
-// Types a path into an open file dialog and accepts it, as the user would.
-void chooseFile(QFileDialog *dialog, const QString &file)
-{
-    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    QVERIFY(edit);
-    edit->setText(file);
-    QMetaObject::invokeMethod(dialog, "accept");
-}
-
-QString lastLine(QTextEdit *edit)
-{
-    return edit->toPlainText().split('\n').last();
-}
-
-// Runs f when the next modal dialog of type T is up, then closes it; records whether it came.
-template <typename T> void whenModal(bool *seen, std::function<void(T *)> f = nullptr)
-{
-    auto *timer = new QTimer;
-    auto *clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        T *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog && clock->elapsed() < kWaitMs)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (dialog) {
-            *seen = true;
-            if (f)
-                f(dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        }
-    });
-    timer->start(20);
-}
+using modal::chooseFile;
+using modal::lastLine;
+using modal::whenModal;
 
 } // namespace
 
@@ -131,11 +100,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QDir(m_dir.path()).mkpath("runtime");
-        QFile::setPermissions(path("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", path("runtime").toUtf8());
-        qputenv("XDG_CACHE_HOME", path("cache").toUtf8());
+        // Parameter backups made before a flash stay in the test's folder.
+        useTestFolders(m_dir.path());
         QDir(m_dir.path()).mkpath("www");
         m_server = new LocalHttpServer(path("www"));
         QVERIFY(m_server->start());
@@ -295,6 +261,7 @@ private slots:
         QTest::newRow("28") << 28u << "Go to App Error" << red;
         QTest::newRow("31") << 31u << "Device Error, please check module connection" << red;
         QTest::newRow("32") << 32u << "State Error" << red;
+        QTest::newRow("35") << 35u << "The flight controller keeps its firmware" << black;
     }
 
     void everyReportHasItsTextAndColour()
@@ -314,7 +281,7 @@ private slots:
     {
         updatesettingpage page(nullptr, nullptr);
         page.form()->textEdit->append("before");
-        for (quint32 code : {0u, 2u, 5u, 6u, 15u, 16u, 17u, 25u, 27u, 29u, 30u, 33u, 1000u}) {
+        for (quint32 code : {0u, 2u, 5u, 6u, 15u, 16u, 17u, 25u, 27u, 29u, 30u, 33u, 34u, 1000u}) {
             UpgradeEvent report(code, 1, 50);
             QVERIFY(QCoreApplication::sendEvent(&page, &report));
         }
@@ -446,6 +413,47 @@ private slots:
 
         QVERIFY(checkDone(&page));
         QCOMPARE(int(page.latestVersion()), 130);
+    }
+
+    void redirectedConfigIsNeverParsed_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("301") << 301;
+        QTest::newRow("302") << 302;
+    }
+
+    void redirectedConfigIsNeverParsed()
+    {
+        QFETCH(int, status);
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 130)));
+        QVERIFY(m_server->put(QString(kPageConfig) + ".status", QByteArray::number(status)));
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 0);
+        QCOMPARE(page.latestFileName(), QString());
+        m_server->remove(QString(kPageConfig) + ".status");
+    }
+
+    void badServerVersionIsIgnored_data()
+    {
+        QTest::addColumn<QString>("version");
+        for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
+            QTest::newRow(bad) << QString::fromLatin1(bad);
+    }
+
+    void badServerVersionIsIgnored()
+    {
+        QFETCH(QString, version);
+        updatesettingpage page(nullptr, nullptr);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QByteArray document = config("QM-TV-S", 0);
+        document.replace("version=\"0\"", "version=\"" + version.toUtf8() + "\"");
+        QVERIFY(m_server->put(kPageConfig, document));
+        // A server error: what the last good check found stays.
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
     }
 
     void configIsNotWrittenToTheTemporaryFolder()
@@ -650,19 +658,17 @@ private slots:
             QVERIFY(log->toPlainText().contains("Upgrade Progress: 100%"));
             QCOMPARE(lastLine(log), QStringLiteral("Exit"));
 
-            // The page never hands the port back; the user reconnects, and the new firmware
-            // answers.
-            QVERIFY(!link->isConnected());
-            QVERIFY(connectLink(link, &sim));
+            // The port goes back to the link by itself, and the new firmware answers.
+            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
             QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 107, kWaitMs);
             QVERIFY(checkDone(&page));
             QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.07"));
 
-            // A port name the host cannot open: released all the same, then the error.
+            // A port name the host cannot open: the error, and the port is not taken.
             link->disconnectCom();
             link->setPortName("no-such-port");
             page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(closed.count(), 2);
+            QCOMPARE(closed.count(), 1);
             QCOMPARE(page.form()->textEdit->toPlainText(),
                      QStringLiteral("Port name error! Make sure you have select right port!"));
             QVERIFY(!page.isUpgrading());
@@ -672,11 +678,13 @@ private slots:
         Commrt::destroyClass(link);
     }
 
-    void cancelStopsTheRun()
+    // Cancel during a run asks first (No is the default and keeps the run), and a stopped run
+    // leaves one progress line in the log.
+    void cancelAsksAndLeavesOneProgressLine()
     {
         QVERIFY(QDir().mkpath(path("simcancel")));
         FcsimProcess sim(path("simcancel"));
-        QVERIFY(sim.start({"--firmware", "100"}));
+        QVERIFY(sim.start({"--firmware", "100", "--reply-delay", "5"}));
         Commrt *link = Commrt::createClass();
         {
             updatesettingpage page(nullptr, link);
@@ -693,13 +701,141 @@ private slots:
             QVERIFY(page.isUpgrading());
             QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
                                      kRunWaitMs);
-            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+
+            bool asked = false;
+            QString question;
+            QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+            modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
             page.form()->pushButtonStartUpgrade->click(); // "Cancel"
-            QVERIFY(!page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+            QVERIFY(asked);
+            QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                              "working firmware until it is upgraded again. Stop "
+                                              "anyway?"));
+            QCOMPARE(preselected, QMessageBox::No);
+            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+            QVERIFY(!page.form()->textEdit->toPlainText().contains("Exit"));
+
+            asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            page.form()->pushButtonStartUpgrade->click();
+            QVERIFY(asked);
             QTRY_VERIFY_WITH_TIMEOUT(lastLine(page.form()->textEdit) == QStringLiteral("Exit"),
                                      kRunWaitMs);
+            QVERIFY(!page.isUpgrading());
+            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
             QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // However late the reports of a stopped run arrive, the log keeps one progress line.
+    void stoppedRunLeavesOneProgressLine()
+    {
+        QVERIFY(QDir().mkpath(path("simlines")));
+        FcsimProcess sim(path("simlines"));
+        QVERIFY(sim.start({"--firmware", "100"}));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(connectLink(link, &sim));
+            QVERIFY(checkDone(&page));
+            const QString firmware = path("lines.qmtvf");
+            QVERIFY(
+                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'l'))));
+            bool seen = false;
+            whenModal<QFileDialog>(&seen,
+                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+            page.form()->pushButtonOpenFile->click();
+            page.form()->pushButtonStartUpgrade->click();
+            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
+                                     kRunWaitMs);
+            bool asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+            QTRY_VERIFY_WITH_TIMEOUT(lastLine(page.form()->textEdit) == QStringLiteral("Exit"),
+                                     kRunWaitMs);
+            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // The link's version byte holds only the low 8 bits: after flashing 3.00 it reads 44, which
+    // must neither show as 0.44 nor make 1.20 look new.
+    void versionBeyondTheByteComesFromTheImage()
+    {
+        QVERIFY(QDir().mkpath(path("simwrap")));
+        FcsimProcess sim(path("simwrap"));
+        QVERIFY(sim.start({"--firmware", "105"}));
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 120)));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QVERIFY(connectLink(link, &sim));
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                     QStringLiteral("New firmware available!"));
+            const QString firmware = path("v300.qmtvf");
+            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(300, QByteArray(3000, 'w'))));
+            bool seen = false;
+            whenModal<QFileDialog>(&seen,
+                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+            page.form()->pushButtonOpenFile->click();
+            page.form()->pushButtonStartUpgrade->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+            QVERIFY(page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 300 & 0xFF, kWaitMs);
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+            link->stop();
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // Connect finds the controller in its bootloader: the page says so, knows the device, counts
+    // any server firmware as new and opens the download dialog instead of the warning.
+    void waitingControllerIsRecognisedAndOffered()
+    {
+        QVERIFY(QDir().mkpath(path("simwait")));
+        const QString state = path("simwait/firmware.ini");
+        QVERIFY(writeFile(state, "[firmware]\nversion=0\nintact=false\n"));
+        FcsimProcess sim(path("simwait"));
+        QVERIFY(sim.start({"--firmware-state", state}));
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
+        Commrt *link = Commrt::createClass();
+        {
+            updatesettingpage page(nullptr, link);
+            QSignalSpy waiting(page.upgradeGuard(), &UpgradeGuard::waitingForFirmwareChanged);
+            link->start();
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            page.upgradeGuard()->onConnectRequested();
+            QVERIFY(waiting.wait(kWaitMs));
+            QCOMPARE(waiting.first().first().toBool(), true);
+            QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
+            QVERIFY(page.form()->textEdit->toPlainText().contains(
+                "The flight controller is waiting for firmware: its last upgrade did not finish. "
+                "Choose a firmware file and press Start Upgrade to repair it."));
+            QVERIFY(checkDone(&page));
+            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+            QCOMPARE(page.form()->label_11->text(), QStringLiteral("-----------------"));
+            QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                     QStringLiteral("New firmware available!"));
+            bool seen = false;
+            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+                dialog->form()->pushButtonClose->click();
+            });
+            emit page.form()->labelUpdateFirmware->clicked();
+            QVERIFY(seen);
+            // Disconnect ends what the page knew of it.
+            link->disconnectCom();
+            page.upgradeGuard()->onDisconnectRequested();
+            QVERIFY(!page.upgradeGuard()->isWaitingForFirmware());
             link->stop();
         }
         Commrt::destroyClass(link);

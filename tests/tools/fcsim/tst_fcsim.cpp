@@ -653,6 +653,34 @@ private slots:
         QVERIFY(!QFile::exists(state));
     }
 
+    void invalidFirmwareStateEndsWithStatusTwo()
+    {
+        const QString state = m_dir->filePath("firmware.ini");
+        {
+            QFile file(state);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[firmware]\nversion=-4\nintact=true\n");
+        }
+        const QString link = m_dir->filePath("fc");
+        const Finished run = runToEnd({"--pty", link, "--firmware-state", state});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("firmware.ini"), run.err.constData());
+        QCOMPARE(run.out, QByteArray());
+    }
+
+    void firmwareVersionBeyondAByteKeepsItsLowBits()
+    {
+        QVERIFY(startSim({"--firmware", "300"}));
+        Frame reply;
+        QVERIFY(m_sim->exchange(command::ReadParameters, head::FirstRead, &reply));
+        QCOMPARE(int(reply[offset::FirmwareVersion]), 300 & 0xFF);
+        // The upgrade info carries it whole, and the flash size.
+        QVERIFY(m_sim->exchange(0xB0, 0, &reply));
+        QCOMPARE(int(reply[offset::Command]), 0xB0);
+        QCOMPARE(int(reply[offset::Payload + 4] | (reply[offset::Payload + 5] << 8)), 300);
+        QCOMPARE(int(reply[offset::Payload + 2]), 4); // 0x00040000 = 256 KiB
+    }
+
     void invalidStateFileEndsWithStatusTwo()
     {
         const QString state = m_dir->filePath("state.conf");
@@ -787,7 +815,7 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"--pty", link, "extra"};
         QTest::newRow("drop above one") << QStringList{"--pty", link, "--drop", "1.5"};
         QTest::newRow("corrupt not a number") << QStringList{"--pty", link, "--corrupt", "x"};
-        QTest::newRow("firmware too big") << QStringList{"--pty", link, "--firmware", "256"};
+        QTest::newRow("firmware too big") << QStringList{"--pty", link, "--firmware", "65536"};
         QTest::newRow("fail without result") << QStringList{"--pty", link, "--fail", "2,5"};
         QTest::newRow("unknown flash step") << QStringList{"--pty", link, "--flash-fail", "boot"};
         QTest::newRow("negative delay") << QStringList{"--pty", link, "--reply-delay", "-1"};

@@ -6,6 +6,7 @@
 #include "telemetrymodel.h"
 
 #include "frame.h"
+#include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
 #include "replydecoder.h"
@@ -87,6 +88,9 @@ private slots:
         QCOMPARE(int(p.IocFunctionMiddle), 1);
         QCOMPARE(int(p.IocFunctionRight), 3);
         QCOMPARE(int(p.PKtotal), 40);
+        // The simulator's factory block is the field table's defaults.
+        for (const fclink::ParameterField &field : fclink::parameterFields())
+            QCOMPARE(fclink::readField(parameterBlockBytes(p), field), field.defaultValue);
 
         // It survives the parameter file unchanged, so every value fits its field.
         QTemporaryDir dir;
@@ -456,6 +460,9 @@ private slots:
         QCOMPARE(options.corruptProbability, 0.0);
         QVERIFY(!options.seedGiven);
         QCOMPARE(options.silentAfterMs, -1);
+        QCOMPARE(options.flashSize, quint32(256 * 1024));
+        QVERIFY(options.firmwareStatePath.isEmpty());
+        QVERIFY(!options.resetOnUpgrade);
         QVERIFY(!options.verbose);
     }
 
@@ -463,19 +470,37 @@ private slots:
     {
         SimOptions options;
         QString message;
-        QVERIFY2(options.parse(args({"--port",          "/dev/ttyUSB0",
-                                     "--state",         "s.conf",
-                                     "--dump",          "d.conf",
-                                     "--log",           "l.txt",
-                                     "--firmware",      "0",
-                                     "--command-delay", "50",
-                                     "--fail",          "2, 13",
-                                     "--reply-delay",   "0",
-                                     "--drop",          "0.25",
-                                     "--corrupt",       "1",
-                                     "--seed",          "4294967295",
-                                     "--silent-after",  "1000",
-                                     "--silent-for",    "200",
+        QVERIFY2(options.parse(args({"--port",
+                                     "/dev/ttyUSB0",
+                                     "--state",
+                                     "s.conf",
+                                     "--dump",
+                                     "d.conf",
+                                     "--log",
+                                     "l.txt",
+                                     "--firmware",
+                                     "0",
+                                     "--command-delay",
+                                     "50",
+                                     "--fail",
+                                     "2, 13",
+                                     "--reply-delay",
+                                     "0",
+                                     "--drop",
+                                     "0.25",
+                                     "--corrupt",
+                                     "1",
+                                     "--seed",
+                                     "4294967295",
+                                     "--silent-after",
+                                     "1000",
+                                     "--silent-for",
+                                     "200",
+                                     "--flash-size",
+                                     "1024",
+                                     "--firmware-state",
+                                     "f.ini",
+                                     "--reset-on-upgrade",
                                      "--verbose"}),
                                &message) == SimOptions::ParseResult::Ok,
                  qPrintable(message));
@@ -494,7 +519,14 @@ private slots:
         QCOMPARE(options.seed, std::uint32_t(4294967295u));
         QCOMPARE(options.silentAfterMs, 1000);
         QCOMPARE(options.silentForMs, 200);
+        QCOMPARE(options.flashSize, quint32(1024));
+        QCOMPARE(options.firmwareStatePath, QStringLiteral("f.ini"));
+        QVERIFY(options.resetOnUpgrade);
         QVERIFY(options.verbose);
+        // Versions beyond the reply's byte are kept whole.
+        QVERIFY(options.parse(args({"--pty", "a", "--firmware", "65535"}), &message) ==
+                SimOptions::ParseResult::Ok);
+        QCOMPARE(int(options.firmwareVersion), 65535);
     }
 
     void badOptionsAreRefused_data()
@@ -505,6 +537,11 @@ private slots:
         QTest::newRow("twice") << args({"--pty", "a", "--pty", "b"});
         QTest::newRow("empty link") << args({"--pty", ""});
         QTest::newRow("firmware") << args({"--pty", "a", "--firmware", "-1"});
+        QTest::newRow("firmware big") << args({"--pty", "a", "--firmware", "65536"});
+        QTest::newRow("flash small") << args({"--pty", "a", "--flash-size", "1023"});
+        QTest::newRow("flash big") << args({"--pty", "a", "--flash-size", "16777217"});
+        QTest::newRow("flash text") << args({"--pty", "a", "--flash-size", "big"});
+        QTest::newRow("state empty") << args({"--pty", "a", "--firmware-state", ""});
         QTest::newRow("drop") << args({"--pty", "a", "--drop", "-0.1"});
         QTest::newRow("corrupt nan") << args({"--pty", "a", "--corrupt", "nan"});
         QTest::newRow("fail empty") << args({"--pty", "a", "--fail", ""});

@@ -169,6 +169,10 @@ private slots:
     void setChangesTheSimulatorsBlock();
     void setRejectsBadInput_data();
     void setRejectsBadInput();
+    void setRefusesValuesOutsideTheRange_data();
+    void setRefusesValuesOutsideTheRange();
+    void setRawAllowsAnyValueOfTheType();
+    void describePrintsWhatTheTableSays();
     void writeRejectsBadFile_data();
     void writeRejectsBadFile();
     void writeRejectsMissingFile();
@@ -210,6 +214,9 @@ private slots:
     void flashReportsEraseError();
     void flashBadPortExits3();
     void flashTimesOutWhenControllerIsStopped();
+    void flashRefusesAnOversizedImageAndTheLinkStillAnswers();
+    void flashRestoresTheParametersAfterAResettingUpgrade();
+    void flashRepairsAControllerWaitingInItsBootloader();
 
 private:
     bool startSimulator(const QStringList &extra = {});
@@ -246,7 +253,8 @@ void TestFctool::helpPrintsUsage()
     QVERIFY(tool.runToEnd());
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
-    QVERIFY(tool.out().contains(QLatin1String("fctool flash --port PORT FILE [--timeout SEC]")));
+    QVERIFY(tool.out().contains(
+        QLatin1String("fctool flash --port PORT FILE [--restore] [--timeout SEC]")));
     QVERIFY(tool.err().isEmpty());
 
     ToolRun subcommandHelp({QStringLiteral("set"), QStringLiteral("--help")});
@@ -378,10 +386,115 @@ void TestFctool::getPrintsRequestedFieldsInOrder()
     ToolRun tool(QStringList{QStringLiteral("get"), QStringLiteral("--port"), port()} + names);
     QVERIFY(tool.runToEnd());
     QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    // Each value with its unit; the shown unit of a scaled field beside the stored number.
+    const QStringList units{" (%1 V)", "", "", "", "", "", " m"};
     QStringList expected;
-    for (const QString &name : names)
-        expected.append(QStringLiteral("%1=%2").arg(name).arg(valueIn(block, qPrintable(name))));
+    for (int i = 0; i < names.size(); ++i) {
+        const qint32 value = valueIn(block, qPrintable(names.at(i)));
+        const QString unit = units.at(i).contains("%1")
+                                 ? units.at(i).arg(QString::number(value / 100.0, 'f', 2))
+                                 : units.at(i);
+        expected.append(QStringLiteral("%1=%2").arg(names.at(i)).arg(value) + unit);
+    }
     QCOMPARE(tool.outLines(), expected);
+
+    // A choice shows its label, a gain up to 255 its unsigned byte.
+    ToolRun choices(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), "FailType", "GoHomeHeading"});
+    QVERIFY(choices.runToEnd());
+    QCOMPARE(choices.outLines(),
+             (QStringList{"FailType=1 (Alt Go-Home)", "GoHomeHeading=1 (Towards)"}));
+}
+
+void TestFctool::setRefusesValuesOutsideTheRange_data()
+{
+    QTest::addColumn<QString>("assignment");
+    QTest::addColumn<QString>("range");
+    const fclink::ParameterField &alt = field("LimitAlt");
+    QTest::newRow("below the altitude range")
+        << QStringLiteral("LimitAlt=%1").arg(alt.minimum - 1)
+        << QStringLiteral("%1..%2 m").arg(alt.minimum).arg(alt.maximum);
+    const fclink::ParameterField &height = field("TurnbackHeight");
+    QTest::newRow("above the go-home range")
+        << QStringLiteral("TurnbackHeight=%1").arg(height.maximum + 1)
+        << QStringLiteral("%1..%2 m").arg(height.minimum).arg(height.maximum);
+    QTest::newRow("no idle level")
+        << "MotorIdel=44"
+        << QStringLiteral("%1..%2").arg(field("MotorIdel").minimum).arg(field("MotorIdel").maximum);
+    QTest::newRow("no choice") << "FailType=4"
+                               << "0 (Hover), 1 (Alt Go-Home)";
+    QTest::newRow("scaled") << "LossVolt=9000"
+                            << "0..6000 (0.00–60.00 V)";
+}
+
+void TestFctool::setRefusesValuesOutsideTheRange()
+{
+    QFETCH(QString, assignment);
+    QFETCH(QString, range);
+    QVERIFY(startSimulator());
+    const Block before = m_sim->block();
+    ToolRun tool({QStringLiteral("set"), QStringLiteral("--port"), port(), assignment});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 2, qPrintable(tool.describe()));
+    QVERIFY2(isErrorLine(tool.err()), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(range), qPrintable(tool.err()));
+    QVERIFY2(tool.err().contains(QLatin1String("--raw")), qPrintable(tool.err()));
+    QCOMPARE(m_sim->requestCount(), 0);
+    QCOMPARE(m_sim->block(), before);
+}
+
+void TestFctool::setRawAllowsAnyValueOfTheType()
+{
+    QVERIFY(startSimulator());
+    Block expected = m_sim->block();
+    fclink::writeField(expected.data(), field("LimitAlt"), 5);
+    fclink::writeField(expected.data(), field("MotorIdel"), 44);
+    fclink::writeField(expected.data(), field("PKp"), 200); // a gain: up to 255 without --raw
+    ToolRun tool({QStringLiteral("set"), QStringLiteral("--port"), port(), "--raw", "LimitAlt=5",
+                  "MotorIdel=44", "PKp=200"});
+    QVERIFY(tool.runToEnd());
+    QVERIFY2(tool.exitCode() == 0, qPrintable(tool.describe()));
+    QCOMPARE(m_sim->block(), expected);
+
+    // --raw still refuses what the field's type cannot hold.
+    ToolRun tooBig(
+        {QStringLiteral("set"), QStringLiteral("--port"), port(), "--raw", "LimitAlt=70000"});
+    QVERIFY(tooBig.runToEnd());
+    QCOMPARE(tooBig.exitCode(), 2);
+    QVERIFY(tooBig.err().contains(QLatin1String("uint16")));
+    QCOMPARE(m_sim->block(), expected);
+}
+
+void TestFctool::describePrintsWhatTheTableSays()
+{
+    ToolRun all({QStringLiteral("describe")});
+    QVERIFY(all.runToEnd());
+    QVERIFY2(all.exitCode() == 0, qPrintable(all.describe()));
+    QCOMPARE(all.outLines().size(), fclink::parameterFields().size());
+    for (int i = 0; i < all.outLines().size(); ++i) {
+        const fclink::ParameterField &f = fclink::parameterFields().at(i);
+        QVERIFY2(all.outLines().at(i).startsWith(QStringLiteral("%1 offset=%2 type=%3 ")
+                                                     .arg(QLatin1String(f.name))
+                                                     .arg(f.offset)
+                                                     .arg(fclink::fieldTypeName(f.type))),
+                 qPrintable(all.outLines().at(i)));
+    }
+
+    ToolRun some({QStringLiteral("describe"), "LimitAlt", "FailType", "LossVolt"});
+    QVERIFY(some.runToEnd());
+    QCOMPARE(some.outLines(),
+             (QStringList{"LimitAlt offset=206 type=uint16 unit=m range=10..10000 default=120 "
+                          "caption=\"Max Altitude\"",
+                          "FailType offset=178 type=int8 range=0..1 default=1 "
+                          "choices=0=\"Hover\",1=\"Alt Go-Home\" "
+                          "caption=\"Enhanced Failsafe Methods\"",
+                          "LossVolt offset=76 type=uint16 unit=V scale=100 range=0..6000 "
+                          "default=1110 caption=\"Loss Volt\""}));
+
+    ToolRun unknown({QStringLiteral("describe"), "LimitAltitude"});
+    QVERIFY(unknown.runToEnd());
+    QCOMPARE(unknown.exitCode(), 2);
+    QVERIFY(isErrorLine(unknown.err()));
 }
 
 void TestFctool::getRejectsUnknownNameBeforeConnecting()
@@ -864,8 +977,14 @@ void TestFctool::flashGoodFileUpgrades()
     QVERIFY2(flash.err().isEmpty(), qPrintable(flash.err()));
     const QStringList lines = flash.outLines();
     QVERIFY2(lines.size() > 5, qPrintable(flash.out()));
-    QCOMPARE(lines.first(), QStringLiteral("File open OK"));
-    QCOMPARE(lines.at(1), QStringLiteral("%1 open OK").arg(port()));
+    // The parameters are saved first, where the line says.
+    const QString savedTo = QStringLiteral("Parameters saved to ");
+    QVERIFY2(lines.first().startsWith(savedTo), qPrintable(lines.first()));
+    const QString backup = lines.first().mid(savedTo.size());
+    QVERIFY2(backup.startsWith(path(QStringLiteral("data/"))), qPrintable(backup));
+    QCOMPARE(loadFile(backup), m_sim->block());
+    QCOMPARE(lines.at(1), QStringLiteral("File open OK"));
+    QCOMPARE(lines.at(2), QStringLiteral("%1 open OK").arg(port()));
     QVERIFY(lines.contains(QStringLiteral("Upgrading now, please wait...")));
     QVERIFY(lines.contains(QStringLiteral("Progress: 100%")));
     QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("Upgraded OK"));
@@ -967,6 +1086,81 @@ void TestFctool::flashTimesOutWhenControllerIsStopped()
     QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
     QVERIFY(!flash.outLines().contains(QStringLiteral("Exit")));
     QVERIFY(flash.elapsedMs() < kShortTimeoutBoundMs);
+}
+
+void TestFctool::flashRefusesAnOversizedImageAndTheLinkStillAnswers()
+{
+    // 300 kB for a flash of 256 KiB.
+    QVERIFY(startSimulator());
+    QByteArray image(300000, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>(i * 31);
+    const QString file = path(QStringLiteral("huge.qmtvf"));
+    QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(130, image)));
+
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    QVERIFY2(flash.outLines().contains(QStringLiteral("File Size Error")), qPrintable(flash.out()));
+    QVERIFY(!flash.outLines().contains(QStringLiteral("Upgrading now, please wait...")));
+
+    ToolRun get(
+        {QStringLiteral("get"), QStringLiteral("--port"), port(), QStringLiteral("MotorIdel")});
+    QVERIFY(get.runToEnd());
+    QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
+    QCOMPARE(get.outLines().size(), 1);
+}
+
+void TestFctool::flashRestoresTheParametersAfterAResettingUpgrade()
+{
+    // The new firmware starts with the factory parameters.
+    QVERIFY(startSimulator({QStringLiteral("--reset-on-upgrade")}));
+    ToolRun set({QStringLiteral("set"), QStringLiteral("--port"), port(),
+                 QStringLiteral("LimitAlt=321"), QStringLiteral("MotorIdel=4"),
+                 QStringLiteral("LimitRadius=777")});
+    QVERIFY(set.runToEnd());
+    QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
+    const Block pilots = m_sim->block();
+    QCOMPARE(valueIn(pilots, "LimitAlt"), 321);
+
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(122)));
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--restore")});
+    QVERIFY(flash.runToEnd(60000));
+    QVERIFY2(flash.exitCode() == 0, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QVERIFY(lines.contains(QStringLiteral("Upgraded OK")));
+    const QString restored = lines.last();
+    QVERIFY2(restored.startsWith(QStringLiteral("Parameters restored from ")),
+             qPrintable(flash.out()));
+    // The three changed fields came back; the simulator holds exactly the backup again.
+    QVERIFY2(restored.endsWith(QStringLiteral("(3 changed by the upgrade)")), qPrintable(restored));
+    QCOMPARE(m_sim->block(), pilots);
+    QCOMPARE(firmwareVersionOnLink(port()), 122);
+}
+
+void TestFctool::flashRepairsAControllerWaitingInItsBootloader()
+{
+    // Its flash was left half-written: it starts in its bootloader and says nothing on the link.
+    const QString state = path(QStringLiteral("firmware.ini"));
+    QVERIFY(writeFile(state, "[firmware]\nversion=0\nintact=false\n"));
+    QVERIFY(startSimulator({QStringLiteral("--firmware-state"), state}));
+    QCOMPARE(firmwareVersionOnLink(port()), -1);
+
+    const QString file = path(QStringLiteral("new.qmtvf"));
+    QVERIFY(writeFile(file, firmwareFile(123)));
+    ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), port(), file,
+                   QStringLiteral("--restore")});
+    QVERIFY(flash.runToEnd(60000));
+    // Repaired, but there was nothing to restore: that is a failure the script must see.
+    QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+    const QStringList lines = flash.outLines();
+    QCOMPARE(lines.first(), QStringLiteral("No answer on the link: the parameters were not saved"));
+    QVERIFY(lines.contains(QStringLiteral("Upgraded OK")));
+    QVERIFY2(isErrorLine(flash.err()), qPrintable(flash.err()));
+    QVERIFY(flash.err().contains(QLatin1String("nothing to restore")));
+    QCOMPARE(firmwareVersionOnLink(port()), 123);
 }
 
 // On a line slower than one request period every request goes out twice and every reply comes

@@ -1,0 +1,24 @@
+#ifndef SKYDESK_HIDPIPIXMAP_H
+#define SKYDESK_HIDPIPIXMAP_H
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// Loads the compiled-in pictures for the screen. The build draws each picture from its SVG
+// source at scale 1 ("images/bg.png") and at scale 2 beside it ("images/bg@2x.png"); on a
+// screen that scales by more than one the sharp picture is used, marked with its pixel ratio so
+// that it keeps its size in the layout. Icons and style sheet images find the "@2x" picture by
+// themselves; this is for the pixmaps the program loads by name.
+class HiDpiPixmap
+{
+public:
+    // The picture at path for the given device pixel ratio; 0 means the application's (that
+    // of its densest screen). Without a "@2x" picture beside it, the picture itself.
+    static QPixmap load(const QString &path, qreal ratio = 0);
+
+    // The size a pixmap takes on screen, in device-independent pixels.
+    static QSize logicalSize(const QPixmap &pixmap);
+};
+
+#endif // SKYDESK_HIDPIPIXMAP_H

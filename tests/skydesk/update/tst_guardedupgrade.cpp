@@ -1,0 +1,338 @@
+// Firmware upgrades through the whole main window against the simulated flight controller on a
+// pseudo-terminal: what the status bar and the connection bar show while the upgrade holds the
+// port and afterwards, a flash cut off half-way and repaired after a restart, the parameter
+// backup and its restore, and a window close in the middle of a flash.
+#include "appsettings.h"
+#include "commrt.h"
+#include "contentwidget.h"
+#include "fcsimprocess.h"
+#include "firmwareimage.h"
+#include "localhttpserver.h"
+#include "mainwidget.h"
+#include "modalhelpers.h"
+#include "parameterbackup.h"
+#include "parameterfields.h"
+#include "portnaming.h"
+#include "statuswidget.h"
+#include "testfolders.h"
+#include "toolwidget.h"
+#include "uavparam.h"
+#include "ui_updatesettingpage.h"
+#include "updatesettingpage.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+constexpr int kWaitMs = 15000;
+constexpr int kRunWaitMs = 60000;
+const QString kWaitingLine = QStringLiteral(
+    "The flight controller is waiting for firmware: its last upgrade did not finish. Choose a "
+    "firmware file and press Start Upgrade to repair it.");
+const QString kWaitingStatus = QStringLiteral("The flight controller is waiting for firmware");
+const QString kDevice = QStringLiteral("----------------------");
+const QString kVersion = QStringLiteral("-----------------");
+
+QByteArray image(int size, int seed)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 29 + seed) & 0xFF);
+    return bytes;
+}
+
+bool writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+QString log(mainWidget *window)
+{
+    return window->pageArea()->updatePage()->form()->textEdit->toPlainText();
+}
+
+Ui::UpdateSettingPageUi *page(mainWidget *window)
+{
+    return window->pageArea()->updatePage()->form();
+}
+
+} // namespace
+
+class TestGuardedUpgrade : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_savedSettings;
+    bool m_hadSettings = false;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // A main window whose port selector offers the simulator's port and has it selected.
+    mainWidget *openWindow(FcsimProcess *sim)
+    {
+        qputenv(fclink::kExtraPortsVariable, sim->linkPath().toLocal8Bit());
+        AppSettings::setSavedPort(sim->linkPath());
+        auto *window = new mainWidget(nullptr);
+        window->show();
+        window->connectionBar()->pageList()->setCurrentRow(contentWidget::InfoPage);
+        return window;
+    }
+
+    // Connect, as the user does, and wait until the Info page knows the controller.
+    static void connectWindow(mainWidget *window)
+    {
+        QTest::mouseClick(window->connectionBar()->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->connectionText(),
+                                  QStringLiteral("Connected"), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(page(window)->labelDeviceId->text(),
+                                  QStringLiteral("Kesto-Tarvel 2"), kWaitMs);
+    }
+
+    void chooseFirmware(mainWidget *window, const QString &file)
+    {
+        bool seen = false;
+        modal::whenModal<QFileDialog>(
+            &seen, [&](QFileDialog *dialog) { modal::chooseFile(dialog, file); });
+        page(window)->pushButtonOpenFile->click();
+        QVERIFY(seen);
+    }
+
+    static bool runEnded(mainWidget *window)
+    {
+        return modal::lastLine(window->pageArea()->updatePage()->form()->textEdit) ==
+               QStringLiteral("Exit");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QFile file(AppSettings::filePath());
+        m_hadSettings = file.open(QIODevice::ReadOnly);
+        if (m_hadSettings)
+            m_savedSettings = file.readAll();
+        // Parameter backups made before a flash stay in the test's folder.
+        useTestFolders(m_dir.path());
+        // The texts compared are the English ones, whatever language sys.ini held.
+        AppSettings::setLanguageCode(AppSettings::English);
+        // No update server: the online checks fail at once.
+        qputenv("KESTO_UPDATE_SERVER",
+                QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());
+    }
+
+    void cleanupTestCase()
+    {
+        QFile::remove(AppSettings::filePath());
+        if (m_hadSettings) {
+            QFile file(AppSettings::filePath());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(m_savedSettings);
+        }
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    // While the upgrade library holds the port nothing claims a connection, and the connection
+    // bar cannot take the port back; afterwards "Connected" comes with the first link reply.
+    void flashHoldsThePortAndTheStateShowsTheTruth()
+    {
+        QVERIFY(QDir().mkpath(path("hold")));
+        FcsimProcess sim(path("hold"));
+        QVERIFY(sim.start({"--firmware", "105", "--reply-delay", "4"}));
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        toolWidget *bar = window->connectionBar();
+        connectWindow(window.data());
+        QTRY_COMPARE_WITH_TIMEOUT(page(window.data())->label_11->text(), QStringLiteral("1.05"),
+                                  kWaitMs);
+
+        const QString file = path("hold.qmtvf");
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(131, image(60000, 1))));
+        chooseFirmware(window.data(), file);
+        page(window.data())->pushButtonStartUpgrade->click();
+        QCOMPARE(window->statusBar()->statusText(), QStringLiteral("Upgrading firmware..."));
+        QVERIFY(window->statusBar()->connectionText() != QStringLiteral("Connected"));
+        QVERIFY(!bar->connectButton()->isEnabled());
+        QVERIFY(!bar->portSelector()->isEnabled());
+        QVERIFY(!bar->refreshButton()->isEnabled());
+        QCOMPARE(page(window.data())->labelDeviceId->text(), kDevice);
+        QCOMPARE(page(window.data())->label_11->text(), kVersion);
+        // The link's own reports cannot say otherwise while the flash runs.
+        QTRY_VERIFY_WITH_TIMEOUT(log(window.data()).contains("Upgrade Progress"), kRunWaitMs);
+        QCOMPARE(window->statusBar()->statusText(), QStringLiteral("Upgrading firmware..."));
+
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY(log(window.data()).contains("Upgraded OK"));
+        QVERIFY(bar->connectButton()->isEnabled());
+        QCOMPARE(bar->connectButton()->text(), QStringLiteral("Disconnect"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->connectionText(),
+                                  QStringLiteral("Connected"), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(page(window.data())->label_11->text(), QStringLiteral("1.31"),
+                                  kWaitMs);
+        QCOMPARE(page(window.data())->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+    }
+
+    // A flash that fails after the erase leaves no healthy-looking controller behind: no
+    // "Connected", no device or version, and the status bar says the controller waits.
+    void failedFlashShowsWhatIsTrue()
+    {
+        QVERIFY(QDir().mkpath(path("failed")));
+        FcsimProcess sim(path("failed"));
+        QVERIFY(sim.start({"--firmware", "105", "--flash-fail", "verify"}));
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        connectWindow(window.data());
+        const QString file = path("failed.qmtvf");
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(132, image(4000, 2))));
+        chooseFirmware(window.data(), file);
+        page(window.data())->pushButtonStartUpgrade->click();
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY(log(window.data()).contains("Flash Error"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(), kWaitingStatus, kWaitMs);
+        QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
+        QCOMPARE(page(window.data())->label_11->text(), kVersion);
+        QVERIFY(log(window.data()).contains(kWaitingLine));
+    }
+
+    // A flash cut off at 40 %, the program restarted: Connect finds the controller waiting in its
+    // bootloader, the Info page flashes it without a link connection, and the link connects to
+    // the new firmware.
+    void cutFlashIsRepairedAfterARestart()
+    {
+        QVERIFY(QDir().mkpath(path("cut")));
+        FcsimProcess sim(path("cut"));
+        QVERIFY(sim.start({"--firmware", "105", "--reply-delay", "4"}));
+        const QString big = path("cut.qmtvf");
+        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(140, image(120000, 3))));
+        {
+            QScopedPointer<mainWidget> window(openWindow(&sim));
+            connectWindow(window.data());
+            chooseFirmware(window.data(), big);
+            page(window.data())->pushButtonStartUpgrade->click();
+            const QRegularExpression percent(QStringLiteral("Upgrade Progress: (\\d+)%"));
+            QTRY_VERIFY2_WITH_TIMEOUT(percent.match(log(window.data())).captured(1).toInt() >= 40,
+                                      qPrintable(log(window.data())), kRunWaitMs);
+            bool asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            page(window.data())->pushButtonStartUpgrade->click(); // "Cancel"
+            QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+            QVERIFY(!log(window.data()).contains("Upgraded OK"));
+        }
+
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        QCOMPARE(window->connectionBar()->portSelector()->currentText(), sim.linkPath());
+        QTest::mouseClick(window->connectionBar()->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(), kWaitingStatus, kWaitMs);
+        QVERIFY(log(window.data()).contains(kWaitingLine));
+        QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
+
+        const QString good = path("repair.qmtvf");
+        QVERIFY(writeFile(good, fwupgrade::buildFirmwareFile(141, image(30000, 4))));
+        chooseFirmware(window.data(), good);
+        page(window.data())->pushButtonStartUpgrade->click();
+        QVERIFY(!log(window.data()).contains("Notice: You should connect controller"));
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY2(log(window.data()).contains("Upgraded OK"), qPrintable(log(window.data())));
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->connectionText(),
+                                  QStringLiteral("Connected"), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(page(window.data())->label_11->text(), QStringLiteral("1.41"),
+                                  kWaitMs);
+    }
+
+    // The parameters are saved before the flash; a new firmware that starts with the factory
+    // parameters is offered the saved ones back, and the controller ends up holding them.
+    void parametersAreSavedAndRestored()
+    {
+        QVERIFY(QDir().mkpath(path("restore")));
+        FcsimProcess sim(path("restore"));
+        QVERIFY(sim.start({"--firmware", "105", "--reset-on-upgrade"}));
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        connectWindow(window.data());
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.block().isEmpty(), kWaitMs);
+        // The pilot's own settings: two fields away from the factory values.
+        {
+            QVector<quint8> block = sim.block();
+            fclink::writeField(block.data(), *fclink::findParameterField("MotorIdel"), 4);
+            fclink::writeField(block.data(), *fclink::findParameterField("LimitRadius"), 777);
+            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+            std::memcpy(fclink::parameterBlockBytes(uavParam), block.constData(), block.size());
+        }
+        window->link()->setSubframeHead(1);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
+                                  QStringLiteral("Parameters uploaded"), kWaitMs);
+        const QVector<quint8> pilots = sim.block();
+        QCOMPARE(fclink::readField(pilots.constData(), *fclink::findParameterField("MotorIdel")),
+                 4);
+        QTRY_VERIFY_WITH_TIMEOUT(window->link()->isConnected(), kWaitMs);
+        QTest::qWait(300); // the telemetry loop has taken over from the upload
+
+        const QString file = path("reset.qmtvf");
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, image(5000, 5))));
+        chooseFirmware(window.data(), file);
+        bool asked = false;
+        QString question;
+        modal::answerQuestion(QMessageBox::Yes, &asked, &question);
+        page(window.data())->pushButtonStartUpgrade->click();
+        const QRegularExpression saved(QStringLiteral("Parameters saved before the upgrade: (.+)"));
+        const QRegularExpressionMatch match = saved.match(log(window.data()));
+        QVERIFY2(match.hasMatch(), qPrintable(log(window.data())));
+        const QString backupPath = match.captured(1).trimmed();
+        QVERIFY2(backupPath.startsWith(path("data")), qPrintable(backupPath));
+        QString error;
+        const fclink::ParameterBackup backup = fclink::ParameterBackup::load(backupPath, &error);
+        QVERIFY2(backup.isValid(), qPrintable(error));
+        QCOMPARE(backup.differingFields(pilots.constData()), 0);
+
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY(log(window.data()).contains("Upgraded OK"));
+        // The new firmware came up with the factory parameters; the backup is offered.
+        QTRY_VERIFY_WITH_TIMEOUT(asked, kWaitMs);
+        QCOMPARE(question, QStringLiteral("Restore the 2 parameters saved before the upgrade?"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
+                                  QStringLiteral("Parameters restored from before the upgrade"),
+                                  kWaitMs);
+        QCOMPARE(sim.block(), pilots);
+    }
+
+    // The window's close button during a flash asks first; No keeps the program and the flash,
+    // Yes stops the flash and then closes.
+    void closingTheWindowDuringAFlashAsks()
+    {
+        QVERIFY(QDir().mkpath(path("close")));
+        FcsimProcess sim(path("close"));
+        QVERIFY(sim.start({"--firmware", "105", "--reply-delay", "5"}));
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        connectWindow(window.data());
+        const QString file = path("close.qmtvf");
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(160, image(150000, 6))));
+        chooseFirmware(window.data(), file);
+        page(window.data())->pushButtonStartUpgrade->click();
+        QTRY_VERIFY_WITH_TIMEOUT(log(window.data()).contains("Upgrade Progress"), kRunWaitMs);
+
+        bool asked = false;
+        QString question;
+        modal::answerQuestion(QMessageBox::No, &asked, &question);
+        QVERIFY(!window->close());
+        QVERIFY(asked);
+        QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                          "working firmware until it is upgraded again. Stop "
+                                          "anyway?"));
+        QVERIFY(window->isVisible());
+        QVERIFY(window->pageArea()->updatePage()->isUpgrading());
+
+        asked = false;
+        modal::answerQuestion(QMessageBox::Yes, &asked);
+        window->close();
+        QVERIFY(asked);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), kRunWaitMs);
+        QVERIFY(runEnded(window.data()));
+        QVERIFY(!log(window.data()).contains("Upgraded OK"));
+    }
+};
+
+QTEST_MAIN(TestGuardedUpgrade)
+#include "tst_guardedupgrade.moc"
