@@ -1,8 +1,8 @@
 // The configuration history with a full store of 200 snapshots: the time to take a snapshot
 // (what a connection costs), to open the history window, and to compare two snapshots. Prints
 // one "name value unit" line each. Run offscreen: QT_QPA_PLATFORM=offscreen historybench.
-// "historybench --show SECONDS" instead shows the window with a typical comparison (a few
-// settings changed since a flight) for that long, for a look at it.
+// "historybench --show SECONDS [en|zh|ge]" instead shows the window with a typical comparison (a
+// few settings changed since a flight) for that long, in that language, for a look at it.
 #include "commrt.h"
 #include "configurationhistorydialog.h"
 #include "parameterfields.h"
@@ -69,6 +69,12 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (argc > 2 && qstrcmp(argv[1], "--show") == 0) {
+        QTranslator translator;
+        if (argc > 3 &&
+            translator.load(
+                QCoreApplication::applicationDirPath() +
+                QStringLiteral("/language/KestoAssistant_%1.qm").arg(QLatin1String(argv[3]))))
+            QCoreApplication::installTranslator(&translator);
         QTemporaryDir dir;
         Commrt *link = Commrt::createClass();
         SnapshotRecorder recorder(link, nullptr, dir.filePath(QStringLiteral("snapshots")));

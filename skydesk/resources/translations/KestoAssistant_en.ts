@@ -156,6 +156,192 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationHistoryDialog</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Before import</source>
+        <translation>Before import</translation>
+    </message>
+    <message>
+        <source>Before upgrade</source>
+        <translation>Before upgrade</translation>
+    </message>
+    <message>
+        <source>After restore</source>
+        <translation>After restore</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Snapshot of %1</source>
+        <translation>Snapshot of %1</translation>
+    </message>
+    <message>
+        <source>This snapshot cannot be read: %1</source>
+        <translation>This snapshot cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to compare with it.</source>
+        <translation>Connect the flight controller to compare with it.</translation>
+    </message>
+    <message>
+        <source>Flight controller</source>
+        <translation>Flight controller</translation>
+    </message>
+    <message>
+        <source>Not a valid parameter file: %1
+%2</source>
+        <translation>Not a valid parameter file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>Open Config File</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>ConfigFile(*.conf)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 compared with %2</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ. Untick those you do not want to restore.</source>
+        <translation>
+            <numerusform>%n parameter differs. Untick it if you do not want to restore it.</numerusform>
+            <numerusform>%n parameters differ. Untick those you do not want to restore.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Tick the parameters to restore.</source>
+        <translation>Tick the parameters to restore.</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to restore a configuration.</source>
+        <translation>Connect the flight controller to restore a configuration.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n parameter(s): the status bar shows when the flight controller has taken them.</source>
+        <translation>
+            <numerusform>Restoring %n parameter: the status bar shows when the flight controller has taken it.</numerusform>
+            <numerusform>Restoring %n parameters: the status bar shows when the flight controller has taken them.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to save a snapshot of it.</source>
+        <translation>Connect the flight controller to save a snapshot of it.</translation>
+    </message>
+    <message>
+        <source>The snapshot could not be saved.</source>
+        <translation>The snapshot could not be saved.</translation>
+    </message>
+    <message>
+        <source>Snapshot saved.</source>
+        <translation>Snapshot saved.</translation>
+    </message>
+    <message>
+        <source>Save Snapshot</source>
+        <translation>Save Snapshot</translation>
+    </message>
+    <message>
+        <source>A note for this snapshot (optional):</source>
+        <translation>A note for this snapshot (optional):</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationHistoryDialogUi</name>
+    <message>
+        <source>Configuration History</source>
+        <translation>Configuration History</translation>
+    </message>
+    <message>
+        <source>Snapshots, newest first (select two to compare them)</source>
+        <translation>Snapshots, newest first (select two to compare them)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Save Snapshot...</source>
+        <translation>Save Snapshot...</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Compare with Controller</translation>
+    </message>
+    <message>
+        <source>Compare Selected</source>
+        <translation>Compare Selected</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Compare with File...</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to compare it.</source>
+        <translation>Select a snapshot to compare it.</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>Compared with</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restore Selected</translation>
+    </message>
+    <message>
+        <source>Restore All</source>
+        <translation>Restore All</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>DiagramCaptions</name>
     <message>
         <source>Signal lost</source>
@@ -188,6 +374,13 @@
     <message>
         <source>IDLE</source>
         <translation>IDLE</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Undone: %1 %2 → %3</source>
+        <translation>Undone: %1 %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -2193,6 +2386,13 @@
     </message>
 </context>
 <context>
+    <name>SnapshotRecorder</name>
+    <message>
+        <source>partly refused</source>
+        <translation>partly refused</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryRecorder</name>
     <message>
         <source>%1 could not be written</source>
@@ -2400,6 +2600,14 @@ Do you want to replace it?</translation>
         <source>Sensor Scope...</source>
         <translation>Sensor Scope...</translation>
     </message>
+    <message>
+        <source>Every configuration the assistant has seen: compare and restore them</source>
+        <translation>Every configuration the assistant has seen: compare and restore them</translation>
+    </message>
+    <message>
+        <source>Configuration History...</source>
+        <translation>Configuration History...</translation>
+    </message>
 </context>
 <context>
     <name>UpdateSettingPageUi</name>
@@ -2601,6 +2809,13 @@ Do you want to replace it?</translation>
     <message>
         <source>Please connect your device, firstly!</source>
         <translation>Please connect your device, firstly!</translation>
+    </message>
+</context>
+<context>
+    <name>contentWidget</name>
+    <message>
+        <source>The snapshot could not be saved: %1</source>
+        <translation>The snapshot could not be saved: %1</translation>
     </message>
 </context>
 <context>

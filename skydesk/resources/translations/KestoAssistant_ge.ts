@@ -156,6 +156,192 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationHistoryDialog</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Before import</source>
+        <translation>Vor dem Import</translation>
+    </message>
+    <message>
+        <source>Before upgrade</source>
+        <translation>Vor dem Upgrade</translation>
+    </message>
+    <message>
+        <source>After restore</source>
+        <translation>Nach Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Snapshot of %1</source>
+        <translation>Schnappschuss vom %1</translation>
+    </message>
+    <message>
+        <source>This snapshot cannot be read: %1</source>
+        <translation>Dieser Schnappschuss kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to compare with it.</source>
+        <translation>Verbinden Sie den Flugregler, um mit ihm zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>Flight controller</source>
+        <translation>Flugregler</translation>
+    </message>
+    <message>
+        <source>Not a valid parameter file: %1
+%2</source>
+        <translation>Keine gültige Parameterdatei: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>Konfigurationsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>Konfigurationsdatei(*.conf)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 verglichen mit %2</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ. Untick those you do not want to restore.</source>
+        <translation>
+            <numerusform>%n Parameter unterscheidet sich. Entfernen Sie den Haken, wenn er nicht wiederhergestellt werden soll.</numerusform>
+            <numerusform>%n Parameter unterscheiden sich. Entfernen Sie den Haken bei denen, die nicht wiederhergestellt werden sollen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Tick the parameters to restore.</source>
+        <translation>Haken Sie die Parameter an, die wiederhergestellt werden sollen.</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to restore a configuration.</source>
+        <translation>Verbinden Sie den Flugregler, um eine Konfiguration wiederherzustellen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n parameter(s): the status bar shows when the flight controller has taken them.</source>
+        <translation>
+            <numerusform>%n Parameter wird wiederhergestellt: Die Statusleiste zeigt, wenn der Flugregler ihn übernommen hat.</numerusform>
+            <numerusform>%n Parameter werden wiederhergestellt: Die Statusleiste zeigt, wenn der Flugregler sie übernommen hat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to save a snapshot of it.</source>
+        <translation>Verbinden Sie den Flugregler, um einen Schnappschuss von ihm zu speichern.</translation>
+    </message>
+    <message>
+        <source>The snapshot could not be saved.</source>
+        <translation>Der Schnappschuss konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Snapshot saved.</source>
+        <translation>Schnappschuss gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save Snapshot</source>
+        <translation>Schnappschuss speichern</translation>
+    </message>
+    <message>
+        <source>A note for this snapshot (optional):</source>
+        <translation>Notiz zu diesem Schnappschuss (optional):</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationHistoryDialogUi</name>
+    <message>
+        <source>Configuration History</source>
+        <translation>Konfigurationsverlauf</translation>
+    </message>
+    <message>
+        <source>Snapshots, newest first (select two to compare them)</source>
+        <translation>Schnappschüsse, neueste zuerst (zwei auswählen, um sie zu vergleichen)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Anlass</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Save Snapshot...</source>
+        <translation>Schnappschuss speichern...</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Mit Flugregler vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare Selected</source>
+        <translation>Auswahl vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Mit Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to compare it.</source>
+        <translation>Wählen Sie einen Schnappschuss zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>Verglichen mit</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Auswahl wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore All</source>
+        <translation>Alles wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>DiagramCaptions</name>
     <message>
         <source>Signal lost</source>
@@ -188,6 +374,13 @@
     <message>
         <source>IDLE</source>
         <translation>LEERLAUF</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Undone: %1 %2 → %3</source>
+        <translation>Rückgängig: %1 %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -2193,6 +2386,13 @@
     </message>
 </context>
 <context>
+    <name>SnapshotRecorder</name>
+    <message>
+        <source>partly refused</source>
+        <translation>teilweise abgelehnt</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryRecorder</name>
     <message>
         <source>%1 could not be written</source>
@@ -2400,6 +2600,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>Sensor Scope...</source>
         <translation>Oszilloskop...</translation>
     </message>
+    <message>
+        <source>Every configuration the assistant has seen: compare and restore them</source>
+        <translation>Jede Konfiguration, die der Assistent gesehen hat: vergleichen und wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Configuration History...</source>
+        <translation>Konfigurationsverlauf...</translation>
+    </message>
 </context>
 <context>
     <name>UpdateSettingPageUi</name>
@@ -2601,6 +2809,13 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Please connect your device, firstly!</source>
         <translation>Bitte zuerst das Gerät verbinden!</translation>
+    </message>
+</context>
+<context>
+    <name>contentWidget</name>
+    <message>
+        <source>The snapshot could not be saved: %1</source>
+        <translation>Der Schnappschuss konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

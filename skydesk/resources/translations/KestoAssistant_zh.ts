@@ -156,6 +156,190 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationHistoryDialog</name>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Before import</source>
+        <translation>导入前</translation>
+    </message>
+    <message>
+        <source>Before upgrade</source>
+        <translation>升级前</translation>
+    </message>
+    <message>
+        <source>After restore</source>
+        <translation>恢复后</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>已保存</translation>
+    </message>
+    <message>
+        <source>Snapshot of %1</source>
+        <translation>%1 的快照</translation>
+    </message>
+    <message>
+        <source>This snapshot cannot be read: %1</source>
+        <translation>无法读取此快照：%1</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to compare with it.</source>
+        <translation>请先连接飞控再与其比较。</translation>
+    </message>
+    <message>
+        <source>Flight controller</source>
+        <translation>飞控</translation>
+    </message>
+    <message>
+        <source>Not a valid parameter file: %1
+%2</source>
+        <translation>不是有效的参数文件：%1
+%2</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 与 %2 的比较</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>没有差异。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ. Untick those you do not want to restore.</source>
+        <translation>
+            <numerusform>%n 个参数不同。取消勾选不想恢复的参数。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>Tick the parameters to restore.</source>
+        <translation>请勾选要恢复的参数。</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to restore a configuration.</source>
+        <translation>请先连接飞控再恢复配置。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n parameter(s): the status bar shows when the flight controller has taken them.</source>
+        <translation>
+            <numerusform>正在恢复 %n 个参数：飞控接受后状态栏会显示。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to save a snapshot of it.</source>
+        <translation>请先连接飞控再保存其快照。</translation>
+    </message>
+    <message>
+        <source>The snapshot could not be saved.</source>
+        <translation>无法保存快照。</translation>
+    </message>
+    <message>
+        <source>Snapshot saved.</source>
+        <translation>快照已保存。</translation>
+    </message>
+    <message>
+        <source>Save Snapshot</source>
+        <translation>保存快照</translation>
+    </message>
+    <message>
+        <source>A note for this snapshot (optional):</source>
+        <translation>此快照的备注（可选）：</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationHistoryDialogUi</name>
+    <message>
+        <source>Configuration History</source>
+        <translation>配置历史</translation>
+    </message>
+    <message>
+        <source>Snapshots, newest first (select two to compare them)</source>
+        <translation>快照，最新的在前（选择两个即可比较）</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Save Snapshot...</source>
+        <translation>保存快照...</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>与飞控比较</translation>
+    </message>
+    <message>
+        <source>Compare Selected</source>
+        <translation>比较所选</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>与文件比较...</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to compare it.</source>
+        <translation>选择一个快照进行比较。</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>比较对象</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>恢复所选</translation>
+    </message>
+    <message>
+        <source>Restore All</source>
+        <translation>全部恢复</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>DiagramCaptions</name>
     <message>
         <source>Signal lost</source>
@@ -188,6 +372,13 @@
     <message>
         <source>IDLE</source>
         <translation>怠速</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Undone: %1 %2 → %3</source>
+        <translation>已撤销：%1 %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -2193,6 +2384,13 @@
     </message>
 </context>
 <context>
+    <name>SnapshotRecorder</name>
+    <message>
+        <source>partly refused</source>
+        <translation>部分被拒绝</translation>
+    </message>
+</context>
+<context>
     <name>TelemetryRecorder</name>
     <message>
         <source>%1 could not be written</source>
@@ -2400,6 +2598,14 @@ Do you want to replace it?</source>
         <source>Sensor Scope...</source>
         <translation>传感器示波器...</translation>
     </message>
+    <message>
+        <source>Every configuration the assistant has seen: compare and restore them</source>
+        <translation>助手见过的每一份配置：比较并恢复</translation>
+    </message>
+    <message>
+        <source>Configuration History...</source>
+        <translation>配置历史...</translation>
+    </message>
 </context>
 <context>
     <name>UpdateSettingPageUi</name>
@@ -2600,6 +2806,13 @@ Do you want to replace it?</source>
     <message>
         <source>Please connect your device, firstly!</source>
         <translation>请先连接设备！</translation>
+    </message>
+</context>
+<context>
+    <name>contentWidget</name>
+    <message>
+        <source>The snapshot could not be saved: %1</source>
+        <translation>无法保存快照：%1</translation>
     </message>
 </context>
 <context>
