@@ -2,6 +2,7 @@
 // command by itself, and its owner never waits for it.
 #include "ftpserverprocess.h"
 #include "glcurlftp.h"
+#include "signalarguments.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -52,7 +53,7 @@ void TestGLCurlFtp::destroyingAClientWhoseQuitHangsReturnsAtOnce()
     QSignalSpy finished(ftp, &GLCurlFtp::commandFinished);
     logIn(*ftp);
     const int close = ftp->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty() && started.last().at(0).toInt() == close, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(lastArgument<int>(started), close, 15000);
     QCOMPARE(finished.count(), 2);
     QVERIFY(!finished.at(1).at(1).toBool());
 
@@ -92,9 +93,9 @@ void TestGLCurlFtp::stalledUploadEndsByItself()
     logIn(ftp);
     // More than the socket buffers of both ends hold, so that the data stops when the server does.
     const int put = ftp.put(QByteArray(48 * 1024 * 1024, 'x'), QStringLiteral("/big.bin"));
-    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toLongLong() > 0, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lastArgument<qlonglong>(progress) > 0, 15000);
     QVERIFY(server->pause());
-    QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() && finished.last().at(0).toInt() == put, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(lastArgument<int>(finished), put, 20000);
     QVERIFY(finished.last().at(1).toBool());
     QVERIFY(progress.last().at(0).toLongLong() < 48 * 1024 * 1024);
 }

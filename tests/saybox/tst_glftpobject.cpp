@@ -1,6 +1,7 @@
 // The uploader against a real FTP server (pyftpdlib) on the loopback interface.
 #include "ftpserverprocess.h"
 #include "glftpobject.h"
+#include "signalarguments.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -124,11 +125,7 @@ void TestGLFtpObject::adviceOnly()
     QCOMPARE(dir.entryList(QDir::Files), QStringList{QStringLiteral("user_advice.txt")});
     QCOMPARE(readFile(dir.filePath(QStringLiteral("user_advice.txt"))), advice.toUtf8());
 
-    QStringList texts;
-    for (const QList<QVariant> &args : notices) {
-        texts << args.at(0).toString();
-    }
-    QCOMPARE(texts,
+    QCOMPARE(argumentSequence<QString>(notices),
              (QStringList{QStringLiteral("Connecting server..."), QStringLiteral("Logining..."),
                           QStringLiteral("Make dir..."), QStringLiteral("Upload file..."),
                           QStringLiteral("Closeing connection...")}));

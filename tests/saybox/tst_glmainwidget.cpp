@@ -6,6 +6,7 @@
 #include "glsayboxclient.h"
 #include "gluploadstatus.h"
 #include "modalanswerer.h"
+#include "signalarguments.h"
 
 #include <QApplication>
 #include <QDir>
@@ -316,9 +317,8 @@ void TestGLMainWidget::secondSubmitWhileQuitHangsKeepsTheWindowResponsive()
     fillForm();
     QSignalSpy notices(window->client()->ftpObject(), &GLFtpObject::noticeStateDisplay);
     clickSubmit();
-    QTRY_VERIFY_WITH_TIMEOUT(!notices.isEmpty() && notices.last().at(0).toString() ==
-                                                       QStringLiteral("Closeing connection..."),
-                             15000);
+    QTRY_COMPARE_WITH_TIMEOUT(lastArgument<QString>(notices),
+                              QStringLiteral("Closeing connection..."), 15000);
     waitOutReturnGuard();
     clickReturn();
     QVERIFY(window->client()->isVisible());
@@ -480,8 +480,7 @@ void TestGLMainWidget::closingDuringAnUploadAsksFirst()
     QSignalSpy finished(window->client(), &GLSayboxClient::uploadFinished);
     QSignalSpy progress(window->client()->ftpObject(), &GLFtpObject::dataTransferProgress);
     clickSubmit();
-    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toLongLong() > 100000,
-                             15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lastArgument<qlonglong>(progress) > 100000, 15000);
     {
         ModalAnswerer answer;
         answer.setAnswer(QMessageBox::No);

@@ -14,6 +14,7 @@
 #include "parameterformat.h"
 #include "parameterslices.h"
 #include "snapshotrecorder.h"
+#include "testfolders.h"
 #include "toolsettingpage.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -80,7 +81,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         // Snapshots the page area takes by itself go to the test's folder.
-        qputenv("XDG_DATA_HOME", m_dir->filePath(QStringLiteral("data")).toLocal8Bit());
+        useTestFolders(m_dir->path());
     }
 
     void comparisonListsOnlyDifferencesByPageAndTab()

@@ -8,6 +8,7 @@
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "portnaming.h"
+#include "signalarguments.h"
 #include "statuswidget.h"
 #include "telemetryrecorder.h"
 #include "toolsettingpage.h"
@@ -117,10 +118,7 @@ private slots:
         MySplashScreen splash(QPixmap(QStringLiteral(":/images/splash.png")));
         QSignalSpy progress(splash.progressBar(), &QProgressBar::valueChanged);
         auto *window = new mainWidget(&splash);
-        QList<int> steps;
-        for (const QList<QVariant> &arguments : progress)
-            steps << arguments.at(0).toInt();
-        QCOMPARE(steps, (QList<int>{10, 20, 30, 40, 50, 70, 100}));
+        QCOMPARE(argumentSequence<int>(progress), (QList<int>{10, 20, 30, 40, 50, 70, 100}));
         QCOMPARE(window->size(), QSize(850, 600));
         QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
         window->show();

@@ -9,6 +9,7 @@
 #include "modalhelpers.h"
 #include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
+#include "updateconfigdocument.h"
 #include "updateinfo.h"
 #include "upgradeevent.h"
 
@@ -22,22 +23,20 @@ constexpr int kRunWaitMs = 30000;
 const char *const kConfig = "QM_TAVERNIA/FirmwareUpdate/QMTV_updateConfig.xml";
 const char *const kBase = "QM_TAVERNIA/FirmwareUpdate/";
 
+// The download dialog reads the release notes whatever their elements are called and ignores
+// what lies outside <update>.
 QByteArray config(const QString &name, int version, const QString &files)
 {
-    return QStringLiteral("<?xml version=\"1.0\"?>\n<fw name=\"%1\" version=\"%2\">%3"
-                          "<update><a content=\"Line one\"/><b content=\"Line two\"/></update>"
-                          "<other content=\"ignored\"/></fw>\n")
-        .arg(name)
-        .arg(version)
-        .arg(files)
-        .toUtf8();
+    return updateConfigDocument(name, version, files,
+                                "<a content=\"Line one\"/><b content=\"Line two\"/>")
+        .replace("</firmware>", "<other content=\"ignored\"/></firmware>");
 }
 
 QByteArray config(const QString &name, int version)
 {
     return config(name, version,
-                  "<files><file name=\"first.qmtvf\" size=\"1\" path=\"/p\"/>"
-                  "<file name=\"second.qmtvf\"/></files>");
+                  "<file name=\"first.qmtvf\" size=\"1\" path=\"/p\"/>"
+                  "<file name=\"second.qmtvf\"/>");
 }
 
 QString text(FirmwareUpgradeDialog &dialog)
@@ -600,9 +599,7 @@ private slots:
         QByteArray image(6000, '\0');
         for (int i = 0; i < image.size(); ++i)
             image[i] = static_cast<char>(i * 13 + 5);
-        QVERIFY(m_server->put(kConfig, config("QM-TV", 106,
-                                              "<files><f name=\"fw106.qmtvf\"/>"
-                                              "</files>")));
+        QVERIFY(m_server->put(kConfig, config("QM-TV", 106, "<f name=\"fw106.qmtvf\"/>")));
         QVERIFY(m_server->put(QString(kBase) + "fw106.qmtvf",
                               fwupgrade::buildFirmwareFile(106, image)));
         local("fw106.qmtvf");

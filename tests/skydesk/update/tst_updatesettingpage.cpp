@@ -13,6 +13,7 @@
 #include "ui_firmwareupgradedialog.h"
 #include "ui_updatesettingpage.h"
 #include "ui_upgradewarningdialog.h"
+#include "updateconfigdocument.h"
 #include "updatehelpers.h"
 #include "updatesettingpage.h"
 #include "upgradeevent.h"
@@ -30,19 +31,14 @@ constexpr int kWaitMs = 10000;
 constexpr int kRunWaitMs = 30000;
 const char *const kPageConfig = "KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml";
 
+// The update page skips release notes without content, whatever their elements are called.
 QByteArray config(const QString &name, int version, const QString &file = "fw.qmtvf")
 {
-    return QStringLiteral("<?xml version=\"1.0\"?>\n"
-                          "<config name=\"%1\" version=\"%2\">\n"
-                          "  <files><file name=\"%3\" size=\"10\" path=\"/x\"/>"
-                          "<file name=\"second.qmtvf\"/></files>\n"
-                          "  <update><item content=\"Faster\"/><item/>"
-                          "<note content=\"Safer\"/></update>\n"
-                          "</config>\n")
-        .arg(name)
-        .arg(version)
-        .arg(file)
-        .toUtf8();
+    return updateConfigDocument(
+        name, version,
+        QStringLiteral("<file name=\"%1\" size=\"10\" path=\"/x\"/><file name=\"second.qmtvf\"/>")
+            .arg(file),
+        "<item content=\"Faster\"/><item/><note content=\"Safer\"/>");
 }
 
 bool writeFile(const QString &path, const QByteArray &contents)

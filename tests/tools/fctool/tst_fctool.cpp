@@ -4,6 +4,7 @@
 
 #include "fcsimprocess.h"
 #include "linkprobe.h"
+#include "testfolders.h"
 #include "toolrun.h"
 
 #include <firmwareimage.h>
@@ -232,7 +233,7 @@ void TestFctool::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     // The configuration history lives in the user's data location: here, the test's folder.
-    qputenv("XDG_DATA_HOME", m_folder->filePath(QStringLiteral("data")).toLocal8Bit());
+    useTestFolders(m_folder->path());
     m_sim = std::make_unique<FcsimProcess>(m_folder->path());
 }
 

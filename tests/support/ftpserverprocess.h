@@ -17,10 +17,10 @@ public:
     FtpServerProcess();
     ~FtpServerProcess();
 
-    // Starts the server on a free port and waits until it accepts connections. Without options
-    // it is pyftpdlib's own command-line server; options choose a misbehaving handler of
-    // ftpserver.py beside the tests: "--no-quit", "--read-limit N" (bytes per second received),
-    // "--raw" (uploads stored byte for byte in ASCII mode too).
+    // Starts the demo's feedback server (tools/demo/feedback_server.py) on a free port and waits
+    // until it accepts connections. Options choose a misbehaving handler: "--no-quit",
+    // "--read-limit N" (bytes per second received), "--raw" (uploads stored byte for byte in
+    // ASCII mode too).
     bool start(const QStringList &behaviour = {});
     quint16 port() const { return serverPort; }
     // The URL the uploader reads from SAYBOX_FTP_URL, with the given password.

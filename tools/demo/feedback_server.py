@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""An FTP server for the feedback tests that misbehaves as real servers do.
+"""The feedback server of the demo and of the feedback tests: FTP on 127.0.0.1.
 
-Runs pyftpdlib on 127.0.0.1 with one writable account, like `python3 -m pyftpdlib`, and with
-these handler variants:
+Runs pyftpdlib on 127.0.0.1 with one writable account, like `python3 -m pyftpdlib`; --port 0
+takes a free port. Once it listens it prints "Feedback server on 127.0.0.1:PORT". The tests use
+these handler variants, which misbehave as real servers do:
   --no-quit          never answers QUIT and keeps the connection open
   --read-limit N     receives at most N bytes per second on the data connection
   --raw              stores uploads byte for byte, in ASCII mode too (as many servers do)
@@ -57,6 +58,7 @@ def main():
     handler = type('TestHandler', (handler,), {'authorizer': authorizer, 'dtp_handler': dtp})
 
     server = FTPServer(('127.0.0.1', options.port), handler)
+    print('Feedback server on 127.0.0.1:%d' % server.address[1], flush=True)
     server.serve_forever()
 
 

@@ -42,33 +42,16 @@ bool FtpServerProcess::start(const QStringList &behaviour)
     if (!root.isValid() || serverPort == 0)
         return false;
     const QString port = QString::number(serverPort);
-    QStringList arguments;
-    if (behaviour.isEmpty()) {
-        arguments = QStringList{QStringLiteral("-m"),
-                                QStringLiteral("pyftpdlib"),
-                                QStringLiteral("-i"),
-                                QStringLiteral("127.0.0.1"),
-                                QStringLiteral("-p"),
-                                port,
-                                QStringLiteral("-w"),
-                                QStringLiteral("-d"),
-                                root.path(),
-                                QStringLiteral("-u"),
-                                User,
-                                QStringLiteral("-P"),
-                                Password};
-    } else {
-        arguments = QStringList{QStringLiteral(SAYBOX_TEST_FTP_SERVER),
-                                QStringLiteral("--port"),
-                                port,
-                                QStringLiteral("--directory"),
-                                root.path(),
-                                QStringLiteral("--user"),
-                                User,
-                                QStringLiteral("--password"),
-                                Password} +
-                    behaviour;
-    }
+    const QStringList arguments = QStringList{QStringLiteral(KESTO_FEEDBACK_SERVER_SCRIPT),
+                                              QStringLiteral("--port"),
+                                              port,
+                                              QStringLiteral("--directory"),
+                                              root.path(),
+                                              QStringLiteral("--user"),
+                                              User,
+                                              QStringLiteral("--password"),
+                                              Password} +
+                                  behaviour;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start(QStringLiteral("/usr/bin/python3"), arguments);
