@@ -2,6 +2,7 @@
 
 #include "crc16.h"
 #include "frame.h"
+#include "logcategories.h"
 #include "portnaming.h"
 #include "portwatcher.h"
 #include "serialoutput.h"
@@ -9,7 +10,6 @@
 #include "uavparam.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -78,7 +78,7 @@ Commrt::~Commrt()
 {
     m_running = false;
     if (!wait(kStopWaitMs))
-        qDebug() << "Cannot terminate!";
+        qCWarning(fclink::lcLink) << "the link worker did not stop in time";
     if (m_port) {
         if (m_port->isOpen())
             m_port->close();
@@ -279,6 +279,7 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_lastOpenError = fclink::classifyPortOpenError(m_port->error(), device);
         m_lastOpenErrorString = m_port->errorString();
+        qCWarning(fclink::lcLink) << "cannot open" << device << "-" << m_lastOpenErrorString;
         if (reportFailure) {
             emit statusChangedText(fclink::status::OpenFailed);
             emit portOpenFailed(portName, static_cast<int>(m_lastOpenError));
@@ -287,6 +288,7 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
     }
     m_lastOpenError = fclink::PortOpenError::None;
     m_lastOpenErrorString.clear();
+    qCInfo(fclink::lcLink) << "opened" << device;
     // Pseudo-terminals refuse the modem-line ioctls behind some settings; that is harmless.
     m_port->clearError();
     connect(m_port, &QSerialPort::readyRead, this, &Commrt::readMyCom);
@@ -350,6 +352,8 @@ void Commrt::handlePortError(int error)
 {
     if (!m_port || error == QSerialPort::NoError)
         return;
+    qCWarning(fclink::lcLink) << "serial error" << error << "on" << m_portName << "-"
+                              << m_port->errorString();
     if (error == QSerialPort::ResourceError) {
         // The device went away (unplugged, or the peer closed the pseudo-terminal). The port
         // object would report readable forever, so close it and report the lost connection.
@@ -394,6 +398,7 @@ void Commrt::tryReconnect()
     cancelReconnect();
     m_portName = portName;
     refreshDevices(); // the port list names the port again before it is reported back
+    qCInfo(fclink::lcLink) << "reconnected to" << portName;
     emit portReopened(portName);
 }
 

@@ -1,5 +1,6 @@
 #include "parameterfile.h"
 
+#include "logcategories.h"
 #include "parameterfields.h"
 #include "parameterslices.h"
 
@@ -25,6 +26,7 @@ constexpr qint64 kMaximumFileSize = 64 * 1024;
 
 void setError(QString *error, const QString &message)
 {
+    qCWarning(lcFile).noquote() << message;
     if (error)
         *error = message;
 }
@@ -122,6 +124,7 @@ bool replaceFile(const QString &source, const QString &target)
 
 bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
 {
+    qCDebug(lcFile) << "writing" << path;
     // QSettings would create missing folders on its own; a mistyped path should fail instead.
     if (!QFileInfo(path).absoluteDir().exists()) {
         setError(error,
@@ -154,6 +157,7 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
 
 bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
 {
+    qCDebug(lcFile) << "reading" << path;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));

@@ -1,5 +1,6 @@
 #include "snapshotstore.h"
 
+#include "logcategories.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
 
@@ -10,13 +11,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcSnapshots, "fclink.snapshots")
 
 namespace fclink {
 

@@ -2,6 +2,7 @@
 
 #include "applicationinfo.h"
 #include "firmwareimage.h"
+#include "logcategories.h"
 #include "upgradeevent.h"
 
 #include "frame.h"
@@ -107,6 +108,15 @@ bool UpgradeRun::loadFile(FirmwareImage *image)
     return false;
 }
 
+void UpgradeRun::report(quint32 code, qint32 progress, qint32 version)
+{
+    if (code == UpgradeEvent::Progress)
+        qCDebug(lcUpgrade) << "progress" << progress << "%";
+    else
+        qCInfo(lcUpgrade) << "report" << code << "version" << version;
+    m_reporter(code, progress, version);
+}
+
 bool UpgradeRun::openPort(QSerialPort *port)
 {
     if (m_device.isEmpty()) {
@@ -118,6 +128,7 @@ bool UpgradeRun::openPort(QSerialPort *port)
         !port->setDataBits(QSerialPort::Data8) || !port->setParity(QSerialPort::NoParity) ||
         !port->setStopBits(QSerialPort::OneStop) ||
         !port->setFlowControl(QSerialPort::NoFlowControl)) {
+        qCWarning(lcUpgrade) << "cannot open" << m_device << "-" << port->errorString();
         report(UpgradeEvent::PortOpenFailed);
         return false;
     }

@@ -81,10 +81,7 @@ private:
     };
 
     bool stopped() const { return m_stopRequested->load(); }
-    void report(quint32 code, qint32 progress = 0, qint32 version = -1)
-    {
-        m_reporter(code, progress, version);
-    }
+    void report(quint32 code, qint32 progress = 0, qint32 version = -1);
 
     void flash();
     bool loadFile(FirmwareImage *image);

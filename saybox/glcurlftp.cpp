@@ -1,5 +1,7 @@
 #include "glcurlftp.h"
 
+#include "logcategories.h"
+
 #include <QStringList>
 #include <QUrl>
 
@@ -269,8 +271,11 @@ void GLCurlFtp::Worker::run()
             active = timeouts;
         }
         reportStarted(job.id, job.command);
+        qCDebug(lcFtp) << "command" << job.id << "kind" << job.command;
         QString error;
         const bool ok = execute(job, error);
+        if (!ok)
+            qCWarning(lcFtp).noquote() << "command" << job.id << "failed:" << error;
         bool idle = false;
         {
             std::lock_guard<std::mutex> lock(mutex);

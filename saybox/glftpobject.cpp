@@ -1,6 +1,7 @@
 #include "glftpobject.h"
 
 #include "glcurlftp.h"
+#include "logcategories.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -131,6 +132,7 @@ void GLFtpObject::succeed()
     }
     running = false;
     idleTimer->stop();
+    qCInfo(lcFtp) << "submission stored";
     emit uploadFinished();
 }
 
@@ -141,6 +143,7 @@ void GLFtpObject::fail(ErrorCode code)
     }
     running = false;
     idleTimer->stop();
+    qCWarning(lcFtp) << "submission failed with code" << code;
     emit uploadError(code);
 }
 

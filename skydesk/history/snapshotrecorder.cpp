@@ -1,15 +1,14 @@
 #include "snapshotrecorder.h"
 
+#include "logcategories.h"
+
 #include <commrt.h>
 #include <parameterslices.h>
 #include <uavparam.h>
 
-#include <QLoggingCategory>
 #include <mutex>
 
 #include <cstring>
-
-Q_LOGGING_CATEGORY(lcHistory, "skydesk.history")
 
 SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString &folder)
     : QObject(parent), m_link(link), m_store(folder)

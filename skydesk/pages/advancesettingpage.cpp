@@ -5,6 +5,7 @@
 #include "diagramcaptions.h"
 #include "documentfolder.h"
 #include "hidpipixmap.h"
+#include "logcategories.h"
 #include "parameterbinder.h"
 #include "telemetry.h"
 #include "uavparam.h"
@@ -12,7 +13,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDebug>
 #include <QMouseEvent>
 #include <QWebSettings>
 #include <QWebView>
@@ -420,7 +420,7 @@ void AdvanceSettingPage::refreshPage()
         showGoHomePicture(failType == 1);
 
     const qint32 middle = fclink::readParameter("IocFunctionMiddle");
-    qDebug().noquote() << tr("ioc function2: %1").arg(middle);
+    qCDebug(lcPages).noquote() << QStringLiteral("ioc function2: %1").arg(middle);
     refreshInvalidEntry(m_ui->comboBoxIOCMiddle, middle, kMiddleCodes[0], kMiddleCodes[1]);
     refreshInvalidEntry(m_ui->comboBoxIOCRight, fclink::readParameter("IocFunctionRight"),
                         kRightCodes[0], kRightCodes[1]);

@@ -1,5 +1,7 @@
 #include "appsettings.h"
 
+#include "logcategories.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
@@ -52,8 +54,10 @@ bool AppSettings::write(const char *key, const QString &value)
     }
     // QSettings reports only its first error: a file it could not read would hide a failed
     // write. Such a file is replaced as a whole.
-    if (damaged && !QFile::remove(filePath()))
+    if (damaged && !QFile::remove(filePath())) {
+        qCWarning(lcShell) << "cannot replace the damaged" << filePath();
         return false;
+    }
     const QVariantMap before = kept;
     kept.insert(QLatin1String(key), value);
     QSettings settings(filePath(), QSettings::IniFormat);
@@ -68,6 +72,7 @@ bool AppSettings::write(const char *key, const QString &value)
         return true;
     // QSettings keeps a change it could not write and goes on reading it back in this process;
     // put back what the file holds, so that nothing claims a value that is not stored.
+    qCWarning(lcShell) << "cannot write" << key << "to" << filePath();
     replaceAllWith(before);
     return false;
 }

@@ -6,13 +6,13 @@
 #include "edithistory.h"
 #include "hidpipixmap.h"
 #include "internalsettingpage.h"
+#include "logcategories.h"
 #include "parameterbinder.h"
 #include "replydecoder.h"
 #include "snapshotrecorder.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
@@ -124,7 +124,7 @@ void contentWidget::applyStyleSheet()
 {
     QFile sheet(QStringLiteral("://KestoAssistant.qss"));
     if (!sheet.open(QIODevice::ReadOnly)) {
-        qDebug() << "open app.qss no!";
+        qCWarning(lcShell) << "open app.qss no!" << sheet.errorString();
         return;
     }
     QByteArray text = sheet.readAll();

@@ -2,6 +2,7 @@
 
 #include "commrt.h"
 #include "firmwareupgradelib.h"
+#include "logcategories.h"
 
 #include <QNetworkReply>
 
@@ -18,8 +19,12 @@ QUrl updateServerUrl(const QString &path)
 
 bool replySucceeded(const QNetworkReply *reply)
 {
-    return reply->error() == QNetworkReply::NoError &&
-           reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() == QNetworkReply::NoError && status == 200)
+        return true;
+    qCWarning(lcUpdate) << reply->url().toString() << "HTTP status" << status << "-"
+                        << reply->errorString();
+    return false;
 }
 
 quint8 comPortNumber(const QString &portName)

@@ -4,12 +4,16 @@
 #include "simulator.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    // The libraries' log lines would mix with the simulator's own messages; the
+    // QT_LOGGING_RULES variable still turns them on.
+    QLoggingCategory::setFilterRules(QStringLiteral("fclink.*=false\nupgrade=false"));
     QCoreApplication::setApplicationName(QStringLiteral("fcsim"));
 
     SimOptions options;

@@ -9,6 +9,7 @@
 #include "telemetrycommand.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 namespace {
 
@@ -52,6 +53,9 @@ ExitCode dispatch(const FctoolOptions &options)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The libraries' log lines would break the rule of one error line on stderr; the
+    // QT_LOGGING_RULES variable still turns them on ("fclink.*=true").
+    QLoggingCategory::setFilterRules(QStringLiteral("fclink.*=false\nupgrade=false"));
     FctoolOptions options;
     QString error;
     if (!options.parse(app.arguments().mid(1), &error)) {

@@ -1,0 +1,3 @@
+#include "logcategories.h"
+
+Q_LOGGING_CATEGORY(lcFtp, "saybox.ftp", QtInfoMsg)
