@@ -30,6 +30,19 @@ bench_link
 bench_link --reply-delay 80
 if [ $# -gt 0 ]; then bench_link "$@"; fi
 
+# The controller stops reading for 3 s and the line pushes back: the requests after the stall
+# must keep their period instead of bursting the frames held up meanwhile.
+echo "== request spacing after a 3 s stall (fcsim --stall-after 1500 --stall-for 3000)"
+start_simulator --stall-after 1500 --stall-for 3000 --log "$dir/stall.log"
+"$BIN/fctool" telemetry --port "$dir/fc" --count 60 --timeout 20 >/dev/null 2>&1 || true
+kill "$sim"
+wait "$sim" 2>/dev/null || true
+awk '/^[0-9]+ cmd=/ { t = $1; if (t >= 4600 && prev >= 4600) { gap = t - prev; n++; sum += gap;
+         if (min == "" || gap < min) min = gap; if (gap < 10) burst++ } prev = t }
+     END { printf "%-28s %10d\n%-28s %10.1f ms\n%-28s %10d ms\n%-28s %10d\n",
+           "requests after the stall", n + 1, "mean gap", (n ? sum / n : 0),
+           "shortest gap", min, "gaps under 10 ms", burst }' "$dir/stall.log"
+
 start_simulator
 echo "== idle CPU of a connected 'fctool telemetry' (10 s)"
 "$BIN/fctool" telemetry --port "$dir/fc" >/dev/null &

@@ -3,6 +3,7 @@
 #include "commrt.h"
 #include "fcsimprocess.h"
 #include "portnaming.h"
+#include "signalarguments.h"
 #include "telemetry.h"
 #include "uavparam.h"
 
@@ -19,12 +20,10 @@ namespace {
 
 constexpr int kWaitMs = 8000;
 
+// The status and connection-state codes in the order the link emitted them.
 QList<int> codes(const QSignalSpy &spy)
 {
-    QList<int> list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toInt();
-    return list;
+    return argumentSequence<int>(spy);
 }
 
 QList<int> headsOf(const QList<FcsimProcess::Request> &requests)
@@ -428,6 +427,10 @@ private slots:
             if (request.ms >= 4500)
                 after << request;
         QVERIFY(after.size() > 15);
+        // A burst hands the line frames back to back, a frame time (about 1.5 ms) apart. Timer
+        // jitter on a busy machine moves single frames by tens of milliseconds (a late tick is
+        // followed by an early one) but keeps the 52 ms period on average; the spacing itself
+        // is a figure of the link benchmark.
         QStringList gaps;
         qint64 shortest = std::numeric_limits<qint64>::max();
         for (int i = 1; i < 15; ++i) {
@@ -435,7 +438,8 @@ private slots:
             shortest = std::min(shortest, gap);
             gaps << QString::number(gap);
         }
-        QVERIFY2(shortest >= 40, qPrintable(gaps.join(QLatin1Char(' '))));
+        const qint64 mean = (after.at(14).ms - after.at(0).ms) / 14;
+        QVERIFY2(shortest >= 10 && mean >= 45, qPrintable(gaps.join(QLatin1Char(' '))));
         int nines = 0;
         for (const FcsimProcess::Request &request : after)
             nines += request.command == 9 ? 1 : 0;
