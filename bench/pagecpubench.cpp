@@ -4,6 +4,7 @@
 // Prints one line per page: its CPU as a share of one core (all threads of the process), and the
 // telemetry cycles per second that reached it.
 //   pagecpubench PORT [SECONDS [PAGE ROW...]]   (rows 0 Setting, 1 Tool, 2 Info, 3 Internal)
+#include "benchclock.h"
 #include "commrt.h"
 #include "contentwidget.h"
 #include "mainwidget.h"
@@ -12,42 +13,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <cstdio>
-#include <functional>
-
-namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the event loop, sleeping while there is nothing to do, until done() or ms have passed.
-void runFor(
-    int ms, const std::function<bool()> &done = [] { return false; })
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    check.start(100);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

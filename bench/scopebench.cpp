@@ -5,6 +5,7 @@
 //   scopebench PORT [SECONDS] [--record] [--hold SECONDS]
 // --record also records telemetry meanwhile (into the documents folder); --hold keeps the windows
 // open at the end, after printing "holding", for a screenshot.
+#include "benchclock.h"
 #include "commrt.h"
 #include "contentwidget.h"
 #include "mainwidget.h"
@@ -18,42 +19,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <sys/resource.h>
-
 #include <cstdio>
-#include <functional>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the event loop for the given time, or until done() holds (checked every 50 ms). A real
-// event loop: polling processEvents() would itself keep a core busy.
-void runFor(
-    int ms, const std::function<bool()> &done = [] { return false; })
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    check.start(50);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // The share of one core used while the event loop runs for the given time, and the telemetry
 // cycles seen meanwhile.
