@@ -41,7 +41,9 @@ constexpr quint8 FailedBit = 0x80;
 // Status codes of Commrt::statusChangedText.
 namespace status {
 constexpr quint16 Cleared = 0;
+constexpr quint16 OpenSucceeded = 1; // has a text, but the link never reports it
 constexpr quint16 OpenFailed = 2;
+constexpr quint16 ConnectionClosed = 3; // has a text, but the link never reports it
 constexpr quint16 ParametersUploaded = 4;
 constexpr quint16 Uploading = 5;
 constexpr quint16 FlashSaved = 6;

@@ -139,7 +139,7 @@ void mainWidget::connectLinkNotices()
     connect(m_link, &Commrt::uploadVerified, m_statusBar,
             [this](bool ok, const QStringList &fields) {
                 m_statusBar->showNotice(statusWidget::textForVerification(ok, fields),
-                                        ok ? statusWidget::Severity::Normal
+                                        ok ? statusWidget::Severity::Info
                                            : statusWidget::Severity::Warning);
             });
     connect(m_link, &Commrt::portLost, m_connectionBar, &toolWidget::onPortLost);
@@ -150,7 +150,7 @@ void mainWidget::connectLinkNotices()
     connect(m_link, &Commrt::portReopened, m_connectionBar, &toolWidget::onPortReopened);
     connect(m_link, &Commrt::portReopened, m_statusBar, [this](const QString &portName) {
         m_statusBar->showNotice(statusWidget::textForPortReopened(portName),
-                                statusWidget::Severity::Normal);
+                                statusWidget::Severity::Info);
     });
     connect(m_link, &Commrt::portOpenFailed, m_connectionBar, &toolWidget::onPortLost);
     connect(

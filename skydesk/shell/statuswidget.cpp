@@ -1,6 +1,10 @@
 #include "statuswidget.h"
 
+#include "messagestyle.h"
+
+#include <linkmessages.h>
 #include <portopenerror.h>
+#include <replydecoder.h>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,54 +43,6 @@ QString statusWidget::connectionText() const
 QString statusWidget::recordingText() const
 {
     return m_recordingLabel->text();
-}
-
-QString statusWidget::textForStatus(quint16 code)
-{
-    switch (code) {
-    case 0:
-        return QString(14, QLatin1Char(' '));
-    case 1:
-        return tr("COMPort open successfully");
-    case 2:
-        return tr("COMPort open failed");
-    case 3:
-        return tr("Connection closed");
-    case 4:
-        return tr("Parameters uploaded");
-    case 5:
-        return tr("Uploading...");
-    case 6:
-        return tr("Parameters saved OK");
-    case 7:
-        return tr("Parameters saved error");
-    case 8:
-        return tr("Accelerometers calibrated OK");
-    case 9:
-        return tr("Accelerometers calibrated error");
-    case 10:
-        return tr("Gyros calibrated OK");
-    case 11:
-        return tr("Gyros calibrated error");
-    case 12:
-        return tr("Voltage calibrated OK");
-    case 13:
-        return tr("Voltage calibrated error");
-    default:
-        return QString();
-    }
-}
-
-QString statusWidget::textForConnection(quint16 code)
-{
-    switch (code) {
-    case 0:
-        return tr("Unconnected");
-    case 1:
-        return tr("Connected");
-    default:
-        return QString(6, QLatin1Char(' '));
-    }
 }
 
 QString statusWidget::textForVerification(bool ok, const QStringList &fields)
@@ -129,14 +85,14 @@ QString statusWidget::textForOpenFailure(const QString &portName, int reason, co
 
 void statusWidget::statusTextChanged(quint16 textIndex)
 {
-    const QString text = textForStatus(textIndex);
+    const QString text = LinkMessages::statusText(textIndex);
     if (!text.isNull())
-        showNotice(text, Severity::Normal);
+        showNotice(text, LinkMessages::statusSeverity(textIndex));
 }
 
 void statusWidget::statusTextChanged(const QString &strText)
 {
-    showNotice(strText, Severity::Normal);
+    showNotice(strText, Severity::Info);
 }
 
 void statusWidget::showNotice(const QString &text, statusWidget::Severity severity)
@@ -145,18 +101,19 @@ void statusWidget::showNotice(const QString &text, statusWidget::Severity severi
     if (severity == m_severity)
         return;
     m_severity = severity;
-    // A warning stands out from the bar's white text; anything after it is white again.
-    QPalette palette = m_statusLabel->palette();
-    if (severity == Severity::Warning)
-        palette.setColor(QPalette::WindowText, QColor(0xff, 0x60, 0x50));
-    else
-        palette = QPalette();
+    // Without a colour of its own the label inherits the bar's white again.
+    const QColor colour = MessageStyle::colour(severity, MessageStyle::Surface::StatusBar);
+    QPalette palette;
+    if (colour.isValid()) {
+        palette = m_statusLabel->palette();
+        palette.setColor(QPalette::WindowText, colour);
+    }
     m_statusLabel->setPalette(palette);
 }
 
 void statusWidget::connectTextChanged(quint16 code)
 {
-    m_connectionLabel->setText(textForConnection(code));
+    m_connectionLabel->setText(LinkMessages::connectStateText(code));
 }
 
 void statusWidget::recordingTextChanged(const QString &text)
@@ -171,14 +128,14 @@ void statusWidget::onDisplayCloseCOMPort()
 
 void statusWidget::showUpgrading()
 {
-    showNotice(tr("Upgrading firmware..."), Severity::Normal);
-    m_connectionLabel->setText(textForConnection(0));
+    showNotice(tr("Upgrading firmware..."), Severity::Info);
+    m_connectionLabel->setText(LinkMessages::connectStateText(0));
 }
 
 void statusWidget::showUpgradeEnded()
 {
-    showNotice(textForStatus(0), Severity::Normal);
-    m_connectionLabel->setText(textForConnection(0));
+    showNotice(LinkMessages::statusText(fclink::status::Cleared), Severity::Info);
+    m_connectionLabel->setText(LinkMessages::connectStateText(0));
 }
 
 void statusWidget::showWaitingForFirmware(bool waiting)
@@ -186,8 +143,8 @@ void statusWidget::showWaitingForFirmware(bool waiting)
     const QString text = tr("The flight controller is waiting for firmware");
     if (waiting) {
         showNotice(text, Severity::Warning);
-        m_connectionLabel->setText(textForConnection(0)); // the bootloader is no link
+        m_connectionLabel->setText(LinkMessages::connectStateText(0)); // the bootloader is no link
     } else if (m_statusLabel->text() == text) {
-        showNotice(textForStatus(0), Severity::Normal);
+        showNotice(LinkMessages::statusText(fclink::status::Cleared), Severity::Info);
     }
 }

@@ -1,6 +1,8 @@
 #ifndef SKYDESK_STATUSWIDGET_H
 #define SKYDESK_STATUSWIDGET_H
 
+#include <messageseverity.h>
+
 #include <QStringList>
 #include <QWidget>
 
@@ -18,18 +20,11 @@ public:
     QString connectionText() const;
     QString recordingText() const;
 
-    enum class Severity
-    {
-        Normal,
-        Warning
-    };
+    using Severity = fclink::MessageSeverity;
 
     QString statusText() const;
     Severity statusSeverity() const { return m_severity; }
 
-    // The text shown for a link status code, or a null string for codes that change nothing.
-    static QString textForStatus(quint16 code);
-    static QString textForConnection(quint16 code);
     // The notices about uploads, lost ports and ports that did not open.
     static QString textForVerification(bool ok, const QStringList &fields);
     static QString textForPortLost(const QString &portName);
@@ -39,6 +34,8 @@ public:
                                       const QString &detail = QString());
 
 public slots:
+    // A link status code: its text and severity from the link's catalogue; codes without a
+    // text change nothing.
     void statusTextChanged(quint16 textIndex);
     void statusTextChanged(const QString &strText);
     void connectTextChanged(quint16 code);
@@ -56,7 +53,7 @@ private:
     QLabel *m_statusLabel;
     QLabel *m_connectionLabel;
     QLabel *m_recordingLabel;
-    Severity m_severity = Severity::Normal;
+    Severity m_severity = Severity::Info;
 };
 
 #endif // SKYDESK_STATUSWIDGET_H

@@ -11,7 +11,6 @@
 #include "upgradeevent.h"
 #include "upgradeguard.h"
 #include "upgradequestion.h"
-#include "upgradereporttext.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -436,19 +435,19 @@ void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber,
         break;
     case UpgradeEvent::UpgradeCompleted:
         m_completed = true;
-        appendText(UpgradeReportText::line(code, QString()));
+        appendText(update::reportLine(code, QString()));
         break;
     case UpgradeEvent::Progress:
         m_ui->progressBar->setValue(progress);
         break;
     case UpgradeEvent::FlashingBegins:
-        appendText(UpgradeReportText::line(code, QString()));
+        appendText(update::reportLine(code, QString()));
         m_ui->progressBar->show();
         m_ui->progressBar->setRange(0, 100);
         m_ui->progressBar->setValue(0);
         break;
     default: {
-        const QString line = UpgradeReportText::line(code, portLabel(portNumber, m_link));
+        const QString line = update::reportLine(code, portLabel(portNumber, m_link));
         if (!line.isNull())
             appendText(line);
         break;

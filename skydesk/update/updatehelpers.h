@@ -9,6 +9,10 @@ namespace update {
 // two decimals (105 gives "1.05", 7 gives "0.07").
 QString versionText(quint16 version);
 
+// The log line both upgrade views show for an upgrade report; portLabel names the port in the
+// port reports. A null string for codes without a text.
+QString reportLine(quint32 code, const QString &portLabel);
+
 // The push-button look shared by the update page and the download dialog.
 QString pushButtonStyle();
 

@@ -5,6 +5,7 @@
 #include "documentfolder.h"
 #include "firmwareupgradedialog.h"
 #include "firmwareupgradelib.h"
+#include "messagestyle.h"
 #include "portnaming.h"
 #include "ui_updatesettingpage.h"
 #include "updateconfig.h"
@@ -14,7 +15,6 @@
 #include "upgradeevent.h"
 #include "upgradeguard.h"
 #include "upgradequestion.h"
-#include "upgradereporttext.h"
 #include "upgradewarningdialog.h"
 
 #include <QCoreApplication>
@@ -139,11 +139,10 @@ void updatesettingpage::showControllerFacts()
 void updatesettingpage::onWaitingForFirmware(bool waiting)
 {
     if (waiting)
-        appendLog(QStringLiteral("<font color=#ff0000>%1</font>")
-                      .arg(tr("The flight controller is waiting for firmware: its last upgrade "
-                              "did not finish. Choose a firmware file and press Start Upgrade "
-                              "to repair it.")
-                               .toHtmlEscaped()));
+        appendLog(MessageStyle::logText(
+            tr("The flight controller is waiting for firmware: its last upgrade did not finish. "
+               "Choose a firmware file and press Start Upgrade to repair it."),
+            fclink::MessageSeverity::Warning));
     showControllerFacts();
 }
 
@@ -314,7 +313,7 @@ void updatesettingpage::handleUpgradeReport(quint32 code, qint32 portNumber, qin
 {
     switch (code) {
     case UpgradeEvent::RunEnded:
-        appendLog(tr("<h6><font color=#000000>Exit</font></h6>"));
+        appendLog(update::reportLine(code, QString()));
         m_ui->pushButtonStartUpgrade->setText(tr("Start Upgrade"));
         m_ui->pushButtonStartUpgrade->setEnabled(true);
         m_progressShown = false;
@@ -329,7 +328,7 @@ void updatesettingpage::handleUpgradeReport(quint32 code, qint32 portNumber, qin
                                      tr("Upgrade Progress: %1%").arg(progress));
         break;
     default: {
-        const QString line = UpgradeReportText::line(code, portLabel(portNumber, m_link));
+        const QString line = update::reportLine(code, portLabel(portNumber, m_link));
         if (!line.isNull())
             appendLog(line);
         break;

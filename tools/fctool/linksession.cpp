@@ -1,10 +1,10 @@
 #include "linksession.h"
 
 #include "console.h"
-#include "statustexts.h"
 #include "toolcommands.h"
 
 #include <commrt.h>
+#include <linkmessages.h>
 #include <parameterslices.h>
 #include <portnaming.h>
 #include <portopenerror.h>
@@ -164,10 +164,10 @@ ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
     if (outcome != WaitOutcome::Done)
         return reportTimeout(QStringLiteral("result of command %1").arg(command.name));
     if (result == command.okStatus) {
-        printLine(statusText(static_cast<quint16>(result)));
+        printLine(LinkMessages::statusText(static_cast<quint16>(result)));
         return ExitSuccess;
     }
-    printError(statusText(static_cast<quint16>(result)));
+    printError(LinkMessages::statusText(static_cast<quint16>(result)));
     return ExitControllerFailure;
 }
 

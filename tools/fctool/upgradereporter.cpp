@@ -1,9 +1,25 @@
 #include "upgradereporter.h"
 
 #include "console.h"
-#include "upgradetexts.h"
 
 #include <upgradeevent.h>
+#include <upgrademessages.h>
+
+namespace {
+
+// The run's progress; the report texts come from the upgrade library. The tool, unlike the
+// program, installs no translator, so every text is printed in English.
+QString progressText(qint32 percent)
+{
+    return QStringLiteral("Progress: %1%").arg(percent);
+}
+
+bool isError(quint32 code)
+{
+    return UpgradeMessages::severity(code) == fclink::MessageSeverity::Error;
+}
+
+} // namespace
 
 UpgradeReporter::UpgradeReporter(const QString &port, QObject *parent)
     : QObject(parent), m_port(port)
@@ -24,13 +40,13 @@ void UpgradeReporter::report(quint32 code, qint32 progress)
     if (m_ended)
         return;
     if (code == UpgradeEvent::Progress) {
-        printLine(upgradeProgressText(progress));
+        printLine(progressText(progress));
         return;
     }
-    const QString text = upgradeReportText(code, m_port);
+    const QString text = UpgradeMessages::text(code, m_port);
     if (!text.isEmpty())
         printLine(text);
-    if (isUpgradeError(code) && m_firstError.isEmpty())
+    if (isError(code) && m_firstError.isEmpty())
         m_firstError = text;
     if (code == UpgradeEvent::PortOpenFailed)
         m_portFailed = true;

@@ -1294,6 +1294,69 @@
     </message>
 </context>
 <context>
+    <name>LinkMessages</name>
+    <message>
+        <source>COMPort open successfully</source>
+        <translation>COMPort open successfully</translation>
+    </message>
+    <message>
+        <source>COMPort open failed</source>
+        <translation>COMPort open failed</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>Connection closed</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded</source>
+        <translation>Parameters uploaded</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Uploading...</translation>
+    </message>
+    <message>
+        <source>Parameters saved OK</source>
+        <translation>Parameters saved OK</translation>
+    </message>
+    <message>
+        <source>Parameters saved error</source>
+        <translation>Parameters saved error</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated OK</source>
+        <translation>Accelerometers calibrated OK</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated error</source>
+        <translation>Accelerometers calibrated error</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated OK</source>
+        <translation>Gyros calibrated OK</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated error</source>
+        <translation>Gyros calibrated error</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated OK</source>
+        <translation>Voltage calibrated OK</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated error</source>
+        <translation>Voltage calibrated error</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Unconnected</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+</context>
+<context>
     <name>ParameterBinder</name>
     <message>
         <source>Not sent yet: press Enter</source>
@@ -2688,6 +2751,97 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>UpgradeMessages</name>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>%1 open OK</source>
+        <translation>%1 open OK</translation>
+    </message>
+    <message>
+        <source>%1 open error</source>
+        <translation>%1 open error</translation>
+    </message>
+    <message>
+        <source>Version Error</source>
+        <translation>Version Error</translation>
+    </message>
+    <message>
+        <source>Send Check Error</source>
+        <translation>Send Check Error</translation>
+    </message>
+    <message>
+        <source>Recv Check Error</source>
+        <translation>Recv Check Error</translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation>Timeout Error</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>File Error</translation>
+    </message>
+    <message>
+        <source>File open OK</source>
+        <translation>File open OK</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>File Open Error</translation>
+    </message>
+    <message>
+        <source>Erase Error</source>
+        <translation>Erase Error</translation>
+    </message>
+    <message>
+        <source>File Size Error</source>
+        <translation>File Size Error</translation>
+    </message>
+    <message>
+        <source>Length Error</source>
+        <translation>Length Error</translation>
+    </message>
+    <message>
+        <source>Upgrading now, please wait...</source>
+        <translation>Upgrading now, please wait...</translation>
+    </message>
+    <message>
+        <source>Upgraded OK</source>
+        <translation>Upgraded OK</translation>
+    </message>
+    <message>
+        <source>Address Error</source>
+        <translation>Address Error</translation>
+    </message>
+    <message>
+        <source>Flash Error</source>
+        <translation>Flash Error</translation>
+    </message>
+    <message>
+        <source>Head Error</source>
+        <translation>Head Error</translation>
+    </message>
+    <message>
+        <source>Go to App Error</source>
+        <translation>Go to App Error</translation>
+    </message>
+    <message>
+        <source>Device Error, please check module connection</source>
+        <translation>Device Error, please check module connection</translation>
+    </message>
+    <message>
+        <source>State Error</source>
+        <translation>State Error</translation>
+    </message>
+    <message>
+        <source>The flight controller keeps its firmware</source>
+        <translation>The flight controller keeps its firmware</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeQuestion</name>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
@@ -2711,93 +2865,6 @@ Do you want to replace it?</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-</context>
-<context>
-    <name>UpgradeReportText</name>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -2847,66 +2914,6 @@ Do you want to replace it?</translation>
 </context>
 <context>
     <name>statusWidget</name>
-    <message>
-        <source>COMPort open successfully</source>
-        <translation>COMPort open successfully</translation>
-    </message>
-    <message>
-        <source>COMPort open failed</source>
-        <translation>COMPort open failed</translation>
-    </message>
-    <message>
-        <source>Connection closed</source>
-        <translation>Connection closed</translation>
-    </message>
-    <message>
-        <source>Parameters uploaded</source>
-        <translation>Parameters uploaded</translation>
-    </message>
-    <message>
-        <source>Uploading...</source>
-        <translation>Uploading...</translation>
-    </message>
-    <message>
-        <source>Parameters saved OK</source>
-        <translation>Parameters saved OK</translation>
-    </message>
-    <message>
-        <source>Parameters saved error</source>
-        <translation>Parameters saved error</translation>
-    </message>
-    <message>
-        <source>Accelerometers calibrated OK</source>
-        <translation>Accelerometers calibrated OK</translation>
-    </message>
-    <message>
-        <source>Accelerometers calibrated error</source>
-        <translation>Accelerometers calibrated error</translation>
-    </message>
-    <message>
-        <source>Gyros calibrated OK</source>
-        <translation>Gyros calibrated OK</translation>
-    </message>
-    <message>
-        <source>Gyros calibrated error</source>
-        <translation>Gyros calibrated error</translation>
-    </message>
-    <message>
-        <source>Voltage calibrated OK</source>
-        <translation>Voltage calibrated OK</translation>
-    </message>
-    <message>
-        <source>Voltage calibrated error</source>
-        <translation>Voltage calibrated error</translation>
-    </message>
-    <message>
-        <source>Unconnected</source>
-        <translation>Unconnected</translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Connected</translation>
-    </message>
     <message>
         <source>Parameters uploaded and verified</source>
         <translation>Parameters uploaded and verified</translation>
@@ -3051,10 +3058,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
     <message>
         <source>Upgrade Progress: %1%</source>

@@ -1294,6 +1294,69 @@
     </message>
 </context>
 <context>
+    <name>LinkMessages</name>
+    <message>
+        <source>COMPort open successfully</source>
+        <translation>Serieller Anschluss erfolgreich geöffnet</translation>
+    </message>
+    <message>
+        <source>COMPort open failed</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded</source>
+        <translation>Parameter hochgeladen</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Wird hochgeladen...</translation>
+    </message>
+    <message>
+        <source>Parameters saved OK</source>
+        <translation>Parameter erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Parameters saved error</source>
+        <translation>Fehler beim Speichern der Parameter</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated OK</source>
+        <translation>Beschleunigungssensoren erfolgreich kalibriert</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated error</source>
+        <translation>Fehler beim Kalibrieren der Beschleunigungssensoren</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated OK</source>
+        <translation>Gyroskope erfolgreich kalibriert</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated error</source>
+        <translation>Fehler beim Kalibrieren der Gyroskope</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated OK</source>
+        <translation>Spannung erfolgreich kalibriert</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated error</source>
+        <translation>Fehler beim Kalibrieren der Spannung</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+</context>
+<context>
     <name>ParameterBinder</name>
     <message>
         <source>Not sent yet: press Enter</source>
@@ -2688,6 +2751,97 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>UpgradeMessages</name>
+    <message>
+        <source>Exit</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>%1 open OK</source>
+        <translation>%1 erfolgreich geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 open error</source>
+        <translation>Fehler beim Öffnen von %1</translation>
+    </message>
+    <message>
+        <source>Version Error</source>
+        <translation>Versionsfehler</translation>
+    </message>
+    <message>
+        <source>Send Check Error</source>
+        <translation>Prüfsummenfehler beim Senden</translation>
+    </message>
+    <message>
+        <source>Recv Check Error</source>
+        <translation>Prüfsummenfehler beim Empfang</translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>File open OK</source>
+        <translation>Datei erfolgreich geöffnet</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>Erase Error</source>
+        <translation>Fehler beim Löschen</translation>
+    </message>
+    <message>
+        <source>File Size Error</source>
+        <translation>Ungültige Dateigröße</translation>
+    </message>
+    <message>
+        <source>Length Error</source>
+        <translation>Längenfehler</translation>
+    </message>
+    <message>
+        <source>Upgrading now, please wait...</source>
+        <translation>Aktualisierung läuft, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Upgraded OK</source>
+        <translation>Aktualisierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>Address Error</source>
+        <translation>Adressfehler</translation>
+    </message>
+    <message>
+        <source>Flash Error</source>
+        <translation>Flash-Fehler</translation>
+    </message>
+    <message>
+        <source>Head Error</source>
+        <translation>Header-Fehler</translation>
+    </message>
+    <message>
+        <source>Go to App Error</source>
+        <translation>Fehler beim Starten der Anwendung</translation>
+    </message>
+    <message>
+        <source>Device Error, please check module connection</source>
+        <translation>Gerätefehler, bitte Modulverbindung prüfen</translation>
+    </message>
+    <message>
+        <source>State Error</source>
+        <translation>Statusfehler</translation>
+    </message>
+    <message>
+        <source>The flight controller keeps its firmware</source>
+        <translation>Der Flugcontroller behält seine Firmware</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeQuestion</name>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
@@ -2711,93 +2865,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
-    </message>
-</context>
-<context>
-    <name>UpgradeReportText</name>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen von %1&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Versionsfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Senden&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Prüfsummenfehler beim Empfang&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Zeitüberschreitung&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Dateifehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Datei erfolgreich geöffnet&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Öffnen der Datei&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Löschen&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Ungültige Dateigröße&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Längenfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung läuft, bitte warten...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Aktualisierung erfolgreich&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Adressfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Header-Fehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Fehler beim Starten der Anwendung&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Gerätefehler, bitte Modulverbindung prüfen&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;Statusfehler&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Der Flugcontroller behält seine Firmware&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -2847,66 +2914,6 @@ Soll die Datei ersetzt werden?</translation>
 </context>
 <context>
     <name>statusWidget</name>
-    <message>
-        <source>COMPort open successfully</source>
-        <translation>Serieller Anschluss erfolgreich geöffnet</translation>
-    </message>
-    <message>
-        <source>COMPort open failed</source>
-        <translation>Serieller Anschluss konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Connection closed</source>
-        <translation>Verbindung geschlossen</translation>
-    </message>
-    <message>
-        <source>Parameters uploaded</source>
-        <translation>Parameter hochgeladen</translation>
-    </message>
-    <message>
-        <source>Uploading...</source>
-        <translation>Wird hochgeladen...</translation>
-    </message>
-    <message>
-        <source>Parameters saved OK</source>
-        <translation>Parameter erfolgreich gespeichert</translation>
-    </message>
-    <message>
-        <source>Parameters saved error</source>
-        <translation>Fehler beim Speichern der Parameter</translation>
-    </message>
-    <message>
-        <source>Accelerometers calibrated OK</source>
-        <translation>Beschleunigungssensoren erfolgreich kalibriert</translation>
-    </message>
-    <message>
-        <source>Accelerometers calibrated error</source>
-        <translation>Fehler beim Kalibrieren der Beschleunigungssensoren</translation>
-    </message>
-    <message>
-        <source>Gyros calibrated OK</source>
-        <translation>Gyroskope erfolgreich kalibriert</translation>
-    </message>
-    <message>
-        <source>Gyros calibrated error</source>
-        <translation>Fehler beim Kalibrieren der Gyroskope</translation>
-    </message>
-    <message>
-        <source>Voltage calibrated OK</source>
-        <translation>Spannung erfolgreich kalibriert</translation>
-    </message>
-    <message>
-        <source>Voltage calibrated error</source>
-        <translation>Fehler beim Kalibrieren der Spannung</translation>
-    </message>
-    <message>
-        <source>Unconnected</source>
-        <translation>Nicht verbunden</translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Verbunden</translation>
-    </message>
     <message>
         <source>Parameters uploaded and verified</source>
         <translation>Parameter hochgeladen und geprüft</translation>
@@ -3051,10 +3058,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;Beendet&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
     <message>
         <source>Upgrade Progress: %1%</source>

@@ -1292,6 +1292,69 @@
     </message>
 </context>
 <context>
+    <name>LinkMessages</name>
+    <message>
+        <source>COMPort open successfully</source>
+        <translation>串口打开成功</translation>
+    </message>
+    <message>
+        <source>COMPort open failed</source>
+        <translation>串口打开失败</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>连接已关闭</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded</source>
+        <translation>参数已上传</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>正在上传...</translation>
+    </message>
+    <message>
+        <source>Parameters saved OK</source>
+        <translation>参数保存成功</translation>
+    </message>
+    <message>
+        <source>Parameters saved error</source>
+        <translation>参数保存失败</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated OK</source>
+        <translation>加速度计校准成功</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated error</source>
+        <translation>加速度计校准失败</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated OK</source>
+        <translation>陀螺仪校准成功</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated error</source>
+        <translation>陀螺仪校准失败</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated OK</source>
+        <translation>电压校准成功</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated error</source>
+        <translation>电压校准失败</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+</context>
+<context>
     <name>ParameterBinder</name>
     <message>
         <source>Not sent yet: press Enter</source>
@@ -2686,6 +2749,97 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>UpgradeMessages</name>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>%1 open OK</source>
+        <translation>%1 打开成功</translation>
+    </message>
+    <message>
+        <source>%1 open error</source>
+        <translation>%1 打开失败</translation>
+    </message>
+    <message>
+        <source>Version Error</source>
+        <translation>版本错误</translation>
+    </message>
+    <message>
+        <source>Send Check Error</source>
+        <translation>发送校验错误</translation>
+    </message>
+    <message>
+        <source>Recv Check Error</source>
+        <translation>接收校验错误</translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation>超时错误</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>文件错误</translation>
+    </message>
+    <message>
+        <source>File open OK</source>
+        <translation>文件打开成功</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>文件打开失败</translation>
+    </message>
+    <message>
+        <source>Erase Error</source>
+        <translation>擦除错误</translation>
+    </message>
+    <message>
+        <source>File Size Error</source>
+        <translation>文件大小错误</translation>
+    </message>
+    <message>
+        <source>Length Error</source>
+        <translation>长度错误</translation>
+    </message>
+    <message>
+        <source>Upgrading now, please wait...</source>
+        <translation>正在升级，请稍候...</translation>
+    </message>
+    <message>
+        <source>Upgraded OK</source>
+        <translation>升级成功</translation>
+    </message>
+    <message>
+        <source>Address Error</source>
+        <translation>地址错误</translation>
+    </message>
+    <message>
+        <source>Flash Error</source>
+        <translation>闪存错误</translation>
+    </message>
+    <message>
+        <source>Head Error</source>
+        <translation>帧头错误</translation>
+    </message>
+    <message>
+        <source>Go to App Error</source>
+        <translation>跳转至应用程序失败</translation>
+    </message>
+    <message>
+        <source>Device Error, please check module connection</source>
+        <translation>设备错误，请检查模块连接</translation>
+    </message>
+    <message>
+        <source>State Error</source>
+        <translation>状态错误</translation>
+    </message>
+    <message>
+        <source>The flight controller keeps its firmware</source>
+        <translation>飞控保留其原有固件</translation>
+    </message>
+</context>
+<context>
     <name>UpgradeQuestion</name>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
@@ -2708,93 +2862,6 @@ Do you want to replace it?</source>
     <message>
         <source>No</source>
         <translation>否</translation>
-    </message>
-</context>
-<context>
-    <name>UpgradeReportText</name>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;%1 open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;%1 打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 open error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;%1 打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Version Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;版本错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Send Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;发送校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Recv Check Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;接收校验错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Timeout Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;超时错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;File open OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;文件打开成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Open Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件打开失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Erase Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;擦除错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;File Size Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;文件大小错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Length Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;长度错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgrading now, please wait...&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;正在升级，请稍候...&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Upgraded OK&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;升级成功&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Address Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;地址错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Flash Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;闪存错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Head Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;帧头错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Go to App Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;跳转至应用程序失败&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;Device Error, please check module connection&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;设备错误，请检查模块连接&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#ff0000&gt;State Error&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#ff0000&gt;状态错误&lt;/font&gt;&lt;/h6&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;The flight controller keeps its firmware&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;飞控保留其原有固件&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
 </context>
 <context>
@@ -2844,66 +2911,6 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>statusWidget</name>
-    <message>
-        <source>COMPort open successfully</source>
-        <translation>串口打开成功</translation>
-    </message>
-    <message>
-        <source>COMPort open failed</source>
-        <translation>串口打开失败</translation>
-    </message>
-    <message>
-        <source>Connection closed</source>
-        <translation>连接已关闭</translation>
-    </message>
-    <message>
-        <source>Parameters uploaded</source>
-        <translation>参数已上传</translation>
-    </message>
-    <message>
-        <source>Uploading...</source>
-        <translation>正在上传...</translation>
-    </message>
-    <message>
-        <source>Parameters saved OK</source>
-        <translation>参数保存成功</translation>
-    </message>
-    <message>
-        <source>Parameters saved error</source>
-        <translation>参数保存失败</translation>
-    </message>
-    <message>
-        <source>Accelerometers calibrated OK</source>
-        <translation>加速度计校准成功</translation>
-    </message>
-    <message>
-        <source>Accelerometers calibrated error</source>
-        <translation>加速度计校准失败</translation>
-    </message>
-    <message>
-        <source>Gyros calibrated OK</source>
-        <translation>陀螺仪校准成功</translation>
-    </message>
-    <message>
-        <source>Gyros calibrated error</source>
-        <translation>陀螺仪校准失败</translation>
-    </message>
-    <message>
-        <source>Voltage calibrated OK</source>
-        <translation>电压校准成功</translation>
-    </message>
-    <message>
-        <source>Voltage calibrated error</source>
-        <translation>电压校准失败</translation>
-    </message>
-    <message>
-        <source>Unconnected</source>
-        <translation>未连接</translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>已连接</translation>
-    </message>
     <message>
         <source>Parameters uploaded and verified</source>
         <translation>参数已上传并校验</translation>
@@ -3048,10 +3055,6 @@ Do you want to replace it?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-    <message>
-        <source>&lt;h6&gt;&lt;font color=#000000&gt;Exit&lt;/font&gt;&lt;/h6&gt;</source>
-        <translation>&lt;h6&gt;&lt;font color=#000000&gt;退出&lt;/font&gt;&lt;/h6&gt;</translation>
     </message>
     <message>
         <source>Upgrade Progress: %1%</source>

@@ -6,6 +6,7 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "documentfolder.h"
+#include "linkmessages.h"
 #include "singleinstanceguard.h"
 #include "statuswidget.h"
 #include "sysbutton.h"
@@ -134,6 +135,50 @@ private slots:
         QCOMPARE(bar.connectionText(), QStringLiteral("Unconnected"));
         bar.connectTextChanged(2);
         QCOMPARE(bar.connectionText(), QString(6, ' '));
+    }
+
+    // The bar shows the link catalogue's text in every language: the translations moved with
+    // the texts. Only warnings get a colour of their own; the link's failures stay white.
+    void statusTextsComeFromTheLinkCatalogueInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("English") << int(AppSettings::English) << "Parameters saved OK";
+        QTest::newRow("Chinese") << int(AppSettings::Chinese) << QString::fromUtf8("参数保存成功");
+        QTest::newRow("German") << int(AppSettings::German) << "Parameter erfolgreich gespeichert";
+    }
+
+    void statusTextsComeFromTheLinkCatalogueInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, saved);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        statusWidget bar;
+        QPalette white = bar.palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        bar.setPalette(white);
+        auto *label = bar.findChild<QLabel *>(QStringLiteral("labelStatus"));
+        QVERIFY(label);
+        for (quint16 code : LinkMessages::statusCodes()) {
+            bar.statusTextChanged(code);
+            QCOMPARE(bar.statusText(), LinkMessages::statusText(code));
+            QCOMPARE(bar.statusSeverity(), LinkMessages::statusSeverity(code));
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+        }
+        bar.statusTextChanged(quint16(6));
+        const QString shown = bar.statusText();
+        bar.connectTextChanged(0);
+        const QString unconnected = bar.connectionText();
+        bar.showNotice(QStringLiteral("lost"), statusWidget::Severity::Warning);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0xff, 0x60, 0x50));
+        bar.statusTextChanged(quint16(7));
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(shown, saved);
+        QCOMPARE(unconnected == QStringLiteral("Unconnected"),
+                 language == int(AppSettings::English));
     }
 
     void sysButtonStatesAndClickOnReleaseAnywhere()

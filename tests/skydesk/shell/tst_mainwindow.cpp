@@ -5,6 +5,7 @@
 #include "contentwidget.h"
 #include "fcsimprocess.h"
 #include "homeredirect.h"
+#include "linkmessages.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "portnaming.h"
@@ -300,7 +301,7 @@ private slots:
         window.langChangeToZh();
         QCOMPARE(int(AppSettings::languageCode()), 1);
         QCOMPARE(int(window.languageCode()), 0);
-        QCOMPARE(window.statusBar()->textForConnection(1), QStringLiteral("Connected"));
+        QCOMPARE(LinkMessages::connectStateText(1), QStringLiteral("Connected"));
         closeNextPopup();
         window.langChangeToEn();
         QCOMPARE(int(AppSettings::languageCode()), 0);
@@ -409,7 +410,7 @@ private slots:
             mainWidget window(nullptr);
             QCOMPARE(int(window.languageCode()), 2);
             QCOMPARE(window.connectionBar()->connectButton()->text(), QStringLiteral("Verbinden"));
-            QCOMPARE(window.statusBar()->textForConnection(0), QStringLiteral("Nicht verbunden"));
+            QCOMPARE(LinkMessages::connectStateText(0), QStringLiteral("Nicht verbunden"));
         }
         // Only the installed translation of a running window counts; a fresh English start.
         QFile::remove(AppSettings::filePath());

@@ -18,6 +18,7 @@
 #include "updatesettingpage.h"
 #include "upgradeevent.h"
 #include "upgradeguard.h"
+#include "upgrademessages.h"
 #include "upgradewarningdialog.h"
 
 #include "updateserver.h"
@@ -271,6 +272,45 @@ private slots:
         QVERIFY(QCoreApplication::sendEvent(&page, &report));
         QCOMPARE(page.form()->textEdit->toPlainText(), "before\n" + text);
         QCOMPARE(lastColour(page.form()->textEdit).name(), colour);
+    }
+
+    // Both upgrade views and the upgrade library's catalogue agree in every language, and the
+    // translated texts keep the colour of their severity.
+    void reportTextsComeFromTheUpgradeCatalogueInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("versionError");
+        QTest::newRow("English") << 0 << "Version Error";
+        QTest::newRow("Chinese") << 1 << QString::fromUtf8("版本错误");
+        QTest::newRow("German") << 2 << "Versionsfehler";
+    }
+
+    void reportTextsComeFromTheUpgradeCatalogueInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, versionError);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        updatesettingpage page(nullptr, nullptr);
+        FirmwareUpgradeDialog dialog(nullptr);
+        for (quint32 code : UpgradeMessages::codes()) {
+            UpgradeEvent report(code, 12, 0);
+            QVERIFY(QCoreApplication::sendEvent(&page, &report));
+            const QString text = UpgradeMessages::text(code, QStringLiteral("COM12"));
+            QCOMPARE(lastLine(page.form()->textEdit), text);
+            const bool error = UpgradeMessages::severity(code) == fclink::MessageSeverity::Error;
+            QCOMPARE(lastColour(page.form()->textEdit).name(),
+                     QString(error ? "#ff0000" : "#000000"));
+            if (code == UpgradeEvent::RunEnded)
+                continue; // the dialog ends with its own plain EXIT
+            QVERIFY(QCoreApplication::sendEvent(&dialog, &report));
+            QCOMPARE(lastLine(dialog.form()->textEdit),
+                     UpgradeMessages::text(code, portLabel(12, nullptr)));
+        }
+        const QString shown = UpgradeMessages::text(UpgradeEvent::VersionError);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(shown, versionError);
     }
 
     void otherCodesAreAcceptedWithoutEffect()

@@ -10,6 +10,7 @@
 #include <firmwareimage.h>
 #include <frame.h>
 #include <frameassembler.h>
+#include <linkmessages.h>
 #include <parameterfields.h>
 #include <parameterfile.h>
 #include <parameterslices.h>
@@ -791,27 +792,28 @@ void TestFctool::commandReportsResult_data()
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("status");
     QTest::newRow("calib-acc") << "calib-acc"
                                << ""
-                               << "Accelerometers calibrated OK" << 0;
+                               << "Accelerometers calibrated OK" << 0 << 8;
     QTest::newRow("calib-acc fails") << "calib-acc"
                                      << "12"
-                                     << "Accelerometers calibrated error" << 1;
+                                     << "Accelerometers calibrated error" << 1 << 9;
     QTest::newRow("calib-gyro") << "calib-gyro"
                                 << ""
-                                << "Gyros calibrated OK" << 0;
+                                << "Gyros calibrated OK" << 0 << 10;
     QTest::newRow("calib-gyro fails") << "calib-gyro"
                                       << "13,2"
-                                      << "Gyros calibrated error" << 1;
+                                      << "Gyros calibrated error" << 1 << 11;
     QTest::newRow("calib-volt") << "calib-volt"
                                 << ""
-                                << "Voltage calibrated OK" << 0;
+                                << "Voltage calibrated OK" << 0 << 12;
     QTest::newRow("calib-volt fails") << "calib-volt"
                                       << "6"
-                                      << "Voltage calibrated error" << 1;
+                                      << "Voltage calibrated error" << 1 << 13;
     QTest::newRow("flash fails") << "flash"
                                  << "2"
-                                 << "Parameters saved error" << 1;
+                                 << "Parameters saved error" << 1 << 7;
 }
 
 void TestFctool::commandReportsResult()
@@ -820,6 +822,9 @@ void TestFctool::commandReportsResult()
     QFETCH(QString, failing);
     QFETCH(QString, text);
     QFETCH(int, exitCode);
+    QFETCH(int, status);
+    // The tool prints the link's own text for the result, the one the status bar shows.
+    QCOMPARE(LinkMessages::statusText(quint16(status)), text);
     QStringList extra{QStringLiteral("--command-delay"), QStringLiteral("200")};
     if (!failing.isEmpty())
         extra << QStringLiteral("--fail") << failing;
