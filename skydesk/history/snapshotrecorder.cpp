@@ -1,13 +1,10 @@
 #include "snapshotrecorder.h"
 
 #include <commrt.h>
+#include <parameterblock.h>
 #include <parameterslices.h>
-#include <uavparam.h>
 
 #include <QLoggingCategory>
-#include <mutex>
-
-#include <cstring>
 
 Q_LOGGING_CATEGORY(lcHistory, "skydesk.history")
 
@@ -23,10 +20,7 @@ SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString 
 bool SnapshotRecorder::take(fclink::SnapshotReason reason, const QString &note)
 {
     quint8 block[fclink::kParameterBlockSize];
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(block, fclink::parameterBlockBytes(uavParam), sizeof block);
-    }
+    fclink::ParameterBlock::copyTo(block);
     fclink::Snapshot snapshot;
     QString error;
     if (!m_store.take(block, reason, note, m_link->getDeviceId(), m_link->getFirmwareVersion(),
