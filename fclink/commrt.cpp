@@ -130,6 +130,72 @@ void Commrt::setCommand(quint8 command)
     m_state.command = command;
 }
 
+void Commrt::uploadParameters()
+{
+    setSubframeHead(fclink::head::FirstWrite);
+}
+
+bool Commrt::uploadParameters(const QByteArray &block)
+{
+    if (block.size() != fclink::kParameterBlockSize)
+        return false;
+    fclink::ParameterBlock::replace(reinterpret_cast<const quint8 *>(block.constData()));
+    uploadParameters();
+    return true;
+}
+
+QVector<fclink::FieldChange> Commrt::uploadFields(const QVector<fclink::FieldValue> &values)
+{
+    const QVector<fclink::FieldChange> changes = fclink::ParameterBlock::write(values);
+    uploadParameters();
+    return changes;
+}
+
+void Commrt::writeFlash()
+{
+    setCommand(fclink::command::WriteFlash);
+}
+
+void Commrt::calibrate(fclink::Sensor sensor)
+{
+    switch (sensor) {
+    case fclink::Sensor::Accelerometers:
+        setCommand(fclink::command::CalibrateAccelerometers);
+        return;
+    case fclink::Sensor::Gyros:
+        setCommand(fclink::command::CalibrateGyros);
+        return;
+    case fclink::Sensor::Voltage:
+        setCommand(fclink::command::CalibrateVoltage);
+        return;
+    }
+}
+
+void Commrt::testBec()
+{
+    setCommand(fclink::command::TestBec);
+}
+
+void Commrt::calibrateRcNeutral()
+{
+    setCommand(fclink::command::CalibrateRcNeutral);
+}
+
+void Commrt::startRcScaleCalibration()
+{
+    setCommand(fclink::command::StartRcScale);
+}
+
+void Commrt::stopRcScaleCalibration()
+{
+    setCommand(fclink::command::StopRcScale);
+}
+
+void Commrt::bindDsm()
+{
+    setCommand(fclink::command::BindDsm);
+}
+
 void Commrt::setStopUpdateDeviceFlag(bool flag)
 {
     m_stopUpdateDeviceFlag = flag;
@@ -174,6 +240,12 @@ bool Commrt::isUploadRequested() const
     std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_state.uploadDeferred ||
            (m_state.headRequested && m_state.head == fclink::head::FirstWrite);
+}
+
+bool Commrt::isUploading() const
+{
+    const quint8 head = currentSubframeHead();
+    return head >= fclink::head::FirstWrite && head <= fclink::head::LastWrite;
 }
 
 bool Commrt::sortPorts(const PortInfo &first, const PortInfo &second)

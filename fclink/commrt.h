@@ -3,6 +3,7 @@
 
 #include "fclink_global.h"
 #include "frameassembler.h"
+#include "parameterblock.h"
 #include "portinfo.h"
 #include "portopenerror.h"
 #include "replydecoder.h"
@@ -21,7 +22,15 @@ class QSerialPort;
 
 namespace fclink {
 class PortWatcher;
-}
+
+// What Commrt::calibrate calibrates.
+enum class Sensor
+{
+    Accelerometers,
+    Gyros,
+    Voltage // against the reference voltage in the block's LossVolt
+};
+} // namespace fclink
 
 // The link to the flight controller. The object lives on the thread that creates it (the
 // program's GUI thread): its slots, the serial port, the receive path and the reply decoder run
@@ -30,7 +39,8 @@ class PortWatcher;
 // a lost connection after 51 of them; with no port open it polls every 30 ms.
 //
 // Request state (command, head, head requested, connected, missed replies) is guarded by one
-// mutex; the parameter block by fclink::parameterBlockMutex(), which page edits take too.
+// mutex; the parameter block by fclink::parameterBlockMutex(), which every access through
+// fclink::ParameterBlock and the upload intents below takes too.
 //
 // Beyond the bare protocol the link keeps the screen and the controller in agreement: replies
 // act only when they answer the current request, every upload is read back and compared
@@ -58,6 +68,30 @@ public:
     void setCommand(quint8 command);
     void setStopUpdateDeviceFlag(bool flag);
 
+    // What the program and tools mean, in place of raw heads, command codes and the block's
+    // lock. Each is one setSubframeHead or setCommand call (after any block write), so the
+    // frames that go out are exactly those of the raw calls.
+    //
+    // Uploads the whole parameter block as it stands.
+    void uploadParameters();
+    // Replaces the block with these 210 bytes and uploads it; any other size is refused (false).
+    bool uploadParameters(const QByteArray &block);
+    // Writes the fields into the block and uploads it; returns each field's value before and
+    // after the write. The block's lock is released before the upload is asked for: the reply
+    // decoder takes the request state's lock before the block's.
+    QVector<fclink::FieldChange> uploadFields(const QVector<fclink::FieldValue> &values);
+    // Saves the controller's parameters to its flash; reported by status 6 or 7.
+    void writeFlash();
+    // Reported by status 8/9 (accelerometers), 10/11 (gyros) or 12/13 (voltage).
+    void calibrate(fclink::Sensor sensor);
+    // Service commands without a reported result: each stays in every request frame until
+    // another command replaces it.
+    void testBec();
+    void calibrateRcNeutral();
+    void startRcScaleCalibration();
+    void stopRcScaleCalibration();
+    void bindDsm();
+
     static quint16 calculateCrc16(const quint8 *data, quint8 length);
     // Reads two payload bytes as a signed little-endian 16-bit value and stores value × scale.
     static void int2float32(const quint8 *bytes, float *result, float scale);
@@ -82,6 +116,8 @@ public:
     // An upload of the whole block has been asked for and has not started yet (it may wait for
     // the parameter read to end).
     bool isUploadRequested() const;
+    // The request frames carry parameter slices: an upload is under way.
+    bool isUploading() const;
     quint64 framesWritten() const { return m_framesWritten.load(); }
     // Frames not handed to the port because the previous one had not left it yet.
     quint64 framesSkipped() const { return m_framesSkipped.load(); }

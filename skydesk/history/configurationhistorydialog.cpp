@@ -6,11 +6,11 @@
 #include "ui_configurationhistorydialog.h"
 
 #include <commrt.h>
+#include <parameterblock.h>
 #include <parameterfields.h>
 #include <parameterfile.h>
 #include <parameterformat.h>
 #include <parameterslices.h>
-#include <uavparam.h>
 
 #include <QDir>
 #include <QFileDialog>
@@ -18,9 +18,6 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QWebView>
-#include <mutex>
-
-#include <cstring>
 
 namespace {
 
@@ -31,9 +28,7 @@ const quint8 *bytes(const QByteArray &block)
 
 QByteArray blockNow()
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
-                      fclink::kParameterBlockSize);
+    return fclink::ParameterBlock::copy();
 }
 
 QString firmwareText(int version)
@@ -333,17 +328,14 @@ bool ConfigurationHistoryDialog::restore(const QStringList &fields)
         showNotice(tr("Connect the flight controller to restore a configuration."), true);
         return false;
     }
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        quint8 *block = fclink::parameterBlockBytes(uavParam);
-        for (const QString &name : fields) {
-            const fclink::ParameterField *field = fclink::findParameterField(name);
-            std::memcpy(block + field->offset, m_sourceBlock.constData() + field->offset,
-                        static_cast<std::size_t>(field->size()));
-        }
+    // Each field's stored value is written back as it is: the same bytes as in the source.
+    QVector<fclink::FieldValue> values;
+    for (const QString &name : fields) {
+        const fclink::ParameterField *field = fclink::findParameterField(name);
+        values.append({field, fclink::readField(bytes(m_sourceBlock), *field)});
     }
     m_recorder->expectRestore();
-    m_link->setSubframeHead(1);
+    m_link->uploadFields(values);
     emit configurationRestored();
     showNotice(tr("Restoring %n parameter(s): the status bar shows when the flight controller "
                   "has taken them.",

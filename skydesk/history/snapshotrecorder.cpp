@@ -3,12 +3,8 @@
 #include "logcategories.h"
 
 #include <commrt.h>
+#include <parameterblock.h>
 #include <parameterslices.h>
-#include <uavparam.h>
-
-#include <mutex>
-
-#include <cstring>
 
 SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString &folder)
     : QObject(parent), m_link(link), m_store(folder)
@@ -22,10 +18,7 @@ SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString 
 bool SnapshotRecorder::take(fclink::SnapshotReason reason, const QString &note)
 {
     quint8 block[fclink::kParameterBlockSize];
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(block, fclink::parameterBlockBytes(uavParam), sizeof block);
-    }
+    fclink::ParameterBlock::copyTo(block);
     fclink::Snapshot snapshot;
     QString error;
     if (!m_store.take(block, reason, note, m_link->getDeviceId(), m_link->getFirmwareVersion(),

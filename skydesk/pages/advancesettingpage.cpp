@@ -317,7 +317,7 @@ void AdvanceSettingPage::voltCalibClicked()
     if (m_binder->isGuarded())
         return;
     QMutexLocker lock(&m_binder->pageLock());
-    m_link->setCommand(6);
+    m_link->calibrate(fclink::Sensor::Voltage);
 }
 
 void AdvanceSettingPage::recommandSettingsChanged(int) {}

@@ -2,7 +2,6 @@
 
 #include "commrt.h"
 #include "parameterbinder.h"
-#include "replydecoder.h"
 #include "ui_internalsettingpage.h"
 
 #include <QMetaMethod>
@@ -97,30 +96,30 @@ void InternalSettingPage::on_spinBoxLimitRadiusEnable_valueChanged(int) {}
 
 void InternalSettingPage::on_pushButtonCalibVolt_clicked()
 {
-    m_link->setCommand(fclink::command::CalibrateVoltage);
+    m_link->calibrate(fclink::Sensor::Voltage);
 }
 
 void InternalSettingPage::on_pushButtonTestBEC_clicked()
 {
-    m_link->setCommand(fclink::command::TestBec);
+    m_link->testBec();
 }
 
 void InternalSettingPage::on_pushButtonCalilbRCNeu_clicked()
 {
-    m_link->setCommand(fclink::command::CalibrateRcNeutral);
+    m_link->calibrateRcNeutral();
 }
 
 void InternalSettingPage::on_pushButtonStartCalibRCScale_clicked()
 {
-    m_link->setCommand(fclink::command::StartRcScale);
+    m_link->startRcScaleCalibration();
 }
 
 void InternalSettingPage::on_pushButtonStopCalibRCScale_clicked()
 {
-    m_link->setCommand(fclink::command::StopRcScale);
+    m_link->stopRcScaleCalibration();
 }
 
 void InternalSettingPage::on_pushButtonBindDSM_clicked()
 {
-    m_link->setCommand(fclink::command::BindDsm);
+    m_link->bindDsm();
 }

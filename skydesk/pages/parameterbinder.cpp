@@ -1,10 +1,9 @@
 #include "parameterbinder.h"
 
 #include "commrt.h"
+#include "parameterblock.h"
 #include "parameterfields.h"
 #include "parameterformat.h"
-#include "replydecoder.h"
-#include "uavparam.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +20,6 @@
 #include <QToolTip>
 
 #include <cmath>
-#include <mutex>
 
 namespace {
 
@@ -274,25 +272,15 @@ bool ParameterBinder::write(const char *fieldName, qint32 value)
     if (isGuarded())
         return false;
     const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
-    qint32 before = 0;
-    qint32 after = 0;
+    fclink::FieldChange change;
     {
         QMutexLocker pageLock(&m_pageLock);
-        {
-            std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
-            quint8 *block = fclink::parameterBlockBytes(uavParam);
-            before = fclink::readValue(block, field);
-            fclink::writeField(block, field, value);
-            after = fclink::readValue(block, field);
-        }
-        // Released first: the link's reply decoder takes its state lock before the block lock,
-        // and setSubframeHead takes that state lock.
-        m_link->setSubframeHead(fclink::head::FirstWrite);
+        change = m_link->uploadFields({{&field, value}}).constFirst();
     }
     showField(field);
     emit fieldWritten(QLatin1String(field.name), value);
-    if (after != before)
-        emit edited(QLatin1String(field.name), before, after);
+    if (change.after != change.before)
+        emit edited(QLatin1String(field.name), change.before, change.after);
     return true;
 }
 
@@ -312,18 +300,14 @@ qint32 ParameterBinder::storedOf(const Binding &binding, double shown) const
 
 qint32 ParameterBinder::blockValue(const fclink::ParameterField &field) const
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    return fclink::readValue(fclink::parameterBlockBytes(uavParam), field);
+    const QByteArray block = fclink::ParameterBlock::copy();
+    return fclink::readValue(reinterpret_cast<const quint8 *>(block.constData()), field);
 }
 
 void ParameterBinder::refresh()
 {
-    UavParam block;
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        block = uavParam;
-    }
-    const quint8 *bytes = fclink::parameterBlockBytes(block);
+    const QByteArray block = fclink::ParameterBlock::copy();
+    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
     for (int i = 0; i < m_bindings.size(); ++i) {
         const Binding &binding = m_bindings.at(i);
         const qint32 stored = fclink::readValue(bytes, *binding.field);

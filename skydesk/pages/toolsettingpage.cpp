@@ -2,13 +2,13 @@
 
 #include "backdropcache.h"
 #include "commrt.h"
+#include "parameterblock.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
 #include "telemetry.h"
 #include "telemetryrecorder.h"
-#include "uavparam.h"
 #include "ui_toolsettingpage.h"
 
 #include <QDir>
@@ -17,8 +17,6 @@
 #include <QMessageBox>
 
 #include <cmath>
-#include <cstring>
-#include <mutex>
 
 namespace {
 
@@ -94,10 +92,7 @@ QString ToolSettingPage::withConfSuffix(const QString &chosenName)
 bool ToolSettingPage::exportParametersTo(const QString &chosenName, QString *error)
 {
     quint8 block[fclink::kParameterBlockSize];
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(block, fclink::parameterBlockBytes(uavParam), sizeof block);
-    }
+    fclink::ParameterBlock::copyTo(block);
     QString reason;
     if (fclink::saveParameterFile(withConfSuffix(chosenName), block, &reason))
         return true;
@@ -119,10 +114,7 @@ bool ToolSettingPage::importParametersFrom(const QString &fileName, QString *err
         return false;
     }
     emit aboutToImport();
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(fclink::parameterBlockBytes(uavParam), block, sizeof block);
-    }
+    fclink::ParameterBlock::replace(block);
     emit configurationLoaded();
     return true;
 }
@@ -179,19 +171,19 @@ void ToolSettingPage::restoreDefaultSettings() {}
 
 void ToolSettingPage::writeToFlash()
 {
-    m_link->setCommand(2);
+    m_link->writeFlash();
     emit noticeStatusChanged(tr("Write flash now..."));
 }
 
 void ToolSettingPage::calibAcc()
 {
-    m_link->setCommand(12);
+    m_link->calibrate(fclink::Sensor::Accelerometers);
     emit noticeStatusChanged(tr("Calibrate accelerometers now..."));
 }
 
 void ToolSettingPage::calibGyro()
 {
-    m_link->setCommand(13);
+    m_link->calibrate(fclink::Sensor::Gyros);
     emit noticeStatusChanged(tr("Calibrate gyros now..."));
 }
 

@@ -8,7 +8,6 @@
 #include "internalsettingpage.h"
 #include "logcategories.h"
 #include "parameterbinder.h"
-#include "replydecoder.h"
 #include "snapshotrecorder.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
@@ -170,9 +169,7 @@ void contentWidget::commitPendingEdits()
 
 bool contentWidget::uploadUnderWay() const
 {
-    const quint8 head = m_link->currentSubframeHead();
-    return m_link->isConnected() && head >= fclink::head::FirstWrite &&
-           head <= fclink::head::LastWrite;
+    return m_link->isConnected() && m_link->isUploading();
 }
 
 void contentWidget::sendPendingEditsThen(const std::function<void()> &action)
@@ -207,5 +204,5 @@ void contentWidget::updateAllPages()
 void contentWidget::configurationLoaded()
 {
     updateAllPages();
-    m_link->setSubframeHead(1);
+    m_link->uploadParameters();
 }

@@ -1,22 +1,14 @@
 #include "parameterrestore.h"
 
 #include "commrt.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
-#include "uavparam.h"
+#include "parameterblock.h"
 #include "upgradequestion.h"
-
-#include <mutex>
-
-#include <cstring>
 
 namespace {
 
 QByteArray blockNow()
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
-                      fclink::kParameterBlockSize);
+    return fclink::ParameterBlock::copy();
 }
 
 const quint8 *bytes(const QByteArray &block)
@@ -72,14 +64,9 @@ void ParameterRestore::offer()
 
 void ParameterRestore::upload()
 {
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(fclink::parameterBlockBytes(uavParam), m_backup.block().constData(),
-                    fclink::kParameterBlockSize);
-    }
     m_stage = Stage::Uploading;
     m_deadline.start(kRestoreTimeoutMs);
-    m_link->setSubframeHead(fclink::head::FirstWrite);
+    m_link->uploadParameters(m_backup.block());
 }
 
 void ParameterRestore::uploadVerified(bool ok, const QStringList &fields)

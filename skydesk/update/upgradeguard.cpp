@@ -3,16 +3,12 @@
 #include "bootloaderwatch.h"
 #include "commrt.h"
 #include "firmwareupgradelib.h"
+#include "parameterblock.h"
 #include "parameterrestore.h"
-#include "parameterslices.h"
-#include "uavparam.h"
 #include "upgradeevent.h"
 
 #include <QDir>
 #include <QWidget>
-#include <mutex>
-
-#include <cstring>
 
 UpgradeGuard::UpgradeGuard(Commrt *link, QWidget *dialogParent, QObject *parent)
     : QObject(parent), m_link(link), m_watch(new BootloaderWatch(link, this)),
@@ -42,11 +38,7 @@ bool UpgradeGuard::saveParameters(QString *logLine)
                       "not saved.");
         return true;
     }
-    QByteArray block(fclink::kParameterBlockSize, '\0');
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(block.data(), fclink::parameterBlockBytes(uavParam), block.size());
-    }
+    const QByteArray block = fclink::ParameterBlock::copy();
     QString error;
     const quint8 linkByte = m_link->getFirmwareVersion();
     const fclink::ParameterBackup backup =

@@ -1,25 +1,22 @@
 #include "blockaccess.h"
 
+#include "parameterblock.h"
 #include "parameterfields.h"
 #include "uavparam.h"
-
-#include <cstring>
-#include <mutex>
 
 namespace blockaccess {
 
 QVector<quint8> blockNow()
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    const quint8 *raw = fclink::parameterBlockBytes(uavParam);
-    return QVector<quint8>(raw, raw + sizeof(UavParam));
+    QVector<quint8> bytes(int(sizeof(UavParam)));
+    fclink::ParameterBlock::copyTo(bytes.data());
+    return bytes;
 }
 
 void setBlock(const QVector<quint8> &bytes)
 {
     Q_ASSERT(bytes.size() == int(sizeof(UavParam)));
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    std::memcpy(fclink::parameterBlockBytes(uavParam), bytes.constData(), sizeof(UavParam));
+    fclink::ParameterBlock::replace(bytes.constData());
 }
 
 QVector<quint8> randomBlock(QRandomGenerator &random)

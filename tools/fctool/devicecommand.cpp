@@ -18,7 +18,7 @@ ExitCode runDeviceCommand(const FctoolOptions &options)
     ExitCode code = session.open();
     if (code == ExitSuccess) {
         code = command->reportsResult ? session.runCommandWithResult(*command)
-                                      : session.sendCommand(command->code);
+                                      : session.sendCommand(*command);
     }
     session.close();
     return code;

@@ -10,15 +10,10 @@
 #include <firmwareimage.h>
 #include <firmwareupgradelib.h>
 #include <parameterbackup.h>
-#include <parameterslices.h>
-#include <uavparam.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
-#include <mutex>
-
-#include <cstring>
 
 namespace {
 
@@ -110,14 +105,9 @@ ExitCode restoreParameters(const FctoolOptions &options, const ParameterBackup &
     const QByteArray before = LinkSession::blockNow();
     const int changed =
         backup.differingFields(reinterpret_cast<const quint8 *>(before.constData()));
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        std::memcpy(fclink::parameterBlockBytes(uavParam), backup.block().constData(),
-                    fclink::kParameterBlockSize);
-    }
     // The link reads the block back after the upload and names what the controller did not
     // take.
-    code = session.upload(true);
+    code = session.uploadBlock(backup.block(), true);
     const QByteArray after = LinkSession::blockNow();
     session.close();
     if (code != ExitSuccess)

@@ -5,15 +5,14 @@
 
 #include <commrt.h>
 #include <linkmessages.h>
+#include <parameterblock.h>
 #include <parameterslices.h>
 #include <portnaming.h>
 #include <portopenerror.h>
 #include <replydecoder.h>
-#include <uavparam.h>
 
 #include <QEventLoop>
 #include <QTimer>
-#include <mutex>
 
 namespace {
 
@@ -21,8 +20,8 @@ namespace {
 // without a signal.
 constexpr int kPollMs = 10;
 
-// The first frame written after setCommand may have been built just before it; the one after
-// that certainly carries the command.
+// The first frame written after a command was given may have been built just before it; the one
+// after that certainly carries the command.
 constexpr quint64 kFramesUntilCommandSent = 2;
 
 } // namespace
@@ -51,9 +50,7 @@ ExitCode LinkSession::run(const QString &portName, int timeoutMs,
 
 QByteArray LinkSession::blockNow()
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    return QByteArray(reinterpret_cast<const char *>(fclink::parameterBlockBytes(uavParam)),
-                      fclink::kParameterBlockSize);
+    return fclink::ParameterBlock::copy();
 }
 
 void LinkSession::wireLink()
@@ -129,11 +126,28 @@ ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
     return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
 }
 
-ExitCode LinkSession::upload(bool verify)
+ExitCode LinkSession::uploadBlock(const QByteArray &block, bool verify)
+{
+    return upload(verify, [&] { return m_link->uploadParameters(block); });
+}
+
+ExitCode LinkSession::uploadFields(const QVector<fclink::FieldValue> &values, bool verify)
+{
+    return upload(verify, [&] {
+        m_link->uploadFields(values);
+        return true;
+    });
+}
+
+ExitCode LinkSession::upload(bool verify, const std::function<bool()> &start)
 {
     const int mark = m_statuses.size();
     const int verificationsBefore = m_verifications;
-    m_link->setSubframeHead(fclink::head::FirstWrite);
+    if (!start()) {
+        printError(
+            QStringLiteral("a parameter block has %1 bytes").arg(fclink::kParameterBlockSize));
+        return ExitUsage;
+    }
     const quint16 uploaded = fclink::status::ParametersUploaded;
     const auto outcome = waitUntil([&] {
         if (verify)
@@ -155,7 +169,7 @@ ExitCode LinkSession::upload(bool verify)
 ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
 {
     const int mark = m_statuses.size();
-    m_link->setCommand(command.code);
+    command.send(*m_link);
     int result = -1;
     const auto outcome = waitUntil([&] {
         result = findStatusSince(mark, command.okStatus, command.failStatus);
@@ -171,13 +185,15 @@ ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
     return ExitControllerFailure;
 }
 
-ExitCode LinkSession::sendCommand(quint8 code)
+ExitCode LinkSession::sendCommand(const ToolCommand &command)
 {
     const int lossesAtStart = m_connectionLosses;
     const quint64 framesAtStart = m_link->framesWritten();
     bool frameWritten = false;
     quint64 repliesAtFrame = 0;
-    m_link->setCommand(code);
+    command.send(*m_link);
+    // The code the requests now carry names the command if no answer comes.
+    const quint8 code = m_link->currentCommand();
     // A lost connection replaces the command with the link's own parameter read, so only a
     // frame and an answer without a loss in between count.
     const auto outcome = waitUntil(

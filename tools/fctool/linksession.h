@@ -15,6 +15,10 @@ class Commrt;
 class QEventLoop;
 struct ToolCommand;
 
+namespace fclink {
+struct FieldValue;
+}
+
 // One connection to the flight controller, used the way the configuration program uses the
 // link: open the port, wait for the parameter read that follows every connection, then edit,
 // upload or command, and finally disconnect. Every wait runs the event loop (the link's receive
@@ -58,16 +62,18 @@ public:
     // false. Once something answers it waits for the parameter read as open() does. A port that
     // opens nothing gives ExitPortError without a message (the caller reports it).
     ExitCode openIfAnswering(int answerTimeoutMs, bool *answered);
-    // Uploads the whole parameter block and waits until its last slice is acknowledged and,
-    // with verify, until the link has read it back: a value the controller did not take is a
-    // controller failure, named on stderr.
-    ExitCode upload(bool verify);
+    // Replaces the parameter block with these 210 bytes (uploadBlock) or writes the fields into
+    // it (uploadFields), uploads the whole block and waits until its last slice is acknowledged
+    // and, with verify, until the link has read it back: a value the controller did not take is
+    // a controller failure, named on stderr.
+    ExitCode uploadBlock(const QByteArray &block, bool verify);
+    ExitCode uploadFields(const QVector<fclink::FieldValue> &values, bool verify);
     // Sends a command that reports a result, prints the result's text and maps it to success
     // or failure.
     ExitCode runCommandWithResult(const ToolCommand &command);
     // Sends a command that reports nothing; returns once a frame carrying it has been written
     // and the controller has answered again.
-    ExitCode sendCommand(quint8 code);
+    ExitCode sendCommand(const ToolCommand &command);
     // Disconnects, stops the link's thread and deletes the link. Safe to call twice.
     void close();
 
@@ -88,6 +94,8 @@ public slots:
     void checkWait();
 
 private:
+    // Runs start, which writes the block and asks for the upload (false: nothing to upload).
+    ExitCode upload(bool verify, const std::function<bool()> &start);
     void wireLink();
     bool startLink(bool quiet = false);
     ExitCode finishOpen(WaitOutcome outcome);

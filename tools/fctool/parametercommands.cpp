@@ -4,38 +4,32 @@
 #include "fctooloptions.h"
 #include "linksession.h"
 
+#include <parameterblock.h>
 #include <parameterfields.h>
 #include <parameterfile.h>
 #include <parameterformat.h>
 #include <parameterslices.h>
-#include <uavparam.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QVector>
-#include <mutex>
 
-#include <cstring>
 #include <functional>
 
 namespace {
 
 using fclink::ParameterField;
 
-struct Assignment
-{
-    const ParameterField *field;
-    qint32 value;
-};
+using Assignment = fclink::FieldValue;
 
 using Block = QVector<quint8>;
 
 // A copy of the block as the link holds it now.
 Block snapshotBlock()
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    const quint8 *bytes = fclink::parameterBlockBytes(uavParam);
-    return Block(bytes, bytes + fclink::kParameterBlockSize);
+    Block block(fclink::kParameterBlockSize);
+    fclink::ParameterBlock::copyTo(block.data());
+    return block;
 }
 
 QString fieldLine(const Block &block, const ParameterField &field)
@@ -253,12 +247,8 @@ ExitCode runWriteCommand(const FctoolOptions &options)
     if (!loadFile(options.positional().first(), &loaded))
         return ExitUsage;
     return withSession(options, [&](LinkSession &session) {
-        {
-            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-            std::memcpy(fclink::parameterBlockBytes(uavParam), loaded.constData(),
-                        fclink::kParameterBlockSize);
-        }
-        return session.upload(options.verify());
+        const QByteArray block(reinterpret_cast<const char *>(loaded.constData()), loaded.size());
+        return session.uploadBlock(block, options.verify());
     });
 }
 
@@ -281,13 +271,7 @@ ExitCode runSetCommand(const FctoolOptions &options)
     if (!parseAssignments(options.positional(), options.raw(), &assignments))
         return ExitUsage;
     return withSession(options, [&](LinkSession &session) {
-        {
-            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-            for (const Assignment &assignment : assignments)
-                fclink::writeField(fclink::parameterBlockBytes(uavParam), *assignment.field,
-                                   assignment.value);
-        }
-        return session.upload(options.verify());
+        return session.uploadFields(assignments, options.verify());
     });
 }
 

@@ -1,5 +1,6 @@
 #include "toolcommands.h"
 
+#include <commrt.h>
 #include <replydecoder.h>
 
 namespace {
@@ -7,16 +8,19 @@ namespace {
 using namespace fclink;
 
 const ToolCommand kCommands[] = {
-    {"flash", command::WriteFlash, true, status::FlashSaved, status::FlashFailed},
-    {"calib-acc", command::CalibrateAccelerometers, true, status::AccCalibrated, status::AccFailed},
-    {"calib-gyro", command::CalibrateGyros, true, status::GyroCalibrated, status::GyroFailed},
-    {"calib-volt", command::CalibrateVoltage, true, status::VoltageCalibrated,
-     status::VoltageFailed},
-    {"test-bec", command::TestBec, false, 0, 0},
-    {"calib-rc-neutral", command::CalibrateRcNeutral, false, 0, 0},
-    {"rc-scale-start", command::StartRcScale, false, 0, 0},
-    {"rc-scale-stop", command::StopRcScale, false, 0, 0},
-    {"bind-dsm", command::BindDsm, false, 0, 0},
+    {"flash", [](Commrt &link) { link.writeFlash(); }, true, status::FlashSaved,
+     status::FlashFailed},
+    {"calib-acc", [](Commrt &link) { link.calibrate(Sensor::Accelerometers); }, true,
+     status::AccCalibrated, status::AccFailed},
+    {"calib-gyro", [](Commrt &link) { link.calibrate(Sensor::Gyros); }, true,
+     status::GyroCalibrated, status::GyroFailed},
+    {"calib-volt", [](Commrt &link) { link.calibrate(Sensor::Voltage); }, true,
+     status::VoltageCalibrated, status::VoltageFailed},
+    {"test-bec", [](Commrt &link) { link.testBec(); }, false, 0, 0},
+    {"calib-rc-neutral", [](Commrt &link) { link.calibrateRcNeutral(); }, false, 0, 0},
+    {"rc-scale-start", [](Commrt &link) { link.startRcScaleCalibration(); }, false, 0, 0},
+    {"rc-scale-stop", [](Commrt &link) { link.stopRcScaleCalibration(); }, false, 0, 0},
+    {"bind-dsm", [](Commrt &link) { link.bindDsm(); }, false, 0, 0},
 };
 
 } // namespace

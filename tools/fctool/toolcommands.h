@@ -3,12 +3,15 @@
 
 #include <QStringList>
 
-// A flight-controller command as the command line names it. Commands that report a result
-// carry the status codes of success and failure; the others only have to reach the controller.
+class Commrt;
+
+// A flight-controller command as the command line names it, and the link intent that gives it.
+// Commands that report a result carry the status codes of success and failure; the others only
+// have to reach the controller.
 struct ToolCommand
 {
     const char *name;
-    quint8 code;
+    void (*send)(Commrt &link);
     bool reportsResult;
     quint16 okStatus;
     quint16 failStatus;

@@ -212,7 +212,7 @@ private slots:
         setValue(changed, "LimitRadius", 900);
         setValue(changed, "MotorIdel", 5);
         blockaccess::setBlock(changed);
-        link->setSubframeHead(1);
+        link->uploadParameters();
         QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 1, kWaitMs);
         QCOMPARE(sim.block(), changed);
 

@@ -16,15 +16,11 @@
 #include "statuswidget.h"
 #include "testfolders.h"
 #include "toolwidget.h"
-#include "uavparam.h"
 #include "ui_updatesettingpage.h"
 #include "updatesettingpage.h"
 
 #include <QtTest>
 #include <QtWidgets>
-
-#include <cstring>
-#include <mutex>
 
 namespace {
 
@@ -258,10 +254,9 @@ private slots:
             QVector<quint8> block = sim.block();
             fclink::writeField(block.data(), *fclink::findParameterField("MotorIdel"), 4);
             fclink::writeField(block.data(), *fclink::findParameterField("LimitRadius"), 777);
-            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-            std::memcpy(fclink::parameterBlockBytes(uavParam), block.constData(), block.size());
+            QVERIFY(window->link()->uploadParameters(
+                QByteArray(reinterpret_cast<const char *>(block.constData()), block.size())));
         }
-        window->link()->setSubframeHead(1);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded"), kWaitMs);
         const QVector<quint8> pilots = sim.block();

@@ -1,0 +1,337 @@
+// The link's intents (uploads, flash write, calibrations, service commands) over a real
+// pseudo-terminal against the simulated flight controller: what the controller receives and
+// holds afterwards.
+#include "blockaccess.h"
+#include "commrt.h"
+#include "fcsimprocess.h"
+#include "parameterblock.h"
+#include "parameterfields.h"
+#include "parameterslices.h"
+
+#include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(fclink::Sensor)
+
+namespace {
+
+constexpr int kWaitMs = 8000;
+
+QList<int> codes(const QSignalSpy &spy)
+{
+    QList<int> list;
+    for (const QList<QVariant> &arguments : spy)
+        list << arguments.at(0).toInt();
+    return list;
+}
+
+// The command bytes of the requests, each run of equal ones once, without the empty command.
+QList<int> commandsOf(const QList<FcsimProcess::Request> &requests)
+{
+    QList<int> commands;
+    for (const FcsimProcess::Request &request : requests) {
+        if (request.command != 0 && (commands.isEmpty() || commands.last() != request.command))
+            commands << request.command;
+    }
+    return commands;
+}
+
+// The write slices of the requests, each run of equal heads once.
+QList<int> writeSlicesOf(const QList<FcsimProcess::Request> &requests)
+{
+    QList<int> heads;
+    for (const FcsimProcess::Request &request : requests) {
+        if (request.head >= 1 && request.head <= 14 &&
+            (heads.isEmpty() || heads.last() != request.head))
+            heads << request.head;
+    }
+    return heads;
+}
+
+QList<int> oneToFourteen()
+{
+    QList<int> list;
+    for (int i = 1; i <= 14; ++i)
+        list << i;
+    return list;
+}
+
+QVector<quint8> toVector(const QByteArray &block)
+{
+    return QVector<quint8>(block.cbegin(), block.cend());
+}
+
+// A block unlike the simulator's defaults in every byte.
+QByteArray distinctBlock(quint8 seed)
+{
+    QByteArray block = fclink::ParameterBlock::copy();
+    for (int i = 0; i < block.size(); ++i)
+        block[i] = static_cast<char>(static_cast<quint8>(block[i]) + seed + i);
+    return block;
+}
+
+const fclink::ParameterField &field(const char *name)
+{
+    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
+    Q_ASSERT(found);
+    return *found;
+}
+
+struct LinkUnderTest
+{
+    Commrt *link = Commrt::createClass();
+    QSignalSpy status{link, &Commrt::statusChangedText};
+    QSignalSpy parameters{link, &Commrt::parametersChanged};
+    QSignalSpy verified{link, &Commrt::uploadVerified};
+
+    LinkUnderTest() { link->start(); }
+    ~LinkUnderTest()
+    {
+        link->stop();
+        Commrt::destroyClass(link);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    bool connectTo(const QString &port)
+    {
+        link->setPortName(port);
+        link->connectCom();
+        return parameters.wait(kWaitMs) || parameters.count() > 0;
+    }
+
+    bool waitForVerification(int before)
+    {
+        return QTest::qWaitFor([&] { return verified.count() > before; }, 3 * kWaitMs);
+    }
+};
+
+} // namespace
+
+class TestLinkIntents : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FcsimProcess> m_sim;
+
+    bool startSim(const QStringList &arguments = {})
+    {
+        m_sim = std::make_unique<FcsimProcess>(m_dir->path());
+        return m_sim->start(arguments);
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void cleanup()
+    {
+        m_sim.reset();
+        m_dir.reset();
+    }
+
+    void calibrateSendsTheSensorsCommand_data()
+    {
+        QTest::addColumn<fclink::Sensor>("sensor");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("okStatus");
+        QTest::addColumn<int>("failStatus");
+        QTest::newRow("accelerometers") << fclink::Sensor::Accelerometers << 12 << 8 << 9;
+        QTest::newRow("gyros") << fclink::Sensor::Gyros << 13 << 10 << 11;
+        QTest::newRow("voltage") << fclink::Sensor::Voltage << 6 << 12 << 13;
+    }
+
+    void calibrateSendsTheSensorsCommand()
+    {
+        QFETCH(fclink::Sensor, sensor);
+        QFETCH(int, code);
+        QFETCH(int, okStatus);
+        QFETCH(int, failStatus);
+        QVERIFY(startSim({"--command-delay", "200"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const int before = m_sim->requests().size();
+
+        t.link->calibrate(sensor);
+        QCOMPARE(int(t.link->currentCommand()), code);
+        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(okStatus), kWaitMs);
+        QVERIFY(!codes(t.status).contains(failStatus));
+        QCOMPARE(int(t.link->currentCommand()), 0); // the result ends the command
+        QCOMPARE(commandsOf(m_sim->requests().mid(before)), QList<int>{code});
+    }
+
+    void failedCalibrationIsReported()
+    {
+        QVERIFY(startSim({"--fail", "12"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        t.link->calibrate(fclink::Sensor::Accelerometers);
+        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(9), kWaitMs);
+        QVERIFY(!codes(t.status).contains(8));
+        QVERIFY(m_sim->receivedCommand(12));
+    }
+
+    void writeFlashSavesTheControllersParameters()
+    {
+        const QString state = m_dir->filePath("state.conf");
+        QVERIFY(startSim({"--state", state}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        QVERIFY(!QFile::exists(state));
+        const int before = m_sim->requests().size();
+
+        t.link->writeFlash();
+        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(6), kWaitMs);
+        QVERIFY(!codes(t.status).contains(7));
+        QVERIFY(QFile::exists(state));
+        QCOMPARE(commandsOf(m_sim->requests().mid(before)), QList<int>{2});
+    }
+
+    // Each service command stays in every request until the next replaces it, as the internal
+    // page's buttons need (the scale calibration runs from start to stop).
+    void serviceCommandsReachTheController()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const struct
+        {
+            void (Commrt::*give)();
+            int code;
+        } services[] = {
+            {&Commrt::testBec, 7},
+            {&Commrt::calibrateRcNeutral, 8},
+            {&Commrt::startRcScaleCalibration, 9},
+            {&Commrt::stopRcScaleCalibration, 10},
+            {&Commrt::bindDsm, 11},
+        };
+        const int before = m_sim->requests().size();
+        QList<int> expected;
+        for (const auto &service : services) {
+            (t.link->*service.give)();
+            QCOMPARE(int(t.link->currentCommand()), service.code);
+            const int mark = m_sim->requests().size();
+            // Three requests in a row carry it: it is repeated, not sent once.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                [&] {
+                    const QList<FcsimProcess::Request> seen = m_sim->requests().mid(mark);
+                    int carrying = 0;
+                    for (const FcsimProcess::Request &request : seen)
+                        carrying = request.command == service.code ? carrying + 1 : 0;
+                    return carrying >= 3;
+                }(),
+                kWaitMs);
+            expected << service.code;
+        }
+        QCOMPARE(commandsOf(m_sim->requests().mid(before)), expected);
+        QVERIFY(t.status.isEmpty()); // none of them reports a result
+    }
+
+    void uploadParametersOfABlockLandsInTheController()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const QByteArray block = distinctBlock(7);
+        QVERIFY(toVector(block) != m_sim->block());
+        const int requestsBefore = m_sim->requests().size();
+        const int verifiedBefore = t.verified.count();
+
+        QVERIFY(t.link->uploadParameters(block));
+        QCOMPARE(fclink::ParameterBlock::copy(), block); // the block holds it at once
+        QVERIFY(t.waitForVerification(verifiedBefore));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QCOMPARE(m_sim->block(), toVector(block));
+        QCOMPARE(blockaccess::blockNow(), toVector(block));
+        QCOMPARE(codes(t.status), (QList<int>{5, 4}));
+        QCOMPARE(writeSlicesOf(m_sim->requests().mid(requestsBefore)), oneToFourteen());
+    }
+
+    void uploadParametersRefusesABlockOfAnotherSize()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const QByteArray before = fclink::ParameterBlock::copy();
+        const quint64 choices = t.link->headChoices();
+
+        QVERIFY(!t.link->uploadParameters(QByteArray(fclink::kParameterBlockSize - 1, '\x5a')));
+        QVERIFY(!t.link->uploadParameters(QByteArray(fclink::kParameterBlockSize + 1, '\x5a')));
+        QCOMPARE(fclink::ParameterBlock::copy(), before);
+        QCOMPARE(t.link->headChoices(), choices);
+        QVERIFY(!t.link->isUploadRequested());
+        const int mark = m_sim->requests().size();
+        QTest::qWait(300);
+        QVERIFY(writeSlicesOf(m_sim->requests().mid(mark)).isEmpty());
+    }
+
+    void uploadParametersSendsTheBlockAsItStands()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const QByteArray block = distinctBlock(40);
+        fclink::ParameterBlock::replace(reinterpret_cast<const quint8 *>(block.constData()));
+        const int verifiedBefore = t.verified.count();
+
+        t.link->uploadParameters();
+        QVERIFY(t.link->isUploadRequested());
+        QVERIFY(t.waitForVerification(verifiedBefore));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QCOMPARE(m_sim->block(), toVector(block));
+    }
+
+    void uploadFieldsWritesReportsAndLands()
+    {
+        QVERIFY(startSim());
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const QByteArray start = fclink::ParameterBlock::copy();
+        const auto *startBytes = reinterpret_cast<const quint8 *>(start.constData());
+        const fclink::ParameterField &idle = field("MotorIdel");
+        const fclink::ParameterField &distX = field("IMUDistX");
+        const fclink::ParameterField &limitAlt = field("LimitAlt");
+        const int requestsBefore = m_sim->requests().size();
+        const int verifiedBefore = t.verified.count();
+
+        const QVector<fclink::FieldChange> changes =
+            t.link->uploadFields({{&idle, 3}, {&distX, -1000}, {&limitAlt, 1234}});
+        QCOMPARE(changes.size(), 3);
+        QCOMPARE(changes[0].before, fclink::readValue(startBytes, idle));
+        QCOMPARE(changes[0].after, 3);
+        QCOMPARE(changes[1].before, fclink::readValue(startBytes, distX));
+        QCOMPARE(changes[1].after, -1000);
+        QCOMPARE(changes[2].before, fclink::readValue(startBytes, limitAlt));
+        QCOMPARE(changes[2].after, 1234);
+
+        QVERIFY(t.waitForVerification(verifiedBefore));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        const QVector<quint8> controller = m_sim->block();
+        QCOMPARE(controller.size(), fclink::kParameterBlockSize);
+        QCOMPARE(fclink::readField(controller.constData(), idle), 3);
+        QCOMPARE(fclink::readField(controller.constData(), distX), -1000);
+        QCOMPARE(fclink::readField(controller.constData(), limitAlt), 1234);
+        QCOMPARE(blockaccess::blockNow(), controller);
+        QCOMPARE(writeSlicesOf(m_sim->requests().mid(requestsBefore)), oneToFourteen());
+    }
+
+    void isUploadingWhileSlicesGoOut()
+    {
+        QVERIFY(startSim({"--reply-delay", "20"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        QVERIFY(!t.link->isUploading());
+        t.link->uploadParameters(distinctBlock(3));
+        QTRY_VERIFY_WITH_TIMEOUT(t.link->isUploading(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(4), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!t.link->isUploading(), kWaitMs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkIntents)
+#include "tst_linkintents.moc"
