@@ -9,12 +9,11 @@
 #include "parameterbinder.h"
 #include "replydecoder.h"
 #include "snapshotrecorder.h"
+#include "stylesheet.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QShortcut>
@@ -122,16 +121,7 @@ void contentWidget::showHistory()
 
 void contentWidget::applyStyleSheet()
 {
-    QFile sheet(QStringLiteral("://KestoAssistant.qss"));
-    if (!sheet.open(QIODevice::ReadOnly)) {
-        qDebug() << "open app.qss no!";
-        return;
-    }
-    QByteArray text = sheet.readAll();
-    const int nul = text.indexOf('\0');
-    if (nul >= 0)
-        text.truncate(nul);
-    setStyleSheet(QString::fromLatin1(text));
+    setStyleSheet(StyleSheet::pageArea());
 }
 
 void contentWidget::routeTelemetryTo(int page)

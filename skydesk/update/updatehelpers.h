@@ -9,9 +9,6 @@ namespace update {
 // two decimals (105 gives "1.05", 7 gives "0.07").
 QString versionText(quint16 version);
 
-// The push-button look shared by the update page and the download dialog.
-QString pushButtonStyle();
-
 } // namespace update
 
 #endif // SKYDESK_UPDATEHELPERS_H
