@@ -7,6 +7,7 @@
 #include "hidpipixmap.h"
 #include "logcategories.h"
 #include "parameterbinder.h"
+#include "stylesheet.h"
 #include "telemetry.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -21,31 +22,12 @@
 
 namespace {
 
-const char *const kLevelButtonStyle =
-    "QPushButton{color: white;font: bold 10pt;border:none;border-radius:5px;"
-    "border-image:url(://images/motor_idel_speed_btn.png);}"
-    "QPushButton:checked{border-image:url(://images/motor_idel_speed_btn_red.png);}";
-
-const char *const kZoneLitStyle = "background:#00bb00";
-const char *const kZoneIdleStyle =
-    "background-color: qlineargradient(x1:0,y1:0,x2:0,y2:1,stop: 0 #DDDDDD, stop: 0.4 #CCCCCC, "
-    "stop: 0.5 #BBBBBB, stop: 1.0 #AAAAAA);border: 1px solid gray;";
-
-const char *const kComboFrame =
-    "QComboBox{border:1px solid gray;border-radius:0px;padding:1px 18px 1px 3px;min-width:6em;}"
-    "QComboBox:editable{background:white;}";
-const char *const kComboClosedGradient =
-    "QComboBox:!editable,QComboBox::drop-down:editable{background:qlineargradient(x1:0,y1:0,"
-    "x2:0,y2:1,stop:0 #E1E1E1,stop:0.4 #DDDDDD,stop:0.5 #D8D8D8,stop:1.0 #D3D3D3);}";
-const char *const kComboClosedLit = "QComboBox:!editable,QComboBox::drop-down:editable{"
-                                    "background:#00bb00;}";
-const char *const kComboOpenAndArrow =
-    "QComboBox:!editable:on,QComboBox::drop-down:editable:on{background:qlineargradient(x1:0,"
-    "y1:0,x2:0,y2:1,stop:0 #D3D3D3,stop:0.4 #D8D8D8,stop:0.5 #DDDDDD,stop:1.0 #E1E1E1);}"
-    "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;width:15px;"
-    "border-left-width:1px;border-left-color:darkgray;border-left-style:solid;"
-    "border-top-right-radius:3px;border-bottom-right-radius:3px;}"
-    "QComboBox::down-arrow{image:url(:/images/arrow_down.png);}";
+// The style sheet lights the go-home switch label and the IOC combo box of the position the
+// switch is in by this property.
+const char *const kZone = "zone";
+const char *const kLabelLit = "lit";
+const char *const kComboActive = "active";
+const char *const kIdle = "idle";
 
 const char *const kSectionDefaults[] = {"Motor.html", "FailSafe.html", "IOC.html", "Voltage.html",
                                         "limits.html"};
@@ -92,7 +74,6 @@ void AdvanceSettingPage::setUpHelp()
 {
     for (int view = 0; view < HelpViewCount; ++view) {
         QWebView *web = helpView(static_cast<HelpView>(view));
-        web->setStyleSheet(QStringLiteral("background-color:transparent"));
         web->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
         web->settings()->setFontFamily(QWebSettings::StandardFont, QStringLiteral("Arial"));
         showHelp(static_cast<HelpView>(view), 0, QLatin1String(kSectionDefaults[view]));
@@ -138,12 +119,6 @@ void AdvanceSettingPage::setUpPictures()
 
 void AdvanceSettingPage::setUpControls()
 {
-    // The IOC combo boxes carry style sheets of their own, which need the binder's marks too.
-    m_normalComboStyle = QLatin1String(kComboFrame) + QLatin1String(kComboClosedGradient) +
-                         QLatin1String(kComboOpenAndArrow) + ParameterBinder::markRules();
-    m_activeComboStyle = QLatin1String(kComboFrame) + QLatin1String(kComboClosedLit) +
-                         QLatin1String(kComboOpenAndArrow) + ParameterBinder::markRules();
-
     auto *levels = new QButtonGroup(this);
     levels->setExclusive(true);
     QPushButton *buttons[] = {
@@ -151,12 +126,11 @@ void AdvanceSettingPage::setUpControls()
         m_ui->pushButtonMotorIdelSpeedLevel3, m_ui->pushButtonMotorIdelSpeedLevel4,
         m_ui->pushButtonMotorIdelSpeedLevel5};
     for (QPushButton *button : buttons) {
-        button->setStyleSheet(QLatin1String(kLevelButtonStyle));
         button->setCheckable(true);
         levels->addButton(button);
     }
     for (QComboBox *box : {m_ui->comboBoxIOCLeft, m_ui->comboBoxIOCMiddle, m_ui->comboBoxIOCRight})
-        box->setStyleSheet(m_normalComboStyle);
+        StyleSheet::setState(box, kZone, QLatin1String(kIdle));
     for (QSlider *slider : {m_ui->horizontalSliderGoHome, m_ui->horizontalSliderIOC}) {
         slider->setEnabled(false);
         slider->setRange(-100, 100);
@@ -436,7 +410,7 @@ void AdvanceSettingPage::clearSwitchHighlights()
     if (!m_goHomeSwitchChannel) {
         QLabel *labels[] = {nullptr, m_ui->labelGoHomeStandby, m_ui->labelGoHomeStart};
         if (labels[m_goHomeZonePainted])
-            labels[m_goHomeZonePainted]->setStyleSheet(QLatin1String(kZoneIdleStyle));
+            StyleSheet::setState(labels[m_goHomeZonePainted], kZone, QLatin1String(kIdle));
         m_goHomeZone = m_goHomeZonePainted = 0;
         m_ui->horizontalSliderGoHome->setValue(0);
     }
@@ -444,7 +418,7 @@ void AdvanceSettingPage::clearSwitchHighlights()
         QComboBox *boxes[] = {nullptr, m_ui->comboBoxIOCLeft, m_ui->comboBoxIOCMiddle,
                               m_ui->comboBoxIOCRight};
         if (boxes[m_iocZonePainted])
-            boxes[m_iocZonePainted]->setStyleSheet(m_normalComboStyle);
+            StyleSheet::setState(boxes[m_iocZonePainted], kZone, QLatin1String(kIdle));
         m_iocZone = m_iocZonePainted = 0;
         m_ui->horizontalSliderIOC->setValue(0);
     }
@@ -504,9 +478,9 @@ void AdvanceSettingPage::updateGoHomeSwitch()
         return;
     QLabel *labels[] = {nullptr, m_ui->labelGoHomeStandby, m_ui->labelGoHomeStart};
     if (labels[m_goHomeZone])
-        labels[m_goHomeZone]->setStyleSheet(QLatin1String(kZoneLitStyle));
+        StyleSheet::setState(labels[m_goHomeZone], kZone, QLatin1String(kLabelLit));
     if (labels[m_goHomeZonePainted])
-        labels[m_goHomeZonePainted]->setStyleSheet(QLatin1String(kZoneIdleStyle));
+        StyleSheet::setState(labels[m_goHomeZonePainted], kZone, QLatin1String(kIdle));
     m_goHomeZonePainted = m_goHomeZone;
 }
 
@@ -522,9 +496,9 @@ void AdvanceSettingPage::updateIocSwitch()
     QComboBox *boxes[] = {nullptr, m_ui->comboBoxIOCLeft, m_ui->comboBoxIOCMiddle,
                           m_ui->comboBoxIOCRight};
     if (boxes[m_iocZone])
-        boxes[m_iocZone]->setStyleSheet(m_activeComboStyle);
+        StyleSheet::setState(boxes[m_iocZone], kZone, QLatin1String(kComboActive));
     if (boxes[m_iocZonePainted])
-        boxes[m_iocZonePainted]->setStyleSheet(m_normalComboStyle);
+        StyleSheet::setState(boxes[m_iocZonePainted], kZone, QLatin1String(kIdle));
     m_iocZonePainted = m_iocZone;
 }
 

@@ -128,8 +128,6 @@ private:
     int m_iocZone = 0;
     int m_goHomeZonePainted = 0;
     int m_iocZonePainted = 0;
-    QString m_activeComboStyle;
-    QString m_normalComboStyle;
     quint8 m_languageCode = 0;
 };
 

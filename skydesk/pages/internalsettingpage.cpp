@@ -20,10 +20,6 @@ InternalSettingPage::InternalSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::InternalSettingPageUi)
 {
     m_ui->setupUi(this);
-    // The page area's sheet pads spin boxes on the right to make room for their arrows, and Qt
-    // takes the arrows' width off the text once more. The page places 178 boxes side by side and
-    // cannot spare that room twice: without the padding, -30000 and 60000 fit its boxes whole.
-    setStyleSheet(QStringLiteral("QSpinBox { padding-right: 2px; }"));
     showWholeTabTitles();
     connectControlsByName();
     m_binder = new ParameterBinder(this, m_link);

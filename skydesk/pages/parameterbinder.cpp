@@ -96,18 +96,6 @@ bool isEditor(const QWidget *widget)
 ParameterBinder::ParameterBinder(QWidget *page, Commrt *link)
     : QObject(page), m_page(page), m_link(link)
 {
-    m_page->setStyleSheet(m_page->styleSheet() + markRules());
-}
-
-QString ParameterBinder::markRules()
-{
-    return QStringLiteral(
-        "QAbstractSpinBox[parameterState=\"pending\"], QComboBox[parameterState=\"pending\"] {"
-        " border: 2px solid #e08a00; background: #fff1cc; }"
-        "QAbstractSpinBox[parameterState=\"outOfRange\"], QComboBox[parameterState=\"outOfRange\"],"
-        " QCheckBox[parameterState=\"outOfRange\"] {"
-        " border: 2px solid #c62828; background: #fde2e2; }"
-        "QGroupBox[parameterState=\"outOfRange\"] { border: 2px solid #c62828; }");
 }
 
 const fclink::ParameterField &ParameterBinder::fieldNamed(const QString &name)

@@ -38,8 +38,8 @@ struct ParameterField;
 //
 // A write stores the value under the block's lock, then asks the link to upload the block, all
 // under the page lock; nothing is written while the page sets its own controls (Guard).
-// Marks are the dynamic property "parameterState" ("pending" or "outOfRange"), styled by
-// markRules().
+// Marks are the dynamic property "parameterState" ("pending" or "outOfRange"), styled by the
+// page area's style sheet.
 class ParameterBinder : public QObject
 {
     Q_OBJECT
@@ -99,9 +99,6 @@ public:
     bool isGuarded() const { return m_guards > 0; }
     QMutex &pageLock() { return m_pageLock; }
 
-    // The style rules that draw the marks; the binder gives them to its page, and a control with
-    // a style sheet of its own needs them in that sheet too.
-    static QString markRules();
     // Moves the keyboard focus out of any spin box or combo box inside container.
     static void keepFocusOffEditors(QWidget *container);
 

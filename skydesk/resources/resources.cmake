@@ -1,6 +1,7 @@
 # The compiled-in resources of Skydesk: the pictures, drawn from the SVG sources in images/ by
-# svgrender (tools/svgrender) during the build, and the page style sheet, under the paths the
-# program opens (":/images/splash.png", "://images/bg.png", ":/KestoAssistant.qss", ...). Every
+# svgrender (tools/svgrender) during the build, and the style sheets of the page area and of the
+# window parts outside it, under the paths the program opens (":/images/splash.png",
+# "://images/bg.png", ":/KestoAssistant.qss", ":/KestoChrome.qss", ...). Every
 # picture also comes at scale 2 ("images/bg@2x.png") for screens that scale by two.
 #
 #   include(${CMAKE_SOURCE_DIR}/skydesk/resources/resources.cmake)
@@ -70,7 +71,8 @@ function(kesto_skydesk_resources out_var)
                     images/GoHomeHover_ge.png=images/GoHomeHover_en.png
                     images/GoHomeAlt_zh.png=images/GoHomeAlt_en.png
                     images/GoHomeAlt_ge.png=images/GoHomeAlt_en.png
-            EXTRA_FILES KestoAssistant.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoAssistant.qss)
+            EXTRA_FILES KestoAssistant.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoAssistant.qss
+                        KestoChrome.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoChrome.qss)
     endif()
     set(${out_var} ${objects} PARENT_SCOPE)
 endfunction()

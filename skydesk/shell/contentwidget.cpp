@@ -9,11 +9,11 @@
 #include "logcategories.h"
 #include "parameterbinder.h"
 #include "snapshotrecorder.h"
+#include "stylesheet.h"
 #include "toolsettingpage.h"
 #include "updatesettingpage.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QShortcut>
@@ -121,16 +121,7 @@ void contentWidget::showHistory()
 
 void contentWidget::applyStyleSheet()
 {
-    QFile sheet(QStringLiteral("://KestoAssistant.qss"));
-    if (!sheet.open(QIODevice::ReadOnly)) {
-        qCWarning(lcShell) << "open app.qss no!" << sheet.errorString();
-        return;
-    }
-    QByteArray text = sheet.readAll();
-    const int nul = text.indexOf('\0');
-    if (nul >= 0)
-        text.truncate(nul);
-    setStyleSheet(QString::fromLatin1(text));
+    setStyleSheet(StyleSheet::pageArea());
 }
 
 void contentWidget::routeTelemetryTo(int page)

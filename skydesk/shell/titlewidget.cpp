@@ -1,5 +1,6 @@
 #include "titlewidget.h"
 
+#include "stylesheet.h"
 #include "sysbutton.h"
 
 #include <QApplication>
@@ -17,12 +18,10 @@ titleWidget::titleWidget(QWidget *parent)
       m_titleLabel(new QLabel(tr("  KESTO Tarvel 2 Assistant  "), this)),
       m_languageLabel(new QLabel(tr("Language"), this))
 {
+    setStyleSheet(StyleSheet::chrome());
     m_titleLabel->setObjectName(QStringLiteral("labelTitle"));
     m_titleLabel->setFixedHeight(20);
     m_titleLabel->setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
-    m_titleLabel->setStyleSheet(QStringLiteral(
-        "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #0066cc,stop:1 #0066cc);"
-        "border:0px solid gray;border-radius:2px;color:#ffffff;"));
 
     QPalette white = m_languageLabel->palette();
     white.setColor(QPalette::WindowText, Qt::white);

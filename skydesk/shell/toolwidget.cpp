@@ -1,6 +1,7 @@
 #include "toolwidget.h"
 
 #include "portselector.h"
+#include "stylesheet.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -9,33 +10,6 @@
 #include <QVector>
 
 namespace {
-
-const char *const kButtonStyle =
-    "QPushButton{border:1px solid #222222;border-radius:%1px;"
-    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #ffffff,stop:0.4 #eeeeee,"
-    "stop:0.5 #dddddd,stop:1.0 #aaaaaa);min-width:%2px;color:black;}"
-    "QPushButton:hover{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #ffffff,"
-    "stop:0.4 #eeeeee,stop:0.5 #dddddd,stop:1.0 #cccccc);}"
-    "QPushButton:pressed{border:2px solid #000000;background:qlineargradient(x1:0,y1:0,x2:0,"
-    "y2:1,stop:0 #aaaaaa,stop:0.4 #dddddd,stop:0.5 #eeeeee,stop:1.0 #ffffff);}"
-    // Locked while a firmware upgrade holds the port: it must not look clickable.
-    "QPushButton:disabled{color:#8a8a8a;border-color:#777777;background:#c8c8c8;}";
-
-const char *const kComboStyle =
-    "QComboBox{border:1px solid gray;border-radius:3px;padding:1px 18px 1px 3px;min-width:6em;"
-    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #E1E1E1,stop:1 #D3D3D3);}"
-    "QComboBox:on{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #D3D3D3,"
-    "stop:1 #E1E1E1);}"
-    "QComboBox::drop-down{subcontrol-origin:padding;subcontrol-position:top right;width:15px;"
-    "border-left-width:1px;border-left-color:darkgray;border-left-style:solid;}"
-    "QComboBox::down-arrow{image:url(:/images/arrow_down.png);}";
-
-const char *const kPageListStyle =
-    "QListWidget{border:none;background:transparent;color:white;}"
-    // The padding keeps icon and text inside the highlight's rounded outline, which is stretched
-    // over the whole entry.
-    "QListWidget::item{background:transparent;padding:3px 8px 5px 8px;margin:0px;}"
-    "QListWidget::item:selected{color:#00cccc;border-image:url(://images/bi.png);}";
 
 // Small enough that an entry with its padding and the spacing above and below it fits the list's
 // height.
@@ -50,6 +24,7 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
 {
     const QFont arial(QStringLiteral("Arial"));
     setFont(arial);
+    setStyleSheet(StyleSheet::chrome());
     m_connectButton->setObjectName(QStringLiteral("pushButtonConnect"));
     m_refreshButton->setObjectName(QStringLiteral("pushButtonRefresh"));
     m_portSelector->setObjectName(QStringLiteral("comboBoxPort"));
@@ -57,13 +32,10 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     buildPageList(withInternalPage);
 
     m_connectButton->setMinimumSize(60, 30);
-    m_connectButton->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(0).arg(80));
     m_refreshButton->setFixedSize(24, 24);
     m_refreshButton->setIcon(QIcon(QStringLiteral(":/images/refresh.ico")));
     m_refreshButton->setToolTip(tr("Refresh the port list"));
-    m_refreshButton->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(2).arg(24));
     m_portSelector->setMinimumSize(60, 20);
-    m_portSelector->setStyleSheet(QString::fromLatin1(kComboStyle));
     m_portSelector->setFont(arial);
     m_connectButton->setFont(arial);
 
@@ -93,7 +65,6 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setMaximumHeight(90);
     m_pageList->setSpacing(kPageListSpacing);
     m_pageList->setFocusPolicy(Qt::NoFocus);
-    m_pageList->setStyleSheet(QString::fromLatin1(kPageListStyle));
 
     struct Entry
     {

@@ -4,6 +4,7 @@
 #include "firmwareimage.h"
 #include "firmwareupgradelib.h"
 #include "portnaming.h"
+#include "stylesheet.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
@@ -35,16 +36,6 @@ constexpr int kCornerRadius = 8;
 constexpr qint64 kMaxFirmwareFileBytes =
     fwupgrade::FirmwareImage::kHeaderSize + qint64(fwupgrade::FirmwareImage::kMaxImageLength);
 
-const char *const kDisabledButtonStyle =
-    "QPushButton:disabled{border:1px solid #0a1320;color:#6a6864;"
-    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #666666,stop:1.0 #888888);}";
-
-const char *const kProgressBarStyle =
-    "QProgressBar{border:1px solid #3a3a3a;border-radius:5px;padding:3px;"
-    "background:#4a4a4a;color:white;text-align:center;}"
-    "QProgressBar::chunk{border-radius:3px;background:qlineargradient(x1:0,y1:0.5,x2:1,y2:0.5,"
-    "stop:0 rgba(160,160,255,255),stop:1 rgba(80,80,160,255));}";
-
 } // namespace
 
 FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
@@ -52,12 +43,7 @@ FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
-    const QString buttonStyle = update::pushButtonStyle();
-    m_ui->pushButtonClose->setStyleSheet(buttonStyle);
-    m_ui->pushButtonRefresh->setStyleSheet(buttonStyle);
-    m_ui->pushButtonDownloadFirmware->setStyleSheet(buttonStyle +
-                                                    QLatin1String(kDisabledButtonStyle));
-    m_ui->progressBar->setStyleSheet(QLatin1String(kProgressBarStyle));
+    setStyleSheet(StyleSheet::chrome());
 
     connect(m_ui->pushButtonClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->pushButtonRefresh, &QPushButton::clicked, this,

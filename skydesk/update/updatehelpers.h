@@ -13,9 +13,6 @@ QString versionText(quint16 version);
 // port reports. A null string for codes without a text.
 QString reportLine(quint32 code, const QString &portLabel);
 
-// The push-button look shared by the update page and the download dialog.
-QString pushButtonStyle();
-
 } // namespace update
 
 #endif // SKYDESK_UPDATEHELPERS_H

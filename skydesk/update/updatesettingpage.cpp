@@ -50,10 +50,6 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("updatesettingpage"));
-    m_ui->pushButtonStartUpgrade->setStyleSheet(update::pushButtonStyle());
-    m_ui->pushButtonOpenFile->setStyleSheet(update::pushButtonStyle());
-
-    m_ui->webView->setStyleSheet(QStringLiteral("background-color:transparent"));
     m_ui->webView->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
     showHelpDocument(m_ui->webView,
                      documentFolder(AppSettings::languageCode()) + QStringLiteral("info.html"));

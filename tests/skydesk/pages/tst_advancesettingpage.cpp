@@ -6,6 +6,7 @@
 #include "documentfolder.h"
 #include "fieldmarks.h"
 #include "parameterfields.h"
+#include "stylesheet.h"
 #include "telemetry.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
@@ -69,6 +70,29 @@ bool captionsFit(QWidget *picture, const QRect &bounds, QString *why)
         }
     }
     return true;
+}
+
+// The state property the page lights a switch position's label or combo box by.
+QString zoneOf(const QWidget *control)
+{
+    return control->property("zone").toString();
+}
+
+// The colour just inside a control's frame, half way down its left edge: its background.
+QColor backgroundOf(QWidget *control)
+{
+    const QImage shot = control->grab().toImage();
+    return shot.pixelColor(2, shot.height() / 2);
+}
+
+const QColor kLitGreen(0x00, 0xbb, 0x00);
+const QColor kOutOfRangeBackground(0xfd, 0xe2, 0xe2);
+
+// The grey of the go-home plates and of the IOC boxes when no switch position lights them.
+bool isPlainGrey(const QColor &colour)
+{
+    return qAbs(colour.red() - colour.blue()) < 8 && qAbs(colour.red() - colour.green()) < 8 &&
+           colour.red() >= 0xA0 && colour.red() <= 0xE1;
 }
 
 } // namespace
@@ -311,46 +335,63 @@ private slots:
 
     void goHomeSwitchHighlightMoves()
     {
+        m_page->setStyleSheet(StyleSheet::pageArea()); // drawn as in the page area
         setField("ChannelMap7", 3);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(1);
         g_rc_channel[2] = 500; // p = 60: standby
         m_page->updateTelemetryInfo();
         QCOMPARE(ui->horizontalSliderGoHome->value(), 60);
-        QCOMPARE(ui->labelGoHomeStandby->styleSheet(), QStringLiteral("background:#00bb00"));
+        QCOMPARE(zoneOf(ui->labelGoHomeStandby), QStringLiteral("lit"));
+        QCOMPARE(backgroundOf(ui->labelGoHomeStandby), kLitGreen);
+        QVERIFY(isPlainGrey(backgroundOf(ui->labelGoHomeStart)));
         g_rc_channel[2] = -500; // p = -59: start
         m_page->updateTelemetryInfo();
-        QCOMPARE(ui->labelGoHomeStart->styleSheet(), QStringLiteral("background:#00bb00"));
-        QVERIFY(ui->labelGoHomeStandby->styleSheet().contains("#AAAAAA"));
+        QCOMPARE(zoneOf(ui->labelGoHomeStart), QStringLiteral("lit"));
+        QCOMPARE(backgroundOf(ui->labelGoHomeStart), kLitGreen);
+        QCOMPARE(zoneOf(ui->labelGoHomeStandby), QStringLiteral("idle"));
+        const QColor standby = backgroundOf(ui->labelGoHomeStandby);
+        QVERIFY2(isPlainGrey(standby), qPrintable(standby.name()));
         QCOMPARE(m_page->goHomeZonePainted(), 2);
         g_rc_channel[2] = 0;
         m_page->updateTelemetryInfo();
-        QVERIFY(ui->labelGoHomeStart->styleSheet().contains("#AAAAAA"));
+        QCOMPARE(zoneOf(ui->labelGoHomeStart), QStringLiteral("idle"));
+        QVERIFY(isPlainGrey(backgroundOf(ui->labelGoHomeStart)));
         QCOMPARE(m_page->goHomeZonePainted(), 0);
     }
 
     void iocSwitchHighlightAndChannelsThatNameNothing()
     {
+        m_page->setStyleSheet(StyleSheet::pageArea());
+        // Functions the boxes show, so no mark covers their look.
+        setField("IocFunctionMiddle", 1);
+        setField("IocFunctionRight", 2);
         setField("ChannelMap8", 8);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(2);
         g_rc_channel[7] = -600; // p = -71: left
         m_page->updateTelemetryInfo();
         QCOMPARE(m_page->iocZonePainted(), 1);
-        QVERIFY(ui->comboBoxIOCLeft->styleSheet().contains("#00bb00"));
+        QCOMPARE(zoneOf(ui->comboBoxIOCLeft), QStringLiteral("active"));
+        QCOMPARE(backgroundOf(ui->comboBoxIOCLeft), kLitGreen);
+        QVERIFY(isPlainGrey(backgroundOf(ui->comboBoxIOCMiddle)));
         g_rc_channel[7] = 600; // right
         m_page->updateTelemetryInfo();
         QCOMPARE(m_page->iocZonePainted(), 3);
-        QVERIFY(ui->comboBoxIOCRight->styleSheet().contains("#00bb00"));
-        QVERIFY(!ui->comboBoxIOCLeft->styleSheet().contains("#00bb00"));
+        QCOMPARE(zoneOf(ui->comboBoxIOCRight), QStringLiteral("active"));
+        QCOMPARE(backgroundOf(ui->comboBoxIOCRight), kLitGreen);
+        QCOMPARE(zoneOf(ui->comboBoxIOCLeft), QStringLiteral("idle"));
+        QVERIFY(isPlainGrey(backgroundOf(ui->comboBoxIOCLeft)));
 
         // Channel numbers past the eight channels name none: no switch position is known, so
         // no combo box stays lit and the indicator returns to the middle.
         setField("ChannelMap8", 200);
         m_page->refreshPage();
         QCOMPARE(m_page->iocZonePainted(), 0);
-        for (QComboBox *box : {ui->comboBoxIOCLeft, ui->comboBoxIOCMiddle, ui->comboBoxIOCRight})
-            QVERIFY2(!box->styleSheet().contains("#00bb00"), qPrintable(box->objectName()));
+        for (QComboBox *box : {ui->comboBoxIOCLeft, ui->comboBoxIOCMiddle, ui->comboBoxIOCRight}) {
+            QVERIFY2(zoneOf(box) != QStringLiteral("active"), qPrintable(box->objectName()));
+            QVERIFY2(isPlainGrey(backgroundOf(box)), qPrintable(box->objectName()));
+        }
         QCOMPARE(ui->horizontalSliderIOC->value(), 0);
         g_rc_channel[7] = -600;
         m_page->updateTelemetryInfo();
@@ -366,7 +407,48 @@ private slots:
         setField("ChannelMap7", 0);
         m_page->refreshPage();
         QCOMPARE(m_page->goHomeZonePainted(), 0);
-        QVERIFY(!ui->labelGoHomeStandby->styleSheet().contains("#00bb00"));
+        QVERIFY(zoneOf(ui->labelGoHomeStandby) != QStringLiteral("lit"));
+        QVERIFY(isPlainGrey(backgroundOf(ui->labelGoHomeStandby)));
+    }
+
+    // A mark on an IOC box shows over the green of a lit switch position; once the value is one
+    // the box shows, the green shows.
+    void marksShowOverALitIocBox()
+    {
+        m_page->setStyleSheet(StyleSheet::pageArea());
+        setField("IocFunctionMiddle", 1);
+        setField("IocFunctionRight", 1); // no function the right position offers
+        setField("ChannelMap8", 8);
+        m_page->refreshPage();
+        ui->tabWidget->setCurrentIndex(2);
+        QCOMPARE(markOf(ui->comboBoxIOCRight), QStringLiteral("outOfRange"));
+        QCOMPARE(backgroundOf(ui->comboBoxIOCRight), kOutOfRangeBackground);
+        g_rc_channel[7] = 600; // right
+        m_page->updateTelemetryInfo();
+        QCOMPARE(zoneOf(ui->comboBoxIOCRight), QStringLiteral("active"));
+        QCOMPARE(backgroundOf(ui->comboBoxIOCRight), kOutOfRangeBackground);
+
+        setField("IocFunctionRight", 2);
+        m_page->refreshPage();
+        m_page->updateTelemetryInfo();
+        QCOMPARE(markOf(ui->comboBoxIOCRight), QString());
+        QCOMPARE(backgroundOf(ui->comboBoxIOCRight), kLitGreen);
+    }
+
+    // The motor level buttons are pictures: the lit one red, the others dark.
+    void levelButtonsShowTheirPictures()
+    {
+        m_page->setStyleSheet(StyleSheet::pageArea());
+        setField("MotorIdel", 2);
+        m_page->refreshPage();
+        const QImage lit = ui->pushButtonMotorIdelSpeedLevel2->grab().toImage();
+        const QImage dark = ui->pushButtonMotorIdelSpeedLevel4->grab().toImage();
+        const QPoint middle(lit.width() / 2, lit.height() / 4); // above the bar in the middle
+        const QColor red = lit.pixelColor(middle);
+        const QColor other = dark.pixelColor(middle);
+        QVERIFY2(red.red() > red.green() + 60 && red.red() > red.blue() + 60,
+                 qPrintable(red.name()));
+        QVERIFY2(other.red() < other.blue() + 20, qPrintable(other.name()));
     }
 
     // A value the controls cannot show is shown as the Part says, and marked with what the

@@ -377,18 +377,19 @@ void TestSkydeskResources::iconsAreSharp()
 void TestSkydeskResources::styleSheetImagesAreSharp()
 {
     // A check box indicator (image) and a motor level button (border image) as the page style
-    // sheet and the advanced settings page style them, shown on the screen: each shows the
-    // picture drawn for the screen's scale, not the normal one enlarged.
+    // sheet styles them, shown on the screen: each shows the picture drawn for the screen's
+    // scale, not the normal one enlarged.
     QWidget area;
     area.setStyleSheet(styleSheetText());
     auto *box = new QCheckBox(&area);
     box->setChecked(true);
     box->move(10, 10);
-    auto *level = new QPushButton(&area);
-    level->setStyleSheet(
-        QStringLiteral("QPushButton{color: white;font: bold 10pt;border:none;border-radius:5px;"
-                       "border-image:url(://images/motor_idel_speed_btn.png);}"));
-    level->setGeometry(10, 40, 56, 34);
+    // The sheet styles the buttons of the motor idle speed box as level buttons.
+    auto *levels = new QGroupBox(&area);
+    levels->setObjectName(QStringLiteral("groupBoxMotorIdelSpeed"));
+    levels->setGeometry(0, 30, 100, 70);
+    auto *level = new QPushButton(levels);
+    level->setGeometry(10, 10, 56, 34);
     area.resize(100, 100);
     area.show();
     QVERIFY(QTest::qWaitForWindowExposed(&area));
@@ -406,7 +407,8 @@ void TestSkydeskResources::styleSheetImagesAreSharp()
         box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
     const Look looks[] = {
         {indicator.translated(box->pos()), QStringLiteral(":/images/checkbox/checked.png")},
-        {level->geometry(), QStringLiteral(":/images/motor_idel_speed_btn.png")},
+        {level->geometry().translated(levels->pos()),
+         QStringLiteral(":/images/motor_idel_speed_btn.png")},
     };
     for (const Look &look : looks) {
         QCOMPARE(look.rect.size(), load(look.picture).size());
