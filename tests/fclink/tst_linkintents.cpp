@@ -7,6 +7,7 @@
 #include "parameterblock.h"
 #include "parameterfields.h"
 #include "parameterslices.h"
+#include "signalarguments.h"
 
 #include <QtTest>
 
@@ -20,10 +21,7 @@ constexpr int kWaitMs = 8000;
 
 QList<int> codes(const QSignalSpy &spy)
 {
-    QList<int> list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toInt();
-    return list;
+    return argumentSequence<int>(spy);
 }
 
 // The command bytes of the requests, each run of equal ones once, without the empty command.

@@ -7,10 +7,6 @@
         <source>Invalid Param!</source>
         <translation>Ungültiger Parameter!</translation>
     </message>
-    <message>
-        <source>ioc function2: %1</source>
-        <translation>ioc function2: %1</translation>
-    </message>
 </context>
 <context>
     <name>AdvanceSettingPageUi</name>
