@@ -4,6 +4,7 @@
 #include "fcsimprocess.h"
 #include "portnaming.h"
 #include "signalarguments.h"
+#include "simulatortest.h"
 #include "telemetry.h"
 #include "uavparam.h"
 
@@ -101,33 +102,11 @@ void writeDistinctValues(quint8 seed)
 
 } // namespace
 
-class TestCommrt : public QObject
+class TestCommrt : public SimulatorTest
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FcsimProcess> m_sim;
-
-    bool startSim(const QStringList &arguments = {})
-    {
-        m_sim = std::make_unique<FcsimProcess>(m_dir->path());
-        return m_sim->start(arguments);
-    }
-
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-    }
-
-    void cleanup()
-    {
-        m_sim.reset();
-        m_dir.reset();
-    }
-
     void idleLinkSendsNothing()
     {
         QVERIFY(startSim());

@@ -8,6 +8,7 @@
 #include "parameterfields.h"
 #include "parameterslices.h"
 #include "signalarguments.h"
+#include "simulatortest.h"
 
 #include <QtTest>
 
@@ -106,33 +107,11 @@ struct LinkUnderTest
 
 } // namespace
 
-class TestLinkIntents : public QObject
+class TestLinkIntents : public SimulatorTest
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FcsimProcess> m_sim;
-
-    bool startSim(const QStringList &arguments = {})
-    {
-        m_sim = std::make_unique<FcsimProcess>(m_dir->path());
-        return m_sim->start(arguments);
-    }
-
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-    }
-
-    void cleanup()
-    {
-        m_sim.reset();
-        m_dir.reset();
-    }
-
     void calibrateSendsTheSensorsCommand_data()
     {
         QTest::addColumn<fclink::Sensor>("sensor");
