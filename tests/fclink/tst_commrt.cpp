@@ -2,6 +2,7 @@
 #include "blockaccess.h"
 #include "commrt.h"
 #include "fcsimprocess.h"
+#include "linkundertest.h"
 #include "portnaming.h"
 #include "signalarguments.h"
 #include "simulatortest.h"
@@ -21,12 +22,6 @@ namespace {
 
 constexpr int kWaitMs = 8000;
 
-// The status and connection-state codes in the order the link emitted them.
-QList<int> codes(const QSignalSpy &spy)
-{
-    return argumentSequence<int>(spy);
-}
-
 QList<int> headsOf(const QList<FcsimProcess::Request> &requests)
 {
     QList<int> heads;
@@ -42,55 +37,6 @@ QList<int> range(int from, int to)
         list << i;
     return list;
 }
-
-// One link object wired to signal spies, destroyed properly at the end of each test.
-struct LinkUnderTest
-{
-    Commrt *link = Commrt::createClass();
-    QSignalSpy connectState{link, &Commrt::connectStateText};
-    QSignalSpy status{link, &Commrt::statusChangedText};
-    QSignalSpy parameters{link, &Commrt::parametersChanged};
-    QSignalSpy telemetry{link, &Commrt::telemetryChanged};
-    QSignalSpy verified{link, &Commrt::uploadVerified};
-    QSignalSpy lost{link, &Commrt::portLost};
-    QSignalSpy reopened{link, &Commrt::portReopened};
-    // The connection state as a window shows it: received on this thread, in arrival order
-    // (the spies above record in the emitting thread, at once).
-    QObject window;
-    int shownConnection = -1;
-
-    LinkUnderTest()
-    {
-        QObject::connect(link, &Commrt::connectStateText, &window,
-                         [this](quint16 state) { shownConnection = state; });
-        link->start();
-    }
-    ~LinkUnderTest()
-    {
-        link->stop();
-        Commrt::destroyClass(link);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    bool connectTo(const QString &port)
-    {
-        link->setPortName(port);
-        link->connectCom();
-        return parameters.wait(kWaitMs) || parameters.count() > 0;
-    }
-
-    // Writes the fields, asks for an upload and waits for the verification's verdict.
-    bool uploadAndVerify(const std::function<void()> &edit)
-    {
-        {
-            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-            edit();
-        }
-        const int before = verified.count();
-        link->setSubframeHead(1);
-        return QTest::qWaitFor([&] { return verified.count() > before; }, 3 * kWaitMs);
-    }
-};
 
 // The block a controller with default settings would not hold: every byte differs from it.
 void writeDistinctValues(quint8 seed)
@@ -130,7 +76,7 @@ private slots:
         QVERIFY(startSim({"--firmware", "112"}));
         LinkUnderTest t;
         QVERIFY(t.connectTo(m_sim->linkPath()));
-        QCOMPARE(codes(t.connectState), QList<int>{1});
+        QCOMPARE(argumentSequence<int>(t.connectState), QList<int>{1});
         QCOMPARE(t.parameters.count(), 1);
         QVERIFY(t.link->isConnected());
         QCOMPARE(blockaccess::blockNow(), m_sim->block());
@@ -147,7 +93,8 @@ private slots:
         QCOMPARE(headsOf(requests.mid(0, 14)), range(129, 142));
         QCOMPARE(headsOf(requests.mid(14, 8)),
                  (QList<int>{192, 193, 196, 195, 192, 193, 196, 195}));
-        QCOMPARE(codes(t.connectState), QList<int>{1}); // no repeats while replies keep coming
+        QCOMPARE(argumentSequence<int>(t.connectState),
+                 QList<int>{1}); // no repeats while replies keep coming
         QVERIFY(t.status.isEmpty());
     }
 
@@ -168,8 +115,8 @@ private slots:
             uavParam.MaxPhiByhand = 250;
         }
         t.link->setSubframeHead(1);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(4), kWaitMs);
-        QCOMPARE(codes(t.status), (QList<int>{5, 4}));
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(4), kWaitMs);
+        QCOMPARE(argumentSequence<int>(t.status), (QList<int>{5, 4}));
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->block(), blockaccess::blockNow(), kWaitMs);
 
         // Slices go out in order, each repeated only while its answer is late (a loaded machine
@@ -190,15 +137,15 @@ private slots:
         QVERIFY(t.connectTo(m_sim->linkPath()));
 
         t.link->setCommand(12);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(8), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(8), kWaitMs);
         QCOMPARE(int(t.link->currentCommand()), 0);
 
         t.link->setCommand(13);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(11), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(11), kWaitMs);
         QCOMPARE(int(t.link->currentCommand()), 0);
 
         t.link->setCommand(2);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(6), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(6), kWaitMs);
         QVERIFY(QFile::exists(m_dir->filePath("state.conf")));
 
         // A command without a result stays in every request until another replaces it.
@@ -223,8 +170,8 @@ private slots:
         silent.start();
         QVERIFY(t.connectState.wait(kWaitMs));
         const qint64 detectedAfter = silent.elapsed();
-        QCOMPARE(codes(t.connectState), QList<int>{0});
-        QCOMPARE(codes(t.status), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.connectState), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.status), QList<int>{0});
         QVERIFY2(detectedAfter > 1500 && detectedAfter < 6000,
                  qPrintable(QString::number(detectedAfter)));
         QVERIFY(!t.link->isConnected());
@@ -240,7 +187,7 @@ private slots:
         const int readsBefore = t.parameters.count();
         m_sim->sendSignal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(t.parameters.count(), readsBefore + 1, kWaitMs);
-        QCOMPARE(codes(t.connectState), (QList<int>{0, 1}));
+        QCOMPARE(argumentSequence<int>(t.connectState), (QList<int>{0, 1}));
         QCOMPARE(blockaccess::blockNow(), m_sim->block());
     }
 
@@ -252,8 +199,8 @@ private slots:
         t.status.clear();
         t.connectState.clear();
         t.link->disconnectCom();
-        QCOMPARE(codes(t.status), QList<int>{0});
-        QCOMPARE(codes(t.connectState), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.status), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.connectState), QList<int>{0});
         QVERIFY(!t.link->isConnected());
         QCOMPARE(int(t.link->currentSubframeHead()), 0);
 
@@ -264,7 +211,7 @@ private slots:
 
         t.link->connectCom();
         QTRY_COMPARE_WITH_TIMEOUT(t.parameters.count(), 2, kWaitMs);
-        QCOMPARE(codes(t.connectState), (QList<int>{0, 1}));
+        QCOMPARE(argumentSequence<int>(t.connectState), (QList<int>{0, 1}));
     }
 
     void unplugReportsLossOnceAndConnectWorksAgain()
@@ -277,10 +224,10 @@ private slots:
 
         m_sim->kill();
         QTRY_VERIFY_WITH_TIMEOUT(!t.link->isPortOpen(), kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(codes(t.connectState), QList<int>{0}, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(argumentSequence<int>(t.connectState), QList<int>{0}, kWaitMs);
         QTest::qWait(1000); // no flood of reports, no reopened port
-        QCOMPARE(codes(t.connectState), QList<int>{0});
-        QCOMPARE(codes(t.status), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.connectState), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.status), QList<int>{0});
         QVERIFY(!t.link->isPortOpen());
 
         QVERIFY(startSim());
@@ -295,7 +242,7 @@ private slots:
         LinkUnderTest t;
         t.link->setPortName(m_dir->filePath("absent-device"));
         t.link->connectCom();
-        QCOMPARE(codes(t.status), QList<int>{2});
+        QCOMPARE(argumentSequence<int>(t.status), QList<int>{2});
         QCOMPARE(int(t.link->lastOpenError()), int(fclink::PortOpenError::NoSuchDevice));
 
         // The next Connect on a good port must read the block, not run on with head 0.
@@ -378,7 +325,8 @@ private slots:
         }
         t.link->setSubframeHead(1);
         // Wait until the read-back is under way, then edit again.
-        QVERIFY(QTest::qWaitFor([&] { return codes(t.status).contains(4); }, kWaitMs));
+        QVERIFY(
+            QTest::qWaitFor([&] { return argumentSequence<int>(t.status).contains(4); }, kWaitMs));
         QVERIFY(QTest::qWaitFor([&] { return t.link->currentSubframeHead() >= 131; }, kWaitMs));
         QVERIFY(t.verified.isEmpty());
         QVERIFY(t.uploadAndVerify([] { uavParam.PKp = -33; }));
@@ -463,7 +411,7 @@ private slots:
         });
         QTRY_VERIFY_WITH_TIMEOUT(!t.link->isPortOpen(), kWaitMs);
         QTest::qWait(200);
-        QCOMPARE(codes(t.connectState), QList<int>{0});
+        QCOMPARE(argumentSequence<int>(t.connectState), QList<int>{0});
         QVERIFY(!t.link->isConnected());
     }
 
@@ -538,7 +486,7 @@ private slots:
         QSignalSpy failed(t.link, &Commrt::portOpenFailed);
         t.link->setPortName(m_sim->linkPath());
         t.link->connectCom();
-        QCOMPARE(codes(t.status), QList<int>{2});
+        QCOMPARE(argumentSequence<int>(t.status), QList<int>{2});
         QCOMPARE(failed.count(), 1);
         QCOMPARE(failed.last().at(0).toString(), m_sim->linkPath());
         QCOMPARE(failed.last().at(1).toInt(), int(fclink::PortOpenError::InUse));
@@ -563,7 +511,7 @@ private slots:
             }
             t.status.clear();
             t.link->setSubframeHead(1);
-            QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(4), 3 * kWaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(4), 3 * kWaitMs);
             QTRY_COMPARE_WITH_TIMEOUT(m_sim->block(), blockaccess::blockNow(), kWaitMs);
         }
     }
@@ -573,7 +521,7 @@ private slots:
         LinkUnderTest t;
         t.link->setPortName(m_dir->filePath("absent-device"));
         t.link->connectCom();
-        QCOMPARE(codes(t.status), QList<int>{2});
+        QCOMPARE(argumentSequence<int>(t.status), QList<int>{2});
         QVERIFY(t.connectState.isEmpty());
         QVERIFY(!t.link->isPortOpen());
 

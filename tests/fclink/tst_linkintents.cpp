@@ -4,6 +4,7 @@
 #include "blockaccess.h"
 #include "commrt.h"
 #include "fcsimprocess.h"
+#include "linkundertest.h"
 #include "parameterblock.h"
 #include "parameterfields.h"
 #include "parameterslices.h"
@@ -19,11 +20,6 @@ Q_DECLARE_METATYPE(fclink::Sensor)
 namespace {
 
 constexpr int kWaitMs = 8000;
-
-QList<int> codes(const QSignalSpy &spy)
-{
-    return argumentSequence<int>(spy);
-}
 
 // The command bytes of the requests, each run of equal ones once, without the empty command.
 QList<int> commandsOf(const QList<FcsimProcess::Request> &requests)
@@ -77,34 +73,6 @@ const fclink::ParameterField &field(const char *name)
     return *found;
 }
 
-struct LinkUnderTest
-{
-    Commrt *link = Commrt::createClass();
-    QSignalSpy status{link, &Commrt::statusChangedText};
-    QSignalSpy parameters{link, &Commrt::parametersChanged};
-    QSignalSpy verified{link, &Commrt::uploadVerified};
-
-    LinkUnderTest() { link->start(); }
-    ~LinkUnderTest()
-    {
-        link->stop();
-        Commrt::destroyClass(link);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    bool connectTo(const QString &port)
-    {
-        link->setPortName(port);
-        link->connectCom();
-        return parameters.wait(kWaitMs) || parameters.count() > 0;
-    }
-
-    bool waitForVerification(int before)
-    {
-        return QTest::qWaitFor([&] { return verified.count() > before; }, 3 * kWaitMs);
-    }
-};
-
 } // namespace
 
 class TestLinkIntents : public SimulatorTest
@@ -136,8 +104,8 @@ private slots:
 
         t.link->calibrate(sensor);
         QCOMPARE(int(t.link->currentCommand()), code);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(okStatus), kWaitMs);
-        QVERIFY(!codes(t.status).contains(failStatus));
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(okStatus), kWaitMs);
+        QVERIFY(!argumentSequence<int>(t.status).contains(failStatus));
         QCOMPARE(int(t.link->currentCommand()), 0); // the result ends the command
         QCOMPARE(commandsOf(m_sim->requests().mid(before)), QList<int>{code});
     }
@@ -148,8 +116,8 @@ private slots:
         LinkUnderTest t;
         QVERIFY(t.connectTo(m_sim->linkPath()));
         t.link->calibrate(fclink::Sensor::Accelerometers);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(9), kWaitMs);
-        QVERIFY(!codes(t.status).contains(8));
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(9), kWaitMs);
+        QVERIFY(!argumentSequence<int>(t.status).contains(8));
         QVERIFY(m_sim->receivedCommand(12));
     }
 
@@ -163,8 +131,8 @@ private slots:
         const int before = m_sim->requests().size();
 
         t.link->writeFlash();
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(6), kWaitMs);
-        QVERIFY(!codes(t.status).contains(7));
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(6), kWaitMs);
+        QVERIFY(!argumentSequence<int>(t.status).contains(7));
         QVERIFY(QFile::exists(state));
         QCOMPARE(commandsOf(m_sim->requests().mid(before)), QList<int>{2});
     }
@@ -225,7 +193,7 @@ private slots:
         QCOMPARE(t.verified.last().at(0).toBool(), true);
         QCOMPARE(m_sim->block(), toVector(block));
         QCOMPARE(blockaccess::blockNow(), toVector(block));
-        QCOMPARE(codes(t.status), (QList<int>{5, 4}));
+        QCOMPARE(argumentSequence<int>(t.status), (QList<int>{5, 4}));
         QCOMPARE(writeSlicesOf(m_sim->requests().mid(requestsBefore)), oneToFourteen());
     }
 
@@ -305,7 +273,7 @@ private slots:
         QVERIFY(!t.link->isUploading());
         t.link->uploadParameters(distinctBlock(3));
         QTRY_VERIFY_WITH_TIMEOUT(t.link->isUploading(), kWaitMs);
-        QTRY_VERIFY_WITH_TIMEOUT(codes(t.status).contains(4), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(4), kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!t.link->isUploading(), kWaitMs);
     }
 };

@@ -1,6 +1,7 @@
 #include "updateconfigdocument.h"
 
 #include <QFile>
+#include <QTest>
 
 QByteArray updateConfigDocument(const QString &product, int version, const QString &files,
                                 const QString &notes)
@@ -14,4 +15,16 @@ QByteArray updateConfigDocument(const QString &product, int version, const QStri
         .replace(QLatin1String("@FILES@"), files)
         .replace(QLatin1String("@NOTES@"), notes)
         .toUtf8();
+}
+
+QByteArray withVersionText(QByteArray document, const QString &version)
+{
+    return document.replace("version=\"0\"", "version=\"" + version.toUtf8() + "\"");
+}
+
+void addBadServerVersionRows()
+{
+    QTest::addColumn<QString>("version");
+    for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
+        QTest::newRow(bad) << QString::fromLatin1(bad);
 }

@@ -10,4 +10,10 @@
 QByteArray updateConfigDocument(const QString &product, int version, const QString &files,
                                 const QString &notes);
 
+// The document with another text in its version attribute, which must hold "0" before.
+QByteArray withVersionText(QByteArray document, const QString &version);
+
+// Data rows, column "version", of server versions that are no plain 16-bit decimal number.
+void addBadServerVersionRows();
+
 #endif // TESTS_UPDATECONFIGDOCUMENT_H

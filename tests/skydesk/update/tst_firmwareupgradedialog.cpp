@@ -493,18 +493,12 @@ private slots:
 
     // Only a plain decimal number within 16 bits is a version; anything else is the server's
     // error, never a version of its own.
-    void badServerVersionIsAServerError_data()
-    {
-        QTest::addColumn<QString>("version");
-        for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
-            QTest::newRow(bad) << QString::fromLatin1(bad);
-    }
+    void badServerVersionIsAServerError_data() { addBadServerVersionRows(); }
 
     void badServerVersionIsAServerError()
     {
         QFETCH(QString, version);
-        QByteArray document = config("QM-TV", 0);
-        document.replace("version=\"0\"", "version=\"" + version.toUtf8() + "\"");
+        const QByteArray document = withVersionText(config("QM-TV", 0), version);
         QVERIFY(m_server->put(kConfig, document));
         FirmwareUpgradeDialog dialog;
         dialog.setCurrentVersion(100);
