@@ -16,7 +16,7 @@ export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 # assistant for the flight controller's port.
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqt5webkit5-dev
+    qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
     libqt5svg5-dev
     libcurl4-openssl-dev
     clang libclang-rt-14-dev

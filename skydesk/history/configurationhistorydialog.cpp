@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "documentfolder.h"
+#include "helpbrowser.h"
 #include "snapshotrecorder.h"
 #include "ui_configurationhistorydialog.h"
 
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QWebView>
 
 namespace {
 
@@ -72,8 +72,8 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
     connect(m_link, &Commrt::uploadVerified, this, &ConfigurationHistoryDialog::onUploadVerified);
     connect(m_link, &Commrt::connectStateText, this, &ConfigurationHistoryDialog::updateButtons);
     // What the window is for, until the first comparison takes its place.
-    m_ui->webViewHelp->load(
-        QUrl(documentFolder(AppSettings::languageCode()) + QStringLiteral("History.html")));
+    m_ui->webViewHelp->showDocument(documentFolder(AppSettings::languageCode()) +
+                                    QStringLiteral("History.html"));
     showHelp();
     reloadSnapshots();
 }

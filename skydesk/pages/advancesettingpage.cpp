@@ -4,6 +4,7 @@
 #include "commrt.h"
 #include "diagramcaptions.h"
 #include "documentfolder.h"
+#include "helpbrowser.h"
 #include "hidpipixmap.h"
 #include "logcategories.h"
 #include "parameterbinder.h"
@@ -15,8 +16,6 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QMouseEvent>
-#include <QWebSettings>
-#include <QWebView>
 
 #include <cmath>
 
@@ -72,12 +71,8 @@ AdvanceSettingPage::~AdvanceSettingPage()
 
 void AdvanceSettingPage::setUpHelp()
 {
-    for (int view = 0; view < HelpViewCount; ++view) {
-        QWebView *web = helpView(static_cast<HelpView>(view));
-        web->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
-        web->settings()->setFontFamily(QWebSettings::StandardFont, QStringLiteral("Arial"));
+    for (int view = 0; view < HelpViewCount; ++view)
         showHelp(static_cast<HelpView>(view), 0, QLatin1String(kSectionDefaults[view]));
-    }
     m_helpTopics = {
         {m_ui->groupBoxMotorIdelSpeed, MotorHelp, 1, "Motor_MotorIdleSpeed.html"},
         {m_ui->groupBoxEnhancedFailsafeMethods, FailSafeHelp, 1,
@@ -502,27 +497,22 @@ void AdvanceSettingPage::updateIocSwitch()
     m_iocZonePainted = m_iocZone;
 }
 
-QWebView *AdvanceSettingPage::helpView(HelpView view) const
+HelpBrowser *AdvanceSettingPage::helpView(HelpView view) const
 {
-    QWebView *views[] = {m_ui->webViewMotor, m_ui->webViewFailSafe, m_ui->webViewIOC,
-                         m_ui->webViewVoltage, m_ui->webViewLimit};
+    HelpBrowser *views[] = {m_ui->webViewMotor, m_ui->webViewFailSafe, m_ui->webViewIOC,
+                            m_ui->webViewVoltage, m_ui->webViewLimit};
     return views[view];
 }
 
 void AdvanceSettingPage::showHelp(HelpView view, int topic, const QString &document)
 {
     m_helpTopic[view] = topic;
-    m_helpDocument[view] = m_documentFolder + document;
-    showHelpDocument(helpView(view), m_helpDocument[view]);
+    helpView(view)->showDocument(m_documentFolder + document);
 }
 
-QString AdvanceSettingPage::documentShown(const QWebView *view) const
+QString AdvanceSettingPage::documentShown(const HelpBrowser *view) const
 {
-    for (int v = 0; v < HelpViewCount; ++v) {
-        if (helpView(static_cast<HelpView>(v)) == view)
-            return m_helpDocument[v];
-    }
-    return QString();
+    return view ? view->address() : QString();
 }
 
 bool AdvanceSettingPage::eventFilter(QObject *watched, QEvent *event)

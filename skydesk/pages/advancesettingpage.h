@@ -7,8 +7,8 @@
 
 class Commrt;
 class ParameterBinder;
+class HelpBrowser;
 class QGroupBox;
-class QWebView;
 
 namespace Ui {
 class AdvanceSettingPageUi;
@@ -38,7 +38,7 @@ public:
     Ui::AdvanceSettingPageUi *form() const { return m_ui; }
     int goHomeZonePainted() const { return m_goHomeZonePainted; }
     int iocZonePainted() const { return m_iocZonePainted; }
-    QString documentShown(const QWebView *view) const;
+    QString documentShown(const HelpBrowser *view) const;
     // Sends what is typed in a box of the page but not yet committed.
     void commitPendingEdits();
 
@@ -107,7 +107,7 @@ private:
     void clearSwitchHighlights();
     void updateGoHomeSwitch();
     void updateIocSwitch();
-    QWebView *helpView(HelpView view) const;
+    HelpBrowser *helpView(HelpView view) const;
     void showHelp(HelpView view, int topic, const QString &document);
 
     Commrt *m_link;
@@ -120,7 +120,6 @@ private:
     QPixmap m_stickPictures[3];
     QString m_documentFolder;
     int m_helpTopic[HelpViewCount] = {};
-    QString m_helpDocument[HelpViewCount];
     QList<HelpTopic> m_helpTopics;
     qint16 *m_goHomeSwitchChannel = nullptr;
     qint16 *m_iocSwitchChannel = nullptr;

@@ -3,20 +3,10 @@
 
 #include <QString>
 
-class QWebView;
-
 // Help documents lie in a folder per language under doc/: beside the program, or, when the
 // program has none for the language, in the working directory. The address is a file URL ending
 // in a slash, to which a page appends the document's file name. A language code without a folder
 // yields the doc/ folder itself, where no document is found.
 QString documentFolder(quint8 languageCode);
-
-// Shows the document at a file address in the view, or, when there is no such file, a short page
-// in the interface language that names the missing document (instead of the web view's own
-// error text).
-void showHelpDocument(QWebView *view, const QString &address);
-
-// That page, as HTML.
-QString missingHelpDocumentPage(const QString &fileName);
 
 #endif // SKYDESK_DOCUMENTFOLDER_H

@@ -5,6 +5,7 @@
 #include "documentfolder.h"
 #include "firmwareupgradedialog.h"
 #include "firmwareupgradelib.h"
+#include "helpbrowser.h"
 #include "messagestyle.h"
 #include "portnaming.h"
 #include "ui_updatesettingpage.h"
@@ -30,7 +31,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QWebView>
 
 namespace {
 
@@ -50,9 +50,8 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("updatesettingpage"));
-    m_ui->webView->page()->setLinkDelegationPolicy(QWebPage::DontDelegateLinks);
-    showHelpDocument(m_ui->webView,
-                     documentFolder(AppSettings::languageCode()) + QStringLiteral("info.html"));
+    m_ui->webView->showDocument(documentFolder(AppSettings::languageCode()) +
+                                QStringLiteral("info.html"));
 
     connect(m_ui->pushButtonOpenFile, &QPushButton::clicked, this,
             &updatesettingpage::openFirmwareFile);
@@ -87,7 +86,7 @@ updatesettingpage::~updatesettingpage()
 
 QString updatesettingpage::noteAddress() const
 {
-    return m_ui->webView->url().toString();
+    return m_ui->webView->address();
 }
 
 void updatesettingpage::refreshPage()

@@ -38,7 +38,7 @@ public:
     QString updateContent() const { return m_updateContent; }
     // Whether an online check is waiting for its reply.
     bool isChecking() const { return m_reply != nullptr; }
-    // The page's web view address (the note document).
+    // The address of the note document in the page's help panel.
     QString noteAddress() const;
 
     // The updater program: "Updater" (".exe" on Windows) beside the running program, else in

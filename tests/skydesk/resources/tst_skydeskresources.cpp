@@ -834,7 +834,7 @@ void TestSkydeskResources::styleSheetStylesThePagesControls()
         QStringLiteral("QGroupBox::title"),
         QStringLiteral("subcontrol-origin: margin;"),
         QStringLiteral("subcontrol-position: top center;"),
-        QStringLiteral("QWebView"),
+        QStringLiteral("HelpBrowser {"),
         QStringLiteral("QComboBox::down-arrow"),
         QStringLiteral("QSpinBox::up-arrow"),
         QStringLiteral("QDoubleSpinBox::down-arrow"),

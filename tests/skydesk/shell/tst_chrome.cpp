@@ -1,11 +1,14 @@
 // The shell's own controls: status bar texts, sprite buttons, the title bar's drag zone, the
-// link label, the connection bar, the page area's telemetry routing and the settings file.
+// link label, the connection bar, the page area's telemetry routing, the settings file and the
+// help panels (documents, their links, missing documents).
 #include "advancesettingpage.h"
 #include "appsettings.h"
 #include "clickedlabel.h"
 #include "commrt.h"
+#include "configurationhistorydialog.h"
 #include "contentwidget.h"
 #include "documentfolder.h"
+#include "helpbrowser.h"
 #include "linkmessages.h"
 #include "singleinstanceguard.h"
 #include "statuswidget.h"
@@ -16,8 +19,6 @@
 #include "ui_advancesettingpage.h"
 #include "updatesettingpage.h"
 
-#include <QWebFrame>
-#include <QWebView>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -75,7 +76,76 @@ void writeRawLanguage(const QString &value)
     settings.setValue("System/lang", value);
 }
 
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(content);
+}
+
+// Clicks the first link to href in the panel, where it is drawn.
+bool clickLink(HelpBrowser *browser, const QString &href)
+{
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != href)
+                continue;
+            QTextCursor cursor(browser->document());
+            cursor.setPosition(fragment.position() + 1);
+            browser->setTextCursor(cursor);
+            browser->ensureCursorVisible();
+            const QPoint at = browser->cursorRect(cursor).center();
+            QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Colour of the first text in the first block of the given heading level, or invalid.
+QColor headingColour(const QTextDocument *document, int level)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == level && block.begin() != block.end())
+            return block.begin().fragment().charFormat().foreground().color();
+    }
+    return QColor();
+}
+
+// The background colours of the document's tables' cells.
+QSet<QString> cellColours(const QTextDocument *document)
+{
+    QSet<QString> colours;
+    QTextFrame *root = document->rootFrame();
+    for (QTextFrame *frame : root->childFrames()) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                const QBrush brush = table->cellAt(row, column).format().background();
+                if (brush.style() != Qt::NoBrush)
+                    colours << brush.color().name();
+            }
+        }
+    }
+    return colours;
+}
+
 } // namespace
+
+// Stands in for the system's browser and mail program: QDesktopServices hands it the addresses.
+class OpenedUrls : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
 
 class TestChrome : public QObject
 {
@@ -553,9 +623,7 @@ private slots:
         QString shown;
         {
             AdvanceSettingPage page(nullptr, link);
-            QWebView *motor = page.form()->webViewMotor;
-            QTRY_VERIFY(!motor->url().isEmpty());
-            shown = motor->url().toLocalFile();
+            shown = page.form()->webViewMotor->source().toLocalFile();
         }
         Commrt::destroyClass(link);
         QDir::setCurrent(started);
@@ -569,12 +637,210 @@ private slots:
         Commrt *link = Commrt::createClass();
         {
             AdvanceSettingPage page(nullptr, link);
-            QWebView *motor = page.form()->webViewMotor;
-            QTRY_VERIFY(motor->page()->mainFrame()->toPlainText().contains("Motor.html"));
-            const QString text = motor->page()->mainFrame()->toPlainText();
+            const QString text = page.form()->webViewMotor->toPlainText();
             QVERIFY2(text.contains("This help page is not available"), qPrintable(text));
+            QVERIFY2(text.contains("Motor.html"), qPrintable(text));
+            QVERIFY(page.documentShown(page.form()->webViewMotor).endsWith("/doc/Motor.html"));
         }
         Commrt::destroyClass(link);
+    }
+
+    void historyWindowShowsTheShortPageForAMissingDocument()
+    {
+        SettingsFileBackup backup;
+        writeRawLanguage("3");
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link);
+            HelpBrowser *help = area.historyDialog()->findChild<HelpBrowser *>("webViewHelp");
+            QVERIFY(help);
+            QVERIFY2(help->toPlainText().contains("History.html"), qPrintable(help->toPlainText()));
+            QVERIFY(help->toPlainText().contains("This help page is not available"));
+        }
+        Commrt::destroyClass(link);
+    }
+
+    // Every help view of the program is a help panel, under its own name.
+    void everyHelpViewIsAHelpPanel()
+    {
+        SettingsFileBackup backup;
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link);
+            QStringList names;
+            for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
+                names << view->objectName();
+            for (const HelpBrowser *view : area.historyDialog()->findChildren<HelpBrowser *>())
+                names << view->objectName();
+            names.sort();
+            QCOMPARE(names, QStringList({"webView", "webViewFailSafe", "webViewHelp", "webViewIOC",
+                                         "webViewLimit", "webViewMotor", "webViewVoltage"}));
+            for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
+                QVERIFY2(view->source().isLocalFile(), qPrintable(view->objectName()));
+        }
+        Commrt::destroyClass(link);
+    }
+
+    void helpLinks_data()
+    {
+        QTest::addColumn<QString>("href");
+        QTest::addColumn<QString>("shownAfter"); // file name shown in the panel afterwards
+        QTest::addColumn<QString>("opened");     // what went to the system's programs
+        QTest::addColumn<bool>("missingPage");
+        QTest::newRow("another document") << "second.html"
+                                          << "second.html" << QString() << false;
+        QTest::newRow("document in the sibling folder") << "../other/third.html"
+                                                        << "third.html" << QString() << false;
+        QTest::newRow("anchor in another document") << "second.html#bottom"
+                                                    << "second.html" << QString() << false;
+        QTest::newRow("web page") << "https://example.org/kesto/help"
+                                  << "first.html"
+                                  << "https://example.org/kesto/help" << false;
+        QTest::newRow("plain web page") << "http://example.org/"
+                                        << "first.html"
+                                        << "http://example.org/" << false;
+        QTest::newRow("mail") << "mailto:support@example.org"
+                              << "first.html"
+                              << "mailto:support@example.org" << false;
+        QTest::newRow("missing document") << "gone.html"
+                                          << "gone.html" << QString() << true;
+        QTest::newRow("other scheme") << "ftp://example.org/file"
+                                      << "first.html" << QString() << false;
+    }
+
+    void helpLinks()
+    {
+        QFETCH(QString, href);
+        QFETCH(QString, shownAfter);
+        QFETCH(QString, opened);
+        QFETCH(bool, missingPage);
+
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath("en_US") && QDir(root.path()).mkpath("other"));
+        const QString folder = root.path() + "/en_US/";
+        const QByteArray filler = QByteArray("<p>Line of text.</p>").repeated(80);
+        writeFile(folder + "first.html", "<html><body><h1>First</h1><p><a href=\"" + href.toUtf8() +
+                                             "\">the link</a></p>" + filler + "</body></html>");
+        writeFile(folder + "second.html", "<html><body><h1>Second</h1>" + filler +
+                                              "<p><a name=\"bottom\"></a>Bottom</p>" + filler +
+                                              "</body></html>");
+        writeFile(root.path() + "/other/third.html", "<html><body><h1>Third</h1></body></html>");
+
+        OpenedUrls system;
+        for (const char *scheme : {"http", "https", "mailto", "ftp"})
+            QDesktopServices::setUrlHandler(scheme, &system, "open");
+
+        HelpBrowser browser;
+        browser.resize(264, 367);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        browser.showDocument(QUrl::fromLocalFile(folder + "first.html").toString());
+        QVERIFY(!browser.isBackwardAvailable());
+        QVERIFY(clickLink(&browser, href));
+
+        for (const char *scheme : {"http", "https", "mailto", "ftp"})
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(QUrl(browser.address()).fileName(), shownAfter);
+        QCOMPARE(system.urls.isEmpty() ? QString() : system.urls.first().toString(), opened);
+        QCOMPARE(system.urls.size(), opened.isEmpty() ? 0 : 1);
+        const QString text = browser.toPlainText();
+        QCOMPARE(text.contains("This help page is not available"), missingPage);
+        if (missingPage)
+            QVERIFY(text.contains("gone.html"));
+        if (href.contains("#bottom"))
+            QVERIFY(browser.verticalScrollBar()->value() > 0);
+
+        // A followed link can be gone back from; a document the page shows starts afresh.
+        if (shownAfter != "first.html") {
+            QVERIFY(browser.isBackwardAvailable());
+            QTest::keyClick(browser.viewport(), Qt::Key_Left, Qt::AltModifier);
+            QCOMPARE(QUrl(browser.address()).fileName(), QStringLiteral("first.html"));
+            QVERIFY(browser.toPlainText().startsWith("First"));
+        }
+        browser.showDocument(QUrl::fromLocalFile(folder + "second.html").toString());
+        QVERIFY(!browser.isBackwardAvailable());
+    }
+
+    void anchorInTheSameDocumentScrolls()
+    {
+        QTemporaryDir root;
+        const QByteArray filler = QByteArray("<p>Line of text.</p>").repeated(80);
+        writeFile(root.path() + "/long.html", "<html><body><p><a href=\"#end\">to the end</a></p>" +
+                                                  filler + "<p><a name=\"end\"></a>The end</p>" +
+                                                  filler + "</body></html>");
+        HelpBrowser browser;
+        browser.resize(264, 200);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        const QString address = QUrl::fromLocalFile(root.path() + "/long.html").toString();
+        browser.showDocument(address);
+        QCOMPARE(browser.verticalScrollBar()->value(), 0);
+        QVERIFY(clickLink(&browser, "#end"));
+        QVERIFY(browser.verticalScrollBar()->value() > 0);
+        QCOMPARE(browser.source().adjusted(QUrl::RemoveFragment).toString(), address);
+    }
+
+    // Each document shows in a help panel as written: its style sheet found and applied (blue
+    // headings), its note and safety boxes as coloured tables, its pictures found, no raw markup.
+    void helpDocumentsRender_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString base = QCoreApplication::applicationDirPath() + "/doc/";
+        int count = 0;
+        for (const char *language : {"en_US", "zh_CN", "de_GE"}) {
+            const QDir folder(base + language);
+            for (const QString &name : folder.entryList({"*.html"}, QDir::Files)) {
+                QTest::newRow(qPrintable(QString("%1/%2").arg(language, name)))
+                    << folder.filePath(name);
+                ++count;
+            }
+        }
+        QVERIFY2(count >= 48, qPrintable(QString::number(count)));
+    }
+
+    void helpDocumentsRender()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray html = file.readAll();
+
+        HelpBrowser browser;
+        browser.resize(264, 367);
+        browser.showDocument(QUrl::fromLocalFile(path).toString());
+        const QTextDocument *document = browser.document();
+        const QString text = browser.toPlainText();
+        QVERIFY(!text.contains("This help page is not available"));
+        QVERIFY2(!text.contains('<') && !text.contains("{"), qPrintable(text.left(200)));
+        QCOMPARE(headingColour(document, 1), QColor("#0b6e99"));
+        if (html.contains("<h2"))
+            QCOMPARE(headingColour(document, 2), QColor("#0b6e99"));
+
+        const QSet<QString> colours = cellColours(document);
+        if (html.contains("class=\"warning\""))
+            QVERIFY2(colours.contains("#fff1c7"),
+                     qPrintable(QStringList(colours.values()).join(' ')));
+        if (html.contains("class=\"tip\""))
+            QVERIFY2(colours.contains("#0b6e99"),
+                     qPrintable(QStringList(colours.values()).join(' ')));
+
+        // Pictures are found, and links lead to documents that are there.
+        int pictures = 0;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                const QUrl link = browser.source().resolved(format.anchorHref());
+                if (format.isAnchor() && link.isLocalFile())
+                    QVERIFY2(QFileInfo(link.toLocalFile()).isFile(), qPrintable(link.toString()));
+                if (!format.isImageFormat())
+                    continue;
+                ++pictures;
+                const QUrl name = browser.source().resolved(format.toImageFormat().name());
+                const QVariant picture = browser.loadResource(QTextDocument::ImageResource, name);
+                QVERIFY2(picture.isValid(), qPrintable(name.toString()));
+            }
+        }
+        QCOMPARE(pictures, int(html.count("<img")));
     }
 
     void documentFolders()
