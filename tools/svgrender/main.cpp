@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 bool parseCellSize(const QString &text, QSize *size)
@@ -54,15 +56,32 @@ QString scaledName(const QString &picture, int scale)
     return picture.left(dot) + QStringLiteral("@%1x").arg(scale) + picture.mid(dot);
 }
 
-QByteArray encode(const QImage &image, const QString &picture)
+bool isOpaque(const QImage &image)
 {
-    const QByteArray format = QFileInfo(picture).suffix().toLatin1();
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        if (std::any_of(row, row + argb.width(), [](QRgb pixel) { return qAlpha(pixel) != 255; }))
+            return false;
+    }
+    return true;
+}
+
+// An opaque picture is written without an alpha channel: the programs then show it without
+// converting every pixel to premultiplied alpha first.
+QByteArray encode(const QImage &picture, const QString &name)
+{
+    const QImage image =
+        isOpaque(picture) ? picture.convertToFormat(QImage::Format_RGB32) : picture;
+    const QByteArray format = QFileInfo(name).suffix().toLatin1();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
+    // Qt's PNG writer takes the zlib level from the quality, 0 being the smallest file (its
+    // "compression" option reads 9 as nearly none: the pictures came out as raw pixels).
     if (format == "png")
-        writer.setCompression(9);
+        writer.setQuality(0);
     if (!writer.write(image))
         return {};
     return bytes;

@@ -56,6 +56,8 @@ private slots:
     void emptyCellIsRefused();
     void programWritesBothScalesAndKeepsUnchangedFiles();
     void programStopsTheBuildOnABadSheet();
+    void picturesAreCompressed();
+    void clearPixelsKeepTheirAlpha();
 };
 
 void TestSvgRender::cellsComeOutInReadingOrderAtEachScale()
@@ -230,6 +232,55 @@ void TestSvgRender::programStopsTheBuildOnABadSheet()
 
     QCOMPARE(runRenderer({source.fileName()}, &exitCode).contains(QStringLiteral("usage")), true);
     QCOMPARE(exitCode, 2);
+}
+
+// The pictures are compiled into the programs: a flat 400 x 200 picture takes a few hundred
+// bytes, not its 320 kB of pixels.
+void TestSvgRender::picturesAreCompressed()
+{
+    QTemporaryDir dir;
+    QFile source(dir.filePath(QStringLiteral("flat.svg")));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write(sheet(400, 200,
+                       "<rect x=\"0\" y=\"0\" width=\"400\" height=\"200\" fill=\"#336699\"/>"
+                       "<rect x=\"10\" y=\"10\" width=\"50\" height=\"50\" fill=\"#ff0000\" "
+                       "fill-opacity=\"0.5\"/>"));
+    source.close();
+    int exitCode = -1;
+    const QString output =
+        runRenderer({QStringLiteral("--cell"), QStringLiteral("400x200"), source.fileName(),
+                     dir.filePath(QStringLiteral("out")), QStringLiteral("images/flat.png")},
+                    &exitCode);
+    QVERIFY2(exitCode == 0, qPrintable(output));
+    for (const char *name : {"out/images/flat.png", "out/images/flat@2x.png"}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QVERIFY2(QFileInfo(path).size() < 4000,
+                 qPrintable(QString::number(QFileInfo(path).size())));
+        const QImage picture(path);
+        QCOMPARE(picture.pixelColor(picture.width() - 2, picture.height() - 2), QColor("#336699"));
+        // Opaque throughout: stored without an alpha channel, which is quicker to show.
+        QVERIFY(!picture.hasAlphaChannel());
+    }
+}
+
+void TestSvgRender::clearPixelsKeepTheirAlpha()
+{
+    QTemporaryDir dir;
+    QFile source(dir.filePath(QStringLiteral("two.svg")));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write(kTwoCells);
+    source.close();
+    int exitCode = -1;
+    const QString output =
+        runRenderer({QStringLiteral("--cell"), QStringLiteral("8x8"), source.fileName(),
+                     dir.filePath(QStringLiteral("out")), QStringLiteral("images/red.png"),
+                     QStringLiteral("images/blue.png")},
+                    &exitCode);
+    QVERIFY2(exitCode == 0, qPrintable(output));
+    const QImage red(dir.filePath(QStringLiteral("out/images/red.png")));
+    QVERIFY(red.hasAlphaChannel());
+    QCOMPARE(qAlpha(red.pixel(0, 0)), 0);
+    QCOMPARE(red.pixel(4, 4), qRgb(255, 0, 0));
 }
 
 QTEST_MAIN(TestSvgRender)
