@@ -1,3 +1,4 @@
+#include "applicationsetup.h"
 #include "hidpipixmap.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
@@ -9,8 +10,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Icons and pictures come sharp on screens that scale (each picture is also drawn at scale 2).
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    prepareApplicationStart();
     QApplication application(argc, argv);
 
     SingleInstanceGuard guard(QCoreApplication::applicationFilePath());

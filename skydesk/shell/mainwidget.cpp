@@ -13,7 +13,6 @@
 #include "upgradequestion.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -28,9 +27,26 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 constexpr int kSplashPauseMs = 200;
 constexpr int kCornerRadius = 5;
+
+// A rectangle with rounded corners, made of rows (painting a bitmap of the whole window for
+// the mask costs milliseconds at start).
+QRegion roundedRegion(const QSize &size, int radius)
+{
+    QRegion region(0, radius, size.width(), size.height() - 2 * radius);
+    for (int y = 0; y < radius; ++y) {
+        const double fromCentre = radius - y - 0.5;
+        const int inset =
+            radius - int(std::lround(std::sqrt(radius * radius - fromCentre * fromCentre)));
+        region += QRect(inset, y, size.width() - 2 * inset, 1);
+        region += QRect(inset, size.height() - 1 - y, size.width() - 2 * inset, 1);
+    }
+    return region;
+}
 } // namespace
 
 mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInternalPage)
@@ -327,6 +343,7 @@ void mainWidget::showFeedback()
 void mainWidget::setPicName(const QString &picName)
 {
     m_picName = picName;
+    m_frame = QPixmap();
     update();
 }
 
@@ -337,28 +354,21 @@ void mainWidget::changeListWidget(int index)
 
 void mainWidget::paintEvent(QPaintEvent *)
 {
-    QBitmap mask(size());
-    mask.fill(Qt::color0);
-    {
-        QPainter maskPainter(&mask);
-        maskPainter.setPen(Qt::NoPen);
-        maskPainter.setBrush(Qt::color1);
-        maskPainter.drawRoundedRect(mask.rect(), kCornerRadius, kCornerRadius);
-    }
-    setMask(mask);
-
-    // The canvas has the screen's pixel density, so that a sharp background stays sharp.
+    // The picture is decoded once per name and pixel density, not at every repaint: the bars
+    // over it are transparent, so each of their updates paints this window again.
     const qreal ratio = devicePixelRatioF();
-    QPixmap canvas(size() * ratio);
-    canvas.setDevicePixelRatio(ratio);
-    canvas.fill(Qt::white);
-    {
-        QPainter canvasPainter(&canvas);
-        canvasPainter.setRenderHint(QPainter::Antialiasing);
-        canvasPainter.setPen(QPen(Qt::black));
-        canvasPainter.setBrush(QBrush(HiDpiPixmap::load(m_picName, ratio)));
-        canvasPainter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), kCornerRadius, kCornerRadius);
-    }
+    if (m_frame.isNull() || !qFuzzyCompare(m_frame.devicePixelRatio(), ratio))
+        m_frame = HiDpiPixmap::load(m_picName, ratio);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, canvas);
+    painter.fillRect(rect(), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black));
+    painter.setBrush(QBrush(m_frame));
+    painter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), kCornerRadius, kCornerRadius);
+}
+
+void mainWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    setMask(roundedRegion(size(), kCornerRadius));
 }

@@ -1,6 +1,7 @@
 #ifndef SKYDESK_MAINWIDGET_H
 #define SKYDESK_MAINWIDGET_H
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -48,6 +49,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // During a flash the window asks first, and closes once the stopped flash has ended;
     // otherwise it closes once what the pilot typed has reached the controller.
     void closeEvent(QCloseEvent *event) override;
@@ -66,6 +68,7 @@ private:
     static void reportSettingNotSaved(QWidget *parent);
 
     QString m_picName;
+    QPixmap m_frame;
     Commrt *m_link = nullptr;
     quint8 m_languageCode = 0;
     toolWidget *m_connectionBar = nullptr;

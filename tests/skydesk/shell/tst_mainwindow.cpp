@@ -402,6 +402,28 @@ private slots:
                  qPrintable(shown));
     }
 
+    // The frameless window has rounded corners; its frame picture shows where no bar covers it.
+    void windowIsRoundedAndDrawsItsFrame()
+    {
+        mainWidget window(nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(!window.mask().isEmpty());
+        QVERIFY(!window.mask().contains(QPoint(0, 0)));
+        QVERIFY(!window.mask().contains(QPoint(849, 599)));
+        QVERIFY(window.mask().contains(QPoint(425, 300)));
+        QVERIFY(window.mask().contains(QPoint(5, 300)));
+
+        // A pixel of the frame that nothing covers, before and after the picture changes.
+        const QImage frame = QImage(":/images/frame.png").convertToFormat(QImage::Format_RGB32);
+        const QPoint edge(1, 60);
+        auto shown = [&] { return window.grab().toImage().pixelColor(edge); };
+        QCOMPARE(shown(), frame.pixelColor(edge));
+        window.setPicName(":/images/bg.png");
+        const QImage other = QImage(":/images/bg.png").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown(), other.pixelColor(edge));
+    }
+
     void chosenLanguageIsLoadedAtTheNextStart()
     {
         QFile::remove(AppSettings::filePath());
