@@ -630,32 +630,44 @@ private slots:
         QCOMPARE(shown, QCoreApplication::applicationDirPath() + "/doc/en_US/Motor.html");
     }
 
+    // Every panel names its own missing document on the short page, and keeps its address.
+    void missingHelpDocumentShowsAShortPage_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("document");
+        QTest::newRow("motor") << "webViewMotor"
+                               << "Motor.html";
+        QTest::newRow("fail-safe") << "webViewFailSafe"
+                                   << "FailSafe.html";
+        QTest::newRow("IOC") << "webViewIOC"
+                             << "IOC.html";
+        QTest::newRow("voltage") << "webViewVoltage"
+                                 << "Voltage.html";
+        QTest::newRow("limits") << "webViewLimit"
+                                << "limits.html";
+        QTest::newRow("Info page") << "webView"
+                                   << "info.html";
+        QTest::newRow("history window") << "webViewHelp"
+                                        << "History.html";
+    }
+
     void missingHelpDocumentShowsAShortPage()
     {
+        QFETCH(QString, panel);
+        QFETCH(QString, document);
         SettingsFileBackup backup;
         writeRawLanguage("3"); // no document folder for this language
         Commrt *link = Commrt::createClass();
         {
-            AdvanceSettingPage page(nullptr, link);
-            const QString text = page.form()->webViewMotor->toPlainText();
-            QVERIFY2(text.contains("This help page is not available"), qPrintable(text));
-            QVERIFY2(text.contains("Motor.html"), qPrintable(text));
-            QVERIFY(page.documentShown(page.form()->webViewMotor).endsWith("/doc/Motor.html"));
-        }
-        Commrt::destroyClass(link);
-    }
-
-    void historyWindowShowsTheShortPageForAMissingDocument()
-    {
-        SettingsFileBackup backup;
-        writeRawLanguage("3");
-        Commrt *link = Commrt::createClass();
-        {
             contentWidget area(nullptr, link);
-            HelpBrowser *help = area.historyDialog()->findChild<HelpBrowser *>("webViewHelp");
+            auto *help = area.findChild<HelpBrowser *>(panel);
+            if (!help)
+                help = area.historyDialog()->findChild<HelpBrowser *>(panel);
             QVERIFY(help);
-            QVERIFY2(help->toPlainText().contains("History.html"), qPrintable(help->toPlainText()));
-            QVERIFY(help->toPlainText().contains("This help page is not available"));
+            const QString text = help->toPlainText();
+            QVERIFY2(text.contains("This help page is not available"), qPrintable(text));
+            QVERIFY2(text.contains(document), qPrintable(text));
+            QVERIFY2(help->address().endsWith("/doc/" + document), qPrintable(help->address()));
         }
         Commrt::destroyClass(link);
     }
