@@ -298,7 +298,12 @@ QList<QString> Commrt::namesOf(const QList<PortInfo> &ports)
 
 QList<QString> Commrt::getPortList()
 {
-    m_ports = availableDevices();
+    return getPortList(availableDevices());
+}
+
+QList<QString> Commrt::getPortList(const QList<PortInfo> &scanned)
+{
+    m_ports = scanned;
     m_portWatcher->setExtraFolders(extraPortFolders());
     return namesOf(m_ports);
 }

@@ -102,6 +102,10 @@ public:
     static bool sortPorts(const PortInfo &first, const PortInfo &second);
     static QList<PortInfo> availableDevices();
     QList<QString> getPortList();
+    // The same with the ports of a scan made elsewhere (availableDevices() may run on another
+    // thread, so that a caller can scan, which takes tens of milliseconds, while it does other
+    // work).
+    QList<QString> getPortList(const QList<PortInfo> &scanned);
 
     void closePortForUpgrade();
     void openPortForCommunication();

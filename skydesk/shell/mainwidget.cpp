@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <future>
 
 namespace {
 constexpr int kSplashPauseMs = 200;
@@ -58,6 +59,9 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
     setFixedSize(850, 600);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     m_picName = QStringLiteral("://images/frame.png");
+    // The window's frame and the page area's background are the largest pictures of the start:
+    // they decode while the splash screen pauses.
+    HiDpiPixmap::preload({m_picName, QStringLiteral("://images/bg.png")});
     advanceSplash(10, true);
 
     m_titleBar = new titleWidget(this);
@@ -77,11 +81,14 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
     advanceSplash(40, true);
 
     m_link = Commrt::createClass();
+    // The port scan takes tens of milliseconds: it runs while the page area is built.
+    std::future<QList<PortInfo>> portScan =
+        std::async(std::launch::async, &Commrt::availableDevices);
     advanceSplash(50, false);
 
     m_pageArea = new contentWidget(this, m_link, withInternalPage);
     connectBarsToLink();
-    fillPortList();
+    fillPortList(portScan.get());
     m_link->start();
     advanceSplash(70, true);
 
@@ -186,9 +193,9 @@ void mainWidget::disconnectAfterPendingEdits()
     });
 }
 
-void mainWidget::fillPortList()
+void mainWidget::fillPortList(const QList<PortInfo> &scanned)
 {
-    m_connectionBar->fillPorts(m_link->getPortList(), AppSettings::savedPort());
+    m_connectionBar->fillPorts(m_link->getPortList(scanned), AppSettings::savedPort());
     // The link opens exactly what the selector shows.
     m_link->setPortName(m_connectionBar->portSelector()->currentText());
 }

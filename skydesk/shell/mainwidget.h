@@ -1,11 +1,13 @@
 #ifndef SKYDESK_MAINWIDGET_H
 #define SKYDESK_MAINWIDGET_H
 
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 class Commrt;
+struct PortInfo;
 class MySplashScreen;
 class QTranslator;
 class contentWidget;
@@ -59,7 +61,8 @@ private:
     void loadTranslation();
     void connectBarsToLink();
     void connectLinkNotices();
-    void fillPortList();
+    // Fills the port list from a scan of the ports (Commrt::availableDevices()).
+    void fillPortList(const QList<PortInfo> &scanned);
     void connectPageArea();
     void connectUpgradeGuard();
     void changeLanguage(quint8 code, const QString &notice);

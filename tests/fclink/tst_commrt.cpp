@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <future>
 #include <limits>
 #include <memory>
 
@@ -568,6 +569,33 @@ private slots:
         qputenv(fclink::kExtraPortsVariable, (a + ":" + c).toLocal8Bit());
         t.link->refreshDevices();
         QCOMPARE(names.count(), 3);
+        qputenv(fclink::kExtraPortsVariable, saved);
+    }
+
+    // The main window scans on another thread while it builds the pages and hands the result
+    // over: the link then holds and watches that list as if it had scanned itself.
+    void portListFromAScanOnAnotherThread()
+    {
+        const QByteArray saved = qgetenv(fclink::kExtraPortsVariable);
+        const QString a = m_dir->filePath("scanned-port");
+        QFile device(a);
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        device.close();
+        qputenv(fclink::kExtraPortsVariable, a.toLocal8Bit());
+        LinkUnderTest t;
+        QSignalSpy names(t.link, &Commrt::updatePortNames);
+        std::future<QList<PortInfo>> scan =
+            std::async(std::launch::async, &Commrt::availableDevices);
+        const QList<QString> listed = t.link->getPortList(scan.get());
+        QVERIFY(listed.contains(a));
+        QCOMPARE(listed, t.link->getPortList());
+        t.link->refreshDevices();
+        QCOMPARE(names.count(), 0); // the list handed over is the one the link compares with
+
+        QVERIFY(QFile::remove(a));
+        t.link->refreshDevices();
+        QCOMPARE(names.count(), 1);
+        QVERIFY(!names.last().at(0).value<QList<QString>>().contains(a));
         qputenv(fclink::kExtraPortsVariable, saved);
     }
 
