@@ -3,8 +3,9 @@
 #   ./build.sh demo   install what is missing, build, run the assistant against the simulator
 #   ./build.sh test   install what is missing, build, run every test suite through ctest
 #   ./build.sh build  install what is missing and build only
-# The builds and test runs are the presets of CMakePresets.json: default (the normal build),
-# tsan, asan (the link library and its tests under the sanitizers) and fuzz.
+# The builds and test runs are the presets of CMakePresets.json: default (the normal build, Qt 5),
+# qt6 (the same with Qt 6, by hand for now), tsan, asan (the link library and its tests under the sanitizers) and
+# fuzz. demo and build use Qt 5, or Qt 6 with KESTO_QT=6.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,11 +19,22 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
     libqt5svg5-dev
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
     libcurl4-openssl-dev
     clang libclang-rt-14-dev
     python3 python3-pyftpdlib
     xvfb xauth imagemagick fonts-wqy-microhei
 )
+
+# demo and build use Qt 5 unless KESTO_QT=6 asks for Qt 6.
+case "${KESTO_QT:-5}" in
+5) BUILD_PRESET=default BUILD_TREE=build ;;
+6) BUILD_PRESET=qt6 BUILD_TREE=build-qt6 ;;
+*)
+    echo "KESTO_QT must be 5 or 6, not '$KESTO_QT'" >&2
+    exit 2
+    ;;
+esac
 
 log() { printf '\n== %s\n' "$*"; }
 
@@ -42,9 +54,9 @@ install_missing() {
 }
 
 build_only() {
-    log "Building (preset default, into build/)"
-    cmake --preset default >/dev/null
-    cmake --build --preset default
+    log "Building (preset $BUILD_PRESET, into $BUILD_TREE/)"
+    cmake --preset "$BUILD_PRESET" >/dev/null
+    cmake --build --preset "$BUILD_PRESET"
 }
 
 # Each workflow configures, builds and runs the tests of one tree.
@@ -64,7 +76,7 @@ case "${1:-}" in
 demo)
     install_missing
     build_only
-    exec "$ROOT/tools/demo/demo.sh" "$ROOT/build/bin"
+    exec "$ROOT/tools/demo/demo.sh" "$ROOT/$BUILD_TREE/bin"
     ;;
 test)
     install_missing

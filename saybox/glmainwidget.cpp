@@ -4,6 +4,7 @@
 #include "glftpobject.h"
 #include "glsayboxclient.h"
 #include "gluploadstatus.h"
+#include "logcategories.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +25,15 @@ namespace {
 
 constexpr int WindowWidth = 602;
 constexpr int WindowHeight = 342;
+
+// Icons and pictures come sharp on screens that scale (each is also drawn at scale 2). Qt 6 always
+// does so and has deprecated the attribute.
+void useHighDpiPixmaps()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+}
 
 } // namespace
 
@@ -58,8 +68,7 @@ int GLMainWidget::runApplication(int &argc, char **argv,
 {
     int status = 0;
     {
-        // Icons and pictures come sharp on screens that scale (each is also drawn at scale 2).
-        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+        useHighDpiPixmaps();
         QApplication application(argc, argv);
         // Qt 5 no longer ships "plastique"; Fusion is the closest of the built-in styles.
         QStyle *style = QStyleFactory::create(QStringLiteral("plastique"));
@@ -108,8 +117,8 @@ void GLMainWidget::installTranslator()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString file = translationFile(programDir, languageSetting(programDir));
-    if (!file.isEmpty())
-        translator->load(file);
+    if (!file.isEmpty() && !translator->load(file))
+        qCWarning(lcSaybox) << "translation" << file << "could not be read: the texts stay English";
     QCoreApplication::installTranslator(translator);
 }
 

@@ -1,10 +1,12 @@
 #include "applicationsetup.h"
 
+#include "qtversion.h"
+
 #include <QCoreApplication>
 
 void prepareApplicationStart()
 {
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    useHighDpiPixmaps();
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 }

@@ -7,7 +7,7 @@ ClickedLabel::ClickedLabel(QWidget *parent) : QLabel(parent)
     setPalette(linkPalette);
 }
 
-void ClickedLabel::enterEvent(QEvent *)
+void ClickedLabel::enterEvent(WidgetEnterEvent *)
 {
     m_savedText = text();
     setText(QStringLiteral("<u>") + m_savedText + QStringLiteral("</u>"));

@@ -1,6 +1,8 @@
 #ifndef SKYDESK_CLICKEDLABEL_H
 #define SKYDESK_CLICKEDLABEL_H
 
+#include "qtversion.h"
+
 #include <QLabel>
 
 // A blue text label that reads like a link: underlined while the pointer is over it, and
@@ -16,7 +18,7 @@ signals:
     void clicked();
 
 protected:
-    void enterEvent(QEvent *event) override;
+    void enterEvent(WidgetEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

@@ -4,6 +4,7 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "hidpipixmap.h"
+#include "logcategories.h"
 #include "mysplashscreen.h"
 #include "statuswidget.h"
 #include "titlewidget.h"
@@ -128,8 +129,8 @@ void mainWidget::loadTranslation()
 {
     m_translator = new QTranslator(this);
     const QString file = AppSettings::translationFile(m_languageCode);
-    if (!file.isEmpty())
-        m_translator->load(file);
+    if (!file.isEmpty() && !m_translator->load(file))
+        qCWarning(lcShell) << "translation" << file << "could not be read: the texts stay English";
     QApplication::installTranslator(m_translator);
 }
 

@@ -22,7 +22,7 @@ void sysButton::setState(State state)
     repaint();
 }
 
-void sysButton::enterEvent(QEvent *)
+void sysButton::enterEvent(WidgetEnterEvent *)
 {
     setState(Hovered);
 }

@@ -1,6 +1,8 @@
 #ifndef SKYDESK_SYSBUTTON_H
 #define SKYDESK_SYSBUTTON_H
 
+#include "qtversion.h"
+
 #include <QPixmap>
 #include <QPushButton>
 
@@ -24,7 +26,7 @@ public:
     int state() const { return m_state; }
 
 protected:
-    void enterEvent(QEvent *event) override;
+    void enterEvent(WidgetEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -8,6 +8,7 @@
 // names.
 #include "hidpipixmap.h"
 #include "mysplashscreen.h"
+#include "qtversion.h"
 #include "sysbutton.h"
 
 #include <QApplication>
@@ -276,7 +277,7 @@ private slots:
 void TestSkydeskResources::initTestCase()
 {
     // As both programs do: icons hand out pixmaps for the screen's pixel density.
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    useHighDpiPixmaps();
     qInfo("device pixel ratio %g", qApp->devicePixelRatio());
 }
 
