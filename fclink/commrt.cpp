@@ -217,6 +217,21 @@ quint8 Commrt::getFirmwareVersion() const
     return m_state.firmwareVersion;
 }
 
+void Commrt::requestFirmwareInfo()
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    m_state.requestFirmwareInfo();
+}
+
+quint16 Commrt::firmwareVersion() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    if (m_state.firmwareInfoKnown &&
+        (m_state.firmwareInfoVersion & 0xFF) == m_state.firmwareVersion)
+        return m_state.firmwareInfoVersion;
+    return m_state.firmwareVersion;
+}
+
 quint8 Commrt::getDeviceId() const
 {
     std::lock_guard<std::mutex> lock(m_stateMutex);
@@ -655,4 +670,6 @@ void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portG
         emit blockReadAfterOpen();
     if (effects.telemetryChanged && open())
         emit telemetryChanged();
+    if (effects.firmwareInfo && open())
+        emit firmwareInfoReceived(firmwareVersion());
 }

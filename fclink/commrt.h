@@ -98,6 +98,13 @@ public:
 
     quint8 getFirmwareVersion() const;
     quint8 getDeviceId() const;
+    // Asks the controller for its firmware info once (unless a command is under way); the
+    // answer comes as firmwareInfoReceived(). The replies carry only the low 8 bits of the
+    // version (3.00 arrives as 44).
+    void requestFirmwareInfo();
+    // The whole firmware version when the firmware info of this connection says it, else the
+    // replies' version byte.
+    quint16 firmwareVersion() const;
 
     static bool sortPorts(const PortInfo &first, const PortInfo &second);
     static QList<PortInfo> availableDevices();
@@ -153,6 +160,8 @@ signals:
     void portReopened(QString portName);
     // A port did not open; reason is a fclink::PortOpenError. Follows statusChangedText(2).
     void portOpenFailed(QString portName, int reason);
+    // The controller's firmware info arrived: its whole firmware version in hundredths.
+    void firmwareInfoReceived(quint16 version);
 
 public slots:
     void connectCom();

@@ -43,7 +43,8 @@ bool UpgradeGuard::saveParameters(QString *logLine)
     const quint8 linkByte = m_link->getFirmwareVersion();
     const fclink::ParameterBackup backup =
         fclink::ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()),
-                                      m_link->getDeviceId(), installedVersion(linkByte), &error);
+                                      m_link->getDeviceId(), installedVersion(linkByte),
+                                      m_link->getPortName(), &error);
     if (!backup.isValid()) {
         *logLine = tr("The parameters could not be saved before the upgrade (%1): nothing was "
                       "flashed.")

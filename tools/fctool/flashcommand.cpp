@@ -73,11 +73,11 @@ ExitCode backUpParameters(const FctoolOptions &options, ParameterBackup *backup)
     }
     const QByteArray block = LinkSession::blockNow();
     const int deviceId = session.link()->getDeviceId();
-    const int version = session.link()->getFirmwareVersion();
+    const int version = session.firmwareVersion();
     session.close();
     QString error;
     *backup = ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), deviceId,
-                                    version, &error);
+                                    version, options.port(), &error);
     if (!backup->isValid()) {
         printError(QStringLiteral("cannot save the parameters before the upgrade (%1); nothing "
                                   "was flashed")

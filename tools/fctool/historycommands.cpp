@@ -126,7 +126,7 @@ ExitCode runSnapshotCommand(const FctoolOptions &options)
         details.reason = fclink::SnapshotReason::OnDemand;
         details.note = options.note();
         details.deviceId = session.link()->getDeviceId();
-        details.firmwareVersion = session.link()->getFirmwareVersion();
+        details.firmwareVersion = session.firmwareVersion();
         fclink::Snapshot snapshot;
         QString error;
         fclink::SnapshotStore::TakeOutcome outcome = fclink::SnapshotStore::TakeOutcome::Stored;

@@ -52,6 +52,11 @@ QString log(mainWidget *window)
     return window->pageArea()->updatePage()->form()->textEdit->toPlainText();
 }
 
+qint32 valueIn(const QVector<quint8> &block, const char *name)
+{
+    return fclink::readField(block.constData(), *fclink::findParameterField(name));
+}
+
 Ui::UpdateSettingPageUi *page(mainWidget *window)
 {
     return window->pageArea()->updatePage()->form();
@@ -79,6 +84,43 @@ private:
         window->show();
         window->connectionBar()->pageList()->setCurrentRow(contentWidget::InfoPage);
         return window;
+    }
+
+    // A main window offering several simulators' ports, with the first selected.
+    mainWidget *openWindow(const QList<FcsimProcess *> &sims)
+    {
+        QStringList ports;
+        for (FcsimProcess *sim : sims)
+            ports << sim->linkPath();
+        qputenv(fclink::kExtraPortsVariable, ports.join(QLatin1Char(':')).toLocal8Bit());
+        AppSettings::setSavedPort(ports.first());
+        auto *window = new mainWidget(nullptr);
+        window->show();
+        window->connectionBar()->pageList()->setCurrentRow(contentWidget::InfoPage);
+        return window;
+    }
+
+    static void selectPort(mainWidget *window, const QString &port)
+    {
+        QComboBox *selector = window->connectionBar()->portSelector();
+        QTRY_VERIFY_WITH_TIMEOUT(selector->findText(port) >= 0, kWaitMs);
+        selector->setCurrentIndex(selector->findText(port));
+        QCOMPARE(window->link()->getPortName(), port);
+    }
+
+    // The pilot's own values, uploaded and verified.
+    static void setPilotsValues(mainWidget *window, FcsimProcess *sim)
+    {
+        QVector<quint8> block = sim->block();
+        fclink::writeField(block.data(), *fclink::findParameterField("MotorIdel"), 3);
+        fclink::writeField(block.data(), *fclink::findParameterField("FailType"), 0);
+        fclink::writeField(block.data(), *fclink::findParameterField("LimitAlt"), 321);
+        QSignalSpy verified(window->link(), &Commrt::uploadVerified);
+        QVERIFY(window->link()->uploadParameters(
+            QByteArray(reinterpret_cast<const char *>(block.constData()), block.size())));
+        QVERIFY(verified.count() > 0 || verified.wait(kWaitMs));
+        QCOMPARE(sim->block(), block);
+        QTest::qWait(300); // the telemetry loop has taken over from the upload
     }
 
     // Connect, as the user does, and wait until the Info page knows the controller.
@@ -291,6 +333,64 @@ private slots:
                                   QStringLiteral("Parameters restored from before the upgrade"),
                                   kWaitMs);
         QCOMPARE(sim.block(), pilots);
+    }
+
+    // A flash cut off half-way (the controller vanishes), then Disconnect and Connect to
+    // another controller, on another port or on the same path: that one was never flashed and
+    // is never offered the first one's parameters.
+    void restoreIsNeverOfferedToAnotherController_data()
+    {
+        QTest::addColumn<bool>("samePath");
+        QTest::newRow("another port") << false;
+        QTest::newRow("the same path") << true;
+    }
+
+    void restoreIsNeverOfferedToAnotherController()
+    {
+        QFETCH(bool, samePath);
+        const QString folder = path(samePath ? "other-same" : "other-port");
+        QVERIFY(QDir().mkpath(folder + "/a") && QDir().mkpath(folder + "/b"));
+        FcsimProcess a(folder + "/a");
+        FcsimProcess b(folder + (samePath ? "/a" : "/b"));
+        QVERIFY(a.start({"--firmware", "105", "--reply-delay", "4", "--reset-on-upgrade"}));
+        FcsimProcess placeholder(folder + "/b");
+        if (samePath)
+            QVERIFY(placeholder.start()); // a second port in the list all the same
+        QScopedPointer<mainWidget> window(
+            openWindow(QList<FcsimProcess *>{&a, samePath ? &placeholder : &b}));
+        if (!samePath)
+            QVERIFY(b.start({"--firmware", "105"}));
+        connectWindow(window.data());
+        setPilotsValues(window.data(), &a);
+
+        const QString big = path(samePath ? "other-same.qmtvf" : "other-port.qmtvf");
+        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(140, image(150000, 7))));
+        chooseFirmware(window.data(), big);
+        page(window.data())->pushButtonStartUpgrade->click();
+        const QRegularExpression percent(QStringLiteral("Upgrade Progress: (\\d+)%"));
+        QTRY_VERIFY2_WITH_TIMEOUT(percent.match(log(window.data())).captured(1).toInt() >= 30,
+                                  qPrintable(log(window.data())), kRunWaitMs);
+        a.kill(); // controller A vanishes at 30 %
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY(!log(window.data()).contains("Upgraded OK"));
+
+        toolWidget *bar = window->connectionBar();
+        if (bar->isConnected())
+            QTest::mouseClick(bar->connectButton(), Qt::LeftButton); // Disconnect
+        if (samePath)
+            QVERIFY(b.start({"--firmware", "105"}));
+        const QVector<quint8> untouched = b.block();
+        selectPort(window.data(), b.linkPath());
+        bool asked = false;
+        QString question;
+        modal::answerQuestion(QMessageBox::Yes, &asked, &question);
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->connectionText(),
+                                  QStringLiteral("Connected"), kWaitMs);
+        QTest::qWait(4000);
+        QVERIFY2(!asked, qPrintable(question));
+        QCOMPARE(b.block(), untouched);
+        QCOMPARE(valueIn(b.block(), "LimitAlt"), 120);
     }
 
     // The window's close button during a flash asks first; No keeps the program and the flash,

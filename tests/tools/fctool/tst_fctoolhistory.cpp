@@ -93,6 +93,18 @@ private slots:
         QVERIFY(lines.at(1).endsWith(QStringLiteral("\"maiden\"")));
     }
 
+    // The history shows the whole version the controller reports, not the replies' low byte.
+    void snapshotRecordsTheWholeFirmwareVersion()
+    {
+        m_sim.reset();
+        QVERIFY(startSim({QStringLiteral("--firmware"), QStringLiteral("300")}));
+        QCOMPARE(snapshot().size(), 1);
+        const QStringList lines = history();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(QStringLiteral("firmware 3.00")),
+                 qPrintable(lines.first()));
+    }
+
     // One line per snapshot whatever the note holds.
     void notesStayOnOneLine()
     {
