@@ -232,6 +232,12 @@ quint16 Commrt::firmwareVersion() const
     return m_state.firmwareVersion;
 }
 
+bool Commrt::hasReadBlock() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    return m_state.blockRead;
+}
+
 quint8 Commrt::getDeviceId() const
 {
     std::lock_guard<std::mutex> lock(m_stateMutex);
@@ -338,6 +344,23 @@ void Commrt::portNameChanged(QString portName)
 void Commrt::openPortForCommunication()
 {
     connectCom();
+}
+
+void Commrt::resumeAfterUpgrade()
+{
+    cancelReconnect();
+    const QString device = fclink::deviceForPortName(m_portName);
+#ifdef Q_OS_UNIX
+    if (!device.isEmpty() && !QFileInfo::exists(device)) {
+        const QString lost = m_portName;
+        qCWarning(fclink::lcLink) << lost << "went away while the upgrade held it";
+        closePort(true);
+        startReconnecting(lost);
+        emit portLost(lost);
+        return;
+    }
+#endif
+    openPort(m_portName, true);
 }
 
 void Commrt::connectCom()

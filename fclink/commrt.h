@@ -112,6 +112,10 @@ public:
 
     void closePortForUpgrade();
     void openPortForCommunication();
+    // Takes the port back after an upgrade that held it. A device that went away meanwhile is
+    // reported like one lost while open (portLost) and opened again when it comes back; any
+    // other failure is reported as a failed open.
+    void resumeAfterUpgrade();
 
     void sendPacketAssemble();
     void sendPacket();
@@ -132,6 +136,8 @@ public:
     quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
     quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
+    // Whether a complete parameter read has filled the block since the port was opened.
+    bool hasReadBlock() const;
 
     // Why the last open failed, and the serial port's own words for it.
     fclink::PortOpenError lastOpenError() const { return m_lastOpenError; }
