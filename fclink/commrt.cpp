@@ -217,6 +217,27 @@ quint8 Commrt::getFirmwareVersion() const
     return m_state.firmwareVersion;
 }
 
+void Commrt::requestFirmwareInfo()
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    m_state.requestFirmwareInfo();
+}
+
+quint16 Commrt::firmwareVersion() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    if (m_state.firmwareInfoKnown &&
+        (m_state.firmwareInfoVersion & 0xFF) == m_state.firmwareVersion)
+        return m_state.firmwareInfoVersion;
+    return m_state.firmwareVersion;
+}
+
+bool Commrt::hasReadBlock() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    return m_state.blockRead;
+}
+
 quint8 Commrt::getDeviceId() const
 {
     std::lock_guard<std::mutex> lock(m_stateMutex);
@@ -328,6 +349,23 @@ void Commrt::portNameChanged(QString portName)
 void Commrt::openPortForCommunication()
 {
     connectCom();
+}
+
+void Commrt::resumeAfterUpgrade()
+{
+    cancelReconnect();
+    const QString device = fclink::deviceForPortName(m_portName);
+#ifdef Q_OS_UNIX
+    if (!device.isEmpty() && !QFileInfo::exists(device)) {
+        const QString lost = m_portName;
+        qCWarning(fclink::lcLink) << lost << "went away while the upgrade held it";
+        closePort(true);
+        startReconnecting(lost);
+        emit portLost(lost);
+        return;
+    }
+#endif
+    openPort(m_portName, true);
 }
 
 void Commrt::connectCom()
@@ -660,4 +698,6 @@ void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portG
         emit blockReadAfterOpen();
     if (effects.telemetryChanged && open())
         emit telemetryChanged();
+    if (effects.firmwareInfo && open())
+        emit firmwareInfoReceived(firmwareVersion());
 }

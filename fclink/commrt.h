@@ -98,6 +98,13 @@ public:
 
     quint8 getFirmwareVersion() const;
     quint8 getDeviceId() const;
+    // Asks the controller for its firmware info once (unless a command is under way); the
+    // answer comes as firmwareInfoReceived(). The replies carry only the low 8 bits of the
+    // version (3.00 arrives as 44).
+    void requestFirmwareInfo();
+    // The whole firmware version when the firmware info of this connection says it, else the
+    // replies' version byte.
+    quint16 firmwareVersion() const;
 
     static bool sortPorts(const PortInfo &first, const PortInfo &second);
     static QList<PortInfo> availableDevices();
@@ -109,6 +116,10 @@ public:
 
     void closePortForUpgrade();
     void openPortForCommunication();
+    // Takes the port back after an upgrade that held it. A device that went away meanwhile is
+    // reported like one lost while open (portLost) and opened again when it comes back; any
+    // other failure is reported as a failed open.
+    void resumeAfterUpgrade();
 
     void sendPacketAssemble();
     void sendPacket();
@@ -129,6 +140,8 @@ public:
     quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
     quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
+    // Whether a complete parameter read has filled the block since the port was opened.
+    bool hasReadBlock() const;
 
     // Why the last open failed, and the serial port's own words for it.
     fclink::PortOpenError lastOpenError() const { return m_lastOpenError; }
@@ -157,6 +170,8 @@ signals:
     void portReopened(QString portName);
     // A port did not open; reason is a fclink::PortOpenError. Follows statusChangedText(2).
     void portOpenFailed(QString portName, int reason);
+    // The controller's firmware info arrived: its whole firmware version in hundredths.
+    void firmwareInfoReceived(quint16 version);
 
 public slots:
     void connectCom();

@@ -3,7 +3,7 @@
 #include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
-
+#include "portnaming.h"
 #include "snapshotstore.h"
 
 #include <QFileInfo>
@@ -15,21 +15,41 @@ QString ParameterBackup::folder()
     return SnapshotStore::defaultFolder();
 }
 
+ParameterBackup ParameterBackup::fromSnapshot(const Snapshot &snapshot, const QByteArray &block)
+{
+    ParameterBackup backup;
+    backup.m_path = QFileInfo(snapshot.path).absoluteFilePath();
+    backup.m_block = block;
+    backup.m_port = snapshot.port;
+    backup.m_time = snapshot.time;
+    backup.m_deviceId = snapshot.deviceId;
+    backup.m_firmwareVersion = snapshot.firmwareVersion;
+    return backup;
+}
+
 ParameterBackup ParameterBackup::save(const quint8 *block, int deviceId, int firmwareVersion,
                                       QString *error)
 {
-    ParameterBackup backup;
+    return save(block, deviceId, firmwareVersion, QString(), error);
+}
+
+ParameterBackup ParameterBackup::save(const quint8 *block, int deviceId, int firmwareVersion,
+                                      const QString &port, QString *error)
+{
+    SnapshotDetails details;
+    details.reason = SnapshotReason::BeforeFlash;
+    details.deviceId = deviceId;
+    details.firmwareVersion = firmwareVersion;
+    details.port = port;
     Snapshot snapshot;
     QString reason;
-    if (!SnapshotStore(folder()).take(block, SnapshotReason::BeforeFlash, QString(), deviceId,
-                                      firmwareVersion, &snapshot, &reason)) {
+    if (!SnapshotStore(folder()).take(block, details, &snapshot, &reason)) {
         if (error)
             *error = reason;
-        return backup;
+        return ParameterBackup();
     }
-    backup.m_path = QFileInfo(snapshot.path).absoluteFilePath();
-    backup.m_block = QByteArray(reinterpret_cast<const char *>(block), kParameterBlockSize);
-    return backup;
+    return fromSnapshot(snapshot,
+                        QByteArray(reinterpret_cast<const char *>(block), kParameterBlockSize));
 }
 
 ParameterBackup ParameterBackup::load(const QString &path, QString *error)
@@ -41,6 +61,30 @@ ParameterBackup ParameterBackup::load(const QString &path, QString *error)
     backup.m_path = QFileInfo(path).absoluteFilePath();
     backup.m_block = block;
     return backup;
+}
+
+ParameterBackup ParameterBackup::newestFor(const QString &port, int deviceId)
+{
+    for (const Snapshot &snapshot : SnapshotStore(folder()).list()) {
+        if (snapshot.reason != SnapshotReason::BeforeFlash || !snapshot.pinned ||
+            snapshot.deviceId != deviceId || !samePort(snapshot.port, port))
+            continue;
+        const QByteArray block = snapshot.readBlock();
+        if (!block.isEmpty())
+            return fromSnapshot(snapshot, block);
+    }
+    return ParameterBackup();
+}
+
+bool ParameterBackup::samePort(const QString &first, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return false;
+    if (first == second)
+        return true;
+    const QString a = QFileInfo(deviceForPortName(first)).canonicalFilePath();
+    const QString b = QFileInfo(deviceForPortName(second)).canonicalFilePath();
+    return !a.isEmpty() && a == b;
 }
 
 int ParameterBackup::differingFields(const quint8 *block) const

@@ -42,6 +42,7 @@ void RequestState::chooseHead(quint8 chosen)
 
 void RequestState::startFreshRead()
 {
+    firmwareInfoKnown = false; // another controller may answer on this port now
     blockRead = false;
     uploadDeferred = false;
     startParameterRead();
@@ -79,7 +80,38 @@ void RequestState::requestUpload()
     chooseHead(head::FirstWrite);
 }
 
+void RequestState::requestFirmwareInfo()
+{
+    if (command != command::None && command != command::ReadParameters)
+        return;
+    commandBeforeInfo = command;
+    command = command::FirmwareInfo;
+    repliesWithoutInfo = 0;
+}
+
+quint16 firmwareInfoVersion(const quint8 *payload)
+{
+    return static_cast<quint16>(payload[4] | (payload[5] << 8));
+}
+
 namespace {
+
+// A controller that has not answered the question within this many replies does not know it.
+constexpr int kRepliesBeforeInfoIsGivenUp = 4;
+
+void decodeFirmwareInfo(const quint8 *frame, RequestState &state, ReplyEffects &effects)
+{
+    if (frame[offset::Command] == command::FirmwareInfo) {
+        state.firmwareInfoVersion = firmwareInfoVersion(frame + offset::Payload);
+        state.firmwareInfoKnown = true;
+        effects.firmwareInfo = true;
+    } else if (state.command != command::FirmwareInfo ||
+               ++state.repliesWithoutInfo < kRepliesBeforeInfoIsGivenUp) {
+        return;
+    }
+    if (state.command == command::FirmwareInfo)
+        state.command = state.commandBeforeInfo;
+}
 
 bool isWriteAck(quint8 h)
 {
@@ -237,6 +269,7 @@ ReplyEffects decodeReply(const quint8 *frame, RequestState &state, quint8 *block
     state.missedReplies = 0;
 
     decodeCommandResult(frame[offset::Command], state, effects);
+    decodeFirmwareInfo(frame, state, effects);
     state.deviceId = frame[offset::DeviceId];
     state.firmwareVersion = frame[offset::FirmwareVersion];
 

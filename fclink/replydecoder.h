@@ -35,6 +35,9 @@ constexpr quint8 StopRcScale = 10;
 constexpr quint8 BindDsm = 11;
 constexpr quint8 CalibrateAccelerometers = 12;
 constexpr quint8 CalibrateGyros = 13;
+// The firmware info (flash size, the whole firmware version), answered by a reply whose command
+// result is this code; its payload is laid out as FirmwareUpgrade's applicationinfo.h says.
+constexpr quint8 FirmwareInfo = 0xB0;
 constexpr quint8 FailedBit = 0x80;
 } // namespace command
 
@@ -83,6 +86,14 @@ struct RequestState
     quint16 missedReplies = 0;
     quint8 deviceId = 0;
     quint8 firmwareVersion = 0;
+    // The whole firmware version from the last firmware info, valid while its low 8 bits are
+    // the version byte of the replies.
+    bool firmwareInfoKnown = false;
+    quint16 firmwareInfoVersion = 0;
+    // While the firmware info is asked for: the command to go back to, and the replies that
+    // came without it (a controller that does not know the question is not asked forever).
+    quint8 commandBeforeInfo = command::None;
+    int repliesWithoutInfo = 0;
 
     // Whether a complete read has filled the block since the port was opened. Until then the
     // block holds nothing of the controller's, so an upload waits for the read to end.
@@ -104,6 +115,8 @@ struct RequestState
     void keepAskingForParameters();
     // The application's upload of the whole block (setSubframeHead(1)).
     void requestUpload();
+    // Asks for the firmware info unless a command of the application is under way.
+    void requestFirmwareInfo();
 };
 
 // The outcome of the read-back that follows an upload.
@@ -128,7 +141,12 @@ struct ReplyEffects
     // The read that ended is the first complete one since the port was opened.
     bool firstReadAfterOpen = false;
     bool telemetryChanged = false;
+    // A firmware info arrived (RequestState::firmwareInfoVersion).
+    bool firmwareInfo = false;
 };
+
+// The whole firmware version in the payload of a firmware info reply.
+FCLINK_EXPORT quint16 firmwareInfoVersion(const quint8 *payload);
 
 // Applies one checksum-valid reply frame to the request state, the 210-byte parameter block
 // and the telemetry targets.

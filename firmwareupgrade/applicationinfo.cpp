@@ -26,7 +26,7 @@ bool ApplicationInfo::decodeReply(const quint8 *frame)
     flashSize = 0;
     for (int i = 0; i < 4; ++i)
         flashSize |= static_cast<quint32>(payload[i]) << (8 * i);
-    firmwareVersion = static_cast<quint16>(payload[4] | (payload[5] << 8));
+    firmwareVersion = fclink::firmwareInfoVersion(payload);
     bootloaderVersion = payload[6];
     return true;
 }

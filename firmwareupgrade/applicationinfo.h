@@ -3,6 +3,8 @@
 
 #include "firmwareupgrade_global.h"
 
+#include "replydecoder.h"
+
 #include <QtGlobal>
 
 namespace fwupgrade {
@@ -20,10 +22,11 @@ namespace fwupgrade {
 //
 // little-endian; the device id is the reply's own (offset 11). The application restarts into
 // its bootloader on a request with command kEnterBootloaderCommand, which it answers once with
-// that command as its result.
+// that command as its result. The link library asks the same question to learn the whole
+// version (fclink::command::FirmwareInfo, fclink::firmwareInfoVersion).
 struct FIRMWAREUPGRADE_EXPORT ApplicationInfo
 {
-    static constexpr quint8 kInfoCommand = 0xB0;
+    static constexpr quint8 kInfoCommand = fclink::command::FirmwareInfo;
     static constexpr quint8 kEnterBootloaderCommand = 0xB1;
 
     quint8 deviceId = 0;

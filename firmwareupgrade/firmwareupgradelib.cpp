@@ -62,22 +62,35 @@ void FirmwareUpgradeLib::start(int portNumber, QString file)
 
 void FirmwareUpgradeLib::start(const QString &portName, const QString &file)
 {
-    launch(portName, file, false);
+    launch(portName, file, false, true);
 }
 
-void FirmwareUpgradeLib::probe(const QString &portName)
+void FirmwareUpgradeLib::probe(const QString &portName, bool leaveIfIntact)
 {
-    launch(portName, QString(), true);
+    launch(portName, QString(), true, leaveIfIntact);
 }
 
-void FirmwareUpgradeLib::launch(const QString &portName, const QString &file, bool probeOnly)
+void FirmwareUpgradeLib::allowDowngrade(bool allowed)
+{
+    if (!m_active.load())
+        m_allowDowngrade = allowed;
+}
+
+void FirmwareUpgradeLib::launch(const QString &portName, const QString &file, bool probeOnly,
+                                bool leaveIfIntact)
 {
     if (m_active.load())
         return;
     joinThread(); // the previous run has reported its end; its thread is about to finish
 
     m_stopRequested = false;
+    m_stopBeforeEraseRequested = false;
     m_active = true;
+    fwupgrade::UpgradeRun::Options options;
+    options.allowDowngrade = m_allowDowngrade;
+    options.leaveIfIntact = leaveIfIntact;
+    options.stopBeforeErase = &m_stopBeforeEraseRequested;
+    m_allowDowngrade = false;
     QObject *const receiver = m_receiver;
     const qint32 portNumber = portNumberOf(portName);
     const QString device = fclink::deviceForPortName(portName);
@@ -85,16 +98,18 @@ void FirmwareUpgradeLib::launch(const QString &portName, const QString &file, bo
     const std::atomic<bool> *const stopRequested = &m_stopRequested;
 
     m_thread = QThread::create([=]() {
-        const auto reporter = [=](quint32 code, qint32 progress, qint32 version) {
-            if (code == UpgradeEvent::RunEnded)
+        const auto reporter = [=](const fwupgrade::UpgradeRun::Report &report) {
+            if (report.code == UpgradeEvent::RunEnded)
                 *active = false;
             if (!receiver)
                 return;
-            auto *event = new UpgradeEvent(code, portNumber, progress);
-            event->firmwareVersion = version;
+            auto *event = new UpgradeEvent(report.code, portNumber, report.progress);
+            event->firmwareVersion = report.version;
+            event->deviceId = report.deviceId;
+            event->bootloaderVersion = report.bootloaderVersion;
             QCoreApplication::postEvent(receiver, event);
         };
-        fwupgrade::UpgradeRun run(device, file, stopRequested, reporter);
+        fwupgrade::UpgradeRun run(device, file, stopRequested, reporter, options);
         if (probeOnly)
             run.execProbe();
         else
@@ -107,4 +122,9 @@ void FirmwareUpgradeLib::launch(const QString &portName, const QString &file, bo
 void FirmwareUpgradeLib::stop()
 {
     m_stopRequested = true;
+}
+
+void FirmwareUpgradeLib::stopBeforeErase()
+{
+    m_stopBeforeEraseRequested = true;
 }

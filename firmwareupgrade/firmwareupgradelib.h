@@ -30,8 +30,9 @@ class QThread;
 //   - the checks, while the controller still runs its application: a link request frame with
 //     command 0xB0 ("upgrade info", see applicationinfo.h) is sent up to 3 times, 300 ms apart.
 //     Its reply gives the device id (another than 0x26: 31), the flash size (an image larger
-//     than the flash: 19) and the full firmware version. A refused image ends the run here: the
-//     controller never leaves its application.
+//     than the flash: 19) and the full firmware version (an image whose version is not greater
+//     than it: 36 with the installed version, unless allowDowngrade(true) came before start). A
+//     refused image ends the run here: the controller never leaves its application.
 //   - bootloader entry: a link request frame with command 0xB1 ("restart into bootloader") is
 //     sent up to 5 times, 300 ms apart, until a link reply carries command result 0xB1; one with
 //     a device id other than 0x26: 31. From then on only bootloader packets are spoken (see
@@ -40,13 +41,15 @@ class QThread;
 //     unfinished run no longer speaks the link protocol.
 //   - SYNC: reply {device id, bootloader version, max block, flash size, application, firmware
 //     version}. No reply at all: 31; a device id other than 0x26: 31; an image larger than the
-//     flash: 19. Writes use blocks of min(max block, 256) bytes.
+//     flash: 19; when the application did not answer before and the flash holds intact firmware
+//     that is not older than the image: 36. Writes use blocks of min(max block, 256) bytes.
 //   - up to here nothing is erased. A refusal after the controller has been asked to restart,
 //     or a stop, sends LEAVE (up to 2 times) when the flash holds an intact application; when the
 //     bootloader starts it the run reports 35 with the version running again (firmwareVersion).
 //   - ERASE {image length}: on success 21 (flashing begins). From here the controller has no
 //     working firmware until the run completes: an unfinished run leaves it in its bootloader
-//     (which a later run or probe finds).
+//     (which a later run or probe finds). An erase refused or unanswered is followed by a SYNC:
+//     when the flash still holds its intact firmware, LEAVE sends the controller back (35).
 //   - WRITE {address, data} for consecutive blocks from address 0, each followed by 11 when the
 //     written percentage has grown (monotonic, ending at 100).
 //   - VERIFY {length, CRC-32 of the image}.
@@ -57,7 +60,9 @@ class QThread;
 // A probe (probe()) opens the port (3 or 4) and sends SYNC up to 3 times, 300 ms apart: no
 // answer gives 34; a bootloader whose flash holds no intact application gives 33 (waiting for
 // firmware); one whose application is intact is sent back to it with LEAVE (35, or 33 when it
-// refuses); a device id other than 0x26 gives 31. Then 1.
+// refuses), or only reported (37) when the probe was asked to leave it; a device id other than
+// 0x26 gives 31. These reports carry the device id and bootloader version. The port is closed
+// before 1, so a client may take it on that report.
 //
 // Exchanges: each request has the next sequence number; the reply must carry the request's type
 // with bit 7 set and the same sequence. No reply within the time-out (500 ms; ERASE 5 s; VERIFY
@@ -72,7 +77,8 @@ class QThread;
 // without an intact application, not reported); 9 or unknown → 32.
 //
 // stop() takes effect before the next packet or while waiting for a reply; the run then reports
-// at most 35 (when it could send the controller back to its application) and 1. A controller
+// at most 35 (when it could send the controller back to its application) and 1.
+// stopBeforeErase() does the same until the ERASE has been sent, and nothing after it. A controller
 // left in its bootloader by an unfinished run takes the next run from SYNC on.
 class FIRMWAREUPGRADE_EXPORT FirmwareUpgradeLib
 {
@@ -93,8 +99,15 @@ public:
     // simulator's symlink, COM3).
     void start(const QString &portName, const QString &file);
     // Looks for a bootloader waiting for firmware on the port (see above); a run like start().
-    void probe(const QString &portName);
+    // Without leaveIfIntact a bootloader whose firmware is whole is only reported (37).
+    void probe(const QString &portName, bool leaveIfIntact = true);
+    // Whether the next start() may flash an image that is not newer than the installed
+    // firmware; false after every start.
+    void allowDowngrade(bool allowed);
     void stop();
+    // Asks the running upgrade to end only if it has not begun to erase; from the erase on the
+    // run goes on to its end (a cut flash would leave the controller without firmware).
+    void stopBeforeErase();
 
     // Whether a run has started and not yet reported its end.
     bool isRunning() const { return m_active.load(); }
@@ -103,11 +116,13 @@ private:
     FirmwareUpgradeLib() = default;
     ~FirmwareUpgradeLib();
     void joinThread();
-    void launch(const QString &portName, const QString &file, bool probeOnly);
+    void launch(const QString &portName, const QString &file, bool probeOnly, bool leaveIfIntact);
 
     QObject *m_receiver = nullptr;
     QThread *m_thread = nullptr;
+    bool m_allowDowngrade = false;
     std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_stopBeforeEraseRequested{false};
     std::atomic<bool> m_active{false};
 };
 

@@ -40,18 +40,27 @@ public:
         // Only from a probe: nothing on the port speaks the bootloader protocol.
         NoBootloader = 34,
         // The controller was sent back to the intact firmware it had (firmwareVersion).
-        ApplicationResumed = 35
+        ApplicationResumed = 35,
+        // The image is not newer than the installed firmware (firmwareVersion) and the client
+        // did not allow that: nothing was flashed.
+        DowngradeRefused = 36,
+        // Only from a probe that leaves the controller where it is: the bootloader answers and
+        // its flash holds intact firmware (firmwareVersion).
+        FirmwareIntact = 37
     };
 
     UpgradeEvent(quint32 code, qint32 portNumber, qint32 progress = 0);
 
     quint32 code;
     qint32 portNumber; // the number at the end of the opened port's name, -1 when there is none
-    // The firmware version in hundredths with UpgradeCompleted (the image's) and
-    // ApplicationResumed (the one running again); -1 otherwise.
+    // The firmware version in hundredths with UpgradeCompleted (the image's), ApplicationResumed
+    // (the one running again), DowngradeRefused (the installed one) and FirmwareIntact; -1
+    // otherwise.
     qint32 firmwareVersion = -1;
-    qint32 reserved2 = 0;
-    qint32 reserved3 = 0;
+    // With a probe's reports: the device id and bootloader version the bootloader gave; 0
+    // otherwise.
+    qint32 deviceId = 0;
+    qint32 bootloaderVersion = 0;
     qint32 reserved4 = 0;
     qint32 progress; // percent of the image written, with code 11
 };

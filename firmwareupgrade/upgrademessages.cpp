@@ -59,6 +59,14 @@ constexpr UpgradeMessage kMessages[] = {
     {UpgradeEvent::ApplicationResumed,
      QT_TRANSLATE_NOOP("UpgradeMessages", "The flight controller keeps its firmware"),
      MessageSeverity::Info},
+    {UpgradeEvent::DowngradeRefused,
+     QT_TRANSLATE_NOOP("UpgradeMessages",
+                       "Not flashed: the firmware is not newer than the installed one"),
+     MessageSeverity::Error},
+    {UpgradeEvent::FirmwareIntact,
+     QT_TRANSLATE_NOOP("UpgradeMessages",
+                       "The flight controller waits in its bootloader; its firmware is whole"),
+     MessageSeverity::Info},
 };
 
 const UpgradeMessage *find(quint32 code)

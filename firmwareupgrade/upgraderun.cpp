@@ -27,10 +27,24 @@ constexpr int kRestartSettleMs = 20;
 } // namespace
 
 UpgradeRun::UpgradeRun(const QString &device, const QString &file,
-                       const std::atomic<bool> *stopRequested, Reporter reporter)
+                       const std::atomic<bool> *stopRequested, Reporter reporter,
+                       const Options &options)
     : m_device(device), m_file(file), m_stopRequested(stopRequested),
-      m_reporter(std::move(reporter))
+      m_reporter(std::move(reporter)), m_options(options)
 {
+}
+
+UpgradeRun::UpgradeRun(const QString &device, const QString &file,
+                       const std::atomic<bool> *stopRequested, Reporter reporter)
+    : UpgradeRun(device, file, stopRequested, std::move(reporter), Options())
+{
+}
+
+bool UpgradeRun::stopped() const
+{
+    if (m_stopRequested->load())
+        return true;
+    return !m_eraseSent && m_options.stopBeforeErase && m_options.stopBeforeErase->load();
 }
 
 quint32 UpgradeRun::codeForStatus(quint8 status)
@@ -64,23 +78,42 @@ void UpgradeRun::exec()
 
 void UpgradeRun::execProbe()
 {
-    QSerialPort port;
-    if (openPort(&port)) {
-        SyncInfo info;
-        if (!sync(&info, kProbeTimeoutMs, kProbeAttempts, true)) {
-            report(UpgradeEvent::NoBootloader);
-        } else if (info.deviceId != FirmwareImage::kDeviceId) {
-            report(UpgradeEvent::DeviceError);
-        } else if (info.applicationIntact) {
-            // Left in the bootloader with its firmware whole (a run stopped before the erase
-            // whose way back was lost): it can simply go back.
-            if (!returnToApplication(info.firmwareVersion))
-                report(UpgradeEvent::WaitingForFirmware);
-        } else {
-            report(UpgradeEvent::WaitingForFirmware);
-        }
-    }
+    // The port is closed before the end is reported: whoever takes it on that report gets it.
+    probePort();
     report(UpgradeEvent::RunEnded);
+}
+
+void UpgradeRun::probePort()
+{
+    QSerialPort port;
+    if (!openPort(&port))
+        return;
+    SyncInfo info;
+    if (!sync(&info, kProbeTimeoutMs, kProbeAttempts, true)) {
+        report(UpgradeEvent::NoBootloader);
+    } else if (info.deviceId != FirmwareImage::kDeviceId) {
+        reportFound(UpgradeEvent::DeviceError, info);
+    } else if (!info.applicationIntact) {
+        reportFound(UpgradeEvent::WaitingForFirmware, info);
+    } else if (!m_options.leaveIfIntact) {
+        reportFound(UpgradeEvent::FirmwareIntact, info);
+    } else if (!returnToApplication(info.firmwareVersion)) {
+        // Left in the bootloader with its firmware whole (a run stopped before the erase whose
+        // way back was lost), and it would not go back.
+        reportFound(UpgradeEvent::WaitingForFirmware, info);
+    }
+    m_port = nullptr;
+}
+
+void UpgradeRun::reportFound(quint32 code, const SyncInfo &info)
+{
+    Report found;
+    found.code = code;
+    found.version = info.applicationIntact ? info.firmwareVersion : -1;
+    found.deviceId = info.deviceId;
+    found.bootloaderVersion = info.bootloaderVersion;
+    qCInfo(lcUpgrade) << "probe" << code << "device" << info.deviceId << "version" << found.version;
+    m_reporter(found);
 }
 
 bool UpgradeRun::loadFile(FirmwareImage *image)
@@ -114,7 +147,11 @@ void UpgradeRun::report(quint32 code, qint32 progress, qint32 version)
         qCDebug(lcUpgrade) << "progress" << progress << "%";
     else
         qCInfo(lcUpgrade) << "report" << code << "version" << version;
-    m_reporter(code, progress, version);
+    Report plain;
+    plain.code = code;
+    plain.progress = progress;
+    plain.version = version;
+    m_reporter(plain);
 }
 
 bool UpgradeRun::openPort(QSerialPort *port)
@@ -169,7 +206,8 @@ void UpgradeRun::flash()
     if (stopped())
         return;
     if (applicationAnswered) {
-        if (!imageFits(deviceId, flashSize, length))
+        if (!imageFits(deviceId, flashSize, length) ||
+            !newEnough(image.firmwareVersion(), installed))
             return;
         if (!enterBootloader()) {
             if (m_bootloaderMayRun)
@@ -195,6 +233,10 @@ void UpgradeRun::flash()
         report(UpgradeEvent::LengthError);
         refused = true;
     }
+    // Firmware the application did not tell of (it was already in its bootloader) is judged by
+    // what the bootloader says.
+    if (!refused && !applicationAnswered && info.applicationIntact)
+        refused = !newEnough(image.firmwareVersion(), info.firmwareVersion);
     if (refused || stopped()) {
         if (info.applicationIntact)
             returnToApplication(info.firmwareVersion);
@@ -203,8 +245,11 @@ void UpgradeRun::flash()
 
     QByteArray payload;
     BootPacket::appendU32(&payload, length);
-    if (!statusTransact(boot::Erase, payload, kEraseTimeoutMs))
+    m_eraseSent = true;
+    if (!statusTransact(boot::Erase, payload, kEraseTimeoutMs)) {
+        returnIfNothingErased();
         return;
+    }
     report(UpgradeEvent::FlashingBegins);
     if (!writeImage(image, info.maxBlock))
         return;
@@ -220,6 +265,22 @@ void UpgradeRun::flash()
     if (!statusTransact(boot::Run, payload, kReplyTimeoutMs))
         return;
     report(UpgradeEvent::UpgradeCompleted, 0, image.firmwareVersion());
+}
+
+bool UpgradeRun::newEnough(quint16 imageVersion, quint16 installed)
+{
+    if (m_options.allowDowngrade || imageVersion > installed)
+        return true;
+    report(UpgradeEvent::DowngradeRefused, 0, installed);
+    return false;
+}
+
+void UpgradeRun::returnIfNothingErased()
+{
+    // Only the bootloader knows whether the refused (or unanswered) erase touched the flash.
+    SyncInfo info;
+    if (sync(&info, kReplyTimeoutMs, kAttempts, true, true) && info.applicationIntact)
+        returnToApplication(info.firmwareVersion);
 }
 
 bool UpgradeRun::writeImage(const FirmwareImage &image, int maxBlock)
@@ -244,10 +305,11 @@ bool UpgradeRun::writeImage(const FirmwareImage &image, int maxBlock)
     return true;
 }
 
-bool UpgradeRun::sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet)
+bool UpgradeRun::sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet, bool ignoreStop)
 {
     BootPacket reply;
-    const Exchange outcome = exchange(boot::Sync, QByteArray(), timeoutMs, attempts, false, &reply);
+    const Exchange outcome =
+        exchange(boot::Sync, QByteArray(), timeoutMs, attempts, ignoreStop, &reply);
     if (outcome != Exchange::Reply) {
         if (quiet || outcome == Exchange::Stopped)
             return false;
@@ -270,6 +332,7 @@ bool UpgradeRun::sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet)
     info->deviceId = static_cast<quint8>(payload[0]);
     info->maxBlock = std::min<int>(BootPacket::readU16(payload, 2), boot::kMaxWriteData);
     info->flashSize = BootPacket::readU32(payload, 4);
+    info->bootloaderVersion = static_cast<quint8>(payload[1]);
     info->applicationIntact = static_cast<quint8>(payload[8]) == boot::IntactApplication;
     info->firmwareVersion = BootPacket::readU16(payload, 9);
     return true;

@@ -26,8 +26,28 @@ class FirmwareImage;
 class FIRMWAREUPGRADE_EXPORT UpgradeRun
 {
 public:
-    // version: a firmware version in hundredths for the reports that carry one, else -1.
-    using Reporter = std::function<void(quint32 code, qint32 progress, qint32 version)>;
+    // One report: version is a firmware version in hundredths for the reports that carry one,
+    // else -1; deviceId and bootloaderVersion come with a probe's reports.
+    struct Report
+    {
+        quint32 code = 0;
+        qint32 progress = 0;
+        qint32 version = -1;
+        qint32 deviceId = 0;
+        qint32 bootloaderVersion = 0;
+    };
+    using Reporter = std::function<void(const Report &report)>;
+
+    // What the client asked of the run besides the file.
+    struct Options
+    {
+        // Flash an image that is not newer than the installed firmware.
+        bool allowDowngrade = false;
+        // A probe sends a bootloader whose firmware is whole back to it.
+        bool leaveIfIntact = true;
+        // Set by the client: stop unless the erase has begun; from then on the run finishes.
+        const std::atomic<bool> *stopBeforeErase = nullptr;
+    };
 
     // Time a reply may take; erasing gets longer, and so does the verify, which reads back
     // the whole flash.
@@ -43,11 +63,14 @@ public:
     static constexpr int kLeaveAttempts = 2;
 
     UpgradeRun(const QString &device, const QString &file, const std::atomic<bool> *stopRequested,
+               Reporter reporter, const Options &options);
+    UpgradeRun(const QString &device, const QString &file, const std::atomic<bool> *stopRequested,
                Reporter reporter);
 
     void exec();
     // Asks the port whether a bootloader waits there; reports WaitingForFirmware, NoBootloader
-    // or (after starting an intact application it found) ApplicationResumed.
+    // or, for an intact application it found, ApplicationResumed once it has started it (or
+    // FirmwareIntact when the options say to leave it).
     void execProbe();
 
     // The event code for a device status other than Ok.
@@ -78,12 +101,20 @@ private:
         quint32 flashSize = 0;
         bool applicationIntact = false;
         quint16 firmwareVersion = 0;
+        quint8 bootloaderVersion = 0;
     };
 
-    bool stopped() const { return m_stopRequested->load(); }
+    bool stopped() const;
     void report(quint32 code, qint32 progress = 0, qint32 version = -1);
+    void reportFound(quint32 code, const SyncInfo &info);
 
     void flash();
+    void probePort();
+    // False (reported) for an image not newer than the installed version, unless allowed.
+    bool newEnough(quint16 imageVersion, quint16 installed);
+    // After a failed or stopped erase: whether anything was erased decides whether the
+    // controller can be sent back to its firmware.
+    void returnIfNothingErased();
     bool loadFile(FirmwareImage *image);
     bool openPort(QSerialPort *port);
     bool imageFits(quint8 deviceId, quint32 flashSize, quint32 length);
@@ -94,7 +125,7 @@ private:
                           const std::function<bool(const quint8 *)> &accept);
     bool queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version);
     bool enterBootloader();
-    bool sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet);
+    bool sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet, bool ignoreStop = false);
     bool returnToApplication(quint16 version);
     bool writeImage(const FirmwareImage &image, int maxBlock);
     Exchange exchange(quint8 type, const QByteArray &payload, int timeoutMs, int attempts,
@@ -111,6 +142,8 @@ private:
     const QString m_file;
     const std::atomic<bool> *m_stopRequested;
     Reporter m_reporter;
+    const Options m_options;
+    bool m_eraseSent = false;
 
     QSerialPort *m_port = nullptr;
     BootPacketAssembler m_assembler;

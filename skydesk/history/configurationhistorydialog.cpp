@@ -99,6 +99,8 @@ QString ConfigurationHistoryDialog::reasonText(fclink::SnapshotReason reason)
         return tr("Before upgrade");
     case fclink::SnapshotReason::AfterRestore:
         return tr("After restore");
+    case fclink::SnapshotReason::Unknown:
+        return tr("Unknown reason");
     case fclink::SnapshotReason::OnDemand:
         break;
     }

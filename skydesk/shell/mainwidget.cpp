@@ -225,14 +225,17 @@ void mainWidget::connectUpgradeGuard()
     connect(m_connectionBar, &toolWidget::serialConnect, guard, &UpgradeGuard::onConnectRequested);
     connect(m_connectionBar, &toolWidget::serialDisconnect, guard,
             &UpgradeGuard::onDisconnectRequested);
-    connect(guard, &UpgradeGuard::flashStarted, this, [this] {
-        m_connectionBar->setPortControlsLocked(true);
-        m_statusBar->showUpgrading();
-    });
-    connect(guard, &UpgradeGuard::flashEnded, this, [this] {
-        m_connectionBar->setPortControlsLocked(false);
-        m_connectionBar->showConnected();
-        m_statusBar->showUpgradeEnded();
+    // While a flash is prepared or runs nothing on the bar may take the port.
+    connect(guard, &UpgradeGuard::busyChanged, m_connectionBar, &toolWidget::setPortControlsLocked);
+    connect(guard, &UpgradeGuard::flashStarted, m_statusBar, &statusWidget::showUpgrading);
+    connect(guard, &UpgradeGuard::flashEnded, this, [this, guard] {
+        // The link has the port again only if the pilot had it before (and it is still there);
+        // a controller left waiting for firmware keeps the status bar saying so.
+        if (m_link->isPortOpen()) {
+            m_connectionBar->showConnected();
+            if (!guard->isWaitingForFirmware())
+                m_statusBar->showUpgradeEnded();
+        }
         if (m_closeWhenFlashEnds)
             close();
     });
@@ -247,7 +250,7 @@ void mainWidget::closeEvent(QCloseEvent *event)
     UpgradeGuard *guard = m_pageArea->updatePage()->upgradeGuard();
     if (guard->isFlashing()) {
         event->ignore();
-        if (m_closeWhenFlashEnds || !UpgradeQuestion::confirmStop(this))
+        if (m_closeWhenFlashEnds || !UpgradeQuestion::confirmStop(this, guard->hasErased()))
             return;
         m_closeWhenFlashEnds = true;
         guard->stopFlash();

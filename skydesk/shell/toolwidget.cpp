@@ -180,13 +180,22 @@ void toolWidget::refreshDevices()
     emit askCommrtThreadUpdateDevices();
 }
 
-// The port in use stays selected while it is listed, so that a port plugged in or out elsewhere
-// does not change what the link opens; otherwise the first entry is selected.
+// The selection never moves by itself: a selected port that is no longer listed (unplugged,
+// perhaps mid-flash) stays in the list and selected, so the link opens or probes nothing the
+// pilot did not choose, and it is selected still when it comes back. Only when nothing was
+// selected does the first port become the selection. The link hears only of a real change.
 void toolWidget::updatePortCombo(QList<QString> portNames)
 {
     const QString selected = m_portSelector->currentText();
-    m_portSelector->setPortNames(portNames);
-    const int kept = portNames.indexOf(selected);
-    if (kept > 0)
-        m_portSelector->setCurrentIndex(kept);
+    if (!selected.isEmpty() && !portNames.contains(selected))
+        portNames.append(selected);
+    {
+        const QSignalBlocker quiet(m_portSelector);
+        m_portSelector->setPortNames(portNames);
+        const int kept = portNames.indexOf(selected);
+        m_portSelector->setCurrentIndex(kept >= 0 ? kept : (portNames.isEmpty() ? -1 : 0));
+    }
+    m_portSelector->setToolTip(m_portSelector->currentText());
+    if (m_portSelector->currentText() != selected)
+        emit m_portSelector->currentIndexChanged(m_portSelector->currentIndex());
 }

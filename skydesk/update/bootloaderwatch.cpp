@@ -43,6 +43,11 @@ void BootloaderWatch::clearWaiting()
     setWaiting(false);
 }
 
+void BootloaderWatch::noteWaiting()
+{
+    setWaiting(true);
+}
+
 void BootloaderWatch::probeNow()
 {
     // Only a port that is open and silent is worth asking.
@@ -81,7 +86,7 @@ void BootloaderWatch::probeEnded()
     m_probing = false;
     // The link takes its port back in any case: a controller that went back to its firmware
     // answers it now, and a waiting one is flashed from the pages.
-    m_link->openPortForCommunication();
+    m_link->resumeAfterUpgrade();
     if (m_foundWaiting)
         setWaiting(true);
     else

@@ -35,6 +35,8 @@ public:
     bool isWaiting() const { return m_waiting; }
     // The link has a reply: whatever waited, the controller runs firmware now.
     void clearWaiting();
+    // A flash erased the controller and did not complete: it waits for firmware.
+    void noteWaiting();
 
 signals:
     void waitingChanged(bool waiting);

@@ -88,7 +88,7 @@ void FirmwareUpgradeDialog::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    if (!m_closeWhenEnded && UpgradeQuestion::confirmStop(this)) {
+    if (!m_closeWhenEnded && UpgradeQuestion::confirmStop(this, m_guard && m_guard->hasErased())) {
         m_closeWhenEnded = true;
         m_upgrader->stop();
     }
@@ -368,22 +368,33 @@ void FirmwareUpgradeDialog::beginUpgrade()
     }
     if (!m_guard)
         m_guard = new UpgradeGuard(m_link, this, this);
-    QString parameters;
-    const bool taken = m_guard->beginFlash(m_upgrader, &parameters);
-    appendText(parameters);
-    if (!taken)
+    UpgradeGuard::FlashRequest request;
+    request.runner = m_upgrader;
+    request.receiver = this;
+    request.file = QStringLiteral("./firmware/") + m_fileName;
+    request.questionParent = this;
+    request.log = [this](const QString &line) { appendText(line); };
+    request.done = [this](bool started) { onFlashRequestDone(started); };
+    m_ui->pushButtonDownloadFirmware->setEnabled(false);
+    setFlashing(true);
+    m_guard->requestFlash(request);
+}
+
+void FirmwareUpgradeDialog::onFlashRequestDone(bool started)
+{
+    m_ui->pushButtonDownloadFirmware->setEnabled(true);
+    if (!started) {
+        setFlashing(false);
         return;
+    }
     m_completed = false;
-    m_upgrader->init(this);
-    startFirmwareUpgrade(m_upgrader, portName, QStringLiteral("./firmware/") + m_fileName);
     m_phase = StopUpgradePhase;
     m_ui->pushButtonDownloadFirmware->setText(tr("Stop Upgrade"));
-    setFlashing(true);
 }
 
 void FirmwareUpgradeDialog::requestStop()
 {
-    if (!UpgradeQuestion::confirmStop(this))
+    if (!UpgradeQuestion::confirmStop(this, m_guard && m_guard->hasErased()))
         return;
     // Everything else waits for the run's end.
     m_upgrader->stop();

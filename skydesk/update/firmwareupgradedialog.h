@@ -89,6 +89,7 @@ private:
     void beginDownload();
     void beginUpgrade();
     void requestStop();
+    void onFlashRequestDone(bool started);
     void setFlashing(bool flashing);
     void dropReply();
     void issueRequest(const QUrl &url);

@@ -1,15 +1,11 @@
 #include "parameterrestore.h"
 
 #include "commrt.h"
+#include "logcategories.h"
 #include "parameterblock.h"
 #include "upgradequestion.h"
 
 namespace {
-
-QByteArray blockNow()
-{
-    return fclink::ParameterBlock::copy();
-}
 
 const quint8 *bytes(const QByteArray &block)
 {
@@ -24,25 +20,68 @@ ParameterRestore::ParameterRestore(Commrt *link, QWidget *dialogParent, QObject 
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this,
             [this] { end(tr("Restoring the parameters failed")); });
+    m_infoWait.setSingleShot(true);
+    connect(&m_infoWait, &QTimer::timeout, this, &ParameterRestore::identify);
     if (m_link) {
-        connect(m_link, &Commrt::parametersChanged, this, &ParameterRestore::parametersRead);
+        connect(m_link, &Commrt::blockReadAfterOpen, this, &ParameterRestore::blockRead);
+        connect(m_link, &Commrt::firmwareInfoReceived, this, [this] {
+            if (m_stage == Stage::Identifying)
+                identify();
+        });
         connect(m_link, &Commrt::uploadVerified, this, &ParameterRestore::uploadVerified);
     }
 }
 
-void ParameterRestore::arm(const fclink::ParameterBackup &backup)
+void ParameterRestore::arm(const Offer &offer)
 {
-    if (!backup.isValid() || isBusy())
+    if (!offer.backup.isValid() || isBusy())
         return;
-    m_backup = backup;
+    m_offer = offer;
     m_stage = Stage::Armed;
 }
 
-void ParameterRestore::parametersRead()
+void ParameterRestore::disarm()
+{
+    if (isBusy())
+        return;
+    m_infoWait.stop();
+    m_stage = Stage::Idle;
+}
+
+void ParameterRestore::blockRead()
 {
     if (m_stage != Stage::Armed)
         return;
-    m_differing = m_backup.differingFields(bytes(blockNow()));
+    // The replies carry only the low byte of the version: the whole one decides.
+    m_stage = Stage::Identifying;
+    m_link->requestFirmwareInfo();
+    m_infoWait.start(kFirmwareInfoWaitMs);
+}
+
+bool ParameterRestore::isTheFlashedController() const
+{
+    return m_link->getDeviceId() == m_offer.backup.deviceId() &&
+           (m_offer.flashedVersion < 0 || m_link->firmwareVersion() == m_offer.flashedVersion);
+}
+
+void ParameterRestore::identify()
+{
+    m_infoWait.stop();
+    if (m_stage != Stage::Identifying)
+        return;
+    if (!fclink::ParameterBackup::samePort(m_link->getPortName(), m_offer.port)) {
+        // Another port: not the flashed controller, which may still come back.
+        m_stage = Stage::Armed;
+        return;
+    }
+    if (!isTheFlashedController()) {
+        qCInfo(lcUpdate) << "not offering the backup" << m_offer.backup.path() << "to device"
+                         << m_link->getDeviceId() << "firmware" << m_link->firmwareVersion() << "on"
+                         << m_link->getPortName();
+        m_stage = Stage::Idle;
+        return;
+    }
+    m_differing = m_offer.backup.differingFields(bytes(fclink::ParameterBlock::copy()));
     if (m_differing == 0) {
         m_stage = Stage::Idle; // the upgrade kept them
         return;
@@ -54,8 +93,11 @@ void ParameterRestore::parametersRead()
 
 void ParameterRestore::offer()
 {
-    if (!UpgradeQuestion::offerRestore(m_dialogParent, m_differing) || !m_link ||
-        !m_link->isConnected()) {
+    const fclink::ParameterBackup &backup = m_offer.backup;
+    const bool yes =
+        UpgradeQuestion::offerRestore(m_dialogParent, m_differing, m_offer.port, backup.time(),
+                                      backup.firmwareVersion(), m_offer.sure);
+    if (!yes || !m_link || !m_link->isConnected()) {
         m_stage = Stage::Idle;
         return;
     }
@@ -66,7 +108,7 @@ void ParameterRestore::upload()
 {
     m_stage = Stage::Uploading;
     m_deadline.start(kRestoreTimeoutMs);
-    m_link->uploadParameters(m_backup.block());
+    m_link->uploadParameters(m_offer.backup.block());
 }
 
 void ParameterRestore::uploadVerified(bool ok, const QStringList &fields)

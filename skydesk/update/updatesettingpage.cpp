@@ -70,6 +70,8 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
     connect(m_guard, &UpgradeGuard::flashEnded, this, &updatesettingpage::showControllerFacts);
     connect(m_guard, &UpgradeGuard::waitingForFirmwareChanged, this,
             &updatesettingpage::onWaitingForFirmware);
+    connect(m_guard, &UpgradeGuard::installedVersionChanged, this,
+            &updatesettingpage::showControllerFacts);
 }
 
 updatesettingpage::~updatesettingpage()
@@ -267,14 +269,23 @@ void updatesettingpage::startUpgrade()
         appendLog(tr("Port name error! Make sure you have select right port!"));
         return;
     }
-    QString parameters;
-    const bool taken = m_guard->beginFlash(m_upgrader, &parameters);
-    appendLog(parameters);
-    if (!taken)
+    UpgradeGuard::FlashRequest request;
+    request.runner = m_upgrader;
+    request.receiver = this;
+    request.file = m_firmwareFile;
+    request.questionParent = window();
+    request.log = [this](const QString &line) { appendLog(line); };
+    request.done = [this](bool started) { onFlashRequestDone(started); };
+    m_ui->pushButtonStartUpgrade->setEnabled(false);
+    m_guard->requestFlash(request);
+}
+
+void updatesettingpage::onFlashRequestDone(bool started)
+{
+    m_ui->pushButtonStartUpgrade->setEnabled(true);
+    if (!started)
         return;
     emit displayCloseCOMPort();
-    m_upgrader->init(this);
-    startFirmwareUpgrade(m_upgrader, portName, m_firmwareFile);
     m_upgrading = true;
     m_ui->pushButtonStartUpgrade->setText(tr("Cancel"));
     showControllerFacts();
@@ -282,7 +293,7 @@ void updatesettingpage::startUpgrade()
 
 void updatesettingpage::requestStop()
 {
-    if (!UpgradeQuestion::confirmStop(window()))
+    if (!UpgradeQuestion::confirmStop(window(), m_guard->hasErased()))
         return;
     // The run reports its end shortly; the button waits for that.
     m_upgrader->stop();

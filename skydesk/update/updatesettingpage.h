@@ -74,6 +74,7 @@ private:
     void showControllerFacts();
     bool controllerReachable() const;
     void requestStop();
+    void onFlashRequestDone(bool started);
     void onWaitingForFirmware(bool waiting);
 
     Commrt *m_link;

@@ -80,6 +80,48 @@ class TestLinkIntents : public SimulatorTest
     Q_OBJECT
 
 private slots:
+    // The reply's version byte holds only the low 8 bits; the firmware info has the whole
+    // version, and asking for it leaves the link's command as it was.
+    void firmwareInfoGivesTheWholeVersion_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::newRow("1.05") << 105;
+        QTest::newRow("3.00") << 300;
+        QTest::newRow("6.55") << 655;
+    }
+
+    void firmwareInfoGivesTheWholeVersion()
+    {
+        QFETCH(int, version);
+        QVERIFY(startSim({"--firmware", QString::number(version)}));
+        LinkUnderTest t;
+        QSignalSpy info(t.link, &Commrt::firmwareInfoReceived);
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        QCOMPARE(int(t.link->getFirmwareVersion()), version & 0xFF);
+        QCOMPARE(int(t.link->firmwareVersion()), version & 0xFF); // not asked yet
+        const quint8 commandBefore = t.link->currentCommand();
+        t.link->requestFirmwareInfo();
+        QVERIFY(info.count() > 0 || info.wait(kWaitMs));
+        QCOMPARE(info.first().first().toInt(), version);
+        QCOMPARE(int(t.link->firmwareVersion()), version);
+        QCOMPARE(t.link->currentCommand(), commandBefore);
+        // The telemetry loop goes on.
+        const int cycles = t.telemetry.count();
+        QTRY_VERIFY_WITH_TIMEOUT(t.telemetry.count() > cycles + 2, kWaitMs);
+    }
+
+    // A command under way is not replaced by the question.
+    void firmwareInfoWaitsForNoCommand()
+    {
+        QVERIFY(startSim({"--command-delay", "300"}));
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        t.link->calibrate(fclink::Sensor::Gyros);
+        t.link->requestFirmwareInfo();
+        QCOMPARE(int(t.link->currentCommand()), 13);
+        QTRY_VERIFY_WITH_TIMEOUT(argumentSequence<int>(t.status).contains(10), kWaitMs);
+    }
+
     void calibrateSendsTheSensorsCommand_data()
     {
         QTest::addColumn<fclink::Sensor>("sensor");

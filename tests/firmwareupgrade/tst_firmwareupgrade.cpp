@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 constexpr int kRunTimeoutMs = 30000;
@@ -33,6 +35,9 @@ public:
         portNumbers.append(report->portNumber);
         if (report->firmwareVersion >= 0)
             versions.insert(report->code, report->firmwareVersion);
+        deviceIds.insert(report->code, report->deviceId);
+        if (report->code == UpgradeEvent::RunEnded && onEnd)
+            onEnd();
         if (report->code == UpgradeEvent::Progress)
             progress.append(report->progress);
         return true;
@@ -54,7 +59,21 @@ public:
     QList<qint32> portNumbers;
     QList<qint32> progress;
     QHash<quint32, qint32> versions; // the version a report carried, by code
+    QHash<quint32, qint32> deviceIds;
+    std::function<void()> onEnd; // run as the end is handled
 };
+
+// Sends the controller's application into its bootloader by hand, its firmware whole.
+void sendIntoTheBootloader(FcsimProcess &sim)
+{
+    QSerialPort port(sim.linkPath());
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    quint8 request[fclink::kFrameSize];
+    fclink::buildRequestFrame(0xB1, 0, nullptr, request);
+    port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+    QVERIFY(port.waitForBytesWritten(1000));
+    QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1), kRunTimeoutMs);
+}
 
 QByteArray sampleImage(int size, quint32 seed)
 {
@@ -92,10 +111,12 @@ class TestFirmwareUpgrade : public QObject
 
 private:
     // Runs one upgrade of file through the simulator and waits for its end.
-    void runUpgrade(const QString &port, const QString &file, Receiver *receiver)
+    void runUpgrade(const QString &port, const QString &file, Receiver *receiver,
+                    bool allowDowngrade = false)
     {
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
         upgrade->init(receiver);
+        upgrade->allowDowngrade(allowDowngrade);
         upgrade->start(port, file);
         const bool ended = waitForEnd(*receiver);
         FirmwareUpgradeLib::destroyClass(upgrade);
@@ -105,13 +126,14 @@ private:
     }
 
     // The codes of one probe of the port.
-    static QList<quint32> probe(const QString &port, Receiver *receiver = nullptr)
+    static QList<quint32> probe(const QString &port, Receiver *receiver = nullptr,
+                                bool leaveIfIntact = true)
     {
         Receiver own;
         Receiver *target = receiver ? receiver : &own;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
         upgrade->init(target);
-        upgrade->probe(port);
+        upgrade->probe(port, leaveIfIntact);
         waitForEnd(*target);
         FirmwareUpgradeLib::destroyClass(upgrade);
         return target->milestones();
@@ -272,7 +294,11 @@ private slots:
         QList<quint32> expectedMilestones{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened};
         if (flashingBegan)
             expectedMilestones.append(UpgradeEvent::FlashingBegins);
-        expectedMilestones << expected << UpgradeEvent::RunEnded;
+        expectedMilestones << expected;
+        // An erase refused before it touched the flash leaves the firmware whole: back to it.
+        if (step == QLatin1String("head"))
+            expectedMilestones << UpgradeEvent::ApplicationResumed;
+        expectedMilestones << UpgradeEvent::RunEnded;
         QCOMPARE(receiver.milestones(), expectedMilestones);
         QVERIFY(!receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
     }
@@ -493,6 +519,157 @@ private slots:
                                  UpgradeEvent::RunEnded}));
         QCOMPARE(found.versions.value(UpgradeEvent::ApplicationResumed), 412);
         QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 412 & 0xFF);
+    }
+
+    // A probe reports its end only once its port is closed, so whoever takes the port on that
+    // report gets it.
+    void portIsFreeWhenAProbeReportsItsEnd()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start());
+        for (int run = 0; run < 10; ++run) {
+            Receiver receiver;
+            QString openError = QStringLiteral("not tried");
+            receiver.onEnd = [&] {
+                QSerialPort port(sim.linkPath());
+                openError = port.open(QIODevice::ReadWrite) ? QString() : port.errorString();
+            };
+            probe(sim.linkPath(), &receiver);
+            QVERIFY2(openError.isEmpty(),
+                     qPrintable(QStringLiteral("run %1: %2").arg(run).arg(openError)));
+        }
+    }
+
+    // An erase refused before anything was erased leaves the firmware whole: the controller is
+    // sent back to it.
+    void refusedEraseSendsTheControllerBack()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
+                           QStringLiteral("--flash-fail"), QStringLiteral("head")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(3000, 41))));
+        Receiver receiver;
+        runUpgrade(sim.linkPath(), file, &receiver);
+        QCOMPARE(receiver.milestones(),
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::HeadError, UpgradeEvent::ApplicationResumed,
+                                 UpgradeEvent::RunEnded}));
+        QCOMPARE(receiver.versions.value(UpgradeEvent::ApplicationResumed), 105);
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // An image not newer than the installed firmware is refused while the application still
+    // runs, unless the client allowed it.
+    void olderOrSameFirmwareNeedsPermission_data()
+    {
+        QTest::addColumn<int>("installed");
+        QTest::addColumn<int>("image");
+        QTest::newRow("older") << 150 << 140;
+        QTest::newRow("same") << 300 << 300;
+    }
+
+    void olderOrSameFirmwareNeedsPermission()
+    {
+        QFETCH(int, installed);
+        QFETCH(int, image);
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QString::number(installed)}));
+        const QString file = dir.filePath(QStringLiteral("old.qmtvf"));
+        QVERIFY(
+            writeFile(file, fwupgrade::buildFirmwareFile(quint16(image), sampleImage(3000, 42))));
+        Receiver refused;
+        runUpgrade(sim.linkPath(), file, &refused);
+        QCOMPARE(refused.milestones(),
+                 (QList<quint32>{UpgradeEvent::FileOpened, UpgradeEvent::PortOpened,
+                                 UpgradeEvent::DowngradeRefused, UpgradeEvent::RunEnded}));
+        QCOMPARE(refused.versions.value(UpgradeEvent::DowngradeRefused), installed);
+        QVERIFY(!sim.receivedCommand(0xB1));
+
+        Receiver allowed;
+        runUpgrade(sim.linkPath(), file, &allowed, true);
+        QVERIFY(allowed.codes.contains(UpgradeEvent::UpgradeCompleted));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), image & 0xFF);
+    }
+
+    // The same check holds for a controller found in its bootloader with its firmware whole.
+    void olderFirmwareIsRefusedInTheBootloaderToo()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("150")}));
+        sendIntoTheBootloader(sim);
+        const QString file = dir.filePath(QStringLiteral("old.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(140, sampleImage(3000, 43))));
+        Receiver refused;
+        runUpgrade(sim.linkPath(), file, &refused);
+        QVERIFY(refused.codes.contains(UpgradeEvent::DowngradeRefused));
+        QVERIFY(refused.codes.contains(UpgradeEvent::ApplicationResumed));
+        QVERIFY(!refused.codes.contains(UpgradeEvent::FlashingBegins));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 150);
+    }
+
+    // A stop that may only cut a run before the erase: before it the controller goes back to
+    // its firmware; after it the flash is finished.
+    void stopBeforeEraseNeverCutsAFlash()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--reply-delay"), QStringLiteral("20")}));
+        const QString file = dir.filePath(QStringLiteral("big.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(20000, 44))));
+        Receiver receiver;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&receiver);
+        upgrade->start(sim.linkPath(), file);
+        QTRY_VERIFY_WITH_TIMEOUT(!receiver.progress.isEmpty() || receiver.ended(), kRunTimeoutMs);
+        upgrade->stopBeforeErase();
+        QVERIFY(waitForEnd(receiver));
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QVERIFY(receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 150);
+    }
+
+    void stopBeforeEraseBeforeTheEraseKeepsTheFirmware()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
+                           QStringLiteral("--reply-delay"), QStringLiteral("300")}));
+        const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(3000, 45))));
+        Receiver receiver;
+        FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+        upgrade->init(&receiver);
+        upgrade->start(sim.linkPath(), file);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1) || receiver.ended(), kRunTimeoutMs);
+        upgrade->stopBeforeErase();
+        QVERIFY(waitForEnd(receiver));
+        FirmwareUpgradeLib::destroyClass(upgrade);
+        QVERIFY(!receiver.codes.contains(UpgradeEvent::FlashingBegins));
+        QVERIFY(receiver.codes.contains(UpgradeEvent::ApplicationResumed));
+        QTest::qWait(600);
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
+    }
+
+    // A probe that only looks: a bootloader with its firmware whole is reported with the
+    // firmware's version and the device, and left where it is.
+    void probeThatOnlyLooks()
+    {
+        QTemporaryDir dir;
+        FcsimProcess sim(dir.path());
+        QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("412")}));
+        sendIntoTheBootloader(sim);
+        Receiver found;
+        QCOMPARE(probe(sim.linkPath(), &found, false),
+                 (QList<quint32>{UpgradeEvent::PortOpened, UpgradeEvent::FirmwareIntact,
+                                 UpgradeEvent::RunEnded}));
+        QCOMPARE(found.versions.value(UpgradeEvent::FirmwareIntact), 412);
+        QCOMPARE(found.deviceIds.value(UpgradeEvent::FirmwareIntact), 0x26);
+        QCOMPARE(firmwareVersionOnLink(sim.linkPath()), -1);
     }
 
     void oneObjectServesSeveralRuns()

@@ -42,6 +42,13 @@ private slots:
         QTest::newRow("31") << 31u << "Device Error, please check module connection" << error;
         QTest::newRow("32") << 32u << "State Error" << error;
         QTest::newRow("35") << 35u << "The flight controller keeps its firmware" << info;
+        QTest::newRow("36") << 36u
+                            << "Not flashed: the firmware is not newer than the installed one"
+                            << error;
+        QTest::newRow("37") << 37u
+                            << "The flight controller waits in its bootloader; its firmware is "
+                               "whole"
+                            << info;
     }
 
     void reportTexts()
@@ -57,7 +64,7 @@ private slots:
     void everyListedCodeHasATextWithoutMarkup()
     {
         const QVector<quint32> codes = UpgradeMessages::codes();
-        QCOMPARE(codes.size(), 22);
+        QCOMPARE(codes.size(), 24);
         for (int i = 0; i < codes.size(); ++i) {
             if (i > 0)
                 QVERIFY(codes.at(i - 1) < codes.at(i));

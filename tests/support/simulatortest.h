@@ -23,7 +23,8 @@ protected:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FcsimProcess> m_sim;
 
-private slots:
+    // A suite with set-up of its own calls these from its own init() and cleanup().
+protected slots:
     void init();
     void cleanup();
 };

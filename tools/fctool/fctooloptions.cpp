@@ -203,6 +203,10 @@ bool FctoolOptions::storeFlag(const QString &name)
         m_restore = true;
         return true;
     }
+    if (name == QLatin1String("--allow-downgrade")) {
+        m_allowDowngrade = true;
+        return true;
+    }
     return false;
 }
 
@@ -225,7 +229,7 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Write || m_subcommand == Subcommand::Set;
     if (name == QLatin1String("--raw"))
         return m_subcommand == Subcommand::Set;
-    if (name == QLatin1String("--restore"))
+    if (name == QLatin1String("--restore") || name == QLatin1String("--allow-downgrade"))
         return m_subcommand == Subcommand::Flash;
     return false;
 }
@@ -295,7 +299,7 @@ QString FctoolOptions::usage()
                "  fctool describe [NAME...]\n"
                "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
-               "  fctool flash --port PORT FILE [--restore] [--timeout SEC]\n"
+               "  fctool flash --port PORT FILE [--restore] [--allow-downgrade] [--timeout SEC]\n"
                "  fctool diff FILE_A FILE_B\n"
                "  fctool diff --port PORT FILE [--timeout SEC]\n"
                "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
@@ -322,7 +326,11 @@ QString FctoolOptions::usage()
                "             each report of the upgrade as a line (\"Progress: N%\" while\n"
                "             writing). When the controller answers on the link, its parameters\n"
                "             are saved first as a parameter file (the line says where); with\n"
-               "             --restore they are uploaded again after the upgrade and read back\n"
+               "             --restore they are uploaded again after the upgrade and read back.\n"
+               "             An image not newer than the installed firmware is refused unless\n"
+               "             --allow-downgrade. Ctrl+C before the erase stops the run (the\n"
+               "             controller keeps its firmware); after it the flash is finished\n"
+               "             first, then restored if asked, and the exit status is 5\n"
                "  diff       the fields that differ between two parameter files, or between the\n"
                "             flight controller and a file, as 'Name: A -> B' lines in block\n"
                "             order (exit 0 when equal, 1 when different)\n"
@@ -335,7 +343,7 @@ QString FctoolOptions::usage()
                "                 upload fails when the flight controller did not take a value)\n"
                "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
                "                 next telemetry line takes longer than SEC seconds (default 10);\n"
-               "                 for flash, when the upgrade has not ended within SEC seconds\n"
+               "                 for flash, when the upgrade makes no progress for SEC seconds\n"
                "                 (default 120)\n"
                "\n"
                "Every subcommand except ports, describe, flash, history and diff of two files\n"
@@ -344,6 +352,6 @@ QString FctoolOptions::usage()
                "\n"
                "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"
                "file or device error), 2 usage or bad input, 3 the port could not be opened,\n"
-               "4 time-out.")
+               "4 time-out (also a device that went away), 5 interrupted (Ctrl+C).")
         .arg(wrappedList(toolCommandNames(), QStringLiteral("             ")));
 }

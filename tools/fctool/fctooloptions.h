@@ -46,6 +46,7 @@ public:
     QStringList positional() const { return m_positional; }
     // flash: upload the parameters saved before the upgrade once it has completed.
     bool restore() const { return m_restore; }
+    bool allowDowngrade() const { return m_allowDowngrade; }
     // Whether write and set read the block back and check it (the default).
     bool verify() const { return m_verify; }
     // The note of a snapshot.
@@ -75,6 +76,7 @@ private:
     bool m_raw = false;
     bool m_helpRequested = false;
     bool m_restore = false;
+    bool m_allowDowngrade = false;
     bool m_verify = true;
     QString m_note;
     int m_limit = 0;

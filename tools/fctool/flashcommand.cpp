@@ -23,18 +23,26 @@ constexpr int kLinkAnswerTimeoutMs = 3000;
 
 using fclink::ParameterBackup;
 
-// Runs the event loop until the run reports its end or the time-out passes.
+// Runs the event loop until the run reports its end or it reports nothing for timeoutMs.
 void waitForEnd(const UpgradeReporter &reporter, int timeoutMs)
 {
     if (reporter.hasEnded())
         return;
     QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
+    QTimer idle;
+    idle.setSingleShot(true);
     QObject::connect(&reporter, &UpgradeReporter::runEnded, &loop, &QEventLoop::quit);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    deadline.start(timeoutMs);
+    QObject::connect(&reporter, &UpgradeReporter::reported, &idle,
+                     [&idle, timeoutMs] { idle.start(timeoutMs); });
+    QObject::connect(&idle, &QTimer::timeout, &loop, &QEventLoop::quit);
+    idle.start(timeoutMs);
     loop.exec();
+}
+
+void reportStoppedBeforeErase()
+{
+    printError(QStringLiteral("interrupted: stopped before anything was erased; the flight "
+                              "controller keeps its firmware"));
 }
 
 ExitCode outcome(const UpgradeReporter &reporter, const QString &port, bool interrupted)
@@ -57,9 +65,11 @@ ExitCode outcome(const UpgradeReporter &reporter, const QString &port, bool inte
 // Saves the parameters of a controller that answers on the link. A controller that does not
 // answer is flashed without a backup; one that answers but cannot be read, or a backup that
 // cannot be written, stops everything before the port is handed to the upgrade.
-ExitCode backUpParameters(const FctoolOptions &options, ParameterBackup *backup)
+ExitCode backUpParameters(const FctoolOptions &options, InterruptWatcher *watcher,
+                          ParameterBackup *backup)
 {
     LinkSession session(options.port(), qMin(options.timeoutMs(), 10000));
+    QObject::connect(watcher, &InterruptWatcher::interrupted, &session, &LinkSession::interrupt);
     bool answered = false;
     const ExitCode opened = session.openIfAnswering(kLinkAnswerTimeoutMs, &answered);
     if (opened != ExitSuccess || session.isInterrupted()) {
@@ -73,11 +83,11 @@ ExitCode backUpParameters(const FctoolOptions &options, ParameterBackup *backup)
     }
     const QByteArray block = LinkSession::blockNow();
     const int deviceId = session.link()->getDeviceId();
-    const int version = session.link()->getFirmwareVersion();
+    const int version = session.firmwareVersion();
     session.close();
     QString error;
     *backup = ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), deviceId,
-                                    version, &error);
+                                    version, options.port(), &error);
     if (!backup->isValid()) {
         printError(QStringLiteral("cannot save the parameters before the upgrade (%1); nothing "
                                   "was flashed")
@@ -126,25 +136,41 @@ ExitCode restoreParameters(const FctoolOptions &options, const ParameterBackup &
     return ExitSuccess;
 }
 
-ExitCode flash(const FctoolOptions &options, InterruptWatcher *watcher)
+ExitCode flash(const FctoolOptions &options, InterruptWatcher *watcher, bool *erased)
 {
     UpgradeReporter reporter(options.port());
     FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
+    // From the erase on a stop would leave the controller without firmware: the run goes on.
     QObject::connect(watcher, &InterruptWatcher::interrupted, &reporter,
-                     [upgrade] { upgrade->stop(); });
+                     [upgrade] { upgrade->stopBeforeErase(); });
 
     upgrade->init(&reporter);
+    upgrade->allowDowngrade(options.allowDowngrade());
     upgrade->start(options.port(), options.positional().first());
+    if (watcher->wasInterrupted())
+        upgrade->stopBeforeErase();
     waitForEnd(reporter, options.timeoutMs());
 
     const bool ended = reporter.hasEnded();
     // Stops a run that is still going and waits for its thread; its last reports are dropped.
     FirmwareUpgradeLib::destroyClass(upgrade);
     QCoreApplication::removePostedEvents(&reporter);
+    *erased = reporter.erased();
     if (!ended) {
-        printError(QStringLiteral("the upgrade did not end within %1 s")
-                       .arg(options.timeoutMs() / 1000.0));
+        const QString idle = QStringLiteral("the upgrade made no progress for %1 s")
+                                 .arg(options.timeoutMs() / 1000.0);
+        if (reporter.erased())
+            printError(idle + QStringLiteral(": the flight controller now waits in its "
+                                             "bootloader without firmware; run 'fctool flash "
+                                             "--port %1 FILE' again to repair it")
+                                  .arg(options.port()));
+        else
+            printError(idle + QStringLiteral("; nothing was erased"));
         return ExitTimeout;
+    }
+    if (watcher->wasInterrupted() && !reporter.erased() && !reporter.completed()) {
+        reportStoppedBeforeErase();
+        return ExitInterrupted;
     }
     return outcome(reporter, options.port(), watcher->wasInterrupted());
 }
@@ -160,12 +186,32 @@ ExitCode runFlashCommand(const FctoolOptions &options)
     fwupgrade::FirmwareImage image;
     if (fwupgrade::FirmwareImage::parseFile(options.positional().first(), &image) ==
         fwupgrade::FirmwareImage::ParseResult::Ok) {
-        const ExitCode saved = backUpParameters(options, &backup);
+        const ExitCode saved = backUpParameters(options, &watcher, &backup);
         if (saved != ExitSuccess)
             return saved;
+        if (watcher.wasInterrupted()) {
+            reportStoppedBeforeErase();
+            return ExitInterrupted;
+        }
     }
-    const ExitCode flashed = flash(options, &watcher);
-    if (flashed != ExitSuccess || !options.restore() || watcher.wasInterrupted())
+    bool erased = false;
+    const ExitCode flashed = flash(options, &watcher, &erased);
+    const bool interrupted = watcher.wasInterrupted();
+    if (flashed != ExitSuccess) {
+        if (options.restore() && flashed != ExitInterrupted)
+            printError(backup.isValid()
+                           ? QStringLiteral("the parameters were not restored (the upgrade did "
+                                            "not complete); they are saved in %1")
+                                 .arg(backup.path())
+                           : QStringLiteral("the parameters were not restored (the upgrade did "
+                                            "not complete)"));
         return flashed;
-    return restoreParameters(options, backup);
+    }
+    const ExitCode restored = options.restore() ? restoreParameters(options, backup) : ExitSuccess;
+    if (interrupted) {
+        // The flash had begun to erase when Ctrl+C came: it was finished first.
+        printError(QStringLiteral("interrupted after the erase: the flash was finished first"));
+        return ExitInterrupted;
+    }
+    return restored;
 }

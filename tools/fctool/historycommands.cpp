@@ -55,6 +55,38 @@ QString firmwareText(int version)
     return QStringLiteral("%1.%2").arg(version / 100).arg(version % 100, 2, 10, QLatin1Char('0'));
 }
 
+// A note as one line: line breaks, tabs, quotes and backslashes escaped as in C, other control
+// characters as \xHH.
+QString escapedNote(const QString &note)
+{
+    QString escaped;
+    for (const QChar c : note) {
+        switch (c.unicode()) {
+        case '\n':
+            escaped += QLatin1String("\\n");
+            break;
+        case '\r':
+            escaped += QLatin1String("\\r");
+            break;
+        case '\t':
+            escaped += QLatin1String("\\t");
+            break;
+        case '"':
+            escaped += QLatin1String("\\\"");
+            break;
+        case '\\':
+            escaped += QLatin1String("\\\\");
+            break;
+        default:
+            if (c.category() == QChar::Other_Control)
+                escaped += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
 QString historyLine(const fclink::Snapshot &snapshot)
 {
     QString line =
@@ -65,7 +97,7 @@ QString historyLine(const fclink::Snapshot &snapshot)
             .arg(fclink::snapshotReasonKey(snapshot.reason), -13)
             .arg(snapshot.path);
     if (!snapshot.note.isEmpty())
-        line += QStringLiteral("  \"%1\"").arg(snapshot.note);
+        line += QStringLiteral("  \"%1\"").arg(escapedNote(snapshot.note));
     return line;
 }
 
@@ -90,23 +122,38 @@ ExitCode runSnapshotCommand(const FctoolOptions &options)
 {
     return LinkSession::run(options.port(), options.timeoutMs(), [&](LinkSession &session) {
         const QByteArray block = LinkSession::blockNow();
+        fclink::SnapshotDetails details;
+        details.reason = fclink::SnapshotReason::OnDemand;
+        details.note = options.note();
+        details.deviceId = session.link()->getDeviceId();
+        details.firmwareVersion = session.firmwareVersion();
         fclink::Snapshot snapshot;
         QString error;
+        fclink::SnapshotStore::TakeOutcome outcome = fclink::SnapshotStore::TakeOutcome::Stored;
         fclink::SnapshotStore store;
-        if (!store.take(bytes(block), fclink::SnapshotReason::OnDemand, options.note(),
-                        session.link()->getDeviceId(), session.link()->getFirmwareVersion(),
-                        &snapshot, &error)) {
+        if (!store.take(bytes(block), details, &snapshot, &error, &outcome)) {
             printError(error);
             return ExitUsage;
         }
         printLine(snapshot.path);
+        if (outcome == fclink::SnapshotStore::TakeOutcome::NoteAdded)
+            printLine(QStringLiteral("The parameters equal the newest snapshot: the note was "
+                                     "added to it"));
+        else if (outcome == fclink::SnapshotStore::TakeOutcome::StoredForItsNote)
+            printLine(QStringLiteral("The parameters equal the newest snapshot, which has a note "
+                                     "of its own: stored as a new snapshot"));
         return ExitSuccess;
     });
 }
 
 ExitCode runHistoryCommand(const FctoolOptions &options)
 {
-    const QVector<fclink::Snapshot> snapshots = fclink::SnapshotStore().list();
+    bool rebuilt = false;
+    const QVector<fclink::Snapshot> snapshots = fclink::SnapshotStore().list(&rebuilt);
+    if (rebuilt)
+        printError(QStringLiteral("the history's index was missing or damaged: rebuilt it from "
+                                  "%1 snapshot files")
+                       .arg(snapshots.size()));
     const int shown =
         options.limit() > 0 ? qMin(options.limit(), snapshots.size()) : snapshots.size();
     for (int i = 0; i < shown; ++i)

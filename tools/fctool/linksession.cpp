@@ -24,6 +24,10 @@ constexpr int kPollMs = 10;
 // after that certainly carries the command.
 constexpr quint64 kFramesUntilCommandSent = 2;
 
+// The firmware info comes with the next reply; a controller that has not answered it by then
+// does not know the question.
+constexpr int kFirmwareInfoWaitMs = 1500;
+
 } // namespace
 
 LinkSession::LinkSession(const QString &portName, int timeoutMs, QObject *parent)
@@ -62,6 +66,10 @@ void LinkSession::wireLink()
     connect(m_link, &Commrt::parametersChanged, this, &LinkSession::onParametersChanged);
     connect(m_link, &Commrt::telemetryChanged, this, &LinkSession::checkWait);
     connect(m_link, &Commrt::uploadVerified, this, &LinkSession::onUploadVerified);
+    connect(m_link, &Commrt::firmwareInfoReceived, this, [this] {
+        m_firmwareInfo = true;
+        checkWait();
+    });
     connect(m_link, &Commrt::portLost, this, [this] {
         m_portClosed = true;
         checkWait();
@@ -211,6 +219,15 @@ ExitCode LinkSession::sendCommand(const ToolCommand &command)
     if (outcome == WaitOutcome::Done)
         return ExitSuccess;
     return reportTimeout(QStringLiteral("answer after sending command %1").arg(code));
+}
+
+quint16 LinkSession::firmwareVersion()
+{
+    if (!m_firmwareInfo) {
+        m_link->requestFirmwareInfo();
+        waitUntil([this] { return m_firmwareInfo; }, 0, kFirmwareInfoWaitMs);
+    }
+    return m_link->firmwareVersion();
 }
 
 void LinkSession::close()

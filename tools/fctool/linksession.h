@@ -74,6 +74,9 @@ public:
     // Sends a command that reports nothing; returns once a frame carrying it has been written
     // and the controller has answered again.
     ExitCode sendCommand(const ToolCommand &command);
+    // The controller's whole firmware version, asked for on the link (the replies carry only its
+    // low 8 bits); the version byte when the controller does not tell within a short while.
+    quint16 firmwareVersion();
     // Disconnects, stops the link's thread and deletes the link. Safe to call twice.
     void close();
 
@@ -126,6 +129,7 @@ private:
     bool m_everConnected = false;
     bool m_openFailed = false;
     bool m_portClosed = false;
+    bool m_firmwareInfo = false;
 };
 
 #endif // FCTOOL_LINKSESSION_H

@@ -39,6 +39,9 @@ void UpgradeReporter::report(quint32 code, qint32 progress)
 {
     if (m_ended)
         return;
+    emit reported();
+    if (code == UpgradeEvent::FlashingBegins)
+        m_erased = true;
     if (code == UpgradeEvent::Progress) {
         printLine(progressText(progress));
         return;

@@ -17,12 +17,16 @@ public:
     bool hasEnded() const { return m_ended; }
     bool completed() const { return m_completed; }
     bool portFailed() const { return m_portFailed; }
+    // The run has begun to erase: from then on the controller has no firmware until it completes.
+    bool erased() const { return m_erased; }
     // The text of the first error report of the run, empty without one.
     QString firstError() const { return m_firstError; }
 
 signals:
     // The run has reported its end (code 1).
     void runEnded();
+    // Any report of the run: it is still making progress.
+    void reported();
 
 protected:
     bool event(QEvent *event) override;
@@ -34,6 +38,7 @@ private:
     bool m_ended = false;
     bool m_completed = false;
     bool m_portFailed = false;
+    bool m_erased = false;
     QString m_firstError;
 };
 

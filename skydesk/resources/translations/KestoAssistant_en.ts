@@ -261,6 +261,10 @@
         <source>A note for this snapshot (optional):</source>
         <translation>A note for this snapshot (optional):</translation>
     </message>
+    <message>
+        <source>Unknown reason</source>
+        <translation>Unknown reason</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationHistoryDialogUi</name>
@@ -2745,6 +2749,22 @@ Do you want to replace it?</translation>
         <source>Parameters saved before the upgrade: %1</source>
         <translation>Parameters saved before the upgrade: %1</translation>
     </message>
+    <message>
+        <source>The flight controller answers, but its parameters could not be read: nothing was flashed.</source>
+        <translation>The flight controller answers, but its parameters could not be read: nothing was flashed.</translation>
+    </message>
+    <message>
+        <source>Nothing was flashed.</source>
+        <translation>Nothing was flashed.</translation>
+    </message>
+    <message>
+        <source>The flight controller waits in its bootloader: its parameters cannot be read now.</source>
+        <translation>The flight controller waits in its bootloader: its parameters cannot be read now.</translation>
+    </message>
+    <message>
+        <source>The parameters saved from it at %1 (firmware %2) are offered after the upgrade.</source>
+        <translation>The parameters saved from it at %1 (firmware %2) are offered after the upgrade.</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeMessages</name>
@@ -2836,19 +2856,20 @@ Do you want to replace it?</translation>
         <source>The flight controller keeps its firmware</source>
         <translation>The flight controller keeps its firmware</translation>
     </message>
+    <message>
+        <source>Not flashed: the firmware is not newer than the installed one</source>
+        <translation>Not flashed: the firmware is not newer than the installed one</translation>
+    </message>
+    <message>
+        <source>The flight controller waits in its bootloader; its firmware is whole</source>
+        <translation>The flight controller waits in its bootloader; its firmware is whole</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeQuestion</name>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
         <translation>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restore the %n parameters saved before the upgrade?</source>
-        <translation>
-            <numerusform>Restore the %n parameter saved before the upgrade?</numerusform>
-            <numerusform>Restore the %n parameters saved before the upgrade?</numerusform>
-        </translation>
     </message>
     <message>
         <source>Firmware Upgrade</source>
@@ -2861,6 +2882,25 @@ Do you want to replace it?</translation>
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Stop the upgrade? Nothing has been erased yet: the flight controller keeps its firmware.</source>
+        <translation>Stop the upgrade? Nothing has been erased yet: the flight controller keeps its firmware.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade from the flight controller on %1 at %2 (firmware %3)?</source>
+        <translation>
+            <numerusform>Restore the %n parameter saved before the upgrade from the flight controller on %1 at %2 (firmware %3)?</numerusform>
+            <numerusform>Restore the %n parameters saved before the upgrade from the flight controller on %1 at %2 (firmware %3)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware %1 is the version already installed. Flash it again anyway?</source>
+        <translation>Firmware %1 is the version already installed. Flash it again anyway?</translation>
+    </message>
+    <message>
+        <source>Firmware %1 is older than the installed %2. Flash anyway?</source>
+        <translation>Firmware %1 is older than the installed %2. Flash anyway?</translation>
     </message>
 </context>
 <context>

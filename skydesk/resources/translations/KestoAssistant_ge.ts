@@ -261,6 +261,10 @@
         <source>A note for this snapshot (optional):</source>
         <translation>Notiz zu diesem Schnappschuss (optional):</translation>
     </message>
+    <message>
+        <source>Unknown reason</source>
+        <translation>Unbekannter Grund</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationHistoryDialogUi</name>
@@ -2745,6 +2749,22 @@ Soll die Datei ersetzt werden?</translation>
         <source>Parameters saved before the upgrade: %1</source>
         <translation>Parameter vor dem Update gesichert: %1</translation>
     </message>
+    <message>
+        <source>The flight controller answers, but its parameters could not be read: nothing was flashed.</source>
+        <translation>Die Flugsteuerung antwortet, aber ihre Parameter konnten nicht gelesen werden: es wurde nichts geflasht.</translation>
+    </message>
+    <message>
+        <source>Nothing was flashed.</source>
+        <translation>Es wurde nichts geflasht.</translation>
+    </message>
+    <message>
+        <source>The flight controller waits in its bootloader: its parameters cannot be read now.</source>
+        <translation>Die Flugsteuerung wartet in ihrem Bootloader: ihre Parameter können jetzt nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The parameters saved from it at %1 (firmware %2) are offered after the upgrade.</source>
+        <translation>Die um %1 von ihr gespeicherten Parameter (Firmware %2) werden nach dem Upgrade angeboten.</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeMessages</name>
@@ -2836,19 +2856,20 @@ Soll die Datei ersetzt werden?</translation>
         <source>The flight controller keeps its firmware</source>
         <translation>Der Flugcontroller behält seine Firmware</translation>
     </message>
+    <message>
+        <source>Not flashed: the firmware is not newer than the installed one</source>
+        <translation>Nicht geflasht: die Firmware ist nicht neuer als die installierte</translation>
+    </message>
+    <message>
+        <source>The flight controller waits in its bootloader; its firmware is whole</source>
+        <translation>Die Flugsteuerung wartet in ihrem Bootloader; ihre Firmware ist vollständig</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeQuestion</name>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
         <translation>Wenn Sie jetzt abbrechen, hat der Flugcontroller keine funktionierende Firmware, bis er erneut aktualisiert wird. Trotzdem abbrechen?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restore the %n parameters saved before the upgrade?</source>
-        <translation>
-            <numerusform>Den %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
-            <numerusform>Die %n vor dem Update gesicherten Parameter wiederherstellen?</numerusform>
-        </translation>
     </message>
     <message>
         <source>Firmware Upgrade</source>
@@ -2861,6 +2882,25 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Stop the upgrade? Nothing has been erased yet: the flight controller keeps its firmware.</source>
+        <translation>Upgrade abbrechen? Noch wurde nichts gelöscht: die Flugsteuerung behält ihre Firmware.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade from the flight controller on %1 at %2 (firmware %3)?</source>
+        <translation>
+            <numerusform>Den %n Parameter wiederherstellen, der vor dem Upgrade um %2 von der Flugsteuerung an %1 gespeichert wurde (Firmware %3)?</numerusform>
+            <numerusform>Die %n Parameter wiederherstellen, die vor dem Upgrade um %2 von der Flugsteuerung an %1 gespeichert wurden (Firmware %3)?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware %1 is the version already installed. Flash it again anyway?</source>
+        <translation>Firmware %1 ist bereits installiert. Trotzdem erneut flashen?</translation>
+    </message>
+    <message>
+        <source>Firmware %1 is older than the installed %2. Flash anyway?</source>
+        <translation>Firmware %1 ist älter als die installierte %2. Trotzdem flashen?</translation>
     </message>
 </context>
 <context>

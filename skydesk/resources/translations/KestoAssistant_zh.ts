@@ -259,6 +259,10 @@
         <source>A note for this snapshot (optional):</source>
         <translation>此快照的备注（可选）：</translation>
     </message>
+    <message>
+        <source>Unknown reason</source>
+        <translation>未知原因</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationHistoryDialogUi</name>
@@ -2743,6 +2747,22 @@ Do you want to replace it?</source>
         <source>Parameters saved before the upgrade: %1</source>
         <translation>升级前已保存参数：%1</translation>
     </message>
+    <message>
+        <source>The flight controller answers, but its parameters could not be read: nothing was flashed.</source>
+        <translation>飞控有应答，但无法读取其参数：未写入任何固件。</translation>
+    </message>
+    <message>
+        <source>Nothing was flashed.</source>
+        <translation>未写入任何固件。</translation>
+    </message>
+    <message>
+        <source>The flight controller waits in its bootloader: its parameters cannot be read now.</source>
+        <translation>飞控正在引导程序中等待：现在无法读取其参数。</translation>
+    </message>
+    <message>
+        <source>The parameters saved from it at %1 (firmware %2) are offered after the upgrade.</source>
+        <translation>升级后将提供于 %1 从它保存的参数（固件 %2）。</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeMessages</name>
@@ -2834,18 +2854,20 @@ Do you want to replace it?</source>
         <source>The flight controller keeps its firmware</source>
         <translation>飞控保留其原有固件</translation>
     </message>
+    <message>
+        <source>Not flashed: the firmware is not newer than the installed one</source>
+        <translation>未写入：该固件不比已安装的固件新</translation>
+    </message>
+    <message>
+        <source>The flight controller waits in its bootloader; its firmware is whole</source>
+        <translation>飞控正在引导程序中等待；其固件完整</translation>
+    </message>
 </context>
 <context>
     <name>UpgradeQuestion</name>
     <message>
         <source>Stopping now leaves the flight controller without working firmware until it is upgraded again. Stop anyway?</source>
         <translation>现在停止，飞控将没有可用的固件，直到再次升级为止。仍要停止吗？</translation>
-    </message>
-    <message numerus="yes">
-        <source>Restore the %n parameters saved before the upgrade?</source>
-        <translation>
-            <numerusform>恢复升级前保存的 %n 个参数？</numerusform>
-        </translation>
     </message>
     <message>
         <source>Firmware Upgrade</source>
@@ -2858,6 +2880,24 @@ Do you want to replace it?</source>
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>Stop the upgrade? Nothing has been erased yet: the flight controller keeps its firmware.</source>
+        <translation>停止升级吗？尚未擦除任何内容：飞控保留其固件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the %n parameters saved before the upgrade from the flight controller on %1 at %2 (firmware %3)?</source>
+        <translation>
+            <numerusform>要恢复升级前于 %2 从 %1 上的飞控保存的 %n 个参数吗（固件 %3）？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Firmware %1 is the version already installed. Flash it again anyway?</source>
+        <translation>固件 %1 已是当前安装的版本。仍要再次写入吗？</translation>
+    </message>
+    <message>
+        <source>Firmware %1 is older than the installed %2. Flash anyway?</source>
+        <translation>固件 %1 比已安装的 %2 旧。仍要写入吗？</translation>
     </message>
 </context>
 <context>

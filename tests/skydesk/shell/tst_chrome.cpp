@@ -461,6 +461,43 @@ private slots:
         Commrt::destroyClass(link);
     }
 
+    // A port that goes away (unplugged mid-flash) stays selected, so the link never opens or
+    // probes another port by itself; it is selected still when it comes back. Only a port the
+    // pilot left is dropped from the list.
+    void selectionNeverMovesByItself()
+    {
+        toolWidget bar;
+        Commrt *link = Commrt::createClass();
+        QComboBox *selector = bar.portSelector();
+        QStringList named; // every name the link was given
+        connect(selector, QOverload<int>::of(&QComboBox::currentIndexChanged), link, [&](int i) {
+            named << selector->itemText(i);
+            link->portNameChanged(selector->itemText(i));
+        });
+        bar.updatePortCombo({});
+        bar.updatePortCombo({"ttyS0"}); // nothing was selected: the first port is
+        QCOMPARE(link->getPortName(), QStringLiteral("ttyS0"));
+        bar.fillPorts({"/tmp/fc", "ttyS0"}, "/tmp/fc");
+        QCOMPARE(link->getPortName(), QStringLiteral("/tmp/fc"));
+        named.clear();
+
+        bar.updatePortCombo({"ttyS0"}); // unplugged
+        QCOMPARE(selector->currentText(), QStringLiteral("/tmp/fc"));
+        QCOMPARE(link->getPortName(), QStringLiteral("/tmp/fc"));
+        bar.updatePortCombo({"ttyS0", "ttyUSB1"});
+        bar.updatePortCombo({"/tmp/fc", "ttyS0"}); // back on its path
+        QCOMPARE(selector->currentText(), QStringLiteral("/tmp/fc"));
+        QCOMPARE(selector->count(), 2);
+        QVERIFY2(named.isEmpty(), qPrintable(named.join(QLatin1Char(' '))));
+
+        selector->setCurrentIndex(selector->findText("ttyS0")); // the pilot's choice
+        QCOMPARE(link->getPortName(), QStringLiteral("ttyS0"));
+        bar.updatePortCombo({"ttyS0"});
+        QCOMPARE(selector->count(), 1);
+        QCOMPARE(link->getPortName(), QStringLiteral("ttyS0"));
+        Commrt::destroyClass(link);
+    }
+
     void telemetryReachesOnlyTheVisiblePage()
     {
         Commrt *link = Commrt::createClass();

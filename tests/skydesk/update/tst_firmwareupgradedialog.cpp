@@ -618,7 +618,8 @@ private slots:
             connect(bar, &QProgressBar::valueChanged, this, [&](int value) { progress << value; });
             read.clear();
             dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
-            QCOMPARE(int(dialog.phase()), 2);
+            // The parameters are saved first, the firmware info asked for: then it flashes.
+            QTRY_COMPARE_WITH_TIMEOUT(int(dialog.phase()), 2, kWaitMs);
             QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(),
                      QStringLiteral("Stop Upgrade"));
             QVERIFY(!link->isPortOpen());

@@ -13,11 +13,13 @@
 #include "parameterbackup.h"
 #include "parameterfields.h"
 #include "portnaming.h"
+#include "snapshotstore.h"
 #include "statuswidget.h"
 #include "testfolders.h"
 #include "toolwidget.h"
 #include "ui_updatesettingpage.h"
 #include "updatesettingpage.h"
+#include "upgradequestion.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -52,6 +54,11 @@ QString log(mainWidget *window)
     return window->pageArea()->updatePage()->form()->textEdit->toPlainText();
 }
 
+qint32 valueIn(const QVector<quint8> &block, const char *name)
+{
+    return fclink::readField(block.constData(), *fclink::findParameterField(name));
+}
+
 Ui::UpdateSettingPageUi *page(mainWidget *window)
 {
     return window->pageArea()->updatePage()->form();
@@ -81,6 +88,43 @@ private:
         return window;
     }
 
+    // A main window offering several simulators' ports, with the first selected.
+    mainWidget *openWindow(const QList<FcsimProcess *> &sims)
+    {
+        QStringList ports;
+        for (FcsimProcess *sim : sims)
+            ports << sim->linkPath();
+        qputenv(fclink::kExtraPortsVariable, ports.join(QLatin1Char(':')).toLocal8Bit());
+        AppSettings::setSavedPort(ports.first());
+        auto *window = new mainWidget(nullptr);
+        window->show();
+        window->connectionBar()->pageList()->setCurrentRow(contentWidget::InfoPage);
+        return window;
+    }
+
+    static void selectPort(mainWidget *window, const QString &port)
+    {
+        QComboBox *selector = window->connectionBar()->portSelector();
+        QTRY_VERIFY_WITH_TIMEOUT(selector->findText(port) >= 0, kWaitMs);
+        selector->setCurrentIndex(selector->findText(port));
+        QCOMPARE(window->link()->getPortName(), port);
+    }
+
+    // The pilot's own values, uploaded and verified.
+    static void setPilotsValues(mainWidget *window, FcsimProcess *sim)
+    {
+        QVector<quint8> block = sim->block();
+        fclink::writeField(block.data(), *fclink::findParameterField("MotorIdel"), 3);
+        fclink::writeField(block.data(), *fclink::findParameterField("FailType"), 0);
+        fclink::writeField(block.data(), *fclink::findParameterField("LimitAlt"), 321);
+        QSignalSpy verified(window->link(), &Commrt::uploadVerified);
+        QVERIFY(window->link()->uploadParameters(
+            QByteArray(reinterpret_cast<const char *>(block.constData()), block.size())));
+        QVERIFY(verified.count() > 0 || verified.wait(kWaitMs));
+        QCOMPARE(sim->block(), block);
+        QTest::qWait(300); // the telemetry loop has taken over from the upload
+    }
+
     // Connect, as the user does, and wait until the Info page knows the controller.
     static void connectWindow(mainWidget *window)
     {
@@ -100,10 +144,10 @@ private:
         QVERIFY(seen);
     }
 
+    // The run's end is logged as "Exit"; what the guard finds out afterwards follows it.
     static bool runEnded(mainWidget *window)
     {
-        return modal::lastLine(window->pageArea()->updatePage()->form()->textEdit) ==
-               QStringLiteral("Exit");
+        return log(window).split(QLatin1Char('\n')).contains(QStringLiteral("Exit"));
     }
 
 private slots:
@@ -151,7 +195,10 @@ private slots:
         QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(131, image(60000, 1))));
         chooseFirmware(window.data(), file);
         page(window.data())->pushButtonStartUpgrade->click();
-        QCOMPARE(window->statusBar()->statusText(), QStringLiteral("Upgrading firmware..."));
+        // While the parameters are saved nothing on the bar may take the port either.
+        QVERIFY(!bar->connectButton()->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
+                                  QStringLiteral("Upgrading firmware..."), kWaitMs);
         QVERIFY(window->statusBar()->connectionText() != QStringLiteral("Connected"));
         QVERIFY(!bar->connectButton()->isEnabled());
         QVERIFY(!bar->portSelector()->isEnabled());
@@ -270,11 +317,12 @@ private slots:
         chooseFirmware(window.data(), file);
         bool asked = false;
         QString question;
-        modal::answerQuestion(QMessageBox::Yes, &asked, &question);
+        QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+        modal::answerQuestion(QMessageBox::Yes, &asked, &question, &preselected);
         page(window.data())->pushButtonStartUpgrade->click();
         const QRegularExpression saved(QStringLiteral("Parameters saved before the upgrade: (.+)"));
+        QTRY_VERIFY_WITH_TIMEOUT(saved.match(log(window.data())).hasMatch(), kWaitMs);
         const QRegularExpressionMatch match = saved.match(log(window.data()));
-        QVERIFY2(match.hasMatch(), qPrintable(log(window.data())));
         const QString backupPath = match.captured(1).trimmed();
         QVERIFY2(backupPath.startsWith(path("data")), qPrintable(backupPath));
         QString error;
@@ -286,11 +334,89 @@ private slots:
         QVERIFY(log(window.data()).contains("Upgraded OK"));
         // The new firmware came up with the factory parameters; the backup is offered.
         QTRY_VERIFY_WITH_TIMEOUT(asked, kWaitMs);
-        QCOMPARE(question, QStringLiteral("Restore the 2 parameters saved before the upgrade?"));
+        // It names the port and the time of the backup; the same controller, reopened by the
+        // link right after its flash, gets Yes as the default.
+        fclink::Snapshot taken;
+        for (const fclink::Snapshot &snapshot : fclink::SnapshotStore().list()) {
+            if (QFileInfo(snapshot.path).absoluteFilePath() ==
+                QFileInfo(backupPath).absoluteFilePath())
+                taken = snapshot;
+        }
+        QVERIFY2(taken.pinned, qPrintable(backupPath));
+        QCOMPARE(question, UpgradeQuestion::restoreText(2, sim.linkPath(), taken.time, 105));
+        QVERIFY2(question.contains(sim.linkPath()), qPrintable(question));
+        QCOMPARE(preselected, QMessageBox::Yes);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters restored from before the upgrade"),
                                   kWaitMs);
         QCOMPARE(sim.block(), pilots);
+    }
+
+    // A flash cut off half-way (the controller vanishes), then Disconnect and Connect to
+    // another controller, on another port or on the same path: that one was never flashed and
+    // is never offered the first one's parameters.
+    void restoreIsNeverOfferedToAnotherController_data()
+    {
+        QTest::addColumn<bool>("samePath");
+        QTest::newRow("another port") << false;
+        QTest::newRow("the same path") << true;
+    }
+
+    void restoreIsNeverOfferedToAnotherController()
+    {
+        QFETCH(bool, samePath);
+        const QString folder = path(samePath ? "other-same" : "other-port");
+        QVERIFY(QDir().mkpath(folder + "/a") && QDir().mkpath(folder + "/b"));
+        FcsimProcess a(folder + "/a");
+        FcsimProcess b(folder + (samePath ? "/a" : "/b"));
+        QVERIFY(a.start({"--firmware", "105", "--reply-delay", "4", "--reset-on-upgrade"}));
+        FcsimProcess placeholder(folder + "/b");
+        if (samePath)
+            QVERIFY(placeholder.start()); // a second port in the list all the same
+        QScopedPointer<mainWidget> window(
+            openWindow(QList<FcsimProcess *>{&a, samePath ? &placeholder : &b}));
+        if (!samePath)
+            QVERIFY(b.start({"--firmware", "105"}));
+        connectWindow(window.data());
+        setPilotsValues(window.data(), &a);
+
+        const QString big = path(samePath ? "other-same.qmtvf" : "other-port.qmtvf");
+        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(140, image(150000, 7))));
+        chooseFirmware(window.data(), big);
+        page(window.data())->pushButtonStartUpgrade->click();
+        const QRegularExpression percent(QStringLiteral("Upgrade Progress: (\\d+)%"));
+        QTRY_VERIFY2_WITH_TIMEOUT(percent.match(log(window.data())).captured(1).toInt() >= 30,
+                                  qPrintable(log(window.data())), kRunWaitMs);
+        a.kill(); // controller A vanishes at 30 %
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY(!log(window.data()).contains("Upgraded OK"));
+
+        // The vanished port is reported lost, like one lost while the link held it.
+        toolWidget *bar = window->connectionBar();
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isConnected(), kWaitMs);
+        QVERIFY(window->statusBar()->statusText().contains(a.linkPath()));
+        bool asked = false;
+        QString question;
+        QElapsedTimer watching;
+        watching.start();
+        modal::answerQuestion(QMessageBox::Yes, &asked, &question);
+        QVector<quint8> untouched;
+        if (samePath) {
+            // Another controller on that path: the link takes it back by itself.
+            QVERIFY(b.start({"--firmware", "105"}));
+            untouched = b.block();
+        } else {
+            untouched = b.block();
+            selectPort(window.data(), b.linkPath());
+            QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->connectionText(),
+                                  QStringLiteral("Connected"), kWaitMs);
+        // Watched for a question as long as the answerer lives (it refers to this test's data).
+        QTest::qWait(qMax<int>(4000, modal::kWaitMs + 200 - watching.elapsed()));
+        QVERIFY2(!asked, qPrintable(question));
+        QCOMPARE(b.block(), untouched);
+        QCOMPARE(valueIn(b.block(), "LimitAlt"), 120);
     }
 
     // The window's close button during a flash asks first; No keeps the program and the flash,

@@ -256,7 +256,9 @@ void TestFctool::helpPrintsUsage()
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
     QVERIFY(tool.out().contains(
-        QLatin1String("fctool flash --port PORT FILE [--restore] [--timeout SEC]")));
+        QLatin1String("fctool flash --port PORT FILE [--restore] [--allow-downgrade] [--timeout "
+                      "SEC]")));
+    QVERIFY(tool.out().contains(QLatin1String("5 interrupted (Ctrl+C)")));
     QVERIFY(tool.err().isEmpty());
 
     ToolRun subcommandHelp({QStringLiteral("set"), QStringLiteral("--help")});
