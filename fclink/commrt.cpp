@@ -328,6 +328,7 @@ void Commrt::openPortForCommunication()
 void Commrt::connectCom()
 {
     cancelReconnect();
+    setHeldForUpgrade(false);
     openPort(m_portName, true);
 }
 
@@ -379,6 +380,7 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
 void Commrt::disconnectCom()
 {
     cancelReconnect();
+    setHeldForUpgrade(false);
     closePort(true);
 }
 
@@ -386,6 +388,15 @@ void Commrt::closePortForUpgrade()
 {
     cancelReconnect();
     closePort(false);
+    setHeldForUpgrade(true);
+}
+
+void Commrt::setHeldForUpgrade(bool held)
+{
+    if (held == m_heldForUpgrade)
+        return;
+    m_heldForUpgrade = held;
+    emit portHeldForUpgradeChanged(held);
 }
 
 // Drops the port object without touching the request state.

@@ -103,8 +103,11 @@ public:
     static QList<PortInfo> availableDevices();
     QList<QString> getPortList();
 
+    // The firmware upgrade takes the port from the link until it gives it back (or the user
+    // connects or disconnects): the link sends nothing and takes no edits meanwhile.
     void closePortForUpgrade();
     void openPortForCommunication();
+    bool isPortHeldForUpgrade() const { return m_heldForUpgrade; }
 
     void sendPacketAssemble();
     void sendPacket();
@@ -153,6 +156,18 @@ signals:
     void portReopened(QString portName);
     // A port did not open; reason is a fclink::PortOpenError. Follows statusChangedText(2).
     void portOpenFailed(QString portName, int reason);
+    // Another program reads the port and takes the replies away: the link closed it and does
+    // not open it again by itself.
+    void portShared(QString portName);
+    // The controller fell silent during an upload; once it answered again and its block had
+    // been read, the link put back what was being uploaded and uploads it again (verified as
+    // every upload).
+    void uploadResumed();
+    // The device went away during an upload: these fields may not have reached the controller
+    // (those the upload changed from what the controller was last known to hold).
+    void uploadInterrupted(QString portName, QStringList fields);
+    // closePortForUpgrade() took the port, or the link has it back.
+    void portHeldForUpgradeChanged(bool held);
 
 public slots:
     void connectCom();
@@ -169,6 +184,7 @@ private:
 
     bool openPort(const QString &portName, bool reportFailure);
     void releasePort();
+    void setHeldForUpgrade(bool held);
     void closePort(bool report);
     void writePendingFrame();
     void checkConnectionLoss();
@@ -213,6 +229,7 @@ private:
 
     QList<PortInfo> m_ports;
     QString m_portName;
+    bool m_heldForUpgrade = false;
 
     fclink::PortWatcher *m_portWatcher;
     QString m_reconnectPortName;

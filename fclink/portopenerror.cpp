@@ -57,6 +57,10 @@ QString portOpenErrorText(PortOpenError error)
         return QStringLiteral("in use by another program");
     case PortOpenError::Other:
         return QStringLiteral("the serial port reported an error");
+    case PortOpenError::NotASerialPort:
+        return QStringLiteral("not a serial port");
+    case PortOpenError::NotAPortName:
+        return QStringLiteral("not a port name");
     }
     return QString();
 }

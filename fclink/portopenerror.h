@@ -14,7 +14,9 @@ enum class PortOpenError
     NoSuchDevice = 1,
     PermissionDenied = 2,
     InUse = 3,
-    Other = 4
+    Other = 4,
+    NotASerialPort = 5, // a folder or a plain file
+    NotAPortName = 6    // no name, or a name that names no device
 };
 
 // Tells the causes apart from the serial port's error (a QSerialPort::SerialPortError) and the

@@ -76,6 +76,8 @@ QString statusWidget::textForOpenFailure(const QString &portName, int reason, co
         return tr("COMPort open failed: %1 is in use by another program").arg(portName);
     case fclink::PortOpenError::None:
     case fclink::PortOpenError::Other:
+    case fclink::PortOpenError::NotASerialPort:
+    case fclink::PortOpenError::NotAPortName:
         break;
     }
     if (detail.isEmpty())

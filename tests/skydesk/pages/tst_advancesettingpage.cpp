@@ -280,6 +280,50 @@ private slots:
         QCOMPARE(ui->comboBoxIOCMiddle->count(), 2);
     }
 
+    void choosingTheShownEntryOverAnInvalidCodeWritesIt_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<int>("invalid");
+        QTest::addColumn<int>("shownCode");
+        QTest::newRow("right holds Course Lock") << "comboBoxIOCRight"
+                                                 << "IocFunctionRight" << 1 << 3;
+        QTest::newRow("middle holds 7") << "comboBoxIOCMiddle"
+                                        << "IocFunctionMiddle" << 7 << 1;
+    }
+
+    // The box shows its first entry over a code it does not offer; choosing that entry from
+    // the list stores its code.
+    void choosingTheShownEntryOverAnInvalidCodeWritesIt()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, fieldName);
+        QFETCH(int, invalid);
+        QFETCH(int, shownCode);
+        auto *combo = m_page->findChild<QComboBox *>(box);
+        setField(qPrintable(fieldName), invalid);
+        m_page->refreshPage();
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(markOf(combo), QStringLiteral("outOfRange"));
+        ui->tabWidget->setCurrentIndex(2);
+        m_page->show();
+        QApplication::setActiveWindow(m_page);
+        QVERIFY(QTest::qWaitForWindowActive(m_page));
+        combo->setFocus(Qt::MouseFocusReason);
+        const quint64 before = uploads();
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCOMPARE(field(qPrintable(fieldName)), shownCode);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(markOf(combo), QString());
+        // Choosing it again, now that the block holds it, writes nothing more.
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCOMPARE(uploads(), before + 1);
+    }
+
     void choosingTheInvalidEntryEndsOnTheEntryBeforeIt()
     {
         setField("IocFunctionRight", 0);

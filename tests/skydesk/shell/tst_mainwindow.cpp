@@ -251,7 +251,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
                                   kWaitMs);
         AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
-        QTRY_VERIFY_WITH_TIMEOUT(uavParam.MotorIdel == sim.block().value(43), kWaitMs);
+        // The page takes the click once the block has been read.
+        QTRY_VERIFY_WITH_TIMEOUT(page->form()->pushButtonMotorIdelSpeedLevel3->isEnabled(),
+                                 kWaitMs);
+        QCOMPARE(int(uavParam.MotorIdel), int(sim.block().value(43)));
         const int held = uavParam.MotorIdel;
         QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
                                     : page->form()->pushButtonMotorIdelSpeedLevel4,
