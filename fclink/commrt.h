@@ -125,9 +125,15 @@ public:
     // Frames not handed to the port because the previous one had not left it yet.
     quint64 framesSkipped() const { return m_framesSkipped.load(); }
     quint64 headChoices() const { return m_headChoices.load(); } // setSubframeHead calls
+    // Replies that moved a sequence on (read, upload, verification, telemetry): the measure of
+    // a link that makes progress, as against one that only repeats itself.
+    quint64 sequenceSteps() const { return m_sequenceSteps.load(); }
     quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
     quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
+    // While an upload is under way: the fields it changes from what the controller was last
+    // known to hold, which it may not hold yet. Empty when no upload is under way.
+    QStringList unconfirmedFields() const;
 
     // Why the last open failed, and the serial port's own words for it.
     fclink::PortOpenError lastOpenError() const { return m_lastOpenError; }
@@ -185,6 +191,9 @@ private:
     bool openPort(const QString &portName, bool reportFailure);
     void releasePort();
     void setHeldForUpgrade(bool held);
+    void reportOpenFailure(const QString &portName, fclink::PortOpenError reason,
+                           const QString &detail, bool report);
+    QStringList fieldsUploadMayHaveMissed() const;
     void closePort(bool report);
     void writePendingFrame();
     void checkConnectionLoss();
@@ -224,6 +233,7 @@ private:
     std::atomic<quint64> m_framesWritten{0};
     std::atomic<quint64> m_framesSkipped{0};
     std::atomic<quint64> m_headChoices{0};
+    std::atomic<quint64> m_sequenceSteps{0};
 
     fclink::FrameAssembler m_assembler;
 

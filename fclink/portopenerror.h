@@ -24,8 +24,9 @@ enum class PortOpenError
 // another program holds with the same error, and only a look at the file separates them.
 FCLINK_EXPORT PortOpenError classifyPortOpenError(int serialPortError, const QString &device);
 
-// The cause as a short English phrase, for command-line tools and logs.
-FCLINK_EXPORT QString portOpenErrorText(PortOpenError error);
+// The cause as a short English phrase, for command-line tools and logs; given the device, a
+// port that is no serial port says whether it is a folder or a plain file.
+FCLINK_EXPORT QString portOpenErrorText(PortOpenError error, const QString &device = QString());
 
 } // namespace fclink
 

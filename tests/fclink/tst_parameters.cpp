@@ -513,12 +513,22 @@ private slots:
                                   << "/dev/pts/7";
         QTest::newRow("symlink") << "/tmp/sim/fc0"
                                  << "/tmp/sim/fc0";
-        QTest::newRow("COM3") << "COM3"
-                              << "";
+        QTest::newRow("bluetooth") << "rfcomm0"
+                                   << "/dev/rfcomm0";
+        QTest::newRow("macOS call-out") << "cu.usbserial-1410"
+                                        << "/dev/cu.usbserial-1410";
+        QTest::newRow("any listed name") << "COM3"
+                                         << "/dev/COM3";
         QTest::newRow("relative") << "dev/ttyUSB0"
                                   << "";
         QTest::newRow("escape") << "tty/../../etc/passwd"
                                 << "";
+        QTest::newRow("parent") << ".."
+                                << "";
+        QTest::newRow("dot") << "."
+                             << "";
+        QTest::newRow("space") << "tty USB0"
+                               << "";
         QTest::newRow("empty") << ""
                                << "";
     }
