@@ -330,11 +330,13 @@ QString FctoolOptions::usage()
                "             history shared with Skydesk and print the snapshot's file\n"
                "  history    the snapshots of the history, newest first, one per line\n"
                "\n"
-               "  --port PORT    ttyUSB0, ttyACM0, or a device path such as /dev/pts/7\n"
+               "  --port PORT    a name the system lists (ttyUSB0, ttyACM0, rfcomm0) or a device\n"
+               "                 path such as /dev/pts/7\n"
                "  --no-verify    do not read the block back after write or set (by default the\n"
                "                 upload fails when the flight controller did not take a value)\n"
-               "  --timeout SEC  give up when connecting, the parameter read, a result or the\n"
-               "                 next telemetry line takes longer than SEC seconds (default 10);\n"
+               "  --timeout SEC  give up when the flight controller gives no answer that moves\n"
+               "                 the connection, the read, the upload or the telemetry on for SEC\n"
+               "                 seconds, or a command's result takes longer (default 10);\n"
                "                 for flash, when the upgrade has not ended within SEC seconds\n"
                "                 (default 120)\n"
                "\n"
@@ -342,8 +344,13 @@ QString FctoolOptions::usage()
                "connects, waits for the parameter read, acts and disconnects. Parameters reach\n"
                "the flight controller's flash only through 'command flash'.\n"
                "\n"
-               "Exit status: 0 success, 1 the flight controller reported a failure (for flash: a\n"
-               "file or device error), 2 usage or bad input, 3 the port could not be opened,\n"
-               "4 time-out.")
+               "Exit status:\n"
+               "  0 success\n"
+               "  1 the flight controller reported a failure (for flash: a file or device error)\n"
+               "  2 usage or bad input, or output that could not be written (standard output,\n"
+               "    --out, --csv)\n"
+               "  3 the port could not be opened or used: no such device, no permission, in use\n"
+               "    or read by another program, not a serial port\n"
+               "  4 no answer in time (--timeout), or the device went away during the run")
         .arg(wrappedList(toolCommandNames(), QStringLiteral("             ")));
 }
