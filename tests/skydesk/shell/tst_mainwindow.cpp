@@ -259,9 +259,9 @@ private slots:
         QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
                                     : page->form()->pushButtonMotorIdelSpeedLevel4,
                           Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->statusText(),
-                                  QStringLiteral("The flight controller did not accept: MotorIdel"),
-                                  3 * kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            window.statusBar()->statusText(),
+            QStringLiteral("The flight controller did not accept: Motor Idel Speed"), 3 * kWaitMs);
         QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
         QCOMPARE(int(uavParam.MotorIdel), held); // the page shows what the controller holds
     }
