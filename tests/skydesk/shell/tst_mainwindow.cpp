@@ -23,6 +23,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -223,6 +224,62 @@ private slots:
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
         QVERIFY(!window.link()->isReconnecting());
         QVERIFY(!window.link()->isPortOpen());
+    }
+
+    // An upload the controller's silence cuts off is sent again once it answers; one the
+    // device's going away cuts off ends with the fields the controller may not hold.
+    void anUploadCutOffIsRedoneOrNamesWhatMayBeMissing_data()
+    {
+        QTest::addColumn<bool>("unplugged");
+        QTest::newRow("silence") << false;
+        QTest::newRow("unplug") << true;
+    }
+
+    void anUploadCutOffIsRedoneOrNamesWhatMayBeMissing()
+    {
+        QFETCH(bool, unplugged);
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start({"--reply-delay", "60"}));
+        SimulatorAsSavedPort saved(sim);
+        mainWidget window(nullptr);
+        window.show();
+        QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+        AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
+        QTRY_VERIFY_WITH_TIMEOUT(page->form()->pushButtonMotorIdelSpeedLevel3->isEnabled(),
+                                 kWaitMs);
+        const int wanted = uavParam.MotorIdel == 4 ? 3 : 4;
+        const int since = sim.requests().size();
+        QTest::mouseClick(wanted == 4 ? page->form()->pushButtonMotorIdelSpeedLevel4
+                                      : page->form()->pushButtonMotorIdelSpeedLevel3,
+                          Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const auto requests = sim.requests();
+                for (int i = since; i < requests.size(); ++i) {
+                    if (requests.at(i).head == 2)
+                        return true;
+                }
+                return false;
+            },
+            kWaitMs));
+        statusWidget *status = window.statusBar();
+        if (unplugged) {
+            sim.kill();
+            QTRY_VERIFY_WITH_TIMEOUT(status->statusText().contains(QLatin1String("may not hold")),
+                                     kWaitMs);
+            QCOMPARE(status->statusText(),
+                     QStringLiteral("%1 went away during the upload: the flight controller may "
+                                    "not hold Motor Idel Speed")
+                         .arg(sim.linkPath()));
+            return;
+        }
+        sim.sendSignal(SIGUSR1);
+        QTRY_COMPARE_WITH_TIMEOUT(status->connectionText(), QStringLiteral("Unconnected"), kWaitMs);
+        sim.sendSignal(SIGUSR2);
+        QTRY_COMPARE_WITH_TIMEOUT(status->statusText(),
+                                  QStringLiteral("Parameters uploaded and verified"), 3 * kWaitMs);
+        QCOMPARE(int(sim.block().value(43)), wanted);
+        QCOMPARE(int(uavParam.MotorIdel), wanted);
     }
 
     void uploadOutcomeAndOpenFailureAreShown()
