@@ -762,43 +762,43 @@
     </message>
     <message>
         <source>通道七</source>
-        <translation>通道七</translation>
+        <translation>CH7</translation>
     </message>
     <message>
         <source>通道八</source>
-        <translation>通道八</translation>
+        <translation>CH8</translation>
     </message>
     <message>
         <source>通道九</source>
-        <translation>通道九</translation>
+        <translation>CH9</translation>
     </message>
     <message>
         <source>通道十</source>
-        <translation>通道十</translation>
+        <translation>CH10</translation>
     </message>
     <message>
         <source>通道十一</source>
-        <translation>通道十一</translation>
+        <translation>CH11</translation>
     </message>
     <message>
         <source>通道十二</source>
-        <translation>通道十二</translation>
+        <translation>CH12</translation>
     </message>
     <message>
         <source>通道十三</source>
-        <translation>通道十三</translation>
+        <translation>CH13</translation>
     </message>
     <message>
         <source>通道十四</source>
-        <translation>通道十四</translation>
+        <translation>CH14</translation>
     </message>
     <message>
         <source>通道十五</source>
-        <translation>通道十五</translation>
+        <translation>CH15</translation>
     </message>
     <message>
         <source>通道十六</source>
-        <translation>通道十六</translation>
+        <translation>CH16</translation>
     </message>
     <message>
         <source>Param3</source>

@@ -5,7 +5,7 @@
     <name>AdvanceSettingPage</name>
     <message>
         <source>Invalid Param!</source>
-        <translation>Ungültiger Parameter!</translation>
+        <translation>Ungültiger Wert!</translation>
     </message>
 </context>
 <context>
@@ -762,43 +762,43 @@
     </message>
     <message>
         <source>通道七</source>
-        <translation>通道七</translation>
+        <translation>Kanal 7</translation>
     </message>
     <message>
         <source>通道八</source>
-        <translation>通道八</translation>
+        <translation>Kanal 8</translation>
     </message>
     <message>
         <source>通道九</source>
-        <translation>通道九</translation>
+        <translation>Kanal 9</translation>
     </message>
     <message>
         <source>通道十</source>
-        <translation>通道十</translation>
+        <translation>Kanal 10</translation>
     </message>
     <message>
         <source>通道十一</source>
-        <translation>通道十一</translation>
+        <translation>Kanal 11</translation>
     </message>
     <message>
         <source>通道十二</source>
-        <translation>通道十二</translation>
+        <translation>Kanal 12</translation>
     </message>
     <message>
         <source>通道十三</source>
-        <translation>通道十三</translation>
+        <translation>Kanal 13</translation>
     </message>
     <message>
         <source>通道十四</source>
-        <translation>通道十四</translation>
+        <translation>Kanal 14</translation>
     </message>
     <message>
         <source>通道十五</source>
-        <translation>通道十五</translation>
+        <translation>Kanal 15</translation>
     </message>
     <message>
         <source>通道十六</source>
-        <translation>通道十六</translation>
+        <translation>Kanal 16</translation>
     </message>
     <message>
         <source>Param3</source>

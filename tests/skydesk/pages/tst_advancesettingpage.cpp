@@ -324,6 +324,53 @@ private slots:
         QCOMPARE(uploads(), before + 1);
     }
 
+    void iocEntriesShowWhole_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    // Every entry of the IOC boxes, "Invalid Param!" too, fits the box in every language.
+    void iocEntriesShowWhole()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        {
+            AdvanceSettingPage page(nullptr, m_link);
+            page.setStyleSheet(StyleSheet::pageArea()); // the boxes' padding as in the page area
+            page.resize(850, 435);
+            setField("IocFunctionMiddle", 0);
+            page.refreshPage();
+            page.form()->tabWidget->setCurrentIndex(2);
+            page.show();
+            QCoreApplication::sendPostedEvents();
+            for (QComboBox *box : {page.form()->comboBoxIOCLeft, page.form()->comboBoxIOCMiddle,
+                                   page.form()->comboBoxIOCRight}) {
+                // The room the box draws its text in, as it paints itself.
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                option.frame = true;
+                option.subControls = QStyle::SC_All;
+                const int room = box->style()
+                                     ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, box)
+                                     .width();
+                for (int i = 0; i < box->count(); ++i) {
+                    const int needed = box->fontMetrics().horizontalAdvance(box->itemText(i));
+                    QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1: %2 px in %3 px")
+                                                            .arg(box->itemText(i))
+                                                            .arg(needed)
+                                                            .arg(room)));
+                }
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+
     void choosingTheInvalidEntryEndsOnTheEntryBeforeIt()
     {
         setField("IocFunctionRight", 0);

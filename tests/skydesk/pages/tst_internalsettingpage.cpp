@@ -775,9 +775,13 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("firstTab");
-        QTest::newRow("English") << 0 << "Param1";
-        QTest::newRow("Chinese") << 1 << "参数1";
-        QTest::newRow("German") << 2 << "Parameter 1";
+        QTest::addColumn<QString>("channelSeven");
+        QTest::newRow("English") << 0 << "Param1"
+                                 << "CH7";
+        QTest::newRow("Chinese") << 1 << "参数1"
+                                 << "通道七";
+        QTest::newRow("German") << 2 << "Parameter 1"
+                                << "Kanal 7";
     }
 
     // At the 9-point desktop font every caption, spin box and button is whole and inside its
@@ -786,6 +790,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, firstTab);
+        QFETCH(QString, channelSeven);
         QTranslator translator;
         QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
         QCoreApplication::installTranslator(&translator);
@@ -799,6 +804,11 @@ private slots:
             InternalSettingPage *page = area.internalSettingPage();
             QTabWidget *tabs = page->form()->tabWidget;
             QCOMPARE(tabs->tabText(0), firstTab);
+            // The channel captions are in the page's language.
+            for (QLabel *caption : page->findChildren<QLabel *>()) {
+                if (caption->buddy() == page->form()->spinBoxChannelMap7)
+                    QCOMPARE(caption->text(), channelSeven);
+            }
             QFont bold = tabs->font();
             bold.setBold(true);
             for (int tab = 0; tab < tabs->count(); ++tab) {
@@ -820,8 +830,11 @@ private slots:
                                         .arg(tabs->widget(tab)->width())
                                         .arg(tabs->widget(tab)->height())));
             }
-            QVERIFY(page->minimumSizeHint().width() <= kAreaWidth);
-            QVERIFY(page->minimumSizeHint().height() <= kAreaHeight);
+            const QSize least = page->minimumSizeHint();
+            QVERIFY2(least.width() <= kAreaWidth && least.height() <= kAreaHeight,
+                     qPrintable(QStringLiteral("the page needs %1 x %2")
+                                    .arg(least.width())
+                                    .arg(least.height())));
             for (int tab = 0; tab < tabs->count(); ++tab) {
                 tabs->setCurrentIndex(tab);
                 QCoreApplication::sendPostedEvents();
