@@ -137,18 +137,37 @@ private slots:
         m_dir.reset();
     }
 
+    // The controller's block changed while the link was away: by another program between a
+    // disconnect and a connect, or by a firmware upgrade that reset it.
+    void aReconnectEndsTheHistory_data()
+    {
+        QTest::addColumn<bool>("upgrade");
+        QTest::newRow("disconnect and connect") << false;
+        QTest::newRow("firmware upgrade") << true;
+    }
+
     // The controller held 400 when it came back: the edit made before holds no longer.
     void aReconnectEndsTheHistory()
     {
+        QFETCH(bool, upgrade);
         QVERIFY(openArea());
         QVERIFY(editAltitude(250));
         QCOMPARE(m_area->editHistory()->size(), 1);
-        m_link->disconnectCom();
+        if (upgrade)
+            m_link->closePortForUpgrade();
+        else
+            m_link->disconnectCom();
         m_sim->stop();
         const QString state = m_dir->filePath(QStringLiteral("state.conf"));
         QVERIFY(writeFile(state, "LimitAlt", 400));
         QVERIFY(m_sim->start({QStringLiteral("--state"), state}));
-        QVERIFY(connectArea());
+        if (upgrade) {
+            QSignalSpy read(m_link, &Commrt::parametersChanged);
+            m_link->openPortForCommunication();
+            QVERIFY(read.wait(kWaitMs));
+        } else {
+            QVERIFY(connectArea());
+        }
         QCOMPARE(fclink::readParameter("LimitAlt"), 400);
         QCOMPARE(m_area->editHistory()->size(), 0);
         const quint64 uploads = m_link->headChoices();
