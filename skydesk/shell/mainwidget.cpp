@@ -143,10 +143,13 @@ void mainWidget::connectLinkNotices()
     connect(m_link, &Commrt::portLost, m_connectionBar, &toolWidget::onPortLost);
     connect(m_link, &Commrt::portLost, m_statusBar, [this](const QString &portName) {
         // A lost upload says more than the lost port alone.
-        const QString text = m_uploadCutNotice.isEmpty() ? statusWidget::textForPortLost(portName)
-                                                         : m_uploadCutNotice;
+        const bool uploadCut = !m_uploadCutNotice.isEmpty();
+        const QString text =
+            uploadCut ? m_uploadCutNotice : statusWidget::textForPortLost(portName);
         m_uploadCutNotice.clear();
         m_statusBar->showNotice(text, statusWidget::Severity::Warning);
+        if (uploadCut)
+            m_statusBar->setNoticeToolTip(text); // the fields' list may be longer than the bar
     });
     connect(m_link, &Commrt::portReopened, m_connectionBar, &toolWidget::onPortReopened);
     connect(m_link, &Commrt::portReopened, m_statusBar, [this](const QString &portName) {

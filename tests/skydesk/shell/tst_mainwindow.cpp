@@ -8,6 +8,9 @@
 #include "linkmessages.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
+#include "parameterfields.h"
+#include "parameterfile.h"
+#include "parameterformat.h"
 #include "portnaming.h"
 #include "signalarguments.h"
 #include "statuswidget.h"
@@ -271,6 +274,7 @@ private slots:
                      QStringLiteral("%1 went away during the upload: the flight controller may "
                                     "not hold Motor Idel Speed")
                          .arg(sim.linkPath()));
+            QCOMPARE(status->noticeToolTip(), status->statusText()); // for a list the bar cuts
             return;
         }
         sim.sendSignal(SIGUSR1);
@@ -280,6 +284,52 @@ private slots:
                                   QStringLiteral("Parameters uploaded and verified"), 3 * kWaitMs);
         QCOMPARE(int(sim.block().value(43)), wanted);
         QCOMPARE(int(uavParam.MotorIdel), wanted);
+    }
+
+    // A controller that refuses many fields of an import: the bar may cut the notice, so its
+    // tool tip holds every caption, and the log every field.
+    void aLongListOfRefusedFieldsIsShownWhole()
+    {
+        QVector<const fclink::ParameterField *> refused;
+        QStringList offsets;
+        for (const fclink::ParameterField &field : fclink::parameterFields()) {
+            if (field.caption && field.size() == 1 && refused.size() < 12) {
+                refused << &field;
+                offsets << QString::number(field.offset);
+            }
+        }
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start({"--ignore-writes", offsets.join(QLatin1Char(','))}));
+        SimulatorAsSavedPort saved(sim);
+        mainWidget window(nullptr);
+        window.show();
+        QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+        ToolSettingPage *tools = window.pageArea()->toolSettingPage();
+        QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonImportParameters->isEnabled(), kWaitMs);
+
+        QVector<quint8> block = sim.block();
+        QCOMPARE(block.size(), fclink::kParameterBlockSize);
+        for (const fclink::ParameterField *field : refused) {
+            const qint32 held = fclink::readField(block.constData(), *field);
+            fclink::writeField(block.data(), *field, held == 1 ? 2 : 1);
+        }
+        const QString file = m_dir.filePath(QStringLiteral("refused.conf"));
+        QString error;
+        QVERIFY2(fclink::saveParameterFile(file, block.constData(), &error), qPrintable(error));
+        g_messages.clear();
+        qInstallMessageHandler(collectMessages);
+        QVERIFY2(tools->importParametersFrom(file, &error), qPrintable(error));
+        statusWidget *status = window.statusBar();
+        const QString refusal = QStringLiteral("The flight controller did not accept: ");
+        QTRY_VERIFY_WITH_TIMEOUT(status->statusText().startsWith(refusal), 3 * kWaitMs);
+        qInstallMessageHandler(nullptr);
+        const QString tip = status->noticeToolTip();
+        QCOMPARE(tip, status->statusText());
+        const QString logged = g_messages.join(QLatin1Char('\n'));
+        for (const fclink::ParameterField *field : refused) {
+            QVERIFY2(tip.contains(fclink::fieldCaption(*field)), qPrintable(tip));
+            QVERIFY2(logged.contains(QLatin1String(field->name)), qPrintable(logged));
+        }
     }
 
     void uploadOutcomeAndOpenFailureAreShown()
