@@ -373,6 +373,46 @@ private slots:
         QCOMPARE(int(uavParam.MotorIdel), held); // the page shows what the controller holds
     }
 
+    // A listed name that opens no serial port never looks like a connection: Connect comes
+    // back and the bar says what the name is.
+    void aNameThatIsNoSerialPortSaysSo_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("a plain file") << false;
+        QTest::newRow("a folder") << true;
+    }
+
+    void aNameThatIsNoSerialPortSaysSo()
+    {
+        QFETCH(bool, folder);
+        const QString name = m_dir.filePath(folder ? QStringLiteral("rfcomm-folder")
+                                                   : QStringLiteral("cu.plain-file"));
+        if (folder) {
+            QVERIFY(QDir().mkpath(name));
+        } else {
+            QFile plain(name);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        }
+        qputenv(fclink::kExtraPortsVariable, name.toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(name);
+        {
+            mainWidget window(nullptr);
+            window.show();
+            toolWidget *bar = window.connectionBar();
+            QCOMPARE(bar->portSelector()->currentText(), name);
+            QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                window.statusBar()->statusText(),
+                QStringLiteral("COMPort open failed: %1 is not a serial port").arg(name), kWaitMs);
+            QCOMPARE(bar->connectButton()->text(), QStringLiteral("Connect"));
+            QVERIFY(bar->portSelector()->isEnabled());
+            QVERIFY(!window.link()->isPortOpen());
+            QVERIFY(window.statusBar()->connectionText() != QLatin1String("Connected"));
+        }
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+
     void portListFollowsPluggingAndKeepsTheSelection()
     {
         FcsimProcess first(m_dir.path() + QStringLiteral("/one"));
