@@ -1,8 +1,10 @@
 #include "commrt.h"
 
 #include "crc16.h"
+#include "deviceaccess.h"
 #include "frame.h"
 #include "logcategories.h"
+#include "parameterfields.h"
 #include "portnaming.h"
 #include "portwatcher.h"
 #include "serialoutput.h"
@@ -371,6 +373,7 @@ void Commrt::resumeAfterUpgrade()
 void Commrt::connectCom()
 {
     cancelReconnect();
+    setHeldForUpgrade(false);
     openPort(m_portName, true);
 }
 
@@ -381,8 +384,15 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
         m_state.startFreshRead();
     }
     const QString device = fclink::deviceForPortName(portName);
-    if (device.isEmpty())
+    if (device.isEmpty() || fclink::isFolderOrPlainFile(device)) {
+        // Nothing to open: said as plainly as a port that did not open, so that nothing looks
+        // like a connection that did not happen.
+        reportOpenFailure(portName,
+                          device.isEmpty() ? fclink::PortOpenError::NotAPortName
+                                           : fclink::PortOpenError::NotASerialPort,
+                          QString(), reportFailure);
         return false;
+    }
 
     releasePort();
     m_port = new QSerialPort(device, this);
@@ -392,13 +402,16 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        m_lastOpenError = fclink::classifyPortOpenError(m_port->error(), device);
-        m_lastOpenErrorString = m_port->errorString();
-        qCWarning(fclink::lcLink) << "cannot open" << device << "-" << m_lastOpenErrorString;
-        if (reportFailure) {
-            emit statusChangedText(fclink::status::OpenFailed);
-            emit portOpenFailed(portName, static_cast<int>(m_lastOpenError));
-        }
+        reportOpenFailure(portName, fclink::classifyPortOpenError(m_port->error(), device),
+                          m_port->errorString(), reportFailure);
+        return false;
+    }
+    // The serial port library locks the name it was given; the device itself is locked here,
+    // so that another name of it (a symlink, /dev/serial/by-id/...) cannot be opened beside.
+    if (!fclink::lockDevice(m_port->handle())) {
+        releasePort();
+        reportOpenFailure(portName, fclink::PortOpenError::InUse,
+                          QStringLiteral("the device is open under another name"), reportFailure);
         return false;
     }
     m_lastOpenError = fclink::PortOpenError::None;
@@ -419,9 +432,23 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
     return true;
 }
 
+void Commrt::reportOpenFailure(const QString &portName, fclink::PortOpenError reason,
+                               const QString &detail, bool report)
+{
+    m_lastOpenError = reason;
+    m_lastOpenErrorString = detail;
+    qCWarning(fclink::lcLink).noquote()
+        << "cannot open" << portName << "-" << fclink::portOpenErrorText(reason) << detail;
+    if (report) {
+        emit statusChangedText(fclink::status::OpenFailed);
+        emit portOpenFailed(portName, static_cast<int>(reason));
+    }
+}
+
 void Commrt::disconnectCom()
 {
     cancelReconnect();
+    setHeldForUpgrade(false);
     closePort(true);
 }
 
@@ -429,6 +456,15 @@ void Commrt::closePortForUpgrade()
 {
     cancelReconnect();
     closePort(false);
+    setHeldForUpgrade(true);
+}
+
+void Commrt::setHeldForUpgrade(bool held)
+{
+    if (held == m_heldForUpgrade)
+        return;
+    m_heldForUpgrade = held;
+    emit portHeldForUpgradeChanged(held);
 }
 
 // Drops the port object without touching the request state.
@@ -470,15 +506,42 @@ void Commrt::handlePortError(int error)
     qCWarning(fclink::lcLink) << "serial error" << error << "on" << m_portName << "-"
                               << m_port->errorString();
     if (error == QSerialPort::ResourceError) {
+        const QString portName = m_portName;
+        if (!fclink::deviceHungUp(m_port->handle(), fclink::deviceForPortName(portName))) {
+            // The device is there, but a read found nothing: another program reading the port
+            // took the bytes. Its replies would go astray, so the port is given up, and not
+            // opened again by itself.
+            closePort(true);
+            emit portShared(portName);
+            return;
+        }
         // The device went away (unplugged, or the peer closed the pseudo-terminal). The port
         // object would report readable forever, so close it and report the lost connection.
-        const QString lost = m_portName;
+        const QStringList unsent = fieldsUploadMayHaveMissed();
         closePort(true);
-        startReconnecting(lost);
-        emit portLost(lost);
+        startReconnecting(portName);
+        if (!unsent.isEmpty())
+            emit uploadInterrupted(portName, unsent);
+        emit portLost(portName);
         return;
     }
     m_port->clearError();
+}
+
+QStringList Commrt::fieldsUploadMayHaveMissed() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    if (!m_state.isUploadUnderWay() || !m_state.confirmedKnown)
+        return {};
+    std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
+    const quint8 *block =
+        m_state.resumeUpload ? m_state.resumeBlock : fclink::parameterBlockBytes(uavParam);
+    return fclink::differingFields(block, m_state.confirmed);
+}
+
+QStringList Commrt::unconfirmedFields() const
+{
+    return fieldsUploadMayHaveMissed();
 }
 
 void Commrt::startReconnecting(const QString &portName)
@@ -567,6 +630,10 @@ void Commrt::checkConnectionLoss()
         if (!m_portOpen || m_state.missedReplies <= kMaxMissedReplies)
             return;
         lost = m_state.connected;
+        if (lost) {
+            std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
+            m_state.keepUploadForResume(fclink::parameterBlockBytes(uavParam));
+        }
         m_state.keepAskingForParameters();
     }
     if (lost) {
@@ -673,8 +740,12 @@ void Commrt::decodeFrame(const quint8 *frame)
     {
         std::lock_guard<std::mutex> stateLock(m_stateMutex);
         std::lock_guard<std::mutex> blockLock(fclink::parameterBlockMutex());
+        const quint8 head = m_state.head;
+        const quint32 generation = m_state.headGeneration;
         effects = fclink::decodeReply(frame, m_state, fclink::parameterBlockBytes(uavParam),
                                       fclink::TelemetryTargets::exportedStore());
+        if (m_state.head != head || m_state.headGeneration != generation)
+            ++m_sequenceSteps;
     }
     emitReplyEffects(effects, m_portGeneration);
 }
@@ -694,6 +765,8 @@ void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portG
                             effects.rejectedFields);
     if (effects.parametersChanged && open())
         emit parametersChanged();
+    if (effects.uploadResumed && open())
+        emit uploadResumed();
     if (effects.firstReadAfterOpen && open())
         emit blockReadAfterOpen();
     if (effects.telemetryChanged && open())

@@ -114,12 +114,15 @@ public:
     // work).
     QList<QString> getPortList(const QList<PortInfo> &scanned);
 
+    // The firmware upgrade takes the port from the link until it gives it back (or the user
+    // connects or disconnects): the link sends nothing and takes no edits meanwhile.
     void closePortForUpgrade();
     void openPortForCommunication();
     // Takes the port back after an upgrade that held it. A device that went away meanwhile is
     // reported like one lost while open (portLost) and opened again when it comes back; any
     // other failure is reported as a failed open.
     void resumeAfterUpgrade();
+    bool isPortHeldForUpgrade() const { return m_heldForUpgrade; }
 
     void sendPacketAssemble();
     void sendPacket();
@@ -137,11 +140,17 @@ public:
     // Frames not handed to the port because the previous one had not left it yet.
     quint64 framesSkipped() const { return m_framesSkipped.load(); }
     quint64 headChoices() const { return m_headChoices.load(); } // setSubframeHead calls
+    // Replies that moved a sequence on (read, upload, verification, telemetry): the measure of
+    // a link that makes progress, as against one that only repeats itself.
+    quint64 sequenceSteps() const { return m_sequenceSteps.load(); }
     quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
     quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
     // Whether a complete parameter read has filled the block since the port was opened.
     bool hasReadBlock() const;
+    // While an upload is under way: the fields it changes from what the controller was last
+    // known to hold, which it may not hold yet. Empty when no upload is under way.
+    QStringList unconfirmedFields() const;
 
     // Why the last open failed, and the serial port's own words for it.
     fclink::PortOpenError lastOpenError() const { return m_lastOpenError; }
@@ -172,6 +181,18 @@ signals:
     void portOpenFailed(QString portName, int reason);
     // The controller's firmware info arrived: its whole firmware version in hundredths.
     void firmwareInfoReceived(quint16 version);
+    // Another program reads the port and takes the replies away: the link closed it and does
+    // not open it again by itself.
+    void portShared(QString portName);
+    // The controller fell silent during an upload; once it answered again and its block had
+    // been read, the link put back what was being uploaded and uploads it again (verified as
+    // every upload).
+    void uploadResumed();
+    // The device went away during an upload: these fields may not have reached the controller
+    // (those the upload changed from what the controller was last known to hold).
+    void uploadInterrupted(QString portName, QStringList fields);
+    // closePortForUpgrade() took the port, or the link has it back.
+    void portHeldForUpgradeChanged(bool held);
 
 public slots:
     void connectCom();
@@ -188,6 +209,10 @@ private:
 
     bool openPort(const QString &portName, bool reportFailure);
     void releasePort();
+    void setHeldForUpgrade(bool held);
+    void reportOpenFailure(const QString &portName, fclink::PortOpenError reason,
+                           const QString &detail, bool report);
+    QStringList fieldsUploadMayHaveMissed() const;
     void closePort(bool report);
     void writePendingFrame();
     void checkConnectionLoss();
@@ -227,11 +252,13 @@ private:
     std::atomic<quint64> m_framesWritten{0};
     std::atomic<quint64> m_framesSkipped{0};
     std::atomic<quint64> m_headChoices{0};
+    std::atomic<quint64> m_sequenceSteps{0};
 
     fclink::FrameAssembler m_assembler;
 
     QList<PortInfo> m_ports;
     QString m_portName;
+    bool m_heldForUpgrade = false;
 
     fclink::PortWatcher *m_portWatcher;
     QString m_reconnectPortName;

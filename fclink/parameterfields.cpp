@@ -991,6 +991,21 @@ bool valueFitsField(FieldType type, qint64 value)
     return value >= fieldMinimum(type) && value <= fieldMaximum(type);
 }
 
+qint32 lowestHeld(const ParameterField &field)
+{
+    return fieldMinimum(field.type);
+}
+
+qint32 highestHeld(const ParameterField &field)
+{
+    return field.readsUnsigned() ? std::numeric_limits<quint8>::max() : fieldMaximum(field.type);
+}
+
+bool fieldCanHold(const ParameterField &field, qint64 value)
+{
+    return value >= lowestHeld(field) && value <= highestHeld(field);
+}
+
 QString fieldTypeName(FieldType type)
 {
     switch (type) {

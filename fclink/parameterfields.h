@@ -87,6 +87,13 @@ FCLINK_EXPORT qint32 fieldMaximum(FieldType type);
 FCLINK_EXPORT bool valueFitsField(FieldType type, qint64 value);
 FCLINK_EXPORT QString fieldTypeName(FieldType type);
 
+// The values the field's bytes hold as they are: those of its type, and for the signed bytes
+// that are read unsigned (the gains) also 128..255, the same bytes read the other way. Anything
+// else would be cut to another value, so it is never written.
+FCLINK_EXPORT qint32 lowestHeld(const ParameterField &field);
+FCLINK_EXPORT qint32 highestHeld(const ParameterField &field);
+FCLINK_EXPORT bool fieldCanHold(const ParameterField &field, qint64 value);
+
 // Reads a field from a 210-byte block, signed or unsigned as its type says. This is the value a
 // parameter file holds.
 FCLINK_EXPORT qint32 readField(const quint8 *block, const ParameterField &field);

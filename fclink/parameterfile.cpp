@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSettings>
 
 #include <cstdio>
@@ -41,13 +42,40 @@ bool isCommentLine(const QByteArray &line)
     return line.isEmpty() || line.startsWith(';') || line.startsWith('#');
 }
 
+// Windows editors begin a UTF-8 file with a byte-order mark; it belongs to no line.
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The lines as QSettings reads them: CR LF, LF and a lone CR each end one.
+QList<QByteArray> splitLines(const QByteArray &contents)
+{
+    QByteArray text = contents;
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    return text.split('\n');
+}
+
+// The keys of a parameter file, as they stand in it (var181 is no field's, and ignored).
+bool isParameterKey(const QByteArray &key)
+{
+    static const QSet<QByteArray> keys = [] {
+        QSet<QByteArray> all{QByteArrayLiteral("var181")};
+        for (const ParameterField &field : parameterFields())
+            all.insert(field.fileKeyName().toLatin1());
+        return all;
+    }();
+    return keys.contains(key);
+}
+
 // What QSettings would read past without a word: lines that are no key and value (junk before
-// the first section, or anywhere), and a key given twice, where the last one would win.
+// the first section, or anywhere), a key given twice, where the last one would win, and any key
+// that is none of ours, which it might decode into one of ours (var%343 is var43).
 bool checkLayout(const QByteArray &contents, QString *error)
 {
     QHash<QByteArray, int> firstLineOfKey;
     QByteArray section = "General"; // keys before any section header belong to it
-    const QList<QByteArray> lines = contents.split('\n');
+    const QList<QByteArray> lines = splitLines(contents.startsWith(kByteOrderMark)
+                                                   ? contents.mid(int(sizeof kByteOrderMark) - 1)
+                                                   : contents);
     for (int i = 0; i < lines.size(); ++i) {
         const QByteArray line = lines.at(i).trimmed();
         const int number = i + 1;
@@ -66,6 +94,13 @@ bool checkLayout(const QByteArray &contents, QString *error)
         }
         const QByteArray key = line.left(equals).trimmed();
         const QByteArray fullKey = section == "General" ? key : section + '/' + key;
+        if (section != "General" || !isParameterKey(key)) {
+            setError(error, QCoreApplication::translate(
+                                "ParameterFile", "line %1: %2 is not a key of a parameter file")
+                                .arg(number)
+                                .arg(QString::fromLatin1(fullKey)));
+            return false;
+        }
         const int first = firstLineOfKey.value(fullKey);
         if (first > 0) {
             setError(error, QCoreApplication::translate("ParameterFile",
@@ -96,14 +131,15 @@ bool checkValue(const ParameterField &field, const QVariant &stored, qint32 *val
                      .arg(key, QLatin1String(field.name), stored.toString()));
         return false;
     }
-    if (!valueFitsField(field.type, number)) {
+    // A gain's byte may be given as the page shows it (0..255) or as the file writes it.
+    if (!fieldCanHold(field, number)) {
         setError(error,
                  QCoreApplication::translate("ParameterFile", "%1 (%2): %3 is outside %4 (%5..%6)")
                      .arg(key, QLatin1String(field.name))
                      .arg(number)
                      .arg(fieldTypeName(field.type))
-                     .arg(fieldMinimum(field.type))
-                     .arg(fieldMaximum(field.type)));
+                     .arg(lowestHeld(field))
+                     .arg(highestHeld(field)));
         return false;
     }
     *value = static_cast<qint32>(number);

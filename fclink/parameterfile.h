@@ -14,9 +14,11 @@ namespace fclink {
 // and moved into place, so a failed save leaves an existing file as it was.
 FCLINK_EXPORT bool saveParameterFile(const QString &path, const quint8 *block, QString *error);
 
-// Reads a file that must be complete: every key present, every value an integer within its
-// field's type, and nothing that is no parameter file: no key given twice, no line that is no
-// key and value, no more than 64 KiB. Only the type is checked, not whether a value makes sense
+// Reads a file that must be complete: every key present, every value an integer its field holds
+// (a gain as -128..127 or 0..255), and nothing that is no parameter file: no key given twice,
+// no key that is none of ours, no line that is no key and value, no more than 64 KiB. Lines
+// may end in LF, CR LF or CR, and a UTF-8 byte-order mark may come first (files are written
+// without one). Only the type is checked, not whether a value makes sense
 // for the pilot, so a backup restores byte for byte whatever it holds. On the first problem it
 // returns false with a message naming the key or line (translated where the program has a
 // translation installed), and block is left untouched.

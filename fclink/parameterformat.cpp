@@ -43,6 +43,16 @@ QString fieldCaption(const ParameterField &field)
     return translated(field.caption);
 }
 
+QStringList fieldCaptions(const QStringList &fieldNames)
+{
+    QStringList captions;
+    for (const QString &name : fieldNames) {
+        const ParameterField *field = findParameterField(name);
+        captions.append(field ? fieldCaption(*field) : name);
+    }
+    return captions;
+}
+
 QString choiceLabel(const FieldChoice &choice)
 {
     return translated(choice.label);

@@ -17,6 +17,8 @@ FCLINK_EXPORT QString fieldCaption(const ParameterField &field);
 FCLINK_EXPORT QString choiceLabel(const FieldChoice &choice);
 FCLINK_EXPORT QString pageTitle(FieldPage page);
 FCLINK_EXPORT QString tabTitle(const FieldTab &tab);
+// The captions of the named fields, in the same order (a name that is no field stays as it is).
+FCLINK_EXPORT QStringList fieldCaptions(const QStringList &fieldNames);
 // The group's title, or an empty text for a field outside a titled group.
 FCLINK_EXPORT QString groupTitle(const ParameterField &field);
 

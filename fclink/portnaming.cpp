@@ -26,11 +26,13 @@ QString windowsDevice(const QString &portName)
     return QStringLiteral("\\\\.\\") + portName;
 }
 
+// Any name the system lists is a device in /dev: ttyUSB0, rfcomm0 (Bluetooth), cu.usbserial
+// (macOS). A name that is no single file name there (a path, "." or "..") names nothing.
 QString unixDevice(const QString &portName)
 {
     if (portName.startsWith(QLatin1Char('/')))
         return portName;
-    static const QRegularExpression systemName(QStringLiteral("^tty[A-Za-z0-9_.-]+$"));
+    static const QRegularExpression systemName(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_.:+-]*$"));
     if (systemName.match(portName).hasMatch())
         return QStringLiteral("/dev/") + portName;
     return QString();

@@ -10,8 +10,8 @@ namespace fclink {
 
 // How port names turn into devices. On Windows only "COM<n>" names open anything: COM1..COM9 by
 // name, COM10 and above through the "\\.\" device namespace. Elsewhere a name is either a
-// system port name (ttyUSB0, ttyACM0 → /dev/ttyUSB0) or an absolute device path (/dev/pts/7,
-// a simulator's symlink); any other name opens nothing.
+// system port name (ttyUSB0, rfcomm0, cu.usbserial → /dev/ttyUSB0) or an absolute device path
+// (/dev/pts/7, a simulator's symlink); any other name opens nothing.
 enum class PortNamingRule
 {
     Windows,

@@ -43,7 +43,7 @@ PortOpenError classifyPortOpenError(int serialPortError, const QString &device)
     return mayReadAndWrite(device) ? PortOpenError::InUse : PortOpenError::PermissionDenied;
 }
 
-QString portOpenErrorText(PortOpenError error)
+QString portOpenErrorText(PortOpenError error, const QString &device)
 {
     switch (error) {
     case PortOpenError::None:
@@ -57,6 +57,14 @@ QString portOpenErrorText(PortOpenError error)
         return QStringLiteral("in use by another program");
     case PortOpenError::Other:
         return QStringLiteral("the serial port reported an error");
+    case PortOpenError::NotASerialPort:
+        if (QFileInfo(device).isDir())
+            return QStringLiteral("it is a folder, not a serial port");
+        if (QFileInfo(device).isFile())
+            return QStringLiteral("it is a plain file, not a serial port");
+        return QStringLiteral("not a serial port");
+    case PortOpenError::NotAPortName:
+        return QStringLiteral("not a port name");
     }
     return QString();
 }

@@ -45,6 +45,8 @@ void RequestState::startFreshRead()
     firmwareInfoKnown = false; // another controller may answer on this port now
     blockRead = false;
     uploadDeferred = false;
+    resumeUpload = false;
+    confirmedKnown = false;
     startParameterRead();
 }
 
@@ -64,6 +66,20 @@ void RequestState::keepAskingForParameters()
     if (head != head::FirstRead)
         chooseHead(head::FirstRead);
     headRequested = true;
+}
+
+bool RequestState::isUploadUnderWay() const
+{
+    const bool sending = head >= head::FirstWrite && head <= head::LastWrite;
+    return sending || verifying || uploadDeferred || resumeUpload;
+}
+
+void RequestState::keepUploadForResume(const quint8 *block)
+{
+    if (resumeUpload || !blockRead || !isUploadUnderWay())
+        return; // already kept, or the first read's deferred upload, which the read carries
+    resumeUpload = true;
+    std::memcpy(resumeBlock, block, kParameterBlockSize);
 }
 
 void RequestState::requestUpload()
@@ -159,6 +175,8 @@ void finishVerification(RequestState &state, quint8 *block, ReplyEffects &effect
 {
     state.verifying = false;
     effects.rejectedFields = differingFields(block, state.readBack);
+    std::memcpy(state.confirmed, state.readBack, kParameterBlockSize);
+    state.confirmedKnown = true;
     if (effects.rejectedFields.isEmpty()) {
         effects.verification = Verification::Equal;
         moveTo(state, head::RcChannels);
@@ -178,11 +196,23 @@ void finishVerification(RequestState &state, quint8 *block, ReplyEffects &effect
     moveTo(state, head::RcChannels);
 }
 
-void finishRead(RequestState &state, ReplyEffects &effects)
+void finishRead(RequestState &state, quint8 *block, ReplyEffects &effects)
 {
     effects.firstReadAfterOpen = !state.blockRead;
     state.blockRead = true;
     effects.parametersChanged = true;
+    std::memcpy(state.confirmed, block, kParameterBlockSize);
+    state.confirmedKnown = true;
+    if (state.resumeUpload) {
+        // The block holds the controller's values again; what was being uploaded goes back.
+        state.resumeUpload = false;
+        std::memcpy(block, state.resumeBlock, kParameterBlockSize);
+        state.uploadAttempt = 1;
+        state.uploadDeferred = false;
+        effects.uploadResumed = true;
+        state.chooseHead(head::FirstWrite);
+        return;
+    }
     if (state.uploadDeferred) {
         state.uploadDeferred = false;
         state.chooseHead(head::FirstWrite);
@@ -200,7 +230,7 @@ void decodeReadSlice(quint8 replyHead, const quint8 *payload, RequestState &stat
     else if (state.verifying)
         finishVerification(state, block, effects);
     else
-        finishRead(state, effects);
+        finishRead(state, block, effects);
 }
 
 quint8 nextTelemetryHead(quint8 replyHead)

@@ -105,6 +105,14 @@ struct RequestState
     int uploadAttempt = 0;
     quint8 readBack[kParameterBlockSize] = {};
 
+    // What the controller is known to hold: the block as last read, or as last verified.
+    bool confirmedKnown = false;
+    quint8 confirmed[kParameterBlockSize] = {};
+    // An upload cut off by a silent controller: what it was uploading, to be put back into the
+    // block and uploaded again once the fresh read that follows the silence has ended.
+    bool resumeUpload = false;
+    quint8 resumeBlock[kParameterBlockSize] = {};
+
     void chooseHead(quint8 chosen);
     // A port has just opened: nothing of this controller has been read yet.
     void startFreshRead();
@@ -117,6 +125,11 @@ struct RequestState
     void requestUpload();
     // Asks for the firmware info unless a command of the application is under way.
     void requestFirmwareInfo();
+    // An upload has been asked for, is being sent or is being read back.
+    bool isUploadUnderWay() const;
+    // The controller stopped answering: an upload under way is kept, to be redone after the
+    // read (block is the block being uploaded).
+    void keepUploadForResume(const quint8 *block);
 };
 
 // The outcome of the read-back that follows an upload.
@@ -140,6 +153,8 @@ struct ReplyEffects
     bool parametersChanged = false;
     // The read that ended is the first complete one since the port was opened.
     bool firstReadAfterOpen = false;
+    // The read after a silence has ended and the upload the silence cut off starts again.
+    bool uploadResumed = false;
     bool telemetryChanged = false;
     // A firmware info arrived (RequestState::firmwareInfoVersion).
     bool firmwareInfo = false;

@@ -5,6 +5,7 @@
 #include "logcategories.h"
 #include "upgradeevent.h"
 
+#include "deviceaccess.h"
 #include "frame.h"
 #include "frameassembler.h"
 
@@ -166,6 +167,15 @@ bool UpgradeRun::openPort(QSerialPort *port)
         !port->setStopBits(QSerialPort::OneStop) ||
         !port->setFlowControl(QSerialPort::NoFlowControl)) {
         qCWarning(lcUpgrade) << "cannot open" << m_device << "-" << port->errorString();
+        report(UpgradeEvent::PortOpenFailed);
+        return false;
+    }
+    // The device's own lock, as the link takes it: a program that holds the device under
+    // another name keeps it from being flashed under this one.
+    if (!fclink::lockDevice(port->handle())) {
+        qCWarning(lcUpgrade) << "cannot open" << m_device
+                             << "- the device is open under another name";
+        port->close();
         report(UpgradeEvent::PortOpenFailed);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "parameterbinder.h"
 
+#include <parameterblock.h>
 #include <parameterfields.h>
 #include <parameterformat.h>
 
@@ -30,6 +31,17 @@ QString EditHistory::undo()
         const Edit edit = m_edits.takeLast();
         if (!edit.binder)
             continue; // its page is gone
+        const fclink::ParameterField &changed = *fclink::findParameterField(edit.field);
+        const QByteArray block = fclink::ParameterBlock::copy();
+        const qint32 now =
+            fclink::readValue(reinterpret_cast<const quint8 *>(block.constData()), changed);
+        if (now != edit.after) {
+            // Something else has changed the field since: the step's earlier value is stale.
+            m_edits.clear();
+            return tr("Not undone: %1 is %2 now, not %3")
+                .arg(fclink::fieldCaption(changed), fclink::formatValue(changed, now),
+                     fclink::formatValue(changed, edit.after));
+        }
         m_undoing = true;
         const bool written = edit.binder->write(edit.field.toLatin1().constData(), edit.before);
         m_undoing = false;

@@ -10,7 +10,9 @@ class ParameterBinder;
 
 // The pilot's last committed edits on every page, newest last, so that Ctrl+Z can take them
 // back one by one: each undo writes the field's earlier value through the page that made the
-// edit, which uploads it as every edit is uploaded.
+// edit, which uploads it as every edit is uploaded. The history belongs to one block: whoever
+// replaces the block from outside the pilot's edits (a read, an import, a restore) clears it,
+// and a step whose field no longer holds what the edit left is not taken back.
 class EditHistory : public QObject
 {
     Q_OBJECT
@@ -25,7 +27,8 @@ public:
     void clear() { m_edits.clear(); }
 
     // Takes back the newest edit. Returns what was undone for the status bar ("Undone: Max
-    // Altitude 250 m → 120 m"), or an empty text when there is nothing to take back.
+    // Altitude 250 m → 120 m"), what was not ("Not undone: ..."), or an empty text when there
+    // is nothing to take back or the page takes no edits now (the step stays).
     QString undo();
 
 private:

@@ -166,6 +166,8 @@ void AdvanceSettingPage::bindControls()
         {{m_ui->radioButtonForbidAreaOn, 1}, {m_ui->radioButtonForbidAreaOff, 0}},
         Others::KeepShown, m_ui->radioButtonForbidAreaOff);
     m_binder->guardControls();
+    // It offers only "OFF", but it is a control of the page like the others.
+    m_binder->addEditingControl(m_ui->comboBoxIOCLeft);
 
     // The go-home picture follows the method the pilot clicks, before anything is written.
     connect(m_ui->radioButtonHover, &QRadioButton::clicked, this,
@@ -178,6 +180,11 @@ void AdvanceSettingPage::bindControls()
 void AdvanceSettingPage::commitPendingEdits()
 {
     m_binder->commitPendingEdits();
+}
+
+void AdvanceSettingPage::setEditable(bool editable, const QString &whyNot)
+{
+    m_binder->setEditable(editable, whyNot);
 }
 
 // The slots below are the page's interface for callers; the controls reach the same fields

@@ -41,6 +41,8 @@ public:
     QString documentShown(const HelpBrowser *view) const;
     // Sends what is typed in a box of the page but not yet committed.
     void commitPendingEdits();
+    // Whether the page takes edits; while it does not, its controls are disabled and say why.
+    void setEditable(bool editable, const QString &whyNot = QString());
 
 public slots:
     void refreshPage();

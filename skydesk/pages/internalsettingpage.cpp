@@ -26,6 +26,10 @@ InternalSettingPage::InternalSettingPage(QWidget *parent, Commrt *link)
     m_binder->bindSpinBoxes(ParameterBinder::Presentation::StoredValues,
                             {QLatin1String(kLevelSwash)});
     m_binder->guardControls();
+    // The service commands and the box that edits nothing are read-only with the others.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        m_binder->addEditingControl(button);
+    m_binder->addEditingControl(m_ui->spinBoxLevelSwash);
 }
 
 InternalSettingPage::~InternalSettingPage()
@@ -80,6 +84,11 @@ void InternalSettingPage::refreshPage()
 void InternalSettingPage::commitPendingEdits()
 {
     m_binder->commitPendingEdits();
+}
+
+void InternalSettingPage::setEditable(bool editable, const QString &whyNot)
+{
+    m_binder->setEditable(editable, whyNot);
 }
 
 void InternalSettingPage::on_spinBoxLevelSwash_valueChanged(int) {}

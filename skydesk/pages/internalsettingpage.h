@@ -27,6 +27,8 @@ public:
 
     // Sends what is typed in a box of the page but not yet committed.
     void commitPendingEdits();
+    // Whether the page takes edits; while it does not, its controls are disabled and say why.
+    void setEditable(bool editable, const QString &whyNot = QString());
 
 public slots:
     void refreshPage();

@@ -1,6 +1,8 @@
 #include "parameterbinder.h"
 
 #include "commrt.h"
+#include "editaccess.h"
+#include "logcategories.h"
 #include "parameterblock.h"
 #include "parameterfields.h"
 #include "parameterformat.h"
@@ -47,6 +49,13 @@ double boxValue(const QAbstractSpinBox *box)
     if (auto *spin = qobject_cast<const QSpinBox *>(box))
         return spin->value();
     return static_cast<const QDoubleSpinBox *>(box)->value();
+}
+
+QString boxCleanText(const QAbstractSpinBox *box)
+{
+    if (auto *spin = qobject_cast<const QSpinBox *>(box))
+        return spin->cleanText().trimmed();
+    return static_cast<const QDoubleSpinBox *>(box)->cleanText().trimmed();
 }
 
 void setBoxValue(QAbstractSpinBox *box, double value)
@@ -161,8 +170,11 @@ void ParameterBinder::bindSpinBox(QAbstractSpinBox *box, const fclink::Parameter
     }
     connect(box, &QAbstractSpinBox::editingFinished, this, [this, index] { finishEditing(index); });
     // Only the pilot's typing makes an edit; the box setting its own text does not.
-    connect(binding.editor, &QLineEdit::textEdited, this, [this, index] {
-        m_bindings[index].typed = true;
+    connect(binding.editor, &QLineEdit::textEdited, this, [this, index, box] {
+        Binding &edited = m_bindings[index];
+        edited.typed = true;
+        if (boxCleanText(box).isEmpty())
+            edited.keyRefused = false; // cleared: what comes next is typed anew
         updateMark(index);
     });
     connect(binding.editor, &QLineEdit::textChanged, this, [this, index] { updateMark(index); });
@@ -229,6 +241,18 @@ void ParameterBinder::bindComboBox(QComboBox *box, const char *fieldName,
             [this, fieldName, codes](int index) {
                 write(fieldName, index >= 0 && index < codes.size() ? codes.at(index) : 0);
             });
+    // Choosing the entry the box already shows changes no index; over a code the box does not
+    // offer it is still the pilot's choice, and that code is stored.
+    connect(box, QOverload<int>::of(&QComboBox::activated), this,
+            [this, fieldName, codes](int index) { chooseEntry(index, fieldName, codes); });
+}
+
+void ParameterBinder::chooseEntry(int index, const char *fieldName, const QVector<qint32> &codes)
+{
+    if (index < 0 || index >= codes.size())
+        return;
+    if (blockValue(fieldNamed(QLatin1String(fieldName))) != codes.at(index))
+        write(fieldName, codes.at(index));
 }
 
 void ParameterBinder::guardControls()
@@ -248,6 +272,54 @@ void ParameterBinder::guardControls()
     }
 }
 
+void ParameterBinder::addEditingControl(QWidget *control)
+{
+    m_editingControls.append(control);
+    if (!m_editable)
+        EditAccess::setControlEditable(control, false, m_whyNot);
+}
+
+QList<QWidget *> ParameterBinder::editingControls() const
+{
+    QList<QWidget *> controls;
+    for (const Binding &binding : m_bindings) {
+        if (binding.control)
+            controls.append(binding.control);
+        for (const auto &button : binding.buttons)
+            controls.append(button.first);
+    }
+    for (const QPointer<QWidget> &control : m_editingControls) {
+        if (control)
+            controls.append(control);
+    }
+    return controls;
+}
+
+void ParameterBinder::setEditable(bool editable, const QString &whyNot)
+{
+    if (editable == m_editable && whyNot == m_whyNot)
+        return;
+    if (!editable)
+        dropPendingTyping();
+    m_editable = editable;
+    m_whyNot = editable ? QString() : whyNot;
+    for (QWidget *control : editingControls())
+        EditAccess::setControlEditable(control, editable, m_whyNot);
+    for (int i = 0; i < m_bindings.size(); ++i)
+        updateMark(i);
+}
+
+void ParameterBinder::dropPendingTyping()
+{
+    const QByteArray block = fclink::ParameterBlock::copy();
+    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
+    for (int i = 0; i < m_bindings.size(); ++i) {
+        const Binding &binding = m_bindings.at(i);
+        if (isPending(binding) || binding.keyRefused)
+            show(i, fclink::readValue(bytes, *binding.field));
+    }
+}
+
 void ParameterBinder::keepFocusOffEditors(QWidget *container)
 {
     QWidget *focus = QApplication::focusWidget();
@@ -257,9 +329,13 @@ void ParameterBinder::keepFocusOffEditors(QWidget *container)
 
 bool ParameterBinder::write(const char *fieldName, qint32 value)
 {
-    if (isGuarded())
+    if (isGuarded() || !m_editable)
         return false;
     const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
+    if (!fclink::fieldCanHold(field, value)) {
+        qCWarning(lcPages) << "not written:" << field.name << "cannot hold" << value;
+        return false;
+    }
     fclink::FieldChange change;
     {
         QMutexLocker pageLock(&m_pageLock);
@@ -276,8 +352,27 @@ void ParameterBinder::commitSpinBox(int index, double shown)
 {
     if (isGuarded())
         return;
-    const Binding &binding = m_bindings.at(index);
-    write(binding.field->name, storedOf(binding, shown));
+    m_bindings[index].actedThisCommit = true;
+    commitValue(index, storedOf(m_bindings.at(index), shown));
+}
+
+void ParameterBinder::commitValue(int index, qint32 value)
+{
+    if (!refusesCommit(index, value))
+        write(m_bindings.at(index).field->name, value);
+}
+
+// A commit of what is left after a refused key, or of a value the field cannot hold, sends
+// nothing: the box keeps the value, marked as not sent, and says the range.
+bool ParameterBinder::refusesCommit(int index, qint32 value)
+{
+    Binding &binding = m_bindings[index];
+    if (!binding.keyRefused && fclink::fieldCanHold(*binding.field, value))
+        return false;
+    binding.typed = true;
+    updateMark(index);
+    showRangeHint(binding, true);
+    return true;
 }
 
 qint32 ParameterBinder::storedOf(const Binding &binding, double shown) const
@@ -350,6 +445,7 @@ void ParameterBinder::showSpinBox(Binding &binding, qint32 stored)
     binding.shownText = binding.editor->text();
     binding.typed = false;
     binding.blockChangedWhileTyping = false;
+    binding.keyRefused = false;
     binding.shownStored = stored;
     binding.outOfRange =
         shown == stored ? QString() : holdsOutside(binding, stored, lowest, highest);
@@ -405,20 +501,19 @@ void ParameterBinder::updateMark(int index)
 {
     const Binding &binding = m_bindings.at(index);
     if (isPending(binding))
-        setMark(binding.markTarget, Mark::Pending, tr("Not sent yet: press Enter"),
-                binding.baseToolTip);
+        setMark(binding.markTarget, Mark::Pending, tr("Not sent yet: press Enter"));
     else if (!binding.outOfRange.isEmpty())
-        setMark(binding.markTarget, Mark::OutOfRange, binding.outOfRange, binding.baseToolTip);
+        setMark(binding.markTarget, Mark::OutOfRange, binding.outOfRange);
     else
-        setMark(binding.markTarget, Mark::None, QString(), binding.baseToolTip);
+        setMark(binding.markTarget, Mark::None, binding.baseToolTip);
 }
 
-void ParameterBinder::setMark(QWidget *target, Mark mark, const QString &tip,
-                              const QString &baseTip)
+// A read-only control keeps saying why it is read-only; its mark's tip comes back with it.
+void ParameterBinder::setMark(QWidget *target, Mark mark, const QString &tip)
 {
     static const char *const kStates[] = {"", "pending", "outOfRange"};
     const QString state = QLatin1String(kStates[int(mark)]);
-    target->setToolTip(mark == Mark::None ? baseTip : tip);
+    EditAccess::setControlToolTip(target, tip);
     if (target->property(kStateProperty).toString() == state)
         return;
     target->setProperty(kStateProperty, state);
@@ -444,21 +539,26 @@ QString ParameterBinder::holdsNoChoice(const Binding &, qint32 stored) const
     return tr("The flight controller holds %1, which is none of the choices here").arg(stored);
 }
 
+// What the box offers and the field holds.
 QString ParameterBinder::rangeText(const Binding &binding) const
 {
     const auto *box = static_cast<const QAbstractSpinBox *>(binding.control);
-    const qint32 lowest = storedOf(binding, boxMinimum(box));
-    const qint32 highest = storedOf(binding, boxMaximum(box));
+    const qint32 lowest =
+        qMax(storedOf(binding, boxMinimum(box)), fclink::lowestHeld(*binding.field));
+    const qint32 highest =
+        qMin(storedOf(binding, boxMaximum(box)), fclink::highestHeld(*binding.field));
     if (binding.presentation == Presentation::StoredValues)
         return fclink::formatRange(lowest, highest);
     return fclink::formatRange(*binding.field, lowest, highest);
 }
 
-void ParameterBinder::showRangeHint(const Binding &binding)
+void ParameterBinder::showRangeHint(const Binding &binding, bool notSent)
 {
     QWidget *box = binding.control;
-    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
-                       tr("Allowed: %1").arg(rangeText(binding)), box, QRect(), kRangeHintMs);
+    const QString text = notSent ? tr("Not sent. Allowed: %1").arg(rangeText(binding))
+                                 : tr("Allowed: %1").arg(rangeText(binding));
+    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box, QRect(),
+                       kRangeHintMs);
 }
 
 // Whether the box would refuse this text typed at the cursor: it cannot become a value of the
@@ -481,20 +581,26 @@ bool ParameterBinder::rejectsKey(const Binding &binding, const QString &typed) c
 // The box has taken its text as its value (or gone back to the last one). The box only reports
 // a value that differs from the one it showed before; a commit must also send a value that
 // equals it but not the block: Enter on a box that shows the nearest end of its range for a
-// value it cannot show, or typing while a refresh changed the block under the box. Otherwise
-// the box shows the block again, which also replaces what an edit that was not taken left.
+// value it cannot show, or typing while a refresh changed the block under the box. A commit the
+// box's own value change has already written (or refused) is not sent a second time. Otherwise
+// the box shows the block again, which also replaces what an edit that was not taken left; a
+// refused value stays, marked, while the box has the focus.
 void ParameterBinder::finishEditing(int index)
 {
     if (isGuarded())
         return;
     Binding &binding = m_bindings[index];
     const bool committed = binding.commitOnFinish;
+    const bool acted = binding.actedThisCommit;
     binding.commitOnFinish = false;
+    binding.actedThisCommit = false;
     const qint32 shown =
         storedOf(binding, boxValue(static_cast<QAbstractSpinBox *>(binding.control)));
     const qint32 stored = blockValue(*binding.field);
-    if (committed && shown != stored)
-        write(binding.field->name, shown);
+    if (committed && acted)
+        return;
+    if (committed && (shown != stored || binding.keyRefused))
+        commitValue(index, shown);
     else
         show(index, stored);
 }
@@ -503,18 +609,62 @@ bool ParameterBinder::handleSpinBoxKey(int index, QKeyEvent *key)
 {
     Binding &binding = m_bindings[index];
     auto *box = static_cast<QAbstractSpinBox *>(binding.control);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
         QString text = binding.editor->text();
         int at = binding.editor->cursorPosition();
-        if (box->validate(text, at) != QValidator::Acceptable)
+        if (!binding.keyRefused && box->validate(text, at) != QValidator::Acceptable)
             showRangeHint(binding); // the box goes back to what the controller holds
         binding.commitOnFinish = true;
+        binding.actedThisCommit = false;
         return false;
     }
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        binding.keyRefused = false; // the box shows the value a step makes
+        return false;
+    default:
+        break;
+    }
     const QString typed = key->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() && rejectsKey(binding, typed))
-        showRangeHint(binding);
+    if (!typed.isEmpty() && typed.at(0).isPrint())
+        noteTypedKey(binding, typed);
     return false;
+}
+
+// A key the range check refuses leaves the text as it was, so what is left is not the number
+// the pilot is typing; only typing the number anew (over a selection made since) or clearing
+// the box makes it a commit again.
+void ParameterBinder::noteTypedKey(Binding &binding, const QString &typed)
+{
+    if (binding.keyRefused && wholeNumberSelected(binding) &&
+        editorState(binding.editor) != binding.refusedAt)
+        binding.keyRefused = false;
+    if (rejectsKey(binding, typed)) {
+        binding.keyRefused = true;
+        binding.refusedAt = editorState(binding.editor);
+        showRangeHint(binding);
+    }
+}
+
+QString ParameterBinder::editorState(const QLineEdit *editor)
+{
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(editor->text())
+        .arg(editor->cursorPosition())
+        .arg(editor->selectionStart())
+        .arg(editor->selectedText().size());
+}
+
+bool ParameterBinder::wholeNumberSelected(const Binding &binding) const
+{
+    const auto *box = static_cast<const QAbstractSpinBox *>(binding.control);
+    const QString number = box->text().trimmed();
+    const QString selected = binding.editor->selectedText().trimmed();
+    return !selected.isEmpty() && (number == selected || boxCleanText(box) == selected);
 }
 
 bool ParameterBinder::eventFilter(QObject *watched, QEvent *event)
@@ -526,6 +676,18 @@ bool ParameterBinder::eventFilter(QObject *watched, QEvent *event)
             event->ignore();
             return true;
         }
+        const int index = m_spinBoxes.value(watched, -1);
+        if (index >= 0)
+            m_bindings[index].keyRefused = false; // the box shows the value the wheel makes
+        break;
+    }
+    case QEvent::ShortcutOverride: {
+        // Ctrl+Z takes back the pilot's typing while there is any, and otherwise the last
+        // committed edit (the page area's shortcut): the box does not keep it to itself.
+        const int index = m_spinBoxes.value(watched, -1);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (index >= 0 && key->matches(QKeySequence::Undo) && !isPending(m_bindings.at(index)))
+            return true;
         break;
     }
     case QEvent::KeyPress: {
@@ -540,9 +702,10 @@ bool ParameterBinder::eventFilter(QObject *watched, QEvent *event)
             break;
         Binding &binding = m_bindings[index];
         binding.commitOnFinish = isPending(binding); // leaving commits what was typed
+        binding.actedThisCommit = false;
         QString text = binding.editor->text();
         int at = 0;
-        if (binding.commitOnFinish &&
+        if (binding.commitOnFinish && !binding.keyRefused &&
             static_cast<QAbstractSpinBox *>(binding.control)->validate(text, at) ==
                 QValidator::Intermediate)
             showRangeHint(binding); // what was typed is no value of the range: it is not sent
@@ -561,6 +724,7 @@ void ParameterBinder::commitPendingEdits()
         if (!isPending(binding))
             continue;
         binding.commitOnFinish = true;
+        binding.actedThisCommit = false;
         static_cast<QAbstractSpinBox *>(binding.control)->interpretText();
         finishEditing(i);
     }

@@ -34,7 +34,13 @@ struct ParameterField;
 //    focus into a box by itself.
 // 3. A stored value that the control cannot show (outside its range, or naming none of its
 //    choices) is marked "outOfRange" with the stored value in the tooltip; after every write the
-//    controls of that field show what was stored, cut to the field's width.
+//    controls of that field show what was stored.
+// 4. A value the field's bytes cannot hold is never written (it would be cut to another value),
+//    and a box whose typed text lost a key to the range check sends nothing of what is left:
+//    either way the box says the range and keeps the value marked as not sent. Each commit
+//    writes at most once.
+// 5. While the page is read-only (setEditable) every control that changes the controller is
+//    disabled with the reason as its tool tip, and nothing is written.
 //
 // A write stores the value under the block's lock, then asks the link to upload the block, all
 // under the page lock; nothing is written while the page sets its own controls (Guard).
@@ -88,6 +94,13 @@ public:
     void bindComboBox(QComboBox *box, const char *fieldName, const QVector<qint32> &codes);
     // Rule 2 for every spin box, combo box and tab of the page, bound or not.
     void guardControls();
+    // A control that changes the controller without a field of its own (a command button), or
+    // that edits nothing: it is read-only with the bound controls (rule 5).
+    void addEditingControl(QWidget *control);
+    // Rule 5. Typing not committed when the page turns read-only is dropped: it could not reach
+    // the controller.
+    void setEditable(bool editable, const QString &whyNot = QString());
+    bool isEditable() const { return m_editable; }
 
     // Stores value (cut to the field's width) and requests the upload; false while guarded.
     bool write(const char *fieldName, qint32 value);
@@ -137,12 +150,16 @@ private:
         OtherValues others = OtherValues::KeepShown;
         QAbstractButton *shownForOthers = nullptr;
         QVector<qint32> codes;
-        QString shownText;           // a spin box's text for the value it shows
-        QString outOfRange;          // the tooltip while the stored value cannot be shown
-        QString baseToolTip;         // the target's own tooltip
-        bool commitOnFinish = false; // Enter, or leaving a box with typed text
-        bool typed = false;          // the pilot typed since the box was last set
+        QString shownText;            // a spin box's text for the value it shows
+        QString outOfRange;           // the tooltip while the stored value cannot be shown
+        QString baseToolTip;          // the target's own tooltip
+        bool commitOnFinish = false;  // Enter, or leaving a box with typed text
+        bool actedThisCommit = false; // the box's own value change already took this commit
+        bool typed = false;           // the pilot typed since the box was last set
         bool blockChangedWhileTyping = false;
+        // A key was refused by the range check: what is left is not what the pilot meant.
+        bool keyRefused = false;
+        QString refusedAt;      // the editor's text and selection at the refusal
         qint32 shownStored = 0; // the stored value the box was last set from
     };
 
@@ -160,15 +177,23 @@ private:
     void showComboBox(Binding &binding, qint32 stored);
     bool isPending(const Binding &binding) const;
     void updateMark(int index);
-    void setMark(QWidget *target, Mark mark, const QString &tip, const QString &baseTip);
+    void setMark(QWidget *target, Mark mark, const QString &tip);
+    QList<QWidget *> editingControls() const;
+    void dropPendingTyping();
     QString holdsOutside(const Binding &binding, qint32 stored, qint32 lowest,
                          qint32 highest) const;
     QString holdsNoChoice(const Binding &binding, qint32 stored) const;
     QString rangeText(const Binding &binding) const;
-    void showRangeHint(const Binding &binding);
+    void showRangeHint(const Binding &binding, bool notSent = false);
     bool rejectsKey(const Binding &binding, const QString &typed) const;
     bool handleSpinBoxKey(int index, class QKeyEvent *key);
+    void noteTypedKey(Binding &binding, const QString &typed);
+    static QString editorState(const QLineEdit *editor);
+    bool wholeNumberSelected(const Binding &binding) const;
+    void commitValue(int index, qint32 value);
+    bool refusesCommit(int index, qint32 value);
     void finishEditing(int index);
+    void chooseEntry(int index, const char *fieldName, const QVector<qint32> &codes);
     qint32 storedOf(const Binding &binding, double shown) const;
     qint32 blockValue(const fclink::ParameterField &field) const;
 
@@ -176,6 +201,9 @@ private:
     Commrt *m_link;
     QMutex m_pageLock;
     int m_guards = 0;
+    bool m_editable = true;
+    QString m_whyNot;
+    QList<QPointer<QWidget>> m_editingControls;
     QVector<Binding> m_bindings;
     QHash<QObject *, int> m_spinBoxes; // spin box → binding index
 };

@@ -2,6 +2,7 @@
 
 #include "backdropcache.h"
 #include "commrt.h"
+#include "editaccess.h"
 #include "parameterblock.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
@@ -165,6 +166,14 @@ void ToolSettingPage::improtParameters()
     QString error;
     if (!importParametersFrom(chosen, &error))
         QMessageBox::warning(this, tr("Import Parameters"), error);
+}
+
+void ToolSettingPage::setEditable(bool editable, const QString &whyNot)
+{
+    QWidget *const buttons[] = {m_ui->pushButtonImportParameters, m_ui->pushButtonWriteToFlash,
+                                m_ui->pushButtonCalibAcc, m_ui->pushButtonCalibGyro};
+    for (QWidget *button : buttons)
+        EditAccess::setControlEditable(button, editable, whyNot);
 }
 
 void ToolSettingPage::restoreDefaultSettings() {}

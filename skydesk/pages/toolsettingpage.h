@@ -33,6 +33,9 @@ public:
 
     // The page shows no field of the parameter block, so there is nothing to bring up to date.
     void refreshPage() {}
+    // Whether the buttons that change the controller (import, flash, calibrations) take
+    // clicks; while they do not, they are disabled and say why.
+    void setEditable(bool editable, const QString &whyNot = QString());
 
     // The name an export writes: the chosen name with ".conf" appended unless it already ends
     // so (in any letter case).

@@ -3,6 +3,7 @@
 #include "advancesettingpage.h"
 #include "commrt.h"
 #include "configurationhistorydialog.h"
+#include "editaccess.h"
 #include "edithistory.h"
 #include "hidpipixmap.h"
 #include "internalsettingpage.h"
@@ -29,7 +30,8 @@ constexpr int kUploadPollMs = 20;
 
 contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPage)
     : QWidget(parent), m_link(link), m_pageStack(new QStackedWidget(this)),
-      m_recorder(new SnapshotRecorder(link, this)), m_editHistory(new EditHistory(this))
+      m_recorder(new SnapshotRecorder(link, this)), m_editHistory(new EditHistory(this)),
+      m_editAccess(new EditAccess(link, this))
 {
     QPalette background = palette();
     background.setBrush(QPalette::All, backgroundRole(),
@@ -67,6 +69,19 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
             &contentWidget::displayCloseCOMPort);
     connectHistory();
     routeTelemetryTo(SettingPage);
+    connect(m_editAccess, &EditAccess::changed, this, &contentWidget::applyEditAccess);
+    applyEditAccess();
+}
+
+// Every page takes edits, or is read-only with the reason, as one.
+void contentWidget::applyEditAccess()
+{
+    const bool editable = m_editAccess->allowsEdits();
+    const QString whyNot = m_editAccess->reason();
+    m_advanceSettingPage->setEditable(editable, whyNot);
+    m_toolSettingPage->setEditable(editable, whyNot);
+    if (m_internalSettingPage)
+        m_internalSettingPage->setEditable(editable, whyNot);
 }
 
 // Snapshots before an import, the history window from the tools page, and Ctrl+Z for the edits
@@ -83,6 +98,14 @@ void contentWidget::connectHistory()
             for (ParameterBinder *binder : page->findChildren<ParameterBinder *>())
                 m_editHistory->watch(binder);
     }
+    // The history holds edits of the block it was made on: once the block is replaced from
+    // outside the pilot's edits, its steps would upload stale values.
+    connect(m_link, &Commrt::parametersChanged, m_editHistory, &EditHistory::clear);
+    connect(m_toolSettingPage, &ToolSettingPage::configurationLoaded, m_editHistory,
+            &EditHistory::clear);
+    // The status bar's upload reports would hide what Ctrl+Z did; it is said again once the
+    // upload is verified.
+    connect(m_link, &Commrt::uploadVerified, this, &contentWidget::repeatUndoNotice);
     auto *undo = new QShortcut(QKeySequence::Undo, this);
     undo->setContext(Qt::WidgetWithChildrenShortcut);
     connect(undo, &QShortcut::activated, this, &contentWidget::undoLastEdit);
@@ -93,11 +116,26 @@ void contentWidget::connectHistory()
 
 void contentWidget::undoLastEdit()
 {
+    if (!m_editAccess->allowsEdits()) {
+        if (m_editHistory->size() > 0)
+            emit noticeStatusChanged(tr("Nothing undone: %1").arg(m_editAccess->reason()));
+        return;
+    }
     const QString undone = m_editHistory->undo();
     if (undone.isEmpty())
         return;
     updateAllPages();
+    m_undoNotice = m_link->isUploadRequested() ? undone : QString();
     emit noticeStatusChanged(undone);
+}
+
+// After the status bar's own report of the verification, which the same signal brings.
+void contentWidget::repeatUndoNotice(bool verified)
+{
+    const QString notice = m_undoNotice;
+    m_undoNotice.clear();
+    if (verified && !notice.isEmpty())
+        QTimer::singleShot(0, this, [this, notice] { emit noticeStatusChanged(notice); });
 }
 
 ConfigurationHistoryDialog *contentWidget::historyDialog()
@@ -106,6 +144,8 @@ ConfigurationHistoryDialog *contentWidget::historyDialog()
         m_historyDialog = new ConfigurationHistoryDialog(m_link, m_recorder, this);
         connect(m_historyDialog, &ConfigurationHistoryDialog::configurationRestored, this,
                 &contentWidget::updateAllPages);
+        connect(m_historyDialog, &ConfigurationHistoryDialog::configurationRestored, m_editHistory,
+                &EditHistory::clear);
     }
     return m_historyDialog;
 }

@@ -8,6 +8,7 @@
 class AdvanceSettingPage;
 class Commrt;
 class ConfigurationHistoryDialog;
+class EditAccess;
 class EditHistory;
 class SnapshotRecorder;
 class InternalSettingPage;
@@ -42,6 +43,8 @@ public:
     InternalSettingPage *internalSettingPage() const { return m_internalSettingPage; }
     SnapshotRecorder *snapshotRecorder() const { return m_recorder; }
     EditHistory *editHistory() const { return m_editHistory; }
+    // Whether the pages take edits now (every page follows it).
+    EditAccess *editAccess() const { return m_editAccess; }
     // The history window, created when first asked for.
     ConfigurationHistoryDialog *historyDialog();
     // Ctrl+Z: takes back the newest committed edit and says so in the status bar.
@@ -67,6 +70,8 @@ public slots:
 
 private:
     void applyStyleSheet();
+    void applyEditAccess();
+    void repeatUndoNotice(bool verified);
     void routeTelemetryTo(int page);
     bool uploadUnderWay() const;
     void connectHistory();
@@ -80,7 +85,10 @@ private:
     InternalSettingPage *m_internalSettingPage = nullptr;
     SnapshotRecorder *m_recorder;
     EditHistory *m_editHistory;
+    EditAccess *m_editAccess;
     ConfigurationHistoryDialog *m_historyDialog = nullptr;
+    // What the last Ctrl+Z did, until the upload it started has been verified.
+    QString m_undoNotice;
 };
 
 #endif // SKYDESK_CONTENTWIDGET_H

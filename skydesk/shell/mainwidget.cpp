@@ -13,6 +13,8 @@
 #include "upgradeguard.h"
 #include "upgradequestion.h"
 
+#include <parameterformat.h>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -160,21 +162,27 @@ void mainWidget::connectBarsToLink()
 // came back, a port that did not open and why.
 void mainWidget::connectLinkNotices()
 {
-    connect(m_link, &Commrt::uploadVerified, m_statusBar,
-            [this](bool ok, const QStringList &fields) {
-                m_statusBar->showNotice(statusWidget::textForVerification(ok, fields),
-                                        ok ? statusWidget::Severity::Info
-                                           : statusWidget::Severity::Warning);
-            });
+    connectUploadNotices();
     connect(m_link, &Commrt::portLost, m_connectionBar, &toolWidget::onPortLost);
     connect(m_link, &Commrt::portLost, m_statusBar, [this](const QString &portName) {
-        m_statusBar->showNotice(statusWidget::textForPortLost(portName),
-                                statusWidget::Severity::Warning);
+        // A lost upload says more than the lost port alone.
+        const bool uploadCut = !m_uploadCutNotice.isEmpty();
+        const QString text =
+            uploadCut ? m_uploadCutNotice : statusWidget::textForPortLost(portName);
+        m_uploadCutNotice.clear();
+        m_statusBar->showNotice(text, statusWidget::Severity::Warning);
+        if (uploadCut)
+            m_statusBar->setNoticeToolTip(text); // the fields' list may be longer than the bar
     });
     connect(m_link, &Commrt::portReopened, m_connectionBar, &toolWidget::onPortReopened);
     connect(m_link, &Commrt::portReopened, m_statusBar, [this](const QString &portName) {
         m_statusBar->showNotice(statusWidget::textForPortReopened(portName),
                                 statusWidget::Severity::Info);
+    });
+    connect(m_link, &Commrt::portShared, m_connectionBar, &toolWidget::onPortLost);
+    connect(m_link, &Commrt::portShared, m_statusBar, [this](const QString &portName) {
+        m_statusBar->showNotice(statusWidget::textForPortShared(portName),
+                                statusWidget::Severity::Warning);
     });
     connect(m_link, &Commrt::portOpenFailed, m_connectionBar, &toolWidget::onPortLost);
     connect(
@@ -183,6 +191,34 @@ void mainWidget::connectLinkNotices()
                 statusWidget::textForOpenFailure(portName, reason, m_link->lastOpenErrorString()),
                 statusWidget::Severity::Warning);
         });
+}
+
+// The fields a notice names are the pilot's captions; a long list, which the bar may not show
+// whole, is in its tool tip and in the log.
+void mainWidget::connectUploadNotices()
+{
+    connect(m_link, &Commrt::uploadVerified, m_statusBar,
+            [this](bool ok, const QStringList &fields) {
+                const QString text = statusWidget::textForVerification(ok, fields);
+                m_statusBar->showNotice(text, ok ? statusWidget::Severity::Info
+                                                 : statusWidget::Severity::Warning);
+                if (!ok) {
+                    m_statusBar->setNoticeToolTip(text);
+                    qCWarning(lcShell).noquote()
+                        << "not accepted:" << fields.join(QStringLiteral(", "));
+                }
+            });
+    connect(m_link, &Commrt::uploadResumed, m_statusBar, [this] {
+        m_statusBar->showNotice(statusWidget::textForUploadResumed(), statusWidget::Severity::Info);
+    });
+    connect(m_link, &Commrt::uploadInterrupted, this,
+            [this](const QString &portName, const QStringList &fields) {
+                m_uploadCutNotice =
+                    statusWidget::textForUploadInterrupted(portName, fclink::fieldCaptions(fields));
+                qCWarning(lcShell).noquote()
+                    << portName << "went away during the upload; not confirmed:"
+                    << fields.join(QStringLiteral(", "));
+            });
 }
 
 void mainWidget::disconnectAfterPendingEdits()

@@ -61,6 +61,7 @@ private:
     void loadTranslation();
     void connectBarsToLink();
     void connectLinkNotices();
+    void connectUploadNotices();
     // Fills the port list from a scan of the ports (Commrt::availableDevices()).
     void fillPortList(const QList<PortInfo> &scanned);
     void connectPageArea();
@@ -83,6 +84,8 @@ private:
     // Counts disconnect requests and connects: a disconnect that waits for an upload is dropped
     // when the pilot connects again meanwhile.
     int m_connectionRequests = 0;
+    // What to say when the port is reported lost right after an upload was cut off.
+    QString m_uploadCutNotice;
     bool m_closeWhenSent = false;
     bool m_closeWhenFlashEnds = false;
 };

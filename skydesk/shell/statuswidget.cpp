@@ -3,6 +3,7 @@
 #include "messagestyle.h"
 
 #include <linkmessages.h>
+#include <parameterformat.h>
 #include <portopenerror.h>
 #include <replydecoder.h>
 
@@ -49,13 +50,31 @@ QString statusWidget::textForVerification(bool ok, const QStringList &fields)
 {
     if (ok)
         return tr("Parameters uploaded and verified");
-    return tr("The flight controller did not accept: %1").arg(fields.join(QStringLiteral(", ")));
+    return tr("The flight controller did not accept: %1")
+        .arg(fclink::fieldCaptions(fields).join(QStringLiteral(", ")));
 }
 
 QString statusWidget::textForPortLost(const QString &portName)
 {
     return tr("Lost the flight controller on %1: it reconnects when the port comes back")
         .arg(portName);
+}
+
+QString statusWidget::textForPortShared(const QString &portName)
+{
+    return tr("Another program is reading %1: close it, then connect again").arg(portName);
+}
+
+QString statusWidget::textForUploadResumed()
+{
+    return tr("The flight controller stopped answering during the upload: it was sent again once "
+              "the controller answered");
+}
+
+QString statusWidget::textForUploadInterrupted(const QString &portName, const QStringList &captions)
+{
+    return tr("%1 went away during the upload: the flight controller may not hold %2")
+        .arg(portName, captions.join(QStringLiteral(", ")));
 }
 
 QString statusWidget::textForPortReopened(const QString &portName)
@@ -74,6 +93,12 @@ QString statusWidget::textForOpenFailure(const QString &portName, int reason, co
             .arg(portName);
     case fclink::PortOpenError::InUse:
         return tr("COMPort open failed: %1 is in use by another program").arg(portName);
+    case fclink::PortOpenError::NotASerialPort:
+        return tr("COMPort open failed: %1 is not a serial port").arg(portName);
+    case fclink::PortOpenError::NotAPortName:
+        if (portName.isEmpty())
+            return tr("COMPort open failed: no port is chosen");
+        return tr("COMPort open failed: %1 is not a port name").arg(portName);
     case fclink::PortOpenError::None:
     case fclink::PortOpenError::Other:
         break;
@@ -98,6 +123,7 @@ void statusWidget::statusTextChanged(const QString &strText)
 void statusWidget::showNotice(const QString &text, statusWidget::Severity severity)
 {
     m_statusLabel->setText(text);
+    m_statusLabel->setToolTip(QString());
     if (severity == m_severity)
         return;
     m_severity = severity;
@@ -109,6 +135,16 @@ void statusWidget::showNotice(const QString &text, statusWidget::Severity severi
         palette.setColor(QPalette::WindowText, colour);
     }
     m_statusLabel->setPalette(palette);
+}
+
+QString statusWidget::noticeToolTip() const
+{
+    return m_statusLabel->toolTip();
+}
+
+void statusWidget::setNoticeToolTip(const QString &text)
+{
+    m_statusLabel->setToolTip(text);
 }
 
 void statusWidget::connectTextChanged(quint16 code)

@@ -29,6 +29,10 @@ public:
     static QString textForVerification(bool ok, const QStringList &fields);
     static QString textForPortLost(const QString &portName);
     static QString textForPortReopened(const QString &portName);
+    static QString textForPortShared(const QString &portName);
+    static QString textForUploadResumed();
+    // captions: the pilot's names of the fields that may not have been written.
+    static QString textForUploadInterrupted(const QString &portName, const QStringList &captions);
     // reason is a fclink::PortOpenError.
     static QString textForOpenFailure(const QString &portName, int reason,
                                       const QString &detail = QString());
@@ -43,6 +47,9 @@ public slots:
     // The telemetry recording's file and time, between the status and the connection.
     void recordingTextChanged(const QString &text);
     void showNotice(const QString &text, statusWidget::Severity severity);
+    // The whole notice, for one the bar may cut; the next notice clears it.
+    void setNoticeToolTip(const QString &text);
+    QString noticeToolTip() const;
     // The upgrade library holds the port: no connection, whatever the link last said.
     void showUpgrading();
     // The port is back with the link, which is yet to answer.

@@ -3,6 +3,7 @@
 #include "commrt.h"
 #include "logcategories.h"
 #include "parameterblock.h"
+#include "parameterformat.h"
 #include "upgradequestion.h"
 
 namespace {
@@ -120,7 +121,7 @@ void ParameterRestore::uploadVerified(bool ok, const QStringList &fields)
     const QString text =
         ok ? tr("Parameters restored from before the upgrade")
            : tr("Restoring the parameters failed: the flight controller did not take %1")
-                 .arg(fields.join(QStringLiteral(", ")));
+                 .arg(fclink::fieldCaptions(fields).join(QStringLiteral(", ")));
     m_deadline.stop();
     m_stage = Stage::Idle;
     // After the link's own word on the upload, which the status bar shows as well.

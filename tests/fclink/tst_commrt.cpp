@@ -1,6 +1,7 @@
 // The link worker over a real pseudo-terminal against the simulated flight controller.
 #include "blockaccess.h"
 #include "commrt.h"
+#include "deviceaccess.h"
 #include "fcsimprocess.h"
 #include "linkundertest.h"
 #include "portnaming.h"
@@ -517,25 +518,166 @@ private slots:
         }
     }
 
+    // A port that does not open says so, whatever its name: nothing ever looks like a
+    // connection that did not happen.
+    void openFailuresAndNamesThatOpenNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("absent device")
+            << "absent-device" << int(fclink::PortOpenError::NoSuchDevice);
+        QTest::newRow("a listed name without its device")
+            << "rfcomm-absent0" << int(fclink::PortOpenError::NoSuchDevice);
+        QTest::newRow("no name") << "" << int(fclink::PortOpenError::NotAPortName);
+        QTest::newRow("a path out of a name")
+            << "tty/../../etc/passwd" << int(fclink::PortOpenError::NotAPortName);
+        QTest::newRow("a folder") << "folder" << int(fclink::PortOpenError::NotASerialPort);
+        QTest::newRow("a plain file") << "file" << int(fclink::PortOpenError::NotASerialPort);
+    }
+
     void openFailuresAndNamesThatOpenNothing()
     {
+        QFETCH(QString, name);
+        QFETCH(int, reason);
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("folder")));
+        QFile plain(m_dir->filePath(QStringLiteral("file")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const bool inFolder = name == QLatin1String("folder") || name == QLatin1String("file") ||
+                              name == QLatin1String("absent-device");
+        const QString port = inFolder ? m_dir->filePath(name) : name;
         LinkUnderTest t;
-        t.link->setPortName(m_dir->filePath("absent-device"));
+        QSignalSpy failed(t.link, &Commrt::portOpenFailed);
+        t.link->portNameChanged(port);
+        QCOMPARE(t.link->getPortName(), port);
         t.link->connectCom();
         QCOMPARE(argumentSequence<int>(t.status), QList<int>{2});
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.last().at(0).toString(), port);
+        QCOMPARE(failed.last().at(1).toInt(), reason);
+        QCOMPARE(int(t.link->lastOpenError()), reason);
         QVERIFY(t.connectState.isEmpty());
         QVERIFY(!t.link->isPortOpen());
-
-        t.status.clear();
-        t.link->portNameChanged("nonsense");
-        QCOMPARE(t.link->getPortName(), QStringLiteral("nonsense"));
-        t.link->connectCom();
-        QVERIFY(t.status.isEmpty());
-        QVERIFY(!t.link->isPortOpen());
-        QCOMPARE(int(t.link->currentCommand()), 3);
-        QCOMPARE(int(t.link->currentSubframeHead()), 129);
         QTest::qWait(200);
         QCOMPARE(t.link->framesWritten(), quint64(0));
+    }
+
+    // The pseudo-terminal's own name and the simulator's link to it are one device: a second
+    // open under the other name is refused, even for root, whom the terminal's exclusive mode
+    // does not stop.
+    void twoNamesOfOneDeviceShareOneLock()
+    {
+        QVERIFY(startSim());
+        const QString device = QFileInfo(m_sim->linkPath()).canonicalFilePath();
+        QVERIFY(device.startsWith(QLatin1String("/dev/pts/")));
+        for (const auto &names :
+             {qMakePair(m_sim->linkPath(), device), qMakePair(device, m_sim->linkPath())}) {
+            LinkUnderTest holder;
+            QVERIFY(holder.connectTo(names.first));
+            LinkUnderTest t;
+            QSignalSpy failed(t.link, &Commrt::portOpenFailed);
+            t.link->setPortName(names.second);
+            t.link->connectCom();
+            QCOMPARE(failed.count(), 1);
+            QCOMPARE(failed.last().at(1).toInt(), int(fclink::PortOpenError::InUse));
+            QVERIFY(!t.link->isPortOpen());
+        }
+        // Once the holder has gone, the other name opens.
+        LinkUnderTest t;
+        QVERIFY(t.connectTo(device));
+    }
+
+    // A controller that falls silent in the middle of an upload: once it answers again the link
+    // reads the block, puts back what was being uploaded and uploads it again, verified.
+    void anUploadCutBySilenceIsRedone()
+    {
+        QVERIFY(startSim({"--reply-delay", "40"}));
+        LinkUnderTest t;
+        QSignalSpy resumed(t.link, &Commrt::uploadResumed);
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        const QVector<quint8> before = m_sim->block();
+        {
+            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+            writeDistinctValues(3);
+        }
+        const QVector<quint8> intended = blockaccess::blockNow();
+        const int requestsBefore = m_sim->requests().size();
+        t.link->uploadParameters();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return headsOf(m_sim->requests().mid(requestsBefore)).contains(6); }, kWaitMs));
+        m_sim->sendSignal(SIGUSR1);
+        QTRY_COMPARE_WITH_TIMEOUT(lastArgument<int>(t.connectState), 0, kWaitMs);
+        const QVector<quint8> mixed = m_sim->block();
+        QVERIFY(mixed != before && mixed != intended);
+        QVERIFY(t.verified.isEmpty());
+        m_sim->sendSignal(SIGUSR2);
+        QVERIFY(t.waitForVerification(0));
+        QCOMPARE(t.verified.last().at(0).toBool(), true);
+        QCOMPARE(resumed.count(), 1);
+        QCOMPARE(m_sim->block(), intended);
+        QCOMPARE(blockaccess::blockNow(), intended);
+    }
+
+    // A device that goes away in the middle of an upload: the link names the fields the
+    // controller may not have been given.
+    void anUploadCutByAnUnplugNamesWhatMayBeMissing()
+    {
+        QVERIFY(startSim({"--reply-delay", "40"}));
+        LinkUnderTest t;
+        QSignalSpy cut(t.link, &Commrt::uploadInterrupted);
+        QVERIFY(t.connectTo(m_sim->linkPath()));
+        {
+            std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
+            uavParam.MotorIdel = static_cast<qint8>(uavParam.MotorIdel + 1);
+            uavParam.LimitAlt = static_cast<quint16>(uavParam.LimitAlt + 7);
+        }
+        const int requestsBefore = m_sim->requests().size();
+        t.link->uploadParameters();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return headsOf(m_sim->requests().mid(requestsBefore)).contains(2); }, kWaitMs));
+        m_sim->kill();
+        QTRY_COMPARE_WITH_TIMEOUT(cut.count(), 1, kWaitMs);
+        QCOMPARE(cut.last().at(0).toString(), m_sim->linkPath());
+        QCOMPARE(cut.last().at(1).toStringList(), (QStringList{"MotorIdel", "LimitAlt"}));
+        QCOMPARE(t.lost.count(), 1);
+    }
+
+    // Another program that reads the same terminal takes the replies away. Mostly the link
+    // then hears nothing; when its read comes up empty because the other program was first, the
+    // link says the port is shared, and never takes the device for gone.
+    void anotherReaderOfThePortIsNeverTakenForAnUnplug()
+    {
+        QVERIFY(startSim());
+        const QString device = QFileInfo(m_sim->linkPath()).canonicalFilePath();
+        QProcess reader;
+        reader.setStandardOutputFile(QProcess::nullDevice());
+        reader.start(QStringLiteral("cat"), {device});
+        QVERIFY(reader.waitForStarted());
+        LinkUnderTest t;
+        QSignalSpy shared(t.link, &Commrt::portShared);
+        t.link->setPortName(m_sim->linkPath());
+        t.link->connectCom();
+        QTest::qWait(3000);
+        QVERIFY(t.lost.isEmpty());
+        QVERIFY(!t.link->isReconnecting());
+        if (!shared.isEmpty()) {
+            QCOMPARE(shared.last().at(0).toString(), m_sim->linkPath());
+            QVERIFY(!t.link->isPortOpen());
+        }
+        reader.kill();
+        reader.waitForFinished();
+    }
+
+    // What tells a port another program read empty from one whose device went away.
+    void aLiveDeviceIsNotHungUp()
+    {
+        QVERIFY(startSim());
+        const QString device = QFileInfo(m_sim->linkPath()).canonicalFilePath();
+        QSerialPort port(device);
+        QVERIFY(port.open(QIODevice::ReadWrite));
+        QVERIFY(!fclink::deviceHungUp(port.handle(), device));
+        m_sim->kill();
+        QVERIFY(fclink::deviceHungUp(port.handle(), device));
     }
 
     void refreshDevicesReportsChangedLists()

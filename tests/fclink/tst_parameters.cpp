@@ -360,6 +360,12 @@ private slots:
         QTest::newRow("junk before the section")
             << QByteArray("PK\x03\x04 not an ini file\n") << QByteArray() << "line 1";
         QTest::newRow("junk after the keys") << QByteArray() << QByteArray("garbage\n") << "line";
+        QTest::newRow("percent-encoded repeated key")
+            << QByteArray() << QByteArray("var%343=5\n") << "var%343";
+        QTest::newRow("a key that is none of ours")
+            << QByteArray() << QByteArray("speed=5\n") << "speed";
+        QTest::newRow("a key of another section")
+            << QByteArray() << QByteArray("[Extra]\nvar3=1\n") << "Extra/var3";
         QTest::newRow("over 64 KiB of unrelated keys")
             << QByteArray() << QByteArray("junk=").append(QByteArray(70 * 1024, 'x')) << "64 KiB";
     }
@@ -383,6 +389,66 @@ private slots:
         QVERIFY(!loadParameterFileStrict(file, block.data(), &error));
         QVERIFY2(error.contains(mentions), qPrintable(error));
         QCOMPARE(block, std::vector<quint8>(kParameterBlockSize, 0x5A));
+    }
+
+    // Line endings of other systems, and the byte-order mark Windows editors begin a file with,
+    // change nothing: the same rules hold for the same keys.
+    void strictLoadReadsOtherLineEndingsAndAByteOrderMark_data()
+    {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
+        QTest::newRow("CR only") << QByteArray("\r") << QByteArray();
+        QTest::newRow("byte-order mark") << QByteArray("\n") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("byte-order mark, CR LF") << QByteArray("\r\n") << QByteArray("\xEF\xBB\xBF");
+    }
+
+    void strictLoadReadsOtherLineEndingsAndAByteOrderMark()
+    {
+        QFETCH(QByteArray, lineEnd);
+        QFETCH(QByteArray, start);
+        const std::vector<quint8> block = patternBlock();
+        const QString file = path(QStringLiteral("endings.conf"));
+        QString error;
+        QVERIFY(saveParameterFile(file, block.data(), &error));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QByteArray text = saved.readAll();
+        saved.close();
+        QVERIFY(!text.startsWith("\xEF\xBB\xBF")); // written without a mark
+        QVERIFY(!text.contains('\r'));
+        text.replace("\n", lineEnd);
+        QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        saved.write(start + text);
+        saved.close();
+        std::vector<quint8> loaded(kParameterBlockSize, 0);
+        QVERIFY2(loadParameterFileStrict(file, loaded.data(), &error), qPrintable(error));
+        QCOMPARE(loaded, block);
+
+        // A key given twice is found whatever ends the lines.
+        QVERIFY(saved.open(QIODevice::Append));
+        saved.write(QByteArray("var43=5") + lineEnd);
+        saved.close();
+        std::fill(loaded.begin(), loaded.end(), 0x5A);
+        QVERIFY(!loadParameterFileStrict(file, loaded.data(), &error));
+        QVERIFY2(error.contains(QStringLiteral("var43")), qPrintable(error));
+        QCOMPARE(loaded, std::vector<quint8>(kParameterBlockSize, 0x5A));
+    }
+
+    // A gain's byte holds 0..255 as the pages show it and -128..127 as the file writes it.
+    void whatAFieldHolds()
+    {
+        const ParameterField &gain = *findParameterField("PKp");
+        const ParameterField &rotate = *findParameterField("IMURotate");
+        const ParameterField &cells = *findParameterField("BatteryCell");
+        const ParameterField &volts = *findParameterField("ProtectVolt1");
+        QVERIFY(fieldCanHold(gain, 200) && fieldCanHold(gain, -56) && fieldCanHold(gain, 255));
+        QVERIFY(!fieldCanHold(gain, 256) && !fieldCanHold(gain, -129));
+        QVERIFY(fieldCanHold(rotate, 127) && !fieldCanHold(rotate, 180));
+        QVERIFY(!fieldCanHold(cells, 300) && !fieldCanHold(cells, -1));
+        QVERIFY(!fieldCanHold(volts, -100) && fieldCanHold(volts, 65535));
+        QCOMPARE(lowestHeld(volts), 0);
+        QCOMPARE(highestHeld(gain), 255);
     }
 
     void fileErrors()
@@ -447,12 +513,22 @@ private slots:
                                   << "/dev/pts/7";
         QTest::newRow("symlink") << "/tmp/sim/fc0"
                                  << "/tmp/sim/fc0";
-        QTest::newRow("COM3") << "COM3"
-                              << "";
+        QTest::newRow("bluetooth") << "rfcomm0"
+                                   << "/dev/rfcomm0";
+        QTest::newRow("macOS call-out") << "cu.usbserial-1410"
+                                        << "/dev/cu.usbserial-1410";
+        QTest::newRow("any listed name") << "COM3"
+                                         << "/dev/COM3";
         QTest::newRow("relative") << "dev/ttyUSB0"
                                   << "";
         QTest::newRow("escape") << "tty/../../etc/passwd"
                                 << "";
+        QTest::newRow("parent") << ".."
+                                << "";
+        QTest::newRow("dot") << "."
+                             << "";
+        QTest::newRow("space") << "tty USB0"
+                               << "";
         QTest::newRow("empty") << ""
                                << "";
     }

@@ -39,8 +39,9 @@ ExitCode printDifferences(const QByteArray &a, const QByteArray &b)
 {
     bool different = false;
     for (const fclink::ParameterField &field : fclink::parameterFields()) {
-        const qint32 first = fclink::readField(bytes(a), field);
-        const qint32 second = fclink::readField(bytes(b), field);
+        // Read as the model reads them, as read and get print them (a gain of 200 is 200).
+        const qint32 first = fclink::readValue(bytes(a), field);
+        const qint32 second = fclink::readValue(bytes(b), field);
         if (first == second)
             continue;
         different = true;

@@ -19,6 +19,8 @@ namespace {
 // How often a wait for a command looks at the link's frame and reply counters, which change
 // without a signal.
 constexpr int kPollMs = 10;
+// How often a wait looks whether the link has moved on, which restarts its time-out.
+constexpr int kProgressPollMs = 50;
 
 // The first frame written after a command was given may have been built just before it; the one
 // after that certainly carries the command.
@@ -74,6 +76,12 @@ void LinkSession::wireLink()
         m_portClosed = true;
         checkWait();
     });
+    connect(m_link, &Commrt::portShared, this, [this] {
+        m_portShared = true;
+        checkWait();
+    });
+    connect(m_link, &Commrt::uploadInterrupted, this,
+            [this](const QString &, const QStringList &fields) { m_uploadCutOff = fields; });
 }
 
 bool LinkSession::startLink(bool quiet)
@@ -99,11 +107,15 @@ ExitCode LinkSession::finishOpen(WaitOutcome outcome)
     case WaitOutcome::Done:
         return ExitSuccess;
     case WaitOutcome::OpenFailed:
-        printError(QStringLiteral("cannot open port %1: %2")
-                       .arg(m_portName, fclink::portOpenErrorText(m_link->lastOpenError())));
+        printError(
+            QStringLiteral("cannot open port %1: %2")
+                .arg(m_portName, fclink::portOpenErrorText(m_link->lastOpenError(),
+                                                           fclink::deviceForPortName(m_portName))));
         return ExitPortError;
     case WaitOutcome::Interrupted:
         return ExitSuccess;
+    case WaitOutcome::PortShared:
+        return reportTimeout(QStringLiteral("parameter read"));
     case WaitOutcome::PortClosed:
     case WaitOutcome::TimedOut:
         break;
@@ -126,6 +138,8 @@ ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
     const WaitOutcome first = waitUntil([this] { return m_everConnected; }, 0, answerTimeoutMs);
     if (first == WaitOutcome::TimedOut || first == WaitOutcome::PortClosed)
         return ExitSuccess;
+    if (first == WaitOutcome::PortShared)
+        return finishOpen(first);
     if (first == WaitOutcome::OpenFailed)
         return ExitPortError;
     if (first != WaitOutcome::Done)
@@ -163,8 +177,13 @@ ExitCode LinkSession::upload(bool verify, const std::function<bool()> &start)
         return findStatusSince(mark, uploaded, uploaded) >= 0;
     });
     if (outcome != WaitOutcome::Done) {
+        // What may not have been written: as the link said when the port went, or else what
+        // the upload still had to confirm when the wait gave up.
+        const QStringList unsent =
+            m_uploadCutOff.isEmpty() ? m_link->unconfirmedFields() : m_uploadCutOff;
         return reportTimeout(verify ? QStringLiteral("verification of the parameter upload")
-                                    : QStringLiteral("acknowledgement of the parameter upload"));
+                                    : QStringLiteral("acknowledgement of the parameter upload"),
+                             unsent);
     }
     if (verify && !m_lastVerificationOk) {
         printError(QStringLiteral("the flight controller did not accept: %1")
@@ -179,10 +198,14 @@ ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
     const int mark = m_statuses.size();
     command.send(*m_link);
     int result = -1;
-    const auto outcome = waitUntil([&] {
-        result = findStatusSince(mark, command.okStatus, command.failStatus);
-        return result >= 0;
-    });
+    // The controller keeps answering while it works on the command: only its result ends the
+    // wait, within the time-out as a whole.
+    const auto outcome = waitUntil(
+        [&] {
+            result = findStatusSince(mark, command.okStatus, command.failStatus);
+            return result >= 0;
+        },
+        0, -1, Deadline::Whole);
     if (outcome != WaitOutcome::Done)
         return reportTimeout(QStringLiteral("result of command %1").arg(command.name));
     if (result == command.okStatus) {
@@ -246,12 +269,14 @@ void LinkSession::close()
 }
 
 LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &done, int pollMs,
-                                                int timeoutMs)
+                                                int timeoutMs, Deadline kind)
 {
     if (m_interrupted)
         return WaitOutcome::Interrupted;
     if (m_openFailed)
         return WaitOutcome::OpenFailed;
+    if (m_portShared)
+        return WaitOutcome::PortShared;
     if (portWentAway())
         return WaitOutcome::PortClosed;
     if (done())
@@ -264,12 +289,24 @@ LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &don
             [&loop] { loop.exit(static_cast<int>(WaitOutcome::TimedOut)); });
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, &LinkSession::checkWait);
+    // Every reply that moves the link on starts the time-out afresh.
+    const int limitMs = timeoutMs >= 0 ? timeoutMs : m_timeoutMs;
+    QTimer progress;
+    quint64 steps = m_link->sequenceSteps();
+    connect(&progress, &QTimer::timeout, this, [&] {
+        if (m_link->sequenceSteps() == steps)
+            return;
+        steps = m_link->sequenceSteps();
+        deadline.start(limitMs);
+    });
 
     m_loop = &loop;
     m_done = done;
-    deadline.start(timeoutMs >= 0 ? timeoutMs : m_timeoutMs);
+    deadline.start(limitMs);
     if (pollMs > 0)
         poll.start(pollMs);
+    if (kind == Deadline::Inactivity)
+        progress.start(kProgressPollMs);
     const auto outcome = static_cast<WaitOutcome>(loop.exec());
     m_loop = nullptr;
     m_done = nullptr;
@@ -282,6 +319,8 @@ void LinkSession::checkWait()
         return;
     if (m_openFailed)
         m_loop->exit(static_cast<int>(WaitOutcome::OpenFailed));
+    else if (m_portShared)
+        m_loop->exit(static_cast<int>(WaitOutcome::PortShared));
     else if (m_done && m_done())
         m_loop->exit(static_cast<int>(WaitOutcome::Done));
     else if (portWentAway())
@@ -346,7 +385,7 @@ int LinkSession::findStatusSince(int mark, quint16 first, quint16 second) const
 
 QString LinkSession::timeoutText() const
 {
-    QString text = QStringLiteral("within %1 s").arg(m_timeoutMs / 1000.0);
+    QString text = QStringLiteral("in %1 s").arg(m_timeoutMs / 1000.0);
     if (m_connectionLosses > 0)
         text += QStringLiteral(" (the connection was lost)");
     return text;
@@ -366,13 +405,23 @@ ExitCode LinkSession::reportOpenTimeout() const
     return ExitTimeout;
 }
 
-ExitCode LinkSession::reportTimeout(const QString &what) const
+ExitCode LinkSession::reportTimeout(const QString &what, const QStringList &unsent) const
 {
+    if (m_portShared) {
+        printError(QStringLiteral("another program is reading port %1 and takes the replies: "
+                                  "close it and try again")
+                       .arg(m_portName));
+        return ExitPortError;
+    }
+    const QString missing = unsent.isEmpty()
+                                ? QString()
+                                : QStringLiteral("; the flight controller may not hold %1")
+                                      .arg(unsent.join(QStringLiteral(", ")));
     if (portWentAway()) {
-        printError(QStringLiteral("port %1 closed while waiting for the %2: the device went away")
-                       .arg(m_portName, what));
+        printError(QStringLiteral("port %1 closed while waiting for the %2: the device went away%3")
+                       .arg(m_portName, what, missing));
     } else {
-        printError(QStringLiteral("no %1 %2").arg(what, timeoutText()));
+        printError(QStringLiteral("no %1 %2%3").arg(what, timeoutText(), missing));
     }
     return ExitTimeout;
 }

@@ -22,12 +22,16 @@ struct FieldValue;
 // One connection to the flight controller, used the way the configuration program uses the
 // link: open the port, wait for the parameter read that follows every connection, then edit,
 // upload or command, and finally disconnect. Every wait runs the event loop (the link's receive
-// path and reply decoder run on this thread) and gives up after the session's time-out.
+// path and reply decoder run on this thread) and gives up once the controller has given no
+// answer that moves the link on for the session's time-out (a slow line that keeps answering
+// is waited for); the wait for a command's result is bounded by the time-out as a whole.
 //
 // A lost connection is not an error by itself: the link keeps asking and reads the block again
-// once the controller answers. An upload or command under way when it happens is lost with it,
-// so its wait ends in a time-out. Only when the device itself goes away (the link closes the
-// port) is there nothing left to wait for, and the wait ends at once.
+// once the controller answers, and an upload it cut off is redone then. A command under way
+// when it happens is lost with it, so its wait ends in a time-out. When the device itself goes
+// away (the link closes the port), or another program reading the port takes the replies,
+// there is nothing left to wait for, and the wait ends at once; a message then names the
+// fields an unfinished upload may not have written.
 class LinkSession : public QObject
 {
     Q_OBJECT
@@ -39,7 +43,14 @@ public:
         TimedOut,
         PortClosed,
         OpenFailed,
-        Interrupted
+        Interrupted,
+        PortShared
+    };
+    // What the time-out of a wait measures.
+    enum class Deadline
+    {
+        Inactivity, // no reply that moves the link on
+        Whole       // the whole wait
     };
 
     LinkSession(const QString &portName, int timeoutMs, QObject *parent = nullptr);
@@ -84,10 +95,12 @@ public:
     // interrupted. done() is checked after every link signal, and every pollMs milliseconds
     // when it looks at counters that change without one.
     // timeoutMs replaces the session's time-out for this wait when it is not negative.
-    WaitOutcome waitUntil(const std::function<bool()> &done, int pollMs = 0, int timeoutMs = -1);
-    // Reports a wait for what that ended without it (time-out or closed port) and returns
-    // ExitTimeout.
-    ExitCode reportTimeout(const QString &what) const;
+    WaitOutcome waitUntil(const std::function<bool()> &done, int pollMs = 0, int timeoutMs = -1,
+                          Deadline deadline = Deadline::Inactivity);
+    // Reports a wait for what that ended without it (time-out, closed port, a port another
+    // program reads) and returns ExitTimeout, or ExitPortError for the shared port. unsent
+    // names the fields an upload may not have written.
+    ExitCode reportTimeout(const QString &what, const QStringList &unsent = {}) const;
 
 public slots:
     // Ends the current wait (and every later one) with WaitOutcome::Interrupted.
@@ -130,6 +143,8 @@ private:
     bool m_openFailed = false;
     bool m_portClosed = false;
     bool m_firmwareInfo = false;
+    bool m_portShared = false;
+    QStringList m_uploadCutOff; // what the link said an unfinished upload may not have written
 };
 
 #endif // FCTOOL_LINKSESSION_H

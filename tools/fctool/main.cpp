@@ -62,5 +62,9 @@ int main(int argc, char *argv[])
         printError(error);
         return ExitUsage;
     }
-    return dispatch(options);
+    const ExitCode code = dispatch(options);
+    // What was asked for and did not reach standard output makes the run a failure.
+    if (!finishStandardOutput() && code == ExitSuccess)
+        return ExitUsage;
+    return code;
 }

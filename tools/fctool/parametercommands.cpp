@@ -32,11 +32,13 @@ Block snapshotBlock()
     return block;
 }
 
+// A field's value as the model reads it (the gains up to 255 unsigned), as get and diff print
+// it and set takes it.
 QString fieldLine(const Block &block, const ParameterField &field)
 {
     return QStringLiteral("%1=%2")
         .arg(QLatin1String(field.name))
-        .arg(fclink::readField(block.constData(), field));
+        .arg(fclink::readValue(block.constData(), field));
 }
 
 // What a value means, after it: " m", " (11.10 V)", " (Alt Go-Home)", or nothing.
@@ -126,6 +128,21 @@ bool lookUpFields(const QStringList &names, QVector<const ParameterField *> *fie
     return true;
 }
 
+// For a field stored in hundredths (or another scale): how to give the value meant.
+QString scaleHint(const ParameterField &field, const QString &text)
+{
+    bool ok = false;
+    const double shown = text.trimmed().toDouble(&ok);
+    if (field.scale == 1 || !ok)
+        return QString();
+    const QString units = field.scale == 100 ? QStringLiteral("hundredths")
+                                             : QStringLiteral("units of 1/%1").arg(field.scale);
+    const QString unit = *field.unit ? QLatin1Char(' ') + QLatin1String(field.unit) : QString();
+    return QStringLiteral(": the field is stored in %1 (%2%3 is %4=%5)")
+        .arg(units, text.trimmed(), unit, QLatin1String(field.name))
+        .arg(qRound64(shown * field.scale));
+}
+
 // Without raw, a value must make sense for the field (its range or one of its choices); with
 // raw, any value its type holds will do.
 bool parseValue(const ParameterField &field, const QString &text, bool raw, qint32 *value)
@@ -133,8 +150,8 @@ bool parseValue(const ParameterField &field, const QString &text, bool raw, qint
     bool ok = false;
     const qint64 number = text.trimmed().toLongLong(&ok, 10);
     if (!ok) {
-        printError(
-            QStringLiteral("%1: '%2' is not a whole number").arg(QLatin1String(field.name), text));
+        printError(QStringLiteral("%1: '%2' is not a whole number%3")
+                       .arg(QLatin1String(field.name), text, scaleHint(field, text)));
         return false;
     }
     if (!raw && !field.isMeaningful(number)) {
@@ -173,12 +190,20 @@ bool parseAssignment(const QString &text, bool raw, Assignment *assignment)
     return parseValue(*assignment->field, text.mid(equals + 1), raw, &assignment->value);
 }
 
+// A name given twice leaves it open which value was meant: refused.
 bool parseAssignments(const QStringList &texts, bool raw, QVector<Assignment> *assignments)
 {
     for (const QString &text : texts) {
         Assignment assignment{nullptr, 0};
         if (!parseAssignment(text, raw, &assignment))
             return false;
+        for (const Assignment &earlier : qAsConst(*assignments)) {
+            if (earlier.field == assignment.field) {
+                printError(
+                    QStringLiteral("%1 is given twice").arg(QLatin1String(earlier.field->name)));
+                return false;
+            }
+        }
         assignments->append(assignment);
     }
     return true;
@@ -194,10 +219,13 @@ bool outputFolderExists(const QString &path)
     return true;
 }
 
-void printBlock(const Block &block)
+bool printBlock(const Block &block)
 {
-    for (const ParameterField &field : fclink::parameterFields())
-        printLine(fieldLine(block, field));
+    for (const ParameterField &field : fclink::parameterFields()) {
+        if (!printLine(fieldLine(block, field)))
+            return false; // the end of the run says why
+    }
+    return true;
 }
 
 ExitCode saveBlock(const Block &block, const QString &path)
@@ -236,8 +264,7 @@ ExitCode runReadCommand(const FctoolOptions &options)
         const Block block = snapshotBlock();
         if (!out.isEmpty())
             return saveBlock(block, out);
-        printBlock(block);
-        return ExitSuccess;
+        return printBlock(block) ? ExitSuccess : ExitUsage;
     });
 }
 

@@ -1,6 +1,7 @@
 #include "telemetrycommand.h"
 
 #include "console.h"
+#include "csvoutput.h"
 #include "fctooloptions.h"
 #include "interruptwatcher.h"
 #include "linksession.h"
@@ -10,37 +11,11 @@
 #include <telemetrycsv.h>
 
 #include <QElapsedTimer>
-#include <QFile>
-
-#include <cstdio>
 
 namespace {
 
-// The CSV output: the named file, or standard output for "-". The header is written at once and
-// every row is flushed as it comes, so the file is whole whenever the run ends.
-bool openCsv(const QString &name, QFile *csv)
-{
-    const bool opened = name == QLatin1String("-")
-                            ? csv->open(stdout, QIODevice::WriteOnly)
-                            : csv->open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (!opened) {
-        printError(QStringLiteral("%1: cannot be written: %2").arg(name, csv->errorString()));
-        return false;
-    }
-    return true;
-}
-
-bool writeCsv(QFile *csv, const QByteArray &text)
-{
-    if (csv->write(text) == text.size() && csv->flush())
-        return true;
-    printError(
-        QStringLiteral("%1: cannot be written: %2").arg(csv->fileName(), csv->errorString()));
-    return false;
-}
-
 // Prints lines until enough have come; each one has to come within the session's time-out.
-ExitCode streamTelemetry(LinkSession &session, int wanted, QFile *csv)
+ExitCode streamTelemetry(LinkSession &session, int wanted, CsvOutput *csv)
 {
     int printed = 0;
     bool writeFailed = false;
@@ -50,10 +25,10 @@ ExitCode streamTelemetry(LinkSession &session, int wanted, QFile *csv)
         if ((wanted != 0 && printed >= wanted) || writeFailed)
             return;
         if (!csv)
-            printLine(telemetryLine());
-        else if (!writeCsv(csv,
-                           fclink::telemetryCsvRow(sinceStart.elapsed(), fclink::telemetryNow())))
-            writeFailed = true;
+            writeFailed = !printLine(telemetryLine());
+        else
+            writeFailed =
+                !csv->write(fclink::telemetryCsvRow(sinceStart.elapsed(), fclink::telemetryNow()));
         ++printed;
         session.checkWait();
     });
@@ -77,10 +52,9 @@ ExitCode streamTelemetry(LinkSession &session, int wanted, QFile *csv)
 
 ExitCode runTelemetryCommand(const FctoolOptions &options)
 {
-    QFile csv(options.csvFile());
+    CsvOutput csv(options.csvFile());
     const bool toCsv = !options.csvFile().isEmpty();
-    if (toCsv &&
-        (!openCsv(options.csvFile(), &csv) || !writeCsv(&csv, fclink::telemetryCsvHeader())))
+    if (toCsv && (!csv.open() || !csv.write(fclink::telemetryCsvHeader())))
         return ExitUsage;
     InterruptWatcher watcher;
     LinkSession session(options.port(), options.timeoutMs());

@@ -377,10 +377,29 @@
     </message>
 </context>
 <context>
+    <name>EditAccess</name>
+    <message>
+        <source>Not connected: connect the flight controller to change its parameters</source>
+        <translation>Not connected: connect the flight controller to change its parameters</translation>
+    </message>
+    <message>
+        <source>Reading the parameters from the flight controller...</source>
+        <translation>Reading the parameters from the flight controller...</translation>
+    </message>
+    <message>
+        <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
+        <translation>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</translation>
+    </message>
+</context>
+<context>
     <name>EditHistory</name>
     <message>
         <source>Undone: %1 %2 → %3</source>
         <translation>Undone: %1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>Not undone: %1 is %2 now, not %3</source>
+        <translation>Not undone: %1 is %2 now, not %3</translation>
     </message>
 </context>
 <context>
@@ -763,46 +782,6 @@
     <message>
         <source>C</source>
         <translation>C</translation>
-    </message>
-    <message>
-        <source>通道七</source>
-        <translation>通道七</translation>
-    </message>
-    <message>
-        <source>通道八</source>
-        <translation>通道八</translation>
-    </message>
-    <message>
-        <source>通道九</source>
-        <translation>通道九</translation>
-    </message>
-    <message>
-        <source>通道十</source>
-        <translation>通道十</translation>
-    </message>
-    <message>
-        <source>通道十一</source>
-        <translation>通道十一</translation>
-    </message>
-    <message>
-        <source>通道十二</source>
-        <translation>通道十二</translation>
-    </message>
-    <message>
-        <source>通道十三</source>
-        <translation>通道十三</translation>
-    </message>
-    <message>
-        <source>通道十四</source>
-        <translation>通道十四</translation>
-    </message>
-    <message>
-        <source>通道十五</source>
-        <translation>通道十五</translation>
-    </message>
-    <message>
-        <source>通道十六</source>
-        <translation>通道十六</translation>
     </message>
     <message>
         <source>Param3</source>
@@ -1292,6 +1271,46 @@
         <source>Bind DSM</source>
         <translation>Bind DSM</translation>
     </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessages</name>
@@ -1374,6 +1393,10 @@
         <source>Allowed: %1</source>
         <translation>Allowed: %1</translation>
     </message>
+    <message>
+        <source>Not sent. Allowed: %1</source>
+        <translation>Not sent. Allowed: %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterFile</name>
@@ -1420,6 +1443,10 @@
     <message>
         <source>%1 is not a parameter file</source>
         <translation>%1 is not a parameter file</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not a key of a parameter file</source>
+        <translation>line %1: %2 is not a key of a parameter file</translation>
     </message>
 </context>
 <context>
@@ -2920,6 +2947,10 @@ Do you want to replace it?</translation>
         <source>The snapshot could not be saved: %1</source>
         <translation>The snapshot could not be saved: %1</translation>
     </message>
+    <message>
+        <source>Nothing undone: %1</source>
+        <translation>Nothing undone: %1</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>
@@ -2993,6 +3024,30 @@ Do you want to replace it?</translation>
     <message>
         <source>The flight controller is waiting for firmware</source>
         <translation>The flight controller is waiting for firmware</translation>
+    </message>
+    <message>
+        <source>Another program is reading %1: close it, then connect again</source>
+        <translation>Another program is reading %1: close it, then connect again</translation>
+    </message>
+    <message>
+        <source>The flight controller stopped answering during the upload: it was sent again once the controller answered</source>
+        <translation>The flight controller stopped answering during the upload: it was sent again once the controller answered</translation>
+    </message>
+    <message>
+        <source>%1 went away during the upload: the flight controller may not hold %2</source>
+        <translation>%1 went away during the upload: the flight controller may not hold %2</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is not a serial port</source>
+        <translation>COMPort open failed: %1 is not a serial port</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: no port is chosen</source>
+        <translation>COMPort open failed: no port is chosen</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is not a port name</source>
+        <translation>COMPort open failed: %1 is not a port name</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>AdvanceSettingPage</name>
     <message>
         <source>Invalid Param!</source>
-        <translation>Ungültiger Parameter!</translation>
+        <translation>Ungültiger Wert!</translation>
     </message>
 </context>
 <context>
@@ -377,10 +377,29 @@
     </message>
 </context>
 <context>
+    <name>EditAccess</name>
+    <message>
+        <source>Not connected: connect the flight controller to change its parameters</source>
+        <translation>Nicht verbunden: Verbinden Sie den Flugregler, um seine Parameter zu ändern</translation>
+    </message>
+    <message>
+        <source>Reading the parameters from the flight controller...</source>
+        <translation>Die Parameter werden vom Flugregler gelesen...</translation>
+    </message>
+    <message>
+        <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
+        <translation>Das Firmware-Upgrade benutzt den Anschluss: Die Parameter können wieder geändert werden, sobald der Flugregler danach verbunden ist</translation>
+    </message>
+</context>
+<context>
     <name>EditHistory</name>
     <message>
         <source>Undone: %1 %2 → %3</source>
         <translation>Rückgängig: %1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>Not undone: %1 is %2 now, not %3</source>
+        <translation>Nicht rückgängig gemacht: %1 ist jetzt %2, nicht %3</translation>
     </message>
 </context>
 <context>
@@ -763,46 +782,6 @@
     <message>
         <source>C</source>
         <translation>C</translation>
-    </message>
-    <message>
-        <source>通道七</source>
-        <translation>通道七</translation>
-    </message>
-    <message>
-        <source>通道八</source>
-        <translation>通道八</translation>
-    </message>
-    <message>
-        <source>通道九</source>
-        <translation>通道九</translation>
-    </message>
-    <message>
-        <source>通道十</source>
-        <translation>通道十</translation>
-    </message>
-    <message>
-        <source>通道十一</source>
-        <translation>通道十一</translation>
-    </message>
-    <message>
-        <source>通道十二</source>
-        <translation>通道十二</translation>
-    </message>
-    <message>
-        <source>通道十三</source>
-        <translation>通道十三</translation>
-    </message>
-    <message>
-        <source>通道十四</source>
-        <translation>通道十四</translation>
-    </message>
-    <message>
-        <source>通道十五</source>
-        <translation>通道十五</translation>
-    </message>
-    <message>
-        <source>通道十六</source>
-        <translation>通道十六</translation>
     </message>
     <message>
         <source>Param3</source>
@@ -1292,6 +1271,46 @@
         <source>Bind DSM</source>
         <translation>DSM binden</translation>
     </message>
+    <message>
+        <source>CH7</source>
+        <translation>Kanal 7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>Kanal 8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>Kanal 9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>Kanal 10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>Kanal 11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>Kanal 12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>Kanal 13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>Kanal 14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>Kanal 15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>Kanal 16</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessages</name>
@@ -1374,6 +1393,10 @@
         <source>Allowed: %1</source>
         <translation>Erlaubt: %1</translation>
     </message>
+    <message>
+        <source>Not sent. Allowed: %1</source>
+        <translation>Nicht gesendet. Erlaubt: %1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterFile</name>
@@ -1420,6 +1443,10 @@
     <message>
         <source>%1 is not a parameter file</source>
         <translation>%1 ist keine Parameterdatei</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not a key of a parameter file</source>
+        <translation>Zeile %1: %2 ist kein Schlüssel einer Parameterdatei</translation>
     </message>
 </context>
 <context>
@@ -2920,6 +2947,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>The snapshot could not be saved: %1</source>
         <translation>Der Schnappschuss konnte nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>Nothing undone: %1</source>
+        <translation>Nichts rückgängig gemacht: %1</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>
@@ -2993,6 +3024,30 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The flight controller is waiting for firmware</source>
         <translation>Der Flugcontroller wartet auf Firmware</translation>
+    </message>
+    <message>
+        <source>Another program is reading %1: close it, then connect again</source>
+        <translation>Ein anderes Programm liest %1: Schließen Sie es und verbinden Sie erneut</translation>
+    </message>
+    <message>
+        <source>The flight controller stopped answering during the upload: it was sent again once the controller answered</source>
+        <translation>Der Flugregler antwortete während des Hochladens nicht mehr: Es wurde erneut gesendet, sobald er wieder antwortete</translation>
+    </message>
+    <message>
+        <source>%1 went away during the upload: the flight controller may not hold %2</source>
+        <translation>%1 ist während des Hochladens verschwunden: Der Flugregler enthält möglicherweise nicht %2</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is not a serial port</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1 ist kein serieller Anschluss</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: no port is chosen</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: Kein Anschluss gewählt</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is not a port name</source>
+        <translation>Serieller Anschluss konnte nicht geöffnet werden: %1 ist kein Anschlussname</translation>
     </message>
 </context>
 <context>

@@ -375,10 +375,29 @@
     </message>
 </context>
 <context>
+    <name>EditAccess</name>
+    <message>
+        <source>Not connected: connect the flight controller to change its parameters</source>
+        <translation>未连接：请先连接飞控，再修改其参数</translation>
+    </message>
+    <message>
+        <source>Reading the parameters from the flight controller...</source>
+        <translation>正在从飞控读取参数...</translation>
+    </message>
+    <message>
+        <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
+        <translation>固件升级正在使用该串口：升级后飞控重新连接时，才能再次修改参数</translation>
+    </message>
+</context>
+<context>
     <name>EditHistory</name>
     <message>
         <source>Undone: %1 %2 → %3</source>
         <translation>已撤销：%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>Not undone: %1 is %2 now, not %3</source>
+        <translation>未撤销：%1 现在是 %2，而不是 %3</translation>
     </message>
 </context>
 <context>
@@ -761,46 +780,6 @@
     <message>
         <source>C</source>
         <translation>C</translation>
-    </message>
-    <message>
-        <source>通道七</source>
-        <translation>通道七</translation>
-    </message>
-    <message>
-        <source>通道八</source>
-        <translation>通道八</translation>
-    </message>
-    <message>
-        <source>通道九</source>
-        <translation>通道九</translation>
-    </message>
-    <message>
-        <source>通道十</source>
-        <translation>通道十</translation>
-    </message>
-    <message>
-        <source>通道十一</source>
-        <translation>通道十一</translation>
-    </message>
-    <message>
-        <source>通道十二</source>
-        <translation>通道十二</translation>
-    </message>
-    <message>
-        <source>通道十三</source>
-        <translation>通道十三</translation>
-    </message>
-    <message>
-        <source>通道十四</source>
-        <translation>通道十四</translation>
-    </message>
-    <message>
-        <source>通道十五</source>
-        <translation>通道十五</translation>
-    </message>
-    <message>
-        <source>通道十六</source>
-        <translation>通道十六</translation>
     </message>
     <message>
         <source>Param3</source>
@@ -1290,6 +1269,46 @@
         <source>Bind DSM</source>
         <translation>DSM对频</translation>
     </message>
+    <message>
+        <source>CH7</source>
+        <translation>通道七</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>通道八</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>通道九</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>通道十</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>通道十一</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>通道十二</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>通道十三</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>通道十四</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>通道十五</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>通道十六</translation>
+    </message>
 </context>
 <context>
     <name>LinkMessages</name>
@@ -1372,6 +1391,10 @@
         <source>Allowed: %1</source>
         <translation>允许范围：%1</translation>
     </message>
+    <message>
+        <source>Not sent. Allowed: %1</source>
+        <translation>未发送。允许范围：%1</translation>
+    </message>
 </context>
 <context>
     <name>ParameterFile</name>
@@ -1418,6 +1441,10 @@
     <message>
         <source>%1 is not a parameter file</source>
         <translation>%1 不是参数文件</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not a key of a parameter file</source>
+        <translation>第 %1 行：%2 不是参数文件的键</translation>
     </message>
 </context>
 <context>
@@ -2917,6 +2944,10 @@ Do you want to replace it?</source>
         <source>The snapshot could not be saved: %1</source>
         <translation>无法保存快照：%1</translation>
     </message>
+    <message>
+        <source>Nothing undone: %1</source>
+        <translation>未撤销任何更改：%1</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>
@@ -2990,6 +3021,30 @@ Do you want to replace it?</source>
     <message>
         <source>The flight controller is waiting for firmware</source>
         <translation>飞控正在等待固件</translation>
+    </message>
+    <message>
+        <source>Another program is reading %1: close it, then connect again</source>
+        <translation>另一个程序正在读取 %1：请关闭该程序，然后重新连接</translation>
+    </message>
+    <message>
+        <source>The flight controller stopped answering during the upload: it was sent again once the controller answered</source>
+        <translation>上传过程中飞控停止应答：飞控恢复应答后已重新发送</translation>
+    </message>
+    <message>
+        <source>%1 went away during the upload: the flight controller may not hold %2</source>
+        <translation>上传过程中 %1 已断开：飞控可能未保存 %2</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is not a serial port</source>
+        <translation>串口打开失败：%1 不是串口</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: no port is chosen</source>
+        <translation>串口打开失败：未选择串口</translation>
+    </message>
+    <message>
+        <source>COMPort open failed: %1 is not a port name</source>
+        <translation>串口打开失败：%1 不是串口名称</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "contentwidget.h"
 #include "edithistory.h"
 #include "fcsimprocess.h"
+#include "helpbrowser.h"
 #include "internalsettingpage.h"
 #include "parametercomparison.h"
 #include "parameterfields.h"
@@ -14,12 +15,14 @@
 #include "parameterformat.h"
 #include "parameterslices.h"
 #include "snapshotrecorder.h"
+#include "stylesheet.h"
 #include "testfolders.h"
 #include "toolsettingpage.h"
 #include "uavparam.h"
 #include "ui_advancesettingpage.h"
 #include "ui_configurationhistorydialog.h"
 #include "ui_internalsettingpage.h"
+
 
 #include <QtTest>
 #include <QtWidgets>
@@ -179,6 +182,37 @@ private slots:
         QCOMPARE(dialog.notice(),
                  QStringLiteral("Connect the flight controller to restore a configuration."));
         QCOMPARE(blockaccess::blockNow(), before);
+        Commrt::destroyClass(link);
+    }
+
+    // The help the window opens with is drawn on a light ground, as the page area's style sheet
+    // (which the window inherits from the page area) leaves help views transparent.
+    void helpIsDarkTextOnALightGround()
+    {
+        Commrt *link = Commrt::createClass();
+        SnapshotRecorder recorder(link, nullptr, storeFolder());
+        QWidget area;
+        area.setStyleSheet(StyleSheet::pageArea());
+        auto *dialog = new ConfigurationHistoryDialog(link, &recorder, &area);
+        HelpBrowser *help = dialog->form()->webViewHelp;
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(!help->toPlainText().trimmed().isEmpty());
+        const QImage shown = dialog->grab().toImage();
+        const QRect view(help->mapTo(dialog, QPoint(0, 0)), help->size());
+        // Most of a help page is its ground, between and beside the lines of text.
+        int light = 0;
+        int all = 0;
+        for (int y = view.top() + 2; y < view.bottom() - 2; y += 3) {
+            for (int x = view.left() + 2; x < view.right() - 2; x += 3) {
+                ++all;
+                if (qGray(shown.pixel(x, y)) > 200)
+                    ++light;
+            }
+        }
+        QVERIFY2(light * 10 > all * 8,
+                 qPrintable(QStringLiteral("%1 of %2 points light").arg(light).arg(all)));
+        delete dialog;
         Commrt::destroyClass(link);
     }
 

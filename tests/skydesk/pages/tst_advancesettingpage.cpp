@@ -279,6 +279,97 @@ private slots:
         QCOMPARE(ui->comboBoxIOCMiddle->count(), 2);
     }
 
+    void choosingTheShownEntryOverAnInvalidCodeWritesIt_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<int>("invalid");
+        QTest::addColumn<int>("shownCode");
+        QTest::newRow("right holds Course Lock") << "comboBoxIOCRight"
+                                                 << "IocFunctionRight" << 1 << 3;
+        QTest::newRow("middle holds 7") << "comboBoxIOCMiddle"
+                                        << "IocFunctionMiddle" << 7 << 1;
+    }
+
+    // The box shows its first entry over a code it does not offer; choosing that entry from
+    // the list stores its code.
+    void choosingTheShownEntryOverAnInvalidCodeWritesIt()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, fieldName);
+        QFETCH(int, invalid);
+        QFETCH(int, shownCode);
+        auto *combo = m_page->findChild<QComboBox *>(box);
+        setField(qPrintable(fieldName), invalid);
+        m_page->refreshPage();
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(markOf(combo), QStringLiteral("outOfRange"));
+        ui->tabWidget->setCurrentIndex(2);
+        m_page->show();
+        QApplication::setActiveWindow(m_page);
+        QVERIFY(QTest::qWaitForWindowActive(m_page));
+        combo->setFocus(Qt::MouseFocusReason);
+        const quint64 before = uploads();
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCOMPARE(field(qPrintable(fieldName)), shownCode);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(markOf(combo), QString());
+        // Choosing it again, now that the block holds it, writes nothing more.
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QCOMPARE(uploads(), before + 1);
+    }
+
+    void iocEntriesShowWhole_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    // Every entry of the IOC boxes, "Invalid Param!" too, fits the box in every language.
+    void iocEntriesShowWhole()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        {
+            AdvanceSettingPage page(nullptr, m_link);
+            page.setStyleSheet(StyleSheet::pageArea()); // the boxes' padding as in the page area
+            page.resize(850, 435);
+            setField("IocFunctionMiddle", 0);
+            page.refreshPage();
+            page.form()->tabWidget->setCurrentIndex(2);
+            page.show();
+            QCoreApplication::sendPostedEvents();
+            for (QComboBox *box : {page.form()->comboBoxIOCLeft, page.form()->comboBoxIOCMiddle,
+                                   page.form()->comboBoxIOCRight}) {
+                // The room the box draws its text in, as it paints itself.
+                QStyleOptionComboBox option;
+                option.initFrom(box);
+                option.frame = true;
+                option.subControls = QStyle::SC_All;
+                const int room = box->style()
+                                     ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, box)
+                                     .width();
+                for (int i = 0; i < box->count(); ++i) {
+                    const int needed = box->fontMetrics().horizontalAdvance(box->itemText(i));
+                    QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1: %2 px in %3 px")
+                                                            .arg(box->itemText(i))
+                                                            .arg(needed)
+                                                            .arg(room)));
+                }
+            }
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+
     void choosingTheInvalidEntryEndsOnTheEntryBeforeIt()
     {
         setField("IocFunctionRight", 0);

@@ -6,8 +6,10 @@
 #include "commrt.h"
 #include "contentwidget.h"
 #include "fcsimprocess.h"
+#include "fieldmarks.h"
 #include "internalsettingpage.h"
 #include "mainwidget.h"
+#include "pageinput.h"
 #include "parameterfields.h"
 #include "portnaming.h"
 #include "startoptions.h"
@@ -125,16 +127,16 @@ const QVector<ExpectedBox> &expectedBoxes()
                     {"ChannelMapR", "R"},
                     {"ChannelMapU", "U"},
                     {"ChannelMapC", "C"},
-                    {"ChannelMap7", "通道七"},
-                    {"ChannelMap8", "通道八"},
-                    {"ChannelMap9", "通道九"},
-                    {"ChannelMap10", "通道十"},
-                    {"ChannelMap11", "通道十一"},
-                    {"ChannelMap12", "通道十二"},
-                    {"ChannelMap13", "通道十三"},
-                    {"ChannelMap14", "通道十四"},
-                    {"ChannelMap15", "通道十五"},
-                    {"ChannelMap16", "通道十六"}},
+                    {"ChannelMap7", "CH7"},
+                    {"ChannelMap8", "CH8"},
+                    {"ChannelMap9", "CH9"},
+                    {"ChannelMap10", "CH10"},
+                    {"ChannelMap11", "CH11"},
+                    {"ChannelMap12", "CH12"},
+                    {"ChannelMap13", "CH13"},
+                    {"ChannelMap14", "CH14"},
+                    {"ChannelMap15", "CH15"},
+                    {"ChannelMap16", "CH16"}},
                    0, 100, 1);
         const QVector<QPair<QString, QString>> gains3 = {
             {"P", "p"},     {"Q", "q"}, {"R", "r"}, {"Phi", "phi"},          {"Theta", "theta"},
@@ -232,20 +234,16 @@ bool showsUnsigned(const ExpectedBox &box, const fclink::ParameterField &field)
     return box.minimum == field.minimum && box.maximum == field.maximum;
 }
 
-// A value inside the box's range whose stored bytes are all non-zero, and where an 8-bit field
-// under a wide range gets a value that has to be cut.
-int distinctiveValue(const ExpectedBox &box)
+// A value inside the box's range that the field holds and whose stored bytes are all non-zero.
+int distinctiveValue(const ExpectedBox &box, const fclink::ParameterField &field)
 {
-    if (box.maximum >= 60000)
-        return 54321; // 0xD431
-    if (box.maximum >= 30000)
-        return -4660; // 0xEDCC
-    if (box.maximum >= 500)
-        return 300; // 0x012C, 44 in a byte
-    if (box.maximum == 255)
-        return box.minimum < 0 ? -100 : 200;
-    if (box.maximum == 180)
-        return -170;
+    if (field.size() == 2) {
+        if (box.maximum >= 60000)
+            return 54321;                                           // 0xD431
+        return fclink::fieldMinimum(field.type) < 0 ? -4660 : 4660; // 0xEDCC, 0x1234
+    }
+    if (box.maximum >= 180)
+        return box.minimum < 0 && fclink::fieldMinimum(field.type) < 0 ? -100 : 200;
     if (box.maximum == 125)
         return -123;
     if (box.maximum == 100)
@@ -411,8 +409,9 @@ private slots:
         QVERIFY(spinBox);
 
         setBlock(QVector<quint8>(int(sizeof(UavParam)), 0));
-        const int value = distinctiveValue(expected);
+        const int value = distinctiveValue(expected, *field);
         QVERIFY(value >= expected.minimum && value <= expected.maximum);
+        QVERIFY(fclink::fieldCanHold(*field, value));
         const quint64 before = uploads();
         spinBox->setValue(value);
 
@@ -436,55 +435,123 @@ private slots:
         QCOMPARE(uploads(), before + 1);
     }
 
-    void valuesAreCutToTheFieldWidth()
+    // Every value of the field's width reaches its bytes as they are.
+    void valuesAtTheFieldsEdgesAreStoredWhole()
     {
-        ui->spinBoxMotorIdel->setValue(3);
-        QCOMPARE(int(blockNow().at(43)), 3);
-
-        const quint64 before = uploads();
-        ui->spinBoxMotorIdel->setValue(300);
-        QCOMPARE(int(blockNow().at(43)), 44);
-        QCOMPARE(fclink::readParameter("MotorIdel"), 44);
-        QCOMPARE(uploads(), before + 1);
-        QCOMPARE(shownAfterRefresh(ui->spinBoxMotorIdel), 44);
-
-        ui->spinBoxSafeGard1->setValue(-1);
+        ui->spinBoxMotorIdel->setValue(-128);
+        QCOMPARE(int(blockNow().at(43)), 0x80);
+        ui->spinBoxSafeGard1->setValue(255);
         QCOMPARE(int(blockNow().at(73)), 255);
         QCOMPARE(shownAfterRefresh(ui->spinBoxSafeGard1), 255);
-
-        ui->spinBoxLossVolt->setValue(-1);
-        QCOMPARE(fclink::readParameter("LossVolt"), 65535);
-        QCOMPARE(shownAfterRefresh(ui->spinBoxLossVolt), 30000);
-
         ui->spinBoxLimitAlt->setValue(60000);
         QCOMPARE(int(blockNow().at(206)), 0x60);
         QCOMPARE(int(blockNow().at(207)), 0xEA);
         QCOMPARE(shownAfterRefresh(ui->spinBoxLimitAlt), 60000);
-
         ui->spinBoxPhiKd->setValue(9);
         QCOMPARE(int(blockNow().at(115)), 9);
         ui->spinBoxPositionKtotal->setValue(8);
         QCOMPARE(int(blockNow().at(132)), 8);
     }
 
-    // A value cut to the field's width shows as stored at once, and a box that cannot show
-    // what the block holds says so.
-    void theBoxShowsWhatWasStored()
+    void aValueTheFieldCannotHoldIsNeverWritten_data()
     {
-        const quint64 before = uploads();
-        ui->spinBoxMotorIdel->setValue(300);
-        QCOMPARE(fclink::readParameter("MotorIdel"), 44);
-        QCOMPARE(ui->spinBoxMotorIdel->value(), 44);
-        QCOMPARE(uploads(), before + 1);
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("IMU Rotate 180") << "spinBoxIMURotate"
+                                        << "180"
+                                        << "-128 – 127";
+        QTest::newRow("Battery Cell 300") << "spinBoxBatteryCell"
+                                          << "300"
+                                          << "0–255";
+        QTest::newRow("max phi 200") << "spinBoxMaxPhi"
+                                     << "200"
+                                     << "-128 – 127";
+        QTest::newRow("Protect Volt 1 -100") << "spinBoxProtectVolt1"
+                                             << "-100"
+                                             << "0–30000";
+        QTest::newRow("Protect Volt 2 -1") << "spinBoxProtectVolt2"
+                                           << "-1"
+                                           << "0–30000";
+        QTest::newRow("Loss Volt -1") << "spinBoxLossVolt"
+                                      << "-1"
+                                      << "0–30000";
+        QTest::newRow("Motor Idel 300") << "spinBoxMotorIdel"
+                                        << "300"
+                                        << "-128 – 127";
+        QTest::newRow("Safe Gard 1 -1") << "spinBoxSafeGard1"
+                                        << "-1"
+                                        << "0–255";
+    }
 
-        ui->spinBoxLossVolt->setValue(-1);
-        QCOMPARE(fclink::readParameter("LossVolt"), 65535);
+    // Enter on such a value sends nothing, twice over: the box says what the field holds and
+    // keeps the value as not sent.
+    void aValueTheFieldCannotHoldIsNeverWritten()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, range);
+        QSpinBox *spinBox = box(name);
+        ui->tabWidget->setCurrentWidget(ui->tabWidget->widget(expectedBox(name).tab));
+        QVERIFY(pageinput::showActive(m_page));
+        const QVector<quint8> before = blockNow();
+        const quint64 uploadsBefore = uploads();
+        pageinput::typeInto(spinBox, typed);
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(spinBox, Qt::Key_Return);
+            QCOMPARE(blockNow(), before);
+            QCOMPARE(uploads(), uploadsBefore);
+            QCOMPARE(fieldmarks::markOf(spinBox), QStringLiteral("pending"));
+            QVERIFY2(pageinput::hintShown().contains(range), qPrintable(pageinput::hintShown()));
+        }
+        // Leaving the box sends nothing either.
+        ui->tabWidget->setFocus(Qt::TabFocusReason);
+        QCOMPARE(blockNow(), before);
+        QCOMPARE(uploads(), uploadsBefore);
+        QToolTip::hideText();
+    }
+
+    // A value the field holds is written once per commit, whatever the box shows afterwards.
+    void enterWritesOnce()
+    {
+        ui->tabWidget->setCurrentWidget(ui->tab_2);
+        QVERIFY(pageinput::showActive(m_page));
+        const quint64 before = uploads();
+        pageinput::typeInto(ui->spinBoxProtectVolt1, QStringLiteral("1110"));
+        QTest::keyClick(ui->spinBoxProtectVolt1, Qt::Key_Return);
+        QCOMPARE(fclink::readParameter("ProtectVolt1"), 1110);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(fieldmarks::markOf(ui->spinBoxProtectVolt1), QString());
+    }
+
+    // The step buttons stop at what the field holds.
+    void stepsBeyondTheFieldWriteNothing()
+    {
+        ui->spinBoxIMURotate->setValue(127);
+        QCOMPARE(fclink::readParameter("IMURotate"), 127);
+        const QVector<quint8> before = blockNow();
+        const quint64 uploadsBefore = uploads();
+        ui->spinBoxIMURotate->stepUp();
+        QCOMPARE(blockNow(), before);
+        QCOMPARE(uploads(), uploadsBefore);
+        QCOMPARE(fieldmarks::markOf(ui->spinBoxIMURotate), QStringLiteral("pending"));
+    }
+
+    // A box that cannot show what the block holds says so, and shows the nearest end.
+    void theBoxSaysWhatItCannotShow()
+    {
+        QVector<quint8> bytes(int(sizeof(UavParam)), 0);
+        bytes[76] = 0xFF; // LossVolt 65535
+        bytes[77] = 0xFF;
+        setBlock(bytes);
+        m_page->refreshPage();
         QCOMPARE(ui->spinBoxLossVolt->value(), 30000);
         QCOMPARE(ui->spinBoxLossVolt->property("parameterState").toString(),
                  QStringLiteral("outOfRange"));
         QCOMPARE(ui->spinBoxLossVolt->toolTip(),
                  QStringLiteral("The flight controller holds 65535, outside -30000 – 30000"));
         ui->spinBoxLossVolt->setValue(1110);
+        QCOMPARE(fclink::readParameter("LossVolt"), 1110);
         QCOMPARE(ui->spinBoxLossVolt->property("parameterState").toString(), QString());
         QVERIFY(ui->spinBoxLossVolt->toolTip().isEmpty());
     }
@@ -708,9 +775,13 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("firstTab");
-        QTest::newRow("English") << 0 << "Param1";
-        QTest::newRow("Chinese") << 1 << "参数1";
-        QTest::newRow("German") << 2 << "Parameter 1";
+        QTest::addColumn<QString>("channelSeven");
+        QTest::newRow("English") << 0 << "Param1"
+                                 << "CH7";
+        QTest::newRow("Chinese") << 1 << "参数1"
+                                 << "通道七";
+        QTest::newRow("German") << 2 << "Parameter 1"
+                                << "Kanal 7";
     }
 
     // At the 9-point desktop font every caption, spin box and button is whole and inside its
@@ -719,6 +790,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, firstTab);
+        QFETCH(QString, channelSeven);
         QTranslator translator;
         QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
         QCoreApplication::installTranslator(&translator);
@@ -732,6 +804,11 @@ private slots:
             InternalSettingPage *page = area.internalSettingPage();
             QTabWidget *tabs = page->form()->tabWidget;
             QCOMPARE(tabs->tabText(0), firstTab);
+            // The channel captions are in the page's language.
+            for (QLabel *caption : page->findChildren<QLabel *>()) {
+                if (caption->buddy() == page->form()->spinBoxChannelMap7)
+                    QCOMPARE(caption->text(), channelSeven);
+            }
             QFont bold = tabs->font();
             bold.setBold(true);
             for (int tab = 0; tab < tabs->count(); ++tab) {
@@ -753,8 +830,11 @@ private slots:
                                         .arg(tabs->widget(tab)->width())
                                         .arg(tabs->widget(tab)->height())));
             }
-            QVERIFY(page->minimumSizeHint().width() <= kAreaWidth);
-            QVERIFY(page->minimumSizeHint().height() <= kAreaHeight);
+            const QSize least = page->minimumSizeHint();
+            QVERIFY2(least.width() <= kAreaWidth && least.height() <= kAreaHeight,
+                     qPrintable(QStringLiteral("the page needs %1 x %2")
+                                    .arg(least.width())
+                                    .arg(least.height())));
             for (int tab = 0; tab < tabs->count(); ++tab) {
                 tabs->setCurrentIndex(tab);
                 QCoreApplication::sendPostedEvents();

@@ -11,6 +11,7 @@
 #include "fieldmarks.h"
 #include "internalsettingpage.h"
 #include "mainwidget.h"
+#include "pageinput.h"
 #include "parameterfields.h"
 #include "portnaming.h"
 #include "statuswidget.h"
@@ -24,6 +25,9 @@
 
 using fieldmarks::fieldNamed;
 using fieldmarks::markOf;
+using pageinput::showActive;
+using pageinput::typeInto;
+using pageinput::wheel;
 
 namespace {
 
@@ -39,28 +43,6 @@ const char *const kPendingTip = "Not sent yet: press Enter";
 qint32 field(const char *name)
 {
     return fclink::readParameter(name);
-}
-
-bool showActive(QWidget *window)
-{
-    window->show();
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
-}
-
-void wheel(QWidget *target, int notches)
-{
-    const QPoint at = target->rect().center();
-    QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
-}
-
-void typeInto(QAbstractSpinBox *box, const QString &keys)
-{
-    box->setFocus(Qt::MouseFocusReason);
-    box->selectAll();
-    QTest::keyClicks(box, keys);
 }
 
 // Requests of the simulator that write a parameter slice (heads 1 to 14).
@@ -291,6 +273,75 @@ private slots:
         QToolTip::hideText();
     }
 
+    void aRefusedKeyBlocksTheCommit_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("15000 m") << "doubleSpinBoxAltitudeLimit"
+                                 << "15000"
+                                 << "1500"
+                                 << "10–10000 m";
+        QTest::newRow("-50 m") << "doubleSpinBoxAltitudeLimit"
+                               << "-50"
+                               << "50"
+                               << "10–10000 m";
+        QTest::newRow("-100 on the internal page") << "spinBoxPKp"
+                                                   << "-100"
+                                                   << "100"
+                                                   << "0–255";
+    }
+
+    // The box keeps its text when a key would leave the range, and Enter then sends nothing
+    // of what is left: the pilot meant another number.
+    void aRefusedKeyBlocksTheCommit()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, range);
+        InternalSettingPage internal(nullptr, m_link);
+        QWidget *page =
+            box.startsWith(QLatin1String("double")) ? static_cast<QWidget *>(m_page) : &internal;
+        auto *spinBox = page->findChild<QAbstractSpinBox *>(box);
+        QVERIFY(spinBox);
+        ui->tabWidget->setCurrentIndex(kLimitsTab);
+        internal.form()->tabWidget->setCurrentIndex(2);
+        QVERIFY(showActive(page));
+        const QVector<quint8> before = blockaccess::blockNow();
+        const quint64 uploadsBefore = uploads();
+        typeInto(spinBox, typed);
+        QCOMPARE(spinBox->text().remove(QLatin1Char('m')).trimmed(), shown);
+        QTest::keyClick(spinBox, Qt::Key_Return);
+        QCOMPARE(uploads(), uploadsBefore);
+        QCOMPARE(blockaccess::blockNow(), before);
+        QCOMPARE(markOf(spinBox), QStringLiteral("pending"));
+        QVERIFY2(pageinput::hintShown().contains(range), qPrintable(pageinput::hintShown()));
+        // Leaving the box or changing the tab does not send it either.
+        ui->tabWidget->setCurrentIndex(0);
+        internal.form()->tabWidget->setCurrentIndex(0);
+        QCOMPARE(uploads(), uploadsBefore);
+        QCOMPARE(blockaccess::blockNow(), before);
+        QToolTip::hideText();
+    }
+
+    // Typing the whole number anew makes the box committable again.
+    void retypingAfterARefusedKeySends()
+    {
+        ui->tabWidget->setCurrentIndex(kLimitsTab);
+        QVERIFY(showActive(m_page));
+        QDoubleSpinBox *box = ui->doubleSpinBoxAltitudeLimit;
+        typeInto(box, QStringLiteral("15000"));
+        const quint64 before = uploads();
+        typeInto(box, QStringLiteral("150"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(field("LimitAlt"), 150);
+        QCOMPARE(uploads(), before + 1);
+        QCOMPARE(markOf(box), QString());
+        QToolTip::hideText();
+    }
+
     void theWheelActsOnlyOnTheFocusedControl()
     {
         ui->tabWidget->setCurrentIndex(kLimitsTab);
@@ -349,6 +400,7 @@ private slots:
         QCOMPARE(uploads(), before);
     }
 
+    // In the page area, which takes edits only with a controller connected.
     void pageChangesCommitAndLeaveTheFocusAlone()
     {
         QWidget window;
@@ -359,6 +411,13 @@ private slots:
         auto *column = new QVBoxLayout(&window);
         column->addWidget(bar);
         column->addWidget(area);
+        FcsimProcess sim(m_dir.filePath("pages"));
+        QVERIFY(QDir().mkpath(QFileInfo(sim.linkPath()).path()) && sim.start());
+        m_link->start();
+        QSignalSpy read(m_link, &Commrt::parametersChanged);
+        m_link->setPortName(sim.linkPath());
+        m_link->connectCom();
+        QVERIFY(read.wait(kWaitMs));
         QVERIFY(showActive(&window));
         AdvanceSettingPage *setting = area->advanceSettingPage();
         setting->form()->tabWidget->setCurrentIndex(kLimitsTab);
@@ -381,6 +440,7 @@ private slots:
         area->changePage(bar->pageList()->item(contentWidget::SettingPage), nullptr);
         QCOMPARE(field("BatteryCell"), 4);
         QCOMPARE(uploads(), before + 2);
+        m_link->disconnectCom();
     }
 
     // The end-to-end case: a key a second into Max Altitude puts nothing into the controller

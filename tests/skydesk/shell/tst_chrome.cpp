@@ -251,6 +251,33 @@ private slots:
                  language == int(AppSettings::English));
     }
 
+    // Fields the controller refused are named as the pages name them, in the pilot's language.
+    void refusedFieldsAreNamedByTheirCaptions_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("English") << int(AppSettings::English) << "Max Altitude";
+        QTest::newRow("Chinese") << int(AppSettings::Chinese) << QString::fromUtf8("最大高度");
+        QTest::newRow("German") << int(AppSettings::German) << QString::fromUtf8("Max. Höhe");
+    }
+
+    void refusedFieldsAreNamedByTheirCaptions()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, caption);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        const QString text = statusWidget::textForVerification(false, {"LimitAlt", "MotorIdel"});
+        const QString cut = statusWidget::textForUploadInterrupted("ttyUSB0", {caption});
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(text.contains(caption), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("LimitAlt")) &&
+                     !text.contains(QLatin1String("MotorIdel")),
+                 qPrintable(text));
+        QVERIFY2(cut.contains(caption) && cut.contains(QLatin1String("ttyUSB0")), qPrintable(cut));
+    }
+
     void sysButtonStatesAndClickOnReleaseAnywhere()
     {
         QWidget window;

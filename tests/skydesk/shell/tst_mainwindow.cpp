@@ -8,6 +8,9 @@
 #include "linkmessages.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
+#include "parameterfields.h"
+#include "parameterfile.h"
+#include "parameterformat.h"
 #include "portnaming.h"
 #include "signalarguments.h"
 #include "statuswidget.h"
@@ -23,6 +26,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -225,6 +229,109 @@ private slots:
         QVERIFY(!window.link()->isPortOpen());
     }
 
+    // An upload the controller's silence cuts off is sent again once it answers; one the
+    // device's going away cuts off ends with the fields the controller may not hold.
+    void anUploadCutOffIsRedoneOrNamesWhatMayBeMissing_data()
+    {
+        QTest::addColumn<bool>("unplugged");
+        QTest::newRow("silence") << false;
+        QTest::newRow("unplug") << true;
+    }
+
+    void anUploadCutOffIsRedoneOrNamesWhatMayBeMissing()
+    {
+        QFETCH(bool, unplugged);
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start({"--reply-delay", "60"}));
+        SimulatorAsSavedPort saved(sim);
+        mainWidget window(nullptr);
+        window.show();
+        QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+        AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
+        QTRY_VERIFY_WITH_TIMEOUT(page->form()->pushButtonMotorIdelSpeedLevel3->isEnabled(),
+                                 kWaitMs);
+        const int wanted = uavParam.MotorIdel == 4 ? 3 : 4;
+        const int since = sim.requests().size();
+        QTest::mouseClick(wanted == 4 ? page->form()->pushButtonMotorIdelSpeedLevel4
+                                      : page->form()->pushButtonMotorIdelSpeedLevel3,
+                          Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const auto requests = sim.requests();
+                for (int i = since; i < requests.size(); ++i) {
+                    if (requests.at(i).head == 2)
+                        return true;
+                }
+                return false;
+            },
+            kWaitMs));
+        statusWidget *status = window.statusBar();
+        if (unplugged) {
+            sim.kill();
+            QTRY_VERIFY_WITH_TIMEOUT(status->statusText().contains(QLatin1String("may not hold")),
+                                     kWaitMs);
+            QCOMPARE(status->statusText(),
+                     QStringLiteral("%1 went away during the upload: the flight controller may "
+                                    "not hold Motor Idel Speed")
+                         .arg(sim.linkPath()));
+            QCOMPARE(status->noticeToolTip(), status->statusText()); // for a list the bar cuts
+            return;
+        }
+        sim.sendSignal(SIGUSR1);
+        QTRY_COMPARE_WITH_TIMEOUT(status->connectionText(), QStringLiteral("Unconnected"), kWaitMs);
+        sim.sendSignal(SIGUSR2);
+        QTRY_COMPARE_WITH_TIMEOUT(status->statusText(),
+                                  QStringLiteral("Parameters uploaded and verified"), 3 * kWaitMs);
+        QCOMPARE(int(sim.block().value(43)), wanted);
+        QCOMPARE(int(uavParam.MotorIdel), wanted);
+    }
+
+    // A controller that refuses many fields of an import: the bar may cut the notice, so its
+    // tool tip holds every caption, and the log every field.
+    void aLongListOfRefusedFieldsIsShownWhole()
+    {
+        QVector<const fclink::ParameterField *> refused;
+        QStringList offsets;
+        for (const fclink::ParameterField &field : fclink::parameterFields()) {
+            if (field.caption && field.size() == 1 && refused.size() < 12) {
+                refused << &field;
+                offsets << QString::number(field.offset);
+            }
+        }
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start({"--ignore-writes", offsets.join(QLatin1Char(','))}));
+        SimulatorAsSavedPort saved(sim);
+        mainWidget window(nullptr);
+        window.show();
+        QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+        ToolSettingPage *tools = window.pageArea()->toolSettingPage();
+        QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonImportParameters->isEnabled(), kWaitMs);
+
+        QVector<quint8> block = sim.block();
+        QCOMPARE(block.size(), fclink::kParameterBlockSize);
+        for (const fclink::ParameterField *field : refused) {
+            const qint32 held = fclink::readField(block.constData(), *field);
+            fclink::writeField(block.data(), *field, held == 1 ? 2 : 1);
+        }
+        const QString file = m_dir.filePath(QStringLiteral("refused.conf"));
+        QString error;
+        QVERIFY2(fclink::saveParameterFile(file, block.constData(), &error), qPrintable(error));
+        g_messages.clear();
+        qInstallMessageHandler(collectMessages);
+        QVERIFY2(tools->importParametersFrom(file, &error), qPrintable(error));
+        statusWidget *status = window.statusBar();
+        const QString refusal = QStringLiteral("The flight controller did not accept: ");
+        QTRY_VERIFY_WITH_TIMEOUT(status->statusText().startsWith(refusal), 3 * kWaitMs);
+        qInstallMessageHandler(nullptr);
+        const QString tip = status->noticeToolTip();
+        QCOMPARE(tip, status->statusText());
+        const QString logged = g_messages.join(QLatin1Char('\n'));
+        for (const fclink::ParameterField *field : refused) {
+            QVERIFY2(tip.contains(fclink::fieldCaption(*field)), qPrintable(tip));
+            QVERIFY2(logged.contains(QLatin1String(field->name)), qPrintable(logged));
+        }
+    }
+
     void uploadOutcomeAndOpenFailureAreShown()
     {
         FcsimProcess sim(m_dir.path());
@@ -251,16 +358,59 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->connectionText(), QStringLiteral("Connected"),
                                   kWaitMs);
         AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
-        QTRY_VERIFY_WITH_TIMEOUT(uavParam.MotorIdel == sim.block().value(43), kWaitMs);
+        // The page takes the click once the block has been read.
+        QTRY_VERIFY_WITH_TIMEOUT(page->form()->pushButtonMotorIdelSpeedLevel3->isEnabled(),
+                                 kWaitMs);
+        QCOMPARE(int(uavParam.MotorIdel), int(sim.block().value(43)));
         const int held = uavParam.MotorIdel;
         QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
                                     : page->form()->pushButtonMotorIdelSpeedLevel4,
                           Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(window.statusBar()->statusText(),
-                                  QStringLiteral("The flight controller did not accept: MotorIdel"),
-                                  3 * kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            window.statusBar()->statusText(),
+            QStringLiteral("The flight controller did not accept: Motor Idel Speed"), 3 * kWaitMs);
         QCOMPARE(window.statusBar()->statusSeverity(), statusWidget::Severity::Warning);
         QCOMPARE(int(uavParam.MotorIdel), held); // the page shows what the controller holds
+    }
+
+    // A listed name that opens no serial port never looks like a connection: Connect comes
+    // back and the bar says what the name is.
+    void aNameThatIsNoSerialPortSaysSo_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("a plain file") << false;
+        QTest::newRow("a folder") << true;
+    }
+
+    void aNameThatIsNoSerialPortSaysSo()
+    {
+        QFETCH(bool, folder);
+        const QString name = m_dir.filePath(folder ? QStringLiteral("rfcomm-folder")
+                                                   : QStringLiteral("cu.plain-file"));
+        if (folder) {
+            QVERIFY(QDir().mkpath(name));
+        } else {
+            QFile plain(name);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        }
+        qputenv(fclink::kExtraPortsVariable, name.toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        AppSettings::setSavedPort(name);
+        {
+            mainWidget window(nullptr);
+            window.show();
+            toolWidget *bar = window.connectionBar();
+            QCOMPARE(bar->portSelector()->currentText(), name);
+            QTest::mouseClick(bar->connectButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                window.statusBar()->statusText(),
+                QStringLiteral("COMPort open failed: %1 is not a serial port").arg(name), kWaitMs);
+            QCOMPARE(bar->connectButton()->text(), QStringLiteral("Connect"));
+            QVERIFY(bar->portSelector()->isEnabled());
+            QVERIFY(!window.link()->isPortOpen());
+            QVERIFY(window.statusBar()->connectionText() != QLatin1String("Connected"));
+        }
+        qunsetenv(fclink::kExtraPortsVariable);
     }
 
     void portListFollowsPluggingAndKeepsTheSelection()

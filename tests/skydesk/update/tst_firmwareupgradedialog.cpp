@@ -569,7 +569,7 @@ private slots:
         QVERIFY(m_server->put(QString(kBase) + "port.qmtvf", "PORT"));
         local("port.qmtvf");
         Commrt *link = Commrt::createClass();
-        link->setPortName("no-such-port");
+        link->setPortName("no such port"); // no port name holds a space
         {
             FirmwareUpgradeDialog dialog;
             dialog.setLink(link);

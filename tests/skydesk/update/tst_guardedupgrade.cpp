@@ -2,6 +2,7 @@
 // pseudo-terminal: what the status bar and the connection bar show while the upgrade holds the
 // port and afterwards, a flash cut off half-way and repaired after a restart, the parameter
 // backup and its restore, and a window close in the middle of a flash.
+#include "advancesettingpage.h"
 #include "appsettings.h"
 #include "commrt.h"
 #include "contentwidget.h"
@@ -17,6 +18,7 @@
 #include "statuswidget.h"
 #include "testfolders.h"
 #include "toolwidget.h"
+#include "ui_advancesettingpage.h"
 #include "ui_updatesettingpage.h"
 #include "updatesettingpage.h"
 #include "upgradequestion.h"
@@ -57,6 +59,12 @@ QString log(mainWidget *window)
 qint32 valueIn(const QVector<quint8> &block, const char *name)
 {
     return fclink::readField(block.constData(), *fclink::findParameterField(name));
+}
+
+// A control of the Setting page that uploads at a click.
+QPushButton *levelButton(mainWidget *window)
+{
+    return window->pageArea()->advanceSettingPage()->form()->pushButtonMotorIdelSpeedLevel4;
 }
 
 Ui::UpdateSettingPageUi *page(mainWidget *window)
@@ -208,6 +216,18 @@ private slots:
         // The link's own reports cannot say otherwise while the flash runs.
         QTRY_VERIFY_WITH_TIMEOUT(log(window.data()).contains("Upgrade Progress"), kRunWaitMs);
         QCOMPARE(window->statusBar()->statusText(), QStringLiteral("Upgrading firmware..."));
+        // An edit would go nowhere: the Setting page takes none and says why.
+        QPushButton *level = levelButton(window.data());
+        const quint64 uploads = window->link()->headChoices();
+        QVERIFY(!level->isEnabled());
+        QVERIFY2(level->toolTip().contains(QLatin1String("firmware upgrade")),
+                 qPrintable(level->toolTip()));
+        window->connectionBar()->pageList()->setCurrentRow(contentWidget::SettingPage);
+        const bool lit = level->isChecked();
+        QTest::mouseClick(level, Qt::LeftButton);
+        QCOMPARE(level->isChecked(), lit);
+        QCOMPARE(window->link()->headChoices(), uploads);
+        window->connectionBar()->pageList()->setCurrentRow(contentWidget::InfoPage);
 
         QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
         QVERIFY(log(window.data()).contains("Upgraded OK"));
@@ -218,6 +238,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(page(window.data())->label_11->text(), QStringLiteral("1.31"),
                                   kWaitMs);
         QCOMPARE(page(window.data())->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+        QTRY_VERIFY_WITH_TIMEOUT(level->isEnabled(), kWaitMs);
+        QVERIFY(level->toolTip().isEmpty());
     }
 
     // A flash that fails after the erase leaves no healthy-looking controller behind: no

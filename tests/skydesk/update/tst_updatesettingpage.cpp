@@ -714,7 +714,7 @@ private slots:
 
             // A port name the host cannot open: the error, and the port is not taken.
             link->disconnectCom();
-            link->setPortName("no-such-port");
+            link->setPortName("no such port"); // no port name holds a space
             page.form()->pushButtonStartUpgrade->click();
             QCOMPARE(closed.count(), 1);
             QCOMPARE(page.form()->textEdit->toPlainText(),

@@ -44,6 +44,11 @@ bool ToolRun::start()
     return m_process.waitForStarted(kStartTimeoutMs);
 }
 
+void ToolRun::sendOutputTo(const QString &path)
+{
+    m_process.setStandardOutputFile(path);
+}
+
 bool ToolRun::waitForLines(int count, int timeoutMs)
 {
     QElapsedTimer clock;

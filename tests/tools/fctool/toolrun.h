@@ -21,6 +21,8 @@ public:
     bool runToEnd(int timeoutMs = kDefaultTimeoutMs);
 
     bool start();
+    // Standard output goes into this file (or device) instead of being read; call before start.
+    void sendOutputTo(const QString &path);
     // Waits until stdout holds at least count complete lines.
     bool waitForLines(int count, int timeoutMs);
     void sendSignal(int number);

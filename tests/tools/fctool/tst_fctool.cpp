@@ -60,13 +60,14 @@ Block loadFile(const QString &path)
     return block;
 }
 
+// The lines read prints: each value as the model reads it (a gain up to 255 unsigned).
 QStringList fieldLines(const Block &block)
 {
     QStringList lines;
     for (const fclink::ParameterField &f : fclink::parameterFields())
         lines.append(QStringLiteral("%1=%2")
                          .arg(QLatin1String(f.name))
-                         .arg(fclink::readField(block.constData(), f)));
+                         .arg(fclink::readValue(block.constData(), f)));
     return lines;
 }
 

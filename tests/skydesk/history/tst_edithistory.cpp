@@ -1,0 +1,295 @@
+// Ctrl+Z on the configuration pages against the simulator: it takes back only the pilot's own
+// edits of the block the controller holds now, never a value from before the block was replaced
+// from outside (a new read, an import, a restore), it is there while a box has the focus, and
+// what it did stays readable in the status bar.
+#include "advancesettingpage.h"
+#include "appsettings.h"
+#include "blockaccess.h"
+#include "commrt.h"
+#include "configurationhistorydialog.h"
+#include "contentwidget.h"
+#include "edithistory.h"
+#include "mainwidget.h"
+#include "parameterbinder.h"
+#include "parameterfields.h"
+#include "parameterfile.h"
+#include "parameterformat.h"
+#include "parameterslices.h"
+#include "portnaming.h"
+#include "simulatortest.h"
+#include "snapshotrecorder.h"
+#include "statuswidget.h"
+#include "testfolders.h"
+#include "toolsettingpage.h"
+#include "toolwidget.h"
+#include "uavparam.h"
+#include "ui_advancesettingpage.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+constexpr int kLimitsTab = 4;
+
+qint32 simulatorHolds(const FcsimProcess &sim, const char *name)
+{
+    const QVector<quint8> block = sim.block();
+    if (block.size() != fclink::kParameterBlockSize)
+        return -1;
+    return fclink::readField(block.constData(), *fclink::findParameterField(QLatin1String(name)));
+}
+
+bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// A parameter file of the simulator's factory block with one value changed.
+bool writeFile(const QString &path, const char *name, qint32 value)
+{
+    QVector<quint8> block(fclink::kParameterBlockSize);
+    fclink::writeDefaults(block.data());
+    fclink::writeField(block.data(), *fclink::findParameterField(QLatin1String(name)), value);
+    QString error;
+    return fclink::saveParameterFile(path, block.constData(), &error);
+}
+
+} // namespace
+
+class TestEditHistory : public SimulatorTest
+{
+    Q_OBJECT
+
+private:
+    Commrt *m_link = nullptr;
+    std::unique_ptr<contentWidget> m_area;
+    std::unique_ptr<QSignalSpy> m_verified;
+
+    QDoubleSpinBox *altitudeBox() const
+    {
+        return m_area->advanceSettingPage()->form()->doubleSpinBoxAltitudeLimit;
+    }
+
+    bool connectArea()
+    {
+        QSignalSpy read(m_link, &Commrt::parametersChanged);
+        m_link->setPortName(m_sim->linkPath());
+        m_link->connectCom();
+        return read.wait(kWaitMs) && m_link->isConnected();
+    }
+
+    // Types the altitude into its box and waits until the controller has it.
+    bool editAltitude(int metres)
+    {
+        const int before = m_verified->count();
+        QDoubleSpinBox *box = altitudeBox();
+        box->setFocus(Qt::MouseFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(metres));
+        QTest::keyClick(box, Qt::Key_Return);
+        return QTest::qWaitFor([&] { return m_verified->count() > before; }, kWaitMs) &&
+               simulatorHolds(*m_sim, "LimitAlt") == metres;
+    }
+
+    void pressUndo()
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : m_area.get(), Qt::Key_Z, Qt::ControlModifier);
+    }
+
+    // The page area with its own link, connected to the simulator.
+    bool openArea()
+    {
+        m_link = Commrt::createClass();
+        m_link->start();
+        m_area = std::make_unique<contentWidget>(nullptr, m_link, false);
+        m_area->resize(850, 435);
+        m_area->advanceSettingPage()->form()->tabWidget->setCurrentIndex(kLimitsTab);
+        m_verified = std::make_unique<QSignalSpy>(m_link, &Commrt::uploadVerified);
+        return showActive(m_area.get()) && connectArea();
+    }
+
+private slots:
+    // The base's own set-up does not run beside these: the folder is made here.
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        useTestFolders(m_dir->path());
+        QVERIFY(startSim());
+    }
+
+    void cleanup()
+    {
+        m_verified.reset();
+        m_area.reset();
+        if (m_link) {
+            m_link->disconnectCom();
+            m_link->stop();
+            Commrt::destroyClass(m_link);
+            m_link = nullptr;
+        }
+        m_sim.reset();
+        m_dir.reset();
+    }
+
+    // The controller's block changed while the link was away: by another program between a
+    // disconnect and a connect, or by a firmware upgrade that reset it.
+    void aReconnectEndsTheHistory_data()
+    {
+        QTest::addColumn<bool>("upgrade");
+        QTest::newRow("disconnect and connect") << false;
+        QTest::newRow("firmware upgrade") << true;
+    }
+
+    // The controller held 400 when it came back: the edit made before holds no longer.
+    void aReconnectEndsTheHistory()
+    {
+        QFETCH(bool, upgrade);
+        QVERIFY(openArea());
+        QVERIFY(editAltitude(250));
+        QCOMPARE(m_area->editHistory()->size(), 1);
+        if (upgrade)
+            m_link->closePortForUpgrade();
+        else
+            m_link->disconnectCom();
+        m_sim->stop();
+        const QString state = m_dir->filePath(QStringLiteral("state.conf"));
+        QVERIFY(writeFile(state, "LimitAlt", 400));
+        QVERIFY(m_sim->start({QStringLiteral("--state"), state}));
+        if (upgrade) {
+            QSignalSpy read(m_link, &Commrt::parametersChanged);
+            m_link->openPortForCommunication();
+            QVERIFY(read.wait(kWaitMs));
+        } else {
+            QVERIFY(connectArea());
+        }
+        QCOMPARE(fclink::readParameter("LimitAlt"), 400);
+        QCOMPARE(m_area->editHistory()->size(), 0);
+        const quint64 uploads = m_link->headChoices();
+        pressUndo();
+        QTest::qWait(300);
+        QCOMPARE(m_link->headChoices(), uploads);
+        QCOMPARE(fclink::readParameter("LimitAlt"), 400);
+        QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), 400);
+    }
+
+    void anImportEndsTheHistory()
+    {
+        QVERIFY(openArea());
+        QVERIFY(editAltitude(250));
+        const QString path = m_dir->filePath(QStringLiteral("import.conf"));
+        QVERIFY(writeFile(path, "LimitAlt", 600));
+        QString error;
+        QVERIFY2(m_area->toolSettingPage()->importParametersFrom(path, &error), qPrintable(error));
+        QCOMPARE(m_area->editHistory()->size(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(simulatorHolds(*m_sim, "LimitAlt"), 600, kWaitMs);
+        pressUndo();
+        QTest::qWait(300);
+        QCOMPARE(fclink::readParameter("LimitAlt"), 600);
+        QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), 600);
+    }
+
+    // The snapshot taken at the connect is restored over two edits.
+    void aRestoreEndsTheHistory()
+    {
+        QVERIFY(openArea());
+        const qint32 connected = fclink::readParameter("LimitAlt");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_area->snapshotRecorder()->store().list().isEmpty(), kWaitMs);
+        QVERIFY(editAltitude(250));
+        QVERIFY(editAltitude(333));
+        QCOMPARE(m_area->editHistory()->size(), 2);
+        ConfigurationHistoryDialog *dialog = m_area->historyDialog();
+        dialog->compareWithController();
+        const int before = m_verified->count();
+        QVERIFY(dialog->restoreAll());
+        QTRY_COMPARE_WITH_TIMEOUT(m_verified->count(), before + 1, kWaitMs);
+        QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), connected);
+        QCOMPARE(m_area->editHistory()->size(), 0);
+        pressUndo();
+        QTest::qWait(300);
+        QCOMPARE(m_verified->count(), before + 1);
+        QCOMPARE(fclink::readParameter("LimitAlt"), connected);
+    }
+
+    // A step whose field has changed since is not taken back: it would upload a stale value.
+    void aStepUndoesOnlyWhatItStillHolds()
+    {
+        QVERIFY(openArea());
+        QVERIFY(editAltitude(250));
+        EditHistory *history = m_area->editHistory();
+        fclink::writeParameter("LimitAlt", 444); // changed by anything but this edit
+        const quint64 uploads = m_link->headChoices();
+        const QString said = history->undo();
+        QCOMPARE(m_link->headChoices(), uploads);
+        QCOMPARE(fclink::readParameter("LimitAlt"), 444);
+        QVERIFY2(said.contains(QStringLiteral("Not undone")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("444 m")), qPrintable(said));
+        QCOMPARE(history->size(), 0);
+    }
+
+    // Right after Enter, Ctrl+Z in the box takes the edit back; while the pilot is typing it
+    // takes back the typing only.
+    void ctrlZWorksWithTheFocusInABox()
+    {
+        QVERIFY(openArea());
+        const qint32 before = fclink::readParameter("LimitAlt");
+        QVERIFY(editAltitude(250));
+        QVERIFY(altitudeBox()->hasFocus());
+        const int verified = m_verified->count();
+        pressUndo();
+        QCOMPARE(fclink::readParameter("LimitAlt"), before);
+        QTRY_COMPARE_WITH_TIMEOUT(m_verified->count(), verified + 1, kWaitMs);
+        QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), before);
+        QCOMPARE(altitudeBox()->value(), double(before));
+
+        QVERIFY(editAltitude(260));
+        QTest::keyClicks(altitudeBox(), QStringLiteral("9"));
+        const quint64 uploads = m_link->headChoices();
+        pressUndo();
+        QCOMPARE(m_link->headChoices(), uploads);
+        QCOMPARE(fclink::readParameter("LimitAlt"), 260);
+        QCOMPARE(m_area->editHistory()->size(), 1);
+    }
+
+    // The status bar keeps saying what Ctrl+Z did once the upload it started is verified.
+    void theUndoneNoticeOutlastsTheUpload()
+    {
+        qputenv(fclink::kExtraPortsVariable, m_sim->linkPath().toLocal8Bit());
+        const QString savedPort = AppSettings::savedPort();
+        AppSettings::setSavedPort(m_sim->linkPath());
+        {
+            mainWidget window(nullptr, nullptr, false);
+            QVERIFY(showActive(&window));
+            QSignalSpy read(window.link(), &Commrt::parametersChanged);
+            QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
+            QVERIFY(read.wait(kWaitMs));
+            AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
+            page->form()->tabWidget->setCurrentIndex(kLimitsTab);
+            QDoubleSpinBox *box = page->form()->doubleSpinBoxAltitudeLimit;
+            const int before = qRound(box->value());
+            QSignalSpy verified(window.link(), &Commrt::uploadVerified);
+            box->setFocus(Qt::MouseFocusReason);
+            box->selectAll();
+            QTest::keyClicks(box, QStringLiteral("250"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(verified.wait(kWaitMs));
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+            const QString undone = QStringLiteral("Undone: Max Altitude 250 m → %1 m").arg(before);
+            QCOMPARE(window.statusBar()->statusText(), undone);
+            QVERIFY(verified.wait(kWaitMs));
+            QTest::qWait(200);
+            QCOMPARE(window.statusBar()->statusText(), undone);
+            QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), before);
+        }
+        AppSettings::setSavedPort(savedPort);
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
+};
+
+QTEST_MAIN(TestEditHistory)
+#include "tst_edithistory.moc"
