@@ -64,6 +64,7 @@ private:
     void disconnectAfterPendingEdits();
     // At program end the window is going away, so the notice there has no parent.
     static void reportSettingNotSaved(QWidget *parent);
+    static QString textForReplacedSettings();
 
     QString m_picName;
     Commrt *m_link = nullptr;
