@@ -90,7 +90,10 @@ private slots:
         QVERIFY(AppSettings::replaceIfDamaged());
         QSettings check(AppSettings::filePath(), QSettings::IniFormat);
         QCOMPARE(check.status(), QSettings::NoError);
-        QVERIFY(check.allKeys().toSet().subtract({"System/lang", "System/Port"}).isEmpty());
+        const QStringList keys = check.allKeys();
+        QVERIFY(QSet<QString>(keys.cbegin(), keys.cend())
+                    .subtract({"System/lang", "System/Port"})
+                    .isEmpty());
         QVERIFY(!AppSettings::replaceIfDamaged()); // once replaced, it is sound
 
         QVERIFY(AppSettings::setLanguageCode(AppSettings::Chinese));
