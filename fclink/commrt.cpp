@@ -393,6 +393,7 @@ void Commrt::releasePort()
 {
     m_portOpen = false;
     ++m_portGeneration;
+    endPortErrorRun();
     if (!m_port)
         return;
     QSerialPort *port = m_port;
@@ -424,8 +425,9 @@ void Commrt::handlePortError(int error)
 {
     if (!m_port || error == QSerialPort::NoError)
         return;
-    qCWarning(fclink::lcLink) << "serial error" << error << "on" << m_portName << "-"
-                              << m_port->errorString();
+    logPortError(QStringLiteral("serial error %1 on \"%2\" - \"%3\"")
+                     .arg(error)
+                     .arg(m_portName, m_port->errorString()));
     if (error == QSerialPort::ResourceError) {
         // The device went away (unplugged, or the peer closed the pseudo-terminal). The port
         // object would report readable forever, so close it and report the lost connection.
@@ -436,6 +438,20 @@ void Commrt::handlePortError(int error)
         return;
     }
     m_port->clearError();
+}
+
+void Commrt::logPortError(const QString &message)
+{
+    if (!m_errorClock.isValid())
+        m_errorClock.start();
+    for (const QString &line : m_portErrors.take(message, m_errorClock.elapsed()))
+        qCWarning(fclink::lcLink).noquote() << line;
+}
+
+void Commrt::endPortErrorRun()
+{
+    for (const QString &line : m_portErrors.finish())
+        qCWarning(fclink::lcLink).noquote() << line;
 }
 
 void Commrt::startReconnecting(const QString &portName)
