@@ -25,6 +25,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 
@@ -181,6 +182,32 @@ private slots:
         m_page->updateTelemetryInfo();
         QCOMPARE(m_page->form()->lineEditGyroX->text(), QStringLiteral("keep"));
         QVERIFY(m_page->form()->widgetSensorPlot->samples().isEmpty());
+    }
+
+    // The readings are live only while connected: before a connection and after Disconnect they
+    // are greyed, keeping the last values for reference.
+    void readingsGreyWithoutAConnection()
+    {
+        Ui::ToolSettingPageUi *ui = m_page->form();
+        const QList<QLineEdit *> readings = ui->groupBoxSensor->findChildren<QLineEdit *>();
+        QVERIFY(readings.size() >= 13);
+        const auto greyed = [&readings] {
+            return std::all_of(readings.cbegin(), readings.cend(),
+                               [](const QLineEdit *field) { return !field->isEnabled(); });
+        };
+        const auto live = [&readings] {
+            return std::all_of(readings.cbegin(), readings.cend(),
+                               [](const QLineEdit *field) { return field->isEnabled(); });
+        };
+        QVERIFY(greyed());
+        m_page->connectionStateChanged(1);
+        QVERIFY(live());
+        ui->lineEditRoll->setText("12.5");
+        m_page->connectionStateChanged(0);
+        QVERIFY(greyed());
+        QCOMPARE(ui->lineEditRoll->text(), QStringLiteral("12.5"));
+        m_page->connectionStateChanged(1);
+        QVERIFY(live());
     }
 
     void commandButtonsSetCommandsAndNotify()

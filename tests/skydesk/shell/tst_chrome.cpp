@@ -126,6 +126,49 @@ private slots:
         QCOMPARE(bar.statusText(), QStringLiteral("Calibrating, keep the aircraft still"));
     }
 
+    // In the window's width a long notice is elided, never cut, and whole in its tool tip; the
+    // recording and connection texts beside it stay whole. A short one has no tool tip.
+    void longNoticesAreElidedWithTheWholeTextInTheToolTip()
+    {
+        QWidget window; // as wide as the main window, which holds the bar
+        window.setFixedSize(850, 40);
+        auto *column = new QVBoxLayout(&window);
+        column->setContentsMargins(0, 0, 0, 0);
+        auto *barInWindow = new statusWidget(&window);
+        column->addWidget(barInWindow);
+        statusWidget &bar = *barInWindow;
+        bar.connectTextChanged(0);
+        bar.recordingTextChanged(QStringLiteral("Recording telemetry_20240102_030405.csv  12:34"));
+        const QString notice = statusWidget::textForPortLost(
+            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0"));
+        bar.showNotice(notice, statusWidget::Severity::Warning);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(bar.width(), 850);
+        QCOMPARE(bar.statusText(), notice);
+
+        const auto labels = bar.findChildren<QLabel *>();
+        QLabel *status = bar.findChild<QLabel *>(QStringLiteral("labelStatus"));
+        QVERIFY(status);
+        const QFontMetrics metrics(status->font());
+        for (QLabel *label : labels) {
+            const bool fits = metrics.horizontalAdvance(label->text()) <=
+                              label->contentsRect().width() - 2 * label->margin();
+            QVERIFY2(fits, qPrintable(label->objectName() + ": " + label->text()));
+            QVERIFY2(label->geometry().right() < 850, qPrintable(label->objectName()));
+        }
+        QVERIFY2(status->text() != notice && status->text().endsWith(QChar(0x2026)),
+                 qPrintable(status->text()));
+        QCOMPARE(status->toolTip(), notice);
+        QCOMPARE(bar.recordingText(),
+                 QStringLiteral("Recording telemetry_20240102_030405.csv  12:34"));
+        QCOMPARE(bar.connectionText(), QStringLiteral("Unconnected"));
+
+        bar.showNotice(QStringLiteral("Reconnected"), statusWidget::Severity::Info);
+        QCOMPARE(status->text(), QStringLiteral("Reconnected"));
+        QVERIFY(status->toolTip().isEmpty());
+    }
+
     void connectionTexts()
     {
         statusWidget bar;
