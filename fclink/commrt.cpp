@@ -472,6 +472,7 @@ void Commrt::releasePort()
 {
     m_portOpen = false;
     ++m_portGeneration;
+    endPortErrorRun();
     if (!m_port)
         return;
     QSerialPort *port = m_port;
@@ -503,8 +504,9 @@ void Commrt::handlePortError(int error)
 {
     if (!m_port || error == QSerialPort::NoError)
         return;
-    qCWarning(fclink::lcLink) << "serial error" << error << "on" << m_portName << "-"
-                              << m_port->errorString();
+    logPortError(QStringLiteral("serial error %1 on \"%2\" - \"%3\"")
+                     .arg(error)
+                     .arg(m_portName, m_port->errorString()));
     if (error == QSerialPort::ResourceError) {
         const QString portName = m_portName;
         if (!fclink::deviceHungUp(m_port->handle(), fclink::deviceForPortName(portName))) {
@@ -542,6 +544,20 @@ QStringList Commrt::fieldsUploadMayHaveMissed() const
 QStringList Commrt::unconfirmedFields() const
 {
     return fieldsUploadMayHaveMissed();
+}
+
+void Commrt::logPortError(const QString &message)
+{
+    if (!m_errorClock.isValid())
+        m_errorClock.start();
+    for (const QString &line : m_portErrors.take(message, m_errorClock.elapsed()))
+        qCWarning(fclink::lcLink).noquote() << line;
+}
+
+void Commrt::endPortErrorRun()
+{
+    for (const QString &line : m_portErrors.finish())
+        qCWarning(fclink::lcLink).noquote() << line;
 }
 
 void Commrt::startReconnecting(const QString &portName)

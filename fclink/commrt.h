@@ -6,6 +6,7 @@
 #include "parameterblock.h"
 #include "portinfo.h"
 #include "portopenerror.h"
+#include "repeatedmessage.h"
 #include "replydecoder.h"
 
 #include <QElapsedTimer>
@@ -217,6 +218,8 @@ private:
     void writePendingFrame();
     void checkConnectionLoss();
     void handlePortError(int error);
+    void logPortError(const QString &message);
+    void endPortErrorRun();
     void decodeFrame(const quint8 *frame);
     void emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portGeneration);
     void startReconnecting(const QString &portName);
@@ -230,6 +233,9 @@ private:
     // Changes whenever a port is opened or closed, so a batch of replies or effects that belongs
     // to a port closed meanwhile (by a slot it reached) is dropped.
     quint64 m_portGeneration = 0;
+    // A failing device reports the same error thousands of times a second: logged folded.
+    fclink::RepeatedMessage m_portErrors;
+    QElapsedTimer m_errorClock;
     fclink::PortOpenError m_lastOpenError = fclink::PortOpenError::None;
     QString m_lastOpenErrorString;
     std::atomic<bool> m_running{true};

@@ -1,6 +1,7 @@
 #include "glftpobject.h"
 
 #include "glcurlftp.h"
+#include "glftpcleanup.h"
 #include "logcategories.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int IdleTickLimit = 40;
+const QString AdviceName = QStringLiteral("user_advice.txt");
 
 } // namespace
 
@@ -27,7 +29,17 @@ void GLFtpObject::setAdviceText(const QString &text)
 
 void GLFtpObject::setUploadList(const QStringList &list)
 {
+    QVector<qint64> sizes;
+    for (const QString &path : list)
+        sizes << QFileInfo(path).size();
+    setUploadList(list, sizes);
+}
+
+void GLFtpObject::setUploadList(const QStringList &list, const QVector<qint64> &sizes)
+{
     uploadList = list;
+    uploadSizes = sizes;
+    uploadSizes.resize(list.size());
 }
 
 void GLFtpObject::setIdleInterval(int msec)
@@ -77,13 +89,16 @@ void GLFtpObject::beginUpload()
     fileIndex = 0;
     running = true;
     everyFileStored = false;
-    unreadableName.clear();
+    failure = Failure();
+    dirMade = false;
+    remoteFiles.clear();
     idleTimer->start();
 
     remoteDir = newRemoteDir();
-    if (uploadFile.isOpen()) {
-        uploadFile.close();
-    }
+    totalBytes = adviceText.toUtf8().size();
+    for (const qint64 size : qAsConst(uploadSizes))
+        totalBytes += size;
+    sentBefore = 0;
 
     dropSession();
     ftp = new GLCurlFtp(this);
@@ -93,16 +108,27 @@ void GLFtpObject::beginUpload()
     connect(ftp, &GLCurlFtp::dataTransferProgress, this, [this](qint64 done, qint64 total) {
         idleTicks = 0; // bytes moved: the submission is making progress
         emit dataTransferProgress(done, total);
+        fileProgress(done);
     });
+    // The server has confirmed a piece: it takes the bytes, however slowly.
+    connect(ftp, &GLCurlFtp::dataStored, this, [this] { idleTicks = 0; });
+    emit submissionProgress(0, totalBytes);
 
     const QUrl url = serverUrl();
     ftp->connectToHost(url.host(), static_cast<quint16>(url.port(21)));
     ftp->login(url.userName(QUrl::FullyDecoded), url.password(QUrl::FullyDecoded));
     ftp->mkdir(remoteDir);
-    // Binary, so that the server stores the text's bytes as they are: in ASCII mode the line
-    // ends may be converted on the way, and "\r\n" arrive as "\r\r\n" on many servers.
-    ftp->put(adviceText.toUtf8(), QLatin1Char('/') + remoteDir + QStringLiteral("/user_advice.txt"),
-             GLCurlFtp::Binary);
+    putAdvice();
+}
+
+// Binary, so that the server stores the text's bytes as they are: in ASCII mode the line ends
+// may be converted on the way, and "\r\n" arrive as "\r\r\n" on many servers.
+void GLFtpObject::putAdvice()
+{
+    const QString remote = remoteDir + QLatin1Char('/') + AdviceName;
+    remoteFiles << remote;
+    sendingName.clear(); // the message, no attached file
+    ftp->put(adviceText.toUtf8(), QLatin1Char('/') + remote, GLCurlFtp::Binary);
 }
 
 void GLFtpObject::stopUpload()
@@ -125,6 +151,12 @@ void GLFtpObject::dropSession()
     ftp = nullptr;
 }
 
+void GLFtpObject::fileProgress(qint64 done)
+{
+    if (running)
+        emit submissionProgress(qMin(sentBefore + done, totalBytes), totalBytes);
+}
+
 void GLFtpObject::succeed()
 {
     if (!running) {
@@ -136,15 +168,34 @@ void GLFtpObject::succeed()
     emit uploadFinished();
 }
 
-void GLFtpObject::fail(ErrorCode code)
+// The session ends before the failure is told: nothing of this submission reaches the server
+// after its failure screen.
+void GLFtpObject::fail(ErrorCode code, GLCurlFtp::Error cause)
 {
     if (!running) {
         return;
     }
     running = false;
     idleTimer->stop();
-    qCWarning(lcFtp) << "submission failed with code" << code;
+    failure.code = code;
+    failure.cause = cause;
+    if (code == PutFailed || code == FileUnreadable || code == FileChanged)
+        failure.fileName = sendingName;
+    dropSession();
+    qCWarning(lcFtp) << "submission failed with code" << code << "cause" << cause;
     emit uploadError(code);
+    deleteLeftovers();
+}
+
+void GLFtpObject::deleteLeftovers()
+{
+    if (!dirMade) {
+        emit cleanupFinished(0);
+        return;
+    }
+    auto *cleanup = new GLFtpCleanup(serverUrl(), remoteDir, remoteFiles, this);
+    connect(cleanup, &GLFtpCleanup::finished, this, &GLFtpObject::cleanupFinished);
+    cleanup->start();
 }
 
 void GLFtpObject::ftpDone(bool error)
@@ -159,27 +210,34 @@ void GLFtpObject::ftpCommandFinished(int id, bool error)
         emit noticeStateDisplay(QStringLiteral("error:") + ftp->errorString());
     }
     idleTicks = 0;
+    const GLCurlFtp::Error cause = ftp->error();
     switch (ftp->currentCommand()) {
     case GLCurlFtp::ConnectToHost:
         if (error) {
-            fail(ConnectFailed);
+            fail(ConnectFailed, cause);
         }
         break;
     case GLCurlFtp::Login:
         if (error) {
-            fail(LoginFailed);
+            fail(LoginFailed, cause);
         }
         break;
     case GLCurlFtp::Mkdir:
         if (error) {
-            fail(MkdirFailed);
+            fail(MkdirFailed, cause);
+        } else {
+            dirMade = true;
         }
         break;
     case GLCurlFtp::Put:
-        if (error) {
-            fail(PutFailed);
-        } else {
+        if (!error) {
             sendNextFile();
+        } else if (cause == GLCurlFtp::LocalFileUnreadable) {
+            fail(FileUnreadable, cause);
+        } else if (cause == GLCurlFtp::LocalFileChanged) {
+            fail(FileChanged, cause);
+        } else {
+            fail(PutFailed, cause);
         }
         break;
     case GLCurlFtp::Close:
@@ -187,6 +245,8 @@ void GLFtpObject::ftpCommandFinished(int id, bool error)
         succeed();
         break;
     case GLCurlFtp::Get:
+    case GLCurlFtp::Remove:
+    case GLCurlFtp::Rmdir:
     case GLCurlFtp::None:
         break;
     }
@@ -194,30 +254,23 @@ void GLFtpObject::ftpCommandFinished(int id, bool error)
 
 void GLFtpObject::sendNextFile()
 {
-    if (uploadFile.isOpen()) {
-        uploadFile.close();
-    }
     if (!running) {
         return;
     }
-    if (uploadList.isEmpty()) {
+    sentBefore += fileIndex == 0 ? adviceText.toUtf8().size() : uploadSizes.at(fileIndex - 1);
+    emit submissionProgress(sentBefore, totalBytes);
+    if (fileIndex >= uploadList.size()) {
         everyFileStored = true;
         ftp->close();
         return;
     }
+    const QString path = uploadList.at(fileIndex);
+    const qint64 size = uploadSizes.at(fileIndex);
     ++fileIndex;
-    const QString path = uploadList.takeFirst();
-    uploadFile.setFileName(path);
-    if (!uploadFile.open(QIODevice::ReadOnly)) {
-        // Gone or unreadable since it was attached: nothing can complete this submission.
-        unreadableName = QFileInfo(path).fileName();
-        fail(FileUnreadable);
-        ftp->close();
-        return;
-    }
-    ftp->put(uploadFile.readAll(),
-             QLatin1Char('/') + remoteDir + QLatin1Char('/') + remoteFileName(fileIndex, path),
-             GLCurlFtp::Binary);
+    const QString remote = remoteDir + QLatin1Char('/') + remoteFileName(fileIndex, path);
+    remoteFiles << remote;
+    sendingName = QFileInfo(path).fileName();
+    ftp->putFile(path, size, QLatin1Char('/') + remote);
 }
 
 void GLFtpObject::ftpCommandStarted(int id)
@@ -243,6 +296,8 @@ void GLFtpObject::ftpCommandStarted(int id)
     case GLCurlFtp::Mkdir:
         text = QStringLiteral("Make dir...");
         break;
+    case GLCurlFtp::Remove:
+    case GLCurlFtp::Rmdir:
     case GLCurlFtp::None:
         return;
     }
@@ -250,8 +305,8 @@ void GLFtpObject::ftpCommandStarted(int id)
     idleTicks = 0;
 }
 
-// 41 ticks without progress (no byte moved, no command started or finished) end the
-// submission; once every file is stored, it ends in success.
+// 41 ticks without progress (no byte moved, no piece confirmed, no command started or
+// finished) end the submission; once every file is stored, it ends in success.
 void GLFtpObject::timeoutControl()
 {
     ++idleTicks;
@@ -261,6 +316,6 @@ void GLFtpObject::timeoutControl()
     if (everyFileStored) {
         succeed();
     } else {
-        fail(IdleTimeout);
+        fail(IdleTimeout, GLCurlFtp::NotConnected);
     }
 }

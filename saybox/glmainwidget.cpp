@@ -61,6 +61,8 @@ GLMainWidget::GLMainWidget(QWidget *parent)
     connect(statusWidget, &GLUploadStatus::returnToClient, this, &GLMainWidget::goToClientWidget);
     connect(clientWidget, &GLSayboxClient::uploadError, this, &GLMainWidget::uploadError);
     connect(clientWidget, &GLSayboxClient::uploadFinished, this, &GLMainWidget::uploadFinished);
+    connect(clientWidget->ftpObject(), &GLFtpObject::submissionProgress, statusWidget,
+            &GLUploadStatus::showProgress);
 }
 
 int GLMainWidget::runApplication(int &argc, char **argv,
@@ -170,10 +172,8 @@ void GLMainWidget::closeEvent(QCloseEvent *event)
 
 void GLMainWidget::uploadError(qint8 error)
 {
-    if (error == GLFtpObject::FileUnreadable)
-        statusWidget->showUnreadableFile(clientWidget->ftpObject()->unreadableFile());
-    else
-        statusWidget->showFailure();
+    Q_UNUSED(error)
+    statusWidget->showFailure(clientWidget->ftpObject()->lastFailure());
 }
 
 void GLMainWidget::uploadFinished()

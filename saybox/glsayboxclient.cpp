@@ -1,8 +1,11 @@
 #include "glsayboxclient.h"
 #include "ui_glsayboxclient.h"
 
+#include "glattachment.h"
 #include "glftpobject.h"
+#include "gllocalfile.h"
 
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -32,6 +35,9 @@ GLSayboxClient::GLSayboxClient(QWidget *parent)
     connect(form->textEdit, &QTextEdit::textChanged, this, &GLSayboxClient::textEditChanged);
     connect(form->lineEdit, &QLineEdit::textChanged, this, &GLSayboxClient::lineEditChanged);
 
+    // File names are text, never markup.
+    for (int row = 0; row < MaxEntries; ++row)
+        attachmentLabel(row)->setTextFormat(Qt::PlainText);
     layoutPictures();
     layoutAttachments();
 }
@@ -62,10 +68,54 @@ QString GLSayboxClient::sizeText(qint64 bytes)
 
 void GLSayboxClient::submitFeedback()
 {
+    if (!remeasureForSubmit())
+        return;
     uploader->setAdviceText(adviceText());
-    uploader->setUploadList(attachmentPaths + picturePaths);
+    uploader->setUploadList(attachmentPaths + picturePaths, attachmentSizes + pictureSizes);
     uploader->beginUpload();
     emit startUpload();
+}
+
+bool GLSayboxClient::remeasureForSubmit()
+{
+    const QStringList paths = attachmentPaths + picturePaths;
+    QVector<qint64> counted = attachmentSizes + pictureSizes;
+    QVector<qint64> now = counted;
+    for (int i = 0; i < paths.size(); ++i) {
+        const GLAttachment entry = GLAttachment::inspect(paths.at(i));
+        if (!passesKindCheck(entry))
+            return false;
+        now[i] = entry.size;
+    }
+    // From here on the form counts what is there now.
+    attachmentSizes = now.mid(0, attachmentPaths.size());
+    pictureSizes = now.mid(attachmentPaths.size());
+    attachedBytes = 0;
+    for (const qint64 size : qAsConst(now))
+        attachedBytes += size;
+    layoutAttachments();
+
+    for (int i = attachmentPaths.size(); i < paths.size(); ++i) {
+        if (now.at(i) > MaxPictureBytes) {
+            showNotice(tr("%1 has grown to %2 since it was attached: each picture must be at "
+                          "most 1 MB.")
+                           .arg(GLAttachment::printable(QFileInfo(paths.at(i)).fileName()),
+                                GLAttachment::byteText(now.at(i))));
+            return false;
+        }
+    }
+    if (attachedBytes <= MaxTotalBytes)
+        return true;
+    int grown = 0;
+    for (int i = 0; i < paths.size(); ++i) {
+        if (now.at(i) - counted.at(i) > now.at(grown) - counted.at(grown))
+            grown = i;
+    }
+    showNotice(tr("%1 has grown to %2 since it was attached: pictures and files together must "
+                  "be at most 5 MB.")
+                   .arg(GLAttachment::printable(QFileInfo(paths.at(grown)).fileName()),
+                        GLAttachment::byteText(now.at(grown))));
+    return false;
 }
 
 void GLSayboxClient::stateDisplay(QString strText)
@@ -112,19 +162,22 @@ bool GLSayboxClient::addPicturePath(const QString &path)
 {
     if (path.isEmpty() || picturePaths.size() >= MaxEntries)
         return false;
-    const qint64 size = QFileInfo(path).size();
+    const GLAttachment entry = GLAttachment::inspect(path);
+    if (!passesKindCheck(entry))
+        return false;
+    const qint64 size = entry.size;
     if (size > MaxPictureBytes) {
         showNotice(tr("Each picture size must less than 1M bytes!"));
         return false;
     }
     if (!passesSizeAndDuplicateChecks(path, size))
         return false;
-    if (!isPicture(path)) {
-        showNotice(tr("Not a picture: %1").arg(QFileInfo(path).fileName()));
+    const QPixmap thumbnail = makeThumbnail(entry);
+    if (thumbnail.isNull())
         return false;
-    }
     picturePaths.append(path);
     pictureSizes.append(size);
+    pictureThumbnails.append(thumbnail);
     attachedBytes += size;
     layoutPictures();
     return true;
@@ -134,7 +187,10 @@ bool GLSayboxClient::addAttachmentPath(const QString &path)
 {
     if (path.isEmpty() || attachmentPaths.size() >= MaxEntries)
         return false;
-    const qint64 size = QFileInfo(path).size();
+    const GLAttachment entry = GLAttachment::inspect(path);
+    if (!passesKindCheck(entry))
+        return false;
+    const qint64 size = entry.size;
     if (!passesSizeAndDuplicateChecks(path, size))
         return false;
     attachmentPaths.append(path);
@@ -157,13 +213,60 @@ bool GLSayboxClient::passesSizeAndDuplicateChecks(const QString &path, qint64 si
     return true;
 }
 
-// Decodes the whole file, whatever its name says: a picture that cannot be shown is refused
-// rather than attached with a blank thumbnail.
-bool GLSayboxClient::isPicture(const QString &path)
+// Only regular files are attached, found so from the file system's records: nothing is opened
+// that could hold up the window.
+bool GLSayboxClient::passesKindCheck(const GLAttachment &entry)
 {
-    QImageReader reader(path);
+    const QString name = GLAttachment::printable(entry.fileName());
+    switch (entry.kind) {
+    case GLAttachment::RegularFile:
+        return true;
+    case GLAttachment::Missing:
+        showNotice(tr("%1 does not exist.").arg(name));
+        break;
+    case GLAttachment::Folder:
+        showNotice(tr("%1 is a folder: only files can be attached.").arg(name));
+        break;
+    case GLAttachment::Special:
+        showNotice(tr("%1 is not an ordinary file (it is a device, a pipe or a socket): only "
+                      "files can be attached.")
+                       .arg(name));
+        break;
+    case GLAttachment::Unreadable:
+        showNotice(tr("%1 cannot be read.").arg(name));
+        break;
+    }
+    return false;
+}
+
+// Decodes the file whatever its name says, once its header shows a size that decodes in
+// reasonable time and memory: a picture that cannot be shown is refused rather than attached
+// with a blank thumbnail.
+QPixmap GLSayboxClient::makeThumbnail(const GLAttachment &entry)
+{
+    const QString name = GLAttachment::printable(entry.fileName());
+    GLLocalFile file(entry.path);
+    const QByteArray bytes = file.readAll(MaxPictureBytes);
+    const QSize pixels = GLAttachment::pictureSize(bytes);
+    if (pixels.isValid() && GLAttachment::isTooLargeAPicture(pixels)) {
+        showNotice(tr("%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 "
+                      "megapixels can be attached.")
+                       .arg(name)
+                       .arg(pixels.width())
+                       .arg(pixels.height()));
+        return QPixmap();
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    return !reader.read().isNull();
+    const QImage picture = pixels.isValid() ? reader.read() : QImage();
+    if (picture.isNull()) {
+        showNotice(tr("Not a picture: %1").arg(name));
+        return QPixmap();
+    }
+    const QSize box = pictureLabel(0)->size();
+    return QPixmap::fromImage(picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 bool GLSayboxClient::isAdded(const QString &path) const
@@ -218,6 +321,7 @@ void GLSayboxClient::removePicture(int index)
         return;
     attachedBytes -= pictureSizes.takeAt(index);
     picturePaths.removeAt(index);
+    pictureThumbnails.removeAt(index);
     layoutPictures();
 }
 
@@ -262,9 +366,8 @@ void GLSayboxClient::layoutPictures()
 void GLSayboxClient::showPicture(int slot)
 {
     QLabel *label = pictureLabel(slot);
-    const QPixmap picture(picturePaths.at(slot));
-    label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    label->setToolTip(QFileInfo(picturePaths.at(slot)).fileName());
+    label->setPixmap(pictureThumbnails.at(slot));
+    label->setToolTip(GLAttachment::inspect(picturePaths.at(slot)).toolTip());
 }
 
 void GLSayboxClient::layoutAttachments()
@@ -283,11 +386,13 @@ void GLSayboxClient::layoutAttachments()
     }
 }
 
+// The name as plain text with control characters shown as "_", as on the server, and for a
+// symbolic link the file it sends; the tool tip holds it all, a link's whole target included.
 void GLSayboxClient::showAttachment(int row)
 {
     QLabel *label = attachmentLabel(row);
-    const QString path = attachmentPaths.at(row);
-    const QString fullName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const GLAttachment entry = GLAttachment::inspect(attachmentPaths.at(row));
+    const QString fullName = entry.displayName();
     // The size it was counted with, also when the file changed or vanished since.
     const QString size = sizeText(attachmentSizes.at(row));
 
@@ -297,7 +402,7 @@ void GLSayboxClient::showAttachment(int row)
     if (metrics.horizontalAdvance(name) >= room)
         name = metrics.elidedText(name, Qt::ElideRight, room);
     label->setText(name + size);
-    label->setToolTip(fullName);
+    label->setToolTip(entry.toolTip());
 }
 
 void GLSayboxClient::textEditChanged()

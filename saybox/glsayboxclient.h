@@ -1,10 +1,12 @@
 #ifndef GLSAYBOXCLIENT_H
 #define GLSAYBOXCLIENT_H
 
+#include <QPixmap>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
 
+class GLAttachment;
 class GLFtpObject;
 class QLabel;
 class QPushButton;
@@ -65,9 +67,15 @@ public slots:
 private:
     void removePicture(int index);
     void removeAttachment(int index);
+    bool passesKindCheck(const GLAttachment &entry);
     bool passesSizeAndDuplicateChecks(const QString &path, qint64 size);
     bool isAdded(const QString &path) const;
-    static bool isPicture(const QString &path);
+    // The thumbnail of a picture, decoded only when its header shows a sane size; a null
+    // pixmap after a refusal, which has been shown.
+    QPixmap makeThumbnail(const GLAttachment &entry);
+    // Submit measures every entry again: false, with the refusal shown, when one is no longer
+    // a file or has grown over a limit. The rows show the sizes found.
+    bool remeasureForSubmit();
     void showNotice(const QString &text);
     void showLimitTip(QPushButton *button, const QString &text);
     QLabel *pictureLabel(int slot) const;
@@ -87,6 +95,8 @@ private:
     // it put in, even when the file changed or vanished in between.
     QVector<qint64> attachmentSizes;
     QVector<qint64> pictureSizes;
+    // Decoded once, when the picture is attached.
+    QVector<QPixmap> pictureThumbnails;
 };
 
 #endif // GLSAYBOXCLIENT_H

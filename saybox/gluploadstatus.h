@@ -1,6 +1,8 @@
 #ifndef GLUPLOADSTATUS_H
 #define GLUPLOADSTATUS_H
 
+#include "glftpobject.h"
+
 #include <QElapsedTimer>
 #include <QWidget>
 
@@ -22,10 +24,13 @@ public:
 
     void showWaiting();
     void showSuccess();
+    // The failure screen with the general advice to check the network.
     void showFailure();
-    // The failure screen telling that the attached file fileName could not be read.
-    void showUnreadableFile(const QString &fileName);
+    // The failure screen naming the failure's cause, and the file it concerns.
+    void showFailure(const GLFtpObject::Failure &failure);
     void stopWaiting();
+    // "120.00 KB of 1.43 MB sent (8%)" under the waiting text.
+    void showProgress(qint64 sent, qint64 total);
 
     bool isAnimating() const;
 
@@ -34,6 +39,9 @@ signals:
 
 private:
     void showResult(const QString &picture, bool success);
+    // text in the failure's look, with %1 replaced by fileName, cut in the middle where it
+    // would not fit on a line; the tool tip then holds the whole name.
+    void showFailureText(const QString &text, const QString &fileName = QString());
     void returnPressed();
 
     Ui::GLUploadStatus *form;

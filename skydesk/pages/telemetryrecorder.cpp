@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+
 namespace {
 // Recordings started again and again within one second: enough numbered names for them.
 constexpr int kNameAttempts = 100;
@@ -51,6 +53,7 @@ bool TelemetryRecorder::start(const QString &folder, QString *error)
         return false;
     m_pending = fclink::telemetryCsvHeader();
     m_rows = 0;
+    m_wholeSize = 0;
     m_clock.start();
     flushPending();
     if (!isRecording()) {
@@ -101,12 +104,35 @@ void TelemetryRecorder::flushPending()
 {
     if (!isRecording() || m_pending.isEmpty())
         return;
-    if (m_file.write(m_pending) != m_pending.size()) {
-        finish(tr("%1 could not be written: %2")
-                   .arg(QDir::toNativeSeparators(m_path), m_file.errorString()));
+    QString reason;
+    qint64 written = 0;
+    if (!writeAll(m_pending, &written, &reason)) {
+        // A half row would break every program that reads the file: back to the last whole one.
+        const qint64 wholeRows = m_pending.lastIndexOf('\n', int(written) - 1) + 1;
+        m_file.resize(m_wholeSize + wholeRows);
+        finish(
+            tr("%1: %2 keeps the rows written before").arg(reason, QFileInfo(m_path).fileName()));
         return;
     }
+    m_wholeSize += m_pending.size();
     m_pending.clear();
+}
+
+bool TelemetryRecorder::writeAll(const QByteArray &bytes, qint64 *done, QString *reason)
+{
+    *done = 0;
+    while (*done < bytes.size()) {
+        errno = 0;
+        const qint64 written = m_file.write(bytes.constData() + *done, bytes.size() - *done);
+        if (written <= 0) {
+            // A short write tells no cause; the write after it fails with the disk's own.
+            const bool full = errno == ENOSPC || errno == EDQUOT;
+            *reason = full ? tr("the disk is full") : m_file.errorString();
+            return false;
+        }
+        *done += written;
+    }
+    return true;
 }
 
 void TelemetryRecorder::stop()

@@ -14,7 +14,8 @@ class QDateTime;
 
 // Records telemetry into a CSV file (header row, then one row per telemetry cycle). Rows are
 // collected in memory and written to the file once a second, whole rows only, so a crash loses at
-// most the last second and the file can be read at any moment.
+// most the last second and the file can be read at any moment. A write that fails part-way
+// (a full disk) is cut back to the last whole row and the recording ends with the cause.
 class TelemetryRecorder : public QObject
 {
     Q_OBJECT
@@ -55,6 +56,7 @@ signals:
 private:
     bool openNewFile(const QString &folder, QString *error);
     void flushPending();
+    bool writeAll(const QByteArray &bytes, qint64 *done, QString *reason);
     void finish(const QString &error);
 
     QFile m_file;
@@ -63,6 +65,7 @@ private:
     QElapsedTimer m_clock;
     QTimer m_flushTimer;
     int m_rows = 0;
+    qint64 m_wholeSize = 0; // the file's size up to its last whole row
 };
 
 #endif // SKYDESK_TELEMETRYRECORDER_H

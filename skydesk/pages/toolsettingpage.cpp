@@ -76,6 +76,17 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     connect(m_ui->pushButtonRecord, &QPushButton::toggled, this, &ToolSettingPage::recordToggled);
     connect(m_ui->pushButtonScope, &QPushButton::clicked, this, &ToolSettingPage::openSensorScope);
     m_ui->pushButtonRecord->setEnabled(m_link->isConnected());
+    showReadingsLive(m_link->isConnected());
+}
+
+void ToolSettingPage::showReadingsLive(bool live)
+{
+    // Without a connection the fields keep the last values, greyed so that nobody takes them
+    // for what the aircraft measures now.
+    const QList<QGroupBox *> readings{m_ui->groupBoxGyro, m_ui->groupBoxAcc, m_ui->groupBoxCompass,
+                                      m_ui->groupBoxAttitude, m_ui->groupBoxAltitude};
+    for (QGroupBox *group : readings)
+        group->setEnabled(live);
 }
 
 ToolSettingPage::~ToolSettingPage()
@@ -244,6 +255,7 @@ void ToolSettingPage::connectionStateChanged(quint16 state)
     if (!connected)
         m_recorder->stop();
     m_ui->pushButtonRecord->setEnabled(connected);
+    showReadingsLive(connected);
 }
 
 void ToolSettingPage::openSensorScope()

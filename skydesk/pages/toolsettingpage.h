@@ -78,6 +78,7 @@ protected:
 private:
     bool refuseImportWhileDisconnected();
     void recordingStopped(const QString &filePath, const QString &error);
+    void showReadingsLive(bool live);
 
     Ui::ToolSettingPageUi *m_ui;
     Commrt *m_link;

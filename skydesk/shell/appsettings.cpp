@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTextCodec>
 
 namespace {
 const char *const kLanguageKey = "System/lang";
@@ -38,43 +40,121 @@ bool AppSettings::setSavedPort(const QString &portName)
     return write(kPortKey, portName);
 }
 
-bool AppSettings::write(const char *key, const QString &value)
+namespace {
+
+// Bytes QSettings never writes into an INI file: NUL, control characters other than tabs and
+// line ends, and bytes that are not UTF-8.
+bool holdsForeignBytes(const QByteArray &bytes)
 {
-    // QSettings writes back every key it read; keep only the program's own two.
-    QVariantMap kept;
-    bool damaged = false;
-    {
-        const QSettings reader(filePath(), QSettings::IniFormat);
-        for (const char *own : {kLanguageKey, kPortKey}) {
-            const QVariant stored = reader.value(QLatin1String(own));
-            if (stored.isValid())
-                kept.insert(QLatin1String(own), stored);
-        }
-        damaged = reader.status() == QSettings::FormatError;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code < 0x20 && byte != '\t' && byte != '\n' && byte != '\r')
+            return true;
+        if (code == 0x7f)
+            return true;
     }
-    // QSettings reports only its first error: a file it could not read would hide a failed
-    // write. Such a file is replaced as a whole.
-    if (damaged && !QFile::remove(filePath())) {
-        qCWarning(lcShell) << "cannot replace the damaged" << filePath();
-        return false;
-    }
-    const QVariantMap before = kept;
-    kept.insert(QLatin1String(key), value);
-    QSettings settings(filePath(), QSettings::IniFormat);
-    const auto replaceAllWith = [&settings](const QVariantMap &values) {
-        settings.clear();
-        for (auto entry = values.cbegin(); entry != values.cend(); ++entry)
-            settings.setValue(entry.key(), entry.value());
-    };
-    replaceAllWith(kept);
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars > 0;
+}
+
+// QSettings parses a group only when it is first asked for a key in it and reports only its
+// first error, so a file is judged by its bytes and by reading every key.
+bool isDamaged(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // missing or unreadable: the defaults hold, nothing to replace
+    if (holdsForeignBytes(file.readAll()))
+        return true;
+    const QSettings settings(path, QSettings::IniFormat);
+    settings.allKeys();
+    return settings.status() == QSettings::FormatError;
+}
+
+// The program's own values as far as they can be read; whatever else the file holds is left out.
+QVariantMap readOwnValues(const QString &path)
+{
+    QVariantMap values;
+    const QSettings reader(path, QSettings::IniFormat);
+    const QVariant language = reader.value(QLatin1String(kLanguageKey));
+    bool isNumber = false;
+    language.toString().toInt(&isNumber);
+    if (isNumber)
+        values.insert(QLatin1String(kLanguageKey), language);
+    const QVariant port = reader.value(QLatin1String(kPortKey));
+    if (port.isValid() && !holdsForeignBytes(port.toString().toUtf8()))
+        values.insert(QLatin1String(kPortKey), port);
+    return values;
+}
+
+void replaceAllWith(QSettings &settings, const QVariantMap &values)
+{
+    settings.clear();
+    for (auto entry = values.cbegin(); entry != values.cend(); ++entry)
+        settings.setValue(entry.key(), entry.value());
+}
+
+// Writes exactly these values; on failure puts back what the file held before, because
+// QSettings keeps a change it could not write and goes on reading it back in this process.
+bool store(const QString &path, const QVariantMap &values, const QVariantMap &before)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    replaceAllWith(settings, values);
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return true;
-    // QSettings keeps a change it could not write and goes on reading it back in this process;
-    // put back what the file holds, so that nothing claims a value that is not stored.
-    qCWarning(lcShell) << "cannot write" << key << "to" << filePath();
-    replaceAllWith(before);
+    replaceAllWith(settings, before);
     return false;
+}
+
+// A damaged file is removed so that QSettings writes a fresh one; a file the user made
+// read-only is left as it is.
+bool removeDamaged(const QString &path)
+{
+    if (!QFileInfo(path).isWritable() || !QFile::remove(path)) {
+        qCWarning(lcShell) << "cannot replace the damaged" << path;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool AppSettings::write(const char *key, const QString &value)
+{
+    const QString path = filePath();
+    const QVariantMap before = readOwnValues(path);
+    const bool damaged = isDamaged(path);
+    const QVariant stored = before.value(QLatin1String(key));
+    // What is stored already is not written again: a read-only file then warns only for a real
+    // change, and a file the user keeps by hand keeps its comments.
+    if (!damaged && stored.isValid() && stored.toString() == value)
+        return true;
+    if (damaged && !removeDamaged(path))
+        return false;
+    QVariantMap values = before;
+    values.insert(QLatin1String(key), value);
+    if (store(path, values, damaged ? QVariantMap() : before))
+        return true;
+    qCWarning(lcShell) << "cannot write" << key << "to" << path;
+    return false;
+}
+
+bool AppSettings::replaceIfDamaged()
+{
+    const QString path = filePath();
+    if (!isDamaged(path))
+        return false;
+    const QVariantMap kept = readOwnValues(path);
+    if (!removeDamaged(path))
+        return false;
+    if (!store(path, kept, QVariantMap())) {
+        qCWarning(lcShell) << "cannot write the replaced" << path;
+        return false;
+    }
+    qCInfo(lcShell) << "replaced the damaged" << path << "keeping" << kept.keys();
+    return true;
 }
 
 QString AppSettings::translationFile(quint8 code)

@@ -6,8 +6,9 @@
 // The program's settings file, sys.ini beside the program file. Every access opens the file
 // afresh and drops it at once, so each write is on disk before the call returns and the
 // feedback program and the pages always read what was last written. A file that cannot be read
-// gives the defaults; a write tells whether it reached the file. The file holds System/lang and
-// System/Port only: whatever else a damaged file carries is dropped at the next write.
+// gives the defaults; a write tells whether it reached the file, and a value already stored is
+// not written again. The file holds System/lang and System/Port only: a damaged file (bytes
+// QSettings never writes, lines it cannot parse) is replaced by one holding what could be read.
 class AppSettings
 {
 public:
@@ -19,6 +20,10 @@ public:
     };
 
     static QString filePath();
+
+    // A file QSettings cannot read whole is replaced by one holding the values that could be
+    // read; true when that happened (the caller tells the user).
+    static bool replaceIfDamaged();
 
     // System/lang as an 8-bit code (only the low byte of the stored number counts); 0 if absent.
     static quint8 languageCode();

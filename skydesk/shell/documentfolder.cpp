@@ -8,8 +8,8 @@
 QString documentFolder(quint8 languageCode)
 {
     static const char *const folders[] = {"/doc/en_US/", "/doc/zh_CN/", "/doc/de_GE/"};
-    const QString language =
-        languageCode <= 2 ? QLatin1String(folders[languageCode]) : QStringLiteral("/doc/");
+    // A code without a translation shows the English interface, and so the English help.
+    const QString language = QLatin1String(folders[languageCode <= 2 ? languageCode : 0]);
     // Beside the program first, so that a start from another working directory finds them.
     QString base = QCoreApplication::applicationDirPath();
     if (!QFileInfo(base + language).isDir())

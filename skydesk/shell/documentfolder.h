@@ -5,8 +5,8 @@
 
 // Help documents lie in a folder per language under doc/: beside the program, or, when the
 // program has none for the language, in the working directory. The address is a file URL ending
-// in a slash, to which a page appends the document's file name. A language code without a folder
-// yields the doc/ folder itself, where no document is found.
+// in a slash, to which a page appends the document's file name. A language code without a
+// translation gives the English folder, as the interface is then English too.
 QString documentFolder(quint8 languageCode);
 
 #endif // SKYDESK_DOCUMENTFOLDER_H

@@ -56,6 +56,8 @@ QRegion roundedRegion(const QSize &size, int radius)
 mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInternalPage)
     : QWidget(parent), m_splash(splash)
 {
+    // A damaged file is replaced before anything reads it, and the user is told below.
+    const bool settingsReplaced = AppSettings::replaceIfDamaged();
     m_languageCode = AppSettings::languageCode();
     loadTranslation();
 
@@ -105,7 +107,16 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
     column->addWidget(m_statusBar);
 
     connectPageArea();
+    if (settingsReplaced)
+        m_statusBar->showNotice(textForReplacedSettings(), statusWidget::Severity::Warning);
     advanceSplash(100, true);
+}
+
+QString mainWidget::textForReplacedSettings()
+{
+    return tr("The settings file %1 was damaged and has been replaced; the language and port "
+              "were kept where they could be read")
+        .arg(QDir::toNativeSeparators(AppSettings::filePath()));
 }
 
 mainWidget::~mainWidget()

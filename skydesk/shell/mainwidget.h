@@ -70,6 +70,7 @@ private:
     void disconnectAfterPendingEdits();
     // At program end the window is going away, so the notice there has no parent.
     static void reportSettingNotSaved(QWidget *parent);
+    static QString textForReplacedSettings();
 
     QString m_picName;
     QPixmap m_frame;

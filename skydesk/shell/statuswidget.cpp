@@ -1,5 +1,6 @@
 #include "statuswidget.h"
 
+#include "elidinglabel.h"
 #include "messagestyle.h"
 
 #include <linkmessages.h>
@@ -11,8 +12,8 @@
 #include <QLabel>
 
 statusWidget::statusWidget(QWidget *parent)
-    : QWidget(parent), m_statusLabel(new QLabel(this)), m_connectionLabel(new QLabel(this)),
-      m_recordingLabel(new QLabel(this))
+    : QWidget(parent), m_statusLabel(new ElidingLabel(this)), m_connectionLabel(new QLabel(this)),
+      m_recordingLabel(new ElidingLabel(this))
 {
     setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
     m_statusLabel->setObjectName(QStringLiteral("labelStatus"));
@@ -24,7 +25,8 @@ statusWidget::statusWidget(QWidget *parent)
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(m_statusLabel);
+    // The notice takes the room the other texts leave, and gives way first when there is none.
+    row->addWidget(m_statusLabel, 1);
     row->addStretch();
     row->addWidget(m_recordingLabel);
     row->addWidget(m_connectionLabel);
@@ -33,7 +35,7 @@ statusWidget::statusWidget(QWidget *parent)
 
 QString statusWidget::statusText() const
 {
-    return m_statusLabel->text();
+    return m_statusLabel->fullText();
 }
 
 QString statusWidget::connectionText() const
@@ -43,7 +45,7 @@ QString statusWidget::connectionText() const
 
 QString statusWidget::recordingText() const
 {
-    return m_recordingLabel->text();
+    return m_recordingLabel->fullText();
 }
 
 QString statusWidget::textForVerification(bool ok, const QStringList &fields)
@@ -122,8 +124,7 @@ void statusWidget::statusTextChanged(const QString &strText)
 
 void statusWidget::showNotice(const QString &text, statusWidget::Severity severity)
 {
-    m_statusLabel->setText(text);
-    m_statusLabel->setToolTip(QString());
+    m_statusLabel->setFullText(text);
     if (severity == m_severity)
         return;
     m_severity = severity;
@@ -154,7 +155,7 @@ void statusWidget::connectTextChanged(quint16 code)
 
 void statusWidget::recordingTextChanged(const QString &text)
 {
-    m_recordingLabel->setText(text);
+    m_recordingLabel->setFullText(text);
 }
 
 void statusWidget::onDisplayCloseCOMPort()
@@ -180,7 +181,7 @@ void statusWidget::showWaitingForFirmware(bool waiting)
     if (waiting) {
         showNotice(text, Severity::Warning);
         m_connectionLabel->setText(LinkMessages::connectStateText(0)); // the bootloader is no link
-    } else if (m_statusLabel->text() == text) {
+    } else if (m_statusLabel->fullText() == text) {
         showNotice(LinkMessages::statusText(fclink::status::Cleared), Severity::Info);
     }
 }

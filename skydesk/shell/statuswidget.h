@@ -6,10 +6,11 @@
 #include <QStringList>
 #include <QWidget>
 
+class ElidingLabel;
 class QLabel;
 
 // The status bar: the link's status and the pages' notices on the left, the connection state
-// on the right.
+// on the right. Notices and the recording text that do not fit are elided, whole in the tool tip.
 class statusWidget : public QWidget
 {
     Q_OBJECT
@@ -57,9 +58,9 @@ public slots:
     void showWaitingForFirmware(bool waiting);
 
 private:
-    QLabel *m_statusLabel;
+    ElidingLabel *m_statusLabel;
     QLabel *m_connectionLabel;
-    QLabel *m_recordingLabel;
+    ElidingLabel *m_recordingLabel;
     Severity m_severity = Severity::Info;
 };
 

@@ -18,6 +18,10 @@ private slots:
     void destroyingAClientWhoseQuitHangsReturnsAtOnce();
     void silentServerEndsTheCommandByItself();
     void stalledUploadEndsByItself();
+    void pieceSizes_data();
+    void pieceSizes();
+    void errorsByResultAndReply_data();
+    void errorsByResultAndReply();
 
 private:
     // Queues connect and login with the test account; returns the login's id.
@@ -98,6 +102,54 @@ void TestGLCurlFtp::stalledUploadEndsByItself()
     QTRY_COMPARE_WITH_TIMEOUT(lastArgument<int>(finished), put, 20000);
     QVERIFY(finished.last().at(1).toBool());
     QVERIFY(progress.last().at(0).toLongLong() < 48 * 1024 * 1024);
+}
+
+void TestGLCurlFtp::pieceSizes_data()
+{
+    QTest::addColumn<qint64>("piece");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<qint64>("left");
+    QTest::addColumn<qint64>("next");
+    // 1 KB/s: five seconds' worth, never below the first piece's size.
+    QTest::newRow("1 KB/s") << qint64(6144) << 6.0 << qint64(100000) << qint64(6144);
+    QTest::newRow("4 KB/s") << qint64(24000) << 6.0 << qint64(100000) << qint64(20000);
+    // Fast, but at most four times the piece before.
+    QTest::newRow("burst") << qint64(6144) << 0.01 << qint64(5000000) << qint64(24576);
+    QTest::newRow("the rest") << qint64(1000000) << 0.1 << qint64(3000000) << qint64(3000000);
+    QTest::newRow("less left") << qint64(6144) << 1.0 << qint64(100) << qint64(100);
+}
+
+void TestGLCurlFtp::pieceSizes()
+{
+    QFETCH(qint64, piece);
+    QFETCH(double, seconds);
+    QFETCH(qint64, left);
+    QFETCH(qint64, next);
+    QCOMPARE(GLCurlFtp::nextPieceSize(piece, seconds, left), next);
+}
+
+void TestGLCurlFtp::errorsByResultAndReply_data()
+{
+    QTest::addColumn<int>("curlCode");
+    QTest::addColumn<int>("reply");
+    QTest::addColumn<int>("error");
+    QTest::newRow("ok") << 0 << 226 << int(GLCurlFtp::NoError);
+    QTest::newRow("no server") << 7 << 0 << int(GLCurlFtp::ConnectionRefused);
+    QTest::newRow("login") << 67 << 530 << int(GLCurlFtp::LoginRefused);
+    QTest::newRow("quota on STOR") << 25 << 552 << int(GLCurlFtp::QuotaExceeded);
+    QTest::newRow("quota after data") << 18 << 552 << int(GLCurlFtp::QuotaExceeded);
+    QTest::newRow("disk full") << 25 << 452 << int(GLCurlFtp::QuotaExceeded);
+    QTest::newRow("MKD refused") << 21 << 550 << int(GLCurlFtp::Refused);
+    QTest::newRow("time-out") << 28 << 150 << int(GLCurlFtp::NotConnected);
+    QTest::newRow("connection lost") << 56 << 150 << int(GLCurlFtp::NotConnected);
+}
+
+void TestGLCurlFtp::errorsByResultAndReply()
+{
+    QFETCH(int, curlCode);
+    QFETCH(int, reply);
+    QFETCH(int, error);
+    QCOMPARE(int(GLCurlFtp::errorFor(curlCode, reply)), error);
 }
 
 QTEST_GUILESS_MAIN(TestGLCurlFtp)

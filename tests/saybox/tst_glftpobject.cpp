@@ -1,4 +1,5 @@
 // The uploader against a real FTP server (pyftpdlib) on the loopback interface.
+#include "fifounblocker.h"
 #include "ftpserverprocess.h"
 #include "glftpobject.h"
 #include "signalarguments.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
@@ -57,6 +59,12 @@ private slots:
     void idleTimeout();
     void idleTimeoutAtRealInterval();
     void fileGoneBeforeItsTurnStopsTheChain();
+    void devicesAndFifosAreNeverRead();
+    void aFileThatChangedSizeIsNotSentAsIfWhole();
+    void truncatingServerIsNoSuccess();
+    void partialSubmissionIsDeletedAfterAFailure();
+    void aServerThatRefusesDeletingKeepsTheFiles();
+    void refusedLoginNamesItsCause();
     void controlCharactersInANameAreReplaced();
     void adviceBytesArriveExactlyOnARawServer();
     void everyFileStoredButQuitUnansweredIsSuccess();
@@ -246,8 +254,8 @@ void TestGLFtpObject::idleTimeoutAtRealInterval()
     QVERIFY2(clock.elapsed() >= 20000, qPrintable(QString::number(clock.elapsed())));
 }
 
-// A file that vanished after it was attached ends the submission at once, naming the file,
-// and the session is closed.
+// A file that vanished after it was attached ends the submission at once, naming the file; the
+// session ends, and what the submission had stored is deleted again.
 void TestGLFtpObject::fileGoneBeforeItsTurnStopsTheChain()
 {
     QVERIFY(server->start());
@@ -260,7 +268,7 @@ void TestGLFtpObject::fileGoneBeforeItsTurnStopsTheChain()
     GLFtpObject uploader;
     QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
     QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
-    QSignalSpy notices(&uploader, &GLFtpObject::noticeStateDisplay);
+    QSignalSpy cleaned(&uploader, &GLFtpObject::cleanupFinished);
     uploader.setAdviceText(QStringLiteral("advice"));
     uploader.setUploadList({kept, gone, after});
     QElapsedTimer clock;
@@ -270,17 +278,155 @@ void TestGLFtpObject::fileGoneBeforeItsTurnStopsTheChain()
     QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 10000);
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(errors.first().at(0).value<qint8>(), qint8(5));
-    QCOMPARE(uploader.unreadableFile(), QStringLiteral("gone.png"));
     QVERIFY(!uploader.isSending());
-    QTRY_COMPARE_WITH_TIMEOUT(notices.last().at(0).toString(),
-                              QStringLiteral("Closeing connection..."), 5000);
-    QTest::qWait(300);
+    QCOMPARE(uploader.lastFailure().fileName, QStringLiteral("gone.png"));
+    QTRY_COMPARE_WITH_TIMEOUT(cleaned.count(), 1, 10000);
+    QCOMPARE(cleaned.first().at(0).toInt(), 3); // user_advice.txt, 1.txt and the folder
     QCOMPARE(errors.count(), 1);
     QCOMPARE(finished.count(), 0);
-    const QStringList dirs = server->submissionDirs();
-    QCOMPARE(dirs.size(), 1);
-    QCOMPARE(QDir(server->submissionPath(dirs.first())).entryList(QDir::Files, QDir::Name),
-             (QStringList{QStringLiteral("1.txt"), QStringLiteral("user_advice.txt")}));
+    QCOMPARE(server->submittedFiles(), QStringList());
+    QCOMPARE(server->submissionDirs(), QStringList());
+}
+
+// Only regular files are read, by the worker and without waiting: a device would never end, a
+// FIFO would block the open until someone writes to it.
+void TestGLFtpObject::devicesAndFifosAreNeverRead()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QString fifoPath = localDir.filePath(QStringLiteral("pipe.log"));
+    FifoUnblocker fifo(fifoPath, 4000);
+    QVERIFY(fifo.valid());
+    for (const QString &path : {QStringLiteral("/dev/zero"), fifoPath}) {
+        GLFtpObject uploader;
+        QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+        QSignalSpy progress(&uploader, &GLFtpObject::dataTransferProgress);
+        uploader.setAdviceText(QStringLiteral("advice"));
+        uploader.setUploadList({path});
+        QElapsedTimer clock;
+        clock.start();
+        uploader.beginUpload();
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 15000);
+        QVERIFY2(clock.elapsed() < 3500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(errors.first().at(0).value<qint8>(), qint8(5));
+        for (const QList<QVariant> &moved : progress)
+            QVERIFY(moved.at(0).toLongLong() <= 6); // the advice text, nothing of the file
+    }
+    QCOMPARE(fifo.unblocked(), 0);
+}
+
+// Each file is sent as it was counted at Submit: one that has grown is cut at that size and the
+// submission fails, one that has shrunk fails too; nothing stays on the server.
+void TestGLFtpObject::aFileThatChangedSizeIsNotSentAsIfWhole()
+{
+    QVERIFY(server->start());
+    server->exportUrl();
+    const QString path = localDir.filePath(QStringLiteral("grows.log"));
+    QVERIFY(writeFile(path, binaryBytes(300000, 4)));
+    for (const qint64 counted : {qint64(200000), qint64(400000)}) {
+        GLFtpObject uploader;
+        QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+        QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+        QSignalSpy progress(&uploader, &GLFtpObject::dataTransferProgress);
+        QSignalSpy cleaned(&uploader, &GLFtpObject::cleanupFinished);
+        uploader.setAdviceText(QStringLiteral("advice"));
+        uploader.setUploadList({path}, {counted});
+        uploader.beginUpload();
+        QTRY_VERIFY_WITH_TIMEOUT(errors.count() + finished.count() > 0, 15000);
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(errors.first().at(0).value<qint8>(), qint8(6));
+        QCOMPARE(uploader.lastFailure().fileName, QStringLiteral("grows.log"));
+        qint64 most = 0;
+        for (const QList<QVariant> &moved : progress)
+            most = qMax(most, moved.at(0).toLongLong());
+        QVERIFY2(most <= counted, qPrintable(QString::number(most)));
+        QTRY_COMPARE_WITH_TIMEOUT(cleaned.count(), 1, 10000);
+        QCOMPARE(server->submittedFiles(), QStringList());
+    }
+}
+
+// A server that cuts a file and answers 226 all the same has not stored the submission.
+void TestGLFtpObject::truncatingServerIsNoSuccess()
+{
+    QVERIFY(server->start({QStringLiteral("--truncate"), QStringLiteral("1000")}));
+    server->exportUrl();
+    const QString path = localDir.filePath(QStringLiteral("log.txt"));
+    QVERIFY(writeFile(path, binaryBytes(5000, 2)));
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy finished(&uploader, &GLFtpObject::uploadFinished);
+    QSignalSpy cleaned(&uploader, &GLFtpObject::cleanupFinished);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.setUploadList({path});
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() + finished.count() > 0, 15000);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(3));
+    QCOMPARE(uploader.lastFailure().cause, GLCurlFtp::StoredIncomplete);
+    QCOMPARE(uploader.lastFailure().fileName, QStringLiteral("log.txt"));
+    QTRY_COMPARE_WITH_TIMEOUT(cleaned.count(), 1, 10000);
+    QCOMPARE(server->submittedFiles(), QStringList());
+}
+
+// A full server refuses the second file: the first and the folder are deleted again.
+void TestGLFtpObject::partialSubmissionIsDeletedAfterAFailure()
+{
+    QVERIFY(server->start({QStringLiteral("--quota"), QStringLiteral("60000")}));
+    server->exportUrl();
+    const QString first = localDir.filePath(QStringLiteral("a.bin"));
+    const QString second = localDir.filePath(QStringLiteral("b.bin"));
+    QVERIFY(writeFile(first, binaryBytes(20000, 1)));
+    QVERIFY(writeFile(second, binaryBytes(100000, 2)));
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy cleaned(&uploader, &GLFtpObject::cleanupFinished);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.setUploadList({first, second});
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 15000);
+    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(3));
+    QCOMPARE(uploader.lastFailure().cause, GLCurlFtp::QuotaExceeded);
+    QTRY_COMPARE_WITH_TIMEOUT(cleaned.count(), 1, 10000);
+    QCOMPARE(cleaned.first().at(0).toInt(), 4);
+    QCOMPARE(server->submittedFiles(), QStringList());
+    QCOMPARE(server->submissionDirs(), QStringList());
+    QVERIFY(server->events().filter(QStringLiteral("DELE ")).size() >= 2);
+}
+
+// Where the server does not delete, the files stay; the failure is still told once and the
+// clean-up ends by itself.
+void TestGLFtpObject::aServerThatRefusesDeletingKeepsTheFiles()
+{
+    QVERIFY(server->start(
+        {QStringLiteral("--no-delete"), QStringLiteral("--truncate"), QStringLiteral("100")}));
+    server->exportUrl();
+    const QString path = localDir.filePath(QStringLiteral("log.txt"));
+    QVERIFY(writeFile(path, binaryBytes(5000, 2)));
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    QSignalSpy cleaned(&uploader, &GLFtpObject::cleanupFinished);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.setUploadList({path});
+    uploader.beginUpload();
+    QTRY_COMPARE_WITH_TIMEOUT(cleaned.count(), 1, 20000);
+    QCOMPARE(cleaned.first().at(0).toInt(), 0);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(server->submittedFiles().size(), 2);
+    QCOMPARE(server->events().filter(QStringLiteral("DELE ")).size(), 2);
+}
+
+void TestGLFtpObject::refusedLoginNamesItsCause()
+{
+    QVERIFY(server->start({QStringLiteral("--refuse-login")}));
+    server->exportUrl();
+    GLFtpObject uploader;
+    QSignalSpy errors(&uploader, &GLFtpObject::uploadError);
+    uploader.setAdviceText(QStringLiteral("advice"));
+    uploader.beginUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > 0, 15000);
+    QCOMPARE(errors.first().at(0).value<qint8>(), qint8(2));
+    QCOMPARE(uploader.lastFailure().cause, GLCurlFtp::LoginRefused);
+    QVERIFY(server->submissionDirs().isEmpty());
 }
 
 void TestGLFtpObject::controlCharactersInANameAreReplaced()

@@ -16,11 +16,13 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTranslator>
@@ -45,6 +47,9 @@ private slots:
     void closingWhileQuitHangsEndsTheProcessPromptly();
     void slowUploadShowsOneFinalScreen();
     void vanishedFileIsNamedOnTheFailureScreen();
+    void failureScreensNameTheCause_data();
+    void failureScreensNameTheCause();
+    void progressShowsBytesAndPercent();
     void doubleClickOnSubmitDoesNotPressReturn();
     void closingDuringAnUploadAsksFirst();
 
@@ -411,30 +416,123 @@ void TestGLMainWidget::vanishedFileIsNamedOnTheFailureScreen()
 {
     QVERIFY(server->start());
     server->exportUrl();
-    const QString path = writeLocalFile(QStringLiteral("gone.txt"), QByteArray(1536, 'g'));
+    const QString name = QStringLiteral("flight-log-of-the-long-cross-country-trip-with-many-"
+                                        "waypoints-and-a-very-long-name-indeed.txt");
+    const QString path = writeLocalFile(name, QByteArray(1536, 'g'));
     window = new GLMainWidget;
     window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     fillForm();
     QVERIFY(window->client()->addAttachmentPath(path));
-    QVERIFY(QFile::remove(path));
     QSignalSpy failed(window->client(), &GLSayboxClient::uploadError);
     clickSubmit();
+    // Gone after Submit, before its turn comes.
+    QVERIFY(QFile::remove(path));
     // At once, not when the idle time-out (20.5 s) comes.
     QTRY_VERIFY_WITH_TIMEOUT(!failed.isEmpty(), 10000);
     QCOMPARE(failed.first().at(0).value<qint8>(), qint8(5));
     auto *text = qobject_cast<QLabel *>(statusChild("labelText2"));
     QVERIFY(text->isVisible());
-    QVERIFY2(text->text().contains(QStringLiteral("gone.txt")), qPrintable(text->text()));
+    QVERIFY2(text->text().contains(QStringLiteral("can no longer be read")),
+             qPrintable(text->text()));
     QVERIFY(!text->text().contains(QStringLiteral("network")));
+    // Too long for the window: cut in the middle, whole in the tool tip, every line inside.
+    QVERIFY2(text->text().contains(QChar(0x2026)), qPrintable(text->text()));
+    QVERIFY(text->text().contains(QStringLiteral("flight-log")));
+    QCOMPARE(text->toolTip(), name);
+    QVERIFY(text->geometry().right() <= window->status()->width());
+    QTextDocument laidOut;
+    laidOut.setHtml(text->text());
+    laidOut.setTextWidth(text->width());
+    QVERIFY(laidOut.idealWidth() <= text->width());
 
-    // The next failure of another kind shows the usual text again.
+    // The next failure of another kind shows its own text, and no tool tip is left over.
     server->exportUrl(QStringLiteral("not-the-password"));
     waitOutReturnGuard();
     clickReturn();
     window->client()->deleteFile1();
     clickSubmit();
     QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 2, 20000);
-    QVERIFY(text->text().contains(QStringLiteral("please check your network")));
+    QVERIFY(text->text().contains(QStringLiteral("refused the login")));
+    QVERIFY(text->toolTip().isEmpty());
+}
+
+void TestGLMainWidget::failureScreensNameTheCause_data()
+{
+    QTest::addColumn<QStringList>("behaviour");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no server") << QStringList{QStringLiteral("<none>")}
+                               << QStringLiteral("please check your network");
+    QTest::newRow("login refused") << QStringList{QStringLiteral("--refuse-login")}
+                                   << QStringLiteral("The feedback server refused the login.");
+    QTest::newRow("quota full") << QStringList{QStringLiteral("--quota"), QStringLiteral("2000")}
+                                << QStringLiteral("The feedback server is full");
+    QTest::newRow("file cut short")
+        << QStringList{QStringLiteral("--truncate"), QStringLiteral("1000")}
+        << QStringLiteral("did not store the file <i>flight.log</i> completely");
+}
+
+void TestGLMainWidget::failureScreensNameTheCause()
+{
+    QFETCH(QStringList, behaviour);
+    QFETCH(QString, text);
+    if (behaviour == QStringList{QStringLiteral("<none>")}) {
+        qputenv(
+            "SAYBOX_FTP_URL",
+            QStringLiteral("ftp://u:p@127.0.0.1:%1").arg(FtpServerProcess::freePort()).toUtf8());
+    } else {
+        QVERIFY(server->start(behaviour));
+        server->exportUrl();
+    }
+    const QString path = writeLocalFile(QStringLiteral("flight.log"), QByteArray(5000, 'f'));
+    window = new GLMainWidget;
+    window->show();
+    fillForm();
+    QVERIFY(window->client()->addAttachmentPath(path));
+    QSignalSpy failed(window->client(), &GLSayboxClient::uploadError);
+    clickSubmit();
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 20000);
+    auto *shown = qobject_cast<QLabel *>(statusChild("labelText2"));
+    QVERIFY(shown->isVisible());
+    QVERIFY2(shown->text().contains(text), qPrintable(shown->text()));
+}
+
+// From Submit on, the waiting screen tells the submission's size and how much of it is sent.
+void TestGLMainWidget::progressShowsBytesAndPercent()
+{
+    QVERIFY(server->start({QStringLiteral("--read-limit"), QStringLiteral("200000")}));
+    server->exportUrl();
+    const QString path = writeLocalFile(QStringLiteral("big.log"), QByteArray(800000, 'b'));
+    window = new GLMainWidget;
+    window->show();
+    fillForm();
+    QVERIFY(window->client()->addAttachmentPath(path));
+    QSignalSpy finished(window->client(), &GLSayboxClient::uploadFinished);
+    auto *progress = qobject_cast<QLabel *>(statusChild("labelProgress"));
+    QStringList shown;
+    connect(window->client()->ftpObject(), &GLFtpObject::submissionProgress, this,
+            [&] { shown << progress->text(); });
+    clickSubmit();
+    QVERIFY(progress->isVisible());
+    // 800,000 bytes and the 42 of the advice text.
+    QCOMPARE(progress->text(), QStringLiteral("0 B of 781.29 KB sent (0%)"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QVERIFY(!progress->isVisible());
+
+    const QRegularExpression shape(
+        QStringLiteral("^([\\d.]+ (B|KB|MB)) of 781\\.29 KB sent \\((\\d+)%\\)$"));
+    int last = -1;
+    int between = 0;
+    for (const QString &text : qAsConst(shown)) {
+        const QRegularExpressionMatch match = shape.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text));
+        const int percent = match.captured(3).toInt();
+        QVERIFY2(percent >= last, qPrintable(shown.join(QLatin1Char('|'))));
+        last = percent;
+        between += percent > 0 && percent < 100 ? 1 : 0;
+    }
+    QCOMPARE(shown.last(), QStringLiteral("781.29 KB of 781.29 KB sent (100%)"));
+    QVERIFY2(between >= 2, qPrintable(shown.join(QLatin1Char('|'))));
 }
 
 // The second click of a double click on Submit lands where Return now is.

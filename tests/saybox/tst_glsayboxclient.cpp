@@ -1,16 +1,20 @@
 // The feedback form: limits, refusals, rows, thumbnails, Submit enabling and the advice text.
+#include "fifounblocker.h"
 #include "ftpserverprocess.h"
 #include "glsayboxclient.h"
 #include "modalanswerer.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,6 +22,48 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolTip>
+#include <QtEndian>
+
+namespace {
+
+quint32 pngCrc(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    QByteArray body = QByteArray(type) + data;
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(pngCrc(body), crc.data());
+    return chunk + body + crc;
+}
+
+// A valid, all-black one-bit PNG of width × height pixels: a few kilobytes on disk, a gigabyte
+// once decoded at 16000 × 16000.
+QByteArray blackPng(int width, int height)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = 1; // bit depth
+    header[9] = 0; // grey
+    const QByteArray row(1 + (width + 7) / 8, '\0');
+    const QByteArray raw = row.repeated(height);
+    const QByteArray zlib = qCompress(raw, 9).mid(4); // without Qt's length prefix
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", zlib) +
+           pngChunk("IEND", QByteArray());
+}
+
+} // namespace
 
 class TestGLSayboxClient : public QObject
 {
@@ -45,6 +91,13 @@ private slots:
     void adviceText();
     void dialogsFeedTheSameChecks();
     void submitHandsEverythingToTheUploader();
+    void onlyRegularFilesAreAttached_data();
+    void onlyRegularFilesAreAttached();
+    void aFifoIsRefusedWithoutOpeningIt();
+    void submitChecksTheSizesAgain();
+    void rowsShowNamesAsPlainText();
+    void aSymlinkShowsItsTarget();
+    void hugePictureIsRefusedFromItsHeader();
 
 private:
     QString makeFile(const QString &name, qint64 size);
@@ -452,6 +505,198 @@ void TestGLSayboxClient::submitHandsEverythingToTheUploader()
     QCOMPARE(client->attachments(), QStringList{file});
     QCOMPARE(client->pictures(), QStringList{picture});
     QCOMPARE(client->adviceText(), QStringLiteral("Other: me@example.org\r\nIt drifts."));
+}
+
+void TestGLSayboxClient::onlyRegularFilesAreAttached_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("asPicture");
+    for (const char *kind : {"device", "folder", "socket", "missing"}) {
+        QTest::addRow("%s as a file", kind) << QString::fromLatin1(kind) << false;
+        QTest::addRow("%s as a picture", kind) << QString::fromLatin1(kind) << true;
+    }
+}
+
+// Refused at once, each with the name and what it is; nothing counted, nothing shown.
+void TestGLSayboxClient::onlyRegularFilesAreAttached()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, asPicture);
+    QString path;
+    QString expected;
+    QLocalServer socket;
+    if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
+        expected = QStringLiteral("zero is not an ordinary file (it is a device, a pipe or a "
+                                  "socket): only files can be attached.");
+    } else if (kind == QLatin1String("folder")) {
+        path = dir->filePath(QStringLiteral("logs.png"));
+        QVERIFY(QDir().mkpath(path));
+        expected = QStringLiteral("logs.png is a folder: only files can be attached.");
+    } else if (kind == QLatin1String("socket")) {
+        path = dir->filePath(QStringLiteral("s.png"));
+        QVERIFY(socket.listen(path));
+        expected = QStringLiteral("s.png is not an ordinary file (it is a device, a pipe or a "
+                                  "socket): only files can be attached.");
+    } else {
+        path = dir->filePath(QStringLiteral("gone.png"));
+        expected = QStringLiteral("gone.png does not exist.");
+    }
+    ModalAnswerer answerer;
+    QVERIFY(!(asPicture ? client->addPicturePath(path) : client->addAttachmentPath(path)));
+    QCOMPARE(answerer.texts, QStringList{expected});
+    QVERIFY(client->attachments().isEmpty() && client->pictures().isEmpty());
+    QCOMPARE(client->attachedByteCount(), qint64(0));
+    QVERIFY(!child<QWidget>(client, "groupBoxFiles")->isVisible());
+    QVERIFY(!child<QWidget>(client, "groupBoxPic1")->isVisible());
+}
+
+// Opening a FIFO waits for a writer: the form must find out what it is without opening it.
+// Should it open it, the helper lets it go after three seconds, and the time shows it.
+void TestGLSayboxClient::aFifoIsRefusedWithoutOpeningIt()
+{
+    for (const bool asPicture : {false, true}) {
+        const QString path =
+            dir->filePath(asPicture ? QStringLiteral("pipe.png") : QStringLiteral("pipe.log"));
+        FifoUnblocker fifo(path, 3000);
+        QVERIFY(fifo.valid());
+        ModalAnswerer answerer;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!(asPicture ? client->addPicturePath(path) : client->addAttachmentPath(path)));
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(fifo.unblocked(), 0);
+        QCOMPARE(answerer.texts.size(), 1);
+        QVERIFY2(answerer.texts.first().startsWith(QFileInfo(path).fileName() +
+                                                   QStringLiteral(" is not an ordinary file")),
+                 qPrintable(answerer.texts.first()));
+    }
+    QVERIFY(client->attachments().isEmpty() && client->pictures().isEmpty());
+}
+
+// A file may grow between attaching and Submit: Submit measures again and refuses what is over
+// the limits, naming the file and its size now; the row shows that size.
+void TestGLSayboxClient::submitChecksTheSizesAgain()
+{
+    const QString log = makeFile(QStringLiteral("flight.log"), 1048576);
+    const QString picture = makePicture(QStringLiteral("shot.png"), Qt::red);
+    QVERIFY(client->addAttachmentPath(log));
+    QVERIFY(client->addPicturePath(picture));
+    child<QLineEdit>(client, "lineEdit")->setText(QStringLiteral("me"));
+    child<QTextEdit>(client, "textEdit")->setPlainText(QStringLiteral("It drifts."));
+    QSignalSpy started(client, &GLSayboxClient::startUpload);
+
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(31 * 1048576));
+    file.close();
+    {
+        ModalAnswerer answerer;
+        client->submitFeedback();
+        QCOMPARE(answerer.texts,
+                 QStringList{QStringLiteral("flight.log has grown to 31.00 MB since it was "
+                                            "attached: pictures and files together must be at "
+                                            "most 5 MB.")});
+    }
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(child<QLabel>(client, "labelFileName1")->text(),
+             QStringLiteral("flight.log(31.00 MB)"));
+
+    // Back within the limit, but the picture has grown over its own.
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(2000));
+    file.close();
+    QFile grown(picture);
+    QVERIFY(grown.open(QIODevice::ReadWrite) && grown.resize(1048577));
+    grown.close();
+    {
+        ModalAnswerer answerer;
+        client->submitFeedback();
+        QCOMPARE(answerer.texts, QStringList{QStringLiteral("shot.png has grown to 1.00 MB since "
+                                                            "it was attached: each picture must "
+                                                            "be at most 1 MB.")});
+    }
+    QCOMPARE(started.count(), 0);
+
+    // Replaced by something that is no file at all.
+    QVERIFY(QFile::remove(picture) && QDir().mkpath(picture));
+    {
+        ModalAnswerer answerer;
+        client->submitFeedback();
+        QCOMPARE(answerer.texts, QStringList{QStringLiteral("shot.png is a folder: only files "
+                                                            "can be attached.")});
+    }
+    QVERIFY(QDir(picture).removeRecursively());
+    QVERIFY(!makePicture(QStringLiteral("shot.png"), Qt::red).isEmpty());
+
+    // Within every limit, Submit goes ahead with the sizes found now.
+    ModalAnswerer none;
+    client->submitFeedback();
+    QCOMPARE(started.count(), 1);
+    QVERIFY(none.texts.isEmpty());
+    QCOMPARE(client->attachedByteCount(), 2000 + QFileInfo(picture).size());
+    QCOMPARE(child<QLabel>(client, "labelFileName1")->text(), QStringLiteral("flight.log(1.95KB)"));
+}
+
+// Names are text, never markup, and control characters show as they are named on the server.
+void TestGLSayboxClient::rowsShowNamesAsPlainText()
+{
+    QVERIFY(client->addAttachmentPath(makeFile(QStringLiteral("<b>bold<b>.txt"), 10)));
+    QVERIFY(client->addAttachmentPath(makeFile(QStringLiteral("two\nlines\t.txt"), 20)));
+    QLabel *first = child<QLabel>(client, "labelFileName1");
+    QLabel *second = child<QLabel>(client, "labelFileName2");
+    QCOMPARE(first->textFormat(), Qt::PlainText);
+    QCOMPARE(first->text(), QStringLiteral("<b>bold<b>.txt(10 B)"));
+    QCOMPARE(second->textFormat(), Qt::PlainText);
+    QCOMPARE(second->text(), QStringLiteral("two_lines_.txt(20 B)"));
+    // The tool tip shows the name as it is too.
+    QVERIFY(first->toolTip().contains(QStringLiteral("&lt;b&gt;bold&lt;b&gt;.txt")));
+    QCOMPARE(second->toolTip(), QStringLiteral("two_lines_.txt"));
+}
+
+void TestGLSayboxClient::aSymlinkShowsItsTarget()
+{
+    const QString target = makeFile(QStringLiteral("f7.log"), 300);
+    const QString link = dir->filePath(QStringLiteral("new.log"));
+    QVERIFY(QFile::link(target, link));
+    QVERIFY(client->addAttachmentPath(link));
+    QLabel *row = child<QLabel>(client, "labelFileName1");
+    QCOMPARE(row->text(), QStringLiteral("new.log \u2192 f7.log(300 B)"));
+    QCOMPARE(row->toolTip(), QStringLiteral("new.log \u2192 ") + target);
+
+    const QString picture = makePicture(QStringLiteral("real.png"), Qt::green);
+    const QString pictureLink = dir->filePath(QStringLiteral("shown.png"));
+    QVERIFY(QFile::link(picture, pictureLink));
+    QVERIFY(client->addPicturePath(pictureLink));
+    QCOMPARE(child<QLabel>(client, "labelPic1")->toolTip(),
+             QStringLiteral("shown.png \u2192 ") + picture);
+}
+
+// The size in pixels is read from the header: a picture that would take a gigabyte to decode
+// is refused at once, and one within the limit still shows.
+void TestGLSayboxClient::hugePictureIsRefusedFromItsHeader()
+{
+    const QString path = dir->filePath(QStringLiteral("huge.png"));
+    QFile file(path);
+    const QByteArray png = blackPng(16000, 16000);
+    QVERIFY(png.size() < 1048576);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(png) == png.size());
+    file.close();
+    ModalAnswerer answerer;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!client->addPicturePath(path));
+    qInfo("refusing the 16000 x 16000 picture took %lld ms", clock.elapsed());
+    QCOMPARE(answerer.texts, QStringList{QStringLiteral("huge.png is too large a picture (16000 "
+                                                        "× 16000 pixels): pictures of up to 16 "
+                                                        "megapixels can be attached.")});
+    QVERIFY(client->pictures().isEmpty());
+
+    const QString fits = dir->filePath(QStringLiteral("fits.png"));
+    QFile small(fits);
+    const QByteArray smallPng = blackPng(4000, 3000);
+    QVERIFY(small.open(QIODevice::WriteOnly) && small.write(smallPng) == smallPng.size());
+    small.close();
+    QVERIFY(client->addPicturePath(fits));
+    QCOMPARE(thumbnailColour(child<QLabel>(client, "labelPic1")), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestGLSayboxClient)

@@ -39,7 +39,7 @@ quint16 FtpServerProcess::freePort()
 bool FtpServerProcess::start(const QStringList &behaviour)
 {
     serverPort = freePort();
-    if (!root.isValid() || serverPort == 0)
+    if (!root.isValid() || !logDir.isValid() || serverPort == 0)
         return false;
     const QString port = QString::number(serverPort);
     const QStringList arguments = QStringList{QStringLiteral(KESTO_FEEDBACK_SERVER_SCRIPT),
@@ -50,7 +50,9 @@ bool FtpServerProcess::start(const QStringList &behaviour)
                                               QStringLiteral("--user"),
                                               User,
                                               QStringLiteral("--password"),
-                                              Password} +
+                                              Password,
+                                              QStringLiteral("--events"),
+                                              logDir.filePath(QStringLiteral("events.log"))} +
                                   behaviour;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -109,4 +111,28 @@ QByteArray FtpServerProcess::submittedFile(const QString &name) const
     QFile file(dirs.size() == 1 ? submissionPath(dirs.first()) + QLatin1Char('/') + name
                                 : QString());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList FtpServerProcess::submittedFiles() const
+{
+    QStringList files;
+    for (const QString &dir : submissionDirs()) {
+        for (const QString &name : QDir(submissionPath(dir)).entryList(QDir::Files, QDir::Name))
+            files << dir + QLatin1Char('/') + name;
+    }
+    return files;
+}
+
+QStringList FtpServerProcess::events() const
+{
+    QFile log(logDir.filePath(QStringLiteral("events.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+int FtpServerProcess::openSessions() const
+{
+    const QStringList all = events();
+    return all.count(QStringLiteral("connect")) - all.count(QStringLiteral("disconnect"));
 }

@@ -18,9 +18,9 @@ public:
     ~FtpServerProcess();
 
     // Starts the demo's feedback server (tools/demo/feedback_server.py) on a free port and waits
-    // until it accepts connections. Options choose a misbehaving handler: "--no-quit",
-    // "--read-limit N" (bytes per second received), "--raw" (uploads stored byte for byte in
-    // ASCII mode too).
+    // until it accepts connections. Options choose a misbehaving handler (the script lists
+    // them): "--no-quit", "--read-limit N" (bytes per second received), "--raw", "--stall-after
+    // N", "--late-mkd S", "--truncate N", "--refuse-login", "--quota N", "--no-delete".
     bool start(const QStringList &behaviour = {});
     quint16 port() const { return serverPort; }
     // The URL the uploader reads from SAYBOX_FTP_URL, with the given password.
@@ -37,11 +37,20 @@ public:
     QString submissionPath(const QString &dir) const;
     // The bytes of a file in the only submission folder, or "<missing>".
     QByteArray submittedFile(const QString &name) const;
+    // The files of every submission folder, as "folder/name".
+    QStringList submittedFiles() const;
+
+    // The server's session events so far: "connect", each command ("MKD ...", "STOR ...";
+    // "PASS ****") and "disconnect".
+    QStringList events() const;
+    // Sessions connected and not yet disconnected.
+    int openSessions() const;
 
     static quint16 freePort();
 
 private:
     QTemporaryDir root;
+    QTemporaryDir logDir; // outside the FTP root
     QProcess process;
     quint16 serverPort = 0;
 };

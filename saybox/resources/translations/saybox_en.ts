@@ -114,6 +114,34 @@
         <source>Not a picture: %1</source>
         <translation>Not a picture: %1</translation>
     </message>
+    <message>
+        <source>%1 has grown to %2 since it was attached: each picture must be at most 1 MB.</source>
+        <translation>%1 has grown to %2 since it was attached: each picture must be at most 1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 has grown to %2 since it was attached: pictures and files together must be at most 5 MB.</source>
+        <translation>%1 has grown to %2 since it was attached: pictures and files together must be at most 5 MB.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: only files can be attached.</source>
+        <translation>%1 is a folder: only files can be attached.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it is a device, a pipe or a socket): only files can be attached.</source>
+        <translation>%1 is not an ordinary file (it is a device, a pipe or a socket): only files can be attached.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</source>
+        <translation>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>
@@ -140,6 +168,42 @@
     <message>
         <source>The attached file %1 can no longer be read. Please remove it or attach it again.</source>
         <translation>The attached file %1 can no longer be read. Please remove it or attach it again.</translation>
+    </message>
+    <message>
+        <source>The attached file %1 changed while it was being sent. Please attach it again.</source>
+        <translation>The attached file %1 changed while it was being sent. Please attach it again.</translation>
+    </message>
+    <message>
+        <source>The feedback server stopped answering, please check your network, try again later...</source>
+        <translation>The feedback server stopped answering, please check your network, try again later...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the login. Please try again later...</source>
+        <translation>The feedback server refused the login. Please try again later...</translation>
+    </message>
+    <message>
+        <source>The feedback server is full, please try again later...</source>
+        <translation>The feedback server is full, please try again later...</translation>
+    </message>
+    <message>
+        <source>The feedback server did not store the file &lt;i&gt;%1&lt;/i&gt; completely, please try again later...</source>
+        <translation>The feedback server did not store the file &lt;i&gt;%1&lt;/i&gt; completely, please try again later...</translation>
+    </message>
+    <message>
+        <source>The feedback server did not store your message completely, please try again later...</source>
+        <translation>The feedback server did not store your message completely, please try again later...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the file &lt;i&gt;%1&lt;/i&gt;, please try again later...</source>
+        <translation>The feedback server refused the file &lt;i&gt;%1&lt;/i&gt;, please try again later...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the submission, please try again later...</source>
+        <translation>The feedback server refused the submission, please try again later...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent (%3%)</source>
+        <translation>%1 of %2 sent (%3%)</translation>
     </message>
 </context>
 </TS>

@@ -114,6 +114,34 @@
         <source>Not a picture: %1</source>
         <translation>Kein Bild: %1</translation>
     </message>
+    <message>
+        <source>%1 has grown to %2 since it was attached: each picture must be at most 1 MB.</source>
+        <translation>%1 ist seit dem Anhängen auf %2 angewachsen: Jedes Bild darf höchstens 1 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>%1 has grown to %2 since it was attached: pictures and files together must be at most 5 MB.</source>
+        <translation>%1 ist seit dem Anhängen auf %2 angewachsen: Bilder und Dateien dürfen zusammen höchstens 5 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: only files can be attached.</source>
+        <translation>%1 ist ein Ordner: Nur Dateien können angehängt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it is a device, a pipe or a socket): only files can be attached.</source>
+        <translation>%1 ist keine gewöhnliche Datei (sondern ein Gerät, eine Pipe oder ein Socket): Nur Dateien können angehängt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</source>
+        <translation>Das Bild %1 ist zu groß (%2 × %3 Pixel): Bilder bis 16 Megapixel können angehängt werden.</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>
@@ -140,6 +168,42 @@
     <message>
         <source>The attached file %1 can no longer be read. Please remove it or attach it again.</source>
         <translation>Die angehängte Datei %1 kann nicht mehr gelesen werden. Bitte entfernen Sie sie oder hängen Sie sie erneut an.</translation>
+    </message>
+    <message>
+        <source>The attached file %1 changed while it was being sent. Please attach it again.</source>
+        <translation>Die angehängte Datei %1 hat sich während des Sendens geändert. Bitte hängen Sie sie erneut an.</translation>
+    </message>
+    <message>
+        <source>The feedback server stopped answering, please check your network, try again later...</source>
+        <translation>Der Rückmeldungsserver antwortet nicht mehr. Bitte prüfen Sie Ihre Netzwerkverbindung und versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the login. Please try again later...</source>
+        <translation>Der Rückmeldungsserver hat die Anmeldung abgelehnt. Bitte versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>The feedback server is full, please try again later...</source>
+        <translation>Der Rückmeldungsserver ist voll. Bitte versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>The feedback server did not store the file &lt;i&gt;%1&lt;/i&gt; completely, please try again later...</source>
+        <translation>Der Rückmeldungsserver hat die Datei &lt;i&gt;%1&lt;/i&gt; nicht vollständig gespeichert. Bitte versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>The feedback server did not store your message completely, please try again later...</source>
+        <translation>Der Rückmeldungsserver hat Ihre Nachricht nicht vollständig gespeichert. Bitte versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the file &lt;i&gt;%1&lt;/i&gt;, please try again later...</source>
+        <translation>Der Rückmeldungsserver hat die Datei &lt;i&gt;%1&lt;/i&gt; abgelehnt. Bitte versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the submission, please try again later...</source>
+        <translation>Der Rückmeldungsserver hat die Sendung abgelehnt. Bitte versuchen Sie es später erneut...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent (%3%)</source>
+        <translation>%1 von %2 gesendet (%3 %)</translation>
     </message>
 </context>
 </TS>

@@ -114,6 +114,34 @@
         <source>Not a picture: %1</source>
         <translation>不是图片：%1</translation>
     </message>
+    <message>
+        <source>%1 has grown to %2 since it was attached: each picture must be at most 1 MB.</source>
+        <translation>%1 自添加后已增大到 %2：每张图片最大 1 MB。</translation>
+    </message>
+    <message>
+        <source>%1 has grown to %2 since it was attached: pictures and files together must be at most 5 MB.</source>
+        <translation>%1 自添加后已增大到 %2：图片和文件合计最大 5 MB。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: only files can be attached.</source>
+        <translation>%1 是文件夹：只能添加文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it is a device, a pipe or a socket): only files can be attached.</source>
+        <translation>%1 不是普通文件（而是设备、管道或套接字）：只能添加文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</source>
+        <translation>图片 %1 太大（%2 × %3 像素）：只能添加最多 1600 万像素的图片。</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>
@@ -140,6 +168,42 @@
     <message>
         <source>The attached file %1 can no longer be read. Please remove it or attach it again.</source>
         <translation>无法再读取附件 %1。请删除该附件或重新添加。</translation>
+    </message>
+    <message>
+        <source>The attached file %1 changed while it was being sent. Please attach it again.</source>
+        <translation>附件 %1 在发送过程中发生了变化。请重新添加。</translation>
+    </message>
+    <message>
+        <source>The feedback server stopped answering, please check your network, try again later...</source>
+        <translation>反馈服务器已停止响应，请检查您的网络，稍后再试...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the login. Please try again later...</source>
+        <translation>反馈服务器拒绝了登录。请稍后再试...</translation>
+    </message>
+    <message>
+        <source>The feedback server is full, please try again later...</source>
+        <translation>反馈服务器已满，请稍后再试...</translation>
+    </message>
+    <message>
+        <source>The feedback server did not store the file &lt;i&gt;%1&lt;/i&gt; completely, please try again later...</source>
+        <translation>反馈服务器未能完整保存文件 &lt;i&gt;%1&lt;/i&gt;，请稍后再试...</translation>
+    </message>
+    <message>
+        <source>The feedback server did not store your message completely, please try again later...</source>
+        <translation>反馈服务器未能完整保存您的留言，请稍后再试...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the file &lt;i&gt;%1&lt;/i&gt;, please try again later...</source>
+        <translation>反馈服务器拒绝了文件 &lt;i&gt;%1&lt;/i&gt;，请稍后再试...</translation>
+    </message>
+    <message>
+        <source>The feedback server refused the submission, please try again later...</source>
+        <translation>反馈服务器拒绝了提交，请稍后再试...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sent (%3%)</source>
+        <translation>已发送 %1 / %2（%3%）</translation>
     </message>
 </context>
 </TS>

@@ -2497,8 +2497,12 @@
         <translation>No file can be created in %1: %2</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 could not be written: %2</translation>
+        <source>%1: %2 keeps the rows written before</source>
+        <translation>%1: %2 keeps the rows written before</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
     </message>
 </context>
 <context>
@@ -2977,6 +2981,10 @@ Do you want to replace it?</translation>
     <message>
         <source>The setting could not be saved: %1 is not writable</source>
         <translation>The setting could not be saved: %1 is not writable</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
+        <translation>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</translation>
     </message>
 </context>
 <context>

@@ -2497,8 +2497,12 @@
         <translation>In %1 kann keine Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+        <source>%1: %2 keeps the rows written before</source>
+        <translation>%1: %2 behält die bisher geschriebenen Zeilen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
     </message>
 </context>
 <context>
@@ -2977,6 +2981,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The setting could not be saved: %1 is not writable</source>
         <translation>Die Einstellung konnte nicht gespeichert werden: %1 ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
+        <translation>Die Einstellungsdatei %1 war beschädigt und wurde ersetzt; Sprache und Anschluss wurden übernommen, soweit sie lesbar waren</translation>
     </message>
 </context>
 <context>

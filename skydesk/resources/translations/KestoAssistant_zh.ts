@@ -2495,8 +2495,12 @@
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
     <message>
-        <source>%1 could not be written: %2</source>
-        <translation>无法写入 %1：%2</translation>
+        <source>%1: %2 keeps the rows written before</source>
+        <translation>%1：%2 保留了之前写入的行</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
     </message>
 </context>
 <context>
@@ -2974,6 +2978,10 @@ Do you want to replace it?</source>
     <message>
         <source>The setting could not be saved: %1 is not writable</source>
         <translation>无法保存设置：%1 不可写</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
+        <translation>设置文件 %1 已损坏并已被替换；能读取的语言和端口已保留</translation>
     </message>
 </context>
 <context>

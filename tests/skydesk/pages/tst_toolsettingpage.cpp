@@ -14,6 +14,7 @@
 #include "scopeplot.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
+#include "smalldisk.h"
 #include "telemetry.h"
 #include "telemetryrecorder.h"
 #include "toolsettingpage.h"
@@ -24,6 +25,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 
@@ -180,6 +182,32 @@ private slots:
         m_page->updateTelemetryInfo();
         QCOMPARE(m_page->form()->lineEditGyroX->text(), QStringLiteral("keep"));
         QVERIFY(m_page->form()->widgetSensorPlot->samples().isEmpty());
+    }
+
+    // The readings are live only while connected: before a connection and after Disconnect they
+    // are greyed, keeping the last values for reference.
+    void readingsGreyWithoutAConnection()
+    {
+        Ui::ToolSettingPageUi *ui = m_page->form();
+        const QList<QLineEdit *> readings = ui->groupBoxSensor->findChildren<QLineEdit *>();
+        QVERIFY(readings.size() >= 13);
+        const auto greyed = [&readings] {
+            return std::all_of(readings.cbegin(), readings.cend(),
+                               [](const QLineEdit *field) { return !field->isEnabled(); });
+        };
+        const auto live = [&readings] {
+            return std::all_of(readings.cbegin(), readings.cend(),
+                               [](const QLineEdit *field) { return field->isEnabled(); });
+        };
+        QVERIFY(greyed());
+        m_page->connectionStateChanged(1);
+        QVERIFY(live());
+        ui->lineEditRoll->setText("12.5");
+        m_page->connectionStateChanged(0);
+        QVERIFY(greyed());
+        QCOMPARE(ui->lineEditRoll->text(), QStringLiteral("12.5"));
+        m_page->connectionStateChanged(1);
+        QVERIFY(live());
     }
 
     void commandButtonsSetCommandsAndNotify()
@@ -488,6 +516,35 @@ private slots:
                  QStringLiteral("Recording t.csv  1:02:05"));
         QCOMPARE(TelemetryRecorder::fileNameFor(QDateTime(QDate(2024, 1, 2), QTime(3, 4, 5))),
                  QStringLiteral("telemetry_20240102_030405.csv"));
+    }
+
+    // The disk fills up during a recording: the file ends with its last whole row, and the
+    // notice names the cause first, so that it survives being shortened.
+    void fullDiskKeepsWholeRowsAndSaysWhy()
+    {
+        SmallDisk disk(path("small-disk"), 64);
+        if (!disk.isMounted())
+            QSKIP(qPrintable("no small disk for this test: " + disk.failure()));
+        TelemetryRecorder recorder;
+        QSignalSpy stopped(&recorder, &TelemetryRecorder::stopped);
+        QString error;
+        QVERIFY2(recorder.start(disk.path(), &error), qPrintable(error));
+        QVERIFY(disk.fillUp());
+        for (int row = 0; row < 500; ++row)
+            recorder.recordCycle();
+        recorder.stop();
+        bool whole = false;
+        const QStringList lines = csvLines(recorder.filePath(), &whole);
+        QVERIFY2(whole, qPrintable(lines.last()));
+        QVERIFY(lines.size() > 1);
+        QVERIFY(lines.size() < 501);
+        const int columns = QString(kCsvHeader).count(',');
+        for (const QString &line : lines)
+            QCOMPARE(line.count(','), columns);
+        QCOMPARE(stopped.count(), 1);
+        const QString reason = stopped.first().at(1).toString();
+        QVERIFY2(reason.startsWith("the disk is full"), qPrintable(reason));
+        QVERIFY2(reason.contains(QFileInfo(recorder.filePath()).fileName()), qPrintable(reason));
     }
 
     void recordingNeverOverwritesAndSaysWhenItCannotStart()

@@ -457,6 +457,27 @@ private slots:
         QCOMPARE(int(AppSettings::languageCode()), 0);
     }
 
+    // A damaged sys.ini is replaced while the window is built and the status bar says so; the
+    // first change afterwards is stored, not reported as "not writable".
+    void damagedSettingsFileIsReplacedAndTold()
+    {
+        QFile file(AppSettings::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[System]\nlang=2\x01\x02\nPort=COM7\n[[\n");
+        file.close();
+        auto window = std::make_unique<mainWidget>(nullptr);
+        QVERIFY2(window->statusBar()->statusText().contains("was damaged and has been replaced"),
+                 qPrintable(window->statusBar()->statusText()));
+        QCOMPARE(window->statusBar()->statusSeverity(), statusWidget::Severity::Warning);
+        closeNextMessageBox(&m_boxText);
+        window->langChangeToZh();
+        QVERIFY2(m_boxText.contains(QString::fromUtf8("请重启应用程序")), qPrintable(m_boxText));
+        QCOMPARE(int(AppSettings::languageCode()), 1);
+        QCOMPARE(AppSettings::savedPort(), QStringLiteral("COM7"));
+        window.reset();
+        QFile::remove(AppSettings::filePath());
+    }
+
     void settingThatCannotBeSavedIsReported()
     {
         QFile::remove(AppSettings::filePath());

@@ -1,0 +1,156 @@
+// The settings file: damaged files replaced at once and said so, unchanged values never
+// written, and writes that fail told as failures.
+#include "appsettings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray noise(int size)
+{
+    QByteArray bytes(size, '\0');
+    quint32 state = 2463534242u;
+    for (char &byte : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        byte = static_cast<char>(state & 0xff);
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestAppSettings : public QObject
+{
+    Q_OBJECT
+
+    QByteArray m_saved;
+    bool m_hadFile = false;
+
+private slots:
+    void initTestCase()
+    {
+        QFile file(AppSettings::filePath());
+        m_hadFile = file.open(QIODevice::ReadOnly);
+        if (m_hadFile)
+            m_saved = file.readAll();
+    }
+
+    void cleanupTestCase()
+    {
+        QFile::setPermissions(AppSettings::filePath(), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(AppSettings::filePath());
+        if (m_hadFile)
+            writeAll(AppSettings::filePath(), m_saved);
+    }
+
+    void init()
+    {
+        QFile::setPermissions(AppSettings::filePath(), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(AppSettings::filePath());
+    }
+
+    void damagedFileIsReplacedAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("random bytes") << noise(3000);
+        QTest::newRow("broken group lines") << QByteArray("[[System]]\n[[\nlang=2\n[[Port\n");
+        QTest::newRow("nul bytes") << QByteArray("[System]\nlang=1\0\0\0\nPort=COM3\n", 30);
+        QTest::newRow("good, then a broken line")
+            << QByteArray("[System]\nlang=2\nPort=COM7\n[[\n");
+    }
+
+    // Found damaged when the program starts: replaced there and then, the report tells so, and
+    // the first change afterwards is stored (it used to fail and leave an empty file).
+    void damagedFileIsReplacedAtOnce()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(writeAll(AppSettings::filePath(), content));
+        QVERIFY(AppSettings::replaceIfDamaged());
+        QSettings check(AppSettings::filePath(), QSettings::IniFormat);
+        QCOMPARE(check.status(), QSettings::NoError);
+        const QStringList keys = check.allKeys();
+        QVERIFY(QSet<QString>(keys.cbegin(), keys.cend())
+                    .subtract({"System/lang", "System/Port"})
+                    .isEmpty());
+        QVERIFY(!AppSettings::replaceIfDamaged()); // once replaced, it is sound
+
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::Chinese));
+        QCOMPARE(int(AppSettings::languageCode()), 1);
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("COM4")));
+        QCOMPARE(AppSettings::savedPort(), QStringLiteral("COM4"));
+        QCOMPARE(int(AppSettings::languageCode()), 1);
+    }
+
+    // The same without the check at start: the first write replaces the file and stores.
+    void firstWriteOnADamagedFileIsStored()
+    {
+        QVERIFY(writeAll(AppSettings::filePath(), noise(2000)));
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::German));
+        QCOMPARE(int(AppSettings::languageCode()), 2);
+        QVERIFY(readAll(AppSettings::filePath()).contains("lang=2"));
+    }
+
+    void soundOrMissingFileIsLeftAlone()
+    {
+        QVERIFY(!AppSettings::replaceIfDamaged());
+        QVERIFY(!QFile::exists(AppSettings::filePath()));
+        const QByteArray sound("[System]\nlang=1\nPort=COM3\n");
+        QVERIFY(writeAll(AppSettings::filePath(), sound));
+        QVERIFY(!AppSettings::replaceIfDamaged());
+        QCOMPARE(readAll(AppSettings::filePath()), sound);
+    }
+
+    // A value that is already stored is not written again: the file stays as it is, byte for
+    // byte, down to a comment QSettings would drop.
+    void unchangedValueIsNotWritten()
+    {
+        const QByteArray own("; kept by hand\n[System]\nlang=2\nPort=COM3\n");
+        QVERIFY(writeAll(AppSettings::filePath(), own));
+        const QDateTime before = QFileInfo(AppSettings::filePath()).lastModified();
+        QTest::qWait(20);
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("COM3")));
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::German));
+        QCOMPARE(readAll(AppSettings::filePath()), own);
+        QCOMPARE(QFileInfo(AppSettings::filePath()).lastModified(), before);
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("COM5")));
+        QCOMPARE(AppSettings::savedPort(), QStringLiteral("COM5"));
+        QCOMPARE(int(AppSettings::languageCode()), 2);
+    }
+
+    // A read-only file: closing without a change does not fail, a real change does.
+    void readOnlyFileFailsOnlyForAChange()
+    {
+        QVERIFY(writeAll(AppSettings::filePath(), "[System]\nlang=0\nPort=COM3\n"));
+        QVERIFY(QFile::setPermissions(AppSettings::filePath(), QFile::ReadOwner));
+        if (::geteuid() == 0)
+            QSKIP("running as root: file permissions do not stop writes");
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("COM3")));
+        QVERIFY(!AppSettings::setSavedPort(QStringLiteral("COM9")));
+        QCOMPARE(AppSettings::savedPort(), QStringLiteral("COM3"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppSettings)
+#include "tst_appsettings.moc"
