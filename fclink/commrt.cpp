@@ -356,6 +356,7 @@ void Commrt::openPortForCommunication()
 void Commrt::resumeAfterUpgrade()
 {
     cancelReconnect();
+    setHeldForUpgrade(false);
     const QString device = fclink::deviceForPortName(m_portName);
 #ifdef Q_OS_UNIX
     if (!device.isEmpty() && !QFileInfo::exists(device)) {
