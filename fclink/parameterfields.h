@@ -59,6 +59,11 @@ struct FCLINK_EXPORT ParameterField
     // codes. An 8-bit signed field whose values run above 127 is read as the unsigned byte.
     qint32 minimum = 0;
     qint32 maximum = 0;
+    // The stored values the service technicians' raw editor offers. It may be wider than the
+    // meaningful range (a technician may set what a pilot may not); where the table gives none,
+    // it is the meaningful range.
+    qint32 serviceMinimum = 0;
+    qint32 serviceMaximum = 0;
     int scale = 1;    // stored = shown × scale (hundredths of a volt: 100)
     int decimals = 0; // of the shown value
     QVector<FieldChoice> choices;

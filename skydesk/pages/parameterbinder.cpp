@@ -145,6 +145,8 @@ void ParameterBinder::bindSpinBox(QAbstractSpinBox *box, const fclink::Parameter
     const Guard guard(*this); // new ranges may move the value; that is not an edit
     if (presentation == Presentation::FieldUnits)
         applyFieldUnits(box, field);
+    else
+        applyServiceRange(box, field);
     box->setKeyboardTracking(false);
     box->setFocusPolicy(Qt::StrongFocus);
 
@@ -195,6 +197,15 @@ void ParameterBinder::applyFieldUnits(QAbstractSpinBox *box, const fclink::Param
     decimal->setRange(double(field.minimum) / field.scale, double(field.maximum) / field.scale);
     decimal->setSingleStep(std::pow(10.0, -field.decimals));
     decimal->setSuffix(unit);
+}
+
+// The raw editor offers the stored integers of the field's service range.
+void ParameterBinder::applyServiceRange(QAbstractSpinBox *box, const fclink::ParameterField &field)
+{
+    auto *spin = qobject_cast<QSpinBox *>(box);
+    if (!spin)
+        qFatal("%s shows stored integers and needs a QSpinBox", field.name);
+    spin->setRange(field.serviceMinimum, field.serviceMaximum);
 }
 
 void ParameterBinder::bindChoiceButtons(const char *fieldName, const ButtonCodes &buttons,
