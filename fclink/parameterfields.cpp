@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -1228,6 +1229,18 @@ QString fieldTypeName(FieldType type)
         break;
     }
     return QStringLiteral("uint16");
+}
+
+double shownValue(const ParameterField &field, qint32 stored)
+{
+    return double(stored) / field.scale;
+}
+
+qint64 storedValue(const ParameterField &field, double shown)
+{
+    constexpr double kMillionths = 1e6;
+    const double product = std::round(shown * field.scale * kMillionths) / kMillionths;
+    return static_cast<qint64>(std::trunc(product));
 }
 
 qint32 readField(const quint8 *block, const ParameterField &field)

@@ -6,6 +6,7 @@
 #include "parameterblock.h"
 #include "parameterfields.h"
 #include "parameterformat.h"
+#include "stylesheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -388,8 +389,9 @@ bool ParameterBinder::refusesCommit(int index, qint32 value)
 
 qint32 ParameterBinder::storedOf(const Binding &binding, double shown) const
 {
-    const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
-    return static_cast<qint32>(qRound64(shown * scale));
+    if (binding.presentation == Presentation::FieldUnits)
+        return static_cast<qint32>(fclink::storedValue(*binding.field, shown));
+    return static_cast<qint32>(qRound64(shown));
 }
 
 qint32 ParameterBinder::blockValue(const fclink::ParameterField &field) const
@@ -451,8 +453,9 @@ void ParameterBinder::showSpinBox(Binding &binding, qint32 stored)
     const qint32 lowest = storedOf(binding, boxMinimum(box));
     const qint32 highest = storedOf(binding, boxMaximum(box));
     const qint32 shown = qBound(lowest, stored, highest);
-    const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
-    setBoxValue(box, double(shown) / scale);
+    setBoxValue(box, binding.presentation == Presentation::FieldUnits
+                         ? fclink::shownValue(*binding.field, shown)
+                         : double(shown));
     binding.shownText = binding.editor->text();
     binding.typed = false;
     binding.blockChangedWhileTyping = false;
@@ -523,14 +526,8 @@ void ParameterBinder::updateMark(int index)
 void ParameterBinder::setMark(QWidget *target, Mark mark, const QString &tip)
 {
     static const char *const kStates[] = {"", "pending", "outOfRange"};
-    const QString state = QLatin1String(kStates[int(mark)]);
     EditAccess::setControlToolTip(target, tip);
-    if (target->property(kStateProperty).toString() == state)
-        return;
-    target->setProperty(kStateProperty, state);
-    target->style()->unpolish(target);
-    target->style()->polish(target);
-    target->update();
+    StyleSheet::setState(target, kStateProperty, QLatin1String(kStates[int(mark)]));
 }
 
 QString ParameterBinder::holdsOutside(const Binding &binding, qint32 stored, qint32 lowest,
