@@ -59,6 +59,11 @@ struct FCLINK_EXPORT ParameterField
     // codes. An 8-bit signed field whose values run above 127 is read as the unsigned byte.
     qint32 minimum = 0;
     qint32 maximum = 0;
+    // The stored values the service technicians' raw editor offers. It may be wider than the
+    // meaningful range (a technician may set what a pilot may not); where the table gives none,
+    // it is the meaningful range.
+    qint32 serviceMinimum = 0;
+    qint32 serviceMaximum = 0;
     int scale = 1;    // stored = shown × scale (hundredths of a volt: 100)
     int decimals = 0; // of the shown value
     QVector<FieldChoice> choices;
@@ -93,6 +98,13 @@ FCLINK_EXPORT QString fieldTypeName(FieldType type);
 FCLINK_EXPORT qint32 lowestHeld(const ParameterField &field);
 FCLINK_EXPORT qint32 highestHeld(const ParameterField &field);
 FCLINK_EXPORT bool fieldCanHold(const ParameterField &field, qint64 value);
+
+// The one conversion between a stored value and the number a control shows in the field's unit:
+// stored ÷ scale, and back the shown number × scale truncated toward zero (12.345 V stores 1234).
+// The product is first taken to a millionth, so that a number a box shows with the field's
+// decimals stores as it reads (0.29 V stores 29, although 0.29 × 100 is 28.999… in binary).
+FCLINK_EXPORT double shownValue(const ParameterField &field, qint32 stored);
+FCLINK_EXPORT qint64 storedValue(const ParameterField &field, double shown);
 
 // Reads a field from a 210-byte block, signed or unsigned as its type says. This is the value a
 // parameter file holds.

@@ -8,6 +8,7 @@
 #include "hidpipixmap.h"
 #include "logcategories.h"
 #include "parameterbinder.h"
+#include "parameterfields.h"
 #include "stylesheet.h"
 #include "telemetry.h"
 #include "uavparam.h"
@@ -194,6 +195,18 @@ void AdvanceSettingPage::writeAndUpload(const char *field, qint32 value)
     m_binder->write(field, value);
 }
 
+// A number in the field's unit (volts, metres), stored as the field table converts it.
+void AdvanceSettingPage::writeShown(const char *field, double shown)
+{
+    const fclink::ParameterField *target = fclink::findParameterField(QLatin1String(field));
+    const qint64 stored = fclink::storedValue(*target, shown);
+    if (!fclink::fieldCanHold(*target, stored)) {
+        qCWarning(lcPages).noquote() << field << "cannot hold" << shown;
+        return;
+    }
+    writeAndUpload(field, static_cast<qint32>(stored));
+}
+
 // Once an IOC function is stored, the "Invalid Param!" entry has served its purpose. Removing it
 // while it is selected selects the entry before it, whose code is then stored as well.
 void AdvanceSettingPage::fieldWritten(const QString &field)
@@ -285,7 +298,7 @@ void AdvanceSettingPage::removeInvalidEntry(QComboBox *box)
 
 void AdvanceSettingPage::calibVoltageValueChanged(double volts)
 {
-    writeAndUpload("LossVolt", static_cast<qint32>(std::trunc(volts * 100.0)));
+    writeShown("LossVolt", volts);
 }
 
 void AdvanceSettingPage::voltCalibClicked()
@@ -300,12 +313,12 @@ void AdvanceSettingPage::recommandSettingsChanged(int) {}
 
 void AdvanceSettingPage::firstLevelVoltageChanged(double volts)
 {
-    writeAndUpload("ProtectVolt1", static_cast<qint32>(std::trunc(volts * 100.0)));
+    writeShown("ProtectVolt1", volts);
 }
 
 void AdvanceSettingPage::secondLevelVoltageChanged(double volts)
 {
-    writeAndUpload("ProtectVolt2", static_cast<qint32>(std::trunc(volts * 100.0)));
+    writeShown("ProtectVolt2", volts);
 }
 
 void AdvanceSettingPage::safeGuard1Function1Clicked()
@@ -340,12 +353,12 @@ void AdvanceSettingPage::forbidAreaOff()
 
 void AdvanceSettingPage::distanceLimit(double metres)
 {
-    writeAndUpload("LimitRadius", static_cast<qint32>(std::trunc(metres)));
+    writeShown("LimitRadius", metres);
 }
 
 void AdvanceSettingPage::altitudeLimit(double metres)
 {
-    writeAndUpload("LimitAlt", static_cast<qint32>(std::trunc(metres)));
+    writeShown("LimitAlt", metres);
 }
 
 void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)

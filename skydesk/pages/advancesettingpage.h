@@ -101,6 +101,7 @@ private:
     void setUpControls();
     void bindControls();
     void writeAndUpload(const char *field, qint32 value);
+    void writeShown(const char *field, double shown);
     void fieldWritten(const QString &field);
     void removeInvalidEntry(class QComboBox *box);
     void showGoHomePicture(bool altitudeVariant);

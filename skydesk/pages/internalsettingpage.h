@@ -12,9 +12,9 @@ class InternalSettingPageUi;
 
 // The service technicians' raw editor of the parameter block: one spin box per editable field on
 // five tabs, and six buttons that send calibration and service commands. Each spin box edits the
-// field it is named after ("spinBox<Field>") within the form's range: the page's ParameterBinder
-// writes a committed value, cut to the field's width, and asks the link to upload the whole
-// block; refreshPage() shows the block.
+// field it is named after ("spinBox<Field>") within the field's service range: the page's
+// ParameterBinder writes a committed value, cut to the field's width, and asks the link to upload
+// the whole block; refreshPage() shows the block.
 class InternalSettingPage : public QWidget
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "parameterblock.h"
 #include "parameterfields.h"
 #include "parameterformat.h"
+#include "stylesheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -145,6 +146,8 @@ void ParameterBinder::bindSpinBox(QAbstractSpinBox *box, const fclink::Parameter
     const Guard guard(*this); // new ranges may move the value; that is not an edit
     if (presentation == Presentation::FieldUnits)
         applyFieldUnits(box, field);
+    else
+        applyServiceRange(box, field);
     box->setKeyboardTracking(false);
     box->setFocusPolicy(Qt::StrongFocus);
 
@@ -195,6 +198,15 @@ void ParameterBinder::applyFieldUnits(QAbstractSpinBox *box, const fclink::Param
     decimal->setRange(double(field.minimum) / field.scale, double(field.maximum) / field.scale);
     decimal->setSingleStep(std::pow(10.0, -field.decimals));
     decimal->setSuffix(unit);
+}
+
+// The raw editor offers the stored integers of the field's service range.
+void ParameterBinder::applyServiceRange(QAbstractSpinBox *box, const fclink::ParameterField &field)
+{
+    auto *spin = qobject_cast<QSpinBox *>(box);
+    if (!spin)
+        qFatal("%s shows stored integers and needs a QSpinBox", field.name);
+    spin->setRange(field.serviceMinimum, field.serviceMaximum);
 }
 
 void ParameterBinder::bindChoiceButtons(const char *fieldName, const ButtonCodes &buttons,
@@ -377,8 +389,9 @@ bool ParameterBinder::refusesCommit(int index, qint32 value)
 
 qint32 ParameterBinder::storedOf(const Binding &binding, double shown) const
 {
-    const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
-    return static_cast<qint32>(qRound64(shown * scale));
+    if (binding.presentation == Presentation::FieldUnits)
+        return static_cast<qint32>(fclink::storedValue(*binding.field, shown));
+    return static_cast<qint32>(qRound64(shown));
 }
 
 qint32 ParameterBinder::blockValue(const fclink::ParameterField &field) const
@@ -440,8 +453,9 @@ void ParameterBinder::showSpinBox(Binding &binding, qint32 stored)
     const qint32 lowest = storedOf(binding, boxMinimum(box));
     const qint32 highest = storedOf(binding, boxMaximum(box));
     const qint32 shown = qBound(lowest, stored, highest);
-    const int scale = binding.presentation == Presentation::FieldUnits ? binding.field->scale : 1;
-    setBoxValue(box, double(shown) / scale);
+    setBoxValue(box, binding.presentation == Presentation::FieldUnits
+                         ? fclink::shownValue(*binding.field, shown)
+                         : double(shown));
     binding.shownText = binding.editor->text();
     binding.typed = false;
     binding.blockChangedWhileTyping = false;
@@ -512,14 +526,8 @@ void ParameterBinder::updateMark(int index)
 void ParameterBinder::setMark(QWidget *target, Mark mark, const QString &tip)
 {
     static const char *const kStates[] = {"", "pending", "outOfRange"};
-    const QString state = QLatin1String(kStates[int(mark)]);
     EditAccess::setControlToolTip(target, tip);
-    if (target->property(kStateProperty).toString() == state)
-        return;
-    target->setProperty(kStateProperty, state);
-    target->style()->unpolish(target);
-    target->style()->polish(target);
-    target->update();
+    StyleSheet::setState(target, kStateProperty, QLatin1String(kStates[int(mark)]));
 }
 
 QString ParameterBinder::holdsOutside(const Binding &binding, qint32 stored, qint32 lowest,

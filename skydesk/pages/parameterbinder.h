@@ -54,7 +54,7 @@ public:
     enum class Presentation
     {
         FieldUnits,  // the field's range, unit and decimals from the table (pilot's pages)
-        StoredValues // the stored integers within the form's own range (the raw editor)
+        StoredValues // the stored integers within the field's service range (the raw editor)
     };
 
     // What choice buttons show for a value that names none of them.
@@ -167,6 +167,7 @@ private:
     void bindSpinBox(QAbstractSpinBox *box, const fclink::ParameterField &field,
                      Presentation presentation);
     void applyFieldUnits(QAbstractSpinBox *box, const fclink::ParameterField &field);
+    void applyServiceRange(QAbstractSpinBox *box, const fclink::ParameterField &field);
     int addBinding(Binding binding);
     void commitSpinBox(int index, double shown);
     void show(int index, qint32 stored);

@@ -2,7 +2,6 @@
 #define SKYDESK_TOOLSETTINGPAGE_H
 
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QWidget>
 
 class Commrt;
@@ -82,7 +81,6 @@ private:
 
     Ui::ToolSettingPageUi *m_ui;
     Commrt *m_link;
-    QMutex m_mutex;
     QElapsedTimer m_clock;
     TelemetryRecorder *m_recorder;
     SensorScopeWindow *m_scope = nullptr;

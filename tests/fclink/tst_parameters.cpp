@@ -82,6 +82,33 @@ private slots:
             QVERIFY(k == 181 || keys.contains(k));
     }
 
+    // Shown numbers store truncated toward zero, but a number a box shows with the field's
+    // decimals stores as it reads, whatever its binary form.
+    void shownNumbersStoreTruncated_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("shown");
+        QTest::addColumn<qint64>("stored");
+        QTest::newRow("volts truncated") << "LossVolt" << 12.345 << qint64(1234);
+        QTest::newRow("volts 0.29") << "ProtectVolt1" << 0.29 << qint64(29);
+        QTest::newRow("volts 11.10") << "ProtectVolt2" << 11.1 << qint64(1110);
+        QTest::newRow("volts 655.35") << "LossVolt" << 655.35 << qint64(65535);
+        QTest::newRow("metres truncated") << "LimitAlt" << 120.9 << qint64(120);
+        QTest::newRow("metres just below") << "LimitRadius" << 99.9999999999 << qint64(100);
+        QTest::newRow("negative toward zero") << "ServoTrim0" << -3.7 << qint64(-3);
+    }
+
+    void shownNumbersStoreTruncated()
+    {
+        QFETCH(QString, field);
+        QFETCH(double, shown);
+        QFETCH(qint64, stored);
+        const ParameterField *target = findParameterField(field);
+        QVERIFY(target);
+        QCOMPARE(storedValue(*target, shown), stored);
+        QCOMPARE(storedValue(*target, shownValue(*target, qint32(stored))), stored);
+    }
+
     void tableEntries_data()
     {
         QTest::addColumn<QString>("name");
