@@ -76,6 +76,13 @@ FirmwareImage::ParseResult FirmwareImage::parseFile(const QString &path, Firmwar
     return parse(contents, image);
 }
 
+int FirmwareImage::targetDeviceId(const QByteArray &file)
+{
+    if (file.size() < kHeaderSize || !file.startsWith(QByteArray(kMagic, 4)))
+        return -1;
+    return static_cast<quint8>(file[8]);
+}
+
 QByteArray FirmwareImage::buildFile(quint16 firmwareVersion, const QByteArray &image)
 {
     QByteArray file(kMagic, 4);

@@ -49,6 +49,9 @@ public:
     // Reads and checks the file at path, as an upgrade run does before it touches the port.
     static ParseResult parseFile(const QString &path, FirmwareImage *image);
 
+    // The target device id in a file's header, or -1 when the file has no header.
+    static int targetDeviceId(const QByteArray &file);
+
     // A well-formed file for the given firmware version and image.
     static QByteArray buildFile(quint16 firmwareVersion, const QByteArray &image);
 

@@ -1,8 +1,10 @@
 #include "firmwareupgradedialog.h"
 
 #include "commrt.h"
+#include "downloadedfirmware.h"
 #include "firmwareimage.h"
 #include "firmwareupgradelib.h"
+#include "messagestyle.h"
 #include "portnaming.h"
 #include "stylesheet.h"
 #include "ui_firmwareupgradedialog.h"
@@ -158,6 +160,7 @@ void FirmwareUpgradeDialog::dropReply()
         delete m_downloadFile; // removes the unfinished copy
         m_downloadFile = nullptr;
     }
+    m_downloadData.clear();
     m_configData.clear();
 }
 
@@ -217,7 +220,21 @@ bool FirmwareUpgradeDialog::takeFirmwareBytes(const QNetworkReply *reply, const 
         m_downloadRefused = true;
         return false;
     }
+    m_downloadData += chunk;
     return true;
+}
+
+bool FirmwareUpgradeDialog::keepDownload()
+{
+    const QByteArray file = m_downloadData;
+    m_downloadData.clear();
+    const QString problem = DownloadedFirmware::problem(file, m_latestVersion);
+    if (!problem.isEmpty()) {
+        appendText(MessageStyle::logText(problem + QLatin1Char(' ') + tr("The file was deleted."),
+                                         fclink::MessageSeverity::Error));
+        return false;
+    }
+    return m_downloadFile->commit();
 }
 
 void FirmwareUpgradeDialog::checkAnnouncedLength()
@@ -264,7 +281,7 @@ void FirmwareUpgradeDialog::httpFinished()
         bool saved = false;
         if (m_downloadFile) {
             if (!failed)
-                saved = takeFirmwareBytes(reply, reply->readAll()) && m_downloadFile->commit();
+                saved = takeFirmwareBytes(reply, reply->readAll()) && keepDownload();
             if (!saved)
                 m_downloadFile->cancelWriting();
             // Without a commit the unfinished copy is removed here; the final name is only
@@ -352,6 +369,7 @@ void FirmwareUpgradeDialog::beginDownload()
     }
     m_fileName = localName;
     m_downloadRefused = false;
+    m_downloadData.clear();
     m_ui->pushButtonDownloadFirmware->setEnabled(false);
     issueRequest(url);
     m_ui->progressBar->setValue(0);

@@ -86,6 +86,8 @@ private:
     void parseUpdateConfig(const QByteArray &document);
     // Writes a piece of the firmware body; false once the body is more than a firmware file.
     bool takeFirmwareBytes(const QNetworkReply *reply, const QByteArray &chunk);
+    // Keeps the downloaded file if it is a whole firmware image of the announced version.
+    bool keepDownload();
     void beginDownload();
     void beginUpgrade();
     void requestStop();
@@ -101,6 +103,8 @@ private:
     QByteArray m_configData;
     // The firmware file being written: it gets its final name only when the download is whole.
     QSaveFile *m_downloadFile = nullptr;
+    // The same bytes, checked as a whole before the file is kept.
+    QByteArray m_downloadData;
     bool m_downloadRefused = false;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;

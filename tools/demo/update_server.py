@@ -9,7 +9,8 @@ answer carry that status code (with NAME's bytes as body, and a Location header 
 for a 3xx status), NAME.truncate announces more bytes than it sends and then closes the
 connection, NAME.slow sends the body in 64 KiB pieces 10 ms apart, NAME.delay waits that many
 milliseconds before answering, NAME.overlong sends 1 MiB more than its Content-Length
-announces, NAME.endless sends bytes without a Content-Length until the client goes away, and
+announces, NAME.undersold announces that many bytes fewer than it sends (a body longer
+than its Content-Length), NAME.endless sends bytes without a Content-Length until the client goes away, and
 NAME.huge announces that many bytes and sends them. The tests use these to play servers that
 misbehave; the demo serves plain files.
 """
@@ -36,6 +37,14 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_header('Content-Length', str(len(body)))
             self.end_headers()
             self.wfile.write(body)
+            return
+        if os.path.isfile(path + '.undersold'):
+            fewer = int(open(path + '.undersold').read().strip())
+            self.send_response(200)
+            self.send_header('Content-Length', str(max(0, len(body) - fewer)))
+            self.end_headers()
+            self.wfile.write(body)
+            self.close_connection = True
             return
         if os.path.isfile(path + '.overlong'):
             self.send_response(200)

@@ -377,6 +377,29 @@
     </message>
 </context>
 <context>
+    <name>DownloadedFirmware</name>
+    <message>
+        <source>The downloaded firmware is made for another device (id 0x%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded file has a firmware format this program does not know.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded file is incomplete or too long: its %1 bytes do not match the size its header gives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded file is no valid firmware file (its header or checksum is wrong).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded firmware is version %1, but the update server announced %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EditAccess</name>
     <message>
         <source>Not connected: connect the flight controller to change its parameters</source>
@@ -465,6 +488,10 @@
     <message>
         <source>Stop Upgrade</source>
         <translation>Stop Upgrade</translation>
+    </message>
+    <message>
+        <source>The file was deleted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2756,10 +2783,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Update Online</source>
         <translation>Update Online</translation>
-    </message>
-    <message>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
     </message>
     <message>
         <source>Keep the flight controller powered and connected while its firmware is upgraded.</source>

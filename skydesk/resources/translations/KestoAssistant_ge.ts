@@ -377,6 +377,29 @@
     </message>
 </context>
 <context>
+    <name>DownloadedFirmware</name>
+    <message>
+        <source>The downloaded firmware is made for another device (id 0x%1).</source>
+        <translation>Die heruntergeladene Firmware ist für ein anderes Gerät (Kennung 0x%1).</translation>
+    </message>
+    <message>
+        <source>The downloaded file has a firmware format this program does not know.</source>
+        <translation>Die heruntergeladene Datei hat ein Firmwareformat, das dieses Programm nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The downloaded file is incomplete or too long: its %1 bytes do not match the size its header gives.</source>
+        <translation>Die heruntergeladene Datei ist unvollständig oder zu lang: ihre %1 Bytes passen nicht zur Größe in ihrem Kopf.</translation>
+    </message>
+    <message>
+        <source>The downloaded file is no valid firmware file (its header or checksum is wrong).</source>
+        <translation>Die heruntergeladene Datei ist keine gültige Firmwaredatei (Kopf oder Prüfsumme falsch).</translation>
+    </message>
+    <message>
+        <source>The downloaded firmware is version %1, but the update server announced %2.</source>
+        <translation>Die heruntergeladene Firmware hat die Version %1, der Update-Server kündigte aber %2 an.</translation>
+    </message>
+</context>
+<context>
     <name>EditAccess</name>
     <message>
         <source>Not connected: connect the flight controller to change its parameters</source>
@@ -465,6 +488,10 @@
     <message>
         <source>Stop Upgrade</source>
         <translation>Update stoppen</translation>
+    </message>
+    <message>
+        <source>The file was deleted.</source>
+        <translation>Die Datei wurde gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -2756,10 +2783,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Update Online</source>
         <translation>Online-Update</translation>
-    </message>
-    <message>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
     </message>
     <message>
         <source>Keep the flight controller powered and connected while its firmware is upgraded.</source>

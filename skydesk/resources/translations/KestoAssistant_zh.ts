@@ -375,6 +375,29 @@
     </message>
 </context>
 <context>
+    <name>DownloadedFirmware</name>
+    <message>
+        <source>The downloaded firmware is made for another device (id 0x%1).</source>
+        <translation>下载的固件是为其他设备制作的（编号 0x%1）。</translation>
+    </message>
+    <message>
+        <source>The downloaded file has a firmware format this program does not know.</source>
+        <translation>下载的文件使用了本程序不认识的固件格式。</translation>
+    </message>
+    <message>
+        <source>The downloaded file is incomplete or too long: its %1 bytes do not match the size its header gives.</source>
+        <translation>下载的文件不完整或过长：其 %1 字节与文件头给出的大小不符。</translation>
+    </message>
+    <message>
+        <source>The downloaded file is no valid firmware file (its header or checksum is wrong).</source>
+        <translation>下载的文件不是有效的固件文件（文件头或校验和错误）。</translation>
+    </message>
+    <message>
+        <source>The downloaded firmware is version %1, but the update server announced %2.</source>
+        <translation>下载的固件版本为 %1，但更新服务器公布的是 %2。</translation>
+    </message>
+</context>
+<context>
     <name>EditAccess</name>
     <message>
         <source>Not connected: connect the flight controller to change its parameters</source>
@@ -463,6 +486,10 @@
     <message>
         <source>Stop Upgrade</source>
         <translation>停止升级</translation>
+    </message>
+    <message>
+        <source>The file was deleted.</source>
+        <translation>该文件已被删除。</translation>
     </message>
 </context>
 <context>
@@ -2754,10 +2781,6 @@ Do you want to replace it?</source>
     <message>
         <source>Update Online</source>
         <translation>在线更新</translation>
-    </message>
-    <message>
-        <source>about:blank</source>
-        <translation>about:blank</translation>
     </message>
     <message>
         <source>Keep the flight controller powered and connected while its firmware is upgraded.</source>

@@ -49,6 +49,12 @@ QString lastLine(FirmwareUpgradeDialog &dialog)
     return text(dialog).split('\n').last();
 }
 
+// A whole firmware file of the version the tests announce (1.20).
+QByteArray firmware(const QByteArray &image)
+{
+    return fwupgrade::buildFirmwareFile(120, image);
+}
+
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -289,7 +295,7 @@ private slots:
     void onlyTheFirstFileIsDownloaded()
     {
         QVERIFY(m_server->put(kConfig, config("QM-TV", 120)));
-        QVERIFY(m_server->put(QString(kBase) + "first.qmtvf", "FIRST"));
+        QVERIFY(m_server->put(QString(kBase) + "first.qmtvf", firmware("FIRST")));
         QVERIFY(m_server->put(QString(kBase) + "second.qmtvf", "SECOND"));
         const QString first = local("first.qmtvf");
         const QString second = local("second.qmtvf");
@@ -298,7 +304,7 @@ private slots:
         QVERIFY(refresh(dialog));
         QVERIFY(clickAction(dialog));
         QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
-        QCOMPARE(readAll(first), QByteArray("FIRST"));
+        QCOMPARE(readAll(first), firmware("FIRST"));
         QVERIFY(!QFile::exists(second));
         QCOMPARE(int(dialog.phase()), 1);
         QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(),
@@ -307,14 +313,14 @@ private slots:
 
     void serverFileNameStaysInsideTheFirmwareFolder()
     {
-        QVERIFY(m_server->put("evil.qmtvf", "EVIL"));
+        QVERIFY(m_server->put("evil.qmtvf", firmware("EVIL")));
         const QString inside = local("evil.qmtvf");
         QFile::remove("evil.qmtvf");
         FirmwareUpgradeDialog dialog;
         dialog.setUpdateInfo({120, "../../evil.qmtvf", QString()});
         QVERIFY(clickAction(dialog));
         QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
-        QCOMPARE(readAll(inside), QByteArray("EVIL"));
+        QCOMPARE(readAll(inside), firmware("EVIL"));
         QVERIFY(!QFile::exists("evil.qmtvf"));
         QVERIFY(!QFile::exists("../evil.qmtvf"));
         QCOMPARE(dialog.fileName(), QStringLiteral("evil.qmtvf"));
@@ -322,9 +328,10 @@ private slots:
 
     void downloadMovesTheProgressBar()
     {
-        QByteArray big(2000000, '\0');
-        for (int i = 0; i < big.size(); ++i)
-            big[i] = static_cast<char>(i * 7);
+        QByteArray image(2000000 - 32, '\0');
+        for (int i = 0; i < image.size(); ++i)
+            image[i] = static_cast<char>(i * 7);
+        const QByteArray big = firmware(image);
         QVERIFY(m_server->put(QString(kBase) + "big.qmtvf", big));
         QVERIFY(m_server->put(QString(kBase) + "big.qmtvf.slow", "1"));
         const QString file = local("big.qmtvf");
@@ -356,7 +363,7 @@ private slots:
 
     void failedDownloadLeavesNoFile()
     {
-        QVERIFY(m_server->put(QString(kBase) + "cut.qmtvf", QByteArray(50000, 'c')));
+        QVERIFY(m_server->put(QString(kBase) + "cut.qmtvf", firmware(QByteArray(50000, 'c'))));
         QVERIFY(m_server->put(QString(kBase) + "cut.qmtvf.truncate", "1"));
         const QString file = local("cut.qmtvf");
         FirmwareUpgradeDialog dialog;
@@ -382,7 +389,7 @@ private slots:
         m_server->remove(QString(kBase) + "cut.qmtvf.status");
         QVERIFY(clickAction(dialog));
         QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
-        QCOMPARE(readAll(file), QByteArray(50000, 'c'));
+        QCOMPARE(readAll(file), firmware(QByteArray(50000, 'c')));
         QCOMPARE(int(dialog.phase()), 1);
     }
 
@@ -491,6 +498,63 @@ private slots:
         m_server->remove(QString(kBase) + "extra.qmtvf.overlong");
     }
 
+    // Every downloaded file is judged whole before "Download firmware file OK!": a body cut by
+    // a lying Content-Length, a damaged or foreign image, or another version than the server
+    // announced is deleted and reported, and a good copy of the same name stays.
+    void badDownloadIsDeleted_data()
+    {
+        QTest::addColumn<QByteArray>("served");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = firmware(QByteArray(4000, 'n'));
+        QByteArray damaged = good;
+        damaged[100] = 'X';
+        QByteArray foreign = good;
+        foreign[8] = 0x27;
+        QTest::newRow("longer than its Content-Length") << good << "undersold"
+                                                        << "incomplete or too long";
+        QTest::newRow("damaged image") << damaged << QString() << "no valid firmware file";
+        QTest::newRow("other device") << foreign << QString() << "another device (id 0x27)";
+        QTest::newRow("other version than announced")
+            << fwupgrade::buildFirmwareFile(140, QByteArray(4000, 'o')) << QString()
+            << "version 1.40, but the update server announced 1.50";
+        QTest::newRow("not firmware at all") << QByteArray("<html><body>Not here</body></html>")
+                                             << QString() << "no valid firmware file";
+    }
+
+    void badDownloadIsDeleted()
+    {
+        QFETCH(QByteArray, served);
+        QFETCH(QString, mode);
+        QFETCH(QString, reason);
+        const QByteArray kept = fwupgrade::buildFirmwareFile(150, QByteArray(300, 'k'));
+        const QString file = local("lying.qmtvf");
+        QVERIFY(QDir().mkpath("firmware"));
+        {
+            QFile copy(file);
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            copy.write(kept);
+        }
+        QVERIFY(m_server->put(QString(kBase) + "lying.qmtvf", served));
+        if (!mode.isEmpty())
+            QVERIFY(m_server->put(QString(kBase) + "lying.qmtvf." + mode, "1000"));
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({150, "lying.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        if (!mode.isEmpty())
+            m_server->remove(QString(kBase) + "lying.qmtvf." + mode);
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QVERIFY2(text(dialog).contains(reason), qPrintable(text(dialog)));
+        QVERIFY(text(dialog).contains("The file was deleted."));
+        QVERIFY(!text(dialog).contains("Download firmware file OK!"));
+        QCOMPARE(readAll(file), kept);
+        for (const QString &entry : firmwareFolderEntries())
+            QVERIFY2(entry == "lying.qmtvf" || !entry.startsWith("lying.qmtvf"), qPrintable(entry));
+        QCOMPARE(int(dialog.phase()), 0);
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        QCOMPARE(dialog.form()->pushButtonDownloadFirmware->text(), QStringLiteral("DownLoad"));
+    }
+
     // Only a plain decimal number within 16 bits is a version; anything else is the server's
     // error, never a version of its own.
     void badServerVersionIsAServerError_data() { addBadServerVersionRows(); }
@@ -566,7 +630,7 @@ private slots:
 
     void portNameError()
     {
-        QVERIFY(m_server->put(QString(kBase) + "port.qmtvf", "PORT"));
+        QVERIFY(m_server->put(QString(kBase) + "port.qmtvf", firmware("PORT")));
         local("port.qmtvf");
         Commrt *link = Commrt::createClass();
         link->setPortName("no such port"); // no port name holds a space
