@@ -27,15 +27,19 @@ QByteArray telemetryCsvRow(qint64 timeMs, const TelemetrySnapshot &snapshot)
     QByteArray row = QByteArray::number(timeMs);
     for (int channel = 0; channel < kTelemetryChannelCount; ++channel) {
         const auto which = TelemetryChannel(channel);
-        // QByteArray::number ignores the locale: always a dot, never a thousands separator.
-        QByteArray value =
-            QByteArray::number(telemetryValue(snapshot, which), 'f', telemetryDecimals(which));
-        // A value that rounds to zero from below prints as 0.0, not -0.0.
-        if (isNegativeZero(value))
-            value.remove(0, 1);
-        row += ',' + value;
+        row += ',' + telemetryCsvCell(which, telemetryValue(snapshot, which));
     }
     return row + '\n';
+}
+
+QByteArray telemetryCsvCell(TelemetryChannel channel, double value)
+{
+    // QByteArray::number ignores the locale: always a dot, never a thousands separator.
+    QByteArray text = QByteArray::number(value, 'f', telemetryDecimals(channel));
+    // A value that rounds to zero from below prints as 0.0, not -0.0.
+    if (isNegativeZero(text))
+        text.remove(0, 1);
+    return text;
 }
 
 } // namespace fclink

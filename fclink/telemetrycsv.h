@@ -14,6 +14,8 @@ namespace fclink {
 
 FCLINK_EXPORT QByteArray telemetryCsvHeader();
 FCLINK_EXPORT QByteArray telemetryCsvRow(qint64 timeMs, const TelemetrySnapshot &snapshot);
+// One channel's value as a row writes it.
+FCLINK_EXPORT QByteArray telemetryCsvCell(TelemetryChannel channel, double value);
 
 } // namespace fclink
 

@@ -2533,6 +2533,45 @@
     </message>
 </context>
 <context>
+    <name>TelemetryRecording</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 values where %2 are expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the time %1 ms comes before the line above (%2 ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 256 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>binary data, not a telemetry recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this is not the header of a telemetry recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ToolSettingPage</name>
     <message>
         <source>Cannot save the parameter file: %1</source>

@@ -2533,6 +2533,45 @@
     </message>
 </context>
 <context>
+    <name>TelemetryRecording</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 values where %2 are expected</source>
+        <translation>%1 Werte, erwartet werden %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &apos;%2&apos;</source>
+        <translation>%1 ist keine Zahl: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the time %1 ms comes before the line above (%2 ms)</source>
+        <translation>die Zeit %1 ms liegt vor der Zeile darüber (%2 ms)</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1: die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 256 MiB</source>
+        <translation>%1: die Datei ist größer als 256 MiB</translation>
+    </message>
+    <message>
+        <source>binary data, not a telemetry recording</source>
+        <translation>Binärdaten, keine Telemetrieaufzeichnung</translation>
+    </message>
+    <message>
+        <source>this is not the header of a telemetry recording</source>
+        <translation>dies ist nicht die Kopfzeile einer Telemetrieaufzeichnung</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ToolSettingPage</name>
     <message>
         <source>Cannot save the parameter file: %1</source>

@@ -2531,6 +2531,45 @@
     </message>
 </context>
 <context>
+    <name>TelemetryRecording</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1 values where %2 are expected</source>
+        <translation>有 %1 个值，应为 %2 个</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &apos;%2&apos;</source>
+        <translation>%1 不是数字：&apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the time %1 ms comes before the line above (%2 ms)</source>
+        <translation>时间 %1 ms 早于上一行（%2 ms）</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty</source>
+        <translation>%1：文件为空</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 256 MiB</source>
+        <translation>%1：文件大于 256 MiB</translation>
+    </message>
+    <message>
+        <source>binary data, not a telemetry recording</source>
+        <translation>二进制数据，不是遥测记录</translation>
+    </message>
+    <message>
+        <source>this is not the header of a telemetry recording</source>
+        <translation>这不是遥测记录的表头</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>ToolSettingPage</name>
     <message>
         <source>Cannot save the parameter file: %1</source>
