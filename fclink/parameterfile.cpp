@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QSet>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include <cstdio>
 #include <cstring>
@@ -214,7 +215,20 @@ bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
     if (!checkLayout(contents, error))
         return false;
 
-    QSettings settings(path, QSettings::IniFormat);
+    // QSettings skips a byte-order mark only before a section header: before a key it keeps the
+    // mark as part of the key (var0 would go missing). Such a file is read from a copy without.
+    QTemporaryFile unmarked;
+    QString readable = path;
+    if (contents.startsWith(kByteOrderMark)) {
+        const QByteArray text = contents.mid(int(sizeof kByteOrderMark) - 1);
+        if (!unmarked.open() || unmarked.write(text) != text.size() || !unmarked.flush()) {
+            setError(error,
+                     QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
+            return false;
+        }
+        readable = unmarked.fileName();
+    }
+    QSettings settings(readable, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
         setError(
             error,

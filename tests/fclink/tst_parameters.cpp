@@ -424,16 +424,22 @@ private slots:
     {
         QTest::addColumn<QByteArray>("lineEnd");
         QTest::addColumn<QByteArray>("start");
-        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray();
-        QTest::newRow("CR only") << QByteArray("\r") << QByteArray();
-        QTest::newRow("byte-order mark") << QByteArray("\n") << QByteArray("\xEF\xBB\xBF");
-        QTest::newRow("byte-order mark, CR LF") << QByteArray("\r\n") << QByteArray("\xEF\xBB\xBF");
+        QTest::addColumn<bool>("header"); // false: the keys stand before any section
+        const QByteArray mark("\xEF\xBB\xBF");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << QByteArray() << true;
+        QTest::newRow("CR only") << QByteArray("\r") << QByteArray() << true;
+        QTest::newRow("byte-order mark") << QByteArray("\n") << mark << true;
+        QTest::newRow("byte-order mark, CR LF") << QByteArray("\r\n") << mark << true;
+        QTest::newRow("no section") << QByteArray("\n") << QByteArray() << false;
+        QTest::newRow("byte-order mark before a key") << QByteArray("\n") << mark << false;
+        QTest::newRow("byte-order mark before a key, CR LF") << QByteArray("\r\n") << mark << false;
     }
 
     void strictLoadReadsOtherLineEndingsAndAByteOrderMark()
     {
         QFETCH(QByteArray, lineEnd);
         QFETCH(QByteArray, start);
+        QFETCH(bool, header);
         const std::vector<quint8> block = patternBlock();
         const QString file = path(QStringLiteral("endings.conf"));
         QString error;
@@ -444,6 +450,9 @@ private slots:
         saved.close();
         QVERIFY(!text.startsWith("\xEF\xBB\xBF")); // written without a mark
         QVERIFY(!text.contains('\r'));
+        QVERIFY(text.startsWith("[General]\n"));
+        if (!header)
+            text.remove(0, int(strlen("[General]\n")));
         text.replace("\n", lineEnd);
         QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
         saved.write(start + text);

@@ -2,6 +2,7 @@
 #include "fifounblocker.h"
 #include "ftpserverprocess.h"
 #include "glftpobject.h"
+#include "refusingport.h"
 #include "signalarguments.h"
 
 #include <QDir>
@@ -200,7 +201,8 @@ void TestGLFtpObject::wrongPassword()
 
 void TestGLFtpObject::noServer()
 {
-    const quint16 port = FtpServerProcess::freePort();
+    const RefusingPort nobody;
+    const quint16 port = nobody.port();
     QVERIFY(port != 0);
     qputenv("SAYBOX_FTP_URL", QStringLiteral("ftp://%1:%2@127.0.0.1:%3")
                                   .arg(FtpServerProcess::User, FtpServerProcess::Password)
@@ -524,8 +526,9 @@ void TestGLFtpObject::newSubmissionAbortsTheRunningOne()
 void TestGLFtpObject::submissionsOfOneSecondGetDistinctDirectories()
 {
     // Nothing listens: every submission fails at once, which is all this needs.
-    qputenv("SAYBOX_FTP_URL",
-            QStringLiteral("ftp://u:p@127.0.0.1:%1").arg(FtpServerProcess::freePort()).toUtf8());
+    const RefusingPort nobody;
+    QVERIFY(nobody.port() != 0);
+    qputenv("SAYBOX_FTP_URL", QStringLiteral("ftp://u:p@127.0.0.1:%1").arg(nobody.port()).toUtf8());
     GLFtpObject uploader;
     QSet<QString> seen;
     // With 1000 possible suffixes, 100 draws repeat one almost surely unless repeats are avoided.

@@ -1,11 +1,11 @@
 #include "ftpserverprocess.h"
 
+#include "announcedport.h"
+
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTcpServer>
+#include <QHostAddress>
 #include <QTcpSocket>
-#include <QTest>
 
 #include <csignal>
 #include <sys/types.h>
@@ -28,23 +28,15 @@ FtpServerProcess::~FtpServerProcess()
     qunsetenv("SAYBOX_FTP_URL");
 }
 
-quint16 FtpServerProcess::freePort()
-{
-    QTcpServer server;
-    if (!server.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return server.serverPort();
-}
-
 bool FtpServerProcess::start(const QStringList &behaviour)
 {
-    serverPort = freePort();
-    if (!root.isValid() || !logDir.isValid() || serverPort == 0)
+    serverPort = 0;
+    if (!root.isValid() || !logDir.isValid())
         return false;
-    const QString port = QString::number(serverPort);
+    // Port 0: the server binds a free port itself and prints it.
     const QStringList arguments = QStringList{QStringLiteral(KESTO_FEEDBACK_SERVER_SCRIPT),
                                               QStringLiteral("--port"),
-                                              port,
+                                              QStringLiteral("0"),
                                               QStringLiteral("--directory"),
                                               root.path(),
                                               QStringLiteral("--user"),
@@ -54,23 +46,19 @@ bool FtpServerProcess::start(const QStringList &behaviour)
                                               QStringLiteral("--events"),
                                               logDir.filePath(QStringLiteral("events.log"))} +
                                   behaviour;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(QStringLiteral("/usr/bin/python3"), arguments);
     if (!process.waitForStarted(5000))
         return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 15000 && process.state() == QProcess::Running) {
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, serverPort);
-        if (probe.waitForConnected(500)) {
-            probe.abort();
-            return true;
-        }
-        QTest::qWait(100);
-    }
-    return false;
+    serverPort = readAnnouncedPort(process, 15000);
+    if (serverPort == 0)
+        return false;
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, serverPort);
+    const bool answered = probe.waitForConnected(5000);
+    probe.abort();
+    return answered;
 }
 
 QString FtpServerProcess::url(const QString &password) const

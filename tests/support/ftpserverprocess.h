@@ -17,8 +17,8 @@ public:
     FtpServerProcess();
     ~FtpServerProcess();
 
-    // Starts the demo's feedback server (tools/demo/feedback_server.py) on a free port and waits
-    // until it accepts connections. Options choose a misbehaving handler (the script lists
+    // Starts the demo's feedback server (tools/demo/feedback_server.py) on a port it chooses and
+    // waits until it accepts connections. Options choose a misbehaving handler (the script lists
     // them): "--no-quit", "--read-limit N" (bytes per second received), "--raw", "--stall-after
     // N", "--late-mkd S", "--truncate N", "--refuse-login", "--quota N", "--no-delete".
     bool start(const QStringList &behaviour = {});
@@ -45,8 +45,6 @@ public:
     QStringList events() const;
     // Sessions connected and not yet disconnected.
     int openSessions() const;
-
-    static quint16 freePort();
 
 private:
     QTemporaryDir root;

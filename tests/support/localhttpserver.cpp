@@ -1,13 +1,12 @@
 #include "localhttpserver.h"
 
+#include "announcedport.h"
+
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
-#include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 
 LocalHttpServer::LocalHttpServer(const QString &root) : m_root(root) {}
 
@@ -18,30 +17,22 @@ LocalHttpServer::~LocalHttpServer()
 
 bool LocalHttpServer::start()
 {
-    m_port = freePort();
-    if (m_port == 0)
-        return false;
+    m_port = 0;
     m_process.setProgram(QStringLiteral("/usr/bin/python3"));
+    // Port 0: the server binds a free port itself and prints it.
     m_process.setArguments(
-        {QStringLiteral(KESTO_UPDATE_SERVER_SCRIPT), QString::number(m_port), m_root});
+        {QStringLiteral(KESTO_UPDATE_SERVER_SCRIPT), QStringLiteral("0"), m_root});
     // Clients that drop a request make the server print broken pipes: not worth showing.
     m_process.setStandardErrorFile(QProcess::nullDevice());
-    m_process.setStandardOutputFile(QProcess::nullDevice());
     m_process.start();
     if (!m_process.waitForStarted(5000))
         return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000) {
-        if (m_process.state() != QProcess::Running)
-            return false;
-        QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, m_port);
-        if (probe.waitForConnected(200))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
+    m_port = readAnnouncedPort(m_process, 10000);
+    if (m_port == 0)
+        return false;
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, m_port);
+    return probe.waitForConnected(5000);
 }
 
 void LocalHttpServer::stop()
@@ -71,12 +62,4 @@ bool LocalHttpServer::put(const QString &path, const QByteArray &contents) const
 bool LocalHttpServer::remove(const QString &path) const
 {
     return QFile::remove(QDir(m_root).filePath(path));
-}
-
-quint16 LocalHttpServer::freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return probe.serverPort();
 }

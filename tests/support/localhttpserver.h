@@ -16,7 +16,7 @@ public:
     LocalHttpServer(const LocalHttpServer &) = delete;
     LocalHttpServer &operator=(const LocalHttpServer &) = delete;
 
-    // True once the server answers connections.
+    // True once the server answers connections, on a port it chose itself.
     bool start();
     void stop();
 
@@ -26,9 +26,6 @@ public:
     // Writes a served file, creating its folders.
     bool put(const QString &path, const QByteArray &contents) const;
     bool remove(const QString &path) const;
-
-    // A port on the loopback interface that nothing listens on right now.
-    static quint16 freePort();
 
 private:
     QString m_root;

@@ -7,6 +7,7 @@
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
 #include "modalhelpers.h"
+#include "refusingport.h"
 #include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateconfigdocument.h"
@@ -255,8 +256,9 @@ private slots:
         QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
         m_server->remove(QString(kConfig) + ".truncate");
         // No server at all.
-        qputenv("KESTO_UPDATE_SERVER",
-                QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());
+        const RefusingPort nobody;
+        QVERIFY(nobody.port() != 0);
+        qputenv("KESTO_UPDATE_SERVER", QStringLiteral("127.0.0.1:%1").arg(nobody.port()).toUtf8());
         QVERIFY(refresh(dialog));
         QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
         QCOMPARE(dialog.fileName(), QString());

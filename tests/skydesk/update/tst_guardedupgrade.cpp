@@ -14,6 +14,7 @@
 #include "parameterbackup.h"
 #include "parameterfields.h"
 #include "portnaming.h"
+#include "refusingport.h"
 #include "snapshotstore.h"
 #include "statuswidget.h"
 #include "testfolders.h"
@@ -80,6 +81,7 @@ class TestGuardedUpgrade : public QObject
 
 private:
     QTemporaryDir m_dir;
+    RefusingPort m_nobody; // held for the whole suite
     QByteArray m_savedSettings;
     bool m_hadSettings = false;
 
@@ -172,7 +174,7 @@ private slots:
         AppSettings::setLanguageCode(AppSettings::English);
         // No update server: the online checks fail at once.
         qputenv("KESTO_UPDATE_SERVER",
-                QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());
+                QStringLiteral("127.0.0.1:%1").arg(m_nobody.port()).toUtf8());
     }
 
     void cleanupTestCase()

@@ -9,6 +9,7 @@
 #include "firmwareupgradedialog.h"
 #include "localhttpserver.h"
 #include "modalhelpers.h"
+#include "refusingport.h"
 #include "testfolders.h"
 #include "ui_firmwareupgradedialog.h"
 #include "ui_updatesettingpage.h"
@@ -520,8 +521,9 @@ private slots:
         updatesettingpage page(nullptr, nullptr);
         QVERIFY(checkDone(&page));
         QCOMPARE(int(page.latestVersion()), 105);
-        qputenv("KESTO_UPDATE_SERVER",
-                QStringLiteral("127.0.0.1:%1").arg(LocalHttpServer::freePort()).toUtf8());
+        const RefusingPort nobody;
+        QVERIFY(nobody.port() != 0);
+        qputenv("KESTO_UPDATE_SERVER", QStringLiteral("127.0.0.1:%1").arg(nobody.port()).toUtf8());
         QVERIFY(checkDone(&page));
         QCOMPARE(int(page.latestVersion()), 105);
         QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
