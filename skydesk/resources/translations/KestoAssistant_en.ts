@@ -380,23 +380,398 @@
     <name>DownloadedFirmware</name>
     <message>
         <source>The downloaded firmware is made for another device (id 0x%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid Param!</source>
+        <translation>Invalid Param!</translation>
+    </message>
+</context>
+<context>
+    <name>AdvanceSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>   Motor    </source>
+        <translation>   Motor    </translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>Motor Idel Speed</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>RECOMMENDED</source>
+        <translation>RECOMMENDED</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>   FailSafe  </source>
+        <translation>   FailSafe  </translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>Enhanced Failsafe Methods</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Hover</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>Alt Go-Home</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>Go-Home Heading</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>Towards</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>Go-Home Altitude</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>Go-Home Switch</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>Go-Home Enable</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>   IOC   </source>
+        <translation>   IOC   </translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>Intelligent Orientation Control</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>IOC Enable</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>Course Lock</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>Point of Interest</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>Home Lock</translation>
+    </message>
+    <message>
+        <source>   Voltage   </source>
+        <translation>   Voltage   </translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Current Voltage</source>
+        <translation>Current Voltage</translation>
+    </message>
+    <message>
+        <source>   Limits    </source>
+        <translation>   Limits    </translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>Altitude Limit</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>Max Altitude</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>Distance Limit</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>Max Radius</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>Forbiden Area Limit</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationHistoryDialog</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Before import</source>
+        <translation>Before import</translation>
+    </message>
+    <message>
+        <source>Before upgrade</source>
+        <translation>Before upgrade</translation>
+    </message>
+    <message>
+        <source>After restore</source>
+        <translation>After restore</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Snapshot of %1</source>
+        <translation>Snapshot of %1</translation>
+    </message>
+    <message>
+        <source>This snapshot cannot be read: %1</source>
+        <translation>This snapshot cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to compare with it.</source>
+        <translation>Connect the flight controller to compare with it.</translation>
+    </message>
+    <message>
+        <source>Flight controller</source>
+        <translation>Flight controller</translation>
+    </message>
+    <message>
+        <source>Not a valid parameter file: %1
+%2</source>
+        <translation>Not a valid parameter file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>Open Config File</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>ConfigFile(*.conf)</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>%1 compared with %2</source>
+        <translation>%1 compared with %2</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parameter(s) differ. Untick those you do not want to restore.</source>
+        <translation>
+            <numerusform>%n parameter differs. Untick it if you do not want to restore it.</numerusform>
+            <numerusform>%n parameters differ. Untick those you do not want to restore.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Tick the parameters to restore.</source>
+        <translation>Tick the parameters to restore.</translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to restore a configuration.</source>
+        <translation>Connect the flight controller to restore a configuration.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restoring %n parameter(s): the status bar shows when the flight controller has taken them.</source>
+        <translation>
+            <numerusform>Restoring %n parameter: the status bar shows when the flight controller has taken it.</numerusform>
+            <numerusform>Restoring %n parameters: the status bar shows when the flight controller has taken them.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller to save a snapshot of it.</source>
+        <translation>Connect the flight controller to save a snapshot of it.</translation>
+    </message>
+    <message>
+        <source>The snapshot could not be saved.</source>
+        <translation>The snapshot could not be saved.</translation>
+    </message>
+    <message>
+        <source>Snapshot saved.</source>
+        <translation>Snapshot saved.</translation>
+    </message>
+    <message>
+        <source>Save Snapshot</source>
+        <translation>Save Snapshot</translation>
+    </message>
+    <message>
+        <source>A note for this snapshot (optional):</source>
+        <translation>A note for this snapshot (optional):</translation>
+    </message>
+    <message>
+        <source>Unknown reason</source>
+        <translation>Unknown reason</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationHistoryDialogUi</name>
+    <message>
+        <source>Configuration History</source>
+        <translation>Configuration History</translation>
+    </message>
+    <message>
+        <source>Snapshots, newest first (select two to compare them)</source>
+        <translation>Snapshots, newest first (select two to compare them)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Save Snapshot...</source>
+        <translation>Save Snapshot...</translation>
+    </message>
+    <message>
+        <source>Compare with Controller</source>
+        <translation>Compare with Controller</translation>
+    </message>
+    <message>
+        <source>Compare Selected</source>
+        <translation>Compare Selected</translation>
+    </message>
+    <message>
+        <source>Compare with File...</source>
+        <translation>Compare with File...</translation>
+    </message>
+    <message>
+        <source>Select a snapshot to compare it.</source>
+        <translation>Select a snapshot to compare it.</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>Compared with</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restore Selected</translation>
+    </message>
+    <message>
+        <source>Restore All</source>
+        <translation>Restore All</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramCaptions</name>
+    <message>
+        <source>Signal lost</source>
+        <translation>Signal lost</translation>
+    </message>
+    <message>
+        <source>Hover in place</source>
+        <translation>Hover in place</translation>
+    </message>
+    <message>
+        <source>Climb to go-home altitude</source>
+        <translation>Climb to go-home altitude</translation>
+    </message>
+    <message>
+        <source>Return home</source>
+        <translation>Return home</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>IDLE</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadedFirmware</name>
+    <message>
+        <source>The downloaded firmware is made for another device (id 0x%1).</translation>
     </message>
     <message>
         <source>The downloaded file has a firmware format this program does not know.</source>
-        <translation type="unfinished"></translation>
+        <translation>The downloaded file has a firmware format this program does not know.</translation>
     </message>
     <message>
         <source>The downloaded file is incomplete or too long: its %1 bytes do not match the size its header gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>The downloaded file is incomplete or too long: its %1 bytes do not match the size its header gives.</translation>
     </message>
     <message>
         <source>The downloaded file is no valid firmware file (its header or checksum is wrong).</source>
-        <translation type="unfinished"></translation>
+        <translation>The downloaded file is no valid firmware file (its header or checksum is wrong).</translation>
     </message>
     <message>
         <source>The downloaded firmware is version %1, but the update server announced %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The downloaded firmware is version %1, but the update server announced %2.</translation>
     </message>
 </context>
 <context>
@@ -491,7 +866,95 @@
     </message>
     <message>
         <source>The file was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not connected: connect the flight controller to change its parameters</source>
+        <translation>Not connected: connect the flight controller to change its parameters</translation>
+    </message>
+    <message>
+        <source>Reading the parameters from the flight controller...</source>
+        <translation>Reading the parameters from the flight controller...</translation>
+    </message>
+    <message>
+        <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
+        <translation>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Undone: %1 %2 → %3</source>
+        <translation>Undone: %1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>Not undone: %1 is %2 now, not %3</source>
+        <translation>Not undone: %1 is %2 now, not %3</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgradeDialog</name>
+    <message>
+        <source>The latest firmware version: </source>
+        <translation>The latest firmware version: </translation>
+    </message>
+    <message>
+        <source>Update:<byte value="xd"/>
+</source>
+        <translation>Update:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Checking for firmware updates...</source>
+        <translation>Checking for firmware updates...</translation>
+    </message>
+    <message>
+        <source>State error:#001!</source>
+        <translation>State error:#001!</translation>
+    </message>
+    <message>
+        <source>Server error: Can Not Check Update Information!</source>
+        <translation>Server error: Can Not Check Update Information!</translation>
+    </message>
+    <message>
+        <source>Download firmware file OK!</source>
+        <translation>Download firmware file OK!</translation>
+    </message>
+    <message>
+        <source>Start Upgrade</source>
+        <translation>Start Upgrade</translation>
+    </message>
+    <message>
+        <source>Download failed!</source>
+        <translation>Download failed!</translation>
+    </message>
+    <message>
+        <source>No updates available!</source>
+        <translation>No updates available!</translation>
+    </message>
+    <message>
+        <source>Download firmware file name error!</source>
+        <translation>Download firmware file name error!</translation>
+    </message>
+    <message>
+        <source>Do not exsit right file folder!</source>
+        <translation>Do not exsit right file folder!</translation>
+    </message>
+    <message>
+        <source>Firmware file open failed!</source>
+        <translation>Firmware file open failed!</translation>
+    </message>
+    <message>
+        <source>Port name error!</source>
+        <translation>Port name error!</translation>
+    </message>
+    <message>
+        <source>Stop Upgrade</source>
+        <translation>Stop Upgrade</translation>
+    </message>
+    <message>
+        <source>The file was deleted.</translation>
     </message>
 </context>
 <context>
@@ -2536,39 +2999,2077 @@
     <name>TelemetryRecording</name>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>FirmwareUpgrade</source>
+        <translation>FirmwareUpgrade</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Current Version:</translation>
+    </message>
+    <message>
+        <source>--------</source>
+        <translation>--------</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>DownLoad</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDocument</name>
+    <message>
+        <source>This help page is not available</source>
+        <translation>This help page is not available</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found beside the program. Installing the program again brings it back.</source>
+        <translation>The help document %1 was not found beside the program. Installing the program again brings it back.</translation>
+    </message>
+</context>
+<context>
+    <name>InternalSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Param1</source>
+        <translation>Param1</translation>
+    </message>
+    <message>
+        <source>Servo Trim</source>
+        <translation>Servo Trim</translation>
+    </message>
+    <message>
+        <source>trim0</source>
+        <translation>trim0</translation>
+    </message>
+    <message>
+        <source>trim1</source>
+        <translation>trim1</translation>
+    </message>
+    <message>
+        <source>trim2</source>
+        <translation>trim2</translation>
+    </message>
+    <message>
+        <source>trim3</source>
+        <translation>trim3</translation>
+    </message>
+    <message>
+        <source>trim4</source>
+        <translation>trim4</translation>
+    </message>
+    <message>
+        <source>trim5</source>
+        <translation>trim5</translation>
+    </message>
+    <message>
+        <source>trim6</source>
+        <translation>trim6</translation>
+    </message>
+    <message>
+        <source>trim7</source>
+        <translation>trim7</translation>
+    </message>
+    <message>
+        <source>trim8</source>
+        <translation>trim8</translation>
+    </message>
+    <message>
+        <source>trim9</source>
+        <translation>trim9</translation>
+    </message>
+    <message>
+        <source>trim10</source>
+        <translation>trim10</translation>
+    </message>
+    <message>
+        <source>trim11</source>
+        <translation>trim11</translation>
+    </message>
+    <message>
+        <source>Servo Rev</source>
+        <translation>Servo Rev</translation>
+    </message>
+    <message>
+        <source>rev0</source>
+        <translation>rev0</translation>
+    </message>
+    <message>
+        <source>rev1</source>
+        <translation>rev1</translation>
+    </message>
+    <message>
+        <source>rev2</source>
+        <translation>rev2</translation>
+    </message>
+    <message>
+        <source>rev3</source>
+        <translation>rev3</translation>
+    </message>
+    <message>
+        <source>rev4</source>
+        <translation>rev4</translation>
+    </message>
+    <message>
+        <source>rev5</source>
+        <translation>rev5</translation>
+    </message>
+    <message>
+        <source>rev6</source>
+        <translation>rev6</translation>
+    </message>
+    <message>
+        <source>rev7</source>
+        <translation>rev7</translation>
+    </message>
+    <message>
+        <source>rev8</source>
+        <translation>rev8</translation>
+    </message>
+    <message>
+        <source>rev9</source>
+        <translation>rev9</translation>
+    </message>
+    <message>
+        <source>rev10</source>
+        <translation>rev10</translation>
+    </message>
+    <message>
+        <source>rev11</source>
+        <translation>rev11</translation>
+    </message>
+    <message>
+        <source>Rc Rev</source>
+        <translation>Rc Rev</translation>
+    </message>
+    <message>
+        <source>Level Swash</source>
+        <translation>Level Swash</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>Tail Limit B</translation>
+    </message>
+    <message>
+        <source>Coll Ratio</source>
+        <translation>Coll Ratio</translation>
+    </message>
+    <message>
+        <source>Motor Idel</source>
+        <translation>Motor Idel</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>Tail Limit A</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>Receiver Type</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Tail Servo Type</translation>
+    </message>
+    <message>
+        <source>Ail Limit</source>
+        <translation>Ail Limit</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Model Type</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>Swash Servo Type</translation>
+    </message>
+    <message>
+        <source>Ele Limit</source>
+        <translation>Ele Limit</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motor Type</translation>
+    </message>
+    <message>
+        <source>Param2</source>
+        <translation>Param2</translation>
+    </message>
+    <message>
+        <source>Swash Phase</source>
+        <translation>Swash Phase</translation>
+    </message>
+    <message>
+        <source>GPS Dist X</source>
+        <translation>GPS Dist X</translation>
+    </message>
+    <message>
+        <source>Safe Gard 2</source>
+        <translation>Safe Gard 2</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>GPS Dist Y</source>
+        <translation>GPS Dist Y</translation>
+    </message>
+    <message>
+        <source>VoltProtect switch</source>
+        <translation>VoltProtect switch</translation>
+    </message>
+    <message>
+        <source>Motor Stop Type</source>
+        <translation>Motor Stop Type</translation>
+    </message>
+    <message>
+        <source>GPS Dist Z</source>
+        <translation>GPS Dist Z</translation>
+    </message>
+    <message>
+        <source>Loss Volt</source>
+        <translation>Loss Volt</translation>
+    </message>
+    <message>
+        <source>IMU Rotate</source>
+        <translation>IMU Rotate</translation>
+    </message>
+    <message>
+        <source>Governor Status</source>
+        <translation>Governor Status</translation>
+    </message>
+    <message>
+        <source>Protect Volt 1</source>
+        <translation>Protect Volt 1</translation>
+    </message>
+    <message>
+        <source>IMU Dist X</source>
+        <translation>IMU Dist X</translation>
+    </message>
+    <message>
+        <source>Waypoint Type</source>
+        <translation>Waypoint Type</translation>
+    </message>
+    <message>
+        <source>Protect Volt 2</source>
+        <translation>Protect Volt 2</translation>
+    </message>
+    <message>
+        <source>IMU Dist Y</source>
+        <translation>IMU Dist Y</translation>
+    </message>
+    <message>
+        <source>Battery Cell</source>
+        <translation>Battery Cell</translation>
+    </message>
+    <message>
+        <source>IMU Dist Z</source>
+        <translation>IMU Dist Z</translation>
+    </message>
+    <message>
+        <source>Safe Gard 1</source>
+        <translation>Safe Gard 1</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>Channel Map</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Param3</source>
+        <translation>Param3</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p ktotal</source>
+        <translation>p ktotal</translation>
+    </message>
+    <message>
+        <source>p kp</source>
+        <translation>p kp</translation>
+    </message>
+    <message>
+        <source>p ki</source>
+        <translation>p ki</translation>
+    </message>
+    <message>
+        <source>p kd</source>
+        <translation>p kd</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>q ktotal</source>
+        <translation>q ktotal</translation>
+    </message>
+    <message>
+        <source>q kp</source>
+        <translation>q kp</translation>
+    </message>
+    <message>
+        <source>q ki</source>
+        <translation>q ki</translation>
+    </message>
+    <message>
+        <source>q kd</source>
+        <translation>q kd</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>r ktotal</source>
+        <translation>r ktotal</translation>
+    </message>
+    <message>
+        <source>r kp</source>
+        <translation>r kp</translation>
+    </message>
+    <message>
+        <source>r ki</source>
+        <translation>r ki</translation>
+    </message>
+    <message>
+        <source>r kd</source>
+        <translation>r kd</translation>
+    </message>
+    <message>
+        <source>phi</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>phi ktotal</source>
+        <translation>phi ktotal</translation>
+    </message>
+    <message>
+        <source>phi kp</source>
+        <translation>phi kp</translation>
+    </message>
+    <message>
+        <source>phi ki</source>
+        <translation>phi ki</translation>
+    </message>
+    <message>
+        <source>phi kd</source>
+        <translation>phi kd</translation>
+    </message>
+    <message>
+        <source>theta</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>theta ktotal</source>
+        <translation>theta ktotal</translation>
+    </message>
+    <message>
+        <source>theta kp</source>
+        <translation>theta kp</translation>
+    </message>
+    <message>
+        <source>theta ki</source>
+        <translation>theta ki</translation>
+    </message>
+    <message>
+        <source>theta kd</source>
+        <translation>theta kd</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>psi ktotal</source>
+        <translation>psi ktotal</translation>
+    </message>
+    <message>
+        <source>psi kp</source>
+        <translation>psi kp</translation>
+    </message>
+    <message>
+        <source>psi ki</source>
+        <translation>psi ki</translation>
+    </message>
+    <message>
+        <source>psi kd</source>
+        <translation>psi kd</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>h ktotal</source>
+        <translation>h ktotal</translation>
+    </message>
+    <message>
+        <source>h kp</source>
+        <translation>h kp</translation>
+    </message>
+    <message>
+        <source>h ki</source>
+        <translation>h ki</translation>
+    </message>
+    <message>
+        <source>h kd</source>
+        <translation>h kd</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>v ktotal</source>
+        <translation>v ktotal</translation>
+    </message>
+    <message>
+        <source>v kp</source>
+        <translation>v kp</translation>
+    </message>
+    <message>
+        <source>v ki</source>
+        <translation>v ki</translation>
+    </message>
+    <message>
+        <source>v kd</source>
+        <translation>v kd</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>position ktotal</source>
+        <translation>position ktotal</translation>
+    </message>
+    <message>
+        <source>position kp</source>
+        <translation>position kp</translation>
+    </message>
+    <message>
+        <source>position ki</source>
+        <translation>position ki</translation>
+    </message>
+    <message>
+        <source>position kd</source>
+        <translation>position kd</translation>
+    </message>
+    <message>
+        <source>Param4</source>
+        <translation>Param4</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>rpm ktotal</source>
+        <translation>rpm ktotal</translation>
+    </message>
+    <message>
+        <source>rpm kp</source>
+        <translation>rpm kp</translation>
+    </message>
+    <message>
+        <source>rpm ki</source>
+        <translation>rpm ki</translation>
+    </message>
+    <message>
+        <source>rpm kd</source>
+        <translation>rpm kd</translation>
+    </message>
+    <message>
+        <source>rpm compensate colle</source>
+        <translation>rpm compensate colle</translation>
+    </message>
+    <message>
+        <source>right spin</source>
+        <translation>right spin</translation>
+    </message>
+    <message>
+        <source>deadband rc rudder</source>
+        <translation>deadband rc rudder</translation>
+    </message>
+    <message>
+        <source>rpm compensate cyclic</source>
+        <translation>rpm compensate cyclic</translation>
+    </message>
+    <message>
+        <source>acc left</source>
+        <translation>acc left</translation>
+    </message>
+    <message>
+        <source>deadband gyro z</source>
+        <translation>deadband gyro z</translation>
+    </message>
+    <message>
+        <source>rpm compensate tail</source>
+        <translation>rpm compensate tail</translation>
+    </message>
+    <message>
+        <source>acc right</source>
+        <translation>acc right</translation>
+    </message>
+    <message>
+        <source>deadband rc mainrotor</source>
+        <translation>deadband rc mainrotor</translation>
+    </message>
+    <message>
+        <source>burst coef</source>
+        <translation>burst coef</translation>
+    </message>
+    <message>
+        <source>dec left</source>
+        <translation>dec left</translation>
+    </message>
+    <message>
+        <source>deadband gyro xy</source>
+        <translation>deadband gyro xy</translation>
+    </message>
+    <message>
+        <source>roll agility</source>
+        <translation>roll agility</translation>
+    </message>
+    <message>
+        <source>dec right</source>
+        <translation>dec right</translation>
+    </message>
+    <message>
+        <source>tail compensate colle</source>
+        <translation>tail compensate colle</translation>
+    </message>
+    <message>
+        <source>pitch agility</source>
+        <translation>pitch agility</translation>
+    </message>
+    <message>
+        <source>acc mainrotor</source>
+        <translation>acc mainrotor</translation>
+    </message>
+    <message>
+        <source>tail compensate cyclic</source>
+        <translation>tail compensate cyclic</translation>
+    </message>
+    <message>
+        <source>left spin</source>
+        <translation>left spin</translation>
+    </message>
+    <message>
+        <source>dec mainrotor</source>
+        <translation>dec mainrotor</translation>
+    </message>
+    <message>
+        <source>tail compensate colle zero</source>
+        <translation>tail compensate colle zero</translation>
+    </message>
+    <message>
+        <source>Param5</source>
+        <translation>Param5</translation>
+    </message>
+    <message>
+        <source>vu</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>vu_ktotal</source>
+        <translation>vu_ktotal</translation>
+    </message>
+    <message>
+        <source>vu_kp</source>
+        <translation>vu_kp</translation>
+    </message>
+    <message>
+        <source>vu_ki</source>
+        <translation>vu_ki</translation>
+    </message>
+    <message>
+        <source>vu_kd</source>
+        <translation>vu_kd</translation>
+    </message>
+    <message>
+        <source>side dist</source>
+        <translation>side dist</translation>
+    </message>
+    <message>
+        <source>side dist ktotal</source>
+        <translation>side dist ktotal</translation>
+    </message>
+    <message>
+        <source>side dist kp</source>
+        <translation>side dist kp</translation>
+    </message>
+    <message>
+        <source>side dist ki</source>
+        <translation>side dist ki</translation>
+    </message>
+    <message>
+        <source>side dist kd</source>
+        <translation>side dist kd</translation>
+    </message>
+    <message>
+        <source>ioc enable</source>
+        <translation>ioc enable</translation>
+    </message>
+    <message>
+        <source>max_v_byhand</source>
+        <translation>max_v_byhand</translation>
+    </message>
+    <message>
+        <source>max declinerate</source>
+        <translation>max declinerate</translation>
+    </message>
+    <message>
+        <source>cruise_vh_acc</source>
+        <translation>cruise_vh_acc</translation>
+    </message>
+    <message>
+        <source>flight trim phi</source>
+        <translation>flight trim phi</translation>
+    </message>
+    <message>
+        <source>reach dist alt</source>
+        <translation>reach dist alt</translation>
+    </message>
+    <message>
+        <source>max_theta_byhand</source>
+        <translation>max_theta_byhand</translation>
+    </message>
+    <message>
+        <source>cruise vh dec</source>
+        <translation>cruise vh dec</translation>
+    </message>
+    <message>
+        <source>flight trim theta</source>
+        <translation>flight trim theta</translation>
+    </message>
+    <message>
+        <source>max auto spin</source>
+        <translation>max auto spin</translation>
+    </message>
+    <message>
+        <source>cruise_vh_buff</source>
+        <translation>cruise_vh_buff</translation>
+    </message>
+    <message>
+        <source>cruise_vu_acc</source>
+        <translation>cruise_vu_acc</translation>
+    </message>
+    <message>
+        <source>invert flight</source>
+        <translation>invert flight</translation>
+    </message>
+    <message>
+        <source>max phi</source>
+        <translation>max phi</translation>
+    </message>
+    <message>
+        <source>cruise vu buff</source>
+        <translation>cruise vu buff</translation>
+    </message>
+    <message>
+        <source>cruise_vu_dec</source>
+        <translation>cruise_vu_dec</translation>
+    </message>
+    <message>
+        <source>reserve1</source>
+        <translation>reserve1</translation>
+    </message>
+    <message>
+        <source>max theta</source>
+        <translation>max theta</translation>
+    </message>
+    <message>
+        <source>_vh_stick_acc</source>
+        <translation>_vh_stick_acc</translation>
+    </message>
+    <message>
+        <source>limit_radius</source>
+        <translation>limit_radius</translation>
+    </message>
+    <message>
+        <source>normal fail type</source>
+        <translation>normal fail type</translation>
+    </message>
+    <message>
+        <source>max vcruise</source>
+        <translation>max vcruise</translation>
+    </message>
+    <message>
+        <source>vh_stick_dec</source>
+        <translation>vh_stick_dec</translation>
+    </message>
+    <message>
+        <source>limit_alt</source>
+        <translation>limit_alt</translation>
+    </message>
+    <message>
+        <source>gps cruise fail type</source>
+        <translation>gps cruise fail type</translation>
+    </message>
+    <message>
+        <source>min vcruise</source>
+        <translation>min vcruise</translation>
+    </message>
+    <message>
+        <source>vu_stick_acc</source>
+        <translation>vu_stick_acc</translation>
+    </message>
+    <message>
+        <source>forbid_area_enable</source>
+        <translation>forbid_area_enable</translation>
+    </message>
+    <message>
+        <source>turn back height</source>
+        <translation>turn back height</translation>
+    </message>
+    <message>
+        <source>max climbrate</source>
+        <translation>max climbrate</translation>
+    </message>
+    <message>
+        <source>vu_stick_dec</source>
+        <translation>vu_stick_dec</translation>
+    </message>
+    <message>
+        <source>max_phi_byhand</source>
+        <translation>max_phi_byhand</translation>
+    </message>
+    <message>
+        <source>Calib Volt</source>
+        <translation>Calib Volt</translation>
+    </message>
+    <message>
+        <source>Test BEC</source>
+        <translation>Test BEC</translation>
+    </message>
+    <message>
+        <source>Calib RC Neu</source>
+        <translation>Calib RC Neu</translation>
+    </message>
+    <message>
+        <source>Start Calib RC Scale</source>
+        <translation>Start Calib RC Scale</translation>
+    </message>
+    <message>
+        <source>Stop Calib RC Scale</source>
+        <translation>Stop Calib RC Scale</translation>
+    </message>
+    <message>
+        <source>Bind DSM</source>
+        <translation>Bind DSM</translation>
+    </message>
+    <message>
+        <source>CH7</source>
+        <translation>CH7</translation>
+    </message>
+    <message>
+        <source>CH8</source>
+        <translation>CH8</translation>
+    </message>
+    <message>
+        <source>CH9</source>
+        <translation>CH9</translation>
+    </message>
+    <message>
+        <source>CH10</source>
+        <translation>CH10</translation>
+    </message>
+    <message>
+        <source>CH11</source>
+        <translation>CH11</translation>
+    </message>
+    <message>
+        <source>CH12</source>
+        <translation>CH12</translation>
+    </message>
+    <message>
+        <source>CH13</source>
+        <translation>CH13</translation>
+    </message>
+    <message>
+        <source>CH14</source>
+        <translation>CH14</translation>
+    </message>
+    <message>
+        <source>CH15</source>
+        <translation>CH15</translation>
+    </message>
+    <message>
+        <source>CH16</source>
+        <translation>CH16</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMessages</name>
+    <message>
+        <source>COMPort open successfully</source>
+        <translation>COMPort open successfully</translation>
+    </message>
+    <message>
+        <source>COMPort open failed</source>
+        <translation>COMPort open failed</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>Connection closed</translation>
+    </message>
+    <message>
+        <source>Parameters uploaded</source>
+        <translation>Parameters uploaded</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Uploading...</translation>
+    </message>
+    <message>
+        <source>Parameters saved OK</source>
+        <translation>Parameters saved OK</translation>
+    </message>
+    <message>
+        <source>Parameters saved error</source>
+        <translation>Parameters saved error</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated OK</source>
+        <translation>Accelerometers calibrated OK</translation>
+    </message>
+    <message>
+        <source>Accelerometers calibrated error</source>
+        <translation>Accelerometers calibrated error</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated OK</source>
+        <translation>Gyros calibrated OK</translation>
+    </message>
+    <message>
+        <source>Gyros calibrated error</source>
+        <translation>Gyros calibrated error</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated OK</source>
+        <translation>Voltage calibrated OK</translation>
+    </message>
+    <message>
+        <source>Voltage calibrated error</source>
+        <translation>Voltage calibrated error</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Unconnected</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterBinder</name>
+    <message>
+        <source>Not sent yet: press Enter</source>
+        <translation>Not sent yet: press Enter</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, outside %2</source>
+        <translation>The flight controller holds %1, outside %2</translation>
+    </message>
+    <message>
+        <source>The flight controller holds %1, which is none of the choices here</source>
+        <translation>The flight controller holds %1, which is none of the choices here</translation>
+    </message>
+    <message>
+        <source>Allowed: %1</source>
+        <translation>Allowed: %1</translation>
+    </message>
+    <message>
+        <source>Not sent. Allowed: %1</source>
+        <translation>Not sent. Allowed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterFile</name>
+    <message>
+        <source>line %1 is not a key with a value</source>
+        <translation>line %1 is not a key with a value</translation>
+    </message>
+    <message>
+        <source>key %1 appears twice (lines %2 and %3)</source>
+        <translation>key %1 appears twice (lines %2 and %3)</translation>
+    </message>
+    <message>
+        <source>missing key %1 (%2)</source>
+        <translation>missing key %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): &apos;%3&apos; is not a whole number</source>
+        <translation>%1 (%2): &apos;%3&apos; is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 is outside %4 (%5..%6)</source>
+        <translation>%1 (%2): %3 is outside %4 (%5..%6)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: no such folder</source>
+        <translation>cannot write %1: no such folder</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>cannot replace %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than 64 KiB</source>
+        <translation>the file is larger than 64 KiB</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file</source>
+        <translation>%1 is not a parameter file</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not a key of a parameter file</source>
+        <translation>line %1: %2 is not a key of a parameter file</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterModel</name>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>FailSafe</source>
+        <translation>FailSafe</translation>
+    </message>
+    <message>
+        <source>IOC</source>
+        <translation>IOC</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Param1</source>
+        <translation>Param1</translation>
+    </message>
+    <message>
+        <source>Param2</source>
+        <translation>Param2</translation>
+    </message>
+    <message>
+        <source>Param3</source>
+        <translation>Param3</translation>
+    </message>
+    <message>
+        <source>Param4</source>
+        <translation>Param4</translation>
+    </message>
+    <message>
+        <source>Param5</source>
+        <translation>Param5</translation>
+    </message>
+    <message>
+        <source>Motor Idel Speed</source>
+        <translation>Motor Idel Speed</translation>
+    </message>
+    <message>
+        <source>Enhanced Failsafe Methods</source>
+        <translation>Enhanced Failsafe Methods</translation>
+    </message>
+    <message>
+        <source>Go-Home Heading</source>
+        <translation>Go-Home Heading</translation>
+    </message>
+    <message>
+        <source>Go-Home Switch</source>
+        <translation>Go-Home Switch</translation>
+    </message>
+    <message>
+        <source>Go-Home Altitude</source>
+        <translation>Go-Home Altitude</translation>
+    </message>
+    <message>
+        <source>Intelligent Orientation Control</source>
+        <translation>Intelligent Orientation Control</translation>
+    </message>
+    <message>
+        <source>Altitude Limit</source>
+        <translation>Altitude Limit</translation>
+    </message>
+    <message>
+        <source>Distance Limit</source>
+        <translation>Distance Limit</translation>
+    </message>
+    <message>
+        <source>Forbiden Area Limit</source>
+        <translation>Forbiden Area Limit</translation>
+    </message>
+    <message>
+        <source>Servo Trim</source>
+        <translation>Servo Trim</translation>
+    </message>
+    <message>
+        <source>Servo Rev</source>
+        <translation>Servo Rev</translation>
+    </message>
+    <message>
+        <source>Rc Rev</source>
+        <translation>Rc Rev</translation>
+    </message>
+    <message>
+        <source>Channel Map</source>
+        <translation>Channel Map</translation>
+    </message>
+    <message>
+        <source>Hover</source>
+        <translation>Hover</translation>
+    </message>
+    <message>
+        <source>Alt Go-Home</source>
+        <translation>Alt Go-Home</translation>
+    </message>
+    <message>
+        <source>Towards</source>
+        <translation>Towards</translation>
+    </message>
+    <message>
+        <source>Backwards</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>Course Lock</source>
+        <translation>Course Lock</translation>
+    </message>
+    <message>
+        <source>Home Lock</source>
+        <translation>Home Lock</translation>
+    </message>
+    <message>
+        <source>Point of Interest</source>
+        <translation>Point of Interest</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Function 1</source>
+        <translation>Function 1</translation>
+    </message>
+    <message>
+        <source>Function 2</source>
+        <translation>Function 2</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>trim0</source>
+        <translation>trim0</translation>
+    </message>
+    <message>
+        <source>trim1</source>
+        <translation>trim1</translation>
+    </message>
+    <message>
+        <source>trim2</source>
+        <translation>trim2</translation>
+    </message>
+    <message>
+        <source>trim3</source>
+        <translation>trim3</translation>
+    </message>
+    <message>
+        <source>trim4</source>
+        <translation>trim4</translation>
+    </message>
+    <message>
+        <source>trim5</source>
+        <translation>trim5</translation>
+    </message>
+    <message>
+        <source>trim6</source>
+        <translation>trim6</translation>
+    </message>
+    <message>
+        <source>trim7</source>
+        <translation>trim7</translation>
+    </message>
+    <message>
+        <source>trim8</source>
+        <translation>trim8</translation>
+    </message>
+    <message>
+        <source>trim9</source>
+        <translation>trim9</translation>
+    </message>
+    <message>
+        <source>trim10</source>
+        <translation>trim10</translation>
+    </message>
+    <message>
+        <source>trim11</source>
+        <translation>trim11</translation>
+    </message>
+    <message>
+        <source>rev0</source>
+        <translation>rev0</translation>
+    </message>
+    <message>
+        <source>rev1</source>
+        <translation>rev1</translation>
+    </message>
+    <message>
+        <source>rev2</source>
+        <translation>rev2</translation>
+    </message>
+    <message>
+        <source>rev3</source>
+        <translation>rev3</translation>
+    </message>
+    <message>
+        <source>rev4</source>
+        <translation>rev4</translation>
+    </message>
+    <message>
+        <source>rev5</source>
+        <translation>rev5</translation>
+    </message>
+    <message>
+        <source>rev6</source>
+        <translation>rev6</translation>
+    </message>
+    <message>
+        <source>rev7</source>
+        <translation>rev7</translation>
+    </message>
+    <message>
+        <source>rev8</source>
+        <translation>rev8</translation>
+    </message>
+    <message>
+        <source>rev9</source>
+        <translation>rev9</translation>
+    </message>
+    <message>
+        <source>rev10</source>
+        <translation>rev10</translation>
+    </message>
+    <message>
+        <source>rev11</source>
+        <translation>rev11</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Tail Servo Type</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>Swash Servo Type</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>Tail Limit B</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>Tail Limit A</translation>
+    </message>
+    <message>
+        <source>Ail Limit</source>
+        <translation>Ail Limit</translation>
+    </message>
+    <message>
+        <source>Ele Limit</source>
+        <translation>Ele Limit</translation>
+    </message>
+    <message>
+        <source>Coll Ratio</source>
+        <translation>Coll Ratio</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>Receiver Type</translation>
+    </message>
+    <message>
+        <source>Model Type</source>
+        <translation>Model Type</translation>
+    </message>
+    <message>
+        <source>Motor Type</source>
+        <translation>Motor Type</translation>
+    </message>
+    <message>
+        <source>Swash Phase</source>
+        <translation>Swash Phase</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Motor Stop Type</source>
+        <translation>Motor Stop Type</translation>
+    </message>
+    <message>
+        <source>IMU Rotate</source>
+        <translation>IMU Rotate</translation>
+    </message>
+    <message>
+        <source>IMU Dist X</source>
+        <translation>IMU Dist X</translation>
+    </message>
+    <message>
+        <source>IMU Dist Y</source>
+        <translation>IMU Dist Y</translation>
+    </message>
+    <message>
+        <source>IMU Dist Z</source>
+        <translation>IMU Dist Z</translation>
+    </message>
+    <message>
+        <source>GPS Dist X</source>
+        <translation>GPS Dist X</translation>
+    </message>
+    <message>
+        <source>GPS Dist Y</source>
+        <translation>GPS Dist Y</translation>
+    </message>
+    <message>
+        <source>GPS Dist Z</source>
+        <translation>GPS Dist Z</translation>
+    </message>
+    <message>
+        <source>Governor Status</source>
+        <translation>Governor Status</translation>
+    </message>
+    <message>
+        <source>Waypoint Type</source>
+        <translation>Waypoint Type</translation>
+    </message>
+    <message>
+        <source>Battery Cell</source>
+        <translation>Battery Cell</translation>
+    </message>
+    <message>
+        <source>Safe Gard 1</source>
+        <translation>Safe Gard 1</translation>
+    </message>
+    <message>
+        <source>Safe Gard 2</source>
+        <translation>Safe Gard 2</translation>
+    </message>
+    <message>
+        <source>VoltProtect switch</source>
+        <translation>VoltProtect switch</translation>
+    </message>
+    <message>
+        <source>Loss Volt</source>
+        <translation>Loss Volt</translation>
+    </message>
+    <message>
+        <source>Protect Volt 1</source>
+        <translation>Protect Volt 1</translation>
+    </message>
+    <message>
+        <source>Protect Volt 2</source>
+        <translation>Protect Volt 2</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Channel 7</source>
+        <translation>Channel 7</translation>
+    </message>
+    <message>
+        <source>Channel 8</source>
+        <translation>Channel 8</translation>
+    </message>
+    <message>
+        <source>Channel 9</source>
+        <translation>Channel 9</translation>
+    </message>
+    <message>
+        <source>Channel 10</source>
+        <translation>Channel 10</translation>
+    </message>
+    <message>
+        <source>Channel 11</source>
+        <translation>Channel 11</translation>
+    </message>
+    <message>
+        <source>Channel 12</source>
+        <translation>Channel 12</translation>
+    </message>
+    <message>
+        <source>Channel 13</source>
+        <translation>Channel 13</translation>
+    </message>
+    <message>
+        <source>Channel 14</source>
+        <translation>Channel 14</translation>
+    </message>
+    <message>
+        <source>Channel 15</source>
+        <translation>Channel 15</translation>
+    </message>
+    <message>
+        <source>Channel 16</source>
+        <translation>Channel 16</translation>
+    </message>
+    <message>
+        <source>p ktotal</source>
+        <translation>p ktotal</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>p kp</source>
+        <translation>p kp</translation>
+    </message>
+    <message>
+        <source>p ki</source>
+        <translation>p ki</translation>
+    </message>
+    <message>
+        <source>p kd</source>
+        <translation>p kd</translation>
+    </message>
+    <message>
+        <source>q ktotal</source>
+        <translation>q ktotal</translation>
+    </message>
+    <message>
+        <source>q</source>
+        <translation>q</translation>
+    </message>
+    <message>
+        <source>q kp</source>
+        <translation>q kp</translation>
+    </message>
+    <message>
+        <source>q ki</source>
+        <translation>q ki</translation>
+    </message>
+    <message>
+        <source>q kd</source>
+        <translation>q kd</translation>
+    </message>
+    <message>
+        <source>r ktotal</source>
+        <translation>r ktotal</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>r kp</source>
+        <translation>r kp</translation>
+    </message>
+    <message>
+        <source>r ki</source>
+        <translation>r ki</translation>
+    </message>
+    <message>
+        <source>r kd</source>
+        <translation>r kd</translation>
+    </message>
+    <message>
+        <source>phi ktotal</source>
+        <translation>phi ktotal</translation>
+    </message>
+    <message>
+        <source>phi</source>
+        <translation>phi</translation>
+    </message>
+    <message>
+        <source>phi kp</source>
+        <translation>phi kp</translation>
+    </message>
+    <message>
+        <source>phi ki</source>
+        <translation>phi ki</translation>
+    </message>
+    <message>
+        <source>phi kd</source>
+        <translation>phi kd</translation>
+    </message>
+    <message>
+        <source>theta ktotal</source>
+        <translation>theta ktotal</translation>
+    </message>
+    <message>
+        <source>theta</source>
+        <translation>theta</translation>
+    </message>
+    <message>
+        <source>theta kp</source>
+        <translation>theta kp</translation>
+    </message>
+    <message>
+        <source>theta ki</source>
+        <translation>theta ki</translation>
+    </message>
+    <message>
+        <source>theta kd</source>
+        <translation>theta kd</translation>
+    </message>
+    <message>
+        <source>psi ktotal</source>
+        <translation>psi ktotal</translation>
+    </message>
+    <message>
+        <source>psi</source>
+        <translation>psi</translation>
+    </message>
+    <message>
+        <source>psi kp</source>
+        <translation>psi kp</translation>
+    </message>
+    <message>
+        <source>psi ki</source>
+        <translation>psi ki</translation>
+    </message>
+    <message>
+        <source>psi kd</source>
+        <translation>psi kd</translation>
+    </message>
+    <message>
+        <source>h ktotal</source>
+        <translation>h ktotal</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>h kp</source>
+        <translation>h kp</translation>
+    </message>
+    <message>
+        <source>h ki</source>
+        <translation>h ki</translation>
+    </message>
+    <message>
+        <source>h kd</source>
+        <translation>h kd</translation>
+    </message>
+    <message>
+        <source>v ktotal</source>
+        <translation>v ktotal</translation>
+    </message>
+    <message>
+        <source>v</source>
+        <translation>v</translation>
+    </message>
+    <message>
+        <source>v kp</source>
+        <translation>v kp</translation>
+    </message>
+    <message>
+        <source>v ki</source>
+        <translation>v ki</translation>
+    </message>
+    <message>
+        <source>v kd</source>
+        <translation>v kd</translation>
+    </message>
+    <message>
+        <source>position ktotal</source>
+        <translation>position ktotal</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>position kp</source>
+        <translation>position kp</translation>
+    </message>
+    <message>
+        <source>position ki</source>
+        <translation>position ki</translation>
+    </message>
+    <message>
+        <source>position kd</source>
+        <translation>position kd</translation>
+    </message>
+    <message>
+        <source>rpm ktotal</source>
+        <translation>rpm ktotal</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>rpm kp</source>
+        <translation>rpm kp</translation>
+    </message>
+    <message>
+        <source>rpm ki</source>
+        <translation>rpm ki</translation>
+    </message>
+    <message>
+        <source>rpm kd</source>
+        <translation>rpm kd</translation>
+    </message>
+    <message>
+        <source>rpm compensate colle</source>
+        <translation>rpm compensate colle</translation>
+    </message>
+    <message>
+        <source>rpm compensate cyclic</source>
+        <translation>rpm compensate cyclic</translation>
+    </message>
+    <message>
+        <source>rpm compensate tail</source>
+        <translation>rpm compensate tail</translation>
+    </message>
+    <message>
+        <source>burst coef</source>
+        <translation>burst coef</translation>
+    </message>
+    <message>
+        <source>roll agility</source>
+        <translation>roll agility</translation>
+    </message>
+    <message>
+        <source>pitch agility</source>
+        <translation>pitch agility</translation>
+    </message>
+    <message>
+        <source>left spin</source>
+        <translation>left spin</translation>
+    </message>
+    <message>
+        <source>right spin</source>
+        <translation>right spin</translation>
+    </message>
+    <message>
+        <source>acc left</source>
+        <translation>acc left</translation>
+    </message>
+    <message>
+        <source>acc right</source>
+        <translation>acc right</translation>
+    </message>
+    <message>
+        <source>dec left</source>
+        <translation>dec left</translation>
+    </message>
+    <message>
+        <source>dec right</source>
+        <translation>dec right</translation>
+    </message>
+    <message>
+        <source>acc mainrotor</source>
+        <translation>acc mainrotor</translation>
+    </message>
+    <message>
+        <source>dec mainrotor</source>
+        <translation>dec mainrotor</translation>
+    </message>
+    <message>
+        <source>deadband rc rudder</source>
+        <translation>deadband rc rudder</translation>
+    </message>
+    <message>
+        <source>deadband gyro z</source>
+        <translation>deadband gyro z</translation>
+    </message>
+    <message>
+        <source>deadband rc mainrotor</source>
+        <translation>deadband rc mainrotor</translation>
+    </message>
+    <message>
+        <source>deadband gyro xy</source>
+        <translation>deadband gyro xy</translation>
+    </message>
+    <message>
+        <source>tail compensate colle</source>
+        <translation>tail compensate colle</translation>
+    </message>
+    <message>
+        <source>tail compensate cyclic</source>
+        <translation>tail compensate cyclic</translation>
+    </message>
+    <message>
+        <source>tail compensate colle zero</source>
+        <translation>tail compensate colle zero</translation>
+    </message>
+    <message>
+        <source>vu_ktotal</source>
+        <translation>vu_ktotal</translation>
+    </message>
+    <message>
+        <source>vu</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>vu_kp</source>
+        <translation>vu_kp</translation>
+    </message>
+    <message>
+        <source>vu_ki</source>
+        <translation>vu_ki</translation>
+    </message>
+    <message>
+        <source>vu_kd</source>
+        <translation>vu_kd</translation>
+    </message>
+    <message>
+        <source>side dist ktotal</source>
+        <translation>side dist ktotal</translation>
+    </message>
+    <message>
+        <source>side dist</source>
+        <translation>side dist</translation>
+    </message>
+    <message>
+        <source>side dist kp</source>
+        <translation>side dist kp</translation>
+    </message>
+    <message>
+        <source>side dist ki</source>
+        <translation>side dist ki</translation>
+    </message>
+    <message>
+        <source>side dist kd</source>
+        <translation>side dist kd</translation>
+    </message>
+    <message>
+        <source>IOC Enable</source>
+        <translation>IOC Enable</translation>
+    </message>
+    <message>
+        <source>Middle stick position</source>
+        <translation>Middle stick position</translation>
+    </message>
+    <message>
+        <source>Right stick position</source>
+        <translation>Right stick position</translation>
+    </message>
+    <message>
+        <source>flight trim phi</source>
+        <translation>flight trim phi</translation>
+    </message>
+    <message>
+        <source>flight trim theta</source>
+        <translation>flight trim theta</translation>
+    </message>
+    <message>
+        <source>invert flight</source>
+        <translation>invert flight</translation>
+    </message>
+    <message>
+        <source>reserve1</source>
+        <translation>reserve1</translation>
+    </message>
+    <message>
+        <source>gps cruise fail type</source>
+        <translation>gps cruise fail type</translation>
+    </message>
+    <message>
+        <source>Go-Home Enable</source>
+        <translation>Go-Home Enable</translation>
+    </message>
+    <message>
+        <source>max_v_byhand</source>
+        <translation>max_v_byhand</translation>
+    </message>
+    <message>
+        <source>reach dist alt</source>
+        <translation>reach dist alt</translation>
+    </message>
+    <message>
+        <source>max auto spin</source>
+        <translation>max auto spin</translation>
+    </message>
+    <message>
+        <source>max phi</source>
+        <translation>max phi</translation>
+    </message>
+    <message>
+        <source>max theta</source>
+        <translation>max theta</translation>
+    </message>
+    <message>
+        <source>max vcruise</source>
+        <translation>max vcruise</translation>
+    </message>
+    <message>
+        <source>min vcruise</source>
+        <translation>min vcruise</translation>
+    </message>
+    <message>
+        <source>max climbrate</source>
+        <translation>max climbrate</translation>
+    </message>
+    <message>
+        <source>max declinerate</source>
+        <translation>max declinerate</translation>
+    </message>
+    <message>
+        <source>max_theta_byhand</source>
+        <translation>max_theta_byhand</translation>
+    </message>
+    <message>
+        <source>cruise_vh_buff</source>
+        <translation>cruise_vh_buff</translation>
+    </message>
+    <message>
+        <source>cruise vu buff</source>
+        <translation>cruise vu buff</translation>
+    </message>
+    <message>
+        <source>_vh_stick_acc</source>
+        <translation>_vh_stick_acc</translation>
+    </message>
+    <message>
+        <source>vh_stick_dec</source>
+        <translation>vh_stick_dec</translation>
+    </message>
+    <message>
+        <source>vu_stick_acc</source>
+        <translation>vu_stick_acc</translation>
+    </message>
+    <message>
+        <source>vu_stick_dec</source>
+        <translation>vu_stick_dec</translation>
+    </message>
+    <message>
+        <source>cruise_vh_acc</source>
+        <translation>cruise_vh_acc</translation>
+    </message>
+    <message>
+        <source>cruise vh dec</source>
+        <translation>cruise vh dec</translation>
+    </message>
+    <message>
+        <source>cruise_vu_acc</source>
+        <translation>cruise_vu_acc</translation>
+    </message>
+    <message>
+        <source>cruise_vu_dec</source>
+        <translation>cruise_vu_dec</translation>
+    </message>
+    <message>
+        <source>Max Radius</source>
+        <translation>Max Radius</translation>
+    </message>
+    <message>
+        <source>Max Altitude</source>
+        <translation>Max Altitude</translation>
+    </message>
+    <message>
+        <source>max_phi_byhand</source>
+        <translation>max_phi_byhand</translation>
+    </message>
+    <message>
+        <source>Spare byte %1</source>
+        <translation>Spare byte %1</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Internal</source>
+        <translation>Internal</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Not shown</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterRestore</name>
+    <message>
+        <source>Restoring the parameters failed</source>
+        <translation>Restoring the parameters failed</translation>
+    </message>
+    <message>
+        <source>Parameters restored from before the upgrade</source>
+        <translation>Parameters restored from before the upgrade</translation>
+    </message>
+    <message>
+        <source>Restoring the parameters failed: the flight controller did not take %1</source>
+        <translation>Restoring the parameters failed: the flight controller did not take %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScopePlot</name>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Attitude (degree)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroscope (degree/s)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Acceleration (m/s^2)</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Compass error</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC channels</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Choose the channels to plot in the list on the left.</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>now</translation>
+    </message>
+    <message>
+        <source>-%1 s</source>
+        <translation>-%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>SensorPlot</name>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroscope (degree/s)</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Acceleration (m/s^2)</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindow</name>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>SensorScopeWindowUi</name>
+    <message>
+        <source>Sensor Scope</source>
+        <translation>Sensor Scope</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>Tick the channels to plot; each kind of value gets its own plot</translation>
+    </message>
+    <message>
+        <source>Time window</source>
+        <translation>Time window</translation>
+    </message>
+    <message>
+        <source>10 s</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>Holds the picture; telemetry is still collected meanwhile</source>
+        <translation>Holds the picture; telemetry is still collected meanwhile</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotRecorder</name>
+    <message>
+        <source>partly refused</source>
+        <translation>partly refused</translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryRecorder</name>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 could not be written</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created</source>
+        <translation>The folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>No file can be created in %1: %2</source>
+        <translation>No file can be created in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 keeps the rows written before</source>
+        <translation>%1: %2 keeps the rows written before</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>the disk is full</translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryRecording</name>
+    <message>
+        <source>%1, line %2: %3</translation>
     </message>
     <message>
         <source>%1 values where %2 are expected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 values where %2 are expected</translation>
     </message>
     <message>
         <source>%1 is not a number: &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a number: &apos;%2&apos;</translation>
     </message>
     <message>
         <source>the time %1 ms comes before the line above (%2 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>the time %1 ms comes before the line above (%2 ms)</translation>
     </message>
     <message>
         <source>%1: the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the file is empty</translation>
     </message>
     <message>
         <source>%1: the file is larger than 256 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the file is larger than 256 MiB</translation>
     </message>
     <message>
         <source>binary data, not a telemetry recording</source>
-        <translation type="unfinished"></translation>
+        <translation>binary data, not a telemetry recording</translation>
     </message>
     <message>
         <source>this is not the header of a telemetry recording</source>
-        <translation type="unfinished"></translation>
+        <translation>this is not the header of a telemetry recording</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be read: %2</translation>
     </message>
 </context>
 <context>
