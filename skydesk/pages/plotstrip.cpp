@@ -57,9 +57,7 @@ PlotStrip::Layout PlotStrip::layout(const QRectF &area, const QFont &font) const
     const QFontMetricsF metrics(font);
     const double titleHeight = metrics.height() + 4;
     const double labelHeight = metrics.height();
-    const double labelWidth =
-        std::max({metrics.horizontalAdvance(labelText(m_high)),
-                  metrics.horizontalAdvance(labelText(m_low)), metrics.horizontalAdvance("-00")});
+    const double labelWidth = std::max(m_labelWidth, this->labelWidth(font));
     Layout parts;
     const double titleBottom = area.top() + 2 + titleHeight;
     const double legend = legendWidth(font);
@@ -79,6 +77,54 @@ PlotStrip::Layout PlotStrip::layout(const QRectF &area, const QFont &font) const
                               labelWidth + kMargin / 2, labelHeight);
     parts.lowerLabel = parts.upperLabel.translated(0, parts.plot.height());
     return parts;
+}
+
+double PlotStrip::labelWidth(const QFont &font) const
+{
+    const QFontMetricsF metrics(font);
+    return std::max({metrics.horizontalAdvance(labelText(m_high)),
+                     metrics.horizontalAdvance(labelText(m_low)),
+                     metrics.horizontalAdvance("-00")});
+}
+
+QVector<double> PlotStrip::timeGridX(const QRectF &plot) const
+{
+    QVector<double> xs;
+    if (m_timeStep <= 0.0)
+        return xs;
+    // Counted in whole steps rather than summed, so that every panel gets the very same x.
+    for (int step = 1; step * m_timeStep < m_windowSeconds - 1e-9; ++step)
+        xs.append(plot.right() - step * m_timeStep / m_windowSeconds * plot.width());
+    return xs;
+}
+
+QVector<QPolygonF> PlotStrip::linePieces(const Series &series, const QRectF &plot) const
+{
+    QVector<QPolygonF> pieces;
+    const double span = m_high - m_low;
+    if (span <= 0.0 || m_windowSeconds <= 0.0)
+        return pieces;
+    const double oldest = m_newest - m_windowSeconds;
+    // Only the stretch that shows, with the sample just before it to reach the left edge.
+    auto first =
+        std::lower_bound(series.points.cbegin(), series.points.cend(), oldest,
+                         [](const QPointF &point, double time) { return point.x() < time; });
+    if (first != series.points.cbegin())
+        --first;
+    QPolygonF line;
+    line.reserve(int(series.points.cend() - first));
+    for (auto point = first; point != series.points.cend(); ++point) {
+        if (series.period > 0.0 && point != first &&
+            std::fabs(point->y() - (point - 1)->y()) > series.period / 2.0) {
+            pieces.append(line);
+            line.clear();
+        }
+        const double px = plot.right() - (m_newest - point->x()) / m_windowSeconds * plot.width();
+        const double value = std::clamp(point->y(), m_low, m_high);
+        line.append(QPointF(px, plot.bottom() - (value - m_low) / span * plot.height()));
+    }
+    pieces.append(line);
+    return pieces;
 }
 
 void PlotStrip::niceRange(double *low, double *high, double minimumSpan)
@@ -116,12 +162,13 @@ void PlotStrip::paint(QPainter &painter, const QRectF &area) const
 
 QString PlotStrip::frameKey() const
 {
-    QString key = QStringLiteral("%1|%2|%3|%4|%5")
+    QString key = QStringLiteral("%1|%2|%3|%4|%5|%6")
                       .arg(m_title)
                       .arg(m_low)
                       .arg(m_high)
                       .arg(m_windowSeconds)
-                      .arg(m_timeStep);
+                      .arg(m_timeStep)
+                      .arg(m_labelWidth);
     for (const Series &series : m_series)
         key += QLatin1Char('|') + series.name + series.colour.name();
     return key;
@@ -143,12 +190,8 @@ void PlotStrip::paintFrame(QPainter &painter, const QRectF &area) const
         const double y = plot.top() + line * plot.height() / 4.0;
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
-    if (m_timeStep > 0.0) {
-        for (double back = m_timeStep; back < m_windowSeconds - 1e-9; back += m_timeStep) {
-            const double x = plot.right() - back / m_windowSeconds * plot.width();
-            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        }
-    }
+    for (double x : timeGridX(plot))
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     painter.setPen(kText);
     const QFontMetricsF metrics(font);
     painter.drawText(parts.title, Qt::AlignLeft | Qt::AlignVCenter,
@@ -169,33 +212,16 @@ void PlotStrip::paintFrame(QPainter &painter, const QRectF &area) const
 void PlotStrip::paintLines(QPainter &painter, const QRectF &area) const
 {
     const QRectF plot = layout(area, labelFont(painter.font())).plot;
-    const double span = m_high - m_low;
-    if (span <= 0.0)
-        return;
-    const double oldest = m_newest - m_windowSeconds;
     painter.save();
     painter.setClipRect(plot);
     painter.setBrush(Qt::NoBrush);
     for (const Series &series : m_series) {
-        // Only the stretch that shows, with the sample just before it to reach the left edge.
-        auto first =
-            std::lower_bound(series.points.cbegin(), series.points.cend(), oldest,
-                             [](const QPointF &point, double time) { return point.x() < time; });
-        if (first != series.points.cbegin())
-            --first;
-        QPolygonF line;
-        line.reserve(int(series.points.cend() - first));
-        for (auto point = first; point != series.points.cend(); ++point) {
-            const double px =
-                plot.right() - (m_newest - point->x()) / m_windowSeconds * plot.width();
-            const double value = std::clamp(point->y(), m_low, m_high);
-            line.append(QPointF(px, plot.bottom() - (value - m_low) / span * plot.height()));
-        }
-        if (line.size() < 2)
-            continue;
         // One pixel wide: a thicker antialiased line costs several times as much to draw.
         painter.setPen(QPen(series.colour, 1.0));
-        painter.drawPolyline(line);
+        for (const QPolygonF &piece : linePieces(series, plot)) {
+            if (piece.size() >= 2)
+                painter.drawPolyline(piece);
+        }
     }
     painter.restore();
 }

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QVector>
@@ -21,6 +22,9 @@ public:
         QString name; // shown in the legend
         QColor colour;
         QVector<QPointF> points; // x: time in seconds, increasing; y: value
+        // Values that come round again after this much (a heading: 360); a step of more than
+        // half of it is a wrap and draws no line. 0: no wrap.
+        double period = 0.0;
     };
 
     // Where the parts of a panel go inside its area.
@@ -43,6 +47,14 @@ public:
     void setWindow(double seconds, double newest);
     // Vertical grid lines every step seconds back from the right edge; none when 0.
     void setTimeGrid(double stepSeconds) { m_timeStep = stepSeconds; }
+    // Panels stacked over one time axis reserve the same width for their value labels, the
+    // widest any of them needs, so that their plots begin at the same x.
+    double labelWidth(const QFont &font) const;
+    void setLabelWidth(double width) { m_labelWidth = width; }
+    // Where the vertical grid lines of a plot area go, right to left.
+    QVector<double> timeGridX(const QRectF &plot) const;
+    // The stretches of a series a plot area shows, in its coordinates; split where it wraps.
+    QVector<QPolygonF> linePieces(const Series &series, const QRectF &plot) const;
 
     // The font of titles, legends and labels, a little smaller than the widget's.
     static QFont labelFont(const QFont &widgetFont);
@@ -70,6 +82,7 @@ private:
     double m_windowSeconds = 10.0;
     double m_newest = 0.0;
     double m_timeStep = 0.0;
+    double m_labelWidth = 0.0;
     QVector<Series> m_series;
 };
 

@@ -25,7 +25,8 @@ QVector<ScopePlot::Group> ScopePlot::groups()
 {
     using C = Channel;
     return {
-        {tr("Attitude (degree)"), 10.0, {C::Roll, C::Pitch, C::Heading}},
+        {tr("Attitude (degree)"), 10.0, {C::Roll, C::Pitch}},
+        {tr("Heading (degree)"), 360.0, {C::Heading}, 360.0},
         {tr("Gyroscope (degree/s)"), 20.0, {C::GyroX, C::GyroY, C::GyroZ}},
         {tr("Acceleration (m/s^2)"), 4.0, {C::AccX, C::AccY, C::AccZ}},
         {tr("Altitude (m)"), 2.0, {C::Altitude}},
@@ -114,8 +115,10 @@ PlotStrip ScopePlot::panelFor(const Group &group, const QVector<Channel> &chosen
     double high = std::numeric_limits<double>::lowest();
     QVector<PlotStrip::Series> series;
     for (Channel channel : chosen) {
-        PlotStrip::Series line{
-            channelName(channel), kLineColours[group.channels.indexOf(channel) % 8], {}};
+        PlotStrip::Series line{channelName(channel),
+                               kLineColours[group.channels.indexOf(channel) % 8],
+                               {},
+                               group.period};
         line.points.reserve(samples.size());
         for (const Sample &sample : samples) {
             const double value = fclink::telemetryValue(sample.snapshot, channel);
@@ -129,7 +132,13 @@ PlotStrip ScopePlot::panelFor(const Group &group, const QVector<Channel> &chosen
     }
     if (low > high)
         low = high = 0.0;
-    PlotStrip::niceRange(&low, &high, group.minimumSpan);
+    if (group.period > 0.0) {
+        // One whole turn, from 0 or, for values given as -180..180, centred on 0.
+        low = low < 0.0 ? -group.period / 2.0 : 0.0;
+        high = low + group.period;
+    } else {
+        PlotStrip::niceRange(&low, &high, group.minimumSpan);
+    }
     PlotStrip strip(group.title, low, high);
     strip.setSeries(series);
     strip.setWindow(m_windowSeconds, newest);
@@ -149,6 +158,13 @@ QVector<PlotStrip> ScopePlot::panels() const
         if (!chosen.isEmpty())
             strips.append(panelFor(group, chosen));
     }
+    // One time axis: every plot begins after the widest value labels of any panel.
+    const QFont labels = PlotStrip::labelFont(font());
+    double labelWidth = 0.0;
+    for (const PlotStrip &strip : strips)
+        labelWidth = std::max(labelWidth, strip.labelWidth(labels));
+    for (PlotStrip &strip : strips)
+        strip.setLabelWidth(labelWidth);
     return strips;
 }
 

@@ -10,9 +10,9 @@
 #include <QWidget>
 
 // The sensor scope's plots: the chosen telemetry channels over the last 10 or 60 seconds, one
-// panel per kind of value (attitude, gyro rates, accelerations, altitude, voltage, compass error,
-// RC channels) with a legend of its channels. Paused, it holds the picture while it keeps
-// collecting, so that resuming shows the present again.
+// panel per kind of value (attitude, heading, gyro rates, accelerations, altitude, voltage, compass
+// error, RC channels) with a legend of its channels. All panels share one time axis. Paused, it
+// holds the picture while it keeps collecting, so that resuming shows the present again.
 class ScopePlot : public QWidget
 {
     Q_OBJECT
@@ -28,6 +28,9 @@ public:
         QString title;
         double minimumSpan; // the smallest value range a panel shows
         QVector<Channel> channels;
+        // Values that come round again (a heading): the panel shows one whole turn and draws
+        // no line across a wrap. 0: the range follows the values.
+        double period = 0.0;
     };
 
     explicit ScopePlot(QWidget *parent = nullptr);

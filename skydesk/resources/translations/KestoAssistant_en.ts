@@ -2907,6 +2907,10 @@
         <source>-%1 s</source>
         <translation>-%1 s</translation>
     </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>Heading (degree)</translation>
+    </message>
 </context>
 <context>
     <name>SensorPlot</name>

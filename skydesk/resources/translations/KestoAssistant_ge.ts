@@ -2444,6 +2444,10 @@
         <source>-%1 s</source>
         <translation>-%1 s</translation>
     </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>Kurs (Grad)</translation>
+    </message>
 </context>
 <context>
     <name>SensorPlot</name>

@@ -2442,6 +2442,10 @@
         <source>-%1 s</source>
         <translation>-%1 秒</translation>
     </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>航向 (度)</translation>
+    </message>
 </context>
 <context>
     <name>SensorPlot</name>

@@ -26,6 +26,7 @@
 #include <QtWidgets>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 
@@ -749,6 +750,81 @@ private slots:
         QVERIFY(plot->channels().contains(C::Roll));
         scope->takeTelemetry();
         QCOMPARE(plot->sampleCount(), 1);
+    }
+
+    void scopePanelsShareOneTimeAxisAndHeadingWrapsWithoutALine()
+    {
+        ScopePlot plot;
+        plot.resize(900, 700);
+        using C = ScopePlot::Channel;
+        plot.setChannels({C::Roll, C::Pitch, C::Heading, C::Voltage, C::Rc1, C::Compass});
+        // Heading turns through north (350 -> 10) in the middle of the 10 s window, roll stays
+        // within a few degrees; RC values (up to 700) need wider labels than the voltage.
+        for (int i = 0; i <= 50; ++i) {
+            fclink::TelemetrySnapshot snapshot = snapshotWithRoll(2.0 + (i % 3));
+            snapshot.heading = std::fmod(350.0 + i * 0.4, 360.0);
+            plot.addSnapshot(i * 0.2, snapshot);
+        }
+        const QVector<PlotStrip> panels = plot.panels();
+        const QVector<QRectF> areas = plot.panelAreas(panels.size());
+        const QFont font = PlotStrip::labelFont(plot.font());
+        QCOMPARE(panels.size(), 5);
+
+        // One time axis: every panel's plot spans the same x range and has the same grid.
+        const QRectF first = panels.at(0).layout(areas.at(0), font).plot;
+        for (int i = 0; i < panels.size(); ++i) {
+            const QRectF plotArea = panels.at(i).layout(areas.at(i), font).plot;
+            QCOMPARE(plotArea.left(), first.left());
+            QCOMPARE(plotArea.right(), first.right());
+            QCOMPARE(panels.at(i).timeGridX(plotArea), panels.at(0).timeGridX(first));
+        }
+        QCOMPARE(panels.at(0).timeGridX(first).size(), 4);
+
+        // Heading has its own panel and a scale of its own; roll and pitch keep a narrow one.
+        QCOMPARE(seriesNames(panels.at(0)), (QStringList{"Roll", "Pitch"}));
+        QCOMPARE(seriesNames(panels.at(1)), QStringList{"Heading"});
+        QCOMPARE(panels.at(1).low(), 0.0);
+        QCOMPARE(panels.at(1).high(), 360.0);
+        QVERIFY(panels.at(0).high() - panels.at(0).low() <= 20.0);
+
+        // The same sample time lies at the same x in every panel.
+        const QRectF headingPlot = panels.at(1).layout(areas.at(1), font).plot;
+        const QVector<QPolygonF> rollPieces =
+            panels.at(0).linePieces(panels.at(0).series().at(0), first);
+        const QVector<QPolygonF> headingPieces =
+            panels.at(1).linePieces(panels.at(1).series().at(0), headingPlot);
+        QCOMPARE(rollPieces.size(), 1);
+        QCOMPARE(headingPieces.size(), 2); // broken at the wrap
+        QCOMPARE(headingPieces.at(0).size() + headingPieces.at(1).size(), rollPieces.at(0).size());
+        for (int i = 0; i < rollPieces.at(0).size(); ++i) {
+            const int inFirst = headingPieces.at(0).size();
+            const QPointF heading =
+                i < inFirst ? headingPieces.at(0).at(i) : headingPieces.at(1).at(i - inFirst);
+            QCOMPARE(heading.x(), rollPieces.at(0).at(i).x());
+        }
+
+        // Painted, nothing crosses the middle of the heading panel: no line joins 359 and 0.
+        QImage image(plot.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setFont(plot.font());
+            panels.at(1).paintLines(painter, areas.at(1));
+        }
+        int painted = 0;
+        int acrossMiddle = 0;
+        for (int y = int(headingPlot.top()) + 1; y < int(headingPlot.bottom()); ++y) {
+            for (int x = int(headingPlot.left()); x < int(headingPlot.right()); ++x) {
+                if (qAlpha(image.pixel(x, y)) == 0)
+                    continue;
+                ++painted;
+                const double fromTop = (y - headingPlot.top()) / headingPlot.height();
+                if (fromTop > 0.25 && fromTop < 0.75)
+                    ++acrossMiddle;
+            }
+        }
+        QVERIFY(painted > 0);
+        QCOMPARE(acrossMiddle, 0);
     }
 
     void recordAndScopeButtonTextsFit_data()
