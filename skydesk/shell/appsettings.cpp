@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTextCodec>
 
 namespace {
 const char *const kLanguageKey = "System/lang";
@@ -42,6 +41,47 @@ bool AppSettings::setSavedPort(const QString &portName)
 
 namespace {
 
+// Whether bytes are well-formed UTF-8: no stray or missing continuation bytes, no overlong
+// forms, no surrogates, nothing above U+10FFFF.
+bool isUtf8(const QByteArray &bytes)
+{
+    const auto *byte = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *const end = byte + bytes.size();
+    while (byte < end) {
+        const unsigned lead = *byte++;
+        if (lead < 0x80)
+            continue;
+        int following = 0;
+        // The range the second byte must fall in; it is narrower after some leads.
+        unsigned low = 0x80;
+        unsigned high = 0xbf;
+        if (lead >= 0xc2 && lead <= 0xdf) {
+            following = 1;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            following = 2;
+            if (lead == 0xe0)
+                low = 0xa0; // overlong below U+0800
+            else if (lead == 0xed)
+                high = 0x9f; // surrogates
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            following = 3;
+            if (lead == 0xf0)
+                low = 0x90; // overlong below U+10000
+            else if (lead == 0xf4)
+                high = 0x8f; // above U+10FFFF
+        } else {
+            return false;
+        }
+        if (end - byte < following || *byte < low || *byte > high)
+            return false;
+        for (int i = 0; i < following; ++i, ++byte) {
+            if ((*byte & 0xc0) != 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
 // Bytes QSettings never writes into an INI file: NUL, control characters other than tabs and
 // line ends, and bytes that are not UTF-8.
 bool holdsForeignBytes(const QByteArray &bytes)
@@ -53,9 +93,7 @@ bool holdsForeignBytes(const QByteArray &bytes)
         if (code == 0x7f)
             return true;
     }
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    return state.invalidChars > 0;
+    return !isUtf8(bytes);
 }
 
 // QSettings parses a group only when it is first asked for a key in it and reports only its

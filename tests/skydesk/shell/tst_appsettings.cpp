@@ -79,6 +79,38 @@ private slots:
         QTest::newRow("nul bytes") << QByteArray("[System]\nlang=1\0\0\0\nPort=COM3\n", 30);
         QTest::newRow("good, then a broken line")
             << QByteArray("[System]\nlang=2\nPort=COM7\n[[\n");
+        // Sound lines holding bytes that are not UTF-8.
+        QTest::newRow("latin-1 byte") << QByteArray("[System]\nlang=2\nPort=COM\xe4\n");
+        QTest::newRow("stray continuation byte") << QByteArray("[System]\nlang=\x80"
+                                                               "2\n");
+        QTest::newRow("overlong slash") << QByteArray("[System]\nPort=\xc0\xaf\n");
+        QTest::newRow("overlong three bytes") << QByteArray("[System]\nPort=\xe0\x80\xaf\n");
+        QTest::newRow("surrogate") << QByteArray("[System]\nPort=\xed\xa0\x80\n");
+        QTest::newRow("above U+10FFFF") << QByteArray("[System]\nPort=\xf4\x90\x80\x80\n");
+        QTest::newRow("cut short at the end") << QByteArray("[System]\nPort=COM3\n;\xe4\xb8");
+        QTest::newRow("cut short before a line end")
+            << QByteArray("[System]\nPort=\xf0\x9f\x98\nlang=1\n");
+    }
+
+    // Text in any script, in comments or values, is sound and stays as it is.
+    void soundTextInAnyLanguageIsLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("chinese comment")
+            << QByteArray("; \xe8\xae\xbe\xe7\xbd\xae\n[System]\nlang=1\n");
+        QTest::newRow("german value") << QByteArray("[System]\nlang=2\nPort=Ger\xc3\xa4t\n");
+        QTest::newRow("four-byte character")
+            << QByteArray("; \xf0\x9f\x9b\xa9\n[System]\nlang=0\n");
+        QTest::newRow("last code points")
+            << QByteArray("; \xed\x9f\xbf \xee\x80\x80 \xf4\x8f\xbf\xbf\n[System]\nlang=0\n");
+    }
+
+    void soundTextInAnyLanguageIsLeftAlone()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(writeAll(AppSettings::filePath(), content));
+        QVERIFY(!AppSettings::replaceIfDamaged());
+        QCOMPARE(readAll(AppSettings::filePath()), content);
     }
 
     // Found damaged when the program starts: replaced there and then, the report tells so, and
