@@ -76,7 +76,9 @@ void toolWidget::buildPageList(bool withInternalPage)
                             {"://images/tool_info.png", tr("Info")}};
     if (withInternalPage)
         pages.append({"://images/tool_internal.png", tr("Internal")});
-    const QFont bold(QStringLiteral("Arial"), -1, QFont::Bold);
+    // The size is given: a font left without one takes the list's smaller one on Qt 6 when the
+    // item is drawn, while Qt 5 draws it at 12 points.
+    const QFont bold(QStringLiteral("Arial"), 12, QFont::Bold);
     for (const Entry &page : qAsConst(pages)) {
         auto *item = new QListWidgetItem(QIcon(QLatin1String(page.icon)), page.text, m_pageList);
         item->setTextAlignment(Qt::AlignHCenter);
