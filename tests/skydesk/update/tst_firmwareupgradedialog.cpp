@@ -1,6 +1,7 @@
 // The firmware download dialog: update info, the check against a real HTTP server on the
 // loopback interface, the download into ./firmware/ with its progress bar, the upgrade reports,
 // and the whole way from download to flashing the simulator and the link reading again.
+#include "appsettings.h"
 #include "commrt.h"
 #include "fcsimprocess.h"
 #include "firmwareimage.h"
@@ -158,6 +159,48 @@ private slots:
         ui->pushButtonClose->click();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void textsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    // The heading and the buttons' captions (the action button's three among them) show whole
+    // in every language, at the 9-point desktop font.
+    void textsFitInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        {
+            FirmwareUpgradeDialog dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QLabel *heading = dialog.form()->label;
+            QVERIFY2(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->width(),
+                     qPrintable(heading->text()));
+            QVERIFY(heading->geometry().right() < dialog.form()->pushButtonClose->x());
+            QStringList captions;
+            for (const char *caption : {"Download", "Start Upgrade", "Stop Upgrade"})
+                captions << QCoreApplication::translate("FirmwareUpgradeDialog", caption);
+            for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+                const QStringList texts = button == dialog.form()->pushButtonDownloadFirmware
+                                              ? captions + QStringList{button->text()}
+                                              : QStringList{button->text()};
+                for (const QString &text : texts)
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(text) + 8 <= button->width(),
+                             qPrintable(text));
+            }
+        }
+        QApplication::setFont(font);
+        QCoreApplication::removeTranslator(&translator);
     }
 
     // While a flash runs Close and Refresh are disabled, and they must look it, as the action
