@@ -1,9 +1,9 @@
 // The uploader against a real FTP server (pyftpdlib) on the loopback interface.
-#include "fifounblocker.h"
-#include "ftpserverprocess.h"
-#include "glftpobject.h"
-#include "refusingport.h"
-#include "signalarguments.h"
+#include "saybox/glftpobject.h"
+#include "tests/support/fifounblocker.h"
+#include "tests/support/ftpserverprocess.h"
+#include "tests/support/refusingport.h"
+#include "tests/support/signalarguments.h"
 
 #include <QDir>
 #include <QElapsedTimer>
