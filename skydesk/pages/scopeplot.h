@@ -1,8 +1,8 @@
 #ifndef SKYDESK_SCOPEPLOT_H
 #define SKYDESK_SCOPEPLOT_H
 
+#include "fclink/model/telemetrysnapshot.h"
 #include "plotstrip.h"
-#include "telemetrysnapshot.h"
 
 #include <QPixmap>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "transferwatch.h"
 
-#include "logcategories.h"
+#include "skydesk/common/logcategories.h"
 
 #include <QNetworkReply>
 

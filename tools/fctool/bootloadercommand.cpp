@@ -2,11 +2,10 @@
 
 #include "console.h"
 #include "fctooloptions.h"
+#include "firmwareupgrade/firmwareupgradelib.h"
+#include "firmwareupgrade/upgradeevent.h"
 #include "upgradereporter.h"
 #include "versiontext.h"
-
-#include <firmwareupgradelib.h>
-#include <upgradeevent.h>
 
 #include <QCoreApplication>
 
