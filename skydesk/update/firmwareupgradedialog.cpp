@@ -451,7 +451,7 @@ void FirmwareUpgradeDialog::beginUpgrade()
         return;
     }
     if (!m_guard)
-        m_guard = new UpgradeGuard(m_link, this, this);
+        setUpgradeGuard(new UpgradeGuard(m_link, this, this));
     UpgradeGuard::FlashRequest request;
     request.runner = m_upgrader;
     request.receiver = this;

@@ -922,11 +922,14 @@ private slots:
             QVERIFY(!link->isConnected());
             FirmwareUpgradeDialog dialog;
             dialog.setLink(link);
+            dialog.setCurrentVersion(0);
             dialog.setUpdateInfo({108, "repair.qmtvf", QString()});
             QVERIFY(clickAction(dialog));
             dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
             QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
             QVERIFY2(text(dialog).contains("Upgraded OK"), qPrintable(text(dialog)));
+            // The version shown is the one the repair wrote.
+            QCOMPARE(dialog.form()->label_3->text(), QStringLiteral("1.08"));
             QVERIFY(text(dialog).contains("its parameters were not saved"));
             QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
             QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 108, kWaitMs);
