@@ -1,0 +1,130 @@
+// libFuzzer target for parameter files: the one reader behind the import, fctool write and
+// fctool diff. What must hold for any file:
+// - a refused file leaves the block as it was and says why;
+// - an accepted file's every plainly written key (varN=number, in the General section) is the
+//   value the block now holds: what the pilot sees in the file is what reaches the controller;
+// - an accepted block written out is a file without a byte-order mark or CR that reads back equal;
+// - the same file with CR LF line ends and a byte-order mark reads the same.
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/uavparam.h"
+#include "fclink/storage/parameterfile.h"
+#include "fuzzsupport.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace fclink;
+
+namespace {
+
+constexpr qint64 kLargestFile = 64 * 1024;
+constexpr quint8 kUntouched = 0x5A;
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+QHash<QByteArray, const ParameterField *> fieldsByKey()
+{
+    QHash<QByteArray, const ParameterField *> keys;
+    for (const ParameterField &field : parameterFields())
+        keys.insert(field.fileKeyName().toLatin1(), &field);
+    return keys;
+}
+
+// "-12" or "300" with nothing else; false for anything QSettings might read another way.
+bool plainNumber(const QByteArray &text, qint64 *value)
+{
+    const int digitsFrom = text.startsWith('-') ? 1 : 0;
+    if (text.size() <= digitsFrom || text.size() > 18)
+        return false;
+    if (!std::all_of(text.cbegin() + digitsFrom, text.cend(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    *value = text.toLongLong();
+    return true;
+}
+
+// Every line "varN=number" of the General section holds what the block now holds (an 8-bit
+// field's value as either reading of its byte).
+void checkPlainKeys(QByteArray contents, const quint8 *block)
+{
+    static const QHash<QByteArray, const ParameterField *> keys = fieldsByKey();
+    if (contents.startsWith(kByteOrderMark))
+        contents.remove(0, kByteOrderMark.size());
+    contents.replace("\r\n", "\n");
+    contents.replace('\r', '\n');
+    bool general = true;
+    for (const QByteArray &raw : contents.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            general = line.mid(1, line.size() - 2).trimmed() == "General";
+            continue;
+        }
+        const int equals = line.indexOf('=');
+        qint64 written = 0;
+        if (!general || equals <= 0 || !plainNumber(line.mid(equals + 1).trimmed(), &written))
+            continue;
+        const ParameterField *field = keys.value(line.left(equals).trimmed());
+        if (!field)
+            continue; // var181, which no field has
+        const quint32 mask = field->size() == 1 ? 0xFFu : 0xFFFFu;
+        FUZZ_REQUIRE(((quint32(written) - quint32(readField(block, *field))) & mask) == 0);
+    }
+}
+
+void checkWrittenBack(const quint8 *block, const QString &path)
+{
+    QString error;
+    FUZZ_REQUIRE(saveParameterFile(path, block, &error));
+    QFile written(path);
+    FUZZ_REQUIRE(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    FUZZ_REQUIRE(!text.startsWith(kByteOrderMark) && !text.contains('\r'));
+    quint8 reread[kParameterBlockSize];
+    std::memset(reread, kUntouched, sizeof reread);
+    FUZZ_REQUIRE(loadParameterFileStrict(path, reread, &error));
+    FUZZ_REQUIRE(std::memcmp(block, reread, kParameterBlockSize) == 0);
+}
+
+void checkWindowsForm(const QByteArray &contents, const quint8 *block, const QString &path)
+{
+    if (contents.contains('\r') || contents.startsWith(kByteOrderMark))
+        return;
+    QByteArray windows = contents;
+    windows.replace("\n", "\r\n");
+    if (windows.size() + kByteOrderMark.size() > kLargestFile)
+        return;
+    writeScratchFile(path, kByteOrderMark + windows);
+    quint8 reread[kParameterBlockSize];
+    std::memset(reread, kUntouched, sizeof reread);
+    QString error;
+    FUZZ_REQUIRE(loadParameterFileStrict(path, reread, &error));
+    FUZZ_REQUIRE(std::memcmp(block, reread, kParameterBlockSize) == 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    silenceQtMessages();
+    static const QString folder = fuzzScratchFolder();
+    static const QString input = folder + QStringLiteral("/input.conf");
+    const QByteArray contents = fuzzInput(data, size);
+    writeScratchFile(input, contents);
+
+    quint8 block[kParameterBlockSize];
+    std::memset(block, kUntouched, sizeof block);
+    QString error;
+    if (!loadParameterFileStrict(input, block, &error)) {
+        FUZZ_REQUIRE(!error.isEmpty());
+        FUZZ_REQUIRE(std::all_of(block, block + kParameterBlockSize,
+                                 [](quint8 byte) { return byte == kUntouched; }));
+        return 0;
+    }
+    FUZZ_REQUIRE(contents.size() <= kLargestFile);
+    checkPlainKeys(contents, block);
+    checkWrittenBack(block, folder + QStringLiteral("/written.conf"));
+    checkWindowsForm(contents, block, folder + QStringLiteral("/windows.conf"));
+    return 0;
+}
