@@ -4,6 +4,7 @@
 #include "fclink/link/commrt.h"
 #include "fclink/model/parameterformat.h"
 #include "mysplashscreen.h"
+#include "product/installlayout.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
@@ -18,7 +19,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -143,6 +143,8 @@ void mainWidget::loadTranslation()
     const QString file = AppSettings::translationFile(m_languageCode);
     if (!file.isEmpty() && !m_translator->load(file))
         qCWarning(lcShell) << "translation" << file << "could not be read: the texts stay English";
+    else if (!file.isEmpty())
+        qCDebug(lcShell) << "translation" << file;
     QApplication::installTranslator(m_translator);
 }
 
@@ -379,22 +381,17 @@ void mainWidget::langChangeToGe()
 
 QString mainWidget::feedbackProgram()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("Saybox.exe");
-#else
-    const QString name = QStringLiteral("Saybox");
-#endif
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
-    if (QFileInfo(besideProgram).isExecutable())
-        return besideProgram;
-    return QDir::current().absoluteFilePath(name);
+    return InstallLayout::siblingProgram(QStringLiteral("Saybox"));
 }
 
 void mainWidget::showFeedback()
 {
     // Detached: the feedback program lives on by itself, also after this program ends, and
-    // leaves nothing behind here. A missing program simply does not start.
-    QProcess::startDetached(feedbackProgram(), QStringList());
+    // leaves nothing behind here.
+    const QString program = feedbackProgram();
+    if (program.isEmpty() || !QProcess::startDetached(program, QStringList()))
+        qCWarning(lcShell) << "cannot start the feedback program beside"
+                           << QCoreApplication::applicationDirPath();
 }
 
 void mainWidget::setPicName(const QString &picName)

@@ -35,8 +35,8 @@ public:
     statusWidget *statusBar() const { return m_statusBar; }
     contentWidget *pageArea() const { return m_pageArea; }
 
-    // The program the feedback button starts: Saybox beside this program, else in the working
-    // directory (".exe" on Windows).
+    // The program the feedback button starts: Saybox beside this program (".exe" on Windows),
+    // never one from the working folder; empty when there is none.
     static QString feedbackProgram();
 
 public slots:

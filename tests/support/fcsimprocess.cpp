@@ -16,9 +16,14 @@ constexpr int kStartTimeoutMs = 5000;
 constexpr int kStopTimeoutMs = 3000;
 } // namespace
 
-FcsimProcess::FcsimProcess(const QString &folder) : m_folder(folder)
+FcsimProcess::FcsimProcess(const QString &folder)
+    : FcsimProcess(folder, QStringLiteral(FCSIM_PATH))
 {
-    m_process.setProgram(QStringLiteral(FCSIM_PATH));
+}
+
+FcsimProcess::FcsimProcess(const QString &folder, const QString &program) : m_folder(folder)
+{
+    m_process.setProgram(program);
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
 }
 

@@ -22,6 +22,8 @@ public:
     };
 
     explicit FcsimProcess(const QString &folder);
+    // The same with another fcsim program (an installed one).
+    FcsimProcess(const QString &folder, const QString &program);
     ~FcsimProcess();
     FcsimProcess(const FcsimProcess &) = delete;
     FcsimProcess &operator=(const FcsimProcess &) = delete;

@@ -6,7 +6,7 @@
 #include "firmwareupgrade/applicationinfo.h"
 #include "pseudoterminal.h"
 #include "serialdevice.h"
-#include "signalpipe.h"
+#include "product/signalpipe.h"
 
 #include <QFileInfo>
 

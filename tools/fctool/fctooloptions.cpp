@@ -88,6 +88,10 @@ bool FctoolOptions::parse(const QStringList &arguments, QString *error)
         m_subcommand = Subcommand::Help;
         return true;
     }
+    if (arguments.first() == QLatin1String("--version")) {
+        m_subcommand = Subcommand::Version;
+        return true;
+    }
     if (!parseSubcommand(arguments.first(), error) || !parseArguments(arguments.mid(1), error))
         return false;
     if (m_helpRequested) {
@@ -304,6 +308,7 @@ QString FctoolOptions::usage()
                "  fctool diff --port PORT FILE [--timeout SEC]\n"
                "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
                "  fctool history [--limit N]\n"
+               "  fctool --version\n"
                "\n"
                "Talks to the flight controller over its serial link.\n"
                "\n"
