@@ -297,7 +297,6 @@ void FirmwareUpgradeDialog::httpFinished()
         m_ui->pushButtonDownloadFirmware->setEnabled(true);
         if (saved) {
             appendText(tr("Download firmware file OK!"));
-            appendText(tr("Saved as %1").arg(QDir::toNativeSeparators(downloadedFile())));
             m_ui->pushButtonDownloadFirmware->setText(tr("Start Upgrade"));
             m_phase = StartUpgradePhase;
         } else {
@@ -374,6 +373,7 @@ void FirmwareUpgradeDialog::beginDownload()
         return;
     }
     m_fileName = localName;
+    appendText(tr("Downloading into %1").arg(QDir::toNativeSeparators(downloadedFile())));
     m_downloadRefused = false;
     m_downloadData.clear();
     m_ui->pushButtonDownloadFirmware->setEnabled(false);

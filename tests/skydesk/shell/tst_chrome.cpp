@@ -934,7 +934,7 @@ private slots:
 
     void documentFolders()
     {
-        // The test runs beside the program, where the build puts the documents.
+        // The build puts the documents beside the program (the tests lie there too).
         const QString base = QUrl::fromLocalFile(QCoreApplication::applicationDirPath()).toString();
         QCOMPARE(documentFolder(0), base + "/doc/en_US/");
         QCOMPARE(documentFolder(1), base + "/doc/zh_CN/");
@@ -947,7 +947,21 @@ private slots:
         }
         QVERIFY(QUrl(documentFolder(1) + "Motor.html").isLocalFile());
         QCOMPARE(QUrl(documentFolder(1) + "Motor.html").toLocalFile(),
-                 QDir::currentPath() + "/doc/zh_CN/Motor.html");
+                 QCoreApplication::applicationDirPath() + "/doc/zh_CN/Motor.html");
+    }
+
+    // Started from another folder (a menu starts programs in the home folder or in /), the
+    // documents still come from the program's folder, even when the working folder has its own.
+    void documentsDoNotFollowTheWorkingFolder()
+    {
+        const QString before = documentFolder(0);
+        QTemporaryDir other;
+        QVERIFY(QDir(other.path()).mkpath("doc/en_US"));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(other.path()));
+        const QString after = documentFolder(0);
+        QDir::setCurrent(saved);
+        QCOMPARE(after, before);
     }
 };
 

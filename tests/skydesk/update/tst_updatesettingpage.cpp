@@ -8,6 +8,7 @@
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/clickedlabel.h"
 #include "skydesk/update/firmwareupgradedialog.h"
+#include "skydesk/update/softwareversion.h"
 #include "skydesk/update/updatehelpers.h"
 #include "skydesk/update/updateserver.h"
 #include "skydesk/update/updatesettingpage.h"
@@ -88,8 +89,6 @@ class TestUpdateSettingPage : public QObject
 private:
     QTemporaryDir m_dir;
     LocalHttpServer *m_server = nullptr;
-    QByteArray m_savedPackages;
-    bool m_hadPackages = false;
     quint8 m_savedLanguage = 0;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -122,20 +121,12 @@ private slots:
         QVERIFY(m_server->start());
         qputenv("KESTO_UPDATE_SERVER", m_server->address().toUtf8());
 
-        QFile packages(QDir::currentPath() + "/Packages.xml");
-        m_hadPackages = packages.open(QIODevice::ReadOnly);
-        if (m_hadPackages)
-            m_savedPackages = packages.readAll();
         m_savedLanguage = AppSettings::languageCode();
     }
 
     void cleanupTestCase()
     {
         delete m_server;
-        if (m_hadPackages)
-            writeFile(QDir::currentPath() + "/Packages.xml", m_savedPackages);
-        else
-            QFile::remove(QDir::currentPath() + "/Packages.xml");
         AppSettings::setLanguageCode(m_savedLanguage);
     }
 
@@ -370,11 +361,12 @@ private slots:
         QCOMPARE(lastLine(log), QStringLiteral("Upgrade Progress: 5%"));
     }
 
+    // The version the outside updater keeps in Packages.xml; without one that names it, the
+    // version this program was built as.
     void packagesFile_data()
     {
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("shown");
-        const QString dashes = "-----------------";
+        QTest::addColumn<QString>("version");
         QTest::newRow("one package")
             << QByteArray("<Packages><Package><Name>Kesto</Name><Version>1.2.3</Version>"
                           "</Package></Packages>")
@@ -386,26 +378,42 @@ private slots:
                           "</Packages>")
             << "2.1";
         QTest::newRow("wrong root")
-            << QByteArray("<Package><Package><Version>3.0</Version></Package></Package>") << dashes;
+            << QByteArray("<Package><Package><Version>3.0</Version></Package></Package>")
+            << QString();
         QTest::newRow("nested deeper")
             << QByteArray("<Packages><Package><Info><Version>4.0</Version></Info></Package>"
                           "</Packages>")
-            << dashes;
-        QTest::newRow("broken") << QByteArray("<Packages><Package><Version>5.0</Vers") << dashes;
-        QTest::newRow("missing") << QByteArray() << dashes;
+            << QString();
+        QTest::newRow("broken") << QByteArray("<Packages><Package><Version>5.0</Vers") << QString();
+        QTest::newRow("missing") << QByteArray() << QString();
     }
 
     void packagesFile()
     {
         QFETCH(QByteArray, contents);
-        QFETCH(QString, shown);
-        const QString file = QDir::currentPath() + "/Packages.xml";
+        QFETCH(QString, version);
+        const QString file = path("Packages.xml");
         QFile::remove(file);
         if (!contents.isNull())
             QVERIFY(writeFile(file, contents));
+        QCOMPARE(SoftwareVersion::fromPackagesFile(file), version);
+    }
+
+    // The page shows the installation's version from any working folder: the build's
+    // Packages.xml (beside the program) carries the project's version; a Packages.xml in the
+    // working folder is nobody's.
+    void softwareVersionFromTheInstallation()
+    {
+        QVERIFY(writeFile(path("Packages.xml"), "<Packages><Package><Version>9.9.9</Version>"
+                                                "</Package></Packages>"));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
         updatesettingpage page(nullptr, nullptr);
-        QVERIFY(checkDone(&page));
-        QCOMPARE(page.form()->labelSoftwareVersion->text(), shown);
+        const bool checked = checkDone(&page);
+        QDir::setCurrent(saved);
+        QVERIFY(checked);
+        QCOMPARE(page.form()->labelSoftwareVersion->text(), QStringLiteral(KESTO_VERSION));
+        QCOMPARE(SoftwareVersion::installed(), QStringLiteral(KESTO_VERSION));
     }
 
     void onlineCheckWithoutConnection()
@@ -607,17 +615,19 @@ private slots:
         QVERIFY(seen);
     }
 
+    // An updater beside the program is started, without arguments.
     void updateOnlineStartsTheUpdater()
     {
-        if (!QCoreApplication::applicationDirPath().isEmpty() &&
-            QFileInfo::exists(QCoreApplication::applicationDirPath() + "/Updater"))
+        const QString updater = QCoreApplication::applicationDirPath() + "/Updater";
+        if (QFileInfo::exists(updater))
             QSKIP("an Updater program is installed beside the tests");
-        const QString updater = QDir::currentPath() + "/Updater";
         const QString marker = path("updater-ran");
         QVERIFY(writeFile(updater,
                           QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8()));
+        // Whatever happens below, the test's updater does not stay beside the programs.
+        const auto removeUpdater = qScopeGuard([&] { QFile::remove(updater); });
         QFile::setPermissions(updater, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(updatesettingpage::updaterProgram(), QFileInfo(updater).absoluteFilePath());
+        QCOMPARE(updatesettingpage::updaterProgram(), updater);
         updatesettingpage page(nullptr, nullptr);
         emit page.form()->labelSoftwareUpdateOnline->clicked();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), kWaitMs);
@@ -625,9 +635,33 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ran.size() > 0, kWaitMs);
         QVERIFY(ran.open(QIODevice::ReadOnly));
         QCOMPARE(ran.readAll().trimmed(), QByteArray("0")); // no arguments
-        QFile::remove(updater);
+    }
+
+    // Without an updater beside the program (a distribution's package), the page says how to
+    // update; an "Updater" in the working folder is never started.
+    void updateOnlineWithoutAnUpdaterSaysSo()
+    {
+        if (QFileInfo::exists(QCoreApplication::applicationDirPath() + "/Updater"))
+            QSKIP("an Updater program is installed beside the tests");
+        const QString foreign = path("Updater");
+        const QString marker = path("foreign-updater-ran");
+        QVERIFY(writeFile(foreign, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8()));
+        QFile::setPermissions(foreign, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(saved); });
         QVERIFY(updatesettingpage::updaterProgram().isEmpty());
-        emit page.form()->labelSoftwareUpdateOnline->clicked(); // nothing to start: no effect
+
+        updatesettingpage page(nullptr, nullptr);
+        bool seen = false;
+        QString text;
+        modal::answerQuestion(QMessageBox::Ok, &seen, &text);
+        emit page.form()->labelSoftwareUpdateOnline->clicked();
+        QVERIFY(seen);
+        QCOMPARE(text, QStringLiteral("The software updater is not installed: update with your "
+                                      "package manager"));
+        QTest::qWait(500);
+        QVERIFY(!QFile::exists(marker));
     }
 
     void connectedDeviceCheckAndFlash()
