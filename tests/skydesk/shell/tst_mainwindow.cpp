@@ -14,6 +14,7 @@
 #include "skydesk/shell/mainwidget.h"
 #include "skydesk/shell/mysplashscreen.h"
 #include "skydesk/shell/statuswidget.h"
+#include "skydesk/shell/terminationwatcher.h"
 #include "skydesk/shell/toolwidget.h"
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/homeredirect.h"
@@ -593,6 +594,61 @@ private slots:
         window.setPicName(":/images/bg.png");
         const QImage other = QImage(":/images/bg.png").convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown(), other.pixelColor(edge));
+    }
+
+    // The feedback button starts the Saybox beside the program; one in the working folder is
+    // never the one started.
+    void feedbackProgramIsTheOneBesideTheProgram()
+    {
+        QTemporaryDir working;
+        QFile foreign(working.filePath("Saybox"));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("#!/bin/sh\n");
+        foreign.close();
+        QVERIFY(foreign.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(working.path()));
+        const QString program = mainWidget::feedbackProgram();
+        QDir::setCurrent(saved);
+        QCOMPARE(program, QCoreApplication::applicationDirPath() + "/Saybox");
+    }
+
+    // A session that ends (SIGTERM), Ctrl+C in a terminal or a closed terminal closes the window
+    // as its close button does: the port in use is saved, nothing is lost.
+    void terminationSignalClosesTheWindowAndSavesThePort_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void terminationSignalClosesTheWindowAndSavesThePort()
+    {
+        QFETCH(int, signalNumber);
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start());
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        {
+            TerminationWatcher watcher;
+            mainWidget window(nullptr);
+            connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
+            window.show();
+            window.connectionBar()->portSelector()->setCurrentIndex(
+                window.connectionBar()->portSelector()->findText(sim.linkPath()));
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(!watcher.wasRequested());
+            std::raise(signalNumber);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWaitMs);
+            QVERIFY(watcher.wasRequested());
+        }
+        // Unwatched, the signal ends a program as ever: the handler went with the watcher.
+        struct sigaction current;
+        QCOMPARE(::sigaction(signalNumber, nullptr, &current), 0);
+        QVERIFY(current.sa_handler == SIG_DFL);
+        QCOMPARE(AppSettings::savedPort(), sim.linkPath());
+        qunsetenv(fclink::kExtraPortsVariable);
     }
 
     void chosenLanguageIsLoadedAtTheNextStart()
