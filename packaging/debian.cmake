@@ -15,16 +15,17 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "configuration assistant for the KESTO Tarvel 2 flight controller")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- KESTO Tarvel 2 Assistant configures the KESTO Tarvel 2 flight controller of a
- small unmanned aircraft on a serial port (a USB serial adapter): it reads
- and uploads the controller's parameters, shows live telemetry, runs the
- calibrations, keeps a history of configurations and upgrades the firmware.
- .
- The package holds the graphical program Skydesk, the feedback program
- Saybox, the command-line client fctool, the simulated flight controller
- fcsim and the firmware file writer mkfirmware. Opening a serial port needs
- membership of the dialout group.")
+# The long description below the summary; CPack indents it and marks the empty line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "KESTO Tarvel 2 Assistant configures the KESTO Tarvel 2 flight controller of a
+small unmanned aircraft on a serial port (a USB serial adapter): it reads and
+uploads the controller's parameters, shows live telemetry, runs the
+calibrations, keeps a history of configurations and upgrades the firmware.
+
+The package holds the graphical program Skydesk, the feedback program Saybox,
+the command-line client fctool, the simulated flight controller fcsim and the
+firmware file writer mkfirmware. Opening a serial port needs membership of the
+dialout group.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
