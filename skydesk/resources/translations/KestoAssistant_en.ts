@@ -493,6 +493,10 @@
         <source>The file was deleted.</source>
         <translation>The file was deleted.</translation>
     </message>
+    <message>
+        <source>Downloading into %1</source>
+        <translation>Downloading into %1</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -3231,6 +3235,14 @@ Do you want to replace it?</translation>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
         <translation>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>The software updater is not installed: update with your package manager</source>
+        <translation>The software updater is not installed: update with your package manager</translation>
     </message>
 </context>
 </TS>

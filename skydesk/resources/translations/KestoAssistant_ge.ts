@@ -493,6 +493,10 @@
         <source>The file was deleted.</source>
         <translation>Die Datei wurde gelöscht.</translation>
     </message>
+    <message>
+        <source>Downloading into %1</source>
+        <translation>Wird heruntergeladen nach %1</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -3231,6 +3235,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
         <translation>Der Flugcontroller wartet auf Firmware: seine letzte Aktualisierung wurde nicht abgeschlossen. Wählen Sie eine Firmware-Datei und klicken Sie auf „Update starten“, um ihn zu reparieren.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The software updater is not installed: update with your package manager</source>
+        <translation>Das Aktualisierungsprogramm ist nicht installiert: Aktualisieren Sie mit Ihrer Paketverwaltung</translation>
     </message>
 </context>
 </TS>

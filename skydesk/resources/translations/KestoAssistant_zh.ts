@@ -491,6 +491,10 @@
         <source>The file was deleted.</source>
         <translation>该文件已被删除。</translation>
     </message>
+    <message>
+        <source>Downloading into %1</source>
+        <translation>正在下载到 %1</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -3228,6 +3232,14 @@ Do you want to replace it?</source>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
         <translation>飞控正在等待固件：上次升级未完成。请选择固件文件并点击“开始升级”进行修复。</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The software updater is not installed: update with your package manager</source>
+        <translation>未安装软件更新程序：请使用软件包管理器更新</translation>
     </message>
 </context>
 </TS>
