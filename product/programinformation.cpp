@@ -45,8 +45,8 @@ int ProgramInformation::answer(int argc, char **argv,
     parser.parse(QCoreApplication::arguments());
     QString text;
     if (parser.isSet(versionOption))
-        text = QCoreApplication::applicationName() + QLatin1Char(' ') + version() +
-               QLatin1Char('\n');
+        text =
+            QCoreApplication::applicationName() + QLatin1Char(' ') + version() + QLatin1Char('\n');
     else
         text = parser.helpText();
     const QByteArray bytes = text.toLocal8Bit();

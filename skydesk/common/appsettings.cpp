@@ -16,7 +16,8 @@ QString AppSettings::filePath()
 quint8 AppSettings::languageCode()
 {
     const QSettings settings(filePath(), QSettings::IniFormat);
-    return static_cast<quint8>(settings.value(QLatin1String(UserSettingsFile::LanguageKey), 0).toInt());
+    return static_cast<quint8>(
+        settings.value(QLatin1String(UserSettingsFile::LanguageKey), 0).toInt());
 }
 
 bool AppSettings::setLanguageCode(quint8 code)

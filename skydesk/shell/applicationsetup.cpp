@@ -37,7 +37,8 @@ void reportInstallation()
     qCDebug(lcShell) << "settings file" << AppSettings::filePath();
     const QString feedback = mainWidget::feedbackProgram();
     if (feedback.isEmpty())
-        qCWarning(lcShell) << "no feedback program beside" << QCoreApplication::applicationDirPath();
+        qCWarning(lcShell) << "no feedback program beside"
+                           << QCoreApplication::applicationDirPath();
     else
         qCDebug(lcShell) << "feedback program" << feedback;
 }

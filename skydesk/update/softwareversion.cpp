@@ -26,8 +26,8 @@ QString SoftwareVersion::fromPackagesFile(const QString &path)
     if (root.tagName() != QLatin1String("Packages"))
         return QString();
     QString version;
-    for (QDomElement package = root.firstChildElement(QStringLiteral("Package"));
-         !package.isNull(); package = package.nextSiblingElement(QStringLiteral("Package"))) {
+    for (QDomElement package = root.firstChildElement(QStringLiteral("Package")); !package.isNull();
+         package = package.nextSiblingElement(QStringLiteral("Package"))) {
         for (QDomElement item = package.firstChildElement(QStringLiteral("Version"));
              !item.isNull(); item = item.nextSiblingElement(QStringLiteral("Version")))
             version = item.text().trimmed();

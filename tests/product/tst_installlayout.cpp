@@ -49,14 +49,16 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("build tree: beside the program") << QStringList{"build/bin"} << "build/bin"
                                                         << "build/bin";
-        QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/kesto-tarvel2-assistant"}
-                                   << "usr/bin" << "usr/share/kesto-tarvel2-assistant";
+        QTest::newRow("installed")
+            << QStringList{"usr/bin", "usr/share/kesto-tarvel2-assistant"} << "usr/bin"
+            << "usr/share/kesto-tarvel2-assistant";
         QTest::newRow("installed elsewhere, program folder named otherwise")
             << QStringList{"opt/kesto/tools", "opt/kesto/share/kesto-tarvel2-assistant"}
             << "opt/kesto/tools"
             << "opt/kesto/share/kesto-tarvel2-assistant";
         QTest::newRow("another product's share folder")
-            << QStringList{"usr/bin", "usr/share/other"} << "usr/bin" << "usr/bin";
+            << QStringList{"usr/bin", "usr/share/other"} << "usr/bin"
+            << "usr/bin";
     }
 
     void dataFolderOfEachLayout()

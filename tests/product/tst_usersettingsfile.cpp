@@ -95,11 +95,9 @@ private slots:
             << QByteArray("[System]\nlang=1\nPort=COM4\nExtra=1\n[Window]\nx=5\n") << none
             << "program" << QVariantMap{{"System/lang", "1"}, {"System/Port", "COM4"}};
         QTest::newRow("a port only") << none << QByteArray("[System]\nPort=/dev/ttyACM0\n")
-                                     << "working"
-                                     << QVariantMap{{"System/Port", "/dev/ttyACM0"}};
+                                     << "working" << QVariantMap{{"System/Port", "/dev/ttyACM0"}};
         QTest::newRow("unusable values: nothing taken")
-            << QByteArray("[System]\nlang=abc\nPort=\"COM\\x1\"\n") << none << ""
-            << QVariantMap();
+            << QByteArray("[System]\nlang=abc\nPort=\"COM\\x1\"\n") << none << "" << QVariantMap();
         QTest::newRow("nothing of the kind") << none << none << "" << QVariantMap();
     }
 
@@ -169,14 +167,13 @@ private slots:
         QTest::addColumn<QVariantMap>("values");
         QTest::newRow("both") << QByteArray("[System]\nlang=2\nPort=COM3\n")
                               << QVariantMap{{"System/lang", "2"}, {"System/Port", "COM3"}};
-        QTest::newRow("language not a number")
-            << QByteArray("[System]\nlang=two\nPort=COM3\n")
-            << QVariantMap{{"System/Port", "COM3"}};
+        QTest::newRow("language not a number") << QByteArray("[System]\nlang=two\nPort=COM3\n")
+                                               << QVariantMap{{"System/Port", "COM3"}};
         QTest::newRow("control character in the port")
             << QByteArray("[System]\nlang=1\nPort=\"COM\\x1\"\n")
             << QVariantMap{{"System/lang", "1"}};
-        QTest::newRow("other groups") << QByteArray("[Other]\nlang=1\nPort=COM3\n")
-                                      << QVariantMap();
+        QTest::newRow("other groups")
+            << QByteArray("[Other]\nlang=1\nPort=COM3\n") << QVariantMap();
     }
 
     void knownValuesOnly()

@@ -1,11 +1,11 @@
 // The feedback window: language choice from the user's sys.ini, placement, and the way from
 // the form to the status screen and back, against a real FTP server.
+#include "product/installlayout.h"
+#include "product/usersettingsfile.h"
 #include "saybox/glftpobject.h"
 #include "saybox/glmainwidget.h"
 #include "saybox/glsayboxclient.h"
 #include "saybox/gluploadstatus.h"
-#include "product/installlayout.h"
-#include "product/usersettingsfile.h"
 #include "tests/support/ftpserverprocess.h"
 #include "tests/support/modalanswerer.h"
 #include "tests/support/refusingport.h"

@@ -16,8 +16,7 @@ constexpr int kStartTimeoutMs = 5000;
 constexpr int kStopTimeoutMs = 3000;
 } // namespace
 
-FcsimProcess::FcsimProcess(const QString &folder)
-    : FcsimProcess(folder, QStringLiteral(FCSIM_PATH))
+FcsimProcess::FcsimProcess(const QString &folder) : FcsimProcess(folder, QStringLiteral(FCSIM_PATH))
 {
 }
 

@@ -4,9 +4,9 @@
 #include "fclink/link/replydecoder.h"
 #include "fclink/storage/parameterfile.h"
 #include "firmwareupgrade/applicationinfo.h"
+#include "product/signalpipe.h"
 #include "pseudoterminal.h"
 #include "serialdevice.h"
-#include "product/signalpipe.h"
 
 #include <QFileInfo>
 

@@ -8,8 +8,9 @@
 //
 // The sheet holds one cell per picture, left to right, then top to bottom. A picture's name ends
 // in .png or .ico. With --sizes, each picture is drawn once per width in pixels instead, and
-// "{size}" in its name becomes that width (the application icon in the sizes of an icon theme). A file is written only when its bytes change, so that an unchanged picture
-// keeps its time stamp and the resource compiler does not run again for nothing.
+// "{size}" in its name becomes that width (the application icon in the sizes of an icon theme). A
+// file is written only when its bytes change, so that an unchanged picture keeps its time stamp and
+// the resource compiler does not run again for nothing.
 #include "svgsheet.h"
 
 #include <QBuffer>

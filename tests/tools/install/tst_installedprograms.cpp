@@ -180,9 +180,9 @@ private slots:
         QVERIFY2(log.contains(quoted(info)), qPrintable(log));
         QVERIFY2(log.contains(quoted(dataFolder() + QStringLiteral("/doc/de_GE/Motor.html"))),
                  qPrintable(log));
-        QVERIFY2(log.contains(quoted(dataFolder() +
-                                     QStringLiteral("/language/KestoAssistant_ge.qm"))),
-                 qPrintable(log));
+        QVERIFY2(
+            log.contains(quoted(dataFolder() + QStringLiteral("/language/KestoAssistant_ge.qm"))),
+            qPrintable(log));
         QVERIFY2(log.contains(QStringLiteral("feedback program ") +
                               quoted(program(QStringLiteral("Saybox")))),
                  qPrintable(log));
