@@ -256,8 +256,12 @@ void TestFctool::helpPrintsUsage()
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
     QVERIFY(tool.out().contains(
-        QLatin1String("fctool flash --port PORT FILE [--restore] [--allow-downgrade] [--timeout "
-                      "SEC]")));
+        QLatin1String("fctool flash --port PORT FILE [--restore] [--allow-downgrade]\n")));
+    QVERIFY(tool.out().contains(QLatin1String("with --port also takes --timeout SEC")));
+    // One synopsis a line, as help2man reads it for the manual page, within 79 columns.
+    QVERIFY(tool.out().startsWith(QLatin1String("Usage: fctool ports\n  or:  fctool read")));
+    for (const QString &line : tool.out().split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 79, qPrintable(line));
     QVERIFY(tool.out().contains(QLatin1String("5 interrupted (Ctrl+C)")));
     QVERIFY(tool.err().isEmpty());
 
