@@ -5,8 +5,8 @@
 //                                help panel, as the pointer on the settings page or the page
 //                                shown brings it up;
 //   <lang>_<document>_whole.png  the whole document at its panel's width, nothing scrolled away.
-// The program reads its language from sys.ini beside it; the tool sets it for its run and puts
-// the file back as it was. Prints one line per picture.
+// The program reads its language from the user's sys.ini; the tool sets it for its run and puts
+// the file back as it was (help_shots.sh gives it a scratch configuration folder besides). Prints one line per picture.
 //   helpshots OUTPUT_FOLDER [en|zh|ge]       (bench/help_shots.sh runs all three, offscreen)
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/helpbrowser.h"
