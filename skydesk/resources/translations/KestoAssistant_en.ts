@@ -152,6 +152,89 @@
     </message>
 </context>
 <context>
+    <name>ChannelPlot</name>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Attitude (degree)</translation>
+    </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>Heading (degree)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroscope (degree/s)</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Acceleration (m/s^2)</translation>
+    </message>
+    <message>
+        <source>m/s²</source>
+        <translation>m/s²</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Compass error</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC channels</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Choose the channels to plot in the list on the left.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationHistoryDialog</name>
     <message>
         <source>Connected</source>
@@ -2381,72 +2464,12 @@
 <context>
     <name>ScopePlot</name>
     <message>
-        <source>Attitude (degree)</source>
-        <translation>Attitude (degree)</translation>
-    </message>
-    <message>
-        <source>Gyroscope (degree/s)</source>
-        <translation>Gyroscope (degree/s)</translation>
-    </message>
-    <message>
-        <source>Acceleration (m/s^2)</source>
-        <translation>Acceleration (m/s^2)</translation>
-    </message>
-    <message>
-        <source>Altitude (m)</source>
-        <translation>Altitude (m)</translation>
-    </message>
-    <message>
-        <source>Voltage (V)</source>
-        <translation>Voltage (V)</translation>
-    </message>
-    <message>
-        <source>Compass error</source>
-        <translation>Compass error</translation>
-    </message>
-    <message>
-        <source>RC channels</source>
-        <translation>RC channels</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>Roll</translation>
-    </message>
-    <message>
-        <source>Pitch</source>
-        <translation>Pitch</translation>
-    </message>
-    <message>
-        <source>Heading</source>
-        <translation>Heading</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Altitude</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Voltage</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>RC %1</translation>
-    </message>
-    <message>
-        <source>Choose the channels to plot in the list on the left.</source>
-        <translation>Choose the channels to plot in the list on the left.</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>now</translation>
     </message>
     <message>
         <source>-%1 s</source>
         <translation>-%1 s</translation>
-    </message>
-    <message>
-        <source>Heading (degree)</source>
-        <translation>Heading (degree)</translation>
     </message>
 </context>
 <context>
@@ -2573,6 +2596,14 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1: reading was stopped</source>
+        <translation>%1: reading was stopped</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 is not a file</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,89 @@
     </message>
 </context>
 <context>
+    <name>ChannelPlot</name>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Lage (Grad)</translation>
+    </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>Kurs (Grad)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroskop (Grad/s)</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Beschleunigung (m/s²)</translation>
+    </message>
+    <message>
+        <source>m/s²</source>
+        <translation>m/s²</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Kompassfehler</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC-Kanäle</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Nicken</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Wählen Sie links in der Liste die Kanäle, die gezeichnet werden sollen.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationHistoryDialog</name>
     <message>
         <source>Connected</source>
@@ -2381,72 +2464,12 @@
 <context>
     <name>ScopePlot</name>
     <message>
-        <source>Attitude (degree)</source>
-        <translation>Lage (Grad)</translation>
-    </message>
-    <message>
-        <source>Gyroscope (degree/s)</source>
-        <translation>Gyroskop (Grad/s)</translation>
-    </message>
-    <message>
-        <source>Acceleration (m/s^2)</source>
-        <translation>Beschleunigung (m/s²)</translation>
-    </message>
-    <message>
-        <source>Altitude (m)</source>
-        <translation>Höhe (m)</translation>
-    </message>
-    <message>
-        <source>Voltage (V)</source>
-        <translation>Spannung (V)</translation>
-    </message>
-    <message>
-        <source>Compass error</source>
-        <translation>Kompassfehler</translation>
-    </message>
-    <message>
-        <source>RC channels</source>
-        <translation>RC-Kanäle</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>Rollen</translation>
-    </message>
-    <message>
-        <source>Pitch</source>
-        <translation>Nicken</translation>
-    </message>
-    <message>
-        <source>Heading</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Spannung</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>RC %1</translation>
-    </message>
-    <message>
-        <source>Choose the channels to plot in the list on the left.</source>
-        <translation>Wählen Sie links in der Liste die Kanäle, die gezeichnet werden sollen.</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>jetzt</translation>
     </message>
     <message>
         <source>-%1 s</source>
         <translation>-%1 s</translation>
-    </message>
-    <message>
-        <source>Heading (degree)</source>
-        <translation>Kurs (Grad)</translation>
     </message>
 </context>
 <context>
@@ -2573,6 +2596,14 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: reading was stopped</source>
+        <translation>%1: Das Lesen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,89 @@
     </message>
 </context>
 <context>
+    <name>ChannelPlot</name>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>姿态 (度)</translation>
+    </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>航向 (度)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>陀螺仪 (度/秒)</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>加速度 (米/秒²)</translation>
+    </message>
+    <message>
+        <source>m/s²</source>
+        <translation>m/s²</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>高度 (米)</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>电压 (V)</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>罗盘误差</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>遥控通道</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>通道 %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>请在左侧列表中选择要绘制的通道。</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationHistoryDialog</name>
     <message>
         <source>Connected</source>
@@ -2379,72 +2462,12 @@
 <context>
     <name>ScopePlot</name>
     <message>
-        <source>Attitude (degree)</source>
-        <translation>姿态 (度)</translation>
-    </message>
-    <message>
-        <source>Gyroscope (degree/s)</source>
-        <translation>陀螺仪 (度/秒)</translation>
-    </message>
-    <message>
-        <source>Acceleration (m/s^2)</source>
-        <translation>加速度 (米/秒²)</translation>
-    </message>
-    <message>
-        <source>Altitude (m)</source>
-        <translation>高度 (米)</translation>
-    </message>
-    <message>
-        <source>Voltage (V)</source>
-        <translation>电压 (V)</translation>
-    </message>
-    <message>
-        <source>Compass error</source>
-        <translation>罗盘误差</translation>
-    </message>
-    <message>
-        <source>RC channels</source>
-        <translation>遥控通道</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>横滚</translation>
-    </message>
-    <message>
-        <source>Pitch</source>
-        <translation>俯仰</translation>
-    </message>
-    <message>
-        <source>Heading</source>
-        <translation>航向</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>高度</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>电压</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>通道 %1</translation>
-    </message>
-    <message>
-        <source>Choose the channels to plot in the list on the left.</source>
-        <translation>请在左侧列表中选择要绘制的通道。</translation>
-    </message>
-    <message>
         <source>now</source>
         <translation>现在</translation>
     </message>
     <message>
         <source>-%1 s</source>
         <translation>-%1 秒</translation>
-    </message>
-    <message>
-        <source>Heading (degree)</source>
-        <translation>航向 (度)</translation>
     </message>
 </context>
 <context>
@@ -2571,6 +2594,14 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: reading was stopped</source>
+        <translation>%1：读取已停止</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 不是文件</translation>
     </message>
 </context>
 <context>
