@@ -6,6 +6,7 @@
 #include "parameterblock.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
+#include "recordingviewerwindow.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
 #include "telemetry.h"
@@ -75,6 +76,8 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     connect(m_recorder, &TelemetryRecorder::stopped, this, &ToolSettingPage::recordingStopped);
     connect(m_ui->pushButtonRecord, &QPushButton::toggled, this, &ToolSettingPage::recordToggled);
     connect(m_ui->pushButtonScope, &QPushButton::clicked, this, &ToolSettingPage::openSensorScope);
+    connect(m_ui->pushButtonOpenRecording, &QPushButton::clicked, this,
+            &ToolSettingPage::openRecording);
     m_ui->pushButtonRecord->setEnabled(m_link->isConnected());
     showReadingsLive(m_link->isConnected());
 }
@@ -265,6 +268,15 @@ void ToolSettingPage::openSensorScope()
     m_scope->show();
     m_scope->raise();
     m_scope->activateWindow();
+}
+
+void ToolSettingPage::openRecording()
+{
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, tr("Open Recording"), TelemetryRecorder::documentsFolder(),
+        tr("Telemetry recordings (*.csv);;All files (*)"));
+    if (!chosen.isEmpty())
+        RecordingViewerWindow::open(chosen, this);
 }
 
 void ToolSettingPage::showEvent(QShowEvent *event)

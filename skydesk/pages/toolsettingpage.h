@@ -68,6 +68,8 @@ public slots:
     void calibGyro();
     void recordToggled(bool on);
     void openSensorScope();
+    // Asks for a recording and opens it in a viewer window of its own.
+    void openRecording();
     // The link's connection state (0 unconnected, 1 connected): recording needs a connection.
     void connectionStateChanged(quint16 state);
 

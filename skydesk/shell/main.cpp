@@ -36,6 +36,7 @@ int main(int argc, char *argv[])
         window.show();
         splash->finish(&window);
         delete splash;
+        window.openFiles(options.files());
         exitCode = QApplication::exec();
     }
     return exitCode;

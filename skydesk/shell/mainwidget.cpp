@@ -6,6 +6,8 @@
 #include "hidpipixmap.h"
 #include "logcategories.h"
 #include "mysplashscreen.h"
+#include "recordingviewerwindow.h"
+#include "startoptions.h"
 #include "statuswidget.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
@@ -314,6 +316,24 @@ void mainWidget::closeEvent(QCloseEvent *event)
         m_closeWhenSent = true;
         QTimer::singleShot(0, this, &QWidget::close);
     });
+}
+
+void mainWidget::openFiles(const QStringList &paths)
+{
+    int viewers = 0;
+    for (const QString &path : paths) {
+        switch (StartOptions::kindOf(path)) {
+        case StartOptions::FileKind::Recording:
+            RecordingViewerWindow::open(path, this)->placeBeside(this, viewers++);
+            break;
+        case StartOptions::FileKind::Unknown:
+            QMessageBox::warning(this, tr("Open File"),
+                                 tr("%1 cannot be opened: Skydesk opens telemetry recordings "
+                                    "(.csv) named on its command line.")
+                                     .arg(QDir::toNativeSeparators(path)));
+            break;
+        }
+    }
 }
 
 void mainWidget::showMin()

@@ -1,6 +1,7 @@
 #include "startoptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 StartOptions StartOptions::fromArguments(const QStringList &arguments)
 {
@@ -12,5 +13,14 @@ StartOptions StartOptions::fromArguments(const QStringList &arguments)
 
     StartOptions options;
     options.m_internalPage = parser.isSet(internalPage);
+    for (const QString &file : parser.positionalArguments())
+        options.m_files.append(QFileInfo(file).absoluteFilePath());
     return options;
+}
+
+StartOptions::FileKind StartOptions::kindOf(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return FileKind::Recording;
+    return FileKind::Unknown;
 }

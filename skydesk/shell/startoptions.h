@@ -4,16 +4,28 @@
 #include <QStringList>
 
 // What Skydesk's command line asks for. "--internal" adds the internal parameter page for service
-// technicians. Arguments it does not know are ignored, as they always were.
+// technicians; the other arguments name files to open, each by its kind. Options it does not know
+// are ignored, as they always were.
 class StartOptions
 {
 public:
+    // What a file is, told by its suffix in any letter case.
+    enum class FileKind
+    {
+        Recording, // .csv: a telemetry recording, opened in a viewer
+        Unknown
+    };
+
     static StartOptions fromArguments(const QStringList &arguments);
+    static FileKind kindOf(const QString &path);
 
     bool internalPage() const { return m_internalPage; }
+    // The files named, in their order, as absolute paths.
+    QStringList files() const { return m_files; }
 
 private:
     bool m_internalPage = false;
+    QStringList m_files;
 };
 
 #endif // SKYDESK_STARTOPTIONS_H
