@@ -101,6 +101,11 @@ void ChannelPlot::setChannels(const QVector<Channel> &channels)
 
 void ChannelPlot::addLines(PlotStrip *, const QVector<Channel> &, const QRectF &) const {}
 
+double ChannelPlot::minimumLabelWidth(const QFont &) const
+{
+    return 0.0;
+}
+
 QString ChannelPlot::emptyText() const
 {
     return tr("Choose the channels to plot in the list on the left.");
@@ -126,7 +131,7 @@ QVector<PlotStrip> ChannelPlot::framedPanels() const
     }
     // One time axis: every plot begins after the widest value labels of any panel.
     const QFont labels = PlotStrip::labelFont(font());
-    double labelWidth = 0.0;
+    double labelWidth = minimumLabelWidth(labels);
     for (const PlotStrip &strip : strips)
         labelWidth = std::max(labelWidth, strip.labelWidth(labels));
     for (PlotStrip &strip : strips)

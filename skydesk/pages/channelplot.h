@@ -61,6 +61,9 @@ protected:
     // The time axis under the last panel's plot area.
     virtual void paintTimeLabels(QPainter &painter, const QRectF &plot) const = 0;
     virtual QString emptyText() const;
+    // The width every panel keeps for its value labels at the least, so that the plots' left
+    // edge stays put while the ranges change.
+    virtual double minimumLabelWidth(const QFont &labelFont) const;
 
     // The panels with their titles, ranges and legends; without the lines addLines() adds.
     QVector<PlotStrip> framedPanels() const;

@@ -1,5 +1,7 @@
 #include "recordingplot.h"
 
+#include "qtversion.h"
+
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -224,8 +226,6 @@ PlotStrip RecordingPlot::panelFor(const Group &group, const QVector<Channel> &ch
     strip.setSeries(series);
     strip.setWindow(m_view.span() / 1000.0, m_view.end() / 1000.0);
     strip.setTimeGrid(timeStepMs() / 1000.0, true);
-    strip.setLabelWidth(QFontMetricsF(PlotStrip::labelFont(font()))
-                            .horizontalAdvance(QLatin1String(kWidestUsualLabel)));
     return strip;
 }
 
@@ -259,6 +259,11 @@ void RecordingPlot::paintTimeLabels(QPainter &painter, const QRectF &plot) const
         const double left = std::clamp(x - width / 2.0, 0.0, std::max(0.0, this->width() - width));
         painter.drawText(QRectF(left, top, width, kTimeLabelHeight), Qt::AlignHCenter, text);
     }
+}
+
+double RecordingPlot::minimumLabelWidth(const QFont &labelFont) const
+{
+    return QFontMetricsF(labelFont).horizontalAdvance(QLatin1String(kWidestUsualLabel));
 }
 
 QString RecordingPlot::pictureKey() const
@@ -418,8 +423,8 @@ void RecordingPlot::pointerAt(double x)
 void RecordingPlot::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
-    pointerAt(event->pos().x());
-    m_pressX = event->pos().x();
+    pointerAt(mousePosition(event).x());
+    m_pressX = mousePosition(event).x();
     m_pressView = m_view;
     const bool mark =
         event->button() == Qt::RightButton ||
@@ -434,7 +439,7 @@ void RecordingPlot::mousePressEvent(QMouseEvent *event)
 
 void RecordingPlot::mouseMoveEvent(QMouseEvent *event)
 {
-    const double x = event->pos().x();
+    const double x = mousePosition(event).x();
     pointerAt(x);
     if (m_drag != Drag::Move)
         return;
@@ -449,7 +454,7 @@ void RecordingPlot::mouseMoveEvent(QMouseEvent *event)
 
 void RecordingPlot::mouseReleaseEvent(QMouseEvent *event)
 {
-    const double x = event->pos().x();
+    const double x = mousePosition(event).x();
     if (m_drag == Drag::Mark && std::fabs(x - m_pressX) >= kMarkThreshold)
         showSpan(timeAt(m_pressX), timeAt(x));
     m_drag = Drag::None;

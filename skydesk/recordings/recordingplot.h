@@ -67,6 +67,7 @@ protected:
     void addLines(PlotStrip *strip, const QVector<Channel> &chosen,
                   const QRectF &plot) const override;
     void paintTimeLabels(QPainter &painter, const QRectF &plot) const override;
+    double minimumLabelWidth(const QFont &labelFont) const override;
 
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

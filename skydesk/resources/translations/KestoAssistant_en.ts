@@ -2462,6 +2462,156 @@
     </message>
 </context>
 <context>
+    <name>RecordingPlot</name>
+    <message>
+        <source>The recording has no rows yet. Reload reads the file again.</source>
+        <translation>The recording has no rows yet. Reload reads the file again.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindow</name>
+    <message>
+        <source>%1 - Recording</source>
+        <translation>%1 - Recording</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Open Recording</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of the file were cut short and are left out.</source>
+        <translation>
+            <numerusform>The last line of the file was cut short and is left out.</numerusform>
+            <numerusform>The last %n lines of the file were cut short and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) over %1</source>
+        <translation>
+            <numerusform>%n row over %1</numerusform>
+            <numerusform>%n rows over %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1, %n row(s)</source>
+        <translation>
+            <numerusform>Length %1, %n row</numerusform>
+            <numerusform>Length %1, %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the recording shown: choose another name for the span.</source>
+        <translation>%1 is the recording shown: choose another name for the span.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv)</source>
+        <translation>Telemetry recordings (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindowUi</name>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>Tick the channels to plot; each kind of value gets its own plot</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (Home)</source>
+        <translation>Shows the whole recording (Home)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Reads the file again, with what has been recorded since it was opened</source>
+        <translation>Reads the file again, with what has been recorded since it was opened</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Saves the plots as they are shown as a PNG picture</source>
+        <translation>Saves the plots as they are shown as a PNG picture</translation>
+    </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Export Picture...</translation>
+    </message>
+    <message>
+        <source>Saves the rows of the span shown as a recording of its own</source>
+        <translation>Saves the rows of the span shown as a recording of its own</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Span Shown</source>
+        <translation>Span Shown</translation>
+    </message>
+    <message>
+        <source>Minimum, maximum and mean of each channel shown, over the span shown</source>
+        <translation>Minimum, maximum and mean of each channel shown, over the span shown</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>now</source>
@@ -2684,6 +2834,14 @@ Do you want to replace it?</translation>
         <source>Connect the flight controller before importing parameters</source>
         <translation>Connect the flight controller before importing parameters</translation>
     </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Open Recording</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>Telemetry recordings (*.csv);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>ToolSettingPageUi</name>
@@ -2802,6 +2960,14 @@ Do you want to replace it?</translation>
     <message>
         <source>Configuration History...</source>
         <translation>Configuration History...</translation>
+    </message>
+    <message>
+        <source>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</source>
+        <translation>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</translation>
+    </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Open Recording...</translation>
     </message>
 </context>
 <context>
@@ -3082,6 +3248,14 @@ Do you want to replace it?</translation>
     <message>
         <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
         <translation>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
+        <translation>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</translation>
     </message>
 </context>
 <context>

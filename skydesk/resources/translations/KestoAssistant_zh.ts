@@ -2460,6 +2460,153 @@
     </message>
 </context>
 <context>
+    <name>RecordingPlot</name>
+    <message>
+        <source>The recording has no rows yet. Reload reads the file again.</source>
+        <translation>该记录还没有数据行。“重新载入”会再次读取文件。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindow</name>
+    <message>
+        <source>%1 - Recording</source>
+        <translation>%1 - 记录</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新载入</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>打开记录</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of the file were cut short and are left out.</source>
+        <translation>
+            <numerusform>文件最后 %n 行不完整，已略去。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) over %1</source>
+        <translation>
+            <numerusform>%n 行，时长 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>从 %1 到 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1, %n row(s)</source>
+        <translation>
+            <numerusform>时长 %1，%n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is the recording shown: choose another name for the span.</source>
+        <translation>%1 是正在显示的记录：请为该时段另选文件名。</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv)</source>
+        <translation>遥测记录 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindowUi</name>
+    <message>
+        <source>Recording</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>勾选要绘制的通道；每类数值各有一个曲线图</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (Home)</source>
+        <translation>显示整个记录 (Home)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全部显示</translation>
+    </message>
+    <message>
+        <source>Reads the file again, with what has been recorded since it was opened</source>
+        <translation>重新读取文件，包括打开之后新记录的内容</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新载入</translation>
+    </message>
+    <message>
+        <source>Saves the plots as they are shown as a PNG picture</source>
+        <translation>将当前显示的曲线图保存为 PNG 图片</translation>
+    </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>导出图片...</translation>
+    </message>
+    <message>
+        <source>Saves the rows of the span shown as a recording of its own</source>
+        <translation>将显示时段的数据行另存为一个独立的记录</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>Span Shown</source>
+        <translation>显示时段</translation>
+    </message>
+    <message>
+        <source>Minimum, maximum and mean of each channel shown, over the span shown</source>
+        <translation>所显示各通道在显示时段内的最小值、最大值和平均值</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
     <message>
         <source>now</source>
@@ -2682,6 +2829,14 @@ Do you want to replace it?</source>
         <source>Connect the flight controller before importing parameters</source>
         <translation>请先连接飞控，再导入参数</translation>
     </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>打开记录</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>遥测记录 (*.csv);;所有文件 (*)</translation>
+    </message>
 </context>
 <context>
     <name>ToolSettingPageUi</name>
@@ -2800,6 +2955,14 @@ Do you want to replace it?</source>
     <message>
         <source>Configuration History...</source>
         <translation>配置历史...</translation>
+    </message>
+    <message>
+        <source>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</source>
+        <translation>在查看器中打开遥测记录 (CSV)：缩放、读取数值、比较时段</translation>
+    </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>打开记录...</translation>
     </message>
 </context>
 <context>
@@ -3079,6 +3242,14 @@ Do you want to replace it?</source>
     <message>
         <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
         <translation>设置文件 %1 已损坏并已被替换；能读取的语言和端口已保留</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
+        <translation>无法打开 %1：Skydesk 只打开命令行中给出的遥测记录 (.csv)。</translation>
     </message>
 </context>
 <context>
