@@ -7,10 +7,15 @@
 #include "contentwidget.h"
 #include "fcsimprocess.h"
 #include "homeredirect.h"
+#include "modalanswerer.h"
+#include "modalhelpers.h"
 #include "parameterfields.h"
 #include "parameterfile.h"
 #include "parameterslices.h"
 #include "plotstrip.h"
+#include "recordingfiles.h"
+#include "recordingplot.h"
+#include "recordingviewerwindow.h"
 #include "scopeplot.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
@@ -752,6 +757,42 @@ private slots:
         QCOMPARE(plot->sampleCount(), 1);
     }
 
+    // Each recording opened gets a window of its own; a cancelled choice opens nothing.
+    void openRecordingOpensTheChosenFileInAViewer()
+    {
+        HomeRedirect home(path("home-open"));
+        const QString recording = path("flight.csv");
+        QVERIFY(recordingfiles::write(recording, recordingfiles::recording(40)));
+        for (const QString &chosen : {recording, recording, QString()}) {
+            ModalAnswerer answerer([&](QFileDialog *dialog) {
+                if (chosen.isEmpty())
+                    dialog->reject();
+                else
+                    modal::chooseFile(dialog, chosen);
+            });
+            m_page->form()->pushButtonOpenRecording->click();
+            QCOMPARE(answerer.fileDialogs, 1);
+        }
+        const auto shownViewers = [this] {
+            QList<RecordingViewerWindow *> shown;
+            for (RecordingViewerWindow *viewer : m_page->findChildren<RecordingViewerWindow *>()) {
+                if (viewer->isVisible() && !viewer->isReading())
+                    shown.append(viewer);
+            }
+            return shown;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(shownViewers().size(), 2, kWaitMs);
+        QTest::qWait(200);
+        QCOMPARE(m_page->findChildren<RecordingViewerWindow *>().size(), 2);
+        for (RecordingViewerWindow *viewer : shownViewers()) {
+            QVERIFY(viewer->isWindow());
+            QCOMPARE(viewer->filePath(), recording);
+            QCOMPARE(viewer->plot()->recording().rowCount(), 40);
+            viewer->close();
+        }
+        QTRY_VERIFY(m_page->findChildren<RecordingViewerWindow *>().isEmpty());
+    }
+
     void scopePanelsShareOneTimeAxisAndHeadingWrapsWithoutALine()
     {
         ScopePlot plot;
@@ -827,7 +868,7 @@ private slots:
         QCOMPARE(acrossMiddle, 0);
     }
 
-    void recordAndScopeButtonTextsFit_data()
+    void recordScopeAndOpenRecordingTextsFit_data()
     {
         QTest::addColumn<int>("language");
         QTest::newRow("English") << 0;
@@ -835,7 +876,7 @@ private slots:
         QTest::newRow("German") << 2;
     }
 
-    void recordAndScopeButtonTextsFit()
+    void recordScopeAndOpenRecordingTextsFit()
     {
         QFETCH(int, language);
         QTranslator translator;
@@ -860,8 +901,9 @@ private slots:
                 return button->fontMetrics().horizontalAdvance(text) <= contents.width();
             };
             QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
-            QVERIFY2(fits(page->form()->pushButtonScope, page->form()->pushButtonScope->text()),
-                     qPrintable(page->form()->pushButtonScope->text()));
+            for (QPushButton *button :
+                 {page->form()->pushButtonScope, page->form()->pushButtonOpenRecording})
+                QVERIFY2(fits(button, button->text()), qPrintable(button->text()));
             // While recording the button says how to stop.
             page->connectionStateChanged(1);
             HomeRedirect home(path("home-fit"));

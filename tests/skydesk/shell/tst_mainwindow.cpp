@@ -12,7 +12,11 @@
 #include "parameterfile.h"
 #include "parameterformat.h"
 #include "portnaming.h"
+#include "recordingfiles.h"
+#include "recordingplot.h"
+#include "recordingviewerwindow.h"
 #include "signalarguments.h"
+#include "startoptions.h"
 #include "statuswidget.h"
 #include "telemetryrecorder.h"
 #include "toolsettingpage.h"
@@ -438,6 +442,73 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(selector->findText(second.linkPath()), -1, kWaitMs);
         QCOMPARE(selector->currentText(), first.linkPath());
         qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    void commandLineNamesFilesByKind_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("internal");
+        const QString here = QDir::currentPath() + '/';
+        QTest::newRow("nothing") << QStringList{"Skydesk"} << QStringList() << false;
+        QTest::newRow("a recording")
+            << QStringList{"Skydesk", "flight.csv"} << QStringList{here + "flight.csv"} << false;
+        QTest::newRow("options and files mixed")
+            << QStringList{"Skydesk", "--internal", "/tmp/a.CSV", "--unknown", "b.conf"}
+            << QStringList{"/tmp/a.CSV", here + "b.conf"} << true;
+    }
+
+    void commandLineNamesFilesByKind()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QFETCH(bool, internal);
+        const StartOptions options = StartOptions::fromArguments(arguments);
+        QCOMPARE(options.files(), files);
+        QCOMPARE(options.internalPage(), internal);
+        QCOMPARE(StartOptions::kindOf("/tmp/a.CSV"), StartOptions::FileKind::Recording);
+        QCOMPARE(StartOptions::kindOf("flight.csv"), StartOptions::FileKind::Recording);
+        QCOMPARE(StartOptions::kindOf("b.conf"), StartOptions::FileKind::Unknown);
+        QCOMPARE(StartOptions::kindOf("csv"), StartOptions::FileKind::Unknown);
+    }
+
+    // "Skydesk FILE.csv": the recording in a viewer beside the main window; what is no recording,
+    // or a kind Skydesk does not open, is said and opens nothing.
+    void filesOnTheCommandLineOpenBesideTheMainWindow()
+    {
+        QFile::remove(AppSettings::filePath());
+        const QString recording = m_dir.filePath("flight.csv");
+        const QString broken = m_dir.filePath("broken.csv");
+        QVERIFY(recordingfiles::write(recording, recordingfiles::recording(60)));
+        QVERIFY(recordingfiles::write(broken, "time,speed\n1,2\n"));
+        mainWidget window(nullptr);
+        window.move(0, 0);
+        window.show();
+        QString text;
+        closeNextMessageBox(&text);
+        window.openFiles({recording, m_dir.filePath("notes.txt")});
+        QVERIFY2(text.startsWith(QDir::toNativeSeparators(m_dir.filePath("notes.txt")) +
+                                 " cannot be opened"),
+                 qPrintable(text));
+        QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<RecordingViewerWindow *>().size(), 1,
+                                  kWaitMs);
+        RecordingViewerWindow *viewer = window.findChildren<RecordingViewerWindow *>().first();
+        QTRY_VERIFY_WITH_TIMEOUT(viewer->isVisible() && !viewer->isReading(), kWaitMs);
+        QVERIFY(viewer->isWindow());
+        QCOMPARE(viewer->plot()->recording().rowCount(), 60);
+        // Beside the main window as far as the screen allows, never over its left part.
+        const QRect screen = window.screen()->availableGeometry();
+        QCOMPARE(viewer->x(), std::max(screen.left(), std::min(window.frameGeometry().right() + 9,
+                                                               screen.right() - viewer->width())));
+
+        text.clear();
+        closeNextMessageBox(&text);
+        window.openFiles({broken});
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), kWaitMs);
+        QCOMPARE(text, QString("broken.csv, line 1: this is not the header of a telemetry "
+                               "recording"));
+        QTRY_COMPARE(window.findChildren<RecordingViewerWindow *>().size(), 1);
+        viewer->close();
     }
 
     void languageMenuAndChangeWriteAtOnceButChangeNothingElse()
