@@ -1,6 +1,9 @@
 #include "recordingreader.h"
 
+#include <QFileInfo>
 #include <QThread>
+
+#include <new>
 
 #include <utility>
 
@@ -24,7 +27,14 @@ bool RecordingReader::start(const QString &path)
     m_recording = {};
     m_error.clear();
     m_thread = QThread::create([this, path] {
-        m_ok = fclink::readTelemetryRecording(path, &m_recording, &m_error, &m_stop);
+        try {
+            m_ok = fclink::readTelemetryRecording(path, &m_recording, &m_error, &m_stop);
+        } catch (const std::bad_alloc &) {
+            // A large file on a machine short of memory: said, not a crash.
+            m_recording = {};
+            m_error = tr("%1 cannot be read: there is not enough memory for it")
+                          .arg(QFileInfo(path).fileName());
+        }
     });
     connect(m_thread, &QThread::finished, this, &RecordingReader::threadFinished);
     m_thread->start();

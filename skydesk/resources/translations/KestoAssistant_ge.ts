@@ -2469,6 +2469,13 @@
     </message>
 </context>
 <context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 cannot be read: there is not enough memory for it</source>
+        <translation>%1 kann nicht gelesen werden: Dafür reicht der Speicher nicht</translation>
+    </message>
+</context>
+<context>
     <name>RecordingViewerWindow</name>
     <message>
         <source>%1 - Recording</source>

@@ -2467,6 +2467,13 @@
     </message>
 </context>
 <context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 cannot be read: there is not enough memory for it</source>
+        <translation>无法读取 %1：内存不足</translation>
+    </message>
+</context>
+<context>
     <name>RecordingViewerWindow</name>
     <message>
         <source>%1 - Recording</source>

@@ -421,27 +421,35 @@ private slots:
         QVERIFY2(window->exportPicture(file("view.png"), &error), qPrintable(error));
         const QImage picture(file("view.png"));
         QCOMPARE(picture.size(), plot->size() * plot->devicePixelRatioF());
-        const QImage shown = plot->grab().toImage().convertToFormat(picture.format());
+        QImage shown = plot->grab().toImage().convertToFormat(picture.format());
+        shown.setDevicePixelRatio(1.0); // a PNG file has no scale of its own
         QCOMPARE(picture, shown);
         window->close();
     }
 
-    // A recording still being written shows what was there when opened; Reload takes the rest.
+    // A recording still being written shows what was there when opened, even nothing but its
+    // header; Reload takes the rest.
     void reloadReadsWhatWasRecordedSince()
     {
-        QVERIFY(recordingfiles::write(file("growing.csv"), recordingfiles::recording(100)));
+        QVERIFY(recordingfiles::write(file("growing.csv"), recordingfiles::recording(0)));
         RecordingViewerWindow *window = openShown(file("growing.csv"));
         QVERIFY(window);
         RecordingPlot *plot = window->plot();
-        QVERIFY(recordingfiles::append(file("growing.csv"), recordingfiles::rows(100, 250)));
-        QTest::qWait(100);
-        QCOMPARE(plot->recording().rowCount(), 100);
+        QCOMPARE(plot->recording().rowCount(), 0);
         QSignalSpy read(window, &RecordingViewerWindow::readFinished);
-        window->form()->pushButtonReload->click();
-        QVERIFY(read.wait(kWaitMs));
-        QCOMPARE(read.first().first().toBool(), true);
-        QCOMPARE(plot->recording().rowCount(), 250);
-        QVERIFY(plot->view().isWhole()); // it showed the whole recording, so it still does
+        for (int rows : {100, 250}) {
+            QVERIFY(recordingfiles::append(file("growing.csv"),
+                                           recordingfiles::rows(rows == 100 ? 0 : 100, rows)));
+            QTest::qWait(100);
+            QCOMPARE(plot->recording().rowCount(), rows == 100 ? 0 : 100);
+            window->form()->pushButtonReload->click();
+            QVERIFY(read.wait(kWaitMs));
+            QCOMPARE(read.last().first().toBool(), true);
+            QCOMPARE(plot->recording().rowCount(), rows);
+            // It showed the whole recording, so it still does.
+            QVERIFY(plot->view().isWhole());
+            QCOMPARE(plot->view().end(), double((rows - 1) * recordingfiles::kRowMs));
+        }
 
         // A reload that finds the file spoilt says so and keeps what it shows.
         QVERIFY(recordingfiles::write(file("growing.csv"), "not a recording\n"));
