@@ -8,18 +8,18 @@
 // The program reads its language from sys.ini beside it; the tool sets it for its run and puts
 // the file back as it was. Prints one line per picture.
 //   helpshots OUTPUT_FOLDER [en|zh|ge]       (bench/help_shots.sh runs all three, offscreen)
-#include "advancesettingpage.h"
-#include "appsettings.h"
-#include "configurationhistorydialog.h"
-#include "contentwidget.h"
-#include "helpbrowser.h"
-#include "mainwidget.h"
-#include "recordingviewerwindow.h"
-#include "telemetrycsv.h"
-#include "toolwidget.h"
+#include "fclink/storage/telemetrycsv.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/common/helpbrowser.h"
+#include "skydesk/history/configurationhistorydialog.h"
+#include "skydesk/pages/advancesettingpage.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
+#include "skydesk/shell/contentwidget.h"
+#include "skydesk/shell/mainwidget.h"
+#include "skydesk/shell/toolwidget.h"
+#include "skydesk/update/updatesettingpage.h"
 #include "ui_advancesettingpage.h"
 #include "ui_recordingviewerwindow.h"
-#include "updatesettingpage.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

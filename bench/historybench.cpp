@@ -3,12 +3,12 @@
 // one "name value unit" line each. Run offscreen: QT_QPA_PLATFORM=offscreen historybench.
 // "historybench --show SECONDS [en|zh|ge]" instead shows the window with a typical comparison (a
 // few settings changed since a flight) for that long, in that language, for a look at it.
-#include "commrt.h"
-#include "configurationhistorydialog.h"
-#include "parameterfields.h"
-#include "parameterslices.h"
-#include "snapshotrecorder.h"
-#include "uavparam.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/uavparam.h"
+#include "skydesk/history/configurationhistorydialog.h"
+#include "skydesk/history/snapshotrecorder.h"
 #include "ui_configurationhistorydialog.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // acknowledgement and to the end of its verification, whether the edit is still there a second
 // later, telemetry cycles per second, and, given the simulator's process id, the frames it takes
 // to read the block again after a silence. Prints one "name value unit" line each.
-#include "commrt.h"
-#include "uavparam.h"
+#include "fclink/link/commrt.h"
+#include "fclink/model/uavparam.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -5,11 +5,11 @@
 // telemetry cycles per second that reached it.
 //   pagecpubench PORT [SECONDS [PAGE ROW...]]   (rows 0 Setting, 1 Tool, 2 Info, 3 Internal)
 #include "benchclock.h"
-#include "commrt.h"
-#include "contentwidget.h"
-#include "mainwidget.h"
-#include "statuswidget.h"
-#include "toolwidget.h"
+#include "fclink/link/commrt.h"
+#include "skydesk/shell/contentwidget.h"
+#include "skydesk/shell/mainwidget.h"
+#include "skydesk/shell/statuswidget.h"
+#include "skydesk/shell/toolwidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

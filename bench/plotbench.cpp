@@ -1,6 +1,6 @@
 // Cost of the tools page's sensor plot: one repaint per telemetry cycle, with a full ten-second
 // window. Prints the time per repaint and the share of one core at the telemetry rate.
-#include "sensorplot.h"
+#include "skydesk/pages/sensorplot.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

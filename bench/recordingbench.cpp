@@ -7,12 +7,12 @@
 //   recordingbench --show FILE SECONDS [en|zh|ge]
 // --show opens FILE in the viewer in that language, zoomed in on its middle, with the cursor in
 // the middle of the plots, for a look at it (run it on a display).
-#include "appsettings.h"
 #include "benchclock.h"
+#include "fclink/storage/telemetrycsv.h"
 #include "processmemory.h"
-#include "recordingplot.h"
-#include "recordingviewerwindow.h"
-#include "telemetrycsv.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/recordings/recordingplot.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
 #include "ui_recordingviewerwindow.h"
 
 #include <QAbstractEventDispatcher>

@@ -6,13 +6,13 @@
 // --record also records telemetry meanwhile (into the documents folder); --hold keeps the windows
 // open at the end, after printing "holding", for a screenshot.
 #include "benchclock.h"
-#include "commrt.h"
-#include "contentwidget.h"
-#include "mainwidget.h"
-#include "scopeplot.h"
-#include "sensorscopewindow.h"
-#include "toolsettingpage.h"
-#include "toolwidget.h"
+#include "fclink/link/commrt.h"
+#include "skydesk/pages/scopeplot.h"
+#include "skydesk/pages/sensorscopewindow.h"
+#include "skydesk/pages/toolsettingpage.h"
+#include "skydesk/shell/contentwidget.h"
+#include "skydesk/shell/mainwidget.h"
+#include "skydesk/shell/toolwidget.h"
 #include "ui_sensorscopewindow.h"
 #include "ui_toolsettingpage.h"
 

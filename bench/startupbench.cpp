@@ -2,15 +2,15 @@
 // and how fast the help panels show their documents. Prints "name value unit" lines. With a
 // port argument it connects there first; with --mappings it also lists where the memory goes;
 // --start-only ends after the start-up (for a profiler).
-#include "advancesettingpage.h"
-#include "applicationsetup.h"
-#include "commrt.h"
-#include "contentwidget.h"
-#include "hidpipixmap.h"
-#include "mainwidget.h"
-#include "mysplashscreen.h"
+#include "fclink/link/commrt.h"
 #include "processmemory.h"
-#include "statuswidget.h"
+#include "skydesk/common/hidpipixmap.h"
+#include "skydesk/pages/advancesettingpage.h"
+#include "skydesk/shell/applicationsetup.h"
+#include "skydesk/shell/contentwidget.h"
+#include "skydesk/shell/mainwidget.h"
+#include "skydesk/shell/mysplashscreen.h"
+#include "skydesk/shell/statuswidget.h"
 #include "ui_advancesettingpage.h"
 
 #include <QApplication>

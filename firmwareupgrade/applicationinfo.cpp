@@ -1,7 +1,7 @@
 #include "applicationinfo.h"
 
-#include "frame.h"
-#include "parameterslices.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/parameterslices.h"
 
 #include <cstring>
 

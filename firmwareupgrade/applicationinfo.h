@@ -1,9 +1,8 @@
 #ifndef FIRMWAREUPGRADE_APPLICATIONINFO_H
 #define FIRMWAREUPGRADE_APPLICATIONINFO_H
 
+#include "fclink/link/replydecoder.h"
 #include "firmwareupgrade_global.h"
-
-#include "replydecoder.h"
 
 #include <QtGlobal>
 

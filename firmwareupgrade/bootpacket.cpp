@@ -1,6 +1,6 @@
 #include "bootpacket.h"
 
-#include "crc16.h"
+#include "fclink/link/crc16.h"
 
 namespace fwupgrade {
 

@@ -1,6 +1,6 @@
 #include "bootpacketassembler.h"
 
-#include "crc16.h"
+#include "fclink/link/crc16.h"
 
 namespace fwupgrade {
 

@@ -1,8 +1,7 @@
 #include "firmwareupgradelib.h"
 
+#include "fclink/link/portnaming.h"
 #include "upgraderun.h"
-
-#include "portnaming.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,9 +1,8 @@
 #ifndef FIRMWAREUPGRADE_UPGRADEMESSAGES_H
 #define FIRMWAREUPGRADE_UPGRADEMESSAGES_H
 
+#include "fclink/messageseverity.h"
 #include "firmwareupgrade_global.h"
-
-#include <messageseverity.h>
 
 #include <QCoreApplication>
 #include <QString>

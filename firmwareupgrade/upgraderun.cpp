@@ -1,13 +1,12 @@
 #include "upgraderun.h"
 
 #include "applicationinfo.h"
+#include "fclink/link/deviceaccess.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
 #include "firmwareimage.h"
 #include "logcategories.h"
 #include "upgradeevent.h"
-
-#include "deviceaccess.h"
-#include "frame.h"
-#include "frameassembler.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

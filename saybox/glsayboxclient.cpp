@@ -1,9 +1,9 @@
 #include "glsayboxclient.h"
-#include "ui_glsayboxclient.h"
 
 #include "glattachment.h"
 #include "glftpobject.h"
 #include "gllocalfile.h"
+#include "ui_glsayboxclient.h"
 
 #include <QBuffer>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "gluploadstatus.h"
-#include "ui_gluploadstatus.h"
 
 #include "glattachment.h"
+#include "ui_gluploadstatus.h"
 
 #include <QFontMetrics>
 #include <QIcon>

@@ -1,17 +1,16 @@
 #include "configurationhistorydialog.h"
 
-#include "appsettings.h"
-#include "documentfolder.h"
-#include "helpbrowser.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
+#include "fclink/storage/parameterfile.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/common/documentfolder.h"
+#include "skydesk/common/helpbrowser.h"
 #include "snapshotrecorder.h"
 #include "ui_configurationhistorydialog.h"
-
-#include <commrt.h>
-#include <parameterblock.h>
-#include <parameterfields.h>
-#include <parameterfile.h>
-#include <parameterformat.h>
-#include <parameterslices.h>
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,9 +1,8 @@
 #ifndef SKYDESK_CONFIGURATIONHISTORYDIALOG_H
 #define SKYDESK_CONFIGURATIONHISTORYDIALOG_H
 
+#include "fclink/storage/snapshotstore.h"
 #include "parametercomparison.h"
-
-#include <snapshotstore.h>
 
 #include <QByteArray>
 #include <QDialog>

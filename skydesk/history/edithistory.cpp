@@ -1,26 +1,25 @@
 #include "edithistory.h"
 
-#include "parameterbinder.h"
-
-#include <parameterblock.h>
-#include <parameterfields.h>
-#include <parameterformat.h>
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
+#include "skydesk/common/parameterwriter.h"
 
 EditHistory::EditHistory(QObject *parent) : QObject(parent) {}
 
-void EditHistory::watch(ParameterBinder *binder)
+void EditHistory::watch(ParameterWriter *writer)
 {
-    connect(binder, &ParameterBinder::edited, this,
-            [this, binder](const QString &field, qint32 before, qint32 after) {
-                record(binder, field, before, after);
+    connect(writer, &ParameterWriter::edited, this,
+            [this, writer](const QString &field, qint32 before, qint32 after) {
+                record(writer, field, before, after);
             });
 }
 
-void EditHistory::record(ParameterBinder *binder, const QString &field, qint32 before, qint32 after)
+void EditHistory::record(ParameterWriter *writer, const QString &field, qint32 before, qint32 after)
 {
     if (m_undoing)
         return;
-    m_edits.append({binder, field, before, after});
+    m_edits.append({writer, field, before, after});
     if (m_edits.size() > kDepth)
         m_edits.removeFirst();
 }
@@ -29,7 +28,7 @@ QString EditHistory::undo()
 {
     while (!m_edits.isEmpty()) {
         const Edit edit = m_edits.takeLast();
-        if (!edit.binder)
+        if (!edit.writer)
             continue; // its page is gone
         const fclink::ParameterField &changed = *fclink::findParameterField(edit.field);
         const QByteArray block = fclink::ParameterBlock::copy();
@@ -43,7 +42,7 @@ QString EditHistory::undo()
                      fclink::formatValue(changed, edit.after));
         }
         m_undoing = true;
-        const bool written = edit.binder->write(edit.field.toLatin1().constData(), edit.before);
+        const bool written = edit.writer->write(edit.field.toLatin1().constData(), edit.before);
         m_undoing = false;
         if (!written) {
             m_edits.append(edit); // the page is setting its own controls; try again later

@@ -6,13 +6,13 @@
 #include <QString>
 #include <QVector>
 
-class ParameterBinder;
+class ParameterWriter;
 
 // The pilot's last committed edits on every page, newest last, so that Ctrl+Z can take them
-// back one by one: each undo writes the field's earlier value through the page that made the
-// edit, which uploads it as every edit is uploaded. The history belongs to one block: whoever
-// replaces the block from outside the pilot's edits (a read, an import, a restore) clears it,
-// and a step whose field no longer holds what the edit left is not taken back.
+// back one by one: each undo writes the field's earlier value through the writer (the page)
+// that made the edit, which uploads it as every edit is uploaded. The history belongs to one block:
+// whoever replaces the block from outside the pilot's edits (a read, an import, a restore) clears
+// it, and a step whose field no longer holds what the edit left is not taken back.
 class EditHistory : public QObject
 {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
 
     explicit EditHistory(QObject *parent = nullptr);
 
-    void watch(ParameterBinder *binder);
+    void watch(ParameterWriter *writer);
     int size() const { return m_edits.size(); }
     void clear() { m_edits.clear(); }
 
@@ -34,13 +34,13 @@ public:
 private:
     struct Edit
     {
-        QPointer<ParameterBinder> binder;
+        QPointer<ParameterWriter> writer;
         QString field;
         qint32 before;
         qint32 after;
     };
 
-    void record(ParameterBinder *binder, const QString &field, qint32 before, qint32 after);
+    void record(ParameterWriter *writer, const QString &field, qint32 before, qint32 after);
 
     QVector<Edit> m_edits;
     bool m_undoing = false;

@@ -1,7 +1,7 @@
 #include "parametercomparison.h"
 
-#include <parameterfields.h>
-#include <parameterformat.h>
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
 
 #include <QStringList>
 

@@ -1,10 +1,9 @@
 #include "snapshotrecorder.h"
 
-#include "logcategories.h"
-
-#include <commrt.h>
-#include <parameterblock.h>
-#include <parameterslices.h>
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
+#include "skydesk/common/logcategories.h"
 
 SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString &folder)
     : QObject(parent), m_link(link), m_store(folder)

@@ -1,7 +1,7 @@
 #ifndef SKYDESK_SNAPSHOTRECORDER_H
 #define SKYDESK_SNAPSHOTRECORDER_H
 
-#include <snapshotstore.h>
+#include "fclink/storage/snapshotstore.h"
 
 #include <QObject>
 #include <QString>

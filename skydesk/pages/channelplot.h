@@ -1,8 +1,8 @@
 #ifndef SKYDESK_CHANNELPLOT_H
 #define SKYDESK_CHANNELPLOT_H
 
+#include "fclink/model/telemetrysnapshot.h"
 #include "plotstrip.h"
-#include "telemetrysnapshot.h"
 
 #include <QPixmap>
 #include <QString>

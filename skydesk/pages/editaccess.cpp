@@ -1,6 +1,6 @@
 #include "editaccess.h"
 
-#include "commrt.h"
+#include "fclink/link/commrt.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "internalsettingpage.h"
 
-#include "commrt.h"
+#include "fclink/link/commrt.h"
 #include "parameterbinder.h"
 #include "ui_internalsettingpage.h"
 

@@ -1,12 +1,12 @@
 #include "parameterbinder.h"
 
-#include "commrt.h"
 #include "editaccess.h"
-#include "logcategories.h"
-#include "parameterblock.h"
-#include "parameterfields.h"
-#include "parameterformat.h"
-#include "stylesheet.h"
+#include "fclink/link/commrt.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
+#include "skydesk/common/logcategories.h"
+#include "skydesk/common/stylesheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -104,7 +104,7 @@ bool isEditor(const QWidget *widget)
 } // namespace
 
 ParameterBinder::ParameterBinder(QWidget *page, Commrt *link)
-    : QObject(page), m_page(page), m_link(link)
+    : ParameterWriter(page), m_page(page), m_link(link)
 {
 }
 

@@ -1,6 +1,8 @@
 #ifndef SKYDESK_PARAMETERBINDER_H
 #define SKYDESK_PARAMETERBINDER_H
 
+#include "skydesk/common/parameterwriter.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QObject>
@@ -46,7 +48,7 @@ struct ParameterField;
 // under the page lock; nothing is written while the page sets its own controls (Guard).
 // Marks are the dynamic property "parameterState" ("pending" or "outOfRange"), styled by the
 // page area's style sheet.
-class ParameterBinder : public QObject
+class ParameterBinder : public ParameterWriter
 {
     Q_OBJECT
 
@@ -103,7 +105,7 @@ public:
     bool isEditable() const { return m_editable; }
 
     // Stores value (cut to the field's width) and requests the upload; false while guarded.
-    bool write(const char *fieldName, qint32 value);
+    bool write(const char *fieldName, qint32 value) override;
     // Shows the block in every bound control, without writing. A box being edited keeps the
     // pilot's text.
     void refresh();
@@ -117,8 +119,6 @@ public:
 
 signals:
     void fieldWritten(const QString &fieldName, qint32 value);
-    // A write changed the field's value (as readValue reads it), so it can be taken back.
-    void edited(const QString &fieldName, qint32 before, qint32 after);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,6 @@
 #include "sensorscopewindow.h"
 
-#include "commrt.h"
+#include "fclink/link/commrt.h"
 #include "scopeplot.h"
 #include "ui_sensorscopewindow.h"
 

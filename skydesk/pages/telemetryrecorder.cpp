@@ -1,6 +1,6 @@
 #include "telemetryrecorder.h"
 
-#include "telemetrycsv.h"
+#include "fclink/storage/telemetrycsv.h"
 
 #include <QDateTime>
 #include <QDir>

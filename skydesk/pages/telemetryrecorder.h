@@ -1,7 +1,7 @@
 #ifndef SKYDESK_TELEMETRYRECORDER_H
 #define SKYDESK_TELEMETRYRECORDER_H
 
-#include "telemetrysnapshot.h"
+#include "fclink/model/telemetrysnapshot.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,15 +1,14 @@
 #include "toolsettingpage.h"
 
 #include "backdropcache.h"
-#include "commrt.h"
 #include "editaccess.h"
-#include "parameterblock.h"
-#include "parameterfile.h"
-#include "parameterslices.h"
-#include "recordingviewerwindow.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/telemetry.h"
+#include "fclink/storage/parameterfile.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
-#include "telemetry.h"
 #include "telemetryrecorder.h"
 #include "ui_toolsettingpage.h"
 
@@ -77,7 +76,7 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     connect(m_ui->pushButtonRecord, &QPushButton::toggled, this, &ToolSettingPage::recordToggled);
     connect(m_ui->pushButtonScope, &QPushButton::clicked, this, &ToolSettingPage::openSensorScope);
     connect(m_ui->pushButtonOpenRecording, &QPushButton::clicked, this,
-            &ToolSettingPage::openRecording);
+            &ToolSettingPage::recordingRequested);
     m_ui->pushButtonRecord->setEnabled(m_link->isConnected());
     showReadingsLive(m_link->isConnected());
 }
@@ -268,15 +267,6 @@ void ToolSettingPage::openSensorScope()
     m_scope->show();
     m_scope->raise();
     m_scope->activateWindow();
-}
-
-void ToolSettingPage::openRecording()
-{
-    const QString chosen = QFileDialog::getOpenFileName(
-        this, tr("Open Recording"), TelemetryRecorder::documentsFolder(),
-        tr("Telemetry recordings (*.csv);;All files (*)"));
-    if (!chosen.isEmpty())
-        RecordingViewerWindow::open(chosen, this);
 }
 
 void ToolSettingPage::showEvent(QShowEvent *event)

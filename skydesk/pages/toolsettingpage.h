@@ -54,6 +54,8 @@ signals:
     // controller's configuration).
     void aboutToImport();
     void historyRequested();
+    // "Open Recording...": the shell asks for a recording and opens it in a viewer.
+    void recordingRequested();
     void noticeStatusChanged(const QString &str);
     // What the status bar shows about the telemetry recording; empty when there is nothing.
     void recordingStatusChanged(const QString &text);
@@ -68,8 +70,6 @@ public slots:
     void calibGyro();
     void recordToggled(bool on);
     void openSensorScope();
-    // Asks for a recording and opens it in a viewer window of its own.
-    void openRecording();
     // The link's connection state (0 unconnected, 1 connected): recording needs a connection.
     void connectionStateChanged(quint16 state);
 

@@ -1,6 +1,6 @@
 #include "recordingplot.h"
 
-#include "qtversion.h"
+#include "skydesk/common/qtversion.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>

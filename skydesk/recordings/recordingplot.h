@@ -1,10 +1,10 @@
 #ifndef SKYDESK_RECORDINGPLOT_H
 #define SKYDESK_RECORDINGPLOT_H
 
-#include "channelplot.h"
 #include "channelsummary.h"
+#include "fclink/storage/telemetryrecording.h"
 #include "recordingspan.h"
-#include "telemetryrecording.h"
+#include "skydesk/pages/channelplot.h"
 #include "timeview.h"
 
 #include <QPixmap>

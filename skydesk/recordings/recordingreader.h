@@ -1,7 +1,7 @@
 #ifndef SKYDESK_RECORDINGREADER_H
 #define SKYDESK_RECORDINGREADER_H
 
-#include "telemetryrecording.h"
+#include "fclink/storage/telemetryrecording.h"
 
 #include <QObject>
 #include <QString>

@@ -1,10 +1,11 @@
 #include "recordingviewerwindow.h"
 
-#include "appsettings.h"
-#include "documentfolder.h"
+#include "fclink/storage/telemetryrecording.h"
 #include "recordingplot.h"
 #include "recordingreader.h"
-#include "telemetryrecording.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/common/documentfolder.h"
+#include "skydesk/pages/telemetryrecorder.h"
 #include "ui_recordingviewerwindow.h"
 
 #include <QBuffer>
@@ -60,6 +61,14 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *reason)
 RecordingViewerWindow *RecordingViewerWindow::open(const QString &path, QWidget *parent)
 {
     return new RecordingViewerWindow(path, parent);
+}
+
+RecordingViewerWindow *RecordingViewerWindow::chooseAndOpen(QWidget *parent)
+{
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent, tr("Open Recording"), TelemetryRecorder::documentsFolder(),
+        tr("Telemetry recordings (*.csv);;All files (*)"));
+    return chosen.isEmpty() ? nullptr : open(chosen, parent);
 }
 
 RecordingViewerWindow::RecordingViewerWindow(const QString &path, QWidget *parent)

@@ -26,6 +26,9 @@ public:
     // refused with a message box naming the file, the line and the reason, and the window goes
     // away without showing.
     static RecordingViewerWindow *open(const QString &path, QWidget *parent);
+    // Asks for a recording, starting in the folder Record writes to, and opens it; nothing when
+    // the pilot cancels.
+    static RecordingViewerWindow *chooseAndOpen(QWidget *parent);
 
     RecordingViewerWindow(const QString &path, QWidget *parent);
     ~RecordingViewerWindow() override;

@@ -1,6 +1,6 @@
 #include "applicationsetup.h"
 
-#include "qtversion.h"
+#include "skydesk/common/qtversion.h"
 
 #include <QCoreApplication>
 

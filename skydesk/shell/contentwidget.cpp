@@ -1,18 +1,19 @@
 #include "contentwidget.h"
 
-#include "advancesettingpage.h"
-#include "commrt.h"
-#include "configurationhistorydialog.h"
-#include "editaccess.h"
-#include "edithistory.h"
-#include "hidpipixmap.h"
-#include "internalsettingpage.h"
-#include "logcategories.h"
-#include "parameterbinder.h"
-#include "snapshotrecorder.h"
-#include "stylesheet.h"
-#include "toolsettingpage.h"
-#include "updatesettingpage.h"
+#include "fclink/link/commrt.h"
+#include "skydesk/common/hidpipixmap.h"
+#include "skydesk/common/logcategories.h"
+#include "skydesk/common/stylesheet.h"
+#include "skydesk/history/configurationhistorydialog.h"
+#include "skydesk/history/edithistory.h"
+#include "skydesk/history/snapshotrecorder.h"
+#include "skydesk/pages/advancesettingpage.h"
+#include "skydesk/pages/editaccess.h"
+#include "skydesk/pages/internalsettingpage.h"
+#include "skydesk/pages/parameterbinder.h"
+#include "skydesk/pages/toolsettingpage.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
+#include "skydesk/update/updatesettingpage.h"
 
 #include <QElapsedTimer>
 #include <QHBoxLayout>
@@ -92,6 +93,9 @@ void contentWidget::connectHistory()
             [this] { m_recorder->take(fclink::SnapshotReason::BeforeImport); });
     connect(m_toolSettingPage, &ToolSettingPage::historyRequested, this,
             &contentWidget::showHistory);
+    // Each recording opens in a window of its own, owned by the tools page.
+    connect(m_toolSettingPage, &ToolSettingPage::recordingRequested, m_toolSettingPage,
+            [this] { RecordingViewerWindow::chooseAndOpen(m_toolSettingPage); });
     for (QWidget *page : {static_cast<QWidget *>(m_advanceSettingPage),
                           static_cast<QWidget *>(m_internalSettingPage)}) {
         if (page)

@@ -1,8 +1,8 @@
 #include "applicationsetup.h"
-#include "hidpipixmap.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
 #include "singleinstanceguard.h"
+#include "skydesk/common/hidpipixmap.h"
 #include "startoptions.h"
 
 #include <QApplication>

@@ -1,21 +1,20 @@
 #include "mainwidget.h"
 
-#include "appsettings.h"
-#include "commrt.h"
 #include "contentwidget.h"
-#include "hidpipixmap.h"
-#include "logcategories.h"
+#include "fclink/link/commrt.h"
+#include "fclink/model/parameterformat.h"
 #include "mysplashscreen.h"
-#include "recordingviewerwindow.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/common/hidpipixmap.h"
+#include "skydesk/common/logcategories.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
+#include "skydesk/update/updatesettingpage.h"
+#include "skydesk/update/upgradeguard.h"
+#include "skydesk/update/upgradequestion.h"
 #include "startoptions.h"
 #include "statuswidget.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
-#include "updatesettingpage.h"
-#include "upgradeguard.h"
-#include "upgradequestion.h"
-
-#include <parameterformat.h>
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "mysplashscreen.h"
 
-#include "stylesheet.h"
+#include "skydesk/common/stylesheet.h"
 
 #include <QProgressBar>
 

@@ -1,12 +1,11 @@
 #include "statuswidget.h"
 
 #include "elidinglabel.h"
-#include "messagestyle.h"
-
-#include <linkmessages.h>
-#include <parameterformat.h>
-#include <portopenerror.h>
-#include <replydecoder.h>
+#include "fclink/link/linkmessages.h"
+#include "fclink/link/portopenerror.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/parameterformat.h"
+#include "skydesk/common/messagestyle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

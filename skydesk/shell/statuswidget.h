@@ -1,7 +1,7 @@
 #ifndef SKYDESK_STATUSWIDGET_H
 #define SKYDESK_STATUSWIDGET_H
 
-#include <messageseverity.h>
+#include "fclink/messageseverity.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "sysbutton.h"
 
-#include "hidpipixmap.h"
+#include "skydesk/common/hidpipixmap.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #ifndef SKYDESK_SYSBUTTON_H
 #define SKYDESK_SYSBUTTON_H
 
-#include "qtversion.h"
+#include "skydesk/common/qtversion.h"
 
 #include <QPixmap>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "titlewidget.h"
 
-#include "stylesheet.h"
+#include "skydesk/common/stylesheet.h"
 #include "sysbutton.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "toolwidget.h"
 
 #include "portselector.h"
-#include "stylesheet.h"
+#include "skydesk/common/stylesheet.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

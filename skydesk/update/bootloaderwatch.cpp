@@ -1,8 +1,8 @@
 #include "bootloaderwatch.h"
 
-#include "commrt.h"
-#include "firmwareupgradelib.h"
-#include "upgradeevent.h"
+#include "fclink/link/commrt.h"
+#include "firmwareupgrade/firmwareupgradelib.h"
+#include "firmwareupgrade/upgradeevent.h"
 
 #include <QCoreApplication>
 

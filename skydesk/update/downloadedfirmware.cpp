@@ -1,6 +1,6 @@
 #include "downloadedfirmware.h"
 
-#include "firmwareimage.h"
+#include "firmwareupgrade/firmwareimage.h"
 #include "updatehelpers.h"
 
 using fwupgrade::FirmwareImage;

@@ -1,9 +1,9 @@
 #include "parameterrestore.h"
 
-#include "commrt.h"
-#include "logcategories.h"
-#include "parameterblock.h"
-#include "parameterformat.h"
+#include "fclink/link/commrt.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterformat.h"
+#include "skydesk/common/logcategories.h"
 #include "upgradequestion.h"
 
 namespace {

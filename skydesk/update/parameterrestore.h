@@ -1,7 +1,7 @@
 #ifndef SKYDESK_PARAMETERRESTORE_H
 #define SKYDESK_PARAMETERRESTORE_H
 
-#include "parameterbackup.h"
+#include "fclink/storage/parameterbackup.h"
 
 #include <QObject>
 #include <QPointer>

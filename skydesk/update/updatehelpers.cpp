@@ -1,8 +1,7 @@
 #include "updatehelpers.h"
 
-#include "messagestyle.h"
-
-#include <upgrademessages.h>
+#include "firmwareupgrade/upgrademessages.h"
+#include "skydesk/common/messagestyle.h"
 
 namespace update {
 

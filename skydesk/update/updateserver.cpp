@@ -1,8 +1,8 @@
 #include "updateserver.h"
 
-#include "commrt.h"
-#include "firmwareupgradelib.h"
-#include "logcategories.h"
+#include "fclink/link/commrt.h"
+#include "firmwareupgrade/firmwareupgradelib.h"
+#include "skydesk/common/logcategories.h"
 
 #include <QNetworkReply>
 

@@ -1,16 +1,16 @@
 #include "upgradeguard.h"
 
 #include "bootloaderwatch.h"
-#include "commrt.h"
-#include "firmwareimage.h"
-#include "firmwareupgradelib.h"
-#include "messagestyle.h"
-#include "parameterblock.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/portnaming.h"
+#include "fclink/model/parameterblock.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/firmwareupgradelib.h"
+#include "firmwareupgrade/upgradeevent.h"
 #include "parameterrestore.h"
-#include "portnaming.h"
+#include "skydesk/common/messagestyle.h"
 #include "updatehelpers.h"
 #include "updateserver.h"
-#include "upgradeevent.h"
 #include "upgradequestion.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #ifndef SKYDESK_UPGRADEGUARD_H
 #define SKYDESK_UPGRADEGUARD_H
 
+#include "fclink/storage/parameterbackup.h"
 #include "installedfirmware.h"
-#include "parameterbackup.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,14 +1,14 @@
 // The link worker over a real pseudo-terminal against the simulated flight controller.
-#include "blockaccess.h"
-#include "commrt.h"
-#include "deviceaccess.h"
-#include "fcsimprocess.h"
-#include "linkundertest.h"
-#include "portnaming.h"
-#include "signalarguments.h"
-#include "simulatortest.h"
-#include "telemetry.h"
-#include "uavparam.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/deviceaccess.h"
+#include "fclink/link/portnaming.h"
+#include "fclink/model/telemetry.h"
+#include "fclink/model/uavparam.h"
+#include "tests/support/blockaccess.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/linkundertest.h"
+#include "tests/support/signalarguments.h"
+#include "tests/support/simulatortest.h"
 
 #include <QSerialPort>
 #include <QtTest>

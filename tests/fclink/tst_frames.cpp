@@ -1,8 +1,8 @@
 // Request frames, the checksum, parameter slices and the receive assembler.
-#include "crc16.h"
-#include "frame.h"
-#include "frameassembler.h"
-#include "parameterslices.h"
+#include "fclink/link/crc16.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
+#include "fclink/link/parameterslices.h"
 
 #include <QtTest>
 

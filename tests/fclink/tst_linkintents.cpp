@@ -1,15 +1,15 @@
 // The link's intents (uploads, flash write, calibrations, service commands) over a real
 // pseudo-terminal against the simulated flight controller: what the controller receives and
 // holds afterwards.
-#include "blockaccess.h"
-#include "commrt.h"
-#include "fcsimprocess.h"
-#include "linkundertest.h"
-#include "parameterblock.h"
-#include "parameterfields.h"
-#include "parameterslices.h"
-#include "signalarguments.h"
-#include "simulatortest.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "tests/support/blockaccess.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/linkundertest.h"
+#include "tests/support/signalarguments.h"
+#include "tests/support/simulatortest.h"
 
 #include <QtTest>
 

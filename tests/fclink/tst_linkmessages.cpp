@@ -1,5 +1,5 @@
-#include "linkmessages.h"
-#include "replydecoder.h"
+#include "fclink/link/linkmessages.h"
+#include "fclink/link/replydecoder.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The parameter backup taken before a firmware upgrade: that it lands in the configuration
 // history as a pinned snapshot, never replaces an earlier one, reads back exactly, and how it
 // tells the fields that differ.
-#include "parameterbackup.h"
-#include "parameterfields.h"
-#include "parameterslices.h"
-#include "snapshotstore.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/parameterbackup.h"
+#include "fclink/storage/snapshotstore.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

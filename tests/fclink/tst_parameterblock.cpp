@@ -1,9 +1,9 @@
 // The parameter block as the program and tools reach it: copies, replacement and field writes,
 // each under the block's lock.
-#include "parameterblock.h"
-#include "parameterfields.h"
-#include "parameterslices.h"
-#include "uavparam.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/uavparam.h"
 
 #include <QtTest>
 

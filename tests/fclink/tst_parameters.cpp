@@ -1,11 +1,11 @@
 // The field table, the parameter file and port naming.
-#include "commrt.h"
-#include "parameterfields.h"
-#include "parameterfile.h"
-#include "parameterformat.h"
-#include "parameterslices.h"
-#include "portnaming.h"
-#include "uavparam.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/portnaming.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
+#include "fclink/model/uavparam.h"
+#include "fclink/storage/parameterfile.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // Runs of identical log messages folded into the first line and one line with the count.
-#include "repeatedmessage.h"
+#include "fclink/link/repeatedmessage.h"
 
 #include <QtTest>
 

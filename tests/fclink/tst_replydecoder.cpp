@@ -1,9 +1,9 @@
 // The reply decoder: what each reply does to the request state, the block and the telemetry,
 // and the sequences that follow from it.
-#include "frame.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
-#include "telemetry.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/telemetry.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The configuration history: snapshots as parameter files with an index, shared by programs.
-#include "parameterfile.h"
-#include "parameterslices.h"
-#include "scratchmount.h"
-#include "snapshotstore.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/storage/parameterfile.h"
+#include "fclink/storage/snapshotstore.h"
+#include "tests/support/scratchmount.h"
 
 #include <QtTest>
 

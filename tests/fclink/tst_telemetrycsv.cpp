@@ -1,6 +1,6 @@
 // The telemetry recording's columns and rows, shared by Skydesk and fctool.
-#include "telemetrycsv.h"
-#include "telemetrysnapshot.h"
+#include "fclink/model/telemetrysnapshot.h"
+#include "fclink/storage/telemetrycsv.h"
 
 #include <QtTest>
 

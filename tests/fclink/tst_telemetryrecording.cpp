@@ -1,8 +1,8 @@
 // Reading a telemetry recording back: every column into its array, and every kind of file that
 // is no whole recording refused with the file, the line and the reason.
-#include "fifounblocker.h"
-#include "telemetrycsv.h"
-#include "telemetryrecording.h"
+#include "fclink/storage/telemetrycsv.h"
+#include "fclink/storage/telemetryrecording.h"
+#include "tests/support/fifounblocker.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,29 +1,21 @@
 // The upgrade's plain parts: CRC-32, the firmware file, bootloader packets, the mapping of
 // device status to report codes, and the simulator's bootloader driven packet by packet.
-#include "applicationinfo.h"
-#include "bootloader.h"
-#include "bootpacket.h"
-#include "bootpacketassembler.h"
-#include "crc32.h"
-#include "firmwareimage.h"
-#include "upgradeevent.h"
-#include "upgraderun.h"
-
-#include "frame.h"
+#include "fclink/link/frame.h"
+#include "firmwareupgrade/applicationinfo.h"
+#include "firmwareupgrade/bootpacket.h"
+#include "firmwareupgrade/bootpacketassembler.h"
+#include "firmwareupgrade/crc32.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/sampleimage.h"
+#include "firmwareupgrade/upgradeevent.h"
+#include "firmwareupgrade/upgraderun.h"
+#include "tools/fcsim/bootloader.h"
 
 #include <QtTest>
 
 using namespace fwupgrade;
 
 namespace {
-
-QByteArray sampleImage(int size)
-{
-    QByteArray image(size, '\0');
-    for (int i = 0; i < size; ++i)
-        image[i] = static_cast<char>((i * 37 + 11) & 0xFF);
-    return image;
-}
 
 struct Received
 {
@@ -79,7 +71,7 @@ private slots:
 
     void builtFileParsesBack()
     {
-        const QByteArray image = sampleImage(1000);
+        const QByteArray image = sampleFirmwareImage(1000);
         const QByteArray file = buildFirmwareFile(106, image);
         QCOMPARE(file.size(), FirmwareImage::kHeaderSize + 1000);
         QVERIFY(file.startsWith("QMTV"));
@@ -119,7 +111,7 @@ private slots:
         QFETCH(int, cut);
         QFETCH(int, expected);
 
-        QByteArray file = buildFirmwareFile(200, sampleImage(300));
+        QByteArray file = buildFirmwareFile(200, sampleFirmwareImage(300));
         if (offset >= 0) {
             // Make sure the byte really changes.
             if (static_cast<quint8>(file[offset]) == value)
@@ -133,7 +125,7 @@ private slots:
 
     void packetsSurviveTheStreamInPieces()
     {
-        const BootPacket first(boot::Write, 7, u32(0x100) + sampleImage(256));
+        const BootPacket first(boot::Write, 7, u32(0x100) + sampleFirmwareImage(256));
         const BootPacket second(boot::Sync | boot::kReplyBit, 8, QByteArrayLiteral("abc"));
         const QByteArray stream =
             QByteArrayLiteral("\x00\xA5\x11") + first.encode() + second.encode();
@@ -208,7 +200,7 @@ private slots:
     void bootloaderTakesAnImage()
     {
         Bootloader bootloader;
-        const QByteArray image = sampleImage(700);
+        const QByteArray image = sampleFirmwareImage(700);
 
         BootPacket reply = exchange(&bootloader, BootPacket(boot::Sync, 1));
         QCOMPARE(reply.type(), quint8(boot::Sync | boot::kReplyBit));
@@ -326,9 +318,9 @@ private slots:
                  quint8(boot::NothingToRun));
         QVERIFY(!bootloader.applicationStarted());
         // Half-written and restarted: still nothing to run, and SYNC says so.
-        QCOMPARE(
-            statusOf(exchange(&bootloader, BootPacket(boot::Write, 4, u32(0) + sampleImage(256)))),
-            quint8(boot::Ok));
+        QCOMPARE(statusOf(exchange(&bootloader,
+                                   BootPacket(boot::Write, 4, u32(0) + sampleFirmwareImage(256)))),
+                 quint8(boot::Ok));
         bootloader.restart();
         reply = exchange(&bootloader, BootPacket(boot::Sync, 1));
         QCOMPARE(static_cast<quint8>(reply.payload()[8]), quint8(boot::NoApplication));

@@ -1,14 +1,13 @@
 // Whole upgrade runs of the library against the simulated flight controller on a
 // pseudo-terminal: a good image, bad files, every failing bootloader step, stop and teardown.
-#include "fcsimprocess.h"
-#include "linkprobe.h"
-
-#include "firmwareimage.h"
-#include "firmwareupgradelib.h"
-#include "upgradeevent.h"
-
-#include "frame.h"
-#include "frameassembler.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/firmwareupgradelib.h"
+#include "firmwareupgrade/sampleimage.h"
+#include "firmwareupgrade/upgradeevent.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/linkprobe.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,17 +74,6 @@ void sendIntoTheBootloader(FcsimProcess &sim)
     QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1), kRunTimeoutMs);
 }
 
-QByteArray sampleImage(int size, quint32 seed)
-{
-    QByteArray image(size, '\0');
-    quint32 state = seed;
-    for (int i = 0; i < size; ++i) {
-        state = state * 1664525U + 1013904223U;
-        image[i] = static_cast<char>(state >> 24);
-    }
-    return image;
-}
-
 bool writeFile(const QString &path, const QByteArray &contents)
 {
     QFile file(path);
@@ -148,7 +136,8 @@ private slots:
         QCOMPARE(firmwareVersionOnLink(sim.linkPath()), 105);
 
         const QString file = dir.filePath(QStringLiteral("good.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(371, sampleImage(5000, 1))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(371, fwupgrade::sampleFirmwareImage(5000, 1))));
 
         Receiver receiver;
         runUpgrade(sim.linkPath(), file, &receiver);
@@ -176,7 +165,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("good.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(100, sampleImage(100, 2))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(100, fwupgrade::sampleFirmwareImage(100, 2))));
 
         Receiver receiver;
         runUpgrade(dir.filePath(QStringLiteral("ttyMissing7")), file, &receiver);
@@ -193,7 +183,8 @@ private slots:
 #endif
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("good.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(100, sampleImage(100, 2))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(100, fwupgrade::sampleFirmwareImage(100, 2))));
         Receiver receiver;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
         upgrade->init(&receiver);
@@ -225,7 +216,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start());
 
-        QByteArray contents = fwupgrade::buildFirmwareFile(120, sampleImage(2000, 3));
+        QByteArray contents =
+            fwupgrade::buildFirmwareFile(120, fwupgrade::sampleFirmwareImage(2000, 3));
         if (damage == QLatin1String("crc"))
             contents[100] = static_cast<char>(contents[100] ^ 0x10);
         else if (damage == QLatin1String("truncate"))
@@ -287,7 +279,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--flash-fail"), step}));
         const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(3000, 4))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(3000, 4))));
 
         Receiver receiver;
         runUpgrade(sim.linkPath(), file, &receiver);
@@ -309,7 +302,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--silent-after"), QStringLiteral("0")}));
         const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(1000, 5))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(1000, 5))));
 
         Receiver receiver;
         runUpgrade(sim.linkPath(), file, &receiver);
@@ -327,7 +321,8 @@ private slots:
         // Slow replies keep the transfer going for seconds.
         QVERIFY(sim.start({QStringLiteral("--reply-delay"), QStringLiteral("20")}));
         const QString file = dir.filePath(QStringLiteral("big.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(64 * 1024, 6))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(64 * 1024, 6))));
 
         Receiver receiver;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
@@ -353,7 +348,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--reply-delay"), QStringLiteral("20")}));
         const QString file = dir.filePath(QStringLiteral("big.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(64 * 1024, 7))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(64 * 1024, 7))));
 
         {
             Receiver receiver;
@@ -374,7 +370,8 @@ private slots:
 
         // The controller was left in its bootloader; a new run takes it from there.
         const QString small = dir.filePath(QStringLiteral("small.qmtvf"));
-        QVERIFY(writeFile(small, fwupgrade::buildFirmwareFile(0x0142, sampleImage(3000, 8))));
+        QVERIFY(writeFile(
+            small, fwupgrade::buildFirmwareFile(0x0142, fwupgrade::sampleFirmwareImage(3000, 8))));
         Receiver receiver;
         runUpgrade(sim.linkPath(), small, &receiver);
         QVERIFY(receiver.codes.contains(UpgradeEvent::UpgradeCompleted));
@@ -389,7 +386,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105")}));
         const QString file = dir.filePath(QStringLiteral("huge.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(300000, 21))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(120, fwupgrade::sampleFirmwareImage(300000, 21))));
 
         Receiver receiver;
         runUpgrade(sim.linkPath(), file, &receiver);
@@ -409,7 +407,8 @@ private slots:
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
                            QStringLiteral("--flash-fail"), QStringLiteral("sync-device")}));
         const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(3000, 22))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(120, fwupgrade::sampleFirmwareImage(3000, 22))));
 
         Receiver receiver;
         runUpgrade(sim.linkPath(), file, &receiver);
@@ -432,7 +431,8 @@ private slots:
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
                            QStringLiteral("--reply-delay"), QStringLiteral("300")}));
         const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(120, sampleImage(3000, 23))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(120, fwupgrade::sampleFirmwareImage(3000, 23))));
 
         Receiver receiver;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
@@ -464,7 +464,8 @@ private slots:
                                  UpgradeEvent::RunEnded}));
 
         const QString big = dir.filePath(QStringLiteral("big.qmtvf"));
-        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(300, sampleImage(100000, 31))));
+        QVERIFY(writeFile(
+            big, fwupgrade::buildFirmwareFile(300, fwupgrade::sampleFirmwareImage(100000, 31))));
         Receiver cut;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
         upgrade->init(&cut);
@@ -485,7 +486,8 @@ private slots:
         QVERIFY(probe(sim.linkPath()).contains(UpgradeEvent::WaitingForFirmware));
 
         const QString good = dir.filePath(QStringLiteral("good.qmtvf"));
-        QVERIFY(writeFile(good, fwupgrade::buildFirmwareFile(300, sampleImage(20000, 32))));
+        QVERIFY(writeFile(
+            good, fwupgrade::buildFirmwareFile(300, fwupgrade::sampleFirmwareImage(20000, 32))));
         Receiver repair;
         runUpgrade(sim.linkPath(), good, &repair);
         QVERIFY(repair.codes.contains(UpgradeEvent::UpgradeCompleted));
@@ -550,7 +552,8 @@ private slots:
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
                            QStringLiteral("--flash-fail"), QStringLiteral("head")}));
         const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(3000, 41))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(3000, 41))));
         Receiver receiver;
         runUpgrade(sim.linkPath(), file, &receiver);
         QCOMPARE(receiver.milestones(),
@@ -579,8 +582,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--firmware"), QString::number(installed)}));
         const QString file = dir.filePath(QStringLiteral("old.qmtvf"));
-        QVERIFY(
-            writeFile(file, fwupgrade::buildFirmwareFile(quint16(image), sampleImage(3000, 42))));
+        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(
+                                    quint16(image), fwupgrade::sampleFirmwareImage(3000, 42))));
         Receiver refused;
         runUpgrade(sim.linkPath(), file, &refused);
         QCOMPARE(refused.milestones(),
@@ -603,7 +606,8 @@ private slots:
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("150")}));
         sendIntoTheBootloader(sim);
         const QString file = dir.filePath(QStringLiteral("old.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(140, sampleImage(3000, 43))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(140, fwupgrade::sampleFirmwareImage(3000, 43))));
         Receiver refused;
         runUpgrade(sim.linkPath(), file, &refused);
         QVERIFY(refused.codes.contains(UpgradeEvent::DowngradeRefused));
@@ -620,7 +624,8 @@ private slots:
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--reply-delay"), QStringLiteral("20")}));
         const QString file = dir.filePath(QStringLiteral("big.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(20000, 44))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(20000, 44))));
         Receiver receiver;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
         upgrade->init(&receiver);
@@ -640,7 +645,8 @@ private slots:
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("105"),
                            QStringLiteral("--reply-delay"), QStringLiteral("300")}));
         const QString file = dir.filePath(QStringLiteral("image.qmtvf"));
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, sampleImage(3000, 45))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(3000, 45))));
         Receiver receiver;
         FirmwareUpgradeLib *upgrade = FirmwareUpgradeLib::createClass();
         upgrade->init(&receiver);
@@ -681,7 +687,8 @@ private slots:
         for (int run = 0; run < 2; ++run) {
             const QString file = dir.filePath(QStringLiteral("run%1.qmtvf").arg(run));
             QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(
-                                        quint16(200 + run), sampleImage(1500, quint32(10 + run)))));
+                                        quint16(200 + run),
+                                        fwupgrade::sampleFirmwareImage(1500, quint32(10 + run)))));
             Receiver receiver;
             upgrade->init(&receiver);
             upgrade->start(sim.linkPath(), file);

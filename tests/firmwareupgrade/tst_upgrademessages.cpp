@@ -1,5 +1,5 @@
-#include "upgradeevent.h"
-#include "upgrademessages.h"
+#include "firmwareupgrade/upgradeevent.h"
+#include "firmwareupgrade/upgrademessages.h"
 
 #include <QtTest>
 

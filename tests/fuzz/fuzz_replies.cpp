@@ -2,11 +2,11 @@
 // every accepted frame through the reply decoder. The first input byte picks the starting request
 // state; with its top bit set, every following 62-byte chunk is also sealed with a valid checksum
 // and framed, so the decoder sees far more frames than random bytes alone would give it.
-#include "frame.h"
-#include "frameassembler.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
-#include "telemetry.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/telemetry.h"
 
 #include <cstddef>
 #include <cstdint>

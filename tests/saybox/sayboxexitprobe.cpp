@@ -1,9 +1,9 @@
 // The feedback program as a process of its own, for the tests of how it ends: it fills in the
 // form, submits to SAYBOX_FTP_URL and closes its window as soon as the session starts to close,
 // printing "closing" just before.
-#include "glftpobject.h"
-#include "glmainwidget.h"
-#include "glsayboxclient.h"
+#include "saybox/glftpobject.h"
+#include "saybox/glmainwidget.h"
+#include "saybox/glsayboxclient.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The FTP client's worker against misbehaving servers on the loopback interface: it ends every
 // command by itself, and its owner never waits for it.
-#include "ftpserverprocess.h"
-#include "glcurlftp.h"
-#include "signalarguments.h"
+#include "saybox/glcurlftp.h"
+#include "tests/support/ftpserverprocess.h"
+#include "tests/support/signalarguments.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

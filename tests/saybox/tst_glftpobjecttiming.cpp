@@ -1,8 +1,8 @@
 // The uploader's idle time-out at its shipped interval against slow and silent servers on the
 // loopback interface: a server that takes the bytes slowly is never timed out, one that stops
 // is, after about 20.5 s, and the session ends before the failure is told.
-#include "ftpserverprocess.h"
-#include "glftpobject.h"
+#include "saybox/glftpobject.h"
+#include "tests/support/ftpserverprocess.h"
 
 #include <QElapsedTimer>
 #include <QFile>

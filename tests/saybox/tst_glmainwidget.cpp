@@ -1,13 +1,13 @@
 // The feedback window: language choice from the shared sys.ini, placement, and the way from
 // the form to the status screen and back, against a real FTP server.
-#include "ftpserverprocess.h"
-#include "glftpobject.h"
-#include "glmainwidget.h"
-#include "glsayboxclient.h"
-#include "gluploadstatus.h"
-#include "modalanswerer.h"
-#include "refusingport.h"
-#include "signalarguments.h"
+#include "saybox/glftpobject.h"
+#include "saybox/glmainwidget.h"
+#include "saybox/glsayboxclient.h"
+#include "saybox/gluploadstatus.h"
+#include "tests/support/ftpserverprocess.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/refusingport.h"
+#include "tests/support/signalarguments.h"
 
 #include <QApplication>
 #include <QDir>

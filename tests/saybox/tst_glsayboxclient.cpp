@@ -1,9 +1,9 @@
 // The feedback form: limits, refusals, rows, thumbnails, Submit enabling and the advice text.
-#include "fifounblocker.h"
-#include "ftpserverprocess.h"
-#include "glsayboxclient.h"
-#include "modalanswerer.h"
-#include "refusingport.h"
+#include "saybox/glsayboxclient.h"
+#include "tests/support/fifounblocker.h"
+#include "tests/support/ftpserverprocess.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/refusingport.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The status screen's busy spinner: it turns only while started and shown, a dot a step, and
 // shows the leading dot in teal where it is.
-#include "glspinner.h"
+#include "saybox/glspinner.h"
 
 #include <QtTest>
 #include <QtWidgets>

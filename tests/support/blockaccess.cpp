@@ -1,8 +1,8 @@
 #include "blockaccess.h"
 
-#include "parameterblock.h"
-#include "parameterfields.h"
-#include "uavparam.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/uavparam.h"
 
 namespace blockaccess {
 

@@ -1,7 +1,7 @@
 #include "fcsimprocess.h"
 
-#include <parameterfile.h>
-#include <parameterslices.h>
+#include "fclink/link/parameterslices.h"
+#include "fclink/storage/parameterfile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "linkprobe.h"
 
-#include "frame.h"
-#include "frameassembler.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

@@ -1,6 +1,6 @@
 #include "linkundertest.h"
 
-#include "uavparam.h"
+#include "fclink/model/uavparam.h"
 
 #include <QCoreApplication>
 #include <QTest>

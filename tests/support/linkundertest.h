@@ -1,7 +1,7 @@
 #ifndef TESTS_LINKUNDERTEST_H
 #define TESTS_LINKUNDERTEST_H
 
-#include "commrt.h"
+#include "fclink/link/commrt.h"
 
 #include <QObject>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "recordingfiles.h"
 
-#include "telemetrycsv.h"
+#include "fclink/storage/telemetrycsv.h"
 
 #include <QFile>
 

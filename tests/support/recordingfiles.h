@@ -1,7 +1,7 @@
 #ifndef TESTS_RECORDINGFILES_H
 #define TESTS_RECORDINGFILES_H
 
-#include "telemetrysnapshot.h"
+#include "fclink/model/telemetrysnapshot.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "bootloader.h"
 
-#include "crc32.h"
-#include "firmwareimage.h"
+#include "firmwareupgrade/crc32.h"
+#include "firmwareupgrade/firmwareimage.h"
 
 using fwupgrade::BootPacket;
 namespace boot = fwupgrade::boot;

@@ -1,8 +1,8 @@
 #ifndef FCSIM_BOOTLOADER_H
 #define FCSIM_BOOTLOADER_H
 
-#include "bootpacket.h"
-#include "bootpacketassembler.h"
+#include "firmwareupgrade/bootpacket.h"
+#include "firmwareupgrade/bootpacketassembler.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "flightcontroller.h"
 
-#include "frame.h"
-#include "parameterfields.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/parameterfields.h"
 #include "telemetrymodel.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #ifndef FCSIM_FLIGHTCONTROLLER_H
 #define FCSIM_FLIGHTCONTROLLER_H
 
-#include "uavparam.h"
+#include "fclink/model/uavparam.h"
 
 #include <QSet>
 

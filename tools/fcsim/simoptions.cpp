@@ -1,8 +1,7 @@
 #include "simoptions.h"
 
+#include "fclink/link/parameterslices.h"
 #include "flightcontroller.h"
-
-#include "parameterslices.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

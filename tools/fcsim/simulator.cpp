@@ -1,13 +1,12 @@
 #include "simulator.h"
 
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/storage/parameterfile.h"
+#include "firmwareupgrade/applicationinfo.h"
 #include "pseudoterminal.h"
 #include "serialdevice.h"
 #include "signalpipe.h"
-
-#include "applicationinfo.h"
-#include "parameterfile.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
 
 #include <QFileInfo>
 

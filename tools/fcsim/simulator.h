@@ -3,13 +3,12 @@
 
 #include "bootloader.h"
 #include "faultinjector.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
 #include "firmwarestate.h"
 #include "flightcontroller.h"
 #include "requestlog.h"
 #include "simoptions.h"
-
-#include "frame.h"
-#include "frameassembler.h"
 
 #include <array>
 #include <chrono>

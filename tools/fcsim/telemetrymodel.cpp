@@ -1,6 +1,6 @@
 #include "telemetrymodel.h"
 
-#include "frame.h"
+#include "fclink/link/frame.h"
 
 #include <cmath>
 #include <cstring>

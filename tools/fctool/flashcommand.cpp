@@ -1,15 +1,14 @@
 #include "flashcommand.h"
 
 #include "console.h"
+#include "fclink/link/commrt.h"
+#include "fclink/storage/parameterbackup.h"
 #include "fctooloptions.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/firmwareupgradelib.h"
 #include "interruptwatcher.h"
 #include "linksession.h"
 #include "upgradereporter.h"
-
-#include <commrt.h>
-#include <firmwareimage.h>
-#include <firmwareupgradelib.h>
-#include <parameterbackup.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,14 +1,13 @@
 #include "historycommands.h"
 
 #include "console.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/parameterfile.h"
+#include "fclink/storage/snapshotstore.h"
 #include "fctooloptions.h"
 #include "linksession.h"
-
-#include <commrt.h>
-#include <parameterfields.h>
-#include <parameterfile.h>
-#include <parameterslices.h>
-#include <snapshotstore.h>
 
 #include <QFileInfo>
 

@@ -1,15 +1,14 @@
 #include "linksession.h"
 
 #include "console.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/linkmessages.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/portnaming.h"
+#include "fclink/link/portopenerror.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/parameterblock.h"
 #include "toolcommands.h"
-
-#include <commrt.h>
-#include <linkmessages.h>
-#include <parameterblock.h>
-#include <parameterslices.h>
-#include <portnaming.h>
-#include <portopenerror.h>
-#include <replydecoder.h>
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,14 +1,13 @@
 #include "parametercommands.h"
 
 #include "console.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
+#include "fclink/storage/parameterfile.h"
 #include "fctooloptions.h"
 #include "linksession.h"
-
-#include <parameterblock.h>
-#include <parameterfields.h>
-#include <parameterfile.h>
-#include <parameterformat.h>
-#include <parameterslices.h>
 
 #include <QDir>
 #include <QFileInfo>

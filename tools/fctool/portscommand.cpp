@@ -1,8 +1,7 @@
 #include "portscommand.h"
 
 #include "console.h"
-
-#include <commrt.h>
+#include "fclink/link/commrt.h"
 
 ExitCode runPortsCommand()
 {

@@ -2,13 +2,12 @@
 
 #include "console.h"
 #include "csvoutput.h"
+#include "fclink/link/commrt.h"
+#include "fclink/storage/telemetrycsv.h"
 #include "fctooloptions.h"
 #include "interruptwatcher.h"
 #include "linksession.h"
 #include "telemetryline.h"
-
-#include <commrt.h>
-#include <telemetrycsv.h>
 
 #include <QElapsedTimer>
 

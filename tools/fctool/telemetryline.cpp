@@ -1,6 +1,6 @@
 #include "telemetryline.h"
 
-#include <telemetry.h>
+#include "fclink/model/telemetry.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "toolcommands.h"
 
-#include <commrt.h>
-#include <replydecoder.h>
+#include "fclink/link/commrt.h"
+#include "fclink/link/replydecoder.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 #include "upgradereporter.h"
 
 #include "console.h"
-
-#include <upgradeevent.h>
-#include <upgrademessages.h>
+#include "firmwareupgrade/upgradeevent.h"
+#include "firmwareupgrade/upgrademessages.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 //
 //   mkfirmware --version 120 --size 65536 [--seed N] OUT.qmtvf
 
-#include <firmwareimage.h>
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/sampleimage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -83,18 +84,6 @@ bool parseSettings(const QCoreApplication &app, Settings *settings)
     return true;
 }
 
-// The same bytes for the same seed on every host: a linear congruential sequence.
-QByteArray pseudoRandomImage(int size, quint32 seed)
-{
-    QByteArray image(size, '\0');
-    quint32 state = seed;
-    for (int i = 0; i < size; ++i) {
-        state = state * 1664525U + 1013904223U;
-        image[i] = static_cast<char>(state >> 24);
-    }
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,7 +94,7 @@ int main(int argc, char *argv[])
         return kExitUsage;
 
     const QByteArray contents = fwupgrade::buildFirmwareFile(
-        settings.version, pseudoRandomImage(settings.size, settings.seed));
+        settings.version, fwupgrade::sampleFirmwareImage(settings.size, settings.seed));
     QFile out(settings.outPath);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         out.write(contents) != contents.size() || !out.flush()) {

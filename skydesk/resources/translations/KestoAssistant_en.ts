@@ -2542,6 +2542,10 @@
         <source>Telemetry recordings (*.csv)</source>
         <translation>Telemetry recordings (*.csv)</translation>
     </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>Telemetry recordings (*.csv);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>RecordingViewerWindowUi</name>
@@ -2840,14 +2844,6 @@ Do you want to replace it?</translation>
     <message>
         <source>Connect the flight controller before importing parameters</source>
         <translation>Connect the flight controller before importing parameters</translation>
-    </message>
-    <message>
-        <source>Open Recording</source>
-        <translation>Open Recording</translation>
-    </message>
-    <message>
-        <source>Telemetry recordings (*.csv);;All files (*)</source>
-        <translation>Telemetry recordings (*.csv);;All files (*)</translation>
     </message>
 </context>
 <context>

@@ -2542,6 +2542,10 @@
         <source>Telemetry recordings (*.csv)</source>
         <translation>Telemetrie-Aufzeichnungen (*.csv)</translation>
     </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>Telemetrie-Aufzeichnungen (*.csv);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>RecordingViewerWindowUi</name>
@@ -2840,14 +2844,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Connect the flight controller before importing parameters</source>
         <translation>Verbinden Sie die Flugsteuerung, bevor Sie Parameter importieren</translation>
-    </message>
-    <message>
-        <source>Open Recording</source>
-        <translation>Aufzeichnung öffnen</translation>
-    </message>
-    <message>
-        <source>Telemetry recordings (*.csv);;All files (*)</source>
-        <translation>Telemetrie-Aufzeichnungen (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

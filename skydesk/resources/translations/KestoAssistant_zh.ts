@@ -2537,6 +2537,10 @@
         <source>Telemetry recordings (*.csv)</source>
         <translation>遥测记录 (*.csv)</translation>
     </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>遥测记录 (*.csv);;所有文件 (*)</translation>
+    </message>
 </context>
 <context>
     <name>RecordingViewerWindowUi</name>
@@ -2835,14 +2839,6 @@ Do you want to replace it?</source>
     <message>
         <source>Connect the flight controller before importing parameters</source>
         <translation>请先连接飞控，再导入参数</translation>
-    </message>
-    <message>
-        <source>Open Recording</source>
-        <translation>打开记录</translation>
-    </message>
-    <message>
-        <source>Telemetry recordings (*.csv);;All files (*)</source>
-        <translation>遥测记录 (*.csv);;所有文件 (*)</translation>
     </message>
 </context>
 <context>

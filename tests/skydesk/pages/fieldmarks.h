@@ -1,7 +1,7 @@
 #ifndef TESTS_FIELDMARKS_H
 #define TESTS_FIELDMARKS_H
 
-#include "parameterfields.h"
+#include "fclink/model/parameterfields.h"
 
 #include <QString>
 #include <QVariant>

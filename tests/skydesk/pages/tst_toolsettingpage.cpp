@@ -1,29 +1,29 @@
 // The tools page: telemetry fields, command buttons, parameter files, and the page against the
 // simulator for import and flash.
-#include "appsettings.h"
-#include "backdropcache.h"
-#include "blockaccess.h"
-#include "commrt.h"
-#include "contentwidget.h"
-#include "fcsimprocess.h"
-#include "homeredirect.h"
-#include "modalanswerer.h"
-#include "modalhelpers.h"
-#include "parameterfields.h"
-#include "parameterfile.h"
-#include "parameterslices.h"
-#include "plotstrip.h"
-#include "recordingfiles.h"
-#include "recordingplot.h"
-#include "recordingviewerwindow.h"
-#include "scopeplot.h"
-#include "sensorplot.h"
-#include "sensorscopewindow.h"
-#include "smalldisk.h"
-#include "telemetry.h"
-#include "telemetryrecorder.h"
-#include "toolsettingpage.h"
-#include "uavparam.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/model/telemetry.h"
+#include "fclink/model/uavparam.h"
+#include "fclink/storage/parameterfile.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/pages/backdropcache.h"
+#include "skydesk/pages/plotstrip.h"
+#include "skydesk/pages/scopeplot.h"
+#include "skydesk/pages/sensorplot.h"
+#include "skydesk/pages/sensorscopewindow.h"
+#include "skydesk/pages/telemetryrecorder.h"
+#include "skydesk/pages/toolsettingpage.h"
+#include "skydesk/recordings/recordingplot.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
+#include "skydesk/shell/contentwidget.h"
+#include "tests/support/blockaccess.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/homeredirect.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/modalhelpers.h"
+#include "tests/support/recordingfiles.h"
+#include "tests/support/smalldisk.h"
 #include "ui_sensorscopewindow.h"
 #include "ui_toolsettingpage.h"
 
@@ -757,40 +757,50 @@ private slots:
         QCOMPARE(plot->sampleCount(), 1);
     }
 
-    // Each recording opened gets a window of its own; a cancelled choice opens nothing.
+    // "Open Recording..." asks for a file and opens it in a window of its own, each time anew; a
+    // cancelled choice opens nothing.
     void openRecordingOpensTheChosenFileInAViewer()
     {
         HomeRedirect home(path("home-open"));
         const QString recording = path("flight.csv");
         QVERIFY(recordingfiles::write(recording, recordingfiles::recording(40)));
-        for (const QString &chosen : {recording, recording, QString()}) {
-            ModalAnswerer answerer([&](QFileDialog *dialog) {
-                if (chosen.isEmpty())
-                    dialog->reject();
-                else
-                    modal::chooseFile(dialog, chosen);
-            });
-            m_page->form()->pushButtonOpenRecording->click();
-            QCOMPARE(answerer.fileDialogs, 1);
-        }
-        const auto shownViewers = [this] {
-            QList<RecordingViewerWindow *> shown;
-            for (RecordingViewerWindow *viewer : m_page->findChildren<RecordingViewerWindow *>()) {
-                if (viewer->isVisible() && !viewer->isReading())
-                    shown.append(viewer);
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link);
+            ToolSettingPage *page = area.toolSettingPage();
+            QSignalSpy requests(page, &ToolSettingPage::recordingRequested);
+            for (const QString &chosen : {recording, recording, QString()}) {
+                ModalAnswerer answerer([&](QFileDialog *dialog) {
+                    if (chosen.isEmpty())
+                        dialog->reject();
+                    else
+                        modal::chooseFile(dialog, chosen);
+                });
+                page->form()->pushButtonOpenRecording->click();
+                QCOMPARE(answerer.fileDialogs, 1);
             }
-            return shown;
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(shownViewers().size(), 2, kWaitMs);
-        QTest::qWait(200);
-        QCOMPARE(m_page->findChildren<RecordingViewerWindow *>().size(), 2);
-        for (RecordingViewerWindow *viewer : shownViewers()) {
-            QVERIFY(viewer->isWindow());
-            QCOMPARE(viewer->filePath(), recording);
-            QCOMPARE(viewer->plot()->recording().rowCount(), 40);
-            viewer->close();
+            QCOMPARE(requests.count(), 3);
+            const auto shownViewers = [page] {
+                QList<RecordingViewerWindow *> shown;
+                for (RecordingViewerWindow *viewer :
+                     page->findChildren<RecordingViewerWindow *>()) {
+                    if (viewer->isVisible() && !viewer->isReading())
+                        shown.append(viewer);
+                }
+                return shown;
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(shownViewers().size(), 2, kWaitMs);
+            QTest::qWait(200);
+            QCOMPARE(page->findChildren<RecordingViewerWindow *>().size(), 2);
+            for (RecordingViewerWindow *viewer : shownViewers()) {
+                QVERIFY(viewer->isWindow());
+                QCOMPARE(viewer->filePath(), recording);
+                QCOMPARE(viewer->plot()->recording().rowCount(), 40);
+                viewer->close();
+            }
+            QTRY_VERIFY(page->findChildren<RecordingViewerWindow *>().isEmpty());
         }
-        QTRY_VERIFY(m_page->findChildren<RecordingViewerWindow *>().isEmpty());
+        Commrt::destroyClass(link);
     }
 
     void scopePanelsShareOneTimeAxisAndHeadingWrapsWithoutALine()

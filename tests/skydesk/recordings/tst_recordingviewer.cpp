@@ -1,13 +1,13 @@
 // The recording viewer as a pilot uses it: files that are no recording refused with their message,
 // the figures of a span against the file itself, zooming and moving that keep the time under the
 // pointer, exports that reopen, Reload, and several windows at once.
-#include "appsettings.h"
-#include "modalanswerer.h"
-#include "recordingfiles.h"
-#include "recordingplot.h"
-#include "recordingviewerwindow.h"
-#include "telemetrycsv.h"
-#include "telemetryrecording.h"
+#include "fclink/storage/telemetrycsv.h"
+#include "fclink/storage/telemetryrecording.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/recordings/recordingplot.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/recordingfiles.h"
 #include "ui_recordingviewerwindow.h"
 
 #include <QDir>

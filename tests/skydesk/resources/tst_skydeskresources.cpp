@@ -6,10 +6,10 @@
 // black texts over them need, the advanced settings page gets distinct pictures for each switch
 // position and button state, and the page style sheet loads, parses and finds every picture it
 // names.
-#include "hidpipixmap.h"
-#include "mysplashscreen.h"
-#include "qtversion.h"
-#include "sysbutton.h"
+#include "skydesk/common/hidpipixmap.h"
+#include "skydesk/common/qtversion.h"
+#include "skydesk/shell/mysplashscreen.h"
+#include "skydesk/shell/sysbutton.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The settings file: damaged files replaced at once and said so, unchanged values never
 // written, and writes that fail told as failures.
-#include "appsettings.h"
+#include "skydesk/common/appsettings.h"
 
 #include <QDateTime>
 #include <QDir>

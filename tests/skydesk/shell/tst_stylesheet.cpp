@@ -1,6 +1,6 @@
 // The program's style sheets and the state helper: the sheets load, and a widget whose state
 // property changes is drawn by the rules of its new state.
-#include "stylesheet.h"
+#include "skydesk/common/stylesheet.h"
 
 #include <QtTest>
 #include <QtWidgets>

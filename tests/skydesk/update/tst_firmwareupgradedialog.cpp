@@ -1,18 +1,18 @@
 // The firmware download dialog: update info, the check against a real HTTP server on the
 // loopback interface, the download into ./firmware/ with its progress bar, the upgrade reports,
 // and the whole way from download to flashing the simulator and the link reading again.
-#include "commrt.h"
-#include "fcsimprocess.h"
-#include "firmwareimage.h"
-#include "firmwareupgradedialog.h"
-#include "localhttpserver.h"
-#include "modalhelpers.h"
-#include "refusingport.h"
-#include "testfolders.h"
+#include "fclink/link/commrt.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/upgradeevent.h"
+#include "skydesk/update/firmwareupgradedialog.h"
+#include "skydesk/update/updateinfo.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/localhttpserver.h"
+#include "tests/support/modalhelpers.h"
+#include "tests/support/refusingport.h"
+#include "tests/support/testfolders.h"
+#include "tests/support/updateconfigdocument.h"
 #include "ui_firmwareupgradedialog.h"
-#include "updateconfigdocument.h"
-#include "updateinfo.h"
-#include "upgradeevent.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -2,27 +2,28 @@
 // pseudo-terminal: what the status bar and the connection bar show while the upgrade holds the
 // port and afterwards, a flash cut off half-way and repaired after a restart, the parameter
 // backup and its restore, and a window close in the middle of a flash.
-#include "advancesettingpage.h"
-#include "appsettings.h"
-#include "commrt.h"
-#include "contentwidget.h"
-#include "fcsimprocess.h"
-#include "firmwareimage.h"
-#include "localhttpserver.h"
-#include "mainwidget.h"
-#include "modalhelpers.h"
-#include "parameterbackup.h"
-#include "parameterfields.h"
-#include "portnaming.h"
-#include "refusingport.h"
-#include "snapshotstore.h"
-#include "statuswidget.h"
-#include "testfolders.h"
-#include "toolwidget.h"
+#include "fclink/link/commrt.h"
+#include "fclink/link/portnaming.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/parameterbackup.h"
+#include "fclink/storage/snapshotstore.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/sampleimage.h"
+#include "skydesk/common/appsettings.h"
+#include "skydesk/pages/advancesettingpage.h"
+#include "skydesk/shell/contentwidget.h"
+#include "skydesk/shell/mainwidget.h"
+#include "skydesk/shell/statuswidget.h"
+#include "skydesk/shell/toolwidget.h"
+#include "skydesk/update/updatesettingpage.h"
+#include "skydesk/update/upgradequestion.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/localhttpserver.h"
+#include "tests/support/modalhelpers.h"
+#include "tests/support/refusingport.h"
+#include "tests/support/testfolders.h"
 #include "ui_advancesettingpage.h"
 #include "ui_updatesettingpage.h"
-#include "updatesettingpage.h"
-#include "upgradequestion.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -37,14 +38,6 @@ const QString kWaitingLine = QStringLiteral(
 const QString kWaitingStatus = QStringLiteral("The flight controller is waiting for firmware");
 const QString kDevice = QStringLiteral("----------------------");
 const QString kVersion = QStringLiteral("-----------------");
-
-QByteArray image(int size, int seed)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 29 + seed) & 0xFF);
-    return bytes;
-}
 
 bool writeFile(const QString &path, const QByteArray &contents)
 {
@@ -202,7 +195,8 @@ private slots:
                                   kWaitMs);
 
         const QString file = path("hold.qmtvf");
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(131, image(60000, 1))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(131, fwupgrade::sampleFirmwareImage(60000, 1))));
         chooseFirmware(window.data(), file);
         page(window.data())->pushButtonStartUpgrade->click();
         // While the parameters are saved nothing on the bar may take the port either.
@@ -254,7 +248,8 @@ private slots:
         QScopedPointer<mainWidget> window(openWindow(&sim));
         connectWindow(window.data());
         const QString file = path("failed.qmtvf");
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(132, image(4000, 2))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(132, fwupgrade::sampleFirmwareImage(4000, 2))));
         chooseFirmware(window.data(), file);
         page(window.data())->pushButtonStartUpgrade->click();
         QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
@@ -274,7 +269,8 @@ private slots:
         FcsimProcess sim(path("cut"));
         QVERIFY(sim.start({"--firmware", "105", "--reply-delay", "4"}));
         const QString big = path("cut.qmtvf");
-        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(140, image(120000, 3))));
+        QVERIFY(writeFile(
+            big, fwupgrade::buildFirmwareFile(140, fwupgrade::sampleFirmwareImage(120000, 3))));
         {
             QScopedPointer<mainWidget> window(openWindow(&sim));
             connectWindow(window.data());
@@ -298,7 +294,8 @@ private slots:
         QCOMPARE(window->statusBar()->connectionText(), QStringLiteral("Unconnected"));
 
         const QString good = path("repair.qmtvf");
-        QVERIFY(writeFile(good, fwupgrade::buildFirmwareFile(141, image(30000, 4))));
+        QVERIFY(writeFile(
+            good, fwupgrade::buildFirmwareFile(141, fwupgrade::sampleFirmwareImage(30000, 4))));
         chooseFirmware(window.data(), good);
         page(window.data())->pushButtonStartUpgrade->click();
         QVERIFY(!log(window.data()).contains("Notice: You should connect controller"));
@@ -337,7 +334,8 @@ private slots:
         QTest::qWait(300); // the telemetry loop has taken over from the upload
 
         const QString file = path("reset.qmtvf");
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(150, image(5000, 5))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(5000, 5))));
         chooseFirmware(window.data(), file);
         bool asked = false;
         QString question;
@@ -405,7 +403,8 @@ private slots:
         setPilotsValues(window.data(), &a);
 
         const QString big = path(samePath ? "other-same.qmtvf" : "other-port.qmtvf");
-        QVERIFY(writeFile(big, fwupgrade::buildFirmwareFile(140, image(150000, 7))));
+        QVERIFY(writeFile(
+            big, fwupgrade::buildFirmwareFile(140, fwupgrade::sampleFirmwareImage(150000, 7))));
         chooseFirmware(window.data(), big);
         page(window.data())->pushButtonStartUpgrade->click();
         const QRegularExpression percent(QStringLiteral("Upgrade Progress: (\\d+)%"));
@@ -453,7 +452,8 @@ private slots:
         QScopedPointer<mainWidget> window(openWindow(&sim));
         connectWindow(window.data());
         const QString file = path("close.qmtvf");
-        QVERIFY(writeFile(file, fwupgrade::buildFirmwareFile(160, image(150000, 6))));
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(160, fwupgrade::sampleFirmwareImage(150000, 6))));
         chooseFirmware(window.data(), file);
         page(window.data())->pushButtonStartUpgrade->click();
         QTRY_VERIFY_WITH_TIMEOUT(log(window.data()).contains("Upgrade Progress"), kRunWaitMs);

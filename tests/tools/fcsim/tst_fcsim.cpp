@@ -1,11 +1,11 @@
 // The simulated flight controller as a program: started with --pty in a temporary directory and
 // driven through its pseudo-terminal with raw request frames.
-#include "frame.h"
-#include "frameassembler.h"
-#include "parameterfile.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
-#include "uavparam.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/uavparam.h"
+#include "fclink/storage/parameterfile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

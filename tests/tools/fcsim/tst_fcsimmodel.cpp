@@ -1,15 +1,14 @@
 // The simulator's parts without any I/O: the controller's answers and commands, the telemetry
 // model, the fault injector and the command line.
-#include "faultinjector.h"
-#include "flightcontroller.h"
-#include "simoptions.h"
-#include "telemetrymodel.h"
-
-#include "frame.h"
-#include "parameterfields.h"
-#include "parameterfile.h"
-#include "parameterslices.h"
-#include "replydecoder.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/parameterfile.h"
+#include "tools/fcsim/faultinjector.h"
+#include "tools/fcsim/flightcontroller.h"
+#include "tools/fcsim/simoptions.h"
+#include "tools/fcsim/telemetrymodel.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -2,18 +2,17 @@
 // controller on a pseudo-terminal and checks its output, its exit code and what the simulator
 // received and holds afterwards.
 
-#include "fcsimprocess.h"
-#include "linkprobe.h"
-#include "testfolders.h"
+#include "fclink/link/frame.h"
+#include "fclink/link/frameassembler.h"
+#include "fclink/link/linkmessages.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/parameterfile.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/linkprobe.h"
+#include "tests/support/testfolders.h"
 #include "toolrun.h"
-
-#include <firmwareimage.h>
-#include <frame.h>
-#include <frameassembler.h>
-#include <linkmessages.h>
-#include <parameterfields.h>
-#include <parameterfile.h>
-#include <parameterslices.h>
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -3,14 +3,13 @@
 // that are no serial ports, parameter files that try to slip past the checks, and values that
 // must read the same in every subcommand.
 
-#include "fcsimprocess.h"
-#include "testfolders.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/parameterfile.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/testfolders.h"
 #include "toolrun.h"
-
-#include <firmwareimage.h>
-#include <parameterfields.h>
-#include <parameterfile.h>
-#include <parameterslices.h>
 
 #include <QDir>
 #include <QFile>

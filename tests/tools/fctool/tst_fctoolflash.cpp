@@ -1,13 +1,13 @@
 // fctool's firmware upgrades and bootloader commands against the simulated flight controller:
 // the backup before a flash and its history entry, interrupting a flash, the inactivity limit,
 // downgrades, a refused erase, and a controller waiting in its bootloader.
-#include "simulatortest.h"
-#include "testfolders.h"
+#include "fclink/model/parameterfields.h"
+#include "fclink/storage/snapshotstore.h"
+#include "firmwareupgrade/firmwareimage.h"
+#include "firmwareupgrade/sampleimage.h"
+#include "tests/support/simulatortest.h"
+#include "tests/support/testfolders.h"
 #include "toolrun.h"
-
-#include <firmwareimage.h>
-#include <parameterfields.h>
-#include <snapshotstore.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,13 +21,7 @@ constexpr int kRunMs = 90000;
 
 QByteArray firmwareFile(quint16 version, int size = 8192)
 {
-    QByteArray image(size, '\0');
-    quint32 state = version;
-    for (char &byte : image) {
-        state = state * 1664525U + 1013904223U;
-        byte = static_cast<char>(state >> 24);
-    }
-    return fwupgrade::buildFirmwareFile(version, image);
+    return fwupgrade::buildFirmwareFile(version, fwupgrade::sampleFirmwareImage(size, version));
 }
 
 bool writeFile(const QString &path, const QByteArray &contents)

@@ -1,13 +1,12 @@
 // fctool's snapshot and history commands against the simulated flight controller: notes are
 // never dropped and stay on one line, a damaged or missing index of a full history is rebuilt
 // without losing the new snapshot, and a folder that cannot be written says why.
-#include "scratchmount.h"
-#include "simulatortest.h"
-#include "testfolders.h"
+#include "fclink/link/parameterslices.h"
+#include "fclink/storage/snapshotstore.h"
+#include "tests/support/scratchmount.h"
+#include "tests/support/simulatortest.h"
+#include "tests/support/testfolders.h"
 #include "toolrun.h"
-
-#include <parameterslices.h>
-#include <snapshotstore.h>
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The build's picture renderer: a sheet splits into its cells at scale 1 and 2, and everything
 // QtSvg would draw differently from what the designer drew stops the build with a message.
-#include "svgsheet.h"
+#include "tools/svgrender/svgsheet.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
