@@ -116,11 +116,17 @@ bool RecordingViewerWindow::isReading() const
 void RecordingViewerWindow::startReading()
 {
     m_reader->start(m_path);
-    for (QPushButton *button : {m_ui->pushButtonReload, m_ui->pushButtonExportPicture,
-                                m_ui->pushButtonExportCsv, m_ui->pushButtonFit})
-        button->setEnabled(false);
+    setButtonsEnabled(false);
     if (!m_hasRecording)
         plot()->setMessage(tr("Reading %1...").arg(QFileInfo(m_path).fileName()));
+}
+
+void RecordingViewerWindow::setButtonsEnabled(bool enabled)
+{
+    // While the file is read there is nothing yet to fit, reload or export.
+    for (QPushButton *button : {m_ui->pushButtonReload, m_ui->pushButtonExportPicture,
+                                m_ui->pushButtonExportCsv, m_ui->pushButtonFit})
+        button->setEnabled(enabled);
 }
 
 void RecordingViewerWindow::showWhileReading()
@@ -131,9 +137,7 @@ void RecordingViewerWindow::showWhileReading()
 
 void RecordingViewerWindow::readingFinished(bool ok)
 {
-    for (QPushButton *button : {m_ui->pushButtonReload, m_ui->pushButtonExportPicture,
-                                m_ui->pushButtonExportCsv, m_ui->pushButtonFit})
-        button->setEnabled(true);
+    setButtonsEnabled(true);
     if (!ok) {
         const QString title = m_hasRecording ? tr("Reload") : tr("Open Recording");
         QWidget *over = isVisible() || !parentWidget() ? this : parentWidget();

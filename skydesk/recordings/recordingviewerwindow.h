@@ -62,6 +62,7 @@ public slots:
 private:
     void startReading();
     void readingFinished(bool ok);
+    void setButtonsEnabled(bool enabled);
     void showWhileReading();
     void channelsChosen();
     void showRecordingFigures();
