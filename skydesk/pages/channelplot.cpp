@@ -77,7 +77,7 @@ QString ChannelPlot::channelName(Channel channel)
 
 QColor ChannelPlot::channelColour(Channel channel)
 {
-    return kLineColours[std::max(0, groupOf(channel).channels.indexOf(channel)) % 8];
+    return kLineColours[std::max(0, int(groupOf(channel).channels.indexOf(channel))) % 8];
 }
 
 void ChannelPlot::panelRange(const Group &group, double *low, double *high)
