@@ -9,18 +9,47 @@ SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString 
     : QObject(parent), m_link(link), m_store(folder)
 {
     qRegisterMetaType<fclink::Snapshot>();
-    connect(m_link, &Commrt::blockReadAfterOpen, this,
-            [this] { take(fclink::SnapshotReason::Connect); });
+    m_versionWait.setSingleShot(true);
+    connect(&m_versionWait, &QTimer::timeout, this, &SnapshotRecorder::takeConnectSnapshot);
+    connect(m_link, &Commrt::blockReadAfterOpen, this, &SnapshotRecorder::onBlockReadAfterOpen);
+    connect(m_link, &Commrt::firmwareInfoReceived, this, [this] {
+        if (m_versionWait.isActive())
+            takeConnectSnapshot();
+    });
     connect(m_link, &Commrt::uploadVerified, this, [this](bool ok) { onUploadVerified(ok); });
+}
+
+void SnapshotRecorder::onBlockReadAfterOpen()
+{
+    // The block as it was read: an edit made while the version is asked for is not part of it.
+    m_connectBlock = fclink::ParameterBlock::copy();
+    m_link->requestFirmwareInfo();
+    m_versionWait.start(kFirmwareInfoWaitMs);
+}
+
+void SnapshotRecorder::takeConnectSnapshot()
+{
+    m_versionWait.stop();
+    const QByteArray block = m_connectBlock;
+    m_connectBlock.clear();
+    if (block.size() == fclink::kParameterBlockSize)
+        store(reinterpret_cast<const quint8 *>(block.constData()), fclink::SnapshotReason::Connect,
+              QString());
 }
 
 bool SnapshotRecorder::take(fclink::SnapshotReason reason, const QString &note)
 {
     quint8 block[fclink::kParameterBlockSize];
     fclink::ParameterBlock::copyTo(block);
+    return store(block, reason, note);
+}
+
+bool SnapshotRecorder::store(const quint8 *block, fclink::SnapshotReason reason,
+                             const QString &note)
+{
     fclink::Snapshot snapshot;
     QString error;
-    if (!m_store.take(block, reason, note, m_link->getDeviceId(), m_link->getFirmwareVersion(),
+    if (!m_store.take(block, reason, note, m_link->getDeviceId(), m_link->firmwareVersion(),
                       &snapshot, &error)) {
         qCWarning(lcHistory) << "snapshot not stored:" << error;
         emit snapshotFailed(error);
