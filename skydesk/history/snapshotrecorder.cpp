@@ -16,12 +16,10 @@ SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString 
 
 bool SnapshotRecorder::take(fclink::SnapshotReason reason, const QString &note)
 {
-    quint8 block[fclink::kParameterBlockSize];
-    fclink::ParameterBlock::copyTo(block);
     fclink::Snapshot snapshot;
     QString error;
-    if (!m_store.take(block, reason, note, m_link->getDeviceId(), m_link->getFirmwareVersion(),
-                      &snapshot, &error)) {
+    if (!m_store.take(fclink::ParameterBlock::copy(), reason, note, m_link->getDeviceId(),
+                      m_link->getFirmwareVersion(), &snapshot, &error)) {
         qCWarning(lcHistory) << "snapshot not stored:" << error;
         emit snapshotFailed(error);
         return false;
