@@ -60,9 +60,10 @@ class QThread;
 // A probe (probe()) opens the port (3 or 4) and sends SYNC up to 3 times, 300 ms apart: no
 // answer gives 34; a bootloader whose flash holds no intact application gives 33 (waiting for
 // firmware); one whose application is intact is sent back to it with LEAVE (35, or 33 when it
-// refuses), or only reported (37) when the probe was asked to leave it; a device id other than
-// 0x26 gives 31. These reports carry the device id and bootloader version. The port is closed
-// before 1, so a client may take it on that report.
+// refuses), or only reported (37) when the probe was asked to leave it where it is; a device id
+// other than 0x26 gives 31. These reports carry the device id and bootloader version, and the
+// intact application's version in firmwareVersion (-1 when the flash holds none). The port is
+// closed before 1, so a client may take it on that report.
 //
 // Exchanges: each request has the next sequence number; the reply must carry the request's type
 // with bit 7 set and the same sequence. No reply within the time-out (500 ms; ERASE 5 s; VERIFY

@@ -97,7 +97,7 @@ void UpgradeRun::probePort()
         reportFound(UpgradeEvent::WaitingForFirmware, info);
     } else if (!m_options.leaveIfIntact) {
         reportFound(UpgradeEvent::FirmwareIntact, info);
-    } else if (!returnToApplication(info.firmwareVersion)) {
+    } else if (!returnToApplication(info.firmwareVersion, &info)) {
         // Left in the bootloader with its firmware whole (a run stopped before the erase whose
         // way back was lost), and it would not go back.
         reportFound(UpgradeEvent::WaitingForFirmware, info);
@@ -347,7 +347,7 @@ bool UpgradeRun::sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet, b
     return true;
 }
 
-bool UpgradeRun::returnToApplication(quint16 version)
+bool UpgradeRun::returnToApplication(quint16 version, const SyncInfo *found)
 {
     BootPacket reply;
     const Exchange outcome =
@@ -355,7 +355,10 @@ bool UpgradeRun::returnToApplication(quint16 version)
     if (outcome == Exchange::Reply && !reply.payload().isEmpty() &&
         static_cast<quint8>(reply.payload()[0]) == boot::Ok) {
         m_bootloaderMayRun = false;
-        report(UpgradeEvent::ApplicationResumed, 0, version);
+        if (found)
+            reportFound(UpgradeEvent::ApplicationResumed, *found);
+        else
+            report(UpgradeEvent::ApplicationResumed, 0, version);
         return true;
     }
     return false;

@@ -126,7 +126,9 @@ private:
     bool queryApplication(quint8 *deviceId, quint32 *flashSize, quint16 *version);
     bool enterBootloader();
     bool sync(SyncInfo *info, int timeoutMs, int attempts, bool quiet, bool ignoreStop = false);
-    bool returnToApplication(quint16 version);
+    // LEAVE: reports ApplicationResumed with version, and with what the bootloader said of
+    // itself when a probe found it.
+    bool returnToApplication(quint16 version, const SyncInfo *found = nullptr);
     bool writeImage(const FirmwareImage &image, int maxBlock);
     Exchange exchange(quint8 type, const QByteArray &payload, int timeoutMs, int attempts,
                       bool ignoreStop, BootPacket *reply);

@@ -9,17 +9,45 @@ SnapshotRecorder::SnapshotRecorder(Commrt *link, QObject *parent, const QString 
     : QObject(parent), m_link(link), m_store(folder)
 {
     qRegisterMetaType<fclink::Snapshot>();
-    connect(m_link, &Commrt::blockReadAfterOpen, this,
-            [this] { take(fclink::SnapshotReason::Connect); });
+    m_versionWait.setSingleShot(true);
+    connect(&m_versionWait, &QTimer::timeout, this, &SnapshotRecorder::takeConnectSnapshot);
+    connect(m_link, &Commrt::blockReadAfterOpen, this, &SnapshotRecorder::onBlockReadAfterOpen);
+    connect(m_link, &Commrt::firmwareInfoReceived, this, [this] {
+        if (m_versionWait.isActive())
+            takeConnectSnapshot();
+    });
     connect(m_link, &Commrt::uploadVerified, this, [this](bool ok) { onUploadVerified(ok); });
+}
+
+void SnapshotRecorder::onBlockReadAfterOpen()
+{
+    // The block as it was read: an edit made while the version is asked for is not part of it.
+    m_connectBlock = fclink::ParameterBlock::copy();
+    m_link->requestFirmwareInfo();
+    m_versionWait.start(kFirmwareInfoWaitMs);
+}
+
+void SnapshotRecorder::takeConnectSnapshot()
+{
+    m_versionWait.stop();
+    const std::optional<fclink::BlockImage> block = m_connectBlock;
+    m_connectBlock.reset();
+    if (block)
+        store(*block, fclink::SnapshotReason::Connect, QString());
 }
 
 bool SnapshotRecorder::take(fclink::SnapshotReason reason, const QString &note)
 {
+    return store(fclink::ParameterBlock::copy(), reason, note);
+}
+
+bool SnapshotRecorder::store(const fclink::BlockImage &block, fclink::SnapshotReason reason,
+                             const QString &note)
+{
     fclink::Snapshot snapshot;
     QString error;
-    if (!m_store.take(fclink::ParameterBlock::copy(), reason, note, m_link->getDeviceId(),
-                      m_link->getFirmwareVersion(), &snapshot, &error)) {
+    if (!m_store.take(block, reason, note, m_link->getDeviceId(), m_link->firmwareVersion(),
+                      &snapshot, &error)) {
         qCWarning(lcHistory) << "snapshot not stored:" << error;
         emit snapshotFailed(error);
         return false;

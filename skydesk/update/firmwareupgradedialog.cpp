@@ -55,6 +55,7 @@ FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
     m_ui->progressBar->hide();
     m_upgrader = FirmwareUpgradeLib::createClass();
     m_network = new QNetworkAccessManager(this);
+    m_watch = new TransferWatch(this);
     m_ui->pushButtonDownloadFirmware->setEnabled(false);
 }
 
@@ -73,7 +74,17 @@ void FirmwareUpgradeDialog::setLink(Commrt *link)
 
 void FirmwareUpgradeDialog::setUpgradeGuard(UpgradeGuard *guard)
 {
+    if (m_guard)
+        m_guard->disconnect(this);
     m_guard = guard;
+    if (!m_guard)
+        return;
+    connect(m_guard, &UpgradeGuard::waitingForFirmwareChanged, this, [this](bool waiting) {
+        if (waiting)
+            noteFirmware(-1);
+    });
+    if (m_guard->isWaitingForFirmware())
+        noteFirmware(-1);
 }
 
 void FirmwareUpgradeDialog::reject()
@@ -105,7 +116,22 @@ void FirmwareUpgradeDialog::setFlashing(bool flashing)
 void FirmwareUpgradeDialog::setCurrentVersion(quint16 version)
 {
     m_currentVersion = version;
-    m_ui->label_3->setText(update::versionText(version));
+    showCurrentVersion();
+}
+
+void FirmwareUpgradeDialog::showCurrentVersion()
+{
+    m_ui->label_3->setText(m_noFirmware ? QStringLiteral("--------")
+                                        : update::versionText(m_currentVersion));
+}
+
+void FirmwareUpgradeDialog::noteFirmware(qint32 version)
+{
+    // Without firmware (waiting in its bootloader, or erased by a flash that has not completed)
+    // the controller has no version to show, and any firmware is newer.
+    m_noFirmware = version < 0;
+    m_currentVersion = m_noFirmware ? 0 : static_cast<quint16>(version);
+    showCurrentVersion();
 }
 
 void FirmwareUpgradeDialog::setUpdateInfo(const UpdateInfo &info)
@@ -115,6 +141,13 @@ void FirmwareUpgradeDialog::setUpdateInfo(const UpdateInfo &info)
     m_content = info.content;
     if (m_latestVersion <= 99) {
         m_ui->textEdit->clear();
+        m_ui->pushButtonDownloadFirmware->setEnabled(false);
+        return;
+    }
+    // What the page found is compared with the installed firmware here too: an older or the
+    // same version is no update.
+    if (m_latestVersion <= m_currentVersion) {
+        m_ui->textEdit->setText(tr("No updates available!"));
         m_ui->pushButtonDownloadFirmware->setEnabled(false);
         return;
     }
@@ -148,6 +181,7 @@ void FirmwareUpgradeDialog::paintEvent(QPaintEvent *event)
 
 void FirmwareUpgradeDialog::dropReply()
 {
+    m_watch->stop();
     if (m_reply) {
         QNetworkReply *reply = m_reply;
         m_reply = nullptr;
@@ -164,9 +198,10 @@ void FirmwareUpgradeDialog::dropReply()
     m_configData.clear();
 }
 
-void FirmwareUpgradeDialog::issueRequest(const QUrl &url)
+void FirmwareUpgradeDialog::issueRequest(const QUrl &url, int totalMs)
 {
     m_reply = m_network->get(QNetworkRequest(url));
+    m_watch->watch(m_reply, m_timeouts.inactivityMs, totalMs);
     connect(m_reply, &QNetworkReply::finished, this, &FirmwareUpgradeDialog::httpFinished);
     connect(m_reply, &QNetworkReply::readyRead, this, &FirmwareUpgradeDialog::httpReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this,
@@ -189,7 +224,7 @@ void FirmwareUpgradeDialog::refreshXml()
         m_ui->textEdit->setText(tr("State error:#001!"));
         return;
     }
-    issueRequest(url);
+    issueRequest(url, m_timeouts.configTotalMs);
 }
 
 void FirmwareUpgradeDialog::httpReadyRead()
@@ -222,6 +257,18 @@ bool FirmwareUpgradeDialog::takeFirmwareBytes(const QNetworkReply *reply, const 
     }
     m_downloadData += chunk;
     return true;
+}
+
+bool FirmwareUpgradeDialog::downloadIsWhole(const QNetworkReply *reply)
+{
+    if (bodyIsWhole(reply, m_downloadData.size()))
+        return true;
+    appendText(MessageStyle::logText(
+        tr("The download ended after %1 of the %2 bytes the update server announced.")
+            .arg(m_downloadData.size())
+            .arg(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()),
+        fclink::MessageSeverity::Error));
+    return false;
 }
 
 bool FirmwareUpgradeDialog::keepDownload()
@@ -273,7 +320,9 @@ void FirmwareUpgradeDialog::httpFinished()
         const QByteArray document = m_configData;
         m_configData.clear();
         if (failed)
-            m_ui->textEdit->setText(tr("Server error: Can Not Check Update Information!"));
+            showConfigProblem(m_watch->reason());
+        else if (!bodyIsWhole(reply, document.size()))
+            showConfigProblem(QString());
         else
             parseUpdateConfig(document);
     } else if (m_netStage == FirmwareRequest) {
@@ -281,7 +330,11 @@ void FirmwareUpgradeDialog::httpFinished()
         bool saved = false;
         if (m_downloadFile) {
             if (!failed)
-                saved = takeFirmwareBytes(reply, reply->readAll()) && keepDownload();
+                saved = takeFirmwareBytes(reply, reply->readAll()) && downloadIsWhole(reply) &&
+                        keepDownload();
+            else if (!m_watch->reason().isEmpty())
+                appendText(
+                    MessageStyle::logText(m_watch->reason(), fclink::MessageSeverity::Error));
             if (!saved)
                 m_downloadFile->cancelWriting();
             // Without a commit the unfinished copy is removed here; the final name is only
@@ -301,18 +354,31 @@ void FirmwareUpgradeDialog::httpFinished()
     emit requestFinished();
 }
 
+void FirmwareUpgradeDialog::showConfigProblem(const QString &reason)
+{
+    m_ui->textEdit->setText(tr("Server error: Can Not Check Update Information!"));
+    if (!reason.isEmpty())
+        appendText(reason);
+}
+
 void FirmwareUpgradeDialog::parseUpdateConfig(const QByteArray &document)
 {
     m_content.clear();
     UpdateConfig config;
-    if (!config.parse(document))
-        return;
-    const bool ours = config.hasName() && config.productName() == QLatin1String(kProductName);
-    if (ours && !config.hasValidVersion()) {
-        m_ui->textEdit->setText(tr("Server error: Can Not Check Update Information!"));
+    // Malformed XML, an HTML page that a proxy or a portal sent with status 200, or another
+    // product's document: no answer about this controller's firmware. The action button stays
+    // as it was.
+    if (!config.parse(document) || !config.hasName() ||
+        config.productName() != QLatin1String(kProductName)) {
+        showConfigProblem(tr("The server's answer is no update information for this flight "
+                             "controller."));
         return;
     }
-    if (ours && config.version() > m_currentVersion) {
+    if (!config.hasValidVersion()) {
+        showConfigProblem(QString());
+        return;
+    }
+    if (config.version() > m_currentVersion) {
         m_latestVersion = config.version();
         m_ui->textEdit->setText(tr("The latest firmware version: ") +
                                 update::versionText(config.version()));
@@ -320,7 +386,7 @@ void FirmwareUpgradeDialog::parseUpdateConfig(const QByteArray &document)
             m_fileName = config.fileName();
         m_content = config.content();
         appendText(tr("Update:\r\n") + m_content);
-    } else if (ours) {
+    } else {
         m_ui->textEdit->setText(tr("No updates available!"));
     }
     m_ui->pushButtonDownloadFirmware->setEnabled(true);
@@ -371,7 +437,7 @@ void FirmwareUpgradeDialog::beginDownload()
     m_downloadRefused = false;
     m_downloadData.clear();
     m_ui->pushButtonDownloadFirmware->setEnabled(false);
-    issueRequest(url);
+    issueRequest(url, 0); // a firmware file may take long on a slow line, as long as it moves
     m_ui->progressBar->setValue(0);
     m_ui->progressBar->show();
 }
@@ -385,7 +451,7 @@ void FirmwareUpgradeDialog::beginUpgrade()
         return;
     }
     if (!m_guard)
-        m_guard = new UpgradeGuard(m_link, this, this);
+        setUpgradeGuard(new UpgradeGuard(m_link, this, this));
     UpgradeGuard::FlashRequest request;
     request.runner = m_upgrader;
     request.receiver = this;
@@ -424,7 +490,8 @@ bool FirmwareUpgradeDialog::event(QEvent *event)
     if (event->type() != QEvent::User)
         return QDialog::event(event);
     const auto *report = static_cast<UpgradeEvent *>(event);
-    handleUpgradeReport(report->code, report->portNumber, report->progress);
+    handleUpgradeReport(report->code, report->portNumber, report->progress,
+                        report->firmwareVersion);
     if (m_guard)
         m_guard->takeReport(report->code, report->firmwareVersion);
     if (report->code == UpgradeEvent::RunEnded && m_closeWhenEnded)
@@ -432,7 +499,8 @@ bool FirmwareUpgradeDialog::event(QEvent *event)
     return true;
 }
 
-void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress)
+void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress,
+                                                qint32 firmwareVersion)
 {
     switch (code) {
     case UpgradeEvent::RunEnded:
@@ -451,11 +519,19 @@ void FirmwareUpgradeDialog::handleUpgradeReport(quint32 code, qint32 portNumber,
     case UpgradeEvent::UpgradeCompleted:
         m_completed = true;
         appendText(update::reportLine(code, QString()));
+        if (firmwareVersion >= 0)
+            noteFirmware(firmwareVersion);
+        break;
+    case UpgradeEvent::ApplicationResumed:
+        appendText(update::reportLine(code, QString()));
+        if (firmwareVersion >= 0)
+            noteFirmware(firmwareVersion);
         break;
     case UpgradeEvent::Progress:
         m_ui->progressBar->setValue(progress);
         break;
     case UpgradeEvent::FlashingBegins:
+        noteFirmware(-1);
         appendText(update::reportLine(code, QString()));
         m_ui->progressBar->show();
         m_ui->progressBar->setRange(0, 100);

@@ -1,6 +1,7 @@
 #ifndef SKYDESK_FIRMWAREUPGRADEDIALOG_H
 #define SKYDESK_FIRMWAREUPGRADEDIALOG_H
 
+#include "transferwatch.h"
 #include "updateinfo.h"
 
 #include <QByteArray>
@@ -49,6 +50,8 @@ public:
     void setUpgradeGuard(UpgradeGuard *guard);
     void setCurrentVersion(quint16 version);
     void setUpdateInfo(const UpdateInfo &info);
+    // How long the requests to the update server may stall or take.
+    void setNetworkTimeouts(const NetworkTimeouts &timeouts) { m_timeouts = timeouts; }
 
     // The local copy's name for a file name from the server: its last path component, or empty
     // when nothing usable is left ("", ".", "..").
@@ -86,6 +89,8 @@ private:
     void parseUpdateConfig(const QByteArray &document);
     // Writes a piece of the firmware body; false once the body is more than a firmware file.
     bool takeFirmwareBytes(const QNetworkReply *reply, const QByteArray &chunk);
+    // Whether the whole body the server announced has arrived; says so when not.
+    bool downloadIsWhole(const QNetworkReply *reply);
     // Keeps the downloaded file if it is a whole firmware image of the announced version.
     bool keepDownload();
     void beginDownload();
@@ -94,8 +99,13 @@ private:
     void onFlashRequestDone(bool started);
     void setFlashing(bool flashing);
     void dropReply();
-    void issueRequest(const QUrl &url);
-    void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);
+    void issueRequest(const QUrl &url, int totalMs);
+    void showConfigProblem(const QString &reason);
+    void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress,
+                             qint32 firmwareVersion);
+    void showCurrentVersion();
+    // What the controller runs now: a version, or (-1) no firmware.
+    void noteFirmware(qint32 version);
     void appendText(const QString &text);
 
     Ui::FirmwareUpgradeDialogUi *m_ui;
@@ -108,7 +118,10 @@ private:
     bool m_downloadRefused = false;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;
+    TransferWatch *m_watch = nullptr;
+    NetworkTimeouts m_timeouts;
     quint16 m_currentVersion = 100;
+    bool m_noFirmware = false;
     QString m_fileName;
     QString m_content;
     quint16 m_latestVersion = 0;

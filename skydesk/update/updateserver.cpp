@@ -27,6 +27,18 @@ bool replySucceeded(const QNetworkReply *reply)
     return false;
 }
 
+bool bodyIsWhole(const QNetworkReply *reply, qint64 received)
+{
+    bool announced = false;
+    const qint64 length =
+        reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&announced);
+    if (!announced || received >= length)
+        return true;
+    qCWarning(lcUpdate) << reply->url().toString() << "ended after" << received << "of" << length
+                        << "bytes";
+    return false;
+}
+
 quint8 comPortNumber(const QString &portName)
 {
     if (!portName.startsWith(QLatin1String("COM")))

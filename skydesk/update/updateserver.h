@@ -19,6 +19,11 @@ QUrl updateServerUrl(const QString &path);
 // follow redirects and reports them, like other statuses, as no error.
 bool replySucceeded(const QNetworkReply *reply);
 
+// Whether a finished reply's body is as long as the Content-Length the server announced (true
+// when it announced none): Qt 5.15 may finish a reply whose connection closed early without an
+// error. received: the bytes the client took from the reply.
+bool bodyIsWhole(const QNetworkReply *reply, qint64 received);
+
 // The number after "COM" in a port name, cut to 8 bits as the upgrade library takes it
 // (COM12 gives 12, COM300 gives 44); 0 when there is none.
 quint8 comPortNumber(const QString &portName);

@@ -35,9 +35,10 @@
 namespace {
 
 constexpr quint8 kKestoTarvel2DeviceId = 0x26;
-// What the labels show while nothing is known of the controller.
+// What the labels show while nothing is known of the controller. The version's dashes are
+// short: beside them the online check's result needs the room.
 const char *const kNoDevice = "----------------------";
-const char *const kNoVersion = "-----------------";
+const char *const kNoVersion = "--------";
 const char *const kConfigPath = "/KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml";
 const char *const kProductName = "QM-TV-S";
 // An update-config document is a few hundred bytes; anything this large is not one.
@@ -66,6 +67,7 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
 
     m_upgrader = FirmwareUpgradeLib::createClass();
     m_network = new QNetworkAccessManager(this);
+    m_watch = new TransferWatch(this);
     m_guard = new UpgradeGuard(m_link, this, this);
     connect(m_guard, &UpgradeGuard::flashEnded, this, &updatesettingpage::showControllerFacts);
     connect(m_guard, &UpgradeGuard::waitingForFirmwareChanged, this,
@@ -111,6 +113,7 @@ void updatesettingpage::showControllerFacts()
         m_currentVersion = 0;
         m_ui->labelDeviceId->setText(QStringLiteral("Kesto-Tarvel 2"));
         m_ui->label_11->setText(QLatin1String(kNoVersion));
+        showCheckResult();
         return;
     }
     if (m_guard->awaitsLinkReply() && !connected) {
@@ -131,6 +134,16 @@ void updatesettingpage::showControllerFacts()
     m_ui->label_11->setText(update::versionText(m_currentVersion));
     if (!connected)
         m_ui->labelUpdateFirmware->setText(tr("Online Upgrade"));
+    // The whole version often arrives after the check's answer: compare again.
+    showCheckResult();
+}
+
+void updatesettingpage::showCheckResult()
+{
+    if (!m_checkAnswered || !controllerReachable())
+        return;
+    m_ui->labelUpdateFirmware->setText(
+        m_latestVersion > m_currentVersion ? tr("New firmware available!") : tr("No Update"));
 }
 
 void updatesettingpage::onWaitingForFirmware(bool waiting)
@@ -172,12 +185,15 @@ void updatesettingpage::startOnlineCheck()
     if (m_reply) {
         QNetworkReply *old = m_reply;
         m_reply = nullptr;
+        m_watch->stop();
         old->disconnect(this);
         old->abort();
         old->deleteLater();
     }
     m_configData.clear();
     m_reply = m_network->get(QNetworkRequest(updateServerUrl(QLatin1String(kConfigPath))));
+    // A stalled check ends, leaving the labels as they were.
+    m_watch->watch(m_reply, m_timeouts.inactivityMs, m_timeouts.configTotalMs);
     connect(m_reply, &QNetworkReply::finished, this, &updatesettingpage::httpFinished);
     connect(m_reply, &QNetworkReply::readyRead, this, &updatesettingpage::httpReadyRead);
 }
@@ -198,9 +214,11 @@ void updatesettingpage::httpFinished()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     // Whatever is still buffered belongs to the document too.
-    const bool complete = replySucceeded(reply);
-    if (complete)
+    bool complete = replySucceeded(reply);
+    if (complete) {
         m_configData += reply->readAll();
+        complete = bodyIsWhole(reply, m_configData.size());
+    }
     reply->deleteLater();
     const QByteArray document = m_configData;
     m_configData.clear();
@@ -222,17 +240,14 @@ void updatesettingpage::parseUpdateConfig(const QByteArray &document)
         !config.hasValidVersion())
         return;
     m_updateContent.clear();
-    const bool connected = controllerReachable();
     m_latestVersion = config.version();
+    m_checkAnswered = true;
     if (m_latestVersion > m_currentVersion) {
-        if (connected)
-            m_ui->labelUpdateFirmware->setText(tr("New firmware available!"));
         if (config.hasFileEntry())
             m_latestFileName = config.fileName();
         m_updateContent = config.content();
-    } else if (connected) {
-        m_ui->labelUpdateFirmware->setText(tr("No Update"));
     }
+    showCheckResult();
 }
 
 void updatesettingpage::openFirmwareFile()
@@ -357,6 +372,7 @@ void updatesettingpage::updateFirmware()
     FirmwareUpgradeDialog dialog(nullptr);
     dialog.setLink(m_link);
     dialog.setUpgradeGuard(m_guard);
+    dialog.setNetworkTimeouts(m_timeouts);
     dialog.setCurrentVersion(m_currentVersion);
     UpdateInfo info;
     info.version = m_latestVersion;

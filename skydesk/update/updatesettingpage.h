@@ -1,6 +1,8 @@
 #ifndef SKYDESK_UPDATESETTINGPAGE_H
 #define SKYDESK_UPDATESETTINGPAGE_H
 
+#include "transferwatch.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QWidget>
@@ -38,6 +40,8 @@ public:
     QString updateContent() const { return m_updateContent; }
     // Whether an online check is waiting for its reply.
     bool isChecking() const { return m_reply != nullptr; }
+    // How long the online check (and the download dialog's requests) may stall or take.
+    void setNetworkTimeouts(const NetworkTimeouts &timeouts) { m_timeouts = timeouts; }
     // The address of the note document in the page's help panel.
     QString noteAddress() const;
 
@@ -72,6 +76,8 @@ private:
     void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);
     void appendLog(const QString &text);
     void showControllerFacts();
+    // The online check's answer on its label, compared with the installed version.
+    void showCheckResult();
     bool controllerReachable() const;
     void requestStop();
     void onFlashRequestDone(bool started);
@@ -84,11 +90,14 @@ private:
     QString m_firmwareFile;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;
+    TransferWatch *m_watch = nullptr;
+    NetworkTimeouts m_timeouts;
     // The update-config document as it arrives; kept in memory, never in a shared file.
     QByteArray m_configData;
     quint16 m_currentVersion = 0;
     QString m_latestFileName;
     quint16 m_latestVersion = 0;
+    bool m_checkAnswered = false; // a check has given this product's newest version
     QString m_updateContent;
     bool m_deviceRecognised = false;
     bool m_progressShown = false;

@@ -65,12 +65,7 @@ public:
 // Sends the controller's application into its bootloader by hand, its firmware whole.
 void sendIntoTheBootloader(FcsimProcess &sim)
 {
-    QSerialPort port(sim.linkPath());
-    QVERIFY(port.open(QIODevice::ReadWrite));
-    quint8 request[fclink::kFrameSize];
-    fclink::buildRequestFrame(0xB1, 0, nullptr, request);
-    port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
-    QVERIFY(port.waitForBytesWritten(1000));
+    QVERIFY(requestBootloader(sim.linkPath()));
     QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1), kRunTimeoutMs);
 }
 
@@ -505,15 +500,7 @@ private slots:
         QTemporaryDir dir;
         FcsimProcess sim(dir.path());
         QVERIFY(sim.start({QStringLiteral("--firmware"), QStringLiteral("412")}));
-        {
-            QSerialPort port(sim.linkPath());
-            QVERIFY(port.open(QIODevice::ReadWrite));
-            quint8 request[fclink::kFrameSize];
-            fclink::buildRequestFrame(0xB1, 0, nullptr, request);
-            port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
-            QVERIFY(port.waitForBytesWritten(1000));
-            QTRY_VERIFY_WITH_TIMEOUT(sim.receivedCommand(0xB1), kRunTimeoutMs);
-        }
+        sendIntoTheBootloader(sim);
         QCOMPARE(firmwareVersionOnLink(sim.linkPath()), -1);
         Receiver found;
         QCOMPARE(probe(sim.linkPath(), &found),

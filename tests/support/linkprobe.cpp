@@ -37,3 +37,14 @@ int firmwareVersionOnLink(const QString &device)
     }
     return version;
 }
+
+bool requestBootloader(const QString &device)
+{
+    QSerialPort port(device);
+    if (!port.open(QIODevice::ReadWrite))
+        return false;
+    quint8 request[fclink::kFrameSize];
+    fclink::buildRequestFrame(0xB1, 0, nullptr, request);
+    port.write(reinterpret_cast<const char *>(request), fclink::kFrameSize);
+    return port.waitForBytesWritten(1000);
+}

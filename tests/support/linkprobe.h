@@ -7,4 +7,8 @@
 // it carries, or -1 when no valid reply comes (a few attempts of half a second each).
 int firmwareVersionOnLink(const QString &device);
 
+// Sends the controller's application the link request to restart into its bootloader (its
+// firmware stays whole); false when the request could not be written.
+bool requestBootloader(const QString &device);
+
 #endif // LINKPROBE_H

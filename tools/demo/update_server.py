@@ -9,14 +9,18 @@ answer carry that status code (with NAME's bytes as body, and a Location header 
 for a 3xx status), NAME.truncate announces more bytes than it sends and then closes the
 connection, NAME.slow sends the body in 64 KiB pieces 10 ms apart, NAME.delay waits that many
 milliseconds before answering, NAME.overlong sends 1 MiB more than its Content-Length
-announces, NAME.undersold announces that many bytes fewer than it sends (a body longer
-than its Content-Length), NAME.endless sends bytes without a Content-Length until the client goes away, and
-NAME.huge announces that many bytes and sends them. The tests use these to play servers that
-misbehave; the demo serves plain files.
+announces, NAME.undersold announces that many bytes fewer than it sends (a body longer than
+its Content-Length), NAME.endless sends bytes without a Content-Length until the client goes
+away, NAME.huge announces that many bytes and sends them, NAME.stall sends the headers and
+that many bytes of the body and then nothing until the client goes away, NAME.mute answers
+nothing at all until the client goes away, and NAME.trickle sends the body one byte every that
+many milliseconds. The tests use these to play servers that misbehave; the demo serves plain
+files.
 """
 import functools
 import http.server
 import os
+import select
 import sys
 import time
 
@@ -26,6 +30,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
     def do_GET(self):
         path = self.translate_path(self.path)
+        if os.path.isfile(path + '.mute'):
+            self.wait_for_client_to_go()
+            return
         if os.path.isfile(path + '.delay'):
             time.sleep(int(open(path + '.delay').read().strip()) / 1000.0)
         body = open(path, 'rb').read() if os.path.isfile(path) else b''
@@ -70,6 +77,29 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 pass
             self.close_connection = True
             return
+        if os.path.isfile(path + '.stall'):
+            sent = int(open(path + '.stall').read().strip())
+            self.send_response(200)
+            self.send_header('Content-Length', str(len(body)))
+            self.end_headers()
+            self.wfile.write(body[:sent])
+            self.wfile.flush()
+            self.wait_for_client_to_go()
+            return
+        if os.path.isfile(path + '.trickle'):
+            pause = int(open(path + '.trickle').read().strip()) / 1000.0
+            self.send_response(200)
+            self.send_header('Content-Length', str(len(body)))
+            self.end_headers()
+            try:
+                for start in range(len(body)):
+                    self.wfile.write(body[start:start + 1])
+                    self.wfile.flush()
+                    time.sleep(pause)
+            except (BrokenPipeError, ConnectionResetError):
+                pass
+            self.close_connection = True
+            return
         if os.path.isfile(path + '.slow'):
             self.send_response(200)
             self.send_header('Content-Length', str(len(body)))
@@ -88,6 +118,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.close_connection = True
             return
         return super().do_GET()
+
+    def wait_for_client_to_go(self, limit=300):
+        """Sends nothing more; returns once the client has closed the connection."""
+        deadline = time.time() + limit
+        while time.time() < deadline:
+            readable, _, _ = select.select([self.connection], [], [], 0.2)
+            if readable:
+                try:
+                    if not self.connection.recv(4096):
+                        break
+                except OSError:
+                    break
+        self.close_connection = True
 
 
 def main():

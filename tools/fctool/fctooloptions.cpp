@@ -21,6 +21,7 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("telemetry"), Subcommand::Telemetry},
         {QStringLiteral("command"), Subcommand::Command},
         {QStringLiteral("flash"), Subcommand::Flash},
+        {QStringLiteral("bootloader"), Subcommand::Bootloader},
         {QStringLiteral("diff"), Subcommand::Diff},
         {QStringLiteral("snapshot"), Subcommand::Snapshot},
         {QStringLiteral("history"), Subcommand::History},
@@ -207,6 +208,10 @@ bool FctoolOptions::storeFlag(const QString &name)
         m_allowDowngrade = true;
         return true;
     }
+    if (name == QLatin1String("--leave")) {
+        m_leave = true;
+        return true;
+    }
     return false;
 }
 
@@ -231,6 +236,8 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return m_subcommand == Subcommand::Set;
     if (name == QLatin1String("--restore") || name == QLatin1String("--allow-downgrade"))
         return m_subcommand == Subcommand::Flash;
+    if (name == QLatin1String("--leave"))
+        return m_subcommand == Subcommand::Bootloader;
     return false;
 }
 
@@ -300,6 +307,7 @@ QString FctoolOptions::usage()
                "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
                "  fctool command --port PORT NAME [--timeout SEC]\n"
                "  fctool flash --port PORT FILE [--restore] [--allow-downgrade] [--timeout SEC]\n"
+               "  fctool bootloader --port PORT [--leave] [--timeout SEC]\n"
                "  fctool diff FILE_A FILE_B\n"
                "  fctool diff --port PORT FILE [--timeout SEC]\n"
                "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
@@ -330,7 +338,18 @@ QString FctoolOptions::usage()
                "             An image not newer than the installed firmware is refused unless\n"
                "             --allow-downgrade. Ctrl+C before the erase stops the run (the\n"
                "             controller keeps its firmware); after it the flash is finished\n"
-               "             first, then restored if asked, and the exit status is 5\n"
+               "             first, then restored if asked, and the exit status is 5. A\n"
+               "             controller that does not answer on the link (one left waiting in\n"
+               "             its bootloader) is flashed without a new backup; --restore then\n"
+               "             uploads the newest backup taken before a flash on the same port,\n"
+               "             and the first line names it (time, firmware, file)\n"
+               "  bootloader ask whether the flight controller waits in its bootloader (a flash\n"
+               "             that did not finish leaves it there) and print 'Bootloader:\n"
+               "             waiting' or 'Bootloader: not answering', then what a waiting one\n"
+               "             says: 'Device:', 'Bootloader version:' and 'Firmware:' (its\n"
+               "             version when intact, 'none' when erased). With --leave one whose\n"
+               "             firmware is intact is sent back to it; one without firmware that\n"
+               "             can run stays (exit 1) until 'fctool flash' gives it some\n"
                "  diff       the fields that differ between two parameter files, or between the\n"
                "             flight controller and a file, as 'Name: A -> B' lines in block\n"
                "             order (exit 0 when equal, 1 when different)\n"
@@ -348,13 +367,15 @@ QString FctoolOptions::usage()
                "                 for flash, when the upgrade makes no progress for SEC seconds\n"
                "                 (default 120)\n"
                "\n"
-               "Every subcommand except ports, describe, flash, history and diff of two files\n"
-               "connects, waits for the parameter read, acts and disconnects. Parameters reach\n"
-               "the flight controller's flash only through 'command flash'.\n"
+               "Every subcommand except ports, describe, flash, bootloader, history and diff of\n"
+               "two files connects, waits for the parameter read, acts and disconnects.\n"
+               "Parameters reach the flight controller's flash only through 'command flash'.\n"
                "\n"
                "Exit status:\n"
                "  0 success\n"
-               "  1 the flight controller reported a failure (for flash: a file or device error)\n"
+               "  1 the flight controller reported a failure (for flash: a file or device\n"
+               "    error; for bootloader: another device, or --leave without firmware to go\n"
+               "    back to)\n"
                "  2 usage or bad input, or output that could not be written (standard output,\n"
                "    --out, --csv)\n"
                "  3 the port could not be opened or used: no such device, no permission, in use\n"

@@ -24,7 +24,8 @@ public:
         Diff,
         Snapshot,
         History,
-        Describe
+        Describe,
+        Bootloader
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
@@ -47,6 +48,8 @@ public:
     // flash: upload the parameters saved before the upgrade once it has completed.
     bool restore() const { return m_restore; }
     bool allowDowngrade() const { return m_allowDowngrade; }
+    // bootloader: send a controller waiting there back to its intact firmware.
+    bool leave() const { return m_leave; }
     // Whether write and set read the block back and check it (the default).
     bool verify() const { return m_verify; }
     // The note of a snapshot.
@@ -77,6 +80,7 @@ private:
     bool m_helpRequested = false;
     bool m_restore = false;
     bool m_allowDowngrade = false;
+    bool m_leave = false;
     bool m_verify = true;
     QString m_note;
     int m_limit = 0;

@@ -10,10 +10,9 @@
 #include "interruptwatcher.h"
 #include "linksession.h"
 #include "upgradereporter.h"
+#include "versiontext.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace {
 
@@ -22,22 +21,6 @@ namespace {
 constexpr int kLinkAnswerTimeoutMs = 3000;
 
 using fclink::ParameterBackup;
-
-// Runs the event loop until the run reports its end or it reports nothing for timeoutMs.
-void waitForEnd(const UpgradeReporter &reporter, int timeoutMs)
-{
-    if (reporter.hasEnded())
-        return;
-    QEventLoop loop;
-    QTimer idle;
-    idle.setSingleShot(true);
-    QObject::connect(&reporter, &UpgradeReporter::runEnded, &loop, &QEventLoop::quit);
-    QObject::connect(&reporter, &UpgradeReporter::reported, &idle,
-                     [&idle, timeoutMs] { idle.start(timeoutMs); });
-    QObject::connect(&idle, &QTimer::timeout, &loop, &QEventLoop::quit);
-    idle.start(timeoutMs);
-    loop.exec();
-}
 
 void reportStoppedBeforeErase()
 {
@@ -63,8 +46,9 @@ ExitCode outcome(const UpgradeReporter &reporter, const QString &port, bool inte
 }
 
 // Saves the parameters of a controller that answers on the link. A controller that does not
-// answer is flashed without a backup; one that answers but cannot be read, or a backup that
-// cannot be written, stops everything before the port is handed to the upgrade.
+// answer is flashed without a new backup, with the newest one taken before a flash of the same
+// port and device (if any) as the one to restore; one that answers but cannot be read, or a backup
+// that cannot be written, stops everything before the port is handed to the upgrade.
 ExitCode backUpParameters(const FctoolOptions &options, InterruptWatcher *watcher,
                           ParameterBackup *backup)
 {
@@ -77,8 +61,19 @@ ExitCode backUpParameters(const FctoolOptions &options, InterruptWatcher *watche
         return opened == ExitPortError ? ExitSuccess : opened; // the upgrade names the port
     }
     if (!answered) {
-        printLine(QStringLiteral("No answer on the link: the parameters were not saved"));
         session.close();
+        // A controller left waiting in its bootloader by a flash that did not finish still has
+        // the backup taken before that flash.
+        *backup = ParameterBackup::newestFor(options.port(), fwupgrade::FirmwareImage::kDeviceId);
+        if (!backup->isValid()) {
+            printLine(QStringLiteral("No answer on the link: the parameters were not saved"));
+            return ExitSuccess;
+        }
+        printLine(QStringLiteral("No answer on the link: the parameters were not saved; the "
+                                 "parameters saved from it at %1 (firmware %2) are the ones to "
+                                 "restore: %3")
+                      .arg(localTimeText(backup->time()), firmwareText(backup->firmwareVersion()),
+                           backup->path()));
         return ExitSuccess;
     }
     const fclink::BlockImage block = fclink::ParameterBlock::copy();
@@ -145,7 +140,7 @@ ExitCode flash(const FctoolOptions &options, InterruptWatcher *watcher, bool *er
     upgrade->start(options.port(), options.positional().first());
     if (watcher->wasInterrupted())
         upgrade->stopBeforeErase();
-    waitForEnd(reporter, options.timeoutMs());
+    reporter.waitForEnd(options.timeoutMs());
 
     const bool ended = reporter.hasEnded();
     // Stops a run that is still going and waits for its thread; its last reports are dropped.

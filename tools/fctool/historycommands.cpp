@@ -9,6 +9,7 @@
 #include "fclink/storage/snapshotstore.h"
 #include "fctooloptions.h"
 #include "linksession.h"
+#include "versiontext.h"
 
 #include <QFileInfo>
 
@@ -45,11 +46,6 @@ ExitCode printDifferences(const fclink::BlockImage &a, const fclink::BlockImage 
     return different ? ExitControllerFailure : ExitSuccess;
 }
 
-QString firmwareText(int version)
-{
-    return QStringLiteral("%1.%2").arg(version / 100).arg(version % 100, 2, 10, QLatin1Char('0'));
-}
-
 // A note as one line: line breaks, tabs, quotes and backslashes escaped as in C, other control
 // characters as \xHH.
 QString escapedNote(const QString &note)
@@ -84,13 +80,12 @@ QString escapedNote(const QString &note)
 
 QString historyLine(const fclink::Snapshot &snapshot)
 {
-    QString line =
-        QStringLiteral("%1  device 0x%2  firmware %3  %4  %5")
-            .arg(snapshot.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-            .arg(snapshot.deviceId, 2, 16, QLatin1Char('0'))
-            .arg(firmwareText(snapshot.firmwareVersion))
-            .arg(fclink::snapshotReasonKey(snapshot.reason), -13)
-            .arg(snapshot.path);
+    QString line = QStringLiteral("%1  device 0x%2  firmware %3  %4  %5")
+                       .arg(localTimeText(snapshot.time))
+                       .arg(snapshot.deviceId, 2, 16, QLatin1Char('0'))
+                       .arg(firmwareText(snapshot.firmwareVersion))
+                       .arg(fclink::snapshotReasonKey(snapshot.reason), -13)
+                       .arg(snapshot.path);
     if (!snapshot.note.isEmpty())
         line += QStringLiteral("  \"%1\"").arg(escapedNote(snapshot.note));
     return line;

@@ -1,3 +1,4 @@
+#include "bootloadercommand.h"
 #include "console.h"
 #include "devicecommand.h"
 #include "exitcode.h"
@@ -36,6 +37,8 @@ ExitCode dispatch(const FctoolOptions &options)
         return runDeviceCommand(options);
     case Subcommand::Flash:
         return runFlashCommand(options);
+    case Subcommand::Bootloader:
+        return runBootloaderCommand(options);
     case Subcommand::Describe:
         return runDescribeCommand(options);
     case Subcommand::Diff:

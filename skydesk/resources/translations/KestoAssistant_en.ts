@@ -461,6 +461,14 @@
         <source>The file was deleted.</source>
         <translation>The file was deleted.</translation>
     </message>
+    <message>
+        <source>The download ended after %1 of the %2 bytes the update server announced.</source>
+        <translation>The download ended after %1 of the %2 bytes the update server announced.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is no update information for this flight controller.</source>
+        <translation>The server&apos;s answer is no update information for this flight controller.</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -2739,6 +2747,17 @@ Do you want to replace it?</translation>
     <message>
         <source>Configuration History...</source>
         <translation>Configuration History...</translation>
+    </message>
+</context>
+<context>
+    <name>TransferWatch</name>
+    <message>
+        <source>The update server sent nothing for %1 s.</source>
+        <translation>The update server sent nothing for %1 s.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information within %1 s.</source>
+        <translation>The update server did not send the update information within %1 s.</translation>
     </message>
 </context>
 <context>

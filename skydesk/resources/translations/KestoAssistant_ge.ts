@@ -461,6 +461,14 @@
         <source>The file was deleted.</source>
         <translation>Die Datei wurde gelöscht.</translation>
     </message>
+    <message>
+        <source>The download ended after %1 of the %2 bytes the update server announced.</source>
+        <translation>Der Download endete nach %1 der %2 Bytes, die der Update-Server angekündigt hatte.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is no update information for this flight controller.</source>
+        <translation>Die Antwort des Servers ist keine Update-Information für diese Flugsteuerung.</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -2739,6 +2747,17 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Configuration History...</source>
         <translation>Konfigurationsverlauf...</translation>
+    </message>
+</context>
+<context>
+    <name>TransferWatch</name>
+    <message>
+        <source>The update server sent nothing for %1 s.</source>
+        <translation>Der Update-Server hat %1 s lang nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information within %1 s.</source>
+        <translation>Der Update-Server hat die Update-Information nicht innerhalb von %1 s gesendet.</translation>
     </message>
 </context>
 <context>

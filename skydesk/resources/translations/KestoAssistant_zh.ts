@@ -459,6 +459,14 @@
         <source>The file was deleted.</source>
         <translation>该文件已被删除。</translation>
     </message>
+    <message>
+        <source>The download ended after %1 of the %2 bytes the update server announced.</source>
+        <translation>下载提前结束：更新服务器公布了 %2 字节，只收到 %1 字节。</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is no update information for this flight controller.</source>
+        <translation>服务器的回复不是此飞控的更新信息。</translation>
+    </message>
 </context>
 <context>
     <name>FirmwareUpgradeDialogUi</name>
@@ -2737,6 +2745,17 @@ Do you want to replace it?</source>
     <message>
         <source>Configuration History...</source>
         <translation>配置历史...</translation>
+    </message>
+</context>
+<context>
+    <name>TransferWatch</name>
+    <message>
+        <source>The update server sent nothing for %1 s.</source>
+        <translation>更新服务器已有 %1 秒没有发送任何数据。</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information within %1 s.</source>
+        <translation>更新服务器未在 %1 秒内发送完更新信息。</translation>
     </message>
 </context>
 <context>

@@ -269,6 +269,40 @@ private slots:
         Commrt::destroyClass(link);
     }
 
+    // The replies carry only the low 8 bits of the firmware version; every snapshot holds the
+    // whole version all the same, the one taken at the connection too.
+    void snapshotsCarryTheWholeFirmwareVersion_data()
+    {
+        QTest::addColumn<int>("firmware");
+        QTest::newRow("1.05") << 105;
+        QTest::newRow("2.56") << 256;
+        QTest::newRow("3.00") << 300;
+    }
+
+    void snapshotsCarryTheWholeFirmwareVersion()
+    {
+        QFETCH(int, firmware);
+        FcsimProcess sim(m_dir->path());
+        QVERIFY(sim.start({"--firmware", QString::number(firmware)}));
+        Commrt *link = Commrt::createClass();
+        link->start();
+        {
+            SnapshotRecorder recorder(link, nullptr, storeFolder());
+            QSignalSpy taken(&recorder, &SnapshotRecorder::snapshotTaken);
+            link->setPortName(sim.linkPath());
+            link->connectCom();
+            QTRY_COMPARE_WITH_TIMEOUT(taken.count(), 1, kWaitMs);
+            QCOMPARE(recorder.store().list().first().reason, fclink::SnapshotReason::Connect);
+            QCOMPARE(recorder.store().list().first().firmwareVersion, firmware);
+            QVERIFY(recorder.take(fclink::SnapshotReason::OnDemand, "mine"));
+            QCOMPARE(recorder.store().list().first().note, QStringLiteral("mine"));
+            QCOMPARE(recorder.store().list().first().firmwareVersion, firmware);
+        }
+        link->disconnectCom();
+        link->stop();
+        Commrt::destroyClass(link);
+    }
+
     void undoTakesBackEditsAcrossPages()
     {
         FcsimProcess sim(m_dir->path());

@@ -4,6 +4,7 @@
 #include "fclink/link/commrt.h"
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/upgradeevent.h"
+#include "skydesk/common/appsettings.h"
 #include "skydesk/update/firmwareupgradedialog.h"
 #include "skydesk/update/updateinfo.h"
 #include "tests/support/fcsimprocess.h"
@@ -160,6 +161,76 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
+    void textsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Chinese") << 1;
+        QTest::newRow("German") << 2;
+    }
+
+    // The heading and the buttons' captions (the action button's three among them) show whole
+    // in every language, at the 9-point desktop font.
+    void textsFitInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QTranslator translator;
+        QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
+        QCoreApplication::installTranslator(&translator);
+        const QFont font = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        {
+            FirmwareUpgradeDialog dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QLabel *heading = dialog.form()->label;
+            QVERIFY2(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->width(),
+                     qPrintable(heading->text()));
+            QVERIFY(heading->geometry().right() < dialog.form()->pushButtonClose->x());
+            QStringList captions;
+            for (const char *caption : {"Download", "Start Upgrade", "Stop Upgrade"})
+                captions << QCoreApplication::translate("FirmwareUpgradeDialog", caption);
+            for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+                const QStringList texts = button == dialog.form()->pushButtonDownloadFirmware
+                                              ? captions + QStringList{button->text()}
+                                              : QStringList{button->text()};
+                for (const QString &text : texts)
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(text) + 8 <= button->width(),
+                             qPrintable(text));
+            }
+        }
+        QApplication::setFont(font);
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    // While a flash runs Close and Refresh are disabled, and they must look it, as the action
+    // button does when there is nothing to download.
+    void disabledButtonsLookDisabled_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Close") << "pushButtonClose";
+        QTest::newRow("Refresh") << "pushButtonRefresh";
+        QTest::newRow("action") << "pushButtonDownloadFirmware";
+    }
+
+    void disabledButtonsLookDisabled()
+    {
+        QFETCH(QString, button);
+        FirmwareUpgradeDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *pushButton = dialog.findChild<QPushButton *>(button);
+        QVERIFY(pushButton);
+        pushButton->setEnabled(true);
+        const QImage enabled = pushButton->grab().toImage();
+        pushButton->setEnabled(false);
+        const QImage disabled = pushButton->grab().toImage();
+        QVERIFY(enabled != disabled);
+        // Greyer: the middle of the button is darker or paler, never the same colour.
+        const QPoint middle(enabled.width() / 2, enabled.height() / 4);
+        QVERIFY(enabled.pixelColor(middle) != disabled.pixelColor(middle));
+    }
+
     void versions()
     {
         FirmwareUpgradeDialog dialog;
@@ -211,12 +282,21 @@ private slots:
             << config("QM-TV", 101)
             << "The latest firmware version: 1.01\nUpdate:\nLine one\nLine two\n"
             << "first.qmtvf" << true;
+        // No answer about this controller's firmware: the check ends with a message, and the
+        // action button stays as it was.
+        const QString noInformation = QStringLiteral(
+            "Server error: Can Not Check Update Information!\nThe server's answer is no update "
+            "information for this flight controller.");
         QTest::newRow("page product")
-            << config("QM-TV-S", 150) << "Checking for firmware updates..." << QString() << true;
-        QTest::newRow("no name") << QByteArray("<fw version=\"150\"/>")
-                                 << "Checking for firmware updates..." << QString() << true;
+            << config("QM-TV-S", 150) << noInformation << QString() << false;
+        QTest::newRow("no name") << QByteArray("<fw version=\"150\"/>") << noInformation
+                                 << QString() << false;
         QTest::newRow("broken xml") << QByteArray("<fw name=\"QM-TV\" version=\"150\"><files>")
-                                    << "Checking for firmware updates..." << QString() << false;
+                                    << noInformation << QString() << false;
+        QTest::newRow("html page")
+            << QByteArray("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Sign "
+                          "in</title></head><body><p>Hotel network<br></p></body></html>\n")
+            << noInformation << QString() << false;
     }
 
     void refreshAgainstTheServer()
@@ -262,6 +342,82 @@ private slots:
         QVERIFY(refresh(dialog));
         QCOMPARE(text(dialog), QStringLiteral("Server error: Can Not Check Update Information!"));
         QCOMPARE(dialog.fileName(), QString());
+    }
+
+    // A request that stalls (no answer, a body that stops, a document that trickles in) ends
+    // with a message after its time-out, and every button can be used again.
+    void stalledRequestEnds_data()
+    {
+        QTest::addColumn<QString>("served"); // "config" or "firmware"
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("reason");
+        const QString silent = QStringLiteral("The update server sent nothing for 0.6 s.");
+        QTest::newRow("config: no answer") << "config"
+                                           << "mute" << QByteArray("1") << silent;
+        QTest::newRow("config: body stops") << "config"
+                                            << "stall" << QByteArray("40") << silent;
+        QTest::newRow("config: one byte at a time")
+            << "config"
+            << "trickle" << QByteArray("150")
+            << "The update server did not send the update information within 2 s.";
+        QTest::newRow("firmware: no answer") << "firmware"
+                                             << "mute" << QByteArray("1") << silent;
+        QTest::newRow("firmware: body stops") << "firmware"
+                                              << "stall" << QByteArray("3000") << silent;
+    }
+
+    void stalledRequestEnds()
+    {
+        QFETCH(QString, served);
+        QFETCH(QString, mode);
+        QFETCH(QByteArray, value);
+        QFETCH(QString, reason);
+        const bool isConfig = served == QLatin1String("config");
+        const QString name = isConfig ? QString(kConfig) : QString(kBase) + "stalled.qmtvf";
+        QVERIFY(m_server->put(name,
+                              isConfig ? config("QM-TV", 120) : firmware(QByteArray(60000, 's'))));
+        QVERIFY(m_server->put(name + "." + mode, value));
+        FirmwareUpgradeDialog dialog;
+        dialog.setNetworkTimeouts({600, 2000});
+        dialog.setCurrentVersion(100);
+        dialog.setUpdateInfo({120, "stalled.qmtvf", QString()});
+        QElapsedTimer waited;
+        waited.start();
+        const bool ended = isConfig ? refresh(dialog) : clickAction(dialog);
+        m_server->remove(name + "." + mode);
+        QVERIFY2(ended, "the request did not end");
+        QVERIFY2(waited.elapsed() >= 500, qPrintable(QString::number(waited.elapsed())));
+        QVERIFY(!dialog.isBusy());
+        if (isConfig) {
+            QCOMPARE(text(dialog), "Server error: Can Not Check Update Information!\n" + reason);
+        } else {
+            QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+            QVERIFY2(text(dialog).contains(reason), qPrintable(text(dialog)));
+            QVERIFY(dialog.form()->progressBar->isHidden());
+            QCOMPARE(int(dialog.phase()), 0);
+            QVERIFY(!QFile::exists(local("stalled.qmtvf")));
+        }
+        QVERIFY(dialog.form()->pushButtonDownloadFirmware->isEnabled());
+        QVERIFY(dialog.form()->pushButtonRefresh->isEnabled());
+        QVERIFY(dialog.form()->pushButtonClose->isEnabled());
+    }
+
+    // A body that ends before its Content-Length (Qt may finish such a reply without an error)
+    // is a failed download, even when what arrived is a whole firmware file.
+    void bodyShorterThanAnnouncedIsAFailedDownload()
+    {
+        const QByteArray whole = firmware(QByteArray(3000, 'w'));
+        QVERIFY(m_server->put(QString(kBase) + "short.qmtvf", whole));
+        QVERIFY(m_server->put(QString(kBase) + "short.qmtvf.truncate", "1"));
+        const QString file = local("short.qmtvf");
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "short.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        m_server->remove(QString(kBase) + "short.qmtvf.truncate");
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download failed!"));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(int(dialog.phase()), 0);
     }
 
     void refreshWhileRefreshingKeepsOneRequest()
@@ -766,11 +922,14 @@ private slots:
             QVERIFY(!link->isConnected());
             FirmwareUpgradeDialog dialog;
             dialog.setLink(link);
+            dialog.setCurrentVersion(0);
             dialog.setUpdateInfo({108, "repair.qmtvf", QString()});
             QVERIFY(clickAction(dialog));
             dialog.form()->pushButtonDownloadFirmware->click(); // Start Upgrade
             QTRY_VERIFY_WITH_TIMEOUT(lastLine(dialog) == QStringLiteral("EXIT"), kRunWaitMs);
             QVERIFY2(text(dialog).contains("Upgraded OK"), qPrintable(text(dialog)));
+            // The version shown is the one the repair wrote.
+            QCOMPARE(dialog.form()->label_3->text(), QStringLiteral("1.08"));
             QVERIFY(text(dialog).contains("its parameters were not saved"));
             QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
             QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 108, kWaitMs);

@@ -37,7 +37,7 @@ const QString kWaitingLine = QStringLiteral(
     "firmware file and press Start Upgrade to repair it.");
 const QString kWaitingStatus = QStringLiteral("The flight controller is waiting for firmware");
 const QString kDevice = QStringLiteral("----------------------");
-const QString kVersion = QStringLiteral("-----------------");
+const QString kVersion = QStringLiteral("--------");
 
 bool writeFile(const QString &path, const QByteArray &contents)
 {
@@ -364,6 +364,115 @@ private slots:
                                   QStringLiteral("Parameters restored from before the upgrade"),
                                   kWaitMs);
         QCOMPARE(sim.block(), pilots);
+    }
+
+    // A flash cut off after the erase, Skydesk restarted: the repair of the waiting controller
+    // offers the backup taken before the cut flash, naming its port, time and firmware, with No
+    // as the default (the program cannot know that nothing else happened meanwhile).
+    void backupOfACutFlashIsOfferedAfterARestart()
+    {
+        QVERIFY(QDir().mkpath(path("cut-restore")));
+        FcsimProcess sim(path("cut-restore"));
+        QVERIFY(sim.start({"--firmware", "105", "--reply-delay", "4", "--reset-on-upgrade"}));
+        fclink::BlockImage pilots;
+        {
+            QScopedPointer<mainWidget> window(openWindow(&sim));
+            connectWindow(window.data());
+            setPilotsValues(window.data(), &sim);
+            pilots = sim.block();
+            const QString big = path("cut-restore.qmtvf");
+            QVERIFY(writeFile(
+                big, fwupgrade::buildFirmwareFile(140, fwupgrade::sampleFirmwareImage(120000, 9))));
+            chooseFirmware(window.data(), big);
+            page(window.data())->pushButtonStartUpgrade->click();
+            const QRegularExpression percent(QStringLiteral("Upgrade Progress: (\\d+)%"));
+            QTRY_VERIFY2_WITH_TIMEOUT(percent.match(log(window.data())).captured(1).toInt() >= 30,
+                                      qPrintable(log(window.data())), kRunWaitMs);
+            bool asked = false;
+            modal::answerQuestion(QMessageBox::Yes, &asked);
+            page(window.data())->pushButtonStartUpgrade->click(); // "Cancel"
+            QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+            QVERIFY(!log(window.data()).contains("Upgraded OK"));
+        }
+        fclink::Snapshot taken;
+        for (const fclink::Snapshot &snapshot : fclink::SnapshotStore().list()) {
+            if (snapshot.pinned && snapshot.port == sim.linkPath() && !taken.time.isValid())
+                taken = snapshot;
+        }
+        QVERIFY(taken.time.isValid());
+
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        QTest::mouseClick(window->connectionBar()->connectButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(), kWaitingStatus, kWaitMs);
+        const QString good = path("cut-restore-repair.qmtvf");
+        QVERIFY(writeFile(
+            good, fwupgrade::buildFirmwareFile(141, fwupgrade::sampleFirmwareImage(30000, 10))));
+        chooseFirmware(window.data(), good);
+        bool asked = false;
+        QString question;
+        QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+        modal::answerQuestion(QMessageBox::Yes, &asked, &question, &preselected);
+        page(window.data())->pushButtonStartUpgrade->click();
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY2(log(window.data()).contains("Upgraded OK"), qPrintable(log(window.data())));
+        QVERIFY2(log(window.data()).contains(QStringLiteral("(firmware 1.05) are offered")),
+                 qPrintable(log(window.data())));
+        QTRY_VERIFY_WITH_TIMEOUT(asked, kWaitMs);
+        QCOMPARE(question, UpgradeQuestion::restoreText(3, sim.linkPath(), taken.time, 105));
+        QCOMPARE(preselected, QMessageBox::No);
+        QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
+                                  QStringLiteral("Parameters restored from before the upgrade"),
+                                  kWaitMs);
+        QCOMPARE(sim.block(), pilots);
+    }
+
+    // After Disconnect, Start Upgrade opens the link only to save the parameters of the
+    // controller, whose application still answers; the log says so, and after the flash the
+    // link stays closed as the pilot left it.
+    void upgradeAfterDisconnectSavesTheParametersFirst()
+    {
+        QVERIFY(QDir().mkpath(path("disconnected")));
+        FcsimProcess sim(path("disconnected"));
+        QVERIFY(sim.start({"--firmware", "105", "--reset-on-upgrade"}));
+        QScopedPointer<mainWidget> window(openWindow(&sim));
+        connectWindow(window.data());
+        setPilotsValues(window.data(), &sim);
+        const fclink::BlockImage pilots = sim.block();
+        toolWidget *bar = window->connectionBar();
+        QTest::mouseClick(bar->connectButton(), Qt::LeftButton); // Disconnect
+        QTRY_VERIFY_WITH_TIMEOUT(!window->link()->isPortOpen(), kWaitMs);
+
+        const QString file = path("disconnected.qmtvf");
+        QVERIFY(writeFile(
+            file, fwupgrade::buildFirmwareFile(150, fwupgrade::sampleFirmwareImage(5000, 8))));
+        chooseFirmware(window.data(), file);
+        // A link that took the port back would be offered the backup: a question to catch.
+        bool asked = false;
+        QString question;
+        QElapsedTimer watching;
+        watching.start();
+        modal::answerQuestion(QMessageBox::No, &asked, &question);
+        page(window.data())->pushButtonStartUpgrade->click();
+        const QRegularExpression saved(QStringLiteral("Parameters saved before the upgrade: (.+)"));
+        QTRY_VERIFY2_WITH_TIMEOUT(saved.match(log(window.data())).hasMatch(),
+                                  qPrintable(log(window.data())), kWaitMs);
+        QString error;
+        const fclink::ParameterBackup backup = fclink::ParameterBackup::load(
+            saved.match(log(window.data())).captured(1).trimmed(), &error);
+        QVERIFY2(backup.isValid(), qPrintable(error));
+        QCOMPARE(backup.differingFields(pilots), 0);
+        QVERIFY(!log(window.data()).contains(QLatin1String("does not answer")));
+
+        QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
+        QVERIFY2(log(window.data()).contains("Upgraded OK"), qPrintable(log(window.data())));
+        // The pilot had disconnected: nothing takes the port back by itself. Watched for a
+        // question as long as the answerer lives (it refers to this test's data).
+        QTest::qWait(qMax<int>(3000, modal::kWaitMs + 200 - watching.elapsed()));
+        QVERIFY2(!asked, qPrintable(question));
+        QVERIFY(!window->link()->isPortOpen());
+        QVERIFY(!bar->isConnected());
+        QCOMPARE(bar->connectButton()->text(), QStringLiteral("Connect"));
+        QVERIFY(window->statusBar()->connectionText() != QStringLiteral("Connected"));
     }
 
     // A flash cut off half-way (the controller vanishes), then Disconnect and Connect to

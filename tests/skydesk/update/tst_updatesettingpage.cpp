@@ -7,6 +7,7 @@
 #include "firmwareupgrade/upgrademessages.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/clickedlabel.h"
+#include "skydesk/update/bootloaderwatch.h"
 #include "skydesk/update/firmwareupgradedialog.h"
 #include "skydesk/update/updatehelpers.h"
 #include "skydesk/update/updateserver.h"
@@ -32,6 +33,7 @@ namespace {
 constexpr int kWaitMs = 10000;
 constexpr int kRunWaitMs = 30000;
 const char *const kPageConfig = "KestoWanderer2/FirmwareUpdate/QMTV_updateConfig.xml";
+const char *const kDialogConfig = "QM_TAVERNIA/FirmwareUpdate/QMTV_updateConfig.xml";
 
 // The update page skips release notes without content, whatever their elements are called.
 QByteArray config(const QString &name, int version, const QString &file = "fw.qmtvf")
@@ -212,7 +214,7 @@ private slots:
     }
 
     // Every result of the online check shows whole, in the bold the style sheet gives the label,
-    // at the 9-point desktop font.
+    // at the 9-point desktop font, and clear of the version beside it (its dashes included).
     void onlineCheckTextsFitTheirLabel()
     {
         QFETCH(int, language);
@@ -227,11 +229,32 @@ private slots:
             ClickedLabel *label = page.form()->labelUpdateFirmware;
             label->ensurePolished();
             QVERIFY(label->font().bold());
+            // A controller waiting in its bootloader: no version beside any check result.
+            page.upgradeGuard()->bootloaderWatch()->noteWaiting();
+            QLabel *version = page.form()->label_11;
+            QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
+            const int versionEnd =
+                version->x() + version->fontMetrics().horizontalAdvance(version->text());
             for (const char *text : {"Online Upgrade", "New firmware available!", "No Update"}) {
                 const QString shown = QCoreApplication::translate("updatesettingpage", text);
-                QVERIFY2(label->fontMetrics().horizontalAdvance(shown) <= label->width(),
-                         qPrintable(shown));
+                const int width = label->fontMetrics().horizontalAdvance(shown);
+                QVERIFY2(width <= label->width(), qPrintable(shown));
+                // Right-aligned: the text begins where the label's width leaves off.
+                QVERIFY2(versionEnd + 6 <= label->x() + label->width() - width, qPrintable(shown));
             }
+        }
+        {
+            // The notice of a click without a controller, whole inside its small dialog.
+            UpgradeWarningDialog notice;
+            QLabel *label = notice.form()->label;
+            label->ensurePolished();
+            QVERIFY(label->geometry().right() < notice.width());
+            QVERIFY(label->geometry().bottom() < notice.form()->buttonBox->y());
+            const QRect needed = label->fontMetrics().boundingRect(
+                QRect(0, 0, label->width(), 1000), label->wordWrap() ? Qt::TextWordWrap : 0,
+                label->text());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                     qPrintable(label->text()));
         }
         QApplication::setFont(font);
         QCoreApplication::removeTranslator(&translator);
@@ -510,6 +533,39 @@ private slots:
         QVERIFY(nobody.port() != 0);
         qputenv("KESTO_UPDATE_SERVER", QStringLiteral("127.0.0.1:%1").arg(nobody.port()).toUtf8());
         QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+    }
+
+    // A check that stalls (no answer, a document that stops or trickles in) ends after its
+    // time-out; what the last good check found stays.
+    void stalledCheckEnds_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("no answer") << "mute" << QByteArray("1");
+        QTest::newRow("body stops") << "stall" << QByteArray("40");
+        QTest::newRow("one byte at a time") << "trickle" << QByteArray("150");
+    }
+
+    void stalledCheckEnds()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QByteArray, value);
+        updatesettingpage page(nullptr, nullptr);
+        page.setNetworkTimeouts({600, 2000});
+        QVERIFY(checkDone(&page));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 140)));
+        QVERIFY(m_server->put(QString(kPageConfig) + "." + mode, value));
+        QElapsedTimer waited;
+        waited.start();
+        const bool ended = checkDone(&page);
+        m_server->remove(QString(kPageConfig) + "." + mode);
+        QVERIFY2(ended, "the check did not end");
+        QVERIFY2(waited.elapsed() >= 500, qPrintable(QString::number(waited.elapsed())));
+        QVERIFY(!page.isChecking());
         QCOMPARE(int(page.latestVersion()), 105);
         QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
         QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
@@ -816,6 +872,59 @@ private slots:
         link->stop();
     }
 
+    // A controller whose version does not fit the link's version byte (3.00 arrives as 44) is
+    // shown and compared by its whole version, on the page and in the download dialog, before
+    // and after a refresh there.
+    void wholeVersionIsShownAndCompared_data()
+    {
+        QTest::addColumn<int>("server");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("older than installed") << 150 << "No Update"
+                                              << "No updates available!";
+        QTest::newRow("installed") << 300 << "No Update"
+                                   << "No updates available!";
+        QTest::newRow("newer") << 301 << "New firmware available!"
+                               << "The latest firmware version: 3.01";
+    }
+
+    void wholeVersionIsShownAndCompared()
+    {
+        QFETCH(int, server);
+        QFETCH(QString, label);
+        QFETCH(QString, offered);
+        const QString folder = path(QStringLiteral("sim300-%1").arg(server));
+        QVERIFY(QDir().mkpath(folder));
+        FcsimProcess sim(folder);
+        QVERIFY(sim.start({"--firmware", "300"}));
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", server)));
+        QVERIFY(m_server->put(kDialogConfig, config("QM-TV", server)));
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QTRY_COMPARE_WITH_TIMEOUT(page.form()->label_11->text(), QStringLiteral("3.00"), kWaitMs);
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), label);
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [&](FirmwareUpgradeDialog *dialog) {
+            Ui::FirmwareUpgradeDialogUi *ui = dialog->form();
+            QCOMPARE(ui->label_3->text(), QStringLiteral("3.00"));
+            QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
+                     qPrintable(ui->textEdit->toPlainText()));
+            QCOMPARE(ui->pushButtonDownloadFirmware->isEnabled(), server > 300);
+            QSignalSpy done(dialog, &FirmwareUpgradeDialog::requestFinished);
+            ui->pushButtonRefresh->click();
+            QVERIFY(done.wait(kWaitMs));
+            QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
+                     qPrintable(ui->textEdit->toPlainText()));
+            ui->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
+        link->stop();
+    }
+
     // Connect finds the controller in its bootloader: the page says so, knows the device, counts
     // any server firmware as new and opens the download dialog instead of the warning.
     void waitingControllerIsRecognisedAndOffered()
@@ -842,11 +951,13 @@ private slots:
             "Choose a firmware file and press Start Upgrade to repair it."));
         QVERIFY(checkDone(&page));
         QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
-        QCOMPARE(page.form()->label_11->text(), QStringLiteral("-----------------"));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("--------"));
         QCOMPARE(page.form()->labelUpdateFirmware->text(),
                  QStringLiteral("New firmware available!"));
         bool seen = false;
         whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+            // No firmware, so no version: not "0.00".
+            QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("--------"));
             QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
             dialog->form()->pushButtonClose->click();
         });

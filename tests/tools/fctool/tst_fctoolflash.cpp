@@ -5,6 +5,7 @@
 #include "fclink/storage/snapshotstore.h"
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/sampleimage.h"
+#include "tests/support/linkprobe.h"
 #include "tests/support/simulatortest.h"
 #include "tests/support/testfolders.h"
 #include "toolrun.h"
@@ -150,6 +151,136 @@ private slots:
         QVERIFY2(flash.exitCode() == 0, qPrintable(flash.describe()));
         QVERIFY2(flash.elapsedMs() > 4000, qPrintable(QString::number(flash.elapsedMs())));
         QVERIFY(flash.out().contains(QStringLiteral("Upgraded OK")));
+    }
+
+    // A flash cut off after the erase leaves the controller waiting in its bootloader. The
+    // repair with --restore cannot read the parameters, so it restores the backup taken before
+    // the cut flash, and says which one.
+    void repairRestoresTheBackupOfTheCutFlash()
+    {
+        const QString state = path(QStringLiteral("firmware.ini"));
+        QVERIFY(writeFile(state, "[firmware]\nversion=105\nintact=true\n"));
+        QVERIFY(startSim({QStringLiteral("--firmware-state"), state,
+                          QStringLiteral("--reset-on-upgrade"), QStringLiteral("--flash-fail"),
+                          QStringLiteral("timeout")}));
+        setLimitAlt(321);
+        ToolRun cut(flashArguments(firmware(130)));
+        QVERIFY(cut.runToEnd(kRunMs));
+        QVERIFY2(cut.exitCode() == 1, qPrintable(cut.describe()));
+        QVERIFY2(cut.out().contains(QStringLiteral("Upgrading now")), qPrintable(cut.describe()));
+        const QVector<fclink::Snapshot> history = fclink::SnapshotStore().list();
+        QCOMPARE(history.size(), 1);
+
+        // Started again, it waits in its bootloader with the factory parameters.
+        QVERIFY(startSim(
+            {QStringLiteral("--firmware-state"), state, QStringLiteral("--reset-on-upgrade")}));
+        ToolRun repair(flashArguments(firmware(131), {QStringLiteral("--restore")}));
+        QVERIFY(repair.runToEnd(kRunMs));
+        QVERIFY2(repair.exitCode() == 0, qPrintable(repair.describe()));
+        const QString named = QStringLiteral("the parameters saved from it at %1 (firmware 1.05) "
+                                             "are the ones to restore: %2")
+                                  .arg(history.first().time.toLocalTime().toString(
+                                           QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                       history.first().path);
+        QVERIFY2(repair.out().contains(named), qPrintable(repair.describe()));
+        QVERIFY(repair.out().contains(QStringLiteral("Upgraded OK")));
+        QVERIFY2(repair.outLines().last().startsWith(
+                     QStringLiteral("Parameters restored from %1").arg(history.first().path)),
+                 qPrintable(repair.describe()));
+        QCOMPARE(valueIn(m_sim->block(), "LimitAlt"), 321);
+    }
+
+    // An erase the bootloader refuses without erasing leaves the firmware whole: the controller
+    // is sent back to it, and the link answers at once.
+    void refusedEraseSendsTheControllerBack()
+    {
+        QVERIFY(startSim({QStringLiteral("--flash-fail"), QStringLiteral("head")}));
+        ToolRun flash(flashArguments(firmware(130)));
+        QVERIFY(flash.runToEnd(kRunMs));
+        QVERIFY2(flash.exitCode() == 1, qPrintable(flash.describe()));
+        QVERIFY(flash.outLines().contains(QStringLiteral("Head Error")));
+        QVERIFY2(flash.outLines().contains(QStringLiteral("The flight controller keeps its "
+                                                          "firmware")),
+                 qPrintable(flash.describe()));
+        ToolRun get({QStringLiteral("get"), QStringLiteral("--port"), port(),
+                     QStringLiteral("LimitAlt"), QStringLiteral("--timeout"), QStringLiteral("3")});
+        QVERIFY(get.runToEnd());
+        QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
+    }
+
+    void bootloaderProbe_data()
+    {
+        QTest::addColumn<QString>("controller"); // running, waiting, intact (in its bootloader)
+        QTest::addColumn<bool>("leave");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("linkVersion"); // the version byte the link hears afterwards
+        const QStringList waiting{QStringLiteral("Bootloader: waiting"),
+                                  QStringLiteral("Device: 0x26"),
+                                  QStringLiteral("Bootloader version: 2")};
+        const QStringList notAnswering{QStringLiteral("Bootloader: not answering")};
+        QTest::newRow("running firmware") << "running" << false << 0 << notAnswering << 300 % 256;
+        QTest::newRow("running firmware, leave")
+            << "running" << true << 0 << notAnswering << 300 % 256;
+        QTest::newRow("no firmware")
+            << "waiting" << false << 0 << waiting + QStringList{QStringLiteral("Firmware: none")}
+            << -1;
+        QTest::newRow("no firmware, leave")
+            << "waiting" << true << 1 << waiting + QStringList{QStringLiteral("Firmware: none")}
+            << -1;
+        QTest::newRow("intact firmware")
+            << "intact" << false << 0 << waiting + QStringList{QStringLiteral("Firmware: 3.00")}
+            << -1;
+        QTest::newRow("intact firmware, leave")
+            << "intact" << true << 0
+            << waiting + QStringList{QStringLiteral("Firmware: 3.00"),
+                                     QStringLiteral("Left the bootloader: firmware 3.00 runs "
+                                                    "again")}
+            << 300 % 256;
+    }
+
+    // fctool bootloader says whether the controller waits in its bootloader and what that
+    // says of itself; --leave sends it back to firmware that is whole, and only to that.
+    void bootloaderProbe()
+    {
+        QFETCH(QString, controller);
+        QFETCH(bool, leave);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, lines);
+        QFETCH(int, linkVersion);
+        const QString state = path(QStringLiteral("firmware.ini"));
+        QVERIFY(writeFile(state, controller == QLatin1String("waiting")
+                                     ? "[firmware]\nversion=0\nintact=false\n"
+                                     : "[firmware]\nversion=300\nintact=true\n"));
+        QVERIFY(startSim({QStringLiteral("--firmware-state"), state}));
+        if (controller == QLatin1String("intact")) {
+            QVERIFY(requestBootloader(port()));
+            QTRY_VERIFY_WITH_TIMEOUT(m_sim->receivedCommand(0xB1), kRunMs);
+        }
+        QStringList arguments{QStringLiteral("bootloader"), QStringLiteral("--port"), port()};
+        if (leave)
+            arguments << QStringLiteral("--leave");
+        ToolRun probe(arguments);
+        QVERIFY(probe.runToEnd());
+        QVERIFY2(probe.exitCode() == exitCode, qPrintable(probe.describe()));
+        QCOMPARE(probe.outLines(), lines);
+        QCOMPARE(probe.err().isEmpty(), exitCode == 0);
+        QCOMPARE(firmwareVersionOnLink(port()), linkVersion);
+    }
+
+    void bootloaderNeedsAPort()
+    {
+        ToolRun missing({QStringLiteral("bootloader"), QStringLiteral("--port"),
+                         path(QStringLiteral("no-such-device"))});
+        QVERIFY(missing.runToEnd());
+        QVERIFY2(missing.exitCode() == 3, qPrintable(missing.describe()));
+        ToolRun none({QStringLiteral("bootloader")});
+        QVERIFY(none.runToEnd());
+        QVERIFY2(none.exitCode() == 2, qPrintable(none.describe()));
+        ToolRun wrong({QStringLiteral("flash"), QStringLiteral("--port"), QStringLiteral("x"),
+                       QStringLiteral("f.qmtvf"), QStringLiteral("--leave")});
+        QVERIFY(wrong.runToEnd());
+        QVERIFY2(wrong.exitCode() == 2, qPrintable(wrong.describe()));
     }
 
     void olderImageNeedsAllowDowngrade_data()
