@@ -97,6 +97,22 @@ private:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
+    // Chooses a firmware file of 200 000 bytes (long enough to be stopped half-way) and starts
+    // flashing it; true once the log shows its progress.
+    bool startFlashingALargeFile(updatesettingpage *page, const QString &name, char fill)
+    {
+        const QString firmware = path(name);
+        if (!writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, fill))))
+            return false;
+        bool seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page->form()->pushButtonOpenFile->click();
+        return startUpgrade(page) &&
+               QTest::qWaitFor(
+                   [page] { return page->form()->textEdit->toPlainText().contains("Progress"); },
+                   kRunWaitMs);
+    }
+
     bool checkDone(updatesettingpage *page)
     {
         QSignalSpy done(page, &updatesettingpage::onlineCheckFinished);
@@ -778,14 +794,7 @@ private slots:
         updatesettingpage &page = *fixture.page();
         QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
         QVERIFY(checkDone(&page));
-        const QString firmware = path("big.qmtvf");
-        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'b'))));
-        bool seen = false;
-        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-        page.form()->pushButtonOpenFile->click();
-        QVERIFY(startUpgrade(&page));
-        QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
-                                 kRunWaitMs);
+        QVERIFY(startFlashingALargeFile(&page, QStringLiteral("big.qmtvf"), 'b'));
 
         bool asked = false;
         QString question;
@@ -824,14 +833,7 @@ private slots:
         updatesettingpage &page = *fixture.page();
         QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
         QVERIFY(checkDone(&page));
-        const QString firmware = path("lines.qmtvf");
-        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'l'))));
-        bool seen = false;
-        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-        page.form()->pushButtonOpenFile->click();
-        QVERIFY(startUpgrade(&page));
-        QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
-                                 kRunWaitMs);
+        QVERIFY(startFlashingALargeFile(&page, QStringLiteral("lines.qmtvf"), 'l'));
         bool asked = false;
         modal::answerQuestion(QMessageBox::Yes, &asked);
         page.form()->pushButtonStartUpgrade->click(); // "Cancel"
