@@ -63,6 +63,7 @@ signals:
 public slots:
     void exportParameters();
     void improtParameters();
+    // Kept for the published interface; does nothing (its button is hidden).
     void restoreDefaultSettings();
     void writeToFlash();
     void updateTelemetryInfo();
@@ -70,8 +71,8 @@ public slots:
     void calibGyro();
     void recordToggled(bool on);
     void openSensorScope();
-    // The link's connection state (0 unconnected, 1 connected): recording needs a connection.
-    void connectionStateChanged(quint16 state);
+    // Recording needs a connection.
+    void connectionChanged(bool connected);
 
 protected:
     void showEvent(QShowEvent *event) override;

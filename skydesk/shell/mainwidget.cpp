@@ -197,12 +197,12 @@ void mainWidget::connectLinkNotices()
                                 statusWidget::Severity::Warning);
     });
     connect(m_link, &Commrt::portOpenFailed, m_connectionBar, &toolWidget::onPortLost);
-    connect(
-        m_link, &Commrt::portOpenFailed, m_statusBar, [this](const QString &portName, int reason) {
-            m_statusBar->showNotice(
-                statusWidget::textForOpenFailure(portName, reason, m_link->lastOpenErrorString()),
-                statusWidget::Severity::Warning);
-        });
+    connect(m_link, &Commrt::portOpenFailed, m_statusBar,
+            [this](const QString &portName, fclink::PortOpenError reason) {
+                m_statusBar->showNotice(statusWidget::textForOpenFailure(
+                                            portName, reason, m_link->lastOpenErrorString()),
+                                        statusWidget::Severity::Warning);
+            });
 }
 
 // The fields a notice names are the pilot's captions; a long list, which the bar may not show
@@ -260,10 +260,9 @@ void mainWidget::connectPageArea()
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
     connect(m_pageArea, &contentWidget::recordingStatusChanged, m_statusBar,
             &statusWidget::recordingTextChanged);
-    // The connection bar follows the upgrade guard instead of the page's notice: it is locked
-    // while the upgrade holds the port and shows the link's port again afterwards.
-    connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
-            &statusWidget::onDisplayCloseCOMPort);
+    // The page area's displayCloseCOMPort() goes nowhere: the connection bar follows the upgrade
+    // guard instead (locked while the upgrade holds the port, the link's port again afterwards),
+    // and the status bar follows the link's own reports.
     connectUpgradeGuard();
 }
 

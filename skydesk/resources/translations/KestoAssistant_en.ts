@@ -43,24 +43,8 @@
         <translation>Enhanced Failsafe Methods</translation>
     </message>
     <message>
-        <source>Hover</source>
-        <translation>Hover</translation>
-    </message>
-    <message>
-        <source>Alt Go-Home</source>
-        <translation>Alt Go-Home</translation>
-    </message>
-    <message>
         <source>Go-Home Heading</source>
         <translation>Go-Home Heading</translation>
-    </message>
-    <message>
-        <source>Towards</source>
-        <translation>Towards</translation>
-    </message>
-    <message>
-        <source>Backwards</source>
-        <translation>Backwards</translation>
     </message>
     <message>
         <source>Go-Home Altitude</source>
@@ -99,18 +83,6 @@
         <translation>OFF</translation>
     </message>
     <message>
-        <source>Course Lock</source>
-        <translation>Course Lock</translation>
-    </message>
-    <message>
-        <source>Point of Interest</source>
-        <translation>Point of Interest</translation>
-    </message>
-    <message>
-        <source>Home Lock</source>
-        <translation>Home Lock</translation>
-    </message>
-    <message>
         <source>   Voltage   </source>
         <translation>   Voltage   </translation>
     </message>
@@ -145,10 +117,6 @@
     <message>
         <source>Forbiden Area Limit</source>
         <translation>Forbiden Area Limit</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation>ON</translation>
     </message>
 </context>
 <context>

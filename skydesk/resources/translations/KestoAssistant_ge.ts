@@ -43,24 +43,8 @@
         <translation>Erweiterte Ausfallsicherung</translation>
     </message>
     <message>
-        <source>Hover</source>
-        <translation>Schweben</translation>
-    </message>
-    <message>
-        <source>Alt Go-Home</source>
-        <translation>Rückkehr in Höhe</translation>
-    </message>
-    <message>
         <source>Go-Home Heading</source>
         <translation>Ausrichtung bei Rückkehr</translation>
-    </message>
-    <message>
-        <source>Towards</source>
-        <translation>Bug voraus</translation>
-    </message>
-    <message>
-        <source>Backwards</source>
-        <translation>Heck voraus</translation>
     </message>
     <message>
         <source>Go-Home Altitude</source>
@@ -99,18 +83,6 @@
         <translation>AUS</translation>
     </message>
     <message>
-        <source>Course Lock</source>
-        <translation>Kurssperre</translation>
-    </message>
-    <message>
-        <source>Point of Interest</source>
-        <translation>Umkreisen</translation>
-    </message>
-    <message>
-        <source>Home Lock</source>
-        <translation>Heimatsperre</translation>
-    </message>
-    <message>
         <source>   Voltage   </source>
         <translation>   Spannung   </translation>
     </message>
@@ -145,10 +117,6 @@
     <message>
         <source>Forbiden Area Limit</source>
         <translation>Flugverbotszone</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation>EIN</translation>
     </message>
 </context>
 <context>

@@ -43,24 +43,8 @@
         <translation>增强失控保护方式</translation>
     </message>
     <message>
-        <source>Hover</source>
-        <translation>悬停</translation>
-    </message>
-    <message>
-        <source>Alt Go-Home</source>
-        <translation>升高返航</translation>
-    </message>
-    <message>
         <source>Go-Home Heading</source>
         <translation>返航机头朝向</translation>
-    </message>
-    <message>
-        <source>Towards</source>
-        <translation>机头朝向</translation>
-    </message>
-    <message>
-        <source>Backwards</source>
-        <translation>机尾朝向</translation>
     </message>
     <message>
         <source>Go-Home Altitude</source>
@@ -99,18 +83,6 @@
         <translation>关</translation>
     </message>
     <message>
-        <source>Course Lock</source>
-        <translation>航向锁定</translation>
-    </message>
-    <message>
-        <source>Point of Interest</source>
-        <translation>兴趣点环绕</translation>
-    </message>
-    <message>
-        <source>Home Lock</source>
-        <translation>返航点锁定</translation>
-    </message>
-    <message>
         <source>   Voltage   </source>
         <translation>   电压   </translation>
     </message>
@@ -145,10 +117,6 @@
     <message>
         <source>Forbiden Area Limit</source>
         <translation>禁飞区限制</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <translation>开</translation>
     </message>
 </context>
 <context>

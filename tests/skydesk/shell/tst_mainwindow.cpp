@@ -22,6 +22,7 @@
 #include "tests/support/homeredirect.h"
 #include "tests/support/recordingfiles.h"
 #include "tests/support/signalarguments.h"
+#include "tests/support/testtiming.h"
 #include "ui_advancesettingpage.h"
 #include "ui_toolsettingpage.h"
 
@@ -155,8 +156,7 @@ private slots:
             Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded and verified"), kWaitMs);
-        const QVector<quint8> controller = sim.block();
-        QCOMPARE(int(controller.value(43)), 4);
+        QCOMPARE(sim.block().value("MotorIdel"), 4);
 
         // Page list entries switch the stack.
         bar->pageList()->setCurrentRow(2);
@@ -249,6 +249,7 @@ private slots:
         QVERIFY(sim.start({"--reply-delay", "60"}));
         SimulatorAsSavedPort saved(sim);
         mainWidget window(nullptr);
+        window.link()->setTiming(quickLossTiming()); // only waits for the silence to tell
         window.show();
         QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
         AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
@@ -286,7 +287,7 @@ private slots:
         sim.sendSignal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(status->statusText(),
                                   QStringLiteral("Parameters uploaded and verified"), 3 * kWaitMs);
-        QCOMPARE(int(sim.block().value(43)), wanted);
+        QCOMPARE(sim.block().value("MotorIdel"), wanted);
         QCOMPARE(int(uavParam.MotorIdel), wanted);
     }
 
@@ -311,15 +312,14 @@ private slots:
         ToolSettingPage *tools = window.pageArea()->toolSettingPage();
         QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonImportParameters->isEnabled(), kWaitMs);
 
-        QVector<quint8> block = sim.block();
-        QCOMPARE(block.size(), fclink::kParameterBlockSize);
-        for (const fclink::ParameterField *field : refused) {
-            const qint32 held = fclink::readField(block.constData(), *field);
-            fclink::writeField(block.data(), *field, held == 1 ? 2 : 1);
-        }
+        const std::optional<fclink::BlockImage> dumped = sim.dumpedBlock();
+        QVERIFY(dumped);
+        fclink::BlockImage block = *dumped;
+        for (const fclink::ParameterField *field : refused)
+            block.setValue(*field, block.value(*field) == 1 ? 2 : 1);
         const QString file = m_dir.filePath(QStringLiteral("refused.conf"));
         QString error;
-        QVERIFY2(fclink::saveParameterFile(file, block.constData(), &error), qPrintable(error));
+        QVERIFY2(fclink::saveParameterFile(file, block, &error), qPrintable(error));
         g_messages.clear();
         qInstallMessageHandler(collectMessages);
         QVERIFY2(tools->importParametersFrom(file, &error), qPrintable(error));
@@ -365,7 +365,7 @@ private slots:
         // The page takes the click once the block has been read.
         QTRY_VERIFY_WITH_TIMEOUT(page->form()->pushButtonMotorIdelSpeedLevel3->isEnabled(),
                                  kWaitMs);
-        QCOMPARE(int(uavParam.MotorIdel), int(sim.block().value(43)));
+        QCOMPARE(int(uavParam.MotorIdel), sim.block().value("MotorIdel"));
         const int held = uavParam.MotorIdel;
         QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
                                     : page->form()->pushButtonMotorIdelSpeedLevel4,
