@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
                          &QWidget::close);
         if (termination.wasRequested())
             QTimer::singleShot(0, &window, &QWidget::close);
+        window.openFiles(options.files());
         exitCode = QApplication::exec();
     }
     return exitCode;

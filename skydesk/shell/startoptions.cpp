@@ -1,6 +1,7 @@
 #include "startoptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 const char *const kInternalOption = "internal";
@@ -15,6 +16,10 @@ void StartOptions::describe(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(
         QLatin1String(kInternalOption),
         QStringLiteral("Add the internal parameter page for service technicians.")));
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QStringLiteral("Telemetry recordings (.csv) to open, each in a viewer of its own."),
+        QStringLiteral("[FILE...]"));
 }
 
 StartOptions StartOptions::fromArguments(const QStringList &arguments)
@@ -26,5 +31,14 @@ StartOptions StartOptions::fromArguments(const QStringList &arguments)
 
     StartOptions options;
     options.m_internalPage = parser.isSet(QLatin1String(kInternalOption));
+    for (const QString &file : parser.positionalArguments())
+        options.m_files.append(QFileInfo(file).absoluteFilePath());
     return options;
+}
+
+StartOptions::FileKind StartOptions::kindOf(const QString &path)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return FileKind::Recording;
+    return FileKind::Unknown;
 }

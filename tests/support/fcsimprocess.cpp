@@ -78,13 +78,18 @@ void FcsimProcess::kill()
     QFile::remove(linkPath());
 }
 
-QVector<quint8> FcsimProcess::block() const
+std::optional<fclink::BlockImage> FcsimProcess::dumpedBlock() const
 {
-    QVector<quint8> bytes(fclink::kParameterBlockSize);
+    fclink::BlockImage block;
     QString error;
-    if (!fclink::loadParameterFileStrict(dumpPath(), bytes.data(), &error))
-        return {};
-    return bytes;
+    if (!fclink::loadParameterFileStrict(dumpPath(), &block, &error))
+        return std::nullopt;
+    return block;
+}
+
+fclink::BlockImage FcsimProcess::block() const
+{
+    return dumpedBlock().value_or(fclink::BlockImage());
 }
 
 QStringList FcsimProcess::logLines() const

@@ -17,6 +17,7 @@
 #include "skydesk/shell/titlewidget.h"
 #include "skydesk/shell/toolwidget.h"
 #include "skydesk/update/updatesettingpage.h"
+#include "tests/support/pageundertest.h"
 #include "ui_advancesettingpage.h"
 
 #include <QtTest>
@@ -753,21 +754,18 @@ private slots:
     void everyHelpViewIsAHelpPanel()
     {
         SettingsFileBackup backup;
-        Commrt *link = Commrt::createClass();
-        {
-            contentWidget area(nullptr, link);
-            QStringList names;
-            for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
-                names << view->objectName();
-            for (const HelpBrowser *view : area.historyDialog()->findChildren<HelpBrowser *>())
-                names << view->objectName();
-            names.sort();
-            QCOMPARE(names, QStringList({"webView", "webViewFailSafe", "webViewHelp", "webViewIOC",
-                                         "webViewLimit", "webViewMotor", "webViewVoltage"}));
-            for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
-                QVERIFY2(view->source().isLocalFile(), qPrintable(view->objectName()));
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<contentWidget> fixture;
+        contentWidget &area = *fixture.page();
+        QStringList names;
+        for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
+            names << view->objectName();
+        for (const HelpBrowser *view : area.historyDialog()->findChildren<HelpBrowser *>())
+            names << view->objectName();
+        names.sort();
+        QCOMPARE(names, QStringList({"webView", "webViewFailSafe", "webViewHelp", "webViewIOC",
+                                     "webViewLimit", "webViewMotor", "webViewVoltage"}));
+        for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
+            QVERIFY2(view->source().isLocalFile(), qPrintable(view->objectName()));
     }
 
     void helpLinks_data()

@@ -18,6 +18,7 @@
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/localhttpserver.h"
 #include "tests/support/modalhelpers.h"
+#include "tests/support/pageundertest.h"
 #include "tests/support/refusingport.h"
 #include "tests/support/testfolders.h"
 #include "tests/support/updateconfigdocument.h"
@@ -95,6 +96,22 @@ private:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
+    // Chooses a firmware file of 200 000 bytes (long enough to be stopped half-way) and starts
+    // flashing it; true once the log shows its progress.
+    bool startFlashingALargeFile(updatesettingpage *page, const QString &name, char fill)
+    {
+        const QString firmware = path(name);
+        if (!writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, fill))))
+            return false;
+        bool seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page->form()->pushButtonOpenFile->click();
+        return startUpgrade(page) &&
+               QTest::qWaitFor(
+                   [page] { return page->form()->textEdit->toPlainText().contains("Progress"); },
+                   kRunWaitMs);
+    }
+
     bool checkDone(updatesettingpage *page)
     {
         QSignalSpy done(page, &updatesettingpage::onlineCheckFinished);
@@ -103,15 +120,6 @@ private:
     }
 
     // A link to the simulator, connected and with the parameters read.
-    bool connectLink(Commrt *link, FcsimProcess *sim)
-    {
-        QSignalSpy read(link, &Commrt::parametersChanged);
-        link->start();
-        link->setPortName(sim->linkPath());
-        link->connectCom();
-        return read.wait(kWaitMs);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -179,21 +187,18 @@ private slots:
 
     void unknownDeviceOnlyShowsTheNotice()
     {
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("----------------------"));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("0.00"));
-            QVERIFY(!page.isDeviceRecognised());
-            QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(page.form()->textEdit->toPlainText(),
-                     QStringLiteral("Notice: You should connect controller, firstly!"));
-            QCOMPARE(closed.count(), 0);
-            QVERIFY(!page.isUpgrading());
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("----------------------"));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("0.00"));
+        QVERIFY(!page.isDeviceRecognised());
+        QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(),
+                 QStringLiteral("Notice: You should connect controller, firstly!"));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(!page.isUpgrading());
     }
 
     void pageWithoutLink()
@@ -441,18 +446,15 @@ private slots:
 
     void onlineCheckWithoutConnection()
     {
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(checkDone(&page));
-            // Newer firmware is known, but the label keeps its disconnected text.
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
-            QCOMPARE(int(page.latestVersion()), 105);
-            QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
-            QCOMPARE(page.updateContent(), QStringLiteral("Faster\r\nSafer\r\n"));
-            QVERIFY(!page.isChecking());
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(checkDone(&page));
+        // Newer firmware is known, but the label keeps its disconnected text.
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
+        QCOMPARE(page.updateContent(), QStringLiteral("Faster\r\nSafer\r\n"));
+        QVERIFY(!page.isChecking());
     }
 
     void onlineCheckProductNames_data()
@@ -725,96 +727,93 @@ private slots:
         QVERIFY(QDir().mkpath(path("sim")));
         FcsimProcess sim(path("sim"));
         QVERIFY(sim.start({"--firmware", "105"}));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(link->isConnected());
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(link->isConnected());
 
-            // Device and version; a server version equal to the device's is no update.
-            QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
-            QVERIFY(page.isDeviceRecognised());
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.05"));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+        // Device and version; a server version equal to the device's is no update.
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+        QVERIFY(page.isDeviceRecognised());
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.05"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
 
-            // A newer one is offered; the dialog gets what the check found.
-            QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 106, "fw106.qmtvf")));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(),
-                     QStringLiteral("New firmware available!"));
-            bool seen = false;
-            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
-                QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("1.05"));
-                QCOMPARE(dialog->fileName(), QStringLiteral("fw106.qmtvf"));
-                QVERIFY(dialog->form()->textEdit->toPlainText().startsWith(
-                    "The latest firmware version: 1.06"));
-                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
-                dialog->form()->pushButtonClose->click();
-            });
-            emit page.form()->labelUpdateFirmware->clicked();
-            QVERIFY(seen);
+        // A newer one is offered; the dialog gets what the check found.
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 106, "fw106.qmtvf")));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                 QStringLiteral("New firmware available!"));
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+            QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("1.05"));
+            QCOMPARE(dialog->fileName(), QStringLiteral("fw106.qmtvf"));
+            QVERIFY(dialog->form()->textEdit->toPlainText().startsWith(
+                "The latest firmware version: 1.06"));
+            QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+            dialog->form()->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
 
-            // Without a file nothing is released.
-            QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
-            QCOMPARE(closed.count(), 0);
-            QVERIFY(link->isConnected());
+        // Without a file nothing is released.
+        QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(link->isConnected());
 
-            // A chosen file that has gone away since is no firmware either.
-            const QString gone = path("gone.qmtvf");
-            QVERIFY(writeFile(gone, fwupgrade::buildFirmwareFile(107, QByteArray(10, 'g'))));
-            seen = false;
-            whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, gone); });
-            page.form()->pushButtonOpenFile->click();
-            QCOMPARE(page.firmwareFile(), gone);
-            QVERIFY(QFile::remove(gone));
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
-            QCOMPARE(closed.count(), 0);
+        // A chosen file that has gone away since is no firmware either.
+        const QString gone = path("gone.qmtvf");
+        QVERIFY(writeFile(gone, fwupgrade::buildFirmwareFile(107, QByteArray(10, 'g'))));
+        seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, gone); });
+        page.form()->pushButtonOpenFile->click();
+        QCOMPARE(page.firmwareFile(), gone);
+        QVERIFY(QFile::remove(gone));
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
+        QCOMPARE(closed.count(), 0);
 
-            // Flashing a good file: the port is released, the button cancels, the log shows
-            // the run with one progress line and its end.
-            const QString firmware = path("page.qmtvf");
-            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(107, QByteArray(3000, 'k'))));
-            seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QCOMPARE(page.firmwareFile(), firmware);
-            QVERIFY(startUpgrade(&page));
-            QCOMPARE(closed.count(), 1);
-            QVERIFY(!link->isConnected());
-            QVERIFY(page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Cancel"));
-            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
-            QTextEdit *log = page.form()->textEdit;
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
-            QVERIFY2(log->toPlainText().contains("Upgraded OK"), qPrintable(log->toPlainText()));
-            QCOMPARE(log->toPlainText().count("Upgrade Progress"), 1);
-            QVERIFY(log->toPlainText().contains("Upgrade Progress: 100%"));
-            QCOMPARE(lastLine(log), QStringLiteral("Exit"));
+        // Flashing a good file: the port is released, the button cancels, the log shows
+        // the run with one progress line and its end.
+        const QString firmware = path("page.qmtvf");
+        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(107, QByteArray(3000, 'k'))));
+        seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page.form()->pushButtonOpenFile->click();
+        QCOMPARE(page.firmwareFile(), firmware);
+        QVERIFY(startUpgrade(&page));
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!link->isConnected());
+        QVERIFY(page.isUpgrading());
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Cancel"));
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+        QTextEdit *log = page.form()->textEdit;
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+        QVERIFY2(log->toPlainText().contains("Upgraded OK"), qPrintable(log->toPlainText()));
+        QCOMPARE(log->toPlainText().count("Upgrade Progress"), 1);
+        QVERIFY(log->toPlainText().contains("Upgrade Progress: 100%"));
+        QCOMPARE(lastLine(log), QStringLiteral("Exit"));
 
-            // The port goes back to the link by itself, and the new firmware answers.
-            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
-            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 107, kWaitMs);
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.07"));
+        // The port goes back to the link by itself, and the new firmware answers.
+        QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 107, kWaitMs);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.07"));
 
-            // A port name the host cannot open: the error, and the port is not taken.
-            link->disconnectCom();
-            link->setPortName("no such port"); // no port name holds a space
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(closed.count(), 1);
-            QCOMPARE(page.form()->textEdit->toPlainText(),
-                     QStringLiteral("Port name error! Make sure you have select right port!"));
-            QVERIFY(!page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        // A port name the host cannot open: the error, and the port is not taken.
+        link->disconnectCom();
+        link->setPortName("no such port"); // no port name holds a space
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(page.form()->textEdit->toPlainText(),
+                 QStringLiteral("Port name error! Make sure you have select right port!"));
+        QVERIFY(!page.isUpgrading());
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+        link->stop();
     }
 
     // Cancel during a run asks first (No is the default and keeps the run), and a stopped run
@@ -824,48 +823,37 @@ private slots:
         QVERIFY(QDir().mkpath(path("simcancel")));
         FcsimProcess sim(path("simcancel"));
         QVERIFY(sim.start({"--firmware", "100", "--reply-delay", "5"}));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            const QString firmware = path("big.qmtvf");
-            QVERIFY(
-                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'b'))));
-            bool seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QVERIFY(startUpgrade(&page));
-            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
-                                     kRunWaitMs);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QVERIFY(startFlashingALargeFile(&page, QStringLiteral("big.qmtvf"), 'b'));
 
-            bool asked = false;
-            QString question;
-            QMessageBox::StandardButton preselected = QMessageBox::NoButton;
-            modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
-            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
-            QVERIFY(asked);
-            QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
-                                              "working firmware until it is upgraded again. Stop "
-                                              "anyway?"));
-            QCOMPARE(preselected, QMessageBox::No);
-            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
-            QVERIFY(!page.form()->textEdit->toPlainText().contains("Exit"));
+        bool asked = false;
+        QString question;
+        QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+        modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
+        page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+        QVERIFY(asked);
+        QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                          "working firmware until it is upgraded again. Stop "
+                                          "anyway?"));
+        QCOMPARE(preselected, QMessageBox::No);
+        QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+        QVERIFY(!page.form()->textEdit->toPlainText().contains("Exit"));
 
-            asked = false;
-            modal::answerQuestion(QMessageBox::Yes, &asked);
-            page.form()->pushButtonStartUpgrade->click();
-            QVERIFY(asked);
-            QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page),
-                                      qPrintable(page.form()->textEdit->toPlainText()), kRunWaitMs);
-            QVERIFY(!page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
-            QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
-            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        asked = false;
+        modal::answerQuestion(QMessageBox::Yes, &asked);
+        page.form()->pushButtonStartUpgrade->click();
+        QVERIFY(asked);
+        QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page), qPrintable(page.form()->textEdit->toPlainText()),
+                                  kRunWaitMs);
+        QVERIFY(!page.isUpgrading());
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+        QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+        QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+        link->stop();
     }
 
     // However late the reports of a stopped run arrive, the log keeps one progress line.
@@ -874,30 +862,19 @@ private slots:
         QVERIFY(QDir().mkpath(path("simlines")));
         FcsimProcess sim(path("simlines"));
         QVERIFY(sim.start({"--firmware", "100"}));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            const QString firmware = path("lines.qmtvf");
-            QVERIFY(
-                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'l'))));
-            bool seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QVERIFY(startUpgrade(&page));
-            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
-                                     kRunWaitMs);
-            bool asked = false;
-            modal::answerQuestion(QMessageBox::Yes, &asked);
-            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
-            QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page),
-                                      qPrintable(page.form()->textEdit->toPlainText()), kRunWaitMs);
-            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QVERIFY(startFlashingALargeFile(&page, QStringLiteral("lines.qmtvf"), 'l'));
+        bool asked = false;
+        modal::answerQuestion(QMessageBox::Yes, &asked);
+        page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+        QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page), qPrintable(page.form()->textEdit->toPlainText()),
+                                  kRunWaitMs);
+        QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+        link->stop();
     }
 
     // The link's version byte holds only the low 8 bits: after flashing 3.00 it reads 44, which
@@ -908,30 +885,27 @@ private slots:
         FcsimProcess sim(path("simwrap"));
         QVERIFY(sim.start({"--firmware", "105"}));
         QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 120)));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(),
-                     QStringLiteral("New firmware available!"));
-            const QString firmware = path("v300.qmtvf");
-            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(300, QByteArray(3000, 'w'))));
-            bool seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QVERIFY(startUpgrade(&page));
-            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
-            QVERIFY(page.form()->textEdit->toPlainText().contains("Upgraded OK"));
-            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
-            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 300 & 0xFF, kWaitMs);
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                 QStringLiteral("New firmware available!"));
+        const QString firmware = path("v300.qmtvf");
+        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(300, QByteArray(3000, 'w'))));
+        bool seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page.form()->pushButtonOpenFile->click();
+        QVERIFY(startUpgrade(&page));
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+        QVERIFY(page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+        QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 300 & 0xFF, kWaitMs);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+        link->stop();
     }
 
     // A controller whose version does not fit the link's version byte (3.00 arrives as 44) is
@@ -961,33 +935,30 @@ private slots:
         QVERIFY(sim.start({"--firmware", "300"}));
         QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", server)));
         QVERIFY(m_server->put(kDialogConfig, config("QM-TV", server)));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            QTRY_COMPARE_WITH_TIMEOUT(page.form()->label_11->text(), QStringLiteral("3.00"),
-                                      kWaitMs);
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), label);
-            bool seen = false;
-            whenModal<FirmwareUpgradeDialog>(&seen, [&](FirmwareUpgradeDialog *dialog) {
-                Ui::FirmwareUpgradeDialogUi *ui = dialog->form();
-                QCOMPARE(ui->label_3->text(), QStringLiteral("3.00"));
-                QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
-                         qPrintable(ui->textEdit->toPlainText()));
-                QCOMPARE(ui->pushButtonDownloadFirmware->isEnabled(), server > 300);
-                QSignalSpy done(dialog, &FirmwareUpgradeDialog::requestFinished);
-                ui->pushButtonRefresh->click();
-                QVERIFY(done.wait(kWaitMs));
-                QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
-                         qPrintable(ui->textEdit->toPlainText()));
-                ui->pushButtonClose->click();
-            });
-            emit page.form()->labelUpdateFirmware->clicked();
-            QVERIFY(seen);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QTRY_COMPARE_WITH_TIMEOUT(page.form()->label_11->text(), QStringLiteral("3.00"), kWaitMs);
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), label);
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [&](FirmwareUpgradeDialog *dialog) {
+            Ui::FirmwareUpgradeDialogUi *ui = dialog->form();
+            QCOMPARE(ui->label_3->text(), QStringLiteral("3.00"));
+            QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
+                     qPrintable(ui->textEdit->toPlainText()));
+            QCOMPARE(ui->pushButtonDownloadFirmware->isEnabled(), server > 300);
+            QSignalSpy done(dialog, &FirmwareUpgradeDialog::requestFinished);
+            ui->pushButtonRefresh->click();
+            QVERIFY(done.wait(kWaitMs));
+            QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
+                     qPrintable(ui->textEdit->toPlainText()));
+            ui->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
+        link->stop();
     }
 
     // Connect finds the controller in its bootloader: the page says so, knows the device, counts
@@ -1000,41 +971,39 @@ private slots:
         FcsimProcess sim(path("simwait"));
         QVERIFY(sim.start({"--firmware-state", state}));
         QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QSignalSpy waiting(page.upgradeGuard(), &UpgradeGuard::waitingForFirmwareChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            page.upgradeGuard()->onConnectRequested();
-            QVERIFY(waiting.wait(kWaitMs));
-            QCOMPARE(waiting.first().first().toBool(), true);
-            QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
-            QVERIFY(page.form()->textEdit->toPlainText().contains(
-                "The flight controller is waiting for firmware: its last upgrade did not finish. "
-                "Choose a firmware file and press Start Upgrade to repair it."));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("--------"));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(),
-                     QStringLiteral("New firmware available!"));
-            bool seen = false;
-            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
-                // No firmware, so no version: not "0.00".
-                QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("--------"));
-                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
-                dialog->form()->pushButtonClose->click();
-            });
-            emit page.form()->labelUpdateFirmware->clicked();
-            QVERIFY(seen);
-            // Disconnect ends what the page knew of it.
-            link->disconnectCom();
-            page.upgradeGuard()->onDisconnectRequested();
-            QVERIFY(!page.upgradeGuard()->isWaitingForFirmware());
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QSignalSpy waiting(page.upgradeGuard(), &UpgradeGuard::waitingForFirmwareChanged);
+        link->start();
+        link->setPortName(sim.linkPath());
+        link->connectCom();
+        page.upgradeGuard()->onConnectRequested();
+        QVERIFY(waiting.wait(kWaitMs));
+        QCOMPARE(waiting.first().first().toBool(), true);
+        QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
+        QVERIFY(page.form()->textEdit->toPlainText().contains(
+            "The flight controller is waiting for firmware: its last upgrade did not finish. "
+            "Choose a firmware file and press Start Upgrade to repair it."));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("--------"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                 QStringLiteral("New firmware available!"));
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+            // No firmware, so no version: not "0.00".
+            QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("--------"));
+            QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+            dialog->form()->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
+        // Disconnect ends what the page knew of it.
+        link->disconnectCom();
+        page.upgradeGuard()->onDisconnectRequested();
+        QVERIFY(!page.upgradeGuard()->isWaitingForFirmware());
+        link->stop();
     }
 
     void portLabelNamesNumberedAndUnixPorts()
