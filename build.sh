@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs KESTO Tarvel 2 Assistant on Debian 12.
 #   ./build.sh demo   install what is missing, build, run the assistant against the simulator
-#   ./build.sh test   install what is missing, build, run every test suite through ctest
+#   ./build.sh test   install what is missing, build, run every test suite through ctest, make
+#                     the Debian package and test it (installed with dpkg when run as root)
 #   ./build.sh build  install what is missing and build only
 # The builds and test runs are the presets of CMakePresets.json: default (the normal build, Qt 5),
 # ci (the same with warnings as errors, which test runs), qt6 (the same with Qt 6, by hand for now),
@@ -25,6 +26,8 @@ PACKAGES=(
     clang libclang-rt-14-dev
     python3 python3-pyftpdlib
     xvfb xauth imagemagick fonts-wqy-microhei
+    # The Debian package and the desktop files: manual pages, dependencies, checks.
+    help2man dpkg-dev file lintian desktop-file-utils appstream
 )
 
 # demo and build use Qt 5 unless KESTO_QT=6 asks for Qt 6.
@@ -70,6 +73,11 @@ run_workflows() {
     for preset in ci tsan asan fuzz; do
         log "Workflow $preset"
         cmake --workflow --preset "$preset"
+        if [ "$preset" = ci ]; then
+            # The package is made from the ci tree just built; installing it needs root.
+            log "Debian package (from build-ci)"
+            ctest --preset package-ci
+        fi
     done
 }
 

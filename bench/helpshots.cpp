@@ -1,22 +1,25 @@
 // Draws every help document the program shows into PNG files, for one language, to look at the
 // documents as the pilot sees them and to compare two renderings (another Qt version, a changed
 // style sheet) picture by picture:
-//   <lang>_<document>.png        the main window (or the history window) with the document in its
-//                                help panel, as the pointer on the settings page or the page
-//                                shown brings it up;
+//   <lang>_<document>.png        the main window (or the history or recording window) with the
+//                                document in its help panel, as the pointer on the settings page
+//                                or the page shown brings it up;
 //   <lang>_<document>_whole.png  the whole document at its panel's width, nothing scrolled away.
-// The program reads its language from sys.ini beside it; the tool sets it for its run and puts
-// the file back as it was. Prints one line per picture.
+// The program reads its language from the user's sys.ini; the tool sets it for its run and puts
+// the file back as it was (help_shots.sh gives it a scratch configuration folder besides). Prints one line per picture.
 //   helpshots OUTPUT_FOLDER [en|zh|ge]       (bench/help_shots.sh runs all three, offscreen)
+#include "fclink/storage/telemetrycsv.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/helpbrowser.h"
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/pages/advancesettingpage.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/shell/contentwidget.h"
 #include "skydesk/shell/mainwidget.h"
 #include "skydesk/shell/toolwidget.h"
 #include "skydesk/update/updatesettingpage.h"
 #include "ui_advancesettingpage.h"
+#include "ui_recordingviewerwindow.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -28,7 +31,9 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QtMath>
 
@@ -183,6 +188,28 @@ public:
         return saved;
     }
 
+    // The viewer of a short recording, with its help tab shown.
+    bool recordingViewer(const QString &recordingPath)
+    {
+        QByteArray csv = fclink::telemetryCsvHeader();
+        for (int row = 0; row < 100; ++row)
+            csv += fclink::telemetryCsvRow(row * 208, fclink::TelemetrySnapshot{});
+        QFile file(recordingPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size())
+            return false;
+        file.close();
+        QPointer<RecordingViewerWindow> viewer =
+            RecordingViewerWindow::open(recordingPath, m_window);
+        settle(1000);
+        if (!viewer || !viewer->isVisible())
+            return false;
+        viewer->form()->tabWidgetSide->setCurrentWidget(viewer->form()->tabHelp);
+        settle(300);
+        const bool saved = saveBoth(viewer, viewer->form()->webViewHelp);
+        viewer->close();
+        return saved;
+    }
+
 private:
     bool saveBoth(QWidget *window, const HelpBrowser *panel)
     {
@@ -236,6 +263,8 @@ int main(int argc, char *argv[])
         saved &= shots.settingsPage();
         saved &= shots.infoPage();
         saved &= shots.historyWindow();
+        QTemporaryDir scratch;
+        saved &= shots.recordingViewer(scratch.filePath(QStringLiteral("telemetry.csv")));
     }
     return saved ? 0 : 1;
 }

@@ -5,8 +5,7 @@
 // few settings changed since a flight) for that long, in that language, for a look at it.
 #include "fclink/link/commrt.h"
 #include "fclink/link/parameterslices.h"
-#include "fclink/model/parameterfields.h"
-#include "fclink/model/uavparam.h"
+#include "fclink/model/parameterblock.h"
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/history/snapshotrecorder.h"
 #include "ui_configurationhistorydialog.h"
@@ -18,7 +17,6 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
-#include <mutex>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,10 +30,10 @@ void print(const char *name, double value, const char *unit)
 
 void randomBlock(QRandomGenerator &random)
 {
-    std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-    quint8 *block = fclink::parameterBlockBytes(uavParam);
+    fclink::BlockImage block;
     for (int i = 0; i < fclink::kParameterBlockSize; ++i)
-        block[i] = static_cast<quint8>(random.bounded(256));
+        block.bytes()[i] = static_cast<quint8>(random.bounded(256));
+    fclink::ParameterBlock::replace(block);
 }
 
 } // namespace
@@ -43,17 +41,16 @@ void randomBlock(QRandomGenerator &random)
 // Two snapshots a pilot might compare: the factory settings, and a few of them changed since.
 int showTypicalComparison(Commrt *link, SnapshotRecorder &recorder, int seconds)
 {
-    {
-        std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
-        fclink::writeDefaults(fclink::parameterBlockBytes(uavParam));
-    }
+    fclink::BlockImage block = fclink::BlockImage::defaults();
+    fclink::ParameterBlock::replace(block);
     recorder.take(fclink::SnapshotReason::Connect);
-    fclink::writeParameter("LimitAlt", 250);
-    fclink::writeParameter("TurnbackHeight", 60);
-    fclink::writeParameter("FailType", 0);
-    fclink::writeParameter("MotorIdel", 4);
-    fclink::writeParameter("ProtectVolt1", 1070);
-    fclink::writeParameter("PKp", 32);
+    block.setValue("LimitAlt", 250);
+    block.setValue("TurnbackHeight", 60);
+    block.setValue("FailType", 0);
+    block.setValue("MotorIdel", 4);
+    block.setValue("ProtectVolt1", 1070);
+    block.setValue("PKp", 32);
+    fclink::ParameterBlock::replace(block);
     recorder.take(fclink::SnapshotReason::OnDemand, QStringLiteral("after tuning"));
     ConfigurationHistoryDialog dialog(link, &recorder);
     QTreeWidget *list = dialog.form()->treeWidgetSnapshots;

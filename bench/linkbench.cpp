@@ -1,8 +1,9 @@
 // Measures the link against a flight controller (normally the simulator): frames and time from
 // opening the port to the end of the parameter read, from an upload request to its last
 // acknowledgement and to the end of its verification, whether the edit is still there a second
-// later, telemetry cycles per second, and, given the simulator's process id, the frames it takes
-// to read the block again after a silence. Prints one "name value unit" line each.
+// later, telemetry cycles per second, and, given the simulator's process id, the time a silence
+// takes to be reported as a lost connection (about 2.7 s on the link's real clock) and the frames
+// it takes to read the block again after it. Prints one "name value unit" line each.
 #include "fclink/link/commrt.h"
 #include "fclink/model/uavparam.h"
 
@@ -77,9 +78,9 @@ int main(int argc, char **argv)
         return 4;
     }
     print("read: ms open->parameters", timer.elapsed(), "ms");
-    print("read: frames", link->framesWritten(), "frames");
+    print("read: frames", link->counters().framesWritten, "frames");
 
-    const quint64 beforeUpload = link->framesWritten();
+    const quint64 beforeUpload = link->counters().framesWritten;
     quint16 edited = 0;
     {
         std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
@@ -94,13 +95,13 @@ int main(int argc, char **argv)
         return 4;
     }
     print("upload: ms request->status4", timer.elapsed(), "ms");
-    print("upload: frames", link->framesWritten() - beforeUpload, "frames");
+    print("upload: frames", link->counters().framesWritten - beforeUpload, "frames");
     if (!waitFor([&] { return verified; }, 15000)) {
         std::fprintf(stderr, "linkbench: the upload was not verified\n");
         return 4;
     }
     print("upload+verify: ms", timer.elapsed(), "ms");
-    print("upload+verify: frames", link->framesWritten() - beforeUpload, "frames");
+    print("upload+verify: frames", link->counters().framesWritten - beforeUpload, "frames");
     print("upload+verify: controller holds it", verifiedOk ? 1 : 0, "(1 yes, 0 no)");
     waitFor([] { return false; }, 1000);
     {
@@ -109,26 +110,34 @@ int main(int argc, char **argv)
     }
 
     cycles = 0;
-    const quint64 beforeTelemetry = link->framesWritten();
+    const quint64 beforeTelemetry = link->counters().framesWritten;
     timer.restart();
     waitFor([] { return false; }, telemetrySeconds * 1000);
     const double seconds = timer.elapsed() / 1000.0;
     print("telemetry: cycles per second", cycles / seconds, "cycles/s");
-    print("telemetry: frames per second", (link->framesWritten() - beforeTelemetry) / seconds,
-          "frames/s");
-    print("replies rejected (checksum)", link->repliesRejected(), "frames");
+    print("telemetry: frames per second",
+          (link->counters().framesWritten - beforeTelemetry) / seconds, "frames/s");
+    print("replies rejected (checksum)", link->counters().repliesRejected, "frames");
 
     if (simulator > 0) {
         // The controller falls silent for longer than the time-out, then answers again.
+        bool lost = false;
+        QObject::connect(link, &Commrt::connectionChanged, [&](bool connected) {
+            if (!connected)
+                lost = true;
+        });
+        timer.restart();
         ::kill(simulator, SIGUSR1);
-        waitFor([] { return false; }, 3500);
+        if (waitFor([&] { return lost; }, 10000))
+            print("loss: ms to the report", timer.elapsed(), "ms");
+        waitFor([] { return false; }, 300);
         read = false;
-        const quint64 beforeRecovery = link->framesWritten();
+        const quint64 beforeRecovery = link->counters().framesWritten;
         timer.restart();
         ::kill(simulator, SIGUSR2);
         if (waitFor([&] { return read; }, 15000)) {
-            print("recovery: frames to the new read", link->framesWritten() - beforeRecovery,
-                  "frames");
+            print("recovery: frames to the new read",
+                  link->counters().framesWritten - beforeRecovery, "frames");
             print("recovery: ms", timer.elapsed(), "ms");
         }
     }

@@ -8,6 +8,9 @@ SECONDS_PER_PAGE=${2:-20}
 BIN=$(cd "$BUILD/bin" && pwd)
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
+# The window saves its port when it closes, and the connection takes a snapshot: into scratch
+# folders, not the user's.
+export XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data"
 
 "$BIN/fcsim" --pty "$dir/fc" >"$dir/device" &
 for _ in $(seq 50); do [ -s "$dir/device" ] && break; sleep 0.1; done

@@ -8,23 +8,13 @@ BUILD=${1:-$(dirname "$0")/../build}
 SECONDS_PER_PHASE=${2:-20}
 BIN=$(cd "$BUILD/bin" && pwd)
 dir=$(mktemp -d)
-# The main window saves its port into sys.ini beside the program when it closes: put back what
-# was there.
-settings=$BIN/sys.ini
-[ -e "$settings" ] && cp "$settings" "$dir/sys.ini.saved"
-restore() {
-    kill $(jobs -p) 2>/dev/null; wait 2>/dev/null
-    rm -f "$settings"
-    [ -e "$dir/sys.ini.saved" ] && cp "$dir/sys.ini.saved" "$settings"
-    rm -rf "$dir"
-}
-trap restore EXIT
+trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
 
 "$BIN/fcsim" --pty "$dir/fc" >"$dir/device" &
 for _ in $(seq 50); do [ -s "$dir/device" ] && break; sleep 0.1; done
 
-# A recording, if one is made, goes to a scratch home; the runtime folder holds the single-instance
-# lock.
+# A recording, if one is made, goes to a scratch home, the port the window saves when it closes
+# to its configuration folder; the runtime folder holds the single-instance lock.
 mkdir -p "$dir/home" "$dir/runtime"
 chmod 700 "$dir/runtime"
 export FCLINK_EXTRA_PORTS=$dir/fc HOME=$dir/home XDG_CONFIG_HOME=$dir/home/.config XDG_RUNTIME_DIR=$dir/runtime

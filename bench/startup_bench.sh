@@ -9,8 +9,10 @@ BUILD=${1:-$(dirname "$0")/../build}
 BIN=$(cd "$BUILD/bin" && pwd)
 dir=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
-# The connection takes a snapshot into the configuration history: keep it out of the user's.
+# The connection takes a snapshot into the configuration history, and the window saves its port
+# when it closes: keep both out of the user's.
 export XDG_DATA_HOME="$dir/data" XDG_CACHE_HOME="$dir/cache" XDG_RUNTIME_DIR="$dir/runtime"
+export XDG_CONFIG_HOME="$dir/config"
 mkdir -m 0700 "$dir/runtime"
 
 "$BIN/fcsim" --pty "$dir/fc" >"$dir/device" &

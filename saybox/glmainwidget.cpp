@@ -5,9 +5,13 @@
 #include "glsayboxclient.h"
 #include "gluploadstatus.h"
 #include "logcategories.h"
+#include "product/installlayout.h"
+#include "product/programinformation.h"
+#include "product/usersettingsfile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,6 +76,10 @@ int GLMainWidget::runApplication(int &argc, char **argv,
     {
         useHighDpiPixmaps();
         QApplication application(argc, argv);
+        ProgramInformation::identify();
+        // The values of an earlier version's sys.ini, while the user has no file of their own.
+        UserSettingsFile::adoptOldFile(
+            {QCoreApplication::applicationDirPath(), QDir::currentPath()});
         // Qt 5 no longer ships "plastique"; Fusion is the closest of the built-in styles.
         QStyle *style = QStyleFactory::create(QStringLiteral("plastique"));
         if (!style)
@@ -95,21 +103,21 @@ int GLMainWidget::runApplication(int &argc, char **argv,
     return status;
 }
 
-int GLMainWidget::languageSetting(const QString &programDir)
+int GLMainWidget::languageSetting()
 {
-    const QSettings settings(programDir + QStringLiteral("/sys.ini"), QSettings::IniFormat);
-    return settings.value(QStringLiteral("System/lang"), 0).toInt();
+    const QSettings settings(UserSettingsFile::path(), QSettings::IniFormat);
+    return settings.value(QLatin1String(UserSettingsFile::LanguageKey), 0).toInt();
 }
 
-QString GLMainWidget::translationFile(const QString &programDir, int lang)
+QString GLMainWidget::translationFile(const QString &dataFolder, int lang)
 {
     switch (lang & 0xff) {
     case 0:
-        return programDir + QStringLiteral("/language/saybox_en.qm");
+        return dataFolder + QStringLiteral("/language/saybox_en.qm");
     case 1:
-        return programDir + QStringLiteral("/language/saybox_zh.qm");
+        return dataFolder + QStringLiteral("/language/saybox_zh.qm");
     case 2:
-        return programDir + QStringLiteral("/language/saybox_ge.qm");
+        return dataFolder + QStringLiteral("/language/saybox_ge.qm");
     default:
         return QString();
     }
@@ -117,8 +125,7 @@ QString GLMainWidget::translationFile(const QString &programDir, int lang)
 
 void GLMainWidget::installTranslator()
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const QString file = translationFile(programDir, languageSetting(programDir));
+    const QString file = translationFile(InstallLayout::dataFolder(), languageSetting());
     if (!file.isEmpty() && !translator->load(file))
         qCWarning(lcSaybox) << "translation" << file << "could not be read: the texts stay English";
     QCoreApplication::installTranslator(translator);

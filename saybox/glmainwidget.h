@@ -27,11 +27,11 @@ public:
     GLSayboxClient *client() const { return clientWidget; }
     GLUploadStatus *status() const { return statusWidget; }
 
-    // The translation file for a "System/lang" value (low 8 bits count), or an empty string
-    // when the value names no language.
-    static QString translationFile(const QString &programDir, int lang);
-    // "System/lang" from the sys.ini the main program keeps in the program folder; 0 if missing.
-    static int languageSetting(const QString &programDir);
+    // The translation file in a data folder (product/installlayout.h) for a "System/lang" value
+    // (low 8 bits count), or an empty string when the value names no language.
+    static QString translationFile(const QString &dataFolder, int lang);
+    // "System/lang" from the user's sys.ini, which the main program writes; 0 if missing.
+    static int languageSetting();
 
 protected:
     // Asks before closing while a submission is still being sent.

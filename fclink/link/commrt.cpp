@@ -3,7 +3,7 @@
 #include "crc16.h"
 #include "deviceaccess.h"
 #include "fclink/logcategories.h"
-#include "fclink/model/parameterfields.h"
+#include "fclink/model/fieldbytes.h"
 #include "fclink/model/telemetry.h"
 #include "fclink/model/uavparam.h"
 #include "frame.h"
@@ -25,9 +25,6 @@
 #include <thread>
 
 namespace {
-constexpr std::chrono::milliseconds kRequestPeriod(52);
-constexpr std::chrono::milliseconds kIdlePoll(30);
-constexpr quint16 kMaxMissedReplies = 50;
 constexpr unsigned long kStopWaitMs = 2000;
 // How often the link looks for a lost device while it waits for it to come back; the port
 // watcher usually notices it sooner.
@@ -49,6 +46,8 @@ Commrt::Commrt()
     : m_assembler(fclink::kReplyStart0, fclink::kReplyStart1),
       m_portWatcher(new fclink::PortWatcher(this))
 {
+    qRegisterMetaType<fclink::LinkOutcome>();
+    qRegisterMetaType<fclink::PortOpenError>();
     {
         std::lock_guard<std::mutex> lock(fclink::parameterBlockMutex());
         std::memset(fclink::parameterBlockBytes(uavParam), 0, sizeof(UavParam));
@@ -100,6 +99,30 @@ void Commrt::stop()
     m_running = false;
 }
 
+void Commrt::setTiming(const fclink::LinkTiming &timing)
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    m_timing = timing;
+}
+
+fclink::LinkTiming Commrt::timing() const
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    return m_timing;
+}
+
+fclink::LinkCounters Commrt::counters() const
+{
+    fclink::LinkCounters counters;
+    counters.framesWritten = m_counters.framesWritten.load();
+    counters.framesSkipped = m_counters.framesSkipped.load();
+    counters.headChoices = m_counters.headChoices.load();
+    counters.sequenceSteps = m_counters.sequenceSteps.load();
+    counters.repliesAccepted = m_assembler.framesAccepted();
+    counters.repliesRejected = m_assembler.framesRejected();
+    return counters;
+}
+
 QString Commrt::getPortName() const
 {
     return m_portName;
@@ -118,7 +141,7 @@ bool Commrt::isConnected() const
 
 void Commrt::setSubframeHead(quint8 head)
 {
-    ++m_headChoices;
+    ++m_counters.headChoices;
     std::lock_guard<std::mutex> lock(m_stateMutex);
     if (head == fclink::head::FirstWrite)
         m_state.requestUpload();
@@ -137,13 +160,10 @@ void Commrt::uploadParameters()
     setSubframeHead(fclink::head::FirstWrite);
 }
 
-bool Commrt::uploadParameters(const QByteArray &block)
+void Commrt::uploadParameters(const fclink::BlockImage &block)
 {
-    if (block.size() != fclink::kParameterBlockSize)
-        return false;
-    fclink::ParameterBlock::replace(reinterpret_cast<const quint8 *>(block.constData()));
+    fclink::ParameterBlock::replace(block);
     uploadParameters();
-    return true;
 }
 
 QVector<fclink::FieldChange> Commrt::uploadFields(const QVector<fclink::FieldValue> &values)
@@ -442,7 +462,7 @@ void Commrt::reportOpenFailure(const QString &portName, fclink::PortOpenError re
         << "cannot open" << portName << "-" << fclink::portOpenErrorText(reason) << detail;
     if (report) {
         emit statusChangedText(fclink::status::OpenFailed);
-        emit portOpenFailed(portName, static_cast<int>(reason));
+        emit portOpenFailed(portName, reason);
     }
 }
 
@@ -495,10 +515,23 @@ void Commrt::closePort(bool report)
         m_state.uploadDeferred = false;
         m_state.chooseHead(fclink::head::None);
     }
-    if (report) {
-        emit statusChangedText(fclink::status::Cleared);
-        emit connectStateText(0);
-    }
+    if (report)
+        reportConnectionLost();
+}
+
+// The status bar's two codes, then the typed signal.
+void Commrt::reportConnectionLost()
+{
+    emit statusChangedText(fclink::status::Cleared);
+    emit connectStateText(0);
+    emit connectionChanged(false);
+}
+
+void Commrt::reportOutcome(int statusCode)
+{
+    const auto outcome = static_cast<fclink::LinkOutcome>(statusCode);
+    emit statusChangedText(fclink::statusCode(outcome));
+    emit outcomeReported(outcome);
 }
 
 void Commrt::handlePortError(int error)
@@ -608,8 +641,9 @@ void Commrt::run()
     using Clock = std::chrono::steady_clock;
     auto nextFrame = Clock::now();
     while (m_running) {
+        const fclink::LinkTiming pace = timing();
         if (!m_portOpen) {
-            std::this_thread::sleep_for(kIdlePoll);
+            std::this_thread::sleep_for(pace.idlePoll);
             nextFrame = Clock::now();
             continue;
         }
@@ -618,7 +652,7 @@ void Commrt::run()
         bool overdue = false;
         {
             std::lock_guard<std::mutex> lock(m_stateMutex);
-            if (m_state.missedReplies > kMaxMissedReplies)
+            if (m_state.missedReplies > m_timing.maxMissedReplies)
                 overdue = true;
             else
                 ++m_state.missedReplies;
@@ -630,10 +664,10 @@ void Commrt::run()
 
         // Paced against a fixed schedule, so the period stays 52 ms whatever the frame costs;
         // after a long stall the schedule restarts instead of catching up in a burst.
-        nextFrame += kRequestPeriod;
+        nextFrame += pace.requestPeriod;
         const auto now = Clock::now();
         if (nextFrame < now)
-            nextFrame = now + kRequestPeriod;
+            nextFrame = now + pace.requestPeriod;
         std::this_thread::sleep_until(nextFrame);
     }
 }
@@ -644,7 +678,7 @@ void Commrt::checkConnectionLoss()
     bool lost = false;
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
-        if (!m_portOpen || m_state.missedReplies <= kMaxMissedReplies)
+        if (!m_portOpen || m_state.missedReplies <= m_timing.maxMissedReplies)
             return;
         lost = m_state.connected;
         if (lost) {
@@ -653,10 +687,8 @@ void Commrt::checkConnectionLoss()
         }
         m_state.keepAskingForParameters();
     }
-    if (lost) {
-        emit statusChangedText(fclink::status::Cleared);
-        emit connectStateText(0);
-    }
+    if (lost)
+        reportConnectionLost();
 }
 
 void Commrt::sendPacketAssemble()
@@ -706,17 +738,17 @@ void Commrt::writePendingFrame()
     // The first frame after the held-up one has left waits one more period, so the two do not
     // reach the controller back to back either.
     if (fclink::bytesNotYetSent(*m_port) > 0) {
-        ++m_framesSkipped;
+        ++m_counters.framesSkipped;
         m_outputWasHeldUp = true;
         return;
     }
     if (m_outputWasHeldUp) {
-        ++m_framesSkipped;
+        ++m_counters.framesSkipped;
         m_outputWasHeldUp = false;
         return;
     }
     m_port->write(frame, fclink::kFrameSize);
-    ++m_framesWritten;
+    ++m_counters.framesWritten;
     std::lock_guard<std::mutex> lock(m_stateMutex);
     if (generation == m_state.headGeneration)
         ++m_state.framesSinceHeadChosen;
@@ -762,7 +794,7 @@ void Commrt::decodeFrame(const quint8 *frame)
         effects = fclink::decodeReply(frame, m_state, fclink::parameterBlockBytes(uavParam),
                                       fclink::TelemetryTargets::exportedStore());
         if (m_state.head != head || m_state.headGeneration != generation)
-            ++m_sequenceSteps;
+            ++m_counters.sequenceSteps;
     }
     emitReplyEffects(effects, m_portGeneration);
 }
@@ -771,12 +803,14 @@ void Commrt::decodeFrame(const quint8 *frame)
 void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portGeneration)
 {
     const auto open = [&] { return m_portGeneration == portGeneration; };
-    if (effects.becameConnected)
+    if (effects.becameConnected) {
         emit connectStateText(1);
+        emit connectionChanged(true);
+    }
     if (effects.commandStatus >= 0 && open())
-        emit statusChangedText(static_cast<quint16>(effects.commandStatus));
+        reportOutcome(effects.commandStatus);
     if (effects.uploadStatus >= 0 && open())
-        emit statusChangedText(static_cast<quint16>(effects.uploadStatus));
+        reportOutcome(effects.uploadStatus);
     if (effects.verification != fclink::Verification::None && open())
         emit uploadVerified(effects.verification == fclink::Verification::Equal,
                             effects.rejectedFields);

@@ -4,6 +4,9 @@
 #include "fclink/fclink_global.h"
 #include "fclink/model/parameterblock.h"
 #include "frameassembler.h"
+#include "linkcounters.h"
+#include "linkoutcome.h"
+#include "linktiming.h"
 #include "portinfo.h"
 #include "portopenerror.h"
 #include "repeatedmessage.h"
@@ -35,9 +38,9 @@ enum class Sensor
 
 // The link to the flight controller. The object lives on the thread that creates it (the
 // program's GUI thread): its slots, the serial port, the receive path and the reply decoder run
-// there. Its own thread (run) only paces the link: every 52 ms while a port is open it builds one
-// request frame and hands it to the port's thread to write, counts unanswered frames and reports
-// a lost connection after 51 of them; with no port open it polls every 30 ms.
+// there. Its own thread (run) only paces the link (LinkTiming): every 52 ms while a port is open it
+// builds one request frame and hands it to the port's thread to write, counts unanswered frames and
+// reports a lost connection after 51 of them; with no port open it polls every 30 ms.
 //
 // Request state (command, head, head requested, connected, missed replies) is guarded by one
 // mutex; the parameter block by fclink::parameterBlockMutex(), which every access through
@@ -59,15 +62,14 @@ public:
     static void destroyClass(Commrt *link);
     ~Commrt() override;
 
-    void init();
     void stop();
+    // The link's pace (see LinkTiming); a change takes effect from the next frame.
+    void setTiming(const fclink::LinkTiming &timing);
+    fclink::LinkTiming timing() const;
 
     QString getPortName() const;
     void setPortName(const QString &portName);
     bool isConnected() const;
-    void setSubframeHead(quint8 head);
-    void setCommand(quint8 command);
-    void setStopUpdateDeviceFlag(bool flag);
 
     // What the program and tools mean, in place of raw heads, command codes and the block's
     // lock. Each is one setSubframeHead or setCommand call (after any block write), so the
@@ -75,15 +77,15 @@ public:
     //
     // Uploads the whole parameter block as it stands.
     void uploadParameters();
-    // Replaces the block with these 210 bytes and uploads it; any other size is refused (false).
-    bool uploadParameters(const QByteArray &block);
+    // Replaces the block with this one and uploads it.
+    void uploadParameters(const fclink::BlockImage &block);
     // Writes the fields into the block and uploads it; returns each field's value before and
     // after the write. The block's lock is released before the upload is asked for: the reply
     // decoder takes the request state's lock before the block's.
     QVector<fclink::FieldChange> uploadFields(const QVector<fclink::FieldValue> &values);
-    // Saves the controller's parameters to its flash; reported by status 6 or 7.
+    // Saves the controller's parameters to its flash; reported as FlashSaved or FlashFailed.
     void writeFlash();
-    // Reported by status 8/9 (accelerometers), 10/11 (gyros) or 12/13 (voltage).
+    // Reported as the sensor's Calibrated or Failed outcome.
     void calibrate(fclink::Sensor sensor);
     // Service commands without a reported result: each stays in every request frame until
     // another command replaces it.
@@ -92,10 +94,6 @@ public:
     void startRcScaleCalibration();
     void stopRcScaleCalibration();
     void bindDsm();
-
-    static quint16 calculateCrc16(const quint8 *data, quint8 length);
-    // Reads two payload bytes as a signed little-endian 16-bit value and stores value × scale.
-    static void int2float32(const quint8 *bytes, float *result, float scale);
 
     quint8 getFirmwareVersion() const;
     quint8 getDeviceId() const;
@@ -107,29 +105,25 @@ public:
     // replies' version byte.
     quint16 firmwareVersion() const;
 
-    static bool sortPorts(const PortInfo &first, const PortInfo &second);
+    // The system's serial ports and the extra ports that exist, sorted by name (sortPorts).
     static QList<PortInfo> availableDevices();
-    QList<QString> getPortList();
-    // The same with the ports of a scan made elsewhere (availableDevices() may run on another
-    // thread, so that a caller can scan, which takes tens of milliseconds, while it does other
-    // work).
+    static bool sortPorts(const PortInfo &first, const PortInfo &second);
+    // The port names of a scan made elsewhere (availableDevices() may run on another thread,
+    // so that a caller can scan, which takes tens of milliseconds, while it does other work);
+    // the link keeps the scan as its port list.
     QList<QString> getPortList(const QList<PortInfo> &scanned);
 
     // The firmware upgrade takes the port from the link until it gives it back (or the user
     // connects or disconnects): the link sends nothing and takes no edits meanwhile.
     void closePortForUpgrade();
-    void openPortForCommunication();
     // Takes the port back after an upgrade that held it. A device that went away meanwhile is
     // reported like one lost while open (portLost) and opened again when it comes back; any
     // other failure is reported as a failed open.
     void resumeAfterUpgrade();
     bool isPortHeldForUpgrade() const { return m_heldForUpgrade; }
 
-    void sendPacketAssemble();
-    void sendPacket();
-    void getPacket();
-
     // Observation points for tools, tests and benchmarks.
+    fclink::LinkCounters counters() const;
     quint8 currentCommand() const;
     quint8 currentSubframeHead() const;
     // An upload of the whole block has been asked for and has not started yet (it may wait for
@@ -137,15 +131,6 @@ public:
     bool isUploadRequested() const;
     // The request frames carry parameter slices: an upload is under way.
     bool isUploading() const;
-    quint64 framesWritten() const { return m_framesWritten.load(); }
-    // Frames not handed to the port because the previous one had not left it yet.
-    quint64 framesSkipped() const { return m_framesSkipped.load(); }
-    quint64 headChoices() const { return m_headChoices.load(); } // setSubframeHead calls
-    // Replies that moved a sequence on (read, upload, verification, telemetry): the measure of
-    // a link that makes progress, as against one that only repeats itself.
-    quint64 sequenceSteps() const { return m_sequenceSteps.load(); }
-    quint64 repliesAccepted() const { return m_assembler.framesAccepted(); }
-    quint64 repliesRejected() const { return m_assembler.framesRejected(); }
     bool isPortOpen() const { return m_portOpen.load(); }
     // Whether a complete parameter read has filled the block since the port was opened.
     bool hasReadBlock() const;
@@ -164,9 +149,17 @@ signals:
     void updatePortNames(QList<QString> portNames);
     void parametersChanged();
     void telemetryChanged();
+    // The status bar's numeric forms of what the typed signals below say (the codes are in
+    // fclink::status); the program wires them to the status bar and nowhere else.
     void statusChangedText(quint16 text);
     void connectStateText(quint16 text);
-    void calibRcNeuOk();
+
+    // A valid reply arrived after none (true), or the link closed the port or lost the
+    // controller (false). Emitted right after connectStateText with 1 or 0.
+    void connectionChanged(bool connected);
+    // The controller reported an upload's progress or a command's result. Emitted right after
+    // statusChangedText with the same number.
+    void outcomeReported(fclink::LinkOutcome outcome);
     // After every upload the link reads the block back: ok when the controller holds what was
     // sent; otherwise, after one more upload, the fields it did not take (the block then holds
     // the controller's values and parametersChanged() follows).
@@ -178,8 +171,8 @@ signals:
     void blockReadAfterOpen();
     // The lost device came back and the link opened it again.
     void portReopened(QString portName);
-    // A port did not open; reason is a fclink::PortOpenError. Follows statusChangedText(2).
-    void portOpenFailed(QString portName, int reason);
+    // A port did not open, and why. Follows statusChangedText(2).
+    void portOpenFailed(QString portName, fclink::PortOpenError reason);
     // The controller's firmware info arrived: its whole firmware version in hundredths.
     void firmwareInfoReceived(quint16 version);
     // Another program reads the port and takes the replies away: the link closed it and does
@@ -202,6 +195,34 @@ public slots:
     void portNameChanged(QString portName);
     void refreshDevices();
 
+    // ==== Kept for the published interface: no part of our code outside the link calls these ====
+public:
+    // Enumerates the ports and always emits updatePortNames (the program refreshes instead).
+    void init();
+    // The raw calls behind the intents above: head 1 uploads the whole block, a command code
+    // goes into every request frame (codes in fclink::command).
+    void setSubframeHead(quint8 head);
+    void setCommand(quint8 command);
+    // Stores a flag that no operation of the link consults.
+    void setStopUpdateDeviceFlag(bool flag);
+    static quint16 calculateCrc16(const quint8 *data, quint8 length);
+    // Reads two payload bytes as a signed little-endian 16-bit value and stores value × scale.
+    static void int2float32(const quint8 *bytes, float *result, float scale);
+    // Scans, keeps and names the ports, emitting nothing.
+    QList<QString> getPortList();
+    // The same as connectCom().
+    void openPortForCommunication();
+    // One request frame built (sendPacketAssemble) and handed to the port (sendPacket), as the
+    // worker does every period; the last assembled reply decoded again (getPacket).
+    void sendPacketAssemble();
+    void sendPacket();
+    void getPacket();
+
+signals:
+    // Nothing emits it.
+    void calibRcNeuOk();
+    // ==== End of the published interface kept for compatibility ====
+
 protected:
     void run() override;
 
@@ -215,6 +236,9 @@ private:
                            const QString &detail, bool report);
     QStringList fieldsUploadMayHaveMissed() const;
     void closePort(bool report);
+    void reportConnectionLost();
+    // statusCode is one of the codes of fclink::LinkOutcome.
+    void reportOutcome(int statusCode);
     void writePendingFrame();
     void checkConnectionLoss();
     void handlePortError(int error);
@@ -243,6 +267,7 @@ private:
 
     mutable std::mutex m_stateMutex;
     fclink::RequestState m_state;
+    fclink::LinkTiming m_timing; // under m_stateMutex
 
     // Request frames: built on the worker thread, written on the port's thread. Only the newest
     // frame waits, so a stalled event loop delays the link instead of bursting frames later.
@@ -255,10 +280,14 @@ private:
     // Set while frames are being skipped; the first frame after a held-up one waits a period.
     bool m_outputWasHeldUp = false;
     std::atomic<bool> m_lossCheckQueued{false};
-    std::atomic<quint64> m_framesWritten{0};
-    std::atomic<quint64> m_framesSkipped{0};
-    std::atomic<quint64> m_headChoices{0};
-    std::atomic<quint64> m_sequenceSteps{0};
+    // The counters of LinkCounters that change on the worker thread too.
+    struct Counters
+    {
+        std::atomic<quint64> framesWritten{0};
+        std::atomic<quint64> framesSkipped{0};
+        std::atomic<quint64> headChoices{0};
+        std::atomic<quint64> sequenceSteps{0};
+    } m_counters;
 
     fclink::FrameAssembler m_assembler;
 

@@ -3,6 +3,7 @@
 
 #include "fclink/fclink_global.h"
 
+#include <QMetaType>
 #include <QString>
 
 namespace fclink {
@@ -29,5 +30,7 @@ FCLINK_EXPORT PortOpenError classifyPortOpenError(int serialPortError, const QSt
 FCLINK_EXPORT QString portOpenErrorText(PortOpenError error, const QString &device = QString());
 
 } // namespace fclink
+
+Q_DECLARE_METATYPE(fclink::PortOpenError)
 
 #endif // FCLINK_PORTOPENERROR_H

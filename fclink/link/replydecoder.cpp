@@ -1,6 +1,6 @@
 #include "replydecoder.h"
 
-#include "fclink/model/parameterfields.h"
+#include "fclink/model/fieldbytes.h"
 #include "frame.h"
 #include "parameterslices.h"
 #include "telemetrydecoding.h"

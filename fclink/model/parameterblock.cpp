@@ -1,6 +1,6 @@
 #include "parameterblock.h"
 
-#include "fclink/model/uavparam.h"
+#include "fieldbytes.h"
 #include "parameterfields.h"
 #include "uavparam.h"
 
@@ -9,23 +9,16 @@
 
 namespace fclink {
 
-QByteArray ParameterBlock::copy()
-{
-    QByteArray block(kParameterBlockSize, '\0');
-    copyTo(reinterpret_cast<quint8 *>(block.data()));
-    return block;
-}
-
-void ParameterBlock::copyTo(quint8 *out)
+BlockImage ParameterBlock::copy()
 {
     std::lock_guard<std::mutex> lock(parameterBlockMutex());
-    std::memcpy(out, parameterBlockBytes(uavParam), kParameterBlockSize);
+    return BlockImage(uavParam);
 }
 
-void ParameterBlock::replace(const quint8 *block)
+void ParameterBlock::replace(const BlockImage &block)
 {
     std::lock_guard<std::mutex> lock(parameterBlockMutex());
-    std::memcpy(parameterBlockBytes(uavParam), block, kParameterBlockSize);
+    std::memcpy(parameterBlockBytes(uavParam), block.bytes(), kParameterBlockSize);
 }
 
 QVector<FieldChange> ParameterBlock::write(const QVector<FieldValue> &values)

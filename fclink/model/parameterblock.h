@@ -2,8 +2,8 @@
 #define FCLINK_PARAMETERBLOCK_H
 
 #include "fclink/fclink_global.h"
+#include "fclink/model/blockimage.h"
 
-#include <QByteArray>
 #include <QVector>
 
 namespace fclink {
@@ -17,7 +17,7 @@ struct FieldValue
     qint32 value;
 };
 
-// One field's value before and after a write, as its meaning reads it (readValue).
+// One field's value before and after a write, as its meaning reads it (BlockImage::value).
 struct FieldChange
 {
     qint32 before;
@@ -30,11 +30,10 @@ struct FieldChange
 class FCLINK_EXPORT ParameterBlock
 {
 public:
-    // A copy of the 210 bytes as the block holds them now.
-    static QByteArray copy();
-    static void copyTo(quint8 *out);
-    // Replaces the whole block with the 210 bytes at block. Nothing is uploaded.
-    static void replace(const quint8 *block);
+    // The block as it holds now.
+    static BlockImage copy();
+    // Replaces the whole block. Nothing is uploaded.
+    static void replace(const BlockImage &block);
     // Writes each value into its field (cut to the field's width), all under one hold of the
     // lock, and returns for each the field's value before and after. Nothing is uploaded.
     static QVector<FieldChange> write(const QVector<FieldValue> &values);

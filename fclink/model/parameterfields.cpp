@@ -1,13 +1,13 @@
 #include "parameterfields.h"
 
 #include "uavparam.h"
+#include "units.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -464,21 +464,21 @@ const QVector<ParameterField> kFields = {
         .caption(QT_TRANSLATE_NOOP("ParameterModel", "Loss Volt"))
         .range(0, 6000)
         .service(-30000, 30000)
-        .unit(kVolts, 100, 2)
+        .unit(kVolts, kHundredthsPerVolt, 2)
         .at(kParam2, nullptr)
         .byDefault(1110),
     F(ProtectVolt1, 71)
         .caption(QT_TRANSLATE_NOOP("ParameterModel", "Protect Volt 1"))
         .range(0, 6000)
         .service(-30000, 30000)
-        .unit(kVolts, 100, 2)
+        .unit(kVolts, kHundredthsPerVolt, 2)
         .at(kParam2, nullptr)
         .byDefault(1050),
     F(ProtectVolt2, 72)
         .caption(QT_TRANSLATE_NOOP("ParameterModel", "Protect Volt 2"))
         .range(0, 6000)
         .service(-30000, 30000)
-        .unit(kVolts, 100, 2)
+        .unit(kVolts, kHundredthsPerVolt, 2)
         .at(kParam2, nullptr)
         .byDefault(1000),
     F(ChannelMapA, 73)
@@ -1241,52 +1241,6 @@ qint64 storedValue(const ParameterField &field, double shown)
     constexpr double kMillionths = 1e6;
     const double product = std::round(shown * field.scale * kMillionths) / kMillionths;
     return static_cast<qint64>(std::trunc(product));
-}
-
-qint32 readField(const quint8 *block, const ParameterField &field)
-{
-    const quint8 *p = block + field.offset;
-    switch (field.type) {
-    case FieldType::Int8:
-        return static_cast<qint8>(p[0]);
-    case FieldType::UInt8:
-        return p[0];
-    case FieldType::Int16:
-        return static_cast<qint16>(static_cast<quint16>(p[0] | (p[1] << 8)));
-    case FieldType::UInt16:
-        break;
-    }
-    return static_cast<quint16>(p[0] | (p[1] << 8));
-}
-
-qint32 readValue(const quint8 *block, const ParameterField &field)
-{
-    return field.readsUnsigned() ? block[field.offset] : readField(block, field);
-}
-
-void writeField(quint8 *block, const ParameterField &field, qint32 value)
-{
-    const auto raw = static_cast<quint32>(value);
-    block[field.offset] = static_cast<quint8>(raw & 0xFF);
-    if (field.size() == 2)
-        block[field.offset + 1] = static_cast<quint8>((raw >> 8) & 0xFF);
-}
-
-void writeDefaults(quint8 *block)
-{
-    for (const ParameterField &field : kFields)
-        writeField(block, field, field.defaultValue);
-}
-
-QStringList differingFields(const quint8 *first, const quint8 *second)
-{
-    QStringList names;
-    for (const ParameterField &field : kFields) {
-        if (std::memcmp(first + field.offset, second + field.offset,
-                        static_cast<std::size_t>(field.size())) != 0)
-            names.append(QLatin1String(field.name));
-    }
-    return names;
 }
 
 } // namespace fclink

@@ -106,23 +106,6 @@ FCLINK_EXPORT bool fieldCanHold(const ParameterField &field, qint64 value);
 FCLINK_EXPORT double shownValue(const ParameterField &field, qint32 stored);
 FCLINK_EXPORT qint64 storedValue(const ParameterField &field, double shown);
 
-// Reads a field from a 210-byte block, signed or unsigned as its type says. This is the value a
-// parameter file holds.
-FCLINK_EXPORT qint32 readField(const quint8 *block, const ParameterField &field);
-
-// Reads a field as its value is meant: as readField, except for the signed bytes that hold
-// values up to 255 (the gains), which are read unsigned.
-FCLINK_EXPORT qint32 readValue(const quint8 *block, const ParameterField &field);
-
-// Stores value into the field, cut to the field's 8 or 16 bits.
-FCLINK_EXPORT void writeField(quint8 *block, const ParameterField &field, qint32 value);
-
-// The block a factory-fresh controller would hold: every field at its default.
-FCLINK_EXPORT void writeDefaults(quint8 *block);
-
-// The names of the fields whose bytes differ between two 210-byte blocks, in block order.
-FCLINK_EXPORT QStringList differingFields(const quint8 *first, const quint8 *second);
-
 } // namespace fclink
 
 #endif // FCLINK_PARAMETERFIELDS_H

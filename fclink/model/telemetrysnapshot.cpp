@@ -1,8 +1,22 @@
 #include "telemetrysnapshot.h"
 
+#include "units.h"
+
+#include <algorithm>
 #include <cstring>
 
 namespace fclink {
+
+namespace {
+
+bool isNegativeZero(const QString &number)
+{
+    return number.startsWith(QLatin1Char('-')) &&
+           std::all_of(number.cbegin() + 1, number.cend(),
+                       [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); });
+}
+
+} // namespace
 
 TelemetrySnapshot telemetryNow()
 {
@@ -41,7 +55,7 @@ double telemetryValue(const TelemetrySnapshot &snapshot, TelemetryChannel channe
     case TelemetryChannel::Altitude:
         return sensors.altitude;
     case TelemetryChannel::Voltage:
-        return snapshot.voltage / 100.0;
+        return double(snapshot.voltage) / kHundredthsPerVolt;
     case TelemetryChannel::Compass:
         return sensors.compassError;
     default:
@@ -77,6 +91,20 @@ int telemetryDecimals(TelemetryChannel channel)
     default:
         return 0;
     }
+}
+
+QString telemetryText(TelemetryChannel channel, double value)
+{
+    // QString::number ignores the locale: always a dot, never a thousands separator.
+    QString text = QString::number(value, 'f', telemetryDecimals(channel));
+    if (isNegativeZero(text))
+        text.remove(0, 1);
+    return text;
+}
+
+QString telemetryText(const TelemetrySnapshot &snapshot, TelemetryChannel channel)
+{
+    return telemetryText(channel, telemetryValue(snapshot, channel));
 }
 
 } // namespace fclink

@@ -53,6 +53,11 @@ FCLINK_EXPORT double telemetryValue(const TelemetrySnapshot &snapshot, Telemetry
 FCLINK_EXPORT QString telemetryChannelName(TelemetryChannel channel);
 // The decimals that carry the whole resolution of the controller's value (0 for whole numbers).
 FCLINK_EXPORT int telemetryDecimals(TelemetryChannel channel);
+// A value of the channel as the program shows and records it: with telemetryDecimals decimals,
+// a dot as decimal separator whatever the user's language, and "0.0" for a value that rounds to
+// zero from below ("12.12" for a voltage of 1212 hundredths).
+FCLINK_EXPORT QString telemetryText(TelemetryChannel channel, double value);
+FCLINK_EXPORT QString telemetryText(const TelemetrySnapshot &snapshot, TelemetryChannel channel);
 
 } // namespace fclink
 

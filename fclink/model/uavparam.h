@@ -234,11 +234,7 @@ namespace fclink {
 // while it copies a write slice, so a slice never carries half of a 16-bit field.
 FCLINK_EXPORT std::mutex &parameterBlockMutex();
 
-// Reads or writes one field of uavParam by name, through the field table and under
-// parameterBlockMutex(). The name must be a field's name; values are cut to the field's width.
-FCLINK_EXPORT qint32 readParameter(const char *name);
-FCLINK_EXPORT void writeParameter(const char *name, qint32 value);
-
+// The block's bytes in place, for code that copies them to and from frames slice by slice.
 inline quint8 *parameterBlockBytes(UavParam &block)
 {
     return reinterpret_cast<quint8 *>(&block);

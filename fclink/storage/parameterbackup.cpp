@@ -1,8 +1,6 @@
 #include "parameterbackup.h"
 
 #include "fclink/link/portnaming.h"
-#include "fclink/model/parameterfields.h"
-#include "fclink/model/uavparam.h"
 #include "parameterfile.h"
 #include "snapshotstore.h"
 
@@ -15,7 +13,7 @@ QString ParameterBackup::folder()
     return SnapshotStore::defaultFolder();
 }
 
-ParameterBackup ParameterBackup::fromSnapshot(const Snapshot &snapshot, const QByteArray &block)
+ParameterBackup ParameterBackup::fromSnapshot(const Snapshot &snapshot, const BlockImage &block)
 {
     ParameterBackup backup;
     backup.m_path = QFileInfo(snapshot.path).absoluteFilePath();
@@ -27,13 +25,13 @@ ParameterBackup ParameterBackup::fromSnapshot(const Snapshot &snapshot, const QB
     return backup;
 }
 
-ParameterBackup ParameterBackup::save(const quint8 *block, int deviceId, int firmwareVersion,
+ParameterBackup ParameterBackup::save(const BlockImage &block, int deviceId, int firmwareVersion,
                                       QString *error)
 {
     return save(block, deviceId, firmwareVersion, QString(), error);
 }
 
-ParameterBackup ParameterBackup::save(const quint8 *block, int deviceId, int firmwareVersion,
+ParameterBackup ParameterBackup::save(const BlockImage &block, int deviceId, int firmwareVersion,
                                       const QString &port, QString *error)
 {
     SnapshotDetails details;
@@ -48,15 +46,14 @@ ParameterBackup ParameterBackup::save(const quint8 *block, int deviceId, int fir
             *error = reason;
         return ParameterBackup();
     }
-    return fromSnapshot(snapshot,
-                        QByteArray(reinterpret_cast<const char *>(block), kParameterBlockSize));
+    return fromSnapshot(snapshot, block);
 }
 
 ParameterBackup ParameterBackup::load(const QString &path, QString *error)
 {
     ParameterBackup backup;
-    QByteArray block(kParameterBlockSize, '\0');
-    if (!loadParameterFileStrict(path, reinterpret_cast<quint8 *>(block.data()), error))
+    BlockImage block;
+    if (!loadParameterFileStrict(path, &block, error))
         return backup;
     backup.m_path = QFileInfo(path).absoluteFilePath();
     backup.m_block = block;
@@ -69,9 +66,8 @@ ParameterBackup ParameterBackup::newestFor(const QString &port, int deviceId)
         if (snapshot.reason != SnapshotReason::BeforeFlash || !snapshot.pinned ||
             snapshot.deviceId != deviceId || !samePort(snapshot.port, port))
             continue;
-        const QByteArray block = snapshot.readBlock();
-        if (!block.isEmpty())
-            return fromSnapshot(snapshot, block);
+        if (const std::optional<BlockImage> block = snapshot.readBlock())
+            return fromSnapshot(snapshot, *block);
     }
     return ParameterBackup();
 }
@@ -87,17 +83,9 @@ bool ParameterBackup::samePort(const QString &first, const QString &second)
     return !a.isEmpty() && a == b;
 }
 
-int ParameterBackup::differingFields(const quint8 *block) const
+int ParameterBackup::differingFields(const BlockImage &block) const
 {
-    if (m_block.size() != kParameterBlockSize)
-        return 0;
-    const auto *saved = reinterpret_cast<const quint8 *>(m_block.constData());
-    int count = 0;
-    for (const ParameterField &field : parameterFields()) {
-        if (readField(saved, field) != readField(block, field))
-            ++count;
-    }
-    return count;
+    return isValid() ? int(m_block.differingFields(block).size()) : 0;
 }
 
 } // namespace fclink

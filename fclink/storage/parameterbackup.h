@@ -2,8 +2,8 @@
 #define FCLINK_PARAMETERBACKUP_H
 
 #include "fclink/fclink_global.h"
+#include "fclink/model/blockimage.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -22,12 +22,12 @@ public:
     // The folder backups are written to.
     static QString folder();
 
-    // Saves a 210-byte block read from the controller on port with this device id and firmware
+    // Saves a block read from the controller on port with this device id and firmware
     // version (hundredths), always as a history entry of its own. On failure the backup is not
     // valid and *error says why.
-    static ParameterBackup save(const quint8 *block, int deviceId, int firmwareVersion,
+    static ParameterBackup save(const BlockImage &block, int deviceId, int firmwareVersion,
                                 const QString &port, QString *error);
-    static ParameterBackup save(const quint8 *block, int deviceId, int firmwareVersion,
+    static ParameterBackup save(const BlockImage &block, int deviceId, int firmwareVersion,
                                 QString *error);
     // Reads a backup file written by save() (or any complete parameter file).
     static ParameterBackup load(const QString &path, QString *error);
@@ -39,8 +39,7 @@ public:
 
     bool isValid() const { return !m_path.isEmpty(); }
     QString path() const { return m_path; }
-    // The saved block, 210 bytes.
-    const QByteArray &block() const { return m_block; }
+    const BlockImage &block() const { return m_block; }
     // Where and when it was taken, and from which firmware (hundredths); the port is empty and
     // the time invalid for a file loaded by path.
     QString port() const { return m_port; }
@@ -48,13 +47,13 @@ public:
     int deviceId() const { return m_deviceId; }
     int firmwareVersion() const { return m_firmwareVersion; }
     // How many of the 198 fields hold another value in block than in the backup.
-    int differingFields(const quint8 *block) const;
+    int differingFields(const BlockImage &block) const;
 
 private:
-    static ParameterBackup fromSnapshot(const Snapshot &snapshot, const QByteArray &block);
+    static ParameterBackup fromSnapshot(const Snapshot &snapshot, const BlockImage &block);
 
     QString m_path;
-    QByteArray m_block;
+    BlockImage m_block;
     QString m_port;
     QDateTime m_time;
     int m_deviceId = 0;

@@ -159,7 +159,7 @@ bool replaceFile(const QString &source, const QString &target)
 
 } // namespace
 
-bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
+bool saveParameterFile(const QString &path, const BlockImage &block, QString *error)
 {
     qCDebug(lcFile) << "writing" << path;
     // QSettings would create missing folders on its own; a mistyped path should fail instead.
@@ -174,7 +174,7 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
     {
         QSettings settings(partial, QSettings::IniFormat);
         for (const ParameterField &field : parameterFields())
-            settings.setValue(field.fileKeyName(), QString::number(readField(block, field)));
+            settings.setValue(field.fileKeyName(), QString::number(block.fileValue(field)));
         settings.sync();
         if (settings.status() != QSettings::NoError) {
             QFile::remove(partial);
@@ -192,7 +192,7 @@ bool saveParameterFile(const QString &path, const quint8 *block, QString *error)
     return true;
 }
 
-bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
+bool loadParameterFileStrict(const QString &path, BlockImage *block, QString *error)
 {
     qCDebug(lcFile) << "reading" << path;
     QFile file(path);
@@ -235,14 +235,14 @@ bool loadParameterFileStrict(const QString &path, quint8 *block, QString *error)
             QCoreApplication::translate("ParameterFile", "%1 is not a parameter file").arg(path));
         return false;
     }
-    quint8 loaded[kParameterBlockSize] = {};
+    BlockImage loaded;
     for (const ParameterField &field : parameterFields()) {
         qint32 value = 0;
         if (!checkValue(field, settings.value(field.fileKeyName()), &value, error))
             return false;
-        writeField(loaded, field, value);
+        loaded.setValue(field, value);
     }
-    std::memcpy(block, loaded, kParameterBlockSize);
+    *block = loaded;
     return true;
 }
 

@@ -195,14 +195,14 @@ bool snapshotReasonFromKey(const QString &key, SnapshotReason *reason)
     return false;
 }
 
-QByteArray Snapshot::readBlock(QString *error) const
+std::optional<BlockImage> Snapshot::readBlock(QString *error) const
 {
-    QByteArray block(kParameterBlockSize, '\0');
+    BlockImage block;
     QString problem;
-    if (!loadParameterFileStrict(path, reinterpret_cast<quint8 *>(block.data()), &problem)) {
+    if (!loadParameterFileStrict(path, &block, &problem)) {
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, problem);
-        return QByteArray();
+        return std::nullopt;
     }
     return block;
 }
@@ -311,7 +311,7 @@ QVector<Snapshot> SnapshotStore::rebuildFromFiles() const
         Snapshot snapshot;
         snapshot.path = folder.filePath(name);
         QString error;
-        if (!isSnapshotFileName(name, &snapshot.time) || snapshot.readBlock(&error).isEmpty()) {
+        if (!isSnapshotFileName(name, &snapshot.time) || !snapshot.readBlock(&error)) {
             qCWarning(lcSnapshots) << "skipping" << snapshot.path << "- not a snapshot" << error;
             continue;
         }
@@ -376,7 +376,7 @@ bool SnapshotStore::lockFolder(QLockFile *lock, QString *error) const
 namespace {
 
 // A parameter file with the snapshot's details at its head, written in one step.
-bool writeSnapshotFile(const Snapshot &snapshot, const quint8 *block, const QString &folder,
+bool writeSnapshotFile(const Snapshot &snapshot, const BlockImage &block, const QString &folder,
                        QString *error)
 {
     const QString body = snapshot.path + QStringLiteral(".body");
@@ -405,7 +405,7 @@ bool rewriteDetails(const Snapshot &snapshot, const QString &folder, QString *er
 
 } // namespace
 
-bool SnapshotStore::take(const quint8 *block, SnapshotReason reason, const QString &note,
+bool SnapshotStore::take(const BlockImage &block, SnapshotReason reason, const QString &note,
                          int deviceId, int firmwareVersion, Snapshot *taken, QString *error)
 {
     SnapshotDetails details;
@@ -416,7 +416,7 @@ bool SnapshotStore::take(const quint8 *block, SnapshotReason reason, const QStri
     return take(block, details, taken, error);
 }
 
-bool SnapshotStore::take(const quint8 *block, const SnapshotDetails &details, Snapshot *taken,
+bool SnapshotStore::take(const BlockImage &block, const SnapshotDetails &details, Snapshot *taken,
                          QString *error, TakeOutcome *outcome)
 {
     TakeOutcome ignored;
@@ -434,11 +434,10 @@ bool SnapshotStore::take(const quint8 *block, const SnapshotDetails &details, Sn
     bool rebuilt = false;
     QVector<Snapshot> snapshots = readOrRebuild(&rebuilt);
 
-    const QByteArray bytes(reinterpret_cast<const char *>(block), kParameterBlockSize);
     // A backup before a flash is always an entry of its own: its reason, time and firmware are
     // what the pilot looks for later.
     const bool backup = details.reason == SnapshotReason::BeforeFlash;
-    if (!backup && !snapshots.isEmpty() && snapshots.last().readBlock() == bytes) {
+    if (!backup && !snapshots.isEmpty() && snapshots.last().readBlock() == block) {
         Snapshot &newest = snapshots.last();
         if (details.note.isEmpty() || details.note == newest.note) {
             result = TakeOutcome::SameAsNewest;

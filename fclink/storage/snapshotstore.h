@@ -2,12 +2,14 @@
 #define FCLINK_SNAPSHOTSTORE_H
 
 #include "fclink/fclink_global.h"
+#include "fclink/model/blockimage.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QMetaType>
 #include <QString>
 #include <QVector>
+
+#include <optional>
 
 class QLockFile;
 
@@ -40,7 +42,7 @@ struct FCLINK_EXPORT Snapshot
     QString port;            // the port the controller was on (backups before a flash)
 
     // The block, read from its file; empty (and *error set) when the file cannot be read.
-    QByteArray readBlock(QString *error = nullptr) const;
+    std::optional<BlockImage> readBlock(QString *error = nullptr) const;
 };
 
 // What a snapshot is taken with, besides the block.
@@ -87,14 +89,14 @@ public:
 
     QString folder() const { return m_folder; }
 
-    // Stores a 210-byte block. When it equals the newest snapshot's block (and this is no
+    // Stores a block. When it equals the newest snapshot's block (and this is no
     // backup before a flash), nothing new is written and *taken is that snapshot; a note is
     // then added to it when it has none, and stored as a snapshot of its own when it has
     // another. *outcome says which. Returns false with *error naming the cause when the folder
     // or a file cannot be written.
-    bool take(const quint8 *block, const SnapshotDetails &details, Snapshot *taken, QString *error,
-              TakeOutcome *outcome = nullptr);
-    bool take(const quint8 *block, SnapshotReason reason, const QString &note, int deviceId,
+    bool take(const BlockImage &block, const SnapshotDetails &details, Snapshot *taken,
+              QString *error, TakeOutcome *outcome = nullptr);
+    bool take(const BlockImage &block, SnapshotReason reason, const QString &note, int deviceId,
               int firmwareVersion, Snapshot *taken, QString *error);
 
     // All snapshots, newest first. *rebuilt: the index was missing or damaged and has been

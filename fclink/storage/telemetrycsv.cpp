@@ -1,18 +1,6 @@
 #include "telemetrycsv.h"
 
-#include <algorithm>
-
 namespace fclink {
-
-namespace {
-
-bool isNegativeZero(const QByteArray &number)
-{
-    return number.startsWith('-') && std::all_of(number.cbegin() + 1, number.cend(),
-                                                 [](char c) { return c == '0' || c == '.'; });
-}
-
-} // namespace
 
 QByteArray telemetryCsvHeader()
 {
@@ -34,12 +22,7 @@ QByteArray telemetryCsvRow(qint64 timeMs, const TelemetrySnapshot &snapshot)
 
 QByteArray telemetryCsvCell(TelemetryChannel channel, double value)
 {
-    // QByteArray::number ignores the locale: always a dot, never a thousands separator.
-    QByteArray text = QByteArray::number(value, 'f', telemetryDecimals(channel));
-    // A value that rounds to zero from below prints as 0.0, not -0.0.
-    if (isNegativeZero(text))
-        text.remove(0, 1);
-    return text;
+    return telemetryText(channel, value).toLatin1();
 }
 
 } // namespace fclink

@@ -161,7 +161,8 @@ private:
 } // namespace
 
 bool parseTelemetryRecording(const QByteArray &bytes, const QString &name,
-                             TelemetryRecording *recording, QString *error)
+                             TelemetryRecording *recording, QString *error,
+                             const std::atomic<bool> *stop)
 {
     QString message;
     QString *why = error ? error : &message;
@@ -212,7 +213,13 @@ bool parseTelemetryRecording(const QByteArray &bytes, const QString &name,
         channel.reserve(int(rows));
     RowReader reader(name, &read);
     qint64 line = 2;
+    constexpr qint64 kLinesBetweenStopChecks = 4096;
     for (const char *p = headerEnd + 1; p < wholeEnd; ++line) {
+        if (stop && line % kLinesBetweenStopChecks == 0 && stop->load(std::memory_order_relaxed)) {
+            *why = QCoreApplication::translate("TelemetryRecording", "%1: reading was stopped")
+                       .arg(name);
+            return false;
+        }
         const char *feed = static_cast<const char *>(std::memchr(p, '\n', size_t(wholeEnd - p)));
         const char *stop = feed > p && feed[-1] == '\r' ? feed - 1 : feed;
         if (!reader.read(p, stop, line, why))
@@ -224,9 +231,18 @@ bool parseTelemetryRecording(const QByteArray &bytes, const QString &name,
     return true;
 }
 
-bool readTelemetryRecording(const QString &path, TelemetryRecording *recording, QString *error)
+bool readTelemetryRecording(const QString &path, TelemetryRecording *recording, QString *error,
+                            const std::atomic<bool> *stop)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    // Opening a FIFO waits for a writer, a device may never end: only plain files are opened.
+    if (info.exists() && !info.isFile()) {
+        if (error)
+            *error =
+                QCoreApplication::translate("TelemetryRecording", "%1 is not a file").arg(name);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -250,7 +266,7 @@ bool readTelemetryRecording(const QString &path, TelemetryRecording *recording, 
                          .arg(name, file.errorString());
         return false;
     }
-    return parseTelemetryRecording(bytes, name, recording, error);
+    return parseTelemetryRecording(bytes, name, recording, error, stop);
 }
 
 QByteArray telemetryRecordingCsv(const TelemetryRecording &recording, int first, int end)

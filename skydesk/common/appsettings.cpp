@@ -1,100 +1,42 @@
 #include "appsettings.h"
 
 #include "logcategories.h"
+#include "product/installlayout.h"
+#include "product/usersettingsfile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
-namespace {
-const char *const kLanguageKey = "System/lang";
-const char *const kPortKey = "System/Port";
-} // namespace
-
 QString AppSettings::filePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/sys.ini");
+    return UserSettingsFile::path();
 }
 
 quint8 AppSettings::languageCode()
 {
     const QSettings settings(filePath(), QSettings::IniFormat);
-    return static_cast<quint8>(settings.value(QLatin1String(kLanguageKey), 0).toInt());
+    return static_cast<quint8>(
+        settings.value(QLatin1String(UserSettingsFile::LanguageKey), 0).toInt());
 }
 
 bool AppSettings::setLanguageCode(quint8 code)
 {
-    return write(kLanguageKey, QString::number(code));
+    return write(UserSettingsFile::LanguageKey, QString::number(code));
 }
 
 QString AppSettings::savedPort()
 {
     const QSettings settings(filePath(), QSettings::IniFormat);
-    return settings.value(QLatin1String(kPortKey), QString()).toString();
+    return settings.value(QLatin1String(UserSettingsFile::PortKey), QString()).toString();
 }
 
 bool AppSettings::setSavedPort(const QString &portName)
 {
-    return write(kPortKey, portName);
+    return write(UserSettingsFile::PortKey, portName);
 }
 
 namespace {
-
-// Whether bytes are well-formed UTF-8: no stray or missing continuation bytes, no overlong
-// forms, no surrogates, nothing above U+10FFFF.
-bool isUtf8(const QByteArray &bytes)
-{
-    const auto *byte = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const auto *const end = byte + bytes.size();
-    while (byte < end) {
-        const unsigned lead = *byte++;
-        if (lead < 0x80)
-            continue;
-        int following = 0;
-        // The range the second byte must fall in; it is narrower after some leads.
-        unsigned low = 0x80;
-        unsigned high = 0xbf;
-        if (lead >= 0xc2 && lead <= 0xdf) {
-            following = 1;
-        } else if (lead >= 0xe0 && lead <= 0xef) {
-            following = 2;
-            if (lead == 0xe0)
-                low = 0xa0; // overlong below U+0800
-            else if (lead == 0xed)
-                high = 0x9f; // surrogates
-        } else if (lead >= 0xf0 && lead <= 0xf4) {
-            following = 3;
-            if (lead == 0xf0)
-                low = 0x90; // overlong below U+10000
-            else if (lead == 0xf4)
-                high = 0x8f; // above U+10FFFF
-        } else {
-            return false;
-        }
-        if (end - byte < following || *byte < low || *byte > high)
-            return false;
-        for (int i = 0; i < following; ++i, ++byte) {
-            if ((*byte & 0xc0) != 0x80)
-                return false;
-        }
-    }
-    return true;
-}
-
-// Bytes QSettings never writes into an INI file: NUL, control characters other than tabs and
-// line ends, and bytes that are not UTF-8.
-bool holdsForeignBytes(const QByteArray &bytes)
-{
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code < 0x20 && byte != '\t' && byte != '\n' && byte != '\r')
-            return true;
-        if (code == 0x7f)
-            return true;
-    }
-    return !isUtf8(bytes);
-}
 
 // QSettings parses a group only when it is first asked for a key in it and reports only its
 // first error, so a file is judged by its bytes and by reading every key.
@@ -103,27 +45,11 @@ bool isDamaged(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false; // missing or unreadable: the defaults hold, nothing to replace
-    if (holdsForeignBytes(file.readAll()))
+    if (UserSettingsFile::holdsForeignBytes(file.readAll()))
         return true;
     const QSettings settings(path, QSettings::IniFormat);
     settings.allKeys();
     return settings.status() == QSettings::FormatError;
-}
-
-// The program's own values as far as they can be read; whatever else the file holds is left out.
-QVariantMap readOwnValues(const QString &path)
-{
-    QVariantMap values;
-    const QSettings reader(path, QSettings::IniFormat);
-    const QVariant language = reader.value(QLatin1String(kLanguageKey));
-    bool isNumber = false;
-    language.toString().toInt(&isNumber);
-    if (isNumber)
-        values.insert(QLatin1String(kLanguageKey), language);
-    const QVariant port = reader.value(QLatin1String(kPortKey));
-    if (port.isValid() && !holdsForeignBytes(port.toString().toUtf8()))
-        values.insert(QLatin1String(kPortKey), port);
-    return values;
 }
 
 void replaceAllWith(QSettings &settings, const QVariantMap &values)
@@ -162,7 +88,7 @@ bool removeDamaged(const QString &path)
 bool AppSettings::write(const char *key, const QString &value)
 {
     const QString path = filePath();
-    const QVariantMap before = readOwnValues(path);
+    const QVariantMap before = UserSettingsFile::readKnownValues(path);
     const bool damaged = isDamaged(path);
     const QVariant stored = before.value(QLatin1String(key));
     // What is stored already is not written again: a read-only file then warns only for a real
@@ -184,7 +110,7 @@ bool AppSettings::replaceIfDamaged()
     const QString path = filePath();
     if (!isDamaged(path))
         return false;
-    const QVariantMap kept = readOwnValues(path);
+    const QVariantMap kept = UserSettingsFile::readKnownValues(path);
     if (!removeDamaged(path))
         return false;
     if (!store(path, kept, QVariantMap())) {
@@ -200,6 +126,6 @@ QString AppSettings::translationFile(quint8 code)
     static const char *const suffixes[] = {"en", "zh", "ge"};
     if (code > German)
         return QString();
-    return QCoreApplication::applicationDirPath() +
+    return InstallLayout::dataFolder() +
            QStringLiteral("/language/KestoAssistant_%1.qm").arg(QLatin1String(suffixes[code]));
 }

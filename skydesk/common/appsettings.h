@@ -3,9 +3,10 @@
 
 #include <QString>
 
-// The program's settings file, sys.ini beside the program file. Every access opens the file
-// afresh and drops it at once, so each write is on disk before the call returns and the
-// feedback program and the pages always read what was last written. A file that cannot be read
+// The program's settings file, the user's sys.ini (product/usersettingsfile.h) in their
+// configuration folder, shared with the feedback program. Every access opens the file afresh
+// and drops it at once, so each write is on disk before the call returns and the feedback
+// program and the pages always read what was last written. A file that cannot be read
 // gives the defaults; a write tells whether it reached the file, and a value already stored is
 // not written again. The file holds System/lang and System/Port only: a damaged file (bytes
 // QSettings never writes, lines it cannot parse) is replaced by one holding what could be read.

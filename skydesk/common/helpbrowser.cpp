@@ -67,8 +67,12 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
     // history and links resolved against it stay those of the document asked for.
     if (type == QTextDocument::HtmlResource && name.isLocalFile()) {
         const QFileInfo file(name.toLocalFile());
-        if (!file.isFile())
+        if (!file.isFile()) {
+            // Every page has its documents: a missing one is a fault of the installation.
+            qCWarning(lcShell) << "help document missing:" << file.filePath();
             return missingDocumentPage(file.fileName());
+        }
+        qCDebug(lcShell) << "help document" << file.filePath();
     }
     return QTextBrowser::loadResource(type, name);
 }

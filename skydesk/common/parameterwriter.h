@@ -19,7 +19,7 @@ public:
     virtual bool write(const char *fieldName, qint32 value) = 0;
 
 signals:
-    // A write changed the field's value (as readValue reads it), so it can be taken back.
+    // A write changed the field's value (as BlockImage::value reads it), so it can be taken back.
     void edited(const QString &fieldName, qint32 before, qint32 after);
 };
 

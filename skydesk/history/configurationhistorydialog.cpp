@@ -20,16 +20,6 @@
 
 namespace {
 
-const quint8 *bytes(const QByteArray &block)
-{
-    return reinterpret_cast<const quint8 *>(block.constData());
-}
-
-QByteArray blockNow()
-{
-    return fclink::ParameterBlock::copy();
-}
-
 QString firmwareText(int version)
 {
     return QStringLiteral("%1.%2").arg(version / 100).arg(version % 100, 2, 10, QLatin1Char('0'));
@@ -69,7 +59,7 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
     connect(m_recorder, &SnapshotRecorder::snapshotTaken, this,
             &ConfigurationHistoryDialog::reloadSnapshots);
     connect(m_link, &Commrt::uploadVerified, this, &ConfigurationHistoryDialog::onUploadVerified);
-    connect(m_link, &Commrt::connectStateText, this, &ConfigurationHistoryDialog::updateButtons);
+    connect(m_link, &Commrt::connectionChanged, this, &ConfigurationHistoryDialog::updateButtons);
     // What the window is for, until the first comparison takes its place.
     m_ui->webViewHelp->showDocument(documentFolder(AppSettings::languageCode()) +
                                     QStringLiteral("History.html"));
@@ -160,14 +150,16 @@ void ConfigurationHistoryDialog::updateButtons()
     m_ui->pushButtonRestoreAll->setEnabled(compared);
 }
 
-bool ConfigurationHistoryDialog::readSnapshot(const fclink::Snapshot &snapshot, QByteArray *block)
+bool ConfigurationHistoryDialog::readSnapshot(const fclink::Snapshot &snapshot,
+                                              fclink::BlockImage *block)
 {
     QString error;
-    *block = snapshot.readBlock(&error);
-    if (block->isEmpty()) {
+    const std::optional<fclink::BlockImage> read = snapshot.readBlock(&error);
+    if (!read) {
         showNotice(tr("This snapshot cannot be read: %1").arg(error), true);
         return false;
     }
+    *block = *read;
     return true;
 }
 
@@ -185,7 +177,7 @@ void ConfigurationHistoryDialog::compareWithController()
         return;
     m_other = Other::Controller;
     m_otherTitle = tr("Flight controller");
-    showComparison(blockNow());
+    showComparison(fclink::ParameterBlock::copy());
 }
 
 void ConfigurationHistoryDialog::compareSelected()
@@ -193,7 +185,7 @@ void ConfigurationHistoryDialog::compareSelected()
     const QVector<fclink::Snapshot> selected = selectedSnapshots();
     if (selected.size() != 2)
         return;
-    QByteArray other;
+    fclink::BlockImage other;
     m_source = selected.at(0);
     if (!readSnapshot(m_source, &m_sourceBlock) || !readSnapshot(selected.at(1), &other))
         return;
@@ -207,9 +199,9 @@ bool ConfigurationHistoryDialog::compareWithFile(const QString &path)
     const QVector<fclink::Snapshot> selected = selectedSnapshots();
     if (selected.isEmpty())
         return false;
-    QByteArray file(fclink::kParameterBlockSize, '\0');
+    fclink::BlockImage file;
     QString error;
-    if (!fclink::loadParameterFileStrict(path, reinterpret_cast<quint8 *>(file.data()), &error)) {
+    if (!fclink::loadParameterFileStrict(path, &file, &error)) {
         showNotice(
             tr("Not a valid parameter file: %1\n%2").arg(QDir::toNativeSeparators(path), error),
             true);
@@ -233,10 +225,10 @@ void ConfigurationHistoryDialog::chooseFileToCompare()
 }
 
 // The columns are headed by short names; the line above the list says it in full.
-void ConfigurationHistoryDialog::showComparison(const QByteArray &other)
+void ConfigurationHistoryDialog::showComparison(const fclink::BlockImage &other)
 {
     m_otherBlock = other;
-    m_sections = compareBlocks(bytes(m_sourceBlock), bytes(m_otherBlock));
+    m_sections = compareBlocks(m_sourceBlock, m_otherBlock);
     m_ui->treeWidgetDifferences->setHeaderLabels(
         {tr("Parameter"), shortTime(m_source), m_otherTitle});
     m_ui->stackedWidgetComparison->setCurrentWidget(m_ui->treeWidgetDifferences);
@@ -333,7 +325,7 @@ bool ConfigurationHistoryDialog::restore(const QStringList &fields)
     QVector<fclink::FieldValue> values;
     for (const QString &name : fields) {
         const fclink::ParameterField *field = fclink::findParameterField(name);
-        values.append({field, fclink::readField(bytes(m_sourceBlock), *field)});
+        values.append({field, m_sourceBlock.value(*field)});
     }
     m_recorder->expectRestore();
     m_link->uploadFields(values);
@@ -349,7 +341,7 @@ void ConfigurationHistoryDialog::onUploadVerified()
 {
     // The controller holds something new: what it is compared with must follow.
     if (m_other == Other::Controller)
-        showComparison(blockNow());
+        showComparison(fclink::ParameterBlock::copy());
 }
 
 bool ConfigurationHistoryDialog::saveSnapshot(const QString &note)

@@ -4,7 +4,6 @@
 #include "fclink/storage/snapshotstore.h"
 #include "parametercomparison.h"
 
-#include <QByteArray>
 #include <QDialog>
 #include <QStringList>
 #include <QVector>
@@ -62,8 +61,8 @@ private:
     void reloadSnapshots();
     void updateButtons();
     QVector<fclink::Snapshot> selectedSnapshots() const;
-    bool readSnapshot(const fclink::Snapshot &snapshot, QByteArray *block);
-    void showComparison(const QByteArray &other);
+    bool readSnapshot(const fclink::Snapshot &snapshot, fclink::BlockImage *block);
+    void showComparison(const fclink::BlockImage &other);
     void fillDifferences();
     QTreeWidgetItem *differenceItem(const FieldDifference &difference) const;
     QStringList tickedFields() const;
@@ -85,10 +84,10 @@ private:
 
     // The comparison shown: the snapshot that a restore uploads, and what it is compared with.
     fclink::Snapshot m_source;
-    QByteArray m_sourceBlock;
+    fclink::BlockImage m_sourceBlock;
     Other m_other = Other::Nothing;
     QString m_otherTitle;
-    QByteArray m_otherBlock;
+    fclink::BlockImage m_otherBlock;
     QVector<DifferenceSection> m_sections;
 };
 

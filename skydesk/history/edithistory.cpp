@@ -31,9 +31,7 @@ QString EditHistory::undo()
         if (!edit.writer)
             continue; // its page is gone
         const fclink::ParameterField &changed = *fclink::findParameterField(edit.field);
-        const QByteArray block = fclink::ParameterBlock::copy();
-        const qint32 now =
-            fclink::readValue(reinterpret_cast<const quint8 *>(block.constData()), changed);
+        const qint32 now = fclink::ParameterBlock::copy().value(changed);
         if (now != edit.after) {
             // Something else has changed the field since: the step's earlier value is stale.
             m_edits.clear();

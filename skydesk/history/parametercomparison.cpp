@@ -5,8 +5,6 @@
 
 #include <QStringList>
 
-#include <cstring>
-
 namespace {
 
 QString sectionTitle(const fclink::FieldSection &section)
@@ -19,26 +17,20 @@ QString sectionTitle(const fclink::FieldSection &section)
     return parts.join(QStringLiteral(" – "));
 }
 
-bool bytesDiffer(const quint8 *first, const quint8 *second, const fclink::ParameterField &field)
-{
-    return std::memcmp(first + field.offset, second + field.offset,
-                       static_cast<std::size_t>(field.size())) != 0;
-}
-
 } // namespace
 
-QVector<DifferenceSection> compareBlocks(const quint8 *first, const quint8 *second)
+QVector<DifferenceSection> compareBlocks(const fclink::BlockImage &first,
+                                         const fclink::BlockImage &second)
 {
     QVector<DifferenceSection> sections;
     for (const fclink::FieldSection &place : fclink::fieldsByPlace()) {
         DifferenceSection section;
         for (const fclink::ParameterField *field : place.fields) {
-            if (!bytesDiffer(first, second, *field))
+            if (first.fileValue(*field) == second.fileValue(*field))
                 continue;
-            section.differences.append(
-                {field, fclink::readField(first, *field), fclink::readField(second, *field),
-                 fclink::formatValue(*field, fclink::readValue(first, *field)),
-                 fclink::formatValue(*field, fclink::readValue(second, *field))});
+            section.differences.append({field, first.fileValue(*field), second.fileValue(*field),
+                                        fclink::formatValue(*field, first.value(*field)),
+                                        fclink::formatValue(*field, second.value(*field))});
         }
         if (section.differences.isEmpty())
             continue;

@@ -1,6 +1,8 @@
 #ifndef SKYDESK_PARAMETERCOMPARISON_H
 #define SKYDESK_PARAMETERCOMPARISON_H
 
+#include "fclink/model/blockimage.h"
+
 #include <QString>
 #include <QVector>
 
@@ -25,7 +27,8 @@ struct DifferenceSection
 };
 
 // Only the fields whose bytes differ, in the order a pilot meets them: page, tab, group.
-QVector<DifferenceSection> compareBlocks(const quint8 *first, const quint8 *second);
+QVector<DifferenceSection> compareBlocks(const fclink::BlockImage &first,
+                                         const fclink::BlockImage &second);
 
 int differenceCount(const QVector<DifferenceSection> &sections);
 

@@ -30,21 +30,18 @@ void SnapshotRecorder::onBlockReadAfterOpen()
 void SnapshotRecorder::takeConnectSnapshot()
 {
     m_versionWait.stop();
-    const QByteArray block = m_connectBlock;
-    m_connectBlock.clear();
-    if (block.size() == fclink::kParameterBlockSize)
-        store(reinterpret_cast<const quint8 *>(block.constData()), fclink::SnapshotReason::Connect,
-              QString());
+    const std::optional<fclink::BlockImage> block = m_connectBlock;
+    m_connectBlock.reset();
+    if (block)
+        store(*block, fclink::SnapshotReason::Connect, QString());
 }
 
 bool SnapshotRecorder::take(fclink::SnapshotReason reason, const QString &note)
 {
-    quint8 block[fclink::kParameterBlockSize];
-    fclink::ParameterBlock::copyTo(block);
-    return store(block, reason, note);
+    return store(fclink::ParameterBlock::copy(), reason, note);
 }
 
-bool SnapshotRecorder::store(const quint8 *block, fclink::SnapshotReason reason,
+bool SnapshotRecorder::store(const fclink::BlockImage &block, fclink::SnapshotReason reason,
                              const QString &note)
 {
     fclink::Snapshot snapshot;

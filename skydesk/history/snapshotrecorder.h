@@ -3,10 +3,11 @@
 
 #include "fclink/storage/snapshotstore.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <optional>
 
 class Commrt;
 
@@ -43,13 +44,13 @@ private:
     void onUploadVerified(bool ok);
     void onBlockReadAfterOpen();
     void takeConnectSnapshot();
-    bool store(const quint8 *block, fclink::SnapshotReason reason, const QString &note);
+    bool store(const fclink::BlockImage &block, fclink::SnapshotReason reason, const QString &note);
 
     Commrt *m_link;
     fclink::SnapshotStore m_store;
     bool m_restorePending = false;
     // The block as read after the connection, until its snapshot is taken.
-    QByteArray m_connectBlock;
+    std::optional<fclink::BlockImage> m_connectBlock;
     QTimer m_versionWait;
 };
 

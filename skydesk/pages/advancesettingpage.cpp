@@ -2,9 +2,9 @@
 
 #include "diagramcaptions.h"
 #include "fclink/link/commrt.h"
+#include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
-#include "fclink/model/telemetry.h"
-#include "fclink/model/uavparam.h"
+#include "fclink/model/telemetrysnapshot.h"
 #include "parameterbinder.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
@@ -37,15 +37,9 @@ constexpr int kTabIoc = 2;
 constexpr int kTabVoltage = 3;
 constexpr int kHelpMargin = 10;
 
-// Middle stick position: Course Lock (1) or Point of Interest (3); right: Point of Interest (3)
-// or Home Lock (2). 0 marks an invalid function.
-constexpr int kMiddleCodes[2] = {1, 3};
-constexpr int kRightCodes[2] = {3, 2};
-
-int codeForEntry(const int (&codes)[2], int index)
-{
-    return (index == 0 || index == 1) ? codes[index] : 0;
-}
+// The RC channels of the go-home and the IOC switch.
+const char *const kGoHomeSwitchMap = "ChannelMap7";
+const char *const kIocSwitchMap = "ChannelMap8";
 
 } // namespace
 
@@ -135,37 +129,29 @@ void AdvanceSettingPage::setUpControls()
     m_ui->lineEditCurrentVoltage->setReadOnly(true);
 }
 
-// The spin boxes name their fields in the form (property "parameterField") and take range,
-// unit and decimals from the field table; the buttons, check boxes and combo boxes are bound
-// here with the codes they write.
+// Every control names its field in the form (property "parameterField"); the field table gives
+// the values they write, the choices' labels, and the spin boxes' range, unit and decimals. The
+// buttons are listed in the order of their field's values.
 void AdvanceSettingPage::bindControls()
 {
     using Others = ParameterBinder::OtherValues;
     m_binder->bindSpinBoxes(ParameterBinder::Presentation::FieldUnits);
-    m_binder->bindChoiceButtons("MotorIdel",
-                                {{m_ui->pushButtonMotorIdelSpeedLevel1, 1},
-                                 {m_ui->pushButtonMotorIdelSpeedLevel2, 2},
-                                 {m_ui->pushButtonMotorIdelSpeedLevel3, 3},
-                                 {m_ui->pushButtonMotorIdelSpeedLevel4, 4},
-                                 {m_ui->pushButtonMotorIdelSpeedLevel5, 5}},
-                                Others::ShowNone);
-    m_binder->bindChoiceButtons("FailType",
-                                {{m_ui->radioButtonHover, 0}, {m_ui->radioButtonAltGoHome, 1}},
-                                Others::KeepShown);
-    m_binder->bindChoiceButtons("GoHomeHeading",
-                                {{m_ui->radioButtonTowards, 1}, {m_ui->radioButtonBackwards, 2}},
-                                Others::KeepShown);
-    m_binder->bindCheckBox(m_ui->checkBoxGoHomeEnable, "GoHomeEnable");
-    m_binder->bindCheckBox(m_ui->checkBoxIOCEnable, "IocEnable");
-    m_binder->bindComboBox(m_ui->comboBoxIOCMiddle, "IocFunctionMiddle",
-                           {kMiddleCodes[0], kMiddleCodes[1]});
-    m_binder->bindComboBox(m_ui->comboBoxIOCRight, "IocFunctionRight",
-                           {kRightCodes[0], kRightCodes[1]});
-    // Any value but 1 shows OFF.
     m_binder->bindChoiceButtons(
-        "ForbidAreaEnable",
-        {{m_ui->radioButtonForbidAreaOn, 1}, {m_ui->radioButtonForbidAreaOff, 0}},
-        Others::KeepShown, m_ui->radioButtonForbidAreaOff);
+        {m_ui->pushButtonMotorIdelSpeedLevel1, m_ui->pushButtonMotorIdelSpeedLevel2,
+         m_ui->pushButtonMotorIdelSpeedLevel3, m_ui->pushButtonMotorIdelSpeedLevel4,
+         m_ui->pushButtonMotorIdelSpeedLevel5},
+        Others::ShowNone);
+    m_binder->bindChoiceButtons({m_ui->radioButtonHover, m_ui->radioButtonAltGoHome},
+                                Others::KeepShown);
+    m_binder->bindChoiceButtons({m_ui->radioButtonTowards, m_ui->radioButtonBackwards},
+                                Others::KeepShown);
+    m_binder->bindCheckBox(m_ui->checkBoxGoHomeEnable);
+    m_binder->bindCheckBox(m_ui->checkBoxIOCEnable);
+    m_binder->bindComboBox(m_ui->comboBoxIOCMiddle);
+    m_binder->bindComboBox(m_ui->comboBoxIOCRight);
+    // Any value but ON shows OFF.
+    m_binder->bindChoiceButtons({m_ui->radioButtonForbidAreaOff, m_ui->radioButtonForbidAreaOn},
+                                Others::KeepShown, m_ui->radioButtonForbidAreaOff);
     m_binder->guardControls();
     // It offers only "OFF", but it is a control of the page like the others.
     m_binder->addEditingControl(m_ui->comboBoxIOCLeft);
@@ -188,177 +174,159 @@ void AdvanceSettingPage::setEditable(bool editable, const QString &whyNot)
     m_binder->setEditable(editable, whyNot);
 }
 
-// The slots below are the page's interface for callers; the controls reach the same fields
-// through the binder.
-void AdvanceSettingPage::writeAndUpload(const char *field, qint32 value)
-{
-    m_binder->write(field, value);
-}
-
-// A number in the field's unit (volts, metres), stored as the field table converts it.
-void AdvanceSettingPage::writeShown(const char *field, double shown)
-{
-    const fclink::ParameterField *target = fclink::findParameterField(QLatin1String(field));
-    const qint64 stored = fclink::storedValue(*target, shown);
-    if (!fclink::fieldCanHold(*target, stored)) {
-        qCWarning(lcPages).noquote() << field << "cannot hold" << shown;
-        return;
-    }
-    writeAndUpload(field, static_cast<qint32>(stored));
-}
-
 // Once an IOC function is stored, the "Invalid Param!" entry has served its purpose. Removing it
 // while it is selected selects the entry before it, whose code is then stored as well.
 void AdvanceSettingPage::fieldWritten(const QString &field)
 {
-    if (field == QLatin1String("IocFunctionMiddle"))
-        removeInvalidEntry(m_ui->comboBoxIOCMiddle);
-    else if (field == QLatin1String("IocFunctionRight"))
-        removeInvalidEntry(m_ui->comboBoxIOCRight);
+    for (QComboBox *box : {m_ui->comboBoxIOCMiddle, m_ui->comboBoxIOCRight}) {
+        if (field == QLatin1String(m_binder->fieldOf(box)->name))
+            removeInvalidEntry(box);
+    }
 }
 
+// The slots below are the page's interface for callers: each does what the pilot's use of its
+// control does, through the binder.
 void AdvanceSettingPage::motorIdelSpeedLevel1Clicked()
 {
-    writeAndUpload("MotorIdel", 1);
+    m_binder->choose(m_ui->pushButtonMotorIdelSpeedLevel1);
 }
 
 void AdvanceSettingPage::motorIdelSpeedLevel2Clicked()
 {
-    writeAndUpload("MotorIdel", 2);
+    m_binder->choose(m_ui->pushButtonMotorIdelSpeedLevel2);
 }
 
 void AdvanceSettingPage::motorIdelSpeedLevel3Clicked()
 {
-    writeAndUpload("MotorIdel", 3);
+    m_binder->choose(m_ui->pushButtonMotorIdelSpeedLevel3);
 }
 
 void AdvanceSettingPage::motorIdelSpeedLevel4Clicked()
 {
-    writeAndUpload("MotorIdel", 4);
+    m_binder->choose(m_ui->pushButtonMotorIdelSpeedLevel4);
 }
 
 void AdvanceSettingPage::motorIdelSpeedLevel5Clicked()
 {
-    writeAndUpload("MotorIdel", 5);
+    m_binder->choose(m_ui->pushButtonMotorIdelSpeedLevel5);
 }
 
 void AdvanceSettingPage::goHomeMethodHover()
 {
     showGoHomePicture(false);
-    writeAndUpload("FailType", 0);
+    m_binder->choose(m_ui->radioButtonHover);
 }
 
 void AdvanceSettingPage::goHomeMethodAltGoHome()
 {
     showGoHomePicture(true);
-    writeAndUpload("FailType", 1);
+    m_binder->choose(m_ui->radioButtonAltGoHome);
 }
 
 void AdvanceSettingPage::goHomeHeadingFowards()
 {
-    writeAndUpload("GoHomeHeading", 1);
+    m_binder->choose(m_ui->radioButtonTowards);
 }
 
 void AdvanceSettingPage::goHomeHeadingBackwards()
 {
-    writeAndUpload("GoHomeHeading", 2);
+    m_binder->choose(m_ui->radioButtonBackwards);
 }
 
 void AdvanceSettingPage::goHomeAltChanged(int value)
 {
-    writeAndUpload("TurnbackHeight", value);
+    m_binder->writeShown(m_ui->spinBoxGoHomeAlt, value);
 }
 
 void AdvanceSettingPage::goHomeEnableClicked(bool checked)
 {
-    writeAndUpload("GoHomeEnable", checked ? 1 : 0);
+    m_binder->check(m_ui->checkBoxGoHomeEnable, checked);
 }
 
 void AdvanceSettingPage::iocEnableClicked(bool checked)
 {
-    writeAndUpload("IocEnable", checked ? 1 : 0);
+    m_binder->check(m_ui->checkBoxIOCEnable, checked);
 }
 
 void AdvanceSettingPage::iocFunctionMiddleChanged(int index)
 {
-    writeAndUpload("IocFunctionMiddle", codeForEntry(kMiddleCodes, index));
+    m_binder->chooseEntry(m_ui->comboBoxIOCMiddle, index);
 }
 
 void AdvanceSettingPage::iocFunctionRightChanged(int index)
 {
-    writeAndUpload("IocFunctionRight", codeForEntry(kRightCodes, index));
+    m_binder->chooseEntry(m_ui->comboBoxIOCRight, index);
 }
 
 // Runs after the page lock is released (the binder reports the write after it).
 void AdvanceSettingPage::removeInvalidEntry(QComboBox *box)
 {
-    if (box->count() > 2)
-        box->removeItem(2);
+    const int choices = m_binder->fieldOf(box)->choices.size();
+    if (box->count() > choices)
+        box->removeItem(choices);
 }
 
 void AdvanceSettingPage::calibVoltageValueChanged(double volts)
 {
-    writeShown("LossVolt", volts);
+    m_binder->writeShown("LossVolt", volts);
 }
 
 void AdvanceSettingPage::voltCalibClicked()
 {
-    if (m_binder->isGuarded())
-        return;
-    QMutexLocker lock(&m_binder->pageLock());
-    m_link->calibrate(fclink::Sensor::Voltage);
+    m_binder->runCommand([this] { m_link->calibrate(fclink::Sensor::Voltage); });
 }
 
 void AdvanceSettingPage::recommandSettingsChanged(int) {}
 
 void AdvanceSettingPage::firstLevelVoltageChanged(double volts)
 {
-    writeShown("ProtectVolt1", volts);
+    m_binder->writeShown("ProtectVolt1", volts);
 }
 
 void AdvanceSettingPage::secondLevelVoltageChanged(double volts)
 {
-    writeShown("ProtectVolt2", volts);
+    m_binder->writeShown("ProtectVolt2", volts);
 }
 
+// The safe-guard functions are the fields' choices "Function 1" and "Function 2".
 void AdvanceSettingPage::safeGuard1Function1Clicked()
 {
-    writeAndUpload("SafeGard1", 0);
+    m_binder->writeChoice("SafeGard1", 0);
 }
 
 void AdvanceSettingPage::safeGuard1Function2Clicked()
 {
-    writeAndUpload("SafeGard1", 2);
+    m_binder->writeChoice("SafeGard1", 1);
 }
 
 void AdvanceSettingPage::safeGuard2Function1Clicked()
 {
-    writeAndUpload("SafeGard2", 0);
+    m_binder->writeChoice("SafeGard2", 0);
 }
 
 void AdvanceSettingPage::safeGuard2Function2Clicked()
 {
-    writeAndUpload("SafeGard2", 1);
+    m_binder->writeChoice("SafeGard2", 1);
 }
 
 void AdvanceSettingPage::forbidAreaOn()
 {
-    writeAndUpload("ForbidAreaEnable", 1);
+    m_binder->choose(m_ui->radioButtonForbidAreaOn);
 }
 
 void AdvanceSettingPage::forbidAreaOff()
 {
-    writeAndUpload("ForbidAreaEnable", 0);
+    m_binder->choose(m_ui->radioButtonForbidAreaOff);
 }
 
 void AdvanceSettingPage::distanceLimit(double metres)
 {
-    writeShown("LimitRadius", metres);
+    m_binder->writeShown(m_ui->doubleSpinBoxDistanceLimit, metres);
 }
 
 void AdvanceSettingPage::altitudeLimit(double metres)
 {
-    writeShown("LimitAlt", metres);
+    m_binder->writeShown(m_ui->doubleSpinBoxAltitudeLimit, metres);
 }
 
 void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
@@ -375,25 +343,28 @@ void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
     DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);
 }
 
-// The binder selects the entry of a valid code and marks any other; the entry for the invalid
+// The binder selects the entry of a choice and marks any other value; the entry for the invalid
 // code 0 is this page's own.
-void AdvanceSettingPage::refreshInvalidEntry(QComboBox *box, int value, int firstCode,
-                                             int secondCode)
+void AdvanceSettingPage::refreshInvalidEntry(QComboBox *box, const fclink::BlockImage &block)
 {
-    if (value == firstCode || value == secondCode) {
-        if (box->count() > 2)
-            box->removeItem(2);
-    } else if (value == 0 && box->count() <= 2) {
+    const fclink::ParameterField &field = *m_binder->fieldOf(box);
+    const qint32 value = block.value(field);
+    const int choices = field.choices.size();
+    if (field.choice(value)) {
+        if (box->count() > choices)
+            box->removeItem(choices);
+    } else if (value == 0 && box->count() <= choices) {
         box->addItem(tr("Invalid Param!"));
-        box->setCurrentIndex(2);
+        box->setCurrentIndex(choices);
     }
 }
 
 // The RC channel element a switch map field names; 0, and numbers past the eight channels the
 // controller reports, name none.
-qint16 *AdvanceSettingPage::switchChannel(const char *mapField) const
+qint16 *AdvanceSettingPage::switchChannel(const fclink::BlockImage &block,
+                                          const char *mapField) const
 {
-    const qint32 channel = fclink::readParameter(mapField);
+    const qint32 channel = block.value(mapField);
     if (channel < 1 || channel > kRcChannelCount)
         return nullptr;
     return &g_rc_channel[channel - 1];
@@ -404,18 +375,19 @@ void AdvanceSettingPage::refreshPage()
     const ParameterBinder::Guard guard(*m_binder);
     m_binder->refresh();
 
-    const qint32 failType = fclink::readParameter("FailType");
-    if (failType == 0 || failType == 1)
-        showGoHomePicture(failType == 1);
+    // The picture shows the method the buttons show; a value that is no method changes neither.
+    if (m_ui->radioButtonHover->isChecked() || m_ui->radioButtonAltGoHome->isChecked())
+        showGoHomePicture(m_ui->radioButtonAltGoHome->isChecked());
 
-    const qint32 middle = fclink::readParameter("IocFunctionMiddle");
-    qCDebug(lcPages).noquote() << QStringLiteral("ioc function2: %1").arg(middle);
-    refreshInvalidEntry(m_ui->comboBoxIOCMiddle, middle, kMiddleCodes[0], kMiddleCodes[1]);
-    refreshInvalidEntry(m_ui->comboBoxIOCRight, fclink::readParameter("IocFunctionRight"),
-                        kRightCodes[0], kRightCodes[1]);
+    const fclink::BlockImage block = fclink::ParameterBlock::copy();
+    qCDebug(lcPages).noquote() << QStringLiteral("ioc function2: %1")
+                                      .arg(
+                                          block.value(*m_binder->fieldOf(m_ui->comboBoxIOCMiddle)));
+    refreshInvalidEntry(m_ui->comboBoxIOCMiddle, block);
+    refreshInvalidEntry(m_ui->comboBoxIOCRight, block);
 
-    m_goHomeSwitchChannel = switchChannel("ChannelMap7");
-    m_iocSwitchChannel = switchChannel("ChannelMap8");
+    m_goHomeSwitchChannel = switchChannel(block, kGoHomeSwitchMap);
+    m_iocSwitchChannel = switchChannel(block, kIocSwitchMap);
     clearSwitchHighlights();
 }
 
@@ -469,7 +441,8 @@ void AdvanceSettingPage::updateTelemetryInfo()
     const ParameterBinder::Guard guard(*m_binder);
     switch (m_ui->tabWidget->currentIndex()) {
     case kTabVoltage:
-        m_ui->lineEditCurrentVoltage->setText(QString::number(g_voltage / 100.0, 'f', 2));
+        m_ui->lineEditCurrentVoltage->setText(
+            fclink::telemetryText(fclink::telemetryNow(), fclink::TelemetryChannel::Voltage));
         break;
     case kTabFailSafe:
         updateGoHomeSwitch();

@@ -10,6 +10,10 @@ class ParameterBinder;
 class HelpBrowser;
 class QGroupBox;
 
+namespace fclink {
+class BlockImage;
+}
+
 namespace Ui {
 class AdvanceSettingPageUi;
 }
@@ -47,6 +51,11 @@ public:
 public slots:
     void refreshPage();
     void updateTelemetryInfo();
+
+    // ==== Kept for the published interface: our code does not call these ====
+    // Each does what the pilot's use of its control does (the controls reach their fields
+    // through the page's binder, not through these); the voltage and safe-guard slots write
+    // fields that no control of the page shows.
     void motorIdelSpeedLevel1Clicked();
     void motorIdelSpeedLevel2Clicked();
     void motorIdelSpeedLevel3Clicked();
@@ -63,6 +72,7 @@ public slots:
     void iocFunctionRightChanged(int index);
     void calibVoltageValueChanged(double volts);
     void voltCalibClicked();
+    // Does nothing.
     void recommandSettingsChanged(int value);
     void firstLevelVoltageChanged(double volts);
     void secondLevelVoltageChanged(double volts);
@@ -74,6 +84,7 @@ public slots:
     void forbidAreaOff();
     void distanceLimit(double metres);
     void altitudeLimit(double metres);
+    // ==== End of the published interface kept for compatibility ====
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -100,13 +111,11 @@ private:
     void setUpPictures();
     void setUpControls();
     void bindControls();
-    void writeAndUpload(const char *field, qint32 value);
-    void writeShown(const char *field, double shown);
     void fieldWritten(const QString &field);
     void removeInvalidEntry(class QComboBox *box);
     void showGoHomePicture(bool altitudeVariant);
-    void refreshInvalidEntry(class QComboBox *box, int value, int firstCode, int secondCode);
-    qint16 *switchChannel(const char *mapField) const;
+    void refreshInvalidEntry(class QComboBox *box, const fclink::BlockImage &block);
+    qint16 *switchChannel(const fclink::BlockImage &block, const char *mapField) const;
     void clearSwitchHighlights();
     void updateGoHomeSwitch();
     void updateIocSwitch();

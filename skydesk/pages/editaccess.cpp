@@ -12,7 +12,7 @@ const char *const kEditableToolTip = "toolTipWhenEditable";
 
 EditAccess::EditAccess(Commrt *link, QObject *parent) : QObject(parent), m_link(link)
 {
-    connect(m_link, &Commrt::connectStateText, this, &EditAccess::onConnectState);
+    connect(m_link, &Commrt::connectionChanged, this, &EditAccess::onConnectionChanged);
     connect(m_link, &Commrt::parametersChanged, this, &EditAccess::onParametersChanged);
     connect(m_link, &Commrt::portHeldForUpgradeChanged, this, &EditAccess::update);
     for (auto signal : {&Commrt::portLost, &Commrt::portShared, &Commrt::portReopened})
@@ -37,9 +37,9 @@ QString EditAccess::reason() const
     return QString();
 }
 
-void EditAccess::onConnectState(quint16 state)
+void EditAccess::onConnectionChanged(bool connected)
 {
-    if (state != 1)
+    if (!connected)
         m_blockRead = false;
     update();
 }

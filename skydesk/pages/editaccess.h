@@ -47,7 +47,7 @@ signals:
 
 private:
     void update();
-    void onConnectState(quint16 state);
+    void onConnectionChanged(bool connected);
     void onParametersChanged();
     void onPortChanged();
 

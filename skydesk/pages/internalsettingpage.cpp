@@ -4,7 +4,6 @@
 #include "parameterbinder.h"
 #include "ui_internalsettingpage.h"
 
-#include <QMetaMethod>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -21,7 +20,7 @@ InternalSettingPage::InternalSettingPage(QWidget *parent, Commrt *link)
 {
     m_ui->setupUi(this);
     showWholeTabTitles();
-    connectControlsByName();
+    connectCommandButtons();
     m_binder = new ParameterBinder(this, m_link);
     m_binder->bindSpinBoxes(ParameterBinder::Presentation::StoredValues,
                             {QLatin1String(kLevelSwash)});
@@ -49,29 +48,21 @@ void InternalSettingPage::showWholeTabTitles()
 
 // uic is told not to call QMetaObject::connectSlotsByName() for this form (see the build file):
 // that call would warn at every construction about the three limit-switch slots, whose spin
-// boxes do not exist. The same name rule is applied here from the controls' side instead, so
-// those slots are simply never looked for: a spin box's valueChanged(int) reaches
-// on_<name>_valueChanged(int) and a button's clicked() reaches on_<name>_clicked(), where such a
-// slot exists. The spin boxes that edit fields have none: the binder ties them to their fields.
-void InternalSettingPage::connectControlsByName()
+// boxes do not exist. The buttons are connected here instead; the spin boxes that edit fields
+// have no slots (the binder ties them to their fields), and the one that edits none needs none.
+void InternalSettingPage::connectCommandButtons()
 {
-    const auto boxes = findChildren<QSpinBox *>();
-    for (QSpinBox *box : boxes)
-        connectByName(box, "valueChanged(int)");
-    const auto buttons = findChildren<QPushButton *>();
-    for (QPushButton *button : buttons)
-        connectByName(button, "clicked()");
-}
-
-void InternalSettingPage::connectByName(QObject *control, const char *signal)
-{
-    const QByteArray slot = "on_" + control->objectName().toLatin1() + '_' + signal;
-    const int slotIndex = metaObject()->indexOfSlot(slot.constData());
-    if (slotIndex < 0)
-        return;
-    const QMetaObject *controlMeta = control->metaObject();
-    connect(control, controlMeta->method(controlMeta->indexOfSignal(signal)), this,
-            metaObject()->method(slotIndex));
+    using Page = InternalSettingPage;
+    const QPair<QPushButton *, void (Page::*)()> buttons[] = {
+        {m_ui->pushButtonCalibVolt, &Page::on_pushButtonCalibVolt_clicked},
+        {m_ui->pushButtonTestBEC, &Page::on_pushButtonTestBEC_clicked},
+        {m_ui->pushButtonCalilbRCNeu, &Page::on_pushButtonCalilbRCNeu_clicked},
+        {m_ui->pushButtonStartCalibRCScale, &Page::on_pushButtonStartCalibRCScale_clicked},
+        {m_ui->pushButtonStopCalibRCScale, &Page::on_pushButtonStopCalibRCScale_clicked},
+        {m_ui->pushButtonBindDSM, &Page::on_pushButtonBindDSM_clicked},
+    };
+    for (const auto &button : buttons)
+        connect(button.first, &QPushButton::clicked, this, button.second);
 }
 
 // The spin boxes clamp values outside their ranges and are marked; the block keeps the values

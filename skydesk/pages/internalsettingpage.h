@@ -33,13 +33,7 @@ public:
 public slots:
     void refreshPage();
 
-    // The levelling of the swash plate is not kept in the block.
-    void on_spinBoxLevelSwash_valueChanged(int value);
-    // Slots for limit switches that the form has no control for; they do nothing.
-    void on_spinBoxLimitAction_valueChanged(int value);
-    void on_spinBoxLimitAltEnable_valueChanged(int value);
-    void on_spinBoxLimitRadiusEnable_valueChanged(int value);
-
+    // The service command buttons, each connected to its own.
     void on_pushButtonCalibVolt_clicked();
     void on_pushButtonTestBEC_clicked();
     void on_pushButtonCalilbRCNeu_clicked();
@@ -47,10 +41,18 @@ public slots:
     void on_pushButtonStopCalibRCScale_clicked();
     void on_pushButtonBindDSM_clicked();
 
+    // ==== Kept for the published interface: our code does not call these ====
+    // They do nothing: the levelling of the swash plate is not kept in the block, and the form
+    // has no control for the three limit switches.
+    void on_spinBoxLevelSwash_valueChanged(int value);
+    void on_spinBoxLimitAction_valueChanged(int value);
+    void on_spinBoxLimitAltEnable_valueChanged(int value);
+    void on_spinBoxLimitRadiusEnable_valueChanged(int value);
+    // ==== End of the published interface kept for compatibility ====
+
 private:
     void showWholeTabTitles();
-    void connectControlsByName();
-    void connectByName(QObject *control, const char *signal);
+    void connectCommandButtons();
 
     Commrt *m_link;
     Ui::InternalSettingPageUi *m_ui;

@@ -116,6 +116,16 @@ const fclink::ParameterField &ParameterBinder::fieldNamed(const QString &name)
     return *field;
 }
 
+// The field the form names for a control other than a spin box.
+const fclink::ParameterField &ParameterBinder::fieldInForm(const QWidget *control)
+{
+    const QString name = control->property(kFieldProperty).toString();
+    const fclink::ParameterField *field = fclink::findParameterField(name);
+    if (!field) // a mistake in the form: found at the first construction of the page
+        qFatal("%s names no parameter field", qPrintable(control->objectName()));
+    return *field;
+}
+
 int ParameterBinder::addBinding(Binding binding)
 {
     binding.baseToolTip = binding.markTarget->toolTip();
@@ -209,62 +219,154 @@ void ParameterBinder::applyServiceRange(QAbstractSpinBox *box, const fclink::Par
     spin->setRange(field.serviceMinimum, field.serviceMaximum);
 }
 
-void ParameterBinder::bindChoiceButtons(const char *fieldName, const ButtonCodes &buttons,
+void ParameterBinder::bindChoiceButtons(const QVector<QAbstractButton *> &buttons,
                                         OtherValues others, QAbstractButton *shownForOthers)
 {
+    const fclink::ParameterField &field = fieldInForm(buttons.first());
+    const int values = field.isChoice() ? field.choices.size() : field.maximum - field.minimum + 1;
+    if (values != buttons.size())
+        qFatal("%s has %d values, not %d", field.name, values, int(buttons.size()));
     Binding binding;
     binding.kind = Kind::Buttons;
-    binding.field = &fieldNamed(QLatin1String(fieldName));
-    binding.markTarget = enclosingGroup(buttons.first().first);
-    binding.buttons = buttons;
+    binding.field = &field;
+    binding.markTarget = enclosingGroup(buttons.first());
     binding.others = others;
     binding.shownForOthers = shownForOthers;
-    addBinding(binding);
-    for (const auto &button : buttons) {
-        const qint32 code = button.second;
-        connect(button.first, &QAbstractButton::clicked, this,
-                [this, fieldName, code] { write(fieldName, code); });
+    for (int i = 0; i < buttons.size(); ++i) {
+        QAbstractButton *button = buttons.at(i);
+        if (&fieldInForm(button) != &field)
+            qFatal("%s is bound with the buttons of %s", qPrintable(button->objectName()),
+                   field.name);
+        const qint32 value = field.isChoice() ? field.choices.at(i).code : field.minimum + i;
+        if (field.isChoice())
+            button->setText(fclink::choiceLabel(field.choices.at(i)));
+        binding.buttons.append({button, value});
+        connect(button, &QAbstractButton::clicked, this, [this, button] { choose(button); });
     }
+    addBinding(binding);
 }
 
-void ParameterBinder::bindCheckBox(QCheckBox *box, const char *fieldName)
+void ParameterBinder::bindCheckBox(QCheckBox *box)
 {
     Binding binding;
     binding.kind = Kind::CheckBox;
-    binding.field = &fieldNamed(QLatin1String(fieldName));
+    binding.field = &fieldInForm(box);
     binding.control = box;
     binding.markTarget = box;
     addBinding(binding);
-    connect(box, &QCheckBox::clicked, this,
-            [this, fieldName](bool checked) { write(fieldName, checked ? 1 : 0); });
+    connect(box, &QCheckBox::clicked, this, [this, box](bool checked) { check(box, checked); });
 }
 
-void ParameterBinder::bindComboBox(QComboBox *box, const char *fieldName,
-                                   const QVector<qint32> &codes)
+void ParameterBinder::bindComboBox(QComboBox *box)
 {
     Binding binding;
     binding.kind = Kind::ComboBox;
-    binding.field = &fieldNamed(QLatin1String(fieldName));
+    binding.field = &fieldInForm(box);
     binding.control = box;
     binding.markTarget = box;
-    binding.codes = codes;
-    addBinding(binding);
+    {
+        const Guard guard(*this); // filling the box is no choice of the pilot's
+        box->clear();
+        for (const fclink::FieldChoice &choice : binding.field->choices) {
+            box->addItem(fclink::choiceLabel(choice));
+            binding.codes.append(choice.code);
+        }
+    }
+    const int index = addBinding(binding);
     connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [this, fieldName, codes](int index) {
-                write(fieldName, index >= 0 && index < codes.size() ? codes.at(index) : 0);
-            });
+            [this, box](int entry) { chooseEntry(box, entry); });
     // Choosing the entry the box already shows changes no index; over a code the box does not
     // offer it is still the pilot's choice, and that code is stored.
     connect(box, QOverload<int>::of(&QComboBox::activated), this,
-            [this, fieldName, codes](int index) { chooseEntry(index, fieldName, codes); });
+            [this, index](int entry) { activateEntry(index, entry); });
 }
 
-void ParameterBinder::chooseEntry(int index, const char *fieldName, const QVector<qint32> &codes)
+qint32 ParameterBinder::entryCode(const Binding &binding, int index)
 {
-    if (index < 0 || index >= codes.size())
+    return index >= 0 && index < binding.codes.size() ? binding.codes.at(index) : 0;
+}
+
+void ParameterBinder::activateEntry(int binding, int index)
+{
+    const Binding &entries = m_bindings.at(binding);
+    if (index < 0 || index >= entries.codes.size())
         return;
-    if (blockValue(fieldNamed(QLatin1String(fieldName))) != codes.at(index))
-        write(fieldName, codes.at(index));
+    if (blockValue(*entries.field) != entries.codes.at(index))
+        write(*entries.field, entries.codes.at(index));
+}
+
+int ParameterBinder::bindingOf(const QWidget *control) const
+{
+    for (int i = 0; i < m_bindings.size(); ++i) {
+        const Binding &binding = m_bindings.at(i);
+        if (binding.control == control)
+            return i;
+        for (const auto &button : binding.buttons) {
+            if (button.first == control)
+                return i;
+        }
+    }
+    return -1;
+}
+
+const fclink::ParameterField *ParameterBinder::fieldOf(const QWidget *control) const
+{
+    const int index = bindingOf(control);
+    return index >= 0 ? m_bindings.at(index).field : nullptr;
+}
+
+bool ParameterBinder::choose(QAbstractButton *button)
+{
+    const int index = bindingOf(button);
+    if (index < 0)
+        qFatal("%s is no bound button", qPrintable(button->objectName()));
+    const Binding &binding = m_bindings.at(index);
+    for (const auto &bound : binding.buttons) {
+        if (bound.first == button)
+            return write(*binding.field, bound.second);
+    }
+    return false;
+}
+
+bool ParameterBinder::check(QCheckBox *box, bool checked)
+{
+    const fclink::ParameterField *field = fieldOf(box);
+    if (!field)
+        qFatal("%s is no bound check box", qPrintable(box->objectName()));
+    return write(*field, checked ? 1 : 0);
+}
+
+bool ParameterBinder::chooseEntry(QComboBox *box, int index)
+{
+    const int binding = bindingOf(box);
+    if (binding < 0)
+        qFatal("%s is no bound combo box", qPrintable(box->objectName()));
+    return write(*m_bindings.at(binding).field, entryCode(m_bindings.at(binding), index));
+}
+
+bool ParameterBinder::writeShown(QAbstractSpinBox *box, double shown)
+{
+    const fclink::ParameterField *field = fieldOf(box);
+    if (!field)
+        qFatal("%s is no bound spin box", qPrintable(box->objectName()));
+    return writeShown(field->name, shown);
+}
+
+bool ParameterBinder::writeShown(const char *fieldName, double shown)
+{
+    const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
+    const qint64 stored = fclink::storedValue(field, shown);
+    if (!fclink::fieldCanHold(field, stored)) {
+        qCWarning(lcPages).noquote() << field.name << "cannot hold" << shown;
+        return false;
+    }
+    return write(field, static_cast<qint32>(stored));
+}
+
+bool ParameterBinder::writeChoice(const char *fieldName, int choiceIndex)
+{
+    const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
+    return write(field, field.choices.at(choiceIndex).code);
 }
 
 void ParameterBinder::guardControls()
@@ -323,12 +425,11 @@ void ParameterBinder::setEditable(bool editable, const QString &whyNot)
 
 void ParameterBinder::dropPendingTyping()
 {
-    const QByteArray block = fclink::ParameterBlock::copy();
-    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
+    const fclink::BlockImage block = fclink::ParameterBlock::copy();
     for (int i = 0; i < m_bindings.size(); ++i) {
         const Binding &binding = m_bindings.at(i);
         if (isPending(binding) || binding.keyRefused)
-            show(i, fclink::readValue(bytes, *binding.field));
+            show(i, block.value(*binding.field));
     }
 }
 
@@ -341,9 +442,13 @@ void ParameterBinder::keepFocusOffEditors(QWidget *container)
 
 bool ParameterBinder::write(const char *fieldName, qint32 value)
 {
+    return write(fieldNamed(QLatin1String(fieldName)), value);
+}
+
+bool ParameterBinder::write(const fclink::ParameterField &field, qint32 value)
+{
     if (isGuarded() || !m_editable)
         return false;
-    const fclink::ParameterField &field = fieldNamed(QLatin1String(fieldName));
     if (!fclink::fieldCanHold(field, value)) {
         qCWarning(lcPages) << "not written:" << field.name << "cannot hold" << value;
         return false;
@@ -360,6 +465,15 @@ bool ParameterBinder::write(const char *fieldName, qint32 value)
     return true;
 }
 
+bool ParameterBinder::runCommand(const std::function<void()> &send)
+{
+    if (isGuarded())
+        return false;
+    QMutexLocker pageLock(&m_pageLock);
+    send();
+    return true;
+}
+
 void ParameterBinder::commitSpinBox(int index, double shown)
 {
     if (isGuarded())
@@ -371,7 +485,7 @@ void ParameterBinder::commitSpinBox(int index, double shown)
 void ParameterBinder::commitValue(int index, qint32 value)
 {
     if (!refusesCommit(index, value))
-        write(m_bindings.at(index).field->name, value);
+        write(*m_bindings.at(index).field, value);
 }
 
 // A commit of what is left after a refused key, or of a value the field cannot hold, sends
@@ -396,17 +510,15 @@ qint32 ParameterBinder::storedOf(const Binding &binding, double shown) const
 
 qint32 ParameterBinder::blockValue(const fclink::ParameterField &field) const
 {
-    const QByteArray block = fclink::ParameterBlock::copy();
-    return fclink::readValue(reinterpret_cast<const quint8 *>(block.constData()), field);
+    return fclink::ParameterBlock::copy().value(field);
 }
 
 void ParameterBinder::refresh()
 {
-    const QByteArray block = fclink::ParameterBlock::copy();
-    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
+    const fclink::BlockImage block = fclink::ParameterBlock::copy();
     for (int i = 0; i < m_bindings.size(); ++i) {
         const Binding &binding = m_bindings.at(i);
-        const qint32 stored = fclink::readValue(bytes, *binding.field);
+        const qint32 stored = block.value(*binding.field);
         if (binding.kind == Kind::SpinBox && binding.control->hasFocus() && isPending(binding)) {
             // The pilot's typing is not overwritten; Enter or leaving commits it.
             if (stored != binding.shownStored)

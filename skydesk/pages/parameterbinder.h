@@ -11,6 +11,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 class Commrt;
 class QAbstractButton;
 class QAbstractSpinBox;
@@ -66,8 +68,6 @@ public:
         ShowNone   // no button stays lit (marked)
     };
 
-    using ButtonCodes = QVector<QPair<QAbstractButton *, qint32>>;
-
     // While a guard lives, the page sets its own controls: no control writes its field.
     class Guard
     {
@@ -83,17 +83,22 @@ public:
 
     ParameterBinder(QWidget *page, Commrt *link);
 
-    // Binds the page's spin boxes: the field named by the dynamic property "parameterField", or
-    // else by the object name "spinBox<Field>". Boxes named in unbound stay apart; any other box
-    // that names no field is a mistake in the form and stops the program.
+    // The form names each control's field by the dynamic property "parameterField" (a spin box
+    // may instead be named "spinBox<Field>"); a control that names no field is a mistake in the
+    // form and stops the program. Values and labels come from the field table.
+    //
+    // Binds the page's spin boxes. Boxes named in unbound stay apart.
     void bindSpinBoxes(Presentation presentation, const QStringList &unbound = {});
-    // Buttons that each write one code. shownForOthers, if given, is lit for any other value.
-    void bindChoiceButtons(const char *fieldName, const ButtonCodes &buttons, OtherValues others,
+    // Buttons in the order of the field's values: its choices (each button then shows its
+    // choice's label), or for a field without choices its values from the minimum up.
+    // shownForOthers, if given, is lit for any other value.
+    void bindChoiceButtons(const QVector<QAbstractButton *> &buttons, OtherValues others,
                            QAbstractButton *shownForOthers = nullptr);
     // Checked writes 1, unchecked 0; it is checked exactly when the field holds 1.
-    void bindCheckBox(QCheckBox *box, const char *fieldName);
-    // Entry i writes codes[i], any further entry 0.
-    void bindComboBox(QComboBox *box, const char *fieldName, const QVector<qint32> &codes);
+    void bindCheckBox(QCheckBox *box);
+    // One entry per choice of the field, labelled as the table says; any further entry that the
+    // page adds writes 0.
+    void bindComboBox(QComboBox *box);
     // Rule 2 for every spin box, combo box and tab of the page, bound or not.
     void guardControls();
     // A control that changes the controller without a field of its own (a command button), or
@@ -106,13 +111,27 @@ public:
 
     // Stores value (cut to the field's width) and requests the upload; false while guarded.
     bool write(const char *fieldName, qint32 value) override;
+    // What the pilot's use of a bound control writes, for the page's slots that stand for it:
+    // a button's value, a check box's state, a combo box entry's code, a number in the spin
+    // box's unit (stored as the field table converts it).
+    bool choose(QAbstractButton *button);
+    bool check(QCheckBox *box, bool checked);
+    bool chooseEntry(QComboBox *box, int index);
+    bool writeShown(QAbstractSpinBox *box, double shown);
+    // The same for fields the page shows no control of: a number in the field's unit, the
+    // field's choice at this index.
+    bool writeShown(const char *fieldName, double shown);
+    bool writeChoice(const char *fieldName, int choiceIndex);
+    // The field a bound control edits, or null.
+    const fclink::ParameterField *fieldOf(const QWidget *control) const;
     // Shows the block in every bound control, without writing. A box being edited keeps the
     // pilot's text.
     void refresh();
     // Commits what is typed in any box of the page, as the focus leaving it would.
     void commitPendingEdits();
     bool isGuarded() const { return m_guards > 0; }
-    QMutex &pageLock() { return m_pageLock; }
+    // Hands a command to the link under the page lock, as a write is; false while guarded.
+    bool runCommand(const std::function<void()> &send);
 
     // Moves the keyboard focus out of any spin box or combo box inside container.
     static void keepFocusOffEditors(QWidget *container);
@@ -146,7 +165,7 @@ private:
         QWidget *markTarget = nullptr; // where the mark shows
         QLineEdit *editor = nullptr;   // a spin box's text
         Presentation presentation = Presentation::StoredValues;
-        ButtonCodes buttons;
+        QVector<QPair<QAbstractButton *, qint32>> buttons; // each with the value it writes
         OtherValues others = OtherValues::KeepShown;
         QAbstractButton *shownForOthers = nullptr;
         QVector<qint32> codes;
@@ -164,6 +183,9 @@ private:
     };
 
     static const fclink::ParameterField &fieldNamed(const QString &name);
+    static const fclink::ParameterField &fieldInForm(const QWidget *control);
+    bool write(const fclink::ParameterField &field, qint32 value);
+    int bindingOf(const QWidget *control) const;
     void bindSpinBox(QAbstractSpinBox *box, const fclink::ParameterField &field,
                      Presentation presentation);
     void applyFieldUnits(QAbstractSpinBox *box, const fclink::ParameterField &field);
@@ -194,12 +216,19 @@ private:
     void commitValue(int index, qint32 value);
     bool refusesCommit(int index, qint32 value);
     void finishEditing(int index);
-    void chooseEntry(int index, const char *fieldName, const QVector<qint32> &codes);
+    void activateEntry(int binding, int index);
+    static qint32 entryCode(const Binding &binding, int index);
     qint32 storedOf(const Binding &binding, double shown) const;
     qint32 blockValue(const fclink::ParameterField &field) const;
 
     QWidget *m_page;
     Commrt *m_link;
+    // The page lock: every editing page holds a non-recursive lock while one of its slots
+    // writes a field and asks for the upload (or hands a command to the link), and this is
+    // that lock, one per page. All of the page's code runs on the GUI thread, so it never
+    // waits; what keeps the link's worker thread from copying half a write is the block's own
+    // lock (fclink::parameterBlockMutex()), which the write takes inside this one. Nothing is
+    // emitted while it is held, so no slot can enter it a second time.
     QMutex m_pageLock;
     int m_guards = 0;
     bool m_editable = true;

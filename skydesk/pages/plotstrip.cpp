@@ -92,6 +92,13 @@ QVector<double> PlotStrip::timeGridX(const QRectF &plot) const
     QVector<double> xs;
     if (m_timeStep <= 0.0)
         return xs;
+    if (m_gridOnWholeSteps) {
+        const double oldest = m_newest - m_windowSeconds;
+        for (double step = std::ceil(oldest / m_timeStep); step * m_timeStep <= m_newest; ++step)
+            xs.append(plot.right() -
+                      (m_newest - step * m_timeStep) / m_windowSeconds * plot.width());
+        return xs;
+    }
     // Counted in whole steps rather than summed, so that every panel gets the very same x.
     for (int step = 1; step * m_timeStep < m_windowSeconds - 1e-9; ++step)
         xs.append(plot.right() - step * m_timeStep / m_windowSeconds * plot.width());
@@ -169,6 +176,8 @@ QString PlotStrip::frameKey() const
                       .arg(m_windowSeconds)
                       .arg(m_timeStep)
                       .arg(m_labelWidth);
+    if (m_gridOnWholeSteps) // the grid moves with the time at the right edge
+        key += QStringLiteral("|%1").arg(m_newest, 0, 'g', 17);
     for (const Series &series : m_series)
         key += QLatin1Char('|') + series.name + series.colour.name();
     return key;

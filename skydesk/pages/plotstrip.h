@@ -45,8 +45,13 @@ public:
     double high() const { return m_high; }
     // The time span shown and the time at the right edge.
     void setWindow(double seconds, double newest);
-    // Vertical grid lines every step seconds back from the right edge; none when 0.
-    void setTimeGrid(double stepSeconds) { m_timeStep = stepSeconds; }
+    // Vertical grid lines every step seconds back from the right edge; none when 0. On whole
+    // steps, they lie at whole multiples of the step instead, where a clock's labels go.
+    void setTimeGrid(double stepSeconds, bool onWholeSteps = false)
+    {
+        m_timeStep = stepSeconds;
+        m_gridOnWholeSteps = onWholeSteps;
+    }
     // Panels stacked over one time axis reserve the same width for their value labels, the
     // widest any of them needs, so that their plots begin at the same x.
     double labelWidth(const QFont &font) const;
@@ -82,6 +87,7 @@ private:
     double m_windowSeconds = 10.0;
     double m_newest = 0.0;
     double m_timeStep = 0.0;
+    bool m_gridOnWholeSteps = false;
     double m_labelWidth = 0.0;
     QVector<Series> m_series;
 };

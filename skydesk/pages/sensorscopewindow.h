@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class Commrt;
-class QTreeWidgetItem;
 class ScopePlot;
 
 namespace Ui {
@@ -33,7 +32,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildChannelList();
     void channelsChosen();
     void windowChosen(int index);
     void pauseToggled(bool paused);

@@ -55,8 +55,6 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
             &ToolSettingPage::exportParameters);
     connect(m_ui->pushButtonImportParameters, &QPushButton::clicked, this,
             &ToolSettingPage::improtParameters);
-    connect(m_ui->pushButtonRestoreDefaultSettings, &QPushButton::clicked, this,
-            &ToolSettingPage::restoreDefaultSettings);
     connect(m_ui->pushButtonWriteToFlash, &QPushButton::clicked, this,
             &ToolSettingPage::writeToFlash);
     connect(m_ui->pushButtonCalibAcc, &QPushButton::clicked, this, &ToolSettingPage::calibAcc);
@@ -67,7 +65,7 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     // The recording and the scope take every cycle, whichever page is shown.
     m_recorder = new TelemetryRecorder(this);
     connect(m_link, &Commrt::telemetryChanged, m_recorder, &TelemetryRecorder::recordCycle);
-    connect(m_link, &Commrt::connectStateText, this, &ToolSettingPage::connectionStateChanged);
+    connect(m_link, &Commrt::connectionChanged, this, &ToolSettingPage::connectionChanged);
     connect(m_recorder, &TelemetryRecorder::progressed, this,
             [this](const QString &path, qint64 elapsed) {
                 emit recordingStatusChanged(recordingText(path, elapsed));
@@ -75,6 +73,8 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     connect(m_recorder, &TelemetryRecorder::stopped, this, &ToolSettingPage::recordingStopped);
     connect(m_ui->pushButtonRecord, &QPushButton::toggled, this, &ToolSettingPage::recordToggled);
     connect(m_ui->pushButtonScope, &QPushButton::clicked, this, &ToolSettingPage::openSensorScope);
+    connect(m_ui->pushButtonOpenRecording, &QPushButton::clicked, this,
+            &ToolSettingPage::recordingRequested);
     m_ui->pushButtonRecord->setEnabled(m_link->isConnected());
     showReadingsLive(m_link->isConnected());
 }
@@ -103,10 +103,9 @@ QString ToolSettingPage::withConfSuffix(const QString &chosenName)
 
 bool ToolSettingPage::exportParametersTo(const QString &chosenName, QString *error)
 {
-    quint8 block[fclink::kParameterBlockSize];
-    fclink::ParameterBlock::copyTo(block);
     QString reason;
-    if (fclink::saveParameterFile(withConfSuffix(chosenName), block, &reason))
+    if (fclink::saveParameterFile(withConfSuffix(chosenName), fclink::ParameterBlock::copy(),
+                                  &reason))
         return true;
     if (error)
         *error = tr("Cannot save the parameter file: %1").arg(reason);
@@ -115,11 +114,11 @@ bool ToolSettingPage::exportParametersTo(const QString &chosenName, QString *err
 
 bool ToolSettingPage::importParametersFrom(const QString &fileName, QString *error)
 {
-    quint8 block[fclink::kParameterBlockSize];
+    fclink::BlockImage block;
     QString reason;
     // The whole file is checked before anything changes: a wrong or damaged file must never
     // reach the aircraft as zeros or cut-off values.
-    if (!fclink::loadParameterFileStrict(fileName, block, &reason)) {
+    if (!fclink::loadParameterFileStrict(fileName, &block, &reason)) {
         if (error)
             *error = tr("Invalid parameter file: %1\n%2")
                          .arg(QDir::toNativeSeparators(fileName), reason);
@@ -248,9 +247,8 @@ void ToolSettingPage::recordingStopped(const QString &filePath, const QString &e
                                                 : tr("Recording stopped: %1").arg(error));
 }
 
-void ToolSettingPage::connectionStateChanged(quint16 state)
+void ToolSettingPage::connectionChanged(bool connected)
 {
-    const bool connected = state == 1;
     // A recording holds one unbroken connection; after a loss the user starts a new one.
     if (!connected)
         m_recorder->stop();

@@ -54,6 +54,8 @@ signals:
     // controller's configuration).
     void aboutToImport();
     void historyRequested();
+    // "Open Recording...": the shell asks for a recording and opens it in a viewer.
+    void recordingRequested();
     void noticeStatusChanged(const QString &str);
     // What the status bar shows about the telemetry recording; empty when there is nothing.
     void recordingStatusChanged(const QString &text);
@@ -61,6 +63,7 @@ signals:
 public slots:
     void exportParameters();
     void improtParameters();
+    // Kept for the published interface; does nothing (its button is hidden).
     void restoreDefaultSettings();
     void writeToFlash();
     void updateTelemetryInfo();
@@ -68,8 +71,8 @@ public slots:
     void calibGyro();
     void recordToggled(bool on);
     void openSensorScope();
-    // The link's connection state (0 unconnected, 1 connected): recording needs a connection.
-    void connectionStateChanged(quint16 state);
+    // Recording needs a connection.
+    void connectionChanged(bool connected);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -21,6 +21,7 @@ set(KESTO_SKYDESK_RESOURCES_DIR ${CMAKE_CURRENT_LIST_DIR})
 # Each SVG sheet with its cell size and the pictures its cells become, in reading order.
 set(KESTO_SKYDESK_SHEETS
     "splash.svg 517x316 images/splash.png"
+    "appicon.svg 256x256 images/appicon.png"
     "frame.svg 850x600 images/frame.png"
     "bg.svg 850x438 images/bg.png"
     "bi.svg 74x66 images/bi.png"

@@ -9,4 +9,16 @@
 //   at start). A QT_XCB_GL_INTEGRATION set by the user is kept.
 void prepareApplicationStart();
 
+// Once the QApplication exists: the product's version, the window icon (the menu entry's icon)
+// and the desktop entry the windows belong to.
+void identifyApplication();
+
+// Takes over the values of a sys.ini of an earlier version (beside the program or in the working
+// folder) while the user has none of their own (product/usersettingsfile.h).
+void adoptOldSettings();
+
+// Debug lines (skydesk.shell) naming the data folder, the settings file and the feedback
+// program; a warning when the feedback program is missing from the installation.
+void reportInstallation();
+
 #endif // SKYDESK_APPLICATIONSETUP_H

@@ -12,6 +12,7 @@
 #include "skydesk/pages/internalsettingpage.h"
 #include "skydesk/pages/parameterbinder.h"
 #include "skydesk/pages/toolsettingpage.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/update/updatesettingpage.h"
 
 #include <QElapsedTimer>
@@ -92,6 +93,9 @@ void contentWidget::connectHistory()
             [this] { m_recorder->take(fclink::SnapshotReason::BeforeImport); });
     connect(m_toolSettingPage, &ToolSettingPage::historyRequested, this,
             &contentWidget::showHistory);
+    // Each recording opens in a window of its own, owned by the tools page.
+    connect(m_toolSettingPage, &ToolSettingPage::recordingRequested, m_toolSettingPage,
+            [this] { RecordingViewerWindow::chooseAndOpen(m_toolSettingPage); });
     for (QWidget *page : {static_cast<QWidget *>(m_advanceSettingPage),
                           static_cast<QWidget *>(m_internalSettingPage)}) {
         if (page)

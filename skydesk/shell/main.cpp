@@ -1,17 +1,25 @@
 #include "applicationsetup.h"
 #include "mainwidget.h"
 #include "mysplashscreen.h"
+#include "product/programinformation.h"
 #include "singleinstanceguard.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "startoptions.h"
+#include "terminationwatcher.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
+    // Answered before anything of the window system is touched: no display is needed.
+    if (ProgramInformation::isRequested(argc, argv))
+        return ProgramInformation::answer(argc, argv, &StartOptions::describe);
+
     prepareApplicationStart();
     QApplication application(argc, argv);
+    identifyApplication();
 
     SingleInstanceGuard guard(QCoreApplication::applicationFilePath());
     if (!guard.tryAcquire()) {
@@ -19,6 +27,10 @@ int main(int argc, char *argv[])
                                  QStringLiteral("You have open a program!"), QMessageBox::Ok);
         return 0;
     }
+    // From here on a request to end closes the window as its close button does.
+    TerminationWatcher termination;
+    adoptOldSettings();
+    reportInstallation();
 
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -36,6 +48,13 @@ int main(int argc, char *argv[])
         window.show();
         splash->finish(&window);
         delete splash;
+        // Only now: while the splash screen waits for the window, a close would hide the window
+        // and leave the program running without one.
+        QObject::connect(&termination, &TerminationWatcher::terminationRequested, &window,
+                         &QWidget::close);
+        if (termination.wasRequested())
+            QTimer::singleShot(0, &window, &QWidget::close);
+        window.openFiles(options.files());
         exitCode = QApplication::exec();
     }
     return exitCode;

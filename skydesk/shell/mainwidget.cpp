@@ -4,12 +4,15 @@
 #include "fclink/link/commrt.h"
 #include "fclink/model/parameterformat.h"
 #include "mysplashscreen.h"
+#include "product/installlayout.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/update/updatesettingpage.h"
 #include "skydesk/update/upgradeguard.h"
 #include "skydesk/update/upgradequestion.h"
+#include "startoptions.h"
 #include "statuswidget.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
@@ -18,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -143,6 +145,8 @@ void mainWidget::loadTranslation()
     const QString file = AppSettings::translationFile(m_languageCode);
     if (!file.isEmpty() && !m_translator->load(file))
         qCWarning(lcShell) << "translation" << file << "could not be read: the texts stay English";
+    else if (!file.isEmpty())
+        qCDebug(lcShell) << "translation" << file;
     QApplication::installTranslator(m_translator);
 }
 
@@ -195,12 +199,12 @@ void mainWidget::connectLinkNotices()
                                 statusWidget::Severity::Warning);
     });
     connect(m_link, &Commrt::portOpenFailed, m_connectionBar, &toolWidget::onPortLost);
-    connect(
-        m_link, &Commrt::portOpenFailed, m_statusBar, [this](const QString &portName, int reason) {
-            m_statusBar->showNotice(
-                statusWidget::textForOpenFailure(portName, reason, m_link->lastOpenErrorString()),
-                statusWidget::Severity::Warning);
-        });
+    connect(m_link, &Commrt::portOpenFailed, m_statusBar,
+            [this](const QString &portName, fclink::PortOpenError reason) {
+                m_statusBar->showNotice(statusWidget::textForOpenFailure(
+                                            portName, reason, m_link->lastOpenErrorString()),
+                                        statusWidget::Severity::Warning);
+            });
 }
 
 // The fields a notice names are the pilot's captions; a long list, which the bar may not show
@@ -258,10 +262,9 @@ void mainWidget::connectPageArea()
             QOverload<const QString &>::of(&statusWidget::statusTextChanged));
     connect(m_pageArea, &contentWidget::recordingStatusChanged, m_statusBar,
             &statusWidget::recordingTextChanged);
-    // The connection bar follows the upgrade guard instead of the page's notice: it is locked
-    // while the upgrade holds the port and shows the link's port again afterwards.
-    connect(m_pageArea, &contentWidget::displayCloseCOMPort, m_statusBar,
-            &statusWidget::onDisplayCloseCOMPort);
+    // The page area's displayCloseCOMPort() goes nowhere: the connection bar follows the upgrade
+    // guard instead (locked while the upgrade holds the port, the link's port again afterwards),
+    // and the status bar follows the link's own reports.
     connectUpgradeGuard();
 }
 
@@ -313,6 +316,24 @@ void mainWidget::closeEvent(QCloseEvent *event)
         m_closeWhenSent = true;
         QTimer::singleShot(0, this, &QWidget::close);
     });
+}
+
+void mainWidget::openFiles(const QStringList &paths)
+{
+    int viewers = 0;
+    for (const QString &path : paths) {
+        switch (StartOptions::kindOf(path)) {
+        case StartOptions::FileKind::Recording:
+            RecordingViewerWindow::open(path, this)->placeBeside(this, viewers++);
+            break;
+        case StartOptions::FileKind::Unknown:
+            QMessageBox::warning(this, tr("Open File"),
+                                 tr("%1 cannot be opened: Skydesk opens telemetry recordings "
+                                    "(.csv) named on its command line.")
+                                     .arg(QDir::toNativeSeparators(path)));
+            break;
+        }
+    }
 }
 
 void mainWidget::showMin()
@@ -379,22 +400,17 @@ void mainWidget::langChangeToGe()
 
 QString mainWidget::feedbackProgram()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("Saybox.exe");
-#else
-    const QString name = QStringLiteral("Saybox");
-#endif
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QLatin1Char('/') + name;
-    if (QFileInfo(besideProgram).isExecutable())
-        return besideProgram;
-    return QDir::current().absoluteFilePath(name);
+    return InstallLayout::siblingProgram(QStringLiteral("Saybox"));
 }
 
 void mainWidget::showFeedback()
 {
     // Detached: the feedback program lives on by itself, also after this program ends, and
-    // leaves nothing behind here. A missing program simply does not start.
-    QProcess::startDetached(feedbackProgram(), QStringList());
+    // leaves nothing behind here.
+    const QString program = feedbackProgram();
+    if (program.isEmpty() || !QProcess::startDetached(program, QStringList()))
+        qCWarning(lcShell) << "cannot start the feedback program beside"
+                           << QCoreApplication::applicationDirPath();
 }
 
 void mainWidget::setPicName(const QString &picName)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class Commrt;
@@ -35,9 +36,13 @@ public:
     statusWidget *statusBar() const { return m_statusBar; }
     contentWidget *pageArea() const { return m_pageArea; }
 
-    // The program the feedback button starts: Saybox beside this program, else in the working
-    // directory (".exe" on Windows).
+    // The program the feedback button starts: Saybox beside this program (".exe" on Windows),
+    // never one from the working folder; empty when there is none.
     static QString feedbackProgram();
+
+    // Opens files named on the command line, each as its kind asks: a recording in a viewer
+    // beside this window. A kind it does not open is said in a message box.
+    void openFiles(const QStringList &paths);
 
 public slots:
     void showMin();

@@ -83,9 +83,10 @@ QString statusWidget::textForPortReopened(const QString &portName)
     return tr("Reconnected to %1").arg(portName);
 }
 
-QString statusWidget::textForOpenFailure(const QString &portName, int reason, const QString &detail)
+QString statusWidget::textForOpenFailure(const QString &portName, fclink::PortOpenError reason,
+                                         const QString &detail)
 {
-    switch (static_cast<fclink::PortOpenError>(reason)) {
+    switch (reason) {
     case fclink::PortOpenError::NoSuchDevice:
         return tr("COMPort open failed: %1: no such device").arg(portName);
     case fclink::PortOpenError::PermissionDenied:
@@ -157,10 +158,7 @@ void statusWidget::recordingTextChanged(const QString &text)
     m_recordingLabel->setFullText(text);
 }
 
-void statusWidget::onDisplayCloseCOMPort()
-{
-    // The texts follow the link's own reports only.
-}
+void statusWidget::onDisplayCloseCOMPort() {}
 
 void statusWidget::showUpgrading()
 {

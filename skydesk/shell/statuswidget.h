@@ -1,6 +1,7 @@
 #ifndef SKYDESK_STATUSWIDGET_H
 #define SKYDESK_STATUSWIDGET_H
 
+#include "fclink/link/portopenerror.h"
 #include "fclink/messageseverity.h"
 
 #include <QStringList>
@@ -34,8 +35,7 @@ public:
     static QString textForUploadResumed();
     // captions: the pilot's names of the fields that may not have been written.
     static QString textForUploadInterrupted(const QString &portName, const QStringList &captions);
-    // reason is a fclink::PortOpenError.
-    static QString textForOpenFailure(const QString &portName, int reason,
+    static QString textForOpenFailure(const QString &portName, fclink::PortOpenError reason,
                                       const QString &detail = QString());
 
 public slots:
@@ -44,7 +44,6 @@ public slots:
     void statusTextChanged(quint16 textIndex);
     void statusTextChanged(const QString &strText);
     void connectTextChanged(quint16 code);
-    void onDisplayCloseCOMPort();
     // The telemetry recording's file and time, between the status and the connection.
     void recordingTextChanged(const QString &text);
     void showNotice(const QString &text, statusWidget::Severity severity);
@@ -56,6 +55,11 @@ public slots:
     // The port is back with the link, which is yet to answer.
     void showUpgradeEnded();
     void showWaitingForFirmware(bool waiting);
+
+    // ==== Kept for the published interface: our code does not call this ====
+    // Meant for the page area's displayCloseCOMPort(); the bar follows the link's own reports,
+    // so it does nothing.
+    void onDisplayCloseCOMPort();
 
 private:
     ElidingLabel *m_statusLabel;

@@ -42,7 +42,6 @@ public slots:
     void connectPort();
     void updatePortCombo(QList<QString> portNames);
     void refreshDevices();
-    void onDisplayCloseCOMPort();
     // The link closed the port by itself (the device went away) or could not open it: the bar
     // offers Connect again, with the port selector free.
     void onPortLost();
@@ -52,6 +51,11 @@ public slots:
     void setPortControlsLocked(bool locked);
     // The link has its port again (after an upgrade): the bar offers Disconnect.
     void showConnected();
+
+    // ==== Kept for the published interface: our code does not call this ====
+    // Meant for the page area's displayCloseCOMPort(): disconnects and offers Connect. The
+    // program follows the upgrade guard instead (setPortControlsLocked, showConnected).
+    void onDisplayCloseCOMPort();
 
 private:
     void buildPageList(bool withInternalPage);

@@ -3,7 +3,16 @@
 #include "firmwareupgrade/firmwareimage.h"
 #include "updatehelpers.h"
 
+#include <QStandardPaths>
+
 using fwupgrade::FirmwareImage;
+
+QString DownloadedFirmware::folder()
+{
+    // One folder for every program of the assistant, whatever each one calls itself.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/KestoTarvel2Assistant/firmware");
+}
 
 QString DownloadedFirmware::problem(const QByteArray &file, quint16 announcedVersion)
 {

@@ -13,6 +13,12 @@ class DownloadedFirmware
     Q_DECLARE_TR_FUNCTIONS(DownloadedFirmware)
 
 public:
+    // Where downloaded firmware files are kept: the user's cache folder
+    // (~/.cache/KestoTarvel2Assistant/firmware on Linux, where XDG_CACHE_HOME moves it), never
+    // the working folder. The files can be fetched again, and an installed program has no
+    // other folder it may write.
+    static QString folder();
+
     // Why the file may not be kept, or an empty string when it may.
     static QString problem(const QByteArray &file, quint16 announcedVersion);
 };

@@ -6,6 +6,7 @@
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/firmwareupgradelib.h"
 #include "firmwareupgrade/upgradeevent.h"
+#include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
 #include "skydesk/common/stylesheet.h"
 #include "ui_firmwareupgradedialog.h"
@@ -30,7 +31,6 @@ namespace {
 const char *const kConfigPath = "/QM_TAVERNIA/FirmwareUpdate/QMTV_updateConfig.xml";
 const char *const kDownloadBase = "/QM_TAVERNIA/FirmwareUpdate/";
 const char *const kProductName = "QM-TV";
-const char *const kFirmwareFolder = "firmware";
 // An update-config document is a few hundred bytes; anything this large is not one.
 constexpr int kMaxConfigBytes = 1024 * 1024;
 constexpr int kCornerRadius = 8;
@@ -155,6 +155,11 @@ void FirmwareUpgradeDialog::setUpdateInfo(const UpdateInfo &info)
     m_ui->textEdit->setText(tr("The latest firmware version: ") +
                             update::versionText(m_latestVersion));
     appendText(tr("Update:\r\n") + m_content);
+}
+
+QString FirmwareUpgradeDialog::downloadedFile() const
+{
+    return QDir(DownloadedFirmware::folder()).filePath(m_fileName);
 }
 
 QString FirmwareUpgradeDialog::localFileName(const QString &serverName)
@@ -420,13 +425,13 @@ void FirmwareUpgradeDialog::beginDownload()
         appendText(tr("Download firmware file name error!"));
         return;
     }
-    QDir current = QDir::current();
-    if (!current.exists(QLatin1String(kFirmwareFolder)) &&
-        !current.mkdir(QLatin1String(kFirmwareFolder))) {
+    const QString folder = DownloadedFirmware::folder();
+    if (!QDir().mkpath(folder)) {
+        qCWarning(lcUpdate) << "cannot create the firmware folder" << folder;
         appendText(tr("Do not exsit right file folder!"));
         return;
     }
-    m_downloadFile = new QSaveFile(QStringLiteral("./firmware/") + localName);
+    m_downloadFile = new QSaveFile(QDir(folder).filePath(localName));
     if (!m_downloadFile->open(QIODevice::WriteOnly)) {
         appendText(tr("Firmware file open failed!"));
         delete m_downloadFile;
@@ -434,6 +439,7 @@ void FirmwareUpgradeDialog::beginDownload()
         return;
     }
     m_fileName = localName;
+    appendText(tr("Downloading into %1").arg(QDir::toNativeSeparators(downloadedFile())));
     m_downloadRefused = false;
     m_downloadData.clear();
     m_ui->pushButtonDownloadFirmware->setEnabled(false);
@@ -455,7 +461,7 @@ void FirmwareUpgradeDialog::beginUpgrade()
     UpgradeGuard::FlashRequest request;
     request.runner = m_upgrader;
     request.receiver = this;
-    request.file = QStringLiteral("./firmware/") + m_fileName;
+    request.file = downloadedFile();
     request.questionParent = this;
     request.log = [this](const QString &line) { appendText(line); };
     request.done = [this](bool started) { onFlashRequestDone(started); };

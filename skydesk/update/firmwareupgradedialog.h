@@ -61,6 +61,8 @@ public:
     quint8 phase() const { return m_phase; }
     quint8 netStage() const { return m_netStage; }
     QString fileName() const { return m_fileName; }
+    // Where the downloaded file is kept (DownloadedFirmware::folder()) and flashed from.
+    QString downloadedFile() const;
     QString content() const { return m_content; }
     bool isBusy() const { return m_reply != nullptr; }
 

@@ -6,15 +6,6 @@
 #include "skydesk/common/logcategories.h"
 #include "upgradequestion.h"
 
-namespace {
-
-const quint8 *bytes(const QByteArray &block)
-{
-    return reinterpret_cast<const quint8 *>(block.constData());
-}
-
-} // namespace
-
 ParameterRestore::ParameterRestore(Commrt *link, QWidget *dialogParent, QObject *parent)
     : QObject(parent), m_link(link), m_dialogParent(dialogParent)
 {
@@ -82,7 +73,7 @@ void ParameterRestore::identify()
         m_stage = Stage::Idle;
         return;
     }
-    m_differing = m_offer.backup.differingFields(bytes(fclink::ParameterBlock::copy()));
+    m_differing = m_offer.backup.differingFields(fclink::ParameterBlock::copy());
     if (m_differing == 0) {
         m_stage = Stage::Idle; // the upgrade kept them
         return;

@@ -5,10 +5,13 @@
 #include "firmwareupgrade/firmwareupgradelib.h"
 #include "firmwareupgrade/upgradeevent.h"
 #include "firmwareupgradedialog.h"
+#include "product/installlayout.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
 #include "skydesk/common/helpbrowser.h"
+#include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
+#include "softwareversion.h"
 #include "ui_updatesettingpage.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
@@ -18,13 +21,9 @@
 #include "upgradequestion.h"
 #include "upgradewarningdialog.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QDomDocument>
-#include <QDomElement>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -96,7 +95,7 @@ QString updatesettingpage::noteAddress() const
 void updatesettingpage::refreshPage()
 {
     showControllerFacts();
-    readPackagesFile();
+    showSoftwareVersion();
     startOnlineCheck();
 }
 
@@ -156,27 +155,9 @@ void updatesettingpage::onWaitingForFirmware(bool waiting)
     showControllerFacts();
 }
 
-void updatesettingpage::readPackagesFile()
+void updatesettingpage::showSoftwareVersion()
 {
-    QFile file(QDir::currentPath() + QStringLiteral("/Packages.xml"));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QDomDocument dom;
-    if (!dom.setContent(&file))
-        return;
-    const QDomElement root = dom.documentElement();
-    if (root.tagName() != QLatin1String("Packages"))
-        return;
-    for (QDomElement package = root.firstChildElement(); !package.isNull();
-         package = package.nextSiblingElement()) {
-        if (package.tagName() != QLatin1String("Package"))
-            continue;
-        for (QDomElement item = package.firstChildElement(); !item.isNull();
-             item = item.nextSiblingElement()) {
-            if (item.tagName() == QLatin1String("Version"))
-                m_ui->labelSoftwareVersion->setText(item.text());
-        }
-    }
+    m_ui->labelSoftwareVersion->setText(SoftwareVersion::installed());
 }
 
 void updatesettingpage::startOnlineCheck()
@@ -384,25 +365,21 @@ void updatesettingpage::updateFirmware()
 
 QString updatesettingpage::updaterProgram()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("Updater.exe");
-#else
-    const QString name = QStringLiteral("Updater");
-#endif
-    const QStringList folders{QCoreApplication::applicationDirPath(), QDir::currentPath()};
-    for (const QString &folder : folders) {
-        const QFileInfo candidate(QDir(folder).filePath(name));
-        if (candidate.isFile())
-            return candidate.absoluteFilePath();
-    }
-    return QString();
+    return InstallLayout::siblingProgram(QStringLiteral("Updater"));
 }
 
 void updatesettingpage::updateSoftware()
 {
     const QString program = updaterProgram();
-    if (program.isEmpty())
+    if (program.isEmpty()) {
+        // Installed without the maker's updater (a distribution's package, a copied folder):
+        // the package manager updates the software.
+        QMessageBox::information(
+            this, tr("Notice"),
+            tr("The software updater is not installed: update with your package manager"));
         return;
+    }
     // Detached: the page neither waits for the updater nor looks at its outcome.
-    QProcess::startDetached(program, QStringList());
+    if (!QProcess::startDetached(program, QStringList()))
+        qCWarning(lcUpdate) << "cannot start the software updater" << program;
 }

@@ -45,8 +45,8 @@ public:
     // The address of the note document in the page's help panel.
     QString noteAddress() const;
 
-    // The updater program: "Updater" (".exe" on Windows) beside the running program, else in
-    // the working directory; empty when neither exists.
+    // The updater program: "Updater" (".exe" on Windows) beside the running program, never
+    // from the working folder; empty when there is none.
     static QString updaterProgram();
 
 signals:
@@ -70,7 +70,7 @@ private slots:
     void updateSoftware();
 
 private:
-    void readPackagesFile();
+    void showSoftwareVersion();
     void startOnlineCheck();
     void parseUpdateConfig(const QByteArray &document);
     void handleUpgradeReport(quint32 code, qint32 portNumber, qint32 progress);

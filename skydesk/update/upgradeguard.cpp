@@ -38,7 +38,7 @@ UpgradeGuard::UpgradeGuard(Commrt *link, QWidget *dialogParent, QObject *parent)
     connect(m_restore, &ParameterRestore::finished, this, &UpgradeGuard::notice);
     if (!m_link)
         return;
-    connect(m_link, &Commrt::connectStateText, this, &UpgradeGuard::onConnectState);
+    connect(m_link, &Commrt::connectionChanged, this, &UpgradeGuard::onConnectionChanged);
     connect(m_link, &Commrt::parametersChanged, this, [this] { onPreparationStep(); });
     // The replies carry only the low byte of the version; the firmware info has all of it.
     connect(m_link, &Commrt::blockReadAfterOpen, m_link, &Commrt::requestFirmwareInfo);
@@ -204,11 +204,10 @@ bool UpgradeGuard::saveParameters(bool answered)
                      update::versionText(static_cast<quint16>(m_backup.firmwareVersion()))));
         return true;
     }
-    const QByteArray block = fclink::ParameterBlock::copy();
     QString error;
-    const fclink::ParameterBackup backup = fclink::ParameterBackup::save(
-        reinterpret_cast<const quint8 *>(block.constData()), m_link->getDeviceId(),
-        m_link->firmwareVersion(), m_flashPort, &error);
+    const fclink::ParameterBackup backup =
+        fclink::ParameterBackup::save(fclink::ParameterBlock::copy(), m_link->getDeviceId(),
+                                      m_link->firmwareVersion(), m_flashPort, &error);
     if (!backup.isValid()) {
         log(tr("The parameters could not be saved before the upgrade (%1): nothing was flashed.")
                 .arg(error),
@@ -316,9 +315,9 @@ void UpgradeGuard::onDisconnectRequested()
     m_watch->clearWaiting();
 }
 
-void UpgradeGuard::onConnectState(quint16 state)
+void UpgradeGuard::onConnectionChanged(bool connected)
 {
-    if (state == 1) {
+    if (connected) {
         m_awaitingReply = false;
         m_watch->clearWaiting();
     }

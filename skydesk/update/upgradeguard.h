@@ -96,7 +96,7 @@ public slots:
     void onDisconnectRequested();
 
 private slots:
-    void onConnectState(quint16 state);
+    void onConnectionChanged(bool connected);
     void onWaitingChanged(bool waiting);
 
 private:

@@ -13,17 +13,12 @@ using fclink::ParameterBackup;
 
 namespace {
 
-QByteArray sampleBlock(int seed)
+fclink::BlockImage sampleBlock(int seed)
 {
-    QByteArray block(fclink::kParameterBlockSize, '\0');
-    for (int i = 0; i < block.size(); ++i)
-        block[i] = static_cast<char>((i * 7 + seed) & 0xFF);
+    fclink::BlockImage block;
+    for (int i = 0; i < fclink::kParameterBlockSize; ++i)
+        block.bytes()[i] = static_cast<quint8>((i * 7 + seed) & 0xFF);
     return block;
-}
-
-const quint8 *bytes(const QByteArray &block)
-{
-    return reinterpret_cast<const quint8 *>(block.constData());
 }
 
 } // namespace
@@ -46,9 +41,9 @@ private slots:
     {
         QCOMPARE(ParameterBackup::folder(), fclink::SnapshotStore::defaultFolder());
         QVERIFY(ParameterBackup::folder().startsWith(m_home.path()));
-        const QByteArray block = sampleBlock(3);
+        const fclink::BlockImage block = sampleBlock(3);
         QString error;
-        const ParameterBackup saved = ParameterBackup::save(bytes(block), 0x26, 300, &error);
+        const ParameterBackup saved = ParameterBackup::save(block, 0x26, 300, &error);
         QVERIFY2(saved.isValid(), qPrintable(error));
         QCOMPARE(QFileInfo(saved.path()).absolutePath(), ParameterBackup::folder());
         // In the history: taken before a flash, so pinned, with the controller's identity.
@@ -59,42 +54,40 @@ private slots:
         QVERIFY(history.first().pinned);
         QCOMPARE(history.first().firmwareVersion, 300);
         QVERIFY(saved.path().endsWith(QLatin1String(".conf")));
-        QCOMPARE(saved.block(), block);
+        QVERIFY(saved.block() == block);
 
         const ParameterBackup read = ParameterBackup::load(saved.path(), &error);
         QVERIFY2(read.isValid(), qPrintable(error));
         // Stored under each field's type, so every field comes back as it was.
-        QCOMPARE(read.differingFields(bytes(block)), 0);
+        QCOMPARE(read.differingFields(block), 0);
     }
 
     void neverReplacesAnEarlierBackup()
     {
         QString error;
-        const ParameterBackup first =
-            ParameterBackup::save(bytes(sampleBlock(1)), 0x26, 105, &error);
-        const ParameterBackup second =
-            ParameterBackup::save(bytes(sampleBlock(2)), 0x26, 105, &error);
+        const ParameterBackup first = ParameterBackup::save(sampleBlock(1), 0x26, 105, &error);
+        const ParameterBackup second = ParameterBackup::save(sampleBlock(2), 0x26, 105, &error);
         QVERIFY(first.isValid() && second.isValid());
         QVERIFY(first.path() != second.path());
-        QCOMPARE(ParameterBackup::load(first.path(), &error).differingFields(bytes(sampleBlock(1))),
-                 0);
+        QCOMPARE(ParameterBackup::load(first.path(), &error).differingFields(sampleBlock(1)), 0);
     }
 
     void countsTheFieldsThatDiffer()
     {
-        QByteArray block = sampleBlock(5);
+        fclink::BlockImage block = sampleBlock(5);
+        quint8 *bytes = block.bytes();
         QString error;
-        const ParameterBackup saved = ParameterBackup::save(bytes(block), 0x26, 105, &error);
+        const ParameterBackup saved = ParameterBackup::save(block, 0x26, 105, &error);
         QVERIFY(saved.isValid());
         const fclink::ParameterField *wide = fclink::findParameterField(QStringLiteral("LimitAlt"));
         const fclink::ParameterField *narrow =
             fclink::findParameterField(QStringLiteral("MotorIdel"));
         QVERIFY(wide && narrow);
         // Both bytes of a 16-bit field count once.
-        block[wide->offset] = static_cast<char>(block[wide->offset] ^ 0xFF);
-        block[wide->offset + 1] = static_cast<char>(block[wide->offset + 1] ^ 0xFF);
-        block[narrow->offset] = static_cast<char>(block[narrow->offset] + 1);
-        QCOMPARE(saved.differingFields(bytes(block)), 2);
+        bytes[wide->offset] ^= 0xFF;
+        bytes[wide->offset + 1] ^= 0xFF;
+        bytes[narrow->offset] += 1;
+        QCOMPARE(saved.differingFields(block), 2);
     }
 
     void unwritableFolderFailsWithAReason()
@@ -105,8 +98,7 @@ private slots:
         file.close();
         qputenv("XDG_DATA_HOME", blocked.toUtf8());
         QString error;
-        const ParameterBackup saved =
-            ParameterBackup::save(bytes(sampleBlock(1)), 0x26, 105, &error);
+        const ParameterBackup saved = ParameterBackup::save(sampleBlock(1), 0x26, 105, &error);
         qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
         QVERIFY(!saved.isValid());
         QVERIFY(!error.isEmpty());

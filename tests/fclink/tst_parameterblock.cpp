@@ -15,17 +15,12 @@ using namespace fclink;
 
 namespace {
 
-QByteArray patternBlock(int seed)
+BlockImage patternBlock(int seed)
 {
-    QByteArray block(kParameterBlockSize, '\0');
+    BlockImage block;
     for (int i = 0; i < kParameterBlockSize; ++i)
-        block[i] = static_cast<char>((i * 37 + seed) & 0xFF);
+        block.bytes()[i] = static_cast<quint8>((i * 37 + seed) & 0xFF);
     return block;
-}
-
-const quint8 *bytes(const QByteArray &block)
-{
-    return reinterpret_cast<const quint8 *>(block.constData());
 }
 
 const ParameterField &firstField(bool (*matches)(const ParameterField &))
@@ -46,25 +41,21 @@ class TestParameterBlock : public QObject
 private slots:
     void copyAndReplaceAreTheWholeBlock()
     {
-        const QByteArray pattern = patternBlock(11);
-        ParameterBlock::replace(bytes(pattern));
-        QCOMPARE(
-            std::memcmp(parameterBlockBytes(uavParam), pattern.constData(), kParameterBlockSize),
-            0);
-        QCOMPARE(ParameterBlock::copy(), pattern);
-
-        quint8 out[kParameterBlockSize] = {};
-        ParameterBlock::copyTo(out);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(out), kParameterBlockSize), pattern);
+        const BlockImage pattern = patternBlock(11);
+        ParameterBlock::replace(pattern);
+        QCOMPARE(std::memcmp(parameterBlockBytes(uavParam), pattern.bytes(), kParameterBlockSize),
+                 0);
+        QVERIFY(ParameterBlock::copy() == pattern);
+        QCOMPARE(ParameterBlock::copy().toByteArray(), pattern.toByteArray());
     }
 
     void copyIsDetachedFromTheBlock()
     {
-        ParameterBlock::replace(bytes(patternBlock(3)));
-        const QByteArray before = ParameterBlock::copy();
-        ParameterBlock::replace(bytes(patternBlock(90)));
-        QCOMPARE(before, patternBlock(3));
-        QCOMPARE(ParameterBlock::copy(), patternBlock(90));
+        ParameterBlock::replace(patternBlock(3));
+        const BlockImage before = ParameterBlock::copy();
+        ParameterBlock::replace(patternBlock(90));
+        QVERIFY(before == patternBlock(3));
+        QVERIFY(ParameterBlock::copy() == patternBlock(90));
     }
 
     void writeReportsValuesBeforeAndAfter()
@@ -76,11 +67,11 @@ private slots:
         const ParameterField &gainField =
             firstField([](const ParameterField &f) { return f.readsUnsigned(); });
 
-        QByteArray start = patternBlock(5);
-        writeField(reinterpret_cast<quint8 *>(start.data()), byteField, 7);
-        writeField(reinterpret_cast<quint8 *>(start.data()), wordField, 1200);
-        writeField(reinterpret_cast<quint8 *>(start.data()), gainField, 10);
-        ParameterBlock::replace(bytes(start));
+        BlockImage start = patternBlock(5);
+        start.setValue(byteField, 7);
+        start.setValue(wordField, 1200);
+        start.setValue(gainField, 10);
+        ParameterBlock::replace(start);
 
         const QVector<FieldChange> changes =
             ParameterBlock::write({{&byteField, 300}, {&wordField, -1000}, {&gainField, 200}});
@@ -92,12 +83,12 @@ private slots:
         QCOMPARE(changes[2].before, 10);
         QCOMPARE(changes[2].after, 200); // read as its meaning reads it, not as -56
 
-        const QByteArray now = ParameterBlock::copy();
-        QCOMPARE(readField(bytes(now), byteField), 44);
-        QCOMPARE(readField(bytes(now), wordField), -1000);
-        QCOMPARE(readValue(bytes(now), gainField), 200);
+        const BlockImage now = ParameterBlock::copy();
+        QCOMPARE(now.value(byteField), 44);
+        QCOMPARE(now.value(wordField), -1000);
+        QCOMPARE(now.value(gainField), 200);
         // Nothing else moved.
-        QStringList changed = differingFields(bytes(start), bytes(now));
+        QStringList changed = start.differingFields(now);
         changed.sort();
         QStringList expected{QLatin1String(byteField.name), QLatin1String(wordField.name),
                              QLatin1String(gainField.name)};
@@ -107,9 +98,9 @@ private slots:
 
     void writeOfNothingChangesNothing()
     {
-        ParameterBlock::replace(bytes(patternBlock(21)));
+        ParameterBlock::replace(patternBlock(21));
         QVERIFY(ParameterBlock::write({}).isEmpty());
-        QCOMPARE(ParameterBlock::copy(), patternBlock(21));
+        QVERIFY(ParameterBlock::copy() == patternBlock(21));
     }
 
     // A copy taken while another thread writes a 16-bit field never holds half of a write.
@@ -128,7 +119,7 @@ private slots:
         });
         int torn = 0;
         for (int i = 0; i < 20000; ++i) {
-            const qint32 seen = readField(bytes(ParameterBlock::copy()), wordField);
+            const qint32 seen = ParameterBlock::copy().value(wordField);
             if (seen != 0 && seen != -1)
                 ++torn;
         }

@@ -2,6 +2,7 @@
 #include "fclink/link/commrt.h"
 #include "fclink/link/parameterslices.h"
 #include "fclink/link/portnaming.h"
+#include "fclink/model/blockimage.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/model/parameterformat.h"
 #include "fclink/model/uavparam.h"
@@ -9,17 +10,25 @@
 
 #include <QtTest>
 
-#include <vector>
+#include <algorithm>
 
 using namespace fclink;
 
 namespace {
 
-std::vector<quint8> patternBlock()
+BlockImage patternBlock()
 {
-    std::vector<quint8> block(kParameterBlockSize);
+    BlockImage block;
     for (int i = 0; i < kParameterBlockSize; ++i)
-        block[i] = static_cast<quint8>((i * 37 + 11) & 0xFF);
+        block.bytes()[i] = static_cast<quint8>((i * 37 + 11) & 0xFF);
+    return block;
+}
+
+// A block with every byte the same.
+BlockImage filled(quint8 byte)
+{
+    BlockImage block;
+    std::fill(block.bytes(), block.bytes() + kParameterBlockSize, byte);
     return block;
 }
 
@@ -45,10 +54,10 @@ private:
 
     QString savedCopyWith(const QString &key, const QString &value)
     {
-        const std::vector<quint8> block = patternBlock();
+        const BlockImage block = patternBlock();
         const QString file = path(key + QStringLiteral(".conf"));
         QString error;
-        if (!saveParameterFile(file, block.data(), &error))
+        if (!saveParameterFile(file, block, &error))
             return QString();
         QSettings settings(file, QSettings::IniFormat);
         if (value.isNull())
@@ -154,23 +163,24 @@ private slots:
         block.LossVolt = 1212;
         block.IMUDistX = -1000;
         block.MaxPhiByhand = 250;
-        const quint8 *raw = parameterBlockBytes(block);
-        QCOMPARE(int(raw[76]), 0xBC);
-        QCOMPARE(int(raw[77]), 0x04);
-        QCOMPARE(readField(raw, *findParameterField("LossVolt")), 1212);
-        QCOMPARE(readField(raw, *findParameterField("IMUDistX")), -1000);
-        QCOMPARE(readField(raw, *findParameterField("MaxPhiByhand")), 250);
+        const BlockImage image(block);
+        QCOMPARE(int(image.bytes()[76]), 0xBC);
+        QCOMPARE(int(image.bytes()[77]), 0x04);
+        QCOMPARE(image.fileValue(*findParameterField("LossVolt")), 1212);
+        QCOMPARE(image.fileValue(*findParameterField("IMUDistX")), -1000);
+        QCOMPARE(image.fileValue(*findParameterField("MaxPhiByhand")), 250);
+        QCOMPARE(image.toStruct().MaxPhiByhand, block.MaxPhiByhand);
     }
 
     void fieldValuesAndRanges()
     {
-        std::vector<quint8> block(kParameterBlockSize, 0);
+        BlockImage block = filled(0);
         const ParameterField &servo = *findParameterField("ServoTrim0");
-        writeField(block.data(), servo, 300); // cut to 8 bits: 300 → 44
-        QCOMPARE(readField(block.data(), servo), 44);
-        writeField(block.data(), servo, -128);
-        QCOMPARE(readField(block.data(), servo), -128);
-        QCOMPARE(int(block[1]), 0); // the neighbour is untouched
+        block.setValue(servo, 300); // cut to 8 bits: 300 → 44
+        QCOMPARE(block.fileValue(servo), 44);
+        block.setValue(servo, -128);
+        QCOMPARE(block.fileValue(servo), -128);
+        QCOMPARE(int(block.bytes()[1]), 0); // the neighbour is untouched
 
         QVERIFY(valueFitsField(FieldType::Int8, -128));
         QVERIFY(!valueFitsField(FieldType::Int8, 128));
@@ -205,20 +215,19 @@ private slots:
         // The signed bytes that hold gains up to 255 are read as the unsigned byte.
         QVERIFY(findParameterField("PKp")->readsUnsigned());
         QVERIFY(!findParameterField("VUKp")->readsUnsigned());
-        std::vector<quint8> block(kParameterBlockSize, 0xC8);
-        QCOMPARE(readValue(block.data(), *findParameterField("PKp")), 200);
-        QCOMPARE(readField(block.data(), *findParameterField("PKp")), -56);
-        QCOMPARE(readValue(block.data(), *findParameterField("VUKp")), -56);
+        BlockImage block = filled(0xC8);
+        QCOMPARE(block.value(*findParameterField("PKp")), 200);
+        QCOMPARE(block.fileValue(*findParameterField("PKp")), -56);
+        QCOMPARE(block.value(*findParameterField("VUKp")), -56);
     }
 
     void defaultsMakeAFactoryBlock()
     {
-        std::vector<quint8> block(kParameterBlockSize, 0xEE);
-        writeDefaults(block.data());
+        const BlockImage block = BlockImage::defaults();
         for (const ParameterField &field : parameterFields())
-            QCOMPARE(readField(block.data(), field), field.defaultValue);
-        QCOMPARE(readField(block.data(), *findParameterField("ChannelMap7")), 5);
-        QCOMPARE(readField(block.data(), *findParameterField("LimitAlt")), 120);
+            QCOMPARE(block.fileValue(field), field.defaultValue);
+        QCOMPARE(block.fileValue(*findParameterField("ChannelMap7")), 5);
+        QCOMPARE(block.fileValue(*findParameterField("LimitAlt")), 120);
     }
 
     void valuesInWords()
@@ -274,18 +283,18 @@ private slots:
 
     void fileWritesTypedValuesUnderSwappedKeys()
     {
-        std::vector<quint8> block(kParameterBlockSize, 0);
-        block[46] = 5;
-        block[47] = 7;
-        block[58] = 0x18;
-        block[59] = 0xFC;
-        block[76] = 0xBC;
-        block[77] = 0x04;
-        block[0] = 0xFF;  // int8 −1
-        block[72] = 0xFF; // uint8 255
+        BlockImage block = filled(0);
+        block.bytes()[46] = 5;
+        block.bytes()[47] = 7;
+        block.bytes()[58] = 0x18;
+        block.bytes()[59] = 0xFC;
+        block.bytes()[76] = 0xBC;
+        block.bytes()[77] = 0x04;
+        block.bytes()[0] = 0xFF;  // int8 −1
+        block.bytes()[72] = 0xFF; // uint8 255
         const QString file = path(QStringLiteral("typed.conf"));
         QString error;
-        QVERIFY2(saveParameterFile(file, block.data(), &error), qPrintable(error));
+        QVERIFY2(saveParameterFile(file, block, &error), qPrintable(error));
         const QMap<QString, QString> ini = readIni(file);
         QCOMPARE(ini.size(), 198);
         QCOMPARE(ini.value("var46"), QStringLiteral("7"));
@@ -304,18 +313,18 @@ private slots:
 
     void fileRoundTripIsByteExact()
     {
-        const std::vector<quint8> block = patternBlock();
+        const BlockImage block = patternBlock();
         const QString file = path(QStringLiteral("roundtrip.conf"));
         QString error;
-        QVERIFY(saveParameterFile(file, block.data(), &error));
-        std::vector<quint8> loaded(kParameterBlockSize, 0);
-        QVERIFY2(loadParameterFileStrict(file, loaded.data(), &error), qPrintable(error));
+        QVERIFY(saveParameterFile(file, block, &error));
+        BlockImage loaded = filled(0);
+        QVERIFY2(loadParameterFileStrict(file, &loaded, &error), qPrintable(error));
         QCOMPARE(loaded, block);
 
         // Saving again over an existing file replaces it whole.
-        std::vector<quint8> zeros(kParameterBlockSize, 0);
-        QVERIFY(saveParameterFile(file, zeros.data(), &error));
-        QVERIFY(loadParameterFileStrict(file, loaded.data(), &error));
+        BlockImage zeros = filled(0);
+        QVERIFY(saveParameterFile(file, zeros, &error));
+        QVERIFY(loadParameterFileStrict(file, &loaded, &error));
         QCOMPARE(loaded, zeros);
     }
 
@@ -352,11 +361,11 @@ private slots:
         QFETCH(QString, mentions);
         const QString file = savedCopyWith(key, value);
         QVERIFY(!file.isEmpty());
-        std::vector<quint8> block(kParameterBlockSize, 0x5A);
+        BlockImage block = filled(0x5A);
         QString error;
-        QVERIFY(!loadParameterFileStrict(file, block.data(), &error));
+        QVERIFY(!loadParameterFileStrict(file, &block, &error));
         QVERIFY2(error.contains(mentions), qPrintable(error));
-        QCOMPARE(block, std::vector<quint8>(kParameterBlockSize, 0x5A));
+        QCOMPARE(block, filled(0x5A));
     }
 
     void strictLoadIgnoresKey181AndExtremes()
@@ -367,11 +376,11 @@ private slots:
             settings.setValue("var183", "65535");
             settings.setValue("var58", "-32768");
         }
-        std::vector<quint8> block(kParameterBlockSize, 0);
+        BlockImage block = filled(0);
         QString error;
-        QVERIFY2(loadParameterFileStrict(file, block.data(), &error), qPrintable(error));
-        QCOMPARE(readField(block.data(), *findParameterField("LimitRadius")), 65535);
-        QCOMPARE(readField(block.data(), *findParameterField("IMUDistX")), -32768);
+        QVERIFY2(loadParameterFileStrict(file, &block, &error), qPrintable(error));
+        QCOMPARE(block.fileValue(*findParameterField("LimitRadius")), 65535);
+        QCOMPARE(block.fileValue(*findParameterField("IMUDistX")), -32768);
     }
 
     // Text the file must not hold: what is not a parameter file is refused whole, even where
@@ -411,11 +420,11 @@ private slots:
         QCOMPARE(saved.write(text), qint64(text.size()));
         saved.close();
 
-        std::vector<quint8> block(kParameterBlockSize, 0x5A);
+        BlockImage block = filled(0x5A);
         QString error;
-        QVERIFY(!loadParameterFileStrict(file, block.data(), &error));
+        QVERIFY(!loadParameterFileStrict(file, &block, &error));
         QVERIFY2(error.contains(mentions), qPrintable(error));
-        QCOMPARE(block, std::vector<quint8>(kParameterBlockSize, 0x5A));
+        QCOMPARE(block, filled(0x5A));
     }
 
     // Line endings of other systems, and the byte-order mark Windows editors begin a file with,
@@ -440,10 +449,10 @@ private slots:
         QFETCH(QByteArray, lineEnd);
         QFETCH(QByteArray, start);
         QFETCH(bool, header);
-        const std::vector<quint8> block = patternBlock();
+        const BlockImage block = patternBlock();
         const QString file = path(QStringLiteral("endings.conf"));
         QString error;
-        QVERIFY(saveParameterFile(file, block.data(), &error));
+        QVERIFY(saveParameterFile(file, block, &error));
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QByteArray text = saved.readAll();
@@ -457,18 +466,18 @@ private slots:
         QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
         saved.write(start + text);
         saved.close();
-        std::vector<quint8> loaded(kParameterBlockSize, 0);
-        QVERIFY2(loadParameterFileStrict(file, loaded.data(), &error), qPrintable(error));
+        BlockImage loaded = filled(0);
+        QVERIFY2(loadParameterFileStrict(file, &loaded, &error), qPrintable(error));
         QCOMPARE(loaded, block);
 
         // A key given twice is found whatever ends the lines.
         QVERIFY(saved.open(QIODevice::Append));
         saved.write(QByteArray("var43=5") + lineEnd);
         saved.close();
-        std::fill(loaded.begin(), loaded.end(), 0x5A);
-        QVERIFY(!loadParameterFileStrict(file, loaded.data(), &error));
+        loaded = filled(0x5A);
+        QVERIFY(!loadParameterFileStrict(file, &loaded, &error));
         QVERIFY2(error.contains(QStringLiteral("var43")), qPrintable(error));
-        QCOMPARE(loaded, std::vector<quint8>(kParameterBlockSize, 0x5A));
+        QCOMPARE(loaded, filled(0x5A));
     }
 
     // A gain's byte holds 0..255 as the pages show it and -128..127 as the file writes it.
@@ -489,16 +498,16 @@ private slots:
 
     void fileErrors()
     {
-        std::vector<quint8> block(kParameterBlockSize, 0);
+        BlockImage block = filled(0);
         QString error;
-        QVERIFY(!loadParameterFileStrict(path("absent.conf"), block.data(), &error));
+        QVERIFY(!loadParameterFileStrict(path("absent.conf"), &block, &error));
         QVERIFY(error.contains("absent.conf"));
-        QVERIFY(!saveParameterFile(path("no/such/dir/x.conf"), block.data(), &error));
+        QVERIFY(!saveParameterFile(path("no/such/dir/x.conf"), block, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFileInfo::exists(path("no")));
         // A folder in the way of the file itself.
         QVERIFY(QDir(m_dir.path()).mkpath("taken.conf"));
-        QVERIFY(!saveParameterFile(path("taken.conf"), block.data(), &error));
+        QVERIFY(!saveParameterFile(path("taken.conf"), block, &error));
         QVERIFY(QFileInfo(path("taken.conf")).isDir());
     }
 

@@ -2,9 +2,12 @@
 // is no whole recording refused with the file, the line and the reason.
 #include "fclink/storage/telemetrycsv.h"
 #include "fclink/storage/telemetryrecording.h"
+#include "tests/support/fifounblocker.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <atomic>
 
 using namespace fclink;
 
@@ -187,6 +190,41 @@ private slots:
 
         QVERIFY(!readTelemetryRecording(folder.filePath("missing.csv"), &read, &error));
         QVERIFY2(error.startsWith("missing.csv cannot be read: "), qPrintable(error));
+    }
+
+    // A FIFO would hold the reader in open() until some program writes to it; a folder or a
+    // device is no recording either. Each is refused without being opened.
+    void refusesWhatIsNoPlainFile()
+    {
+        QTemporaryDir folder;
+        FifoUnblocker fifo(folder.filePath("pipe.csv"), 3000);
+        QVERIFY(fifo.valid());
+        QVERIFY(QDir(folder.path()).mkdir("folder.csv"));
+        TelemetryRecording read;
+        QString error;
+        QVERIFY(!readTelemetryRecording(folder.filePath("pipe.csv"), &read, &error));
+        QCOMPARE(error, QString("pipe.csv is not a file"));
+        QCOMPARE(fifo.unblocked(), 0);
+        QVERIFY(!readTelemetryRecording(folder.filePath("folder.csv"), &read, &error));
+        QCOMPARE(error, QString("folder.csv is not a file"));
+        QVERIFY(!readTelemetryRecording("/dev/zero", &read, &error));
+        QCOMPARE(error, QString("zero is not a file"));
+    }
+
+    // A reader told to stop gives up within a few thousand lines and leaves the result alone.
+    void stopsWhenTold()
+    {
+        const QByteArray csv = recording(20000);
+        TelemetryRecording read;
+        read.timeMs = {7};
+        std::atomic<bool> stop{true};
+        QString error;
+        QVERIFY(!parseTelemetryRecording(csv, "r.csv", &read, &error, &stop));
+        QCOMPARE(error, QString("r.csv: reading was stopped"));
+        QCOMPARE(read.timeMs, QVector<qint64>{7});
+        stop = false;
+        QVERIFY(parseTelemetryRecording(csv, "r.csv", &read, &error, &stop));
+        QCOMPARE(read.rowCount(), 20000);
     }
 
     void refusesAFileOverTheLimitWithoutReadingIt()

@@ -5,8 +5,8 @@
 //   value the block now holds: what the pilot sees in the file is what reaches the controller;
 // - an accepted block written out is a file without a byte-order mark or CR that reads back equal;
 // - the same file with CR LF line ends and a byte-order mark reads the same.
+#include "fclink/model/blockimage.h"
 #include "fclink/model/parameterfields.h"
-#include "fclink/model/uavparam.h"
 #include "fclink/storage/parameterfile.h"
 #include "fuzzsupport.h"
 
@@ -14,7 +14,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <cstring>
 
 using namespace fclink;
 
@@ -23,6 +22,13 @@ namespace {
 constexpr qint64 kLargestFile = 64 * 1024;
 constexpr quint8 kUntouched = 0x5A;
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+BlockImage untouchedBlock()
+{
+    BlockImage block;
+    std::fill(block.bytes(), block.bytes() + kParameterBlockSize, kUntouched);
+    return block;
+}
 
 QHash<QByteArray, const ParameterField *> fieldsByKey()
 {
@@ -47,7 +53,7 @@ bool plainNumber(const QByteArray &text, qint64 *value)
 
 // Every line "varN=number" of the General section holds what the block now holds (an 8-bit
 // field's value as either reading of its byte).
-void checkPlainKeys(QByteArray contents, const quint8 *block)
+void checkPlainKeys(QByteArray contents, const BlockImage &block)
 {
     static const QHash<QByteArray, const ParameterField *> keys = fieldsByKey();
     if (contents.startsWith(kByteOrderMark))
@@ -69,11 +75,11 @@ void checkPlainKeys(QByteArray contents, const quint8 *block)
         if (!field)
             continue; // var181, which no field has
         const quint32 mask = field->size() == 1 ? 0xFFu : 0xFFFFu;
-        FUZZ_REQUIRE(((quint32(written) - quint32(readField(block, *field))) & mask) == 0);
+        FUZZ_REQUIRE(((quint32(written) - quint32(block.fileValue(*field))) & mask) == 0);
     }
 }
 
-void checkWrittenBack(const quint8 *block, const QString &path)
+void checkWrittenBack(const BlockImage &block, const QString &path)
 {
     QString error;
     FUZZ_REQUIRE(saveParameterFile(path, block, &error));
@@ -81,13 +87,12 @@ void checkWrittenBack(const quint8 *block, const QString &path)
     FUZZ_REQUIRE(written.open(QIODevice::ReadOnly));
     const QByteArray text = written.readAll();
     FUZZ_REQUIRE(!text.startsWith(kByteOrderMark) && !text.contains('\r'));
-    quint8 reread[kParameterBlockSize];
-    std::memset(reread, kUntouched, sizeof reread);
-    FUZZ_REQUIRE(loadParameterFileStrict(path, reread, &error));
-    FUZZ_REQUIRE(std::memcmp(block, reread, kParameterBlockSize) == 0);
+    BlockImage reread = untouchedBlock();
+    FUZZ_REQUIRE(loadParameterFileStrict(path, &reread, &error));
+    FUZZ_REQUIRE(reread == block);
 }
 
-void checkWindowsForm(const QByteArray &contents, const quint8 *block, const QString &path)
+void checkWindowsForm(const QByteArray &contents, const BlockImage &block, const QString &path)
 {
     if (contents.contains('\r') || contents.startsWith(kByteOrderMark))
         return;
@@ -96,11 +101,10 @@ void checkWindowsForm(const QByteArray &contents, const quint8 *block, const QSt
     if (windows.size() + kByteOrderMark.size() > kLargestFile)
         return;
     writeScratchFile(path, kByteOrderMark + windows);
-    quint8 reread[kParameterBlockSize];
-    std::memset(reread, kUntouched, sizeof reread);
+    BlockImage reread = untouchedBlock();
     QString error;
-    FUZZ_REQUIRE(loadParameterFileStrict(path, reread, &error));
-    FUZZ_REQUIRE(std::memcmp(block, reread, kParameterBlockSize) == 0);
+    FUZZ_REQUIRE(loadParameterFileStrict(path, &reread, &error));
+    FUZZ_REQUIRE(reread == block);
 }
 
 } // namespace
@@ -113,13 +117,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray contents = fuzzInput(data, size);
     writeScratchFile(input, contents);
 
-    quint8 block[kParameterBlockSize];
-    std::memset(block, kUntouched, sizeof block);
+    BlockImage block = untouchedBlock();
     QString error;
-    if (!loadParameterFileStrict(input, block, &error)) {
+    if (!loadParameterFileStrict(input, &block, &error)) {
         FUZZ_REQUIRE(!error.isEmpty());
-        FUZZ_REQUIRE(std::all_of(block, block + kParameterBlockSize,
-                                 [](quint8 byte) { return byte == kUntouched; }));
+        FUZZ_REQUIRE(block == untouchedBlock());
         return 0;
     }
     FUZZ_REQUIRE(contents.size() <= kLargestFile);

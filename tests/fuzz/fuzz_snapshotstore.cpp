@@ -7,8 +7,7 @@
 //   readable, and lists the same again once written;
 // - taking a snapshot afterwards succeeds, lists it first, reads back its block, and loses
 //   nothing that was listed (no file changes but the index and the new one's).
-#include "fclink/model/parameterfields.h"
-#include "fclink/model/uavparam.h"
+#include "fclink/model/blockimage.h"
 #include "fclink/storage/snapshotstore.h"
 #include "fuzzsupport.h"
 
@@ -125,7 +124,7 @@ void checkListed(const QVector<Snapshot> &listed, bool rebuilt, const QString &f
         FUZZ_REQUIRE(file.absolutePath() == QDir(folder).absolutePath());
         FUZZ_REQUIRE(file.isFile());
         if (rebuilt) {
-            FUZZ_REQUIRE(!listed.at(i).readBlock().isEmpty());
+            FUZZ_REQUIRE(listed.at(i).readBlock().has_value());
             FUZZ_REQUIRE(i == 0 || listed.at(i - 1).time >= listed.at(i).time);
         }
     }
@@ -134,13 +133,11 @@ void checkListed(const QVector<Snapshot> &listed, bool rebuilt, const QString &f
 void checkTake(const QString &folder, const QVector<Snapshot> &listed, const FolderContents &before)
 {
     SnapshotStore store(folder);
-    quint8 block[kParameterBlockSize];
-    writeDefaults(block);
+    const BlockImage block = BlockImage::defaults();
     Snapshot taken;
     QString error;
     FUZZ_REQUIRE(store.take(block, SnapshotReason::OnDemand, QString(), 38, 105, &taken, &error));
-    const QByteArray bytes(reinterpret_cast<const char *>(block), kParameterBlockSize);
-    FUZZ_REQUIRE(taken.readBlock() == bytes);
+    FUZZ_REQUIRE(taken.readBlock() == block);
     const QVector<Snapshot> after = store.list();
     FUZZ_REQUIRE(!after.isEmpty() && after.first().path == taken.path);
     if (listed.size() >= SnapshotStore::kMaxSnapshots)

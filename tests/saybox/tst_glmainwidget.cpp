@@ -1,5 +1,7 @@
-// The feedback window: language choice from the shared sys.ini, placement, and the way from
+// The feedback window: language choice from the user's sys.ini, placement, and the way from
 // the form to the status screen and back, against a real FTP server.
+#include "product/installlayout.h"
+#include "product/usersettingsfile.h"
 #include "saybox/glftpobject.h"
 #include "saybox/glmainwidget.h"
 #include "saybox/glsayboxclient.h"
@@ -39,6 +41,7 @@ private slots:
     void cleanup();
     void translationFileFollowsTheLowByte();
     void languageComesFromTheSharedSettings();
+    void eachUserHasTheirOwnLanguage();
     void unknownLanguageKeepsEnglish();
     void windowIsFixedAndCentred();
     void successfulSubmission();
@@ -63,11 +66,9 @@ private:
     void waitOutReturnGuard() { QTest::qWait(GLUploadStatus::ReturnGuardMsec + 200); }
     QString writeLocalFile(const QString &name, const QByteArray &bytes);
     QWidget *statusChild(const char *name) const;
-    QString programDir() const { return QCoreApplication::applicationDirPath(); }
-    QString settingsPath() const { return programDir() + QStringLiteral("/sys.ini"); }
+    QString dataFolder() const { return InstallLayout::dataFolder(); }
+    QString settingsPath() const { return UserSettingsFile::path(); }
 
-    QByteArray savedSettings;
-    bool hadSettings = false;
     FtpServerProcess *server = nullptr;
     GLMainWidget *window = nullptr;
     QTemporaryDir localDir;
@@ -75,20 +76,13 @@ private:
 
 void TestGLMainWidget::initTestCase()
 {
-    QFile settings(settingsPath());
-    hadSettings = settings.open(QIODevice::ReadOnly);
-    if (hadSettings)
-        savedSettings = settings.readAll();
+    // The suite's own configuration folder (CMake gives each suite one).
+    QVERIFY(!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"));
 }
 
 void TestGLMainWidget::cleanupTestCase()
 {
     QFile::remove(settingsPath());
-    if (hadSettings) {
-        QFile settings(settingsPath());
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(savedSettings);
-    }
 }
 
 void TestGLMainWidget::init()
@@ -173,9 +167,9 @@ void TestGLMainWidget::languageComesFromTheSharedSettings()
 {
     for (const int lang : {1, 2}) {
         writeLanguage(lang);
-        QCOMPARE(GLMainWidget::languageSetting(programDir()), lang);
+        QCOMPARE(GLMainWidget::languageSetting(), lang);
         QTranslator expected;
-        QVERIFY(expected.load(GLMainWidget::translationFile(programDir(), lang)));
+        QVERIFY(expected.load(GLMainWidget::translationFile(dataFolder(), lang)));
         const QString feedback = expected.translate("GLMainWidget", "Feedback");
         const QString submit = expected.translate("GLSayboxClient", "Submit");
         QVERIFY(!feedback.isEmpty() && feedback != QStringLiteral("Feedback"));
@@ -201,7 +195,27 @@ void TestGLMainWidget::unknownLanguageKeepsEnglish()
     window = nullptr;
 
     QFile::remove(settingsPath());
-    QCOMPARE(GLMainWidget::languageSetting(programDir()), 0);
+    QCOMPARE(GLMainWidget::languageSetting(), 0);
+}
+
+// Two users of one computer: each one's window speaks the language that user chose.
+void TestGLMainWidget::eachUserHasTheirOwnLanguage()
+{
+    const QByteArray suiteFolder = qgetenv("XDG_CONFIG_HOME");
+    QTemporaryDir users;
+    const auto windowTitleFor = [&](const char *user) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(users.filePath(QLatin1String(user))));
+        GLMainWidget userWindow;
+        return userWindow.windowTitle();
+    };
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(users.filePath(QStringLiteral("anna"))));
+    writeLanguage(2);
+    QTranslator german;
+    QVERIFY(german.load(GLMainWidget::translationFile(dataFolder(), 2)));
+    QCOMPARE(windowTitleFor("anna"), german.translate("GLMainWidget", "Feedback"));
+    QCOMPARE(windowTitleFor("ben"), QStringLiteral("Feedback"));
+    QVERIFY(!QFile::exists(settingsPath()));
+    qputenv("XDG_CONFIG_HOME", suiteFolder);
 }
 
 void TestGLMainWidget::windowIsFixedAndCentred()

@@ -16,9 +16,13 @@ constexpr int kStartTimeoutMs = 5000;
 constexpr int kStopTimeoutMs = 3000;
 } // namespace
 
-FcsimProcess::FcsimProcess(const QString &folder) : m_folder(folder)
+FcsimProcess::FcsimProcess(const QString &folder) : FcsimProcess(folder, QStringLiteral(FCSIM_PATH))
 {
-    m_process.setProgram(QStringLiteral(FCSIM_PATH));
+}
+
+FcsimProcess::FcsimProcess(const QString &folder, const QString &program) : m_folder(folder)
+{
+    m_process.setProgram(program);
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
 }
 
@@ -74,13 +78,18 @@ void FcsimProcess::kill()
     QFile::remove(linkPath());
 }
 
-QVector<quint8> FcsimProcess::block() const
+std::optional<fclink::BlockImage> FcsimProcess::dumpedBlock() const
 {
-    QVector<quint8> bytes(fclink::kParameterBlockSize);
+    fclink::BlockImage block;
     QString error;
-    if (!fclink::loadParameterFileStrict(dumpPath(), bytes.data(), &error))
-        return {};
-    return bytes;
+    if (!fclink::loadParameterFileStrict(dumpPath(), &block, &error))
+        return std::nullopt;
+    return block;
+}
+
+fclink::BlockImage FcsimProcess::block() const
+{
+    return dumpedBlock().value_or(fclink::BlockImage());
 }
 
 QStringList FcsimProcess::logLines() const

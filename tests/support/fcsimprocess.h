@@ -1,11 +1,15 @@
 #ifndef TESTS_FCSIMPROCESS_H
 #define TESTS_FCSIMPROCESS_H
 
+#include "fclink/model/blockimage.h"
+
 #include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <optional>
 
 // The simulated flight controller for one test: it serves a pseudo-terminal reached through a
 // symlink in the test's folder, dumps its parameter block after every change and logs every
@@ -22,6 +26,8 @@ public:
     };
 
     explicit FcsimProcess(const QString &folder);
+    // The same with another fcsim program (an installed one).
+    FcsimProcess(const QString &folder, const QString &program);
     ~FcsimProcess();
     FcsimProcess(const FcsimProcess &) = delete;
     FcsimProcess &operator=(const FcsimProcess &) = delete;
@@ -38,8 +44,10 @@ public:
     QString logPath() const { return m_folder + QStringLiteral("/requests.log"); }
     QString statePath() const { return m_folder + QStringLiteral("/state.conf"); }
 
-    // The block the simulator holds, from its last dump; empty if the dump cannot be read.
-    QVector<quint8> block() const;
+    // The block the simulator holds, from its last dump; none if the dump cannot be read.
+    std::optional<fclink::BlockImage> dumpedBlock() const;
+    // The same where the dump is known to be there (all zeros if it cannot be read).
+    fclink::BlockImage block() const;
     // The number of requests the simulator has received so far.
     int requestCount() const;
     // Whether any request carried this command byte.

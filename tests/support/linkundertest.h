@@ -22,6 +22,8 @@ struct LinkUnderTest
     QSignalSpy verified{link, &Commrt::uploadVerified};
     QSignalSpy lost{link, &Commrt::portLost};
     QSignalSpy reopened{link, &Commrt::portReopened};
+    QSignalSpy connection{link, &Commrt::connectionChanged};
+    QSignalSpy outcomes{link, &Commrt::outcomeReported};
     // The connection state as a window shows it: received on this thread, in arrival order
     // (the spies above record in the emitting thread, at once).
     QObject window;
@@ -38,6 +40,11 @@ struct LinkUnderTest
     bool waitForVerification(int before);
     // Writes the fields under the block's lock, asks for an upload and waits for the verdict.
     bool uploadAndVerify(const std::function<void()> &edit);
+    // Whether the typed signals said what the numeric ones did, one for one: a
+    // connectionChanged for each connection-state code, an outcomeReported for each status code
+    // of an upload or a command (4 to 13). The numeric spies may have been cleared: they are
+    // compared with the typed signals' last emissions. *why says the first difference.
+    bool typedSignalsMatchCodes(QString *why) const;
 };
 
 #endif // TESTS_LINKUNDERTEST_H

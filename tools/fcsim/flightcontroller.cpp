@@ -3,7 +3,7 @@
 #include "fclink/link/frame.h"
 #include "fclink/link/parameterslices.h"
 #include "fclink/link/replydecoder.h"
-#include "fclink/model/parameterfields.h"
+#include "fclink/model/blockimage.h"
 #include "telemetrymodel.h"
 
 #include <cstring>
@@ -17,9 +17,7 @@ FlightController::FlightController(const UavParam &block, quint16 firmwareVersio
 
 UavParam FlightController::defaultBlock()
 {
-    UavParam block = {};
-    fclink::writeDefaults(fclink::parameterBlockBytes(block));
-    return block;
+    return fclink::BlockImage::defaults().toStruct();
 }
 
 bool FlightController::reportsResult(quint8 command)

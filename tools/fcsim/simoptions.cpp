@@ -2,6 +2,7 @@
 
 #include "fclink/link/parameterslices.h"
 #include "flightcontroller.h"
+#include "product/programinformation.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -107,6 +108,7 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
 
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),
@@ -227,6 +229,10 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
         return ParseResult::Error;
+    }
+    if (parser.isSet(versionOption)) {
+        *message = QStringLiteral("fcsim %1\n").arg(ProgramInformation::version());
+        return ParseResult::HelpRequested;
     }
     if (parser.isSet(helpOption)) {
         *message = parser.helpText();

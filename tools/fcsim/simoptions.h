@@ -63,7 +63,8 @@ public:
     bool verbose = false;
 
     // Parses arguments (arguments[0] is the program name). On Error, *message holds a one-line
-    // explanation without the program prefix; on HelpRequested it holds the help text.
+    // explanation without the program prefix; on HelpRequested it holds the help text (for
+    // --version, the version line).
     ParseResult parse(const QStringList &arguments, QString *message);
 };
 

@@ -4,9 +4,9 @@
 #include "fclink/link/replydecoder.h"
 #include "fclink/storage/parameterfile.h"
 #include "firmwareupgrade/applicationinfo.h"
+#include "product/signalpipe.h"
 #include "pseudoterminal.h"
 #include "serialdevice.h"
-#include "signalpipe.h"
 
 #include <QFileInfo>
 
@@ -165,11 +165,12 @@ bool Simulator::loadInitialBlock(UavParam *block)
         return true;
     }
     QString error;
-    if (!fclink::loadParameterFileStrict(m_options.statePath, fclink::parameterBlockBytes(*block),
-                                         &error)) {
+    fclink::BlockImage loaded;
+    if (!fclink::loadParameterFileStrict(m_options.statePath, &loaded, &error)) {
         complain(QStringLiteral("invalid state file %1: %2").arg(m_options.statePath, error));
         return false;
     }
+    *block = loaded.toStruct();
     diagnose(QStringLiteral("configuration loaded from %1").arg(m_options.statePath));
     return true;
 }
@@ -224,8 +225,8 @@ void Simulator::replyWithUpgradeInfo(PendingReply *pending)
 bool Simulator::writeDump()
 {
     QString error;
-    if (!fclink::saveParameterFile(m_options.dumpPath,
-                                   fclink::parameterBlockBytes(m_controller->block()), &error)) {
+    if (!fclink::saveParameterFile(m_options.dumpPath, fclink::BlockImage(m_controller->block()),
+                                   &error)) {
         complain(QStringLiteral("dump: %1").arg(error));
         return false;
     }
@@ -237,8 +238,7 @@ bool Simulator::writeFlash(const UavParam &block)
     if (m_options.statePath.isEmpty())
         return true; // a flash that is not kept anywhere still "works"
     QString error;
-    if (!fclink::saveParameterFile(m_options.statePath, fclink::parameterBlockBytes(block),
-                                   &error)) {
+    if (!fclink::saveParameterFile(m_options.statePath, fclink::BlockImage(block), &error)) {
         complain(QStringLiteral("flash write: %1").arg(error));
         return false;
     }

@@ -89,6 +89,10 @@ bool FctoolOptions::parse(const QStringList &arguments, QString *error)
         m_subcommand = Subcommand::Help;
         return true;
     }
+    if (arguments.first() == QLatin1String("--version")) {
+        m_subcommand = Subcommand::Version;
+        return true;
+    }
     if (!parseSubcommand(arguments.first(), error) || !parseArguments(arguments.mid(1), error))
         return false;
     if (m_helpRequested) {
@@ -297,21 +301,22 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
 QString FctoolOptions::usage()
 {
     return QStringLiteral(
-               "Usage:\n"
-               "  fctool ports\n"
-               "  fctool read  --port PORT [--out FILE] [--timeout SEC]\n"
-               "  fctool write --port PORT FILE [--no-verify] [--timeout SEC]\n"
-               "  fctool get   --port PORT NAME... [--timeout SEC]\n"
-               "  fctool set   --port PORT NAME=VALUE... [--raw] [--no-verify] [--timeout SEC]\n"
-               "  fctool describe [NAME...]\n"
-               "  fctool telemetry --port PORT [--count N] [--csv FILE] [--timeout SEC]\n"
-               "  fctool command --port PORT NAME [--timeout SEC]\n"
-               "  fctool flash --port PORT FILE [--restore] [--allow-downgrade] [--timeout SEC]\n"
-               "  fctool bootloader --port PORT [--leave] [--timeout SEC]\n"
-               "  fctool diff FILE_A FILE_B\n"
-               "  fctool diff --port PORT FILE [--timeout SEC]\n"
-               "  fctool snapshot --port PORT [--note TEXT] [--timeout SEC]\n"
-               "  fctool history [--limit N]\n"
+               "Usage: fctool ports\n"
+               "  or:  fctool read --port PORT [--out FILE]\n"
+               "  or:  fctool write --port PORT FILE [--no-verify]\n"
+               "  or:  fctool get --port PORT NAME...\n"
+               "  or:  fctool set --port PORT NAME=VALUE... [--raw] [--no-verify]\n"
+               "  or:  fctool describe [NAME...]\n"
+               "  or:  fctool telemetry --port PORT [--count N] [--csv FILE]\n"
+               "  or:  fctool command --port PORT NAME\n"
+               "  or:  fctool flash --port PORT FILE [--restore] [--allow-downgrade]\n"
+               "  or:  fctool bootloader --port PORT [--leave]\n"
+               "  or:  fctool diff FILE_A FILE_B\n"
+               "  or:  fctool diff --port PORT FILE\n"
+               "  or:  fctool snapshot --port PORT [--note TEXT]\n"
+               "  or:  fctool history [--limit N]\n"
+               "  or:  fctool --version\n"
+               "Every subcommand with --port also takes --timeout SEC.\n"
                "\n"
                "Talks to the flight controller over its serial link.\n"
                "\n"
@@ -357,13 +362,13 @@ QString FctoolOptions::usage()
                "             history shared with Skydesk and print the snapshot's file\n"
                "  history    the snapshots of the history, newest first, one per line\n"
                "\n"
-               "  --port PORT    a name the system lists (ttyUSB0, ttyACM0, rfcomm0) or a device\n"
-               "                 path such as /dev/pts/7\n"
+               "  --port PORT    a name the system lists (ttyUSB0, ttyACM0, rfcomm0) or a\n"
+               "                 device path such as /dev/pts/7\n"
                "  --no-verify    do not read the block back after write or set (by default the\n"
                "                 upload fails when the flight controller did not take a value)\n"
                "  --timeout SEC  give up when the flight controller gives no answer that moves\n"
-               "                 the connection, the read, the upload or the telemetry on for SEC\n"
-               "                 seconds, or a command's result takes longer (default 10);\n"
+               "                 the connection, the read, the upload or the telemetry on for\n"
+               "                 SEC seconds, or a command's result takes longer (default 10);\n"
                "                 for flash, when the upgrade makes no progress for SEC seconds\n"
                "                 (default 120)\n"
                "\n"

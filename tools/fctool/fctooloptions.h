@@ -13,6 +13,7 @@ public:
     enum class Subcommand
     {
         Help,
+        Version,
         Ports,
         Read,
         Write,

@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "fclink/link/commrt.h"
+#include "fclink/model/parameterblock.h"
 #include "fclink/storage/parameterbackup.h"
 #include "fctooloptions.h"
 #include "firmwareupgrade/firmwareimage.h"
@@ -75,13 +76,12 @@ ExitCode backUpParameters(const FctoolOptions &options, InterruptWatcher *watche
                            backup->path()));
         return ExitSuccess;
     }
-    const QByteArray block = LinkSession::blockNow();
+    const fclink::BlockImage block = fclink::ParameterBlock::copy();
     const int deviceId = session.link()->getDeviceId();
     const int version = session.firmwareVersion();
     session.close();
     QString error;
-    *backup = ParameterBackup::save(reinterpret_cast<const quint8 *>(block.constData()), deviceId,
-                                    version, options.port(), &error);
+    *backup = ParameterBackup::save(block, deviceId, version, options.port(), &error);
     if (!backup->isValid()) {
         printError(QStringLiteral("cannot save the parameters before the upgrade (%1); nothing "
                                   "was flashed")
@@ -106,18 +106,15 @@ ExitCode restoreParameters(const FctoolOptions &options, const ParameterBackup &
         session.close();
         return code;
     }
-    const QByteArray before = LinkSession::blockNow();
-    const int changed =
-        backup.differingFields(reinterpret_cast<const quint8 *>(before.constData()));
+    const int changed = backup.differingFields(fclink::ParameterBlock::copy());
     // The link reads the block back after the upload and names what the controller did not
     // take.
     code = session.uploadBlock(backup.block(), true);
-    const QByteArray after = LinkSession::blockNow();
+    const fclink::BlockImage after = fclink::ParameterBlock::copy();
     session.close();
     if (code != ExitSuccess)
         return code;
-    const int differing =
-        backup.differingFields(reinterpret_cast<const quint8 *>(after.constData()));
+    const int differing = backup.differingFields(after);
     if (differing != 0) {
         printError(QStringLiteral("restore failed: %1 parameters read back differ from %2")
                        .arg(differing)

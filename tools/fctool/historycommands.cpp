@@ -3,6 +3,7 @@
 #include "console.h"
 #include "fclink/link/commrt.h"
 #include "fclink/link/parameterslices.h"
+#include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/storage/parameterfile.h"
 #include "fclink/storage/snapshotstore.h"
@@ -15,33 +16,27 @@
 namespace {
 
 // A complete, valid parameter file; the message names the file.
-bool loadBlock(const QString &path, QByteArray *block)
+bool loadBlock(const QString &path, fclink::BlockImage *block)
 {
     if (!QFileInfo(path).isFile()) {
         printError(QStringLiteral("cannot read %1").arg(path));
         return false;
     }
-    block->resize(fclink::kParameterBlockSize);
     QString error;
-    if (!fclink::loadParameterFileStrict(path, reinterpret_cast<quint8 *>(block->data()), &error)) {
+    if (!fclink::loadParameterFileStrict(path, block, &error)) {
         printError(QStringLiteral("%1 is not a valid parameter file: %2").arg(path, error));
         return false;
     }
     return true;
 }
 
-const quint8 *bytes(const QByteArray &block)
-{
-    return reinterpret_cast<const quint8 *>(block.constData());
-}
-
-ExitCode printDifferences(const QByteArray &a, const QByteArray &b)
+ExitCode printDifferences(const fclink::BlockImage &a, const fclink::BlockImage &b)
 {
     bool different = false;
     for (const fclink::ParameterField &field : fclink::parameterFields()) {
         // Read as the model reads them, as read and get print them (a gain of 200 is 200).
-        const qint32 first = fclink::readValue(bytes(a), field);
-        const qint32 second = fclink::readValue(bytes(b), field);
+        const qint32 first = a.value(field);
+        const qint32 second = b.value(field);
         if (first == second)
             continue;
         different = true;
@@ -101,22 +96,21 @@ QString historyLine(const fclink::Snapshot &snapshot)
 ExitCode runDiffCommand(const FctoolOptions &options)
 {
     const QStringList files = options.positional();
-    QByteArray a;
-    QByteArray b;
+    fclink::BlockImage a;
+    fclink::BlockImage b;
     if (options.port().isEmpty())
         return loadBlock(files.at(0), &a) && loadBlock(files.at(1), &b) ? printDifferences(a, b)
                                                                         : ExitUsage;
     if (!loadBlock(files.at(0), &b))
         return ExitUsage;
     return LinkSession::run(options.port(), options.timeoutMs(), [&](LinkSession &) {
-        return printDifferences(LinkSession::blockNow(), b);
+        return printDifferences(fclink::ParameterBlock::copy(), b);
     });
 }
 
 ExitCode runSnapshotCommand(const FctoolOptions &options)
 {
     return LinkSession::run(options.port(), options.timeoutMs(), [&](LinkSession &session) {
-        const QByteArray block = LinkSession::blockNow();
         fclink::SnapshotDetails details;
         details.reason = fclink::SnapshotReason::OnDemand;
         details.note = options.note();
@@ -126,7 +120,7 @@ ExitCode runSnapshotCommand(const FctoolOptions &options)
         QString error;
         fclink::SnapshotStore::TakeOutcome outcome = fclink::SnapshotStore::TakeOutcome::Stored;
         fclink::SnapshotStore store;
-        if (!store.take(bytes(block), details, &snapshot, &error, &outcome)) {
+        if (!store.take(fclink::ParameterBlock::copy(), details, &snapshot, &error, &outcome)) {
             printError(error);
             return ExitUsage;
         }

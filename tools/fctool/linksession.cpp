@@ -53,17 +53,16 @@ ExitCode LinkSession::run(const QString &portName, int timeoutMs,
     return code;
 }
 
-QByteArray LinkSession::blockNow()
-{
-    return fclink::ParameterBlock::copy();
-}
-
 void LinkSession::wireLink()
 {
     // The link reports a lost connection from its own thread; these connections then arrive
     // queued on this thread like the others.
-    connect(m_link, &Commrt::statusChangedText, this, &LinkSession::onStatusChanged);
-    connect(m_link, &Commrt::connectStateText, this, &LinkSession::onConnectState);
+    connect(m_link, &Commrt::outcomeReported, this, &LinkSession::onOutcome);
+    connect(m_link, &Commrt::portOpenFailed, this, [this] {
+        m_openFailed = true;
+        checkWait();
+    });
+    connect(m_link, &Commrt::connectionChanged, this, &LinkSession::onConnectionChanged);
     connect(m_link, &Commrt::parametersChanged, this, &LinkSession::onParametersChanged);
     connect(m_link, &Commrt::telemetryChanged, this, &LinkSession::checkWait);
     connect(m_link, &Commrt::uploadVerified, this, &LinkSession::onUploadVerified);
@@ -147,33 +146,25 @@ ExitCode LinkSession::openIfAnswering(int answerTimeoutMs, bool *answered)
     return finishOpen(waitUntil([this] { return m_parameterReads > 0; }));
 }
 
-ExitCode LinkSession::uploadBlock(const QByteArray &block, bool verify)
+ExitCode LinkSession::uploadBlock(const fclink::BlockImage &block, bool verify)
 {
-    return upload(verify, [&] { return m_link->uploadParameters(block); });
+    return upload(verify, [&] { m_link->uploadParameters(block); });
 }
 
 ExitCode LinkSession::uploadFields(const QVector<fclink::FieldValue> &values, bool verify)
 {
-    return upload(verify, [&] {
-        m_link->uploadFields(values);
-        return true;
-    });
+    return upload(verify, [&] { m_link->uploadFields(values); });
 }
 
-ExitCode LinkSession::upload(bool verify, const std::function<bool()> &start)
+ExitCode LinkSession::upload(bool verify, const std::function<void()> &start)
 {
-    const int mark = m_statuses.size();
+    const int mark = m_outcomes.size();
     const int verificationsBefore = m_verifications;
-    if (!start()) {
-        printError(
-            QStringLiteral("a parameter block has %1 bytes").arg(fclink::kParameterBlockSize));
-        return ExitUsage;
-    }
-    const quint16 uploaded = fclink::status::ParametersUploaded;
+    start();
     const auto outcome = waitUntil([&] {
         if (verify)
             return m_verifications > verificationsBefore;
-        return findStatusSince(mark, uploaded, uploaded) >= 0;
+        return findOutcomeSince(mark, {fclink::LinkOutcome::Uploaded}).has_value();
     });
     if (outcome != WaitOutcome::Done) {
         // What may not have been written: as the link said when the port went, or else what
@@ -194,31 +185,32 @@ ExitCode LinkSession::upload(bool verify, const std::function<bool()> &start)
 
 ExitCode LinkSession::runCommandWithResult(const ToolCommand &command)
 {
-    const int mark = m_statuses.size();
+    const int mark = m_outcomes.size();
     command.send(*m_link);
-    int result = -1;
+    std::optional<fclink::LinkOutcome> result;
     // The controller keeps answering while it works on the command: only its result ends the
     // wait, within the time-out as a whole.
     const auto outcome = waitUntil(
         [&] {
-            result = findStatusSince(mark, command.okStatus, command.failStatus);
-            return result >= 0;
+            result = findOutcomeSince(mark, {command.succeeded, command.failed});
+            return result.has_value();
         },
         0, -1, Deadline::Whole);
     if (outcome != WaitOutcome::Done)
         return reportTimeout(QStringLiteral("result of command %1").arg(command.name));
-    if (result == command.okStatus) {
-        printLine(LinkMessages::statusText(static_cast<quint16>(result)));
+    const QString text = LinkMessages::statusText(fclink::statusCode(*result));
+    if (*result == command.succeeded) {
+        printLine(text);
         return ExitSuccess;
     }
-    printError(LinkMessages::statusText(static_cast<quint16>(result)));
+    printError(text);
     return ExitControllerFailure;
 }
 
 ExitCode LinkSession::sendCommand(const ToolCommand &command)
 {
     const int lossesAtStart = m_connectionLosses;
-    const quint64 framesAtStart = m_link->framesWritten();
+    const quint64 framesAtStart = m_link->counters().framesWritten;
     bool frameWritten = false;
     quint64 repliesAtFrame = 0;
     command.send(*m_link);
@@ -231,11 +223,12 @@ ExitCode LinkSession::sendCommand(const ToolCommand &command)
             if (m_connectionLosses != lossesAtStart)
                 return false;
             if (!frameWritten) {
-                frameWritten = m_link->framesWritten() >= framesAtStart + kFramesUntilCommandSent;
-                repliesAtFrame = m_link->repliesAccepted();
+                frameWritten =
+                    m_link->counters().framesWritten >= framesAtStart + kFramesUntilCommandSent;
+                repliesAtFrame = m_link->counters().repliesAccepted;
                 return false;
             }
-            return m_link->repliesAccepted() > repliesAtFrame;
+            return m_link->counters().repliesAccepted > repliesAtFrame;
         },
         kPollMs);
     if (outcome == WaitOutcome::Done)
@@ -291,11 +284,11 @@ LinkSession::WaitOutcome LinkSession::waitUntil(const std::function<bool()> &don
     // Every reply that moves the link on starts the time-out afresh.
     const int limitMs = timeoutMs >= 0 ? timeoutMs : m_timeoutMs;
     QTimer progress;
-    quint64 steps = m_link->sequenceSteps();
+    quint64 steps = m_link->counters().sequenceSteps;
     connect(&progress, &QTimer::timeout, this, [&] {
-        if (m_link->sequenceSteps() == steps)
+        if (m_link->counters().sequenceSteps == steps)
             return;
-        steps = m_link->sequenceSteps();
+        steps = m_link->counters().sequenceSteps;
         deadline.start(limitMs);
     });
 
@@ -340,17 +333,15 @@ void LinkSession::interrupt()
         m_loop->exit(static_cast<int>(WaitOutcome::Interrupted));
 }
 
-void LinkSession::onStatusChanged(quint16 code)
+void LinkSession::onOutcome(fclink::LinkOutcome outcome)
 {
-    m_statuses.append(code);
-    if (code == fclink::status::OpenFailed)
-        m_openFailed = true;
+    m_outcomes.append(outcome);
     checkWait();
 }
 
-void LinkSession::onConnectState(quint16 state)
+void LinkSession::onConnectionChanged(bool connected)
 {
-    if (state == 1) {
+    if (connected) {
         m_everConnected = true;
     } else {
         ++m_connectionLosses;
@@ -373,13 +364,14 @@ void LinkSession::onUploadVerified(bool ok, const QStringList &fields)
     checkWait();
 }
 
-int LinkSession::findStatusSince(int mark, quint16 first, quint16 second) const
+std::optional<fclink::LinkOutcome>
+LinkSession::findOutcomeSince(int mark, std::initializer_list<fclink::LinkOutcome> wanted) const
 {
-    for (int i = mark; i < m_statuses.size(); ++i) {
-        if (m_statuses.at(i) == first || m_statuses.at(i) == second)
-            return m_statuses.at(i);
+    for (int i = mark; i < m_outcomes.size(); ++i) {
+        if (std::find(wanted.begin(), wanted.end(), m_outcomes.at(i)) != wanted.end())
+            return m_outcomes.at(i);
     }
-    return -1;
+    return std::nullopt;
 }
 
 QString LinkSession::timeoutText() const

@@ -2,22 +2,25 @@
 #define FCTOOL_LINKSESSION_H
 
 #include "exitcode.h"
+#include "fclink/link/linkoutcome.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <functional>
+#include <initializer_list>
+#include <optional>
 
 class Commrt;
 class QEventLoop;
 struct ToolCommand;
 
 namespace fclink {
+class BlockImage;
 struct FieldValue;
-}
+} // namespace fclink
 
 // One connection to the flight controller, used the way the configuration program uses the
 // link: open the port, wait for the parameter read that follows every connection, then edit,
@@ -59,9 +62,6 @@ public:
     // Connects, waits for the parameter read, runs the action and disconnects.
     static ExitCode run(const QString &portName, int timeoutMs,
                         const std::function<ExitCode(LinkSession &)> &action);
-    // A copy of the 210-byte block as the link holds it now.
-    static QByteArray blockNow();
-
     Commrt *link() const { return m_link; }
     bool isInterrupted() const { return m_interrupted; }
 
@@ -73,11 +73,11 @@ public:
     // false. Once something answers it waits for the parameter read as open() does. A port that
     // opens nothing gives ExitPortError without a message (the caller reports it).
     ExitCode openIfAnswering(int answerTimeoutMs, bool *answered);
-    // Replaces the parameter block with these 210 bytes (uploadBlock) or writes the fields into
+    // Replaces the parameter block (uploadBlock) or writes the fields into
     // it (uploadFields), uploads the whole block and waits until its last slice is acknowledged
     // and, with verify, until the link has read it back: a value the controller did not take is
     // a controller failure, named on stderr.
-    ExitCode uploadBlock(const QByteArray &block, bool verify);
+    ExitCode uploadBlock(const fclink::BlockImage &block, bool verify);
     ExitCode uploadFields(const QVector<fclink::FieldValue> &values, bool verify);
     // Sends a command that reports a result, prints the result's text and maps it to success
     // or failure.
@@ -110,17 +110,19 @@ public slots:
     void checkWait();
 
 private:
-    // Runs start, which writes the block and asks for the upload (false: nothing to upload).
-    ExitCode upload(bool verify, const std::function<bool()> &start);
+    // Runs start, which writes the block and asks for the upload.
+    ExitCode upload(bool verify, const std::function<void()> &start);
     void wireLink();
     bool startLink(bool quiet = false);
     ExitCode finishOpen(WaitOutcome outcome);
     bool portWentAway() const;
-    void onStatusChanged(quint16 code);
-    void onConnectState(quint16 state);
+    void onOutcome(fclink::LinkOutcome outcome);
+    void onConnectionChanged(bool connected);
     void onParametersChanged();
     void onUploadVerified(bool ok, const QStringList &fields);
-    int findStatusSince(int mark, quint16 first, quint16 second) const;
+    // The first of the wanted outcomes reported since the mark-th one.
+    std::optional<fclink::LinkOutcome>
+    findOutcomeSince(int mark, std::initializer_list<fclink::LinkOutcome> wanted) const;
     ExitCode reportOpenTimeout() const;
     QString timeoutText() const;
 
@@ -133,7 +135,7 @@ private:
     std::function<bool()> m_done;
     bool m_interrupted = false;
 
-    QVector<quint16> m_statuses; // every status code since the port was opened, in order
+    QVector<fclink::LinkOutcome> m_outcomes; // every outcome since the port was opened, in order
     int m_parameterReads = 0;
     int m_verifications = 0;
     bool m_lastVerificationOk = false;

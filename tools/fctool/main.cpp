@@ -7,6 +7,7 @@
 #include "historycommands.h"
 #include "parametercommands.h"
 #include "portscommand.h"
+#include "product/programinformation.h"
 #include "telemetrycommand.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ ExitCode dispatch(const FctoolOptions &options)
     switch (options.subcommand()) {
     case Subcommand::Help:
         printLine(FctoolOptions::usage());
+        return ExitSuccess;
+    case Subcommand::Version:
+        printLine(QStringLiteral("fctool ") + ProgramInformation::version());
         return ExitSuccess;
     case Subcommand::Ports:
         return runPortsCommand();

@@ -21,23 +21,19 @@ using fclink::ParameterField;
 
 using Assignment = fclink::FieldValue;
 
-using Block = QVector<quint8>;
+using Block = fclink::BlockImage;
 
 // A copy of the block as the link holds it now.
 Block snapshotBlock()
 {
-    Block block(fclink::kParameterBlockSize);
-    fclink::ParameterBlock::copyTo(block.data());
-    return block;
+    return fclink::ParameterBlock::copy();
 }
 
 // A field's value as the model reads it (the gains up to 255 unsigned), as get and diff print
 // it and set takes it.
 QString fieldLine(const Block &block, const ParameterField &field)
 {
-    return QStringLiteral("%1=%2")
-        .arg(QLatin1String(field.name))
-        .arg(fclink::readValue(block.constData(), field));
+    return QStringLiteral("%1=%2").arg(QLatin1String(field.name)).arg(block.value(field));
 }
 
 // What a value means, after it: " m", " (11.10 V)", " (Alt Go-Home)", or nothing.
@@ -55,7 +51,7 @@ QString meaningOf(const ParameterField &field, qint32 value)
 // A field's value as its meaning reads it (the gains up to 255 unsigned), with its unit.
 QString valueLine(const Block &block, const ParameterField &field)
 {
-    const qint32 value = fclink::readValue(block.constData(), field);
+    const qint32 value = block.value(field);
     return QStringLiteral("%1=%2%3")
         .arg(QLatin1String(field.name))
         .arg(value)
@@ -230,7 +226,7 @@ bool printBlock(const Block &block)
 ExitCode saveBlock(const Block &block, const QString &path)
 {
     QString error;
-    if (!fclink::saveParameterFile(path, block.constData(), &error)) {
+    if (!fclink::saveParameterFile(path, block, &error)) {
         printError(error);
         return ExitUsage;
     }
@@ -244,8 +240,7 @@ bool loadFile(const QString &path, Block *block)
         return false;
     }
     QString error;
-    block->resize(fclink::kParameterBlockSize);
-    if (!fclink::loadParameterFileStrict(path, block->data(), &error)) {
+    if (!fclink::loadParameterFileStrict(path, block, &error)) {
         printError(QStringLiteral("%1: %2").arg(path, error));
         return false;
     }
@@ -273,8 +268,7 @@ ExitCode runWriteCommand(const FctoolOptions &options)
     if (!loadFile(options.positional().first(), &loaded))
         return ExitUsage;
     return withSession(options, [&](LinkSession &session) {
-        const QByteArray block(reinterpret_cast<const char *>(loaded.constData()), loaded.size());
-        return session.uploadBlock(block, options.verify());
+        return session.uploadBlock(loaded, options.verify());
     });
 }
 

@@ -1,26 +1,42 @@
 #include "toolcommands.h"
 
 #include "fclink/link/commrt.h"
-#include "fclink/link/replydecoder.h"
 
 namespace {
 
-using namespace fclink;
+using fclink::LinkOutcome;
+using fclink::Sensor;
+
+ToolCommand withResult(const char *name, void (*send)(Commrt &), LinkOutcome succeeded,
+                       LinkOutcome failed)
+{
+    return {name, send, true, succeeded, failed};
+}
+
+// Its outcomes are never looked at: nothing is reported for it.
+ToolCommand withoutResult(const char *name, void (*send)(Commrt &))
+{
+    return {name, send, false, LinkOutcome::Uploaded, LinkOutcome::Uploaded};
+}
 
 const ToolCommand kCommands[] = {
-    {"flash", [](Commrt &link) { link.writeFlash(); }, true, status::FlashSaved,
-     status::FlashFailed},
-    {"calib-acc", [](Commrt &link) { link.calibrate(Sensor::Accelerometers); }, true,
-     status::AccCalibrated, status::AccFailed},
-    {"calib-gyro", [](Commrt &link) { link.calibrate(Sensor::Gyros); }, true,
-     status::GyroCalibrated, status::GyroFailed},
-    {"calib-volt", [](Commrt &link) { link.calibrate(Sensor::Voltage); }, true,
-     status::VoltageCalibrated, status::VoltageFailed},
-    {"test-bec", [](Commrt &link) { link.testBec(); }, false, 0, 0},
-    {"calib-rc-neutral", [](Commrt &link) { link.calibrateRcNeutral(); }, false, 0, 0},
-    {"rc-scale-start", [](Commrt &link) { link.startRcScaleCalibration(); }, false, 0, 0},
-    {"rc-scale-stop", [](Commrt &link) { link.stopRcScaleCalibration(); }, false, 0, 0},
-    {"bind-dsm", [](Commrt &link) { link.bindDsm(); }, false, 0, 0},
+    withResult(
+        "flash", [](Commrt &link) { link.writeFlash(); }, LinkOutcome::FlashSaved,
+        LinkOutcome::FlashFailed),
+    withResult(
+        "calib-acc", [](Commrt &link) { link.calibrate(Sensor::Accelerometers); },
+        LinkOutcome::AccelerometersCalibrated, LinkOutcome::AccelerometersFailed),
+    withResult(
+        "calib-gyro", [](Commrt &link) { link.calibrate(Sensor::Gyros); },
+        LinkOutcome::GyrosCalibrated, LinkOutcome::GyrosFailed),
+    withResult(
+        "calib-volt", [](Commrt &link) { link.calibrate(Sensor::Voltage); },
+        LinkOutcome::VoltageCalibrated, LinkOutcome::VoltageFailed),
+    withoutResult("test-bec", [](Commrt &link) { link.testBec(); }),
+    withoutResult("calib-rc-neutral", [](Commrt &link) { link.calibrateRcNeutral(); }),
+    withoutResult("rc-scale-start", [](Commrt &link) { link.startRcScaleCalibration(); }),
+    withoutResult("rc-scale-stop", [](Commrt &link) { link.stopRcScaleCalibration(); }),
+    withoutResult("bind-dsm", [](Commrt &link) { link.bindDsm(); }),
 };
 
 } // namespace

@@ -1,10 +1,12 @@
 // mkfirmware: writes a well-formed firmware file (.qmtvf) whose image is a repeatable run of
 // pseudo-random bytes, for the demo's update server and for trying the upgrade by hand.
 //
-//   mkfirmware --version 120 --size 65536 [--seed N] OUT.qmtvf
+//   mkfirmware --firmware-version 120 --size 65536 [--seed N] OUT.qmtvf
+//   mkfirmware --version      (the program's own version)
 
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/sampleimage.h"
+#include "product/programinformation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -44,9 +46,10 @@ bool parseSettings(const QCoreApplication &app, Settings *settings)
     parser.setApplicationDescription(
         QStringLiteral("Writes a firmware file with a pseudo-random image of the given size."));
     parser.addHelpOption();
+    const QCommandLineOption programVersionOption = parser.addVersionOption();
     const QCommandLineOption versionOption(
-        QStringLiteral("version"), QStringLiteral("Firmware version in hundredths (120 is 1.20)."),
-        QStringLiteral("N"));
+        QStringLiteral("firmware-version"),
+        QStringLiteral("Firmware version in hundredths (120 is 1.20)."), QStringLiteral("N"));
     const QCommandLineOption sizeOption(
         QStringLiteral("size"), QStringLiteral("Image size in bytes."), QStringLiteral("BYTES"));
     const QCommandLineOption seedOption(QStringLiteral("seed"),
@@ -54,12 +57,22 @@ bool parseSettings(const QCoreApplication &app, Settings *settings)
                                         QStringLiteral("N"), QStringLiteral("1"));
     parser.addOptions({versionOption, sizeOption, seedOption});
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write."));
-    parser.process(app);
+    // Earlier versions took the firmware version as "--version N": such a call must not be
+    // taken for a question about the program's version and end without writing the file.
+    if (!parser.parse(app.arguments()) ||
+        (parser.isSet(programVersionOption) && app.arguments().size() > 2)) {
+        fail(parser.errorText().isEmpty()
+                 ? QStringLiteral("--version takes nothing more; the firmware's version is "
+                                  "--firmware-version N")
+                 : parser.errorText());
+        return false;
+    }
+    parser.process(app); // answers --help and --version
 
     qint64 number = 0;
     if (!parser.isSet(versionOption) ||
         !parseNumber(parser.value(versionOption), 0, 65535, &number)) {
-        fail(QStringLiteral("--version needs a number from 0 to 65535"));
+        fail(QStringLiteral("--firmware-version needs a number from 0 to 65535"));
         return false;
     }
     settings->version = static_cast<quint16>(number);
@@ -89,6 +102,7 @@ bool parseSettings(const QCoreApplication &app, Settings *settings)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    ProgramInformation::identify();
     Settings settings;
     if (!parseSettings(app, &settings))
         return kExitUsage;

@@ -4,10 +4,13 @@
 // the system's fonts for the few figures the drawings carry.
 //
 //   svgrender --cell 16x16 [--scales 1,2] SHEET.svg OUTPUT_FOLDER PICTURE...
+//   svgrender --cell 256x256 --sizes 16,32,256 SHEET.svg OUTPUT_FOLDER '{size}x{size}/icon.png'
 //
 // The sheet holds one cell per picture, left to right, then top to bottom. A picture's name ends
-// in .png or .ico. A file is written only when its bytes change, so that an unchanged picture
-// keeps its time stamp and the resource compiler does not run again for nothing.
+// in .png or .ico. With --sizes, each picture is drawn once per width in pixels instead, and
+// "{size}" in its name becomes that width (the application icon in the sizes of an icon theme). A
+// file is written only when its bytes change, so that an unchanged picture keeps its time stamp and
+// the resource compiler does not run again for nothing.
 #include "svgsheet.h"
 
 #include <QBuffer>
@@ -35,16 +38,17 @@ bool parseCellSize(const QString &text, QSize *size)
     return widthOk && heightOk && !size->isEmpty();
 }
 
-bool parseScales(const QString &text, QList<int> *scales)
+// A list of positive whole numbers ("1,2"; "16,24,32").
+bool parseNumbers(const QString &text, QList<int> *numbers)
 {
     for (const QString &part : text.split(QLatin1Char(','))) {
         bool ok = false;
-        const int scale = part.toInt(&ok);
-        if (!ok || scale < 1)
+        const int number = part.toInt(&ok);
+        if (!ok || number < 1)
             return false;
-        *scales << scale;
+        *numbers << number;
     }
-    return !scales->isEmpty();
+    return !numbers->isEmpty();
 }
 
 // "images/a.png" at scale 2 is "images/a@2x.png".
@@ -54,6 +58,33 @@ QString scaledName(const QString &picture, int scale)
         return picture;
     const int dot = picture.lastIndexOf(QLatin1Char('.'));
     return picture.left(dot) + QStringLiteral("@%1x").arg(scale) + picture.mid(dot);
+}
+
+const QString kSizePlaceholder = QStringLiteral("{size}");
+
+// One file to draw from a cell: its name and the scale of the cell it is drawn at.
+struct Drawing
+{
+    QString name;
+    qreal scale;
+};
+
+// Each picture at each scale, or (when sizes are given) at each width in pixels.
+QList<Drawing> drawingsOf(const QString &picture, const QSize &cell, const QList<int> &scales,
+                          const QList<int> &sizes)
+{
+    QList<Drawing> drawings;
+    for (int scale : scales)
+        drawings.append({scaledName(picture, scale), qreal(scale)});
+    if (!sizes.isEmpty()) {
+        drawings.clear();
+        for (int size : sizes) {
+            QString name = picture;
+            name.replace(kSizePlaceholder, QString::number(size));
+            drawings.append({name, qreal(size) / cell.width()});
+        }
+    }
+    return drawings;
 }
 
 bool isOpaque(const QImage &image)
@@ -106,7 +137,8 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes, QString *error
 }
 
 bool renderAll(const QString &sheetPath, const QSize &cell, const QList<int> &scales,
-               const QString &outputDir, const QStringList &pictures, QString *error)
+               const QList<int> &sizes, const QString &outputDir, const QStringList &pictures,
+               QString *error)
 {
     QFile source(sheetPath);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -120,9 +152,9 @@ bool renderAll(const QString &sheetPath, const QSize &cell, const QList<int> &sc
     }
     const QDir dir(outputDir);
     for (int i = 0; i < pictures.size(); ++i) {
-        for (int scale : scales) {
-            const QImage image = sheet.render(i, scale, error);
-            const QString name = scaledName(pictures[i], scale);
+        for (const Drawing &drawing : drawingsOf(pictures[i], cell, scales, sizes)) {
+            const QImage image = sheet.render(i, drawing.scale, error);
+            const QString &name = drawing.name;
             if (image.isNull()) {
                 *error = QStringLiteral("%1 (%2): %3").arg(sheetPath, name, *error);
                 return false;
@@ -161,8 +193,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption scalesOption(QStringLiteral("scales"),
                                           QStringLiteral("Scales to draw, as 1,2 (the default)."),
                                           QStringLiteral("list"), QStringLiteral("1,2"));
+    const QCommandLineOption sizesOption(
+        QStringLiteral("sizes"),
+        QStringLiteral("Widths in pixels to draw each picture at, as 16,32 (instead of the "
+                       "scales); {size} in a picture's name becomes the width."),
+        QStringLiteral("list"));
     parser.addOption(cellOption);
     parser.addOption(scalesOption);
+    parser.addOption(sizesOption);
     parser.addPositionalArgument(QStringLiteral("sheet"), QStringLiteral("The SVG source."));
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Output folder."));
     parser.addPositionalArgument(QStringLiteral("pictures"),
@@ -173,13 +211,21 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     QSize cell;
     QList<int> scales;
+    QList<int> sizes;
     const QStringList arguments = parser.positionalArguments();
     if (!parseCellSize(parser.value(cellOption), &cell) ||
-        !parseScales(parser.value(scalesOption), &scales) || arguments.size() < 3) {
-        err << "svgrender: usage: svgrender --cell WxH [--scales 1,2] SHEET FOLDER PICTURE...\n";
+        !parseNumbers(parser.value(scalesOption), &scales) ||
+        (parser.isSet(sizesOption) && !parseNumbers(parser.value(sizesOption), &sizes)) ||
+        arguments.size() < 3) {
+        err << "svgrender: usage: svgrender --cell WxH [--scales 1,2 | --sizes 16,32] SHEET "
+               "FOLDER PICTURE...\n";
         return 2;
     }
     for (const QString &picture : arguments.mid(2)) {
+        if (!sizes.isEmpty() && !picture.contains(kSizePlaceholder)) {
+            err << "svgrender: " << picture << ": with --sizes, a name holds {size}\n";
+            return 2;
+        }
         const QString suffix = QFileInfo(picture).suffix();
         if (suffix != QLatin1String("png") && suffix != QLatin1String("ico")) {
             err << "svgrender: " << picture << ": only .png and .ico pictures are written\n";
@@ -187,7 +233,7 @@ int main(int argc, char *argv[])
         }
     }
     QString error;
-    if (!renderAll(arguments[0], cell, scales, arguments[1], arguments.mid(2), &error)) {
+    if (!renderAll(arguments[0], cell, scales, sizes, arguments[1], arguments.mid(2), &error)) {
         err << "svgrender: " << error << '\n';
         return 1;
     }

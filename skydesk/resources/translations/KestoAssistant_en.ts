@@ -43,24 +43,8 @@
         <translation>Enhanced Failsafe Methods</translation>
     </message>
     <message>
-        <source>Hover</source>
-        <translation>Hover</translation>
-    </message>
-    <message>
-        <source>Alt Go-Home</source>
-        <translation>Alt Go-Home</translation>
-    </message>
-    <message>
         <source>Go-Home Heading</source>
         <translation>Go-Home Heading</translation>
-    </message>
-    <message>
-        <source>Towards</source>
-        <translation>Towards</translation>
-    </message>
-    <message>
-        <source>Backwards</source>
-        <translation>Backwards</translation>
     </message>
     <message>
         <source>Go-Home Altitude</source>
@@ -99,18 +83,6 @@
         <translation>OFF</translation>
     </message>
     <message>
-        <source>Course Lock</source>
-        <translation>Course Lock</translation>
-    </message>
-    <message>
-        <source>Point of Interest</source>
-        <translation>Point of Interest</translation>
-    </message>
-    <message>
-        <source>Home Lock</source>
-        <translation>Home Lock</translation>
-    </message>
-    <message>
         <source>   Voltage   </source>
         <translation>   Voltage   </translation>
     </message>
@@ -146,9 +118,88 @@
         <source>Forbiden Area Limit</source>
         <translation>Forbiden Area Limit</translation>
     </message>
+</context>
+<context>
+    <name>ChannelPlot</name>
     <message>
-        <source>ON</source>
-        <translation>ON</translation>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Attitude (degree)</translation>
+    </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>Heading (degree)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroscope (degree/s)</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Acceleration (m/s^2)</translation>
+    </message>
+    <message>
+        <source>m/s²</source>
+        <translation>m/s²</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Compass error</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC channels</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Choose the channels to plot in the list on the left.</translation>
     </message>
 </context>
 <context>
@@ -492,6 +543,10 @@
     <message>
         <source>The file was deleted.</source>
         <translation>The file was deleted.</translation>
+    </message>
+    <message>
+        <source>Downloading into %1</source>
+        <translation>Downloading into %1</translation>
     </message>
     <message>
         <source>The download ended after %1 of the %2 bytes the update server announced.</source>
@@ -2387,63 +2442,168 @@
     </message>
 </context>
 <context>
+    <name>RecordingPlot</name>
+    <message>
+        <source>The recording has no rows yet. Reload reads the file again.</source>
+        <translation>The recording has no rows yet. Reload reads the file again.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 cannot be read: there is not enough memory for it</source>
+        <translation>%1 cannot be read: there is not enough memory for it</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindow</name>
+    <message>
+        <source>%1 - Recording</source>
+        <translation>%1 - Recording</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Open Recording</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of the file were cut short and are left out.</source>
+        <translation>
+            <numerusform>The last line of the file was cut short and is left out.</numerusform>
+            <numerusform>The last %n lines of the file were cut short and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) over %1</source>
+        <translation>
+            <numerusform>%n row over %1</numerusform>
+            <numerusform>%n rows over %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1, %n row(s)</source>
+        <translation>
+            <numerusform>Length %1, %n row</numerusform>
+            <numerusform>Length %1, %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the recording shown: choose another name for the span.</source>
+        <translation>%1 is the recording shown: choose another name for the span.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv)</source>
+        <translation>Telemetry recordings (*.csv)</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>Telemetry recordings (*.csv);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindowUi</name>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>Tick the channels to plot; each kind of value gets its own plot</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (Home)</source>
+        <translation>Shows the whole recording (Home)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Reads the file again, with what has been recorded since it was opened</source>
+        <translation>Reads the file again, with what has been recorded since it was opened</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Saves the plots as they are shown as a PNG picture</source>
+        <translation>Saves the plots as they are shown as a PNG picture</translation>
+    </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Export Picture...</translation>
+    </message>
+    <message>
+        <source>Saves the rows of the span shown as a recording of its own</source>
+        <translation>Saves the rows of the span shown as a recording of its own</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Span Shown</source>
+        <translation>Span Shown</translation>
+    </message>
+    <message>
+        <source>Minimum, maximum and mean of each channel shown, over the span shown</source>
+        <translation>Minimum, maximum and mean of each channel shown, over the span shown</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
-    <message>
-        <source>Attitude (degree)</source>
-        <translation>Attitude (degree)</translation>
-    </message>
-    <message>
-        <source>Gyroscope (degree/s)</source>
-        <translation>Gyroscope (degree/s)</translation>
-    </message>
-    <message>
-        <source>Acceleration (m/s^2)</source>
-        <translation>Acceleration (m/s^2)</translation>
-    </message>
-    <message>
-        <source>Altitude (m)</source>
-        <translation>Altitude (m)</translation>
-    </message>
-    <message>
-        <source>Voltage (V)</source>
-        <translation>Voltage (V)</translation>
-    </message>
-    <message>
-        <source>Compass error</source>
-        <translation>Compass error</translation>
-    </message>
-    <message>
-        <source>RC channels</source>
-        <translation>RC channels</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>Roll</translation>
-    </message>
-    <message>
-        <source>Pitch</source>
-        <translation>Pitch</translation>
-    </message>
-    <message>
-        <source>Heading</source>
-        <translation>Heading</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Altitude</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Voltage</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>RC %1</translation>
-    </message>
-    <message>
-        <source>Choose the channels to plot in the list on the left.</source>
-        <translation>Choose the channels to plot in the list on the left.</translation>
-    </message>
     <message>
         <source>now</source>
         <translation>now</translation>
@@ -2451,10 +2611,6 @@
     <message>
         <source>-%1 s</source>
         <translation>-%1 s</translation>
-    </message>
-    <message>
-        <source>Heading (degree)</source>
-        <translation>Heading (degree)</translation>
     </message>
 </context>
 <context>
@@ -2581,6 +2737,14 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1: reading was stopped</source>
+        <translation>%1: reading was stopped</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 is not a file</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2943,14 @@ Do you want to replace it?</translation>
     <message>
         <source>Configuration History...</source>
         <translation>Configuration History...</translation>
+    </message>
+    <message>
+        <source>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</source>
+        <translation>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</translation>
+    </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Open Recording...</translation>
     </message>
 </context>
 <context>
@@ -3071,6 +3243,14 @@ Do you want to replace it?</translation>
         <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
         <translation>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
+        <translation>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</translation>
+    </message>
 </context>
 <context>
     <name>statusWidget</name>
@@ -3250,6 +3430,14 @@ Do you want to replace it?</translation>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
         <translation>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>The software updater is not installed: update with your package manager</source>
+        <translation>The software updater is not installed: update with your package manager</translation>
     </message>
 </context>
 </TS>

@@ -43,24 +43,8 @@
         <translation>Erweiterte Ausfallsicherung</translation>
     </message>
     <message>
-        <source>Hover</source>
-        <translation>Schweben</translation>
-    </message>
-    <message>
-        <source>Alt Go-Home</source>
-        <translation>Rückkehr in Höhe</translation>
-    </message>
-    <message>
         <source>Go-Home Heading</source>
         <translation>Ausrichtung bei Rückkehr</translation>
-    </message>
-    <message>
-        <source>Towards</source>
-        <translation>Bug voraus</translation>
-    </message>
-    <message>
-        <source>Backwards</source>
-        <translation>Heck voraus</translation>
     </message>
     <message>
         <source>Go-Home Altitude</source>
@@ -99,18 +83,6 @@
         <translation>AUS</translation>
     </message>
     <message>
-        <source>Course Lock</source>
-        <translation>Kurssperre</translation>
-    </message>
-    <message>
-        <source>Point of Interest</source>
-        <translation>Umkreisen</translation>
-    </message>
-    <message>
-        <source>Home Lock</source>
-        <translation>Heimatsperre</translation>
-    </message>
-    <message>
         <source>   Voltage   </source>
         <translation>   Spannung   </translation>
     </message>
@@ -146,9 +118,88 @@
         <source>Forbiden Area Limit</source>
         <translation>Flugverbotszone</translation>
     </message>
+</context>
+<context>
+    <name>ChannelPlot</name>
     <message>
-        <source>ON</source>
-        <translation>EIN</translation>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>Lage (Grad)</translation>
+    </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>Kurs (Grad)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>Gyroskop (Grad/s)</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>Beschleunigung (m/s²)</translation>
+    </message>
+    <message>
+        <source>m/s²</source>
+        <translation>m/s²</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Kompassfehler</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>RC-Kanäle</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Nicken</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>RC %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>Wählen Sie links in der Liste die Kanäle, die gezeichnet werden sollen.</translation>
     </message>
 </context>
 <context>
@@ -492,6 +543,10 @@
     <message>
         <source>The file was deleted.</source>
         <translation>Die Datei wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Downloading into %1</source>
+        <translation>Wird heruntergeladen nach %1</translation>
     </message>
     <message>
         <source>The download ended after %1 of the %2 bytes the update server announced.</source>
@@ -2387,63 +2442,168 @@
     </message>
 </context>
 <context>
+    <name>RecordingPlot</name>
+    <message>
+        <source>The recording has no rows yet. Reload reads the file again.</source>
+        <translation>Die Aufzeichnung enthält noch keine Zeilen. „Neu laden“ liest die Datei erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 cannot be read: there is not enough memory for it</source>
+        <translation>%1 kann nicht gelesen werden: Dafür reicht der Speicher nicht</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindow</name>
+    <message>
+        <source>%1 - Recording</source>
+        <translation>%1 - Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>Aufzeichnung öffnen</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of the file were cut short and are left out.</source>
+        <translation>
+            <numerusform>Die letzte Zeile der Datei ist abgeschnitten und wurde weggelassen.</numerusform>
+            <numerusform>Die letzten %n Zeilen der Datei sind abgeschnitten und wurden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) over %1</source>
+        <translation>
+            <numerusform>%n Zeile über %1</numerusform>
+            <numerusform>%n Zeilen über %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Von %1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1, %n row(s)</source>
+        <translation>
+            <numerusform>Länge %1, %n Zeile</numerusform>
+            <numerusform>Länge %1, %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the recording shown: choose another name for the span.</source>
+        <translation>%1 ist die angezeigte Aufzeichnung: Wählen Sie für den Ausschnitt einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv)</source>
+        <translation>Telemetrie-Aufzeichnungen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>Telemetrie-Aufzeichnungen (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindowUi</name>
+    <message>
+        <source>Recording</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>Kanäle zum Zeichnen ankreuzen; jede Art von Wert erhält ein eigenes Diagramm</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (Home)</source>
+        <translation>Zeigt die ganze Aufzeichnung (Pos1)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Alles zeigen</translation>
+    </message>
+    <message>
+        <source>Reads the file again, with what has been recorded since it was opened</source>
+        <translation>Liest die Datei erneut, mit allem, was seit dem Öffnen aufgezeichnet wurde</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Saves the plots as they are shown as a PNG picture</source>
+        <translation>Speichert die Diagramme, wie sie angezeigt werden, als PNG-Bild</translation>
+    </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>Bild exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves the rows of the span shown as a recording of its own</source>
+        <translation>Speichert die Zeilen des angezeigten Ausschnitts als eigene Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Span Shown</source>
+        <translation>Angezeigter Ausschnitt</translation>
+    </message>
+    <message>
+        <source>Minimum, maximum and mean of each channel shown, over the span shown</source>
+        <translation>Minimum, Maximum und Mittelwert jedes angezeigten Kanals über den angezeigten Ausschnitt</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
-    <message>
-        <source>Attitude (degree)</source>
-        <translation>Lage (Grad)</translation>
-    </message>
-    <message>
-        <source>Gyroscope (degree/s)</source>
-        <translation>Gyroskop (Grad/s)</translation>
-    </message>
-    <message>
-        <source>Acceleration (m/s^2)</source>
-        <translation>Beschleunigung (m/s²)</translation>
-    </message>
-    <message>
-        <source>Altitude (m)</source>
-        <translation>Höhe (m)</translation>
-    </message>
-    <message>
-        <source>Voltage (V)</source>
-        <translation>Spannung (V)</translation>
-    </message>
-    <message>
-        <source>Compass error</source>
-        <translation>Kompassfehler</translation>
-    </message>
-    <message>
-        <source>RC channels</source>
-        <translation>RC-Kanäle</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>Rollen</translation>
-    </message>
-    <message>
-        <source>Pitch</source>
-        <translation>Nicken</translation>
-    </message>
-    <message>
-        <source>Heading</source>
-        <translation>Kurs</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>Spannung</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>RC %1</translation>
-    </message>
-    <message>
-        <source>Choose the channels to plot in the list on the left.</source>
-        <translation>Wählen Sie links in der Liste die Kanäle, die gezeichnet werden sollen.</translation>
-    </message>
     <message>
         <source>now</source>
         <translation>jetzt</translation>
@@ -2451,10 +2611,6 @@
     <message>
         <source>-%1 s</source>
         <translation>-%1 s</translation>
-    </message>
-    <message>
-        <source>Heading (degree)</source>
-        <translation>Kurs (Grad)</translation>
     </message>
 </context>
 <context>
@@ -2581,6 +2737,14 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: reading was stopped</source>
+        <translation>%1: Das Lesen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2943,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Configuration History...</source>
         <translation>Konfigurationsverlauf...</translation>
+    </message>
+    <message>
+        <source>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</source>
+        <translation>Öffnet eine Telemetrie-Aufzeichnung (CSV) in einem Betrachter: zoomen, Werte ablesen, Ausschnitte vergleichen</translation>
+    </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>Aufzeichnung öffnen...</translation>
     </message>
 </context>
 <context>
@@ -3071,6 +3243,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
         <translation>Die Einstellungsdatei %1 war beschädigt und wurde ersetzt; Sprache und Anschluss wurden übernommen, soweit sie lesbar waren</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
+        <translation>%1 kann nicht geöffnet werden: Skydesk öffnet Telemetrie-Aufzeichnungen (.csv), die in seiner Befehlszeile genannt werden.</translation>
+    </message>
 </context>
 <context>
     <name>statusWidget</name>
@@ -3250,6 +3430,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
         <translation>Der Flugcontroller wartet auf Firmware: seine letzte Aktualisierung wurde nicht abgeschlossen. Wählen Sie eine Firmware-Datei und klicken Sie auf „Update starten“, um ihn zu reparieren.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The software updater is not installed: update with your package manager</source>
+        <translation>Das Aktualisierungsprogramm ist nicht installiert: Aktualisieren Sie mit Ihrer Paketverwaltung</translation>
     </message>
 </context>
 </TS>

@@ -43,24 +43,8 @@
         <translation>增强失控保护方式</translation>
     </message>
     <message>
-        <source>Hover</source>
-        <translation>悬停</translation>
-    </message>
-    <message>
-        <source>Alt Go-Home</source>
-        <translation>升高返航</translation>
-    </message>
-    <message>
         <source>Go-Home Heading</source>
         <translation>返航机头朝向</translation>
-    </message>
-    <message>
-        <source>Towards</source>
-        <translation>机头朝向</translation>
-    </message>
-    <message>
-        <source>Backwards</source>
-        <translation>机尾朝向</translation>
     </message>
     <message>
         <source>Go-Home Altitude</source>
@@ -99,18 +83,6 @@
         <translation>关</translation>
     </message>
     <message>
-        <source>Course Lock</source>
-        <translation>航向锁定</translation>
-    </message>
-    <message>
-        <source>Point of Interest</source>
-        <translation>兴趣点环绕</translation>
-    </message>
-    <message>
-        <source>Home Lock</source>
-        <translation>返航点锁定</translation>
-    </message>
-    <message>
         <source>   Voltage   </source>
         <translation>   电压   </translation>
     </message>
@@ -146,9 +118,88 @@
         <source>Forbiden Area Limit</source>
         <translation>禁飞区限制</translation>
     </message>
+</context>
+<context>
+    <name>ChannelPlot</name>
     <message>
-        <source>ON</source>
-        <translation>开</translation>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Attitude (degree)</source>
+        <translation>姿态 (度)</translation>
+    </message>
+    <message>
+        <source>Heading (degree)</source>
+        <translation>航向 (度)</translation>
+    </message>
+    <message>
+        <source>Gyroscope (degree/s)</source>
+        <translation>陀螺仪 (度/秒)</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Acceleration (m/s^2)</source>
+        <translation>加速度 (米/秒²)</translation>
+    </message>
+    <message>
+        <source>m/s²</source>
+        <translation>m/s²</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>高度 (米)</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>电压 (V)</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>罗盘误差</translation>
+    </message>
+    <message>
+        <source>RC channels</source>
+        <translation>遥控通道</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>通道 %1</translation>
+    </message>
+    <message>
+        <source>Choose the channels to plot in the list on the left.</source>
+        <translation>请在左侧列表中选择要绘制的通道。</translation>
     </message>
 </context>
 <context>
@@ -490,6 +541,10 @@
     <message>
         <source>The file was deleted.</source>
         <translation>该文件已被删除。</translation>
+    </message>
+    <message>
+        <source>Downloading into %1</source>
+        <translation>正在下载到 %1</translation>
     </message>
     <message>
         <source>The download ended after %1 of the %2 bytes the update server announced.</source>
@@ -2385,63 +2440,165 @@
     </message>
 </context>
 <context>
+    <name>RecordingPlot</name>
+    <message>
+        <source>The recording has no rows yet. Reload reads the file again.</source>
+        <translation>该记录还没有数据行。“重新载入”会再次读取文件。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 cannot be read: there is not enough memory for it</source>
+        <translation>无法读取 %1：内存不足</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindow</name>
+    <message>
+        <source>%1 - Recording</source>
+        <translation>%1 - 记录</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新载入</translation>
+    </message>
+    <message>
+        <source>Open Recording</source>
+        <translation>打开记录</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of the file were cut short and are left out.</source>
+        <translation>
+            <numerusform>文件最后 %n 行不完整，已略去。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) over %1</source>
+        <translation>
+            <numerusform>%n 行，时长 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>从 %1 到 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Length %1, %n row(s)</source>
+        <translation>
+            <numerusform>时长 %1，%n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is the recording shown: choose another name for the span.</source>
+        <translation>%1 是正在显示的记录：请为该时段另选文件名。</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv)</source>
+        <translation>遥测记录 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Telemetry recordings (*.csv);;All files (*)</source>
+        <translation>遥测记录 (*.csv);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingViewerWindowUi</name>
+    <message>
+        <source>Recording</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Tick the channels to plot; each kind of value gets its own plot</source>
+        <translation>勾选要绘制的通道；每类数值各有一个曲线图</translation>
+    </message>
+    <message>
+        <source>Shows the whole recording (Home)</source>
+        <translation>显示整个记录 (Home)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全部显示</translation>
+    </message>
+    <message>
+        <source>Reads the file again, with what has been recorded since it was opened</source>
+        <translation>重新读取文件，包括打开之后新记录的内容</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>重新载入</translation>
+    </message>
+    <message>
+        <source>Saves the plots as they are shown as a PNG picture</source>
+        <translation>将当前显示的曲线图保存为 PNG 图片</translation>
+    </message>
+    <message>
+        <source>Export Picture...</source>
+        <translation>导出图片...</translation>
+    </message>
+    <message>
+        <source>Saves the rows of the span shown as a recording of its own</source>
+        <translation>将显示时段的数据行另存为一个独立的记录</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>Span Shown</source>
+        <translation>显示时段</translation>
+    </message>
+    <message>
+        <source>Minimum, maximum and mean of each channel shown, over the span shown</source>
+        <translation>所显示各通道在显示时段内的最小值、最大值和平均值</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+</context>
+<context>
     <name>ScopePlot</name>
-    <message>
-        <source>Attitude (degree)</source>
-        <translation>姿态 (度)</translation>
-    </message>
-    <message>
-        <source>Gyroscope (degree/s)</source>
-        <translation>陀螺仪 (度/秒)</translation>
-    </message>
-    <message>
-        <source>Acceleration (m/s^2)</source>
-        <translation>加速度 (米/秒²)</translation>
-    </message>
-    <message>
-        <source>Altitude (m)</source>
-        <translation>高度 (米)</translation>
-    </message>
-    <message>
-        <source>Voltage (V)</source>
-        <translation>电压 (V)</translation>
-    </message>
-    <message>
-        <source>Compass error</source>
-        <translation>罗盘误差</translation>
-    </message>
-    <message>
-        <source>RC channels</source>
-        <translation>遥控通道</translation>
-    </message>
-    <message>
-        <source>Roll</source>
-        <translation>横滚</translation>
-    </message>
-    <message>
-        <source>Pitch</source>
-        <translation>俯仰</translation>
-    </message>
-    <message>
-        <source>Heading</source>
-        <translation>航向</translation>
-    </message>
-    <message>
-        <source>Altitude</source>
-        <translation>高度</translation>
-    </message>
-    <message>
-        <source>Voltage</source>
-        <translation>电压</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>通道 %1</translation>
-    </message>
-    <message>
-        <source>Choose the channels to plot in the list on the left.</source>
-        <translation>请在左侧列表中选择要绘制的通道。</translation>
-    </message>
     <message>
         <source>now</source>
         <translation>现在</translation>
@@ -2449,10 +2606,6 @@
     <message>
         <source>-%1 s</source>
         <translation>-%1 秒</translation>
-    </message>
-    <message>
-        <source>Heading (degree)</source>
-        <translation>航向 (度)</translation>
     </message>
 </context>
 <context>
@@ -2579,6 +2732,14 @@
     <message>
         <source>%1 cannot be read: %2</source>
         <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: reading was stopped</source>
+        <translation>%1：读取已停止</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 不是文件</translation>
     </message>
 </context>
 <context>
@@ -2777,6 +2938,14 @@ Do you want to replace it?</source>
     <message>
         <source>Configuration History...</source>
         <translation>配置历史...</translation>
+    </message>
+    <message>
+        <source>Opens a telemetry recording (CSV) in a viewer: zoom, read values, compare spans</source>
+        <translation>在查看器中打开遥测记录 (CSV)：缩放、读取数值、比较时段</translation>
+    </message>
+    <message>
+        <source>Open Recording...</source>
+        <translation>打开记录...</translation>
     </message>
 </context>
 <context>
@@ -3068,6 +3237,14 @@ Do you want to replace it?</source>
         <source>The settings file %1 was damaged and has been replaced; the language and port were kept where they could be read</source>
         <translation>设置文件 %1 已损坏并已被替换；能读取的语言和端口已保留</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
+        <translation>无法打开 %1：Skydesk 只打开命令行中给出的遥测记录 (.csv)。</translation>
+    </message>
 </context>
 <context>
     <name>statusWidget</name>
@@ -3247,6 +3424,14 @@ Do you want to replace it?</source>
     <message>
         <source>The flight controller is waiting for firmware: its last upgrade did not finish. Choose a firmware file and press Start Upgrade to repair it.</source>
         <translation>飞控正在等待固件：上次升级未完成。请选择固件文件并点击“开始升级”进行修复。</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The software updater is not installed: update with your package manager</source>
+        <translation>未安装软件更新程序：请使用软件包管理器更新</translation>
     </message>
 </context>
 </TS>

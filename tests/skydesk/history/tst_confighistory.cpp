@@ -18,6 +18,7 @@
 #include "skydesk/shell/contentwidget.h"
 #include "tests/support/blockaccess.h"
 #include "tests/support/fcsimprocess.h"
+#include "tests/support/pageundertest.h"
 #include "tests/support/testfolders.h"
 #include "ui_advancesettingpage.h"
 #include "ui_configurationhistorydialog.h"
@@ -30,25 +31,16 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-using Block = QVector<quint8>;
-
-const fclink::ParameterField &fieldNamed(const char *name)
-{
-    const fclink::ParameterField *found = fclink::findParameterField(QLatin1String(name));
-    Q_ASSERT(found);
-    return *found;
-}
+using Block = fclink::BlockImage;
 
 void setValue(Block &block, const char *name, qint32 value)
 {
-    fclink::writeField(block.data(), fieldNamed(name), value);
+    block.setValue(name, value);
 }
 
 Block defaults()
 {
-    Block block(fclink::kParameterBlockSize);
-    fclink::writeDefaults(block.data());
-    return block;
+    return Block::defaults();
 }
 
 QStringList childTexts(QTreeWidgetItem *heading, int column)
@@ -95,7 +87,7 @@ private slots:
         setValue(b, "MotorIdel", 4);
         setValue(b, "PKp", 200); // a gain: a signed byte in the file, 0..255 on the page
         setValue(b, "spare98", 7);
-        const QVector<DifferenceSection> sections = compareBlocks(a.constData(), b.constData());
+        const QVector<DifferenceSection> sections = compareBlocks(a, b);
         QCOMPARE(differenceCount(sections), 5);
         QStringList titles;
         for (const DifferenceSection &section : sections)
@@ -120,7 +112,7 @@ private slots:
         const FieldDifference &gain = sections.at(3).differences.first();
         QCOMPARE(gain.secondShown, QStringLiteral("200"));
         QCOMPARE(gain.second, -56); // as the parameter file holds it
-        QVERIFY(compareBlocks(a.constData(), a.constData()).isEmpty());
+        QVERIFY(compareBlocks(a, a).isEmpty());
     }
 
     void historyWindowWorksWithoutAController()
@@ -163,7 +155,7 @@ private slots:
         // A parameter file, and one that is not.
         const QString file = m_dir->filePath("plan.conf");
         QString error;
-        QVERIFY(fclink::saveParameterFile(file, older.constData(), &error));
+        QVERIFY(fclink::saveParameterFile(file, older, &error));
         QVERIFY(dialog.compareWithFile(file));
         QCOMPARE(differenceCount(dialog.differences()), 0);
         QCOMPARE(dialog.notice(), QStringLiteral("No differences."));
@@ -229,9 +221,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(taken.count(), 1, kWaitMs);
         QCOMPARE(recorder.store().list().size(), 1);
         QCOMPARE(recorder.store().list().first().reason, fclink::SnapshotReason::Connect);
-        QCOMPARE(recorder.store().list().first().readBlock(),
-                 QByteArray(reinterpret_cast<const char *>(sim.block().constData()),
-                            fclink::kParameterBlockSize));
+        QVERIFY(recorder.store().list().first().readBlock() == sim.block());
 
         // Connecting again to the unchanged controller adds nothing.
         link->connectCom();
@@ -266,10 +256,8 @@ private slots:
         QVERIFY(verified.last().at(0).toBool());
 
         Block expected = changed;
-        setValue(expected, "LimitAlt",
-                 fclink::readField(original.constData(), fieldNamed("LimitAlt")));
-        setValue(expected, "MotorIdel",
-                 fclink::readField(original.constData(), fieldNamed("MotorIdel")));
+        setValue(expected, "LimitAlt", original.value("LimitAlt"));
+        setValue(expected, "MotorIdel", original.value("MotorIdel"));
         QCOMPARE(sim.block(), expected);
         // A snapshot of the result follows the verification, and the comparison follows too.
         QTRY_COMPARE_WITH_TIMEOUT(recorder.store().list().first().reason,
@@ -319,10 +307,10 @@ private slots:
     {
         FcsimProcess sim(m_dir->path());
         QVERIFY(sim.start());
-        Commrt *link = Commrt::createClass();
+        PageUnderTest<contentWidget> fixture(true);
+        Commrt *link = fixture.link();
+        contentWidget &area = *fixture.page();
         link->start();
-        contentWidget area(nullptr, link, true);
-        area.resize(850, 435);
         area.show();
         QSignalSpy notices(&area, &contentWidget::noticeStatusChanged);
         QSignalSpy verified(link, &Commrt::uploadVerified);
@@ -331,38 +319,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(link->isConnected() && sim.block() == blockaccess::blockNow(),
                                  kWaitMs);
         QTest::qWait(300);
-        const qint32 idle = fclink::readParameter("MotorIdel");
-        const qint32 trim = fclink::readParameter("ServoTrim3");
+        const qint32 idle = blockaccess::valueNow("MotorIdel");
+        const qint32 trim = blockaccess::valueNow("ServoTrim3");
 
         QTest::mouseClick(area.advanceSettingPage()->form()->pushButtonMotorIdelSpeedLevel5,
                           Qt::LeftButton);
-        QCOMPARE(fclink::readParameter("MotorIdel"), 5);
+        QCOMPARE(blockaccess::valueNow("MotorIdel"), 5);
         QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 1, kWaitMs);
         QSpinBox *box = area.internalSettingPage()->form()->spinBoxServoTrim3;
         box->setFocus();
         box->stepUp();
-        QCOMPARE(fclink::readParameter("ServoTrim3"), trim + 1);
+        QCOMPARE(blockaccess::valueNow("ServoTrim3"), trim + 1);
         QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 2, kWaitMs);
         QCOMPARE(area.editHistory()->size(), 2);
 
         area.setFocus();
         QTest::keyClick(&area, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(fclink::readParameter("ServoTrim3"), trim);
+        QCOMPARE(blockaccess::valueNow("ServoTrim3"), trim);
         QCOMPARE(box->value(), trim);
         QCOMPARE(notices.last().at(0).toString(),
                  QStringLiteral("Undone: %1 %2 → %3")
-                     .arg(fclink::fieldCaption(fieldNamed("ServoTrim3")))
+                     .arg(fclink::fieldCaption(*fclink::findParameterField("ServoTrim3")))
                      .arg(trim + 1)
                      .arg(trim));
         QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 3, kWaitMs);
         area.undoLastEdit();
-        QCOMPARE(fclink::readParameter("MotorIdel"), idle);
+        QCOMPARE(blockaccess::valueNow("MotorIdel"), idle);
         QTRY_COMPARE_WITH_TIMEOUT(verified.count(), 4, kWaitMs);
         QCOMPARE(sim.block(), blockaccess::blockNow());
-        QCOMPARE(fclink::readParameter("MotorIdel"), idle);
+        QCOMPARE(blockaccess::valueNow("MotorIdel"), idle);
         QCOMPARE(area.editHistory()->size(), 0);
         area.undoLastEdit(); // nothing left: nothing happens
-        QCOMPARE(fclink::readParameter("MotorIdel"), idle);
+        QCOMPARE(blockaccess::valueNow("MotorIdel"), idle);
 
         link->disconnectCom();
         link->stop();
@@ -373,9 +361,10 @@ private slots:
     {
         FcsimProcess sim(m_dir->path());
         QVERIFY(sim.start());
-        Commrt *link = Commrt::createClass();
+        PageUnderTest<contentWidget> fixture(false);
+        Commrt *link = fixture.link();
+        contentWidget &area = *fixture.page();
         link->start();
-        contentWidget area(nullptr, link, false);
         link->setPortName(sim.linkPath());
         link->connectCom();
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -385,22 +374,19 @@ private slots:
         setValue(file, "LimitAlt", 777);
         const QString path = m_dir->filePath("import.conf");
         QString error;
-        QVERIFY(fclink::saveParameterFile(path, file.constData(), &error));
+        QVERIFY(fclink::saveParameterFile(path, file, &error));
         QVERIFY(area.toolSettingPage()->importParametersFrom(path, &error));
         const QVector<fclink::Snapshot> snapshots = area.snapshotRecorder()->store().list();
         QCOMPARE(snapshots.size(), 1); // the controller's block was kept on connect already
 
         // Once the file has reached the controller, the next import keeps what it holds then.
         setValue(file, "LimitAlt", 778);
-        QTRY_COMPARE_WITH_TIMEOUT(sim.block().value(206), quint8(777 & 0xff), kWaitMs);
-        QVERIFY(fclink::saveParameterFile(path, file.constData(), &error));
+        QTRY_COMPARE_WITH_TIMEOUT(sim.block().value("LimitAlt"), 777, kWaitMs);
+        QVERIFY(fclink::saveParameterFile(path, file, &error));
         QVERIFY(area.toolSettingPage()->importParametersFrom(path, &error));
         const fclink::Snapshot beforeImport = area.snapshotRecorder()->store().list().first();
         QCOMPARE(beforeImport.reason, fclink::SnapshotReason::BeforeImport);
-        QCOMPARE(fclink::readField(
-                     reinterpret_cast<const quint8 *>(beforeImport.readBlock().constData()),
-                     fieldNamed("LimitAlt")),
-                 777);
+        QCOMPARE(beforeImport.readBlock().value_or(Block()).value("LimitAlt"), 777);
         link->disconnectCom();
         link->stop();
     }

@@ -21,6 +21,7 @@
 #include "skydesk/shell/statuswidget.h"
 #include "skydesk/shell/toolwidget.h"
 #include "tests/support/blockaccess.h"
+#include "tests/support/pageundertest.h"
 #include "tests/support/simulatortest.h"
 #include "tests/support/testfolders.h"
 #include "ui_advancesettingpage.h"
@@ -35,10 +36,8 @@ constexpr int kLimitsTab = 4;
 
 qint32 simulatorHolds(const FcsimProcess &sim, const char *name)
 {
-    const QVector<quint8> block = sim.block();
-    if (block.size() != fclink::kParameterBlockSize)
-        return -1;
-    return fclink::readField(block.constData(), *fclink::findParameterField(QLatin1String(name)));
+    const std::optional<fclink::BlockImage> block = sim.dumpedBlock();
+    return block ? block->value(name) : -1;
 }
 
 bool showActive(QWidget *window)
@@ -51,11 +50,10 @@ bool showActive(QWidget *window)
 // A parameter file of the simulator's factory block with one value changed.
 bool writeFile(const QString &path, const char *name, qint32 value)
 {
-    QVector<quint8> block(fclink::kParameterBlockSize);
-    fclink::writeDefaults(block.data());
-    fclink::writeField(block.data(), *fclink::findParameterField(QLatin1String(name)), value);
+    fclink::BlockImage block = fclink::BlockImage::defaults();
+    block.setValue(name, value);
     QString error;
-    return fclink::saveParameterFile(path, block.constData(), &error);
+    return fclink::saveParameterFile(path, block, &error);
 }
 
 } // namespace
@@ -65,8 +63,9 @@ class TestEditHistory : public SimulatorTest
     Q_OBJECT
 
 private:
+    std::unique_ptr<PageUnderTest<contentWidget>> m_t;
     Commrt *m_link = nullptr;
-    std::unique_ptr<contentWidget> m_area;
+    contentWidget *m_area = nullptr;
     std::unique_ptr<QSignalSpy> m_verified;
 
     QDoubleSpinBox *altitudeBox() const
@@ -98,19 +97,19 @@ private:
     void pressUndo()
     {
         QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : m_area.get(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(focus ? focus : m_area, Qt::Key_Z, Qt::ControlModifier);
     }
 
     // The page area with its own link, connected to the simulator.
     bool openArea()
     {
-        m_link = Commrt::createClass();
+        m_t = std::make_unique<PageUnderTest<contentWidget>>(false);
+        m_link = m_t->link();
+        m_area = m_t->page();
         m_link->start();
-        m_area = std::make_unique<contentWidget>(nullptr, m_link, false);
-        m_area->resize(850, 435);
         m_area->advanceSettingPage()->form()->tabWidget->setCurrentIndex(kLimitsTab);
         m_verified = std::make_unique<QSignalSpy>(m_link, &Commrt::uploadVerified);
-        return showActive(m_area.get()) && connectArea();
+        return showActive(m_area) && connectArea();
     }
 
 private slots:
@@ -126,13 +125,11 @@ private slots:
     void cleanup()
     {
         m_verified.reset();
-        m_area.reset();
-        if (m_link) {
+        if (m_link)
             m_link->disconnectCom();
-            m_link->stop();
-            Commrt::destroyClass(m_link);
-            m_link = nullptr;
-        }
+        m_t.reset();
+        m_link = nullptr;
+        m_area = nullptr;
         m_sim.reset();
         m_dir.reset();
     }
@@ -168,13 +165,13 @@ private slots:
         } else {
             QVERIFY(connectArea());
         }
-        QCOMPARE(fclink::readParameter("LimitAlt"), 400);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), 400);
         QCOMPARE(m_area->editHistory()->size(), 0);
-        const quint64 uploads = m_link->headChoices();
+        const quint64 uploads = m_link->counters().headChoices;
         pressUndo();
         QTest::qWait(300);
-        QCOMPARE(m_link->headChoices(), uploads);
-        QCOMPARE(fclink::readParameter("LimitAlt"), 400);
+        QCOMPARE(m_link->counters().headChoices, uploads);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), 400);
         QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), 400);
     }
 
@@ -190,7 +187,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(simulatorHolds(*m_sim, "LimitAlt"), 600, kWaitMs);
         pressUndo();
         QTest::qWait(300);
-        QCOMPARE(fclink::readParameter("LimitAlt"), 600);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), 600);
         QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), 600);
     }
 
@@ -198,7 +195,7 @@ private slots:
     void aRestoreEndsTheHistory()
     {
         QVERIFY(openArea());
-        const qint32 connected = fclink::readParameter("LimitAlt");
+        const qint32 connected = blockaccess::valueNow("LimitAlt");
         QTRY_VERIFY_WITH_TIMEOUT(!m_area->snapshotRecorder()->store().list().isEmpty(), kWaitMs);
         QVERIFY(editAltitude(250));
         QVERIFY(editAltitude(333));
@@ -213,7 +210,7 @@ private slots:
         pressUndo();
         QTest::qWait(300);
         QCOMPARE(m_verified->count(), before + 1);
-        QCOMPARE(fclink::readParameter("LimitAlt"), connected);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), connected);
     }
 
     // A step whose field has changed since is not taken back: it would upload a stale value.
@@ -222,11 +219,11 @@ private slots:
         QVERIFY(openArea());
         QVERIFY(editAltitude(250));
         EditHistory *history = m_area->editHistory();
-        fclink::writeParameter("LimitAlt", 444); // changed by anything but this edit
-        const quint64 uploads = m_link->headChoices();
+        blockaccess::setValueNow("LimitAlt", 444); // changed by anything but this edit
+        const quint64 uploads = m_link->counters().headChoices;
         const QString said = history->undo();
-        QCOMPARE(m_link->headChoices(), uploads);
-        QCOMPARE(fclink::readParameter("LimitAlt"), 444);
+        QCOMPARE(m_link->counters().headChoices, uploads);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), 444);
         QVERIFY2(said.contains(QStringLiteral("Not undone")), qPrintable(said));
         QVERIFY2(said.contains(QStringLiteral("444 m")), qPrintable(said));
         QCOMPARE(history->size(), 0);
@@ -237,22 +234,22 @@ private slots:
     void ctrlZWorksWithTheFocusInABox()
     {
         QVERIFY(openArea());
-        const qint32 before = fclink::readParameter("LimitAlt");
+        const qint32 before = blockaccess::valueNow("LimitAlt");
         QVERIFY(editAltitude(250));
         QVERIFY(altitudeBox()->hasFocus());
         const int verified = m_verified->count();
         pressUndo();
-        QCOMPARE(fclink::readParameter("LimitAlt"), before);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), before);
         QTRY_COMPARE_WITH_TIMEOUT(m_verified->count(), verified + 1, kWaitMs);
         QCOMPARE(simulatorHolds(*m_sim, "LimitAlt"), before);
         QCOMPARE(altitudeBox()->value(), double(before));
 
         QVERIFY(editAltitude(260));
         QTest::keyClicks(altitudeBox(), QStringLiteral("9"));
-        const quint64 uploads = m_link->headChoices();
+        const quint64 uploads = m_link->counters().headChoices;
         pressUndo();
-        QCOMPARE(m_link->headChoices(), uploads);
-        QCOMPARE(fclink::readParameter("LimitAlt"), 260);
+        QCOMPARE(m_link->counters().headChoices, uploads);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), 260);
         QCOMPARE(m_area->editHistory()->size(), 1);
     }
 

@@ -10,6 +10,8 @@
 #include "skydesk/common/stylesheet.h"
 #include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/pages/captionlabel.h"
+#include "tests/support/blockaccess.h"
+#include "tests/support/pageundertest.h"
 #include "ui_advancesettingpage.h"
 
 #include <QtTest>
@@ -20,15 +22,8 @@ using fieldmarks::markOf;
 
 namespace {
 
-void setField(const char *name, qint32 value)
-{
-    fclink::writeParameter(name, value);
-}
-
-qint32 field(const char *name)
-{
-    return fclink::readParameter(name);
-}
+using blockaccess::setValueNow;
+using blockaccess::valueNow;
 
 void moveMouse(QWidget *widget, QPoint at)
 {
@@ -101,26 +96,23 @@ class TestAdvanceSettingPage : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<PageUnderTest<AdvanceSettingPage>> m_t;
     Commrt *m_link = nullptr;
     AdvanceSettingPage *m_page = nullptr;
     Ui::AdvanceSettingPageUi *ui = nullptr;
 
-    quint64 uploads() const { return m_link->headChoices(); }
+    quint64 uploads() const { return m_link->counters().headChoices; }
 
 private slots:
     void init()
     {
-        m_link = Commrt::createClass(); // clears the block
-        m_page = new AdvanceSettingPage(nullptr, m_link);
-        m_page->resize(850, 435);
+        m_t = std::make_unique<PageUnderTest<AdvanceSettingPage>>();
+        m_link = m_t->link();
+        m_page = m_t->page();
         ui = m_page->form();
     }
 
-    void cleanup()
-    {
-        delete m_page;
-        Commrt::destroyClass(m_link);
-    }
+    void cleanup() { m_t.reset(); }
 
     void slotsWriteTheirFieldAndUploadOnce_data()
     {
@@ -176,7 +168,7 @@ private slots:
         QFETCH(QString, fieldName);
         QFETCH(int, value);
         const QByteArray name = fieldName.toLatin1();
-        setField(name, 77);
+        setValueNow(name, 77);
         const quint64 before = uploads();
         bool invoked = false;
         const QByteArray method = slot.toLatin1();
@@ -189,7 +181,7 @@ private slots:
         else
             invoked = QMetaObject::invokeMethod(m_page, method, Q_ARG(double, argument.toDouble()));
         QVERIFY(invoked);
-        QCOMPARE(field(name), value);
+        QCOMPARE(valueNow(name), value);
         QCOMPARE(uploads(), before + 1);
         QVERIFY(m_link->isUploadRequested());
     }
@@ -198,7 +190,7 @@ private slots:
     {
         const quint64 before = uploads();
         QTest::mouseClick(ui->pushButtonMotorIdelSpeedLevel4, Qt::LeftButton);
-        QCOMPARE(field("MotorIdel"), 4);
+        QCOMPARE(valueNow("MotorIdel"), 4);
         QVERIFY(ui->pushButtonMotorIdelSpeedLevel4->isChecked());
         QCOMPARE(uploads(), before + 1);
     }
@@ -213,17 +205,17 @@ private slots:
 
     void refreshShowsBlockWithoutUploading()
     {
-        setField("MotorIdel", 3);
-        setField("FailType", 1);
-        setField("GoHomeHeading", 2);
-        setField("GoHomeEnable", 1);
-        setField("IocEnable", 0);
-        setField("IocFunctionMiddle", 3);
-        setField("IocFunctionRight", 2);
-        setField("LimitAlt", 5); // below the box's minimum
-        setField("LimitRadius", 800);
-        setField("TurnbackHeight", 120);
-        setField("ForbidAreaEnable", 1);
+        setValueNow("MotorIdel", 3);
+        setValueNow("FailType", 1);
+        setValueNow("GoHomeHeading", 2);
+        setValueNow("GoHomeEnable", 1);
+        setValueNow("IocEnable", 0);
+        setValueNow("IocFunctionMiddle", 3);
+        setValueNow("IocFunctionRight", 2);
+        setValueNow("LimitAlt", 5); // below the box's minimum
+        setValueNow("LimitRadius", 800);
+        setValueNow("TurnbackHeight", 120);
+        setValueNow("ForbidAreaEnable", 1);
         const quint64 before = uploads();
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
@@ -236,7 +228,7 @@ private slots:
         QCOMPARE(ui->comboBoxIOCMiddle->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
         QCOMPARE(ui->doubleSpinBoxAltitudeLimit->value(), double(fieldNamed("LimitAlt").minimum));
-        QCOMPARE(field("LimitAlt"), 5); // the clamp wrote nothing back
+        QCOMPARE(valueNow("LimitAlt"), 5); // the clamp wrote nothing back
         QCOMPARE(ui->doubleSpinBoxDistanceLimit->value(), 800.0);
         QCOMPARE(ui->spinBoxGoHomeAlt->value(), 120);
         QVERIFY(ui->radioButtonForbidAreaOn->isChecked());
@@ -244,12 +236,12 @@ private slots:
 
         // Values that name no choice leave those controls as they were (and marked), except
         // the level buttons: none stays lit for a level the block does not hold.
-        setField("MotorIdel", 7);
-        setField("FailType", 4);
-        setField("GoHomeHeading", 0);
-        setField("IocFunctionRight", 1); // Course Lock is no right-position function
-        setField("TurnbackHeight", 5);
-        setField("ForbidAreaEnable", 9);
+        setValueNow("MotorIdel", 7);
+        setValueNow("FailType", 4);
+        setValueNow("GoHomeHeading", 0);
+        setValueNow("IocFunctionRight", 1); // Course Lock is no right-position function
+        setValueNow("TurnbackHeight", 5);
+        setValueNow("ForbidAreaEnable", 9);
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
         QVERIFY(!ui->pushButtonMotorIdelSpeedLevel3->isChecked());
@@ -258,13 +250,13 @@ private slots:
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
         QCOMPARE(ui->comboBoxIOCRight->count(), 2);
         QCOMPARE(ui->spinBoxGoHomeAlt->value(), fieldNamed("TurnbackHeight").minimum); // clamped
-        QCOMPARE(field("TurnbackHeight"), 5);
+        QCOMPARE(valueNow("TurnbackHeight"), 5);
         QVERIFY(ui->radioButtonForbidAreaOff->isChecked());
     }
 
     void invalidIocFunctionEntry()
     {
-        setField("IocFunctionMiddle", 0);
+        setValueNow("IocFunctionMiddle", 0);
         const quint64 before = uploads();
         m_page->refreshPage();
         QCOMPARE(ui->comboBoxIOCMiddle->count(), 3);
@@ -274,7 +266,7 @@ private slots:
         QCOMPARE(uploads(), before);
 
         ui->comboBoxIOCMiddle->setCurrentIndex(0); // "Course Lock"
-        QCOMPARE(field("IocFunctionMiddle"), 1);
+        QCOMPARE(valueNow("IocFunctionMiddle"), 1);
         QCOMPARE(uploads(), before + 1);
         QCOMPARE(ui->comboBoxIOCMiddle->count(), 2);
     }
@@ -300,7 +292,7 @@ private slots:
         QFETCH(int, invalid);
         QFETCH(int, shownCode);
         auto *combo = m_page->findChild<QComboBox *>(box);
-        setField(qPrintable(fieldName), invalid);
+        setValueNow(qPrintable(fieldName), invalid);
         m_page->refreshPage();
         QCOMPARE(combo->currentIndex(), 0);
         QCOMPARE(markOf(combo), QStringLiteral("outOfRange"));
@@ -313,7 +305,7 @@ private slots:
         combo->showPopup();
         QTRY_VERIFY(combo->view()->isVisible());
         QTest::keyClick(combo->view(), Qt::Key_Return);
-        QCOMPARE(field(qPrintable(fieldName)), shownCode);
+        QCOMPARE(valueNow(qPrintable(fieldName)), shownCode);
         QCOMPARE(uploads(), before + 1);
         QCOMPARE(markOf(combo), QString());
         // Choosing it again, now that the block holds it, writes nothing more.
@@ -342,7 +334,7 @@ private slots:
             AdvanceSettingPage page(nullptr, m_link);
             page.setStyleSheet(StyleSheet::pageArea()); // the boxes' padding as in the page area
             page.resize(850, 435);
-            setField("IocFunctionMiddle", 0);
+            setValueNow("IocFunctionMiddle", 0);
             page.refreshPage();
             page.form()->tabWidget->setCurrentIndex(2);
             page.show();
@@ -372,14 +364,14 @@ private slots:
 
     void choosingTheInvalidEntryEndsOnTheEntryBeforeIt()
     {
-        setField("IocFunctionRight", 0);
+        setValueNow("IocFunctionRight", 0);
         m_page->refreshPage();
         ui->comboBoxIOCRight->setCurrentIndex(0);
         m_page->refreshPage();
-        setField("IocFunctionRight", 0);
+        setValueNow("IocFunctionRight", 0);
         m_page->refreshPage();
         ui->comboBoxIOCRight->setCurrentIndex(1);
-        setField("IocFunctionRight", 0);
+        setValueNow("IocFunctionRight", 0);
         m_page->refreshPage();
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 2);
         // Re-selecting the invalid entry by hand: select another, then the invalid one again.
@@ -392,7 +384,7 @@ private slots:
         // whose run stores Home Lock. No deadlock, no endless recursion.
         QCOMPARE(ui->comboBoxIOCRight->count(), 2);
         QCOMPARE(ui->comboBoxIOCRight->currentIndex(), 1);
-        QCOMPARE(field("IocFunctionRight"), 2);
+        QCOMPARE(valueNow("IocFunctionRight"), 2);
         QCOMPARE(uploads(), before + 2);
     }
 
@@ -426,7 +418,7 @@ private slots:
     void goHomeSwitchHighlightMoves()
     {
         m_page->setStyleSheet(StyleSheet::pageArea()); // drawn as in the page area
-        setField("ChannelMap7", 3);
+        setValueNow("ChannelMap7", 3);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(1);
         g_rc_channel[2] = 500; // p = 60: standby
@@ -454,9 +446,9 @@ private slots:
     {
         m_page->setStyleSheet(StyleSheet::pageArea());
         // Functions the boxes show, so no mark covers their look.
-        setField("IocFunctionMiddle", 1);
-        setField("IocFunctionRight", 2);
-        setField("ChannelMap8", 8);
+        setValueNow("IocFunctionMiddle", 1);
+        setValueNow("IocFunctionRight", 2);
+        setValueNow("ChannelMap8", 8);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(2);
         g_rc_channel[7] = -600; // p = -71: left
@@ -475,7 +467,7 @@ private slots:
 
         // Channel numbers past the eight channels name none: no switch position is known, so
         // no combo box stays lit and the indicator returns to the middle.
-        setField("ChannelMap8", 200);
+        setValueNow("ChannelMap8", 200);
         m_page->refreshPage();
         QCOMPARE(m_page->iocZonePainted(), 0);
         for (QComboBox *box : {ui->comboBoxIOCLeft, ui->comboBoxIOCMiddle, ui->comboBoxIOCRight}) {
@@ -488,13 +480,13 @@ private slots:
         QCOMPARE(m_page->iocZonePainted(), 0);
 
         // The same for the go-home switch.
-        setField("ChannelMap7", 2);
+        setValueNow("ChannelMap7", 2);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(1);
         g_rc_channel[1] = 500;
         m_page->updateTelemetryInfo();
         QCOMPARE(m_page->goHomeZonePainted(), 1);
-        setField("ChannelMap7", 0);
+        setValueNow("ChannelMap7", 0);
         m_page->refreshPage();
         QCOMPARE(m_page->goHomeZonePainted(), 0);
         QVERIFY(zoneOf(ui->labelGoHomeStandby) != QStringLiteral("lit"));
@@ -506,9 +498,9 @@ private slots:
     void marksShowOverALitIocBox()
     {
         m_page->setStyleSheet(StyleSheet::pageArea());
-        setField("IocFunctionMiddle", 1);
-        setField("IocFunctionRight", 1); // no function the right position offers
-        setField("ChannelMap8", 8);
+        setValueNow("IocFunctionMiddle", 1);
+        setValueNow("IocFunctionRight", 1); // no function the right position offers
+        setValueNow("ChannelMap8", 8);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(2);
         QCOMPARE(markOf(ui->comboBoxIOCRight), QStringLiteral("outOfRange"));
@@ -518,7 +510,7 @@ private slots:
         QCOMPARE(zoneOf(ui->comboBoxIOCRight), QStringLiteral("active"));
         QCOMPARE(backgroundOf(ui->comboBoxIOCRight), kOutOfRangeBackground);
 
-        setField("IocFunctionRight", 2);
+        setValueNow("IocFunctionRight", 2);
         m_page->refreshPage();
         m_page->updateTelemetryInfo();
         QCOMPARE(markOf(ui->comboBoxIOCRight), QString());
@@ -529,7 +521,7 @@ private slots:
     void levelButtonsShowTheirPictures()
     {
         m_page->setStyleSheet(StyleSheet::pageArea());
-        setField("MotorIdel", 2);
+        setValueNow("MotorIdel", 2);
         m_page->refreshPage();
         const QImage lit = ui->pushButtonMotorIdelSpeedLevel2->grab().toImage();
         const QImage dark = ui->pushButtonMotorIdelSpeedLevel4->grab().toImage();
@@ -545,17 +537,17 @@ private slots:
     // controller holds; the mark goes with a value the controls show.
     void valuesTheControlsCannotShowAreMarked()
     {
-        setField("MotorIdel", 3);
+        setValueNow("MotorIdel", 3);
         m_page->refreshPage();
         QVERIFY(ui->pushButtonMotorIdelSpeedLevel3->isChecked());
 
-        setField("TurnbackHeight", 5);
-        setField("LimitAlt", 60000);
-        setField("LimitRadius", 800);
-        setField("MotorIdel", 44);
-        setField("ForbidAreaEnable", 9);
-        setField("IocFunctionRight", 1);
-        setField("GoHomeHeading", 0);
+        setValueNow("TurnbackHeight", 5);
+        setValueNow("LimitAlt", 60000);
+        setValueNow("LimitRadius", 800);
+        setValueNow("MotorIdel", 44);
+        setValueNow("ForbidAreaEnable", 9);
+        setValueNow("IocFunctionRight", 1);
+        setValueNow("GoHomeHeading", 0);
         const quint64 before = uploads();
         m_page->refreshPage();
         QCOMPARE(uploads(), before);
@@ -590,12 +582,12 @@ private slots:
         QCOMPARE(markOf(ui->groupBoxGoHomeHeading), QStringLiteral("outOfRange"));
         QCOMPARE(markOf(ui->groupBoxEnhancedFailsafeMethods), QString());
 
-        setField("TurnbackHeight", 120);
-        setField("LimitAlt", 300);
-        setField("MotorIdel", 2);
-        setField("ForbidAreaEnable", 0);
-        setField("IocFunctionRight", 2);
-        setField("GoHomeHeading", 1);
+        setValueNow("TurnbackHeight", 120);
+        setValueNow("LimitAlt", 300);
+        setValueNow("MotorIdel", 2);
+        setValueNow("ForbidAreaEnable", 0);
+        setValueNow("IocFunctionRight", 2);
+        setValueNow("GoHomeHeading", 1);
         m_page->refreshPage();
         const QList<QWidget *> controls{ui->spinBoxGoHomeAlt,       ui->doubleSpinBoxAltitudeLimit,
                                         ui->groupBoxMotorIdelSpeed, ui->groupBoxForbidenAeraLimit,
@@ -755,7 +747,7 @@ private slots:
         QCOMPARE(captionsOf(form->labelFailsafeImage).last().first, 4);
         QVERIFY2(captionsFit(form->labelFailsafeImage, plate, &why), qPrintable(why));
         // Refreshing or choosing the same method again does not pile captions up.
-        setField("FailType", 1);
+        setValueNow("FailType", 1);
         page.refreshPage();
         page.goHomeMethodAltGoHome();
         QCOMPARE(captionsOf(form->labelFailsafeImage).size(), 4);

@@ -12,8 +12,11 @@
 #include "skydesk/pages/internalsettingpage.h"
 #include "skydesk/pages/toolsettingpage.h"
 #include "skydesk/shell/contentwidget.h"
+#include "tests/support/blockaccess.h"
+#include "tests/support/pageundertest.h"
 #include "tests/support/simulatortest.h"
 #include "tests/support/testfolders.h"
+#include "tests/support/testtiming.h"
 #include "ui_advancesettingpage.h"
 #include "ui_internalsettingpage.h"
 #include "ui_toolsettingpage.h"
@@ -49,8 +52,9 @@ class TestEditAccess : public SimulatorTest
     Q_OBJECT
 
 private:
+    std::unique_ptr<PageUnderTest<contentWidget>> m_t;
     Commrt *m_link = nullptr;
-    std::unique_ptr<contentWidget> m_area;
+    contentWidget *m_area = nullptr;
 
     AdvanceSettingPage *setting() const { return m_area->advanceSettingPage(); }
     InternalSettingPage *internal() const { return m_area->internalSettingPage(); }
@@ -109,19 +113,16 @@ private slots:
         QVERIFY(m_dir->isValid());
         useTestFolders(m_dir->path());
         QVERIFY(startSim());
-        m_link = Commrt::createClass();
+        m_t = std::make_unique<PageUnderTest<contentWidget>>(true);
+        m_link = m_t->link();
+        m_area = m_t->page();
         m_link->start();
-        m_area = std::make_unique<contentWidget>(nullptr, m_link, true);
-        m_area->resize(850, 435);
     }
 
     void cleanup()
     {
-        m_area.reset();
         m_link->disconnectCom();
-        m_link->stop();
-        Commrt::destroyClass(m_link);
-        m_link = nullptr;
+        m_t.reset();
         m_sim.reset();
         m_dir.reset();
     }
@@ -137,14 +138,14 @@ private slots:
 
         // Nothing the pilot does reaches the block.
         setting()->form()->tabWidget->setCurrentIndex(kLimitsTab);
-        QVERIFY(pageinput::showActive(m_area.get()));
-        const quint64 uploads = m_link->headChoices();
-        const qint32 altitude = fclink::readParameter("LimitAlt");
+        QVERIFY(pageinput::showActive(m_area));
+        const quint64 uploads = m_link->counters().headChoices;
+        const qint32 altitude = blockaccess::valueNow("LimitAlt");
         pageinput::typeInto(setting()->form()->doubleSpinBoxAltitudeLimit, QStringLiteral("250"));
         QTest::keyClick(setting()->form()->doubleSpinBoxAltitudeLimit, Qt::Key_Return);
         QTest::mouseClick(setting()->form()->radioButtonForbidAreaOn, Qt::LeftButton);
-        QCOMPARE(m_link->headChoices(), uploads);
-        QCOMPARE(fclink::readParameter("LimitAlt"), altitude);
+        QCOMPARE(m_link->counters().headChoices, uploads);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), altitude);
 
         QVERIFY(connectArea());
         QVERIFY2(editable(&why), qPrintable(why));
@@ -157,6 +158,7 @@ private slots:
     // A controller that falls silent takes the edits with it, until it has been read anew.
     void aSilentControllerTakesNoEdits()
     {
+        m_link->setTiming(quickLossTiming()); // the test only waits for the silence to tell
         QVERIFY(connectArea());
         QString why;
         QVERIFY2(editable(&why), qPrintable(why));
@@ -166,9 +168,9 @@ private slots:
         QCOMPARE(state.last().at(0).toInt(), 0);
         QTRY_COMPARE(m_area->editAccess()->state(), EditAccess::State::NotConnected);
         QVERIFY2(readOnlyWith(m_area->editAccess()->reason(), &why), qPrintable(why));
-        const quint64 uploads = m_link->headChoices();
+        const quint64 uploads = m_link->counters().headChoices;
         setting()->motorIdelSpeedLevel5Clicked();
-        QCOMPARE(m_link->headChoices(), uploads);
+        QCOMPARE(m_link->counters().headChoices, uploads);
 
         QSignalSpy read(m_link, &Commrt::parametersChanged);
         m_sim->sendSignal(SIGUSR2);
@@ -181,7 +183,7 @@ private slots:
     {
         QVERIFY(connectArea());
         setting()->form()->tabWidget->setCurrentIndex(0);
-        QVERIFY(pageinput::showActive(m_area.get()));
+        QVERIFY(pageinput::showActive(m_area));
         m_link->closePortForUpgrade();
         EditAccess *access = m_area->editAccess();
         QCOMPARE(access->state(), EditAccess::State::HeldForUpgrade);
@@ -191,10 +193,10 @@ private slots:
                  qPrintable(access->reason()));
         QPushButton *level = setting()->form()->pushButtonMotorIdelSpeedLevel4;
         const bool lit = level->isChecked();
-        const quint64 uploads = m_link->headChoices();
+        const quint64 uploads = m_link->counters().headChoices;
         QTest::mouseClick(level, Qt::LeftButton);
         QCOMPARE(level->isChecked(), lit);
-        QCOMPARE(m_link->headChoices(), uploads);
+        QCOMPARE(m_link->counters().headChoices, uploads);
 
         // The tool tip is there for the pointer over a disabled control.
         QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), level->mapToGlobal(QPoint(2, 2)));
@@ -215,10 +217,10 @@ private slots:
     {
         QVERIFY(connectArea());
         setting()->form()->tabWidget->setCurrentIndex(kLimitsTab);
-        QVERIFY(pageinput::showActive(m_area.get()));
-        const qint32 altitude = fclink::readParameter("LimitAlt");
+        QVERIFY(pageinput::showActive(m_area));
+        const qint32 altitude = blockaccess::valueNow("LimitAlt");
         pageinput::typeInto(setting()->form()->doubleSpinBoxAltitudeLimit, QStringLiteral("321"));
-        const quint64 uploads = m_link->headChoices();
+        const quint64 uploads = m_link->counters().headChoices;
         m_link->closePortForUpgrade();
         QCOMPARE(setting()->form()->doubleSpinBoxAltitudeLimit->value(), double(altitude));
         QCOMPARE(fieldmarks::markOf(setting()->form()->doubleSpinBoxAltitudeLimit), QString());
@@ -226,8 +228,8 @@ private slots:
         m_link->openPortForCommunication();
         QVERIFY(read.wait(kWaitMs));
         QTest::qWait(500);
-        QCOMPARE(m_link->headChoices(), uploads);
-        QCOMPARE(fclink::readParameter("LimitAlt"), altitude);
+        QCOMPARE(m_link->counters().headChoices, uploads);
+        QCOMPARE(blockaccess::valueNow("LimitAlt"), altitude);
     }
 };
 

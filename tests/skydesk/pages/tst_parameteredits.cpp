@@ -17,6 +17,7 @@
 #include "skydesk/shell/toolwidget.h"
 #include "tests/support/blockaccess.h"
 #include "tests/support/fcsimprocess.h"
+#include "tests/support/pageundertest.h"
 #include "ui_advancesettingpage.h"
 #include "ui_internalsettingpage.h"
 
@@ -42,7 +43,7 @@ const char *const kPendingTip = "Not sent yet: press Enter";
 
 qint32 field(const char *name)
 {
-    return fclink::readParameter(name);
+    return blockaccess::valueNow(name);
 }
 
 // Requests of the simulator that write a parameter slice (heads 1 to 14).
@@ -58,10 +59,8 @@ int writeRequests(const FcsimProcess &sim)
 
 qint32 simulatorHolds(const FcsimProcess &sim, const char *name)
 {
-    const QVector<quint8> block = sim.block();
-    if (block.size() != int(sizeof(UavParam)))
-        return -1;
-    return fclink::readField(block.constData(), fieldNamed(name));
+    const std::optional<fclink::BlockImage> block = sim.dumpedBlock();
+    return block ? block->value(name) : -1;
 }
 
 // sys.ini of the test programs, kept and restored around a case that changes the saved port.
@@ -96,11 +95,12 @@ class TestParameterEdits : public QObject
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<PageUnderTest<AdvanceSettingPage>> m_t;
     Commrt *m_link = nullptr;
     AdvanceSettingPage *m_page = nullptr;
     Ui::AdvanceSettingPageUi *ui = nullptr;
 
-    quint64 uploads() const { return m_link->headChoices(); }
+    quint64 uploads() const { return m_link->counters().headChoices; }
 
     // Starts the simulator in its own folder and makes it the port the program connects to.
     static bool startSimulator(FcsimProcess &sim)
@@ -125,20 +125,16 @@ private:
 private slots:
     void init()
     {
-        m_link = Commrt::createClass(); // clears the block
-        m_page = new AdvanceSettingPage(nullptr, m_link);
-        m_page->resize(850, 435);
+        m_t = std::make_unique<PageUnderTest<AdvanceSettingPage>>();
+        m_link = m_t->link();
+        m_page = m_t->page();
         ui = m_page->form();
-        fclink::writeParameter("LimitAlt", 120);
-        fclink::writeParameter("TurnbackHeight", 30);
+        blockaccess::setValueNow("LimitAlt", 120);
+        blockaccess::setValueNow("TurnbackHeight", 30);
         m_page->refreshPage();
     }
 
-    void cleanup()
-    {
-        delete m_page;
-        Commrt::destroyClass(m_link);
-    }
+    void cleanup() { m_t.reset(); }
 
     void typingSendsNothingUntilEnter()
     {
@@ -171,7 +167,7 @@ private slots:
         QVERIFY(showActive(m_page));
         QDoubleSpinBox *box = ui->doubleSpinBoxAltitudeLimit;
         typeInto(box, QStringLiteral("12"));
-        fclink::writeParameter("LimitAlt", 180); // read from the controller meanwhile
+        blockaccess::setValueNow("LimitAlt", 180); // read from the controller meanwhile
         m_page->refreshPage();
         QCOMPARE(box->cleanText(), QStringLiteral("12"));
         QTest::keyClicks(box, QStringLiteral("0"));
@@ -188,7 +184,7 @@ private slots:
     // sends the value shown; leaving it without Enter sends nothing.
     void enterTakesTheShownValueOfAMarkedBox()
     {
-        fclink::writeParameter("TurnbackHeight", 5);
+        blockaccess::setValueNow("TurnbackHeight", 5);
         m_page->refreshPage();
         ui->tabWidget->setCurrentIndex(kFailSafeTab);
         QVERIFY(showActive(m_page));
@@ -309,7 +305,7 @@ private slots:
         ui->tabWidget->setCurrentIndex(kLimitsTab);
         internal.form()->tabWidget->setCurrentIndex(2);
         QVERIFY(showActive(page));
-        const QVector<quint8> before = blockaccess::blockNow();
+        const fclink::BlockImage before = blockaccess::blockNow();
         const quint64 uploadsBefore = uploads();
         typeInto(spinBox, typed);
         QCOMPARE(spinBox->text().remove(QLatin1Char('m')).trimmed(), shown);

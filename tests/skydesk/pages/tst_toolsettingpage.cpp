@@ -14,11 +14,18 @@
 #include "skydesk/pages/sensorscopewindow.h"
 #include "skydesk/pages/telemetryrecorder.h"
 #include "skydesk/pages/toolsettingpage.h"
+#include "skydesk/recordings/recordingplot.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/shell/contentwidget.h"
 #include "tests/support/blockaccess.h"
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/homeredirect.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/modalhelpers.h"
+#include "tests/support/pageundertest.h"
+#include "tests/support/recordingfiles.h"
 #include "tests/support/smalldisk.h"
+#include "tests/support/testtiming.h"
 #include "ui_sensorscopewindow.h"
 #include "ui_toolsettingpage.h"
 
@@ -144,6 +151,7 @@ class TestToolSettingPage : public QObject
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<PageUnderTest<ToolSettingPage>> m_t;
     Commrt *m_link = nullptr;
     ToolSettingPage *m_page = nullptr;
 
@@ -166,15 +174,12 @@ private:
 private slots:
     void init()
     {
-        m_link = Commrt::createClass();
-        m_page = new ToolSettingPage(nullptr, m_link);
+        m_t = std::make_unique<PageUnderTest<ToolSettingPage>>();
+        m_link = m_t->link();
+        m_page = m_t->page();
     }
 
-    void cleanup()
-    {
-        delete m_page;
-        Commrt::destroyClass(m_link);
-    }
+    void cleanup() { m_t.reset(); }
 
     void notConnectedLeavesTheFields()
     {
@@ -201,13 +206,13 @@ private slots:
                                [](const QLineEdit *field) { return field->isEnabled(); });
         };
         QVERIFY(greyed());
-        m_page->connectionStateChanged(1);
+        m_page->connectionChanged(true);
         QVERIFY(live());
         ui->lineEditRoll->setText("12.5");
-        m_page->connectionStateChanged(0);
+        m_page->connectionChanged(false);
         QVERIFY(greyed());
         QCOMPARE(ui->lineEditRoll->text(), QStringLiteral("12.5"));
-        m_page->connectionStateChanged(1);
+        m_page->connectionChanged(true);
         QVERIFY(live());
     }
 
@@ -240,14 +245,15 @@ private slots:
 
     void exportWritesTypedValuesUnderTheirKeys()
     {
-        QVector<quint8> bytes(fclink::kParameterBlockSize, 0);
+        fclink::BlockImage block;
+        quint8 *bytes = block.bytes();
         bytes[46] = 5;
         bytes[47] = 7;
         bytes[58] = 0x18;
         bytes[59] = 0xFC;
         bytes[76] = 0xBC;
         bytes[77] = 0x04;
-        setBlock(bytes);
+        setBlock(block);
         QString error;
         QVERIFY2(m_page->exportParametersTo(path("typed.conf"), &error), qPrintable(error));
         const QMap<QString, QString> ini = iniValues(path("typed.conf"));
@@ -264,11 +270,11 @@ private slots:
         QRandomGenerator random(2024);
         QSignalSpy loaded(m_page, &ToolSettingPage::configurationLoaded);
         for (int round = 0; round < 20; ++round) {
-            const QVector<quint8> original = randomBlock(random);
+            const fclink::BlockImage original = randomBlock(random);
             setBlock(original);
             QString error;
             QVERIFY(m_page->exportParametersTo(path("random.conf"), &error));
-            setBlock(QVector<quint8>(fclink::kParameterBlockSize, 0));
+            setBlock(fclink::BlockImage());
             QVERIFY2(m_page->importParametersFrom(path("random.conf"), &error), qPrintable(error));
             QCOMPARE(blockNow(), original);
         }
@@ -304,12 +310,12 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, problem);
         QRandomGenerator random(7);
-        const QVector<quint8> before = randomBlock(random);
+        const fclink::BlockImage before = randomBlock(random);
         setBlock(before);
         const QString file = editedFile("refused.conf", key, value);
         QVERIFY(!file.isEmpty());
         QSignalSpy loaded(m_page, &ToolSettingPage::configurationLoaded);
-        const quint64 uploads = m_link->headChoices();
+        const quint64 uploads = m_link->counters().headChoices;
         QString error;
         QVERIFY(!m_page->importParametersFrom(file, &error));
         QVERIFY2(error.startsWith("Invalid parameter file: "), qPrintable(error));
@@ -317,12 +323,12 @@ private slots:
         QVERIFY2(error.contains("refused.conf"), qPrintable(error));
         QCOMPARE(blockNow(), before);
         QCOMPARE(loaded.count(), 0);
-        QCOMPARE(m_link->headChoices(), uploads);
+        QCOMPARE(m_link->counters().headChoices, uploads);
     }
 
     void refusesFilesThatAreNoParameterFiles()
     {
-        const QVector<quint8> before = blockNow();
+        const fclink::BlockImage before = blockNow();
         QFile text(path("notes.conf"));
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("this is not a settings file\n\x01\x02\x03");
@@ -355,7 +361,7 @@ private slots:
     void importWhileDisconnectedIsRefused()
     {
         QRandomGenerator random(11);
-        const QVector<quint8> before = randomBlock(random);
+        const fclink::BlockImage before = randomBlock(random);
         setBlock(before);
         QSignalSpy loaded(m_page, &ToolSettingPage::configurationLoaded);
         QString shown;
@@ -567,7 +573,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         QCOMPARE(TelemetryRecorder::documentsFolder(), path("home-refused/Documents"));
-        m_page->connectionStateChanged(1);
+        m_page->connectionChanged(true);
         QVERIFY(m_page->form()->pushButtonRecord->isEnabled());
         QString warning;
         QTimer::singleShot(100, [&warning] {
@@ -589,101 +595,100 @@ private slots:
         QVERIFY(sim.start());
         HomeRedirect home(path("home"));
         const QString documents = path("home/Documents");
-        Commrt *link = Commrt::createClass();
-        {
-            contentWidget area(nullptr, link);
-            ToolSettingPage *page = area.toolSettingPage();
-            Ui::ToolSettingPageUi *ui = page->form();
-            QSignalSpy shown(&area, &contentWidget::recordingStatusChanged);
-            QVERIFY(!ui->pushButtonRecord->isEnabled()); // nothing to record yet
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+        PageUnderTest<contentWidget> fixture;
+        Commrt *link = fixture.link();
+        link->setTiming(quickLossTiming()); // the silence below only has to be told
+        contentWidget &area = *fixture.page();
+        ToolSettingPage *page = area.toolSettingPage();
+        Ui::ToolSettingPageUi *ui = page->form();
+        QSignalSpy shown(&area, &contentWidget::recordingStatusChanged);
+        QVERIFY(!ui->pushButtonRecord->isEnabled()); // nothing to record yet
+        link->start();
+        link->setPortName(sim.linkPath());
+        link->connectCom();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
 
-            QSignalSpy cycles(link, &Commrt::telemetryChanged);
-            ui->pushButtonRecord->click();
-            QVERIFY(page->recorder()->isRecording());
-            QVERIFY(ui->pushButtonRecord->isChecked());
-            const QString file = page->recorder()->filePath();
-            const QString name = QFileInfo(file).fileName();
-            QCOMPARE(QFileInfo(file).absolutePath(), documents);
-            QVERIFY2(QRegularExpression("^telemetry_\\d{8}_\\d{6}\\.csv$").match(name).hasMatch(),
-                     qPrintable(name));
-            // The header is there at once; rows follow while the recording runs.
-            QCOMPARE(csvLines(file), QStringList{kCsvHeader});
-            QCOMPARE(shown.last().at(0).toString(), "Recording " + name + "  00:00");
-            QTRY_VERIFY_WITH_TIMEOUT(csvLines(file).size() >= 4, kWaitMs);
-            bool whole = false;
-            QString problem;
-            QVERIFY(rowsLookRecorded(csvLines(file, &whole).mid(1), &problem));
-            QVERIFY(whole);
-            QVERIFY(page->recorder()->isRecording());
-            QTRY_VERIFY_WITH_TIMEOUT(
-                shown.last().at(0).toString() != "Recording " + name + "  00:00", kWaitMs);
-            QVERIFY2(shown.last().at(0).toString().startsWith("Recording " + name + "  00:0"),
-                     qPrintable(shown.last().at(0).toString()));
+        QSignalSpy cycles(link, &Commrt::telemetryChanged);
+        ui->pushButtonRecord->click();
+        QVERIFY(page->recorder()->isRecording());
+        QVERIFY(ui->pushButtonRecord->isChecked());
+        const QString file = page->recorder()->filePath();
+        const QString name = QFileInfo(file).fileName();
+        QCOMPARE(QFileInfo(file).absolutePath(), documents);
+        QVERIFY2(QRegularExpression("^telemetry_\\d{8}_\\d{6}\\.csv$").match(name).hasMatch(),
+                 qPrintable(name));
+        // The header is there at once; rows follow while the recording runs.
+        QCOMPARE(csvLines(file), QStringList{kCsvHeader});
+        QCOMPARE(shown.last().at(0).toString(), "Recording " + name + "  00:00");
+        QTRY_VERIFY_WITH_TIMEOUT(csvLines(file).size() >= 4, kWaitMs);
+        bool whole = false;
+        QString problem;
+        QVERIFY(rowsLookRecorded(csvLines(file, &whole).mid(1), &problem));
+        QVERIFY(whole);
+        QVERIFY(page->recorder()->isRecording());
+        QTRY_VERIFY_WITH_TIMEOUT(shown.last().at(0).toString() != "Recording " + name + "  00:00",
+                                 kWaitMs);
+        QVERIFY2(shown.last().at(0).toString().startsWith("Recording " + name + "  00:0"),
+                 qPrintable(shown.last().at(0).toString()));
 
-            // Another page in front: the recording goes on all the same.
-            QListWidget pages;
-            pages.addItems({"Setting", "Tool", "Info"});
-            area.changePage(pages.item(0), nullptr);
-            const int seen = cycles.count();
-            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= seen + 3, kWaitMs);
+        // Another page in front: the recording goes on all the same.
+        QListWidget pages;
+        pages.addItems({"Setting", "Tool", "Info"});
+        area.changePage(pages.item(0), nullptr);
+        const int seen = cycles.count();
+        QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= seen + 3, kWaitMs);
 
-            // The scope takes the link's telemetry while it is open.
-            page->openSensorScope();
-            SensorScopeWindow *scope = page->sensorScope();
-            QVERIFY(scope && scope->isVisible());
-            QTRY_VERIFY_WITH_TIMEOUT(scope->plot()->sampleCount() >= 2, kWaitMs);
-            scope->close();
+        // The scope takes the link's telemetry while it is open.
+        page->openSensorScope();
+        SensorScopeWindow *scope = page->sensorScope();
+        QVERIFY(scope && scope->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(scope->plot()->sampleCount() >= 2, kWaitMs);
+        scope->close();
 
-            // Disconnect ends the recording with every cycle in the file.
-            link->disconnectCom();
-            QVERIFY(!page->recorder()->isRecording());
-            QVERIFY(!ui->pushButtonRecord->isChecked());
-            QVERIFY(!ui->pushButtonRecord->isEnabled());
-            QCOMPARE(shown.last().at(0).toString(), "Saved " + name);
-            QStringList rows = csvLines(file, &whole).mid(1);
-            QVERIFY(whole);
-            QCOMPARE(rows.size(), cycles.count());
-            QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
+        // Disconnect ends the recording with every cycle in the file.
+        link->disconnectCom();
+        QVERIFY(!page->recorder()->isRecording());
+        QVERIFY(!ui->pushButtonRecord->isChecked());
+        QVERIFY(!ui->pushButtonRecord->isEnabled());
+        QCOMPARE(shown.last().at(0).toString(), "Saved " + name);
+        QStringList rows = csvLines(file, &whole).mid(1);
+        QVERIFY(whole);
+        QCOMPARE(rows.size(), cycles.count());
+        QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
 
-            // A lost connection ends the next recording the same way.
-            const int firstLines = csvLines(file).size();
-            link->connectCom();
-            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
-            cycles.clear();
-            ui->pushButtonRecord->click();
-            const QString second = page->recorder()->filePath();
-            QVERIFY(second != file);
-            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 3, kWaitMs);
-            sim.sendSignal(SIGUSR1); // the controller falls silent
-            QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
-            QVERIFY(!ui->pushButtonRecord->isEnabled());
-            rows = csvLines(second, &whole).mid(1);
-            QVERIFY(whole);
-            QCOMPARE(rows.size(), cycles.count());
-            QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
-            QCOMPARE(csvLines(file).size(), firstLines); // the first recording stays as it was
+        // A lost connection ends the next recording the same way.
+        const int firstLines = csvLines(file).size();
+        link->connectCom();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+        cycles.clear();
+        ui->pushButtonRecord->click();
+        const QString second = page->recorder()->filePath();
+        QVERIFY(second != file);
+        QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 3, kWaitMs);
+        sim.sendSignal(SIGUSR1); // the controller falls silent
+        QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
+        QVERIFY(!ui->pushButtonRecord->isEnabled());
+        rows = csvLines(second, &whole).mid(1);
+        QVERIFY(whole);
+        QCOMPARE(rows.size(), cycles.count());
+        QVERIFY2(rowsLookRecorded(rows, &problem), qPrintable(problem));
+        QCOMPARE(csvLines(file).size(), firstLines); // the first recording stays as it was
 
-            // The controller answers again and the link connects by itself; unplugged, the next
-            // recording ends as well.
-            sim.sendSignal(SIGUSR2);
-            QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
-            cycles.clear();
-            ui->pushButtonRecord->click();
-            const QString third = page->recorder()->filePath();
-            QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 2, kWaitMs);
-            sim.kill();
-            QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
-            rows = csvLines(third, &whole).mid(1);
-            QVERIFY(whole);
-            QCOMPARE(rows.size(), cycles.count());
-            link->disconnectCom();
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        // The controller answers again and the link connects by itself; unplugged, the next
+        // recording ends as well.
+        sim.sendSignal(SIGUSR2);
+        QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonRecord->isEnabled(), kWaitMs);
+        cycles.clear();
+        ui->pushButtonRecord->click();
+        const QString third = page->recorder()->filePath();
+        QTRY_VERIFY_WITH_TIMEOUT(cycles.count() >= 2, kWaitMs);
+        sim.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(!page->recorder()->isRecording(), kWaitMs);
+        rows = csvLines(third, &whole).mid(1);
+        QVERIFY(whole);
+        QCOMPARE(rows.size(), cycles.count());
+        link->disconnectCom();
+        link->stop();
     }
 
     void scopeChannelChoiceWindowAndPause()
@@ -750,6 +755,52 @@ private slots:
         QVERIFY(plot->channels().contains(C::Roll));
         scope->takeTelemetry();
         QCOMPARE(plot->sampleCount(), 1);
+    }
+
+    // "Open Recording..." asks for a file and opens it in a window of its own, each time anew; a
+    // cancelled choice opens nothing.
+    void openRecordingOpensTheChosenFileInAViewer()
+    {
+        HomeRedirect home(path("home-open"));
+        const QString recording = path("flight.csv");
+        QVERIFY(recordingfiles::write(recording, recordingfiles::recording(40)));
+        Commrt *link = Commrt::createClass();
+        {
+            contentWidget area(nullptr, link);
+            ToolSettingPage *page = area.toolSettingPage();
+            QSignalSpy requests(page, &ToolSettingPage::recordingRequested);
+            for (const QString &chosen : {recording, recording, QString()}) {
+                ModalAnswerer answerer([&](QFileDialog *dialog) {
+                    if (chosen.isEmpty())
+                        dialog->reject();
+                    else
+                        modal::chooseFile(dialog, chosen);
+                });
+                page->form()->pushButtonOpenRecording->click();
+                QCOMPARE(answerer.fileDialogs, 1);
+            }
+            QCOMPARE(requests.count(), 3);
+            const auto shownViewers = [page] {
+                QList<RecordingViewerWindow *> shown;
+                for (RecordingViewerWindow *viewer :
+                     page->findChildren<RecordingViewerWindow *>()) {
+                    if (viewer->isVisible() && !viewer->isReading())
+                        shown.append(viewer);
+                }
+                return shown;
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(shownViewers().size(), 2, kWaitMs);
+            QTest::qWait(200);
+            QCOMPARE(page->findChildren<RecordingViewerWindow *>().size(), 2);
+            for (RecordingViewerWindow *viewer : shownViewers()) {
+                QVERIFY(viewer->isWindow());
+                QCOMPARE(viewer->filePath(), recording);
+                QCOMPARE(viewer->plot()->recording().rowCount(), 40);
+                viewer->close();
+            }
+            QTRY_VERIFY(page->findChildren<RecordingViewerWindow *>().isEmpty());
+        }
+        Commrt::destroyClass(link);
     }
 
     void scopePanelsShareOneTimeAxisAndHeadingWrapsWithoutALine()
@@ -827,7 +878,7 @@ private slots:
         QCOMPARE(acrossMiddle, 0);
     }
 
-    void recordAndScopeButtonTextsFit_data()
+    void recordScopeAndOpenRecordingTextsFit_data()
     {
         QTest::addColumn<int>("language");
         QTest::newRow("English") << 0;
@@ -835,42 +886,40 @@ private slots:
         QTest::newRow("German") << 2;
     }
 
-    void recordAndScopeButtonTextsFit()
+    void recordScopeAndOpenRecordingTextsFit()
     {
         QFETCH(int, language);
         QTranslator translator;
         QVERIFY(translator.load(AppSettings::translationFile(quint8(language))));
         QCoreApplication::installTranslator(&translator);
-        Commrt *link = Commrt::createClass();
-        {
-            contentWidget area(nullptr, link); // with the pages' style sheet
-            area.resize(850, 435);
-            area.show();
-            ToolSettingPage *page = area.toolSettingPage();
-            area.pageStack()->setCurrentIndex(1);
-            QPushButton *record = page->form()->pushButtonRecord;
-            auto fits = [](QPushButton *button, const QString &text) {
-                QStyleOptionButton option;
-                option.initFrom(button);
-                option.text = text;
-                if (button->isChecked())
-                    option.state |= QStyle::State_On;
-                const QRect contents =
-                    button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-                return button->fontMetrics().horizontalAdvance(text) <= contents.width();
-            };
-            QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
-            QVERIFY2(fits(page->form()->pushButtonScope, page->form()->pushButtonScope->text()),
-                     qPrintable(page->form()->pushButtonScope->text()));
-            // While recording the button says how to stop.
-            page->connectionStateChanged(1);
-            HomeRedirect home(path("home-fit"));
-            record->click();
-            QVERIFY(record->isChecked());
-            QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
-            record->click();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<contentWidget> fixture; // with the pages' style sheet
+        contentWidget &area = *fixture.page();
+        area.resize(850, 435);
+        area.show();
+        ToolSettingPage *page = area.toolSettingPage();
+        area.pageStack()->setCurrentIndex(1);
+        QPushButton *record = page->form()->pushButtonRecord;
+        auto fits = [](QPushButton *button, const QString &text) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            if (button->isChecked())
+                option.state |= QStyle::State_On;
+            const QRect contents =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            return button->fontMetrics().horizontalAdvance(text) <= contents.width();
+        };
+        QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
+        for (QPushButton *button :
+             {page->form()->pushButtonScope, page->form()->pushButtonOpenRecording})
+            QVERIFY2(fits(button, button->text()), qPrintable(button->text()));
+        // While recording the button says how to stop.
+        page->connectionChanged(true);
+        HomeRedirect home(path("home-fit"));
+        record->click();
+        QVERIFY(record->isChecked());
+        QVERIFY2(fits(record, record->text()), qPrintable(record->text()));
+        record->click();
         QCoreApplication::removeTranslator(&translator);
     }
 
@@ -879,62 +928,55 @@ private slots:
         FcsimProcess sim(path("sim"));
         QVERIFY(QDir().mkpath(path("sim")));
         QVERIFY(sim.start({"--command-delay", "200", "--state", path("sim/state.conf")}));
-        Commrt *link = Commrt::createClass();
-        {
-            contentWidget area(nullptr, link);
-            ToolSettingPage *page = area.toolSettingPage();
-            area.show();
-            QSignalSpy status(link, &Commrt::statusChangedText);
-            QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
+        PageUnderTest<contentWidget> fixture;
+        Commrt *link = fixture.link();
+        contentWidget &area = *fixture.page();
+        ToolSettingPage *page = area.toolSettingPage();
+        area.show();
+        QSignalSpy status(link, &Commrt::statusChangedText);
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
 
-            // The plot only grows while the page is shown.
-            page->updateTelemetryInfo();
-            QCOMPARE(page->form()->widgetSensorPlot->samples().size(), 0);
-            area.pageStack()->setCurrentIndex(1);
+        // The plot only grows while the page is shown.
+        page->updateTelemetryInfo();
+        QCOMPARE(page->form()->widgetSensorPlot->samples().size(), 0);
+        area.pageStack()->setCurrentIndex(1);
 
-            // Formatting, with the values the decoder would store.
-            g_diagnosisInfo = {3.0f, 4.0f, 0.0f, 0.0f, 0.0f, 9.81f, 12.34f, 200};
-            g_attitude_pitch = -12.3;
-            g_attitude_roll = 0.04;
-            g_attitude_heading = 0.0;
-            page->updateTelemetryInfo();
-            Ui::ToolSettingPageUi *ui = page->form();
-            QCOMPARE(ui->lineEditGyroX->text(), QStringLiteral("3.0"));
-            QCOMPARE(ui->lineEditGyroY->text(), QStringLiteral("4.0"));
-            QCOMPARE(ui->lineEditGyroZ->text(), QStringLiteral("0.0"));
-            QCOMPARE(ui->lineEditGyroMod->text(), QStringLiteral("5.0"));
-            QCOMPARE(ui->lineEditAccZ->text(), QStringLiteral("9.8"));
-            QCOMPARE(ui->lineEditAccMod->text(), QStringLiteral("9.8"));
-            QCOMPARE(ui->lineEditPitch->text(), QStringLiteral("-12.3"));
-            QCOMPARE(ui->lineEditRoll->text(), QStringLiteral("0.0"));
-            QCOMPARE(ui->lineEditHeading->text(), QStringLiteral("0.0"));
-            QCOMPARE(ui->lineEditCompass->text(), QStringLiteral("200"));
-            QCOMPARE(ui->lineEditAltitude->text(), QStringLiteral("12.3"));
-            QCOMPARE(ui->widgetSensorPlot->samples().size(), 1);
+        // Formatting, with the values the decoder would store.
+        g_diagnosisInfo = {3.0f, 4.0f, 0.0f, 0.0f, 0.0f, 9.81f, 12.34f, 200};
+        g_attitude_pitch = -12.3;
+        g_attitude_roll = 0.04;
+        g_attitude_heading = 0.0;
+        page->updateTelemetryInfo();
+        Ui::ToolSettingPageUi *ui = page->form();
+        QCOMPARE(ui->lineEditGyroX->text(), QStringLiteral("3.0"));
+        QCOMPARE(ui->lineEditGyroY->text(), QStringLiteral("4.0"));
+        QCOMPARE(ui->lineEditGyroZ->text(), QStringLiteral("0.0"));
+        QCOMPARE(ui->lineEditGyroMod->text(), QStringLiteral("5.0"));
+        QCOMPARE(ui->lineEditAccZ->text(), QStringLiteral("9.8"));
+        QCOMPARE(ui->lineEditAccMod->text(), QStringLiteral("9.8"));
+        QCOMPARE(ui->lineEditPitch->text(), QStringLiteral("-12.3"));
+        QCOMPARE(ui->lineEditRoll->text(), QStringLiteral("0.0"));
+        QCOMPARE(ui->lineEditHeading->text(), QStringLiteral("0.0"));
+        QCOMPARE(ui->lineEditCompass->text(), QStringLiteral("200"));
+        QCOMPARE(ui->lineEditAltitude->text(), QStringLiteral("12.3"));
+        QCOMPARE(ui->widgetSensorPlot->samples().size(), 1);
 
-            // Importing a file: the controller ends up holding exactly the file.
-            QRandomGenerator random(99);
-            const QVector<quint8> wanted = randomBlock(random);
-            QVERIFY(fclink::saveParameterFile(path("wanted.conf"), wanted.constData(), nullptr));
-            QString error;
-            QVERIFY2(page->importParametersFrom(path("wanted.conf"), &error), qPrintable(error));
-            QTRY_VERIFY_WITH_TIMEOUT(status.contains(QVariantList{quint16(4)}), kWaitMs);
-            QTRY_COMPARE_WITH_TIMEOUT(sim.block(), wanted, kWaitMs);
+        // Importing a file: the controller ends up holding exactly the file.
+        QRandomGenerator random(99);
+        const fclink::BlockImage wanted = randomBlock(random);
+        QVERIFY(fclink::saveParameterFile(path("wanted.conf"), wanted, nullptr));
+        QString error;
+        QVERIFY2(page->importParametersFrom(path("wanted.conf"), &error), qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(status.contains(QVariantList{quint16(4)}), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(sim.block(), wanted, kWaitMs);
 
-            QTest::mouseClick(ui->pushButtonWriteToFlash, Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(status.contains(QVariantList{quint16(6)}), kWaitMs);
-            QVector<quint8> flashed(fclink::kParameterBlockSize);
-            QVERIFY(
-                fclink::loadParameterFileStrict(path("sim/state.conf"), flashed.data(), nullptr));
-            QCOMPARE(flashed, wanted);
-            link->disconnectCom();
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        QTest::mouseClick(ui->pushButtonWriteToFlash, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(status.contains(QVariantList{quint16(6)}), kWaitMs);
+        fclink::BlockImage flashed;
+        QVERIFY(fclink::loadParameterFileStrict(path("sim/state.conf"), &flashed, nullptr));
+        QCOMPARE(flashed, wanted);
+        link->disconnectCom();
+        link->stop();
     }
 
     void flashFailureIsReported()
@@ -942,20 +984,14 @@ private slots:
         FcsimProcess sim(path("simfail"));
         QVERIFY(QDir().mkpath(path("simfail")));
         QVERIFY(sim.start({"--command-delay", "200", "--fail", "2"}));
-        Commrt *link = Commrt::createClass();
-        {
-            ToolSettingPage page(nullptr, link);
-            QSignalSpy status(link, &Commrt::statusChangedText);
-            QSignalSpy read(link, &Commrt::parametersChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            QVERIFY(read.wait(kWaitMs));
-            page.writeToFlash();
-            QTRY_VERIFY_WITH_TIMEOUT(status.contains(QVariantList{quint16(7)}), kWaitMs);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<ToolSettingPage> fixture;
+        Commrt *link = fixture.link();
+        ToolSettingPage &page = *fixture.page();
+        QSignalSpy status(link, &Commrt::statusChangedText);
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        page.writeToFlash();
+        QTRY_VERIFY_WITH_TIMEOUT(status.contains(QVariantList{quint16(7)}), kWaitMs);
+        link->stop();
     }
 };
 

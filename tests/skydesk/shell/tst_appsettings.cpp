@@ -1,5 +1,5 @@
-// The settings file: damaged files replaced at once and said so, unchanged values never
-// written, and writes that fail told as failures.
+// The settings file: the user's own, in their configuration folder; damaged files replaced at
+// once and said so, unchanged values never written, and writes that fail told as failures.
 #include "skydesk/common/appsettings.h"
 
 #include <QDateTime>
@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
@@ -45,30 +46,58 @@ class TestAppSettings : public QObject
 {
     Q_OBJECT
 
-    QByteArray m_saved;
-    bool m_hadFile = false;
-
 private slots:
-    void initTestCase()
+    void init()
     {
-        QFile file(AppSettings::filePath());
-        m_hadFile = file.open(QIODevice::ReadOnly);
-        if (m_hadFile)
-            m_saved = file.readAll();
+        QVERIFY(QDir().mkpath(QFileInfo(AppSettings::filePath()).path()));
+        QFile::setPermissions(AppSettings::filePath(), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(AppSettings::filePath());
     }
 
     void cleanupTestCase()
     {
         QFile::setPermissions(AppSettings::filePath(), QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(AppSettings::filePath());
-        if (m_hadFile)
-            writeAll(AppSettings::filePath(), m_saved);
     }
 
-    void init()
+    // A plain user's settings: in their configuration folder, which the first write makes, and
+    // never beside the program (which an installed program cannot write).
+    void writtenInTheUsersConfigurationFolder()
     {
-        QFile::setPermissions(AppSettings::filePath(), QFile::ReadOwner | QFile::WriteOwner);
-        QFile::remove(AppSettings::filePath());
+        const QString config = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
+        QVERIFY(!config.isEmpty());
+        QCOMPARE(AppSettings::filePath(), config + "/KestoTarvel2Assistant/sys.ini");
+        QVERIFY(QDir(config + "/KestoTarvel2Assistant").removeRecursively());
+        const QString beside = QCoreApplication::applicationDirPath() + "/sys.ini";
+        const QByteArray besideBefore = readAll(beside);
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyUSB0")));
+        QCOMPARE(readAll(AppSettings::filePath()), QByteArray("[System]\nPort=ttyUSB0\n"));
+        QCOMPARE(readAll(beside), besideBefore);
+    }
+
+    // Two users of one computer keep their own language and port.
+    void twoUsersKeepTheirOwnSettings()
+    {
+        const QByteArray suiteFolder = qgetenv("XDG_CONFIG_HOME");
+        QTemporaryDir users;
+        const auto become = [&](const char *user) {
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(users.filePath(QLatin1String(user))));
+        };
+        become("anna");
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::German));
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyUSB0")));
+        become("ben");
+        QCOMPARE(int(AppSettings::languageCode()), int(AppSettings::English));
+        QCOMPARE(AppSettings::savedPort(), QString());
+        QVERIFY(AppSettings::setLanguageCode(AppSettings::Chinese));
+        QVERIFY(AppSettings::setSavedPort(QStringLiteral("ttyACM1")));
+        become("anna");
+        QCOMPARE(int(AppSettings::languageCode()), int(AppSettings::German));
+        QCOMPARE(AppSettings::savedPort(), QStringLiteral("ttyUSB0"));
+        become("ben");
+        QCOMPARE(int(AppSettings::languageCode()), int(AppSettings::Chinese));
+        QCOMPARE(AppSettings::savedPort(), QStringLiteral("ttyACM1"));
+        qputenv("XDG_CONFIG_HOME", suiteFolder);
     }
 
     void damagedFileIsReplacedAtOnce_data()

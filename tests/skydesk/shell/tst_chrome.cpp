@@ -17,6 +17,7 @@
 #include "skydesk/shell/titlewidget.h"
 #include "skydesk/shell/toolwidget.h"
 #include "skydesk/update/updatesettingpage.h"
+#include "tests/support/pageundertest.h"
 #include "ui_advancesettingpage.h"
 
 #include <QtTest>
@@ -753,21 +754,18 @@ private slots:
     void everyHelpViewIsAHelpPanel()
     {
         SettingsFileBackup backup;
-        Commrt *link = Commrt::createClass();
-        {
-            contentWidget area(nullptr, link);
-            QStringList names;
-            for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
-                names << view->objectName();
-            for (const HelpBrowser *view : area.historyDialog()->findChildren<HelpBrowser *>())
-                names << view->objectName();
-            names.sort();
-            QCOMPARE(names, QStringList({"webView", "webViewFailSafe", "webViewHelp", "webViewIOC",
-                                         "webViewLimit", "webViewMotor", "webViewVoltage"}));
-            for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
-                QVERIFY2(view->source().isLocalFile(), qPrintable(view->objectName()));
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<contentWidget> fixture;
+        contentWidget &area = *fixture.page();
+        QStringList names;
+        for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
+            names << view->objectName();
+        for (const HelpBrowser *view : area.historyDialog()->findChildren<HelpBrowser *>())
+            names << view->objectName();
+        names.sort();
+        QCOMPARE(names, QStringList({"webView", "webViewFailSafe", "webViewHelp", "webViewIOC",
+                                     "webViewLimit", "webViewMotor", "webViewVoltage"}));
+        for (const HelpBrowser *view : area.findChildren<HelpBrowser *>())
+            QVERIFY2(view->source().isLocalFile(), qPrintable(view->objectName()));
     }
 
     void helpLinks_data()
@@ -934,7 +932,7 @@ private slots:
 
     void documentFolders()
     {
-        // The test runs beside the program, where the build puts the documents.
+        // The build puts the documents beside the program (the tests lie there too).
         const QString base = QUrl::fromLocalFile(QCoreApplication::applicationDirPath()).toString();
         QCOMPARE(documentFolder(0), base + "/doc/en_US/");
         QCOMPARE(documentFolder(1), base + "/doc/zh_CN/");
@@ -947,7 +945,21 @@ private slots:
         }
         QVERIFY(QUrl(documentFolder(1) + "Motor.html").isLocalFile());
         QCOMPARE(QUrl(documentFolder(1) + "Motor.html").toLocalFile(),
-                 QDir::currentPath() + "/doc/zh_CN/Motor.html");
+                 QCoreApplication::applicationDirPath() + "/doc/zh_CN/Motor.html");
+    }
+
+    // Started from another folder (a menu starts programs in the home folder or in /), the
+    // documents still come from the program's folder, even when the working folder has its own.
+    void documentsDoNotFollowTheWorkingFolder()
+    {
+        const QString before = documentFolder(0);
+        QTemporaryDir other;
+        QVERIFY(QDir(other.path()).mkpath("doc/en_US"));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(other.path()));
+        const QString after = documentFolder(0);
+        QDir::setCurrent(saved);
+        QCOMPARE(after, before);
     }
 };
 

@@ -10,14 +10,20 @@
 #include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/pages/telemetryrecorder.h"
 #include "skydesk/pages/toolsettingpage.h"
+#include "skydesk/recordings/recordingplot.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/shell/contentwidget.h"
 #include "skydesk/shell/mainwidget.h"
 #include "skydesk/shell/mysplashscreen.h"
+#include "skydesk/shell/startoptions.h"
 #include "skydesk/shell/statuswidget.h"
+#include "skydesk/shell/terminationwatcher.h"
 #include "skydesk/shell/toolwidget.h"
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/homeredirect.h"
+#include "tests/support/recordingfiles.h"
 #include "tests/support/signalarguments.h"
+#include "tests/support/testtiming.h"
 #include "ui_advancesettingpage.h"
 #include "ui_toolsettingpage.h"
 
@@ -151,8 +157,7 @@ private slots:
             Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded and verified"), kWaitMs);
-        const QVector<quint8> controller = sim.block();
-        QCOMPARE(int(controller.value(43)), 4);
+        QCOMPARE(sim.block().value("MotorIdel"), 4);
 
         // Page list entries switch the stack.
         bar->pageList()->setCurrentRow(2);
@@ -245,6 +250,7 @@ private slots:
         QVERIFY(sim.start({"--reply-delay", "60"}));
         SimulatorAsSavedPort saved(sim);
         mainWidget window(nullptr);
+        window.link()->setTiming(quickLossTiming()); // only waits for the silence to tell
         window.show();
         QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
         AdvanceSettingPage *page = window.pageArea()->advanceSettingPage();
@@ -282,7 +288,7 @@ private slots:
         sim.sendSignal(SIGUSR2);
         QTRY_COMPARE_WITH_TIMEOUT(status->statusText(),
                                   QStringLiteral("Parameters uploaded and verified"), 3 * kWaitMs);
-        QCOMPARE(int(sim.block().value(43)), wanted);
+        QCOMPARE(sim.block().value("MotorIdel"), wanted);
         QCOMPARE(int(uavParam.MotorIdel), wanted);
     }
 
@@ -307,15 +313,14 @@ private slots:
         ToolSettingPage *tools = window.pageArea()->toolSettingPage();
         QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonImportParameters->isEnabled(), kWaitMs);
 
-        QVector<quint8> block = sim.block();
-        QCOMPARE(block.size(), fclink::kParameterBlockSize);
-        for (const fclink::ParameterField *field : refused) {
-            const qint32 held = fclink::readField(block.constData(), *field);
-            fclink::writeField(block.data(), *field, held == 1 ? 2 : 1);
-        }
+        const std::optional<fclink::BlockImage> dumped = sim.dumpedBlock();
+        QVERIFY(dumped);
+        fclink::BlockImage block = *dumped;
+        for (const fclink::ParameterField *field : refused)
+            block.setValue(*field, block.value(*field) == 1 ? 2 : 1);
         const QString file = m_dir.filePath(QStringLiteral("refused.conf"));
         QString error;
-        QVERIFY2(fclink::saveParameterFile(file, block.constData(), &error), qPrintable(error));
+        QVERIFY2(fclink::saveParameterFile(file, block, &error), qPrintable(error));
         g_messages.clear();
         qInstallMessageHandler(collectMessages);
         QVERIFY2(tools->importParametersFrom(file, &error), qPrintable(error));
@@ -361,7 +366,7 @@ private slots:
         // The page takes the click once the block has been read.
         QTRY_VERIFY_WITH_TIMEOUT(page->form()->pushButtonMotorIdelSpeedLevel3->isEnabled(),
                                  kWaitMs);
-        QCOMPARE(int(uavParam.MotorIdel), int(sim.block().value(43)));
+        QCOMPARE(int(uavParam.MotorIdel), sim.block().value("MotorIdel"));
         const int held = uavParam.MotorIdel;
         QTest::mouseClick(held == 4 ? page->form()->pushButtonMotorIdelSpeedLevel3
                                     : page->form()->pushButtonMotorIdelSpeedLevel4,
@@ -438,6 +443,73 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(selector->findText(second.linkPath()), -1, kWaitMs);
         QCOMPARE(selector->currentText(), first.linkPath());
         qunsetenv(fclink::kExtraPortsVariable);
+    }
+
+    void commandLineNamesFilesByKind_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("internal");
+        const QString here = QDir::currentPath() + '/';
+        QTest::newRow("nothing") << QStringList{"Skydesk"} << QStringList() << false;
+        QTest::newRow("a recording")
+            << QStringList{"Skydesk", "flight.csv"} << QStringList{here + "flight.csv"} << false;
+        QTest::newRow("options and files mixed")
+            << QStringList{"Skydesk", "--internal", "/tmp/a.CSV", "--unknown", "b.conf"}
+            << QStringList{"/tmp/a.CSV", here + "b.conf"} << true;
+    }
+
+    void commandLineNamesFilesByKind()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QFETCH(bool, internal);
+        const StartOptions options = StartOptions::fromArguments(arguments);
+        QCOMPARE(options.files(), files);
+        QCOMPARE(options.internalPage(), internal);
+        QCOMPARE(StartOptions::kindOf("/tmp/a.CSV"), StartOptions::FileKind::Recording);
+        QCOMPARE(StartOptions::kindOf("flight.csv"), StartOptions::FileKind::Recording);
+        QCOMPARE(StartOptions::kindOf("b.conf"), StartOptions::FileKind::Unknown);
+        QCOMPARE(StartOptions::kindOf("csv"), StartOptions::FileKind::Unknown);
+    }
+
+    // "Skydesk FILE.csv": the recording in a viewer beside the main window; what is no recording,
+    // or a kind Skydesk does not open, is said and opens nothing.
+    void filesOnTheCommandLineOpenBesideTheMainWindow()
+    {
+        QFile::remove(AppSettings::filePath());
+        const QString recording = m_dir.filePath("flight.csv");
+        const QString broken = m_dir.filePath("broken.csv");
+        QVERIFY(recordingfiles::write(recording, recordingfiles::recording(60)));
+        QVERIFY(recordingfiles::write(broken, "time,speed\n1,2\n"));
+        mainWidget window(nullptr);
+        window.move(0, 0);
+        window.show();
+        QString text;
+        closeNextMessageBox(&text);
+        window.openFiles({recording, m_dir.filePath("notes.txt")});
+        QVERIFY2(text.startsWith(QDir::toNativeSeparators(m_dir.filePath("notes.txt")) +
+                                 " cannot be opened"),
+                 qPrintable(text));
+        QTRY_COMPARE_WITH_TIMEOUT(window.findChildren<RecordingViewerWindow *>().size(), 1,
+                                  kWaitMs);
+        RecordingViewerWindow *viewer = window.findChildren<RecordingViewerWindow *>().first();
+        QTRY_VERIFY_WITH_TIMEOUT(viewer->isVisible() && !viewer->isReading(), kWaitMs);
+        QVERIFY(viewer->isWindow());
+        QCOMPARE(viewer->plot()->recording().rowCount(), 60);
+        // Beside the main window as far as the screen allows, never over its left part.
+        const QRect screen = window.screen()->availableGeometry();
+        QCOMPARE(viewer->x(), std::max(screen.left(), std::min(window.frameGeometry().right() + 9,
+                                                               screen.right() - viewer->width())));
+
+        text.clear();
+        closeNextMessageBox(&text);
+        window.openFiles({broken});
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), kWaitMs);
+        QCOMPARE(text, QString("broken.csv, line 1: this is not the header of a telemetry "
+                               "recording"));
+        QTRY_COMPARE(window.findChildren<RecordingViewerWindow *>().size(), 1);
+        viewer->close();
     }
 
     void languageMenuAndChangeWriteAtOnceButChangeNothingElse()
@@ -593,6 +665,61 @@ private slots:
         window.setPicName(":/images/bg.png");
         const QImage other = QImage(":/images/bg.png").convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown(), other.pixelColor(edge));
+    }
+
+    // The feedback button starts the Saybox beside the program; one in the working folder is
+    // never the one started.
+    void feedbackProgramIsTheOneBesideTheProgram()
+    {
+        QTemporaryDir working;
+        QFile foreign(working.filePath("Saybox"));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("#!/bin/sh\n");
+        foreign.close();
+        QVERIFY(foreign.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(working.path()));
+        const QString program = mainWidget::feedbackProgram();
+        QDir::setCurrent(saved);
+        QCOMPARE(program, QCoreApplication::applicationDirPath() + "/Saybox");
+    }
+
+    // A session that ends (SIGTERM), Ctrl+C in a terminal or a closed terminal closes the window
+    // as its close button does: the port in use is saved, nothing is lost.
+    void terminationSignalClosesTheWindowAndSavesThePort_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void terminationSignalClosesTheWindowAndSavesThePort()
+    {
+        QFETCH(int, signalNumber);
+        FcsimProcess sim(m_dir.path());
+        QVERIFY(sim.start());
+        qputenv(fclink::kExtraPortsVariable, sim.linkPath().toLocal8Bit());
+        QFile::remove(AppSettings::filePath());
+        {
+            TerminationWatcher watcher;
+            mainWidget window(nullptr);
+            connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
+            window.show();
+            window.connectionBar()->portSelector()->setCurrentIndex(
+                window.connectionBar()->portSelector()->findText(sim.linkPath()));
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(!watcher.wasRequested());
+            std::raise(signalNumber);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWaitMs);
+            QVERIFY(watcher.wasRequested());
+        }
+        // Unwatched, the signal ends a program as ever: the handler went with the watcher.
+        struct sigaction current;
+        QCOMPARE(::sigaction(signalNumber, nullptr, &current), 0);
+        QVERIFY(current.sa_handler == SIG_DFL);
+        QCOMPARE(AppSettings::savedPort(), sim.linkPath());
+        qunsetenv(fclink::kExtraPortsVariable);
     }
 
     void chosenLanguageIsLoadedAtTheNextStart()

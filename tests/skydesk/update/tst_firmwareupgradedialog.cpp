@@ -1,10 +1,11 @@
 // The firmware download dialog: update info, the check against a real HTTP server on the
-// loopback interface, the download into ./firmware/ with its progress bar, the upgrade reports,
-// and the whole way from download to flashing the simulator and the link reading again.
+// loopback interface, the download into the user's cache folder with its progress bar, the upgrade
+// reports, and the whole way from download to flashing the simulator and the link reading again.
 #include "fclink/link/commrt.h"
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/upgradeevent.h"
 #include "skydesk/common/appsettings.h"
+#include "skydesk/update/downloadedfirmware.h"
 #include "skydesk/update/firmwareupgradedialog.h"
 #include "skydesk/update/updateinfo.h"
 #include "tests/support/fcsimprocess.h"
@@ -72,8 +73,6 @@ class TestFirmwareUpgradeDialog : public QObject
 private:
     QTemporaryDir m_dir;
     LocalHttpServer *m_server = nullptr;
-    bool m_createdFolder = false;
-    QStringList m_localFiles;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
@@ -100,16 +99,16 @@ private:
         return read->wait(kWaitMs);
     }
 
-    // A file this test puts in ./firmware/, removed at the end.
-    QString local(const QString &name)
+    // A file in the folder downloads go to (in the test's cache folder).
+    static QString local(const QString &name)
     {
-        m_localFiles << QStringLiteral("firmware/") + name;
-        return QStringLiteral("firmware/") + name;
+        QDir().mkpath(DownloadedFirmware::folder());
+        return QDir(DownloadedFirmware::folder()).filePath(name);
     }
 
-    QStringList firmwareFolderEntries() const
+    static QStringList firmwareFolderEntries()
     {
-        return QDir(QStringLiteral("firmware")).entryList(QDir::Files | QDir::Hidden);
+        return QDir(DownloadedFirmware::folder()).entryList(QDir::Files | QDir::Hidden);
     }
 
 private slots:
@@ -121,17 +120,9 @@ private slots:
         QDir(m_dir.path()).mkpath("www");
         m_server = new LocalHttpServer(path("www"));
         QVERIFY(m_server->start());
-        m_createdFolder = !QDir(QStringLiteral("firmware")).exists();
     }
 
-    void cleanupTestCase()
-    {
-        delete m_server;
-        for (const QString &file : qAsConst(m_localFiles))
-            QFile::remove(file);
-        if (m_createdFolder)
-            QDir().rmdir(QStringLiteral("firmware"));
-    }
+    void cleanupTestCase() { delete m_server; }
 
     void init() { qputenv("KESTO_UPDATE_SERVER", m_server->address().toUtf8()); }
 
@@ -469,18 +460,39 @@ private slots:
                  QStringLiteral("Start Upgrade"));
     }
 
+    // The download lands in the user's cache folder, which the log names, whatever the working
+    // folder (an installed program started from a menu stands in / or in the home folder).
+    void downloadGoesToTheCacheFolderNotTheWorkingFolder()
+    {
+        QVERIFY(m_server->put(QString(kBase) + "cached.qmtvf", firmware("CACHED")));
+        QTemporaryDir working;
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(working.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(saved); });
+        FirmwareUpgradeDialog dialog;
+        dialog.setUpdateInfo({120, "cached.qmtvf", QString()});
+        QVERIFY(clickAction(dialog));
+        QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
+        const QString file = QFile::decodeName(qgetenv("XDG_CACHE_HOME")) +
+                             "/KestoTarvel2Assistant/firmware/cached.qmtvf";
+        QCOMPARE(dialog.downloadedFile(), file);
+        QCOMPARE(readAll(file), firmware("CACHED"));
+        QVERIFY2(text(dialog).contains("Downloading into " + QDir::toNativeSeparators(file)),
+                 qPrintable(text(dialog)));
+        QVERIFY(QDir(working.path()).isEmpty());
+    }
+
     void serverFileNameStaysInsideTheFirmwareFolder()
     {
         QVERIFY(m_server->put("evil.qmtvf", firmware("EVIL")));
         const QString inside = local("evil.qmtvf");
-        QFile::remove("evil.qmtvf");
         FirmwareUpgradeDialog dialog;
         dialog.setUpdateInfo({120, "../../evil.qmtvf", QString()});
         QVERIFY(clickAction(dialog));
         QCOMPARE(lastLine(dialog), QStringLiteral("Download firmware file OK!"));
         QCOMPARE(readAll(inside), firmware("EVIL"));
-        QVERIFY(!QFile::exists("evil.qmtvf"));
-        QVERIFY(!QFile::exists("../evil.qmtvf"));
+        QVERIFY(!QFile::exists(DownloadedFirmware::folder() + "/../evil.qmtvf"));
+        QVERIFY(!QFile::exists(DownloadedFirmware::folder() + "/../../evil.qmtvf"));
         QCOMPARE(dialog.fileName(), QStringLiteral("evil.qmtvf"));
     }
 
@@ -566,7 +578,6 @@ private slots:
         QFETCH(int, status);
         const QByteArray good = fwupgrade::buildFirmwareFile(110, QByteArray(500, 'g'));
         const QString file = local("moved.qmtvf");
-        QVERIFY(QDir().mkpath("firmware"));
         {
             QFile copy(file);
             QVERIFY(copy.open(QIODevice::WriteOnly));
@@ -619,7 +630,6 @@ private slots:
             m_server->remove(QString(kBase) + "long.qmtvf" + leftover);
         const QByteArray good = fwupgrade::buildFirmwareFile(111, QByteArray(700, 'h'));
         const QString file = local("long.qmtvf");
-        QVERIFY(QDir().mkpath("firmware"));
         {
             QFile copy(file);
             QVERIFY(copy.open(QIODevice::WriteOnly));
@@ -687,7 +697,6 @@ private slots:
         QFETCH(QString, reason);
         const QByteArray kept = fwupgrade::buildFirmwareFile(150, QByteArray(300, 'k'));
         const QString file = local("lying.qmtvf");
-        QVERIFY(QDir().mkpath("firmware"));
         {
             QFile copy(file);
             QVERIFY(copy.open(QIODevice::WriteOnly));

@@ -50,11 +50,6 @@ QString log(mainWidget *window)
     return window->pageArea()->updatePage()->form()->textEdit->toPlainText();
 }
 
-qint32 valueIn(const QVector<quint8> &block, const char *name)
-{
-    return fclink::readField(block.constData(), *fclink::findParameterField(name));
-}
-
 // A control of the Setting page that uploads at a click.
 QPushButton *levelButton(mainWidget *window)
 {
@@ -116,13 +111,12 @@ private:
     // The pilot's own values, uploaded and verified.
     static void setPilotsValues(mainWidget *window, FcsimProcess *sim)
     {
-        QVector<quint8> block = sim->block();
-        fclink::writeField(block.data(), *fclink::findParameterField("MotorIdel"), 3);
-        fclink::writeField(block.data(), *fclink::findParameterField("FailType"), 0);
-        fclink::writeField(block.data(), *fclink::findParameterField("LimitAlt"), 321);
+        fclink::BlockImage block = sim->block();
+        block.setValue("MotorIdel", 3);
+        block.setValue("FailType", 0);
+        block.setValue("LimitAlt", 321);
         QSignalSpy verified(window->link(), &Commrt::uploadVerified);
-        QVERIFY(window->link()->uploadParameters(
-            QByteArray(reinterpret_cast<const char *>(block.constData()), block.size())));
+        window->link()->uploadParameters(block);
         QVERIFY(verified.count() > 0 || verified.wait(kWaitMs));
         QCOMPARE(sim->block(), block);
         QTest::qWait(300); // the telemetry loop has taken over from the upload
@@ -214,7 +208,7 @@ private slots:
         QCOMPARE(window->statusBar()->statusText(), QStringLiteral("Upgrading firmware..."));
         // An edit would go nowhere: the Setting page takes none and says why.
         QPushButton *level = levelButton(window.data());
-        const quint64 uploads = window->link()->headChoices();
+        const quint64 uploads = window->link()->counters().headChoices;
         QVERIFY(!level->isEnabled());
         QVERIFY2(level->toolTip().contains(QLatin1String("firmware upgrade")),
                  qPrintable(level->toolTip()));
@@ -222,7 +216,7 @@ private slots:
         const bool lit = level->isChecked();
         QTest::mouseClick(level, Qt::LeftButton);
         QCOMPARE(level->isChecked(), lit);
-        QCOMPARE(window->link()->headChoices(), uploads);
+        QCOMPARE(window->link()->counters().headChoices, uploads);
         window->connectionBar()->pageList()->setCurrentRow(contentWidget::InfoPage);
 
         QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
@@ -316,20 +310,18 @@ private slots:
         QVERIFY(sim.start({"--firmware", "105", "--reset-on-upgrade"}));
         QScopedPointer<mainWidget> window(openWindow(&sim));
         connectWindow(window.data());
-        QTRY_VERIFY_WITH_TIMEOUT(!sim.block().isEmpty(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.dumpedBlock().has_value(), kWaitMs);
         // The pilot's own settings: two fields away from the factory values.
         {
-            QVector<quint8> block = sim.block();
-            fclink::writeField(block.data(), *fclink::findParameterField("MotorIdel"), 4);
-            fclink::writeField(block.data(), *fclink::findParameterField("LimitRadius"), 777);
-            QVERIFY(window->link()->uploadParameters(
-                QByteArray(reinterpret_cast<const char *>(block.constData()), block.size())));
+            fclink::BlockImage block = sim.block();
+            block.setValue("MotorIdel", 4);
+            block.setValue("LimitRadius", 777);
+            window->link()->uploadParameters(block);
         }
         QTRY_COMPARE_WITH_TIMEOUT(window->statusBar()->statusText(),
                                   QStringLiteral("Parameters uploaded"), kWaitMs);
-        const QVector<quint8> pilots = sim.block();
-        QCOMPARE(fclink::readField(pilots.constData(), *fclink::findParameterField("MotorIdel")),
-                 4);
+        const fclink::BlockImage pilots = sim.block();
+        QCOMPARE(pilots.value("MotorIdel"), 4);
         QTRY_VERIFY_WITH_TIMEOUT(window->link()->isConnected(), kWaitMs);
         QTest::qWait(300); // the telemetry loop has taken over from the upload
 
@@ -350,7 +342,7 @@ private slots:
         QString error;
         const fclink::ParameterBackup backup = fclink::ParameterBackup::load(backupPath, &error);
         QVERIFY2(backup.isValid(), qPrintable(error));
-        QCOMPARE(backup.differingFields(pilots.constData()), 0);
+        QCOMPARE(backup.differingFields(pilots), 0);
 
         QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
         QVERIFY(log(window.data()).contains("Upgraded OK"));
@@ -382,7 +374,7 @@ private slots:
         QVERIFY(QDir().mkpath(path("cut-restore")));
         FcsimProcess sim(path("cut-restore"));
         QVERIFY(sim.start({"--firmware", "105", "--reply-delay", "4", "--reset-on-upgrade"}));
-        QVector<quint8> pilots;
+        fclink::BlockImage pilots;
         {
             QScopedPointer<mainWidget> window(openWindow(&sim));
             connectWindow(window.data());
@@ -445,7 +437,7 @@ private slots:
         QScopedPointer<mainWidget> window(openWindow(&sim));
         connectWindow(window.data());
         setPilotsValues(window.data(), &sim);
-        const QVector<quint8> pilots = sim.block();
+        const fclink::BlockImage pilots = sim.block();
         toolWidget *bar = window->connectionBar();
         QTest::mouseClick(bar->connectButton(), Qt::LeftButton); // Disconnect
         QTRY_VERIFY_WITH_TIMEOUT(!window->link()->isPortOpen(), kWaitMs);
@@ -468,7 +460,7 @@ private slots:
         const fclink::ParameterBackup backup = fclink::ParameterBackup::load(
             saved.match(log(window.data())).captured(1).trimmed(), &error);
         QVERIFY2(backup.isValid(), qPrintable(error));
-        QCOMPARE(backup.differingFields(pilots.constData()), 0);
+        QCOMPARE(backup.differingFields(pilots), 0);
         QVERIFY(!log(window.data()).contains(QLatin1String("does not answer")));
 
         QTRY_VERIFY_WITH_TIMEOUT(runEnded(window.data()), kRunWaitMs);
@@ -532,7 +524,7 @@ private slots:
         QElapsedTimer watching;
         watching.start();
         modal::answerQuestion(QMessageBox::Yes, &asked, &question);
-        QVector<quint8> untouched;
+        fclink::BlockImage untouched;
         if (samePath) {
             // Another controller on that path: the link takes it back by itself.
             QVERIFY(b.start({"--firmware", "105"}));
@@ -548,7 +540,7 @@ private slots:
         QTest::qWait(qMax<int>(4000, modal::kWaitMs + 200 - watching.elapsed()));
         QVERIFY2(!asked, qPrintable(question));
         QCOMPARE(b.block(), untouched);
-        QCOMPARE(valueIn(b.block(), "LimitAlt"), 120);
+        QCOMPARE(b.block().value("LimitAlt"), 120);
     }
 
     // The window's close button during a flash asks first; No keeps the program and the flash,

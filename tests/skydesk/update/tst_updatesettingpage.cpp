@@ -9,6 +9,7 @@
 #include "skydesk/common/clickedlabel.h"
 #include "skydesk/update/bootloaderwatch.h"
 #include "skydesk/update/firmwareupgradedialog.h"
+#include "skydesk/update/softwareversion.h"
 #include "skydesk/update/updatehelpers.h"
 #include "skydesk/update/updateserver.h"
 #include "skydesk/update/updatesettingpage.h"
@@ -17,6 +18,7 @@
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/localhttpserver.h"
 #include "tests/support/modalhelpers.h"
+#include "tests/support/pageundertest.h"
 #include "tests/support/refusingport.h"
 #include "tests/support/testfolders.h"
 #include "tests/support/updateconfigdocument.h"
@@ -90,11 +92,25 @@ class TestUpdateSettingPage : public QObject
 private:
     QTemporaryDir m_dir;
     LocalHttpServer *m_server = nullptr;
-    QByteArray m_savedPackages;
-    bool m_hadPackages = false;
     quint8 m_savedLanguage = 0;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Chooses a firmware file of 200 000 bytes (long enough to be stopped half-way) and starts
+    // flashing it; true once the log shows its progress.
+    bool startFlashingALargeFile(updatesettingpage *page, const QString &name, char fill)
+    {
+        const QString firmware = path(name);
+        if (!writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, fill))))
+            return false;
+        bool seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page->form()->pushButtonOpenFile->click();
+        return startUpgrade(page) &&
+               QTest::qWaitFor(
+                   [page] { return page->form()->textEdit->toPlainText().contains("Progress"); },
+                   kRunWaitMs);
+    }
 
     bool checkDone(updatesettingpage *page)
     {
@@ -104,15 +120,6 @@ private:
     }
 
     // A link to the simulator, connected and with the parameters read.
-    bool connectLink(Commrt *link, FcsimProcess *sim)
-    {
-        QSignalSpy read(link, &Commrt::parametersChanged);
-        link->start();
-        link->setPortName(sim->linkPath());
-        link->connectCom();
-        return read.wait(kWaitMs);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -124,20 +131,12 @@ private slots:
         QVERIFY(m_server->start());
         qputenv("KESTO_UPDATE_SERVER", m_server->address().toUtf8());
 
-        QFile packages(QDir::currentPath() + "/Packages.xml");
-        m_hadPackages = packages.open(QIODevice::ReadOnly);
-        if (m_hadPackages)
-            m_savedPackages = packages.readAll();
         m_savedLanguage = AppSettings::languageCode();
     }
 
     void cleanupTestCase()
     {
         delete m_server;
-        if (m_hadPackages)
-            writeFile(QDir::currentPath() + "/Packages.xml", m_savedPackages);
-        else
-            QFile::remove(QDir::currentPath() + "/Packages.xml");
         AppSettings::setLanguageCode(m_savedLanguage);
     }
 
@@ -188,21 +187,18 @@ private slots:
 
     void unknownDeviceOnlyShowsTheNotice()
     {
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("----------------------"));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("0.00"));
-            QVERIFY(!page.isDeviceRecognised());
-            QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(page.form()->textEdit->toPlainText(),
-                     QStringLiteral("Notice: You should connect controller, firstly!"));
-            QCOMPARE(closed.count(), 0);
-            QVERIFY(!page.isUpgrading());
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("----------------------"));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("0.00"));
+        QVERIFY(!page.isDeviceRecognised());
+        QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(),
+                 QStringLiteral("Notice: You should connect controller, firstly!"));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(!page.isUpgrading());
     }
 
     void pageWithoutLink()
@@ -393,11 +389,12 @@ private slots:
         QCOMPARE(lastLine(log), QStringLiteral("Upgrade Progress: 5%"));
     }
 
+    // The version the outside updater keeps in Packages.xml; without one that names it, the
+    // version this program was built as.
     void packagesFile_data()
     {
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("shown");
-        const QString dashes = "-----------------";
+        QTest::addColumn<QString>("version");
         QTest::newRow("one package")
             << QByteArray("<Packages><Package><Name>Kesto</Name><Version>1.2.3</Version>"
                           "</Package></Packages>")
@@ -409,42 +406,55 @@ private slots:
                           "</Packages>")
             << "2.1";
         QTest::newRow("wrong root")
-            << QByteArray("<Package><Package><Version>3.0</Version></Package></Package>") << dashes;
+            << QByteArray("<Package><Package><Version>3.0</Version></Package></Package>")
+            << QString();
         QTest::newRow("nested deeper")
             << QByteArray("<Packages><Package><Info><Version>4.0</Version></Info></Package>"
                           "</Packages>")
-            << dashes;
-        QTest::newRow("broken") << QByteArray("<Packages><Package><Version>5.0</Vers") << dashes;
-        QTest::newRow("missing") << QByteArray() << dashes;
+            << QString();
+        QTest::newRow("broken") << QByteArray("<Packages><Package><Version>5.0</Vers") << QString();
+        QTest::newRow("missing") << QByteArray() << QString();
     }
 
     void packagesFile()
     {
         QFETCH(QByteArray, contents);
-        QFETCH(QString, shown);
-        const QString file = QDir::currentPath() + "/Packages.xml";
+        QFETCH(QString, version);
+        const QString file = path("Packages.xml");
         QFile::remove(file);
         if (!contents.isNull())
             QVERIFY(writeFile(file, contents));
+        QCOMPARE(SoftwareVersion::fromPackagesFile(file), version);
+    }
+
+    // The page shows the installation's version from any working folder: the build's
+    // Packages.xml (beside the program) carries the project's version; a Packages.xml in the
+    // working folder is nobody's.
+    void softwareVersionFromTheInstallation()
+    {
+        QVERIFY(writeFile(path("Packages.xml"), "<Packages><Package><Version>9.9.9</Version>"
+                                                "</Package></Packages>"));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
         updatesettingpage page(nullptr, nullptr);
-        QVERIFY(checkDone(&page));
-        QCOMPARE(page.form()->labelSoftwareVersion->text(), shown);
+        const bool checked = checkDone(&page);
+        QDir::setCurrent(saved);
+        QVERIFY(checked);
+        QCOMPARE(page.form()->labelSoftwareVersion->text(), QStringLiteral(KESTO_VERSION));
+        QCOMPARE(SoftwareVersion::installed(), QStringLiteral(KESTO_VERSION));
     }
 
     void onlineCheckWithoutConnection()
     {
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(checkDone(&page));
-            // Newer firmware is known, but the label keeps its disconnected text.
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
-            QCOMPARE(int(page.latestVersion()), 105);
-            QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
-            QCOMPARE(page.updateContent(), QStringLiteral("Faster\r\nSafer\r\n"));
-            QVERIFY(!page.isChecking());
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(checkDone(&page));
+        // Newer firmware is known, but the label keeps its disconnected text.
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("Online Upgrade"));
+        QCOMPARE(int(page.latestVersion()), 105);
+        QCOMPARE(page.latestFileName(), QStringLiteral("fw.qmtvf"));
+        QCOMPARE(page.updateContent(), QStringLiteral("Faster\r\nSafer\r\n"));
+        QVERIFY(!page.isChecking());
     }
 
     void onlineCheckProductNames_data()
@@ -663,17 +673,19 @@ private slots:
         QVERIFY(seen);
     }
 
+    // An updater beside the program is started, without arguments.
     void updateOnlineStartsTheUpdater()
     {
-        if (!QCoreApplication::applicationDirPath().isEmpty() &&
-            QFileInfo::exists(QCoreApplication::applicationDirPath() + "/Updater"))
+        const QString updater = QCoreApplication::applicationDirPath() + "/Updater";
+        if (QFileInfo::exists(updater))
             QSKIP("an Updater program is installed beside the tests");
-        const QString updater = QDir::currentPath() + "/Updater";
         const QString marker = path("updater-ran");
         QVERIFY(writeFile(updater,
                           QStringLiteral("#!/bin/sh\necho \"$#\" > '%1'\n").arg(marker).toUtf8()));
+        // Whatever happens below, the test's updater does not stay beside the programs.
+        const auto removeUpdater = qScopeGuard([&] { QFile::remove(updater); });
         QFile::setPermissions(updater, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(updatesettingpage::updaterProgram(), QFileInfo(updater).absoluteFilePath());
+        QCOMPARE(updatesettingpage::updaterProgram(), updater);
         updatesettingpage page(nullptr, nullptr);
         emit page.form()->labelSoftwareUpdateOnline->clicked();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), kWaitMs);
@@ -681,9 +693,33 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ran.size() > 0, kWaitMs);
         QVERIFY(ran.open(QIODevice::ReadOnly));
         QCOMPARE(ran.readAll().trimmed(), QByteArray("0")); // no arguments
-        QFile::remove(updater);
+    }
+
+    // Without an updater beside the program (a distribution's package), the page says how to
+    // update; an "Updater" in the working folder is never started.
+    void updateOnlineWithoutAnUpdaterSaysSo()
+    {
+        if (QFileInfo::exists(QCoreApplication::applicationDirPath() + "/Updater"))
+            QSKIP("an Updater program is installed beside the tests");
+        const QString foreign = path("Updater");
+        const QString marker = path("foreign-updater-ran");
+        QVERIFY(writeFile(foreign, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8()));
+        QFile::setPermissions(foreign, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(saved); });
         QVERIFY(updatesettingpage::updaterProgram().isEmpty());
-        emit page.form()->labelSoftwareUpdateOnline->clicked(); // nothing to start: no effect
+
+        updatesettingpage page(nullptr, nullptr);
+        bool seen = false;
+        QString text;
+        modal::answerQuestion(QMessageBox::Ok, &seen, &text);
+        emit page.form()->labelSoftwareUpdateOnline->clicked();
+        QVERIFY(seen);
+        QCOMPARE(text, QStringLiteral("The software updater is not installed: update with your "
+                                      "package manager"));
+        QTest::qWait(500);
+        QVERIFY(!QFile::exists(marker));
     }
 
     void connectedDeviceCheckAndFlash()
@@ -691,96 +727,93 @@ private slots:
         QVERIFY(QDir().mkpath(path("sim")));
         FcsimProcess sim(path("sim"));
         QVERIFY(sim.start({"--firmware", "105"}));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(link->isConnected());
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(link->isConnected());
 
-            // Device and version; a server version equal to the device's is no update.
-            QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
-            QVERIFY(page.isDeviceRecognised());
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.05"));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+        // Device and version; a server version equal to the device's is no update.
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+        QVERIFY(page.isDeviceRecognised());
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.05"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
 
-            // A newer one is offered; the dialog gets what the check found.
-            QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 106, "fw106.qmtvf")));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(),
-                     QStringLiteral("New firmware available!"));
-            bool seen = false;
-            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
-                QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("1.05"));
-                QCOMPARE(dialog->fileName(), QStringLiteral("fw106.qmtvf"));
-                QVERIFY(dialog->form()->textEdit->toPlainText().startsWith(
-                    "The latest firmware version: 1.06"));
-                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
-                dialog->form()->pushButtonClose->click();
-            });
-            emit page.form()->labelUpdateFirmware->clicked();
-            QVERIFY(seen);
+        // A newer one is offered; the dialog gets what the check found.
+        QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 106, "fw106.qmtvf")));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                 QStringLiteral("New firmware available!"));
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+            QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("1.05"));
+            QCOMPARE(dialog->fileName(), QStringLiteral("fw106.qmtvf"));
+            QVERIFY(dialog->form()->textEdit->toPlainText().startsWith(
+                "The latest firmware version: 1.06"));
+            QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+            dialog->form()->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
 
-            // Without a file nothing is released.
-            QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
-            QCOMPARE(closed.count(), 0);
-            QVERIFY(link->isConnected());
+        // Without a file nothing is released.
+        QSignalSpy closed(&page, &updatesettingpage::displayCloseCOMPort);
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(link->isConnected());
 
-            // A chosen file that has gone away since is no firmware either.
-            const QString gone = path("gone.qmtvf");
-            QVERIFY(writeFile(gone, fwupgrade::buildFirmwareFile(107, QByteArray(10, 'g'))));
-            seen = false;
-            whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, gone); });
-            page.form()->pushButtonOpenFile->click();
-            QCOMPARE(page.firmwareFile(), gone);
-            QVERIFY(QFile::remove(gone));
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
-            QCOMPARE(closed.count(), 0);
+        // A chosen file that has gone away since is no firmware either.
+        const QString gone = path("gone.qmtvf");
+        QVERIFY(writeFile(gone, fwupgrade::buildFirmwareFile(107, QByteArray(10, 'g'))));
+        seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, gone); });
+        page.form()->pushButtonOpenFile->click();
+        QCOMPARE(page.firmwareFile(), gone);
+        QVERIFY(QFile::remove(gone));
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(page.form()->textEdit->toPlainText(), QStringLiteral("Firmware not exist!"));
+        QCOMPARE(closed.count(), 0);
 
-            // Flashing a good file: the port is released, the button cancels, the log shows
-            // the run with one progress line and its end.
-            const QString firmware = path("page.qmtvf");
-            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(107, QByteArray(3000, 'k'))));
-            seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QCOMPARE(page.firmwareFile(), firmware);
-            QVERIFY(startUpgrade(&page));
-            QCOMPARE(closed.count(), 1);
-            QVERIFY(!link->isConnected());
-            QVERIFY(page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Cancel"));
-            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
-            QTextEdit *log = page.form()->textEdit;
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
-            QVERIFY2(log->toPlainText().contains("Upgraded OK"), qPrintable(log->toPlainText()));
-            QCOMPARE(log->toPlainText().count("Upgrade Progress"), 1);
-            QVERIFY(log->toPlainText().contains("Upgrade Progress: 100%"));
-            QCOMPARE(lastLine(log), QStringLiteral("Exit"));
+        // Flashing a good file: the port is released, the button cancels, the log shows
+        // the run with one progress line and its end.
+        const QString firmware = path("page.qmtvf");
+        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(107, QByteArray(3000, 'k'))));
+        seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page.form()->pushButtonOpenFile->click();
+        QCOMPARE(page.firmwareFile(), firmware);
+        QVERIFY(startUpgrade(&page));
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!link->isConnected());
+        QVERIFY(page.isUpgrading());
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Cancel"));
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+        QTextEdit *log = page.form()->textEdit;
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+        QVERIFY2(log->toPlainText().contains("Upgraded OK"), qPrintable(log->toPlainText()));
+        QCOMPARE(log->toPlainText().count("Upgrade Progress"), 1);
+        QVERIFY(log->toPlainText().contains("Upgrade Progress: 100%"));
+        QCOMPARE(lastLine(log), QStringLiteral("Exit"));
 
-            // The port goes back to the link by itself, and the new firmware answers.
-            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
-            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 107, kWaitMs);
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.07"));
+        // The port goes back to the link by itself, and the new firmware answers.
+        QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 107, kWaitMs);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("1.07"));
 
-            // A port name the host cannot open: the error, and the port is not taken.
-            link->disconnectCom();
-            link->setPortName("no such port"); // no port name holds a space
-            page.form()->pushButtonStartUpgrade->click();
-            QCOMPARE(closed.count(), 1);
-            QCOMPARE(page.form()->textEdit->toPlainText(),
-                     QStringLiteral("Port name error! Make sure you have select right port!"));
-            QVERIFY(!page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        // A port name the host cannot open: the error, and the port is not taken.
+        link->disconnectCom();
+        link->setPortName("no such port"); // no port name holds a space
+        page.form()->pushButtonStartUpgrade->click();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(page.form()->textEdit->toPlainText(),
+                 QStringLiteral("Port name error! Make sure you have select right port!"));
+        QVERIFY(!page.isUpgrading());
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+        link->stop();
     }
 
     // Cancel during a run asks first (No is the default and keeps the run), and a stopped run
@@ -790,48 +823,37 @@ private slots:
         QVERIFY(QDir().mkpath(path("simcancel")));
         FcsimProcess sim(path("simcancel"));
         QVERIFY(sim.start({"--firmware", "100", "--reply-delay", "5"}));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            const QString firmware = path("big.qmtvf");
-            QVERIFY(
-                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'b'))));
-            bool seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QVERIFY(startUpgrade(&page));
-            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
-                                     kRunWaitMs);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QVERIFY(startFlashingALargeFile(&page, QStringLiteral("big.qmtvf"), 'b'));
 
-            bool asked = false;
-            QString question;
-            QMessageBox::StandardButton preselected = QMessageBox::NoButton;
-            modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
-            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
-            QVERIFY(asked);
-            QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
-                                              "working firmware until it is upgraded again. Stop "
-                                              "anyway?"));
-            QCOMPARE(preselected, QMessageBox::No);
-            QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
-            QVERIFY(!page.form()->textEdit->toPlainText().contains("Exit"));
+        bool asked = false;
+        QString question;
+        QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+        modal::answerQuestion(QMessageBox::No, &asked, &question, &preselected);
+        page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+        QVERIFY(asked);
+        QCOMPARE(question, QStringLiteral("Stopping now leaves the flight controller without "
+                                          "working firmware until it is upgraded again. Stop "
+                                          "anyway?"));
+        QCOMPARE(preselected, QMessageBox::No);
+        QVERIFY2(page.isUpgrading(), "the run ended before it could be cancelled");
+        QVERIFY(!page.form()->textEdit->toPlainText().contains("Exit"));
 
-            asked = false;
-            modal::answerQuestion(QMessageBox::Yes, &asked);
-            page.form()->pushButtonStartUpgrade->click();
-            QVERIFY(asked);
-            QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page),
-                                      qPrintable(page.form()->textEdit->toPlainText()), kRunWaitMs);
-            QVERIFY(!page.isUpgrading());
-            QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
-            QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
-            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        asked = false;
+        modal::answerQuestion(QMessageBox::Yes, &asked);
+        page.form()->pushButtonStartUpgrade->click();
+        QVERIFY(asked);
+        QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page), qPrintable(page.form()->textEdit->toPlainText()),
+                                  kRunWaitMs);
+        QVERIFY(!page.isUpgrading());
+        QCOMPARE(page.form()->pushButtonStartUpgrade->text(), QStringLiteral("Start Upgrade"));
+        QVERIFY(!page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+        QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+        link->stop();
     }
 
     // However late the reports of a stopped run arrive, the log keeps one progress line.
@@ -840,30 +862,19 @@ private slots:
         QVERIFY(QDir().mkpath(path("simlines")));
         FcsimProcess sim(path("simlines"));
         QVERIFY(sim.start({"--firmware", "100"}));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            const QString firmware = path("lines.qmtvf");
-            QVERIFY(
-                writeFile(firmware, fwupgrade::buildFirmwareFile(101, QByteArray(200000, 'l'))));
-            bool seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QVERIFY(startUpgrade(&page));
-            QTRY_VERIFY_WITH_TIMEOUT(page.form()->textEdit->toPlainText().contains("Progress"),
-                                     kRunWaitMs);
-            bool asked = false;
-            modal::answerQuestion(QMessageBox::Yes, &asked);
-            page.form()->pushButtonStartUpgrade->click(); // "Cancel"
-            QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page),
-                                      qPrintable(page.form()->textEdit->toPlainText()), kRunWaitMs);
-            QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QVERIFY(startFlashingALargeFile(&page, QStringLiteral("lines.qmtvf"), 'l'));
+        bool asked = false;
+        modal::answerQuestion(QMessageBox::Yes, &asked);
+        page.form()->pushButtonStartUpgrade->click(); // "Cancel"
+        QTRY_VERIFY2_WITH_TIMEOUT(runEnded(&page), qPrintable(page.form()->textEdit->toPlainText()),
+                                  kRunWaitMs);
+        QCOMPARE(page.form()->textEdit->toPlainText().count("Upgrade Progress"), 1);
+        link->stop();
     }
 
     // The link's version byte holds only the low 8 bits: after flashing 3.00 it reads 44, which
@@ -874,30 +885,27 @@ private slots:
         FcsimProcess sim(path("simwrap"));
         QVERIFY(sim.start({"--firmware", "105"}));
         QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 120)));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(),
-                     QStringLiteral("New firmware available!"));
-            const QString firmware = path("v300.qmtvf");
-            QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(300, QByteArray(3000, 'w'))));
-            bool seen = false;
-            whenModal<QFileDialog>(&seen,
-                                   [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
-            page.form()->pushButtonOpenFile->click();
-            QVERIFY(startUpgrade(&page));
-            QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
-            QVERIFY(page.form()->textEdit->toPlainText().contains("Upgraded OK"));
-            QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
-            QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 300 & 0xFF, kWaitMs);
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                 QStringLiteral("New firmware available!"));
+        const QString firmware = path("v300.qmtvf");
+        QVERIFY(writeFile(firmware, fwupgrade::buildFirmwareFile(300, QByteArray(3000, 'w'))));
+        bool seen = false;
+        whenModal<QFileDialog>(&seen, [&](QFileDialog *dialog) { chooseFile(dialog, firmware); });
+        page.form()->pushButtonOpenFile->click();
+        QVERIFY(startUpgrade(&page));
+        QTRY_VERIFY_WITH_TIMEOUT(!page.isUpgrading(), kRunWaitMs);
+        QVERIFY(page.form()->textEdit->toPlainText().contains("Upgraded OK"));
+        QTRY_VERIFY_WITH_TIMEOUT(link->isConnected(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(int(link->getFirmwareVersion()), 300 & 0xFF, kWaitMs);
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("3.00"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), QStringLiteral("No Update"));
+        link->stop();
     }
 
     // A controller whose version does not fit the link's version byte (3.00 arrives as 44) is
@@ -927,33 +935,30 @@ private slots:
         QVERIFY(sim.start({"--firmware", "300"}));
         QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", server)));
         QVERIFY(m_server->put(kDialogConfig, config("QM-TV", server)));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QVERIFY(connectLink(link, &sim));
-            QVERIFY(checkDone(&page));
-            QTRY_COMPARE_WITH_TIMEOUT(page.form()->label_11->text(), QStringLiteral("3.00"),
-                                      kWaitMs);
-            QCOMPARE(page.form()->labelUpdateFirmware->text(), label);
-            bool seen = false;
-            whenModal<FirmwareUpgradeDialog>(&seen, [&](FirmwareUpgradeDialog *dialog) {
-                Ui::FirmwareUpgradeDialogUi *ui = dialog->form();
-                QCOMPARE(ui->label_3->text(), QStringLiteral("3.00"));
-                QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
-                         qPrintable(ui->textEdit->toPlainText()));
-                QCOMPARE(ui->pushButtonDownloadFirmware->isEnabled(), server > 300);
-                QSignalSpy done(dialog, &FirmwareUpgradeDialog::requestFinished);
-                ui->pushButtonRefresh->click();
-                QVERIFY(done.wait(kWaitMs));
-                QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
-                         qPrintable(ui->textEdit->toPlainText()));
-                ui->pushButtonClose->click();
-            });
-            emit page.form()->labelUpdateFirmware->clicked();
-            QVERIFY(seen);
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QVERIFY(fixture.connectTo(sim.linkPath(), kWaitMs));
+        QVERIFY(checkDone(&page));
+        QTRY_COMPARE_WITH_TIMEOUT(page.form()->label_11->text(), QStringLiteral("3.00"), kWaitMs);
+        QCOMPARE(page.form()->labelUpdateFirmware->text(), label);
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [&](FirmwareUpgradeDialog *dialog) {
+            Ui::FirmwareUpgradeDialogUi *ui = dialog->form();
+            QCOMPARE(ui->label_3->text(), QStringLiteral("3.00"));
+            QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
+                     qPrintable(ui->textEdit->toPlainText()));
+            QCOMPARE(ui->pushButtonDownloadFirmware->isEnabled(), server > 300);
+            QSignalSpy done(dialog, &FirmwareUpgradeDialog::requestFinished);
+            ui->pushButtonRefresh->click();
+            QVERIFY(done.wait(kWaitMs));
+            QVERIFY2(ui->textEdit->toPlainText().startsWith(offered),
+                     qPrintable(ui->textEdit->toPlainText()));
+            ui->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
+        link->stop();
     }
 
     // Connect finds the controller in its bootloader: the page says so, knows the device, counts
@@ -966,41 +971,39 @@ private slots:
         FcsimProcess sim(path("simwait"));
         QVERIFY(sim.start({"--firmware-state", state}));
         QVERIFY(m_server->put(kPageConfig, config("QM-TV-S", 105)));
-        Commrt *link = Commrt::createClass();
-        {
-            updatesettingpage page(nullptr, link);
-            QSignalSpy waiting(page.upgradeGuard(), &UpgradeGuard::waitingForFirmwareChanged);
-            link->start();
-            link->setPortName(sim.linkPath());
-            link->connectCom();
-            page.upgradeGuard()->onConnectRequested();
-            QVERIFY(waiting.wait(kWaitMs));
-            QCOMPARE(waiting.first().first().toBool(), true);
-            QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
-            QVERIFY(page.form()->textEdit->toPlainText().contains(
-                "The flight controller is waiting for firmware: its last upgrade did not finish. "
-                "Choose a firmware file and press Start Upgrade to repair it."));
-            QVERIFY(checkDone(&page));
-            QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
-            QCOMPARE(page.form()->label_11->text(), QStringLiteral("--------"));
-            QCOMPARE(page.form()->labelUpdateFirmware->text(),
-                     QStringLiteral("New firmware available!"));
-            bool seen = false;
-            whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
-                // No firmware, so no version: not "0.00".
-                QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("--------"));
-                QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
-                dialog->form()->pushButtonClose->click();
-            });
-            emit page.form()->labelUpdateFirmware->clicked();
-            QVERIFY(seen);
-            // Disconnect ends what the page knew of it.
-            link->disconnectCom();
-            page.upgradeGuard()->onDisconnectRequested();
-            QVERIFY(!page.upgradeGuard()->isWaitingForFirmware());
-            link->stop();
-        }
-        Commrt::destroyClass(link);
+        PageUnderTest<updatesettingpage> fixture;
+        Commrt *link = fixture.link();
+        updatesettingpage &page = *fixture.page();
+        QSignalSpy waiting(page.upgradeGuard(), &UpgradeGuard::waitingForFirmwareChanged);
+        link->start();
+        link->setPortName(sim.linkPath());
+        link->connectCom();
+        page.upgradeGuard()->onConnectRequested();
+        QVERIFY(waiting.wait(kWaitMs));
+        QCOMPARE(waiting.first().first().toBool(), true);
+        QVERIFY(page.upgradeGuard()->isWaitingForFirmware());
+        QVERIFY(page.form()->textEdit->toPlainText().contains(
+            "The flight controller is waiting for firmware: its last upgrade did not finish. "
+            "Choose a firmware file and press Start Upgrade to repair it."));
+        QVERIFY(checkDone(&page));
+        QCOMPARE(page.form()->labelDeviceId->text(), QStringLiteral("Kesto-Tarvel 2"));
+        QCOMPARE(page.form()->label_11->text(), QStringLiteral("--------"));
+        QCOMPARE(page.form()->labelUpdateFirmware->text(),
+                 QStringLiteral("New firmware available!"));
+        bool seen = false;
+        whenModal<FirmwareUpgradeDialog>(&seen, [](FirmwareUpgradeDialog *dialog) {
+            // No firmware, so no version: not "0.00".
+            QCOMPARE(dialog->form()->label_3->text(), QStringLiteral("--------"));
+            QVERIFY(dialog->form()->pushButtonDownloadFirmware->isEnabled());
+            dialog->form()->pushButtonClose->click();
+        });
+        emit page.form()->labelUpdateFirmware->clicked();
+        QVERIFY(seen);
+        // Disconnect ends what the page knew of it.
+        link->disconnectCom();
+        page.upgradeGuard()->onDisconnectRequested();
+        QVERIFY(!page.upgradeGuard()->isWaitingForFirmware());
+        link->stop();
     }
 
     void portLabelNamesNumberedAndUnixPorts()

@@ -225,7 +225,11 @@ public:
     bool loadDump(const QString &file, Block *block) const
     {
         QString error;
-        return loadParameterFileStrict(file, block->data(), &error);
+        fclink::BlockImage loaded;
+        if (!loadParameterFileStrict(file, &loaded, &error))
+            return false;
+        std::copy(loaded.bytes(), loaded.bytes() + kParameterBlockSize, block->begin());
+        return true;
     }
 
     void signal(int number) { ::kill(static_cast<pid_t>(process.processId()), number); }

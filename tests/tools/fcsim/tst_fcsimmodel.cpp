@@ -3,6 +3,7 @@
 #include "fclink/link/frame.h"
 #include "fclink/link/parameterslices.h"
 #include "fclink/link/replydecoder.h"
+#include "fclink/model/blockimage.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/storage/parameterfile.h"
 #include "tools/fcsim/faultinjector.h"
@@ -89,18 +90,17 @@ private slots:
         QCOMPARE(int(p.PKtotal), 40);
         // The simulator's factory block is the field table's defaults.
         for (const fclink::ParameterField &field : fclink::parameterFields())
-            QCOMPARE(fclink::readField(parameterBlockBytes(p), field), field.defaultValue);
+            QCOMPARE(fclink::BlockImage(p).fileValue(field), field.defaultValue);
 
         // It survives the parameter file unchanged, so every value fits its field.
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString file = dir.filePath("default.conf");
         QString error;
-        QVERIFY2(saveParameterFile(file, parameterBlockBytes(p), &error), qPrintable(error));
-        UavParam loaded = {};
-        QVERIFY2(loadParameterFileStrict(file, parameterBlockBytes(loaded), &error),
-                 qPrintable(error));
-        QCOMPARE(std::memcmp(&loaded, &p, sizeof p), 0);
+        QVERIFY2(saveParameterFile(file, fclink::BlockImage(p), &error), qPrintable(error));
+        fclink::BlockImage loaded;
+        QVERIFY2(loadParameterFileStrict(file, &loaded, &error), qPrintable(error));
+        QVERIFY(loaded == fclink::BlockImage(p));
     }
 
     void everyReplyCarriesIdentityAndAValidChecksum()

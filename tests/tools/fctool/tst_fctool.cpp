@@ -30,7 +30,7 @@
 
 namespace {
 
-using Block = QVector<quint8>;
+using Block = fclink::BlockImage;
 
 const fclink::ParameterField &field(const char *name)
 {
@@ -41,7 +41,7 @@ const fclink::ParameterField &field(const char *name)
 
 qint32 valueIn(const Block &block, const char *name)
 {
-    return fclink::readField(block.constData(), field(name));
+    return block.fileValue(field(name));
 }
 
 // A value of the field that differs from current and fits the field.
@@ -52,9 +52,9 @@ qint32 otherValue(const fclink::ParameterField &f, qint32 current)
 
 Block loadFile(const QString &path)
 {
-    Block block(fclink::kParameterBlockSize);
+    Block block;
     QString error;
-    if (!fclink::loadParameterFileStrict(path, block.data(), &error))
+    if (!fclink::loadParameterFileStrict(path, &block, &error))
         return {};
     return block;
 }
@@ -64,9 +64,7 @@ QStringList fieldLines(const Block &block)
 {
     QStringList lines;
     for (const fclink::ParameterField &f : fclink::parameterFields())
-        lines.append(QStringLiteral("%1=%2")
-                         .arg(QLatin1String(f.name))
-                         .arg(fclink::readValue(block.constData(), f)));
+        lines.append(QStringLiteral("%1=%2").arg(QLatin1String(f.name)).arg(block.value(f)));
     return lines;
 }
 
@@ -256,8 +254,12 @@ void TestFctool::helpPrintsUsage()
     QCOMPARE(tool.exitCode(), 0);
     QVERIFY(tool.out().contains(QLatin1String("fctool telemetry --port PORT [--count N]")));
     QVERIFY(tool.out().contains(
-        QLatin1String("fctool flash --port PORT FILE [--restore] [--allow-downgrade] [--timeout "
-                      "SEC]")));
+        QLatin1String("fctool flash --port PORT FILE [--restore] [--allow-downgrade]\n")));
+    QVERIFY(tool.out().contains(QLatin1String("with --port also takes --timeout SEC")));
+    // One synopsis a line, as help2man reads it for the manual page, within 79 columns.
+    QVERIFY(tool.out().startsWith(QLatin1String("Usage: fctool ports\n  or:  fctool read")));
+    for (const QString &line : tool.out().split(QLatin1Char('\n')))
+        QVERIFY2(line.size() <= 79, qPrintable(line));
     QVERIFY(tool.out().contains(QLatin1String("5 interrupted (Ctrl+C)")));
     QVERIFY(tool.err().isEmpty());
 
@@ -343,8 +345,8 @@ void TestFctool::readPrintsEveryField()
 void TestFctool::readFileRoundTripsThroughWrite()
 {
     QVERIFY(startSimulator());
+    QVERIFY(m_sim->dumpedBlock());
     const Block original = m_sim->block();
-    QVERIFY(!original.isEmpty());
 
     const QString saved = path(QStringLiteral("saved.conf"));
     ToolRun read(
@@ -451,9 +453,9 @@ void TestFctool::setRawAllowsAnyValueOfTheType()
 {
     QVERIFY(startSimulator());
     Block expected = m_sim->block();
-    fclink::writeField(expected.data(), field("LimitAlt"), 5);
-    fclink::writeField(expected.data(), field("MotorIdel"), 44);
-    fclink::writeField(expected.data(), field("PKp"), 200); // a gain: up to 255 without --raw
+    expected.setValue(field("LimitAlt"), 5);
+    expected.setValue(field("MotorIdel"), 44);
+    expected.setValue(field("PKp"), 200); // a gain: up to 255 without --raw
     ToolRun tool({QStringLiteral("set"), QStringLiteral("--port"), port(), "--raw", "LimitAlt=5",
                   "MotorIdel=44", "PKp=200"});
     QVERIFY(tool.runToEnd());
@@ -522,11 +524,11 @@ void TestFctool::setChangesTheSimulatorsBlock()
     QStringList assignments;
     for (const char *name : {"MotorIdel", "LossVolt", "IMUDistX", "BatteryCell", "spare98"}) {
         const qint32 value = otherValue(field(name), valueIn(before, name));
-        fclink::writeField(expected.data(), field(name), value);
+        expected.setValue(field(name), value);
         assignments.append(QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value));
     }
     // The extremes of a signed 16-bit field.
-    fclink::writeField(expected.data(), field("GPSDistY"), -32768);
+    expected.setValue(field("GPSDistY"), -32768);
     assignments.append(QStringLiteral("GPSDistY=-32768"));
 
     ToolRun tool(QStringList{QStringLiteral("set"), QStringLiteral("--port"), port()} +
@@ -968,7 +970,7 @@ void TestFctool::lossyLinkStillCompletes()
     QVERIFY(set.runToEnd());
     QVERIFY2(set.exitCode() == 0, qPrintable(set.describe()));
     Block expected = before;
-    fclink::writeField(expected.data(), field("LimitRadius"), limit);
+    expected.setValue(field("LimitRadius"), limit);
     QCOMPARE(m_sim->block(), expected);
 }
 
@@ -1184,12 +1186,12 @@ void TestFctool::slowLineKeepsEveryWrittenValue()
     QCOMPARE(valueIn(m_sim->block(), "spare99"), 10);
 
     QRandomGenerator random(42);
-    Block target(fclink::kParameterBlockSize);
-    for (quint8 &byte : target)
-        byte = static_cast<quint8>(random.bounded(256));
+    Block target;
+    for (int i = 0; i < fclink::kParameterBlockSize; ++i)
+        target.bytes()[i] = static_cast<quint8>(random.bounded(256));
     const QString file = path(QStringLiteral("random.conf"));
     QString error;
-    QVERIFY2(fclink::saveParameterFile(file, target.constData(), &error), qPrintable(error));
+    QVERIFY2(fclink::saveParameterFile(file, target, &error), qPrintable(error));
     ToolRun write({QStringLiteral("write"), QStringLiteral("--port"), port(), file});
     QVERIFY(write.runToEnd());
     QVERIFY2(write.exitCode() == 0, qPrintable(write.describe()));
@@ -1273,18 +1275,18 @@ void TestFctool::portWithoutPermissionSaysSo()
 
 void TestFctool::diffListsTheFieldsThatDiffer()
 {
-    Block a(fclink::kParameterBlockSize, 0);
-    fclink::writeField(a.data(), field("MotorIdel"), 2);
-    fclink::writeField(a.data(), field("LimitAlt"), 120);
+    Block a;
+    a.setValue(field("MotorIdel"), 2);
+    a.setValue(field("LimitAlt"), 120);
     Block b = a;
-    fclink::writeField(b.data(), field("MotorIdel"), 4);
-    fclink::writeField(b.data(), field("IMUDistX"), -1000);
-    fclink::writeField(b.data(), field("LimitAlt"), 500);
+    b.setValue(field("MotorIdel"), 4);
+    b.setValue(field("IMUDistX"), -1000);
+    b.setValue(field("LimitAlt"), 500);
     const QString fileA = path(QStringLiteral("a.conf"));
     const QString fileB = path(QStringLiteral("b.conf"));
     QString error;
-    QVERIFY(fclink::saveParameterFile(fileA, a.constData(), &error));
-    QVERIFY(fclink::saveParameterFile(fileB, b.constData(), &error));
+    QVERIFY(fclink::saveParameterFile(fileA, a, &error));
+    QVERIFY(fclink::saveParameterFile(fileB, b, &error));
 
     ToolRun diff({QStringLiteral("diff"), fileA, fileB});
     QVERIFY(diff.runToEnd());
@@ -1315,10 +1317,10 @@ void TestFctool::diffComparesTheControllerWithAFile()
     QVERIFY(startSimulator());
     Block file = m_sim->block();
     const qint32 held = valueIn(file, "TurnbackHeight");
-    fclink::writeField(file.data(), field("TurnbackHeight"), held + 10);
+    file.setValue(field("TurnbackHeight"), held + 10);
     const QString saved = path(QStringLiteral("plan.conf"));
     QString error;
-    QVERIFY(fclink::saveParameterFile(saved, file.constData(), &error));
+    QVERIFY(fclink::saveParameterFile(saved, file, &error));
     ToolRun diff({QStringLiteral("diff"), QStringLiteral("--port"), port(), saved});
     QVERIFY(diff.runToEnd());
     QVERIFY2(diff.exitCode() == 1, qPrintable(diff.describe()));

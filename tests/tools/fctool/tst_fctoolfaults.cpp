@@ -24,7 +24,7 @@
 
 namespace {
 
-using Block = QVector<quint8>;
+using Block = fclink::BlockImage;
 
 constexpr int kLongRunMs = 60000;
 const char *const kFullOutput = "/dev/full";
@@ -36,7 +36,7 @@ const fclink::ParameterField &field(const char *name)
 
 qint32 valueIn(const Block &block, const char *name)
 {
-    return fclink::readValue(block.constData(), field(name));
+    return block.value(field(name));
 }
 
 bool isErrorLine(const QString &err)
@@ -128,7 +128,7 @@ void TestFctoolFaults::cleanup()
 bool TestFctoolFaults::saveBlock(const QString &file, const Block &block) const
 {
     QString error;
-    return fclink::saveParameterFile(file, block.constData(), &error);
+    return fclink::saveParameterFile(file, block, &error);
 }
 
 // The simulator's link and its /dev/pts name are one device; a second fctool under the other
@@ -185,12 +185,8 @@ void TestFctoolFaults::anUploadCutBySilenceIsRedone()
 {
     QVERIFY(m_sim->start({QStringLiteral("--reply-delay"), QStringLiteral("40")}));
     Block wanted = m_sim->block();
-    QCOMPARE(wanted.size(), fclink::kParameterBlockSize);
-    for (int i = 0; i < wanted.size(); ++i)
-        wanted[i] = static_cast<quint8>(wanted[i] + 3 + i);
-    // Every value must fit its field's type for a parameter file: let writeField cut them.
-    for (const fclink::ParameterField &f : fclink::parameterFields())
-        fclink::writeField(wanted.data(), f, fclink::readField(wanted.constData(), f));
+    for (int i = 0; i < fclink::kParameterBlockSize; ++i)
+        wanted.bytes()[i] = static_cast<quint8>(wanted.bytes()[i] + 3 + i);
     const QString file = path(QStringLiteral("wanted.conf"));
     QVERIFY(saveBlock(file, wanted));
 
@@ -399,8 +395,7 @@ void TestFctoolFaults::filesThatSlipPastTheKeyCheckAreRefused()
     QFETCH(QByteArray, lineEnd);
     QFETCH(QByteArray, extra);
     QFETCH(QString, mentions);
-    Block block(fclink::kParameterBlockSize);
-    fclink::writeDefaults(block.data());
+    const Block block = Block::defaults();
     const QString file = path(QStringLiteral("sly.conf"));
     QVERIFY(saveBlock(file, block));
     QFile saved(file);
@@ -433,7 +428,7 @@ void TestFctoolFaults::aGainReadsTheSameEverywhere()
     QVERIFY2(read.outLines().contains(QLatin1String("PKp=200")), qPrintable(read.out()));
 
     Block other = m_sim->block();
-    fclink::writeField(other.data(), field("PKp"), 100);
+    other.setValue(field("PKp"), 100);
     const QString file = path(QStringLiteral("other.conf"));
     QVERIFY(saveBlock(file, other));
     ToolRun diff(args("diff", {QStringLiteral("--port"), port(), file}));

@@ -31,9 +31,9 @@ bool writeFile(const QString &path, const QByteArray &contents)
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
-qint32 valueIn(const QVector<quint8> &block, const char *name)
+qint32 valueIn(const fclink::BlockImage &block, const char *name)
 {
-    return fclink::readField(block.constData(), *fclink::findParameterField(QLatin1String(name)));
+    return block.value(name);
 }
 
 } // namespace

@@ -129,10 +129,10 @@ private slots:
     {
         QFETCH(bool, remove);
         fclink::SnapshotStore store;
-        QByteArray block(fclink::kParameterBlockSize, '\0');
+        fclink::BlockImage block;
         for (int i = 0; i < fclink::SnapshotStore::kMaxSnapshots; ++i) {
-            block[0] = static_cast<char>(i);
-            block[1] = static_cast<char>(i >> 8);
+            block.bytes()[0] = static_cast<quint8>(i);
+            block.bytes()[1] = static_cast<quint8>(i >> 8);
             fclink::SnapshotDetails details;
             details.reason =
                 i == 0 ? fclink::SnapshotReason::BeforeFlash : fclink::SnapshotReason::Connect;
@@ -140,9 +140,7 @@ private slots:
             details.firmwareVersion = 105;
             fclink::Snapshot taken;
             QString error;
-            QVERIFY2(store.take(reinterpret_cast<const quint8 *>(block.constData()), details,
-                                &taken, &error),
-                     qPrintable(error));
+            QVERIFY2(store.take(block, details, &taken, &error), qPrintable(error));
         }
         if (remove) {
             QVERIFY(QFile::remove(indexPath()));

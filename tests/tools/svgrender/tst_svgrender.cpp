@@ -55,6 +55,7 @@ private slots:
     void qtSvgComplaintsAreRefused();
     void emptyCellIsRefused();
     void programWritesBothScalesAndKeepsUnchangedFiles();
+    void programDrawsEachSizeOfAnIcon();
     void programStopsTheBuildOnABadSheet();
     void picturesAreCompressed();
     void clearPixelsKeepTheirAlpha();
@@ -208,6 +209,41 @@ void TestSvgRender::programWritesBothScalesAndKeepsUnchangedFiles()
     QTest::qWait(1100);
     QVERIFY2(runRenderer(arguments, &exitCode).isEmpty() && exitCode == 0, "second run");
     QCOMPARE(QFileInfo(out + QStringLiteral("red@2x.png")).lastModified(), written);
+}
+
+// The icon theme's sizes from one drawing: each width in pixels, named by the size.
+void TestSvgRender::programDrawsEachSizeOfAnIcon()
+{
+    QTemporaryDir dir;
+    QFile source(dir.filePath(QStringLiteral("icon.svg")));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write(sheet(8, 8,
+                       "<rect x=\"0\" y=\"0\" width=\"4\" height=\"8\" fill=\"#ff0000\"/>"
+                       "<rect x=\"4\" y=\"0\" width=\"4\" height=\"8\" fill=\"#0000ff\"/>"));
+    source.close();
+    const QString out = dir.filePath(QStringLiteral("icons"));
+
+    int exitCode = -1;
+    const QString output = runRenderer(
+        {QStringLiteral("--cell"), QStringLiteral("8x8"), QStringLiteral("--sizes"),
+         QStringLiteral("16,24"), source.fileName(), out, QStringLiteral("{size}x{size}/app.png")},
+        &exitCode);
+    QVERIFY2(exitCode == 0, qPrintable(output));
+    for (const int size : {16, 24}) {
+        const QImage icon(QStringLiteral("%1/%2x%2/app.png").arg(out).arg(size));
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(icon.pixel(size / 4, size / 2), qRgb(255, 0, 0));
+        QCOMPARE(icon.pixel(size * 3 / 4, size / 2), qRgb(0, 0, 255));
+    }
+    QVERIFY(!QFileInfo::exists(out + QStringLiteral("/app.png")));
+
+    // A name without the size would write every size over the last.
+    const QString refused =
+        runRenderer({QStringLiteral("--cell"), QStringLiteral("8x8"), QStringLiteral("--sizes"),
+                     QStringLiteral("16,24"), source.fileName(), out, QStringLiteral("app.png")},
+                    &exitCode);
+    QCOMPARE(exitCode, 2);
+    QVERIFY2(refused.contains(QStringLiteral("{size}")), qPrintable(refused));
 }
 
 void TestSvgRender::programStopsTheBuildOnABadSheet()

@@ -1,5 +1,5 @@
-#ifndef FCSIM_SIGNALPIPE_H
-#define FCSIM_SIGNALPIPE_H
+#ifndef PRODUCT_SIGNALPIPE_H
+#define PRODUCT_SIGNALPIPE_H
 
 #include <QString>
 
@@ -33,4 +33,4 @@ private:
     std::vector<int> m_installed;
 };
 
-#endif // FCSIM_SIGNALPIPE_H
+#endif // PRODUCT_SIGNALPIPE_H
