@@ -11,11 +11,12 @@ MINUTES=${1:?usage: soak_gui.sh MINUTES [BUILD_DIR]}
 BUILD=${2:-$(dirname "$0")/../build}
 BIN=$(cd "$BUILD/bin" && pwd)
 dir=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$dir"' EXIT
 
 # Recordings, snapshots and settings of the run stay in its own folder; the update page's check
 # goes nowhere.
 export HOME=$dir XDG_DATA_HOME=$dir/data XDG_CONFIG_HOME=$dir/config XDG_CACHE_HOME=$dir/cache
+export XDG_RUNTIME_DIR=$dir
 export FCLINK_EXTRA_PORTS=$dir/fc KESTO_UPDATE_SERVER=127.0.0.1:9
 # Debug lines off, and the update page's warning that its server does not answer, which it gives
 # on every visit.

@@ -13,7 +13,7 @@ MINUTES=${1:?usage: soak_link.sh MINUTES [BUILD_DIR]}
 BUILD=${2:-$(dirname "$0")/../build}
 BIN=$(cd "$BUILD/bin" && pwd)
 dir=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$dir"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null; rm -rf "$dir"' EXIT
 export XDG_DATA_HOME=$dir/data XDG_RUNTIME_DIR=$dir
 
 seed=${SOAK_SEED:-$RANDOM}
