@@ -6,8 +6,8 @@
 #   ./build.sh build  install what is missing and build only
 # The builds and test runs are the presets of CMakePresets.json: default (the normal build, Qt 5),
 # ci (the same with warnings as errors, which test runs), qt6 (the same with Qt 6, by hand for now),
-# tsan, asan (the link library and its tests under the sanitizers) and fuzz. demo and build use
-# Qt 5, or Qt 6 with KESTO_QT=6.
+# tsan (the suites with threads under ThreadSanitizer), asan (every suite under AddressSanitizer
+# and UBSan) and fuzz (the fuzz targets). demo and build use Qt 5, or Qt 6 with KESTO_QT=6.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
