@@ -825,6 +825,8 @@ private slots:
         QTest::newRow("negative delay") << QStringList{"--pty", link, "--reply-delay", "-1"};
         QTest::newRow("seed too big") << QStringList{"--pty", link, "--seed", "4294967296"};
         QTest::newRow("silent-for alone") << QStringList{"--pty", link, "--silent-for", "10"};
+        QTest::newRow("silent at a read head")
+            << QStringList{"--pty", link, "--silent-at-write", "15"};
         QTest::newRow("missing value") << QStringList{"--pty"};
     }
 
@@ -848,7 +850,8 @@ private slots:
         for (const char *option :
              {"--pty", "--port", "--state", "--dump", "--log", "--firmware", "--command-delay",
               "--fail", "--reply-delay", "--drop", "--corrupt", "--seed", "--silent-after",
-              "--silent-for", "--flash-fail", "--verbose", "SIGUSR1", "SIGUSR2"})
+              "--silent-for", "--silent-at-write", "--flash-fail", "--verbose", "SIGUSR1",
+              "SIGUSR2"})
             QVERIFY2(run.out.contains(option), option);
     }
 
