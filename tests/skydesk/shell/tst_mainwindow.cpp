@@ -311,7 +311,7 @@ private slots:
         window.show();
         QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
         ToolSettingPage *tools = window.pageArea()->toolSettingPage();
-        QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonImportParameters->isEnabled(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonWriteToFlash->isEnabled(), kWaitMs);
 
         const std::optional<fclink::BlockImage> dumped = sim.dumpedBlock();
         QVERIFY(dumped);
