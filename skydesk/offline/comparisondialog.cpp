@@ -88,6 +88,7 @@ void ComparisonDialog::setHelpDocument(const QString &fileName)
     if (m_helpDocument.isEmpty()) {
         QPushButton *help = m_ui->buttonBox->addButton(QDialogButtonBox::Help);
         help->setAutoDefault(false);
+        help->setIcon(QIcon()); // the style's icon is missing on some desktops
         connect(m_ui->buttonBox, &QDialogButtonBox::helpRequested, this,
                 &ComparisonDialog::showHelp);
     }
