@@ -71,6 +71,9 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     };
     for (const auto &button : offline)
         connect(button.first, &QPushButton::clicked, this, button.second);
+    // Two buttons share a row of the group: the sheet's wide padding would cut their texts.
+    for (QPushButton *button : m_ui->groupBoxConfig->findChildren<QPushButton *>())
+        button->setStyleSheet(QStringLiteral("padding: 3px 4px;"));
     setOfflineOpen(false);
 
     // The recording and the scope take every cycle, whichever page is shown.
