@@ -4,8 +4,11 @@
 // - an accepted file's every plainly written key (varN=number, in the General section) is the
 //   value the block now holds: what the pilot sees in the file is what reaches the controller;
 // - an accepted block written out is a file without a byte-order mark or CR that reads back equal;
-// - the same file with CR LF line ends and a byte-order mark reads the same.
+// - the same file with CR LF line ends and a byte-order mark reads the same;
+// - read as a preset, a refused file leaves the values as they were, and an accepted one holds
+//   each field once, in block order, and written out as a preset reads back the same values.
 #include "fclink/model/blockimage.h"
+#include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/storage/parameterfile.h"
 #include "fuzzsupport.h"
@@ -107,6 +110,36 @@ void checkWindowsForm(const QByteArray &contents, const BlockImage &block, const
     FUZZ_REQUIRE(reread == block);
 }
 
+void checkPreset(const QString &input, const QString &path)
+{
+    const FieldValue untouched{nullptr, 0x5A5A};
+    QVector<FieldValue> values{untouched};
+    QString error;
+    if (!loadPresetFile(input, &values, &error)) {
+        FUZZ_REQUIRE(!error.isEmpty());
+        FUZZ_REQUIRE(values.size() == 1 && values.first().field == nullptr &&
+                     values.first().value == untouched.value);
+        return;
+    }
+    FUZZ_REQUIRE(!values.isEmpty());
+    BlockImage block;
+    QStringList names;
+    for (int i = 0; i < values.size(); ++i) {
+        FUZZ_REQUIRE(values.at(i).field != nullptr);
+        FUZZ_REQUIRE(i == 0 || values.at(i - 1).field->offset < values.at(i).field->offset);
+        block.setValue(*values.at(i).field, values.at(i).value);
+        names.append(QString::fromLatin1(values.at(i).field->name));
+    }
+    FUZZ_REQUIRE(savePresetFile(path, block, names, &error));
+    QVector<FieldValue> reread;
+    FUZZ_REQUIRE(loadPresetFile(path, &reread, &error));
+    FUZZ_REQUIRE(reread.size() == values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        FUZZ_REQUIRE(reread.at(i).field == values.at(i).field);
+        FUZZ_REQUIRE(reread.at(i).value == values.at(i).value);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -118,6 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeScratchFile(input, contents);
 
     BlockImage block = untouchedBlock();
+    checkPreset(input, folder + QStringLiteral("/preset.conf"));
     QString error;
     if (!loadParameterFileStrict(input, &block, &error)) {
         FUZZ_REQUIRE(!error.isEmpty());
