@@ -53,8 +53,7 @@ QString goHomePicturePath(bool altitudeVariant, quint8 languageCode)
     static const char *const suffixes[] = {"en", "zh", "ge"};
     const QString variant =
         altitudeVariant ? QStringLiteral("GoHomeAlt_") : QStringLiteral("GoHomeHover_");
-    const QString language =
-        languageCode <= 2 ? QLatin1String(suffixes[languageCode]) : QString();
+    const QString language = languageCode <= 2 ? QLatin1String(suffixes[languageCode]) : QString();
     return QStringLiteral("://images/") + variant + language + QStringLiteral(".png");
 }
 
