@@ -388,7 +388,9 @@ void Commrt::resumeAfterUpgrade()
         return;
     }
 #endif
-    openPort(m_portName, true);
+    // An upload a silence cut off before the port was lent is redone if the controller read
+    // back is still the one it was cut off on.
+    openPort(m_portName, true, true);
 }
 
 void Commrt::connectCom()
@@ -398,11 +400,11 @@ void Commrt::connectCom()
     openPort(m_portName, true);
 }
 
-bool Commrt::openPort(const QString &portName, bool reportFailure)
+bool Commrt::openPort(const QString &portName, bool reportFailure, bool keepCutUpload)
 {
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
-        m_state.startFreshRead();
+        m_state.startFreshRead(keepCutUpload);
     }
     const QString device = fclink::deviceForPortName(portName);
     if (device.isEmpty() || fclink::isFolderOrPlainFile(device)) {
@@ -446,7 +448,7 @@ bool Commrt::openPort(const QString &portName, bool reportFailure)
     {
         // Every open reads the whole block afresh, whatever closing the old port did.
         std::lock_guard<std::mutex> lock(m_stateMutex);
-        m_state.startFreshRead();
+        m_state.startFreshRead(keepCutUpload);
     }
     ++m_portGeneration;
     m_portOpen = true;
@@ -818,6 +820,8 @@ void Commrt::emitReplyEffects(const fclink::ReplyEffects &effects, quint64 portG
         emit parametersChanged();
     if (effects.uploadResumed && open())
         emit uploadResumed();
+    if (effects.cutUploadDropped && !effects.droppedFields.isEmpty() && open())
+        emit uploadInterrupted(m_portName, effects.droppedFields);
     if (effects.firstReadAfterOpen && open())
         emit blockReadAfterOpen();
     if (effects.telemetryChanged && open())

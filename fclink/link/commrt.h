@@ -183,7 +183,9 @@ signals:
     // every upload).
     void uploadResumed();
     // The device went away during an upload: these fields may not have reached the controller
-    // (those the upload changed from what the controller was last known to hold).
+    // (those the upload changed from what the controller was last known to hold). Also after a
+    // silence and a bootloader probe, when the controller read back holds neither its old block
+    // nor the one being uploaded, so the upload is not redone onto it.
     void uploadInterrupted(QString portName, QStringList fields);
     // closePortForUpgrade() took the port, or the link has it back.
     void portHeldForUpgradeChanged(bool held);
@@ -229,7 +231,7 @@ protected:
 private:
     Commrt();
 
-    bool openPort(const QString &portName, bool reportFailure);
+    bool openPort(const QString &portName, bool reportFailure, bool keepCutUpload = false);
     void releasePort();
     void setHeldForUpgrade(bool held);
     void reportOpenFailure(const QString &portName, fclink::PortOpenError reason,

@@ -41,12 +41,12 @@ void RequestState::chooseHead(quint8 chosen)
     ++headGeneration;
 }
 
-void RequestState::startFreshRead()
+void RequestState::startFreshRead(bool keepCutUpload)
 {
     firmwareInfoKnown = false; // another controller may answer on this port now
     blockRead = false;
     uploadDeferred = false;
-    resumeUpload = false;
+    resumeUpload = resumeUpload && keepCutUpload;
     confirmedKnown = false;
     startParameterRead();
 }
@@ -81,6 +81,7 @@ void RequestState::keepUploadForResume(const quint8 *block)
         return; // already kept, or the first read's deferred upload, which the read carries
     resumeUpload = true;
     std::memcpy(resumeBlock, block, kParameterBlockSize);
+    std::memcpy(resumeBase, confirmedKnown ? confirmed : block, kParameterBlockSize);
 }
 
 void RequestState::requestUpload()
@@ -197,6 +198,17 @@ void finishVerification(RequestState &state, quint8 *block, ReplyEffects &effect
     moveTo(state, head::RcChannels);
 }
 
+// Whether every byte read is either what the controller held or what was being uploaded to it:
+// the controller an upload was cut off on, with some of its slices written.
+bool isHalfWayBetween(const quint8 *read, const quint8 *before, const quint8 *after)
+{
+    for (int i = 0; i < kParameterBlockSize; ++i) {
+        if (read[i] != before[i] && read[i] != after[i])
+            return false;
+    }
+    return true;
+}
+
 void finishRead(RequestState &state, quint8 *block, ReplyEffects &effects)
 {
     effects.firstReadAfterOpen = !state.blockRead;
@@ -204,6 +216,16 @@ void finishRead(RequestState &state, quint8 *block, ReplyEffects &effects)
     effects.parametersChanged = true;
     std::memcpy(state.confirmed, block, kParameterBlockSize);
     state.confirmedKnown = true;
+    if (state.resumeUpload && !isHalfWayBetween(block, state.resumeBase, state.resumeBlock)) {
+        state.resumeUpload = false;
+        effects.cutUploadDropped = true;
+        // What the upload changed that the controller does not hold.
+        const QStringList notHeld = differingFields(state.resumeBlock, block);
+        for (const QString &name : differingFields(state.resumeBlock, state.resumeBase)) {
+            if (notHeld.contains(name))
+                effects.droppedFields << name;
+        }
+    }
     if (state.resumeUpload) {
         // The block holds the controller's values again; what was being uploaded goes back.
         state.resumeUpload = false;

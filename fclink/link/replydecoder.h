@@ -112,10 +112,14 @@ struct FCLINK_EXPORT RequestState
     // block and uploaded again once the fresh read that follows the silence has ended.
     bool resumeUpload = false;
     quint8 resumeBlock[kParameterBlockSize] = {};
+    // What the controller was known to hold when that upload was cut off.
+    quint8 resumeBase[kParameterBlockSize] = {};
 
     void chooseHead(quint8 chosen);
-    // A port has just opened: nothing of this controller has been read yet.
-    void startFreshRead();
+    // A port has just opened: nothing of this controller has been read yet. An upload a silence
+    // cut off is kept only when the port is the one it was cut off on, taken back after a lend
+    // (a bootloader probe, a flash); the read then tells whether it is still the same block.
+    void startFreshRead(bool keepCutUpload = false);
     // The controller stopped answering: read the whole block again once it is back.
     void startParameterRead();
     // Called for every frame while the controller stays silent: keeps asking for the first
@@ -155,6 +159,10 @@ struct ReplyEffects
     bool firstReadAfterOpen = false;
     // The read after a silence has ended and the upload the silence cut off starts again.
     bool uploadResumed = false;
+    // The read after a reopen found a block that is neither what the controller held nor what
+    // was being uploaded (reset by a flash, or another controller): the cut upload is dropped.
+    bool cutUploadDropped = false;
+    QStringList droppedFields; // what that upload would have changed
     bool telemetryChanged = false;
     // A firmware info arrived (RequestState::firmwareInfoVersion).
     bool firmwareInfo = false;

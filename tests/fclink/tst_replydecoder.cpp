@@ -3,6 +3,7 @@
 #include "fclink/link/frame.h"
 #include "fclink/link/parameterslices.h"
 #include "fclink/link/replydecoder.h"
+#include "fclink/model/parameterfields.h"
 #include "fclink/model/telemetry.h"
 
 #include <QSet>
@@ -65,6 +66,8 @@ struct LineWithController
     QStringList rejected;
     int parameterSignals = 0;
     int firstReads = 0;
+    int resumed = 0;
+    QList<QStringList> dropped;
 
     void answer(quint8 head, const quint8 *requestPayload)
     {
@@ -100,6 +103,9 @@ struct LineWithController
                 rejected = effects.rejectedFields;
             parameterSignals += effects.parametersChanged ? 1 : 0;
             firstReads += effects.firstReadAfterOpen ? 1 : 0;
+            resumed += effects.uploadResumed ? 1 : 0;
+            if (effects.cutUploadDropped)
+                dropped << effects.droppedFields;
         }
         ++period;
     }
@@ -466,6 +472,57 @@ private slots:
         QCOMPARE(int(line.controller[200]), 4); // the read brought the controller's value back
         QCOMPARE(link.block, line.controller);
         QCOMPARE(line.verifications, QList<int>{1});
+    }
+
+    // An upload a silence cut off, then the port lent to a bootloader probe (or a flash) and
+    // taken back: redone only onto the block it was cut off on, and never after the pilot's own
+    // reopen.
+    void cutUploadIsRedoneOnlyOntoItsOwnBlock_data()
+    {
+        QTest::addColumn<bool>("portLent");
+        QTest::addColumn<bool>("blockReset");
+        QTest::addColumn<int>("resumed");
+        QTest::addColumn<QStringList>("dropped");
+        QTest::newRow("lent, same block") << true << false << 1 << QStringList();
+        const QString first = QLatin1String(fclink::parameterFields().constFirst().name);
+        QTest::newRow("lent, block reset") << true << true << 0 << QStringList{first, "MotorIdel"};
+        QTest::newRow("reopened by the pilot") << false << false << 0 << QStringList();
+    }
+
+    void cutUploadIsRedoneOnlyOntoItsOwnBlock()
+    {
+        QFETCH(bool, portLent);
+        QFETCH(bool, blockReset);
+        QFETCH(int, resumed);
+        QFETCH(QStringList, dropped);
+        Link link;
+        LineWithController line(link, 0);
+        std::fill(line.controller.begin(), line.controller.end(), quint8(3));
+        link.state.startFreshRead();
+        line.run(20);
+        QVERIFY(link.state.blockRead);
+        const std::vector<quint8> before = line.controller;
+        const int motorIdel = fclink::findParameterField(QStringLiteral("MotorIdel"))->offset;
+        link.block[0] = 9;         // slice 1, written before the silence
+        link.block[motorIdel] = 4; // a later slice, never written
+        QVERIFY(motorIdel >= 2 * kSlicePayloadSize);
+        const std::vector<quint8> intended = link.block;
+        link.state.requestUpload();
+        line.run(2);
+        QCOMPARE(int(line.controller[0]), 9);
+        link.state.keepUploadForResume(link.block.data()); // the silence
+        link.state.keepAskingForParameters();
+        if (blockReset)
+            std::fill(line.controller.begin(), line.controller.end(), quint8(5));
+        link.state.startFreshRead(portLent);
+        line.run(80);
+        QCOMPARE(line.resumed, resumed);
+        QCOMPARE(line.dropped.isEmpty() ? QStringList() : line.dropped.constFirst(), dropped);
+        if (resumed)
+            QCOMPARE(line.controller, intended);
+        else if (!blockReset)
+            QCOMPARE(int(line.controller[motorIdel]), int(before[motorIdel]));
+        QCOMPARE(link.block, line.controller);
     }
 
     void firstAnswerAfterSilenceIsTaken()

@@ -1,6 +1,7 @@
 #include "simoptions.h"
 
 #include "fclink/link/parameterslices.h"
+#include "fclink/link/replydecoder.h"
 #include "flightcontroller.h"
 #include "product/programinformation.h"
 
@@ -210,6 +211,11 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
         QStringLiteral("Comma-separated block offsets whose written bytes are not stored, as "
                        "by a controller that refuses or clamps a value."),
         QStringLiteral("LIST"));
+    const QCommandLineOption silentAtWriteOption(
+        QStringLiteral("silent-at-write"),
+        QStringLiteral("Stop replying when the write of slice HEAD (1-14) first arrives (like "
+                       "SIGUSR1): that slice is not stored, the ones before it are."),
+        QStringLiteral("HEAD"));
     const QCommandLineOption repeatRepliesOption(
         QStringLiteral("repeat-replies"),
         QStringLiteral("Send every reply twice, back to back, as a radio bridge that repeats "
@@ -224,7 +230,7 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
                        replyDelayOption,    dropOption,          corruptOption,
                        seedOption,          silentAfterOption,   silentForOption,
                        stallAfterOption,    stallForOption,      ignoreWritesOption,
-                       repeatRepliesOption, verboseOption});
+                       silentAtWriteOption, repeatRepliesOption, verboseOption});
 
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
@@ -250,7 +256,8 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
           logOption,          firmwareOption,   flashSizeOption, firmwareStateOption,
           commandDelayOption, failOption,       flashFailOption, replyDelayOption,
           dropOption,         corruptOption,    seedOption,      silentAfterOption,
-          silentForOption,    stallAfterOption, stallForOption,  ignoreWritesOption}) {
+          silentForOption,    stallAfterOption, stallForOption,  ignoreWritesOption,
+          silentAtWriteOption}) {
         if (parser.values(option).size() > 1) {
             *message = QStringLiteral("--%1 given more than once").arg(option.names().constFirst());
             return ParseResult::Error;
@@ -356,6 +363,21 @@ SimOptions::ParseResult SimOptions::parse(const QStringList &arguments, QString 
             !parseMilliseconds(QStringLiteral("silent-for"), parser.value(silentForOption),
                                &silentForMs, message))
             return ParseResult::Error;
+    }
+
+    silentAtWriteHead = -1;
+    if (parser.isSet(silentAtWriteOption)) {
+        bool ok = false;
+        const int head = parser.value(silentAtWriteOption).toInt(&ok, 10);
+        if (!ok || head < fclink::head::FirstWrite || head > fclink::head::LastWrite) {
+            *message = QStringLiteral("--silent-at-write expects a write head from %1 to %2, not "
+                                      "'%3'")
+                           .arg(fclink::head::FirstWrite)
+                           .arg(fclink::head::LastWrite)
+                           .arg(parser.value(silentAtWriteOption));
+            return ParseResult::Error;
+        }
+        silentAtWriteHead = head;
     }
 
     stallAfterMs = -1;

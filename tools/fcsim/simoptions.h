@@ -48,6 +48,8 @@ public:
     // Scripted silence: from silentAfterMs after start, for silentForMs (0: until SIGUSR2).
     int silentAfterMs = -1;
     int silentForMs = 0;
+    // Silence from the first write of this slice head on, until SIGUSR2 (-1: none).
+    int silentAtWriteHead = -1;
 
     // Scripted stall: from stallAfterMs after start, for stallForMs, the controller takes no
     // bytes; on a pseudo-terminal the line then pushes back, as a USB device that is not read.

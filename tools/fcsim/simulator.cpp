@@ -311,6 +311,10 @@ void Simulator::onRequest(const quint8 *request)
     const qint64 now = elapsedMs();
     const quint8 command = request[fclink::offset::Command];
     const quint8 head = request[fclink::offset::Head];
+    if (head == m_silenceAtWriteHead) {
+        m_silenceAtWriteHead = -1;
+        setSilent(true, "--silent-at-write");
+    }
     m_log.record(now, command, head, m_silent);
     if (m_silent)
         return; // read and ignored, as by a controller that has stopped talking

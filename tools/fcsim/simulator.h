@@ -73,6 +73,7 @@ private:
     static void complain(const QString &message);
 
     const SimOptions m_options;
+    int m_silenceAtWriteHead = m_options.silentAtWriteHead; // once only
     const std::chrono::steady_clock::time_point m_start;
     std::unique_ptr<FlightController> m_controller;
     std::unique_ptr<FaultInjector> m_faults;

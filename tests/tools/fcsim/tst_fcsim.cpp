@@ -40,7 +40,7 @@ constexpr int kStartTimeoutMs = 5000;
 
 Frame requestFrame(quint8 command, quint8 head, const quint8 *block = nullptr)
 {
-    Frame frame;
+    Frame frame{};
     buildRequestFrame(command, head, block, frame.data());
     return frame;
 }
@@ -110,7 +110,7 @@ public:
                 continue;
             m_bytesSeen += count;
             m_assembler.feed(buffer, static_cast<std::size_t>(count), [this](const quint8 *f) {
-                Frame copy;
+                Frame copy{};
                 std::memcpy(copy.data(), f, kFrameSize);
                 m_frames.push_back(copy);
             });
@@ -124,7 +124,7 @@ public:
     qint64 drain(int windowMs)
     {
         const qint64 before = m_bytesSeen;
-        Frame frame;
+        Frame frame{};
         while (next(&frame, windowMs)) {
         }
         return m_bytesSeen - before;
@@ -213,7 +213,7 @@ public:
     {
         block->fill(0);
         for (int slice = 1; slice <= kSliceCount; ++slice) {
-            Frame reply;
+            Frame reply{};
             if (!exchange(command::None, static_cast<quint8>(128 + slice), &reply) ||
                 reply[offset::Head] != 128 + slice || !checksumValid(reply.data()))
                 return false;
@@ -371,7 +371,7 @@ private slots:
     void readSlicesReturnTheDefaultBlock()
     {
         QVERIFY(startSim({"--dump", m_dir->filePath("dump.conf")}));
-        Block block;
+        Block block{};
         QVERIFY(m_sim->readBlock(&block));
 
         UavParam p;
@@ -393,7 +393,7 @@ private slots:
         QCOMPARE(int(p.IocFunctionRight), 3);
 
         // The dump written at start holds the same block.
-        Block dumped;
+        Block dumped{};
         QVERIFY(m_sim->loadDump(m_dir->filePath("dump.conf"), &dumped));
         QCOMPARE(dumped, block);
     }
@@ -402,7 +402,7 @@ private slots:
     {
         const QString dump = m_dir->filePath("dump.conf");
         QVERIFY(startSim({"--dump", dump}));
-        Block original;
+        Block original{};
         QVERIFY(m_sim->readBlock(&original));
 
         UavParam edited;
@@ -417,19 +417,19 @@ private slots:
         const quint8 *bytes = parameterBlockBytes(edited);
 
         for (quint8 slice = 1; slice <= kSliceCount; ++slice) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::None, slice, &reply, bytes));
             QCOMPARE(int(reply[offset::Head]), int(slice));
             QCOMPARE(int(reply[offset::Command]), 0);
         }
 
-        Block expected;
+        Block expected{};
         std::memcpy(expected.data(), bytes, expected.size());
-        Block dumped;
+        Block dumped{};
         QVERIFY(m_sim->loadDump(dump, &dumped));
         QCOMPARE(dumped, expected);
 
-        Block readBack;
+        Block readBack{};
         QVERIFY(m_sim->readBlock(&readBack));
         QCOMPARE(readBack, expected);
         QVERIFY(readBack != original);
@@ -441,7 +441,7 @@ private slots:
         QList<Frame> first;
         for (const quint8 requested :
              {head::RcChannels, head::Attitude, head::Sensors, head::Voltage}) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::None, requested, &reply));
             QVERIFY(checksumValid(reply.data()));
             QCOMPARE(int(reply[0]), 0xBF);
@@ -470,8 +470,8 @@ private slots:
 
         // A little later the sticks and the attitude have moved.
         QTest::qWait(300);
-        Frame rcLater;
-        Frame attitudeLater;
+        Frame rcLater{};
+        Frame attitudeLater{};
         QVERIFY(m_sim->exchange(command::None, head::RcChannels, &rcLater));
         QVERIFY(m_sim->exchange(command::None, head::Attitude, &attitudeLater));
         QVERIFY(std::memcmp(rcLater.data() + offset::Payload, rc, 16) != 0);
@@ -487,7 +487,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         while ((goHome.size() < 3 || ioc.size() < 3) && timer.elapsed() < 8000) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::None, head::RcChannels, &reply));
             const quint8 *rc = reply.data() + offset::Payload;
             goHome.insert(readInt16(rc + 8));
@@ -503,7 +503,7 @@ private slots:
     void firmwareOptionSetsTheVersionByte()
     {
         QVERIFY(startSim({"--firmware", "77"}));
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::ReadParameters, head::FirstRead, &reply));
         QCOMPARE(int(reply[offset::FirmwareVersion]), 77);
         QCOMPARE(int(reply[offset::DeviceId]), 0x26);
@@ -519,7 +519,7 @@ private slots:
 
         for (const Frame &request :
              {requestFrame(command::None, head::None), odd, requestFrame(command::None, 194)}) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(request, &reply));
             QVERIFY(checksumValid(reply.data()));
             QCOMPARE(int(reply[offset::Head]), 0);
@@ -538,7 +538,7 @@ private slots:
         int firstResultAt = -1;
         int repliesWithoutResult = 0;
         while (sinceCommand.elapsed() < 5000) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::CalibrateAccelerometers, head::Voltage, &reply));
             if (reply[offset::Command] == command::CalibrateAccelerometers) {
                 firstResultAt = int(sinceCommand.elapsed());
@@ -553,13 +553,13 @@ private slots:
 
         // Repeating the command does not start it again: the result keeps coming.
         for (int i = 0; i < 5; ++i) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::CalibrateAccelerometers, head::RcChannels, &reply));
             QCOMPARE(int(reply[offset::Command]), int(command::CalibrateAccelerometers));
             QTest::qWait(50);
         }
         // The link answers a result by sending command 0: the report stops.
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::None, head::RcChannels, &reply));
         QCOMPARE(int(reply[offset::Command]), 0);
 
@@ -581,7 +581,7 @@ private slots:
         const auto resultOf = [this](quint8 code) {
             QElapsedTimer timer;
             timer.start();
-            Frame reply;
+            Frame reply{};
             while (timer.elapsed() < 5000) {
                 if (!m_sim->exchange(code, head::RcChannels, &reply))
                     return -1;
@@ -605,7 +605,7 @@ private slots:
 
         UavParam edited = {};
         {
-            Block current;
+            Block current{};
             QVERIFY(m_sim->readBlock(&current));
             std::memcpy(&edited, current.data(), sizeof edited);
         }
@@ -613,7 +613,7 @@ private slots:
         edited.LossVolt = 1234;
         edited.ChannelMap8 = 7;
         for (quint8 slice = 1; slice <= kSliceCount; ++slice) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::None, slice, &reply, parameterBlockBytes(edited)));
         }
         QVERIFY(!QFile::exists(state)); // uploads alone do not touch the flash
@@ -622,19 +622,19 @@ private slots:
         timer.start();
         int result = 0;
         while (result == 0 && timer.elapsed() < 5000) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::WriteFlash, head::Voltage, &reply));
             result = reply[offset::Command];
             QTest::qWait(30);
         }
         QCOMPARE(result, int(command::WriteFlash));
-        Block saved;
+        Block saved{};
         QVERIFY(m_sim->loadDump(state, &saved));
         QCOMPARE(std::memcmp(saved.data(), &edited, sizeof edited), 0);
 
         QCOMPARE(m_sim->terminate(), 0);
         QVERIFY(startSim({"--state", state}));
-        Block restarted;
+        Block restarted{};
         QVERIFY(m_sim->readBlock(&restarted));
         QCOMPARE(std::memcmp(restarted.data(), &edited, sizeof edited), 0);
     }
@@ -647,7 +647,7 @@ private slots:
         timer.start();
         int result = 0;
         while (result == 0 && timer.elapsed() < 5000) {
-            Frame reply;
+            Frame reply{};
             QVERIFY(m_sim->exchange(command::WriteFlash, head::Voltage, &reply));
             result = reply[offset::Command];
             QTest::qWait(30);
@@ -675,7 +675,7 @@ private slots:
     void firmwareVersionBeyondAByteKeepsItsLowBits()
     {
         QVERIFY(startSim({"--firmware", "300"}));
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::ReadParameters, head::FirstRead, &reply));
         QCOMPARE(int(reply[offset::FirmwareVersion]), 300 & 0xFF);
         // The upgrade info carries it whole, and the flash size.
@@ -717,7 +717,7 @@ private slots:
         QVERIFY(startSim({"--corrupt", "1", "--seed", "11"}));
         for (int i = 0; i < 6; ++i)
             QVERIFY(m_sim->send(requestFrame(command::None, head::Voltage)));
-        Frame frame;
+        Frame frame{};
         QVERIFY(!m_sim->replies.next(&frame, 1500)); // nothing passes the checksum
         // Every reply arrived, whole; the start bytes are never hit, so framing holds and each
         // of the six frames is rejected on its checksum alone.
@@ -728,7 +728,7 @@ private slots:
     void signalsSilenceAndResume()
     {
         QVERIFY(startSim({"--log", m_dir->filePath("log.txt")}));
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::None, head::RcChannels, &reply));
 
         m_sim->signal(SIGUSR1);
@@ -758,7 +758,7 @@ private slots:
     void scriptedSilenceWindow()
     {
         QVERIFY(startSim({"--silent-after", "1500", "--silent-for", "1500"}));
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::None, head::RcChannels, &reply));
 
         // Wait for the silence to begin, then for it to end.
@@ -783,7 +783,7 @@ private slots:
         const QString log = m_dir->filePath("log.txt");
         QVERIFY(startSim({"--log", log}));
         QList<int> sent;
-        Frame reply;
+        Frame reply{};
         for (const quint8 requested : {192, 193, 196, 195}) {
             QVERIFY(m_sim->exchange(command::ReadParameters, requested, &reply));
             sent << requested;
@@ -825,6 +825,8 @@ private slots:
         QTest::newRow("negative delay") << QStringList{"--pty", link, "--reply-delay", "-1"};
         QTest::newRow("seed too big") << QStringList{"--pty", link, "--seed", "4294967296"};
         QTest::newRow("silent-for alone") << QStringList{"--pty", link, "--silent-for", "10"};
+        QTest::newRow("silent at a read head")
+            << QStringList{"--pty", link, "--silent-at-write", "15"};
         QTest::newRow("missing value") << QStringList{"--pty"};
     }
 
@@ -848,7 +850,8 @@ private slots:
         for (const char *option :
              {"--pty", "--port", "--state", "--dump", "--log", "--firmware", "--command-delay",
               "--fail", "--reply-delay", "--drop", "--corrupt", "--seed", "--silent-after",
-              "--silent-for", "--flash-fail", "--verbose", "SIGUSR1", "SIGUSR2"})
+              "--silent-for", "--silent-at-write", "--flash-fail", "--verbose", "SIGUSR1",
+              "SIGUSR2"})
             QVERIFY2(run.out.contains(option), option);
     }
 
@@ -891,14 +894,14 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/nonexistent/old-device"), link));
         QVERIFY(startSim());
         QCOMPARE(QFileInfo(link).symLinkTarget(), m_sim->devicePath);
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::None, head::Voltage, &reply));
     }
 
     void clientMayCloseAndReopenThePort()
     {
         QVERIFY(startSim());
-        Frame reply;
+        Frame reply{};
         QVERIFY(m_sim->exchange(command::None, head::RcChannels, &reply));
         for (int round = 0; round < 3; ++round) {
             m_sim->closeLine();
@@ -924,7 +927,7 @@ private slots:
         Frame broken = requestFrame(command::None, head::Voltage);
         broken[20] ^= 0x40;
         QVERIFY(m_sim->sendBytes(QByteArray(reinterpret_cast<const char *>(broken.data()), 30)));
-        Frame reply;
+        Frame reply{};
         bool answered = false;
         for (int attempt = 0; attempt < 4 && !answered; ++attempt)
             answered = m_sim->exchange(requestFrame(command::None, head::Sensors), &reply, 500);
@@ -968,7 +971,7 @@ private slots:
         replies.reset(master);
         const Frame request = requestFrame(command::None, head::Voltage);
         QVERIFY(writeAll(master, request.data(), request.size()));
-        Frame reply;
+        Frame reply{};
         QVERIFY(replies.next(&reply, kReplyTimeoutMs));
         QCOMPARE(int(reply[offset::Head]), int(head::Voltage));
         QCOMPARE(int(reply[offset::FirmwareVersion]), 88);

@@ -29,7 +29,7 @@ using Frame = std::array<quint8, kFrameSize>;
 Frame request(quint8 commandCode, quint8 requestHead, const quint8 *block = nullptr)
 {
     static const quint8 zeros[kParameterBlockSize] = {};
-    Frame frame;
+    Frame frame{};
     buildRequestFrame(commandCode, requestHead, block ? block : zeros, frame.data());
     return frame;
 }
@@ -39,7 +39,7 @@ Frame ask(FlightController &controller, quint8 commandCode, quint8 requestHead, 
           FlightController::Outcome *outcome = nullptr)
 {
     const Frame frame = request(commandCode, requestHead);
-    Frame reply;
+    Frame reply{};
     const FlightController::Outcome result =
         controller.handleRequest(frame.data(), ms, reply.data());
     if (outcome)
@@ -129,7 +129,7 @@ private slots:
 
         for (int slice = 1; slice <= kSliceCount; ++slice) {
             const Frame frame = request(0, static_cast<quint8>(slice), pattern.data());
-            Frame reply;
+            Frame reply{};
             const FlightController::Outcome outcome =
                 controller.handleRequest(frame.data(), 5, reply.data());
             QVERIFY(outcome.blockChanged);
@@ -156,7 +156,7 @@ private slots:
         std::array<quint8, kParameterBlockSize> ones;
         ones.fill(0xEE);
         const Frame frame = request(0, 6, ones.data());
-        Frame reply;
+        Frame reply{};
         controller.handleRequest(frame.data(), 0, reply.data());
         const quint8 *old = parameterBlockBytes(before);
         const quint8 *now = parameterBlockBytes(controller.block());
@@ -257,7 +257,7 @@ private slots:
         UavParam edited = FlightController::defaultBlock();
         edited.MotorIdel = 4;
         const Frame upload = request(0, 3, parameterBlockBytes(edited)); // MotorIdel is in slice 3
-        Frame reply;
+        Frame reply{};
         controller.handleRequest(upload.data(), 0, reply.data());
 
         ask(controller, 2, 192, 10);
