@@ -9,6 +9,7 @@ set(KESTO_HELP_DOCUMENT_NAMES
     IOC_IntelligentOrientationControl.html
     Motor.html
     Motor_MotorIdleSpeed.html
+    Offline.html
     Recording.html
     Restrictions_ForbidArea.html
     Restrictions_HeightLimit.html

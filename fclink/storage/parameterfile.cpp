@@ -13,6 +13,9 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <memory>
+
 #include <cstdio>
 #include <cstring>
 
@@ -70,7 +73,8 @@ bool isParameterKey(const QByteArray &key)
 // What QSettings would read past without a word: lines that are no key and value (junk before
 // the first section, or anywhere), a key given twice, where the last one would win, and any key
 // that is none of ours, which it might decode into one of ours (var%343 is var43).
-bool checkLayout(const QByteArray &contents, QString *error)
+bool checkLayout(const QByteArray &contents, QString *error,
+                 QHash<QByteArray, int> *keyLines = nullptr)
 {
     QHash<QByteArray, int> firstLineOfKey;
     QByteArray section = "General"; // keys before any section header belong to it
@@ -113,6 +117,8 @@ bool checkLayout(const QByteArray &contents, QString *error)
         }
         firstLineOfKey.insert(fullKey, number);
     }
+    if (keyLines)
+        *keyLines = firstLineOfKey;
     return true;
 }
 
@@ -157,7 +163,254 @@ bool replaceFile(const QString &source, const QString &target)
     return (!QFileInfo::exists(target) || QFile::remove(target)) && QFile::rename(source, target);
 }
 
+// The file's bytes, refused when they cannot be read or are too many for a parameter file.
+bool readContents(const QString &path, QByteArray *contents, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
+        return false;
+    }
+    if (file.size() > kMaximumFileSize) {
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
+        return false;
+    }
+    *contents = file.read(kMaximumFileSize + 1);
+    if (contents->size() > kMaximumFileSize) {
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
+        return false;
+    }
+    return true;
+}
+
+// The values of a checked file as the settings store reads them, read from a private copy of
+// the very bytes that were checked. The settings store keeps what it read of a path and takes it
+// again while the file's size and time stamp stay the same, so a file saved twice within the
+// stamp's resolution would be read as it was before; and the file may change after the check.
+// The copy also leaves out a byte-order mark, which QSettings skips only before a section
+// header: before a key it keeps the mark as part of the key (var0 would go missing).
+class SettingsReader
+{
+public:
+    bool open(const QString &path, const QByteArray &contents, QString *error)
+    {
+        const QByteArray text = contents.startsWith(kByteOrderMark)
+                                    ? contents.mid(int(sizeof kByteOrderMark) - 1)
+                                    : contents;
+        if (!m_copy.open() || m_copy.write(text) != text.size() || !m_copy.flush()) {
+            setError(error,
+                     QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
+            return false;
+        }
+        m_settings = std::make_unique<QSettings>(m_copy.fileName(), QSettings::IniFormat);
+        if (m_settings->status() != QSettings::NoError) {
+            setError(error,
+                     QCoreApplication::translate("ParameterFile", "%1 is not a parameter file")
+                         .arg(path));
+            return false;
+        }
+        return true;
+    }
+
+    QVariant value(const ParameterField &field) const
+    {
+        return m_settings->value(field.fileKeyName());
+    }
+
+private:
+    QTemporaryFile m_copy;
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// A line of contents with its own line end, so that it can be put back as it was.
+struct RawLine
+{
+    QByteArray text;
+    QByteArray end;
+};
+
+QVector<RawLine> rawLines(const QByteArray &contents)
+{
+    QVector<RawLine> lines;
+    int start = 0;
+    while (start < contents.size()) {
+        int end = start;
+        while (end < contents.size() && contents.at(end) != '\n' && contents.at(end) != '\r')
+            ++end;
+        RawLine line{contents.mid(start, end - start), {}};
+        if (end < contents.size()) {
+            const bool crlf = contents.at(end) == '\r' && end + 1 < contents.size() &&
+                              contents.at(end + 1) == '\n';
+            line.end = contents.mid(end, crlf ? 2 : 1);
+        }
+        lines.append(line);
+        start = end + line.end.size();
+    }
+    return lines;
+}
+
 } // namespace
+
+bool loadParameterFileStrict(const QString &path, BlockImage *block, QString *error)
+{
+    qCDebug(lcFile) << "reading" << path;
+    QByteArray contents;
+    if (!readContents(path, &contents, error) || !checkLayout(contents, error))
+        return false;
+    SettingsReader reader;
+    if (!reader.open(path, contents, error))
+        return false;
+    BlockImage loaded;
+    for (const ParameterField &field : parameterFields()) {
+        qint32 value = 0;
+        if (!checkValue(field, reader.value(field), &value, error))
+            return false;
+        loaded.setValue(field, value);
+    }
+    *block = loaded;
+    return true;
+}
+
+bool loadPresetFile(const QString &path, QVector<FieldValue> *values, QString *error)
+{
+    qCDebug(lcFile) << "reading preset" << path;
+    const QString shown = QDir::toNativeSeparators(path);
+    QByteArray contents;
+    QString problem;
+    QHash<QByteArray, int> keyLines;
+    if (!readContents(path, &contents, &problem) || !checkLayout(contents, &problem, &keyLines)) {
+        setError(error, QStringLiteral("%1: %2").arg(shown, problem));
+        return false;
+    }
+    keyLines.remove(QByteArrayLiteral("var181")); // no field's, ignored as a whole file's is
+    if (keyLines.isEmpty()) {
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "%1: holds no parameter").arg(shown));
+        return false;
+    }
+    SettingsReader reader;
+    if (!reader.open(path, contents, &problem)) {
+        setError(error, QStringLiteral("%1: %2").arg(shown, problem));
+        return false;
+    }
+    QVector<FieldValue> read;
+    for (const ParameterField &field : parameterFields()) {
+        const int line = keyLines.value(field.fileKeyName().toLatin1());
+        if (line == 0)
+            continue;
+        qint32 value = 0;
+        if (!checkValue(field, reader.value(field), &value, &problem)) {
+            setError(error, QCoreApplication::translate("ParameterFile", "%1, line %2: %3")
+                                .arg(shown)
+                                .arg(line)
+                                .arg(problem));
+            return false;
+        }
+        read.append({&field, value});
+    }
+    *values = read;
+    return true;
+}
+
+bool savePresetFile(const QString &path, const BlockImage &block, const QStringList &fieldNames,
+                    QString *error)
+{
+    QVector<const ParameterField *> fields;
+    for (const QString &name : fieldNames) {
+        const ParameterField *field = findParameterField(name);
+        Q_ASSERT(field);
+        if (field && !fields.contains(field))
+            fields.append(field);
+    }
+    std::sort(fields.begin(), fields.end(), [](const ParameterField *a, const ParameterField *b) {
+        return a->fileKey < b->fileKey;
+    });
+    QByteArray contents = "[General]\n";
+    for (const ParameterField *field : fields)
+        contents += field->fileKeyName().toLatin1() + '=' +
+                    QByteArray::number(block.fileValue(*field)) + '\n';
+    return saveFileContents(path, contents, error);
+}
+
+QByteArray changedParameterFile(const QByteArray &contents, const BlockImage &before,
+                                const BlockImage &after)
+{
+    QHash<QByteArray, QByteArray> changed;
+    for (const QString &name : after.differingFields(before)) {
+        const ParameterField &field = *findParameterField(name);
+        changed.insert(field.fileKeyName().toLatin1(), QByteArray::number(after.fileValue(field)));
+    }
+    QByteArray section = "General";
+    QByteArray result;
+    QByteArray lineEnd = "\n";
+    const bool marked = contents.startsWith(kByteOrderMark);
+    if (marked)
+        result += kByteOrderMark;
+    for (const RawLine &raw :
+         rawLines(marked ? contents.mid(int(sizeof kByteOrderMark) - 1) : contents)) {
+        if (!raw.end.isEmpty())
+            lineEnd = raw.end;
+        const QByteArray line = raw.text.trimmed();
+        QByteArray text = raw.text;
+        const int equals = text.indexOf('=');
+        if (isSectionLine(line)) {
+            section = line.mid(1, line.size() - 2).trimmed();
+        } else if (!isCommentLine(line) && equals > 0 && section == "General") {
+            const QByteArray key = text.left(equals).trimmed();
+            if (changed.contains(key)) {
+                // What stood before the value (spaces after '=') stays as the file had it.
+                int valueStart = equals + 1;
+                while (valueStart < text.size() &&
+                       (text.at(valueStart) == ' ' || text.at(valueStart) == '\t'))
+                    ++valueStart;
+                text = text.left(valueStart) + changed.take(key);
+            }
+        }
+        result += text + raw.end;
+    }
+    if (!changed.isEmpty()) {
+        if (!result.isEmpty() && !result.endsWith('\n') && !result.endsWith('\r'))
+            result += lineEnd;
+        if (section != "General")
+            result += "[General]" + lineEnd;
+        for (const ParameterField &field : parameterFields()) {
+            const QByteArray key = field.fileKeyName().toLatin1();
+            if (changed.contains(key))
+                result += key + '=' + changed.value(key) + lineEnd;
+        }
+    }
+    return result;
+}
+
+bool saveFileContents(const QString &path, const QByteArray &contents, QString *error)
+{
+    qCDebug(lcFile) << "writing" << path;
+    if (!QFileInfo(path).absoluteDir().exists()) {
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "cannot write %1: no such folder")
+                     .arg(path));
+        return false;
+    }
+    const QString partial = path + QStringLiteral(".part");
+    QFile file(partial);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(contents) != contents.size() || !file.flush()) {
+        file.close();
+        QFile::remove(partial);
+        setError(error, QCoreApplication::translate("ParameterFile", "cannot write %1").arg(path));
+        return false;
+    }
+    file.close();
+    if (!replaceFile(partial, path)) {
+        QFile::remove(partial);
+        setError(error,
+                 QCoreApplication::translate("ParameterFile", "cannot replace %1").arg(path));
+        return false;
+    }
+    return true;
+}
 
 bool saveParameterFile(const QString &path, const BlockImage &block, QString *error)
 {
@@ -189,60 +442,6 @@ bool saveParameterFile(const QString &path, const BlockImage &block, QString *er
                  QCoreApplication::translate("ParameterFile", "cannot replace %1").arg(path));
         return false;
     }
-    return true;
-}
-
-bool loadParameterFileStrict(const QString &path, BlockImage *block, QString *error)
-{
-    qCDebug(lcFile) << "reading" << path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
-        return false;
-    }
-    if (file.size() > kMaximumFileSize) {
-        setError(error,
-                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
-        return false;
-    }
-    const QByteArray contents = file.read(kMaximumFileSize + 1);
-    file.close();
-    if (contents.size() > kMaximumFileSize) {
-        setError(error,
-                 QCoreApplication::translate("ParameterFile", "the file is larger than 64 KiB"));
-        return false;
-    }
-    if (!checkLayout(contents, error))
-        return false;
-
-    // QSettings skips a byte-order mark only before a section header: before a key it keeps the
-    // mark as part of the key (var0 would go missing). Such a file is read from a copy without.
-    QTemporaryFile unmarked;
-    QString readable = path;
-    if (contents.startsWith(kByteOrderMark)) {
-        const QByteArray text = contents.mid(int(sizeof kByteOrderMark) - 1);
-        if (!unmarked.open() || unmarked.write(text) != text.size() || !unmarked.flush()) {
-            setError(error,
-                     QCoreApplication::translate("ParameterFile", "cannot read %1").arg(path));
-            return false;
-        }
-        readable = unmarked.fileName();
-    }
-    QSettings settings(readable, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
-        setError(
-            error,
-            QCoreApplication::translate("ParameterFile", "%1 is not a parameter file").arg(path));
-        return false;
-    }
-    BlockImage loaded;
-    for (const ParameterField &field : parameterFields()) {
-        qint32 value = 0;
-        if (!checkValue(field, settings.value(field.fileKeyName()), &value, error))
-            return false;
-        loaded.setValue(field, value);
-    }
-    *block = loaded;
     return true;
 }
 

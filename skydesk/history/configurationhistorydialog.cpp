@@ -1,5 +1,7 @@
 #include "configurationhistorydialog.h"
 
+#include "differencetree.h"
+
 #include "fclink/link/commrt.h"
 #include "fclink/link/parameterslices.h"
 #include "fclink/model/parameterblock.h"
@@ -48,6 +50,8 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
             &ConfigurationHistoryDialog::compareSelected);
     connect(m_ui->pushButtonCompareFile, &QPushButton::clicked, this,
             &ConfigurationHistoryDialog::chooseFileToCompare);
+    connect(m_ui->pushButtonOpenOffline, &QPushButton::clicked, this,
+            &ConfigurationHistoryDialog::openSelectedOffline);
     connect(m_ui->pushButtonSaveSnapshot, &QPushButton::clicked, this,
             &ConfigurationHistoryDialog::askForSnapshotNote);
     connect(m_ui->pushButtonRestoreSelected, &QPushButton::clicked, this,
@@ -145,6 +149,7 @@ void ConfigurationHistoryDialog::updateButtons()
     m_ui->pushButtonCompareController->setEnabled(selected >= 1 && m_link->isConnected());
     m_ui->pushButtonCompareSnapshots->setEnabled(selected == 2);
     m_ui->pushButtonCompareFile->setEnabled(selected >= 1);
+    m_ui->pushButtonOpenOffline->setEnabled(selected == 1);
     const bool compared = m_other != Other::Nothing;
     m_ui->pushButtonRestoreSelected->setEnabled(compared && !m_sections.isEmpty());
     m_ui->pushButtonRestoreAll->setEnabled(compared);
@@ -160,6 +165,16 @@ bool ConfigurationHistoryDialog::readSnapshot(const fclink::Snapshot &snapshot,
         return false;
     }
     *block = *read;
+    return true;
+}
+
+bool ConfigurationHistoryDialog::openSelectedOffline()
+{
+    const QVector<fclink::Snapshot> selected = selectedSnapshots();
+    fclink::BlockImage block;
+    if (selected.size() != 1 || !readSnapshot(selected.first(), &block))
+        return false;
+    emit openOfflineRequested(block, snapshotTitle(selected.first()));
     return true;
 }
 
@@ -249,50 +264,12 @@ void ConfigurationHistoryDialog::showComparison(const fclink::BlockImage &other)
 
 void ConfigurationHistoryDialog::fillDifferences()
 {
-    QTreeWidget *tree = m_ui->treeWidgetDifferences;
-    tree->clear();
-    for (const DifferenceSection &section : qAsConst(m_sections)) {
-        auto *heading = new QTreeWidgetItem(tree, {section.title});
-        QFont bold = heading->font(0);
-        bold.setBold(true);
-        heading->setFont(0, bold);
-        heading->setFirstColumnSpanned(true);
-        heading->setFlags(Qt::ItemIsEnabled);
-        for (const FieldDifference &difference : section.differences)
-            heading->addChild(differenceItem(difference));
-        heading->setExpanded(true);
-    }
-}
-
-QTreeWidgetItem *ConfigurationHistoryDialog::differenceItem(const FieldDifference &difference) const
-{
-    const fclink::ParameterField &field = *difference.field;
-    auto *item = new QTreeWidgetItem(
-        {fclink::fieldCaption(field), difference.firstShown, difference.secondShown});
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-    item->setCheckState(0, Qt::Checked);
-    item->setData(0, kFieldRole, QLatin1String(field.name));
-    const QString raw = tr("%1: %2 → %3")
-                            .arg(QLatin1String(field.name))
-                            .arg(difference.first)
-                            .arg(difference.second);
-    for (int column = 0; column < 3; ++column)
-        item->setToolTip(column, raw);
-    return item;
+    DifferenceTree::fill(m_ui->treeWidgetDifferences, m_sections, true);
 }
 
 QStringList ConfigurationHistoryDialog::tickedFields() const
 {
-    QStringList fields;
-    QTreeWidget *tree = m_ui->treeWidgetDifferences;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *heading = tree->topLevelItem(i);
-        for (int j = 0; j < heading->childCount(); ++j) {
-            if (heading->child(j)->checkState(0) == Qt::Checked)
-                fields << heading->child(j)->data(0, kFieldRole).toString();
-        }
-    }
-    return fields;
+    return DifferenceTree::tickedFields(m_ui->treeWidgetDifferences);
 }
 
 bool ConfigurationHistoryDialog::restoreSelected()

@@ -40,6 +40,8 @@ public:
     bool saveSnapshot(const QString &note);
     bool restoreSelected();
     bool restoreAll();
+    // "Open Offline": the selected snapshot goes to the pages as an offline configuration.
+    bool openSelectedOffline();
 
     // The differences shown now.
     const QVector<DifferenceSection> &differences() const { return m_sections; }
@@ -48,6 +50,8 @@ public:
 signals:
     // The block holds restored values now; the pages show it.
     void configurationRestored();
+    // The pilot asked to edit this snapshot offline.
+    void openOfflineRequested(const fclink::BlockImage &block, const QString &name);
 
 private:
     enum class Other
@@ -64,7 +68,6 @@ private:
     bool readSnapshot(const fclink::Snapshot &snapshot, fclink::BlockImage *block);
     void showComparison(const fclink::BlockImage &other);
     void fillDifferences();
-    QTreeWidgetItem *differenceItem(const FieldDifference &difference) const;
     QStringList tickedFields() const;
     bool restore(const QStringList &fields);
     void onUploadVerified();

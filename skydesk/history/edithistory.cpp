@@ -11,15 +11,21 @@ void EditHistory::watch(ParameterWriter *writer)
 {
     connect(writer, &ParameterWriter::edited, this,
             [this, writer](const QString &field, qint32 before, qint32 after) {
-                record(writer, field, before, after);
+                record(writer, {{field, before, after}});
             });
 }
 
-void EditHistory::record(ParameterWriter *writer, const QString &field, qint32 before, qint32 after)
+void EditHistory::recordTogether(ParameterWriter *writer, const QVector<FieldStep> &steps)
+{
+    if (!steps.isEmpty())
+        record(writer, steps);
+}
+
+void EditHistory::record(ParameterWriter *writer, const QVector<FieldStep> &steps)
 {
     if (m_undoing)
         return;
-    m_edits.append({writer, field, before, after});
+    m_edits.append({writer, steps});
     if (m_edits.size() > kDepth)
         m_edits.removeFirst();
 }
@@ -30,26 +36,37 @@ QString EditHistory::undo()
         const Edit edit = m_edits.takeLast();
         if (!edit.writer)
             continue; // its page is gone
-        const fclink::ParameterField &changed = *fclink::findParameterField(edit.field);
-        const qint32 now = fclink::ParameterBlock::copy().value(changed);
-        if (now != edit.after) {
-            // Something else has changed the field since: the step's earlier value is stale.
-            m_edits.clear();
-            return tr("Not undone: %1 is %2 now, not %3")
-                .arg(fclink::fieldCaption(changed), fclink::formatValue(changed, now),
-                     fclink::formatValue(changed, edit.after));
+        const fclink::BlockImage block = fclink::ParameterBlock::copy();
+        for (const FieldStep &step : edit.steps) {
+            const fclink::ParameterField &changed = *fclink::findParameterField(step.field);
+            const qint32 now = block.value(changed);
+            if (now != step.after) {
+                // Something else has changed the field since: the step's earlier value is stale.
+                m_edits.clear();
+                return tr("Not undone: %1 is %2 now, not %3")
+                    .arg(fclink::fieldCaption(changed), fclink::formatValue(changed, now),
+                         fclink::formatValue(changed, step.after));
+            }
         }
         m_undoing = true;
-        const bool written = edit.writer->write(edit.field.toLatin1().constData(), edit.before);
+        int written = 0;
+        for (const FieldStep &step : edit.steps) {
+            if (!edit.writer->write(step.field.toLatin1().constData(), step.before))
+                break;
+            ++written;
+        }
         m_undoing = false;
-        if (!written) {
+        if (written == 0) {
             m_edits.append(edit); // the page is setting its own controls; try again later
             return QString();
         }
-        const fclink::ParameterField &field = *fclink::findParameterField(edit.field);
+        if (edit.steps.size() > 1)
+            return tr("Undone: %n parameter(s) of a preset", "", edit.steps.size());
+        const FieldStep &step = edit.steps.constFirst();
+        const fclink::ParameterField &field = *fclink::findParameterField(step.field);
         return tr("Undone: %1 %2 → %3")
-            .arg(fclink::fieldCaption(field), fclink::formatValue(field, edit.after),
-                 fclink::formatValue(field, edit.before));
+            .arg(fclink::fieldCaption(field), fclink::formatValue(field, step.after),
+                 fclink::formatValue(field, step.before));
     }
     return QString();
 }

@@ -22,7 +22,17 @@ public:
 
     explicit EditHistory(QObject *parent = nullptr);
 
+    // One field's value before and after an edit.
+    struct FieldStep
+    {
+        QString field;
+        qint32 before;
+        qint32 after;
+    };
+
     void watch(ParameterWriter *writer);
+    // Several fields changed at once (a preset), taken back together through writer.
+    void recordTogether(ParameterWriter *writer, const QVector<FieldStep> &steps);
     int size() const { return m_edits.size(); }
     void clear() { m_edits.clear(); }
 
@@ -35,12 +45,10 @@ private:
     struct Edit
     {
         QPointer<ParameterWriter> writer;
-        QString field;
-        qint32 before;
-        qint32 after;
+        QVector<FieldStep> steps;
     };
 
-    void record(ParameterWriter *writer, const QString &field, qint32 before, qint32 after);
+    void record(ParameterWriter *writer, const QVector<FieldStep> &steps);
 
     QVector<Edit> m_edits;
     bool m_undoing = false;

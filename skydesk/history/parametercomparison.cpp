@@ -40,6 +40,26 @@ QVector<DifferenceSection> compareBlocks(const fclink::BlockImage &first,
     return sections;
 }
 
+QVector<DifferenceSection> listBlock(const fclink::BlockImage &block)
+{
+    QVector<DifferenceSection> sections;
+    for (const fclink::FieldSection &place : fclink::fieldsByPlace()) {
+        DifferenceSection section;
+        for (const fclink::ParameterField *field : place.fields) {
+            if (!field->caption)
+                continue;
+            const QString shown = fclink::formatValue(*field, block.value(*field));
+            section.differences.append(
+                {field, block.fileValue(*field), block.fileValue(*field), shown, shown});
+        }
+        if (section.differences.isEmpty())
+            continue;
+        section.title = sectionTitle(place);
+        sections.append(section);
+    }
+    return sections;
+}
+
 int differenceCount(const QVector<DifferenceSection> &sections)
 {
     int count = 0;

@@ -30,6 +30,10 @@ struct DifferenceSection
 QVector<DifferenceSection> compareBlocks(const fclink::BlockImage &first,
                                          const fclink::BlockImage &second);
 
+// Every field with a caption and its value in block (as both values), in the same sections: for
+// choosing fields rather than comparing them.
+QVector<DifferenceSection> listBlock(const fclink::BlockImage &block);
+
 int differenceCount(const QVector<DifferenceSection> &sections);
 
 #endif // SKYDESK_PARAMETERCOMPARISON_H

@@ -196,6 +196,11 @@ void AdvanceSettingPage::setEditable(bool editable, const QString &whyNot)
     m_binder->setEditable(editable, whyNot);
 }
 
+void AdvanceSettingPage::setCommandsAvailable(bool available, const QString &whyNot)
+{
+    m_binder->setCommandsAvailable(available, whyNot);
+}
+
 // Once an IOC function is stored, the "Invalid Param!" entry has served its purpose. Removing it
 // while it is selected selects the entry before it, whose code is then stored as well.
 void AdvanceSettingPage::fieldWritten(const QString &field)

@@ -50,6 +50,8 @@ public:
     void commitPendingEdits();
     // Whether the page takes edits; while it does not, its controls are disabled and say why.
     void setEditable(bool editable, const QString &whyNot = QString());
+    // Commands that only a connected controller carries out.
+    void setCommandsAvailable(bool available, const QString &whyNot = QString());
 
 public slots:
     void refreshPage();

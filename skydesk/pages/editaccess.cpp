@@ -33,8 +33,26 @@ QString EditAccess::reason() const
     case State::HeldForUpgrade:
         return tr("The firmware upgrade is using the port: the parameters can be changed again "
                   "once the flight controller is connected after it");
+    case State::Offline:
+        break;
+    case State::Choosing:
+        return tr("Choose first whether to keep the controller's configuration or to send the "
+                  "offline one");
     }
     return QString();
+}
+
+QString EditAccess::commandReason() const
+{
+    if (m_state == State::Offline)
+        return tr("Offline: this needs the flight controller connected");
+    return reason();
+}
+
+void EditAccess::setOffline(bool open)
+{
+    m_offline = open;
+    update();
 }
 
 void EditAccess::onConnectionChanged(bool connected)
@@ -66,8 +84,12 @@ void EditAccess::update()
         state = State::NotConnected;
     else if (!m_blockRead)
         state = State::Reading;
+    else if (m_offline)
+        state = State::Choosing;
     if (state == State::NotConnected || state == State::HeldForUpgrade)
         m_blockRead = false; // what is read next comes from a new connection
+    if (m_offline && state == State::NotConnected)
+        state = State::Offline;
     if (state == m_state)
         return;
     m_state = state;

@@ -13,9 +13,10 @@ class QWidget;
 // port, an edit would be shown as if it were the controller's and then lost, so the pages are
 // read-only and say why.
 //
-// The pages ask only allowsEdits() and reason(); a further state that takes edits (editing a
-// file without a controller, say) is one more state here that allows them, where the commits
-// then go somewhere else.
+// A configuration opened without the controller (offline) takes edits too, which then go to
+// that configuration; commands that only the controller carries out stay unavailable. Once a
+// controller is connected while one is open, nothing is taken until the pilot has chosen
+// between the two.
 class EditAccess : public QObject
 {
     Q_OBJECT
@@ -23,18 +24,28 @@ class EditAccess : public QObject
 public:
     enum class State
     {
-        Editable,      // connected, the block read: edits go to the controller
-        NotConnected,  // no port open, or the controller does not answer
-        Reading,       // connected, the block not read yet since the connection
-        HeldForUpgrade // the firmware upgrade holds the port
+        Editable,       // connected, the block read: edits go to the controller
+        NotConnected,   // no port open, or the controller does not answer
+        Reading,        // connected, the block not read yet since the connection
+        HeldForUpgrade, // the firmware upgrade holds the port
+        Offline,        // an offline configuration takes the edits; no controller commands
+        Choosing        // connected with an offline configuration open: the pilot chooses first
     };
 
     explicit EditAccess(Commrt *link, QObject *parent = nullptr);
 
     State state() const { return m_state; }
-    bool allowsEdits() const { return m_state == State::Editable; }
+    bool allowsEdits() const { return m_state == State::Editable || m_state == State::Offline; }
+    // Whether calibrations, flash and the other controller commands can be used now.
+    bool allowsCommands() const { return m_state == State::Editable; }
+    bool isOffline() const { return m_offline; }
     // The tool tip of a control that takes no edits now; empty while edits are taken.
     QString reason() const;
+    // The tool tip of a command that cannot be used now; empty while commands are taken.
+    QString commandReason() const;
+
+    // An offline configuration is open (or closed again).
+    void setOffline(bool open);
 
     // Disables or enables a control that changes the controller. While it is disabled its tool
     // tip is whyNot; the tool tip it has otherwise (setControlToolTip) comes back with it.
@@ -54,6 +65,7 @@ private:
     Commrt *m_link;
     // A whole read has filled the block since the controller last (re)connected.
     bool m_blockRead = false;
+    bool m_offline = false;
     State m_state = State::NotConnected;
 };
 

@@ -27,7 +27,7 @@ InternalSettingPage::InternalSettingPage(QWidget *parent, Commrt *link)
     m_binder->guardControls();
     // The service commands and the box that edits nothing are read-only with the others.
     for (QPushButton *button : findChildren<QPushButton *>())
-        m_binder->addEditingControl(button);
+        m_binder->addCommandControl(button);
     m_binder->addEditingControl(m_ui->spinBoxLevelSwash);
 }
 
@@ -80,6 +80,11 @@ void InternalSettingPage::commitPendingEdits()
 void InternalSettingPage::setEditable(bool editable, const QString &whyNot)
 {
     m_binder->setEditable(editable, whyNot);
+}
+
+void InternalSettingPage::setCommandsAvailable(bool available, const QString &whyNot)
+{
+    m_binder->setCommandsAvailable(available, whyNot);
 }
 
 void InternalSettingPage::on_spinBoxLevelSwash_valueChanged(int) {}

@@ -29,6 +29,8 @@ public:
     void commitPendingEdits();
     // Whether the page takes edits; while it does not, its controls are disabled and say why.
     void setEditable(bool editable, const QString &whyNot = QString());
+    // The service commands need a connected controller, whatever the fields take.
+    void setCommandsAvailable(bool available, const QString &whyNot = QString());
 
 public slots:
     void refreshPage();

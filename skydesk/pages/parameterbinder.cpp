@@ -393,6 +393,31 @@ void ParameterBinder::addEditingControl(QWidget *control)
         EditAccess::setControlEditable(control, false, m_whyNot);
 }
 
+void ParameterBinder::addCommandControl(QWidget *control)
+{
+    m_commandControls.append(control);
+    applyCommandAccess();
+}
+
+void ParameterBinder::setCommandsAvailable(bool available, const QString &whyNot)
+{
+    m_commandsAvailable = available;
+    m_whyNoCommands = available ? QString() : whyNot;
+    applyCommandAccess();
+}
+
+// A command takes clicks only where both the page and the controller take them; the page's own
+// reason comes first.
+void ParameterBinder::applyCommandAccess()
+{
+    const bool usable = m_editable && m_commandsAvailable;
+    const QString whyNot = !m_editable ? m_whyNot : m_whyNoCommands;
+    for (const QPointer<QWidget> &control : qAsConst(m_commandControls)) {
+        if (control)
+            EditAccess::setControlEditable(control, usable, whyNot);
+    }
+}
+
 QList<QWidget *> ParameterBinder::editingControls() const
 {
     QList<QWidget *> controls;
@@ -419,6 +444,7 @@ void ParameterBinder::setEditable(bool editable, const QString &whyNot)
     m_whyNot = editable ? QString() : whyNot;
     for (QWidget *control : editingControls())
         EditAccess::setControlEditable(control, editable, m_whyNot);
+    applyCommandAccess();
     for (int i = 0; i < m_bindings.size(); ++i)
         updateMark(i);
 }
@@ -456,7 +482,8 @@ bool ParameterBinder::write(const fclink::ParameterField &field, qint32 value)
     fclink::FieldChange change;
     {
         QMutexLocker pageLock(&m_pageLock);
-        change = m_link->uploadFields({{&field, value}}).constFirst();
+        change = m_sink ? m_sink({{&field, value}}).constFirst()
+                        : m_link->uploadFields({{&field, value}}).constFirst();
     }
     showField(field);
     emit fieldWritten(QLatin1String(field.name), value);
@@ -467,7 +494,7 @@ bool ParameterBinder::write(const fclink::ParameterField &field, qint32 value)
 
 bool ParameterBinder::runCommand(const std::function<void()> &send)
 {
-    if (isGuarded())
+    if (isGuarded() || !m_commandsAvailable)
         return false;
     QMutexLocker pageLock(&m_pageLock);
     send();

@@ -1,6 +1,7 @@
 #ifndef SKYDESK_PARAMETERBINDER_H
 #define SKYDESK_PARAMETERBINDER_H
 
+#include "fclink/model/parameterblock.h"
 #include "skydesk/common/parameterwriter.h"
 
 #include <QHash>
@@ -44,7 +45,12 @@ struct ParameterField;
 //    either way the box says the range and keeps the value marked as not sent. Each commit
 //    writes at most once.
 // 5. While the page is read-only (setEditable) every control that changes the controller is
-//    disabled with the reason as its tool tip, and nothing is written.
+//    disabled with the reason as its tool tip, and nothing is written. Commands that only a
+//    controller can carry out (setCommandsAvailable) may be unavailable while the fields still
+//    take edits, as while a configuration is edited without a controller.
+//
+// A commit goes to the link unless a field sink is set: then the sink takes it (an offline
+// configuration), and nothing is uploaded.
 //
 // A write stores the value under the block's lock, then asks the link to upload the block, all
 // under the page lock; nothing is written while the page sets its own controls (Guard).
@@ -104,6 +110,16 @@ public:
     // A control that changes the controller without a field of its own (a command button), or
     // that edits nothing: it is read-only with the bound controls (rule 5).
     void addEditingControl(QWidget *control);
+    // A command button that only a connected controller carries out: read-only with the bound
+    // controls, and also while commands are unavailable.
+    void addCommandControl(QWidget *control);
+    void setCommandsAvailable(bool available, const QString &whyNot = QString());
+
+    // Where commits go instead of the link; an empty sink sends them to the link again. The
+    // sink writes the values and returns each field's value before and after, as an upload does.
+    using FieldSink =
+        std::function<QVector<fclink::FieldChange>(const QVector<fclink::FieldValue> &)>;
+    void setFieldSink(const FieldSink &sink) { m_sink = sink; }
     // Rule 5. Typing not committed when the page turns read-only is dropped: it could not reach
     // the controller.
     void setEditable(bool editable, const QString &whyNot = QString());
@@ -202,6 +218,7 @@ private:
     void updateMark(int index);
     void setMark(QWidget *target, Mark mark, const QString &tip);
     QList<QWidget *> editingControls() const;
+    void applyCommandAccess();
     void dropPendingTyping();
     QString holdsOutside(const Binding &binding, qint32 stored, qint32 lowest,
                          qint32 highest) const;
@@ -234,6 +251,10 @@ private:
     bool m_editable = true;
     QString m_whyNot;
     QList<QPointer<QWidget>> m_editingControls;
+    QList<QPointer<QWidget>> m_commandControls;
+    bool m_commandsAvailable = true;
+    QString m_whyNoCommands;
+    FieldSink m_sink;
     QVector<Binding> m_bindings;
     QHash<QObject *, int> m_spinBoxes; // spin box → binding index
 };

@@ -61,6 +61,20 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     connect(m_ui->pushButtonCalibGyro, &QPushButton::clicked, this, &ToolSettingPage::calibGyro);
     connect(m_ui->pushButtonHistory, &QPushButton::clicked, this,
             &ToolSettingPage::historyRequested);
+    const QPair<QPushButton *, void (ToolSettingPage::*)()> offline[] = {
+        {m_ui->pushButtonOpenConfiguration, &ToolSettingPage::openConfigurationRequested},
+        {m_ui->pushButtonNewFromDefaults, &ToolSettingPage::newFromDefaultsRequested},
+        {m_ui->pushButtonSaveConfiguration, &ToolSettingPage::saveConfigurationRequested},
+        {m_ui->pushButtonSaveConfigurationAs, &ToolSettingPage::saveConfigurationAsRequested},
+        {m_ui->pushButtonApplyPreset, &ToolSettingPage::applyPresetRequested},
+        {m_ui->pushButtonSaveAsPreset, &ToolSettingPage::saveAsPresetRequested},
+    };
+    for (const auto &button : offline)
+        connect(button.first, &QPushButton::clicked, this, button.second);
+    // Two buttons share a row of the group: the sheet's wide padding would cut their texts.
+    for (QPushButton *button : m_ui->groupBoxConfig->findChildren<QPushButton *>())
+        button->setStyleSheet(QStringLiteral("padding: 3px 4px;"));
+    setOfflineOpen(false);
 
     // The recording and the scope take every cycle, whichever page is shown.
     m_recorder = new TelemetryRecorder(this);
@@ -154,25 +168,18 @@ void ToolSettingPage::exportParameters()
         QMessageBox::warning(this, tr("Export Parameters"), error);
 }
 
-bool ToolSettingPage::refuseImportWhileDisconnected()
-{
-    if (m_link->isConnected())
-        return false;
-    QMessageBox::warning(this, tr("Import Parameters"),
-                         tr("Connect the flight controller before importing parameters"));
-    return true;
-}
-
-// A file loaded without a connection would be read over by the next connection without a word,
-// so it is refused; the connection is checked again after the dialog, which may stay open long.
+// Without a controller the file is opened offline: the pages show it and edits change it, and a
+// later connection compares it with the controller before anything is sent.
 void ToolSettingPage::improtParameters()
 {
-    if (refuseImportWhileDisconnected())
-        return;
     const QString chosen = QFileDialog::getOpenFileName(
         this, tr("Open Config File"), QStringLiteral("."), tr("ConfigFile(*.conf)"));
-    if (chosen.isEmpty() || refuseImportWhileDisconnected())
+    if (chosen.isEmpty())
         return;
+    if (!m_link->isConnected() || m_offlineOpen) {
+        emit openOfflineRequested(chosen);
+        return;
+    }
     QString error;
     if (!importParametersFrom(chosen, &error))
         QMessageBox::warning(this, tr("Import Parameters"), error);
@@ -180,10 +187,32 @@ void ToolSettingPage::improtParameters()
 
 void ToolSettingPage::setEditable(bool editable, const QString &whyNot)
 {
-    QWidget *const buttons[] = {m_ui->pushButtonImportParameters, m_ui->pushButtonWriteToFlash,
-                                m_ui->pushButtonCalibAcc, m_ui->pushButtonCalibGyro};
+    QWidget *const buttons[] = {m_ui->pushButtonImportParameters, m_ui->pushButtonApplyPreset,
+                                m_ui->pushButtonSaveAsPreset};
     for (QWidget *button : buttons)
         EditAccess::setControlEditable(button, editable, whyNot);
+    setCommandsAvailable(editable, whyNot);
+}
+
+void ToolSettingPage::setCommandsAvailable(bool available, const QString &whyNot)
+{
+    QWidget *const buttons[] = {m_ui->pushButtonWriteToFlash, m_ui->pushButtonCalibAcc,
+                                m_ui->pushButtonCalibGyro};
+    for (QWidget *button : buttons)
+        EditAccess::setControlEditable(button, available, whyNot);
+}
+
+void ToolSettingPage::setImportAvailable(bool available, const QString &whyNot)
+{
+    EditAccess::setControlEditable(m_ui->pushButtonImportParameters, available, whyNot);
+}
+
+void ToolSettingPage::setOfflineOpen(bool open)
+{
+    m_offlineOpen = open;
+    const QString whyNot = tr("No configuration is open offline");
+    for (QWidget *button : {m_ui->pushButtonSaveConfiguration, m_ui->pushButtonSaveConfigurationAs})
+        EditAccess::setControlEditable(button, open, whyNot);
 }
 
 void ToolSettingPage::restoreDefaultSettings() {}

@@ -35,6 +35,13 @@ public:
     // Whether the buttons that change the controller (import, flash, calibrations) take
     // clicks; while they do not, they are disabled and say why.
     void setEditable(bool editable, const QString &whyNot = QString());
+    // Whether the calibrations and the flash can be used while the parameters take edits (not
+    // while a configuration is edited offline).
+    void setCommandsAvailable(bool available, const QString &whyNot = QString());
+    // Whether "Import Parameters" takes clicks (without a controller it opens the file offline).
+    void setImportAvailable(bool available, const QString &whyNot = QString());
+    // Whether an offline configuration is open: its save buttons take clicks only then.
+    void setOfflineOpen(bool open);
 
     // The name an export writes: the chosen name with ".conf" appended unless it already ends
     // so (in any letter case).
@@ -45,7 +52,7 @@ public:
     bool exportParametersTo(const QString &chosenName, QString *error);
     // Loads a parameter file into the block and announces it, or refuses the whole file with a
     // message naming the first problem; a refused file changes nothing. The caller makes sure
-    // the link is connected (improtParameters() refuses otherwise).
+    // the link is connected (without a controller improtParameters() opens the file offline).
     bool importParametersFrom(const QString &fileName, QString *error);
 
 signals:
@@ -54,6 +61,15 @@ signals:
     // controller's configuration).
     void aboutToImport();
     void historyRequested();
+    // The offline configuration's buttons: the page area carries them out.
+    void openConfigurationRequested();
+    void newFromDefaultsRequested();
+    void saveConfigurationRequested();
+    void saveConfigurationAsRequested();
+    void applyPresetRequested();
+    void saveAsPresetRequested();
+    // An import without a controller: the file is opened offline.
+    void openOfflineRequested(const QString &fileName);
     // "Open Recording...": the shell asks for a recording and opens it in a viewer.
     void recordingRequested();
     void noticeStatusChanged(const QString &str);
@@ -78,7 +94,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool refuseImportWhileDisconnected();
+    bool m_offlineOpen = false;
     void recordingStopped(const QString &filePath, const QString &error);
     void showReadingsLive(bool live);
 

@@ -7,6 +7,8 @@
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/history/edithistory.h"
 #include "skydesk/history/snapshotrecorder.h"
+#include "skydesk/offline/comparisondialog.h"
+#include "skydesk/offline/offlineeditor.h"
 #include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/pages/editaccess.h"
 #include "skydesk/pages/internalsettingpage.h"
@@ -18,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
@@ -70,7 +73,9 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
             &contentWidget::recordingStatusChanged);
     connect(m_updatePage, &updatesettingpage::displayCloseCOMPort, this,
             &contentWidget::displayCloseCOMPort);
+    m_offlineEditor = new OfflineEditor(m_link, m_recorder, this);
     connectHistory();
+    connectOfflineEditor();
     routeTelemetryTo(SettingPage);
     connect(m_editAccess, &EditAccess::changed, this, &contentWidget::applyEditAccess);
     applyEditAccess();
@@ -81,10 +86,95 @@ void contentWidget::applyEditAccess()
 {
     const bool editable = m_editAccess->allowsEdits();
     const QString whyNot = m_editAccess->reason();
+    const bool commands = m_editAccess->allowsCommands();
+    const QString whyNoCommands = m_editAccess->commandReason();
     m_advanceSettingPage->setEditable(editable, whyNot);
+    m_advanceSettingPage->setCommandsAvailable(commands, whyNoCommands);
     m_toolSettingPage->setEditable(editable, whyNot);
-    if (m_internalSettingPage)
+    m_toolSettingPage->setCommandsAvailable(commands, whyNoCommands);
+    // Without a controller an import opens the file offline.
+    if (m_editAccess->state() == EditAccess::State::NotConnected)
+        m_toolSettingPage->setImportAvailable(true);
+    if (m_internalSettingPage) {
         m_internalSettingPage->setEditable(editable, whyNot);
+        m_internalSettingPage->setCommandsAvailable(commands, whyNoCommands);
+    }
+}
+
+// The offline configuration's buttons on the tools page, and the pages' commits going into the
+// configuration while one is open.
+void contentWidget::connectOfflineEditor()
+{
+    OfflineEditor *editor = m_offlineEditor;
+    ToolSettingPage *tools = m_toolSettingPage;
+    connect(tools, &ToolSettingPage::openConfigurationRequested, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->chooseAndOpen();
+    });
+    connect(tools, &ToolSettingPage::newFromDefaultsRequested, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->openDefaults();
+    });
+    connect(tools, &ToolSettingPage::openOfflineRequested, editor, [this](const QString &path) {
+        commitPendingEdits();
+        QString error;
+        if (!m_offlineEditor->openFile(path, &error) && !error.isEmpty())
+            QMessageBox::warning(this, tr("Import Parameters"), error);
+    });
+    connect(tools, &ToolSettingPage::saveConfigurationRequested, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->save();
+    });
+    connect(tools, &ToolSettingPage::saveConfigurationAsRequested, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->saveAs();
+    });
+    connect(tools, &ToolSettingPage::applyPresetRequested, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->chooseAndApplyPreset();
+    });
+    connect(tools, &ToolSettingPage::saveAsPresetRequested, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->chooseAndSavePreset();
+    });
+    auto *save = new QShortcut(QKeySequence::Save, this);
+    save->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(save, &QShortcut::activated, editor, [this] {
+        commitPendingEdits();
+        m_offlineEditor->save();
+    });
+    connect(editor, &OfflineEditor::stateChanged, this, &contentWidget::onOfflineStateChanged);
+    connect(editor, &OfflineEditor::blockReplaced, this, [this] {
+        m_editHistory->clear();
+        updateAllPages();
+    });
+    connect(editor, &OfflineEditor::noticeChanged, this, &contentWidget::noticeStatusChanged);
+    // A preset is one step back; it is taken back through the setting page's fields.
+    ParameterBinder *writer = m_advanceSettingPage->findChild<ParameterBinder *>();
+    connect(editor, &OfflineEditor::presetApplied, m_editHistory,
+            [this, writer](const QVector<EditHistory::FieldStep> &steps) {
+                m_editHistory->recordTogether(writer, steps);
+            });
+}
+
+void contentWidget::onOfflineStateChanged()
+{
+    const bool open = m_offlineEditor->isOpen();
+    ParameterBinder::FieldSink sink;
+    if (open)
+        sink = [this](const QVector<fclink::FieldValue> &values) {
+            return m_offlineEditor->write(values);
+        };
+    for (QWidget *page : {static_cast<QWidget *>(m_advanceSettingPage),
+                          static_cast<QWidget *>(m_internalSettingPage)}) {
+        if (page)
+            for (ParameterBinder *binder : page->findChildren<ParameterBinder *>())
+                binder->setFieldSink(sink);
+    }
+    m_toolSettingPage->setOfflineOpen(open);
+    if (m_editAccess->isOffline() != open)
+        m_editAccess->setOffline(open);
+    emit offlineStateChanged();
 }
 
 // Snapshots before an import, the history window from the tools page, and Ctrl+Z for the edits
@@ -152,6 +242,11 @@ ConfigurationHistoryDialog *contentWidget::historyDialog()
                 &contentWidget::updateAllPages);
         connect(m_historyDialog, &ConfigurationHistoryDialog::configurationRestored, m_editHistory,
                 &EditHistory::clear);
+        connect(m_historyDialog, &ConfigurationHistoryDialog::openOfflineRequested, this,
+                [this](const fclink::BlockImage &block, const QString &name) {
+                    commitPendingEdits();
+                    m_offlineEditor->openBlock(block, name);
+                });
     }
     return m_historyDialog;
 }

@@ -12,6 +12,7 @@ class EditAccess;
 class EditHistory;
 class SnapshotRecorder;
 class InternalSettingPage;
+class OfflineEditor;
 class QListWidgetItem;
 class QStackedWidget;
 class ToolSettingPage;
@@ -45,6 +46,8 @@ public:
     EditHistory *editHistory() const { return m_editHistory; }
     // Whether the pages take edits now (every page follows it).
     EditAccess *editAccess() const { return m_editAccess; }
+    // The configuration edited without the controller, if one is open.
+    OfflineEditor *offlineEditor() const { return m_offlineEditor; }
     // The history window, created when first asked for.
     ConfigurationHistoryDialog *historyDialog();
     // Ctrl+Z: takes back the newest committed edit and says so in the status bar.
@@ -62,6 +65,8 @@ signals:
     void noticeStatusChanged(const QString &text);
     void recordingStatusChanged(const QString &text);
     void displayCloseCOMPort();
+    // An offline configuration was opened or closed, or its name or saved state changed.
+    void offlineStateChanged();
 
 public slots:
     void changePage(QListWidgetItem *current, QListWidgetItem *previous);
@@ -75,6 +80,8 @@ private:
     void routeTelemetryTo(int page);
     bool uploadUnderWay() const;
     void connectHistory();
+    void connectOfflineEditor();
+    void onOfflineStateChanged();
     void showHistory();
 
     Commrt *m_link;
@@ -86,6 +93,7 @@ private:
     SnapshotRecorder *m_recorder;
     EditHistory *m_editHistory;
     EditAccess *m_editAccess;
+    OfflineEditor *m_offlineEditor;
     ConfigurationHistoryDialog *m_historyDialog = nullptr;
     // What the last Ctrl+Z did, until the upload it started has been verified.
     QString m_undoNotice;

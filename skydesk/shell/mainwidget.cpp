@@ -9,6 +9,7 @@
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
+#include "skydesk/offline/offlineeditor.h"
 #include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/update/updatesettingpage.h"
@@ -160,6 +161,9 @@ void mainWidget::connectBarsToLink()
             &Commrt::refreshDevices);
     connect(m_link, &Commrt::updatePortNames, m_connectionBar, &toolWidget::updatePortCombo,
             Qt::DirectConnection);
+    // Unsaved offline changes are saved or dropped before a controller is read.
+    m_connectionBar->setConnectCheck(
+        [this] { return m_pageArea->offlineEditor()->askAboutUnsavedChanges(); });
     connect(m_connectionBar, &toolWidget::serialConnect, m_link, [this] {
         ++m_connectionRequests;
         m_link->connectCom();
@@ -270,6 +274,16 @@ void mainWidget::connectPageArea()
     // guard instead (locked while the upgrade holds the port, the link's port again afterwards),
     // and the status bar follows the link's own reports.
     connectUpgradeGuard();
+    connect(m_pageArea, &contentWidget::offlineStateChanged, this, &mainWidget::showOfflineState);
+}
+
+// The window's title and the status bar say which configuration the pages show offline.
+void mainWidget::showOfflineState()
+{
+    const QString title = m_pageArea->offlineEditor()->title();
+    m_titleBar->setDocumentTitle(title);
+    m_statusBar->setOfflineText(title);
+    setWindowTitle(m_titleBar->titleText());
 }
 
 void mainWidget::connectUpgradeGuard()
@@ -313,6 +327,11 @@ void mainWidget::closeEvent(QCloseEvent *event)
         QWidget::closeEvent(event);
         return;
     }
+    m_pageArea->commitPendingEdits();
+    if (!m_pageArea->offlineEditor()->askAboutUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
     event->ignore();
     // What the pilot typed goes to the controller first. The close runs again from the event
     // loop: a close cannot start inside the one that is being refused here.
@@ -330,10 +349,17 @@ void mainWidget::openFiles(const QStringList &paths)
         case StartOptions::FileKind::Recording:
             RecordingViewerWindow::open(path, this)->placeBeside(this, viewers++);
             break;
+        case StartOptions::FileKind::Configuration: {
+            QString error;
+            if (!m_pageArea->offlineEditor()->openFile(path, &error) && !error.isEmpty())
+                QMessageBox::warning(this, tr("Open File"), error);
+            break;
+        }
         case StartOptions::FileKind::Unknown:
             QMessageBox::warning(this, tr("Open File"),
                                  tr("%1 cannot be opened: Skydesk opens telemetry recordings "
-                                    "(.csv) named on its command line.")
+                                    "(.csv) and parameter files (.conf) named on its command "
+                                    "line.")
                                      .arg(QDir::toNativeSeparators(path)));
             break;
         }

@@ -41,7 +41,8 @@ public:
     static QString feedbackProgram();
 
     // Opens files named on the command line, each as its kind asks: a recording in a viewer
-    // beside this window. A kind it does not open is said in a message box.
+    // beside this window, a parameter file offline on the pages. A kind it does not open is said in
+    // a message box.
     void openFiles(const QStringList &paths);
 
 public slots:
@@ -73,6 +74,7 @@ private:
     void connectUpgradeGuard();
     void changeLanguage(quint8 code, const QString &notice);
     void disconnectAfterPendingEdits();
+    void showOfflineState();
     // At program end the window is going away, so the notice there has no parent.
     static void reportSettingNotSaved(QWidget *parent);
     static QString textForReplacedSettings();

@@ -18,7 +18,8 @@ void StartOptions::describe(QCommandLineParser &parser)
         QStringLiteral("Add the internal parameter page for service technicians.")));
     parser.addPositionalArgument(
         QStringLiteral("files"),
-        QStringLiteral("Telemetry recordings (.csv) to open, each in a viewer of its own."),
+        QStringLiteral("Telemetry recordings (.csv) to open, each in a viewer of its own, or a "
+                       "parameter file (.conf) to open offline."),
         QStringLiteral("[FILE...]"));
 }
 
@@ -40,5 +41,7 @@ StartOptions::FileKind StartOptions::kindOf(const QString &path)
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
         return FileKind::Recording;
+    if (QFileInfo(path).suffix().compare(QLatin1String("conf"), Qt::CaseInsensitive) == 0)
+        return FileKind::Configuration;
     return FileKind::Unknown;
 }

@@ -15,7 +15,8 @@ public:
     // What a file is, told by its suffix in any letter case.
     enum class FileKind
     {
-        Recording, // .csv: a telemetry recording, opened in a viewer
+        Recording,     // .csv: a telemetry recording, opened in a viewer
+        Configuration, // .conf: a parameter file, opened offline on the pages
         Unknown
     };
 

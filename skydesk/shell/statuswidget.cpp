@@ -150,7 +150,16 @@ void statusWidget::setNoticeToolTip(const QString &text)
 
 void statusWidget::connectTextChanged(quint16 code)
 {
-    m_connectionLabel->setText(LinkMessages::connectStateText(code));
+    m_connectCode = code;
+    m_connectionLabel->setText(code == 0 && !m_offlineText.isEmpty()
+                                   ? m_offlineText
+                                   : LinkMessages::connectStateText(code));
+}
+
+void statusWidget::setOfflineText(const QString &text)
+{
+    m_offlineText = text;
+    connectTextChanged(m_connectCode);
 }
 
 void statusWidget::recordingTextChanged(const QString &text)

@@ -55,6 +55,9 @@ public slots:
     // The port is back with the link, which is yet to answer.
     void showUpgradeEnded();
     void showWaitingForFirmware(bool waiting);
+    // Shown where the connection state is while there is no connection ("Offline: NAME"),
+    // or nothing.
+    void setOfflineText(const QString &text);
 
     // ==== Kept for the published interface: our code does not call this ====
     // Meant for the page area's displayCloseCOMPort(); the bar follows the link's own reports,
@@ -64,6 +67,8 @@ public slots:
 private:
     ElidingLabel *m_statusLabel;
     QLabel *m_connectionLabel;
+    QString m_offlineText;
+    quint16 m_connectCode = 0;
     ElidingLabel *m_recordingLabel;
     Severity m_severity = Severity::Info;
 };

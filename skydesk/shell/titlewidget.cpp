@@ -83,3 +83,15 @@ void titleWidget::mouseDoubleClickEvent(QMouseEvent *event)
     if (leftOfButtons(event->pos().x()))
         emit showMax();
 }
+
+void titleWidget::setDocumentTitle(const QString &document)
+{
+    const QString program = tr("  KESTO Tarvel 2 Assistant  ").trimmed();
+    m_titleLabel->setText(QStringLiteral("  %1  ").arg(
+        document.isEmpty() ? program : tr("%1 - %2").arg(program, document)));
+}
+
+QString titleWidget::titleText() const
+{
+    return m_titleLabel->text().trimmed();
+}

@@ -20,6 +20,9 @@ public:
     explicit titleWidget(QWidget *parent = nullptr);
 
     bool isDragging() const { return m_dragging; }
+    // What the window shows besides the program's name ("Offline: NAME"), or nothing.
+    void setDocumentTitle(const QString &document);
+    QString titleText() const;
 
 signals:
     void showMin();

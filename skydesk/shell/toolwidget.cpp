@@ -129,6 +129,8 @@ void toolWidget::connectPort()
         showDisconnected();
         return;
     }
+    if (m_mayConnect && !m_mayConnect())
+        return;
     // The bar changes first: a port that fails to open reports back before the emit returns.
     showConnected();
     emit serialConnect();

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class PortSelector;
 class QComboBox;
 class QListWidget;
@@ -29,6 +31,10 @@ public:
     // The entry to select for the port saved at the last program end: an entry equal to it
     // wins; otherwise, for a saved COM name, the last entry that contains it; otherwise none (-1).
     static int preselectedIndex(const QList<QString> &portNames, const QString &savedPort);
+
+    // Asked before every connect the pilot starts; a false answer leaves the bar disconnected
+    // and nothing is emitted (unsaved offline changes, the pilot cancelled).
+    void setConnectCheck(const std::function<bool()> &mayConnect) { m_mayConnect = mayConnect; }
 
     // Fills the selector with the link's ports and selects the saved one, if listed.
     void fillPorts(const QList<QString> &portNames, const QString &savedPort);
@@ -67,6 +73,7 @@ private:
     PortSelector *m_portSelector;
     bool m_connected = false;
     bool m_locked = false;
+    std::function<bool()> m_mayConnect;
     QListWidget *m_pageList;
 };
 

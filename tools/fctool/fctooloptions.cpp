@@ -26,6 +26,8 @@ const QHash<QString, Subcommand> &subcommandsByName()
         {QStringLiteral("snapshot"), Subcommand::Snapshot},
         {QStringLiteral("history"), Subcommand::History},
         {QStringLiteral("describe"), Subcommand::Describe},
+        {QStringLiteral("apply"), Subcommand::Apply},
+        {QStringLiteral("preset"), Subcommand::Preset},
     };
     return names;
 }
@@ -175,6 +177,19 @@ bool FctoolOptions::storeOption(const QString &name, const QString &value, QStri
         m_csvFile = value;
     } else if (name == QLatin1String("--note")) {
         m_note = value;
+    } else if (name == QLatin1String("--file")) {
+        m_targetFile = value;
+    } else if (name == QLatin1String("--from")) {
+        m_fromFile = value;
+    } else if (name == QLatin1String("--fields")) {
+        m_fields = value.split(QLatin1Char(','));
+        for (QString &field : m_fields)
+            field = field.trimmed();
+        if (m_fields.contains(QString())) {
+            *error =
+                QStringLiteral("--fields needs names separated by commas, not '%1'").arg(value);
+            return false;
+        }
     } else if (name == QLatin1String("--limit")) {
         if (!parseCount(value, &m_limit)) {
             *error = QStringLiteral("--limit needs a positive whole number, not '%1'").arg(value);
@@ -216,6 +231,10 @@ bool FctoolOptions::storeFlag(const QString &name)
         m_leave = true;
         return true;
     }
+    if (name == QLatin1String("--dry-run")) {
+        m_dryRun = true;
+        return true;
+    }
     return false;
 }
 
@@ -226,6 +245,12 @@ bool FctoolOptions::optionAllowed(const QString &name) const
         return false;
     if (m_subcommand == Subcommand::History)
         return name == QLatin1String("--limit");
+    if (m_subcommand == Subcommand::Preset)
+        return name == QLatin1String("--from") || name == QLatin1String("--fields") ||
+               name == QLatin1String("--out");
+    if (m_subcommand == Subcommand::Apply &&
+        (name == QLatin1String("--file") || name == QLatin1String("--dry-run")))
+        return true;
     if (name == QLatin1String("--port") || name == QLatin1String("--timeout"))
         return true;
     if (name == QLatin1String("--note"))
@@ -249,9 +274,21 @@ bool FctoolOptions::checkRequirements(QString *error) const
 {
     const bool portOptional =
         m_subcommand == Subcommand::Ports || m_subcommand == Subcommand::History ||
-        m_subcommand == Subcommand::Diff || m_subcommand == Subcommand::Describe;
-    if (!portOptional && m_port.isEmpty()) {
+        m_subcommand == Subcommand::Diff || m_subcommand == Subcommand::Describe ||
+        m_subcommand == Subcommand::Preset;
+    if (m_subcommand == Subcommand::Apply) {
+        if (m_port.isEmpty() == m_targetFile.isEmpty()) {
+            *error = QStringLiteral("apply: give either --port PORT or --file TARGET.conf");
+            return false;
+        }
+    } else if (!portOptional && m_port.isEmpty()) {
         *error = QStringLiteral("%1: --port PORT is required").arg(m_subcommandName);
+        return false;
+    }
+    if (m_subcommand == Subcommand::Preset &&
+        (m_fromFile.isEmpty() || m_fields.isEmpty() || m_outFile.isEmpty())) {
+        *error = QStringLiteral("preset: --from FILE, --fields NAME,NAME... and --out PRESET are "
+                                "required");
         return false;
     }
     return checkPositionalCount(error);
@@ -280,6 +317,10 @@ bool FctoolOptions::checkPositionalCount(QString *error) const
     }
     case Subcommand::Describe:
         return true; // no names: every field
+    case Subcommand::Apply:
+        if (given != 1)
+            *error = QStringLiteral("apply: exactly one preset is needed");
+        return given == 1;
     case Subcommand::Get:
     case Subcommand::Set:
         if (given == 0)
@@ -315,6 +356,9 @@ QString FctoolOptions::usage()
                "  or:  fctool diff --port PORT FILE\n"
                "  or:  fctool snapshot --port PORT [--note TEXT]\n"
                "  or:  fctool history [--limit N]\n"
+               "  or:  fctool apply --port PORT PRESET [--dry-run]\n"
+               "  or:  fctool apply --file TARGET.conf PRESET [--dry-run]\n"
+               "  or:  fctool preset --from FILE --fields NAME,NAME... --out PRESET\n"
                "  or:  fctool --version\n"
                "Every subcommand with --port also takes --timeout SEC.\n"
                "\n"
@@ -361,6 +405,12 @@ QString FctoolOptions::usage()
                "  snapshot   keep the flight controller's parameters in the configuration\n"
                "             history shared with Skydesk and print the snapshot's file\n"
                "  history    the snapshots of the history, newest first, one per line\n"
+               "  apply      apply a preset (a parameter file of some keys): print the fields\n"
+               "             it changes as 'Name: A -> B' lines, then upload them and read\n"
+               "             them back (exit 1 naming the fields the controller refused);\n"
+               "             with --file, change that parameter file instead, keeping every\n"
+               "             byte outside the preset's keys; --dry-run changes nothing\n"
+               "  preset     write the named fields of a parameter file as a preset\n"
                "\n"
                "  --port PORT    a name the system lists (ttyUSB0, ttyACM0, rfcomm0) or a\n"
                "                 device path such as /dev/pts/7\n"

@@ -26,7 +26,9 @@ public:
         Snapshot,
         History,
         Describe,
-        Bootloader
+        Bootloader,
+        Apply,
+        Preset
     };
 
     static constexpr int kDefaultTimeoutMs = 10000;
@@ -57,6 +59,14 @@ public:
     QString note() const { return m_note; }
     // History lines to print; 0 means all.
     int limit() const { return m_limit; }
+    // apply: print what would change and change nothing.
+    bool dryRun() const { return m_dryRun; }
+    // apply --file: the parameter file the preset changes instead of a controller.
+    QString targetFile() const { return m_targetFile; }
+    // preset --from: the parameter file the values come from.
+    QString fromFile() const { return m_fromFile; }
+    // preset --fields: the names of the fields a preset holds.
+    QStringList fields() const { return m_fields; }
 
     static QString usage();
 
@@ -85,6 +95,10 @@ private:
     bool m_verify = true;
     QString m_note;
     int m_limit = 0;
+    bool m_dryRun = false;
+    QString m_targetFile;
+    QString m_fromFile;
+    QStringList m_fields;
     QStringList m_positional;
 };
 

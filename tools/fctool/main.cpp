@@ -7,6 +7,7 @@
 #include "historycommands.h"
 #include "parametercommands.h"
 #include "portscommand.h"
+#include "presetcommands.h"
 #include "product/programinformation.h"
 #include "telemetrycommand.h"
 
@@ -51,6 +52,10 @@ ExitCode dispatch(const FctoolOptions &options)
         return runSnapshotCommand(options);
     case Subcommand::History:
         return runHistoryCommand(options);
+    case Subcommand::Apply:
+        return runApplyCommand(options);
+    case Subcommand::Preset:
+        return runPresetCommand(options);
     }
     return ExitUsage;
 }

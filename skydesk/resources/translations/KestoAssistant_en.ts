@@ -203,6 +203,28 @@
     </message>
 </context>
 <context>
+    <name>ComparisonDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDialogUi</name>
+    <message>
+        <source>Tick All</source>
+        <translation>Tick All</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Untick All</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationHistoryDialog</name>
     <message>
         <source>Connected</source>
@@ -272,10 +294,6 @@
             <numerusform>%n parameter differs. Untick it if you do not want to restore it.</numerusform>
             <numerusform>%n parameters differ. Untick those you do not want to restore.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>Tick the parameters to restore.</source>
@@ -391,6 +409,14 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Show the selected snapshot on the pages without the flight controller</source>
+        <translation>Show the selected snapshot on the pages without the flight controller</translation>
+    </message>
+    <message>
+        <source>Open Offline</source>
+        <translation>Open Offline</translation>
+    </message>
 </context>
 <context>
     <name>DiagramCaptions</name>
@@ -425,6 +451,13 @@
     <message>
         <source>IDLE</source>
         <translation>IDLE</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceTree</name>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -464,6 +497,14 @@
         <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
         <translation>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</translation>
     </message>
+    <message>
+        <source>Choose first whether to keep the controller&apos;s configuration or to send the offline one</source>
+        <translation>Choose first whether to keep the controller&apos;s configuration or to send the offline one</translation>
+    </message>
+    <message>
+        <source>Offline: this needs the flight controller connected</source>
+        <translation>Offline: this needs the flight controller connected</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>
@@ -474,6 +515,13 @@
     <message>
         <source>Not undone: %1 is %2 now, not %3</source>
         <translation>Not undone: %1 is %2 now, not %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone: %n parameter(s) of a preset</source>
+        <translation>
+            <numerusform>Undone: %n parameter of a preset</numerusform>
+            <numerusform>Undone: %n parameters of a preset</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1514,201 @@
     </message>
 </context>
 <context>
+    <name>OfflineConfiguration</name>
+    <message>
+        <source>Defaults</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Invalid parameter file: %1
+%2</source>
+        <translation>Invalid parameter file: %1
+%2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>Cannot save the parameter file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OfflineEditor</name>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>ConfigFile(*.conf)</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Offline: %1</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Open Configuration</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Save Configuration</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Save Configuration As</source>
+        <translation>Save Configuration As</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Unsaved Changes</translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes.
+Do you want to save them?</source>
+        <translation>%1 has unsaved changes.
+Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>The flight controller holds the same configuration as %1</source>
+        <translation>The flight controller holds the same configuration as %1</translation>
+    </message>
+    <message>
+        <source>The connection was lost before a choice was made: nothing was sent</source>
+        <translation>The connection was lost before a choice was made: nothing was sent</translation>
+    </message>
+    <message>
+        <source>Configuration and Flight Controller</source>
+        <translation>Configuration and Flight Controller</translation>
+    </message>
+    <message numerus="yes">
+        <source>The flight controller holds another configuration than %1: %n parameter(s) differ. Nothing is sent to the controller before you choose.</source>
+        <translation>
+            <numerusform>The flight controller holds another configuration than %1: %n parameter differs. Nothing is sent to the controller before you choose.</numerusform>
+            <numerusform>The flight controller holds another configuration than %1: %n parameters differ. Nothing is sent to the controller before you choose.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Flight Controller</source>
+        <translation>Flight Controller</translation>
+    </message>
+    <message>
+        <source>Keep the Controller&apos;s</source>
+        <translation>Keep the Controller&apos;s</translation>
+    </message>
+    <message>
+        <source>Send This Configuration</source>
+        <translation>Send This Configuration</translation>
+    </message>
+    <message>
+        <source>Send Selected</source>
+        <translation>Send Selected</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Save as Preset...</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Save as Preset</translation>
+    </message>
+    <message>
+        <source>The flight controller&apos;s configuration is kept; %1 is unchanged</source>
+        <translation>The flight controller&apos;s configuration is kept; %1 is unchanged</translation>
+    </message>
+    <message>
+        <source>Sending %1 to the flight controller...</source>
+        <translation>Sending %1 to the flight controller...</translation>
+    </message>
+    <message>
+        <source>Nothing was selected: the flight controller&apos;s configuration is kept</source>
+        <translation>Nothing was selected: the flight controller&apos;s configuration is kept</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n parameter(s) of %1 to the flight controller...</source>
+        <translation>
+            <numerusform>Sending %n parameter of %1 to the flight controller...</numerusform>
+            <numerusform>Sending %n parameters of %1 to the flight controller...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller or open a configuration first</source>
+        <translation>Connect the flight controller or open a configuration first</translation>
+    </message>
+    <message>
+        <source>Invalid preset: %1</source>
+        <translation>Invalid preset: %1</translation>
+    </message>
+    <message>
+        <source>The preset changes nothing</source>
+        <translation>The preset changes nothing</translation>
+    </message>
+    <message>
+        <source>Apply Preset</source>
+        <translation>Apply Preset</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changes %n parameter(s):</source>
+        <translation>
+            <numerusform>%1 changes %n parameter:</numerusform>
+            <numerusform>%1 changes %n parameters:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preset %1 applied: %n parameter(s) changed</source>
+        <translation>
+            <numerusform>Preset %1 applied: %n parameter changed</numerusform>
+            <numerusform>Preset %1 applied: %n parameters changed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tick the parameters the preset holds.</source>
+        <translation>Tick the parameters the preset holds.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Cannot save the preset: %1</source>
+        <translation>Cannot save the preset: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved preset %1 (%n parameter(s))</source>
+        <translation>
+            <numerusform>Saved preset %1 (%n parameter)</numerusform>
+            <numerusform>Saved preset %1 (%n parameters)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ParameterBinder</name>
     <message>
         <source>Not sent yet: press Enter</source>
@@ -1537,6 +1780,14 @@
     <message>
         <source>line %1: %2 is not a key of a parameter file</source>
         <translation>line %1: %2 is not a key of a parameter file</translation>
+    </message>
+    <message>
+        <source>%1: holds no parameter</source>
+        <translation>%1: holds no parameter</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, line %2: %3</translation>
     </message>
 </context>
 <context>
@@ -2822,8 +3073,8 @@ Do you want to replace it?</source>
 Do you want to replace it?</translation>
     </message>
     <message>
-        <source>Connect the flight controller before importing parameters</source>
-        <translation>Connect the flight controller before importing parameters</translation>
+        <source>No configuration is open offline</source>
+        <translation>No configuration is open offline</translation>
     </message>
 </context>
 <context>
@@ -2951,6 +3202,50 @@ Do you want to replace it?</translation>
     <message>
         <source>Open Recording...</source>
         <translation>Open Recording...</translation>
+    </message>
+    <message>
+        <source>Open a parameter file without the flight controller: the pages show it and edits change it</source>
+        <translation>Open a parameter file without the flight controller: the pages show it and edits change it</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Open Configuration...</translation>
+    </message>
+    <message>
+        <source>A new configuration of default values, edited without the flight controller</source>
+        <translation>A new configuration of default values, edited without the flight controller</translation>
+    </message>
+    <message>
+        <source>New from Defaults</source>
+        <translation>New from Defaults</translation>
+    </message>
+    <message>
+        <source>Save the offline configuration to its file (Ctrl+S)</source>
+        <translation>Save the offline configuration to its file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Save Configuration</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Apply a file of some parameters to what the pages show</source>
+        <translation>Apply a file of some parameters to what the pages show</translation>
+    </message>
+    <message>
+        <source>Apply Preset...</source>
+        <translation>Apply Preset...</translation>
+    </message>
+    <message>
+        <source>Save chosen parameters of what the pages show as a preset</source>
+        <translation>Save chosen parameters of what the pages show as a preset</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Save as Preset...</translation>
     </message>
 </context>
 <context>
@@ -3212,6 +3507,10 @@ Do you want to replace it?</translation>
         <source>Nothing undone: %1</source>
         <translation>Nothing undone: %1</translation>
     </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>Import Parameters</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>
@@ -3248,8 +3547,8 @@ Do you want to replace it?</translation>
         <translation>Open File</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
-        <translation>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</translation>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) and parameter files (.conf) named on its command line.</source>
+        <translation>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) and parameter files (.conf) named on its command line.</translation>
     </message>
 </context>
 <context>
@@ -3344,6 +3643,10 @@ Do you want to replace it?</translation>
     <message>
         <source>  KESTO Tarvel 2 Assistant  </source>
         <translation>  KESTO Tarvel 2 Assistant  </translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,28 @@
     </message>
 </context>
 <context>
+    <name>ComparisonDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDialogUi</name>
+    <message>
+        <source>Tick All</source>
+        <translation>Alle anhaken</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>Alle abhaken</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationHistoryDialog</name>
     <message>
         <source>Connected</source>
@@ -272,10 +294,6 @@
             <numerusform>%n Parameter unterscheidet sich. Entfernen Sie den Haken, wenn er nicht wiederhergestellt werden soll.</numerusform>
             <numerusform>%n Parameter unterscheiden sich. Entfernen Sie den Haken bei denen, die nicht wiederhergestellt werden sollen.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1: %2 → %3</translation>
     </message>
     <message>
         <source>Tick the parameters to restore.</source>
@@ -391,6 +409,14 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Show the selected snapshot on the pages without the flight controller</source>
+        <translation>Den gewählten Schnappschuss ohne Flugsteuerung auf den Seiten zeigen</translation>
+    </message>
+    <message>
+        <source>Open Offline</source>
+        <translation>Offline öffnen</translation>
+    </message>
 </context>
 <context>
     <name>DiagramCaptions</name>
@@ -425,6 +451,13 @@
     <message>
         <source>IDLE</source>
         <translation>LEERLAUF</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceTree</name>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -464,6 +497,14 @@
         <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
         <translation>Das Firmware-Upgrade benutzt den Anschluss: Die Parameter können wieder geändert werden, sobald der Flugregler danach verbunden ist</translation>
     </message>
+    <message>
+        <source>Choose first whether to keep the controller&apos;s configuration or to send the offline one</source>
+        <translation>Wählen Sie zuerst, ob die Konfiguration der Steuerung bleibt oder die offline bearbeitete gesendet wird</translation>
+    </message>
+    <message>
+        <source>Offline: this needs the flight controller connected</source>
+        <translation>Offline: dafür muss die Flugsteuerung verbunden sein</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>
@@ -474,6 +515,13 @@
     <message>
         <source>Not undone: %1 is %2 now, not %3</source>
         <translation>Nicht rückgängig gemacht: %1 ist jetzt %2, nicht %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone: %n parameter(s) of a preset</source>
+        <translation>
+            <numerusform>Rückgängig: %n Parameter einer Voreinstellung</numerusform>
+            <numerusform>Rückgängig: %n Parameter einer Voreinstellung</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1466,6 +1514,201 @@
     </message>
 </context>
 <context>
+    <name>OfflineConfiguration</name>
+    <message>
+        <source>Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Invalid parameter file: %1
+%2</source>
+        <translation>Ungültige Parameterdatei: %1
+%2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>Die Parameterdatei kann nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OfflineEditor</name>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>Konfigurationsdatei(*.conf)</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Offline: %1</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Save Configuration As</source>
+        <translation>Konfiguration speichern unter</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes.
+Do you want to save them?</source>
+        <translation>%1 hat ungespeicherte Änderungen.
+Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>The flight controller holds the same configuration as %1</source>
+        <translation>Die Flugsteuerung hält dieselbe Konfiguration wie %1</translation>
+    </message>
+    <message>
+        <source>The connection was lost before a choice was made: nothing was sent</source>
+        <translation>Die Verbindung ging vor der Wahl verloren: nichts wurde gesendet</translation>
+    </message>
+    <message>
+        <source>Configuration and Flight Controller</source>
+        <translation>Konfiguration und Flugsteuerung</translation>
+    </message>
+    <message numerus="yes">
+        <source>The flight controller holds another configuration than %1: %n parameter(s) differ. Nothing is sent to the controller before you choose.</source>
+        <translation>
+            <numerusform>Die Flugsteuerung hält eine andere Konfiguration als %1: %n Parameter unterscheidet sich. Nichts wird an die Steuerung gesendet, bevor Sie wählen.</numerusform>
+            <numerusform>Die Flugsteuerung hält eine andere Konfiguration als %1: %n Parameter unterscheiden sich. Nichts wird an die Steuerung gesendet, bevor Sie wählen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Flight Controller</source>
+        <translation>Flugsteuerung</translation>
+    </message>
+    <message>
+        <source>Keep the Controller&apos;s</source>
+        <translation>Die der Steuerung behalten</translation>
+    </message>
+    <message>
+        <source>Send This Configuration</source>
+        <translation>Diese Konfiguration senden</translation>
+    </message>
+    <message>
+        <source>Send Selected</source>
+        <translation>Auswahl senden</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Als Voreinstellung speichern...</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>Als Voreinstellung speichern</translation>
+    </message>
+    <message>
+        <source>The flight controller&apos;s configuration is kept; %1 is unchanged</source>
+        <translation>Die Konfiguration der Flugsteuerung bleibt; %1 ist unverändert</translation>
+    </message>
+    <message>
+        <source>Sending %1 to the flight controller...</source>
+        <translation>%1 wird an die Flugsteuerung gesendet...</translation>
+    </message>
+    <message>
+        <source>Nothing was selected: the flight controller&apos;s configuration is kept</source>
+        <translation>Nichts ausgewählt: die Konfiguration der Flugsteuerung bleibt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n parameter(s) of %1 to the flight controller...</source>
+        <translation>
+            <numerusform>%n Parameter von %1 wird an die Flugsteuerung gesendet...</numerusform>
+            <numerusform>%n Parameter von %1 werden an die Flugsteuerung gesendet...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller or open a configuration first</source>
+        <translation>Verbinden Sie zuerst die Flugsteuerung oder öffnen Sie eine Konfiguration</translation>
+    </message>
+    <message>
+        <source>Invalid preset: %1</source>
+        <translation>Ungültige Voreinstellung: %1</translation>
+    </message>
+    <message>
+        <source>The preset changes nothing</source>
+        <translation>Die Voreinstellung ändert nichts</translation>
+    </message>
+    <message>
+        <source>Apply Preset</source>
+        <translation>Voreinstellung anwenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changes %n parameter(s):</source>
+        <translation>
+            <numerusform>%1 ändert %n Parameter:</numerusform>
+            <numerusform>%1 ändert %n Parameter:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preset %1 applied: %n parameter(s) changed</source>
+        <translation>
+            <numerusform>Voreinstellung %1 angewendet: %n Parameter geändert</numerusform>
+            <numerusform>Voreinstellung %1 angewendet: %n Parameter geändert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tick the parameters the preset holds.</source>
+        <translation>Haken Sie die Parameter an, die die Voreinstellung enthält.</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Cannot save the preset: %1</source>
+        <translation>Die Voreinstellung kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved preset %1 (%n parameter(s))</source>
+        <translation>
+            <numerusform>Voreinstellung %1 gespeichert (%n Parameter)</numerusform>
+            <numerusform>Voreinstellung %1 gespeichert (%n Parameter)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ParameterBinder</name>
     <message>
         <source>Not sent yet: press Enter</source>
@@ -1537,6 +1780,14 @@
     <message>
         <source>line %1: %2 is not a key of a parameter file</source>
         <translation>Zeile %1: %2 ist kein Schlüssel einer Parameterdatei</translation>
+    </message>
+    <message>
+        <source>%1: holds no parameter</source>
+        <translation>%1: enthält keinen Parameter</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
 </context>
 <context>
@@ -2822,8 +3073,8 @@ Do you want to replace it?</source>
 Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
-        <source>Connect the flight controller before importing parameters</source>
-        <translation>Verbinden Sie die Flugsteuerung, bevor Sie Parameter importieren</translation>
+        <source>No configuration is open offline</source>
+        <translation>Keine Konfiguration ist offline geöffnet</translation>
     </message>
 </context>
 <context>
@@ -2951,6 +3202,50 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Open Recording...</source>
         <translation>Aufzeichnung öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a parameter file without the flight controller: the pages show it and edits change it</source>
+        <translation>Eine Parameterdatei ohne Flugsteuerung öffnen: die Seiten zeigen sie, Änderungen ändern sie</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>Konfiguration öffnen...</translation>
+    </message>
+    <message>
+        <source>A new configuration of default values, edited without the flight controller</source>
+        <translation>Eine neue Konfiguration aus Standardwerten, ohne Flugsteuerung bearbeitet</translation>
+    </message>
+    <message>
+        <source>New from Defaults</source>
+        <translation>Neu aus Standardwerten</translation>
+    </message>
+    <message>
+        <source>Save the offline configuration to its file (Ctrl+S)</source>
+        <translation>Die Offline-Konfiguration in ihre Datei speichern (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Apply a file of some parameters to what the pages show</source>
+        <translation>Eine Datei mit einigen Parametern auf das anwenden, was die Seiten zeigen</translation>
+    </message>
+    <message>
+        <source>Apply Preset...</source>
+        <translation>Voreinstellung anwenden...</translation>
+    </message>
+    <message>
+        <source>Save chosen parameters of what the pages show as a preset</source>
+        <translation>Gewählte Parameter dessen, was die Seiten zeigen, als Voreinstellung speichern</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>Als Voreinstellung speichern...</translation>
     </message>
 </context>
 <context>
@@ -3212,6 +3507,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>Nothing undone: %1</source>
         <translation>Nichts rückgängig gemacht: %1</translation>
     </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>Parameter importieren</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>
@@ -3248,8 +3547,8 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
-        <translation>%1 kann nicht geöffnet werden: Skydesk öffnet Telemetrie-Aufzeichnungen (.csv), die in seiner Befehlszeile genannt werden.</translation>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) and parameter files (.conf) named on its command line.</source>
+        <translation>%1 kann nicht geöffnet werden: Skydesk öffnet Telemetrieaufzeichnungen (.csv) und Parameterdateien (.conf), die auf seiner Befehlszeile genannt sind.</translation>
     </message>
 </context>
 <context>
@@ -3344,6 +3643,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>  KESTO Tarvel 2 Assistant  </source>
         <translation>  KESTO Tarvel 2 Assistant  </translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,28 @@
     </message>
 </context>
 <context>
+    <name>ComparisonDialog</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDialogUi</name>
+    <message>
+        <source>Tick All</source>
+        <translation>全部勾选</translation>
+    </message>
+    <message>
+        <source>Untick All</source>
+        <translation>全部取消勾选</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationHistoryDialog</name>
     <message>
         <source>Connected</source>
@@ -271,10 +293,6 @@
         <translation>
             <numerusform>%n 个参数不同。取消勾选不想恢复的参数。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1：%2 → %3</translation>
     </message>
     <message>
         <source>Tick the parameters to restore.</source>
@@ -389,6 +407,14 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Show the selected snapshot on the pages without the flight controller</source>
+        <translation>在页面上显示所选快照，无需飞控</translation>
+    </message>
+    <message>
+        <source>Open Offline</source>
+        <translation>脱机打开</translation>
+    </message>
 </context>
 <context>
     <name>DiagramCaptions</name>
@@ -423,6 +449,13 @@
     <message>
         <source>IDLE</source>
         <translation>怠速</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceTree</name>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1：%2 → %3</translation>
     </message>
 </context>
 <context>
@@ -462,6 +495,14 @@
         <source>The firmware upgrade is using the port: the parameters can be changed again once the flight controller is connected after it</source>
         <translation>固件升级正在使用该串口：升级后飞控重新连接时，才能再次修改参数</translation>
     </message>
+    <message>
+        <source>Choose first whether to keep the controller&apos;s configuration or to send the offline one</source>
+        <translation>请先选择保留飞控的配置还是发送脱机配置</translation>
+    </message>
+    <message>
+        <source>Offline: this needs the flight controller connected</source>
+        <translation>脱机：此功能需要连接飞控</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>
@@ -472,6 +513,12 @@
     <message>
         <source>Not undone: %1 is %2 now, not %3</source>
         <translation>未撤销：%1 现在是 %2，而不是 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undone: %n parameter(s) of a preset</source>
+        <translation>
+            <numerusform>已撤销：预设中的 %n 个参数</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1511,196 @@
     </message>
 </context>
 <context>
+    <name>OfflineConfiguration</name>
+    <message>
+        <source>Defaults</source>
+        <translation>默认值</translation>
+    </message>
+    <message>
+        <source>Invalid parameter file: %1
+%2</source>
+        <translation>无效的参数文件：%1
+%2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>无法保存参数文件：%1</translation>
+    </message>
+</context>
+<context>
+    <name>OfflineEditor</name>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>脱机：%1</translation>
+    </message>
+    <message>
+        <source>Open Configuration</source>
+        <translation>打开配置</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message>
+        <source>Save Configuration As</source>
+        <translation>配置另存为</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>未保存的修改</translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes.
+Do you want to save them?</source>
+        <translation>%1 有未保存的修改。
+要保存吗？</translation>
+    </message>
+    <message>
+        <source>The flight controller holds the same configuration as %1</source>
+        <translation>飞控中的配置与 %1 相同</translation>
+    </message>
+    <message>
+        <source>The connection was lost before a choice was made: nothing was sent</source>
+        <translation>在做出选择前连接已断开：未发送任何内容</translation>
+    </message>
+    <message>
+        <source>Configuration and Flight Controller</source>
+        <translation>配置与飞控</translation>
+    </message>
+    <message numerus="yes">
+        <source>The flight controller holds another configuration than %1: %n parameter(s) differ. Nothing is sent to the controller before you choose.</source>
+        <translation>
+            <numerusform>飞控中的配置与 %1 不同：%n 个参数不同。在您选择之前不会向飞控发送任何内容。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Flight Controller</source>
+        <translation>飞控</translation>
+    </message>
+    <message>
+        <source>Keep the Controller&apos;s</source>
+        <translation>保留飞控的配置</translation>
+    </message>
+    <message>
+        <source>Send This Configuration</source>
+        <translation>发送此配置</translation>
+    </message>
+    <message>
+        <source>Send Selected</source>
+        <translation>发送所选</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>另存为预设...</translation>
+    </message>
+    <message>
+        <source>Save as Preset</source>
+        <translation>另存为预设</translation>
+    </message>
+    <message>
+        <source>The flight controller&apos;s configuration is kept; %1 is unchanged</source>
+        <translation>已保留飞控的配置；%1 未改变</translation>
+    </message>
+    <message>
+        <source>Sending %1 to the flight controller...</source>
+        <translation>正在将 %1 发送到飞控...</translation>
+    </message>
+    <message>
+        <source>Nothing was selected: the flight controller&apos;s configuration is kept</source>
+        <translation>未选择任何参数：保留飞控的配置</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n parameter(s) of %1 to the flight controller...</source>
+        <translation>
+            <numerusform>正在将 %1 的 %n 个参数发送到飞控...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connect the flight controller or open a configuration first</source>
+        <translation>请先连接飞控或打开一个配置</translation>
+    </message>
+    <message>
+        <source>Invalid preset: %1</source>
+        <translation>无效的预设：%1</translation>
+    </message>
+    <message>
+        <source>The preset changes nothing</source>
+        <translation>该预设不会改变任何参数</translation>
+    </message>
+    <message>
+        <source>Apply Preset</source>
+        <translation>应用预设</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changes %n parameter(s):</source>
+        <translation>
+            <numerusform>%1 将改变 %n 个参数：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message numerus="yes">
+        <source>Preset %1 applied: %n parameter(s) changed</source>
+        <translation>
+            <numerusform>已应用预设 %1：改变了 %n 个参数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tick the parameters the preset holds.</source>
+        <translation>勾选预设中要包含的参数。</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>保存...</translation>
+    </message>
+    <message>
+        <source>Cannot save the preset: %1</source>
+        <translation>无法保存预设：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved preset %1 (%n parameter(s))</source>
+        <translation>
+            <numerusform>已保存预设 %1（%n 个参数）</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ParameterBinder</name>
     <message>
         <source>Not sent yet: press Enter</source>
@@ -1535,6 +1772,14 @@
     <message>
         <source>line %1: %2 is not a key of a parameter file</source>
         <translation>第 %1 行：%2 不是参数文件的键</translation>
+    </message>
+    <message>
+        <source>%1: holds no parameter</source>
+        <translation>%1：不包含任何参数</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
     </message>
 </context>
 <context>
@@ -2817,8 +3062,8 @@ Do you want to replace it?</source>
 要替换它吗？</translation>
     </message>
     <message>
-        <source>Connect the flight controller before importing parameters</source>
-        <translation>请先连接飞控，再导入参数</translation>
+        <source>No configuration is open offline</source>
+        <translation>没有脱机打开的配置</translation>
     </message>
 </context>
 <context>
@@ -2946,6 +3191,50 @@ Do you want to replace it?</source>
     <message>
         <source>Open Recording...</source>
         <translation>打开记录...</translation>
+    </message>
+    <message>
+        <source>Open a parameter file without the flight controller: the pages show it and edits change it</source>
+        <translation>不连接飞控打开参数文件：页面显示该文件，修改会改变该文件</translation>
+    </message>
+    <message>
+        <source>Open Configuration...</source>
+        <translation>打开配置...</translation>
+    </message>
+    <message>
+        <source>A new configuration of default values, edited without the flight controller</source>
+        <translation>以默认值新建配置，无需飞控即可编辑</translation>
+    </message>
+    <message>
+        <source>New from Defaults</source>
+        <translation>从默认值新建</translation>
+    </message>
+    <message>
+        <source>Save the offline configuration to its file (Ctrl+S)</source>
+        <translation>将脱机配置保存到其文件（Ctrl+S）</translation>
+    </message>
+    <message>
+        <source>Save Configuration</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Apply a file of some parameters to what the pages show</source>
+        <translation>将包含部分参数的文件应用到页面所显示的配置</translation>
+    </message>
+    <message>
+        <source>Apply Preset...</source>
+        <translation>应用预设...</translation>
+    </message>
+    <message>
+        <source>Save chosen parameters of what the pages show as a preset</source>
+        <translation>将页面所显示配置中的所选参数另存为预设</translation>
+    </message>
+    <message>
+        <source>Save as Preset...</source>
+        <translation>另存为预设...</translation>
     </message>
 </context>
 <context>
@@ -3206,6 +3495,10 @@ Do you want to replace it?</source>
         <source>Nothing undone: %1</source>
         <translation>未撤销任何更改：%1</translation>
     </message>
+    <message>
+        <source>Import Parameters</source>
+        <translation>导入参数</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>
@@ -3242,8 +3535,8 @@ Do you want to replace it?</source>
         <translation>打开文件</translation>
     </message>
     <message>
-        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) named on its command line.</source>
-        <translation>无法打开 %1：Skydesk 只打开命令行中给出的遥测记录 (.csv)。</translation>
+        <source>%1 cannot be opened: Skydesk opens telemetry recordings (.csv) and parameter files (.conf) named on its command line.</source>
+        <translation>无法打开 %1：Skydesk 只打开命令行中给出的遥测记录（.csv）和参数文件（.conf）。</translation>
     </message>
 </context>
 <context>
@@ -3338,6 +3631,10 @@ Do you want to replace it?</source>
     <message>
         <source>  KESTO Tarvel 2 Assistant  </source>
         <translation>  KESTO Tarvel 2 Assistant  </translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>

@@ -64,8 +64,8 @@ private:
         const Ui::ToolSettingPageUi *tools = m_area->toolSettingPage()->form();
         return editingControls(setting()->form()->tabWidget) +
                editingControls(internal()->form()->tabWidget) +
-               QList<QWidget *>{tools->pushButtonImportParameters, tools->pushButtonWriteToFlash,
-                                tools->pushButtonCalibAcc, tools->pushButtonCalibGyro};
+               QList<QWidget *>{tools->pushButtonWriteToFlash, tools->pushButtonCalibAcc,
+                                tools->pushButtonCalibGyro};
     }
 
     // Every editing control is disabled and its tool tip holds the reason, or every one is
@@ -135,6 +135,8 @@ private slots:
         QVERIFY2(readOnlyWith(access->reason(), &why), qPrintable(why));
         QVERIFY2(access->reason().contains(QStringLiteral("connect")),
                  qPrintable(access->reason()));
+        // Without a controller an import opens the file offline.
+        QVERIFY(m_area->toolSettingPage()->form()->pushButtonImportParameters->isEnabled());
 
         // Nothing the pilot does reaches the block.
         setting()->form()->tabWidget->setCurrentIndex(kLimitsTab);

@@ -356,30 +356,27 @@ private slots:
         QVERIFY(!m_page->exportParametersTo(path("no/such/folder/x.conf"), &error));
     }
 
-    // Without a connection an imported file would only be read over by the next connection:
-    // the page refuses before any file dialog opens, and nothing changes.
-    void importWhileDisconnectedIsRefused()
+    // Without a connection the chosen file is handed on to be opened offline; the page itself
+    // changes nothing and uploads nothing.
+    void importWhileDisconnectedOpensOffline()
     {
         QRandomGenerator random(11);
         const fclink::BlockImage before = randomBlock(random);
         setBlock(before);
+        QString error;
+        QVERIFY(fclink::saveParameterFile(path("offline.conf"), randomBlock(random), &error));
         QSignalSpy loaded(m_page, &ToolSettingPage::configurationLoaded);
-        QString shown;
-        bool sawFileDialog = false;
+        QSignalSpy offline(m_page, &ToolSettingPage::openOfflineRequested);
         QTimer::singleShot(0, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                sawFileDialog = true;
-                dialog->reject();
-            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                shown = box->text();
-                box->accept();
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                dialog->selectFile(path("offline.conf"));
+                static_cast<QDialog *>(dialog)->accept();
             }
         });
         m_page->improtParameters();
-        QVERIFY(!sawFileDialog);
-        QCOMPARE(shown,
-                 QStringLiteral("Connect the flight controller before importing parameters"));
+        QCOMPARE(offline.count(), 1);
+        QCOMPARE(QFileInfo(offline.first().first().toString()).fileName(),
+                 QStringLiteral("offline.conf"));
         QCOMPARE(loaded.count(), 0);
         QCOMPARE(blockNow(), before);
     }

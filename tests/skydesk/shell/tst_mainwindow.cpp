@@ -2,6 +2,7 @@
 #include "fclink/link/commrt.h"
 #include "fclink/link/linkmessages.h"
 #include "fclink/link/portnaming.h"
+#include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/model/parameterformat.h"
 #include "fclink/model/uavparam.h"
@@ -18,6 +19,7 @@
 #include "skydesk/shell/startoptions.h"
 #include "skydesk/shell/statuswidget.h"
 #include "skydesk/shell/terminationwatcher.h"
+#include "skydesk/shell/titlewidget.h"
 #include "skydesk/shell/toolwidget.h"
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/homeredirect.h"
@@ -312,7 +314,7 @@ private slots:
         window.show();
         QTest::mouseClick(window.connectionBar()->connectButton(), Qt::LeftButton);
         ToolSettingPage *tools = window.pageArea()->toolSettingPage();
-        QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonImportParameters->isEnabled(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(tools->form()->pushButtonWriteToFlash->isEnabled(), kWaitMs);
 
         const std::optional<fclink::BlockImage> dumped = sim.dumpedBlock();
         QVERIFY(dumped);
@@ -470,8 +472,28 @@ private slots:
         QCOMPARE(options.internalPage(), internal);
         QCOMPARE(StartOptions::kindOf("/tmp/a.CSV"), StartOptions::FileKind::Recording);
         QCOMPARE(StartOptions::kindOf("flight.csv"), StartOptions::FileKind::Recording);
-        QCOMPARE(StartOptions::kindOf("b.conf"), StartOptions::FileKind::Unknown);
+        QCOMPARE(StartOptions::kindOf("b.conf"), StartOptions::FileKind::Configuration);
+        QCOMPARE(StartOptions::kindOf("B.CONF"), StartOptions::FileKind::Configuration);
         QCOMPARE(StartOptions::kindOf("csv"), StartOptions::FileKind::Unknown);
+    }
+
+    // "Skydesk FILE.conf": the pages show the file offline, and the title and status bars say so.
+    void aParameterFileOnTheCommandLineOpensOffline()
+    {
+        QFile::remove(AppSettings::filePath());
+        const QString file = m_dir.filePath("field.conf");
+        fclink::BlockImage block = fclink::BlockImage::defaults();
+        block.setValue("LimitAlt", 222);
+        QString error;
+        QVERIFY(fclink::saveParameterFile(file, block, &error));
+        mainWidget window(nullptr);
+        window.show();
+        window.openFiles({file});
+        QCOMPARE(window.titleBar()->titleText(),
+                 QStringLiteral("KESTO Tarvel 2 Assistant - Offline: field.conf"));
+        QCOMPARE(window.statusBar()->connectionText(), QStringLiteral("Offline: field.conf"));
+        QCOMPARE(window.windowTitle(), window.titleBar()->titleText());
+        QCOMPARE(fclink::ParameterBlock::copy().value("LimitAlt"), 222);
     }
 
     // "Skydesk FILE.csv": the recording in a viewer beside the main window; what is no recording,
