@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -40,6 +41,21 @@ constexpr int kHelpMargin = 10;
 // The RC channels of the go-home and the IOC switch.
 const char *const kGoHomeSwitchMap = "ChannelMap7";
 const char *const kIocSwitchMap = "ChannelMap8";
+
+// The pictures of the motor, voltage and stick labels, in the order setUpPictures() shows them.
+const char *const kFixedPictures[] = {
+    "://images/motor_idel_speed.png", "://images/motor_idel_speed_button_bg.png",
+    "://images/current_voltage.png",  "://images/stick_at_1.png",
+    "://images/stick_at_2.png",       "://images/stick_at_3.png"};
+
+QString goHomePicturePath(bool altitudeVariant, quint8 languageCode)
+{
+    static const char *const suffixes[] = {"en", "zh", "ge"};
+    const QString variant =
+        altitudeVariant ? QStringLiteral("GoHomeAlt_") : QStringLiteral("GoHomeHover_");
+    const QString language = languageCode <= 2 ? QLatin1String(suffixes[languageCode]) : QString();
+    return QStringLiteral("://images/") + variant + language + QStringLiteral(".png");
+}
 
 } // namespace
 
@@ -87,23 +103,29 @@ void AdvanceSettingPage::setUpHelp()
     }
 }
 
+QStringList AdvanceSettingPage::picturesAtStart(quint8 languageCode)
+{
+    QStringList paths;
+    for (const char *path : kFixedPictures)
+        paths << QLatin1String(path);
+    return paths << goHomePicturePath(false, languageCode);
+}
+
 void AdvanceSettingPage::setUpPictures()
 {
-    auto show = [](QLabel *label, QPixmap &pixmap, const QString &path) {
-        pixmap = HiDpiPixmap::load(path);
-        label->setPixmap(pixmap);
-        label->setFixedSize(HiDpiPixmap::logicalSize(pixmap));
-    };
-    show(m_ui->labelMotorIdelSpeed, m_motorIdelSpeedPicture,
-         QStringLiteral("://images/motor_idel_speed.png"));
+    QLabel *labels[] = {m_ui->labelMotorIdelSpeed,    m_ui->labelMotorIdelSpeedBG,
+                        m_ui->labelCurrentVoltageImg, m_ui->labelStickAt1,
+                        m_ui->labelStickAt2,          m_ui->labelStickAt3};
+    QPixmap *pixmaps[] = {&m_motorIdelSpeedPicture, &m_motorIdelSpeedButtonBackground,
+                          &m_currentVoltagePicture, &m_stickPictures[0],
+                          &m_stickPictures[1],      &m_stickPictures[2]};
+    static_assert(std::size(labels) == std::size(kFixedPictures), "a label for each picture");
+    for (size_t i = 0; i < std::size(labels); ++i) {
+        *pixmaps[i] = HiDpiPixmap::load(QLatin1String(kFixedPictures[i]));
+        labels[i]->setPixmap(*pixmaps[i]);
+        labels[i]->setFixedSize(HiDpiPixmap::logicalSize(*pixmaps[i]));
+    }
     DiagramCaptions::captionGauge(m_ui->labelMotorIdelSpeed);
-    show(m_ui->labelMotorIdelSpeedBG, m_motorIdelSpeedButtonBackground,
-         QStringLiteral("://images/motor_idel_speed_button_bg.png"));
-    show(m_ui->labelCurrentVoltageImg, m_currentVoltagePicture,
-         QStringLiteral("://images/current_voltage.png"));
-    QLabel *sticks[] = {m_ui->labelStickAt1, m_ui->labelStickAt2, m_ui->labelStickAt3};
-    for (int i = 0; i < 3; ++i)
-        show(sticks[i], m_stickPictures[i], QStringLiteral("://images/stick_at_%1.png").arg(i + 1));
     showGoHomePicture(false);
 }
 
@@ -336,13 +358,7 @@ void AdvanceSettingPage::altitudeLimit(double metres)
 
 void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
 {
-    static const char *const suffixes[] = {"en", "zh", "ge"};
-    const QString variant =
-        altitudeVariant ? QStringLiteral("GoHomeAlt_") : QStringLiteral("GoHomeHover_");
-    const QString language =
-        m_languageCode <= 2 ? QLatin1String(suffixes[m_languageCode]) : QString();
-    m_goHomePicture = HiDpiPixmap::load(QStringLiteral("://images/") + variant + language +
-                                        QStringLiteral(".png"));
+    m_goHomePicture = HiDpiPixmap::load(goHomePicturePath(altitudeVariant, m_languageCode));
     m_ui->labelFailsafeImage->setPixmap(m_goHomePicture);
     m_ui->labelFailsafeImage->setFixedSize(HiDpiPixmap::logicalSize(m_goHomePicture));
     DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);

@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class Commrt;
@@ -38,6 +39,8 @@ public:
     static int goHomeZone(int position);
     // IOC switch zone: 1 left, 2 middle, 3 right, 0 between.
     static int iocZone(int position);
+    // The pictures a page built for the language shows (to decode them ahead).
+    static QStringList picturesAtStart(quint8 languageCode);
 
     Ui::AdvanceSettingPageUi *form() const { return m_ui; }
     int goHomeZonePainted() const { return m_goHomeZonePainted; }

@@ -10,7 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
+#include <QThreadPool>
 
 void prepareApplicationStart()
 {
@@ -41,4 +44,12 @@ void reportInstallation()
                            << QCoreApplication::applicationDirPath();
     else
         qCDebug(lcShell) << "feedback program" << feedback;
+}
+
+void readFontListAhead()
+{
+    // The font database is shared by all threads and locks itself; the font found here stays in
+    // this thread's cache, but the list read to find it is the one every later lookup uses.
+    QThreadPool::globalInstance()->start(
+        [] { QFontMetrics(QFont(QStringLiteral("Arial"))).height(); });
 }

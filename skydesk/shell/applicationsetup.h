@@ -21,4 +21,9 @@ void adoptOldSettings();
 // program; a warning when the feedback program is missing from the installation.
 void reportInstallation();
 
+// Makes Qt read the system's font list on the thread pool, once the QApplication exists: the
+// first text measured would otherwise wait for it (tens of milliseconds with fontconfig). Called
+// before a pause of the start, so that it is read while the splash screen is shown.
+void readFontListAhead();
+
 #endif // SKYDESK_APPLICATIONSETUP_H

@@ -44,14 +44,16 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
     setAutoFillBackground(true);
     applyStyleSheet();
 
-    m_advanceSettingPage = new AdvanceSettingPage(this, m_link);
-    m_toolSettingPage = new ToolSettingPage(this, m_link);
-    m_updatePage = new updatesettingpage(this, m_link);
+    // Each page is made inside the stack: added from elsewhere, it would be moved there and the
+    // style sheet resolved anew for every widget in it.
+    m_advanceSettingPage = new AdvanceSettingPage(m_pageStack, m_link);
+    m_toolSettingPage = new ToolSettingPage(m_pageStack, m_link);
+    m_updatePage = new updatesettingpage(m_pageStack, m_link);
     m_pageStack->addWidget(m_advanceSettingPage);
     m_pageStack->addWidget(m_toolSettingPage);
     m_pageStack->addWidget(m_updatePage);
     if (withInternalPage) {
-        m_internalSettingPage = new InternalSettingPage(this, m_link);
+        m_internalSettingPage = new InternalSettingPage(m_pageStack, m_link);
         m_pageStack->addWidget(m_internalSettingPage);
     }
 

@@ -1,5 +1,6 @@
 #include "mainwidget.h"
 
+#include "applicationsetup.h"
 #include "contentwidget.h"
 #include "fclink/link/commrt.h"
 #include "fclink/model/parameterformat.h"
@@ -9,6 +10,7 @@
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/offline/offlineeditor.h"
+#include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/update/updatesettingpage.h"
 #include "skydesk/update/upgradeguard.h"
@@ -66,9 +68,11 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
     setFixedSize(850, 600);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     m_picName = QStringLiteral("://images/frame.png");
-    // The window's frame and the page area's background are the largest pictures of the start:
-    // they decode while the splash screen pauses.
-    HiDpiPixmap::preload({m_picName, QStringLiteral("://images/bg.png")});
+    // While the splash screen pauses, the font list is read and the pictures of the start decode
+    // (the window's frame and the page area's background are the largest).
+    readFontListAhead();
+    HiDpiPixmap::preload(QStringList{m_picName, QStringLiteral("://images/bg.png")} +
+                         AdvanceSettingPage::picturesAtStart(m_languageCode));
     advanceSplash(10, true);
 
     m_titleBar = new titleWidget(this);
