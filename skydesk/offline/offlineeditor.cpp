@@ -184,14 +184,28 @@ QString OfflineEditor::askForSaveName(const QString &title, const QString &filte
 
 bool OfflineEditor::askAboutUnsavedChanges()
 {
-    if (!isModified())
-        return true;
+    return isModified() ? answerUnsavedChanges(true) : true;
+}
+
+void OfflineEditor::saveOrDiscardUnsavedChanges()
+{
+    while (isModified() && !answerUnsavedChanges(false)) {
+    }
+}
+
+bool OfflineEditor::answerUnsavedChanges(bool mayCancel)
+{
     QMessageBox box(
         QMessageBox::Question, tr("Unsaved Changes"),
         tr("%1 has unsaved changes.\nDo you want to save them?").arg(m_configuration->name()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_dialogParent);
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
+        QMessageBox::Save | QMessageBox::Discard, m_dialogParent);
+    if (mayCancel) {
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setDefaultButton(QMessageBox::Save);
+    }
     switch (box.exec()) {
     case QMessageBox::Save:
         return save();
@@ -343,7 +357,9 @@ void OfflineEditor::resolve(Choice choice, const QStringList &fields)
         break;
     }
     }
-    askAboutUnsavedChanges(); // only after an automatic reconnection can edits be unsaved here
+    // Only after an automatic reconnection can edits be unsaved here; the configuration closes
+    // in any case, so they are saved or knowingly discarded, never dropped by a Cancel.
+    saveOrDiscardUnsavedChanges();
     m_configuration.reset();
     emit stateChanged();
     emit blockReplaced();

@@ -66,6 +66,9 @@ public:
     // Save / Discard / Cancel (Cancel the default) when there are unsaved changes; true when
     // the caller may go on: saved, discarded (the edits are dropped) or nothing to ask.
     bool askAboutUnsavedChanges();
+    // The same where the configuration closes whatever the answer: Save (the default) or
+    // Discard, asked again until the edits are saved or discarded.
+    void saveOrDiscardUnsavedChanges();
     // Closes the configuration without a question; the pages show the controller's block.
     void close();
 
@@ -101,6 +104,7 @@ signals:
     void presetApplied(const QVector<EditHistory::FieldStep> &steps);
 
 private:
+    bool answerUnsavedChanges(bool mayCancel);
     void show(const OfflineConfiguration &configuration);
     void onBlockReadAfterOpen();
     void onConnectionChanged(bool connected);

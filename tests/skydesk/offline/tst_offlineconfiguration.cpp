@@ -394,6 +394,44 @@ private slots:
         QCOMPARE(writeRequests(), 0);
     }
 
+    // Edits made offline after a lost connection are still unsaved when the pilot chooses on
+    // the next connection: the configuration closes then, so the question offers no Cancel that
+    // would drop them.
+    void editsUnsavedAtTheChoiceAreSavedOrDiscardedNeverDropped()
+    {
+        const QString path =
+            writeFile(QStringLiteral("unsaved.conf"), differingFrom(m_sim->block()));
+        QVERIFY(editor()->openFile(path));
+        QVERIFY(connectArea());
+        QTRY_VERIFY_WITH_TIMEOUT(editor()->pendingChoice() != nullptr, kWaitMs);
+        m_link->disconnectCom();
+        QTRY_VERIFY_WITH_TIMEOUT(editor()->pendingChoice() == nullptr, kWaitMs);
+        commitAltitude(QStringLiteral("300"));
+        QVERIFY(editor()->isModified());
+        QVERIFY(connectArea()); // as the link's own reconnection does, past the connect question
+        QTRY_VERIFY_WITH_TIMEOUT(editor()->pendingChoice() != nullptr, kWaitMs);
+
+        int asked = 0;
+        bool cancelOffered = false;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            ++asked;
+            cancelOffered = cancelOffered || box->button(QMessageBox::Cancel);
+            box->button(QMessageBox::Save)->click();
+        });
+        answerer.start(20);
+        editor()->pendingChoice()->choiceButton(OfflineEditor::KeepController)->click();
+        QCOMPARE(asked, 1);
+        QVERIFY(!cancelOffered);
+        QVERIFY(!editor()->isOpen());
+        Block saved;
+        QVERIFY(fclink::loadParameterFileStrict(path, &saved, nullptr));
+        QCOMPARE(saved.value("LimitAlt"), 300);
+    }
+
     // A preset changes its fields in what the pages show, as one step that undo takes back.
     void presetAppliesAndUndoesAsOneStep_data()
     {
