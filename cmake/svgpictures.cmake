@@ -42,7 +42,7 @@ function(kesto_svg_resources target)
         endforeach()
         add_custom_command(
             OUTPUT ${outputs}
-            COMMAND $<TARGET_FILE:svgrender> --cell ${cell} --scales 1,2 ${source}
+            COMMAND ${KESTO_TOOL_LAUNCHER} $<TARGET_FILE:svgrender> --cell ${cell} --scales 1,2 ${source}
                     ${ARG_OUTPUT_DIR} ${spec}
             DEPENDS svgrender ${source}
             COMMENT "Drawing ${sheet}"

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace fwupgrade {
 
 namespace {
@@ -69,8 +71,11 @@ FirmwareImage::ParseResult FirmwareImage::parseFile(const QString &path, Firmwar
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return ParseResult::Unreadable;
-    // One byte more than the largest valid file is enough to tell that a file is too big.
-    const QByteArray contents = file.read(kHeaderSize + qint64(kMaxImageLength) + 1);
+    // One byte more than the largest valid file is enough to tell that a file is too big; a
+    // plain file is read as far as it goes (and a byte beyond), not into a buffer of that size.
+    const qint64 largest = kHeaderSize + qint64(kMaxImageLength) + 1;
+    const qint64 wanted = file.isSequential() ? largest : std::min(file.size() + 1, largest);
+    const QByteArray contents = file.read(wanted);
     if (file.error() != QFileDevice::NoError)
         return ParseResult::Corrupt;
     return parse(contents, image);

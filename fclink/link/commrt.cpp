@@ -78,8 +78,12 @@ void Commrt::destroyClass(Commrt *link)
 Commrt::~Commrt()
 {
     m_running = false;
-    if (!wait(kStopWaitMs))
-        qCWarning(fclink::lcLink) << "the link worker did not stop in time";
+    if (!wait(kStopWaitMs)) {
+        // Deleting the port under a worker that still runs would be a use after free: wait on.
+        qCWarning(fclink::lcLink) << "the link worker did not stop in time; still waiting";
+        wait();
+    }
+    m_runReturned.load(std::memory_order_acquire);
     if (m_port) {
         if (m_port->isOpen())
             m_port->close();
@@ -672,6 +676,7 @@ void Commrt::run()
             nextFrame = now + pace.requestPeriod;
         std::this_thread::sleep_until(nextFrame);
     }
+    m_runReturned.store(true, std::memory_order_release);
 }
 
 void Commrt::checkConnectionLoss()

@@ -265,6 +265,9 @@ private:
     fclink::PortOpenError m_lastOpenError = fclink::PortOpenError::None;
     QString m_lastOpenErrorString;
     std::atomic<bool> m_running{true};
+    // Set by run() as its very last step. Qt's QThread::wait() hands over through a futex that
+    // ThreadSanitizer cannot see; reading this flag after the wait makes the hand-over visible.
+    std::atomic<bool> m_runReturned{false};
     std::atomic<bool> m_stopUpdateDeviceFlag{false};
 
     mutable std::mutex m_stateMutex;

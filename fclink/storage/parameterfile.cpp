@@ -308,7 +308,11 @@ bool loadPresetFile(const QString &path, QVector<FieldValue> *values, QString *e
                                 .arg(problem));
             return false;
         }
-        read.append({&field, value});
+        // A gain given as the page shows it (200) is the byte the file writes as -56: the value
+        // is kept as the block holds it, so it compares equal to the block's and reads back the same.
+        BlockImage held;
+        held.setValue(field, value);
+        read.append({&field, held.fileValue(field)});
     }
     *values = read;
     return true;

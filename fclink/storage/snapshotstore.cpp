@@ -57,19 +57,22 @@ QJsonObject detailsJson(const Snapshot &snapshot)
     return object;
 }
 
+// Takes the details only when they are whole: damaged ones leave the snapshot as it was (a file
+// keeps the time of its name, as a file of an older version does).
 bool readDetails(const QJsonObject &object, Snapshot *snapshot)
 {
-    snapshot->time =
+    Snapshot read = *snapshot;
+    read.time =
         QDateTime::fromString(object.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
-    if (!snapshot->time.isValid() ||
-        !snapshotReasonFromKey(object.value(QStringLiteral("reason")).toString(),
-                               &snapshot->reason))
+    if (!read.time.isValid() ||
+        !snapshotReasonFromKey(object.value(QStringLiteral("reason")).toString(), &read.reason))
         return false;
-    snapshot->note = object.value(QStringLiteral("note")).toString();
-    snapshot->deviceId = object.value(QStringLiteral("device")).toInt();
-    snapshot->firmwareVersion = object.value(QStringLiteral("firmware")).toInt();
-    snapshot->pinned = object.value(QStringLiteral("pinned")).toBool();
-    snapshot->port = object.value(QStringLiteral("port")).toString();
+    read.note = object.value(QStringLiteral("note")).toString();
+    read.deviceId = object.value(QStringLiteral("device")).toInt();
+    read.firmwareVersion = object.value(QStringLiteral("firmware")).toInt();
+    read.pinned = object.value(QStringLiteral("pinned")).toBool();
+    read.port = object.value(QStringLiteral("port")).toString();
+    *snapshot = read;
     return true;
 }
 

@@ -16,7 +16,9 @@ bool UpdateConfig::parse(const QByteArray &document)
     m_hasName = root.hasAttribute(QStringLiteral("name"));
     m_productName = root.attribute(QStringLiteral("name"));
     const QString version = root.attribute(QStringLiteral("version"));
-    static const QRegularExpression plainNumber(QStringLiteral("^[0-9]{1,5}$"));
+    // Anchored as a whole: "$" alone would also match before a line feed at the end.
+    static const QRegularExpression plainNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,5}")));
     if (plainNumber.match(version).hasMatch() && version.toInt() <= 0xFFFF) {
         m_hasValidVersion = true;
         m_version = static_cast<quint16>(version.toInt());

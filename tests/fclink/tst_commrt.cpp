@@ -33,6 +33,18 @@ QList<int> headsOf(const QList<FcsimProcess::Request> &requests)
     return heads;
 }
 
+// Each run of equal heads once: a request whose answer is late is sent again, which a loaded
+// machine (or a sanitizer) makes happen at any point of a sequence.
+QList<int> requestedHeadsOf(const QList<FcsimProcess::Request> &requests)
+{
+    QList<int> heads;
+    for (const FcsimProcess::Request &request : requests) {
+        if (heads.isEmpty() || heads.last() != request.head)
+            heads << request.head;
+    }
+    return heads;
+}
+
 QList<int> range(int from, int to)
 {
     QList<int> list;
@@ -115,12 +127,11 @@ private slots:
         QVERIFY(g_voltage > 1100 && g_voltage < 1300);
         QVERIFY(g_diagnosisInfo.accZ > 9.0f && g_diagnosisInfo.accZ < 10.5f);
 
-        const QList<FcsimProcess::Request> requests = m_sim->requests();
-        QVERIFY(requests.size() >= 14 + 8);
-        QCOMPARE(requests.first().command, 3);
-        QCOMPARE(headsOf(requests.mid(0, 14)), range(129, 142));
-        QCOMPARE(headsOf(requests.mid(14, 8)),
-                 (QList<int>{192, 193, 196, 195, 192, 193, 196, 195}));
+        QTRY_VERIFY_WITH_TIMEOUT(requestedHeadsOf(m_sim->requests()).size() >= 14 + 8, kWaitMs);
+        QCOMPARE(m_sim->requests().first().command, 3);
+        const QList<int> heads = requestedHeadsOf(m_sim->requests());
+        QCOMPARE(heads.mid(0, 14), range(129, 142));
+        QCOMPARE(heads.mid(14, 8), (QList<int>{192, 193, 196, 195, 192, 193, 196, 195}));
         QCOMPARE(argumentSequence<int>(t.connectState),
                  QList<int>{1}); // no repeats while replies keep coming
         QVERIFY(t.status.isEmpty());

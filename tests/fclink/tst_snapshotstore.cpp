@@ -276,6 +276,46 @@ private slots:
         QVERIFY(listed.first().readBlock() == blockOf(4));
     }
 
+    // A file whose details line is damaged reads as a file of an older version: the time of its
+    // name, nothing pinned, and it stays listed once the rebuilt index is written.
+    void damagedDetailsReadAsAnOlderFile_data()
+    {
+        QTest::addColumn<QByteArray>("details");
+        QTest::newRow("no time") << QByteArray("{\"reason\":\"connect\",\"pinned\":true}");
+        QTest::newRow("a time that is none")
+            << QByteArray("{\"time\":\"yesterday\",\"reason\":\"connect\",\"pinned\":true}");
+        QTest::newRow("a reason no version writes") << QByteArray(
+            "{\"time\":\"2026-03-04T05:06:07.000Z\",\"reason\":\"x\",\"pinned\":true}");
+        QTest::newRow("no JSON") << QByteArray("{\"time\":\"2026-03-04T05:06");
+    }
+
+    void damagedDetailsReadAsAnOlderFile()
+    {
+        QFETCH(QByteArray, details);
+        QVERIFY(QDir().mkpath(folder()));
+        const QString path = QDir(folder()).filePath("snapshot-20250101-101010-000.conf");
+        QString error;
+        QVERIFY(saveParameterFile(path, blockOf(4), &error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = "; kesto-snapshot " + details + '\n' + file.readAll();
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+        file.close();
+
+        const SnapshotStore store(folder());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("rebuilt the index"));
+        for (int pass = 0; pass < 2; ++pass) {
+            const QVector<Snapshot> listed = store.list();
+            QCOMPARE(listed.size(), 1);
+            QCOMPARE(listed.first().time, QDateTime(QDate(2025, 1, 1), QTime(10, 10, 10), Qt::UTC));
+            QCOMPARE(listed.first().reason, SnapshotReason::Unknown);
+            QVERIFY(!listed.first().pinned);
+            QCOMPARE(listed.first().readBlock(), blockOf(4));
+        }
+    }
+
     // A backup before a flash is an entry of its own, even when its bytes equal the newest.
     void backupBeforeAFlashIsAlwaysItsOwnEntry()
     {

@@ -27,4 +27,7 @@ void addBadServerVersionRows()
     QTest::addColumn<QString>("version");
     for (const char *bad : {"-1", "1.30", "", "abc", "65536", "+5", "0x20", " 120"})
         QTest::newRow(bad) << QString::fromLatin1(bad);
+    // A line break after the digits, written as a character reference (a literal one would be
+    // read as a space).
+    QTest::newRow("120 and a line feed") << QStringLiteral("120&#10;");
 }
