@@ -14,6 +14,7 @@ sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget
     m_frameHeight = spriteSize.height();
     setFixedSize(m_frameWidth, m_frameHeight);
     setToolTip(toolTip);
+    setAccessibleName(toolTip); // a picture button has no text a screen reader could say
 }
 
 void sysButton::setState(State state)

@@ -20,6 +20,7 @@ titleWidget::titleWidget(QWidget *parent)
 {
     setStyleSheet(StyleSheet::chrome());
     m_titleLabel->setObjectName(QStringLiteral("labelTitle"));
+    m_minButton->setAccessibleName(tr("Minimise")); // its tool tip says only "Min"
     m_titleLabel->setFixedHeight(20);
     m_titleLabel->setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
 

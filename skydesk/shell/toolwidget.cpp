@@ -5,8 +5,10 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVector>
 
 namespace {
@@ -51,6 +53,21 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
 }
 
+// The page list takes no focus, so each page has Ctrl+1, Ctrl+2, ... of its own, said in its
+// entry's tool tip and accessible description.
+void toolWidget::addPageShortcut(int row)
+{
+    const QKeySequence keys(int(Qt::CTRL) | (Qt::Key_1 + row));
+    auto *shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, row] { m_pageList->setCurrentRow(row); });
+    QListWidgetItem *item = m_pageList->item(row);
+    const QString hint =
+        tr("%1 page (%2)").arg(item->text(), keys.toString(QKeySequence::NativeText));
+    item->setToolTip(hint);
+    item->setData(Qt::AccessibleDescriptionRole, hint);
+}
+
 QComboBox *toolWidget::portSelector() const
 {
     return m_portSelector;
@@ -84,6 +101,7 @@ void toolWidget::buildPageList(bool withInternalPage)
         item->setTextAlignment(Qt::AlignHCenter);
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         item->setFont(bold);
+        addPageShortcut(m_pageList->count() - 1);
     }
     m_pageList->setCurrentRow(0);
     keepPageListWide();

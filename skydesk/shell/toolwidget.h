@@ -65,6 +65,7 @@ public slots:
 
 private:
     void buildPageList(bool withInternalPage);
+    void addPageShortcut(int row);
     void keepPageListWide();
     void showDisconnected();
 

@@ -349,6 +349,17 @@ private slots:
         QCOMPARE(small.size(), QSize(33, 22));
     }
 
+    // Picture buttons say what they are to a screen reader.
+    void titleButtonsHaveAccessibleNames()
+    {
+        titleWidget title;
+        QStringList names;
+        for (const sysButton *button : title.findChildren<sysButton *>())
+            names << button->accessibleName();
+        names.sort();
+        QCOMPARE(names, (QStringList{"Close", "Feedback", "Language", "Minimise"}));
+    }
+
     void titleBarDragZone()
     {
         QWidget window;
@@ -437,6 +448,23 @@ private slots:
         QCOMPARE(list->currentRow(), 0);
         for (int row = 0; row < 3; ++row)
             QVERIFY(!list->item(row)->icon().isNull());
+    }
+
+    // The page list takes no focus: Ctrl+1 ... Ctrl+4 choose the pages, as their tool tips say.
+    void pagesHaveShortcuts()
+    {
+        toolWidget bar(nullptr, true);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bar));
+        QListWidget *list = bar.pageList();
+        QCOMPARE(list->count(), 4);
+        for (int row : {3, 1, 2, 0}) {
+            const QString key = QStringLiteral("Ctrl+%1").arg(row + 1);
+            QVERIFY2(list->item(row)->toolTip().endsWith(QStringLiteral("(%1)").arg(key)),
+                     qPrintable(list->item(row)->toolTip()));
+            QTest::keyClick(&bar, Qt::Key(Qt::Key_1 + row), Qt::ControlModifier);
+            QCOMPARE(list->currentRow(), row);
+        }
     }
 
     void selectedEntryTextFitsItsHighlight_data()
