@@ -7,6 +7,7 @@
 #include "fclink/model/parameterformat.h"
 #include "skydesk/common/messagestyle.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -125,6 +126,7 @@ void statusWidget::statusTextChanged(const QString &strText)
 void statusWidget::showNotice(const QString &text, statusWidget::Severity severity)
 {
     m_statusLabel->setFullText(text);
+    announce(text, severity);
     if (severity == m_severity)
         return;
     m_severity = severity;
@@ -136,6 +138,18 @@ void statusWidget::showNotice(const QString &text, statusWidget::Severity severi
         palette.setColor(QPalette::WindowText, colour);
     }
     m_statusLabel->setPalette(palette);
+}
+
+// The bar is a live region: a screen reader says each outcome as it comes, warnings and errors
+// as alerts, so a pilot who cannot see the bar hears "Parameters uploaded and verified".
+void statusWidget::announce(const QString &text, Severity severity)
+{
+    m_statusLabel->setAccessibleName(text.trimmed());
+    if (text.trimmed().isEmpty())
+        return;
+    const bool alert = severity == Severity::Warning || severity == Severity::Error;
+    QAccessibleEvent event(m_statusLabel, alert ? QAccessible::Alert : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString statusWidget::noticeToolTip() const

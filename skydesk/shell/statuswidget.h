@@ -65,6 +65,7 @@ public slots:
     void onDisplayCloseCOMPort();
 
 private:
+    void announce(const QString &text, Severity severity);
     ElidingLabel *m_statusLabel;
     QLabel *m_connectionLabel;
     QString m_offlineText;

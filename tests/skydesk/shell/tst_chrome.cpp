@@ -183,6 +183,24 @@ private slots:
         QCOMPARE(bar.statusText(), text);
     }
 
+    // A screen reader reads each outcome: the notice is the status label's accessible name.
+    // (The change and alert events need an active accessibility bridge, which the offscreen
+    // platform does not start.)
+    void noticesAreTheStatusLabelsAccessibleName()
+    {
+        statusWidget bar;
+        bar.statusTextChanged(QStringLiteral("Parameters uploaded and verified"));
+        QAccessibleInterface *label = nullptr;
+        for (QLabel *child : bar.findChildren<QLabel *>()) {
+            if (child->accessibleName() == QStringLiteral("Parameters uploaded and verified"))
+                label = QAccessible::queryAccessibleInterface(child);
+        }
+        QVERIFY(label);
+        bar.showWaitingForFirmware(true);
+        QCOMPARE(label->text(QAccessible::Name),
+                 QStringLiteral("The flight controller is waiting for firmware"));
+    }
+
     void unknownStatusLeavesTextAndNoticesShowAsGiven()
     {
         statusWidget bar;
