@@ -3648,6 +3648,10 @@ Do you want to replace it?</translation>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
 </context>
 <context>
     <name>toolWidget</name>
@@ -3678,6 +3682,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Internal</source>
         <translation>Internal</translation>
+    </message>
+    <message>
+        <source>%1 page (%2)</source>
+        <translation>%1 page (%2)</translation>
     </message>
 </context>
 <context>

@@ -3648,6 +3648,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
 </context>
 <context>
     <name>toolWidget</name>
@@ -3678,6 +3682,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Internal</source>
         <translation>Intern</translation>
+    </message>
+    <message>
+        <source>%1 page (%2)</source>
+        <translation>Seite %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -3636,6 +3636,10 @@ Do you want to replace it?</source>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
 </context>
 <context>
     <name>toolWidget</name>
@@ -3666,6 +3670,10 @@ Do you want to replace it?</source>
     <message>
         <source>Internal</source>
         <translation>内部</translation>
+    </message>
+    <message>
+        <source>%1 page (%2)</source>
+        <translation>%1页面（%2）</translation>
     </message>
 </context>
 <context>
