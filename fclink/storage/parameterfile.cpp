@@ -384,15 +384,23 @@ QByteArray changedParameterFile(const QByteArray &contents, const BlockImage &be
     return result;
 }
 
+// A file is written only into a folder that exists: a mistyped path fails instead of
+// creating folders.
+static bool folderExistsFor(const QString &path, QString *error)
+{
+    if (QFileInfo(path).absoluteDir().exists())
+        return true;
+    setError(
+        error,
+        QCoreApplication::translate("ParameterFile", "cannot write %1: no such folder").arg(path));
+    return false;
+}
+
 bool saveFileContents(const QString &path, const QByteArray &contents, QString *error)
 {
     qCDebug(lcFile) << "writing" << path;
-    if (!QFileInfo(path).absoluteDir().exists()) {
-        setError(error,
-                 QCoreApplication::translate("ParameterFile", "cannot write %1: no such folder")
-                     .arg(path));
+    if (!folderExistsFor(path, error))
         return false;
-    }
     const QString partial = path + QStringLiteral(".part");
     QFile file(partial);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -415,13 +423,8 @@ bool saveFileContents(const QString &path, const QByteArray &contents, QString *
 bool saveParameterFile(const QString &path, const BlockImage &block, QString *error)
 {
     qCDebug(lcFile) << "writing" << path;
-    // QSettings would create missing folders on its own; a mistyped path should fail instead.
-    if (!QFileInfo(path).absoluteDir().exists()) {
-        setError(error,
-                 QCoreApplication::translate("ParameterFile", "cannot write %1: no such folder")
-                     .arg(path));
+    if (!folderExistsFor(path, error))
         return false;
-    }
     const QString partial = path + QStringLiteral(".part");
     QFile::remove(partial);
     {
