@@ -409,6 +409,50 @@ private slots:
         QCOMPARE(window.size(), QSize(850, 600));
     }
 
+    void titleBarDragGoesToWindowSystem_data()
+    {
+        QTest::addColumn<bool>("systemTakesIt");
+        QTest::newRow("the window system moves the window") << true;
+        QTest::newRow("refused: the bar moves it") << false;
+    }
+
+    // A drag is handed to the window system on its first move, once; only where that is refused
+    // does the bar move the window, by the pointer's way.
+    void titleBarDragGoesToWindowSystem()
+    {
+        QFETCH(bool, systemTakesIt);
+        QWidget window;
+        window.setGeometry(100, 100, 850, 600);
+        auto *title = new titleWidget(&window);
+        title->setGeometry(0, 0, 850, 25);
+        QList<QWindow *> asked;
+        title->setSystemMove([&asked, systemTakesIt](QWindow *handle) {
+            asked << handle;
+            return systemTakesIt;
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint start = window.pos();
+
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(40, 10));
+        for (const QPoint &to : {QPoint(60, 15), QPoint(80, 20)}) {
+            QMouseEvent drag(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(title, &drag);
+        }
+        QCOMPARE(asked, QList<QWindow *>{window.windowHandle()});
+        // Each move shifts the window by the pointer's way from the press (the events here keep
+        // their positions while the window moves).
+        QCOMPARE(window.pos(), systemTakesIt ? start : start + QPoint(20, 5) + QPoint(40, 10));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(80, 20));
+
+        // The buttons' zone starts no drag, so nothing is handed over.
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(850 - 100, 10));
+        QMouseEvent held(QEvent::MouseMove, QPoint(850 - 90, 12), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(title, &held);
+        QCOMPARE(asked.size(), 1);
+    }
+
     void clickedLabelUnderlinesAndRestores()
     {
         ClickedLabel label;
