@@ -5,6 +5,7 @@
 #include "fclink/link/portopenerror.h"
 #include "fclink/link/replydecoder.h"
 #include "fclink/model/parameterformat.h"
+#include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
 
 #include <QAccessible>
@@ -127,6 +128,7 @@ void statusWidget::showNotice(const QString &text, statusWidget::Severity severi
 {
     m_statusLabel->setFullText(text);
     announce(text, severity);
+    log(text, severity);
     if (severity == m_severity)
         return;
     m_severity = severity;
@@ -150,6 +152,18 @@ void statusWidget::announce(const QString &text, Severity severity)
     const bool alert = severity == Severity::Warning || severity == Severity::Error;
     QAccessibleEvent event(m_statusLabel, alert ? QAccessible::Alert : QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+// Warnings and errors, and any notice the bar cannot show whole, are kept in the log too: the bar
+// shows only the last notice, and only as much of it as fits.
+void statusWidget::log(const QString &text, Severity severity)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    if (severity == Severity::Warning || severity == Severity::Error)
+        qCWarning(lcShell).noquote() << "status:" << text;
+    else if (m_statusLabel->isVisible() && m_statusLabel->isElided())
+        qCInfo(lcShell).noquote() << "status:" << text;
 }
 
 QString statusWidget::noticeToolTip() const

@@ -215,10 +215,34 @@ private slots:
         QCOMPARE(bar.statusText(), QStringLiteral("Calibrating, keep the aircraft still"));
     }
 
-    // In the window's width a long notice is elided, never cut, and whole in its tool tip; the
-    // recording and connection texts beside it stay whole. A short one has no tool tip.
-    void longNoticesAreElidedWithTheWholeTextInTheToolTip()
+    void longNoticesWrapOrAreElidedWithTheWholeTextInTheToolTip_data()
     {
+        const QString byId =
+            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
+        QStringList captions;
+        for (int i = 1; i <= 30; ++i)
+            captions << QStringLiteral("Protect Volt %1").arg(i);
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<bool>("recording");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("permission denied: two lines")
+            << statusWidget::textForOpenFailure(QStringLiteral("/dev/ttyUSB0"),
+                                                fclink::PortOpenError::PermissionDenied)
+            << false << true;
+        QTest::newRow("lost port beside a recording: elided")
+            << statusWidget::textForPortLost(byId) << true << false;
+        QTest::newRow("cut upload of many fields: elided")
+            << statusWidget::textForUploadInterrupted(byId, captions) << false << false;
+    }
+
+    // In the window's width a long notice wraps onto the bar's second line; one longer still is
+    // elided, never cut, and whole in its tool tip. The recording and connection texts beside it
+    // stay whole, and a warning is in the log whatever the bar shows of it.
+    void longNoticesWrapOrAreElidedWithTheWholeTextInTheToolTip()
+    {
+        QFETCH(QString, notice);
+        QFETCH(bool, recording);
+        QFETCH(bool, whole);
         QWidget window; // as wide as the main window, which holds the bar
         window.setFixedSize(850, 40);
         auto *column = new QVBoxLayout(&window);
@@ -227,12 +251,14 @@ private slots:
         column->addWidget(barInWindow);
         statusWidget &bar = *barInWindow;
         bar.connectTextChanged(0);
-        bar.recordingTextChanged(QStringLiteral("Recording telemetry_20240102_030405.csv  12:34"));
-        const QString notice = statusWidget::textForPortLost(
-            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0"));
-        bar.showNotice(notice, statusWidget::Severity::Warning);
+        const QString recordingText =
+            recording ? QStringLiteral("Recording telemetry_20240102_030405.csv  12:34")
+                      : QString();
+        bar.recordingTextChanged(recordingText);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("status: " + notice));
+        bar.showNotice(notice, statusWidget::Severity::Warning);
         QCOMPARE(bar.width(), 850);
         QCOMPARE(bar.statusText(), notice);
 
@@ -241,16 +267,25 @@ private slots:
         QVERIFY(status);
         const QFontMetrics metrics(status->font());
         for (QLabel *label : labels) {
-            const bool fits = metrics.horizontalAdvance(label->text()) <=
-                              label->contentsRect().width() - 2 * label->margin();
-            QVERIFY2(fits, qPrintable(label->objectName() + ": " + label->text()));
+            const QStringList lines = label->text().split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                const bool fits = metrics.horizontalAdvance(line) <=
+                                  label->contentsRect().width() - 2 * label->margin();
+                QVERIFY2(fits, qPrintable(label->objectName() + ": " + line));
+            }
+            QVERIFY2(lines.size() * metrics.lineSpacing() <= label->contentsRect().height(),
+                     qPrintable(label->objectName() + ": " + label->text()));
             QVERIFY2(label->geometry().right() < 850, qPrintable(label->objectName()));
         }
-        QVERIFY2(status->text() != notice && status->text().endsWith(QChar(0x2026)),
-                 qPrintable(status->text()));
-        QCOMPARE(status->toolTip(), notice);
-        QCOMPARE(bar.recordingText(),
-                 QStringLiteral("Recording telemetry_20240102_030405.csv  12:34"));
+        QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
+        if (whole) {
+            QCOMPARE(status->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), notice);
+            QVERIFY(status->toolTip().isEmpty());
+        } else {
+            QVERIFY2(status->text().endsWith(QChar(0x2026)), qPrintable(status->text()));
+            QCOMPARE(status->toolTip(), notice);
+        }
+        QCOMPARE(bar.recordingText(), recordingText);
         QCOMPARE(bar.connectionText(), QStringLiteral("Unconnected"));
 
         bar.showNotice(QStringLiteral("Reconnected"), statusWidget::Severity::Info);
