@@ -41,7 +41,14 @@ QString ElidingLabel::elided(const QString &text, const QFont &font, int width, 
 void ElidingLabel::setFullText(const QString &text)
 {
     m_fullText = text;
+    m_fixedToolTip.clear();
     updateGeometry();
+    refresh();
+}
+
+void ElidingLabel::setFixedToolTip(const QString &tip)
+{
+    m_fixedToolTip = tip;
     refresh();
 }
 
@@ -86,5 +93,8 @@ void ElidingLabel::refresh()
     QString unwrapped = shown;
     unwrapped.replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_elided = unwrapped.simplified() != m_fullText.simplified();
-    setToolTip(m_elided ? m_fullText : QString());
+    if (!m_fixedToolTip.isEmpty())
+        setToolTip(m_fixedToolTip);
+    else
+        setToolTip(m_elided ? m_fullText : QString());
 }

@@ -22,6 +22,8 @@ public:
     static QString elided(const QString &text, const QFont &font, int width, int maxLines = 1);
 
     void setFullText(const QString &text);
+    // A tool tip kept whether or not the text is cut, until the next text.
+    void setFixedToolTip(const QString &tip);
     QString fullText() const { return m_fullText; }
     bool isElided() const { return m_elided; }
 
@@ -38,6 +40,7 @@ private:
     int linesThatFit() const;
 
     QString m_fullText;
+    QString m_fixedToolTip;
     bool m_elided = false;
 };
 

@@ -156,7 +156,9 @@ QScrollArea *mainWidget::wrapInScroller(contentWidget *pageArea)
     // The pages' controls end short of the area's right edge by more than a scroll bar's width,
     // so a window that scrolls only up and down needs no second scroll bar.
     const int scrollBar = m_pageScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    pageArea->setMinimumSize(kPageAreaSize.width() - scrollBar, kPageAreaSize.height());
+    // The pages laid out by layouts may need more with large fonts.
+    pageArea->setMinimumSize(QSize(kPageAreaSize.width() - scrollBar, kPageAreaSize.height())
+                                 .expandedTo(pageArea->minimumSizeHint()));
     m_pageScroller->setObjectName(QStringLiteral("scrollAreaPages"));
     m_pageScroller->setFrameShape(QFrame::NoFrame);
     m_pageScroller->setWidgetResizable(true);
@@ -181,9 +183,23 @@ void mainWidget::fitToScreen()
     fitInto(current->availableGeometry());
 }
 
+// What the bars and the pages need without scrolling: the designed size, or more with large fonts.
+QSize mainWidget::neededSize() const
+{
+    const QSize pages = m_pageArea->minimumSize();
+    int width = pages.width();
+    for (const QWidget *bar :
+         {static_cast<const QWidget *>(m_titleBar), static_cast<const QWidget *>(m_connectionBar),
+          static_cast<const QWidget *>(m_statusBar)})
+        width = qMax(width, bar->minimumSizeHint().width());
+    const int height =
+        m_titleBar->height() + m_connectionBar->height() + pages.height() + m_statusBar->height();
+    return kDesignedSize.expandedTo(QSize(width, height));
+}
+
 void mainWidget::fitInto(const QRect &available)
 {
-    const QSize size = WindowFit::fittedSize(kDesignedSize, layout()->minimumSize(), available);
+    const QSize size = WindowFit::fittedSize(neededSize(), layout()->minimumSize(), available);
     if (size != this->size())
         qCInfo(lcShell) << "window" << size << "on a screen area of" << available.size();
     setFixedSize(size);

@@ -42,8 +42,9 @@ public:
 
     // 850 × 600: the window's size wherever the screen has room for it.
     static QSize designedSize();
-    // Takes the designed size, or what the screen area has room for (never less than the bars
-    // and a strip of the pages need), and moves a shown window wholly onto the area.
+    // Takes the designed size (more where large fonts need it), or what the screen area has room
+    // for (never less than the bars and a strip of the pages need), and moves a shown window
+    // wholly onto the area.
     void fitInto(const QRect &available);
 
     // The program the feedback button starts: Saybox beside this program (".exe" on Windows),
@@ -77,6 +78,7 @@ private:
     void advanceSplash(int value, bool pause);
     QScrollArea *wrapInScroller(contentWidget *pageArea);
     void fitToScreen();
+    QSize neededSize() const;
     // Keeps the window on the screen it is shown on, as that screen's free area changes.
     void followScreen(QScreen *screen);
     void loadTranslation();

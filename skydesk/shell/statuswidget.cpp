@@ -173,7 +173,7 @@ QString statusWidget::noticeToolTip() const
 
 void statusWidget::setNoticeToolTip(const QString &text)
 {
-    m_statusLabel->setToolTip(text);
+    m_statusLabel->setFixedToolTip(text);
 }
 
 void statusWidget::connectTextChanged(quint16 code)

@@ -16,6 +16,9 @@ namespace {
 // Small enough that an entry with its padding and the spacing above and below it fits the list's
 // height.
 constexpr int kPageListSpacing = 4;
+// The bar as designed, and the page list in it.
+constexpr int kBarHeight = 100;
+constexpr int kPageListHeight = 90;
 
 } // namespace
 
@@ -47,7 +50,7 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     row->addWidget(m_portSelector);
     row->addWidget(m_refreshButton);
     row->addWidget(m_connectButton);
-    setFixedHeight(100);
+    keepConnectButtonWide();
 
     connect(m_connectButton, &QPushButton::clicked, this, &toolWidget::connectPort);
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
@@ -79,7 +82,7 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setIconSize(QSize(50, 50));
     m_pageList->setMovement(QListView::Static);
     m_pageList->setMaximumWidth(600);
-    m_pageList->setMaximumHeight(90);
+    m_pageList->setMaximumHeight(kPageListHeight);
     m_pageList->setSpacing(kPageListSpacing);
     m_pageList->setFocusPolicy(Qt::NoFocus);
 
@@ -109,12 +112,38 @@ void toolWidget::buildPageList(bool withInternalPage)
 
 void toolWidget::keepPageListWide()
 {
-    // However wide the other controls want to be, every entry stays visible on one row.
+    // However wide the other controls want to be, every entry stays visible on one row; with
+    // large fonts the list, and the bar with it, grow taller than designed. The entries' padding
+    // comes from the style sheet.
+    m_pageList->ensurePolished();
     int width = kPageListSpacing + 2 * m_pageList->frameWidth();
-    for (int row = 0; row < m_pageList->count(); ++row)
-        width += m_pageList->sizeHintForIndex(m_pageList->model()->index(row, 0)).width() +
-                 2 * kPageListSpacing;
-    m_pageList->setMinimumWidth(qMin(width, m_pageList->maximumWidth()));
+    int tallest = 0;
+    for (int row = 0; row < m_pageList->count(); ++row) {
+        const QSize entry = m_pageList->sizeHintForIndex(m_pageList->model()->index(row, 0));
+        width += entry.width() + 2 * kPageListSpacing;
+        tallest = qMax(tallest, entry.height());
+    }
+    m_pageList->setMaximumWidth(qMax(m_pageList->maximumWidth(), width));
+    m_pageList->setMinimumWidth(width);
+    const int height = tallest + 2 * kPageListSpacing + 2 * m_pageList->frameWidth();
+    m_pageList->setMaximumHeight(qMax(kPageListHeight, height));
+    m_pageList->setMinimumHeight(qMin(height, m_pageList->maximumHeight()));
+    setFixedHeight(qMax(kBarHeight, m_pageList->maximumHeight() + kBarHeight - kPageListHeight));
+}
+
+// The button says "Connect" or "Disconnect": it is as wide as the wider of them, so neither
+// touches its edges and the bar does not jump when it changes.
+void toolWidget::keepConnectButtonWide()
+{
+    const QString shown = m_connectButton->text();
+    m_connectButton->ensurePolished();
+    int width = 0;
+    for (const QString &text : {tr("Connect"), tr("Disconnect")}) {
+        m_connectButton->setText(text);
+        width = qMax(width, m_connectButton->sizeHint().width());
+    }
+    m_connectButton->setText(shown);
+    m_connectButton->setMinimumWidth(width);
 }
 
 int toolWidget::preselectedIndex(const QList<QString> &portNames, const QString &savedPort)

@@ -67,6 +67,7 @@ private:
     void buildPageList(bool withInternalPage);
     void addPageShortcut(int row);
     void keepPageListWide();
+    void keepConnectButtonWide();
     void showDisconnected();
 
     QPushButton *m_connectButton;
