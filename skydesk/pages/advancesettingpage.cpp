@@ -12,6 +12,7 @@
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/stylesheet.h"
+#include "skydesk/common/textroom.h"
 #include "ui_advancesettingpage.h"
 
 #include <QButtonGroup>
@@ -63,6 +64,7 @@ AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::AdvanceSettingPageUi)
 {
     m_ui->setupUi(this);
+    TextRoom::makeRoomWhenShown(this);
     m_languageCode = AppSettings::languageCode();
     m_documentFolder = documentFolder(m_languageCode);
     m_binder = new ParameterBinder(this, m_link);
