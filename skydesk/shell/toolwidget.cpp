@@ -11,6 +11,8 @@
 #include <QShortcut>
 #include <QVector>
 
+#include <algorithm>
+
 namespace {
 
 // Small enough that an entry with its padding and the spacing above and below it fits the list's
@@ -19,6 +21,8 @@ constexpr int kPageListSpacing = 4;
 // The bar as designed, and the page list in it.
 constexpr int kBarHeight = 100;
 constexpr int kPageListHeight = 90;
+// What the Connect button keeps free beside its text, each side.
+constexpr int kButtonEdge = 8;
 
 } // namespace
 
@@ -140,7 +144,9 @@ void toolWidget::keepConnectButtonWide()
     int width = 0;
     for (const QString &text : {tr("Connect"), tr("Disconnect")}) {
         m_connectButton->setText(text);
-        width = qMax(width, m_connectButton->sizeHint().width());
+        width =
+            std::max({width, m_connectButton->sizeHint().width(),
+                      m_connectButton->fontMetrics().horizontalAdvance(text) + 2 * kButtonEdge});
     }
     m_connectButton->setText(shown);
     m_connectButton->setMinimumWidth(width);

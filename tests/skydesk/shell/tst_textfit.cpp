@@ -21,8 +21,12 @@
 
 namespace {
 
-// A dialog fits a 1024 × 600 screen at 100 % with a panel and its window frame beside it.
-constexpr QSize kLargestDialog(1000, 560);
+// A dialog fits a 1024 × 600 screen with a panel and its window frame beside it; with large
+// fonts (a desktop's choice on larger screens) a 1280 × 800 one.
+QSize largestDialog()
+{
+    return qEnvironmentVariableIsSet("QT_FONT_DPI") ? QSize(1256, 760) : QSize(1000, 560);
+}
 
 QString setting()
 {
@@ -173,7 +177,7 @@ private slots:
                 collect(dialog.first + " " + tab, dialog.second);
             });
             const QSize size = dialog.second->size();
-            if (size.width() > kLargestDialog.width() || size.height() > kLargestDialog.height())
+            if (size.width() > largestDialog().width() || size.height() > largestDialog().height())
                 tooLarge << QStringLiteral("%1: %2 x %3")
                                 .arg(dialog.first)
                                 .arg(size.width())
