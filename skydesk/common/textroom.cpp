@@ -9,13 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
 
 namespace {
 
-// What a push button keeps free beside its text, each side: border and breathing room.
-constexpr int kButtonEdge = 6;
+// A pixel or two beyond the text's advance, which the rounding of a scaled font may need.
+constexpr int kTextSlack = 2;
 // A group box title's room is the box less its rounded corners and the title's padding.
 constexpr int kGroupTitleEdge = 12;
 // The whole text of an elided widget, and what it was elided to: a text the program set since
@@ -105,7 +106,13 @@ int neededWidth(QWidget *widget)
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
         if (button->text().isEmpty())
             return 0;
-        int width = button->fontMetrics().horizontalAdvance(shownText(button)) + 2 * kButtonEdge;
+        // The text is clipped to the contents: the button less its border and padding.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        int width = button->width() - contents +
+                    button->fontMetrics().horizontalAdvance(shownText(button)) + kTextSlack;
         if (!button->icon().isNull())
             width += button->iconSize().width() + 4;
         return width;

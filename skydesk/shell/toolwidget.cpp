@@ -89,6 +89,9 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setMaximumHeight(kPageListHeight);
     m_pageList->setSpacing(kPageListSpacing);
     m_pageList->setFocusPolicy(Qt::NoFocus);
+    // The list is sized to show every entry; a scroll bar would only take room from them.
+    m_pageList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     struct Entry
     {
@@ -129,10 +132,17 @@ void toolWidget::keepPageListWide()
     }
     m_pageList->setMaximumWidth(qMax(m_pageList->maximumWidth(), width));
     m_pageList->setMinimumWidth(width);
-    const int height = tallest + 2 * kPageListSpacing + 2 * m_pageList->frameWidth();
+    // The grid has the spacing above and below the row too.
+    const int height = tallest + 3 * kPageListSpacing + 2 * m_pageList->frameWidth();
     m_pageList->setMaximumHeight(qMax(kPageListHeight, height));
     m_pageList->setMinimumHeight(qMin(height, m_pageList->maximumHeight()));
     setFixedHeight(qMax(kBarHeight, m_pageList->maximumHeight() + kBarHeight - kPageListHeight));
+}
+
+void toolWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepPageListWide();
 }
 
 // The button says "Connect" or "Disconnect": it is as wide as the wider of them, so neither

@@ -20,9 +20,6 @@
 namespace textfit {
 namespace {
 
-// What a push button keeps free at each side: its border and a pixel or two beside it.
-constexpr int kButtonEdge = 3;
-
 QString describe(const QWidget *widget, const QString &text, int needed, int room)
 {
     return QStringLiteral("%1 (%2): \"%3\": %4 px in %5 px")
@@ -123,10 +120,9 @@ void checkButton(const QAbstractButton *button, QStringList *found)
         contents = QStyle::SE_RadioButtonContents;
     else if (!qobject_cast<const QPushButton *>(button))
         return; // tool buttons draw as their style says; none of ours carries long text
-    QRect room = button->style()->subElementRect(contents, &option, button) & button->rect();
-    // A push button's text may use its padding, not the few pixels at its edge.
-    if (contents == QStyle::SE_PushButtonContents)
-        room = button->rect().adjusted(kButtonEdge, kButtonEdge, -kButtonEdge, -kButtonEdge);
+    // The style sheet's padding is part of what the button keeps free: the text is clipped to
+    // the contents.
+    const QRect room = button->style()->subElementRect(contents, &option, button) & button->rect();
     const QFontMetrics metrics(button->font());
     int needed = widestLine(metrics, text);
     if (contents == QStyle::SE_PushButtonContents && !button->icon().isNull())
