@@ -132,8 +132,7 @@ void toolWidget::keepPageListWide()
     }
     m_pageList->setMaximumWidth(qMax(m_pageList->maximumWidth(), width));
     m_pageList->setMinimumWidth(width);
-    // The grid has the spacing above and below the row too.
-    const int height = tallest + 3 * kPageListSpacing + 2 * m_pageList->frameWidth();
+    const int height = tallest + 2 * kPageListSpacing + 2 * m_pageList->frameWidth();
     m_pageList->setMaximumHeight(qMax(kPageListHeight, height));
     m_pageList->setMinimumHeight(qMin(height, m_pageList->maximumHeight()));
     setFixedHeight(qMax(kBarHeight, m_pageList->maximumHeight() + kBarHeight - kPageListHeight));
