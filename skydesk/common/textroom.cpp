@@ -1,5 +1,7 @@
 #include "textroom.h"
 
+#include "qtversion.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QEvent>
@@ -85,8 +87,8 @@ bool explicitlyHidden(const QWidget *widget)
 
 bool plainLabel(const QLabel *label)
 {
-    return !label->text().isEmpty() && !label->wordWrap() &&
-           label->pixmap(Qt::ReturnByValue).isNull() && label->textFormat() != Qt::RichText &&
+    return !label->text().isEmpty() && !label->wordWrap() && !showsPicture(label) &&
+           label->textFormat() != Qt::RichText &&
            !(label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
 }
 
@@ -252,8 +254,7 @@ void makeRoomFor(QWidget *widget)
         return;
     }
     auto *label = qobject_cast<QLabel *>(widget);
-    if (label && label->wordWrap() && !label->text().isEmpty() &&
-        label->pixmap(Qt::ReturnByValue).isNull()) {
+    if (label && label->wordWrap() && !label->text().isEmpty() && !showsPicture(label)) {
         growTaller(label, wrappedHeight(label, label->width()));
         return;
     }
