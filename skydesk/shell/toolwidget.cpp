@@ -1,6 +1,7 @@
 #include "toolwidget.h"
 
 #include "portselector.h"
+#include "product/accessiblecombobox.h"
 #include "skydesk/common/stylesheet.h"
 
 #include <QComboBox>
@@ -37,6 +38,10 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     m_refreshButton->setFixedSize(24, 24);
     m_refreshButton->setIcon(QIcon(QStringLiteral(":/images/refresh.ico")));
     m_refreshButton->setToolTip(tr("Refresh the port list"));
+    // The button shows only a picture; its tool tip says what it does.
+    m_refreshButton->setAccessibleName(m_refreshButton->toolTip());
+    AccessibleComboBox::install();
+    m_portSelector->setAccessibleName(tr("Serial port"));
     m_portSelector->setMinimumSize(60, 20);
     m_portSelector->setFont(arial);
     m_connectButton->setFont(arial);

@@ -1,0 +1,201 @@
+// What a screen reader finds in the main window, each page and tab shown in turn, and in the
+// dialogs and windows the pages open: every focusable control has a name, and no two siblings
+// share one.
+#include "skydesk/history/configurationhistorydialog.h"
+#include "skydesk/offline/comparisondialog.h"
+#include "skydesk/pages/sensorscopewindow.h"
+#include "skydesk/recordings/recordingviewerwindow.h"
+#include "skydesk/shell/contentwidget.h"
+#include "skydesk/shell/mainwidget.h"
+#include "skydesk/shell/mysplashscreen.h"
+#include "skydesk/shell/toolwidget.h"
+#include "skydesk/update/firmwareupgradedialog.h"
+#include "skydesk/update/upgradewarningdialog.h"
+#include "tests/support/accessibilitywalk.h"
+#include "tests/support/recordingfiles.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using DialogMaker = std::function<QWidget *(mainWidget *window, const QString &folder)>;
+
+struct DialogRow
+{
+    const char *name;
+    DialogMaker make;
+};
+
+const DialogRow kDialogs[] = {
+    {"firmware download",
+     [](mainWidget *window, const QString &) {
+         auto *dialog = new FirmwareUpgradeDialog(window);
+         dialog->setLink(window->link());
+         return dialog;
+     }},
+    {"upgrade warning",
+     [](mainWidget *window, const QString &) { return new UpgradeWarningDialog(window); }},
+    {"configuration history",
+     [](mainWidget *window, const QString &) -> QWidget * {
+         return window->pageArea()->historyDialog();
+     }},
+    {"comparison",
+     [](mainWidget *window, const QString &) { return new ComparisonDialog(window); }},
+    {"sensor scope", [](mainWidget *window,
+                        const QString &) { return new SensorScopeWindow(window, window->link()); }},
+    {"recording viewer",
+     [](mainWidget *window, const QString &folder) -> QWidget * {
+         const QString path = folder + QStringLiteral("/flight.csv");
+         if (!recordingfiles::write(path, recordingfiles::recording(50)))
+             return nullptr;
+         return new RecordingViewerWindow(path, window);
+     }},
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(const DialogRow *)
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<MySplashScreen> m_splash;
+    mainWidget *m_window = nullptr;
+
+    static QTabWidget *tabsOf(QWidget *page) { return page->findChild<QTabWidget *>(); }
+
+    // Each problem on a line of its own (a failure's message is cut short); the count for the
+    // failure.
+    static QByteArray report(const QStringList &problems)
+    {
+        for (const QString &problem : problems)
+            qWarning().noquote() << problem;
+        return QByteArray::number(problems.size()) + " problems, listed above";
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_splash = std::make_unique<MySplashScreen>(QPixmap(QStringLiteral(":/images/splash.png")));
+        m_window = new mainWidget(m_splash.get(), nullptr, true);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    void cleanupTestCase() { delete m_window; }
+
+    void pagesAndTabs_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("tab");
+        QStackedWidget *stack = m_window->pageArea()->pageStack();
+        QListWidget *list = m_window->connectionBar()->pageList();
+        QCOMPARE(stack->count(), 4); // the internal page is shown too
+        for (int page = 0; page < stack->count(); ++page) {
+            const QString title = list->item(page)->text();
+            QTabWidget *tabs = tabsOf(stack->widget(page));
+            if (!tabs) {
+                QTest::newRow(qPrintable(title)) << page << -1;
+                continue;
+            }
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                QTest::newRow(qPrintable(title + QLatin1Char('/') + tabs->tabText(tab).trimmed()))
+                    << page << tab;
+            }
+        }
+    }
+
+    void pagesAndTabs()
+    {
+        QFETCH(int, page);
+        QFETCH(int, tab);
+        m_window->connectionBar()->pageList()->setCurrentRow(page);
+        QWidget *shown = m_window->pageArea()->pageStack()->currentWidget();
+        QCOMPARE(m_window->pageArea()->pageStack()->currentIndex(), page);
+        if (tab >= 0)
+            tabsOf(shown)->setCurrentIndex(tab);
+        const QStringList problems = accessibilityProblems(m_window);
+        QVERIFY2(problems.isEmpty(), report(problems).constData());
+    }
+
+    // Names said for what the control is, taken from the field table where it edits a field;
+    // a combo box's entry is its value, never its name.
+    void names_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("lowest level") << "pushButtonMotorIdelSpeedLevel1"
+                                      << "Motor Idel Speed level 1 (low)" << QString();
+        QTest::newRow("level without caption") << "pushButtonMotorIdelSpeedLevel2"
+                                               << "Motor Idel Speed level 2" << QString();
+        QTest::newRow("recommended level") << "pushButtonMotorIdelSpeedLevel3"
+                                           << "Motor Idel Speed level 3 (recommended)" << QString();
+        QTest::newRow("spin box with unit") << "spinBoxGoHomeAlt"
+                                            << "Go-Home Altitude, metres" << QString();
+        // The raw editor's boxes are named by the captions beside them.
+        QTest::newRow("raw editor's own caption") << "spinBoxTurnbackHeight"
+                                                  << "turn back height" << QString();
+        // No controller has filled the block: its 0 names no function.
+        QTest::newRow("bound combo box") << "comboBoxIOCMiddle"
+                                         << "Middle stick position"
+                                         << "Invalid Param!";
+        QTest::newRow("combo box of no field") << "comboBoxIOCLeft"
+                                               << "Left stick position"
+                                               << "OFF";
+        QTest::newRow("gyro reading") << "lineEditGyroX"
+                                      << "Gyroscope X, degrees per second" << QString();
+        QTest::newRow("acceleration magnitude")
+            << "lineEditAccMod"
+            << "Acceleration magnitude, metres per second squared" << QString();
+        QTest::newRow("reading without unit") << "lineEditCompass"
+                                              << "Compass error" << QString();
+        QTest::newRow("port selector") << "comboBoxPort"
+                                       << "Serial port" << QString();
+    }
+
+    void names()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        auto *widget = m_window->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(node);
+        QCOMPARE(node->text(QAccessible::Name), name);
+        if (!value.isEmpty())
+            QCOMPARE(node->text(QAccessible::Value), value);
+    }
+
+    void dialogs_data()
+    {
+        QTest::addColumn<const DialogRow *>("row");
+        for (const DialogRow &row : kDialogs)
+            QTest::newRow(row.name) << &row;
+    }
+
+    void dialogs()
+    {
+        QFETCH(const DialogRow *, row);
+        QWidget *dialog = row->make(m_window, m_dir.path());
+        QVERIFY(dialog);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        const QStringList problems = accessibilityProblems(dialog);
+        dialog->hide();
+        if (dialog != m_window->pageArea()->historyDialog())
+            delete dialog;
+        QVERIFY2(problems.isEmpty(), report(problems).constData());
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
