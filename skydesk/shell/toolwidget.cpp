@@ -53,6 +53,9 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     row->addWidget(m_refreshButton);
     row->addWidget(m_connectButton);
     setFixedHeight(100);
+    // Tab goes left to right: the port, its refresh, then Connect.
+    setTabOrder(m_portSelector, m_refreshButton);
+    setTabOrder(m_refreshButton, m_connectButton);
 
     connect(m_connectButton, &QPushButton::clicked, this, &toolWidget::connectPort);
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);

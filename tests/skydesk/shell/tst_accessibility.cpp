@@ -1,17 +1,25 @@
 // What a screen reader finds in the main window, each page and tab shown in turn, and in the
 // dialogs and windows the pages open: every focusable control has a name, and no two siblings
-// share one.
+// share one. What a keyboard user sees there: every control shows where the focus is.
+#include "fclink/link/commrt.h"
+#include "fclink/link/portnaming.h"
+#include "skydesk/common/appsettings.h"
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/offline/comparisondialog.h"
 #include "skydesk/pages/sensorscopewindow.h"
+#include "skydesk/pages/toolsettingpage.h"
 #include "skydesk/recordings/recordingviewerwindow.h"
 #include "skydesk/shell/contentwidget.h"
 #include "skydesk/shell/mainwidget.h"
 #include "skydesk/shell/mysplashscreen.h"
 #include "skydesk/shell/toolwidget.h"
 #include "skydesk/update/firmwareupgradedialog.h"
+#include "skydesk/update/updatesettingpage.h"
 #include "skydesk/update/upgradewarningdialog.h"
 #include "tests/support/accessibilitywalk.h"
+#include "tests/support/fcsimprocess.h"
+#include "tests/support/focusmarks.h"
+#include "tests/support/readingorder.h"
 #include "tests/support/recordingfiles.h"
 
 #include <QtTest>
@@ -22,6 +30,9 @@
 
 namespace {
 
+constexpr int kWaitMs = 10000;
+
+// Each made with the parent the program gives it, whose style sheet it takes.
 using DialogMaker = std::function<QWidget *(mainWidget *window, const QString &folder)>;
 
 struct DialogRow
@@ -33,26 +44,30 @@ struct DialogRow
 const DialogRow kDialogs[] = {
     {"firmware download",
      [](mainWidget *window, const QString &) {
-         auto *dialog = new FirmwareUpgradeDialog(window);
+         auto *dialog = new FirmwareUpgradeDialog(nullptr);
          dialog->setLink(window->link());
          return dialog;
      }},
     {"upgrade warning",
-     [](mainWidget *window, const QString &) { return new UpgradeWarningDialog(window); }},
+     [](mainWidget *window, const QString &) {
+         return new UpgradeWarningDialog(window->pageArea()->updatePage());
+     }},
     {"configuration history",
      [](mainWidget *window, const QString &) -> QWidget * {
          return window->pageArea()->historyDialog();
      }},
     {"comparison",
-     [](mainWidget *window, const QString &) { return new ComparisonDialog(window); }},
-    {"sensor scope", [](mainWidget *window,
-                        const QString &) { return new SensorScopeWindow(window, window->link()); }},
+     [](mainWidget *window, const QString &) { return new ComparisonDialog(window->pageArea()); }},
+    {"sensor scope",
+     [](mainWidget *window, const QString &) {
+         return new SensorScopeWindow(window->pageArea()->toolSettingPage(), window->link());
+     }},
     {"recording viewer",
      [](mainWidget *window, const QString &folder) -> QWidget * {
          const QString path = folder + QStringLiteral("/flight.csv");
          if (!recordingfiles::write(path, recordingfiles::recording(50)))
              return nullptr;
-         return new RecordingViewerWindow(path, window);
+         return new RecordingViewerWindow(path, window->pageArea()->toolSettingPage());
      }},
 };
 
@@ -66,10 +81,19 @@ class TestAccessibility : public QObject
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<FcsimProcess> m_sim;
     std::unique_ptr<MySplashScreen> m_splash;
     mainWidget *m_window = nullptr;
 
     static QTabWidget *tabsOf(QWidget *page) { return page->findChild<QTabWidget *>(); }
+
+    void showPage(int page, int tab)
+    {
+        m_window->connectionBar()->pageList()->setCurrentRow(page);
+        QCOMPARE(m_window->pageArea()->pageStack()->currentIndex(), page);
+        if (tab >= 0)
+            tabsOf(m_window->pageArea()->pageStack()->currentWidget())->setCurrentIndex(tab);
+    }
 
     // Each problem on a line of its own (a failure's message is cut short); the count for the
     // failure.
@@ -81,15 +105,29 @@ private:
     }
 
 private slots:
+    // The window on the simulator, so that every control a pilot uses is enabled.
     void initTestCase()
     {
+        m_sim = std::make_unique<FcsimProcess>(m_dir.path());
+        QVERIFY(m_sim->start());
+        qputenv(fclink::kExtraPortsVariable, m_sim->linkPath().toLocal8Bit());
+        AppSettings::setSavedPort(m_sim->linkPath());
         m_splash = std::make_unique<MySplashScreen>(QPixmap(QStringLiteral(":/images/splash.png")));
         m_window = new mainWidget(m_splash.get(), nullptr, true);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QSignalSpy read(m_window->link(), &Commrt::parametersChanged);
+        QTest::mouseClick(m_window->connectionBar()->connectButton(), Qt::LeftButton);
+        QVERIFY(read.wait(kWaitMs));
+        const auto *level = m_window->findChild<QWidget *>("pushButtonMotorIdelSpeedLevel1");
+        QTRY_VERIFY_WITH_TIMEOUT(level->isEnabled(), kWaitMs); // the pages take edits
     }
 
-    void cleanupTestCase() { delete m_window; }
+    void cleanupTestCase()
+    {
+        delete m_window;
+        qunsetenv(fclink::kExtraPortsVariable);
+    }
 
     void pagesAndTabs_data()
     {
@@ -116,13 +154,24 @@ private slots:
     {
         QFETCH(int, page);
         QFETCH(int, tab);
-        m_window->connectionBar()->pageList()->setCurrentRow(page);
-        QWidget *shown = m_window->pageArea()->pageStack()->currentWidget();
-        QCOMPARE(m_window->pageArea()->pageStack()->currentIndex(), page);
-        if (tab >= 0)
-            tabsOf(shown)->setCurrentIndex(tab);
+        showPage(page, tab);
         const QStringList problems = accessibilityProblems(m_window);
         QVERIFY2(problems.isEmpty(), report(problems).constData());
+    }
+
+    // A keyboard user sees where the focus is on every control, the title bar's and the level
+    // buttons' pictures included.
+    void focusMarks_data() { pagesAndTabs_data(); }
+
+    void focusMarks()
+    {
+        QFETCH(int, page);
+        QFETCH(int, tab);
+        showPage(page, tab);
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const QStringList missing = controlsWithoutFocusMark(m_window);
+        QVERIFY2(missing.isEmpty(), report(missing).constData());
     }
 
     // Names said for what the control is, taken from the field table where it edits a field;
@@ -143,10 +192,9 @@ private slots:
         // The raw editor's boxes are named by the captions beside them.
         QTest::newRow("raw editor's own caption") << "spinBoxTurnbackHeight"
                                                   << "turn back height" << QString();
-        // No controller has filled the block: its 0 names no function.
         QTest::newRow("bound combo box") << "comboBoxIOCMiddle"
                                          << "Middle stick position"
-                                         << "Invalid Param!";
+                                         << "Course Lock";
         QTest::newRow("combo box of no field") << "comboBoxIOCLeft"
                                                << "Left stick position"
                                                << "OFF";
@@ -175,6 +223,23 @@ private slots:
             QCOMPARE(node->text(QAccessible::Value), value);
     }
 
+    // Tab visits the controls as they are read: the title bar, the connection bar, then the
+    // page's tabs and the page from the top, each column and group whole.
+    void tabOrder_data() { pagesAndTabs_data(); }
+
+    void tabOrder()
+    {
+        QFETCH(int, page);
+        QFETCH(int, tab);
+        showPage(page, tab);
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const QList<QWidget *> chain = tabChain(m_window);
+        QVERIFY(chain.size() > 8);
+        const QStringList problems = readingOrderProblems(chain);
+        QVERIFY2(problems.isEmpty(), report(problems).constData());
+    }
+
     void dialogs_data()
     {
         QTest::addColumn<const DialogRow *>("row");
@@ -190,10 +255,21 @@ private slots:
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         const QStringList problems = accessibilityProblems(dialog);
+        dialog->activateWindow();
+        QStringList missing;
+        QStringList order;
+        if (QTest::qWaitForWindowActive(dialog)) {
+            missing = controlsWithoutFocusMark(dialog);
+            order = readingOrderProblems(tabChain(dialog));
+        } else {
+            missing << QStringLiteral("the window never became active");
+        }
         dialog->hide();
         if (dialog != m_window->pageArea()->historyDialog())
             delete dialog;
         QVERIFY2(problems.isEmpty(), report(problems).constData());
+        QVERIFY2(missing.isEmpty(), report(missing).constData());
+        QVERIFY2(order.isEmpty(), report(order).constData());
     }
 };
 
