@@ -424,6 +424,29 @@ private slots:
         QCOMPARE(clicked.count(), 1);
     }
 
+    // A keyboard user clicks the label as a button: Space and both Enter keys, nothing else.
+    void clickedLabelTakesKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+    }
+
+    void clickedLabelTakesKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, clicks);
+        ClickedLabel label;
+        label.setText(QStringLiteral("Update Online"));
+        QVERIFY(label.focusPolicy() & Qt::TabFocus);
+        QSignalSpy clicked(&label, &ClickedLabel::clicked);
+        QTest::keyClick(&label, Qt::Key(key));
+        QCOMPARE(clicked.count(), clicks);
+    }
+
     void connectButtonToggles()
     {
         toolWidget bar;
