@@ -71,9 +71,54 @@ const DialogRow kDialogs[] = {
      }},
 };
 
+// The dialogs with a button that Enter presses, each made ready as the program opens it.
+struct KeyedDialog
+{
+    QDialog *dialog;
+    QAbstractButton *byEnter;
+};
+
+using KeyedDialogMaker = std::function<KeyedDialog(mainWidget *window)>;
+
+struct KeyedDialogRow
+{
+    const char *name;
+    KeyedDialogMaker make;
+};
+
+const KeyedDialogRow kKeyedDialogs[] = {
+    {"firmware download",
+     [](mainWidget *window) {
+         auto *dialog = new FirmwareUpgradeDialog(nullptr);
+         dialog->setLink(window->link());
+         return KeyedDialog{dialog, dialog->findChild<QPushButton *>("pushButtonClose")};
+     }},
+    {"upgrade warning",
+     [](mainWidget *window) {
+         auto *dialog = new UpgradeWarningDialog(window->pageArea()->updatePage());
+         return KeyedDialog{dialog,
+                            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)};
+     }},
+    {"configuration history",
+     [](mainWidget *window) {
+         QDialog *dialog = window->pageArea()->historyDialog();
+         return KeyedDialog{dialog, dialog->findChild<QPushButton *>("pushButtonClose")};
+     }},
+    // As the connect comparison offers it: the choice that changes nothing comes first.
+    {"comparison",
+     [](mainWidget *window) {
+         auto *dialog = new ComparisonDialog(window->pageArea());
+         QAbstractButton *keep = dialog->addChoice(QStringLiteral("Keep the Controller's"), 0);
+         dialog->addChoice(QStringLiteral("Send This Configuration"), 1);
+         dialog->addCancelButton();
+         return KeyedDialog{dialog, keep};
+     }},
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(const DialogRow *)
+Q_DECLARE_METATYPE(const KeyedDialogRow *)
 
 class TestAccessibility : public QObject
 {
@@ -238,6 +283,58 @@ private slots:
         QVERIFY(chain.size() > 8);
         const QStringList problems = readingOrderProblems(chain);
         QVERIFY2(problems.isEmpty(), report(problems).constData());
+    }
+
+    // Escape closes a dialog, as its Cancel or Close does; Enter presses its default button,
+    // wherever the focus is first put.
+    void dialogKeys_data()
+    {
+        QTest::addColumn<const KeyedDialogRow *>("row");
+        for (const KeyedDialogRow &row : kKeyedDialogs)
+            QTest::newRow(row.name) << &row;
+    }
+
+    void dialogKeys()
+    {
+        QFETCH(const KeyedDialogRow *, row);
+        const KeyedDialog made = row->make(m_window);
+        QVERIFY(made.byEnter);
+        const auto showActive = [&made] {
+            made.dialog->show();
+            QApplication::setActiveWindow(made.dialog);
+            return QTest::qWaitForWindowActive(made.dialog);
+        };
+        const auto focused = [&made] {
+            QWidget *focus = QApplication::focusWidget();
+            return focus ? focus : static_cast<QWidget *>(made.dialog);
+        };
+
+        QVERIFY(showActive());
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        const bool closedByEscape = !made.dialog->isVisible();
+
+        QVERIFY(showActive());
+        QSignalSpy pressed(made.byEnter, &QAbstractButton::clicked);
+        // A button that opens another dialog would wait for an answer: that one is closed.
+        QString opened;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&opened, &made] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *other = qobject_cast<QDialog *>(modal); other && other != made.dialog) {
+                opened = other->windowTitle();
+                other->reject();
+            }
+        });
+        closer.start(200);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        closer.stop();
+        const int pressedByEnter = pressed.count();
+        made.dialog->hide();
+        if (made.dialog != m_window->pageArea()->historyDialog())
+            delete made.dialog;
+        QVERIFY(closedByEscape);
+        QVERIFY2(opened.isEmpty(), qPrintable("Enter opened " + opened));
+        QCOMPARE(pressedByEnter, 1);
     }
 
     void dialogs_data()
