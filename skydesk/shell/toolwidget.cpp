@@ -86,6 +86,10 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setViewMode(QListView::IconMode);
     m_pageList->setIconSize(QSize(50, 50));
     m_pageList->setMovement(QListView::Static);
+    // The entries are laid out again whenever the list's size changes: a screen reader's bridge
+    // asks where they lie while the list is still tiny, and a layout made then would stay, one
+    // clipped entry per row.
+    m_pageList->setResizeMode(QListView::Adjust);
     m_pageList->setMaximumWidth(600);
     m_pageList->setMaximumHeight(90);
     m_pageList->setSpacing(kPageListSpacing);

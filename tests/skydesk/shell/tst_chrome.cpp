@@ -508,6 +508,28 @@ private slots:
         }
     }
 
+    // A screen reader's bridge asks for the entries and where they lie as soon as the list exists,
+    // before the window has its size: the entries still stand whole in one row once it is shown.
+    void pageListKeepsOneRowWhenReadEarly()
+    {
+        toolWidget bar(nullptr, true);
+        QListWidget *list = bar.pageList();
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(read);
+        for (int i = 0; i < read->childCount(); ++i)
+            read->child(i)->rect();
+        bar.resize(850, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect entry = list->visualItemRect(list->item(row));
+            QCOMPARE(entry.top(), list->visualItemRect(list->item(0)).top());
+            QVERIFY2(entry.width() >= list->sizeHintForIndex(list->model()->index(row, 0)).width(),
+                     qPrintable(list->item(row)->text()));
+            QVERIFY(list->viewport()->rect().contains(entry));
+        }
+    }
+
     void selectedEntryTextFitsItsHighlight_data()
     {
         QTest::addColumn<int>("language");
