@@ -7,8 +7,10 @@
 #include "saybox/glsayboxclient.h"
 #include "saybox/gluploadstatus.h"
 #include "tests/support/accessibilitywalk.h"
+#include "tests/support/focusmarks.h"
 #include "tests/support/ftpserverprocess.h"
 #include "tests/support/modalanswerer.h"
+#include "tests/support/readingorder.h"
 #include "tests/support/refusingport.h"
 #include "tests/support/signalarguments.h"
 
@@ -61,6 +63,8 @@ private slots:
     void closingDuringAnUploadAsksFirst();
     void screenReaderTellsEveryControlApart_data();
     void screenReaderTellsEveryControlApart();
+    void keyboardShowsFocusAndFollowsReadingOrder_data();
+    void keyboardShowsFocusAndFollowsReadingOrder();
 
 private:
     void writeLanguage(int lang);
@@ -664,6 +668,39 @@ void TestGLMainWidget::screenReaderTellsEveryControlApart()
         QCOMPARE(accessibleNameOf(window->client()->findChild<QLineEdit *>("lineEdit")),
                  QStringLiteral("Your contact"));
     }
+}
+
+void TestGLMainWidget::keyboardShowsFocusAndFollowsReadingOrder_data()
+{
+    screenReaderTellsEveryControlApart_data();
+}
+
+// A pilot without a mouse sees where the focus is and meets the controls in reading order.
+void TestGLMainWidget::keyboardShowsFocusAndFollowsReadingOrder()
+{
+    QFETCH(int, attached);
+    QFETCH(bool, statusScreen);
+    writeLanguage(0);
+    window = new GLMainWidget;
+    for (int i = 0; i < attached; ++i) {
+        const QString picture = localDir.filePath(QStringLiteral("photo%1.png").arg(i));
+        QImage(16, 16, QImage::Format_RGB32).save(picture);
+        QVERIFY(window->client()->addPicturePath(picture));
+        QVERIFY(window->client()->addAttachmentPath(
+            writeLocalFile(QStringLiteral("log%1.txt").arg(i), "flight log")));
+    }
+    fillForm(); // Submit takes the focus only once there is something to send
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (statusScreen)
+        QVERIFY(QMetaObject::invokeMethod(window, "goToStatusWidget"));
+
+    QStringList problems = controlsWithoutFocusMark(window);
+    problems += readingOrderProblems(tabChain(window));
+    for (const QString &problem : problems)
+        qWarning().noquote() << problem;
+    QVERIFY2(problems.isEmpty(), "problems listed above");
 }
 
 QTEST_MAIN(TestGLMainWidget)
