@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelChooser</name>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+</context>
+<context>
     <name>ChannelPlot</name>
     <message>
         <source>°</source>
@@ -226,6 +233,10 @@
     <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differences</translation>
     </message>
 </context>
 <context>
@@ -420,6 +431,14 @@
     <message>
         <source>Open Offline</source>
         <translation>Open Offline</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>Snapshots</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differences</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelChooser</name>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
+</context>
+<context>
     <name>ChannelPlot</name>
     <message>
         <source>°</source>
@@ -226,6 +233,10 @@
     <message>
         <source>Parameter</source>
         <translation>参数</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
     </message>
 </context>
 <context>
@@ -418,6 +429,14 @@
     <message>
         <source>Open Offline</source>
         <translation>脱机打开</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
     </message>
 </context>
 <context>
