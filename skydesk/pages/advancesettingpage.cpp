@@ -4,6 +4,7 @@
 #include "fclink/link/commrt.h"
 #include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
 #include "fclink/model/telemetrysnapshot.h"
 #include "parameterbinder.h"
 #include "skydesk/common/appsettings.h"
@@ -65,6 +66,7 @@ AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
 {
     m_ui->setupUi(this);
     TextRoom::makeRoomWhenShown(this);
+    m_ui->tabWidget->setAccessibleName(fclink::pageTitle(fclink::FieldPage::Setting));
     m_languageCode = AppSettings::languageCode();
     m_documentFolder = documentFolder(m_languageCode);
     m_binder = new ParameterBinder(this, m_link);

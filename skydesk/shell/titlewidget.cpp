@@ -23,6 +23,14 @@ titleWidget::titleWidget(QWidget *parent)
     setStyleSheet(StyleSheet::chrome());
     m_titleLabel->setObjectName(QStringLiteral("labelTitle"));
     m_minButton->setAccessibleName(tr("Minimise")); // its tool tip says only "Min"
+    m_menuButton->setObjectName(QStringLiteral("pushButtonLanguage"));
+    m_feedbackButton->setObjectName(QStringLiteral("pushButtonFeedback"));
+    m_minButton->setObjectName(QStringLiteral("pushButtonMinimise"));
+    m_closeButton->setObjectName(QStringLiteral("pushButtonClose"));
+    // Tab goes through the buttons as they stand, left to right.
+    setTabOrder(m_menuButton, m_feedbackButton);
+    setTabOrder(m_feedbackButton, m_minButton);
+    setTabOrder(m_minButton, m_closeButton);
     m_titleLabel->setFixedHeight(20);
     m_titleLabel->setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
 

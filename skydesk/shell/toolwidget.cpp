@@ -1,6 +1,7 @@
 #include "toolwidget.h"
 
 #include "portselector.h"
+#include "product/accessiblecombobox.h"
 #include "skydesk/common/stylesheet.h"
 
 #include <QComboBox>
@@ -44,6 +45,10 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     m_refreshButton->setFixedSize(24, 24);
     m_refreshButton->setIcon(QIcon(QStringLiteral(":/images/refresh.ico")));
     m_refreshButton->setToolTip(tr("Refresh the port list"));
+    // The button shows only a picture; its tool tip says what it does.
+    m_refreshButton->setAccessibleName(m_refreshButton->toolTip());
+    AccessibleComboBox::install();
+    m_portSelector->setAccessibleName(tr("Serial port"));
     m_portSelector->setMinimumSize(60, 20);
     m_portSelector->setFont(arial);
     m_connectButton->setFont(arial);
@@ -55,6 +60,9 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     row->addWidget(m_refreshButton);
     row->addWidget(m_connectButton);
     keepConnectButtonWide();
+    // Tab goes left to right: the port, its refresh, then Connect.
+    setTabOrder(m_portSelector, m_refreshButton);
+    setTabOrder(m_refreshButton, m_connectButton);
 
     connect(m_connectButton, &QPushButton::clicked, this, &toolWidget::connectPort);
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
@@ -85,6 +93,10 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setViewMode(QListView::IconMode);
     m_pageList->setIconSize(QSize(50, 50));
     m_pageList->setMovement(QListView::Static);
+    // The entries are laid out again whenever the list's size changes: a screen reader's bridge
+    // asks where they lie while the list is still tiny, and a layout made then would stay, one
+    // clipped entry per row.
+    m_pageList->setResizeMode(QListView::Adjust);
     m_pageList->setMaximumWidth(600);
     m_pageList->setMaximumHeight(kPageListHeight);
     m_pageList->setSpacing(kPageListSpacing);

@@ -503,6 +503,29 @@ private slots:
         QCOMPARE(clicked.count(), 1);
     }
 
+    // A keyboard user clicks the label as a button: Space and both Enter keys, nothing else.
+    void clickedLabelTakesKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+    }
+
+    void clickedLabelTakesKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, clicks);
+        ClickedLabel label;
+        label.setText(QStringLiteral("Update Online"));
+        QVERIFY(label.focusPolicy() & Qt::TabFocus);
+        QSignalSpy clicked(&label, &ClickedLabel::clicked);
+        QTest::keyClick(&label, Qt::Key(key));
+        QCOMPARE(clicked.count(), clicks);
+    }
+
     void connectButtonToggles()
     {
         toolWidget bar;
@@ -561,6 +584,28 @@ private slots:
                      qPrintable(list->item(row)->toolTip()));
             QTest::keyClick(&bar, Qt::Key(Qt::Key_1 + row), Qt::ControlModifier);
             QCOMPARE(list->currentRow(), row);
+        }
+    }
+
+    // A screen reader's bridge asks for the entries and where they lie as soon as the list exists,
+    // before the window has its size: the entries still stand whole in one row once it is shown.
+    void pageListKeepsOneRowWhenReadEarly()
+    {
+        toolWidget bar(nullptr, true);
+        QListWidget *list = bar.pageList();
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(read);
+        for (int i = 0; i < read->childCount(); ++i)
+            read->child(i)->rect();
+        bar.resize(850, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect entry = list->visualItemRect(list->item(row));
+            QCOMPARE(entry.top(), list->visualItemRect(list->item(0)).top());
+            QVERIFY2(entry.width() >= list->sizeHintForIndex(list->model()->index(row, 0)).width(),
+                     qPrintable(list->item(row)->text()));
+            QVERIFY(list->viewport()->rect().contains(entry));
         }
     }
 
