@@ -3,7 +3,10 @@
 #include "qtversion.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,6 +81,18 @@ bool placedByLayout(const QWidget *widget)
 {
     const QWidget *parent = widget->parentWidget();
     return parent && parent->layout() && inLayout(parent->layout(), widget);
+}
+
+// The parts a view, combo box or spin box is made of are its own business.
+bool partOfCompound(const QWidget *widget, const QWidget *form)
+{
+    for (const QWidget *above = widget->parentWidget(); above && above != form;
+         above = above->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea *>(above) ||
+            qobject_cast<const QComboBox *>(above) || qobject_cast<const QAbstractSpinBox *>(above))
+            return true;
+    }
+    return false;
 }
 
 bool explicitlyHidden(const QWidget *widget)
@@ -249,7 +264,8 @@ void makeRoomInContainer(QWidget *container)
 
 void makeRoomFor(QWidget *widget)
 {
-    if (widget->layout() && !qobject_cast<QGroupBox *>(widget)) {
+    // Only plain containers, as a form's layout widgets are.
+    if (widget->layout() && widget->metaObject() == &QWidget::staticMetaObject) {
         makeRoomInContainer(widget);
         return;
     }
@@ -298,7 +314,9 @@ void TextRoom::makeRoom(QWidget *form)
 {
     const QList<QWidget *> widgets = form->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
-        if (explicitlyHidden(widget) || widget->isWindow() || placedByLayout(widget))
+        // Windows the form opens (a scope, a dialog) make their own room.
+        if (explicitlyHidden(widget) || widget->window() != form->window() ||
+            partOfCompound(widget, form) || placedByLayout(widget))
             continue;
         widget->ensurePolished();
         if (auto *box = qobject_cast<QGroupBox *>(widget))
