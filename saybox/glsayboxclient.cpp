@@ -3,6 +3,7 @@
 #include "glattachment.h"
 #include "glftpobject.h"
 #include "gllocalfile.h"
+#include "product/accessiblecombobox.h"
 #include "ui_glsayboxclient.h"
 
 #include <QBuffer>
@@ -17,6 +18,7 @@
 GLSayboxClient::GLSayboxClient(QWidget *parent)
     : QWidget(parent), form(new Ui::GLSayboxClient), uploader(nullptr)
 {
+    AccessibleComboBox::install(); // before the form's box is first asked for its name
     form->setupUi(this);
     uploader = new GLFtpObject(this);
 
@@ -356,9 +358,11 @@ void GLSayboxClient::layoutPictures()
         boxes[slot]->setVisible(used);
         pictureLabel(slot)->setVisible(used);
         buttons[slot]->setVisible(used);
-        if (used)
+        if (used) {
             showPicture(slot);
-        else
+            buttons[slot]->setAccessibleName(
+                tr("Remove picture %1").arg(QFileInfo(picturePaths.at(slot)).fileName()));
+        } else
             pictureLabel(slot)->clear();
     }
 }
@@ -379,9 +383,12 @@ void GLSayboxClient::layoutAttachments()
         const bool used = row < attachmentPaths.size();
         attachmentLabel(row)->setVisible(used);
         buttons[row]->setVisible(used);
-        if (used)
+        if (used) {
             showAttachment(row);
-        else
+            buttons[row]->setAccessibleName(
+                tr("Remove file %1")
+                    .arg(GLAttachment::inspect(attachmentPaths.at(row)).displayName()));
+        } else
             attachmentLabel(row)->clear();
     }
 }

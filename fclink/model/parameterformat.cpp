@@ -29,6 +29,24 @@ QString joinRange(const QString &low, const QString &high, bool negative)
     return low + (negative ? QStringLiteral(" – ") : QStringLiteral("–")) + high;
 }
 
+// The units of the table in words, for a screen reader that would read "m" as a letter.
+const char *unitInWords(const char *unit)
+{
+    static const struct
+    {
+        const char *unit;
+        const char *words;
+    } units[] = {
+        {"m", QT_TRANSLATE_NOOP("ParameterModel", "metres")},
+        {"V", QT_TRANSLATE_NOOP("ParameterModel", "volts")},
+    };
+    for (const auto &known : units) {
+        if (std::strcmp(known.unit, unit) == 0)
+            return known.words;
+    }
+    return unit;
+}
+
 bool sameGroup(const char *a, const char *b)
 {
     return a == b || (a && b && std::strcmp(a, b) == 0);
@@ -41,6 +59,14 @@ QString fieldCaption(const ParameterField &field)
     if (!field.caption)
         return QCoreApplication::translate("ParameterModel", "Spare byte %1").arg(field.offset);
     return translated(field.caption);
+}
+
+QString spokenCaption(const ParameterField &field)
+{
+    if (!*field.unit)
+        return fieldCaption(field);
+    return QCoreApplication::translate(kContext, "%1, %2")
+        .arg(fieldCaption(field), translated(unitInWords(field.unit)));
 }
 
 QStringList fieldCaptions(const QStringList &fieldNames)

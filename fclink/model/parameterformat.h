@@ -19,6 +19,9 @@ FCLINK_EXPORT QString pageTitle(FieldPage page);
 FCLINK_EXPORT QString tabTitle(const FieldTab &tab);
 // The captions of the named fields, in the same order (a name that is no field stays as it is).
 FCLINK_EXPORT QStringList fieldCaptions(const QStringList &fieldNames);
+// The caption as a screen reader should say it: with the unit in words where the field has one
+// ("Go-Home Altitude, metres").
+FCLINK_EXPORT QString spokenCaption(const ParameterField &field);
 // The group's title, or an empty text for a field outside a titled group.
 FCLINK_EXPORT QString groupTitle(const ParameterField &field);
 

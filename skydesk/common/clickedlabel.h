@@ -6,7 +6,8 @@
 #include <QLabel>
 
 // A blue text label that reads like a link: underlined while the pointer is over it, and
-// clicked() when a mouse button is released on it.
+// clicked() when a mouse button is released on it, or when Space or Enter is pressed while it
+// has the keyboard focus.
 class ClickedLabel : public QLabel
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ protected:
     void enterEvent(WidgetEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_savedText;

@@ -27,6 +27,7 @@ bool opensOutside(const QUrl &link)
 HelpBrowser::HelpBrowser(QWidget *parent) : QTextBrowser(parent)
 {
     setFrameShape(QFrame::NoFrame);
+    setAccessibleName(tr("Help"));
     QFont base = font();
     base.setFamily(QStringLiteral("Arial"));
     base.setPixelSize(kBaseFontPixels);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QtGlobal>
 
@@ -34,6 +35,16 @@ inline QPointF mousePosition(const QMouseEvent *event)
     return event->position();
 #else
     return event->localPos();
+#endif
+}
+
+// Whether a label shows a picture: Qt 6 returns the picture by value, Qt 5.15 needs asking so.
+inline bool showsPicture(const QLabel *label)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return !label->pixmap().isNull();
+#else
+    return !label->pixmap(Qt::ReturnByValue).isNull();
 #endif
 }
 

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QPushButton>
 
 namespace {
 
@@ -38,7 +39,13 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
 {
     m_ui->setupUi(this);
     m_ui->splitter->setStretchFactor(1, 1);
-    m_ui->splitter->setSizes({380, 620});
+    m_ui->splitter->setSizes({360, 560}); // within a 1024 x 600 screen
+    // With large fonts the buttons need more than the designed minimum; the splitter keeps them
+    // whole.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setMinimumWidth(button->sizeHint().width());
+    m_ui->widgetComparison->setMinimumWidth(m_ui->widgetComparison->minimumSizeHint().width());
+    setMinimumSize(minimumSize().expandedTo(layout()->minimumSize()));
     m_ui->treeWidgetSnapshots->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->treeWidgetDifferences->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 

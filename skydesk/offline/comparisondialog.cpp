@@ -48,6 +48,9 @@ QAbstractButton *ComparisonDialog::addChoice(const QString &text, int choice, bo
 {
     QPushButton *button = m_ui->buttonBox->addButton(text, QDialogButtonBox::ActionRole);
     button->setAutoDefault(false);
+    // Enter takes the first choice: the dialog's main answer (on connecting, keeping what the
+    // controller holds).
+    button->setDefault(m_choices.isEmpty());
     m_choices.insert(button, choice);
     if (takesTicks)
         m_takingTicks.append(button);

@@ -32,7 +32,7 @@ public:
     void setFields(const QString &text, const QStringList &headings,
                    const QVector<DifferenceSection> &sections, bool ticked);
     // A button that ends the dialog with this choice. A choice that takes the ticked fields is
-    // enabled only while some are ticked.
+    // enabled only while some are ticked. The first choice is the default button (Enter).
     QAbstractButton *addChoice(const QString &text, int choice, bool takesTicks = false);
     // A Cancel button, which closes the dialog without a choice.
     void addCancelButton();

@@ -4,6 +4,7 @@
 #include "fclink/link/commrt.h"
 #include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
+#include "fclink/model/parameterformat.h"
 #include "fclink/model/telemetrysnapshot.h"
 #include "parameterbinder.h"
 #include "skydesk/common/appsettings.h"
@@ -12,6 +13,7 @@
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/stylesheet.h"
+#include "skydesk/common/textroom.h"
 #include "ui_advancesettingpage.h"
 
 #include <QButtonGroup>
@@ -63,6 +65,8 @@ AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::AdvanceSettingPageUi)
 {
     m_ui->setupUi(this);
+    TextRoom::makeRoomWhenShown(this);
+    m_ui->tabWidget->setAccessibleName(fclink::pageTitle(fclink::FieldPage::Setting));
     m_languageCode = AppSettings::languageCode();
     m_documentFolder = documentFolder(m_languageCode);
     m_binder = new ParameterBinder(this, m_link);

@@ -7,6 +7,7 @@ constexpr int kChannelRole = Qt::UserRole;
 ChannelChooser::ChannelChooser(QWidget *parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
+    setAccessibleName(tr("Channels")); // the list shows no heading of its own
     build();
     connect(this, &QTreeWidget::itemChanged, this, &ChannelChooser::chosenChanged);
 }

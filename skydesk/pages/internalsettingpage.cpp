@@ -1,6 +1,7 @@
 #include "internalsettingpage.h"
 
 #include "fclink/link/commrt.h"
+#include "fclink/model/parameterformat.h"
 #include "parameterbinder.h"
 #include "ui_internalsettingpage.h"
 
@@ -19,6 +20,7 @@ InternalSettingPage::InternalSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::InternalSettingPageUi)
 {
     m_ui->setupUi(this);
+    m_ui->tabWidget->setAccessibleName(fclink::pageTitle(fclink::FieldPage::Internal));
     showWholeTabTitles();
     connectCommandButtons();
     m_binder = new ParameterBinder(this, m_link);

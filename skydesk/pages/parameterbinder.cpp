@@ -5,6 +5,7 @@
 #include "fclink/model/parameterblock.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/model/parameterformat.h"
+#include "product/accessiblecombobox.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/stylesheet.h"
 
@@ -16,6 +17,7 @@
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QStyle>
@@ -106,6 +108,29 @@ bool isEditor(const QWidget *widget)
 ParameterBinder::ParameterBinder(QWidget *page, Commrt *link)
     : ParameterWriter(page), m_page(page), m_link(link)
 {
+    AccessibleComboBox::install();
+}
+
+// The caption label the form gives a control as its buddy ("LOW" over the first level button);
+// empty without one.
+QString ParameterBinder::buddyCaption(const QWidget *control) const
+{
+    const auto labels = m_page->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->buddy() == control)
+            return label->text();
+    }
+    return QString();
+}
+
+// A button of a field without choices stands for one value, a level of the field.
+QString ParameterBinder::levelName(const QAbstractButton *button,
+                                   const fclink::ParameterField &field, qint32 value) const
+{
+    const QString level = tr("%1 level %2").arg(fclink::fieldCaption(field)).arg(value);
+    // Lowered, the caption reads as a word of the name.
+    const QString meaning = buddyCaption(button).toLower();
+    return meaning.isEmpty() ? level : tr("%1 (%2)").arg(level, meaning);
 }
 
 const fclink::ParameterField &ParameterBinder::fieldNamed(const QString &name)
@@ -160,6 +185,12 @@ void ParameterBinder::bindSpinBox(QAbstractSpinBox *box, const fclink::Parameter
         applyServiceRange(box, field);
     box->setKeyboardTracking(false);
     box->setFocusPolicy(Qt::StrongFocus);
+    // The raw editor shows stored integers, so the unit would be wrong there, and its own
+    // caption beside each box (the box's buddy) is what a technician reads and is told.
+    if (presentation == Presentation::FieldUnits)
+        box->setAccessibleName(fclink::spokenCaption(field));
+    else if (buddyCaption(box).isEmpty())
+        box->setAccessibleName(fclink::fieldCaption(field));
 
     Binding binding;
     binding.kind = Kind::SpinBox;
@@ -240,6 +271,8 @@ void ParameterBinder::bindChoiceButtons(const QVector<QAbstractButton *> &button
         const qint32 value = field.isChoice() ? field.choices.at(i).code : field.minimum + i;
         if (field.isChoice())
             button->setText(fclink::choiceLabel(field.choices.at(i)));
+        else
+            button->setAccessibleName(levelName(button, field, value));
         binding.buttons.append({button, value});
         connect(button, &QAbstractButton::clicked, this, [this, button] { choose(button); });
     }
@@ -264,6 +297,7 @@ void ParameterBinder::bindComboBox(QComboBox *box)
     binding.field = &fieldInForm(box);
     binding.control = box;
     binding.markTarget = box;
+    box->setAccessibleName(fclink::fieldCaption(*binding.field));
     {
         const Guard guard(*this); // filling the box is no choice of the pilot's
         box->clear();

@@ -91,12 +91,15 @@ public:
 
     // The form names each control's field by the dynamic property "parameterField" (a spin box
     // may instead be named "spinBox<Field>"); a control that names no field is a mistake in the
-    // form and stops the program. Values and labels come from the field table.
+    // form and stops the program. Values and labels come from the field table, and so do the
+    // accessible names of the controls that show no caption of their own (spin boxes with the
+    // unit in words, combo boxes, level buttons).
     //
     // Binds the page's spin boxes. Boxes named in unbound stay apart.
     void bindSpinBoxes(Presentation presentation, const QStringList &unbound = {});
     // Buttons in the order of the field's values: its choices (each button then shows its
-    // choice's label), or for a field without choices its values from the minimum up.
+    // choice's label), or for a field without choices its values from the minimum up (each
+    // button then is named after its level, with its buddy label's caption as the meaning).
     // shownForOthers, if given, is lit for any other value.
     void bindChoiceButtons(const QVector<QAbstractButton *> &buttons, OtherValues others,
                            QAbstractButton *shownForOthers = nullptr);
@@ -198,6 +201,9 @@ private:
         qint32 shownStored = 0; // the stored value the box was last set from
     };
 
+    QString buddyCaption(const QWidget *control) const;
+    QString levelName(const QAbstractButton *button, const fclink::ParameterField &field,
+                      qint32 value) const;
     static const fclink::ParameterField &fieldNamed(const QString &name);
     static const fclink::ParameterField &fieldInForm(const QWidget *control);
     bool write(const fclink::ParameterField &field, qint32 value);

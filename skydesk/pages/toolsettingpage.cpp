@@ -9,6 +9,7 @@
 #include "fclink/storage/parameterfile.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
+#include "skydesk/common/textroom.h"
 #include "telemetryrecorder.h"
 #include "ui_toolsettingpage.h"
 
@@ -45,6 +46,7 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_ui(new Ui::ToolSettingPageUi), m_link(link)
 {
     m_ui->setupUi(this);
+    TextRoom::makeRoomWhenShown(this);
     m_ui->pushButtonRestoreDefaultSettings->hide();
     m_clock.start();
     // The readings and the plot repaint with every telemetry cycle.
@@ -91,6 +93,44 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
             &ToolSettingPage::recordingRequested);
     m_ui->pushButtonRecord->setEnabled(m_link->isConnected());
     showReadingsLive(m_link->isConnected());
+    nameReadings();
+}
+
+// A screen reader hears each reading with its quantity, axis and unit: the captions beside the
+// fields say only "X" or "Pitch", and the unit stands in the group's title.
+void ToolSettingPage::nameReadings()
+{
+    const QString gyro = tr("Gyroscope");
+    const QString acceleration = tr("Acceleration");
+    const QString degreesPerSecond = tr("degrees per second");
+    const QString metresPerSecondSquared = tr("metres per second squared");
+    const QString degrees = tr("degrees");
+    const QString x = tr("X"), y = tr("Y"), z = tr("Z"), total = tr("magnitude");
+    const struct
+    {
+        QLineEdit *field;
+        QString quantity;
+        QString unit;
+    } readings[] = {
+        {m_ui->lineEditGyroX, gyro + QLatin1Char(' ') + x, degreesPerSecond},
+        {m_ui->lineEditGyroY, gyro + QLatin1Char(' ') + y, degreesPerSecond},
+        {m_ui->lineEditGyroZ, gyro + QLatin1Char(' ') + z, degreesPerSecond},
+        {m_ui->lineEditGyroMod, gyro + QLatin1Char(' ') + total, degreesPerSecond},
+        {m_ui->lineEditAccX, acceleration + QLatin1Char(' ') + x, metresPerSecondSquared},
+        {m_ui->lineEditAccY, acceleration + QLatin1Char(' ') + y, metresPerSecondSquared},
+        {m_ui->lineEditAccZ, acceleration + QLatin1Char(' ') + z, metresPerSecondSquared},
+        {m_ui->lineEditAccMod, acceleration + QLatin1Char(' ') + total, metresPerSecondSquared},
+        {m_ui->lineEditCompass, tr("Compass error"), QString()},
+        {m_ui->lineEditPitch, tr("Pitch"), degrees},
+        {m_ui->lineEditRoll, tr("Roll"), degrees},
+        {m_ui->lineEditHeading, tr("Heading"), degrees},
+        {m_ui->lineEditAltitude, tr("Altitude"), tr("metres")},
+    };
+    for (const auto &reading : readings) {
+        reading.field->setAccessibleName(reading.unit.isEmpty()
+                                             ? reading.quantity
+                                             : tr("%1, %2").arg(reading.quantity, reading.unit));
+    }
 }
 
 void ToolSettingPage::showReadingsLive(bool live)

@@ -97,6 +97,7 @@ private:
     bool m_offlineOpen = false;
     void recordingStopped(const QString &filePath, const QString &error);
     void showReadingsLive(bool live);
+    void nameReadings();
 
     Ui::ToolSettingPageUi *m_ui;
     Commrt *m_link;

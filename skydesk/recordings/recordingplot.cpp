@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -317,11 +319,23 @@ void RecordingPlot::paintEvent(QPaintEvent *)
     }
     painter.drawPixmap(0, 0, m_picture);
     const QVector<QRectF> plots = plotAreas();
-    if (plots.isEmpty())
+    if (!plots.isEmpty()) {
+        if (m_drag == Drag::Mark)
+            paintMark(painter, plots);
+        paintCursor(painter, plots);
+    }
+    paintFocus(painter);
+}
+
+// The arrow keys move the cursor while the plot has the focus; the style draws the mark the
+// page's style sheet gives it.
+void RecordingPlot::paintFocus(QPainter &painter) const
+{
+    if (!hasFocus())
         return;
-    if (m_drag == Drag::Mark)
-        paintMark(painter, plots);
-    paintCursor(painter, plots);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void RecordingPlot::paintMark(QPainter &painter, const QVector<QRectF> &plots) const

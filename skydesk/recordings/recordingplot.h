@@ -91,6 +91,7 @@ private:
     QString pictureKey() const;
     void renderPanels(QPixmap *into);
     void paintCursor(QPainter &painter, const QVector<QRectF> &plots) const;
+    void paintFocus(QPainter &painter) const;
     void paintReadout(QPainter &painter, const QRectF &plot, double x,
                       const QVector<Channel> &chosen, int row) const;
     void paintMark(QPainter &painter, const QVector<QRectF> &plots) const;

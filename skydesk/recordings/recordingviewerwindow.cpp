@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStyle>
+#include <QTabBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -77,6 +79,13 @@ RecordingViewerWindow::RecordingViewerWindow(const QString &path, QWidget *paren
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui->setupUi(this);
+    // With large fonts the side tabs' titles and the buttons need more than designed.
+    QTabWidget *side = m_ui->tabWidgetSide;
+    const int tabs = side->tabBar()->sizeHint().width() +
+                     2 * side->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    side->setMaximumWidth(qMax(side->maximumWidth(), tabs));
+    side->setMinimumWidth(qMax(side->minimumWidth(), tabs));
+    setMinimumSize(minimumSize().expandedTo(layout()->minimumSize()));
     setWindowTitle(tr("%1 - Recording").arg(QFileInfo(m_path).fileName()));
     m_ui->labelNotice->hide();
     m_ui->webViewHelp->showDocument(documentFolder(AppSettings::languageCode()) +

@@ -19,6 +19,7 @@
 #include "statuswidget.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
+#include "windowfit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,10 +30,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cmath>
 #include <future>
@@ -40,6 +45,12 @@
 namespace {
 constexpr int kSplashPauseMs = 200;
 constexpr int kCornerRadius = 5;
+// The window as designed; the pages are laid out at fixed places for the page area's size.
+constexpr QSize kDesignedSize(850, 600);
+constexpr QSize kPageAreaSize(850, 435);
+// The background picture's bands behind the title and connection bars and the status bar.
+constexpr int kFrameTopBand = 125;
+constexpr int kFrameBottomBand = 40;
 
 // A rectangle with rounded corners, made of rows (painting a bitmap of the whole window for
 // the mask costs milliseconds at start).
@@ -65,7 +76,7 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
     m_languageCode = AppSettings::languageCode();
     loadTranslation();
 
-    setFixedSize(850, 600);
+    setFixedSize(kDesignedSize);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     m_picName = QStringLiteral("://images/frame.png");
     // While the splash screen pauses, the font list is read and the pictures of the start decode
@@ -109,8 +120,9 @@ mainWidget::mainWidget(MySplashScreen *splash, QWidget *parent, bool withInterna
     column->addWidget(m_titleBar);
     column->addWidget(m_connectionBar);
     m_pageArea->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_pageArea);
+    column->addWidget(wrapInScroller(m_pageArea));
     column->addWidget(m_statusBar);
+    fitToScreen();
 
     connectPageArea();
     if (settingsReplaced)
@@ -134,6 +146,86 @@ mainWidget::~mainWidget()
     // destructor joins the worker thread.
     Commrt::destroyClass(m_link);
     m_link = nullptr;
+}
+
+// On a screen with less room than the window's designed size the page area scrolls, while the
+// bars keep their places: the status bar is never off the screen.
+QScrollArea *mainWidget::wrapInScroller(contentWidget *pageArea)
+{
+    m_pageScroller = new QScrollArea(this);
+    // The pages' controls end short of the area's right edge by more than a scroll bar's width,
+    // so a window that scrolls only up and down needs no second scroll bar.
+    const int scrollBar = m_pageScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The pages laid out by layouts may need more with large fonts.
+    pageArea->setMinimumSize(QSize(kPageAreaSize.width() - scrollBar, kPageAreaSize.height())
+                                 .expandedTo(pageArea->minimumSizeHint()));
+    m_pageScroller->setObjectName(QStringLiteral("scrollAreaPages"));
+    m_pageScroller->setFrameShape(QFrame::NoFrame);
+    m_pageScroller->setWidgetResizable(true);
+    // Only the pages' own controls take the focus; the area follows it to keep it in view.
+    m_pageScroller->setFocusPolicy(Qt::NoFocus);
+    m_pageScroller->setAutoFillBackground(false);
+    m_pageScroller->viewport()->setAutoFillBackground(false);
+    m_pageScroller->setWidget(pageArea);
+    return m_pageScroller;
+}
+
+QSize mainWidget::designedSize()
+{
+    return kDesignedSize;
+}
+
+void mainWidget::fitToScreen()
+{
+    const QScreen *current = windowHandle() ? windowHandle()->screen() : screen();
+    if (!current)
+        return;
+    fitInto(current->availableGeometry());
+}
+
+// What the bars and the pages need without scrolling: the designed size, or more with large fonts.
+QSize mainWidget::neededSize() const
+{
+    const QSize pages = m_pageArea->minimumSize();
+    int width = pages.width();
+    for (const QWidget *bar :
+         {static_cast<const QWidget *>(m_titleBar), static_cast<const QWidget *>(m_connectionBar),
+          static_cast<const QWidget *>(m_statusBar)})
+        width = qMax(width, bar->minimumSizeHint().width());
+    const int height =
+        m_titleBar->height() + m_connectionBar->height() + pages.height() + m_statusBar->height();
+    return kDesignedSize.expandedTo(QSize(width, height));
+}
+
+void mainWidget::fitInto(const QRect &available)
+{
+    const QSize size = WindowFit::fittedSize(neededSize(), layout()->minimumSize(), available);
+    if (size != this->size())
+        qCInfo(lcShell) << "window" << size << "on a screen area of" << available.size();
+    setFixedSize(size);
+    if (isVisible())
+        move(WindowFit::placedInside(frameGeometry(), available));
+}
+
+void mainWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QWindow *handle = windowHandle();
+    if (!handle || m_followsScreen)
+        return;
+    m_followsScreen = true;
+    connect(handle, &QWindow::screenChanged, this, &mainWidget::followScreen);
+    followScreen(handle->screen());
+}
+
+void mainWidget::followScreen(QScreen *screen)
+{
+    disconnect(m_screenConnection);
+    if (!screen)
+        return;
+    m_screenConnection =
+        connect(screen, &QScreen::availableGeometryChanged, this, &mainWidget::fitInto);
+    fitInto(screen->availableGeometry());
 }
 
 void mainWidget::advanceSplash(int value, bool pause)
@@ -388,7 +480,7 @@ void mainWidget::showLanguage()
     connect(english, &QAction::triggered, this, &mainWidget::langChangeToEn);
     connect(chinese, &QAction::triggered, this, &mainWidget::langChangeToZh);
     connect(german, &QAction::triggered, this, &mainWidget::langChangeToGe);
-    menu.exec(mapToGlobal(QPoint(708, 30)));
+    menu.exec(mapToGlobal(QPoint(width() - 142, 30))); // under the language button
 }
 
 void mainWidget::changeLanguage(quint8 code, const QString &notice)
@@ -460,8 +552,10 @@ void mainWidget::paintEvent(QPaintEvent *)
     // The picture is decoded once per name and pixel density, not at every repaint: the bars
     // over it are transparent, so each of their updates paints this window again.
     const qreal ratio = devicePixelRatioF();
-    if (m_frame.isNull() || !qFuzzyCompare(m_frame.devicePixelRatio(), ratio))
-        m_frame = HiDpiPixmap::load(m_picName, ratio);
+    if (m_frame.isNull() || !qFuzzyCompare(m_frame.devicePixelRatio(), ratio) ||
+        HiDpiPixmap::logicalSize(m_frame) != size())
+        m_frame = WindowFit::stretchedBands(HiDpiPixmap::load(m_picName, ratio), size(),
+                                            kFrameTopBand, kFrameBottomBand);
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -10,6 +10,8 @@
 class Commrt;
 struct PortInfo;
 class MySplashScreen;
+class QScreen;
+class QScrollArea;
 class QTranslator;
 class contentWidget;
 class statusWidget;
@@ -35,6 +37,15 @@ public:
     toolWidget *connectionBar() const { return m_connectionBar; }
     statusWidget *statusBar() const { return m_statusBar; }
     contentWidget *pageArea() const { return m_pageArea; }
+    // The page area's frame, which scrolls when the screen has less room than the pages need.
+    QScrollArea *pageScroller() const { return m_pageScroller; }
+
+    // 850 × 600: the window's size wherever the screen has room for it.
+    static QSize designedSize();
+    // Takes the designed size (more where large fonts need it), or what the screen area has room
+    // for (never less than the bars and a strip of the pages need), and moves a shown window
+    // wholly onto the area.
+    void fitInto(const QRect &available);
 
     // The program the feedback button starts: Saybox beside this program (".exe" on Windows),
     // never one from the working folder; empty when there is none.
@@ -58,12 +69,18 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // During a flash the window asks first, and closes once the stopped flash has ended;
     // otherwise it closes once what the pilot typed has reached the controller.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void advanceSplash(int value, bool pause);
+    QScrollArea *wrapInScroller(contentWidget *pageArea);
+    void fitToScreen();
+    QSize neededSize() const;
+    // Keeps the window on the screen it is shown on, as that screen's free area changes.
+    void followScreen(QScreen *screen);
     void loadTranslation();
     void connectBarsToLink();
     void connectLinkNotices();
@@ -87,6 +104,9 @@ private:
     statusWidget *m_statusBar = nullptr;
     contentWidget *m_pageArea = nullptr;
     titleWidget *m_titleBar = nullptr;
+    QScrollArea *m_pageScroller = nullptr;
+    bool m_followsScreen = false;
+    QMetaObject::Connection m_screenConnection;
     MySplashScreen *m_splash;
     QTranslator *m_translator = nullptr;
     // Counts disconnect requests and connects: a disconnect that waits for an upload is dropped

@@ -5,8 +5,10 @@
 #include "fclink/link/portopenerror.h"
 #include "fclink/link/replydecoder.h"
 #include "fclink/model/parameterformat.h"
+#include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -125,6 +127,8 @@ void statusWidget::statusTextChanged(const QString &strText)
 void statusWidget::showNotice(const QString &text, statusWidget::Severity severity)
 {
     m_statusLabel->setFullText(text);
+    announce(text, severity);
+    log(text, severity);
     if (severity == m_severity)
         return;
     m_severity = severity;
@@ -138,6 +142,30 @@ void statusWidget::showNotice(const QString &text, statusWidget::Severity severi
     m_statusLabel->setPalette(palette);
 }
 
+// The bar is a live region: a screen reader says each outcome as it comes, warnings and errors
+// as alerts, so a pilot who cannot see the bar hears "Parameters uploaded and verified".
+void statusWidget::announce(const QString &text, Severity severity)
+{
+    m_statusLabel->setAccessibleName(text.trimmed());
+    if (text.trimmed().isEmpty())
+        return;
+    const bool alert = severity == Severity::Warning || severity == Severity::Error;
+    QAccessibleEvent event(m_statusLabel, alert ? QAccessible::Alert : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+// Warnings and errors, and any notice the bar cannot show whole, are kept in the log too: the bar
+// shows only the last notice, and only as much of it as fits.
+void statusWidget::log(const QString &text, Severity severity)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    if (severity == Severity::Warning || severity == Severity::Error)
+        qCWarning(lcShell).noquote() << "status:" << text;
+    else if (m_statusLabel->isVisible() && m_statusLabel->isElided())
+        qCInfo(lcShell).noquote() << "status:" << text;
+}
+
 QString statusWidget::noticeToolTip() const
 {
     return m_statusLabel->toolTip();
@@ -145,7 +173,7 @@ QString statusWidget::noticeToolTip() const
 
 void statusWidget::setNoticeToolTip(const QString &text)
 {
-    m_statusLabel->setToolTip(text);
+    m_statusLabel->setFixedToolTip(text);
 }
 
 void statusWidget::connectTextChanged(quint16 code)

@@ -11,7 +11,8 @@ class ElidingLabel;
 class QLabel;
 
 // The status bar: the link's status and the pages' notices on the left, the connection state
-// on the right. Notices and the recording text that do not fit are elided, whole in the tool tip.
+// on the right. Notices and the recording text that do not fit wrap onto a second line, and
+// what still does not fit is elided, whole in the tool tip.
 class statusWidget : public QWidget
 {
     Q_OBJECT
@@ -65,6 +66,8 @@ public slots:
     void onDisplayCloseCOMPort();
 
 private:
+    void announce(const QString &text, Severity severity);
+    void log(const QString &text, Severity severity);
     ElidingLabel *m_statusLabel;
     QLabel *m_connectionLabel;
     QString m_offlineText;

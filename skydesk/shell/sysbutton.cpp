@@ -3,6 +3,8 @@
 #include "skydesk/common/hidpipixmap.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget *parent)
     : QPushButton(parent),
@@ -14,6 +16,7 @@ sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget
     m_frameHeight = spriteSize.height();
     setFixedSize(m_frameWidth, m_frameHeight);
     setToolTip(toolTip);
+    setAccessibleName(toolTip); // a picture button has no text a screen reader could say
 }
 
 void sysButton::setState(State state)
@@ -51,4 +54,11 @@ void sysButton::paintEvent(QPaintEvent *)
     const QRectF frame(m_state * m_frameWidth * ratio, 0, m_frameWidth * ratio,
                        m_frameHeight * ratio);
     painter.drawPixmap(QRectF(rect()), m_sprite, frame);
+    // The picture shows no focus of its own: the style draws the mark over it (the title bar's
+    // style sheet says how it looks).
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }

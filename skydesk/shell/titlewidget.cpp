@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWindow>
 
 titleWidget::titleWidget(QWidget *parent)
     : QWidget(parent),
@@ -16,10 +17,20 @@ titleWidget::titleWidget(QWidget *parent)
       m_feedbackButton(
           new sysButton(QStringLiteral("title_bar_feedback.png"), tr("Feedback"), this)),
       m_titleLabel(new QLabel(tr("  KESTO Tarvel 2 Assistant  "), this)),
-      m_languageLabel(new QLabel(tr("Language"), this))
+      m_languageLabel(new QLabel(tr("Language"), this)),
+      m_systemMove([](QWindow *window) { return window->startSystemMove(); })
 {
     setStyleSheet(StyleSheet::chrome());
     m_titleLabel->setObjectName(QStringLiteral("labelTitle"));
+    m_minButton->setAccessibleName(tr("Minimise")); // its tool tip says only "Min"
+    m_menuButton->setObjectName(QStringLiteral("pushButtonLanguage"));
+    m_feedbackButton->setObjectName(QStringLiteral("pushButtonFeedback"));
+    m_minButton->setObjectName(QStringLiteral("pushButtonMinimise"));
+    m_closeButton->setObjectName(QStringLiteral("pushButtonClose"));
+    // Tab goes through the buttons as they stand, left to right.
+    setTabOrder(m_menuButton, m_feedbackButton);
+    setTabOrder(m_feedbackButton, m_minButton);
+    setTabOrder(m_minButton, m_closeButton);
     m_titleLabel->setFixedHeight(20);
     m_titleLabel->setFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
 
@@ -63,19 +74,32 @@ void titleWidget::mousePressEvent(QMouseEvent *event)
         return;
     m_pressPosition = event->pos();
     m_dragging = true;
+    m_movesItself = false;
 }
 
+// The first move of a drag goes to the window system, which then moves the window until the
+// button is released; where it refuses (some X11 window managers, offscreen) the bar moves the
+// window by the pointer's way.
 void titleWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton) || !m_dragging)
         return;
     QWidget *window = parentWidget() ? parentWidget() : this;
+    if (!m_movesItself) {
+        QWindow *handle = window->window()->windowHandle();
+        if (handle && m_systemMove && m_systemMove(handle)) {
+            m_dragging = false; // the release goes to the window system
+            return;
+        }
+        m_movesItself = true;
+    }
     window->move(window->pos() + (event->pos() - m_pressPosition));
 }
 
 void titleWidget::mouseReleaseEvent(QMouseEvent *)
 {
     m_dragging = false;
+    m_movesItself = false;
 }
 
 void titleWidget::mouseDoubleClickEvent(QMouseEvent *event)

@@ -4,11 +4,15 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
+class QWindow;
 class sysButton;
 
 // The title bar of the frameless main window: the product name, the language menu, feedback,
-// minimise and close buttons. Dragging it anywhere left of the buttons moves the window.
+// minimise and close buttons. Dragging it anywhere left of the buttons moves the window: the
+// window system moves it where it can (the only way under Wayland), else the bar does.
 class titleWidget : public QWidget
 {
     Q_OBJECT
@@ -23,6 +27,11 @@ public:
     // What the window shows besides the program's name ("Offline: NAME"), or nothing.
     void setDocumentTitle(const QString &document);
     QString titleText() const;
+
+    // Hands a drag to the window system; false where it cannot take it. QWindow::startSystemMove
+    // unless replaced.
+    using SystemMove = std::function<bool(QWindow *)>;
+    void setSystemMove(SystemMove systemMove) { m_systemMove = std::move(systemMove); }
 
 signals:
     void showMin();
@@ -41,12 +50,15 @@ private:
 
     QPoint m_pressPosition;
     bool m_dragging = false;
+    // Whether the window system refused this drag, so the bar moves the window itself.
+    bool m_movesItself = false;
     sysButton *m_menuButton;
     sysButton *m_minButton;
     sysButton *m_closeButton;
     sysButton *m_feedbackButton;
     QLabel *m_titleLabel;
     QLabel *m_languageLabel;
+    SystemMove m_systemMove;
 };
 
 #endif // SKYDESK_TITLEWIDGET_H

@@ -1,19 +1,29 @@
 #include "toolwidget.h"
 
 #include "portselector.h"
+#include "product/accessiblecombobox.h"
 #include "skydesk/common/stylesheet.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVector>
+
+#include <algorithm>
 
 namespace {
 
 // Small enough that an entry with its padding and the spacing above and below it fits the list's
 // height.
 constexpr int kPageListSpacing = 4;
+// The bar as designed, and the page list in it.
+constexpr int kBarHeight = 100;
+constexpr int kPageListHeight = 90;
+// What the Connect button keeps free beside its text, each side.
+constexpr int kButtonEdge = 8;
 
 } // namespace
 
@@ -35,6 +45,10 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     m_refreshButton->setFixedSize(24, 24);
     m_refreshButton->setIcon(QIcon(QStringLiteral(":/images/refresh.ico")));
     m_refreshButton->setToolTip(tr("Refresh the port list"));
+    // The button shows only a picture; its tool tip says what it does.
+    m_refreshButton->setAccessibleName(m_refreshButton->toolTip());
+    AccessibleComboBox::install();
+    m_portSelector->setAccessibleName(tr("Serial port"));
     m_portSelector->setMinimumSize(60, 20);
     m_portSelector->setFont(arial);
     m_connectButton->setFont(arial);
@@ -45,10 +59,28 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     row->addWidget(m_portSelector);
     row->addWidget(m_refreshButton);
     row->addWidget(m_connectButton);
-    setFixedHeight(100);
+    keepConnectButtonWide();
+    // Tab goes left to right: the port, its refresh, then Connect.
+    setTabOrder(m_portSelector, m_refreshButton);
+    setTabOrder(m_refreshButton, m_connectButton);
 
     connect(m_connectButton, &QPushButton::clicked, this, &toolWidget::connectPort);
     connect(m_refreshButton, &QPushButton::clicked, this, &toolWidget::refreshDevices);
+}
+
+// The page list takes no focus, so each page has Ctrl+1, Ctrl+2, ... of its own, said in its
+// entry's tool tip and accessible description.
+void toolWidget::addPageShortcut(int row)
+{
+    const QKeySequence keys(int(Qt::CTRL) | (Qt::Key_1 + row));
+    auto *shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, row] { m_pageList->setCurrentRow(row); });
+    QListWidgetItem *item = m_pageList->item(row);
+    const QString hint =
+        tr("%1 page (%2)").arg(item->text(), keys.toString(QKeySequence::NativeText));
+    item->setToolTip(hint);
+    item->setData(Qt::AccessibleDescriptionRole, hint);
 }
 
 QComboBox *toolWidget::portSelector() const
@@ -61,10 +93,17 @@ void toolWidget::buildPageList(bool withInternalPage)
     m_pageList->setViewMode(QListView::IconMode);
     m_pageList->setIconSize(QSize(50, 50));
     m_pageList->setMovement(QListView::Static);
+    // The entries are laid out again whenever the list's size changes: a screen reader's bridge
+    // asks where they lie while the list is still tiny, and a layout made then would stay, one
+    // clipped entry per row.
+    m_pageList->setResizeMode(QListView::Adjust);
     m_pageList->setMaximumWidth(600);
-    m_pageList->setMaximumHeight(90);
+    m_pageList->setMaximumHeight(kPageListHeight);
     m_pageList->setSpacing(kPageListSpacing);
     m_pageList->setFocusPolicy(Qt::NoFocus);
+    // The list is sized to show every entry; a scroll bar would only take room from them.
+    m_pageList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     struct Entry
     {
@@ -84,6 +123,7 @@ void toolWidget::buildPageList(bool withInternalPage)
         item->setTextAlignment(Qt::AlignHCenter);
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         item->setFont(bold);
+        addPageShortcut(m_pageList->count() - 1);
     }
     m_pageList->setCurrentRow(0);
     keepPageListWide();
@@ -91,12 +131,46 @@ void toolWidget::buildPageList(bool withInternalPage)
 
 void toolWidget::keepPageListWide()
 {
-    // However wide the other controls want to be, every entry stays visible on one row.
+    // However wide the other controls want to be, every entry stays visible on one row; with
+    // large fonts the list, and the bar with it, grow taller than designed. The entries' padding
+    // comes from the style sheet.
+    m_pageList->ensurePolished();
     int width = kPageListSpacing + 2 * m_pageList->frameWidth();
-    for (int row = 0; row < m_pageList->count(); ++row)
-        width += m_pageList->sizeHintForIndex(m_pageList->model()->index(row, 0)).width() +
-                 2 * kPageListSpacing;
-    m_pageList->setMinimumWidth(qMin(width, m_pageList->maximumWidth()));
+    int tallest = 0;
+    for (int row = 0; row < m_pageList->count(); ++row) {
+        const QSize entry = m_pageList->sizeHintForIndex(m_pageList->model()->index(row, 0));
+        width += entry.width() + 2 * kPageListSpacing;
+        tallest = qMax(tallest, entry.height());
+    }
+    m_pageList->setMaximumWidth(qMax(m_pageList->maximumWidth(), width));
+    m_pageList->setMinimumWidth(width);
+    const int height = tallest + 2 * kPageListSpacing + 2 * m_pageList->frameWidth();
+    m_pageList->setMaximumHeight(qMax(kPageListHeight, height));
+    m_pageList->setMinimumHeight(qMin(height, m_pageList->maximumHeight()));
+    setFixedHeight(qMax(kBarHeight, m_pageList->maximumHeight() + kBarHeight - kPageListHeight));
+}
+
+void toolWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    keepPageListWide();
+}
+
+// The button says "Connect" or "Disconnect": it is as wide as the wider of them, so neither
+// touches its edges and the bar does not jump when it changes.
+void toolWidget::keepConnectButtonWide()
+{
+    const QString shown = m_connectButton->text();
+    m_connectButton->ensurePolished();
+    int width = 0;
+    for (const QString &text : {tr("Connect"), tr("Disconnect")}) {
+        m_connectButton->setText(text);
+        width =
+            std::max({width, m_connectButton->sizeHint().width(),
+                      m_connectButton->fontMetrics().horizontalAdvance(text) + 2 * kButtonEdge});
+    }
+    m_connectButton->setText(shown);
+    m_connectButton->setMinimumWidth(width);
 }
 
 int toolWidget::preselectedIndex(const QList<QString> &portNames, const QString &savedPort)

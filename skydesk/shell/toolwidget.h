@@ -63,9 +63,15 @@ public slots:
     // program follows the upgrade guard instead (setPortControlsLocked, showConnected).
     void onDisplayCloseCOMPort();
 
+protected:
+    // The entries' sizes are final only once the list is shown with its style sheet and fonts.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildPageList(bool withInternalPage);
+    void addPageShortcut(int row);
     void keepPageListWide();
+    void keepConnectButtonWide();
     void showDisconnected();
 
     QPushButton *m_connectButton;

@@ -9,6 +9,7 @@
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
 #include "skydesk/common/stylesheet.h"
+#include "skydesk/common/textroom.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
@@ -44,6 +45,7 @@ FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
     : QDialog(parent), m_ui(new Ui::FirmwareUpgradeDialogUi)
 {
     m_ui->setupUi(this);
+    TextRoom::makeRoomWhenShown(this);
     setWindowFlags(Qt::FramelessWindowHint);
     setStyleSheet(StyleSheet::chrome());
 

@@ -11,6 +11,7 @@
 #include "skydesk/common/helpbrowser.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
+#include "skydesk/common/textroom.h"
 #include "softwareversion.h"
 #include "ui_updatesettingpage.h"
 #include "updateconfig.h"
@@ -49,6 +50,7 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::UpdateSettingPageUi)
 {
     m_ui->setupUi(this);
+    TextRoom::makeRoomWhenShown(this);
     setObjectName(QStringLiteral("updatesettingpage"));
     m_ui->webView->showDocument(documentFolder(AppSettings::languageCode()) +
                                 QStringLiteral("info.html"));

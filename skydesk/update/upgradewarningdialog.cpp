@@ -1,11 +1,13 @@
 #include "upgradewarningdialog.h"
 
+#include "skydesk/common/textroom.h"
 #include "ui_upgradewarningdialog.h"
 
 UpgradeWarningDialog::UpgradeWarningDialog(QWidget *parent)
     : QDialog(parent), m_ui(new Ui::UpgradeWarningDialogUi)
 {
     m_ui->setupUi(this);
+    TextRoom::makeRoomWhenShown(this);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

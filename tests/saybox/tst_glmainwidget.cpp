@@ -6,15 +6,20 @@
 #include "saybox/glmainwidget.h"
 #include "saybox/glsayboxclient.h"
 #include "saybox/gluploadstatus.h"
+#include "tests/support/accessibilitywalk.h"
+#include "tests/support/focusmarks.h"
 #include "tests/support/ftpserverprocess.h"
 #include "tests/support/modalanswerer.h"
+#include "tests/support/readingorder.h"
 #include "tests/support/refusingport.h"
 #include "tests/support/signalarguments.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -56,6 +61,10 @@ private slots:
     void progressShowsBytesAndPercent();
     void doubleClickOnSubmitDoesNotPressReturn();
     void closingDuringAnUploadAsksFirst();
+    void screenReaderTellsEveryControlApart_data();
+    void screenReaderTellsEveryControlApart();
+    void keyboardShowsFocusAndFollowsReadingOrder_data();
+    void keyboardShowsFocusAndFollowsReadingOrder();
 
 private:
     void writeLanguage(int lang);
@@ -618,6 +627,80 @@ void TestGLMainWidget::closingDuringAnUploadAsksFirst()
     QVERIFY(progress.count() <= movedAtStop + 1);
     QVERIFY(finished.isEmpty() && failed.isEmpty());
     QVERIFY(server->submittedFile(QStringLiteral("1.log")).size() < 2000000);
+}
+
+void TestGLMainWidget::screenReaderTellsEveryControlApart_data()
+{
+    QTest::addColumn<int>("attached");
+    QTest::addColumn<bool>("statusScreen");
+    QTest::newRow("empty form") << 0 << false;
+    QTest::newRow("every picture and file attached") << GLSayboxClient::MaxEntries << false;
+    QTest::newRow("status screen") << 0 << true;
+}
+
+void TestGLMainWidget::screenReaderTellsEveryControlApart()
+{
+    QFETCH(int, attached);
+    QFETCH(bool, statusScreen);
+    writeLanguage(0);
+    window = new GLMainWidget;
+    for (int i = 0; i < attached; ++i) {
+        const QString picture = localDir.filePath(QStringLiteral("photo%1.png").arg(i));
+        QImage(16, 16, QImage::Format_RGB32).save(picture);
+        QVERIFY(window->client()->addPicturePath(picture));
+        QVERIFY(window->client()->addAttachmentPath(
+            writeLocalFile(QStringLiteral("log%1.txt").arg(i), "flight log")));
+    }
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (statusScreen)
+        QVERIFY(QMetaObject::invokeMethod(window, "goToStatusWidget"));
+
+    const QStringList problems = accessibilityProblems(window);
+    for (const QString &problem : problems)
+        qWarning().noquote() << problem;
+    QVERIFY2(problems.isEmpty(), "problems listed above");
+    if (!statusScreen) {
+        QCOMPARE(accessibleNameOf(window->client()->findChild<QTextEdit *>("textEdit")),
+                 QStringLiteral("Your message"));
+        QCOMPARE(accessibleNameOf(window->client()->findChild<QComboBox *>("comboBox")),
+                 QStringLiteral("Kind of contact"));
+        QCOMPARE(accessibleNameOf(window->client()->findChild<QLineEdit *>("lineEdit")),
+                 QStringLiteral("Your contact"));
+    }
+}
+
+void TestGLMainWidget::keyboardShowsFocusAndFollowsReadingOrder_data()
+{
+    screenReaderTellsEveryControlApart_data();
+}
+
+// A pilot without a mouse sees where the focus is and meets the controls in reading order.
+void TestGLMainWidget::keyboardShowsFocusAndFollowsReadingOrder()
+{
+    QFETCH(int, attached);
+    QFETCH(bool, statusScreen);
+    writeLanguage(0);
+    window = new GLMainWidget;
+    for (int i = 0; i < attached; ++i) {
+        const QString picture = localDir.filePath(QStringLiteral("photo%1.png").arg(i));
+        QImage(16, 16, QImage::Format_RGB32).save(picture);
+        QVERIFY(window->client()->addPicturePath(picture));
+        QVERIFY(window->client()->addAttachmentPath(
+            writeLocalFile(QStringLiteral("log%1.txt").arg(i), "flight log")));
+    }
+    fillForm(); // Submit takes the focus only once there is something to send
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (statusScreen)
+        QVERIFY(QMetaObject::invokeMethod(window, "goToStatusWidget"));
+
+    QStringList problems = controlsWithoutFocusMark(window);
+    problems += readingOrderProblems(tabChain(window));
+    for (const QString &problem : problems)
+        qWarning().noquote() << problem;
+    QVERIFY2(problems.isEmpty(), "problems listed above");
 }
 
 QTEST_MAIN(TestGLMainWidget)

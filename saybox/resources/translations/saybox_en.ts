@@ -142,6 +142,26 @@
         <source>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</source>
         <translation>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</translation>
     </message>
+    <message>
+        <source>Your message</source>
+        <translation>Your message</translation>
+    </message>
+    <message>
+        <source>Kind of contact</source>
+        <translation>Kind of contact</translation>
+    </message>
+    <message>
+        <source>Your contact</source>
+        <translation>Your contact</translation>
+    </message>
+    <message>
+        <source>Remove picture %1</source>
+        <translation>Remove picture %1</translation>
+    </message>
+    <message>
+        <source>Remove file %1</source>
+        <translation>Remove file %1</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>

@@ -142,6 +142,26 @@
         <source>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</source>
         <translation>Das Bild %1 ist zu groß (%2 × %3 Pixel): Bilder bis 16 Megapixel können angehängt werden.</translation>
     </message>
+    <message>
+        <source>Your message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Kind of contact</source>
+        <translation>Art des Kontakts</translation>
+    </message>
+    <message>
+        <source>Your contact</source>
+        <translation>Ihr Kontakt</translation>
+    </message>
+    <message>
+        <source>Remove picture %1</source>
+        <translation>Bild %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove file %1</source>
+        <translation>Datei %1 entfernen</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>

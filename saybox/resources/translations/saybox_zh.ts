@@ -142,6 +142,26 @@
         <source>%1 is too large a picture (%2 × %3 pixels): pictures of up to 16 megapixels can be attached.</source>
         <translation>图片 %1 太大（%2 × %3 像素）：只能添加最多 1600 万像素的图片。</translation>
     </message>
+    <message>
+        <source>Your message</source>
+        <translation>您的留言</translation>
+    </message>
+    <message>
+        <source>Kind of contact</source>
+        <translation>联系方式类型</translation>
+    </message>
+    <message>
+        <source>Your contact</source>
+        <translation>您的联系方式</translation>
+    </message>
+    <message>
+        <source>Remove picture %1</source>
+        <translation>删除图片 %1</translation>
+    </message>
+    <message>
+        <source>Remove file %1</source>
+        <translation>删除文件 %1</translation>
+    </message>
 </context>
 <context>
     <name>GLUploadStatus</name>

@@ -118,6 +118,17 @@
         <source>Forbiden Area Limit</source>
         <translation>Forbiden Area Limit</translation>
     </message>
+    <message>
+        <source>Left stick position</source>
+        <translation>Left stick position</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelChooser</name>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPlot</name>
@@ -222,6 +233,10 @@
     <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differences</translation>
     </message>
 </context>
 <context>
@@ -416,6 +431,14 @@
     <message>
         <source>Open Offline</source>
         <translation>Open Offline</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>Snapshots</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differences</translation>
     </message>
 </context>
 <context>
@@ -634,6 +657,17 @@
     <message>
         <source>DownLoad</source>
         <translation>DownLoad</translation>
+    </message>
+    <message>
+        <source>Upgrade log</source>
+        <translation>Upgrade log</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -1730,6 +1764,14 @@ Do you want to save them?</translation>
         <source>Not sent. Allowed: %1</source>
         <translation>Not sent. Allowed: %1</translation>
     </message>
+    <message>
+        <source>%1 level %2</source>
+        <translation>%1 level %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ParameterFile</name>
@@ -2676,6 +2718,14 @@ Do you want to save them?</translation>
         <source>Not shown</source>
         <translation>Not shown</translation>
     </message>
+    <message>
+        <source>metres</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
 </context>
 <context>
     <name>ParameterRestore</name>
@@ -2851,6 +2901,14 @@ Do you want to save them?</translation>
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Recorded channels</source>
+        <translation>Recorded channels</translation>
+    </message>
+    <message>
+        <source>Span and help</source>
+        <translation>Span and help</translation>
     </message>
 </context>
 <context>
@@ -3075,6 +3133,70 @@ Do you want to replace it?</translation>
     <message>
         <source>No configuration is open offline</source>
         <translation>No configuration is open offline</translation>
+    </message>
+    <message>
+        <source>Gyroscope</source>
+        <translation>Gyroscope</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>degrees per second</source>
+        <translation>degrees per second</translation>
+    </message>
+    <message>
+        <source>metres per second squared</source>
+        <translation>metres per second squared</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>magnitude</source>
+        <translation>magnitude</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Compass error</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>metres</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -3648,6 +3770,10 @@ Do you want to replace it?</translation>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
 </context>
 <context>
     <name>toolWidget</name>
@@ -3678,6 +3804,14 @@ Do you want to replace it?</translation>
     <message>
         <source>Internal</source>
         <translation>Internal</translation>
+    </message>
+    <message>
+        <source>%1 page (%2)</source>
+        <translation>%1 page (%2)</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serial port</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,17 @@
         <source>Forbiden Area Limit</source>
         <translation>Flugverbotszone</translation>
     </message>
+    <message>
+        <source>Left stick position</source>
+        <translation>Linke Schalterstellung</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelChooser</name>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPlot</name>
@@ -222,6 +233,10 @@
     <message>
         <source>Parameter</source>
         <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -416,6 +431,14 @@
     <message>
         <source>Open Offline</source>
         <translation>Offline öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>Schnappschüsse</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -634,6 +657,17 @@
     <message>
         <source>DownLoad</source>
         <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Upgrade log</source>
+        <translation>Upgrade-Protokoll</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -1730,6 +1764,14 @@ Möchten Sie sie speichern?</translation>
         <source>Not sent. Allowed: %1</source>
         <translation>Nicht gesendet. Erlaubt: %1</translation>
     </message>
+    <message>
+        <source>%1 level %2</source>
+        <translation>%1 Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ParameterFile</name>
@@ -2676,6 +2718,14 @@ Möchten Sie sie speichern?</translation>
         <source>Not shown</source>
         <translation>Nicht angezeigt</translation>
     </message>
+    <message>
+        <source>metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
 </context>
 <context>
     <name>ParameterRestore</name>
@@ -2851,6 +2901,14 @@ Möchten Sie sie speichern?</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Recorded channels</source>
+        <translation>Aufgezeichnete Kanäle</translation>
+    </message>
+    <message>
+        <source>Span and help</source>
+        <translation>Ausschnitt und Hilfe</translation>
     </message>
 </context>
 <context>
@@ -3075,6 +3133,70 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>No configuration is open offline</source>
         <translation>Keine Konfiguration ist offline geöffnet</translation>
+    </message>
+    <message>
+        <source>Gyroscope</source>
+        <translation>Gyroskop</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Beschleunigung</translation>
+    </message>
+    <message>
+        <source>degrees per second</source>
+        <translation>Grad pro Sekunde</translation>
+    </message>
+    <message>
+        <source>metres per second squared</source>
+        <translation>Meter pro Quadratsekunde</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>magnitude</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>Kompassfehler</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Nicken</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -3648,6 +3770,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
 </context>
 <context>
     <name>toolWidget</name>
@@ -3678,6 +3804,14 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Internal</source>
         <translation>Intern</translation>
+    </message>
+    <message>
+        <source>%1 page (%2)</source>
+        <translation>Seite %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serielle Schnittstelle</translation>
     </message>
 </context>
 <context>

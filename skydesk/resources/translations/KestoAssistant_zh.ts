@@ -118,6 +118,17 @@
         <source>Forbiden Area Limit</source>
         <translation>禁飞区限制</translation>
     </message>
+    <message>
+        <source>Left stick position</source>
+        <translation>开关左侧档位</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelChooser</name>
+    <message>
+        <source>Channels</source>
+        <translation>通道</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPlot</name>
@@ -222,6 +233,10 @@
     <message>
         <source>Parameter</source>
         <translation>参数</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
     </message>
 </context>
 <context>
@@ -414,6 +429,14 @@
     <message>
         <source>Open Offline</source>
         <translation>脱机打开</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
     </message>
 </context>
 <context>
@@ -631,6 +654,17 @@
     <message>
         <source>DownLoad</source>
         <translation>下载</translation>
+    </message>
+    <message>
+        <source>Upgrade log</source>
+        <translation>升级记录</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBrowser</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1756,14 @@ Do you want to save them?</source>
         <source>Not sent. Allowed: %1</source>
         <translation>未发送。允许范围：%1</translation>
     </message>
+    <message>
+        <source>%1 level %2</source>
+        <translation>%1 %2 档</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
 </context>
 <context>
     <name>ParameterFile</name>
@@ -2668,6 +2710,14 @@ Do you want to save them?</source>
         <source>Not shown</source>
         <translation>不显示</translation>
     </message>
+    <message>
+        <source>metres</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>volts</source>
+        <translation>伏</translation>
+    </message>
 </context>
 <context>
     <name>ParameterRestore</name>
@@ -2840,6 +2890,14 @@ Do you want to save them?</source>
     <message>
         <source>Help</source>
         <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Recorded channels</source>
+        <translation>记录的通道</translation>
+    </message>
+    <message>
+        <source>Span and help</source>
+        <translation>时段与帮助</translation>
     </message>
 </context>
 <context>
@@ -3064,6 +3122,70 @@ Do you want to replace it?</source>
     <message>
         <source>No configuration is open offline</source>
         <translation>没有脱机打开的配置</translation>
+    </message>
+    <message>
+        <source>Gyroscope</source>
+        <translation>陀螺仪</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>加速度</translation>
+    </message>
+    <message>
+        <source>degrees per second</source>
+        <translation>度每秒</translation>
+    </message>
+    <message>
+        <source>metres per second squared</source>
+        <translation>米每二次方秒</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>magnitude</source>
+        <translation>合值</translation>
+    </message>
+    <message>
+        <source>Compass error</source>
+        <translation>罗盘误差</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3758,10 @@ Do you want to replace it?</source>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
 </context>
 <context>
     <name>toolWidget</name>
@@ -3666,6 +3792,14 @@ Do you want to replace it?</source>
     <message>
         <source>Internal</source>
         <translation>内部</translation>
+    </message>
+    <message>
+        <source>%1 page (%2)</source>
+        <translation>%1页面（%2）</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>串口</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,24 @@ private slots:
         QCOMPARE(bar.statusText(), text);
     }
 
+    // A screen reader reads each outcome: the notice is the status label's accessible name.
+    // (The change and alert events need an active accessibility bridge, which the offscreen
+    // platform does not start.)
+    void noticesAreTheStatusLabelsAccessibleName()
+    {
+        statusWidget bar;
+        bar.statusTextChanged(QStringLiteral("Parameters uploaded and verified"));
+        QAccessibleInterface *label = nullptr;
+        for (QLabel *child : bar.findChildren<QLabel *>()) {
+            if (child->accessibleName() == QStringLiteral("Parameters uploaded and verified"))
+                label = QAccessible::queryAccessibleInterface(child);
+        }
+        QVERIFY(label);
+        bar.showWaitingForFirmware(true);
+        QCOMPARE(label->text(QAccessible::Name),
+                 QStringLiteral("The flight controller is waiting for firmware"));
+    }
+
     void unknownStatusLeavesTextAndNoticesShowAsGiven()
     {
         statusWidget bar;
@@ -197,10 +215,34 @@ private slots:
         QCOMPARE(bar.statusText(), QStringLiteral("Calibrating, keep the aircraft still"));
     }
 
-    // In the window's width a long notice is elided, never cut, and whole in its tool tip; the
-    // recording and connection texts beside it stay whole. A short one has no tool tip.
-    void longNoticesAreElidedWithTheWholeTextInTheToolTip()
+    void longNoticesWrapOrAreElidedWithTheWholeTextInTheToolTip_data()
     {
+        const QString byId =
+            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0");
+        QStringList captions;
+        for (int i = 1; i <= 30; ++i)
+            captions << QStringLiteral("Protect Volt %1").arg(i);
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<bool>("recording");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("permission denied: two lines")
+            << statusWidget::textForOpenFailure(QStringLiteral("/dev/ttyUSB0"),
+                                                fclink::PortOpenError::PermissionDenied)
+            << false << true;
+        QTest::newRow("lost port beside a recording: elided")
+            << statusWidget::textForPortLost(byId) << true << false;
+        QTest::newRow("cut upload of many fields: elided")
+            << statusWidget::textForUploadInterrupted(byId, captions) << false << false;
+    }
+
+    // In the window's width a long notice wraps onto the bar's second line; one longer still is
+    // elided, never cut, and whole in its tool tip. The recording and connection texts beside it
+    // stay whole, and a warning is in the log whatever the bar shows of it.
+    void longNoticesWrapOrAreElidedWithTheWholeTextInTheToolTip()
+    {
+        QFETCH(QString, notice);
+        QFETCH(bool, recording);
+        QFETCH(bool, whole);
         QWidget window; // as wide as the main window, which holds the bar
         window.setFixedSize(850, 40);
         auto *column = new QVBoxLayout(&window);
@@ -209,12 +251,14 @@ private slots:
         column->addWidget(barInWindow);
         statusWidget &bar = *barInWindow;
         bar.connectTextChanged(0);
-        bar.recordingTextChanged(QStringLiteral("Recording telemetry_20240102_030405.csv  12:34"));
-        const QString notice = statusWidget::textForPortLost(
-            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A9M2K7QX-if00-port0"));
-        bar.showNotice(notice, statusWidget::Severity::Warning);
+        const QString recordingText =
+            recording ? QStringLiteral("Recording telemetry_20240102_030405.csv  12:34")
+                      : QString();
+        bar.recordingTextChanged(recordingText);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("status: " + notice));
+        bar.showNotice(notice, statusWidget::Severity::Warning);
         QCOMPARE(bar.width(), 850);
         QCOMPARE(bar.statusText(), notice);
 
@@ -223,16 +267,25 @@ private slots:
         QVERIFY(status);
         const QFontMetrics metrics(status->font());
         for (QLabel *label : labels) {
-            const bool fits = metrics.horizontalAdvance(label->text()) <=
-                              label->contentsRect().width() - 2 * label->margin();
-            QVERIFY2(fits, qPrintable(label->objectName() + ": " + label->text()));
+            const QStringList lines = label->text().split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                const bool fits = metrics.horizontalAdvance(line) <=
+                                  label->contentsRect().width() - 2 * label->margin();
+                QVERIFY2(fits, qPrintable(label->objectName() + ": " + line));
+            }
+            QVERIFY2(lines.size() * metrics.lineSpacing() <= label->contentsRect().height(),
+                     qPrintable(label->objectName() + ": " + label->text()));
             QVERIFY2(label->geometry().right() < 850, qPrintable(label->objectName()));
         }
-        QVERIFY2(status->text() != notice && status->text().endsWith(QChar(0x2026)),
-                 qPrintable(status->text()));
-        QCOMPARE(status->toolTip(), notice);
-        QCOMPARE(bar.recordingText(),
-                 QStringLiteral("Recording telemetry_20240102_030405.csv  12:34"));
+        QCOMPARE(status->text().count(QLatin1Char('\n')), 1);
+        if (whole) {
+            QCOMPARE(status->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), notice);
+            QVERIFY(status->toolTip().isEmpty());
+        } else {
+            QVERIFY2(status->text().endsWith(QChar(0x2026)), qPrintable(status->text()));
+            QCOMPARE(status->toolTip(), notice);
+        }
+        QCOMPARE(bar.recordingText(), recordingText);
         QCOMPARE(bar.connectionText(), QStringLiteral("Unconnected"));
 
         bar.showNotice(QStringLiteral("Reconnected"), statusWidget::Severity::Info);
@@ -349,6 +402,17 @@ private slots:
         QCOMPARE(small.size(), QSize(33, 22));
     }
 
+    // Picture buttons say what they are to a screen reader.
+    void titleButtonsHaveAccessibleNames()
+    {
+        titleWidget title;
+        QStringList names;
+        for (const sysButton *button : title.findChildren<sysButton *>())
+            names << button->accessibleName();
+        names.sort();
+        QCOMPARE(names, (QStringList{"Close", "Feedback", "Language", "Minimise"}));
+    }
+
     void titleBarDragZone()
     {
         QWidget window;
@@ -380,6 +444,50 @@ private slots:
         QCOMPARE(window.size(), QSize(850, 600));
     }
 
+    void titleBarDragGoesToWindowSystem_data()
+    {
+        QTest::addColumn<bool>("systemTakesIt");
+        QTest::newRow("the window system moves the window") << true;
+        QTest::newRow("refused: the bar moves it") << false;
+    }
+
+    // A drag is handed to the window system on its first move, once; only where that is refused
+    // does the bar move the window, by the pointer's way.
+    void titleBarDragGoesToWindowSystem()
+    {
+        QFETCH(bool, systemTakesIt);
+        QWidget window;
+        window.setGeometry(100, 100, 850, 600);
+        auto *title = new titleWidget(&window);
+        title->setGeometry(0, 0, 850, 25);
+        QList<QWindow *> asked;
+        title->setSystemMove([&asked, systemTakesIt](QWindow *handle) {
+            asked << handle;
+            return systemTakesIt;
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint start = window.pos();
+
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(40, 10));
+        for (const QPoint &to : {QPoint(60, 15), QPoint(80, 20)}) {
+            QMouseEvent drag(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(title, &drag);
+        }
+        QCOMPARE(asked, QList<QWindow *>{window.windowHandle()});
+        // Each move shifts the window by the pointer's way from the press (the events here keep
+        // their positions while the window moves).
+        QCOMPARE(window.pos(), systemTakesIt ? start : start + QPoint(20, 5) + QPoint(40, 10));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(80, 20));
+
+        // The buttons' zone starts no drag, so nothing is handed over.
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(850 - 100, 10));
+        QMouseEvent held(QEvent::MouseMove, QPoint(850 - 90, 12), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(title, &held);
+        QCOMPARE(asked.size(), 1);
+    }
+
     void clickedLabelUnderlinesAndRestores()
     {
         ClickedLabel label;
@@ -393,6 +501,29 @@ private slots:
         QSignalSpy clicked(&label, &ClickedLabel::clicked);
         QTest::mouseRelease(&label, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);
+    }
+
+    // A keyboard user clicks the label as a button: Space and both Enter keys, nothing else.
+    void clickedLabelTakesKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Return") << int(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("a letter") << int(Qt::Key_A) << 0;
+    }
+
+    void clickedLabelTakesKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, clicks);
+        ClickedLabel label;
+        label.setText(QStringLiteral("Update Online"));
+        QVERIFY(label.focusPolicy() & Qt::TabFocus);
+        QSignalSpy clicked(&label, &ClickedLabel::clicked);
+        QTest::keyClick(&label, Qt::Key(key));
+        QCOMPARE(clicked.count(), clicks);
     }
 
     void connectButtonToggles()
@@ -437,6 +568,45 @@ private slots:
         QCOMPARE(list->currentRow(), 0);
         for (int row = 0; row < 3; ++row)
             QVERIFY(!list->item(row)->icon().isNull());
+    }
+
+    // The page list takes no focus: Ctrl+1 ... Ctrl+4 choose the pages, as their tool tips say.
+    void pagesHaveShortcuts()
+    {
+        toolWidget bar(nullptr, true);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bar));
+        QListWidget *list = bar.pageList();
+        QCOMPARE(list->count(), 4);
+        for (int row : {3, 1, 2, 0}) {
+            const QString key = QStringLiteral("Ctrl+%1").arg(row + 1);
+            QVERIFY2(list->item(row)->toolTip().endsWith(QStringLiteral("(%1)").arg(key)),
+                     qPrintable(list->item(row)->toolTip()));
+            QTest::keyClick(&bar, Qt::Key(Qt::Key_1 + row), Qt::ControlModifier);
+            QCOMPARE(list->currentRow(), row);
+        }
+    }
+
+    // A screen reader's bridge asks for the entries and where they lie as soon as the list exists,
+    // before the window has its size: the entries still stand whole in one row once it is shown.
+    void pageListKeepsOneRowWhenReadEarly()
+    {
+        toolWidget bar(nullptr, true);
+        QListWidget *list = bar.pageList();
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(read);
+        for (int i = 0; i < read->childCount(); ++i)
+            read->child(i)->rect();
+        bar.resize(850, 100);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect entry = list->visualItemRect(list->item(row));
+            QCOMPARE(entry.top(), list->visualItemRect(list->item(0)).top());
+            QVERIFY2(entry.width() >= list->sizeHintForIndex(list->model()->index(row, 0)).width(),
+                     qPrintable(list->item(row)->text()));
+            QVERIFY(list->viewport()->rect().contains(entry));
+        }
     }
 
     void selectedEntryTextFitsItsHighlight_data()

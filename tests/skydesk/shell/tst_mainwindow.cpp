@@ -132,7 +132,9 @@ private slots:
         QSignalSpy progress(splash.progressBar(), &QProgressBar::valueChanged);
         auto *window = new mainWidget(&splash);
         QCOMPARE(argumentSequence<int>(progress), (QList<int>{10, 20, 30, 40, 50, 70, 100}));
-        QCOMPARE(window->size(), QSize(850, 600));
+        // As designed where the screen has room (the offscreen screen is 800 × 600).
+        QCOMPARE(window->size(), mainWidget::designedSize().boundedTo(
+                                     window->screen()->availableGeometry().size()));
         QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
         window->show();
 
@@ -666,6 +668,50 @@ private slots:
         QVERIFY2(shown.startsWith(longName.left(5)) && shown.endsWith("port0") &&
                      shown.contains(QChar(0x2026)) && shown.size() < longName.size(),
                  qPrintable(shown));
+    }
+
+    void windowKeepsToTheScreen_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("room for the designed size") << QRect(0, 0, 1280, 770) << QSize(850, 600);
+        QTest::newRow("1024 x 600 under a panel") << QRect(0, 30, 1024, 570) << QSize(850, 570);
+        QTest::newRow("1280 x 800 at 150 %") << QRect(0, 0, 853, 533) << QSize(850, 533);
+        QTest::newRow("1920 x 1080 at 200 %, second screen")
+            << QRect(1280, 0, 960, 540) << QSize(850, 540);
+        QTest::newRow("narrow") << QRect(0, 0, 700, 500) << QSize(700, 500);
+    }
+
+    // The window never leaves the screen's free area: it shrinks into it, the pages scroll and
+    // the status bar stays in view; on a large enough screen it is exactly as designed.
+    void windowKeepsToTheScreen()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QSize, expected);
+        mainWidget window(nullptr);
+        window.move(available.topLeft() + QPoint(400, 300));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.fitInto(available);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(window.size(), expected);
+        QVERIFY2(available.contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window.x())
+                                .arg(window.y())
+                                .arg(window.width())
+                                .arg(window.height())));
+        statusWidget *status = window.statusBar();
+        QCOMPARE(status->mapTo(&window, QPoint(0, status->height())).y(), window.height());
+        QScrollArea *scroller = window.pageScroller();
+        const bool shrunk = expected.height() < 600;
+        QCOMPARE(scroller->verticalScrollBar()->isVisible(), shrunk);
+        // Only a window narrower than the designed one scrolls sideways.
+        QCOMPARE(scroller->horizontalScrollBar()->isVisible(), expected.width() < 850 - 20);
+        // The status bar keeps its dark band of the frame picture behind its white text.
+        const QImage frame = QImage(":/images/frame.png").convertToFormat(QImage::Format_RGB32);
+        const QImage shown = window.grab().toImage();
+        QCOMPARE(shown.pixelColor(3, window.height() - 20), frame.pixelColor(3, 580));
     }
 
     // The frameless window has rounded corners; its frame picture shows where no bar covers it.
