@@ -69,6 +69,8 @@ private slots:
 private:
     void writeLanguage(int lang);
     void fillForm();
+    // A new English form with as many pictures and files attached.
+    void openFormWithAttachments(int count);
     void clickSubmit();
     void clickReturn();
     // Return ignores presses for the first second of the status screen.
@@ -629,6 +631,19 @@ void TestGLMainWidget::closingDuringAnUploadAsksFirst()
     QVERIFY(server->submittedFile(QStringLiteral("1.log")).size() < 2000000);
 }
 
+void TestGLMainWidget::openFormWithAttachments(int count)
+{
+    writeLanguage(0);
+    window = new GLMainWidget;
+    for (int i = 0; i < count; ++i) {
+        const QString picture = localDir.filePath(QStringLiteral("photo%1.png").arg(i));
+        QImage(16, 16, QImage::Format_RGB32).save(picture);
+        QVERIFY(window->client()->addPicturePath(picture));
+        QVERIFY(window->client()->addAttachmentPath(
+            writeLocalFile(QStringLiteral("log%1.txt").arg(i), "flight log")));
+    }
+}
+
 void TestGLMainWidget::screenReaderTellsEveryControlApart_data()
 {
     QTest::addColumn<int>("attached");
@@ -642,15 +657,9 @@ void TestGLMainWidget::screenReaderTellsEveryControlApart()
 {
     QFETCH(int, attached);
     QFETCH(bool, statusScreen);
-    writeLanguage(0);
-    window = new GLMainWidget;
-    for (int i = 0; i < attached; ++i) {
-        const QString picture = localDir.filePath(QStringLiteral("photo%1.png").arg(i));
-        QImage(16, 16, QImage::Format_RGB32).save(picture);
-        QVERIFY(window->client()->addPicturePath(picture));
-        QVERIFY(window->client()->addAttachmentPath(
-            writeLocalFile(QStringLiteral("log%1.txt").arg(i), "flight log")));
-    }
+    openFormWithAttachments(attached);
+    if (QTest::currentTestFailed())
+        return;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     if (statusScreen)
@@ -680,15 +689,9 @@ void TestGLMainWidget::keyboardShowsFocusAndFollowsReadingOrder()
 {
     QFETCH(int, attached);
     QFETCH(bool, statusScreen);
-    writeLanguage(0);
-    window = new GLMainWidget;
-    for (int i = 0; i < attached; ++i) {
-        const QString picture = localDir.filePath(QStringLiteral("photo%1.png").arg(i));
-        QImage(16, 16, QImage::Format_RGB32).save(picture);
-        QVERIFY(window->client()->addPicturePath(picture));
-        QVERIFY(window->client()->addAttachmentPath(
-            writeLocalFile(QStringLiteral("log%1.txt").arg(i), "flight log")));
-    }
+    openFormWithAttachments(attached);
+    if (QTest::currentTestFailed())
+        return;
     fillForm(); // Submit takes the focus only once there is something to send
     window->show();
     QApplication::setActiveWindow(window);
