@@ -6,7 +6,6 @@
 #include "fclink/link/parameterslices.h"
 #include "fclink/model/parameterfields.h"
 #include "fclink/storage/parameterfile.h"
-#include "firmwareupgrade/firmwareimage.h"
 #include "tests/support/fcsimprocess.h"
 #include "tests/support/testfolders.h"
 #include "toolrun.h"
@@ -74,7 +73,6 @@ private slots:
     void cleanup();
 
     void twoNamesForOnePortAreOneLock();
-    void aFlashUnderAnotherNameOfAHeldPortIsRefused();
     void anUploadCutBySilenceIsRedone();
     void anUploadCutByAnUnplugSaysWhatMayBeMissing();
     void slowRepliesStillComplete();
@@ -153,32 +151,6 @@ void TestFctoolFaults::twoNamesForOnePortAreOneLock()
         QVERIFY(holder.finish());
         QCOMPARE(holder.exitCode(), 0);
     }
-}
-
-// The firmware upgrade opens the port itself: while another program holds the device under
-// another name it must not flash it.
-void TestFctoolFaults::aFlashUnderAnotherNameOfAHeldPortIsRefused()
-{
-    QVERIFY(m_sim->start());
-    const QString file = path(QStringLiteral("new.qmtvf"));
-    QFile firmware(file);
-    QVERIFY(firmware.open(QIODevice::WriteOnly));
-    firmware.write(fwupgrade::buildFirmwareFile(121, QByteArray(4096, 'f')));
-    firmware.close();
-    ToolRun holder(args("telemetry", {QStringLiteral("--port"), port()}));
-    QVERIFY(holder.start());
-    QVERIFY2(holder.waitForLines(1, 10000), qPrintable(holder.describe()));
-
-    ToolRun flash(args("flash", {QStringLiteral("--port"), device(), file}));
-    QVERIFY(flash.runToEnd(kLongRunMs));
-    QVERIFY2(flash.exitCode() == 3, qPrintable(flash.describe()));
-    QVERIFY2(!flash.out().contains(QLatin1String("Upgrading now")), qPrintable(flash.out()));
-    // The holder's controller still runs its firmware and answers.
-    const int before = holder.outLines().size();
-    QVERIFY2(holder.waitForLines(before + 3, 10000), qPrintable(holder.describe()));
-    holder.sendSignal(SIGINT);
-    QVERIFY(holder.finish());
-    QCOMPARE(holder.exitCode(), 0);
 }
 
 void TestFctoolFaults::anUploadCutBySilenceIsRedone()

@@ -208,6 +208,29 @@ private slots:
         QVERIFY2(get.exitCode() == 0, qPrintable(get.describe()));
     }
 
+    // The upgrade opens the port itself: while another program holds the device under another
+    // name it must not flash it.
+    void aFlashUnderAnotherNameOfAHeldPortIsRefused()
+    {
+        QVERIFY(startSim());
+        const QString device = QFileInfo(port()).canonicalFilePath();
+        QVERIFY(device.startsWith(QLatin1String("/dev/pts/")));
+        ToolRun holder({QStringLiteral("telemetry"), QStringLiteral("--port"), port()});
+        QVERIFY(holder.start());
+        QVERIFY2(holder.waitForLines(1, 10000), qPrintable(holder.describe()));
+
+        ToolRun flash({QStringLiteral("flash"), QStringLiteral("--port"), device, firmware(121)});
+        QVERIFY(flash.runToEnd(kRunMs));
+        QVERIFY2(flash.exitCode() == 3, qPrintable(flash.describe()));
+        QVERIFY2(!flash.out().contains(QLatin1String("Upgrading now")), qPrintable(flash.out()));
+        // The holder's controller still runs its firmware and answers.
+        const int before = holder.outLines().size();
+        QVERIFY2(holder.waitForLines(before + 3, 10000), qPrintable(holder.describe()));
+        holder.sendSignal(SIGINT);
+        QVERIFY(holder.finish());
+        QCOMPARE(holder.exitCode(), 0);
+    }
+
     void bootloaderProbe_data()
     {
         QTest::addColumn<QString>("controller"); // running, waiting, intact (in its bootloader)
