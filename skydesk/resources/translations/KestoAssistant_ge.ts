@@ -542,8 +542,8 @@
     <message numerus="yes">
         <source>Undone: %n parameter(s) of a preset</source>
         <translation>
-            <numerusform>Rückgängig: %n Parameter einer Voreinstellung</numerusform>
-            <numerusform>Rückgängig: %n Parameter einer Voreinstellung</numerusform>
+            <numerusform>Rückgängig: %n Parameter einer Vorgabe</numerusform>
+            <numerusform>Rückgängig: %n Parameter einer Vorgabe</numerusform>
         </translation>
     </message>
 </context>
@@ -1651,11 +1651,11 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Save as Preset...</source>
-        <translation>Als Voreinstellung speichern...</translation>
+        <translation>Als Vorgabe speichern...</translation>
     </message>
     <message>
         <source>Save as Preset</source>
-        <translation>Als Voreinstellung speichern</translation>
+        <translation>Als Vorgabe speichern</translation>
     </message>
     <message>
         <source>The flight controller&apos;s configuration is kept; %1 is unchanged</source>
@@ -1682,15 +1682,15 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Invalid preset: %1</source>
-        <translation>Ungültige Voreinstellung: %1</translation>
+        <translation>Ungültige Vorgabe: %1</translation>
     </message>
     <message>
         <source>The preset changes nothing</source>
-        <translation>Die Voreinstellung ändert nichts</translation>
+        <translation>Die Vorgabe ändert nichts</translation>
     </message>
     <message>
         <source>Apply Preset</source>
-        <translation>Voreinstellung anwenden</translation>
+        <translation>Vorgabe anwenden</translation>
     </message>
     <message numerus="yes">
         <source>%1 changes %n parameter(s):</source>
@@ -1705,7 +1705,7 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation>Voreinstellung</translation>
+        <translation>Vorgabe</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1714,13 +1714,13 @@ Möchten Sie sie speichern?</translation>
     <message numerus="yes">
         <source>Preset %1 applied: %n parameter(s) changed</source>
         <translation>
-            <numerusform>Voreinstellung %1 angewendet: %n Parameter geändert</numerusform>
-            <numerusform>Voreinstellung %1 angewendet: %n Parameter geändert</numerusform>
+            <numerusform>Vorgabe %1 angewendet: %n Parameter geändert</numerusform>
+            <numerusform>Vorgabe %1 angewendet: %n Parameter geändert</numerusform>
         </translation>
     </message>
     <message>
         <source>Tick the parameters the preset holds.</source>
-        <translation>Haken Sie die Parameter an, die die Voreinstellung enthält.</translation>
+        <translation>Haken Sie die Parameter an, die die Vorgabe enthält.</translation>
     </message>
     <message>
         <source>Value</source>
@@ -1732,13 +1732,13 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Cannot save the preset: %1</source>
-        <translation>Die Voreinstellung kann nicht gespeichert werden: %1</translation>
+        <translation>Die Vorgabe kann nicht gespeichert werden: %1</translation>
     </message>
     <message numerus="yes">
         <source>Saved preset %1 (%n parameter(s))</source>
         <translation>
-            <numerusform>Voreinstellung %1 gespeichert (%n Parameter)</numerusform>
-            <numerusform>Voreinstellung %1 gespeichert (%n Parameter)</numerusform>
+            <numerusform>Vorgabe %1 gespeichert (%n Parameter)</numerusform>
+            <numerusform>Vorgabe %1 gespeichert (%n Parameter)</numerusform>
         </translation>
     </message>
 </context>
@@ -3339,7 +3339,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>New from Defaults</source>
-        <translation>Neu aus Standardwerten</translation>
+        <translation>Neu (Standardwerte)</translation>
     </message>
     <message>
         <source>Save the offline configuration to its file (Ctrl+S)</source>
@@ -3359,15 +3359,15 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Apply Preset...</source>
-        <translation>Voreinstellung anwenden...</translation>
+        <translation>Vorgabe anwenden...</translation>
     </message>
     <message>
         <source>Save chosen parameters of what the pages show as a preset</source>
-        <translation>Gewählte Parameter dessen, was die Seiten zeigen, als Voreinstellung speichern</translation>
+        <translation>Gewählte Parameter dessen, was die Seiten zeigen, als Vorgabe speichern</translation>
     </message>
     <message>
         <source>Save as Preset...</source>
-        <translation>Als Voreinstellung speichern...</translation>
+        <translation>Als Vorgabe speichern...</translation>
     </message>
 </context>
 <context>
