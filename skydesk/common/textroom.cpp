@@ -1,12 +1,10 @@
 #include "textroom.h"
 
+#include "fixedform.h"
 #include "qtversion.h"
 
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QAbstractSpinBox>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -64,36 +62,6 @@ public:
 private:
     QWidget *m_form;
 };
-
-bool inLayout(const QLayout *layout, const QWidget *widget)
-{
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem *item = layout->itemAt(i);
-        if (item->widget() == widget)
-            return true;
-        if (item->layout() && inLayout(item->layout(), widget))
-            return true;
-    }
-    return false;
-}
-
-bool placedByLayout(const QWidget *widget)
-{
-    const QWidget *parent = widget->parentWidget();
-    return parent && parent->layout() && inLayout(parent->layout(), widget);
-}
-
-// The parts a view, combo box or spin box is made of are its own business.
-bool partOfCompound(const QWidget *widget, const QWidget *form)
-{
-    for (const QWidget *above = widget->parentWidget(); above && above != form;
-         above = above->parentWidget()) {
-        if (qobject_cast<const QAbstractScrollArea *>(above) ||
-            qobject_cast<const QComboBox *>(above) || qobject_cast<const QAbstractSpinBox *>(above))
-            return true;
-    }
-    return false;
-}
 
 bool explicitlyHidden(const QWidget *widget)
 {
@@ -312,11 +280,9 @@ void fitGroupTitle(QGroupBox *box)
 
 void TextRoom::makeRoom(QWidget *form)
 {
-    const QList<QWidget *> widgets = form->findChildren<QWidget *>();
+    const QList<QWidget *> widgets = FixedForm::placedWidgets(form);
     for (QWidget *widget : widgets) {
-        // Windows the form opens (a scope, a dialog) make their own room.
-        if (explicitlyHidden(widget) || widget->window() != form->window() ||
-            partOfCompound(widget, form) || placedByLayout(widget))
+        if (explicitlyHidden(widget))
             continue;
         widget->ensurePolished();
         if (auto *box = qobject_cast<QGroupBox *>(widget))
@@ -329,4 +295,18 @@ void TextRoom::makeRoom(QWidget *form)
 void TextRoom::makeRoomWhenShown(QWidget *form)
 {
     new ShowWatcher(form);
+}
+
+bool TextRoom::isElided(const QWidget *widget)
+{
+    const QVariant shown = widget->property(kShownTextProperty);
+    if (!shown.isValid())
+        return false;
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text() == shown.toString();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text() == shown.toString();
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return box->title() == shown.toString();
+    return false;
 }

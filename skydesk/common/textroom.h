@@ -17,6 +17,8 @@ public:
     static void makeRoom(QWidget *form);
     // makeRoom each time the form is shown.
     static void makeRoomWhenShown(QWidget *form);
+    // Whether the widget shows its text elided now; the whole text is then its tool tip.
+    static bool isElided(const QWidget *widget);
 };
 
 #endif // SKYDESK_TEXTROOM_H

@@ -9,6 +9,7 @@
 #include "parameterbinder.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
+#include "skydesk/common/fontscale.h"
 #include "skydesk/common/helpbrowser.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
@@ -65,6 +66,7 @@ AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::AdvanceSettingPageUi)
 {
     m_ui->setupUi(this);
+    FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
     m_ui->tabWidget->setAccessibleName(fclink::pageTitle(fclink::FieldPage::Setting));
     m_languageCode = AppSettings::languageCode();
@@ -125,7 +127,7 @@ void AdvanceSettingPage::setUpPictures()
                           &m_stickPictures[1],      &m_stickPictures[2]};
     static_assert(std::size(labels) == std::size(kFixedPictures), "a label for each picture");
     for (size_t i = 0; i < std::size(labels); ++i) {
-        *pixmaps[i] = HiDpiPixmap::load(QLatin1String(kFixedPictures[i]));
+        *pixmaps[i] = FontScale::picture(QLatin1String(kFixedPictures[i]));
         labels[i]->setPixmap(*pixmaps[i]);
         labels[i]->setFixedSize(HiDpiPixmap::logicalSize(*pixmaps[i]));
     }
@@ -362,7 +364,7 @@ void AdvanceSettingPage::altitudeLimit(double metres)
 
 void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
 {
-    m_goHomePicture = HiDpiPixmap::load(goHomePicturePath(altitudeVariant, m_languageCode));
+    m_goHomePicture = FontScale::picture(goHomePicturePath(altitudeVariant, m_languageCode));
     m_ui->labelFailsafeImage->setPixmap(m_goHomePicture);
     m_ui->labelFailsafeImage->setFixedSize(HiDpiPixmap::logicalSize(m_goHomePicture));
     DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);

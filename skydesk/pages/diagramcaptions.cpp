@@ -1,6 +1,7 @@
 #include "diagramcaptions.h"
 
 #include "captionlabel.h"
+#include "skydesk/common/fontscale.h"
 
 #include <QLabel>
 #include <QVariant>
@@ -41,8 +42,9 @@ void addGaugeCaption(QLabel *gauge, const QString &text, const QPointF &anchor,
 {
     auto *caption = new CaptionLabel(text, gauge);
     caption->setColour(colour);
-    caption->setLettering(9, letterSpacing);
-    caption->place(anchor, Qt::AlignHCenter, 80, QRectF(gauge->rect()));
+    caption->setLettering(qRound(FontScale::scaled(9)), FontScale::scaled(letterSpacing));
+    caption->place(FontScale::scaled(anchor), Qt::AlignHCenter, FontScale::scaled(80),
+                   QRectF(gauge->rect()));
     caption->show();
 }
 
@@ -69,8 +71,9 @@ void DiagramCaptions::captionGoHome(QLabel *diagram, bool altitudeVariant)
         auto *caption = new CaptionLabel(tr(step.text), diagram);
         caption->setStep(++number);
         caption->setShadow(true);
-        caption->setLettering(11);
-        caption->place(step.anchor, step.alignment, step.maxWidth, kDiagramBounds);
+        caption->setLettering(qRound(FontScale::scaled(11)));
+        caption->place(FontScale::scaled(step.anchor), step.alignment,
+                       FontScale::scaled(step.maxWidth), FontScale::scaled(kDiagramBounds));
         caption->show();
     };
     if (altitudeVariant) {

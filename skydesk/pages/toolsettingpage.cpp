@@ -9,6 +9,7 @@
 #include "fclink/storage/parameterfile.h"
 #include "sensorplot.h"
 #include "sensorscopewindow.h"
+#include "skydesk/common/fontscale.h"
 #include "skydesk/common/textroom.h"
 #include "telemetryrecorder.h"
 #include "ui_toolsettingpage.h"
@@ -46,6 +47,7 @@ ToolSettingPage::ToolSettingPage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_ui(new Ui::ToolSettingPageUi), m_link(link)
 {
     m_ui->setupUi(this);
+    FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
     m_ui->pushButtonRestoreDefaultSettings->hide();
     m_clock.start();

@@ -1,7 +1,7 @@
 #include "contentwidget.h"
 
 #include "fclink/link/commrt.h"
-#include "skydesk/common/hidpipixmap.h"
+#include "skydesk/common/fontscale.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/stylesheet.h"
 #include "skydesk/history/configurationhistorydialog.h"
@@ -39,7 +39,7 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
 {
     QPalette background = palette();
     background.setBrush(QPalette::All, backgroundRole(),
-                        QBrush(HiDpiPixmap::load(QStringLiteral("://images/bg.png"))));
+                        QBrush(FontScale::picture(QStringLiteral("://images/bg.png"))));
     setPalette(background);
     setAutoFillBackground(true);
     applyStyleSheet();

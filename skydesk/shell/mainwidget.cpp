@@ -187,7 +187,9 @@ void mainWidget::fitToScreen()
 QSize mainWidget::neededSize() const
 {
     const QSize pages = m_pageArea->minimumSize();
-    int width = pages.width();
+    // Pages larger than designed (scaled for large fonts) scroll up and down on a screen too low
+    // for them: their width leaves room for the scroll bar.
+    int width = pages.width() + m_pageScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (const QWidget *bar :
          {static_cast<const QWidget *>(m_titleBar), static_cast<const QWidget *>(m_connectionBar),
           static_cast<const QWidget *>(m_statusBar)})

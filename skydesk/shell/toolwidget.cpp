@@ -56,6 +56,8 @@ toolWidget::toolWidget(QWidget *parent, bool withInternalPage)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(5, 0, 5, 0);
     row->addWidget(m_pageList);
+    // A window wider than designed (large fonts) keeps the port controls together at the right.
+    row->addStretch(1);
     row->addWidget(m_portSelector);
     row->addWidget(m_refreshButton);
     row->addWidget(m_connectButton);
@@ -170,7 +172,7 @@ void toolWidget::keepConnectButtonWide()
                       m_connectButton->fontMetrics().horizontalAdvance(text) + 2 * kButtonEdge});
     }
     m_connectButton->setText(shown);
-    m_connectButton->setMinimumWidth(width);
+    m_connectButton->setFixedWidth(width);
 }
 
 int toolWidget::preselectedIndex(const QList<QString> &portNames, const QString &savedPort)

@@ -6,6 +6,7 @@
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/firmwareupgradelib.h"
 #include "firmwareupgrade/upgradeevent.h"
+#include "skydesk/common/fontscale.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
 #include "skydesk/common/stylesheet.h"
@@ -45,6 +46,7 @@ FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
     : QDialog(parent), m_ui(new Ui::FirmwareUpgradeDialogUi)
 {
     m_ui->setupUi(this);
+    FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
     setWindowFlags(Qt::FramelessWindowHint);
     setStyleSheet(StyleSheet::chrome());

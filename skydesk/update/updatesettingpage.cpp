@@ -8,6 +8,7 @@
 #include "product/installlayout.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
+#include "skydesk/common/fontscale.h"
 #include "skydesk/common/helpbrowser.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
@@ -50,6 +51,7 @@ updatesettingpage::updatesettingpage(QWidget *parent, Commrt *link)
     : QWidget(parent), m_link(link), m_ui(new Ui::UpdateSettingPageUi)
 {
     m_ui->setupUi(this);
+    FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
     setObjectName(QStringLiteral("updatesettingpage"));
     m_ui->webView->showDocument(documentFolder(AppSettings::languageCode()) +

@@ -1,5 +1,6 @@
 #include "upgradewarningdialog.h"
 
+#include "skydesk/common/fontscale.h"
 #include "skydesk/common/textroom.h"
 #include "ui_upgradewarningdialog.h"
 
@@ -7,6 +8,7 @@ UpgradeWarningDialog::UpgradeWarningDialog(QWidget *parent)
     : QDialog(parent), m_ui(new Ui::UpgradeWarningDialogUi)
 {
     m_ui->setupUi(this);
+    FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
