@@ -37,9 +37,15 @@ QString withoutMnemonics(QString text)
     return text;
 }
 
-bool wholeInToolTip(const QWidget *widget, const QString &text)
+QString shownText(const QWidget *widget)
 {
-    return !widget->toolTip().isEmpty() && widget->toolTip().contains(text);
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        return box->title();
+    return QString();
 }
 
 // The height the glyphs of text take: lines apart by the line spacing, the last one by its ink
@@ -95,8 +101,6 @@ void checkLabel(const QLabel *label, QStringList *found)
                 inkHeight(metrics, label->text(), 1 + int(label->text().count(QLatin1Char('\n'))));
         }
     }
-    if (wholeInToolTip(label, label->text()))
-        return;
     if (neededWidth > width)
         *found << describe(label, label->text(), neededWidth, width);
     else if (neededHeight > room.height())
@@ -127,8 +131,6 @@ void checkButton(const QAbstractButton *button, QStringList *found)
     int needed = widestLine(metrics, text);
     if (contents == QStyle::SE_PushButtonContents && !button->icon().isNull())
         needed += button->iconSize().width() + 4;
-    if (wholeInToolTip(button, text))
-        return;
     if (needed > room.width())
         *found << describe(button, text, needed, room.width());
     else if (inkHeight(metrics, text, 1) > room.height())
@@ -184,7 +186,7 @@ void checkComboBox(const QComboBox *box, QStringList *found)
         int needed = metrics.horizontalAdvance(text);
         if (!box->itemIcon(i).isNull())
             needed += box->iconSize().width() + 4;
-        if (needed > room && !wholeInToolTip(box, text))
+        if (needed > room)
             *found << describe(box, text, needed, room);
     }
 }
@@ -204,7 +206,7 @@ void checkIconList(const QListWidget *list, QStringList *found)
 
 } // namespace
 
-QStringList clippedTexts(const QWidget *root)
+QStringList clippedTexts(const QWidget *root, const ElidedTest &elided)
 {
     QStringList found;
     QList<const QWidget *> widgets{root};
@@ -213,6 +215,12 @@ QStringList clippedTexts(const QWidget *root)
     for (const QWidget *widget : qAsConst(widgets)) {
         if (!widget->isVisible() || widget->width() <= 0 || widget->height() <= 0)
             continue;
+        if (elided && elided(widget)) {
+            found << QStringLiteral("%1 (%2): elided to \"%3\"")
+                         .arg(widget->objectName(),
+                              QLatin1String(widget->metaObject()->className()), shownText(widget));
+            continue;
+        }
         if (const auto *label = qobject_cast<const QLabel *>(widget))
             checkLabel(label, &found);
         else if (const auto *button = qobject_cast<const QAbstractButton *>(widget))

@@ -2,6 +2,7 @@
 // language. Scale factor and font resolution are the process's, so ctest runs this program once
 // per setting (100 %, 125 %, 150 %, 200 %, 144 dpi fonts); see CMakeLists.txt.
 #include "skydesk/common/appsettings.h"
+#include "skydesk/common/textroom.h"
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/offline/comparisondialog.h"
 #include "skydesk/pages/sensorscopewindow.h"
@@ -36,6 +37,18 @@ QString setting()
             parts << QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
     }
     return parts.isEmpty() ? QStringLiteral("100 %") : parts.join(QLatin1Char(' '));
+}
+
+// The offscreen platform's screen is 800 × 600 at every setting. The window is fitted instead to
+// the screen a pilot with that setting would have: a 1280 × 800 laptop, or a 1920 × 1080 screen
+// at 200 %, in the logical pixels of the scale factor.
+QRect emulatedScreen()
+{
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    const QSize physical = scale >= 2.0 ? QSize(1920, 1080) : QSize(1280, 800);
+    return QRect(QPoint(0, 0), (QSizeF(physical) / scale).toSize());
 }
 
 void showAndSettle(QWidget *widget)
@@ -76,9 +89,18 @@ private:
     QTemporaryDir m_dir;
     QStringList m_clipped;
 
+    // With KESTO_SHOTS_DIR set, each view checked is also saved as a picture to look at.
     void collect(const QString &where, const QWidget *root)
     {
-        for (const QString &text : textfit::clippedTexts(root))
+        const QString shots = qEnvironmentVariable("KESTO_SHOTS_DIR");
+        if (!shots.isEmpty()) {
+            QString name = QStringLiteral("%1 %2 %3")
+                               .arg(setting(), QLatin1String(QTest::currentDataTag()), where);
+            name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._=-]+")),
+                         QStringLiteral("_"));
+            root->window()->grab().save(QDir(shots).filePath(name + QStringLiteral(".png")));
+        }
+        for (const QString &text : textfit::clippedTexts(root, &TextRoom::isElided))
             m_clipped << where + QStringLiteral(": ") + text;
     }
 
@@ -127,6 +149,8 @@ private slots:
         useLanguage(language);
         mainWidget window(nullptr, nullptr, true);
         showAndSettle(&window);
+        window.fitInto(emulatedScreen());
+        QCoreApplication::processEvents();
         QListWidget *pages = window.connectionBar()->pageList();
         collect(QStringLiteral("bars"), &window);
         for (int row = 0; row < pages->count(); ++row) {
@@ -149,6 +173,7 @@ private slots:
         useLanguage(language);
         mainWidget window(nullptr, nullptr, true);
         showAndSettle(&window);
+        window.fitInto(emulatedScreen());
         const QString recording = m_dir.filePath(QStringLiteral("flight.csv"));
         QVERIFY(recordingfiles::write(recording, recordingfiles::recording(60)));
 
