@@ -8,7 +8,12 @@
 
 QString StyleSheet::pageArea()
 {
-    return load(QStringLiteral("://KestoAssistant.qss"));
+    return load(QStringLiteral("://KestoAssistant.qss")) + scrollBars();
+}
+
+QString StyleSheet::scrollBars()
+{
+    return load(QStringLiteral("://KestoScrollBars.qss"));
 }
 
 QString StyleSheet::chrome()

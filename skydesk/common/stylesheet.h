@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// The program's two style sheets, compiled in as resources: the page area's
-// (KestoAssistant.qss) and the one of the window parts outside it (KestoChrome.qss). Their rules
+// The program's style sheets, compiled in as resources: the page area's (KestoAssistant.qss with
+// KestoScrollBars.qss) and the one of the window parts outside it (KestoChrome.qss). Their rules
 // select widgets by class, object name and dynamic properties; code that changes such a state
 // sets the property through setState(), which re-polishes the widget so its look follows.
 class StyleSheet
@@ -15,6 +15,8 @@ class StyleSheet
 public:
     static QString pageArea();
     static QString chrome();
+    // The page area's scroll bars alone, for the scroll area around it.
+    static QString scrollBars();
 
     // Sets the dynamic property and, when its value changed, re-polishes the widget so the
     // sheet's rules are matched anew. Returns whether the value changed.

@@ -73,7 +73,8 @@ function(kesto_skydesk_resources out_var)
                     images/GoHomeAlt_zh.png=images/GoHomeAlt_en.png
                     images/GoHomeAlt_ge.png=images/GoHomeAlt_en.png
             EXTRA_FILES KestoAssistant.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoAssistant.qss
-                        KestoChrome.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoChrome.qss)
+                        KestoChrome.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoChrome.qss
+                        KestoScrollBars.qss=${KESTO_SKYDESK_RESOURCES_DIR}/KestoScrollBars.qss)
     endif()
     set(${out_var} ${objects} PARENT_SCOPE)
 endfunction()

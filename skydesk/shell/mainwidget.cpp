@@ -9,6 +9,7 @@
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
+#include "skydesk/common/stylesheet.h"
 #include "skydesk/offline/offlineeditor.h"
 #include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/recordings/recordingviewerwindow.h"
@@ -32,6 +33,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QThread>
 #include <QTimer>
@@ -153,9 +155,10 @@ mainWidget::~mainWidget()
 QScrollArea *mainWidget::wrapInScroller(contentWidget *pageArea)
 {
     m_pageScroller = new QScrollArea(this);
+    m_pageScroller->setStyleSheet(StyleSheet::scrollBars());
     // The pages' controls end short of the area's right edge by more than a scroll bar's width,
     // so a window that scrolls only up and down needs no second scroll bar.
-    const int scrollBar = m_pageScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int scrollBar = scrollBarExtent();
     // The pages laid out by layouts may need more with large fonts.
     pageArea->setMinimumSize(QSize(kPageAreaSize.width() - scrollBar, kPageAreaSize.height())
                                  .expandedTo(pageArea->minimumSizeHint()));
@@ -168,6 +171,13 @@ QScrollArea *mainWidget::wrapInScroller(contentWidget *pageArea)
     m_pageScroller->viewport()->setAutoFillBackground(false);
     m_pageScroller->setWidget(pageArea);
     return m_pageScroller;
+}
+
+int mainWidget::scrollBarExtent() const
+{
+    QScrollBar *bar = m_pageScroller->verticalScrollBar();
+    bar->ensurePolished();
+    return bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
 }
 
 QSize mainWidget::designedSize()
@@ -189,7 +199,7 @@ QSize mainWidget::neededSize() const
     const QSize pages = m_pageArea->minimumSize();
     // Pages larger than designed (scaled for large fonts) scroll up and down on a screen too low
     // for them: their width leaves room for the scroll bar.
-    int width = pages.width() + m_pageScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int width = pages.width() + scrollBarExtent();
     for (const QWidget *bar :
          {static_cast<const QWidget *>(m_titleBar), static_cast<const QWidget *>(m_connectionBar),
           static_cast<const QWidget *>(m_statusBar)})

@@ -79,6 +79,7 @@ private:
     QScrollArea *wrapInScroller(contentWidget *pageArea);
     void fitToScreen();
     QSize neededSize() const;
+    int scrollBarExtent() const;
     // Keeps the window on the screen it is shown on, as that screen's free area changes.
     void followScreen(QScreen *screen);
     void loadTranslation();
