@@ -104,6 +104,22 @@ private:
             m_clipped << where + QStringLiteral(": ") + text;
     }
 
+    // The pages may scroll up and down on a low screen, never sideways: every control shows
+    // whole across.
+    void collectBeyondRightEdge(const QString &where, const QWidget *viewport, const QWidget *page)
+    {
+        for (const QWidget *control : page->findChildren<QWidget *>()) {
+            if (!control->isVisible() || control->window() != page->window())
+                continue;
+            const int right = control->mapTo(viewport, QPoint(control->width() - 1, 0)).x();
+            if (right >= viewport->width())
+                m_clipped << QStringLiteral("%1: %2 ends at %3 px, beyond the page area's %4 px")
+                                 .arg(where, control->objectName())
+                                 .arg(right + 1)
+                                 .arg(viewport->width());
+        }
+    }
+
     // Each cut text is a line of the log: the failure message alone would be cut short.
     void verifyNothingClipped()
     {
@@ -158,7 +174,10 @@ private slots:
             QCoreApplication::processEvents();
             QWidget *page = window.pageArea()->pageStack()->currentWidget();
             const QString name = pages->item(row)->text();
-            forEveryTab(page, [&](const QString &tab) { collect(name + " " + tab, page); });
+            forEveryTab(page, [&](const QString &tab) {
+                collect(name + " " + tab, page);
+                collectBeyondRightEdge(name + " " + tab, window.pageScroller()->viewport(), page);
+            });
         }
         verifyNothingClipped();
     }
