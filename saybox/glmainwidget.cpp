@@ -5,6 +5,7 @@
 #include "glsayboxclient.h"
 #include "gluploadstatus.h"
 #include "logcategories.h"
+#include "product/fontscale.h"
 #include "product/installlayout.h"
 #include "product/programinformation.h"
 #include "product/usersettingsfile.h"
@@ -49,7 +50,8 @@ GLMainWidget::GLMainWidget(QWidget *parent)
 
     setWindowTitle(tr("Feedback"));
     setWindowIcon(QIcon(QStringLiteral(":/images/images/saybox.png")));
-    setFixedSize(WindowWidth, WindowHeight);
+    // Its forms grow with a desktop's large fonts, and the window with them.
+    setFixedSize(qRound(FontScale::scaled(WindowWidth)), qRound(FontScale::scaled(WindowHeight)));
     centreOnPrimaryScreen();
 
     clientWidget = new GLSayboxClient(this);
@@ -137,7 +139,7 @@ void GLMainWidget::centreOnPrimaryScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    move(area.width() / 2 - WindowWidth / 2, area.height() / 2 - WindowHeight / 2);
+    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
 }
 
 void GLMainWidget::goToStatusWidget()

@@ -4,6 +4,7 @@
 #include "glftpobject.h"
 #include "gllocalfile.h"
 #include "product/accessiblecombobox.h"
+#include "product/fontscale.h"
 #include "ui_glsayboxclient.h"
 
 #include <QBuffer>
@@ -20,6 +21,7 @@ GLSayboxClient::GLSayboxClient(QWidget *parent)
 {
     AccessibleComboBox::install(); // before the form's box is first asked for its name
     form->setupUi(this);
+    FontScale::scaleForm(this);
     uploader = new GLFtpObject(this);
 
     connect(form->pushButtonSubmit, &QPushButton::clicked, this, &GLSayboxClient::submitFeedback);

@@ -1,6 +1,7 @@
 #include "gluploadstatus.h"
 
 #include "glattachment.h"
+#include "product/fontscale.h"
 #include "ui_gluploadstatus.h"
 
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 GLUploadStatus::GLUploadStatus(QWidget *parent) : QWidget(parent), form(new Ui::GLUploadStatus)
 {
     form->setupUi(this);
+    FontScale::scaleForm(this);
     form->labelText1->hide();
     form->labelText2->hide();
     form->labelText3->hide();

@@ -72,6 +72,15 @@ QPixmap HiDpiPixmap::load(const QString &path, qreal ratio)
     return QPixmap(file);
 }
 
+QPixmap HiDpiPixmap::loadScaled(const QString &path, qreal scale)
+{
+    if (scale == 1.0)
+        return load(path);
+    QPixmap pixmap = load(path, screenRatio(0) * scale);
+    pixmap.setDevicePixelRatio(pixmap.devicePixelRatio() / scale);
+    return pixmap;
+}
+
 void HiDpiPixmap::preload(const QStringList &paths)
 {
     const qreal ratio = screenRatio(0);

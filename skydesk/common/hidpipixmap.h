@@ -18,6 +18,10 @@ public:
     // of its densest screen). Without a "@2x" picture beside it, the picture itself.
     static QPixmap load(const QString &path, qreal ratio = 0);
 
+    // The picture at path drawn scale times its size, from its sharper picture where the screen
+    // and the scale together need it (for forms grown with large fonts).
+    static QPixmap loadScaled(const QString &path, qreal scale);
+
     // Starts decoding the pictures on the thread pool, for the application's pixel ratio; a
     // later load() of one of them takes the decoded picture (waiting for it if need be) instead
     // of decoding it then. For the large pictures of the start, which so decode while the splash

@@ -1,6 +1,6 @@
 #include "textroom.h"
 
-#include "fixedform.h"
+#include "product/fixedform.h"
 #include "qtversion.h"
 
 #include <QAbstractButton>

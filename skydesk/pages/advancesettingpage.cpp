@@ -7,9 +7,9 @@
 #include "fclink/model/parameterformat.h"
 #include "fclink/model/telemetrysnapshot.h"
 #include "parameterbinder.h"
+#include "product/fontscale.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
-#include "skydesk/common/fontscale.h"
 #include "skydesk/common/helpbrowser.h"
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
@@ -127,7 +127,8 @@ void AdvanceSettingPage::setUpPictures()
                           &m_stickPictures[1],      &m_stickPictures[2]};
     static_assert(std::size(labels) == std::size(kFixedPictures), "a label for each picture");
     for (size_t i = 0; i < std::size(labels); ++i) {
-        *pixmaps[i] = FontScale::picture(QLatin1String(kFixedPictures[i]));
+        *pixmaps[i] =
+            HiDpiPixmap::loadScaled(QLatin1String(kFixedPictures[i]), FontScale::factor());
         labels[i]->setPixmap(*pixmaps[i]);
         labels[i]->setFixedSize(HiDpiPixmap::logicalSize(*pixmaps[i]));
     }
@@ -364,7 +365,8 @@ void AdvanceSettingPage::altitudeLimit(double metres)
 
 void AdvanceSettingPage::showGoHomePicture(bool altitudeVariant)
 {
-    m_goHomePicture = FontScale::picture(goHomePicturePath(altitudeVariant, m_languageCode));
+    m_goHomePicture = HiDpiPixmap::loadScaled(goHomePicturePath(altitudeVariant, m_languageCode),
+                                              FontScale::factor());
     m_ui->labelFailsafeImage->setPixmap(m_goHomePicture);
     m_ui->labelFailsafeImage->setFixedSize(HiDpiPixmap::logicalSize(m_goHomePicture));
     DiagramCaptions::captionGoHome(m_ui->labelFailsafeImage, altitudeVariant);

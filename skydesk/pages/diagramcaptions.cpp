@@ -1,7 +1,7 @@
 #include "diagramcaptions.h"
 
 #include "captionlabel.h"
-#include "skydesk/common/fontscale.h"
+#include "product/fontscale.h"
 
 #include <QLabel>
 #include <QVariant>

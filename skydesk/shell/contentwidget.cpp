@@ -1,7 +1,8 @@
 #include "contentwidget.h"
 
 #include "fclink/link/commrt.h"
-#include "skydesk/common/fontscale.h"
+#include "product/fontscale.h"
+#include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/stylesheet.h"
 #include "skydesk/history/configurationhistorydialog.h"
@@ -38,8 +39,9 @@ contentWidget::contentWidget(QWidget *parent, Commrt *link, bool withInternalPag
       m_editAccess(new EditAccess(link, this))
 {
     QPalette background = palette();
-    background.setBrush(QPalette::All, backgroundRole(),
-                        QBrush(FontScale::picture(QStringLiteral("://images/bg.png"))));
+    background.setBrush(
+        QPalette::All, backgroundRole(),
+        QBrush(HiDpiPixmap::loadScaled(QStringLiteral("://images/bg.png"), FontScale::factor())));
     setPalette(background);
     setAutoFillBackground(true);
     applyStyleSheet();

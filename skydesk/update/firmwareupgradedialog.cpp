@@ -6,7 +6,7 @@
 #include "firmwareupgrade/firmwareimage.h"
 #include "firmwareupgrade/firmwareupgradelib.h"
 #include "firmwareupgrade/upgradeevent.h"
-#include "skydesk/common/fontscale.h"
+#include "product/fontscale.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/messagestyle.h"
 #include "skydesk/common/stylesheet.h"

@@ -1,6 +1,6 @@
 #include "upgradewarningdialog.h"
 
-#include "skydesk/common/fontscale.h"
+#include "product/fontscale.h"
 #include "skydesk/common/textroom.h"
 #include "ui_upgradewarningdialog.h"
 

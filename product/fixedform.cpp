@@ -40,13 +40,22 @@ bool partOfCompound(const QWidget *widget, const QWidget *form)
 
 } // namespace
 
+QList<QWidget *> FixedForm::ownWidgets(QWidget *form)
+{
+    QList<QWidget *> own;
+    for (QWidget *widget : form->findChildren<QWidget *>()) {
+        // Windows the form opens (a scope, a dialog) are forms of their own.
+        if (widget->window() == form->window() && !partOfCompound(widget, form))
+            own << widget;
+    }
+    return own;
+}
+
 QList<QWidget *> FixedForm::placedWidgets(QWidget *form)
 {
     QList<QWidget *> placed;
-    for (QWidget *widget : form->findChildren<QWidget *>()) {
-        // Windows the form opens (a scope, a dialog) are forms of their own.
-        if (widget->window() == form->window() && !partOfCompound(widget, form) &&
-            !placedByLayout(widget))
+    for (QWidget *widget : ownWidgets(form)) {
+        if (!placedByLayout(widget))
             placed << widget;
     }
     return placed;

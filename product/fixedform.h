@@ -1,5 +1,5 @@
-#ifndef SKYDESK_FIXEDFORM_H
-#define SKYDESK_FIXEDFORM_H
+#ifndef PRODUCT_FIXEDFORM_H
+#define PRODUCT_FIXEDFORM_H
 
 #include <QList>
 
@@ -11,7 +11,10 @@ class QWidget;
 class FixedForm
 {
 public:
+    // The form's own widgets: those of its window that are not parts of a compound widget.
+    static QList<QWidget *> ownWidgets(QWidget *form);
+    // Of those, the ones no layout places.
     static QList<QWidget *> placedWidgets(QWidget *form);
 };
 
-#endif // SKYDESK_FIXEDFORM_H
+#endif // PRODUCT_FIXEDFORM_H

@@ -1,7 +1,6 @@
 #include "fontscale.h"
 
 #include "fixedform.h"
-#include "hidpipixmap.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -70,9 +69,11 @@ void FontScale::scaleForm(QWidget *form)
     const qreal factor = FontScale::factor();
     if (factor == 1.0)
         return;
+    // Sizes the designer fixed grow for every widget, those a layout places too.
+    for (QWidget *widget : FixedForm::ownWidgets(form))
+        scaleLimits(widget, factor);
     QRect taken;
     for (QWidget *widget : FixedForm::placedWidgets(form)) {
-        scaleLimits(widget, factor);
         widget->setGeometry(scaledRect(widget->geometry(), factor));
         if (widget->parentWidget() == form)
             taken |= widget->geometry();
@@ -81,16 +82,6 @@ void FontScale::scaleForm(QWidget *form)
     form->resize(scaledSize(form->size(), factor));
     form->setMinimumSize(form->minimumSize().expandedTo(
         QSize(taken.right() + 1, taken.bottom() + 1).boundedTo(form->size())));
-}
-
-QPixmap FontScale::picture(const QString &path)
-{
-    const qreal factor = FontScale::factor();
-    if (factor == 1.0)
-        return HiDpiPixmap::load(path);
-    QPixmap pixmap = HiDpiPixmap::load(path, qApp->devicePixelRatio() * factor);
-    pixmap.setDevicePixelRatio(pixmap.devicePixelRatio() / factor);
-    return pixmap;
 }
 
 QRectF FontScale::scaled(const QRectF &rect)

@@ -1,7 +1,6 @@
-#ifndef SKYDESK_FONTSCALE_H
-#define SKYDESK_FONTSCALE_H
+#ifndef PRODUCT_FONTSCALE_H
+#define PRODUCT_FONTSCALE_H
 
-#include <QPixmap>
 #include <QPointF>
 #include <QRectF>
 
@@ -19,18 +18,14 @@ public:
     // takes the difference.
     static qreal factor();
 
-    // Multiplies the places and sizes of the form's fixed-placed widgets and the form's own
-    // size by factor(); the form's minimum size becomes what its controls then take. Once per
-    // form, right after it is set up.
+    // Multiplies the places and sizes of the form's fixed-placed widgets, the sizes the designer
+    // fixed for any of its widgets, and the form's own size by factor(); the form's minimum size
+    // becomes what its controls then take. Once per form, right after it is set up.
     static void scaleForm(QWidget *form);
-
-    // The picture at path, drawn factor() times its size (from its sharper picture when one is
-    // needed for that).
-    static QPixmap picture(const QString &path);
 
     static qreal scaled(qreal value) { return value * factor(); }
     static QPointF scaled(const QPointF &point) { return point * factor(); }
     static QRectF scaled(const QRectF &rect);
 };
 
-#endif // SKYDESK_FONTSCALE_H
+#endif // PRODUCT_FONTSCALE_H
