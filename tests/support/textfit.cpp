@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -235,6 +237,37 @@ QStringList clippedTexts(const QWidget *root, const ElidedTest &elided)
             checkIconList(list, &found);
     }
     return found;
+}
+
+QString settingName()
+{
+    QStringList parts;
+    for (const char *name : {"QT_SCALE_FACTOR", "QT_FONT_DPI"}) {
+        if (qEnvironmentVariableIsSet(name))
+            parts << QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
+    }
+    return parts.isEmpty() ? QStringLiteral("100 %") : parts.join(QLatin1Char(' '));
+}
+
+QRect emulatedScreen()
+{
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    const QSize physical = scale >= 2.0 ? QSize(1920, 1080) : QSize(1280, 800);
+    return QRect(QPoint(0, 0), (QSizeF(physical) / scale).toSize());
+}
+
+void saveShot(const QString &where, const QWidget *widget)
+{
+    const QString folder = qEnvironmentVariable("KESTO_SHOTS_DIR");
+    if (folder.isEmpty())
+        return;
+    QString name = settingName() + QLatin1Char(' ') + where;
+    name.replace(QRegularExpression(QStringLiteral("[^\\w.=-]+"),
+                                    QRegularExpression::UseUnicodePropertiesOption),
+                 QStringLiteral("_"));
+    widget->window()->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace textfit

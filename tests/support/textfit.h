@@ -1,6 +1,7 @@
 #ifndef TESTS_SUPPORT_TEXTFIT_H
 #define TESTS_SUPPORT_TEXTFIT_H
 
+#include <QRect>
 #include <QStringList>
 
 #include <functional>
@@ -19,6 +20,18 @@ using ElidedTest = std::function<bool(const QWidget *)>;
 
 // One line per cut text: "objectName (class): text: needed px in room px".
 QStringList clippedTexts(const QWidget *root, const ElidedTest &elided = {});
+
+// The process's scale and font resolution, as "100 %" or "QT_SCALE_FACTOR=1.5".
+QString settingName();
+
+// The offscreen platform's screen is 800 × 600 at every setting. A window is fitted instead to
+// the screen a pilot with this process's setting would have: a 1280 × 800 laptop, or a
+// 1920 × 1080 screen at 200 %, in the logical pixels of the scale factor.
+QRect emulatedScreen();
+
+// With KESTO_SHOTS_DIR set, saves the widget's window as a picture named after the setting and
+// where, to be looked at.
+void saveShot(const QString &where, const QWidget *widget);
 
 } // namespace textfit
 

@@ -29,28 +29,6 @@ QSize largestDialog()
     return qEnvironmentVariableIsSet("QT_FONT_DPI") ? QSize(1256, 760) : QSize(1000, 560);
 }
 
-QString setting()
-{
-    QStringList parts;
-    for (const char *name : {"QT_SCALE_FACTOR", "QT_FONT_DPI"}) {
-        if (qEnvironmentVariableIsSet(name))
-            parts << QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
-    }
-    return parts.isEmpty() ? QStringLiteral("100 %") : parts.join(QLatin1Char(' '));
-}
-
-// The offscreen platform's screen is 800 × 600 at every setting. The window is fitted instead to
-// the screen a pilot with that setting would have: a 1280 × 800 laptop, or a 1920 × 1080 screen
-// at 200 %, in the logical pixels of the scale factor.
-QRect emulatedScreen()
-{
-    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                            : 1.0;
-    const QSize physical = scale >= 2.0 ? QSize(1920, 1080) : QSize(1280, 800);
-    return QRect(QPoint(0, 0), (QSizeF(physical) / scale).toSize());
-}
-
 void showAndSettle(QWidget *widget)
 {
     widget->show();
@@ -89,17 +67,9 @@ private:
     QTemporaryDir m_dir;
     QStringList m_clipped;
 
-    // With KESTO_SHOTS_DIR set, each view checked is also saved as a picture to look at.
     void collect(const QString &where, const QWidget *root)
     {
-        const QString shots = qEnvironmentVariable("KESTO_SHOTS_DIR");
-        if (!shots.isEmpty()) {
-            QString name = QStringLiteral("%1 %2 %3")
-                               .arg(setting(), QLatin1String(QTest::currentDataTag()), where);
-            name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._=-]+")),
-                         QStringLiteral("_"));
-            root->window()->grab().save(QDir(shots).filePath(name + QStringLiteral(".png")));
-        }
+        textfit::saveShot(QLatin1String(QTest::currentDataTag()) + QLatin1Char(' ') + where, root);
         for (const QString &text : textfit::clippedTexts(root, &TextRoom::isElided))
             m_clipped << where + QStringLiteral(": ") + text;
     }
@@ -127,7 +97,7 @@ private:
         for (const QString &line : qAsConst(m_clipped))
             qWarning().noquote() << "cut:" << line;
         QVERIFY2(m_clipped.isEmpty(), qPrintable(QStringLiteral("%1: %2 texts cut, listed above")
-                                                     .arg(setting())
+                                                     .arg(textfit::settingName())
                                                      .arg(m_clipped.size())));
     }
 
@@ -165,7 +135,7 @@ private slots:
         useLanguage(language);
         mainWidget window(nullptr, nullptr, true);
         showAndSettle(&window);
-        window.fitInto(emulatedScreen());
+        window.fitInto(textfit::emulatedScreen());
         QCoreApplication::processEvents();
         QListWidget *pages = window.connectionBar()->pageList();
         collect(QStringLiteral("bars"), &window);
@@ -192,7 +162,7 @@ private slots:
         useLanguage(language);
         mainWidget window(nullptr, nullptr, true);
         showAndSettle(&window);
-        window.fitInto(emulatedScreen());
+        window.fitInto(textfit::emulatedScreen());
         const QString recording = m_dir.filePath(QStringLiteral("flight.csv"));
         QVERIFY(recordingfiles::write(recording, recordingfiles::recording(60)));
 
@@ -229,7 +199,8 @@ private slots:
             dialog.second->hide();
         }
         verifyNothingClipped();
-        QVERIFY2(tooLarge.isEmpty(), qPrintable(setting() + ":\n" + tooLarge.join('\n')));
+        QVERIFY2(tooLarge.isEmpty(),
+                 qPrintable(textfit::settingName() + ":\n" + tooLarge.join('\n')));
     }
 };
 
