@@ -1,10 +1,12 @@
 #include "helpbrowser.h"
 
 #include "logcategories.h"
+#include "product/fontscale.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace {
@@ -30,10 +32,10 @@ HelpBrowser::HelpBrowser(QWidget *parent) : QTextBrowser(parent)
     setAccessibleName(tr("Help"));
     QFont base = font();
     base.setFamily(QStringLiteral("Arial"));
-    base.setPixelSize(kBaseFontPixels);
+    base.setPixelSize(qRound(FontScale::scaled(kBaseFontPixels)));
     setFont(base);
-    document()->setIndentWidth(kListIndentPixels);
-    document()->setDocumentMargin(kMarginPixels);
+    document()->setIndentWidth(FontScale::scaled(kListIndentPixels));
+    document()->setDocumentMargin(FontScale::scaled(kMarginPixels));
     // Every link goes through followLink(): QTextBrowser would try to show a web address itself.
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -75,7 +77,30 @@ QVariant HelpBrowser::loadResource(int type, const QUrl &name)
         }
         qCDebug(lcShell) << "help document" << file.filePath();
     }
-    return QTextBrowser::loadResource(type, name);
+    const QVariant resource = QTextBrowser::loadResource(type, name);
+    if (type == QTextDocument::StyleSheetResource && FontScale::factor() != 1.0)
+        return scaledPixels(resource.userType() == QMetaType::QByteArray
+                                ? QString::fromUtf8(resource.toByteArray())
+                                : resource.toString());
+    return resource;
+}
+
+// The documents' sizes are in pixels for text at 96 dpi; a desktop with larger fonts gets them
+// larger by the same factor as the forms.
+QString HelpBrowser::scaledPixels(QString css)
+{
+    static const QRegularExpression pixels(QStringLiteral("(\\d+)px"));
+    QRegularExpressionMatchIterator found = pixels.globalMatch(css);
+    QString scaled;
+    int copied = 0;
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        scaled += css.mid(copied, match.capturedStart() - copied);
+        scaled += QString::number(qRound(FontScale::scaled(match.captured(1).toInt()))) +
+                  QStringLiteral("px");
+        copied = match.capturedEnd();
+    }
+    return scaled + css.mid(copied);
 }
 
 QString HelpBrowser::missingDocumentPage(const QString &fileName)

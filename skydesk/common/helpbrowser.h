@@ -21,6 +21,7 @@ public:
     QString address() const { return source().toString(); }
 
     // The page shown instead of a missing document, as HTML, in the interface language.
+    static QString scaledPixels(QString css);
     static QString missingDocumentPage(const QString &fileName);
 
     QVariant loadResource(int type, const QUrl &name) override;
