@@ -1,7 +1,9 @@
 // Every text of the main window's pages and tabs and of the dialogs shows whole, in every
 // language. Scale factor and font resolution are the process's, so ctest runs this program once
 // per setting (100 %, 125 %, 150 %, 200 %, 144 dpi fonts); see CMakeLists.txt.
+#include "product/fontscale.h"
 #include "skydesk/common/appsettings.h"
+#include "skydesk/common/helpbrowser.h"
 #include "skydesk/common/textroom.h"
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/offline/comparisondialog.h"
@@ -90,6 +92,28 @@ private:
         }
     }
 
+    // The help panels' text grows with the forms: none smaller than the documents' smallest
+    // (11 px at 96 dpi) grown by the same factor.
+    void collectSmallHelpText(const QString &where, const QWidget *page)
+    {
+        const int smallest = qRound(FontScale::scaled(11));
+        for (const HelpBrowser *help : page->findChildren<HelpBrowser *>()) {
+            if (!help->isVisible())
+                continue;
+            for (QTextBlock block = help->document()->begin(); block.isValid();
+                 block = block.next()) {
+                for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                    const QFont font = fragment.fragment().charFormat().font();
+                    if (font.pixelSize() > 0 && font.pixelSize() < smallest)
+                        m_clipped << QStringLiteral("%1: help text of %2 px, under %3 px")
+                                         .arg(where)
+                                         .arg(font.pixelSize())
+                                         .arg(smallest);
+                }
+            }
+        }
+    }
+
     // Each cut text is a line of the log: the failure message alone would be cut short.
     void verifyNothingClipped()
     {
@@ -147,6 +171,7 @@ private slots:
             forEveryTab(page, [&](const QString &tab) {
                 collect(name + " " + tab, page);
                 collectBeyondRightEdge(name + " " + tab, window.pageScroller()->viewport(), page);
+                collectSmallHelpText(name + " " + tab, page);
             });
         }
         verifyNothingClipped();
