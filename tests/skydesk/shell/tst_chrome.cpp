@@ -944,25 +944,33 @@ private slots:
         QTest::addColumn<QString>("shownAfter"); // file name shown in the panel afterwards
         QTest::addColumn<QString>("opened");     // what went to the system's programs
         QTest::addColumn<bool>("missingPage");
+        QTest::addColumn<bool>("byKeyboard"); // Tab to the link and Enter instead of a click
         QTest::newRow("another document") << "second.html"
-                                          << "second.html" << QString() << false;
-        QTest::newRow("document in the sibling folder") << "../other/third.html"
-                                                        << "third.html" << QString() << false;
+                                          << "second.html" << QString() << false << false;
+        QTest::newRow("another document by keyboard")
+            << "second.html"
+            << "second.html" << QString() << false << true;
+        QTest::newRow("web page by keyboard") << "https://example.org/kesto/help"
+                                              << "first.html"
+                                              << "https://example.org/kesto/help" << false << true;
+        QTest::newRow("document in the sibling folder")
+            << "../other/third.html"
+            << "third.html" << QString() << false << false;
         QTest::newRow("anchor in another document") << "second.html#bottom"
-                                                    << "second.html" << QString() << false;
+                                                    << "second.html" << QString() << false << false;
         QTest::newRow("web page") << "https://example.org/kesto/help"
                                   << "first.html"
-                                  << "https://example.org/kesto/help" << false;
+                                  << "https://example.org/kesto/help" << false << false;
         QTest::newRow("plain web page") << "http://example.org/"
                                         << "first.html"
-                                        << "http://example.org/" << false;
+                                        << "http://example.org/" << false << false;
         QTest::newRow("mail") << "mailto:support@example.org"
                               << "first.html"
-                              << "mailto:support@example.org" << false;
+                              << "mailto:support@example.org" << false << false;
         QTest::newRow("missing document") << "gone.html"
-                                          << "gone.html" << QString() << true;
+                                          << "gone.html" << QString() << true << false;
         QTest::newRow("other scheme") << "ftp://example.org/file"
-                                      << "first.html" << QString() << false;
+                                      << "first.html" << QString() << false << false;
     }
 
     void helpLinks()
@@ -971,6 +979,7 @@ private slots:
         QFETCH(QString, shownAfter);
         QFETCH(QString, opened);
         QFETCH(bool, missingPage);
+        QFETCH(bool, byKeyboard);
 
         QTemporaryDir root;
         QVERIFY(QDir(root.path()).mkpath("en_US") && QDir(root.path()).mkpath("other"));
@@ -993,7 +1002,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&browser));
         browser.showDocument(QUrl::fromLocalFile(folder + "first.html").toString());
         QVERIFY(!browser.isBackwardAvailable());
-        QVERIFY(clickLink(&browser, href));
+        if (byKeyboard) {
+            browser.setFocus();
+            QTest::keyClick(&browser, Qt::Key_Tab);
+            QCOMPARE(browser.textCursor().charFormat().anchorHref(), href);
+            QTest::keyClick(&browser, Qt::Key_Return);
+        } else {
+            QVERIFY(clickLink(&browser, href));
+        }
 
         for (const char *scheme : {"http", "https", "mailto", "ftp"})
             QDesktopServices::unsetUrlHandler(scheme);
