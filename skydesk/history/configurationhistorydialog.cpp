@@ -11,6 +11,7 @@
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
 #include "skydesk/common/helpbrowser.h"
+#include "skydesk/common/windowfit.h"
 #include "snapshotrecorder.h"
 #include "ui_configurationhistorydialog.h"
 
@@ -38,6 +39,7 @@ ConfigurationHistoryDialog::ConfigurationHistoryDialog(Commrt *link, SnapshotRec
       m_recorder(recorder)
 {
     m_ui->setupUi(this);
+    WindowFit::keepOnScreenWhenShown(this);
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({360, 560}); // within a 1024 x 600 screen
     // With large fonts the buttons need more than the designed minimum; the splitter keeps them

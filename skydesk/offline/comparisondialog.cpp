@@ -3,6 +3,7 @@
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
 #include "skydesk/common/helpbrowser.h"
+#include "skydesk/common/windowfit.h"
 #include "skydesk/history/differencetree.h"
 #include "ui_comparisondialog.h"
 
@@ -14,6 +15,7 @@ ComparisonDialog::ComparisonDialog(QWidget *parent)
     : QDialog(parent), m_ui(new Ui::ComparisonDialogUi)
 {
     m_ui->setupUi(this);
+    WindowFit::keepOnScreenWhenShown(this);
     m_ui->treeWidgetFields->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_ui->pushButtonTickAll, &QPushButton::clicked, this,
             [this] { DifferenceTree::tickAll(m_ui->treeWidgetFields, true); });

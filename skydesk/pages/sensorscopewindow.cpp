@@ -2,6 +2,7 @@
 
 #include "fclink/link/commrt.h"
 #include "scopeplot.h"
+#include "skydesk/common/windowfit.h"
 #include "ui_sensorscopewindow.h"
 
 #include <QShowEvent>
@@ -16,6 +17,7 @@ SensorScopeWindow::SensorScopeWindow(QWidget *parent, Commrt *link)
     : QWidget(parent, Qt::Window), m_ui(new Ui::SensorScopeWindowUi), m_link(link)
 {
     m_ui->setupUi(this);
+    WindowFit::keepOnScreenWhenShown(this);
     m_clock.start();
     connect(m_ui->treeWidgetChannels, &ChannelChooser::chosenChanged, this,
             &SensorScopeWindow::channelsChosen);

@@ -5,6 +5,7 @@
 #include "recordingreader.h"
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/documentfolder.h"
+#include "skydesk/common/windowfit.h"
 #include "skydesk/pages/telemetryrecorder.h"
 #include "ui_recordingviewerwindow.h"
 
@@ -79,6 +80,7 @@ RecordingViewerWindow::RecordingViewerWindow(const QString &path, QWidget *paren
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui->setupUi(this);
+    WindowFit::keepOnScreenWhenShown(this);
     // With large fonts the side tabs' titles and the buttons need more than designed.
     QTabWidget *side = m_ui->tabWidgetSide;
     const int tabs = side->tabBar()->sizeHint().width() +

@@ -10,6 +10,7 @@
 #include "skydesk/common/hidpipixmap.h"
 #include "skydesk/common/logcategories.h"
 #include "skydesk/common/stylesheet.h"
+#include "skydesk/common/windowfit.h"
 #include "skydesk/offline/offlineeditor.h"
 #include "skydesk/pages/advancesettingpage.h"
 #include "skydesk/recordings/recordingviewerwindow.h"
@@ -20,7 +21,6 @@
 #include "statuswidget.h"
 #include "titlewidget.h"
 #include "toolwidget.h"
-#include "windowfit.h"
 
 #include <QApplication>
 #include <QCloseEvent>

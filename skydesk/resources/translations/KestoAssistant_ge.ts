@@ -2876,7 +2876,7 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Span Shown</source>
-        <translation>Angezeigter Ausschnitt</translation>
+        <translation>Ausschnitt</translation>
     </message>
     <message>
         <source>Minimum, maximum and mean of each channel shown, over the span shown</source>

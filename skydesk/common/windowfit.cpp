@@ -1,6 +1,50 @@
 #include "windowfit.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+class OnScreenKeeper : public QObject
+{
+public:
+    explicit OnScreenKeeper(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show)
+            keepOnScreen();
+        return false;
+    }
+
+private:
+    void keepOnScreen()
+    {
+        const QScreen *screen =
+            m_window->windowHandle() ? m_window->windowHandle()->screen() : m_window->screen();
+        if (!screen)
+            return;
+        const QRect available = screen->availableGeometry();
+        // The frame the window system draws around it takes room too.
+        const QSize frame = m_window->frameGeometry().size() - m_window->size();
+        const QSize size =
+            WindowFit::fittedSize(m_window->size(), m_window->minimumSize(),
+                                  QRect(available.topLeft(), available.size() - frame));
+        if (size != m_window->size())
+            m_window->resize(size);
+        m_window->move(WindowFit::placedInside(m_window->frameGeometry(), available));
+    }
+
+    QWidget *m_window;
+};
+
+} // namespace
 
 namespace WindowFit {
 
@@ -45,6 +89,11 @@ QPixmap stretchedBands(const QPixmap &picture, const QSize &size, int topBand, i
     painter.drawPixmap(QRectF(0, topBand + middleTarget, width, bottomBand), picture,
                        source(pictureSize.height() - bottomBand, pictureSize.width(), bottomBand));
     return result;
+}
+
+void keepOnScreenWhenShown(QWidget *window)
+{
+    new OnScreenKeeper(window);
 }
 
 } // namespace WindowFit

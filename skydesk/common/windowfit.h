@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 // How a window of a designed size keeps to the screen: it takes its designed size where the
 // screen has room, shrinks to the screen's free area where it has not (never below what the
 // window's fixed parts need), and lies wholly on that area.
@@ -21,6 +23,11 @@ QPoint placedInside(const QRect &frame, const QRect &available);
 // connection bars) and the bottom band (status bar) keep their heights, the middle stretches
 // or shrinks, and every band takes the whole width. At the picture's own size, the picture.
 QPixmap stretchedBands(const QPixmap &picture, const QSize &size, int topBand, int bottomBand);
+
+// Each time the resizable window (a dialog, a viewer) is shown, it shrinks to the free area of
+// its screen where that is smaller than the window (never below its minimum size) and is moved
+// wholly onto it.
+void keepOnScreenWhenShown(QWidget *window);
 
 } // namespace WindowFit
 
