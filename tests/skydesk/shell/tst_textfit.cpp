@@ -24,11 +24,14 @@
 
 namespace {
 
-// A dialog fits a 1024 × 600 screen with a panel and its window frame beside it; with large
-// fonts (a desktop's choice on larger screens) a 1280 × 800 one.
+// A dialog fits a 1024 × 600 screen with a panel and its window frame beside it; scaled or with
+// large fonts, the screen a pilot with that setting has.
 QSize largestDialog()
 {
-    return qEnvironmentVariableIsSet("QT_FONT_DPI") ? QSize(1256, 760) : QSize(1000, 560);
+    const QSize panelAndFrame(24, 40);
+    if (textfit::settingName() == QLatin1String("100 %"))
+        return QSize(1024, 600) - panelAndFrame;
+    return textfit::emulatedScreen().size() - panelAndFrame;
 }
 
 void showAndSettle(QWidget *widget)
