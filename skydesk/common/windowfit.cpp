@@ -28,17 +28,8 @@ private:
     {
         const QScreen *screen =
             m_window->windowHandle() ? m_window->windowHandle()->screen() : m_window->screen();
-        if (!screen)
-            return;
-        const QRect available = screen->availableGeometry();
-        // The frame the window system draws around it takes room too.
-        const QSize frame = m_window->frameGeometry().size() - m_window->size();
-        const QSize size =
-            WindowFit::fittedSize(m_window->size(), m_window->minimumSize(),
-                                  QRect(available.topLeft(), available.size() - frame));
-        if (size != m_window->size())
-            m_window->resize(size);
-        m_window->move(WindowFit::placedInside(m_window->frameGeometry(), available));
+        if (screen)
+            WindowFit::keepInside(m_window, screen->availableGeometry());
     }
 
     QWidget *m_window;
@@ -89,6 +80,17 @@ QPixmap stretchedBands(const QPixmap &picture, const QSize &size, int topBand, i
     painter.drawPixmap(QRectF(0, topBand + middleTarget, width, bottomBand), picture,
                        source(pictureSize.height() - bottomBand, pictureSize.width(), bottomBand));
     return result;
+}
+
+void keepInside(QWidget *window, const QRect &available)
+{
+    // The frame the window system draws around it takes room too.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize size = fittedSize(window->size(), window->minimumSize(),
+                                  QRect(available.topLeft(), available.size() - frame));
+    if (size != window->size())
+        window->resize(size);
+    window->move(placedInside(window->frameGeometry(), available));
 }
 
 void keepOnScreenWhenShown(QWidget *window)

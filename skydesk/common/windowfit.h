@@ -24,9 +24,11 @@ QPoint placedInside(const QRect &frame, const QRect &available);
 // or shrinks, and every band takes the whole width. At the picture's own size, the picture.
 QPixmap stretchedBands(const QPixmap &picture, const QSize &size, int topBand, int bottomBand);
 
-// Each time the resizable window (a dialog, a viewer) is shown, it shrinks to the free area of
-// its screen where that is smaller than the window (never below its minimum size) and is moved
-// wholly onto it.
+// The resizable window shrunk to the available area where that is smaller than the window
+// (never below its minimum size) and moved wholly onto it.
+void keepInside(QWidget *window, const QRect &available);
+
+// keepInside the free area of its screen each time the window (a dialog, a viewer) is shown.
 void keepOnScreenWhenShown(QWidget *window);
 
 } // namespace WindowFit

@@ -249,8 +249,12 @@ void RecordingViewerWindow::placeBeside(const QWidget *anchor, int nth)
     const QRect screen = anchor->screen()->availableGeometry();
     QPoint at(beside.right() + 9, beside.top());
     at += QPoint(kCascade, kCascade) * nth;
-    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - width())));
-    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
+    // The position is the frame's: the frame must end on the screen.
+    const QSize frame = frameGeometry().size();
+    at.setX(std::clamp(at.x(), screen.left(),
+                       std::max(screen.left(), screen.right() - frame.width() + 1)));
+    at.setY(std::clamp(at.y(), screen.top(),
+                       std::max(screen.top(), screen.bottom() - frame.height() + 1)));
     move(at);
 }
 

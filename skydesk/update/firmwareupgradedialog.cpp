@@ -11,6 +11,7 @@
 #include "skydesk/common/messagestyle.h"
 #include "skydesk/common/stylesheet.h"
 #include "skydesk/common/textroom.h"
+#include "skydesk/common/windowfit.h"
 #include "ui_firmwareupgradedialog.h"
 #include "updateconfig.h"
 #include "updatehelpers.h"
@@ -48,6 +49,7 @@ FirmwareUpgradeDialog::FirmwareUpgradeDialog(QWidget *parent)
     m_ui->setupUi(this);
     FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
+    WindowFit::keepOnScreenWhenShown(this);
     setWindowFlags(Qt::FramelessWindowHint);
     setStyleSheet(StyleSheet::chrome());
 

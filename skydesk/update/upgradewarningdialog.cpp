@@ -2,6 +2,7 @@
 
 #include "product/fontscale.h"
 #include "skydesk/common/textroom.h"
+#include "skydesk/common/windowfit.h"
 #include "ui_upgradewarningdialog.h"
 
 UpgradeWarningDialog::UpgradeWarningDialog(QWidget *parent)
@@ -10,6 +11,7 @@ UpgradeWarningDialog::UpgradeWarningDialog(QWidget *parent)
     m_ui->setupUi(this);
     FontScale::scaleForm(this);
     TextRoom::makeRoomWhenShown(this);
+    WindowFit::keepOnScreenWhenShown(this);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
