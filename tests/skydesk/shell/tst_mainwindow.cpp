@@ -524,8 +524,10 @@ private slots:
         QCOMPARE(viewer->plot()->recording().rowCount(), 60);
         // Beside the main window as far as the screen allows, never over its left part.
         const QRect screen = window.screen()->availableGeometry();
-        QCOMPARE(viewer->x(), std::max(screen.left(), std::min(window.frameGeometry().right() + 9,
-                                                               screen.right() - viewer->width())));
+        QCOMPARE(viewer->x(),
+                 std::max(screen.left(),
+                          std::min(window.frameGeometry().right() + 9,
+                                   screen.right() - viewer->frameGeometry().width() + 1)));
 
         text.clear();
         closeNextMessageBox(&text);

@@ -5,6 +5,7 @@
 #include "skydesk/common/appsettings.h"
 #include "skydesk/common/helpbrowser.h"
 #include "skydesk/common/textroom.h"
+#include "skydesk/common/windowfit.h"
 #include "skydesk/history/configurationhistorydialog.h"
 #include "skydesk/offline/comparisondialog.h"
 #include "skydesk/pages/sensorscopewindow.h"
@@ -32,6 +33,23 @@ QSize largestDialog()
     if (textfit::settingName() == QLatin1String("100 %"))
         return QSize(1024, 600) - panelAndFrame;
     return textfit::emulatedScreen().size() - panelAndFrame;
+}
+
+// Whether a shown window keeps to its screen: wholly on it, or where its minimum size is
+// larger, at that minimum from the screen's top left.
+bool keepsToItsScreen(const QWidget *window)
+{
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const bool across =
+        frame.width() <= screen.width()
+            ? frame.left() >= screen.left() && frame.right() <= screen.right()
+            : window->width() == window->minimumWidth() && frame.left() == screen.left();
+    const bool down =
+        frame.height() <= screen.height()
+            ? frame.top() >= screen.top() && frame.bottom() <= screen.bottom()
+            : window->height() == window->minimumHeight() && frame.top() == screen.top();
+    return across && down;
 }
 
 void showAndSettle(QWidget *widget)
@@ -215,6 +233,13 @@ private slots:
         QStringList tooLarge;
         for (const auto &dialog : qAsConst(dialogs)) {
             showAndSettle(dialog.second);
+            // Shown, a window keeps to its screen as far as its minimum size lets it; then it is
+            // fitted as on the screen this setting stands for.
+            if (dialog.second->isWindow()) {
+                if (!keepsToItsScreen(dialog.second))
+                    tooLarge << dialog.first + QStringLiteral(" leaves the screen");
+                WindowFit::keepInside(dialog.second, QRect(QPoint(0, 0), largestDialog()));
+            }
             forEveryTab(dialog.second, [&](const QString &tab) {
                 collect(dialog.first + " " + tab, dialog.second);
             });
